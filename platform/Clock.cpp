@@ -1,0 +1,93 @@
+#include "Clock.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <thread>
+
+uint32_t SystemClock::TickCount() {
+    using namespace std::chrono;
+    return static_cast<uint32_t>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+DateTime SystemClock::Now() { return datetime::FromTimeT(static_cast<long long>(std::time(nullptr))); }
+
+void SystemClock::Sleep(uint32_t milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+namespace {
+SystemClock gSystemClock;
+IClock* gClock = nullptr;
+}  // namespace
+
+IClock& Clock() { return gClock ? *gClock : gSystemClock; }
+void SetClock(IClock* clock) { gClock = clock; }
+
+namespace datetime {
+
+DateTime FromTimeT(long long t) {
+    std::time_t tt = static_cast<std::time_t>(t);
+    std::tm tm{};
+    localtime_r(&tt, &tm);
+    return DateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+std::string ShortDate(const DateTime& t) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%d/%d/%04d", t.Month, t.Day, t.Year);
+    return buf;
+}
+
+std::string LongTime(const DateTime& t) {
+    int h = t.Hour % 12;
+    if (h == 0) h = 12;
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%d:%02d:%02d %s", h, t.Minute, t.Second, t.Hour < 12 ? "AM" : "PM");
+    return buf;
+}
+
+std::string GeneralDate(const DateTime& t) { return ShortDate(t) + " " + LongTime(t); }
+
+std::string Format(const DateTime& t, const std::string& pattern) {
+    std::string out;
+    bool afterHour = false;
+    char buf[8];
+    for (size_t i = 0; i < pattern.size();) {
+        auto at = [&](const char* tok) { return pattern.compare(i, std::char_traits<char>::length(tok), tok) == 0; };
+        if (at("yyyy")) {
+            std::snprintf(buf, sizeof buf, "%04d", t.Year);
+            out += buf;
+            i += 4;
+        } else if (at("mm")) {
+            std::snprintf(buf, sizeof buf, "%02d", afterHour ? t.Minute : t.Month);
+            out += buf;
+            i += 2;
+        } else if (at("nn")) {
+            std::snprintf(buf, sizeof buf, "%02d", t.Minute);
+            out += buf;
+            i += 2;
+        } else if (at("dd")) {
+            std::snprintf(buf, sizeof buf, "%02d", t.Day);
+            out += buf;
+            i += 2;
+        } else if (at("hh")) {
+            std::snprintf(buf, sizeof buf, "%02d", t.Hour);
+            out += buf;
+            afterHour = true;
+            i += 2;
+        } else if (at("ss")) {
+            std::snprintf(buf, sizeof buf, "%02d", t.Second);
+            out += buf;
+            i += 2;
+        } else {
+            out += pattern[i++];
+        }
+    }
+    return out;
+}
+
+double SecondsSinceMidnight(const DateTime& t) { return t.Hour * 3600.0 + t.Minute * 60.0 + t.Second; }
+
+}  // namespace datetime

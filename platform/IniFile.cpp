@@ -1,0 +1,198 @@
+#include "IniFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "Paths.h"
+#include "TextFile.h"
+#include "VBText.h"
+
+namespace {
+
+std::string_view TrimWs(std::string_view s) {
+    size_t b = 0, e = s.size();
+    while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
+    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
+    return s.substr(b, e - b);
+}
+
+// The section named by a header line, or nullopt for any other line.
+std::optional<std::string_view> HeaderName(std::string_view line) {
+    std::string_view t = TrimWs(line);
+    if (t.size() < 2 || t[0] != '[') return std::nullopt;
+    size_t close = t.find(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    return TrimWs(t.substr(1, close - 1));
+}
+
+// The key of a "key=value" line, or nullopt.
+std::optional<std::string_view> KeyOf(std::string_view line) {
+    std::string_view t = TrimWs(line);
+    if (t.empty() || t[0] == ';') return std::nullopt;
+    size_t eq = line.find('=');
+    if (eq == std::string_view::npos) return std::nullopt;
+    return TrimWs(line.substr(0, eq));
+}
+
+}  // namespace
+
+IniDocument IniDocument::Load(const std::string& path) {
+    std::string bytes;
+    if (!textfile::ReadAll(path, bytes)) return IniDocument();
+    return Parse(bytes);
+}
+
+IniDocument IniDocument::Parse(std::string_view text) {
+    IniDocument doc;
+    doc.lines_ = textfile::SplitLines(text);
+    return doc;
+}
+
+std::string IniDocument::Text() const {
+    std::string out;
+    for (const auto& l : lines_) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool IniDocument::Save(const std::string& path) const { return textfile::WriteAllAtomic(path, Text()); }
+
+std::optional<IniDocument::Range> IniDocument::FindSection(std::string_view section) const {
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        auto name = HeaderName(lines_[i]);
+        if (name && vb::EqualsNoCase(*name, TrimWs(section))) {
+            size_t end = i + 1;
+            while (end < lines_.size() && !HeaderName(lines_[end])) ++end;
+            return Range{i, end};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<size_t> IniDocument::FindKey(const Range& r, std::string_view key) const {
+    for (size_t i = r.header + 1; i < r.end; ++i) {
+        auto k = KeyOf(lines_[i]);
+        if (k && vb::EqualsNoCase(*k, TrimWs(key))) return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
+    auto r = FindSection(section);
+    if (!r) return std::nullopt;
+    auto k = FindKey(*r, key);
+    if (!k) return std::nullopt;
+    const std::string& line = lines_[*k];
+    return std::string(TrimWs(std::string_view(line).substr(line.find('=') + 1)));
+}
+
+void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+    std::string newLine = std::string(TrimWs(key)) + "=" + std::string(value);
+    auto r = FindSection(section);
+    if (!r) {
+        // A new section goes at the end of the file, after one blank line.
+        if (!lines_.empty() && !TrimWs(lines_.back()).empty()) lines_.emplace_back();
+        lines_.push_back("[" + std::string(TrimWs(section)) + "]");
+        lines_.push_back(newLine);
+        return;
+    }
+    if (auto k = FindKey(*r, key)) {
+        lines_[*k] = newLine;
+        return;
+    }
+    // A new key goes after the last non-blank line of its section.
+    size_t at = r->end;
+    while (at > r->header + 1 && TrimWs(lines_[at - 1]).empty()) --at;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), newLine);
+}
+
+void IniDocument::EnsureSection(std::string_view section) {
+    if (FindSection(section)) return;
+    if (!lines_.empty() && !TrimWs(lines_.back()).empty()) lines_.emplace_back();
+    lines_.push_back("[" + std::string(TrimWs(section)) + "]");
+}
+
+bool IniDocument::RemoveKey(std::string_view section, std::string_view key) {
+    auto r = FindSection(section);
+    if (!r) return false;
+    auto k = FindKey(*r, key);
+    if (!k) return false;
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*k));
+    return true;
+}
+
+bool IniDocument::RemoveSection(std::string_view section) {
+    auto r = FindSection(section);
+    if (!r) return false;
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(r->header),
+                 lines_.begin() + static_cast<std::ptrdiff_t>(r->end));
+    return true;
+}
+
+std::vector<std::string> IniDocument::Sections() const {
+    std::vector<std::string> out;
+    for (const auto& l : lines_)
+        if (auto n = HeaderName(l)) out.emplace_back(*n);
+    return out;
+}
+
+std::vector<std::pair<std::string, std::string>> IniDocument::Entries(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> out;
+    auto r = FindSection(section);
+    if (!r) return out;
+    for (size_t i = r->header + 1; i < r->end; ++i) {
+        if (auto k = KeyOf(lines_[i])) {
+            std::string_view line = lines_[i];
+            out.emplace_back(std::string(*k), std::string(TrimWs(line.substr(line.find('=') + 1))));
+        }
+    }
+    return out;
+}
+
+namespace ini {
+
+std::optional<std::string> Read(const std::string& file, std::string_view section, std::string_view key) {
+    return IniDocument::Load(paths::ResolveProfileFile(file)).Get(section, key);
+}
+
+std::string ReadOr(const std::string& file, std::string_view section, std::string_view key,
+                   std::string_view fallback) {
+    auto v = Read(file, section, key);
+    return v ? *v : std::string(fallback);
+}
+
+namespace {
+template <class F>
+bool Change(const std::string& file, F&& change) {
+    std::string path = paths::ResolveProfileFile(file);
+    if (path != file) paths::EnsureConfigDir();
+    IniDocument doc = IniDocument::Load(path);
+    if (!change(doc)) return true;  // nothing to change is not a failure
+    return doc.Save(path);
+}
+}  // namespace
+
+bool Write(const std::string& file, std::string_view section, std::string_view key, std::string_view value) {
+    return Change(file, [&](IniDocument& d) {
+        d.Set(section, key, value);
+        return true;
+    });
+}
+
+bool DeleteKey(const std::string& file, std::string_view section, std::string_view key) {
+    return Change(file, [&](IniDocument& d) { return d.RemoveKey(section, key); });
+}
+
+bool DeleteSection(const std::string& file, std::string_view section) {
+    return Change(file, [&](IniDocument& d) { return d.RemoveSection(section); });
+}
+
+std::vector<std::pair<std::string, std::string>> Entries(const std::string& file, std::string_view section) {
+    return IniDocument::Load(paths::ResolveProfileFile(file)).Entries(section);
+}
+
+}  // namespace ini

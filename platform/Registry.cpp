@@ -1,0 +1,94 @@
+#include "Registry.h"
+
+#include <cstdlib>
+
+#include "IniFile.h"
+#include "Paths.h"
+#include "VBText.h"
+
+namespace reg {
+namespace {
+
+std::string RootName(int32_t root) {
+    switch (root) {
+        case HKEY_CURRENT_USER: return "HKEY_CURRENT_USER";
+        case HKEY_LOCAL_MACHINE: return "HKEY_LOCAL_MACHINE";
+        case HKEY_USERS: return "HKEY_USERS";
+        default: return {};
+    }
+}
+
+std::string SectionOf(int32_t root, const std::string& path) {
+    std::string name = RootName(root);
+    if (name.empty()) return {};
+    return path.empty() ? name : name + "\\" + path;
+}
+
+// Texts are quoted so that blanks at their ends survive, and line breaks and
+// "%" are escaped so that one value stays one line.
+std::string EncodeText(const std::string& t) {
+    std::string e = vb::Replace(t, "%", "%25");
+    e = vb::Replace(e, "\r", "%0D");
+    e = vb::Replace(e, "\n", "%0A");
+    return "sz:\"" + e + "\"";
+}
+
+std::string DecodeText(std::string_view e) {
+    if (e.size() >= 2 && e.front() == '"' && e.back() == '"') e = e.substr(1, e.size() - 2);
+    std::string t = vb::Replace(e, "%0D", "\r");
+    t = vb::Replace(t, "%0A", "\n");
+    return vb::Replace(t, "%25", "%");
+}
+
+}  // namespace
+
+std::string StoreFile() { return paths::Join(paths::ConfigDir(), "registry.ini"); }
+
+bool KeyExists(int32_t root, const std::string& path) {
+    std::string section = SectionOf(root, path);
+    return !section.empty() && IniDocument::Load(StoreFile()).HasSection(section);
+}
+
+bool CreateKey(int32_t root, const std::string& path) {
+    std::string section = SectionOf(root, path);
+    if (section.empty()) return false;
+    IniDocument doc = IniDocument::Load(StoreFile());
+    if (doc.HasSection(section)) return true;
+    doc.EnsureSection(section);
+    paths::EnsureConfigDir();
+    return doc.Save(StoreFile());
+}
+
+std::optional<Value> QueryValue(int32_t root, const std::string& path, const std::string& name) {
+    std::string section = SectionOf(root, path);
+    if (section.empty()) return std::nullopt;
+    auto raw = IniDocument::Load(StoreFile()).Get(section, name);
+    if (!raw) return std::nullopt;
+    std::string_view v = *raw;
+    if (v.substr(0, 3) == "sz:") return Value{REG_SZ, DecodeText(v.substr(3)), 0};
+    if (v.substr(0, 6) == "dword:") {
+        Value out{REG_DWORD, {}, static_cast<uint32_t>(std::strtoul(std::string(v.substr(6)).c_str(), nullptr, 10))};
+        return out;
+    }
+    return std::nullopt;
+}
+
+bool SetValue(int32_t root, const std::string& path, const std::string& name, const Value& value) {
+    std::string section = SectionOf(root, path);
+    if (section.empty()) return false;
+    IniDocument doc = IniDocument::Load(StoreFile());
+    if (!doc.HasSection(section)) return false;
+    std::string stored = value.Type == REG_DWORD ? "dword:" + std::to_string(value.Number) : EncodeText(value.Text);
+    doc.Set(section, name, stored);
+    return doc.Save(StoreFile());
+}
+
+bool DeleteValue(int32_t root, const std::string& path, const std::string& name) {
+    std::string section = SectionOf(root, path);
+    if (section.empty()) return false;
+    IniDocument doc = IniDocument::Load(StoreFile());
+    if (!doc.RemoveKey(section, name)) return false;
+    return doc.Save(StoreFile());
+}
+
+}  // namespace reg

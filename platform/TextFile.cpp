@@ -1,0 +1,155 @@
+#include "TextFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "VBError.h"
+
+namespace textfile {
+
+bool ReadAll(const std::string& path, std::string& out) {
+    out.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        errno = EISDIR;
+        return false;
+    }
+    if (st.st_size > 0) out.reserve(static_cast<size_t>(st.st_size));
+    char buf[65536];
+    while (true) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int e = errno;
+            ::close(fd);
+            errno = e;
+            return false;
+        }
+        if (n == 0) break;
+        out.append(buf, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
+
+size_t LineEnd(std::string_view text, size_t pos, size_t& next) {
+    size_t i = pos;
+    while (i < text.size() && text[i] != '\r' && text[i] != '\n') ++i;
+    next = i;
+    if (i < text.size()) {
+        next = i + 1;
+        if (text[i] == '\r' && next < text.size() && text[next] == '\n') ++next;
+    }
+    return i;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t next;
+        size_t end = LineEnd(text, pos, next);
+        lines.emplace_back(text.substr(pos, end - pos));
+        pos = next;
+    }
+    return lines;
+}
+
+bool WriteAllAtomic(const std::string& path, std::string_view bytes) {
+    std::string tmp = path + ".zelkertmp" + std::to_string(::getpid());
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            ::unlink(tmp.c_str());
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    // Keep the permissions of the file being replaced.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) ::chmod(tmp.c_str(), st.st_mode & 07777);
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace textfile
+
+void LineReader::Open(const std::string& path) {
+    Close();
+    if (!textfile::ReadAll(path, text_)) RaiseErrno(errno, path, "LineReader");
+    path_ = path;
+    pos_ = 0;
+    open_ = true;
+}
+
+bool LineReader::ReadLine(std::string& line) {
+    if (!open_ || pos_ >= text_.size()) return false;
+    size_t next;
+    size_t end = textfile::LineEnd(text_, pos_, next);
+    line.assign(text_, pos_, end - pos_);
+    pos_ = next;
+    return true;
+}
+
+std::string LineReader::ReadLine() {
+    std::string line;
+    if (!open_) RaiseError(vberr::kBadFileNameOrNumber, "LineReader");
+    if (!ReadLine(line)) RaiseError(vberr::kInputPastEnd, "LineReader");
+    return line;
+}
+
+void LineReader::Close() {
+    open_ = false;
+    text_.clear();
+    text_.shrink_to_fit();
+    pos_ = 0;
+}
+
+LineWriter::~LineWriter() {
+    if (file_) std::fclose(file_);
+}
+
+void LineWriter::Open(const std::string& path, Mode mode) {
+    Close();
+    file_ = std::fopen(path.c_str(), mode == Mode::Output ? "wb" : "ab");
+    if (!file_) RaiseErrno(errno, path, "LineWriter");
+    path_ = path;
+}
+
+void LineWriter::Write(std::string_view text) {
+    if (!file_) RaiseError(vberr::kBadFileNameOrNumber, "LineWriter");
+    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size())
+        RaiseErrno(errno, path_, "LineWriter");
+}
+
+void LineWriter::WriteLine(std::string_view line) {
+    Write(line);
+    Write("\r\n");
+}
+
+void LineWriter::Close() {
+    if (!file_) return;
+    std::FILE* f = file_;
+    file_ = nullptr;
+    if (std::fclose(f) != 0) RaiseErrno(errno, path_, "LineWriter");
+}

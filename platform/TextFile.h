@@ -1,0 +1,72 @@
+#pragma once
+// The one line reader and line writer. Lines end at CR LF, CR or LF alone; a
+// last line without a terminator is still a line; a file that ends with a
+// line break has no extra empty line. Every line written ends with CR LF.
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace textfile {
+
+// Whole-file helpers. ReadAll returns false when the file cannot be read.
+bool ReadAll(const std::string& path, std::string& out);
+std::vector<std::string> SplitLines(std::string_view text);
+// Writes beside the target and renames over it; false when that fails, the
+// old file untouched.
+bool WriteAllAtomic(const std::string& path, std::string_view bytes);
+// The end of the line that starts at pos; `next` receives where the next
+// line starts.
+size_t LineEnd(std::string_view text, size_t pos, size_t& next);
+
+}  // namespace textfile
+
+// Reads a text file line by line (Line Input). Failures raise VBError with
+// the Visual Basic error number.
+class LineReader {
+public:
+    LineReader() = default;
+    explicit LineReader(const std::string& path) { Open(path); }
+
+    void Open(const std::string& path);
+    // Reads the next line without its terminator; raises error 62 (input
+    // past end of file) when there is none.
+    std::string ReadLine();
+    // Like ReadLine, but returns false at the end instead of raising.
+    bool ReadLine(std::string& line);
+    bool Eof() const { return pos_ >= text_.size(); }
+    bool IsOpen() const { return open_; }
+    void Close();
+    const std::string& Path() const { return path_; }
+    // Bytes read so far and in all, for progress.
+    size_t Position() const { return pos_; }
+    size_t Size() const { return text_.size(); }
+
+private:
+    std::string path_;
+    std::string text_;
+    size_t pos_ = 0;
+    bool open_ = false;
+};
+
+// Writes a text file line by line (Print #). Failures raise VBError.
+class LineWriter {
+public:
+    enum class Mode { Output, Append };
+    LineWriter() = default;
+    LineWriter(const std::string& path, Mode mode) { Open(path, mode); }
+    ~LineWriter();
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+
+    void Open(const std::string& path, Mode mode);
+    void WriteLine(std::string_view line);  // the text and CR LF
+    void Write(std::string_view text);      // the text alone
+    void Close();
+    bool IsOpen() const { return file_ != nullptr; }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+    std::FILE* file_ = nullptr;
+};

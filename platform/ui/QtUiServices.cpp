@@ -1,0 +1,130 @@
+#include "QtUiServices.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QUrl>
+
+#include "AnsiText.h"
+
+namespace {
+
+// "Text (*.txt;*.bas)|*.txt;*.bas|..." becomes Qt's "Text (*.txt *.bas);;...".
+QStringList QtFilters(const std::string& filter) {
+    QStringList parts = FromAnsi(filter).split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString masks = parts[i + 1];
+        masks.replace(';', ' ');
+        out << QString("%1 (%2)").arg(parts[i], masks);
+    }
+    return out;
+}
+
+}  // namespace
+
+int QtUiServices::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(FromAnsi(title.empty() ? std::string("Zelker") : title));
+    box.setText(FromAnsi(prompt).replace("\r\n", "\n"));
+    switch (buttons & mb::kIconMask) {
+        case mb::vbCritical: box.setIcon(QMessageBox::Critical); break;
+        case mb::vbQuestion: box.setIcon(QMessageBox::Question); break;
+        case mb::vbExclamation: box.setIcon(QMessageBox::Warning); break;
+        case mb::vbInformation: box.setIcon(QMessageBox::Information); break;
+        default: break;
+    }
+    struct B {
+        QMessageBox::StandardButton button;
+        int answer;
+    };
+    std::vector<B> list;
+    switch (buttons & mb::kButtonsMask) {
+        case mb::vbOKCancel: list = {{QMessageBox::Ok, mb::vbOK}, {QMessageBox::Cancel, mb::vbCancel}}; break;
+        case mb::vbAbortRetryIgnore:
+            list = {{QMessageBox::Abort, mb::vbAbort}, {QMessageBox::Retry, mb::vbRetry}, {QMessageBox::Ignore, mb::vbIgnore}};
+            break;
+        case mb::vbYesNoCancel:
+            list = {{QMessageBox::Yes, mb::vbYes}, {QMessageBox::No, mb::vbNo}, {QMessageBox::Cancel, mb::vbCancel}};
+            break;
+        case mb::vbYesNo: list = {{QMessageBox::Yes, mb::vbYes}, {QMessageBox::No, mb::vbNo}}; break;
+        case mb::vbRetryCancel: list = {{QMessageBox::Retry, mb::vbRetry}, {QMessageBox::Cancel, mb::vbCancel}}; break;
+        default: list = {{QMessageBox::Ok, mb::vbOK}}; break;
+    }
+    QMessageBox::StandardButtons all;
+    for (const auto& b : list) all |= b.button;
+    box.setStandardButtons(all);
+    size_t def = (buttons & mb::vbDefaultButton3) ? 2 : (buttons & mb::vbDefaultButton2) ? 1 : 0;
+    if (def < list.size()) box.setDefaultButton(list[def].button);
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    QApplication::restoreOverrideCursor();
+    auto clicked = box.standardButton(box.clickedButton());
+    for (const auto& b : list)
+        if (b.button == clicked) return b.answer;
+    // Closed with Escape or the close box: Cancel where there is one.
+    for (const auto& b : list)
+        if (b.answer == mb::vbCancel) return b.answer;
+    return list.back().answer;
+}
+
+FileDialogResult QtUiServices::ShowFileDialog(const FileDialogRequest& request) {
+    QFileDialog dlg(QApplication::activeWindow(), FromAnsi(request.Title));
+    dlg.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(request.Save ? QFileDialog::AnyFile
+                                 : request.MultiSelect ? QFileDialog::ExistingFiles
+                                 : request.FileMustExist ? QFileDialog::ExistingFile
+                                                         : QFileDialog::AnyFile);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    QStringList filters = QtFilters(request.Filter);
+    if (!filters.isEmpty()) {
+        dlg.setNameFilters(filters);
+        int idx = request.FilterIndex - 1;
+        if (idx >= 0 && idx < filters.size()) dlg.selectNameFilter(filters[idx]);
+    }
+    // Windows matches patterns without regard to case.
+    dlg.setFilter(dlg.filter() & ~QDir::CaseSensitive);
+    if (!request.InitDir.empty()) dlg.setDirectory(FromAnsi(request.InitDir));
+    if (!request.FileName.empty()) dlg.selectFile(FromAnsi(request.FileName));
+    if (!request.DefaultExt.empty()) dlg.setDefaultSuffix(FromAnsi(request.DefaultExt));
+    FileDialogResult result;
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    bool ok = dlg.exec() == QDialog::Accepted;
+    QApplication::restoreOverrideCursor();
+    if (!ok) return result;
+    result.Accepted = true;
+    for (const QString& f : dlg.selectedFiles()) result.Files.push_back(ToAnsi(f));
+    result.FilterIndex = static_cast<int>(filters.indexOf(dlg.selectedNameFilter())) + 1;
+    if (result.FilterIndex < 1) result.FilterIndex = request.FilterIndex;
+    return result;
+}
+
+void QtUiServices::ClipboardClear() { QApplication::clipboard()->clear(); }
+void QtUiServices::ClipboardSetText(const std::string& text) { QApplication::clipboard()->setText(FromAnsi(text)); }
+std::string QtUiServices::ClipboardGetText() { return ToAnsi(QApplication::clipboard()->text()); }
+
+bool QtUiServices::StartProgram(const std::string& program, const std::vector<std::string>& args) {
+    QStringList qargs;
+    for (const auto& a : args) qargs << FromAnsi(a);
+    return QProcess::startDetached(FromAnsi(program), qargs);
+}
+
+bool QtUiServices::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl(FromAnsi(url), QUrl::TolerantMode));
+}
+
+void QtUiServices::DoEvents() { QCoreApplication::processEvents(); }
+
+void QtUiServices::SetMousePointer(int p) {
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    if (p == pointer::vbHourglass) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (p == pointer::vbArrow) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    pointer_ = p;
+}
+
+void QtUiServices::Beep() { QApplication::beep(); }

@@ -1,0 +1,28 @@
+#pragma once
+// What progress reporting needs of the main window's progress panel and
+// status bar; the main window implements these, tests use fakes.
+#include <string>
+
+class IProgressView {
+public:
+    virtual ~IProgressView() = default;
+    virtual void SetCountText(const std::string& text) = 0;      // lblCount
+    virtual void SetCountWhatText(const std::string& text) = 0;  // lblCountWhat
+    virtual void ClearGauge() = 0;                               // picGauge.Cls
+    virtual void SetGaugeMin(long value) = 0;
+    virtual void SetGaugeMax(long value) = 0;
+    virtual void SetGaugeValue(long value) = 0;
+};
+
+// A control with a caption (the status-bar label).
+class ICaption {
+public:
+    virtual ~ICaption() = default;
+    virtual std::string Caption() const = 0;
+    virtual void SetCaption(const std::string& text) = 0;
+};
+
+// The main window's progress panel while a file is processed (null when none).
+inline IProgressView* oProgressForm = nullptr;
+// The status-bar label (null when no window is shown).
+inline ICaption* gctlStatus = nullptr;

@@ -1,0 +1,87 @@
+#include "RegistryEntry.h"
+
+#include "Trace.h"
+
+std::string RegistryEntry::ValueText() const {
+    if (auto s = std::get_if<std::string>(&Value)) return *s;
+    if (auto n = std::get_if<int64_t>(&Value)) return std::to_string(*n);
+    return {};
+}
+
+bool GetSetRegistryEntry::GetRegValue(RegistryEntry& e) {
+    e.ErrorMessage.clear();
+    try {
+        if (!reg::KeyExists(e.KeySection, e.KeyValue)) {
+            e.Value = std::monostate{};
+            e.ErrorMessage = "RegOpenKey Failed: " + e.KeyValue;
+            return false;
+        }
+        if (e.DataType != reg::REG_SZ && e.DataType != reg::REG_DWORD) {
+            e.Value = std::monostate{};
+            return false;
+        }
+        auto v = reg::QueryValue(e.KeySection, e.KeyValue, e.Entry);
+        if (!v || v->Type != e.DataType) {
+            e.Value = std::monostate{};
+            return false;
+        }
+        if (e.DataType == reg::REG_SZ)
+            e.Value = v->Text;
+        else
+            e.Value = static_cast<int64_t>(v->Number);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool GetSetRegistryEntry::SetRegValue(RegistryEntry& e) {
+    e.ErrorMessage.clear();
+    try {
+        if (e.IsNull()) {
+            if (!reg::KeyExists(e.KeySection, e.KeyValue)) {
+                e.ErrorMessage = "RegOpenKey Failed: " + e.KeyValue;
+                return false;
+            }
+            if (!reg::DeleteValue(e.KeySection, e.KeyValue, e.Entry)) {
+                e.ErrorMessage = "RegDeleteValue Failed: " + e.Entry;
+                return false;
+            }
+            return true;
+        }
+        if (!reg::KeyExists(e.KeySection, e.KeyValue) && !reg::CreateKey(e.KeySection, e.KeyValue)) {
+            e.ErrorMessage = "RegCreateKey Failed: " + e.KeyValue;
+            return false;
+        }
+        reg::Value v;
+        if (e.DataType == reg::REG_SZ) {
+            v.Type = reg::REG_SZ;
+            v.Text = e.ValueText();
+        } else if (e.DataType == reg::REG_DWORD) {
+            v.Type = reg::REG_DWORD;
+            auto n = std::get_if<int64_t>(&e.Value);
+            v.Number = static_cast<uint32_t>(n ? *n : std::stoll(e.ValueText()));
+        } else {
+            return true;  // other types write nothing
+        }
+        if (!reg::SetValue(e.KeySection, e.KeyValue, e.Entry, v)) {
+            e.ErrorMessage = "RegSetValueEx Failed: " + e.Entry;
+            return false;
+        }
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+std::string UserCoDef(const std::string& valueName) {
+    TraceGuard trace(TraceKind::App, "UserCoDef");
+    RegistryEntry e;
+    e.KeySection = reg::HKEY_USERS;
+    e.KeyValue = ".Default\\Software\\Microsoft\\MS Setup (ACME)\\User Info";
+    e.Entry = valueName;
+    e.DataType = reg::REG_SZ;
+    GetSetRegistryEntry access;
+    if (access.GetRegValue(e) && !e.IsNull()) return e.ValueText();
+    return {};
+}

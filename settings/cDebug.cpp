@@ -1,0 +1,13 @@
+#include "cDebug.h"
+
+#include "mKEMCommon.h"
+
+void cDebug::SetLogAll() {
+    LogApp = LogZurudUvu = LogDebug = LogEvents = LogMouseEvents = true;
+    oLog->LogData("Logging enabled");
+}
+
+void cDebug::UnsetLogAll() {
+    LogApp = LogZurudUvu = LogDebug = LogEvents = LogMouseEvents = false;
+    oLog->LogData("Logging disabled");
+}

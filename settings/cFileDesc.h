@@ -1,0 +1,30 @@
+#pragma once
+// The files chosen for processing: one entry per file, addressed by its
+// 1-based position in the order added.
+#include <memory>
+#include <string>
+#include <vector>
+
+class cFileDesc {
+public:
+    std::string FileName;
+    long FileType = 2;  // 2 a source file to process, 1 a project's own entry, 0 a group's own entry
+    bool IsZelked = false;
+    bool IsSelected = false;
+    long WhichFile = 0;
+    long WhichProject = 0;
+};
+
+class cFileCollection {
+public:
+    long Count() const { return static_cast<long>(items_.size()); }
+    // 1-based; raises error 9 (subscript out of range) outside 1..Count.
+    cFileDesc& Item(long index);
+    const cFileDesc& Item(long index) const;
+    cFileDesc& Add(cFileDesc entry);
+    void Remove(long index);
+    void Clear() { items_.clear(); }
+
+private:
+    std::vector<std::unique_ptr<cFileDesc>> items_;
+};

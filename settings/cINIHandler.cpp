@@ -1,0 +1,80 @@
+#include "cINIHandler.h"
+
+#include "IniFile.h"
+#include "Paths.h"
+#include "VBText.h"
+
+namespace {
+// The system-wide profile that the Windows directory's WIN.INI stands for.
+constexpr const char* kSystemProfile = "win.ini";
+}  // namespace
+
+cINIHandler::cINIHandler() : fileName_(paths::Join(paths::ProgramDir(), paths::ExeName() + ".INI")) {}
+
+void cINIHandler::Section(const std::string& name) { section_ = vb::Replace(vb::Replace(name, "[", "|"), "]", "|"); }
+
+std::string cINIHandler::ReadFile(bool useWinDir) const { return useWinDir ? kSystemProfile : fileName_; }
+
+std::optional<std::string> cINIHandler::ReadRaw(const std::string& key) {
+    return ini::Read(fileName_, section_, key);
+}
+
+bool cINIHandler::ReadBool(const std::string& key, bool defaultValue, const std::optional<std::string>& section) {
+    if (section) Section(*section);
+    std::string text = vb::Trim(vb::UCase(ini::ReadOr(fileName_, section_, key, defaultValue ? "True" : "False")));
+    if (text == "NO" || text == "FALSE" || text == "0") return false;
+    if (text == "YES" || text == "TRUE" || text == "-1") return true;
+    return defaultValue;
+}
+
+double cINIHandler::ReadNumber(const std::string& key, double defaultValue, std::optional<double> lowerBound,
+                               std::optional<double> upperBound, const std::string& section, bool useWinDir) {
+    if (!section.empty()) Section(section);
+    double value = vb::Val(ini::ReadOr(ReadFile(useWinDir), section_, key, vb::NumberText(defaultValue)));
+    if (lowerBound && value < *lowerBound) value = *lowerBound;
+    if (upperBound && value > *upperBound) value = *upperBound;
+    return value;
+}
+
+std::string cINIHandler::ReadString(const std::string& key, const std::string& defaultValue,
+                                    const std::string& section, bool useWinDir) {
+    if (!section.empty()) section_ = section;
+    return ini::ReadOr(ReadFile(useWinDir), section_, key, defaultValue);
+}
+
+std::vector<std::string> cINIHandler::ReadWords(const std::string& key, const std::string& defaultValue,
+                                                const std::string& delim, const std::optional<std::string>& section) {
+    if (section) section_ = *section;
+    std::string text = ini::ReadOr(fileName_, section_, key, defaultValue);
+    if (text.empty()) text = defaultValue;
+    // One left-to-right pass: three blanks become two.
+    text = vb::Replace(text, "  ", " ");
+    return vb::Split(text, delim);
+}
+
+void cINIHandler::WriteBool(const std::string& key, bool value, const std::optional<std::string>& section) {
+    WriteString(key, value ? "Yes" : "No", section);
+}
+
+void cINIHandler::WriteNumber(const std::string& key, double value, const std::optional<std::string>& section) {
+    WriteString(key, vb::NumberText(value), section);
+}
+
+void cINIHandler::WriteString(const std::string& key, const std::string& value,
+                              const std::optional<std::string>& section) {
+    if (section) Section(*section);
+    ini::Write(fileName_, section_, key, value);
+}
+
+void cINIHandler::WriteWords(const std::string& key, const std::vector<std::string>& words,
+                             const std::optional<std::string>& section) {
+    if (section) section_ = *section;
+    ini::Write(fileName_, section_, key, vb::Join(words, " "));
+}
+
+void cINIHandler::DeleteKey(const std::string& key, const std::optional<std::string>& section) {
+    if (section) Section(*section);
+    ini::DeleteKey(fileName_, section_, key);
+}
+
+void cINIHandler::DeleteSection(const std::string& section) { ini::DeleteSection(fileName_, section); }

@@ -1,0 +1,68 @@
+#include "cVEZUZ.h"
+
+#include "IProgressView.h"
+#include "SharedState.h"
+#include "Trace.h"
+#include "UiServices.h"
+#include "VBText.h"
+#include "WindowHelpers.h"
+#include "mKEMCommon.h"
+
+void cVEZUZ::StatusBarUpdate(bool& ablnFirstTime, bool ablnParsing, long aCount) {
+    TraceGuard trace(TraceKind::App, "sbStatusBarUpdate");
+    if (ablnFirstTime) {
+        if (oProgressForm) {
+            oProgressForm->SetCountText("");
+            oProgressForm->ClearGauge();
+            oProgressForm->SetCountWhatText("");
+        }
+        lMaxLines = glLinesInFile;
+        if (oProgressForm) {
+            oProgressForm->SetGaugeMin(0);
+            oProgressForm->SetGaugeMax(lMaxLines);
+            oProgressForm->SetGaugeValue(0);
+        }
+        ablnFirstTime = false;
+    }
+    if (aCount == 1 || aCount % 10 == 0) {
+        std::string text = std::string(" Lines ") + (ablnParsing ? "parsed " : "output ");
+        long shown = aCount > lMaxLines ? lMaxLines : aCount;
+        text += vb::Format(static_cast<double>(shown), "#,##0") + " ";
+        float fraction = lMaxLines == 0 ? 0.99f : static_cast<float>(shown) / static_cast<float>(lMaxLines);
+        if (fraction >= 1.0f) fraction = 0.99f;
+        if (oProgressForm) {
+            oProgressForm->SetGaugeValue(shown);
+            oProgressForm->SetCountText(text);
+        }
+        sbMsgBar(text + " about " + vb::Format(static_cast<double>(fraction) * 100.0, "##0") + "% completed", true,
+                 gctlStatus);
+        Ui().DoEvents();
+    }
+    Ui().DoEvents();
+}
+
+void cVEZUZ::CloseFiles() {
+    TraceGuard trace(TraceKind::App, "CloseFiles");
+    if (giInputFileNo != 0) {
+        goInputFile.Close();
+        giInputFileNo = 0;
+    }
+    oFile = std::make_unique<cFileCollection>();
+    giFileIndex = 0;
+    if (oAppInfo->IsAProjectFile && giRunMode == 0 && gfnUnloadProjectDialog) gfnUnloadProjectDialog();
+    oAppInfo->IsAProjectFile = false;
+}
+
+void cVEZUZ::CloseFile() {
+    TraceGuard trace(TraceKind::App, "CloseFile");
+    if (oAppInfo->IsAProjectFile) {
+        CloseFiles();
+        return;
+    }
+    if (giInputFileNo != 0) {
+        goInputFile.Close();
+        giInputFileNo = 0;
+    }
+    oFile->Remove(giFileIndex);
+    if (giFileIndex >= oFile->Count()) giFileIndex = static_cast<int>(oFile->Count());
+}

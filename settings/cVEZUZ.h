@@ -1,0 +1,44 @@
+#pragma once
+// Line-count progress of a parse or of a zelk's output, and closing the open
+// source files.
+#include <functional>
+
+class cVEZUZ {
+public:
+    long lMaxLines = 0;
+
+    // Refreshes the progress panel and the status line on the first line and
+    // every tenth; lets pending window events run on every call.
+    void StatusBarUpdate(bool& ablnFirstTime, bool ablnParsing, long aCount);
+    void CloseFiles();
+    void CloseFile();
+
+    void* FormName() const { return form_; }
+    void FormName(void* form) { form_ = form; }
+
+private:
+    void* form_ = nullptr;
+};
+
+// Unloads the project dialog; set by the projects window code.
+inline std::function<void()> gfnUnloadProjectDialog;
+
+class cWindowObject {
+public:
+    float TheHeight = 0, TheLeft = 0, TheTop = 0, TheWidth = 0;  // twips
+    int WindowState() const { return windowState_; }
+    // 0 normal, 1 minimised, 2 maximised; anything else stores 0.
+    void WindowState(int state) { windowState_ = (state >= 0 && state <= 2) ? state : 0; }
+
+private:
+    int windowState_ = 0;
+};
+
+class cFileHandler {
+public:
+    void* FormCurrent() const { return form_; }
+    void FormCurrent(void* form) { form_ = form; }
+
+private:
+    void* form_ = nullptr;
+};

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "Paths.h"
+#include "TestSupport.h"
+#include "TextFile.h"
+#include "VBError.h"
+
+TEST(TextFile, LinesEndAtCrLfCrOrLf) {
+    struct Case {
+        std::string text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\n", {"a"}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\rb\nc\r\n\r\nd", {"a", "b", "c", "", "d"}},
+        {"\r\n", {""}},
+        {"a\n\n", {"a", ""}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(textfile::SplitLines(c.text), c.lines) << c.text;
+}
+
+TEST(TextFile, ReaderAndWriter) {
+    std::string f = paths::Join(testsupport::MakeDir("t"), "x.txt");
+    {
+        LineWriter w(f, LineWriter::Mode::Output);
+        w.WriteLine("one");
+        w.Write("tw");
+        w.WriteLine("o");
+        w.Close();
+    }
+    {
+        LineWriter w(f, LineWriter::Mode::Append);
+        w.WriteLine("three");
+    }
+    EXPECT_EQ(testsupport::ReadFile(f), "one\r\ntwo\r\nthree\r\n");
+    LineReader r(f);
+    EXPECT_EQ(r.ReadLine(), "one");
+    EXPECT_EQ(r.ReadLine(), "two");
+    EXPECT_EQ(r.ReadLine(), "three");
+    EXPECT_TRUE(r.Eof());
+    try {
+        r.ReadLine();
+        FAIL() << "expected input past end of file";
+    } catch (const VBError& e) {
+        EXPECT_EQ(e.Number, vberr::kInputPastEnd);
+    }
+}
+
+TEST(TextFile, OpenFailuresCarryVisualBasicNumbers) {
+    std::string dir = testsupport::MakeDir("t2");
+    try {
+        LineReader r(dir + "/nope.txt");
+        FAIL();
+    } catch (const VBError& e) {
+        EXPECT_EQ(e.Number, vberr::kFileNotFound);
+        EXPECT_EQ(e.Location, dir + "/nope.txt");
+    }
+    try {
+        LineReader r(dir);
+        FAIL();
+    } catch (const VBError& e) {
+        EXPECT_EQ(e.Number, vberr::kPathFileAccess);
+    }
+    try {
+        LineWriter w(dir + "/no/such/dir.txt", LineWriter::Mode::Output);
+        FAIL();
+    } catch (const VBError& e) {
+        EXPECT_EQ(e.Number, vberr::kFileNotFound);
+    }
+}
+
+TEST(TextFile, AtomicWriteReplacesWhole) {
+    std::string f = paths::Join(testsupport::MakeDir("t3"), "x.txt");
+    testsupport::WriteFile(f, "old content that is longer");
+    ASSERT_TRUE(textfile::WriteAllAtomic(f, "new"));
+    EXPECT_EQ(testsupport::ReadFile(f), "new");
+}
+
+TEST(Paths, WindowsPathsResolveWithoutCase) {
+    std::string dir = testsupport::MakeDir("Proj/Forms");
+    testsupport::WriteFile(dir + "/Main.FRM", "x");
+    std::string root = dir.substr(0, dir.size() - std::string("Proj/Forms").size());
+    EXPECT_EQ(paths::FromWindowsPath(root + "proj\\FORMS\\main.frm"), dir + "/Main.FRM");
+    EXPECT_TRUE(paths::IsAbsolute("/a"));
+    EXPECT_TRUE(paths::IsAbsolute("C:\\a"));
+    EXPECT_FALSE(paths::IsAbsolute("a/b"));
+}

@@ -1,0 +1,106 @@
+#include "TestSupport.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sstream>
+
+#include "Clock.h"
+#include "ErrorTrap.h"
+#include "IProgressView.h"
+#include "SharedState.h"
+#include "mKEMCommon.h"
+
+namespace fs = std::filesystem;
+
+namespace testsupport {
+namespace {
+
+struct State {
+    std::string root;
+    std::string programDir;
+    std::string configDir;
+    std::unique_ptr<ScriptedUiServices> ui;
+};
+State gState;
+
+std::string SelfDir() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return exe.parent_path().string();
+}
+
+class PerTestListener : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        char tmpl[] = "/tmp/zelker-test-XXXXXX";
+        gState.root = ::mkdtemp(tmpl);
+        gState.programDir = gState.root + "/program";
+        gState.configDir = gState.root + "/config";
+        fs::create_directories(gState.programDir);
+        fs::create_directories(gState.configDir);
+        // The data files the program reads from its own directory.
+        for (const char* data : {"ZURUDUVU.KEY", "SPELLDIC.DAT"}) {
+            fs::path src = fs::path(SelfDir()) / data;
+            std::error_code ec;
+            if (fs::exists(src, ec)) fs::copy_file(src, fs::path(gState.programDir) / data, ec);
+        }
+        ::setenv("ZELKER_PROGRAM_DIR", gState.programDir.c_str(), 1);
+        ::setenv("ZELKER_CONFIG_DIR", gState.configDir.c_str(), 1);
+
+        gState.ui = std::make_unique<ScriptedUiServices>();
+        SetUi(gState.ui.get());
+        SetClock(nullptr);
+        SetErrorReportHook([](long number, const std::string& description, const std::string& source,
+                              const std::string& procName) {
+            throw ErrorReported{number, description, source, procName};
+        });
+        oProgressForm = nullptr;
+        gctlStatus = nullptr;
+        glRecordCount = glStmtCount = glTokenCount = glLinesInFile = 0;
+        giInputFileNo = 0;
+        goInputFile.Close();
+        giFileIndex = 0;
+        oZel = std::make_unique<cVEZUZ>();
+        sbCommonInit("");
+    }
+
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        if (oLog) oLog->LogClose();
+        goInputFile.Close();
+        SetUi(nullptr);
+        SetClock(nullptr);
+        std::error_code ec;
+        fs::remove_all(gState.root, ec);
+    }
+};
+
+}  // namespace
+
+ScriptedUiServices& Ui() { return *gState.ui; }
+const std::string& ProgramDir() { return gState.programDir; }
+const std::string& ConfigDir() { return gState.configDir; }
+std::string BuildDir() { return SelfDir(); }
+
+std::string MakeDir(const std::string& name) {
+    fs::path p = fs::path(gState.root) / name;
+    fs::create_directories(p);
+    return p.string();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void InstallListener() { ::testing::UnitTest::GetInstance()->listeners().Append(new PerTestListener); }
+
+}  // namespace testsupport

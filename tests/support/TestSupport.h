@@ -1,0 +1,23 @@
+#pragma once
+// What every test gets: its own program and configuration folders (through
+// the ZELKER_PROGRAM_DIR and ZELKER_CONFIG_DIR overrides), freshly created
+// shared objects, a scripted UI, and an error report that throws
+// ErrorReported instead of ending the program.
+#include <string>
+
+#include "UiServices.h"
+
+namespace testsupport {
+
+ScriptedUiServices& Ui();
+const std::string& ProgramDir();
+const std::string& ConfigDir();
+// A fresh empty folder inside the test's own temporary area.
+std::string MakeDir(const std::string& name);
+// The folder the test binaries and the data files are built into.
+std::string BuildDir();
+
+void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const std::string& path);
+
+}  // namespace testsupport

@@ -1,0 +1,56 @@
+#pragma once
+// The operations the parts of the engine call of one another.
+#include <string>
+
+#include "EngineState.h"
+#include "SourceModel.h"
+
+// Per-file run.
+void sbProcessSelection(int index, bool& ok);
+void sbProcessFile(int index);
+void sbProcessSourceFile(int index);
+// The zelking loop: writes the parsed file into the temporary output.
+void sbDoFile();
+
+// The single writer of output lines, and the End If of a split single-line If.
+void sbDoEmitLine(std::string& text, long& count, bool& firstCall, BabStatement& stmt);
+void sbEndSplitIf(long& level, std::string& text);
+
+// Per-file log, temporary files and file names.
+void sbLogLine(const std::string& text, bool warning);
+void sbKillTemp(int index);
+std::string fsLogFileGet(const std::string& base);
+std::string fsFileName(const std::string& name, int maximum);
+void ParseFileName(const std::string& path, std::string& drive, std::string& dir, std::string& base,
+                   std::string& ext);
+
+// The formatter: one statement into its output lines (joined by CR LF).
+// Statement -1 resets the formatter before the first part of a file.
+void sbOutputSourceRecord(long& stmt, std::string& text, bool isDeclarationsPart);
+void sbOutputALine(long stmt, std::string& text);
+std::string GetFunction(std::string name, const std::string& upperWord);
+bool IsIntrinsicFunction(const std::string& name);
+bool fblnParenGroupAtEnd(const BabStatement& stmt);
+int fiLineNumberEnd(const std::string& text);
+
+// Designer records.
+void sbOutputFormRecord(long& record, std::string& text);
+
+// Procedure order.
+void sbSortProcs();
+void sbSetUpArray(long first, long last, StatementOrder& order);
+
+// Arrangement, conversions and date warnings.
+void FloatModuleDeclarations(long& first, long& last, StatementOrder& order);
+bool fblnOptionExplicit(int startRecord);
+void FloatProcDeclarations(long& first, long& last, StatementOrder& order, int procIndex);
+void sbConvertMsgbox(BabStatement& stmt);
+void sbConvertDAO(BabStatement& stmt);
+void ScanForY2K(BabStatement& stmt);
+
+// Comment blocks and inserted code.
+std::string CommentBlockProcType(const std::string& name);
+void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced);
+std::string GetInsertText(const std::string& which, long procIndex);
+void sbInsertTracing(const std::string& which, long procIndex);
+void sbLogInsert(const std::string& kind, int which, int functionPos);

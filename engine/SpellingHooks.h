@@ -1,0 +1,14 @@
+#pragma once
+// What the engine asks of the spelling subsystem and its dialogs. Until that
+// subsystem installs its own, spell checking changes nothing, the tab width
+// stays unchosen and a resource script is copied unchanged.
+#include <functional>
+#include <string>
+
+// Checks one comment or literal; may replace the text by the corrected one.
+inline std::function<void(std::string& text, const std::string& kind, long stmt)> gfnSpellCheckIt;
+// The one-time tab-width dialog: sets giTabWidth (and saves it).
+inline std::function<void()> gfnAskTabWidth;
+// Spell-checks the string tables of resource script `index` into a temporary
+// copy whose name it puts into gsTempOutFile[index].
+inline std::function<void(int index)> gfnSpellCheckResource;

@@ -1,0 +1,12 @@
+// Placeholder until this part of the engine is written; its owner replaces
+// the whole file.
+#include "EngineCalls.h"
+#include "VBError.h"
+
+namespace {
+[[noreturn]] void NotYet(const char* what) { RaiseError(vberr::kInvalidProcedureCall, what, std::string(what) + " is not built yet"); }
+}  // namespace
+
+std::string GetInsertText(const std::string&, long) { NotYet("GetInsertText"); }
+void sbInsertTracing(const std::string&, long) { NotYet("sbInsertTracing"); }
+void sbLogInsert(const std::string&, int, int) { NotYet("sbLogInsert"); }

@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "SettingsKeys.h"
-#include "VBText.h"
 
 const std::vector<SettingSection>& SettingsSections() {
     static const std::vector<SettingSection> sections = [] {

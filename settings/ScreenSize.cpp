@@ -1,0 +1,9 @@
+#include "ScreenSize.h"
+
+namespace {
+ScreenTwips gScreen = kHeadlessScreen;
+}
+
+ScreenTwips CurrentScreenSize() { return gScreen; }
+
+void SetScreenSize(ScreenTwips screen) { gScreen = screen; }

@@ -15,3 +15,4 @@ struct HeadlessCommand {
 
 // The commands, one factory each.
 HeadlessCommand SettingsCommand();
+HeadlessCommand DumpHeadlessCommand();

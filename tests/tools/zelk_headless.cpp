@@ -7,7 +7,7 @@
 
 namespace {
 
-std::vector<HeadlessCommand> Commands() { return {SettingsCommand()}; }
+std::vector<HeadlessCommand> Commands() { return {SettingsCommand(), DumpHeadlessCommand()}; }
 
 int Usage(const std::vector<HeadlessCommand>& commands) {
     std::cerr << "usage:\n";

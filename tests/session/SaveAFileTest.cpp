@@ -2,6 +2,7 @@
 
 #include "BackupNames.h"
 #include "Clock.h"
+#include "EngineCalls.h"
 #include "ErrorTrap.h"
 #include "SaveFixture.h"
 
@@ -301,6 +302,83 @@ TEST_F(SaveAFile, KeepSourceModeRecordsTheUntouchedSourcesStamp) {
     ASSERT_TRUE(Save());
     const std::string value = Read(gsSaveZelFile);
     EXPECT_NE(value.find("=" + datetime::HistoryStamp(datetime::FromTimeT(1000000000)) + "|"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SaveAFile, KeptLogByModeAndSettings) {
+    struct Case {
+        int mode;
+        bool significant;
+        long warnings;
+        int logOverwrite;
+        const char* kept;  // "" the temporary log stays; "~" the source's folder
+    } cases[] = {
+        {2, false, 0, 0, "~Form1.LOG"},       {2, false, 0, 3, ""},
+        {0, false, 2, 0, ""},                 {0, true, 0, 0, ""},
+        {0, true, 2, 0, "~Form1.LOG"},        {0, true, 2, 3, ""},
+        {1, false, 0, 0, ""},                 {1, false, 1, 0, "~ZELBACK/Form1.LOG"},
+        {1, false, 1, 3, ""},
+    };
+    for (const auto& c : cases) {
+        OpenSession("Form1.frm", "old source\r\n");
+        fs::remove(srcDir + "Form1.LOG");
+        fs::remove_all(srcDir + "ZELBACK");
+        giSaveInBackup = c.mode;
+        gblnLogSignificant = c.significant;
+        giLogOverwrite = c.logOverwrite;
+        Zelked("output\r\n", c.warnings);
+        const std::string tempLog = gsTempLogFile[1];
+        ASSERT_TRUE(Save());
+        std::string kept = c.kept;
+        if (kept.empty()) {
+            EXPECT_EQ(gsTempLogFile[1], tempLog) << c.mode << c.significant << c.warnings << c.logOverwrite;
+            EXPECT_TRUE(Exists(tempLog));
+        } else {
+            kept = srcDir + kept.substr(1);
+            EXPECT_EQ(gsTempLogFile[1], kept) << c.mode << c.significant << c.warnings << c.logOverwrite;
+            EXPECT_EQ(Read(kept), "log of output\r\n");
+            EXPECT_FALSE(Exists(tempLog));
+        }
+    }
+}
+
+TEST_F(SaveAFile, KeptLogTakesTheNextNumberAndANameWithoutDotGetsOne) {
+    giSaveInBackup = 2;
+    giLogOverwrite = 2;
+    testsupport::WriteFile(srcDir + "Form1.LOG", "earlier log");
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(gsTempLogFile[1], srcDir + "Form1.L01");
+    EXPECT_EQ(Read(srcDir + "Form1.LOG"), "earlier log");
+
+    OpenSession("README", "old readme");
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(gsTempLogFile[1], srcDir + "README.LOG");
+}
+
+TEST_F(SaveAFile, HistoryRecordRoundTripsWithTheChangedSinceLastSaveTest) {
+    gblnSaveZelInfo = true;
+    EXPECT_TRUE(fbIsNewer(source));  // never saved
+    ASSERT_TRUE(Save());
+    EXPECT_FALSE(fbIsNewer(source));
+    // Edited after the save.
+    fs::last_write_time(source, fs::last_write_time(source) + std::chrono::minutes(5));
+    EXPECT_TRUE(fbIsNewer(source));
+    // Zelked and saved again in the mode that keeps the source: its own
+    // (edited) time stamp is recorded, and the save is later.
+    giSaveInBackup = 1;
+    Zelked("output 2\r\n");
+    FakeClock clock;
+    clock.Current = datetime::FromTimeT(
+        std::chrono::duration_cast<std::chrono::seconds>(
+            fs::file_time_type::clock::to_sys(fs::last_write_time(source)).time_since_epoch())
+            .count() +
+        1);
+    SetClock(&clock);
+    ASSERT_TRUE(Save());
+    EXPECT_FALSE(fbIsNewer(source));
 }
 
 }  // namespace

@@ -2,11 +2,14 @@
 // The shared file-dialog object. The settings keep the filter the Open
 // dialog offers first; the dialogs themselves are added with the session.
 #include <memory>
+#include <string>
 
 class clsCommonDialog {
 public:
     // 1-based number of the filter pair shown first.
     int FilterIndex = 1;
+    // The folder the dialog starts in.
+    std::string InitDir;
 };
 
 // Created by the start-up before the settings load.

@@ -16,15 +16,17 @@ std::vector<LineCmd> fnDraw3DBorder(int L, int T, int W, int H, bool& blnFlag) {
     // 30 and 45 twips outside the control; the right edge reaches one pixel
     // further down to close the corner.
     std::vector<LineCmd> lines;
+    bool sunken = blnFlag;
     for (int d : {2, 3}) {
-        const uint32_t topLeft = blnFlag ? syscolor::kBlack : syscolor::kWhite;
-        const uint32_t bottomRight = blnFlag ? syscolor::kWhite : syscolor::kBlack;
+        const uint32_t topLeft = sunken ? syscolor::kBlack : syscolor::kWhite;
+        const uint32_t bottomRight = sunken ? syscolor::kWhite : syscolor::kBlack;
         lines.push_back({L - d, T - d, L + W + d, T - d, topLeft});
         lines.push_back({L - d, T - d, L - d, T + H + d, topLeft});
         lines.push_back({L - d, T + H + d, L + W + d, T + H + d, bottomRight});
         lines.push_back({L + W + d, T - d, L + W + d, T + H + d + 1, bottomRight});
-        blnFlag = !blnFlag;
+        sunken = !sunken;
     }
+    blnFlag = !blnFlag;
     return lines;
 }
 

@@ -47,6 +47,14 @@ std::string fsViewerRefill(long anWhich, ViewerState& state) {
     return state.Text;
 }
 
+void sbViewerFileLoaded(ViewerState& state) {
+    fsViewerRefill(FileStart, state);
+    if (!goViewerControls) return;
+    state.mblnScrollActive = false;
+    goViewerControls->SetScrollValue(0);
+    goViewerControls->SetScrollMax(glLinesInFile > kScrollLimit ? kScrollLimit : glLinesInFile);
+}
+
 bool fbViewerKeyDown(int keyCode, int shift, ViewerState& state) {
     using namespace vbkey;
     IViewerControls* v = goViewerControls;
@@ -54,6 +62,10 @@ bool fbViewerKeyDown(int keyCode, int shift, ViewerState& state) {
     if ((keyCode == vbKeyTab && (shift & vbAltMask)) || keyCode == vbKeyF1) return false;
 
     glSelStartPos = v->CaretPosition();
+    // The caret's row is where the caret stands, whatever moved it last
+    // (a key, a click, a new window of text).
+    long column = 0;
+    sbTextRowColumn(state.Text, glSelStartPos, glCurrentWindowPointer, column);
     const bool ctrl = (shift & vbCtrlMask) != 0;
     const long L = glLinesInFile;
     const long W = glLinesInWindow;
@@ -69,6 +81,10 @@ bool fbViewerKeyDown(int keyCode, int shift, ViewerState& state) {
                 row = 1;
                 fsViewerRefill(FILEATEND, state);
                 current = L + 1;
+                // The caret goes to the file's last line, on the window's last row.
+                row = (start + W > L ? L : start + W) - start + 1;
+                glSelStartPos = fnTextPosition(state.Text, row, 0);
+                v->SetCaretPosition(glSelStartPos);
             } else {
                 swallow = false;
             }
@@ -88,8 +104,6 @@ bool fbViewerKeyDown(int keyCode, int shift, ViewerState& state) {
             break;
         case vbKeyUp:
             if (row == 1 && current > 1) {
-                long caretRow = 0, column = 0;
-                sbTextRowColumn(state.Text, glSelStartPos, caretRow, column);
                 fsViewerRefill(FILEUPALINE, state);
                 current = start + row;
                 glSelStartPos = fnTextPosition(state.Text, 1, column);
@@ -107,8 +121,6 @@ bool fbViewerKeyDown(int keyCode, int shift, ViewerState& state) {
             long last = start + W > L ? L : start + W;
             long rowsShown = last - start + 1;
             if (row == W && start + W <= L) {
-                long caretRow = 0, column = 0;
-                sbTextRowColumn(state.Text, glSelStartPos, caretRow, column);
                 fsViewerRefill(FILEDOWNALINE, state);
                 current = start + row;
                 glSelStartPos = fnTextPosition(state.Text, row, column);
@@ -128,8 +140,10 @@ bool fbViewerKeyDown(int keyCode, int shift, ViewerState& state) {
                 fsViewerRefill(FILEDOWNAPAGE, state);
                 current = start;
             }
+            // The caret goes to the window's first row, where the row count is.
             glSelStartPos = 0;
             row = 1;
+            v->SetCaretPosition(0);
             break;
         default:
             break;
@@ -138,7 +152,8 @@ bool fbViewerKeyDown(int keyCode, int shift, ViewerState& state) {
     state.mblnScrollActive = false;
     if (current > 0 && current < L) v->SetScrollValue(fnScrollValueFor(current));
     if (v->CaretPosition() == 0) v->SetCaretPosition(glSelStartPos < 0 ? 0 : glSelStartPos);
-    v->SetLineLabel(fsLineLabel(current - 1));
+    // The line the caret stands on.
+    v->SetLineLabel(fsLineLabel(start + row - 1));
     return swallow;
 }
 

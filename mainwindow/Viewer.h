@@ -17,6 +17,11 @@ struct ViewerState {
 // line buffer) and returns the text.
 std::string fsViewerRefill(long anWhich, ViewerState& state);
 
+// A file just read into the line buffer: its first window into the text
+// box, the scroll bar at its top for the file's length (without moving the
+// window again).
+void sbViewerFileLoaded(ViewerState& state);
+
 // Handles a key in the viewer; true when the key is swallowed, false when
 // it keeps its usual effect (moving the caret within the window).
 bool fbViewerKeyDown(int keyCode, int shift, ViewerState& state);

@@ -70,9 +70,7 @@ void frmZelker::sbShowFile(const std::string& which, int fileIndex) {
 
         picToolBar->Refresh();
         sbGetFile(view.File);
-        fsViewerRefill(FileStart, mViewer);
-        SetScrollValue(0);
-        SetScrollMax(glLinesInFile > kScrollLimit ? kScrollLimit : glLinesInFile);
+        sbViewerFileLoaded(mViewer);
 
         fraFile->setTitle(FromAnsi(caption));
         fraFile->show();

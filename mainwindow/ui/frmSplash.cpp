@@ -6,6 +6,7 @@
 
 #include "AnsiText.h"
 #include "AppIdentity.h"
+#include "DesignFont.h"
 #include "Drawing.h"
 #include "ErrorTrap.h"
 #include "KeyCodes.h"
@@ -44,6 +45,7 @@ QPixmap Artwork(std::initializer_list<int> images, int scale, QSize size) {
 
 frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName("frmSplash");
+    setFont(DesignFont());
     setFixedSize(Px(7140), Px(4065));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 
 #include "AnsiText.h"
+#include "DesignFont.h"
 #include "Drawing.h"
 #include "FrameLayout.h"
 #include "MMAIN.h"
@@ -33,6 +34,7 @@ QLabel* MakeLabel(QWidget* parent, const std::string& name, const QString& capti
 
 frmZelker::frmZelker(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmZelker");
+    setFont(DesignFont());
     auto* client = new QWidget(this);
     client->setObjectName("frmZelkerClient");
     client->setMouseTracking(true);

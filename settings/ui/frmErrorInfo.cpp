@@ -8,6 +8,7 @@
 
 #include "AnsiText.h"
 #include "AppIdentity.h"
+#include "DesignFont.h"
 #include "ErrorReport.h"
 #include "UiServices.h"
 #include "mKEMCommon.h"
@@ -26,6 +27,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
 
 frmErrorInfo::frmErrorInfo(QWidget* parent) : QDialog(parent) {
     setObjectName("frmErrorInfo");
+    setFont(DesignFont());
     setWindowTitle("Error Information");
     setModal(true);
     setFixedSize(Px(7815), Px(6330));

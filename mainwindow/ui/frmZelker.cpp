@@ -162,6 +162,7 @@ QAction* frmZelker::AddItem(QMenu* menu, const std::string& name, const QString&
     QAction* action = caption == "-" ? menu->addSeparator() : menu->addAction(caption);
     action->setObjectName(QString::fromStdString(name));
     if (!keys.isEmpty()) action->setShortcut(keys);
+    action->setProperty("Enabled", true);
     mActions[name] = action;
     if (caption != "-") {
         connect(action, &QAction::triggered, this, [this, action, name] {
@@ -188,7 +189,8 @@ void frmZelker::BuildMenus() {
     AddItem(mnuFile, "mnuFileDash1", "-");
     AddItem(mnuFile, "mnuFileSave", "&Save", QKeySequence("Ctrl+S"));
     AddItem(mnuFile, "mnuFileSaveAs", "Save As...")->setVisible(false);
-    AddItem(mnuFile, "mnuFileSaveAll", "Sa&ve All")->setEnabled(false);
+    AddItem(mnuFile, "mnuFileSaveAll", "Sa&ve All");
+    SetEnabled("mnuFileSaveAll", false);
     AddItem(mnuFile, "mnuFileDash2", "-");
     AddItem(mnuFile, "mnuFileClose_0", "&Close");
     AddItem(mnuFile, "mnuFileClose_1", "Close &All");
@@ -234,7 +236,8 @@ void frmZelker::BuildMenus() {
     mnuDebug = menu("mnuDebug", "&Debug");
     AddItem(mnuDebug, "mnuDebugOpenNewLog", "New Log File");
     AddItem(mnuDebug, "mnuDebugOpenAppendLog", "Extend Log File");
-    AddItem(mnuDebug, "mnuDebugLogClose", "Close Log File")->setEnabled(false);
+    AddItem(mnuDebug, "mnuDebugLogClose", "Close Log File");
+    SetEnabled("mnuDebugLogClose", false);
     AddItem(mnuDebug, "mnuDebugDash01", "-");
     AddItem(mnuDebug, "mnuDebugDisableErrorTraps", "&Disable Application's Error Traps")->setCheckable(true);
     AddItem(mnuDebug, "mnuDebugDisableFixDataErrors", "&Disable Fix Data Errors")->setCheckable(true);
@@ -291,13 +294,20 @@ void frmZelker::RegisterCommands() {
     for (int i = 0; i <= 12; ++i) SetCommand("mnuPopup_" + std::to_string(i), [this, i] { mnuPopup_Click(i); });
 }
 
+// A hidden item keeps its own Enabled value (Qt reports a hidden action as
+// disabled), so that the states read back what they set.
 bool frmZelker::Enabled(const std::string& name) const {
     QAction* a = Menu(name);
-    return a && a->isEnabled();
+    if (!a) return false;
+    const QVariant own = a->property("Enabled");
+    return own.isValid() ? own.toBool() : a->isEnabled();
 }
 
 void frmZelker::SetEnabled(const std::string& name, bool enabled) {
-    if (QAction* a = Menu(name)) a->setEnabled(enabled);
+    if (QAction* a = Menu(name)) {
+        a->setProperty("Enabled", enabled);
+        a->setEnabled(enabled);
+    }
 }
 
 bool frmZelker::Checked(const std::string& name) const {

@@ -82,7 +82,8 @@ public:
     bool Form_Unload();  // false: the unload is cancelled
     void Form_MouseDown(Qt::MouseButton button);
     void Form_MouseMove();
-    void Ready_MouseMove();  // the viewer frame, the spell-check frame and its lines
+    // fraFile_MouseMove, fraSpellCheck_MouseMove and lblSpelling_MouseMove.
+    void Ready_MouseMove(const std::string& handler);
 
     // --- Viewer.
     void sbShowFile(const std::string& which, int fileIndex);

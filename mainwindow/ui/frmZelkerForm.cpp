@@ -142,8 +142,8 @@ void frmZelker::Form_MouseMove() {
     });
 }
 
-void frmZelker::Ready_MouseMove() {
-    TraceGuard trace(TraceKind::MouseEvents, "fraFile_MouseMove(frmZelker)");
+void frmZelker::Ready_MouseMove(const std::string& handler) {
+    TraceGuard trace(TraceKind::MouseEvents, handler + "(frmZelker)");
     lblStatus->setText("Ready");
 }
 
@@ -179,8 +179,14 @@ bool frmZelker::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (type == QEvent::MouseMove) {
-        if (watched == fraProgress || watched == lblProgress) Ui().SetMousePointer(pointer::vbHourglass);
-        else Ready_MouseMove();
+        if (watched == fraProgress || watched == lblProgress)
+            Ui().SetMousePointer(pointer::vbHourglass);
+        else if (watched == fraFile)
+            Ready_MouseMove("fraFile_MouseMove");
+        else if (watched == fraSpellCheck)
+            Ready_MouseMove("fraSpellCheck_MouseMove");
+        else
+            Ready_MouseMove("lblSpelling_MouseMove");
     }
     return false;
 }

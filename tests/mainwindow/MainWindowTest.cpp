@@ -314,9 +314,14 @@ TEST_F(MainWindow, AZelkRunHoldsTheSessionCommandsBack) {
     testsupport::Ui().MsgBoxAnswers = {mb::vbYes};
     form->cmdCancel->click();
     EXPECT_TRUE(oAppInfo->WasCanceled);
-    // The pointer over the window is the hourglass.
-    form->Form_MouseMove();
+    // The pointer over the window is the hourglass; over the viewer's frame
+    // the status line reads "Ready" all the same.
+    form->lblStatus->setText("busy");
+    Mouse(form->centralWidget(), QEvent::MouseMove, QPoint(300, 540));
     EXPECT_EQ(testsupport::Ui().Pointer, pointer::vbHourglass);
+    EXPECT_EQ(form->lblStatus->text(), "busy");
+    Mouse(form->fraFile, QEvent::MouseMove, QPoint(2, 2));
+    EXPECT_EQ(form->lblStatus->text(), "Ready");
 
     form->mblnZelking = false;
     form->Menu("mnuFileOpen")->trigger();
@@ -326,6 +331,15 @@ TEST_F(MainWindow, AZelkRunHoldsTheSessionCommandsBack) {
     form->lblStatus->setText("busy");
     form->Form_MouseMove();
     EXPECT_EQ(form->lblStatus->text(), "Ready");
+}
+
+TEST_F(MainWindow, RightClickOnTheBackgroundOpensThePopup) {
+    form->show();
+    Mouse(form->centralWidget(), QEvent::MouseButtonPress, QPoint(300, 540), Qt::LeftButton);
+    EXPECT_FALSE(form->mnuPopupMenu->isVisible());
+    Mouse(form->centralWidget(), QEvent::MouseButtonPress, QPoint(300, 540), Qt::RightButton);
+    EXPECT_TRUE(form->mnuPopupMenu->isVisible());
+    form->mnuPopupMenu->hide();
 }
 
 TEST_F(MainWindow, NotAvailableCommands) {

@@ -130,7 +130,6 @@ void frmZelker::BuildControls(QWidget* client) {
     vscr->installEventFilter(this);
     txtSourceFile = new ViewerTextBox(this, fraFile);
     txtSourceFile->setObjectName("txtSourceFile");
-    connect(vscr, &QScrollBar::actionTriggered, this, [this](int) { mViewer.mblnScrollActive = true; });
     connect(vscr, &QScrollBar::valueChanged, this, [this](int) {
         if (!vscr->isSliderDown()) vscr_Change();
     });

@@ -163,7 +163,9 @@ bool frmZelker::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (watched == vscr) {
-        if (type == QEvent::FocusIn) vscr_GotFocus();
+        // A press of the mouse on the bar counts as the bar gaining the focus,
+        // also when it has it already: the change it makes moves the window.
+        if (type == QEvent::FocusIn || type == QEvent::MouseButtonPress) vscr_GotFocus();
         if (type == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             return vscr_KeyDown(VBKeyCode(key->key()), VBShift(key->modifiers()));

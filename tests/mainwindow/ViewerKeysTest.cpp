@@ -171,3 +171,13 @@ TEST_F(ViewerKeys, LargeFilesScaleTheScrollBar) {
     controls.SetScrollValue(10923);
     EXPECT_NEAR(glCurrentBufferStart, 20001, 1);
 }
+
+TEST_F(ViewerKeys, AClickMakesTheCaretsLineCurrent) {
+    Key(vbKeyPageDown);
+    controls.caret = fnTextPosition(controls.text, 6, 1);
+    sbViewerClick(state);
+    EXPECT_EQ(glCurrentWindowPointer, 6);
+    EXPECT_EQ(glCurrentFilePointer, 27);
+    Key(vbKeyDown);
+    EXPECT_EQ(controls.label, "Line: 27 of 100");
+}

@@ -70,8 +70,8 @@ TEST_F(ViewerWindow, KeysPageThroughTheFile) {
     EXPECT_EQ(FirstLine(), "L1");
     EXPECT_EQ(form->vscr->value(), 1);
     // The scroll bar moves the window; its Home and End are the viewer's.
-    form->vscr->setFocus();
-    form->vscr->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    Mouse(form->vscr, QEvent::MouseButtonPress, QPoint(5, form->vscr->height() - 30));
+    Mouse(form->vscr, QEvent::MouseButtonRelease, QPoint(5, form->vscr->height() - 30));
     EXPECT_EQ(FirstLine(), QString("L%1").arg(form->vscr->value()));
     QTest::keyClick(form->vscr, Qt::Key_End);
     EXPECT_EQ(form->lblRecord->text(), "Line: 100 of 100");

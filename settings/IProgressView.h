@@ -6,6 +6,11 @@
 class IProgressView {
 public:
     virtual ~IProgressView() = default;
+    virtual void InitProgress() = 0;  // shows the panel with a fresh gauge
+    virtual void TermProgress() = 0;  // hides the panel and drops the gauge
+    virtual std::string ProgressCaption() const = 0;              // lblProgress
+    virtual void SetProgressCaption(const std::string& text) = 0;  // repainted at once
+    virtual void SetProgressVisible(bool visible) = 0;            // fraProgress.Visible
     virtual void SetCountText(const std::string& text) = 0;      // lblCount
     virtual void SetCountWhatText(const std::string& text) = 0;  // lblCountWhat
     virtual void ClearGauge() = 0;                               // picGauge.Cls

@@ -111,10 +111,7 @@ inline void OpenSession(const std::string& path) {
     cFileDesc entry;
     entry.FileName = path;
     oFile->Add(entry);
-    gtFileStats.assign(2, FileStatsRecord{});
-    gsTempOutFile.assign(2, std::string());
-    gsTempLogFile.assign(2, std::string());
-    gblnFileZelked.assign(2, false);
+    sbSizeFileArrays(oFile->Count());
     giFileIndex = 1;
 }
 

@@ -123,6 +123,11 @@ TEST_F(ProcessFile, AResourceScriptIsCopiedWithItsLog) {
     oAppInfo->IsAResourceFile = false;
     EXPECT_EQ(oDebug->StatusCode, 0);
     EXPECT_FALSE(FileExists(stale));  // the earlier run's output is gone
+    // Only the copy is left of the run's temporary outputs.
+    size_t temporary = 0;
+    for (const auto& f : std::filesystem::directory_iterator(testsupport::ProgramDir()))
+        temporary += f.path().extension() == ".TMP";
+    EXPECT_EQ(temporary, 2u);  // the copy and the log
     EXPECT_EQ(Output(), (Lines{"STRINGTABLE", "BEGIN", "  1 \"Hello\"", "END"}));
     EXPECT_EQ(Log(), Join(Header(path), {"Number of Input Lines: 0", "Number of Output Lines: 0", "0 Warning Messages"}));
     EXPECT_EQ(gtFileStats[1].FileName, "App.rc");

@@ -221,5 +221,5 @@ void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n
         }
     }
     work[static_cast<size_t>(n)].FlagsMisc |= tokflag::kLastOfLine;
-    BabTrace("Tokens=" + Num(n));
+    if (BabTraceOn()) BabTrace("Tokens=" + Num(n));
 }

@@ -91,7 +91,7 @@ void ReadRecordExtractTokens(LineReader& file, std::vector<BabRecord>& records, 
         std::string line;
         if (!file.ReadLine(line)) RaiseError(vberr::kInputPastEnd, "ReadRecordExtractTokens");
         if (line.size() > reader::kMaxLineLength) RaiseStatus(-2, oDebug->ReasonCode, "ReadRecordExtractTokens");
-        BabTrace("Record #" + Num(glRecordCounter + 1) + " SourceRec=|" + line + "|");
+        if (BabTraceOn()) BabTrace("Record #" + Num(glRecordCounter + 1) + " SourceRec=|" + line + "|");
 
         const BabToken& lastStored = tokens[static_cast<size_t>(tokenCount)];
         if (commentContinues || (lastStored.Class == 5 && lastStored.Detail == 1 && lastStored.FlagsOut == 1)) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "FileParse.h"
 #include "KeywordTable.h"
 #include "Paths.h"
 #include "RecordReader.h"
@@ -97,12 +98,34 @@ void ReadAllRecords(const std::string& text) {
     }
 }
 
+void ParseText(const std::string& text, const std::string& fileKind) {
+    cFileDesc entry;
+    entry.FileName = WriteSource("parsed.bas", text);
+    oFile->Clear();
+    oFile->Add(entry);
+    gsFileKind = fileKind;
+    gblnCondCompProc = false;
+    oDebug->ClearStatus();
+    ProcessSelectedFile(1);
+}
+
 std::vector<std::string> RecordPieces(long record) {
     std::vector<std::string> out;
     const BabRecord& r = yRecord[static_cast<size_t>(record)];
     if (r.FirstToken == 0) return out;
     for (long t = r.FirstToken; t <= r.LastToken; ++t) out.push_back(yToken[static_cast<size_t>(t)].Piece);
     return out;
+}
+
+std::vector<std::string> StatementPieces(long statement) {
+    std::vector<std::string> out;
+    const BabStatement& s = yStatement[static_cast<size_t>(statement)];
+    for (long t = s.FirstToken; t <= s.LastToken && t > 0; ++t) out.push_back(yToken[static_cast<size_t>(t)].Piece);
+    return out;
+}
+
+const BabStatement& FirstStatementOf(long record) {
+    return yStatement[static_cast<size_t>(yRecord[static_cast<size_t>(record)].FirstStmt)];
 }
 
 LogCapture::LogCapture() {

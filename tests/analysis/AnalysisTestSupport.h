@@ -34,8 +34,14 @@ std::string WithLineEnds(const std::string& crlfText, const std::string& lineEnd
 // until the end of the file or a rejected line.
 void ReadAllRecords(const std::string& text);
 
-// The pieces of the tokens of a record.
+// Parses the text as the single entry of oFile; gsFileKind as given.
+void ParseText(const std::string& text, const std::string& fileKind = "M");
+
+// The pieces of the tokens of a record, and of a statement.
 std::vector<std::string> RecordPieces(long record);
+std::vector<std::string> StatementPieces(long statement);
+// The statement whose first token is the first token of the record.
+const BabStatement& FirstStatementOf(long record);
 
 // A log file opened for the test; Text() reads what was written so far.
 class LogCapture {

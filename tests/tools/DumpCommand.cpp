@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
+#include "FileParse.h"
 #include "KeywordTable.h"
-#include "RecordReader.h"
-#include "SharedState.h"
 #include "SourceModel.h"
+#include "TextFile.h"
 #include "VBError.h"
 #include "mKEMCommon.h"
 
@@ -31,33 +31,52 @@ std::string Escaped(const std::string& s) {
 
 void DumpToken(long t, std::ostream& out) {
     const BabToken& k = yToken[static_cast<size_t>(t)];
+    long kind = t < static_cast<long>(yTokenKind.size()) ? yTokenKind[static_cast<size_t>(t)] : 0;
     out << "  T" << t << " @" << k.Where << " ws=" << Escaped(k.WhiteSpaceLeft) << " piece=" << Escaped(k.Piece)
-        << " class=" << k.Class << "/" << k.Detail << " flags=" << k.FlagsMisc << "/" << k.FlagsOut;
+        << " class=" << k.Class << "/" << k.Detail << " flags=" << k.FlagsMisc << "/" << k.FlagsOut
+        << " stmt=" << k.Statement << " kind=" << kind;
     if (k.IsKeyWord) out << " kw=" << BabKeyWordAt(k.pKeyWord).KeyWord;
     out << "\n";
 }
 
-void DumpRecords(std::ostream& out) {
-    out << "RECORDS " << glRecordCount << " TOKENS " << glTokenCount << "\n";
+void DumpStatement(long s, std::ostream& out) {
+    const BabStatement& st = yStatement[static_cast<size_t>(s)];
+    std::string verb = st.Verb ? yToken[static_cast<size_t>(st.Verb)].Piece : std::string();
+    out << "  S" << s << " class=" << st.Class << "/" << st.Detail << " flags=" << st.Flags << " verb=" << st.Verb
+        << Escaped(verb) << " tokens=" << st.FirstToken << ".." << st.LastToken << " sig=" << st.LastSignificant
+        << " records=" << st.RecordFirst << ".." << st.RecordLast << "\n";
+}
+
+void DumpModel(std::ostream& out) {
+    out << "MODULE " << Escaped(gsModuleName) << "\n";
+    out << "RECORDS " << glRecordCount << " STATEMENTS " << glStmtCount << " TOKENS " << glTokenCount << "\n";
+    long s = 1;
     for (long r = 1; r <= glRecordCount; ++r) {
         const BabRecord& rec = yRecord[static_cast<size_t>(r)];
-        out << "R" << r << " tokens=" << rec.FirstToken << ".." << rec.LastToken << "\n";
-        for (long t = rec.FirstToken; t > 0 && t <= rec.LastToken; ++t) DumpToken(t, out);
+        out << "R" << r << " level=" << rec.IndentLevel << " stmts=" << rec.FirstStmt << ".." << rec.LastStmt
+            << " tied=" << rec.TiedTo << "/" << rec.TiedBack << " tokens=" << rec.FirstToken << ".." << rec.LastToken
+            << "\n";
+        if (rec.FirstToken == 0) continue;
+        for (long t = rec.FirstToken; t <= rec.LastToken; ++t) DumpToken(t, out);
+        for (; s <= glStmtCount && yStatement[static_cast<size_t>(s)].FirstToken <= rec.LastToken; ++s)
+            DumpStatement(s, out);
+    }
+    for (size_t i = 0; i < gtProcTable.size(); ++i) {
+        const ProcInfo& p = gtProcTable[i];
+        out << "P" << i << " " << Escaped(p.Name) << " kind=" << p.Kind << " records=" << p.FirstRecord << ".."
+            << p.LastRecord << " stmts=" << p.FirstStmt << ".." << p.LastStmt << " public=" << p.IsPublic
+            << " event=" << p.IsEventName << "\n";
     }
 }
 
-void Analyse(const std::string& path) {
-    if (!BabIsInitialised()) BabInit();
-    goInputFile.Open(path);
-    giInputFileNo = 1;
-    BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6");
-    oDebug->ClearStatus();
-    while (oDebug->StatusCode == 0) {
-        bool commentContinues = false;
-        ReadRecordExtractTokens(goInputFile, yRecord, glRecordCount, yToken, glTokenCount, commentContinues);
-    }
-    goInputFile.Close();
-    giInputFileNo = 0;
+// The kind of file its first line tells: class, form or module.
+std::string FileKindOf(const std::string& path) {
+    LineReader reader(path);
+    std::string first;
+    reader.ReadLine(first);
+    if (first.find("CLASS") != std::string::npos) return "C";
+    if (first.find("VERSION") != std::string::npos) return "F";
+    return "M";
 }
 
 }  // namespace
@@ -70,13 +89,20 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out) {
     const std::string& path = args[0];
     out << "FILE " << path << "\n";
     try {
-        Analyse(path);
+        if (!BabIsInitialised()) BabInit();
+        gsFileKind = FileKindOf(path);
+        oFile = std::make_unique<cFileCollection>();
+        cFileDesc entry;
+        entry.FileName = path;
+        oFile->Add(entry);
+        oDebug->ClearStatus();
+        gblnCondCompProc = false;
+        ProcessSelectedFile(1);
     } catch (const VBError& e) {
         out << "ERROR " << e.Number << " " << e.Description << "\n";
         return 1;
     }
-    if (oDebug->StatusCode != 11 && oDebug->StatusCode != 0)
-        out << "STATUS " << oDebug->StatusCode << " REASON " << oDebug->ReasonCode << "\n";
-    DumpRecords(out);
+    if (oDebug->StatusCode != 0) out << "STATUS " << oDebug->StatusCode << " REASON " << oDebug->ReasonCode << "\n";
+    DumpModel(out);
     return 0;
 }

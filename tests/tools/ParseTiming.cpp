@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include "FileParse.h"
 #include "KeywordTable.h"
 #include "Paths.h"
 #include "RecordReader.h"
@@ -98,6 +99,7 @@ int main(int argc, char** argv) {
     fs::path source = work / "Timing.bas";
     std::ofstream(source, std::ios::binary) << GenerateModule(lines);
 
+    // The record reader and tokenizer alone.
     auto start = std::chrono::steady_clock::now();
     goInputFile.Open(source.string());
     BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6");
@@ -108,8 +110,22 @@ int main(int argc, char** argv) {
     double readSeconds = Seconds(start);
     std::printf("lines %ld: records %ld, tokens %ld, read and tokenized in %.3f s (status %d)\n", lines,
                 glRecordCount, glTokenCount, readSeconds, oDebug->StatusCode);
-
     goInputFile.Close();
+
+    // The whole per-file parse: statements, groups, levels, procedure table.
+    cFileDesc entry;
+    entry.FileName = source.string();
+    oFile->Add(entry);
+    gsFileKind = "M";
+    oDebug->ClearStatus();
+    start = std::chrono::steady_clock::now();
+    ProcessSelectedFile(1);
+    double parseSeconds = Seconds(start);
+    std::printf("lines %ld: records %ld, statements %ld, tokens %ld, procedures %zu, parsed in %.3f s (status %d)\n",
+                lines, glRecordCount, glStmtCount, glTokenCount, gtProcTable.size(), parseSeconds,
+                oDebug->StatusCode);
+    int result = oDebug->StatusCode == 0 ? 0 : 1;
+
     fs::remove_all(work);
-    return oDebug->StatusCode == 11 ? 0 : 1;
+    return result;
 }

@@ -54,3 +54,10 @@ void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, i
 std::string GetInsertText(const std::string& which, long procIndex);
 void sbInsertTracing(const std::string& which, long procIndex);
 void sbLogInsert(const std::string& kind, int which, int functionPos);
+
+// ---- eng-format (the source-line formatter) ----
+// Whether a GoTo, GoSub, Resume, On ... GoTo or If ... Then of the file refers
+// to this line number (such a number is never removed or replaced).
+bool fblnLineNumberReferenced(const std::string& number);
+// Forgets the referenced numbers of the previous file.
+void ForgetLineNumberReferences();

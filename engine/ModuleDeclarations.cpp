@@ -8,4 +8,3 @@ namespace {
 }  // namespace
 
 void FloatModuleDeclarations(long&, long&, StatementOrder&) { NotYet("FloatModuleDeclarations"); }
-bool fblnOptionExplicit(int) { NotYet("fblnOptionExplicit"); }

@@ -10,7 +10,6 @@ void sbOutputSourceRecord(long& stmt, std::string& text, bool isDeclarationsPart
     // an earlier file left may change this file's layout.
     if (stmt == -1) {
         ResetFormatterCarry();
-        ForgetLineNumberReferences();
         return;
     }
     TraceGuard trace(TraceKind::App, "sbOutputSourceRecord");

@@ -131,7 +131,7 @@ void SourceLineFormatter::LeadingLabel() {
     giLineKind = 0;
     // A number that a jump refers to is kept whatever the settings say:
     // removing it would leave the jump without its target.
-    bool referenced = fblnLineNumberReferenced(label.Piece);
+    bool referenced = fblnLabelReferenced(label.Piece);
     long width = static_cast<long>(label.Piece.size()) + 1;
     if (!gblnKillNumericLabels || referenced) glLineNumberWidth = std::max(glLineNumberWidth, width);
     if ((gblnKillNumericLabels || gblnInsertLineNumbers) && !referenced) {
@@ -206,7 +206,7 @@ bool SourceLineFormatter::ProcessToken(long i) {
         InsertContinuation();
         // A line number met inside the record (not at its start).
         if (cur_.Class == 5 && cur_.Detail == 4 && gblnKillNumericLabels && IsLineNumberText(cur_.Piece) &&
-            !ContinuesLine(i) && !fblnLineNumberReferenced(cur_.Piece))
+            !ContinuesLine(i) && !fblnLabelReferenced(cur_.Piece))
             SetPiece("");
         if (!cur_.Piece.empty()) AppendToken();
     }

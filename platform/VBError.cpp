@@ -28,6 +28,7 @@ std::string fsErrorDescription(long number) {
         case vberr::kDiskNotReady: return "Disk not ready";
         case vberr::kPathFileAccess: return "Path/File access error";
         case vberr::kPathNotFound: return "Path not found";
+        case vberr::kObjectNotSet: return "Object variable or With block variable not set";
         case vberr::kOwnFailure: return "Application-defined or object-defined error";
         case vberr::kCancelError: return "Cancel was selected.";
         default: return "Application-defined or object-defined error";

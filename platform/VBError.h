@@ -22,6 +22,7 @@ constexpr long kPermissionDenied = 70;
 constexpr long kDiskNotReady = 71;
 constexpr long kPathFileAccess = 75;
 constexpr long kPathNotFound = 76;
+constexpr long kObjectNotSet = 91;
 constexpr long kInvalidProcedureCall = 5;
 constexpr long kOwnFailure = 32000;      // the program's own failure, see oDebug status words
 constexpr long kCancelError = 32755;     // a common dialog cancelled with CancelError set

@@ -159,6 +159,13 @@ std::string NumberText(double v) {
     return buf;
 }
 
+std::string SingleText(float v) {
+    if (std::isfinite(v) && v == std::floor(v) && std::fabs(v) < 1e7f) return NumberText(v);
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(v));
+    return buf;
+}
+
 std::string Str(double v) {
     std::string t = NumberText(v);
     return (v >= 0 || t == "0") ? " " + t : t;

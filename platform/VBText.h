@@ -50,6 +50,9 @@ std::string Str(long long v);
 // The plain decimal text of a number (CStr of a number): whole numbers
 // without a fraction, others with the shortest exact-looking fraction.
 std::string NumberText(double v);
+// The same for a single-precision number: at most seven significant digits,
+// so 4809.6f reads "4809.6", not the digits of its double widening.
+std::string SingleText(float v);
 
 // Format with one of the digit patterns the program uses: "#,##0", "##0",
 // "0", "00", "000", "0000000" (any run of "0" pads to that many digits).

@@ -89,6 +89,8 @@ std::string MakeDir(const std::string& name) {
     return p.string();
 }
 
+std::string FixturePath(const std::string& relative) { return std::string(ZELKER_FIXTURES_DIR) + "/" + relative; }
+
 void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;

@@ -17,6 +17,9 @@ std::string MakeDir(const std::string& name);
 // The folder the test binaries and the data files are built into.
 std::string BuildDir();
 
+// A file under tests/fixtures/ of the source tree.
+std::string FixturePath(const std::string& relative);
+
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
 

@@ -1,0 +1,9 @@
+#include "ScreenSize.h"
+
+namespace {
+ScreenTwips gScreen = kHeadlessScreen;
+}
+
+ScreenTwips fScreenSize() { return gScreen; }
+
+void SetScreenSize(ScreenTwips screen) { gScreen = screen; }

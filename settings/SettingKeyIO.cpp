@@ -1,0 +1,87 @@
+// Reading and writing one key by its form.
+#include "SettingsTable.h"
+#include "VBText.h"
+#include "cINIHandler.h"
+#include "mINIHandler.h"
+
+namespace {
+template <class T>
+const Holder<T>& PlaceOf(const SettingKey& key) {
+    return std::get<Holder<T>>(key.Place);
+}
+}  // namespace
+
+void LoadSettingKey(cINIHandler& ini, const SettingKey& key) {
+    KeyDefaults d = key.CurrentDefaults();
+    switch (key.Form) {
+        case KeyForm::Bool:
+            PlaceOf<bool>(key).set(ini.ReadBool(key.Name, key.DefaultBool));
+            return;
+        case KeyForm::Text: {
+            std::string value = ini.ReadString(key.Name, d.Text);
+            if (key.Rule) key.Rule(ini, value);
+            PlaceOf<std::string>(key).set(value);
+            return;
+        }
+        case KeyForm::Integer: {
+            std::string value = ini.ReadString(key.Name, d.Text);
+            if (key.Sentinel && vb::IsNumeric(value) && vb::Val(value) == *key.Sentinel) {
+                PlaceOf<int>(key).set(*key.Sentinel);
+                return;
+            }
+            PlaceOf<int>(key).set(vb::CInt(fvRangeCheck(value, d.Text, d.Lower, d.Upper)));
+            return;
+        }
+        case KeyForm::Single: {
+            std::string value = ini.ReadString(key.Name, d.Text);
+            PlaceOf<float>(key).set(static_cast<float>(fvRangeCheck(value, d.Text, d.Lower, d.Upper)));
+            return;
+        }
+        case KeyForm::NumberText: {
+            std::string value = ini.ReadString(key.Name, d.Text);
+            PlaceOf<std::string>(key).set(vb::NumberText(fvRangeCheck(value, d.Text, d.Lower, d.Upper)));
+            return;
+        }
+        case KeyForm::WindowState: {
+            double v = vb::Val(ini.ReadString(key.Name, d.Text));
+            PlaceOf<int>(key).set(v < 0 || v > 2 ? 0 : vb::CInt(v));
+            return;
+        }
+        case KeyForm::WholeNumber:
+            PlaceOf<long>(key).set(vb::CLng(vb::Val(ini.ReadString(key.Name, d.Text))));
+            return;
+        case KeyForm::ReadNumber:
+            PlaceOf<long>(key).set(vb::CLng(ini.ReadNumber(key.Name, vb::Val(d.Text), d.Lower, d.Upper)));
+            return;
+        case KeyForm::Constant:
+            return;
+    }
+}
+
+void SaveSettingKey(cINIHandler& ini, const SettingKey& key) {
+    switch (key.Form) {
+        case KeyForm::Bool:
+            ini.WriteBool(key.Name, PlaceOf<bool>(key).get());
+            return;
+        case KeyForm::Text:
+        case KeyForm::NumberText:
+            ini.WriteString(key.Name, PlaceOf<std::string>(key).get());
+            return;
+        case KeyForm::Integer:
+        case KeyForm::WindowState:
+            ini.WriteString(key.Name, std::to_string(PlaceOf<int>(key).get()));
+            return;
+        case KeyForm::Single:
+            ini.WriteString(key.Name, vb::SingleText(PlaceOf<float>(key).get()));
+            return;
+        case KeyForm::WholeNumber:
+            ini.WriteString(key.Name, std::to_string(PlaceOf<long>(key).get()));
+            return;
+        case KeyForm::ReadNumber:
+            ini.WriteNumber(key.Name, static_cast<double>(PlaceOf<long>(key).get()));
+            return;
+        case KeyForm::Constant:
+            ini.WriteString(key.Name, key.Defaults.Text);
+            return;
+    }
+}

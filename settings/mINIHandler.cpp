@@ -1,0 +1,111 @@
+#include "mINIHandler.h"
+
+#include "ErrorTrap.h"
+#include "SettingsTable.h"
+#include "Trace.h"
+#include "VBText.h"
+#include "mKEMCommon.h"
+
+namespace {
+
+// oINI for the procedures that use it without creating it.
+cINIHandler& INI() { return Existing(oINI); }
+
+// Runs one step of the load. With trapping on a step that fails is skipped
+// and the load goes on; without, the error reaches the load's caller.
+template <class F>
+void LoadStep(bool trap, F&& step) {
+    if (!trap) {
+        step();
+        return;
+    }
+    try {
+        step();
+    } catch (const VBError&) {
+    } catch (const std::exception&) {
+    }
+}
+
+void SaveSection(const SettingSection& section) {
+    INI().Section(section.Name);
+    for (const SettingKey* key : section.KeysToSave()) SaveSettingKey(INI(), *key);
+}
+
+}  // namespace
+
+void sbInitINI() {
+    Trapped("sbInitINI", [] {
+        if (!oINI) oINI = std::make_unique<cINIHandler>();
+        oINI->INIFileName(kSettingsFileName);
+    });
+}
+
+void sbINIGetUser(bool& blnUserFound) {
+    TraceGuard trace(TraceKind::App, "sbINIGetUser");
+    sbInitINI();
+    INI().Section("Program");
+    std::string user = INI().ReadString("User", "");
+    blnUserFound = !user.empty();
+    Existing(oAppInfo).User(user);
+    Existing(oAppInfo).Company(INI().ReadString("Company", ""));
+}
+
+void sbGetINIInfo() {
+    // The load's enter and exit lines are written whatever the switches, so
+    // a log always shows where the settings came in.
+    if (oLog) oLog->LogTraceEnter("sbGetINIInfo");
+    // The error mode is the one in force when the load starts, although the
+    // load itself replaces DontTrapErrors from the file.
+    const bool trap = TrapErrors();
+    sbInitINI();
+    for (const SettingSection& section : SettingsSections()) {
+        LoadStep(trap, [&] { INI().Section(section.Name); });
+        for (const SettingKey& key : section.Keys)
+            if (key.Loaded) LoadStep(trap, [&] { LoadSettingKey(INI(), key); });
+    }
+    if (oLog) oLog->LogTraceExit("sbGetINIInfo");
+}
+
+double fvRangeCheck(std::string& sValue, std::string sDefault, std::optional<double> vLowerBound,
+                    std::optional<double> vUpperBound) {
+    const double lower = vLowerBound.value_or(-32768);
+    const double upper = vUpperBound.value_or(32767);
+    if (!vb::IsNumeric(sDefault)) sDefault = "0";
+    if (!vb::IsNumeric(sValue)) return vb::Val(sDefault);
+    if (vb::Val(sValue) > upper) sValue = vb::NumberText(upper);
+    if (vb::Val(sValue) < lower) sValue = vb::NumberText(lower);
+    return vb::Val(sValue);
+}
+
+std::string fsINIGetVersion() { return INI().ReadString("Version", "", "Program"); }
+
+void sbINIPutInfo() {
+    TraceGuard trace(TraceKind::App, "sbINIPutInfo");
+    Trapped("sbINIPutInfo", [] {
+        sbInitINI();
+        for (const std::string& name : SettingsSaveOrder()) SaveSection(SettingsSection(name));
+    });
+}
+
+void sbINIPutDebug() {
+    const SettingSection& debug = SettingsSection("Debug");
+    INI().Section(debug.Name);
+    for (const char* name : {"DontTrapErrors", "DontFixDataErrors", "TraceEvents", "TraceMouseMove",
+                             "TraceApplication", "TracePackages", "TraceClasses"})
+        SaveSettingKey(INI(), debug.Key(name));
+}
+
+void sbINIPutTabWidth() {
+    const SettingSection& program = SettingsSection("Program");
+    INI().Section(program.Name);
+    SaveSettingKey(INI(), program.Key("TabWidth"));
+}
+
+std::string fsINIGetMRU(int iEntry) {
+    INI().Section("MRU");
+    return INI().ReadString("MRU" + std::to_string(iEntry), "");
+}
+
+void sbINIPutMRU(int iEntry, const std::string& sFileName) {
+    INI().WriteString("MRU" + std::to_string(iEntry), sFileName, "MRU");
+}

@@ -1,0 +1,17 @@
+#pragma once
+// One command of the headless test driver: its name, the arguments it takes
+// and what runs it. A command returns the process's exit code.
+#include <functional>
+#include <string>
+#include <vector>
+
+struct HeadlessCommand {
+    std::string Name;
+    std::string Arguments;  // for the usage text, e.g. "IN.INI OUT.INI"
+    std::string Summary;
+    size_t ArgumentCount = 0;
+    std::function<int(const std::vector<std::string>& args)> Run;
+};
+
+// The commands, one factory each.
+HeadlessCommand SettingsCommand();

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include "Paths.h"
+#include "TestSupport.h"
+#include "VBText.h"
+
+namespace {
+
+// Runs the driver with the test's folders; returns its exit code.
+int RunHeadless(const std::string& args) {
+    std::string command = testsupport::BuildDir() + "/zelk_headless " + args + " 2>/dev/null";
+    int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+
+// The program's date, which its version text carries, fixed by the time
+// stamp of a file named like the executable in the program's folder.
+void FixProgramDate() {
+    std::string exe = paths::Join(testsupport::ProgramDir(), "zelk_headless");
+    testsupport::WriteFile(exe, "");
+    std::tm t{};
+    t.tm_year = 2026 - 1900;
+    t.tm_mon = 0;
+    t.tm_mday = 2;
+    t.tm_hour = 3;
+    t.tm_min = 4;
+    t.tm_sec = 5;
+    t.tm_isdst = -1;
+    timespec times[2] = {{std::mktime(&t), 0}, {std::mktime(&t), 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, exe.c_str(), times, 0), 0);
+}
+
+}  // namespace
+
+TEST(ZelkHeadlessSettings, FirstRunWritesTheWholeFile) {
+    FixProgramDate();
+    testsupport::WriteFile(paths::Join(testsupport::ProgramDir(), "SPELLDIC.DAT"), "x");
+    std::string out = paths::Join(testsupport::MakeDir("out"), "OUT.INI");
+    ASSERT_EQ(RunHeadless("settings " + Quoted(paths::Join(testsupport::ProgramDir(), "none.ini")) + " " + Quoted(out)),
+              0);
+    std::string expected = vb::Replace(testsupport::ReadFile(testsupport::FixturePath("settings/first-run.ini")),
+                                       "@PROGRAMDIR@", testsupport::ProgramDir());
+    EXPECT_EQ(testsupport::ReadFile(out), expected);
+}
+
+TEST(ZelkHeadlessSettings, LoadsTheGivenFileAndLeavesItAlone) {
+    std::string dir = testsupport::MakeDir("files");
+    std::string in = paths::Join(dir, "IN.INI");
+    std::string out = paths::Join(dir, "OUT.INI");
+    const std::string original = "[Program]\r\nTabWidth=50\r\n[General]\r\nInsertLogging=Yes\r\nAlignAsColumn=5\r\n";
+    testsupport::WriteFile(in, original);
+    testsupport::WriteFile(out, "old");
+    ASSERT_EQ(RunHeadless("settings " + Quoted(in) + " " + Quoted(out)), 0);
+    std::string text = testsupport::ReadFile(out);
+    for (const char* line : {"\r\nTabWidth=20\r\n", "\r\nInsertLogging=Yes\r\n", "\r\nAlignAsColumn=10\r\n",
+                             "\r\n[Arrange Declares]\r\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    EXPECT_EQ(testsupport::ReadFile(in), original);
+}
+
+TEST(ZelkHeadlessSettings, RefusesBadCallsAndAForeignConfigurationFolder) {
+    std::string out = paths::Join(testsupport::MakeDir("x"), "OUT.INI");
+    EXPECT_EQ(RunHeadless(""), 2);
+    EXPECT_EQ(RunHeadless("frobnicate"), 2);
+    EXPECT_EQ(RunHeadless("settings only-one.ini"), 2);
+    EXPECT_EQ(RunHeadless("settings in.ini " + Quoted(out) + " extra"), 2);
+    // Without its own configuration folder it would replace the user's settings.
+    std::string saved = testsupport::ConfigDir();
+    ::unsetenv("ZELKER_CONFIG_DIR");
+    int code = RunHeadless("settings in.ini " + Quoted(out));
+    ::setenv("ZELKER_CONFIG_DIR", saved.c_str(), 1);
+    EXPECT_EQ(code, 2);
+    EXPECT_FALSE(std::filesystem::exists(out));
+}

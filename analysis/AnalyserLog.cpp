@@ -1,0 +1,21 @@
+#include "AnalyserLog.h"
+
+#include "mKEMCommon.h"
+
+bool BabTraceOn() { return oDebug && oLog && oDebug->LogZurudUvu; }
+
+void BabTrace(const std::string& text) {
+    if (BabTraceOn()) oLog->LogData(text);
+}
+
+bool AppTraceOn() { return oDebug && oLog && oDebug->LogApp; }
+
+void AppTrace(const std::string& text) {
+    if (AppTraceOn()) oLog->LogData(text);
+}
+
+void LogErrorBlock(const std::string& text, const std::string& after) {
+    if (oLog) oLog->LogData("=====>\r\n" + text + "\r\n<=====" + after);
+}
+
+std::string Num(long value) { return std::to_string(value); }

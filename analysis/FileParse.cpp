@@ -1,0 +1,285 @@
+#include "FileParse.h"
+
+#include "AnalyserLog.h"
+#include "AppIdentity.h"
+#include "ErrorTrap.h"
+#include "KeywordTable.h"
+#include "RecordGroups.h"
+#include "StatementAnalysis.h"
+#include "Trace.h"
+#include "UiServices.h"
+#include "VBError.h"
+#include "VBText.h"
+#include "WindowHelpers.h"
+#include "mKEMCommon.h"
+
+namespace {
+
+// Inside an #If block (blocks are not counted: an inner #End If ends it).
+bool gblnInsideIf = false;
+
+const char* const kDeclarations = "<Declarations>";
+const char* const kDesigner = "(Designer Object Definition)";
+
+BabToken& Tok(long t) { return yToken[static_cast<size_t>(t)]; }
+BabRecord& Rec(long r) { return yRecord[static_cast<size_t>(r)]; }
+BabStatement& Stmt(long s) { return yStatement[static_cast<size_t>(s)]; }
+
+bool LastIsEndRecord() { return glRecordCount > 0 && Rec(glRecordCount).FirstToken == 0; }
+
+long TokenKind(const BabToken& t) {
+    if (t.IsKeyWord || t.Class == 4 || t.Class == 6) return 3;
+    if (t.Class == 1) return 2;
+    if (t.Class == 3) return 4;
+    if (t.Class == 5 && (t.Detail == 4 || t.Detail == 5)) return 2;
+    return 1;
+}
+
+// Follows #If ... #End If from the group's code line.
+void FollowConditionalCompilation(long g) {
+    for (long r = g; r <= glRecordCount; ++r) {
+        const BabRecord& rec = Rec(r);
+        if (rec.FirstToken == 0 || IsCommentOrBlank(Tok(rec.FirstToken))) continue;
+        if (Tok(rec.FirstToken).Piece == "#" && rec.FirstToken < rec.LastToken) {
+            const std::string& word = Tok(rec.FirstToken + 1).Piece;
+            if (vb::EqualsNoCase(word, "IF")) gblnInsideIf = true;
+            else if (vb::EqualsNoCase(word, "END")) gblnInsideIf = false;
+        }
+        return;
+    }
+}
+
+struct Group {
+    long firstRecord;
+    long firstStmt;
+    long tokensBefore;
+    bool isFirst;
+};
+
+std::string KindOfHeading(const BabToken& verb, const BabToken* accessor, bool property) {
+    if (!property) return std::string(1, vb::UCaseChar(verb.Piece.empty() ? ' ' : verb.Piece[0]));
+    char a = accessor && !accessor->Piece.empty() ? vb::UCaseChar(accessor->Piece[0]) : ' ';
+    // Accessors are compared without regard to case, so that "property get"
+    // written by hand still gives a Property Get.
+    if (a == 'G') return "Q";
+    if (a == 'L') return "R";
+    return "S";
+}
+
+void AddEntry(long r, const Group& grp) {
+    const BabRecord& rec = Rec(r);
+    long s = rec.FirstStmt;
+    BabStatement& st = Stmt(s);
+    bool heading = st.Class == stmtclass::kProcHeading;
+
+    if (grp.isFirst) {
+        if (glTokenCount - grp.tokensBefore == 2 && vb::EqualsNoCase(Tok(grp.tokensBefore + 1).Piece, "VERSION"))
+            Stmt(Tok(grp.tokensBefore + 1).Statement).Flags = stmtflag::kFormDescription;
+        gsModuleName.clear();
+    }
+
+    // A record without a statement (the blank record after the last line, a
+    // rejected line) begins no part.
+    if (s == 0) return;
+
+    if (rec.FirstToken != 0 && rec.FirstToken + 3 <= rec.LastToken &&
+        Tok(st.FirstToken).Piece == "Attribute" && Tok(rec.FirstToken + 1).Piece == "VB_Name")
+        gsModuleName = vb::Replace(Tok(rec.FirstToken + 3).Piece, "\"", "");
+
+    std::string name, kind;
+    bool isNew = false;
+    long verb = 0, nameIndex = 0;
+    if (!heading) {
+        if (grp.isFirst && (st.Flags & stmtflag::kFormDescription)) {
+            name = kDesigner;
+            kind = "M";
+            isNew = true;
+        } else {
+            name = kDeclarations;
+            kind = "D";
+            bool afterForm = grp.firstRecord > 1 &&
+                             (Stmt(Rec(grp.firstRecord - 1).FirstStmt).Flags & stmtflag::kFormDescription) &&
+                             !(st.Flags & stmtflag::kFormDescription);
+            isNew = grp.isFirst || afterForm;
+            if (isNew && gtProcTable.size() > 1 && gtProcTable.back().Name != kDeclarations) isNew = false;
+        }
+    } else {
+        isNew = true;
+        if (gblnInsideIf) gblnCondCompProc = true;
+        verb = st.Verb;
+        bool property = vb::EqualsNoCase(Tok(verb).Piece, "PROPERTY");
+        nameIndex = verb + (property ? 2 : 1);
+        if (nameIndex > glTokenCount) return;
+        kind = KindOfHeading(Tok(verb), property ? &Tok(verb + 1) : nullptr, property);
+        name = Tok(nameIndex).Piece;
+        if ((name.empty() || name[0] != '<') && nameIndex >= 3 &&
+            vb::EqualsNoCase(Tok(nameIndex - 2).Piece, "PROPERTY"))
+            name += " [" + Tok(nameIndex - 2).Piece + Tok(nameIndex - 1).Piece + "]";
+    }
+    if (!isNew) return;
+    if (name == gtProcTable.back().Name && kind == gtProcTable.back().Kind) return;
+
+    if (gtProcTable.back().FirstRecord != 0) gtProcTable.emplace_back();
+    ProcInfo& e = gtProcTable.back();
+    e.Name = name;
+    e.Kind = kind;
+    e.FirstRecord = grp.firstRecord;
+    e.FirstStmt = grp.firstStmt;
+    for (long x = grp.firstStmt; x <= glStmtCount; ++x) {
+        if (Stmt(x).Class == stmtclass::kProcHeading) {
+            e.FirstRecord = Stmt(x).RecordFirst;
+            e.FirstStmt = x;
+            break;
+        }
+    }
+
+    if (!heading) {
+        e.IsPublic = gsFileKind == "M";
+    } else if (nameIndex <= 2) {
+        e.IsPublic = false;
+    } else {
+        // The scope word in front of the verb (in front of Property).
+        std::string scope = verb - 1 >= st.FirstToken ? vb::UCase(Tok(verb - 1).Piece) : std::string();
+        if (scope == "PUBLIC") e.IsPublic = true;
+        else if (scope == "PRIVATE") e.IsPublic = false;
+        else e.IsPublic = gsFileKind == "M";
+    }
+
+    size_t underscore = e.Name.find('_');
+    e.IsEventName = underscore != std::string::npos && underscore >= 1 && BabIsKeyWord(e.Name.substr(underscore + 1));
+
+    AppTrace(" Proc" + Num(static_cast<long>(gtProcTable.size()) - 1) + "- Rec/Name" + Num(e.FirstRecord) + " " +
+             e.Name);
+}
+
+void ParseGroups(long& n) {
+    if (n < 2) gblnInsideIf = false;
+    if (glRecordCount > 0 && Rec(glRecordCount).FirstStmt == 0 && Rec(glRecordCount).FirstToken == 0) {
+        std::string text = std::string("sbParseRecord") + "\r\n\r\n" + "Trying to read Record # " + Num(n) +
+                           " after EOF.";
+        Ui().MsgBox(text, mb::vbOKCancel | mb::vbCritical, "Internal Error");
+        LogErrorBlock(text);
+        RaiseStatus(6, oDebug->ReasonCode, "sbParseRecord");
+    }
+
+    while (true) {
+        Group grp{glRecordCount + 1, glStmtCount + 1, glTokenCount, glRecordCount == 0};
+        BabParseRecord(goInputFile, yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount);
+        int status = oDebug->StatusCode;
+        bool added = glTokenCount > grp.tokensBefore;
+        // Nothing read (the end of the file, or a failure before any token):
+        // the reading ends here.
+        if (status != 0 && !added) break;
+
+        yTokenKind.resize(static_cast<size_t>(glTokenCount) + 1, 0);
+        FollowConditionalCompilation(grp.firstRecord);
+        for (long t = grp.tokensBefore + 1; t <= glTokenCount; ++t) yTokenKind[static_cast<size_t>(t)] = TokenKind(Tok(t));
+        for (long r = grp.firstRecord; r <= glRecordCount; ++r) AddEntry(r, grp);
+
+        if (status != 0) break;
+        if ((n != -1 && glRecordCount >= n) || LastIsEndRecord()) break;
+    }
+    if (giInputFileNo != 0 && (LastIsEndRecord() || goInputFile.Eof())) {
+        goInputFile.Close();
+        giInputFileNo = 0;
+    }
+    if (n == -1 || n > glRecordCount) n = glRecordCount - 1;
+}
+
+// The ranges of the parts, once the file is read: a part starts with the
+// comment lines tied to its first line and ends where the next one starts.
+void CompleteProcTable() {
+    for (size_t i = 0; i < gtProcTable.size(); ++i) {
+        ProcInfo& e = gtProcTable[i];
+        long named = e.FirstRecord;
+        if (named >= 2 && Rec(named - 1).TiedTo == named) {
+            long fr = named;
+            while (fr >= 2 && Rec(fr - 1).TiedTo == named) --fr;
+            e.FirstRecord = fr;
+            e.FirstStmt = Rec(fr).FirstStmt;
+        }
+        if (i > 0) {
+            ProcInfo& prev = gtProcTable[i - 1];
+            prev.LastRecord = e.FirstRecord - 1;
+            prev.LastStmt = prev.LastRecord >= 0 ? Rec(prev.LastRecord).LastStmt : 0;
+        }
+    }
+    gtProcTable.back().LastRecord = glRecordCount;
+    gtProcTable.back().LastStmt = glStmtCount;
+}
+
+// The file vanished or cannot be read between its choice and its parse.
+void ReportUnreadable(const std::string& fileName, const std::string& description) {
+    std::string text = "The following error occurred processing " + fileName + "." + "\r\n\r\n" + description;
+    LogErrorBlock(text);
+    Ui().MsgBox(text, mb::vbOKOnly | mb::vbExclamation, app::kTitle);
+    oDebug->StatusCode = 7;
+}
+
+}  // namespace
+
+void sbParseRecord(long& n) {
+    TraceGuard trace(TraceKind::App, "sbParseRecord");
+    AppTrace("Record=" + Num(n));
+    Trapped("sbParseRecord line: 0", [&] { ParseGroups(n); });
+}
+
+void ProcessSelectedFile(int wWhich) {
+    TraceGuard trace(TraceKind::App, "ProcessSelectedFile");
+    long count = oFile->Count();
+    bool inBounds = wWhich >= 1 && wWhich <= count;
+    AppTrace("Which=" + Num(wWhich) + "\r\n oFile(wWhich).FileName=<" + (inBounds ? oFile->Item(wWhich).FileName : "") +
+             ">");
+    if (!inBounds) {
+        std::string text = std::string("ProcessSelectedFile") + " -- Assertion Failure" + "\r\n\r\n" +
+                           "Specified File-index not within bounds of oFile()" + "\r\n" +
+                           "Specified File-index =" + Num(wWhich) + "\r\n" + "oFile() bounds = (1," + Num(count) +
+                           ")";
+        oDebug->StatusCode = -6;
+        LogErrorBlock(text);
+        throw VBError(vberr::kOwnFailure, text, "ProcessSelectedFile");
+    }
+
+    giFileIndex = wWhich;
+    if (giInputFileNo != 0) {
+        goInputFile.Close();
+        giInputFileNo = 0;
+    }
+    const cFileDesc& entry = oFile->Item(wWhich);
+    if (entry.FileType != 2) return;
+
+    giInputFileNo = 1;
+    std::string openError;
+    if (!FileExists(entry.FileName)) {
+        openError = fsErrorDescription(vberr::kFileNotFound);
+    } else {
+        try {
+            goInputFile.Open(entry.FileName);
+        } catch (const VBError& e) {
+            openError = e.Description;
+        }
+    }
+
+    yTokenKind.assign(1, 0);
+    gtProcTable.assign(1, ProcInfo());
+    gsModuleName.clear();
+    BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6");
+
+    if (!openError.empty()) {
+        giInputFileNo = 0;
+        ReportUnreadable(entry.FileName, openError);
+    } else {
+        for (long n = 1;; ++n) {
+            if (oAppInfo->WasCanceled) break;
+            sbParseRecord(n);
+            if (oDebug->StatusCode != 0) break;
+            if (oZel) {
+                bool firstTime = false;
+                oZel->StatusBarUpdate(firstTime, true, glRecordCount);
+            }
+            if ((n >= 0 && n <= glRecordCount && Rec(n).FirstToken == 0) || giInputFileNo < 1) break;
+        }
+    }
+    CompleteProcTable();
+    AppTrace("Which=" + Num(wWhich));
+}

@@ -1,0 +1,166 @@
+#include "FileValidation.h"
+
+#include <array>
+
+#include "AnalyserLog.h"
+#include "AppIdentity.h"
+#include "ErrorTrap.h"
+#include "KeywordTable.h"
+#include "RecordReader.h"
+#include "TextFile.h"
+#include "Trace.h"
+#include "UiServices.h"
+#include "VBError.h"
+#include "VBText.h"
+#include "mKEMCommon.h"
+
+namespace {
+
+constexpr long kNotText = 14;  // a first line that cannot be text
+
+// First words of a source file that do not tell its dialect.
+bool IsNeutralFirstWord(const std::string& word) {
+    static const std::array<const char*, 24> kWords = {
+        "BEGIN",  "CONST",  "DECLARE", "DEFBOOL", "DEFBYTE", "DEFCUR",   "DEFDATE", "DEFOBJ",
+        "DEFDBL", "DEFINT", "DEFLNG",  "DEFSNG",  "DEFSTR",  "DEFVAR",   "DIM",     "FUNCTION",
+        "GLOBAL", "OPTION", "PRIVATE", "REDIM",   "REM",     "STATIC",   "SUB",     "TYPE"};
+    for (const char* w : kWords)
+        if (word == w) return true;
+    return false;
+}
+
+bool IsRetryableOpenError(long number) {
+    return number == vberr::kFileAlreadyOpen || number == vberr::kDeviceIO || number == 68 ||
+           number == vberr::kDiskNotReady;
+}
+
+// Opens the file, asking Retry/Cancel for a busy or unready file. False with
+// the status set when it cannot be opened.
+bool OpenForValidation(LineReader& file, const std::string& name) {
+    while (true) {
+        try {
+            file.Open(name);
+            return true;
+        } catch (const VBError& e) {
+            if (e.Number < 52 || e.Number > 76) throw;
+            std::string vbErr = "\r\nVBErr=" + Num(e.Number);
+            if (IsRetryableOpenError(e.Number)) {
+                std::string text = name + "\r\n\r\n" + e.Description;
+                LogErrorBlock(text, vbErr);
+                int answer = Ui().MsgBox(text, mb::vbRetryCancel | mb::vbExclamation | mb::vbDefaultButton2, app::kTitle);
+                if (answer == mb::vbRetry) continue;
+                oDebug->StatusCode = 12;
+                return false;
+            }
+            LogErrorBlock("The following error occurred processing " + name + "." + "\r\n\r\n" + e.Description, vbErr);
+            oDebug->StatusCode = 7;
+            return false;
+        }
+    }
+}
+
+// The dialect a first line names; the status words for a line that is not
+// a Visual Basic source.
+void Classify(const std::string& line, std::string& dialect) {
+    std::vector<std::string> words = vb::Split(line, " ");
+    std::string first = vb::UCase(words[0]);
+    if (line[0] == '\'' || IsNeutralFirstWord(first)) return;
+    if (first == "VERSION" && words.size() == 2) {
+        if (words[1] == "2.00") dialect = "3";
+        else if (words[1] == "4.00") dialect = "4";
+        else if (words[1] == "5.00") dialect = "6";
+    } else if (first == "VERSION" && words.size() == 3) {
+        if (vb::UCase(words[2]) == "CLASS") dialect = "6";
+    } else if (first == "ATTRIBUTE" && words.size() == 4) {
+        if (vb::UCase(words[1]) == "VB_NAME" && words[2] == "=") dialect = "6";
+    } else if (first != "VERSION" && first != "ATTRIBUTE") {
+        oDebug->StatusCode = 20;
+        oDebug->ReasonCode = 1;
+    }
+}
+
+}  // namespace
+
+void BabValidateFile(std::string& fileName, std::string& dialect) {
+    TraceGuard trace(TraceKind::ZurudUvu, "BabValidateFile");
+    BabTrace("File=" + fileName);
+    if (!BabIsInitialised()) RaiseStatus(2, oDebug->ReasonCode, "BabValidateFile");
+    if (vb::Trim(fileName).empty()) RaiseStatus(3, oDebug->ReasonCode, "BabValidateFile");
+    dialect = "?";
+
+    LineReader file;
+    if (!OpenForValidation(file, fileName)) return;
+    try {
+        std::string line = file.ReadLine();
+        while (vb::Trim(line).empty() && !file.Eof()) line = file.ReadLine();
+        file.Close();
+        if (line.size() > reader::kMaxLineLength || line.find('\0') != std::string::npos ||
+            line.find('\xff') != std::string::npos)
+            RaiseError(kNotText, "BabValidateFile");
+        if (line.empty()) {
+            oDebug->StatusCode = 4;
+            oDebug->ReasonCode = 1;
+        } else {
+            Classify(line, dialect);
+        }
+    } catch (const VBError& e) {
+        file.Close();
+        if (e.Number != vberr::kInputPastEnd && e.Number != kNotText) throw;
+        if (oLog)
+            oLog->LogData("Module " + std::string("BabValidateFile") + " diagnosed VBErr=" + Num(e.Number) +
+                          " on file " + fileName);
+        oDebug->StatusCode = 4;
+        oDebug->ReasonCode = 2;
+        return;
+    }
+    BabTrace("Dialect=<" + dialect + ">");
+}
+
+void VBFileValidate(std::vector<std::string>& names, bool CanOverride) {
+    TraceGuard trace(TraceKind::App, "VBFileValidate");
+    AppTrace(std::string("CanOverride=") + (CanOverride ? "True" : "False"));
+    Trapped("mProcessFile::VBFileValidate line: 0", [&] {
+        for (size_t i = 1; i < names.size(); ++i) {
+            if (vb::Trim(names[i]).empty()) continue;
+            const std::string name = names[i];
+            std::string dialect;
+            BabValidateFile(names[i], dialect);
+            int status = oDebug->StatusCode;
+            int reason = oDebug->ReasonCode;
+            if (status == 12 || status == 7) {
+                names[i].clear();
+                std::string text = "There are errors in processing";
+                if (status == 7) text += "\r\nFile: " + name + "\r\nWas Not Found";
+                text += "\r\n\r\nDo you want to cancel processing?";
+                int answer = Ui().MsgBox(text, mb::vbYesNo | mb::vbQuestion | mb::vbDefaultButton2, app::kTitle);
+                if (answer == mb::vbYes) {
+                    oDebug->StatusCode = 8;
+                    return;
+                }
+            } else if (status == 4 && reason == 2) {
+                std::string text = name + "\r\nis not a Visual Basic source-file and cannot be processed.";
+                Ui().MsgBox(text, mb::vbOKCancel | mb::vbExclamation, app::kTitle);
+                LogErrorBlock(text);
+                names[i].clear();
+            } else if (status == 4 && CanOverride) {
+                std::string text = name + "\r\n" + "is not a text mode Visual Basic source file." + "\r\n\r\n" +
+                                   "If this is a Visual Basic 3 binary mode file, " + "resave it in Visual Basic 3 " +
+                                   "by using the File/Save File As menu item with the " + "Save as Text box " +
+                                   "checked.  " + "\r\n\r\n" + "If this file is from another dialect of Basic, " +
+                                   app::kTitle + " can attempt to process it." + "\r\n\r\n" +
+                                   "Do you want to process it anyway?";
+                LogErrorBlock(text);
+                if (Ui().MsgBox(text, mb::vbYesNo | mb::vbQuestion, app::kTitle) == mb::vbNo) {
+                    AppTrace("File removed=" + name);
+                    names[i].clear();
+                }
+            } else if (status == 4) {
+                names[i].clear();
+            }
+            oDebug->StatusCode = 0;
+            oDebug->ReasonCode = 0;
+        }
+        oDebug->StatusCode = 0;
+        oDebug->ReasonCode = 0;
+    });
+}

@@ -1,0 +1,144 @@
+#include "KeywordFile.h"
+
+#include <filesystem>
+
+#include "AnalyserLog.h"
+#include "AppIdentity.h"
+#include "ErrorTrap.h"
+#include "Paths.h"
+#include "TextFile.h"
+#include "UiServices.h"
+#include "VBError.h"
+#include "VBText.h"
+#include "mKEMCommon.h"
+
+namespace {
+
+constexpr size_t kInitialUpper = 4500;
+constexpr size_t kGrowth = 100;
+constexpr std::string_view kClassLetters = "-CEMDBOPVX";
+
+[[noreturn]] void Fail(const std::string& text, int icon, int status, int reason) {
+    Ui().MsgBox(text, mb::vbOKOnly | icon, app::kTitle);
+    LogErrorBlock(text);
+    RaiseStatus(status, reason, "BabInit");
+}
+
+[[noreturn]] void MissingFile() {
+    std::string dir = paths::ProgramDir();
+    std::string name = kKeyWordFileName;
+    std::string text = "The file " + name + " " + "was not found in the directory " + "\r\n" + dir + "\r\n\r\n" +
+                       name + " is required for " + app::kTitle + " to operate." + "\r\n\r\n" +
+                       "Please install this file in the directory " + dir;
+    Fail(text, mb::vbCritical, -7, oDebug->ReasonCode);
+}
+
+bool FlagOn(char c) { return c == 'Y'; }
+bool FlagValid(char c) { return c == 'Y' || c == 'N' || c == '-'; }
+
+// The word of the first check the record fails; empty when it passes.
+std::string FailedCheck(const BabKeyWord& k, const std::string& previous, const std::string& codes) {
+    if (!(k.KeyWord > previous)) return "File sequence";
+    if (k.Dialect.empty()) return "Dialect";
+    if (kClassLetters.find(codes[0]) == std::string_view::npos) return "Class-code";
+    static const char* const kFlagWords[5] = {"Indent-flag", "Outdent-flag", "ClassOverride-flag",
+                                              "KeepLeadingComments-flag", "ScanForVerb-flag"};
+    for (int f = 0; f < 5; ++f)
+        if (!FlagValid(codes[static_cast<size_t>(f) + 1])) return kFlagWords[f];
+    return {};
+}
+
+// Reads the whole file, retrying after a "disk not ready" message.
+void ReadKeyWordFile(const std::string& path, LineReader& reader) {
+    while (true) {
+        try {
+            reader.Open(path);
+            return;
+        } catch (const VBError& e) {
+            if (e.Number < 52 || e.Number > 76) throw;
+            std::string text = std::string("BabInit") + " -- I/O Error" + "\r\n\r\n" +
+                               "The following error occurred processing " + path + "." + "\r\n\r\n" +
+                               e.Description;
+            Ui().MsgBox(text, mb::vbOKOnly | mb::vbExclamation, app::kTitle);
+            LogErrorBlock(text);
+            if (e.Number == vberr::kDiskNotReady) continue;
+            RaiseStatus(-12, oDebug->ReasonCode, "BabInit");
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> SplitInputFields(std::string_view line) {
+    std::vector<std::string> fields;
+    size_t i = 0;
+    while (true) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        std::string field;
+        if (i < line.size() && line[i] == '"') {
+            size_t close = line.find('"', i + 1);
+            if (close == std::string_view::npos) close = line.size();
+            field.assign(line.substr(i + 1, close - i - 1));
+            i = close + 1;
+            size_t comma = i < line.size() ? line.find(',', i) : std::string_view::npos;
+            i = comma == std::string_view::npos ? line.size() : comma;
+        } else {
+            size_t comma = line.find(',', i);
+            size_t end = comma == std::string_view::npos ? line.size() : comma;
+            field.assign(line.substr(i, end - i));
+            while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.pop_back();
+            i = end;
+        }
+        fields.push_back(std::move(field));
+        if (i >= line.size()) break;
+        ++i;  // the comma
+    }
+    return fields;
+}
+
+std::vector<BabKeyWord> LoadKeyWordFile(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) MissingFile();
+
+    LineReader reader;
+    ReadKeyWordFile(path, reader);
+
+    std::vector<BabKeyWord> table(kInitialUpper + 1);
+    table[0].KeyWord = std::string(1, '\0');
+    size_t n = 0;
+    std::string line;
+    while (reader.ReadLine(line)) {
+        // A line with nothing on it holds no record (an empty last line of a
+        // file edited by hand, say); it is skipped rather than read as an
+        // empty keyword.
+        if (vb::Trim(line).empty()) continue;
+        ++n;
+        if (n >= table.size()) table.resize(n + kGrowth + 1);
+        std::vector<std::string> fields = SplitInputFields(line);
+        fields.resize(3);
+
+        BabKeyWord k;
+        k.KeyWord = vb::UCase(fields[0]);
+        k.Dialect = fields[1];
+        std::string codes = vb::UCase(fields[2]);
+        codes.resize(6, '-');
+
+        std::string failed = FailedCheck(k, table[n - 1].KeyWord, codes);
+        if (!failed.empty()) {
+            std::string text = std::string("BabInit") + "\r\n" + path + "\r\n\r\n" + "Invalid " + failed +
+                               "\r\n\r\n" + "Record=" + Num(static_cast<long>(n)) + " KeyWord=|" + k.KeyWord + "|";
+            reader.Close();
+            Fail(text, mb::vbCritical, 4, static_cast<int>(n));
+        }
+        k.Class = codes[0];
+        k.Indent = FlagOn(codes[1]);
+        k.Outdent = FlagOn(codes[2]);
+        k.ClassOverride = FlagOn(codes[3]);
+        k.KeepLeadingComments = FlagOn(codes[4]);
+        k.ScanForVerb = FlagOn(codes[5]);
+        table[n] = std::move(k);
+    }
+    reader.Close();
+    table.resize(n + 1);
+    return table;
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The keyword tables of the analyser. BabInit loads the keyword file
+// ZURUDUVU.KEY from the program's directory into the master table once;
+// BuildKeyWordsForDialect copies the keywords of one dialect into the
+// dialect table, against which every word of a source file is looked up.
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct BabKeyWord {
+    char Class = 0;  // class letter; 'V' marks a verb
+    bool ClassOverride = false;
+    std::string Dialect;  // first dialect that has the keyword, or "*"
+    bool Indent = false;
+    bool KeepLeadingComments = false;
+    bool Outdent = false;
+    bool ScanForVerb = false;
+    std::string KeyWord;  // upper case
+};
+
+// Dialect of the dialect table; empty until the first table is built.
+inline std::string CurrentDialect;
+
+// One-time set-up: blank elements, keyword file into the master table,
+// dialect table for "6". A second call only sets StatusCode 1.
+void BabInit();
+bool BabIsInitialised();
+// Forgets the keyword tables and the set-up, so that BabInit reads the
+// keyword file again (tests and tools that load several keyword files).
+void BabReset();
+
+// Rebuilds the dialect table when wDialect ("3" to "6") differs from
+// CurrentDialect; another dialect code raises 32000 with StatusCode 3,
+// ReasonCode 1.
+void BuildKeyWordsForDialect(const std::string& wDialect);
+
+// Index of the upper-cased word in the dialect table, 0 when absent.
+void SearchForKeyWord(std::string_view word, long& index);
+long KeyWordIndex(std::string_view word);
+
+// True exactly when the word (any case) is in the dialect table.
+bool BabIsKeyWord(std::string word);
+
+// Entry of the dialect table (element 0, a blank entry, for 0 or an index
+// outside the table).
+const BabKeyWord& BabKeyWordAt(long index);
+// Index of LET in the dialect table, 0 when absent.
+long BabLetIndex();
+
+const std::vector<BabKeyWord>& BabMasterTable();
+long BabMasterCount();
+const std::vector<BabKeyWord>& BabDialectTable();
+// Index after the last keyword of the dialect table.
+long BabNextFreeIndex();
+
+// The keyword file's full name and its bare name.
+inline constexpr const char* kKeyWordFileName = "ZURUDUVU.KEY";
+std::string BabKeyWordFile();

@@ -1,0 +1,225 @@
+#include "LineTokenizer.h"
+
+#include <array>
+
+#include "AnalyserLog.h"
+#include "mKEMCommon.h"
+
+namespace {
+
+struct CharSets {
+    std::array<bool, 256> blank{}, wordEnd{}, numberEnd{}, hashStop{};
+};
+
+const CharSets& Sets() {
+    static const CharSets sets = [] {
+        CharSets s;
+        auto mark = [](std::array<bool, 256>& set, std::string_view chars) {
+            for (char c : chars) set[static_cast<unsigned char>(c)] = true;
+        };
+        using namespace std::string_view_literals;
+        mark(s.blank, " \t"sv);
+        mark(s.wordEnd, " \t\0():',.\"=<>\\/*[];+-!"sv);
+        mark(s.numberEnd, " \t\0():',\"=<>\\/*[];"sv);
+        mark(s.hashStop, "\t\0#'\""sv);
+        return s;
+    }();
+    return sets;
+}
+
+inline unsigned char U(char c) { return static_cast<unsigned char>(c); }
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+bool CommentContinues(const std::string& text) {
+    size_t n = text.size();
+    return n >= 2 && text[n - 1] == '_' && (text[n - 2] == ' ' || text[n - 2] == '\t');
+}
+
+void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n) {
+    const CharSets& cs = Sets();
+    // The rest of the line is line[pos, end) followed by the end mark (code
+    // 0); it is empty once pos passes end.
+    const size_t end = line.size();
+    auto at = [&](size_t p) -> unsigned char { return p < end ? U(line[p]) : 0; };
+    size_t pos = 0;
+    size_t wsColumn = 0;
+    BabToken tok;
+    n = 0;
+    auto store = [&] {
+        ++n;
+        work[static_cast<size_t>(n)] = std::move(tok);
+        tok = BabToken();
+    };
+
+    while (true) {
+        if (pos > end) {
+            if (n == 0) {
+                n = 1;
+                work[1] = BabToken();
+            }
+            break;
+        }
+        if (n >= model::kWorkTokens - 3) {
+            oDebug->StatusCode = 4;
+            return;
+        }
+
+        // Leading blanks become the white space of the token being built.
+        size_t wsStart = pos;
+        while (pos < end && cs.blank[U(line[pos])]) ++pos;
+        if (pos > wsStart) {
+            tok.WhiteSpaceLeft.assign(line, wsStart, pos - wsStart);
+            wsColumn = wsStart + 1;
+        }
+
+        // The word and the delimiter that ends it.
+        size_t wordStart = pos;
+        while (pos < end && !cs.wordEnd[U(line[pos])]) ++pos;
+        std::string word(line, wordStart, pos - wordStart);
+        size_t delimPos = pos;
+        unsigned char delim = at(pos);
+        ++pos;
+        // A code-0 character inside the line belongs to the word.
+        bool delimInWord = delim == 0 && pos <= end;
+        if (delimInWord) word.push_back('\0');
+        long wordWhere = static_cast<long>(wordStart) + 1;
+
+        if (!word.empty()) {
+            char c = word[0];
+            if (IsDigit(c) || c == '&') {
+                // A number takes in ".", "+", "-" and "!" up to the next number end.
+                if (!delimInWord) {
+                    pos = delimPos;
+                    while (pos < end && !cs.numberEnd[U(line[pos])]) ++pos;
+                    word.assign(line, wordStart, pos - wordStart);
+                    delimPos = pos;
+                    delim = at(pos);
+                    ++pos;
+                }
+            } else if (c == '#') {
+                size_t q = pos;
+                while (q < end && !cs.hashStop[U(line[q])]) ++q;
+                if (pos <= end && q < end && line[q] == '#') {
+                    if (!delimInWord) word.push_back(static_cast<char>(delim));
+                    word.append(line, pos, q - pos + 1);
+                    pos = q + 1;
+                    delim = 0;
+                } else {
+                    tok.Piece = "#";
+                    tok.Where = wordWhere;
+                    store();
+                    word.erase(0, 1);
+                    ++wordWhere;
+                }
+            } else if (word.size() == 3 && (c == 'R' || c == 'r') && (word[1] == 'E' || word[1] == 'e') &&
+                       (word[2] == 'M' || word[2] == 'm')) {
+                if (pos < end) {
+                    word += ' ';
+                    word.append(line, pos, end - pos);
+                }
+                pos = end;
+                delim = 0;
+                if (CommentContinues(word)) {
+                    tok.FlagsOut = 1;
+                    word.pop_back();
+                }
+                tok.Class = 5;
+                tok.Detail = 1;
+            }
+            if (!word.empty()) {
+                tok.Piece = std::move(word);
+                tok.Where = wordWhere;
+                store();
+            }
+        }
+
+        long delimWhere = static_cast<long>(delimPos) + 1;
+        switch (delim) {
+            case '\'':
+                tok.Piece.assign(1, '\'');
+                if (pos < end) tok.Piece.append(line, pos, end - pos);
+                pos = end;
+                if (CommentContinues(tok.Piece)) {
+                    tok.FlagsOut = 1;
+                    tok.Piece.pop_back();
+                }
+                tok.Where = delimWhere;
+                store();
+                break;
+            case '"': {
+                // Only the true end of the line ends a literal: a code-0
+                // character inside a literal is kept in it.
+                tok.Piece.assign(1, '"');
+                while (true) {
+                    size_t q = pos < end ? line.find('"', pos) : std::string::npos;
+                    if (q == std::string::npos) {
+                        if (pos < end) tok.Piece.append(line, pos, end - pos);
+                        tok.Piece.push_back('"');
+                        pos = end;
+                        break;
+                    }
+                    tok.Piece.append(line, pos, q - pos + 1);
+                    pos = q + 1;
+                    if (pos < end && line[pos] == '"') {
+                        tok.Piece.push_back('"');
+                        ++pos;
+                        continue;
+                    }
+                    break;
+                }
+                tok.Where = delimWhere;
+                store();
+                break;
+            }
+            case '+':
+            case '-':
+            case '.':
+                tok.Piece.assign(1, static_cast<char>(delim));
+                if (pos < end && IsDigit(line[pos])) {
+                    size_t q = pos;
+                    while (q < end && !cs.numberEnd[U(line[q])]) ++q;
+                    tok.Piece.append(line, pos, q - pos);
+                    pos = q;
+                }
+                tok.Where = delimWhere;
+                store();
+                break;
+            case '<':
+            case '>':
+                tok.Piece.assign(1, static_cast<char>(delim));
+                if (pos < end && (line[pos] == '=' || line[pos] == '>')) tok.Piece.push_back(line[pos++]);
+                tok.Where = delimWhere;
+                store();
+                break;
+            case ':':
+                tok.Piece.assign(1, ':');
+                if (pos < end && line[pos] == '=') tok.Piece.push_back(line[pos++]);
+                tok.Where = delimWhere;
+                store();
+                break;
+            case ' ':
+            case '\t':
+                pos = delimPos;  // white space of the next token
+                break;
+            case 0:
+                if (tok.Piece.empty() && !tok.WhiteSpaceLeft.empty()) {
+                    tok.Piece = std::move(tok.WhiteSpaceLeft);
+                    tok.WhiteSpaceLeft.clear();
+                    tok.Where = static_cast<long>(wsColumn);
+                    tok.Class = 5;
+                    tok.Detail = 3;
+                    store();
+                }
+                break;
+            default:
+                tok.Piece.assign(1, static_cast<char>(delim));
+                tok.Where = delimWhere;
+                store();
+                break;
+        }
+    }
+    work[static_cast<size_t>(n)].FlagsMisc |= tokflag::kLastOfLine;
+    if (BabTraceOn()) BabTrace("Tokens=" + Num(n));
+}

@@ -1,0 +1,223 @@
+#include "RecordGroups.h"
+
+#include "AnalyserLog.h"
+#include "AppIdentity.h"
+#include "ErrorTrap.h"
+#include "KeywordTable.h"
+#include "RecordReader.h"
+#include "StatementAnalysis.h"
+#include "Trace.h"
+#include "UiServices.h"
+#include "VBText.h"
+#include "mKEMCommon.h"
+
+namespace {
+
+// Indentation level of the code at the current point of the file.
+long giRunningLevel = 0;
+
+void ReportInternalError(const std::string& procName, const std::string& what) {
+    std::string text = procName + " -- Internal Error" + "\r\n\r\n" + what + "\r\n" + "More information follows...";
+    LogErrorBlock(text);
+    if (oDebug->DontFixDataErrors) {
+        Ui().MsgBox(text, mb::vbOKOnly | mb::vbExclamation, app::kTitle);
+        oDebug->StatusCode = 6;
+    }
+}
+
+bool IsDirective(const std::string& verbText) {
+    return verbText == "If" || verbText == "ElseIf" || verbText == "Else" || verbText == "End";
+}
+
+void TraceGroup(const std::vector<BabRecord>& rec, long firstRecord, long lastRecord, long recBefore, long recCount,
+                long stBefore, long stCount, long tokBefore, long tokCount, long comments) {
+    if (!BabTraceOn()) return;
+    BabTrace("IndentLevel=" + Num(giRunningLevel) + "\r\n Records/new Records=" + Num(recCount) + " / " +
+             Num(recCount - recBefore) + "\r\n Statements/new Statements=" + Num(stCount) + " / " +
+             Num(stCount - stBefore) + "\r\n Tokens/new Tokens=" + Num(tokCount) + " / " + Num(tokCount - tokBefore));
+    for (long r = firstRecord; r <= lastRecord; ++r) {
+        const BabRecord& x = rec[static_cast<size_t>(r)];
+        BabTrace("Record-" + Num(r) + "...  FirstS/FirstT=" + Num(x.FirstStmt) + " / " + Num(x.FirstToken) +
+                 "  Indent=" + Num(x.IndentLevel) + "  LastS/LastT=" + Num(x.LastStmt) + " / " + Num(x.LastToken) +
+                 "  TiedTo=" + Num(x.TiedTo));
+    }
+    if (comments > 0) BabTrace("Comments read=" + Num(comments));
+}
+
+}  // namespace
+
+void BabParseRecord(LineReader& file, std::vector<BabRecord>& rec, long& recCount, std::vector<BabStatement>& st,
+                    long& stCount, std::vector<BabToken>& tok, long& tokCount) {
+    TraceGuard trace(TraceKind::ZurudUvu, "BabParseRecord");
+    if (BabTraceOn()) BabTrace("IndentLevel=" + Num(giRunningLevel));
+    if (!BabIsInitialised()) RaiseStatus(2, oDebug->ReasonCode, "BabParseRecord");
+    if (file.Eof()) {
+        oDebug->StatusCode = 11;
+        return;
+    }
+    BabFileFlags& f = gtBabFlags;
+    if (recCount == 0) {
+        giRunningLevel = 0;
+        f.FormDescription = f.BeginBlock = false;
+    }
+    const long groupFirst = recCount + 1;
+    const long recBefore = recCount, stBefore = stCount, tokBefore = tokCount;
+    auto at = [&](long t) -> BabToken& { return tok[static_cast<size_t>(t)]; };
+    // The record of the line just read: the last one, or the one before the
+    // blank record that follows the end of the file.
+    auto lineRecord = [&] { return recCount > 0 && rec[static_cast<size_t>(recCount)].FirstToken == 0 ? recCount - 1 : recCount; };
+
+    // Leading comment and blank lines: one statement each (a comment continued
+    // with "_" stays one statement).
+    bool commentContinues = false;
+    long comments = 0;
+    long c = 0;
+    while (true) {
+        ReadRecordExtractTokens(file, rec, recCount, tok, tokCount, commentContinues);
+        if (oDebug->StatusCode == 4) return;
+        long r = lineRecord();
+        BabRecord& record = rec[static_cast<size_t>(r)];
+        const BabToken& head = at(record.FirstToken);
+        if (!IsCommentOrBlank(head)) {
+            c = r;
+            break;
+        }
+        ++comments;
+        if (commentContinues) {
+            commentContinues = false;
+            st[static_cast<size_t>(stCount)].LastToken = record.FirstToken;
+            at(record.FirstToken).Statement = stCount;
+        } else {
+            long first = record.FirstToken;
+            AnalyzeStatement(tok, first, tokCount, st, stCount);
+            st[static_cast<size_t>(stCount)].RecordFirst = r;
+        }
+        st[static_cast<size_t>(stCount)].RecordLast = r;
+        record.FirstStmt = record.LastStmt = stCount;
+        record.IndentLevel = giRunningLevel;
+        if (head.Class == 5 && head.Detail == 1 && head.FlagsOut == 1) commentContinues = true;
+        if (file.Eof()) {
+            // The file ends with comment or blank lines: the group has no
+            // code line, and the blank end record stays blank.
+            TraceGroup(rec, groupFirst, r, recBefore, recCount, stBefore, stCount, tokBefore, tokCount, comments);
+            return;
+        }
+    }
+
+    // The code line and its continuation lines.
+    const long s = stCount + 1;
+    long last = c;
+    while (!file.Eof() && (at(tokCount).FlagsOut & 1)) {
+        ReadRecordExtractTokens(file, rec, recCount, tok, tokCount, false);
+        if (oDebug->StatusCode == 4) return;
+        last = lineRecord();
+    }
+
+    long first = rec[static_cast<size_t>(c)].FirstToken;
+    while (first <= tokCount) AnalyzeStatement(tok, first, tokCount, st, stCount);
+
+    for (long r = c; r <= last; ++r) {
+        BabRecord& record = rec[static_cast<size_t>(r)];
+        record.FirstStmt = s;
+        record.LastStmt = stCount;
+        if (r == c) continue;
+        record.FirstStmt = rec[static_cast<size_t>(r) - 1].FirstStmt;
+        for (long t = record.FirstToken + 1; t <= record.LastToken; ++t) {
+            if (at(t).FlagsMisc & tokflag::kFirstOfStatement) {
+                record.FirstStmt = at(t).Statement;
+                break;
+            }
+        }
+    }
+    BabStatement& code = st[static_cast<size_t>(s)];
+    code.RecordFirst = c;
+    code.RecordLast = last;
+
+    const std::string verbText = code.Verb ? at(code.Verb).Piece : std::string();
+    bool directive = at(rec[static_cast<size_t>(c)].FirstToken).Piece == "#" && IsDirective(verbText);
+    if (directive) {
+        // Conditional-compilation lines stand at level 0 and leave the level
+        // of the code around them as it is.
+        code.Flags = 0;
+        for (long r = groupFirst; r <= last; ++r) rec[static_cast<size_t>(r)].IndentLevel = 0;
+    } else {
+        if (code.Flags & stmtflag::kClosesBlock) {
+            --giRunningLevel;
+            if (giRunningLevel < 1) f.FormDescription = f.BeginBlock = false;
+        }
+        if (code.Verb && BabKeyWordAt(at(code.Verb).pKeyWord).KeyWord == "NEXT")
+            OutdentMultipleNext(giRunningLevel, code, tok);
+        if (giRunningLevel < 0) {
+            ReportInternalError("BabParseRecord", "Indent-level < 0.");
+            if (!oDebug->DontFixDataErrors) giRunningLevel = 0;
+        }
+        for (long r = groupFirst; r <= last; ++r) rec[static_cast<size_t>(r)].IndentLevel = giRunningLevel;
+    }
+
+    // Comment lines just above the code line belong to it.
+    if (code.Class == stmtclass::kProcHeading) {
+        long firstRecord = groupFirst;
+        FindStartOfProc(firstRecord, rec, c, st);
+    } else {
+        for (long r = c - 1; r >= groupFirst; --r) {
+            BabRecord& record = rec[static_cast<size_t>(r)];
+            if (st[static_cast<size_t>(record.FirstStmt)].Class == stmtclass::kBlank) break;
+            record.TiedTo = c;
+            record.TiedBack = groupFirst - 1;
+        }
+    }
+
+    if (!directive) {
+        if (code.Flags & stmtflag::kOpensBlock) {
+            bool single = stCount == s;
+            if (single) {
+                ++giRunningLevel;
+            } else if (!vb::EqualsNoCase(verbText, "IF") &&
+                       !(st[static_cast<size_t>(stCount)].Flags & stmtflag::kClosesBlock)) {
+                ++giRunningLevel;
+            } else {
+                // A one-line If or a loop closed on the same line.
+                code.Flags &= ~stmtflag::kOpensBlock;
+            }
+        } else if (code.Class == stmtclass::kProcHeading) {
+            giRunningLevel = 0;
+        }
+    }
+    TraceGroup(rec, groupFirst, last, recBefore, recCount, stBefore, stCount, tokBefore, tokCount, comments);
+}
+
+void FindStartOfProc(long& first, std::vector<BabRecord>& rec, long& heading, std::vector<BabStatement>& st) {
+    TraceGuard trace(TraceKind::ZurudUvu, "FindStartOfProc");
+    BabTrace("First=" + Num(first) + "\r\n Records=" + Num(heading));
+    long b = first;
+    for (long r = first; r < heading; ++r) {
+        if (st[static_cast<size_t>(rec[static_cast<size_t>(r)].FirstStmt)].Class == stmtclass::kBlank) {
+            b = r;
+            break;
+        }
+    }
+    st[static_cast<size_t>(rec[static_cast<size_t>(b)].FirstStmt)].Flags |= stmtflag::kProcStart;
+    for (long r = b; r < heading; ++r) rec[static_cast<size_t>(r)].TiedTo = heading;
+    BabTrace("StartOfProc=" + Num(b));
+}
+
+void OutdentMultipleNext(long& level, BabStatement& next, std::vector<BabToken>& tok) {
+    TraceGuard trace(TraceKind::ZurudUvu, "OutdentMultipleNext");
+    BabTrace("Indent=" + Num(level));
+    long depth = 0;
+    for (long t = next.Verb + 1; t <= next.LastSignificant; ++t) {
+        const std::string& p = tok[static_cast<size_t>(t)].Piece;
+        if (p == "(") {
+            ++depth;
+        } else if (p == ")") {
+            if (--depth < 0) {
+                ReportInternalError("OutdentMultipleNext", "Paren-level < 0.");
+                if (oDebug->DontFixDataErrors) RaiseStatus(6, oDebug->ReasonCode, "OutdentMultipleNext");
+                depth = 0;
+            }
+        } else if (p == "," && depth == 0) {
+            --level;
+        }
+    }
+    BabTrace("Indent=" + Num(level));
+}

@@ -1,0 +1,270 @@
+#include "StatementAnalysis.h"
+
+#include "AnalyserLog.h"
+#include "KeywordTable.h"
+#include "Trace.h"
+#include "VBText.h"
+
+namespace {
+
+bool UpperIs(const BabToken& t, std::string_view word) { return vb::EqualsNoCase(t.Piece, word); }
+
+const std::string& KeyWordOf(const BabToken& t) { return BabKeyWordAt(t.pKeyWord).KeyWord; }
+
+void Mark(BabToken& t) {
+    t.Class = 5;
+    t.Detail = 5;
+}
+
+// The verb: the first qualifying verb keyword (a scope word such as Private
+// lets a later verb replace it), or the "=" of an assignment without LET.
+long FindVerb(std::vector<BabToken>& tok, long start, long last) {
+    long verb = 0;
+    for (long t = start; t <= last; ++t) {
+        BabToken& token = tok[static_cast<size_t>(t)];
+        if (token.IsKeyWord) {
+            const BabKeyWord& k = BabKeyWordAt(token.pKeyWord);
+            if (k.Class != 'V') continue;
+            bool qualifies = t == start || (t == start + 1 && tok[static_cast<size_t>(start)].Piece == "#");
+            if (!qualifies && t > start) {
+                const BabToken& before = tok[static_cast<size_t>(t) - 1];
+                if (before.IsKeyWord) {
+                    const BabKeyWord& b = BabKeyWordAt(before.pKeyWord);
+                    qualifies = b.ScanForVerb || b.ClassOverride;
+                }
+            }
+            if (!qualifies) continue;
+            verb = t;
+            if (!k.ClassOverride) return verb;
+        } else if (token.Piece == "=") {
+            token.pKeyWord = BabLetIndex();
+            return t;
+        }
+    }
+    return verb;
+}
+
+long DeclarationKind(const std::string& kw) {
+    if (kw == "CONST") return 1;
+    if (kw == "DECLARE") return 2;
+    if (kw == "DIM") return 3;
+    if (kw == "PRIVATE") return 4;
+    if (kw == "GLOBAL" || kw == "PUBLIC") return 5;
+    if (kw == "REDIM") return 6;
+    if (kw == "STATIC") return 7;
+    if (kw == "EVENT") return 8;
+    return 0;
+}
+
+void TraceStatement(const BabStatement& s, long first) {
+    if (!BabTraceOn()) return;
+    BabTrace("Tokens (Next)=" + Num(first));
+    BabTrace(" Statement...\r\n  Class=" + Num(s.Class) + "\r\n  Detail=" + Num(s.Detail) + "\r\n  Flags=" +
+             Num(s.Flags) + "\r\n  FirstToken=" + Num(s.FirstToken) + "\r\n  LastToken=" + Num(s.LastToken) +
+             "\r\n  LastSignificant=" + Num(s.LastSignificant) + "\r\n  Verb=" + Num(s.Verb));
+}
+
+}  // namespace
+
+void AnalyzeStatement(std::vector<BabToken>& tok, long& first, long groupLast, std::vector<BabStatement>& stmts,
+                      long& stmtCount) {
+    TraceGuard trace(TraceKind::ZurudUvu, "AnalyzeStatement");
+    if (BabTraceOn()) BabTrace("Tokens (First)=" + Num(first));
+    BabFileFlags& f = gtBabFlags;
+
+    long n = ++stmtCount;
+    if (n > glStmtCapacity - model::kGrowthMargin) {
+        glStmtCapacity += model::kStatementGrowth;
+        long oldUpper = static_cast<long>(stmts.size()) - 1;
+        GrowTo(stmts, glStmtCapacity);
+        BabInitStatements(stmts, oldUpper + 1, glStmtCapacity);
+    }
+    BabStatement s;
+    s.FirstToken = first;
+    BabToken& head = tok[static_cast<size_t>(first)];
+    head.FlagsMisc |= tokflag::kFirstOfStatement;
+
+    auto finish = [&] {
+        stmts[static_cast<size_t>(n)] = s;
+        TraceStatement(s, first);
+    };
+
+    if (head.Class == 5 && (head.Detail == 1 || head.Detail == 3)) {
+        s.Class = head.Detail == 1 ? stmtclass::kComment : stmtclass::kBlank;
+        for (long t = first; t <= groupLast; ++t) tok[static_cast<size_t>(t)].Statement = n;
+        s.LastToken = groupLast;
+        first = groupLast + 1;
+        finish();
+        return;
+    }
+
+    long start = first;
+    if (head.Class == 5 && head.Detail == 4) {
+        head.Statement = n;
+        s.Flags |= stmtflag::kLabel;
+        // A label ("Start:") is followed by its colon; a line number is not.
+        bool isLabel = !head.Piece.empty() && static_cast<unsigned char>(head.Piece[0]) > '9';
+        start = first + (isLabel ? 2 : 1);
+        if (isLabel && first + 1 <= groupLast) tok[static_cast<size_t>(first) + 1].Statement = n;
+    }
+
+    s.LastToken = groupLast;
+    first = groupLast + 1;
+    for (long t = start; t <= groupLast; ++t) {
+        BabToken& token = tok[static_cast<size_t>(t)];
+        token.Statement = n;
+        if (token.Class != 5 && token.Class != 6) s.LastSignificant = t;
+        if (token.Class == 6 && token.Detail == 2) {
+            s.LastToken = t;
+            first = t + 1;
+            break;
+        }
+    }
+
+    s.Verb = start <= s.LastToken ? FindVerb(tok, start, s.LastToken) : 0;
+    const BabToken* verb = s.Verb ? &tok[static_cast<size_t>(s.Verb)] : nullptr;
+    const std::string verbKw = verb ? KeyWordOf(*verb) : std::string();
+
+    // Module-description lines.
+    if (!f.InType && verb && verb->pKeyWord != 0) {
+        if (verbKw == "ATTRIBUTE") {
+            s.Class = stmtclass::kModuleDescription;
+        } else if (verbKw == "BEGIN") {
+            bool alone = s.Verb == start && s.LastSignificant == s.Verb;
+            if (alone) f.BeginBlock = true;
+            else f.FormDescription = true;
+        } else if (verbKw == "VERSION") {
+            s.Class = stmtclass::kModuleDescription;
+            if (s.LastToken == 2) f.FormDescription = true;
+        }
+    }
+    if (f.FormDescription) s.Flags |= stmtflag::kFormDescription;
+    else if (f.BeginBlock) s.Class = stmtclass::kModuleDescription;
+
+    if (!verb) {
+        if (f.InType) {
+            s.Class = stmtclass::kDeclaration;
+            s.Detail = 109;
+        } else if (f.InEnum) {
+            s.Class = stmtclass::kDeclaration;
+            s.Detail = 112;
+        }
+        finish();
+        return;
+    }
+
+    // Procedure headings and ends.
+    auto next = [&](long t) -> const BabToken* { return t < s.LastToken ? &tok[static_cast<size_t>(t) + 1] : nullptr; };
+    const BabToken* after = next(s.Verb);
+    if (verbKw == "SUB" || verbKw == "FUNCTION" ||
+        (verbKw == "PROPERTY" && after && (UpperIs(*after, "LET") || UpperIs(*after, "GET") || UpperIs(*after, "SET")))) {
+        s.Class = stmtclass::kProcHeading;
+        f.InProcedure = true;
+    } else if (verbKw == "END" && after &&
+               (UpperIs(*after, "SUB") || UpperIs(*after, "FUNCTION") || UpperIs(*after, "PROPERTY"))) {
+        s.Class = stmtclass::kProcEnd;
+        f.InProcedure = false;
+    }
+
+    // Declarations, Type and Enum blocks.
+    const BabStatement& previous = stmts[static_cast<size_t>(n) - 1];
+    if (long kind = DeclarationKind(verbKw)) {
+        const BabToken& before = tok[static_cast<size_t>(s.Verb) - 1];
+        bool publicWord = verbKw == "PUBLIC" || verbKw == "GLOBAL" ||
+                          (s.Verb > start && before.IsKeyWord &&
+                           (KeyWordOf(before) == "PUBLIC" || KeyWordOf(before) == "GLOBAL"));
+        long base = publicWord ? 100 : (f.InProcedure ? 300 : 200);
+        s.Class = stmtclass::kDeclaration;
+        s.Detail = base + kind;
+    } else {
+        if (f.InType) {
+            s.Class = stmtclass::kDeclaration;
+            s.Detail = 111;
+        } else if (verbKw == "END" && previous.Detail == 109) {
+            s.Class = stmtclass::kDeclaration;
+            s.Detail = 110;
+        }
+        if (f.InEnum) {
+            s.Class = stmtclass::kDeclaration;
+            s.Detail = 114;
+        } else if (verbKw == "END" && previous.Detail == 112) {
+            s.Class = stmtclass::kDeclaration;
+            s.Detail = 113;
+        }
+    }
+
+    if (verbKw == "GOSUB" || verbKw == "GOTO" || verbKw == "IF" || verbKw == "ON" || verbKw == "RESUME")
+        ScanForLabelReferences(verb->pKeyWord, s, tok);
+
+    // Block flags.
+    const BabKeyWord& k = BabKeyWordAt(verb->pKeyWord);
+    bool formFlag = f.FormDescription || f.BeginBlock;
+    const BabToken* lastSig = s.LastSignificant ? &tok[static_cast<size_t>(s.LastSignificant)] : nullptr;
+    if (k.Indent) {
+        bool opens;
+        if (verbKw == "BEGIN" || verbKw == "BEGINPROPERTY") opens = formFlag;
+        else if (verbKw == "IF") opens = lastSig && UpperIs(*lastSig, "THEN");
+        else opens = !formFlag;
+        if (opens) s.Flags |= stmtflag::kOpensBlock;
+    }
+    if (k.KeepLeadingComments) s.Flags |= stmtflag::kKeepLeadingComments;
+    if (k.Outdent) {
+        bool closes;
+        if (verbKw == "END") {
+            closes = lastSig && (formFlag || !(UpperIs(*lastSig, "END") || UpperIs(*lastSig, "FUNCTION") ||
+                                               UpperIs(*lastSig, "PROPERTY") || UpperIs(*lastSig, "SUB")));
+        } else if (verbKw == "ENDPROPERTY") {
+            closes = f.FormDescription;
+        } else {
+            closes = (f.FormDescription || f.InType) ? verbKw == "ELSE" : true;
+        }
+        if (closes) s.Flags |= stmtflag::kClosesBlock;
+    }
+    finish();
+}
+
+void ScanForLabelReferences(long verbKeyWord, BabStatement& s, std::vector<BabToken>& tok) {
+    TraceGuard trace(TraceKind::ZurudUvu, "ScanForLabelReferences");
+    const std::string& kw = BabKeyWordAt(verbKeyWord).KeyWord;
+    const long last = s.LastSignificant;
+    auto at = [&](long t) -> BabToken& { return tok[static_cast<size_t>(t)]; };
+    long i = s.Verb + 1;
+
+    if (kw == "GOSUB" || kw == "GOTO") {
+        if (i <= last) Mark(at(i));
+    } else if (kw == "IF") {
+        if (last == 0 || UpperIs(at(last), "THEN")) return;
+        long then = 0;
+        for (long t = i; t <= last && !then; ++t)
+            if (UpperIs(at(t), "THEN")) then = t;
+        if (then == 0 || then >= last) return;
+        // The target after Then or Else, with or without GoTo, when it is a
+        // line number.
+        auto markTarget = [&](long j) {
+            if (j <= last && UpperIs(at(j), "GOTO")) ++j;
+            if (j <= last && at(j).Class == 3 && at(j).Detail == 2) Mark(at(j));
+            return j;
+        };
+        long j = markTarget(then + 1);
+        for (long t = j + 1; t <= last; ++t) {
+            if (UpperIs(at(t), "ELSE")) {
+                if (t < last) markTarget(t + 1);
+                break;
+            }
+        }
+    } else if (kw == "ON") {
+        if (i + 1 <= last && UpperIs(at(i), "ERROR") && UpperIs(at(i + 1), "GOTO")) {
+            if (i + 2 <= last) Mark(at(i + 2));
+            return;
+        }
+        for (long t = i; t <= last; ++t) {
+            if (UpperIs(at(t), "GOTO") || UpperIs(at(t), "GOSUB")) {
+                for (long r = t + 1; r <= last; ++r)
+                    if (at(r).Piece != ",") Mark(at(r));
+                break;
+            }
+        }
+    } else if (kw == "RESUME") {
+        if (i <= last && !UpperIs(at(i), "NEXT")) Mark(at(i));
+    }
+}

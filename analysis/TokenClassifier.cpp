@@ -1,0 +1,153 @@
+#include "TokenClassifier.h"
+
+#include "AnalyserLog.h"
+#include "KeywordTable.h"
+#include "VBText.h"
+
+namespace {
+
+inline bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+void Set(BabToken& t, long cls, long detail) {
+    t.Class = cls;
+    t.Detail = detail;
+}
+
+bool UpperIs(const BabToken& t, std::string_view word) { return vb::EqualsNoCase(t.Piece, word); }
+
+void ClassifyWord(std::vector<BabToken>& w, long i, long n) {
+    BabToken& t = w[static_cast<size_t>(i)];
+    BabFileFlags& f = gtBabFlags;
+    const BabToken& first = w[1];
+    bool lookUp = i > 1 || !f.InType;
+    // Inside a Type block the first word of a line is a member name, unless
+    // the line ends the block.
+    if (!lookUp && n >= 2 && (UpperIs(first, "PRIVATE") || UpperIs(first, "END")) &&
+        (UpperIs(w[2], "TYPE") || UpperIs(w[2], "ENUM")))
+        lookUp = true;
+
+    long index = 0;
+    if (lookUp) SearchForKeyWord(t.Piece, index);
+    if (index == 0) {
+        Set(t, 1, 8);
+        return;
+    }
+    t.pKeyWord = index;
+    t.IsKeyWord = t.IsReservedWord = true;
+
+    const std::string& kw = BabKeyWordAt(index).KeyWord;
+    bool scoped = UpperIs(first, "PUBLIC") || UpperIs(first, "PRIVATE") || i == 1;
+    bool secondIs = n >= 2;
+    if (kw == "TYPE") {
+        if (!f.InProcedure && !f.FormDescription && scoped) f.InType = true;
+    } else if (kw == "END" && i == 1 && secondIs && UpperIs(w[2], "TYPE")) {
+        f.InType = false;
+    }
+    if (kw == "ENUM") {
+        if (scoped) f.InEnum = true;
+    } else if (kw == "END" && i == 1 && secondIs && UpperIs(w[2], "ENUM")) {
+        f.InEnum = false;
+    }
+}
+
+void ClassifyBang(std::vector<BabToken>& w, long i, long n) {
+    BabToken& t = w[static_cast<size_t>(i)];
+    Set(t, 4, 6);
+    if (i <= 1 || i >= n || !t.WhiteSpaceLeft.empty()) return;
+    const std::string& next = w[static_cast<size_t>(i) + 1].Piece;
+    char c = next.empty() ? '\0' : vb::UCaseChar(next[0]);
+    // A letter or "[" after the "!" makes it the field access of a collection
+    // (rs!Name, rs![Field Name]); otherwise it is the type character of the
+    // word before it.
+    if ((c >= 'A' && c <= 'Z') || c == '[') return;
+    BabToken& prev = w[static_cast<size_t>(i) - 1];
+    prev.Piece += t.Piece;
+    prev.FlagsMisc += t.FlagsMisc;
+    t.Piece.clear();
+}
+
+void ClassifyColon(std::vector<BabToken>& w, long i, bool& hasLabel) {
+    BabToken& t = w[static_cast<size_t>(i)];
+    if (gtBabFlags.FormDescription) {
+        Set(t, 4, 6);
+        return;
+    }
+    if (i == 1) return;
+    BabToken& p = w[static_cast<size_t>(i) - 1];
+    bool candidate = p.Class == 1 || (p.Class == 3 && p.Detail == 2);
+    bool atLabelPlace = i - 1 == 1 || (i >= 3 && w[static_cast<size_t>(i) - 2].Piece == ":");
+    if (candidate && !hasLabel && atLabelPlace) {
+        Set(t, 6, 1);
+        Set(p, 5, 4);
+        hasLabel = true;
+    } else {
+        Set(t, t.Piece == ":=" ? 4 : 6, 2);
+        hasLabel = false;
+    }
+}
+
+void TraceResult(const std::vector<BabToken>& w, long n) {
+    if (!BabTraceOn()) return;
+    BabTrace("Tokens returned=" + Num(n));
+    for (long i = 1; i <= n; ++i) {
+        const BabToken& t = w[static_cast<size_t>(i)];
+        BabTrace("Token-" + Num(i) + "...\r\n  |" + t.Piece + "|\r\n  LeadingSpace=" +
+                 Num(static_cast<long>(t.WhiteSpaceLeft.size())) + "\r\n  Class=" + Num(t.Class) +
+                 "\r\n  Detail=" + Num(t.Detail) + "\r\n  pKeyWord=" + Num(t.pKeyWord));
+    }
+}
+
+}  // namespace
+
+void AnalyzeTokens(std::vector<BabToken>& w, long& n) {
+    bool hasLabel = false;
+    for (long i = 1; i <= n; ++i) {
+        BabToken& t = w[static_cast<size_t>(i)];
+        char c = t.Piece.empty() ? '\0' : t.Piece[0];
+        bool single = t.Piece.size() == 1;
+        if (t.Piece.empty()) {
+            if (i == 1) Set(t, 5, 3);
+        } else if (IsAsciiLetter(c)) {
+            if (t.Class == 0) ClassifyWord(w, i, n);
+        } else if (c >= '0' && c <= '9') {
+            if (i == 1) Set(t, 5, 4);
+            else Set(t, 3, 2);
+        } else if (c == '"') {
+            Set(t, 3, 3);
+        } else if (c == '.' || c == '+' || c == '-' || c == '&') {
+            if (single) Set(t, 4, 6);
+            else Set(t, 3, 2);
+        } else if (c == '<' || c == '>') {
+            Set(t, 4, 6);
+        } else if (c == '!') {
+            ClassifyBang(w, i, n);
+        } else if (c == '\'') {
+            Set(t, 5, 1);
+        } else if (c == '#') {
+            if (single) Set(t, 4, 6);
+            else Set(t, 3, 1);
+        } else if (c == ':') {
+            ClassifyColon(w, i, hasLabel);
+        } else if (c == '_' && single && i == n && i > 1) {
+            // Only "_" continues a line; a trailing "\" is integer division.
+            w[static_cast<size_t>(i) - 1].FlagsOut += 1;
+            t.Piece.clear();
+        } else if (c == '_' || c == '\\') {
+            Set(t, 4, 6);
+        } else if (t.Class == 0) {
+            Set(t, 4, 6);
+        }
+    }
+
+    // Drop the emptied tokens (a joined "!", a continuation "_"), but never
+    // the first token of the line.
+    long kept = 1;
+    for (long i = 2; i <= n; ++i) {
+        BabToken& t = w[static_cast<size_t>(i)];
+        if (t.Piece.empty()) continue;
+        ++kept;
+        if (kept != i) w[static_cast<size_t>(kept)] = std::move(t);
+    }
+    if (n > 0) n = kept;
+    TraceResult(w, n);
+}

@@ -1,0 +1,218 @@
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "AnalysisTestSupport.h"
+#include "AppIdentity.h"
+#include "ErrorTrap.h"
+#include "FileParse.h"
+#include "TestSupport.h"
+#include "VBError.h"
+#include "mKEMCommon.h"
+
+using namespace analysistest;
+
+namespace {
+
+// An entry as "Name Kind FirstRecord-LastRecord FirstStmt-LastStmt" with
+// "public" and "event" when set.
+std::string Describe(const ProcInfo& p) {
+    std::string s = p.Name + " " + p.Kind + " " + std::to_string(p.FirstRecord) + "-" + std::to_string(p.LastRecord) +
+                    " " + std::to_string(p.FirstStmt) + "-" + std::to_string(p.LastStmt);
+    if (p.IsPublic) s += " public";
+    if (p.IsEventName) s += " event";
+    return s;
+}
+
+std::vector<std::string> Table() {
+    std::vector<std::string> out;
+    for (const ProcInfo& p : gtProcTable) out.push_back(Describe(p));
+    return out;
+}
+
+using V = std::vector<std::string>;
+
+}  // namespace
+
+TEST(FileParse, StandardModule) {
+    UseStandardKeywords();
+    ParseText("Attribute VB_Name = \"Utils\"\r\nOption Explicit\r\n\r\nPublic Function Add(a, b)\r\n"
+              "    Add = a + b\r\nEnd Function\r\n");
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    EXPECT_EQ(gsModuleName, "Utils");
+    EXPECT_EQ(Table(), (V{"<Declarations> D 1-2 1-2 public", "Add F 3-7 3-6 public"}));
+    EXPECT_EQ(glRecordCount, 7);
+    EXPECT_FALSE(gblnCondCompProc);
+}
+
+TEST(FileParse, FormFixture) {
+    UseStandardKeywords();
+    ParseText(Fixture("form.frm"), "F");
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    EXPECT_EQ(gsModuleName, "frmMain");
+    EXPECT_EQ(Table(), (V{"(Designer Object Definition) M 1-24 1-24", "<Declarations> D 25-30 25-30",
+                          "cmdOK_Click S 31-38 31-38 event", "Form_Load S 39-42 39-42 event",
+                          "Form_Resize S 43-48 43-47 event"}));
+    EXPECT_EQ(yStatement[1].Flags, stmtflag::kFormDescription);
+}
+
+TEST(FileParse, FormWithoutCode) {
+    UseStandardKeywords();
+    ParseText("VERSION 5.00\r\nBegin VB.Form F\r\nEnd\r\n", "F");
+    EXPECT_EQ(Table(), (V{"(Designer Object Definition) M 1-4 1-3"}));
+}
+
+TEST(FileParse, ReadingAfterTheEndIsAnInternalError) {
+    UseStandardKeywords();
+    LogCapture log;
+    ParseText("x = 1\r\n");
+    long n = 5;
+    EXPECT_THROW(sbParseRecord(n), ErrorReported);
+    EXPECT_EQ(oDebug->StatusCode, 6);
+    std::string text = "sbParseRecord\r\n\r\nTrying to read Record # 5 after EOF.";
+    ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
+    EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, text);
+    EXPECT_EQ(testsupport::Ui().Messages[0].Buttons, 17);
+    EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Internal Error");
+    EXPECT_NE(log.Text().find("=====>\r\n" + text + "\r\n<====="), std::string::npos);
+}
+
+TEST(FileParse, ClassFixtureWithPropertyProcedures) {
+    UseStandardKeywords();
+    ParseText(Fixture("class.cls"), "C");
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    EXPECT_EQ(gsModuleName, "cCounter");
+    EXPECT_EQ(Table(), (V{"<Declarations> D 1-13 1-13", "Class_Initialize S 14-17 14-17 event",
+                          "Value [PropertyGet] Q 18-22 18-22 public", "Value [PropertyLet] R 23-27 23-27 public",
+                          "Owner [PropertySet] S 28-31 28-31 public", "Class_Terminate S 32-36 32-35 event"}));
+}
+
+TEST(FileParse, ScopeOfProcedures) {
+    UseStandardKeywords();
+    const std::string text =
+        "Option Explicit\r\nSub Tidy()\r\nEnd Sub\r\nPrivate Property Get Value() As Long\r\nEnd Property\r\n"
+        "Public Property Let Value(v As Long)\r\nEnd Property\r\nPrivate Sub cmdOK_Click()\r\nEnd Sub\r\n"
+        "Sub _Click()\r\nEnd Sub\r\nFunction Calc_Total()\r\nEnd Function\r\n";
+    ParseText(text, "M");
+    EXPECT_EQ(Table(), (V{"<Declarations> D 1-1 1-1 public", "Tidy S 2-3 2-3 public",
+                          "Value [PropertyGet] Q 4-5 4-5", "Value [PropertyLet] R 6-7 6-7 public",
+                          "cmdOK_Click S 8-9 8-9 event", "_Click S 10-11 10-11 public",
+                          "Calc_Total F 12-14 12-13 public"}));
+    ParseText(text, "C");
+    EXPECT_EQ(Table()[0], "<Declarations> D 1-1 1-1");
+    EXPECT_EQ(Table()[1], "Tidy S 2-3 2-3");
+}
+
+TEST(FileParse, PartsAndTheirLeadingComments) {
+    UseStandardKeywords();
+    // A heading as the first line: no declarations part.
+    ParseText("Sub Main()\r\nEnd Sub\r\n");
+    EXPECT_EQ(Table(), (V{"Main S 1-3 1-2"}));
+
+    // Comments before Option Explicit belong to the declarations part; the
+    // blank line and comment above a heading to the procedure.
+    ParseText("' Module notes\r\n' more\r\nOption Explicit\r\nDim x\r\n' stays behind\r\n\r\n' about A\r\n"
+              "Sub A()\r\nEnd Sub\r\n");
+    EXPECT_EQ(Table(), (V{"<Declarations> D 1-5 1-5 public", "A S 6-10 6-9 public"}));
+}
+
+TEST(FileParse, ConditionalCompilationAroundAHeading) {
+    UseStandardKeywords();
+    ParseText("Dim x\r\n#If Win32 Then\r\nSub A()\r\nEnd Sub\r\n#End If\r\nSub B()\r\nEnd Sub\r\n");
+    EXPECT_TRUE(gblnCondCompProc);
+    ParseText("Dim x\r\n' about the block\r\n#If Win32 Then\r\n#Else\r\n' no heading here\r\nSub A()\r\nEnd Sub\r\n"
+              "#End If\r\n");
+    EXPECT_TRUE(gblnCondCompProc);
+    ParseText("#If Win32 Then\r\nDim x\r\n#End If\r\nSub A()\r\nEnd Sub\r\n");
+    EXPECT_FALSE(gblnCondCompProc);
+}
+
+TEST(FileParse, TokenKinds) {
+    UseStandardKeywords();
+    ParseText("10 If x = \"a\" Then GoTo 20 ' c\r\n");
+    EXPECT_EQ(yTokenKind, (std::vector<long>{0, 2, 3, 2, 3, 4, 3, 3, 2, 1}));
+}
+
+TEST(FileParse, CancelStopsBeforeTheNextGroup) {
+    UseStandardKeywords();
+    // The Cancel button is pressed while the fourth group is reported.
+    testsupport::Ui().OnDoEvents = [] {
+        if (glRecordCount >= 4) oAppInfo->WasCanceled = true;
+    };
+    ParseText("a = 1\r\nb = 2\r\nc = 3\r\nSub A()\r\nEnd Sub\r\n");
+    EXPECT_TRUE(oAppInfo->WasCanceled);
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    EXPECT_EQ(glRecordCount, 4);  // four groups read, the fifth not
+    EXPECT_EQ(Table(), (V{"<Declarations> D 1-3 1-3 public", "A S 4-4 4-4 public"}));
+}
+
+TEST(FileParse, FileIndexOutsideTheCollection) {
+    UseStandardKeywords();
+    LogCapture log;
+    cFileDesc entry;
+    entry.FileName = WriteSource("a.bas", "x = 1\r\n");
+    oFile->Add(entry);
+    for (int which : {0, 2}) {
+        SCOPED_TRACE(which);
+        oDebug->ClearStatus();
+        std::string text = "ProcessSelectedFile -- Assertion Failure\r\n\r\nSpecified File-index not within bounds of "
+                           "oFile()\r\nSpecified File-index =" +
+                           std::to_string(which) + "\r\noFile() bounds = (1,1)";
+        try {
+            ProcessSelectedFile(which);
+            ADD_FAILURE() << "no error";
+        } catch (const VBError& e) {
+            EXPECT_EQ(e.Number, 32000);
+            EXPECT_EQ(e.Source, "ProcessSelectedFile");
+            EXPECT_EQ(e.Description, text);
+        }
+        EXPECT_EQ(oDebug->StatusCode, -6);
+        EXPECT_NE(log.Text().find("=====>\r\n" + text + "\r\n<====="), std::string::npos);
+    }
+}
+
+TEST(FileParse, FilesWithoutCode) {
+    UseStandardKeywords();
+    ParseText("");
+    EXPECT_EQ(oDebug->StatusCode, 11);
+    EXPECT_EQ(glRecordCount, 0);
+    EXPECT_EQ(giInputFileNo, 0);
+    EXPECT_EQ(gtProcTable.size(), 1u);
+
+    ParseText("\r\n\r\n   \r\n");
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    EXPECT_EQ(glRecordCount, 4);
+    EXPECT_EQ(glStmtCount, 3);
+    EXPECT_EQ(giInputFileNo, 0);
+    EXPECT_EQ(Table(), (V{"<Declarations> D 1-4 1-3 public"}));
+}
+
+TEST(FileParse, VanishedFileIsReported) {
+    UseStandardKeywords();
+    LogCapture log;
+    cFileDesc entry;
+    entry.FileName = WriteSource("gone.bas", "x = 1\r\n");
+    std::filesystem::remove(entry.FileName);
+    oFile->Add(entry);
+    oDebug->ClearStatus();
+    ProcessSelectedFile(1);
+    EXPECT_EQ(oDebug->StatusCode, 7);
+    EXPECT_EQ(giInputFileNo, 0);
+    EXPECT_EQ(glRecordCount, 0);
+    std::string text = "The following error occurred processing " + entry.FileName + ".\r\n\r\nFile not found";
+    EXPECT_EQ(testsupport::Ui().LastPrompt(), text);
+    EXPECT_EQ(testsupport::Ui().Messages.back().Title, app::kTitle);
+    EXPECT_NE(log.Text().find(text), std::string::npos);
+}
+
+TEST(FileParse, OnlySourceEntriesAreParsed) {
+    UseStandardKeywords();
+    ParseText("x = 1\r\n");
+    cFileDesc project;
+    project.FileName = WriteSource("p.vbp", "Form=a.frm\r\n");
+    project.FileType = 1;
+    oFile->Add(project);
+    ProcessSelectedFile(2);
+    EXPECT_EQ(giFileIndex, 2);
+    EXPECT_EQ(glRecordCount, 2);  // the model of the last source file stays
+    EXPECT_EQ(giInputFileNo, 0);
+}

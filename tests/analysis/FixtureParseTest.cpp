@@ -1,0 +1,82 @@
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "AnalysisTestSupport.h"
+#include "FileParse.h"
+#include "KeywordTable.h"
+#include "StatementAnalysis.h"
+#include "mKEMCommon.h"
+
+using namespace analysistest;
+
+namespace {
+
+struct FixtureFile {
+    const char* name;
+    const char* kind;
+};
+const FixtureFile kFixtures[] = {{"module.bas", "M"}, {"class.cls", "C"}, {"form.frm", "F"}, {"vb3.bas", "M"}};
+
+// Parses every fixture and checks that each procedure ends at level 0 and
+// that no internal error was logged.
+void CheckFixtureLevels() {
+    for (const FixtureFile& f : kFixtures) {
+        SCOPED_TRACE(f.name);
+        LogCapture log;
+        ParseText(Fixture(f.name), f.kind);
+        EXPECT_EQ(oDebug->StatusCode, 0);
+        long ends = 0;
+        for (long s = 1; s <= glStmtCount; ++s) {
+            const BabStatement& st = yStatement[static_cast<size_t>(s)];
+            if (st.Class != stmtclass::kProcEnd) continue;
+            ++ends;
+            EXPECT_EQ(yRecord[static_cast<size_t>(st.RecordFirst)].IndentLevel, 0) << "record " << st.RecordFirst;
+        }
+        EXPECT_GT(ends, 0);
+        EXPECT_EQ(log.Text().find("Internal Error"), std::string::npos);
+        EXPECT_EQ(static_cast<long>(yTokenKind.size()), glTokenCount + 1);
+    }
+}
+
+}  // namespace
+
+TEST(FixtureParse, LevelsReturnToZeroAtEveryProcedureEnd) {
+    UseStandardKeywords();
+    CheckFixtureLevels();
+}
+
+TEST(FixtureParse, LevelsWithTheShippedKeywordFile) {
+    // The test's program folder holds a copy of the keyword file built beside
+    // the test binaries, when the build has one.
+    if (!std::filesystem::exists(BabKeyWordFile())) GTEST_SKIP() << "no keyword file in the build";
+    BabReset();
+    BabInit();
+    CheckFixtureLevels();
+}
+
+TEST(FixtureParse, ModuleFixture) {
+    UseStandardKeywords();
+    ParseText(Fixture("module.bas"));
+    std::vector<std::string> parts;
+    for (const ProcInfo& p : gtProcTable)
+        parts.push_back(p.Name + " " + std::to_string(p.FirstRecord) + "-" + std::to_string(p.LastRecord));
+    EXPECT_EQ(parts, (std::vector<std::string>{"<Declarations> 1-33", "Add 34-39", "Tidy 40-80", "Total 81-85"}));
+
+    // The declaration line continued over three lines is one record group.
+    const BabStatement& declare = FirstStatementOf(13);
+    EXPECT_EQ(declare.Detail, 202);
+    EXPECT_EQ(declare.RecordFirst, 13);
+    EXPECT_EQ(declare.RecordLast, 15);
+    // Type and Enum members, directives at level 0.
+    EXPECT_EQ(FirstStatementOf(19).Detail, 109);
+    EXPECT_EQ(FirstStatementOf(21).Detail, 110);
+    EXPECT_EQ(FirstStatementOf(25).Detail, 112);
+    for (long r : {29, 31, 33}) EXPECT_EQ(yRecord[static_cast<size_t>(r)].IndentLevel, 0) << r;
+    // The separator comment above Tidy does not swallow its heading.
+    EXPECT_EQ(FirstStatementOf(41).Class, stmtclass::kComment);
+    EXPECT_EQ(FirstStatementOf(42).Class, stmtclass::kProcHeading);
+    EXPECT_EQ(yRecord[41].TiedTo, 42);
+    // The comment continued with " _" is one statement tied to Add.
+    EXPECT_EQ(FirstStatementOf(35).RecordLast, 36);
+    EXPECT_EQ(yRecord[36].TiedTo, 37);
+}

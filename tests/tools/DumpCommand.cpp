@@ -1,0 +1,108 @@
+#include "DumpCommand.h"
+
+#include <cstdio>
+
+#include "FileParse.h"
+#include "KeywordTable.h"
+#include "SourceModel.h"
+#include "TextFile.h"
+#include "VBError.h"
+#include "mKEMCommon.h"
+
+namespace {
+
+std::string Escaped(const std::string& s) {
+    std::string out = "|";
+    for (unsigned char c : s) {
+        if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\\') {
+            out += "\\\\";
+        } else if (c < 32) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02X", c);
+            out += buf;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "|";
+}
+
+void DumpToken(long t, std::ostream& out) {
+    const BabToken& k = yToken[static_cast<size_t>(t)];
+    long kind = t < static_cast<long>(yTokenKind.size()) ? yTokenKind[static_cast<size_t>(t)] : 0;
+    out << "  T" << t << " @" << k.Where << " ws=" << Escaped(k.WhiteSpaceLeft) << " piece=" << Escaped(k.Piece)
+        << " class=" << k.Class << "/" << k.Detail << " flags=" << k.FlagsMisc << "/" << k.FlagsOut
+        << " stmt=" << k.Statement << " kind=" << kind;
+    if (k.IsKeyWord) out << " kw=" << BabKeyWordAt(k.pKeyWord).KeyWord;
+    out << "\n";
+}
+
+void DumpStatement(long s, std::ostream& out) {
+    const BabStatement& st = yStatement[static_cast<size_t>(s)];
+    std::string verb = st.Verb ? yToken[static_cast<size_t>(st.Verb)].Piece : std::string();
+    out << "  S" << s << " class=" << st.Class << "/" << st.Detail << " flags=" << st.Flags << " verb=" << st.Verb
+        << Escaped(verb) << " tokens=" << st.FirstToken << ".." << st.LastToken << " sig=" << st.LastSignificant
+        << " records=" << st.RecordFirst << ".." << st.RecordLast << "\n";
+}
+
+void DumpModel(std::ostream& out) {
+    out << "MODULE " << Escaped(gsModuleName) << "\n";
+    out << "RECORDS " << glRecordCount << " STATEMENTS " << glStmtCount << " TOKENS " << glTokenCount << "\n";
+    long s = 1;
+    for (long r = 1; r <= glRecordCount; ++r) {
+        const BabRecord& rec = yRecord[static_cast<size_t>(r)];
+        out << "R" << r << " level=" << rec.IndentLevel << " stmts=" << rec.FirstStmt << ".." << rec.LastStmt
+            << " tied=" << rec.TiedTo << "/" << rec.TiedBack << " tokens=" << rec.FirstToken << ".." << rec.LastToken
+            << "\n";
+        if (rec.FirstToken == 0) continue;
+        for (long t = rec.FirstToken; t <= rec.LastToken; ++t) DumpToken(t, out);
+        for (; s <= glStmtCount && yStatement[static_cast<size_t>(s)].FirstToken <= rec.LastToken; ++s)
+            DumpStatement(s, out);
+    }
+    for (size_t i = 0; i < gtProcTable.size(); ++i) {
+        const ProcInfo& p = gtProcTable[i];
+        out << "P" << i << " " << Escaped(p.Name) << " kind=" << p.Kind << " records=" << p.FirstRecord << ".."
+            << p.LastRecord << " stmts=" << p.FirstStmt << ".." << p.LastStmt << " public=" << p.IsPublic
+            << " event=" << p.IsEventName << "\n";
+    }
+}
+
+// The kind of file its first line tells: class, form or module.
+std::string FileKindOf(const std::string& path) {
+    LineReader reader(path);
+    std::string first;
+    reader.ReadLine(first);
+    if (first.find("CLASS") != std::string::npos) return "C";
+    if (first.find("VERSION") != std::string::npos) return "F";
+    return "M";
+}
+
+}  // namespace
+
+int RunDump(const std::vector<std::string>& args, std::ostream& out) {
+    if (args.size() != 1) {
+        out << "usage: dump FILE\n";
+        return 2;
+    }
+    const std::string& path = args[0];
+    out << "FILE " << path << "\n";
+    try {
+        if (!BabIsInitialised()) BabInit();
+        gsFileKind = FileKindOf(path);
+        oFile = std::make_unique<cFileCollection>();
+        cFileDesc entry;
+        entry.FileName = path;
+        oFile->Add(entry);
+        oDebug->ClearStatus();
+        gblnCondCompProc = false;
+        ProcessSelectedFile(1);
+    } catch (const VBError& e) {
+        out << "ERROR " << e.Number << " " << e.Description << "\n";
+        return 1;
+    }
+    if (oDebug->StatusCode != 0) out << "STATUS " << oDebug->StatusCode << " REASON " << oDebug->ReasonCode << "\n";
+    DumpModel(out);
+    return 0;
+}

@@ -1,0 +1,131 @@
+// Times the analyser on a generated module of 60,000 lines (the size the
+// program must handle in well under a second) and prints the result.
+//
+//   analysis_parse_timing [LINES]
+//
+// Uses the keyword file beside the executable when there is one, otherwise a
+// small keyword list of the block words, written to a temporary folder.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "FileParse.h"
+#include "KeywordTable.h"
+#include "Paths.h"
+#include "RecordReader.h"
+#include "SharedState.h"
+#include "SourceModel.h"
+#include "mKEMCommon.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kProcedure[] = {
+    "' Computes the total of one order line.",
+    "' Written for the timing of the analyser.",
+    "",
+    "Public Function LineTotal%d(ByVal Qty As Long, ByVal Price As Double) As Double",
+    "    Dim Total As Double, i As Integer",
+    "    On Error GoTo Failed",
+    "    If Qty > 0 Then",
+    "        Total = Qty * Price",
+    "    ElseIf Qty = 0 Then",
+    "        Total = 0",
+    "    Else",
+    "        Total = -1",
+    "    End If",
+    "    For i = 1 To 10",
+    "        Total = Total + i * 0.5",
+    "    Next i",
+    "    Select Case Total",
+    "        Case Is > 100: Total = 100",
+    "        Case Else",
+    "            Debug.Print \"small\"; Total",
+    "    End Select",
+    "    LineTotal%d = Total ' the result",
+    "    Exit Function",
+    "Failed:",
+    "    Resume Next",
+    "End Function",
+    "",
+};
+
+const char* const kKeywords =
+    "AS,*,-\r\nCASE,*,VYY\r\nDEBUG,*,-\r\nDIM,*,V\r\nDOUBLE,*,-\r\nELSE,*,VYY\r\nELSEIF,*,VYY\r\nEND,*,VNY\r\n"
+    "ERROR,*,-\r\nEXIT,*,V\r\nFOR,*,VYN\r\nFUNCTION,*,V\r\nGOTO,*,V\r\nIF,*,VYN\r\nINTEGER,*,-\r\nIS,*,-\r\n"
+    "LET,*,V\r\nLONG,*,-\r\nNEXT,*,VNY\r\nON,*,V\r\nPRINT,*,V\r\nPUBLIC,4,V--Y\r\nRESUME,*,V\r\nSELECT,*,VYN\r\n"
+    "THEN,*,-\r\nTO,*,-\r\n";
+
+std::string GenerateModule(long lines) {
+    std::string text = "Attribute VB_Name = \"Timing\"\r\nOption Explicit\r\n";
+    long n = 2;
+    for (int proc = 1; n < lines; ++proc) {
+        for (const char* line : kProcedure) {
+            char buf[256];
+            std::snprintf(buf, sizeof buf, line, proc);
+            text += buf;
+            text += "\r\n";
+            if (++n >= lines) break;
+        }
+    }
+    return text;
+}
+
+double Seconds(std::chrono::steady_clock::time_point since) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    long lines = argc > 1 ? std::atol(argv[1]) : 60000;
+    fs::path work = fs::temp_directory_path() / ("zelker-timing-" + std::to_string(::getpid()));
+    fs::create_directories(work);
+    fs::path keywords = fs::path(paths::ProgramDir()) / kKeyWordFileName;
+    if (!fs::exists(keywords)) {
+        std::ofstream(work / kKeyWordFileName, std::ios::binary) << kKeywords;
+        ::setenv("ZELKER_PROGRAM_DIR", work.c_str(), 1);
+    }
+    ::setenv("ZELKER_CONFIG_DIR", work.c_str(), 1);
+    oZel = std::make_unique<cVEZUZ>();
+    sbCommonInit("");
+    oDebug->LogApp = false;  // as the default settings have it
+    BabInit();
+
+    fs::path source = work / "Timing.bas";
+    std::ofstream(source, std::ios::binary) << GenerateModule(lines);
+
+    // The record reader and tokenizer alone.
+    auto start = std::chrono::steady_clock::now();
+    goInputFile.Open(source.string());
+    BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6");
+    while (oDebug->StatusCode == 0) {
+        bool commentContinues = false;
+        ReadRecordExtractTokens(goInputFile, yRecord, glRecordCount, yToken, glTokenCount, commentContinues);
+    }
+    double readSeconds = Seconds(start);
+    std::printf("lines %ld: records %ld, tokens %ld, read and tokenized in %.3f s (status %d)\n", lines,
+                glRecordCount, glTokenCount, readSeconds, oDebug->StatusCode);
+    goInputFile.Close();
+
+    // The whole per-file parse: statements, groups, levels, procedure table.
+    cFileDesc entry;
+    entry.FileName = source.string();
+    oFile->Add(entry);
+    gsFileKind = "M";
+    oDebug->ClearStatus();
+    start = std::chrono::steady_clock::now();
+    ProcessSelectedFile(1);
+    double parseSeconds = Seconds(start);
+    std::printf("lines %ld: records %ld, statements %ld, tokens %ld, procedures %zu, parsed in %.3f s (status %d)\n",
+                lines, glRecordCount, glStmtCount, glTokenCount, gtProcTable.size(), parseSeconds,
+                oDebug->StatusCode);
+    int result = oDebug->StatusCode == 0 ? 0 : 1;
+
+    fs::remove_all(work);
+    return result;
+}

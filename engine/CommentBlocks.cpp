@@ -136,14 +136,74 @@ void Emit(std::string text) {
     sbDoEmitLine(text, glOutputLines, firstCall, none);
 }
 
-size_t LeadingBlankLines(const std::vector<std::string>& lines) {
-    size_t n = 0;
-    while (n + 1 < lines.size() && lines[n + 1].empty()) ++n;
-    return n;
+bool PlainWhiteSpace() { return !(gblnWSChange && !gblnWSNoChange); }
+
+// A line the insertion has written or replaced leaves the source model: the
+// zelking loop passes over a statement without tokens.
+void RemoveStatement(long s) {
+    BabStatement& st = yStatement[static_cast<size_t>(s)];
+    st.FirstToken = 0;
+    st.LastToken = 0;
 }
 
-void InsertBlock(long stmt, const std::string& kind, int& replaced, std::string* plainLastText) {
-    replaced = 0;
+// The insertion statement of a block placed before a heading, which the loop
+// writes after the block, when it is a comment the block has taken over: it
+// becomes the blank line between the block and the heading.
+void MakeBlankLine(long s) {
+    BabStatement& st = yStatement[static_cast<size_t>(s)];
+    if (!tokentext::InTokens(st.FirstToken)) return;
+    BabToken& first = yToken[static_cast<size_t>(st.FirstToken)];
+    first.Class = 5;
+    first.Detail = 3;
+    first.Piece.clear();
+    first.WhiteSpaceLeft.clear();
+    first.FlagsOut = 0;
+    st.Class = 3;
+    st.LastToken = st.FirstToken;
+    st.LastSignificant = 0;
+}
+
+// The block and the lines it keeps ahead of it, and the source lines it
+// takes the place of.
+//
+// A block before a procedure heading ends up as: the lines that stood before
+// it, the block, one blank line, the heading. The blank line that separates
+// the procedure from the code above comes before the block, so that a later
+// zelk finds the block among the lines tied to the heading and replaces it.
+// The insertion statement itself is already on its way through the loop,
+// which writes it after the block: a blank insertion statement is that blank
+// line; a comment is turned into it.
+void PlaceBlock(long stmt, const std::string& kind, const std::vector<std::string>& region, const OldBlock& old,
+                const std::string& block) {
+    const bool beforeHeading = kind != "M" && giCmtWhere == 1;
+    const size_t collected = region.empty() ? 0 : region.size() - 1;
+    const size_t ahead = old.Start > 0 ? old.Start - 1 : (beforeHeading ? collected : 0);
+    auto statementAt = [&](size_t i) { return stmt + static_cast<long>(i) - 1; };
+
+    auto isBlankLine = [&](size_t i) { return yStatement[static_cast<size_t>(statementAt(i))].Class == 3; };
+    const bool insertionIsBlank = beforeHeading && collected > 0 && isBlankLine(1);
+    if (beforeHeading && !insertionIsBlank && glOutputLines > 0) Emit("");
+    for (size_t i = 1; i <= ahead; ++i) Emit(region[i]);
+    Emit(block);
+    // Before a heading that is itself the insertion statement, the plain
+    // mode's own empty line before the heading follows the block; the change
+    // mode writes none, so it is written here.
+    if (beforeHeading && collected == 0 && !PlainWhiteSpace()) Emit("");
+
+    for (size_t i = 1; i <= ahead; ++i)
+        if (!(beforeHeading && i == 1)) RemoveStatement(statementAt(i));
+    if (old.Start > 0) {
+        for (size_t i = old.Start; i <= old.End; ++i)
+            if (!(beforeHeading && i == 1)) RemoveStatement(statementAt(i));
+        // The insertion statement stands in for the blank line below the old
+        // block.
+        if (insertionIsBlank && old.End < collected && isBlankLine(old.End + 1))
+            RemoveStatement(statementAt(old.End + 1));
+    }
+    if (beforeHeading && collected > 0 && !insertionIsBlank) MakeBlankLine(stmt);
+}
+
+void InsertBlock(long stmt, const std::string& kind) {
     if (!gblnEditorLoaded) {
         if (goCommentEditor) goCommentEditor->Load();
         gblnEditorLoaded = true;
@@ -157,31 +217,16 @@ void InsertBlock(long stmt, const std::string& kind, int& replaced, std::string*
     // The comment and blank lines at the insertion point, far enough to hold
     // an old copy of the whole template.
     std::vector<std::string> region;
-    OldBlock old;
-    if (gblnCmtOverwrite || plainLastText) {
-        sbGet5Lines(stmt, 0, static_cast<int>(10 + tmpl.LineCount), region, true);
-        if (gblnCmtOverwrite) old = FindOldBlock(region, tmpl);
-    }
+    sbGet5Lines(stmt, 0, static_cast<int>(10 + tmpl.LineCount), region, true);
+    const OldBlock old = gblnCmtOverwrite ? FindOldBlock(region, tmpl) : OldBlock{};
 
     std::string block = tmpl.Text;
     bool ask = false;
     sbParseCommentLine(block, ask);
     block = SettleBlock(stmt, kind, block, ask);
+    // A block that is not written replaces nothing.
     if (block.empty()) return;
-
-    // Lines that stay ahead of the block: those before the old copy, or, for
-    // a block before a heading in plain mode, the blank lines that open the
-    // insertion point.
-    size_t ahead = 0;
-    if (old.Start > 0)
-        ahead = old.Start - 1;
-    else if (plainLastText)
-        ahead = LeadingBlankLines(region);
-    for (size_t i = 1; i <= ahead; ++i) Emit(region[i]);
-    if (plainLastText && ahead == 0 && !plainLastText->empty() && !plainLastText->ends_with("_")) Emit("");
-    Emit(block);
-    replaced = static_cast<int>(old.Start > 0 ? old.End : ahead);
-    if (plainLastText) plainLastText->clear();
+    PlaceBlock(stmt, kind, region, old, block);
 }
 
 void CloseEditor() {
@@ -242,17 +287,13 @@ void sbGet5Lines(long stmt, int offset, int count, std::vector<std::string>& lin
 
 void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced) {
     TraceGuard trace(TraceKind::App, "sbCommentBlockInsert");
+    // The lines a block replaces leave the source model, so the loop has
+    // nothing to pass over.
     replaced = 0;
     Trapped("sbCommentBlockInsert", [&] {
         if (closeCall)
             CloseEditor();
         else
-            InsertBlock(stmt, kind, replaced, nullptr);
+            InsertBlock(stmt, kind);
     });
-}
-
-void CommentBlockBeforeHeading(long stmt, const std::string& kind, int& replaced, std::string& lastText) {
-    TraceGuard trace(TraceKind::App, "sbCommentBlockInsert");
-    replaced = 0;
-    Trapped("sbCommentBlockInsert", [&] { InsertBlock(stmt, kind, replaced, &lastText); });
 }

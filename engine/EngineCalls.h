@@ -53,6 +53,4 @@ std::string CommentBlockProcType(const std::string& name);
 void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced);
 std::string GetInsertText(const std::string& which, long procIndex);
 void sbInsertTracing(const std::string& which, long procIndex);
-// True when the logging file's lines were written; false when there was
-// nothing to write (the caller then keeps the line it would have replaced).
-bool sbLogInsert(const std::string& kind, int which, int functionPos);
+void sbLogInsert(const std::string& kind, int which, int functionPos);

@@ -10,6 +10,7 @@
 #include "OptionGlobals.h"
 #include "Paths.h"
 #include "TemplateText.h"
+#include "TokenText.h"
 #include "Trace.h"
 #include "VBText.h"
 #include "WindowHelpers.h"
@@ -80,17 +81,30 @@ void EmitInserted(std::string text) {
     sbDoEmitLine(text, glOutputLines, firstCall, none);
 }
 
-bool InsertLoggingFile(const std::string& kind, int which, int functionPos) {
+// The exit lines stand in place of the procedure's end line; when there
+// are none, the end line is written as it stands so that the procedure
+// still ends.
+void KeepEndLine() {
+    if (glCurrentStatement < 1 || static_cast<size_t>(glCurrentStatement) >= yStatement.size()) return;
+    BabStatement end = yStatement[static_cast<size_t>(glCurrentStatement)];
+    if (end.Class != 4) return;
+    std::string text = vb::LTrim(tokentext::StatementSourceText(end));
+    bool firstCall = false;
+    sbDoEmitLine(text, glOutputLines, firstCall, end);
+}
+
+void InsertLoggingFile(const std::string& kind, int which, int functionPos) {
     if (kind != "U" && kind != "E") {
         sbLogLine("Bad File for Log", false);
-        return false;
+        return;
     }
     const std::string file = LoggingFileName(kind, which);
     std::vector<std::string> lines;
     if (FileExists(file)) lines = templatetext::Read(file).Lines;
     if (lines.empty()) {
         sbLogLine("Insertion file not found " + file, true);
-        return false;
+        if (which == 2) KeepEndLine();
+        return;
     }
     // At the end of a function or a property procedure the exit lines leave
     // it with its own keyword: End Sub becomes End Function or End Property.
@@ -105,7 +119,6 @@ bool InsertLoggingFile(const std::string& kind, int which, int functionPos) {
         if (!exitKeyword.empty()) line = templatetext::ReplaceFirstNoCase(line, "SUB", exitKeyword);
         EmitInserted(line);
     }
-    return true;
 }
 
 }  // namespace
@@ -120,7 +133,7 @@ void sbInsertTracing(const std::string& which, long procIndex) {
     AlwaysTrapped("sbInsertTracing", [&] { EmitInserted(GetInsertText(which, procIndex)); });
 }
 
-bool sbLogInsert(const std::string& kind, int which, int functionPos) {
+void sbLogInsert(const std::string& kind, int which, int functionPos) {
     TraceGuard trace(TraceKind::App, "sbLogInsert");
-    return Trapped("sbLogInsert", [&] { return InsertLoggingFile(kind, which, functionPos); });
+    Trapped("sbLogInsert", [&] { InsertLoggingFile(kind, which, functionPos); });
 }

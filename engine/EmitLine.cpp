@@ -1,11 +1,165 @@
-// Placeholder until this part of the engine is written; its owner replaces
-// the whole file.
+// The single writer of output lines: the Visual Basic 3.0 line limit, the
+// line breaks at a text's ends, the limit on runs of empty lines and the
+// inserted line numbers; and the End If of a split single-line If.
+#include "AnalyserLog.h"
 #include "EngineCalls.h"
-#include "VBError.h"
+#include "FileFailure.h"
+#include "OptionGlobals.h"
+#include "Trace.h"
+#include "UiServices.h"
+#include "VBText.h"
+#include "mKEMCommon.h"
 
 namespace {
-[[noreturn]] void NotYet(const char* what) { RaiseError(vberr::kInvalidProcedureCall, what, std::string(what) + " is not built yet"); }
+
+// What the writer carries from one line to the next within a file.
+struct WriterState {
+    bool pendingFirstCase = false;  // a Select Case was written, its first Case is to come
+    int emptyRun = 0;               // empty texts met in a row
+    std::string lastLine;           // the last text written
+};
+WriterState gWriter;
+
+const char* const kCrLf = "\r\n";
+
+bool IsBlank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
+
+bool EndsWith(const std::string& s, const std::string& tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool RTrimEndsInLineFeed(const std::string& s) {
+    size_t end = s.find_last_not_of(' ');
+    return end != std::string::npos && s[end] == '\n';
+}
+
+// Line breaks at the start of a text, and at its end, are dropped: a text
+// brings no empty line of its own before or after it.
+void TrimLineBreaks(std::string& text) {
+    if (IsBlank(text)) return;
+    while (!text.empty() && text[0] == '\r') text.erase(0, 2);
+    if (RTrimEndsInLineFeed(text)) {
+        text = vb::RTrim(text);
+        while (RTrimEndsInLineFeed(text)) text.erase(text.size() >= 2 ? text.size() - 2 : 0);
+    }
+}
+
+bool TooLongForVB3(const std::string& text) {
+    if (text.size() <= 1023 || gsDialectInUse != "3" || text.find('\r') != std::string::npos) return false;
+    Ui().MsgBox(std::string("The following line was generated and is too long ") + "for Visual Basic 3.0" + kCrLf + kCrLf +
+                    text + kCrLf + kCrLf + "Zelking being aborted",
+                mb::vbExclamation, "Too Long");
+    oDebug->ReasonCode = -987;
+    oDebug->StatusCode = 4;
+    return true;
+}
+
+std::string NextNumber() {
+    std::string n = Num(glNextLineNumber);
+    glNextLineNumber += glLineNumberInc;
+    return n;
+}
+
+// Prefixes every line of a text of several lines: a number, or blanks as
+// wide as one where the line continues the one before.
+void NumberLines(std::string& text, bool numberFirst) {
+    std::vector<std::string> lines = vb::Split(text, kCrLf);
+    std::string built;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) built += kCrLf;
+        if (i == 0) {
+            if (numberFirst) built += NextNumber() + " ";
+        } else {
+            bool continued = built.size() > 3 ? EndsWith(built, std::string(" _") + kCrLf) : EndsWith(built, " _");
+            if (continued) built += std::string(Num(glNextLineNumber).size() + 1, ' ');
+            else built += NextNumber() + " ";
+        }
+        built += lines[i];
+    }
+    glNextLineNumber += glLineNumberInc;
+    text = std::move(built);
+}
+
+// Inserted line numbers. Each rule can end the numbering of a text; the
+// text is then written as it stands.
+void InsertLineNumber(std::string& text, const BabStatement& stmt) {
+    if (gsCurrentProc == "<Declarations>" || gsCurrentProc == "(Designer Object Definition)") return;
+    if (stmt.Class == 1 || stmt.Class == 3 || stmt.Class == 4 || stmt.Class == 5) return;
+    if (stmt.Class == 0) {
+        std::string lead = vb::LTrim(text);
+        if ((!lead.empty() && lead[0] == '\'' && text.find('\r') == std::string::npos) ||
+            (!lead.empty() && lead[0] == '#'))
+            return;
+    }
+    if (!gblnInsertLineNumbers) return;
+    bool numbered = true;
+    if (stmt.Flags & stmtflag::kLabel) {
+        size_t blank = text.find(' ');
+        std::string head = blank == std::string::npos ? text : text.substr(0, blank + 1);
+        if (vb::IsNumeric(head)) {
+            // A number that something jumps to stays the line's number.
+            if (fblnLabelReferenced(head)) return;
+            if (blank == std::string::npos) text.clear();
+            else text.erase(0, blank + 1);
+        }
+    }
+    if (IsBlank(text) || EndsWith(gWriter.lastLine, " _")) return;
+    if (text.find("Select Case ") != std::string::npos) {
+        gWriter.pendingFirstCase = true;
+    } else if (text.find("Case ") != std::string::npos) {
+        bool first = gWriter.pendingFirstCase;
+        gWriter.pendingFirstCase = false;
+        if (first) {
+            // Nothing may stand between Select Case and its first Case.
+            text = std::string(Num(glNextLineNumber).size() + 1, ' ') + text;
+            return;
+        }
+    }
+    if ((stmt.Flags & stmtflag::kLabel) && text.find(':') != std::string::npos) {
+        size_t blank = text.find(' ');
+        numbered = blank != std::string::npos && blank < text.find(':');
+    }
+    if (text.find('\r') != std::string::npos) {
+        NumberLines(text, numbered);
+        return;
+    }
+    if (numbered) text = NextNumber() + " " + text;
+}
+
 }  // namespace
 
-void sbDoEmitLine(std::string&, long&, bool&, BabStatement&) { NotYet("sbDoEmitLine"); }
-void sbEndSplitIf(long&, std::string&) { NotYet("sbEndSplitIf"); }
+void sbResetEmitLine() { gWriter = WriterState{}; }
+
+void sbDoEmitLine(std::string& text, long& count, bool& firstCall, BabStatement& stmt) {
+    TraceGuard trace(TraceKind::App, "sbDoEmitLine");
+    if (AppTraceOn()) AppTrace("Record=" + text);
+    if (TooLongForVB3(text)) return;
+    TrimLineBreaks(text);
+    bool empty = IsBlank(text) || ((stmt.Flags & stmtflag::kLabel) && vb::IsNumeric(text));
+    gWriter.emptyRun = empty ? gWriter.emptyRun + 1 : 0;
+    if (gblnXSLines && !gblnWSNoChange && gWriter.emptyRun > giXSLinesAmount) return;
+    InsertLineNumber(text, stmt);
+    FileFailing([&] { goOutFile.WriteLine(text); });
+    ++count;
+    oZel->StatusBarUpdate(firstCall, false, count);
+    gWriter.lastLine = text;
+}
+
+void sbEndSplitIf(long& level, std::string& text) {
+    TraceGuard trace(TraceKind::App, "sbEndSplitIf");
+    text.clear();
+    if ((gblnSplitIfs && gblnSplitIfPending) || (gblnIfOpen && gblnSplitMultiLines && gblnSplitIfPending)) {
+        gblnIfOpen = false;
+        if (gblnBaseLines) ++level;
+        long blanks = giIndentAmount * level;
+        text = std::string(blanks > 0 ? static_cast<size_t>(blanks) : 0, ' ') + "End If";
+        BabStatement none;
+        bool firstCall = false;
+        std::string empty;
+        if (gblnWSBeforeEndIf && gblnWSChange) sbDoEmitLine(empty, glOutputLines, firstCall, none);
+        sbDoEmitLine(text, glOutputLines, firstCall, none);
+        empty.clear();
+        if (gblnWSAfterEndIf && gblnWSChange) sbDoEmitLine(empty, glOutputLines, firstCall, none);
+    }
+    gblnSplitIfPending = false;
+}

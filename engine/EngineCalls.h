@@ -54,3 +54,21 @@ void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, i
 std::string GetInsertText(const std::string& which, long procIndex);
 void sbInsertTracing(const std::string& which, long procIndex);
 void sbLogInsert(const std::string& kind, int which, int functionPos);
+
+// ---- Per-file run, zelking loop and line writer ----
+// True when the file changed since its last recorded save (or has no usable
+// record), so that it is to be zelked again.
+bool fbIsNewer(const std::string& file);
+// The spelling run of a resource script: its string tables spell-checked into
+// a temporary copy named in gsTempOutFile[index].
+void sbSpellCheckResource(int index);
+// The per-file arrays emptied and sized to a session of `count` files (from
+// 1), as a new session has them.
+void sbSizeFileArrays(long count);
+// The line writer's carried state back to the start of a new file.
+void sbResetEmitLine();
+// The labels and line numbers that a GoTo, GoSub, Resume or On ... GoTo of
+// the parsed file jumps to, collected once per file after the parse; such a
+// line number is never removed or replaced.
+void sbCollectLabelReferences();
+bool fblnLabelReferenced(const std::string& label);

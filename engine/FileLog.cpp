@@ -1,14 +1,86 @@
-// Placeholder until this part of the engine is written; its owner replaces
-// the whole file.
+// The per-file log, the temporary files of a session entry, and the name
+// under which a log is kept when its file is saved.
+#include <cstdio>
+
+#include "AnalyserLog.h"
 #include "EngineCalls.h"
-#include "VBError.h"
+#include "ErrorTrap.h"
+#include "FileFailure.h"
+#include "OptionGlobals.h"
+#include "Paths.h"
+#include "Trace.h"
+#include "UiServices.h"
+#include "VBText.h"
+#include "WindowHelpers.h"
+#include "mKEMCommon.h"
 
 namespace {
-[[noreturn]] void NotYet(const char* what) { RaiseError(vberr::kInvalidProcedureCall, what, std::string(what) + " is not built yet"); }
+
+bool EndsInTmp(const std::string& name) {
+    std::string upper = vb::UCase(vb::RTrim(name));
+    return upper.size() >= 3 && upper.compare(upper.size() - 3, 3, "TMP") == 0;
+}
+
+void CloseIgnoringErrors(LineWriter& file) {
+    try {
+        file.Close();
+    } catch (...) {
+    }
+}
+
 }  // namespace
 
-void sbLogLine(const std::string&, bool) { NotYet("sbLogLine"); }
-void sbKillTemp(int) { NotYet("sbKillTemp"); }
-std::string fsLogFileGet(const std::string&) { NotYet("fsLogFileGet"); }
-std::string fsFileName(const std::string&, int) { NotYet("fsFileName"); }
-void ParseFileName(const std::string&, std::string&, std::string&, std::string&, std::string&) { NotYet("ParseFileName"); }
+void sbLogLine(const std::string& text, bool warning) {
+    FileFailing([&] {
+        if (warning) {
+            goLogFile.WriteLine("WARNING:  " + text);
+            if (giFileIndex >= 0 && static_cast<size_t>(giFileIndex) < gtFileStats.size())
+                ++gtFileStats[static_cast<size_t>(giFileIndex)].Warnings;
+        } else {
+            goLogFile.WriteLine(text);
+        }
+    });
+}
+
+void sbKillTemp(int index) {
+    TraceGuard trace(TraceKind::App, "sbKillTemp");
+    oDebug->ClearStatus();
+    CloseIgnoringErrors(goOutFile);
+    CloseIgnoringErrors(goLogFile);
+    if (index < 0) return;
+    size_t i = static_cast<size_t>(index);
+    if (i >= gsTempOutFile.size() || i >= gsTempLogFile.size() || i >= gblnFileZelked.size()) return;
+    for (std::string* name : {&gsTempOutFile[i], &gsTempLogFile[i]}) {
+        if (!name->empty() && EndsInTmp(*name)) std::remove(vb::RTrim(*name).c_str());
+        name->clear();
+    }
+    gblnFileZelked[i] = false;
+}
+
+std::string fsLogFileGet(const std::string& base) {
+    return Trapped("fsLogFileGet", [&]() -> std::string {
+        TraceGuard trace(TraceKind::App, "fsLogFileGet");
+        oDebug->ClearStatus();
+        std::string name = base + "LOG";
+        if (!FileExists(name) || giLogOverwrite == 0) return name;
+        if (giLogOverwrite == 1) {
+            int answer = Ui().MsgBox("Logfile " + name + " Exists." + "\r\n" + "Do you want to overwrite?",
+                                     mb::vbYesNo | mb::vbQuestion, "Overwrite Log");
+            return answer == mb::vbYes ? name : std::string();
+        }
+        if (giLogOverwrite == 2) {
+            for (int n = 1; n <= 99; ++n) {
+                std::string numbered = base + "L" + vb::Format(n, "00");
+                if (!FileExists(numbered)) return numbered;
+            }
+            size_t sep = base.rfind(paths::kSep);
+            std::string dir = sep == std::string::npos ? std::string() : base.substr(0, sep + 1);
+            Ui().MsgBox(std::string("You have already created 100 logfiles in the directory") + "\r\n" + dir +
+                            "Please delete some log files and save again",
+                        mb::vbExclamation, "Too Many Log Files");
+            return {};
+        }
+        // Keeping no log at all: there is no name to give.
+        return {};
+    });
+}

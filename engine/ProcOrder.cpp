@@ -1,11 +1,132 @@
-// Placeholder until this part of the engine is written; its owner replaces
-// the whole file.
+// The order in which a module's parts are written, and the identity
+// statement order of one part that the arrangement steps rearrange.
+#include <algorithm>
+
 #include "EngineCalls.h"
-#include "VBError.h"
+#include "ErrorTrap.h"
+#include "FileParse.h"
+#include "OptionGlobals.h"
+#include "Trace.h"
+#include "UiServices.h"
+#include "VBText.h"
+#include "mKEMCommon.h"
 
 namespace {
-[[noreturn]] void NotYet(const char* what) { RaiseError(vberr::kInvalidProcedureCall, what, std::string(what) + " is not built yet"); }
+
+// The four digits of the order code that the keys read. A code the keys
+// cannot be built from (as from an edited settings file) gives empty keys,
+// so the parts stay in file order.
+struct ProcsHow {
+    char scopeFirst = 0;  // digit 1
+    char key1 = 0;        // digit 4
+    char key2 = 0;        // digit 5
+    char typeFirst = 0;   // digit 7
+    bool valid = false;
+};
+
+ProcsHow ReadProcsHow(const std::string& how) {
+    ProcsHow h;
+    if (how.size() < 7) return h;
+    h.scopeFirst = how[0];
+    h.key1 = how[3];
+    h.key2 = how[4];
+    h.typeFirst = how[6];
+    bool scopeOk = h.scopeFirst >= '1' && h.scopeFirst <= '3';
+    switch (h.key1) {
+        case '1': h.valid = scopeOk && (h.key2 == '2' || h.key2 == '3'); break;
+        case '2': h.valid = true; break;
+        case '3': h.valid = h.key2 == '1' || h.key2 == '2'; break;
+        default: break;
+    }
+    return h;
+}
+
+std::string KeyPrefix(const ProcInfo& p, const ProcsHow& h) {
+    if (p.Kind == "M" || p.Kind == "D") return "0";
+    int sv = h.scopeFirst == '2' ? (p.IsPublic ? 1 : 0) : (p.IsPublic ? 0 : 1);
+    int tv = 0;
+    if (h.typeFirst == '4') tv = p.IsEventName ? 0 : 1;
+    else if (h.typeFirst == '5') tv = p.IsEventName ? 1 : 0;
+    switch (h.key1) {
+        case '2': return "0";
+        case '1': return std::to_string(h.key2 == '2' ? 3 * sv : 3 * sv + tv);
+        default:  // '3', type first
+            if (h.key2 == '1') return std::to_string((p.IsEventName ? 0 : 2) + (p.IsPublic ? 0 : 1));
+            if (p.IsEventName && h.typeFirst == '4') return "0";
+            if (p.IsEventName && h.typeFirst == '5') return "1";
+            return {};
+    }
+}
+
+// Exchanges entries i < j whenever entry j's key sorts before entry i's.
+void ExchangeSort(std::vector<ProcOrderEntry>& entries) {
+    for (size_t i = 0; i + 1 < entries.size(); ++i)
+        for (size_t j = i + 1; j < entries.size(); ++j)
+            if (entries[j].Key < entries[i].Key) std::swap(entries[i], entries[j]);
+}
+
+void SortByKey(std::vector<ProcOrderEntry>& entries) {
+    std::vector<ProcOrderEntry> copy = entries;
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const ProcOrderEntry& a, const ProcOrderEntry& b) { return a.Key < b.Key; });
+    // With distinct keys every sort gives the same order; equal keys are
+    // ordered as the exchange sort leaves them.
+    for (size_t i = 1; i < entries.size(); ++i) {
+        if (entries[i].Key == entries[i - 1].Key) {
+            entries = std::move(copy);
+            ExchangeSort(entries);
+            return;
+        }
+    }
+}
+
+void CannotSort() {
+    Ui().MsgBox(std::string("You have selected to sort procedures. ") + "\r\n" +
+                    "Zelker has detected procedures within conditional compilation statements." + "\r\n" +
+                    "These cannot be sorted without danger of corrupting the output." + "\r\n\r\n" +
+                    "Procedures in this file: " + oFile->Item(giFileIndex).FileName + "\r\n" + "will not be rearranged.",
+                mb::vbExclamation, "Cannot Sort");
+}
+
 }  // namespace
 
-void sbSortProcs() { NotYet("sbSortProcs"); }
-void sbSetUpArray(long, long, StatementOrder&) { NotYet("sbSetUpArray"); }
+void sbSortProcs() {
+    TraceGuard trace(TraceKind::App, "sbSortProcs");
+    Trapped("sbSortProcs", [&] {
+        const size_t count = gtProcTable.size();
+        gtProcOrder.assign(count, ProcOrderEntry{});
+        const ProcsHow how = ReadProcsHow(gsProcsHow);
+        for (size_t p = 0; p < count; ++p) {
+            ProcInfo& e = gtProcTable[p];
+            if (p + 1 == count) {
+                e.LastRecord = glRecordCount;
+                e.LastStmt = glStmtCount;
+            } else {
+                const ProcInfo& next = gtProcTable[p + 1];
+                e.LastRecord = next.FirstRecord - 1;
+                e.LastStmt = next.FirstStmt - 1;
+                if (e.LastStmt < e.FirstStmt) {
+                    if (e.FirstStmt == next.FirstStmt) e.FirstStmt = next.FirstStmt - 1;
+                    e.LastStmt = e.FirstStmt;
+                }
+            }
+            gtProcOrder[p].Key = how.valid ? KeyPrefix(e, how) + vb::UCase(e.Name) : std::string();
+            gtProcOrder[p].ProcIndex = static_cast<long>(p);
+        }
+        if (vb::Val(gsProcsHow) != 0 && gblnDoProcs) {
+            if (gblnCondCompProc) {
+                CannotSort();
+                return;
+            }
+            SortByKey(gtProcOrder);
+        }
+    });
+}
+
+void sbSetUpArray(long first, long last, StatementOrder& order) {
+    TraceGuard trace(TraceKind::App, "sbSetUpArray");
+    order.First = first;
+    order.Last = last;
+    order.Items.resize(last >= first ? static_cast<size_t>(last - first + 1) : 0);
+    for (long i = first; i <= last; ++i) order(i) = i;
+}

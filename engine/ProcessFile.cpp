@@ -1,12 +1,288 @@
-// Placeholder until this part of the engine is written; its owner replaces
-// the whole file.
+// The frame around the zelking of one file of the session: names and kind,
+// the spelling dictionaries, the temporary output and log with the log's
+// header and footer, the dialect, the parse and the zelking loop.
+#include <cstdio>
+
+#include "AnalyserLog.h"
+#include "AppIdentity.h"
+#include "Clock.h"
 #include "EngineCalls.h"
-#include "VBError.h"
+#include "ErrorTrap.h"
+#include "FileFailure.h"
+#include "FileParse.h"
+#include "FileValidation.h"
+#include "IProgressView.h"
+#include "OptionGlobals.h"
+#include "Paths.h"
+#include "SpellingHooks.h"
+#include "Trace.h"
+#include "UiServices.h"
+#include "VBText.h"
+#include "WindowHelpers.h"
+#include "mKEMCommon.h"
 
 namespace {
-[[noreturn]] void NotYet(const char* what) { RaiseError(vberr::kInvalidProcedureCall, what, std::string(what) + " is not built yet"); }
+
+const char* const kCrLf = "\r\n";
+
+// The per-file arrays are sized by the main window; a run never reaches
+// past them.
+void EnsureFileArrays(int index) {
+    size_t size = static_cast<size_t>(index) + 1;
+    if (gtFileStats.size() < size) gtFileStats.resize(size);
+    if (gsTempOutFile.size() < size) gsTempOutFile.resize(size);
+    if (gsTempLogFile.size() < size) gsTempLogFile.resize(size);
+    if (gblnFileZelked.size() < size) gblnFileZelked.resize(size);
+}
+
+[[noreturn]] void IndexOutOfBounds(int index) {
+    std::string text = std::string("sbProcessFile") + " -- Assertion Failure" + kCrLf + kCrLf +
+                       "Specified File-index not within bounds" + kCrLf + "Specified File-index =" + Num(index) +
+                       kCrLf + "oFile() bounds = (1," + Num(oFile->Count()) + ")";
+    oDebug->StatusCode = -6;
+    Ui().MsgBox(text, mb::vbOKCancel | mb::vbExclamation, "Assertion Failure");
+    LogErrorBlock(text);
+    throw VBError(vberr::kOwnFailure, text, "sbProcessFile");
+}
+
+// "C" class, "F" form or other designer file, "M" code module.
+std::string FileKindOf(const std::string& fileName) {
+    LineReader reader(fileName);
+    std::string first;
+    reader.ReadLine(first);
+    if (first.find("CLASS") != std::string::npos) return "C";
+    if (first.find("VERSION") != std::string::npos) return "F";
+    return "M";
+}
+
+void CheckDictionaries() {
+    if (!gblnSpellThisModule || !gfnSpellInitialize) return;
+    if (!gsStandardDictionary.empty() && !FileExists(gsStandardDictionary)) {
+        Ui().MsgBox("The spelling dictionary " + gsStandardDictionary + " was not found!" + kCrLf +
+                        "Please use Zelker Options" + kCrLf + kCrLf + "Continuing without spell checking.",
+                    mb::vbExclamation, "Standard Dictionary");
+        gblnSpellThisModule = false;
+        gsStandardDictionary.clear();
+    }
+    gfnSpellInitialize();
+    if (!gsCustomDictionary.empty() && !FileExists(gsCustomDictionary)) {
+        Ui().MsgBox(std::string("The custom spelling dictionary ") + kCrLf + gsCustomDictionary + kCrLf +
+                        "was not found!" + kCrLf + "Please specify the custom dictionary " +
+                        "with the Options->Spell!" + kCrLf + kCrLf + "Continuing without the custom dictionary.",
+                    mb::vbExclamation, "Custom Dictionary");
+        gsCustomDictionary.clear();
+    }
+}
+
+void WriteLogHeader(const std::string& fileName) {
+    DateTime now = Clock().Now();
+    sbLogLine(app::kProductName + " Version: " + oAppInfo->AppVersion(), false);
+    sbLogLine("Zelker Log for: " + fileName, false);
+    sbLogLine("", false);
+    sbLogLine("Zelker Date: " + datetime::ShortDate(now), false);
+    sbLogLine("Zelker Time: " + datetime::LongTime(now), false);
+    sbLogLine("Zelker User: " + oAppInfo->User() + " Company: " + oAppInfo->Company(), false);
+    sbLogLine("", false);
+    sbLogLine("*******WARNING: You should test the zelked product before proceeding*******", false);
+    sbLogLine("", false);
+}
+
+void WriteLogFooter(const FileStatsRecord& stats) {
+    sbLogLine("Number of Input Lines: " + Num(glRecordCount), false);
+    sbLogLine("Number of Output Lines: " + Num(stats.OutputLines), false);
+    sbLogLine(Num(stats.Warnings) + " Warning Messages", false);
+}
+
+void EndOfRun() {
+    if (gfrmZelker) {
+        gfrmZelker->TermProgress();
+        gfrmZelker->BringToTop();
+    }
+    Ui().SetMousePointer(pointer::vbDefault);
+}
+
+template <class Closable>
+void CloseQuietly(Closable& file) {
+    try {
+        file.Close();
+    } catch (...) {
+    }
+}
+
+// A file error fails this file alone: whatever is open is closed, the user
+// is told, and the status words say that the file was not zelked.
+void FailRun(const std::string& fileName, const VBError& error) {
+    std::string reason = error.Description;
+    if (!error.Location.empty()) reason += kCrLf + error.Location;
+    if (goLogFile.IsOpen()) {
+        try {
+            goLogFile.WriteLine("Error processing file, File not zelked");
+            goLogFile.WriteLine(vb::Replace(reason, kCrLf, " "));
+        } catch (...) {
+        }
+    }
+    CloseQuietly(goInputFile);
+    CloseQuietly(goOutFile);
+    CloseQuietly(goLogFile);
+    oDebug->StatusCode = 7;
+    oDebug->ReasonCode = 0;
+    std::string text = "The following error occurred processing " + fileName + "." + kCrLf + kCrLf + reason;
+    LogErrorBlock(text);
+    sbMsgBar("Error processing file, File not zelked", false, gctlStatus);
+    Ui().MsgBox(text, mb::vbExclamation, app::kTitle);
+}
+
+void RunFile(int index) {
+    const std::string fileName = oFile->Item(index).FileName;
+    FileStatsRecord& stats = gtFileStats[static_cast<size_t>(index)];
+
+    sbFileNameFromDir(fileName, gsCurrentFileName, gsCurrentFileDir);
+    gsModuleName = gsCurrentFileName.substr(0, gsCurrentFileName.find('.'));
+    gsCurrentProc = "<Declarations>";
+
+    Ui().SetMousePointer(pointer::vbHourglass);
+    if (gfrmZelker) {
+        gfrmZelker->HideFileFrame();
+        gfrmZelker->ClearRecordLabel();
+    }
+    oAppInfo->WasCanceled = false;
+    sbMsgBar("Zelking " + fileName, true, gctlStatus);
+    if (gfrmZelker) gfrmZelker->SetWindowCaption(app::kProductName + " - " + gsCurrentFileName);
+
+    stats.FileName = gsCurrentFileName;
+    gsFileKind = FileKindOf(fileName);
+    CheckDictionaries();
+
+    if (!oProgressForm) oProgressForm = gfrmZelker;
+    if (gfrmZelker) {
+        gfrmZelker->InitProgress();
+        gfrmZelker->SetProgressCaption(fsFileName(fileName, 55));
+    }
+    sbMsgBar(app::kProductName + " : " + fileName.substr(fileName.rfind(paths::kSep) + 1), true, gctlStatus);
+    Clock().Sleep(200);
+
+    if (giInputFileNo != 0) {
+        goInputFile.Close();
+        giInputFileNo = 0;
+    }
+    sbKillTemp(index);
+    gtProcTable.assign(1, ProcInfo{});
+    stats.Warnings = 0;
+    // Counts of an earlier file never reach this file's footer.
+    stats.OutputLines = 0;
+    glRecordCount = 0;
+
+    goInputFile.Open(fileName);
+    giInputFileNo = 1;
+    glLinesInFile = static_cast<long>(goInputFile.Size() / 26);
+    gsTempOutFile[static_cast<size_t>(index)] = oWindow->GetTempFile("PV");
+    goOutFile.Open(gsTempOutFile[static_cast<size_t>(index)], LineWriter::Mode::Output);
+    gsTempLogFile[static_cast<size_t>(index)] = oWindow->GetTempFile("PV");
+    goLogFile.Open(gsTempLogFile[static_cast<size_t>(index)], LineWriter::Mode::Output);
+    WriteLogHeader(fileName);
+
+    glPseudoStatement = 0;
+    glOutputLines = 0;
+    sbProcessSourceFile(index);
+    WriteLogFooter(stats);
+
+    goInputFile.Close();
+    goOutFile.Close();
+    goLogFile.Close();
+}
+
 }  // namespace
 
-void sbProcessSelection(int, bool&) { NotYet("sbProcessSelection"); }
-void sbProcessFile(int) { NotYet("sbProcessFile"); }
-void sbProcessSourceFile(int) { NotYet("sbProcessSourceFile"); }
+void sbSizeFileArrays(long count) {
+    size_t size = static_cast<size_t>(count < 0 ? 0 : count) + 1;
+    gtFileStats.assign(size, FileStatsRecord{});
+    gsTempOutFile.assign(size, std::string());
+    gsTempLogFile.assign(size, std::string());
+    gblnFileZelked.assign(size, false);
+}
+
+void sbProcessSelection(int index, bool& ok) {
+    TraceGuard trace(TraceKind::App, "sbProcessSelection");
+    Trapped("sbProcessSelection", [&] {
+        const std::string& fileName = oFile->Item(index).FileName;
+        ok = !fileName.empty();
+        if (!ok) return;
+        oDebug->ClearStatus();
+        sbFileNameFromDir(fileName, gsCurrentFileName, gsCurrentFileDir);
+    });
+}
+
+void sbProcessFile(int index) {
+    TraceGuard trace(TraceKind::App, "sbProcessFile");
+    Trapped("sbProcessFile", [&] {
+        const long count = oFile->Count();
+        AppTrace("Which=" + Num(index) + kCrLf + " oFile(wWhich)=<" +
+                 (index >= 1 && index <= count ? oFile->Item(index).FileName : std::string()) + ">");
+        if (index > count || index <= 0) IndexOutOfBounds(index);
+        EnsureFileArrays(index);
+        if (oAppInfo->IsAProjectFile && index == 1) {
+            if (gfrmZelker) gfrmZelker->BringToTop();
+            return;
+        }
+        const std::string fileName = oFile->Item(index).FileName;
+        try {
+            FileFailing([&] { RunFile(index); });
+        } catch (const FileFailure& failure) {
+            FailRun(fileName, failure.Error);
+        }
+        EndOfRun();
+    });
+}
+
+void sbProcessSourceFile(int index) {
+    TraceGuard trace(TraceKind::App, "sbProcessSourceFile");
+    Trapped("sbProcessSourceFile", [&] {
+        AppTrace("Which=" + Num(index));
+        yTokenKind.assign(1, 0);
+        oDebug->ClearStatus();
+        gblnCondCompProc = false;
+
+        std::string dialectUsed = gsDialectDefault;
+        if (gblnDialectAutodetect) {
+            std::string fileName = oFile->Item(index).FileName;
+            std::string dialect;
+            BabValidateFile(fileName, dialect);
+            // The file was accepted when it was opened; here the check only
+            // tells its dialect, and nothing else it finds stops the run.
+            oDebug->ClearStatus();
+            if (gblnAnalyzeDates) {
+                if (dialect == "3" || gsDialectDefault == "3")
+                    sbLogLine(std::string("Visual Basic 3 has many date issues, ") + "especially CVDate and DateSerial",
+                              true);
+                else if (dialect == "4" || gsDialectDefault == "4")
+                    sbLogLine(std::string("Visual Basic 4-16 bit has many date issues, ") +
+                                  "especially CVDate and DateSerial",
+                              true);
+            }
+            if (dialect == "?") gsDialectDefault = "6";
+            dialectUsed = dialect == "?" ? gsDialectDefault : dialect;
+        }
+        // The rules of a dialect follow the dialect this file is zelked as,
+        // never the file zelked before it.
+        gsDialectInUse = dialectUsed;
+        AppTrace("Dialect used=" + dialectUsed);
+
+        if (oAppInfo->IsAResourceFile) {
+            const std::string opened = gsTempOutFile[static_cast<size_t>(index)];
+            sbSpellCheckResource(index);
+            // The spelling pass made an output of its own; the empty one
+            // opened for the run would be left behind.
+            if (gsTempOutFile[static_cast<size_t>(index)] != opened) {
+                goOutFile.Close();
+                std::remove(opened.c_str());
+            }
+            return;
+        }
+        if (gblnInsertLineNumbers && glLineNumberHow == 2) glNextLineNumber = glLineNumberStart;
+        bool firstCall = true;
+        oZel->StatusBarUpdate(firstCall, true, 0);
+        ProcessSelectedFile(index);
+        if (oAppInfo->WasCanceled) sbLogLine("Zelk Canceled", false);
+        else sbDoFile();
+    });
+}

@@ -12,3 +12,8 @@ inline std::function<void()> gfnAskTabWidth;
 // Spell-checks the string tables of resource script `index` into a temporary
 // copy whose name it puts into gsTempOutFile[index].
 inline std::function<void(int index)> gfnSpellCheckResource;
+
+// Sets the spell checker up from the spelling settings (the three ignore
+// switches, the dictionary names) and opens its dictionaries, creating a
+// missing custom dictionary. Unset while there is no spell checker.
+inline std::function<void()> gfnSpellInitialize;

@@ -1,10 +1,350 @@
-// Placeholder until this part of the engine is written; its owner replaces
-// the whole file.
+// The zelking loop: writes the parsed file part by part, statement by
+// statement, with the insertions, the formatter's text and the white-space
+// rules, then turns the status words into the result the user sees.
+#include "AnalyserLog.h"
+#include "Clock.h"
 #include "EngineCalls.h"
-#include "VBError.h"
+#include "ErrorTrap.h"
+#include "FileParse.h"
+#include "IProgressView.h"
+#include "OptionGlobals.h"
+#include "Trace.h"
+#include "UiServices.h"
+#include "VBText.h"
+#include "WhiteSpace.h"
+#include "WindowHelpers.h"
+#include "mKEMCommon.h"
 
 namespace {
-[[noreturn]] void NotYet(const char* what) { RaiseError(vberr::kInvalidProcedureCall, what, std::string(what) + " is not built yet"); }
+
+const char* const kDeclarations = "<Declarations>";
+// A count that is neither 1 nor a multiple of 10: the progress call only
+// lets pending window events run.
+constexpr long kPumpOnly = 32323;
+
+// The steps of the arrangement each return at once when none of their
+// settings is on; they are not called then.
+bool ModuleArrangementWanted() {
+    return gblnDoModules || gblnConvertDeclare || gblnConvertDAO || gblnInsertErrHandling || gblnInsertLogging ||
+           gblnInsertTracing;
+}
+
+bool ProcArrangementWanted() {
+    return gblnDoLocals || gblnConvertDeclare || gblnConvertMsgBox || gblnConvertDAO || gblnNextVariable ||
+           gblnInsertErrHandling || gblnInsertTracing || gblnAnalyzeDates;
+}
+
+bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
+
+class ZelkRun {
+public:
+    void Run();
+
+private:
+    enum class PartEnd { Done, Canceled, Failed };
+
+    PartEnd WriteDesigner(const ProcInfo& part);
+    PartEnd WriteDeclarations(ProcInfo& part);
+    PartEnd WriteProcedure(ProcInfo& part, long index);
+    PartEnd StatementLoop(ProcInfo& part, long index, const StatementOrder& order, long position);
+    void WriteDescriptionLine(BabStatement& stmt);
+    void InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt);
+    bool CommentBlockWanted() const;
+    int InsertCommentBlock(long at, const std::string& kind);
+    void CloseCommentEditor();
+    void SetProgressCaption(const std::string& prefix);
+    void Result();
+
+    bool firstCall_ = true;
+    bool optionChecked_ = false;
+    bool optionMissing_ = false;
+    bool insideProc_ = false;
+    bool blockInserted_ = false;
+    bool editorUsed_ = false;
+    std::string kindLetter_;  // "E" event procedure, "U" user-defined
+    int skip_ = 0;            // statements a comment block replaced
+    WhiteSpaceWriter whiteSpace_;
+    uint32_t t0_ = 0, t1_ = 0;
+    std::string fileCaption_;
+};
+
+void ZelkRun::SetProgressCaption(const std::string& prefix) {
+    if (gfrmZelker) gfrmZelker->SetProgressCaption(prefix + fileCaption_);
+}
+
+void ZelkRun::Run() {
+    AppTrace("Outputting File");
+    t0_ = Clock().TickCount();
+    Ui().SetMousePointer(pointer::vbHourglass);
+    // Nothing of the file before may shape this one.
+    gblnInSelect = gblnIfOpen = gblnSplitIfPending = false;
+    gblnBlockOpened = gblnBlockClosed = false;
+    giLineKind = 0;
+
+    fileCaption_ = gfrmZelker ? gfrmZelker->ProgressCaption() : std::string();
+    SetProgressCaption("Parsing - ");
+    firstCall_ = true;
+    oZel->StatusBarUpdate(firstCall_, true, 0);
+    oZel->StatusBarUpdate(firstCall_, true, kPumpOnly);
+    glPseudoStatement = glRecordCount;
+    t1_ = Clock().TickCount();
+    gsCurrentProc = kDeclarations;
+    sbSortProcs();
+    glLinesInFile = vb::CLng(static_cast<double>(glStmtCount) * 1.1);
+
+    if (oDebug->StatusCode == 0) {
+        SetProgressCaption("Zelking - ");
+        firstCall_ = true;
+        oZel->StatusBarUpdate(firstCall_, false, 0);
+        long reset = -1;
+        std::string none;
+        sbOutputSourceRecord(reset, none, true);
+        sbResetEmitLine();
+        sbCollectLabelReferences();
+
+        for (size_t k = 0; k < gtProcOrder.size(); ++k) {
+            long p = gtProcOrder[k].ProcIndex;
+            ProcInfo& part = gtProcTable[static_cast<size_t>(p)];
+            gsCurrentProc = part.Name;
+            glLineNumberWidth = 0;
+            blockInserted_ = false;
+            PartEnd end = part.Kind == "M"   ? WriteDesigner(part)
+                          : part.Kind == "D" ? WriteDeclarations(part)
+                                             : WriteProcedure(part, p);
+            if (end == PartEnd::Canceled) {
+                CloseCommentEditor();
+                return;
+            }
+            if (end == PartEnd::Failed) break;
+        }
+    }
+    Result();
+}
+
+ZelkRun::PartEnd ZelkRun::WriteDesigner(const ProcInfo& part) {
+    for (long r = part.FirstRecord; r <= part.LastRecord; ++r) {
+        const BabRecord& rec = yRecord[static_cast<size_t>(r)];
+        // The record after the file's last line has no text to write.
+        if (rec.FirstToken == 0) continue;
+        BabStatement stmt = yStatement[static_cast<size_t>(rec.FirstStmt)];
+        ++glPseudoStatement;
+        glCurrentStatement = glPseudoStatement;
+        std::string text;
+        long record = r;
+        sbOutputFormRecord(record, text);
+        sbDoEmitLine(text, glOutputLines, firstCall_, stmt);
+        if (oDebug->StatusCode != 0) return PartEnd::Failed;
+    }
+    return PartEnd::Done;
+}
+
+ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
+    insideProc_ = false;
+    kindLetter_.clear();
+    StatementOrder order;
+    sbSetUpArray(part.FirstStmt, part.LastStmt, order);
+    if (ModuleArrangementWanted()) FloatModuleDeclarations(part.FirstStmt, part.LastStmt, order);
+    if (order.Items.empty()) return PartEnd::Done;
+
+    // The module's description lines at the head of the part, as they stand.
+    long position = part.FirstStmt;
+    bool headIsPart = true;  // every statement of the part is a description line
+    for (;; ++position) {
+        long s = order(position);
+        BabStatement stmt = yStatement[static_cast<size_t>(s)];
+        if (stmt.FirstToken == 0 || stmt.Class != 6) {
+            headIsPart = false;
+            break;
+        }
+        std::string text;
+        sbOutputALine(s, text);
+        if (Contains(text, "MultiUse = -1") && gblnDoProcs)
+            sbLogLine(" Sorting procedures in a MultiUse class may invalidate the component's use if compiled as a DLL",
+                      false);
+        sbDoEmitLine(text, glOutputLines, firstCall_, stmt);
+        if (oDebug->StatusCode != 0) return PartEnd::Failed;
+        if (position == part.LastStmt) break;
+    }
+    const long headEnd = order(position);
+
+    if (!optionChecked_ && gblnOptionExplicit) {
+        optionMissing_ = fblnOptionExplicit(static_cast<int>(headEnd));
+        optionChecked_ = true;
+    }
+    if (!gsCmtModuleFile.empty() && gblnCmtModule) InsertCommentBlock(headEnd, "M");
+    if (optionMissing_ && gblnOptionExplicit) {
+        optionMissing_ = false;
+        std::string line = "Option Explicit";
+        BabStatement none;
+        sbDoEmitLine(line, glOutputLines, firstCall_, none);
+        sbLogLine("Adding Option Explicit May Cause Compile Failures ", true);
+        sbLogLine("", false);
+    }
+    ++glPseudoStatement;
+    // The statement loop starts with the statement that ended the head.
+    return StatementLoop(part, 0, order, headIsPart ? position : position - 1);
+}
+
+ZelkRun::PartEnd ZelkRun::WriteProcedure(ProcInfo& part, long index) {
+    insideProc_ = true;
+    if (gblnInsertLineNumbers &&
+        (glLineNumberHow == 1 || (glLineNumberHow == 3 && glNextLineNumber == 0)))
+        glNextLineNumber = glLineNumberStart;
+    // Only logging and comment blocks tell event procedures from others.
+    kindLetter_ = (gblnInsertLogging || gblnCmtUDP || gblnCmtEvent) ? CommentBlockProcType(part.Name) : std::string();
+    if (gblnInsertLogging) sbLogInsert(kindLetter_, 1, -1);
+    StatementOrder order;
+    sbSetUpArray(part.FirstStmt, part.LastStmt, order);
+    if (ProcArrangementWanted())
+        FloatProcDeclarations(part.FirstStmt, part.LastStmt, order, static_cast<int>(index));
+    return StatementLoop(part, index, order, part.FirstStmt - 1);
+}
+
+bool ZelkRun::CommentBlockWanted() const {
+    return (kindLetter_ == "U" && gblnCmtUDP) || (kindLetter_ == "E" && gblnCmtEvent);
+}
+
+int ZelkRun::InsertCommentBlock(long at, const std::string& kind) {
+    int replaced = 0;
+    editorUsed_ = true;
+    sbCommentBlockInsert(at, kind, false, replaced);
+    return replaced;
+}
+
+void ZelkRun::CloseCommentEditor() {
+    if (!editorUsed_) return;
+    long none = 0;
+    int replaced = 0;
+    sbCommentBlockInsert(none, "", true, replaced);
+    editorUsed_ = false;
+}
+
+// The statement is the procedure's heading or one of the comment and blank
+// lines tied to it.
+bool IsHeadingGroup(const BabStatement& stmt) {
+    if (stmt.Class == 5) return true;
+    long tied = yRecord[static_cast<size_t>(stmt.RecordFirst)].TiedTo;
+    return tied != 0 && yStatement[static_cast<size_t>(yRecord[static_cast<size_t>(tied)].FirstStmt)].Class == 5;
+}
+
+void ZelkRun::WriteDescriptionLine(BabStatement& stmt) {
+    std::string text;
+    for (long t = stmt.FirstToken; t <= stmt.LastToken; ++t) {
+        const BabToken& token = yToken[static_cast<size_t>(t)];
+        text.append(token.WhiteSpaceLeft.size(), ' ');
+        text += token.Piece;
+        if (token.Piece == "Attribute" && t + 3 <= stmt.LastToken &&
+            yToken[static_cast<size_t>(t + 1)].Piece == "VB_Name")
+            gsModuleName = vb::Replace(yToken[static_cast<size_t>(t + 3)].Piece, "\"", "");
+    }
+    sbDoEmitLine(text, glOutputLines, firstCall_, stmt);
+}
+
+void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt) {
+    if (gsCurrentProc == kDeclarations) return;
+    if (s == part.BodyStartRecord) {
+        if (gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing("ErrSet", 0);
+        if (gblnInsertTracing && !part.HasTrace) sbInsertTracing("TraceOn", 0);
+    }
+    if (stmt.Class == 4 || s == part.BodyEndRecord) {
+        if (gblnInsertTracing && !part.HasTrace) {
+            sbInsertTracing("TraceOff", 0);
+            part.HasTrace = true;
+        }
+        if (stmt.Class == 4 && gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing("ErrTrap", index);
+    }
+}
+
+ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const StatementOrder& order, long position) {
+    skip_ = 0;
+    while (position < part.LastStmt) {
+        position += 1 + skip_;
+        if (position > part.LastStmt) break;
+        const long s = order(position);
+        BabStatement stmt = yStatement[static_cast<size_t>(s)];
+        skip_ = 0;
+        if (oAppInfo->WasCanceled) {
+            sbLogLine("Zelk Canceled", false);
+            return PartEnd::Canceled;
+        }
+        glCurrentStatement = s;
+        if (stmt.FirstToken != 0 && stmt.Class == 6) {
+            WriteDescriptionLine(stmt);
+            if (oDebug->StatusCode != 0) return PartEnd::Failed;
+            continue;
+        }
+        if (stmt.FirstToken == 0) continue;
+
+        if (giCmtWhere == 1 && !blockInserted_ && IsHeadingGroup(stmt) && CommentBlockWanted()) {
+            skip_ = InsertCommentBlock(s, kindLetter_);
+            blockInserted_ = true;
+            if (stmt.Class == 3 && skip_ > 0) ++skip_;
+        }
+        InsertCode(part, index, s, stmt);
+        if (stmt.Class == 1 && giCmtStandAlone == 3) continue;
+
+        std::string text;
+        long formatted = s;
+        sbOutputSourceRecord(formatted, text, !insideProc_);
+        stmt.Flags = yStatement[static_cast<size_t>(s)].Flags;
+        if (oDebug->StatusCode != 0) return PartEnd::Failed;
+
+        if (stmt.Class == 4 && gblnInsertLogging) {
+            // The exit logging lines stand in place of the end line.
+            size_t function = vb::UCase(text).find("FUNCTION");
+            sbLogInsert(kindLetter_, 2, function == std::string::npos ? 0 : static_cast<int>(function) + 1);
+            text.clear();
+        }
+        if ((Contains(text, "Exit Sub") || Contains(text, "Exit Function") || Contains(text, "Exit Property")) &&
+            gblnInsertTracing && !part.HasTrace)
+            sbInsertTracing("TraceOff", 0);
+        whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
+        if (oDebug->StatusCode != 0) return PartEnd::Failed;
+
+        giLineKind = 0;
+        if (stmt.Class == 5 && giCmtWhere == 0 && CommentBlockWanted()) InsertCommentBlock(s + 1, kindLetter_);
+    }
+    return PartEnd::Done;
+}
+
+void ZelkRun::Result() {
+    oZel->StatusBarUpdate(firstCall_, false, kPumpOnly);
+    const uint32_t t3 = Clock().TickCount();
+    FileStatsRecord& stats = gtFileStats[static_cast<size_t>(giFileIndex)];
+    stats.OutputLines = glOutputLines;
+    if (AppTraceOn()) {
+        AppTrace(oFile->Item(giFileIndex).FileName + " took " + vb::Format(t3 - t0_, "#,##0") +
+                 " milliseconds to process");
+        AppTrace(vb::Format(t1_ - t0_, "#,##0") + " milliseconds to Parse");
+        AppTrace(vb::Format(t3 - t1_, "#,##0") + " milliseconds to Zelk");
+    }
+    sbLogLine("", false);
+    if (oDebug->StatusCode != 0) {
+        std::string message = "Error processing file, File not zelked";
+        sbLogLine(message, false);
+        sbMsgBar(message, false, gctlStatus);
+        message += "\r\n";
+        if (oDebug->StatusCode == 4) {
+            switch (oDebug->ReasonCode) {
+                case -2:
+                case -1: message += "Invalid data found in file"; break;
+                case -3: message += "File is too large to process"; break;
+                case -987: message += "File contains lines that are too long with current options"; break;
+                default: break;
+            }
+        }
+        CloseCommentEditor();
+        Ui().MsgBox(message, mb::vbExclamation, "Error");
+    } else {
+        sbMsgBar("Zelking Completed", false, gctlStatus);
+        CloseCommentEditor();
+    }
+}
+
 }  // namespace
 
-void sbDoFile() { NotYet("sbDoFile"); }
+void sbDoFile() {
+    TraceGuard trace(TraceKind::App, "sbDoFile");
+    Trapped("sbDoFile", [] { ZelkRun().Run(); });
+    Ui().SetMousePointer(pointer::vbDefault);
+}

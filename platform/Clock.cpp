@@ -88,6 +88,63 @@ std::string Format(const DateTime& t, const std::string& pattern) {
     return out;
 }
 
+namespace {
+
+// Reads 1 to `maxDigits` digits at pos.
+bool ReadNumber(std::string_view s, size_t& pos, size_t maxDigits, int& value) {
+    size_t start = pos;
+    value = 0;
+    while (pos < s.size() && pos - start < maxDigits && s[pos] >= '0' && s[pos] <= '9') value = value * 10 + (s[pos++] - '0');
+    return pos > start;
+}
+
+void SkipBlanks(std::string_view s, size_t& pos) {
+    while (pos < s.size() && s[pos] == ' ') ++pos;
+}
+
+int DaysInMonth(int year, int month) {
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[month - 1];
+}
+
+}  // namespace
+
+bool Parse(std::string_view s, DateTime& out) {
+    DateTime t{};
+    size_t pos = 0;
+    SkipBlanks(s, pos);
+    if (!ReadNumber(s, pos, 2, t.Month) || pos >= s.size() || s[pos++] != '/') return false;
+    if (!ReadNumber(s, pos, 2, t.Day) || pos >= s.size() || s[pos++] != '/') return false;
+    size_t yearStart = pos;
+    if (!ReadNumber(s, pos, 4, t.Year) || pos - yearStart != 4) return false;
+    if (t.Month < 1 || t.Month > 12 || t.Day < 1 || t.Day > DaysInMonth(t.Year, t.Month)) return false;
+    SkipBlanks(s, pos);
+    if (pos < s.size()) {
+        if (!ReadNumber(s, pos, 2, t.Hour) || pos >= s.size() || s[pos++] != ':') return false;
+        size_t minuteStart = pos;
+        if (!ReadNumber(s, pos, 2, t.Minute) || pos - minuteStart != 2) return false;
+        if (pos < s.size() && s[pos] == ':') {
+            size_t secondStart = ++pos;
+            if (!ReadNumber(s, pos, 2, t.Second) || pos - secondStart != 2) return false;
+        }
+        SkipBlanks(s, pos);
+        if (pos < s.size()) {
+            if (pos + 2 > s.size()) return false;
+            char a = static_cast<char>(s[pos] & ~0x20), m = static_cast<char>(s[pos + 1] & ~0x20);
+            if ((a != 'A' && a != 'P') || m != 'M' || t.Hour < 1 || t.Hour > 12) return false;
+            if (t.Hour == 12) t.Hour = 0;
+            if (a == 'P') t.Hour += 12;
+            pos += 2;
+            SkipBlanks(s, pos);
+            if (pos != s.size()) return false;
+        }
+        if (t.Hour > 23 || t.Minute > 59 || t.Second > 59) return false;
+    }
+    out = t;
+    return true;
+}
+
 double SecondsSinceMidnight(const DateTime& t) { return t.Hour * 3600.0 + t.Minute * 60.0 + t.Second; }
 
 }  // namespace datetime

@@ -3,6 +3,7 @@
 // and make Sleep instant.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 struct DateTime {
     int Year = 2000, Month = 1, Day = 1, Hour = 0, Minute = 0, Second = 0;
@@ -54,4 +55,9 @@ std::string Format(const DateTime& t, const std::string& pattern);
 double SecondsSinceMidnight(const DateTime& t);
 // The date and time of a time_t in local time.
 DateTime FromTimeT(long long t);
+// Reads a date as the program writes it, month first: "M/D/YYYY" (leading
+// zeros allowed), optionally followed by a time "h:mm[:ss]" with "AM" or
+// "PM" (any case), or in 24-hour form without them. False, `out` untouched,
+// for any other text or an impossible date or time.
+bool Parse(std::string_view text, DateTime& out);
 }  // namespace datetime

@@ -57,6 +57,7 @@ class PerTestListener : public ::testing::EmptyTestEventListener {
             throw ErrorReported{number, description, source, procName};
         });
         oProgressForm = nullptr;
+        gfrmZelker = nullptr;
         gctlStatus = nullptr;
         glRecordCount = glStmtCount = glTokenCount = glLinesInFile = 0;
         giInputFileNo = 0;

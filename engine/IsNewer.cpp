@@ -1,0 +1,34 @@
+// Whether a file changed since its last recorded save, from the history file
+// the main window writes when it saves a zelked file.
+#include <sys/stat.h>
+
+#include "AppIdentity.h"
+#include "Clock.h"
+#include "EngineCalls.h"
+#include "OptionGlobals.h"
+#include "Trace.h"
+#include "cINIHandler.h"
+
+bool fbIsNewer(const std::string& file) {
+    TraceGuard trace(TraceKind::App, "fbIsNewer");
+    // Any doubt (no record, an unreadable record or history, a file that
+    // cannot be looked at) means the file is zelked again: zelking too much
+    // loses nothing, skipping a changed file would.
+    try {
+        cINIHandler history;
+        history.INIFileName(gsSaveZelFile);
+        history.Section(app::kFileDescription);
+        std::string value = history.ReadString(file, "");
+        if (value.empty()) return true;
+        size_t bar = value.find('|');
+        DateTime saved;
+        if (bar == std::string::npos || !datetime::Parse(std::string_view(value).substr(bar + 1), saved)) return true;
+        struct stat st {};
+        if (::stat(file.c_str(), &st) != 0) return true;
+        // Whole seconds: the record holds no fraction.
+        DateTime stamp = datetime::FromTimeT(static_cast<long long>(st.st_mtime));
+        return saved < stamp;
+    } catch (...) {
+        return true;
+    }
+}

@@ -1,0 +1,33 @@
+// Whether a module already declares Option Explicit.
+#include "EngineCalls.h"
+#include "ErrorTrap.h"
+#include "Trace.h"
+#include "VBText.h"
+
+bool fblnOptionExplicit(int startRecord) {
+    TraceGuard trace(TraceKind::App, "fblnOptionExplicit");
+    return Trapped("fblnOptionExplicit", [&] {
+        // The scan runs over records from the first one after the module's
+        // description lines; in a module's header each record holds one
+        // statement, so the statement number the loop passes is the record.
+        for (long r = startRecord < 1 ? 1 : startRecord; r <= glRecordCount; ++r) {
+            const BabRecord& rec = yRecord[static_cast<size_t>(r)];
+            const BabStatement& st = yStatement[static_cast<size_t>(rec.FirstStmt)];
+            if (rec.FirstToken != 0 && (st.Flags & stmtflag::kFormDescription)) {
+                ++glPseudoStatement;
+                continue;
+            }
+            if (rec.FirstToken == 0) return true;
+            if (st.Class == 0) {
+                std::string text;
+                for (long t = rec.FirstToken; t <= rec.LastToken; ++t) {
+                    text += yToken[static_cast<size_t>(t)].Piece + " ";
+                    if (vb::UCase(vb::Trim(text)) == "OPTION EXPLICIT") return false;
+                }
+            } else if (st.Class == 5) {
+                return true;
+            }
+        }
+        return true;
+    });
+}

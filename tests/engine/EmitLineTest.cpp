@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include "EngineTestSupport.h"
+
+using namespace enginetest;
+
+namespace {
+
+struct EmitLine : ::testing::Test {
+    RunFiles files;
+    bool firstCall = true;
+    void SetUp() override {
+        LoadSettings();
+        ClearModel();
+        sbCollectLabelReferences();
+        gsCurrentProc = "Main";
+    }
+    // Writes one text for a statement of the given class and flags.
+    std::string Emit(std::string text, long cls = 0, long flags = 0) {
+        BabStatement stmt;
+        stmt.Class = cls;
+        stmt.Flags = flags;
+        sbDoEmitLine(text, glOutputLines, firstCall, stmt);
+        return text;
+    }
+    void NumberFrom(long start, long inc) {
+        gblnInsertLineNumbers = true;
+        glNextLineNumber = start;
+        glLineNumberInc = inc;
+    }
+};
+
+}  // namespace
+
+TEST_F(EmitLine, WritesEachTextAsOneLineAndCountsIt) {
+    Emit("a = 1");
+    Emit("b = 2\r\nc = 3");
+    EXPECT_EQ(glOutputLines, 2);
+    EXPECT_EQ(files.Output(), (std::vector<std::string>{"a = 1", "b = 2", "c = 3"}));
+}
+
+TEST_F(EmitLine, VisualBasic3RefusesALineLongerThan1023Characters) {
+    gsDialectInUse = "3";
+    Emit(std::string(1023, 'x'));
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    // Several lines together are not checked.
+    Emit(std::string(1024, 'y') + "\r\nz");
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    Emit(std::string(1024, 'w'));
+    EXPECT_EQ(oDebug->StatusCode, 4);
+    EXPECT_EQ(oDebug->ReasonCode, -987);
+    ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
+    EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Too Long");
+    EXPECT_EQ(testsupport::Ui().Messages[0].Prompt.rfind("The following line was generated and is too long for "
+                                                         "Visual Basic 3.0\r\n\r\nwww",
+                                                         0),
+              0u);
+    EXPECT_EQ(files.Output().size(), 3u);  // the refused line is not written
+}
+
+TEST_F(EmitLine, OtherDialectsHaveNoLineLimit) {
+    gsDialectInUse = "6";
+    Emit(std::string(2000, 'x'));
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    EXPECT_EQ(files.Output()[0].size(), 2000u);
+}
+
+TEST_F(EmitLine, DropsLineBreaksAtTheEndsOfAText) {
+    EXPECT_EQ(Emit("\r\n\r\nx = 1\r\n\r\n"), "x = 1");
+    EXPECT_EQ(Emit("y = 2\r\n  "), "y = 2");
+    EXPECT_EQ(files.Output(), (std::vector<std::string>{"x = 1", "y = 2"}));
+}
+
+TEST_F(EmitLine, LimitsRunsOfEmptyLines) {
+    struct Case {
+        bool xsLines;
+        int amount;
+        bool noChange;
+        size_t expectedEmpty;
+    } cases[] = {{true, 1, false, 1}, {true, 0, false, 0}, {true, 2, false, 2}, {true, 1, true, 3}, {false, 1, false, 3}};
+    for (const Case& c : cases) {
+        RunFiles run;
+        sbResetEmitLine();
+        gblnXSLines = c.xsLines;
+        giXSLinesAmount = c.amount;
+        gblnWSNoChange = c.noChange;
+        Emit("a");
+        Emit("");
+        Emit("   ");
+        Emit("");
+        Emit("b");
+        std::vector<std::string> out = run.Output();
+        EXPECT_EQ(out.size(), c.expectedEmpty + 2) << c.xsLines << c.amount << c.noChange;
+        EXPECT_EQ(out.back(), "b");
+    }
+}
+
+TEST_F(EmitLine, ANewFileStartsWithoutTheEmptyLinesOfTheFileBefore) {
+    gblnXSLines = true;
+    giXSLinesAmount = 1;
+    gblnWSNoChange = false;
+    Emit("");
+    sbResetEmitLine();
+    Emit("");
+    EXPECT_EQ(files.Output().size(), 2u);
+}
+
+TEST_F(EmitLine, NumbersTheLinesOfProceduresOnly) {
+    NumberFrom(100, 10);
+    struct Case {
+        std::string proc;
+        long cls;
+        std::string text;
+        std::string expected;
+    } cases[] = {
+        {"Main", 0, "x = 1", "100 x = 1"},
+        {"<Declarations>", 0, "Dim x", "Dim x"},
+        {"(Designer Object Definition)", 0, "Caption = 1", "Caption = 1"},
+        {"Main", 1, "' note", "' note"},
+        {"Main", 3, "", ""},
+        {"Main", 4, "End Sub", "End Sub"},
+        {"Main", 5, "Sub Main()", "Sub Main()"},
+        {"Main", 0, "    ' inserted comment", "    ' inserted comment"},
+        {"Main", 0, "#If Win32 Then", "#If Win32 Then"},
+        {"Main", 2, "Dim y", "110 Dim y"},
+    };
+    for (const Case& c : cases) {
+        gsCurrentProc = c.proc;
+        EXPECT_EQ(Emit(c.text, c.cls), c.expected) << c.proc << " " << c.text;
+    }
+}
+
+TEST_F(EmitLine, OneNumberIsLeftOutAfterATextOfSeveralLines) {
+    NumberFrom(100, 10);
+    EXPECT_EQ(Emit("a = 1"), "100 a = 1");
+    EXPECT_EQ(Emit("b = 2\r\nc = 3"), "110 b = 2\r\n120 c = 3");
+    EXPECT_EQ(Emit("d = 4"), "140 d = 4");
+    // A continued line gets blanks as wide as a number.
+    EXPECT_EQ(Emit("e = 5 + _\r\n    6\r\nf = 7"), "150 e = 5 + _\r\n        6\r\n160 f = 7");
+    // The line after one that ends in a continuation gets no number.
+    EXPECT_EQ(Emit("g = 8 + _"), "180 g = 8 + _");
+    EXPECT_EQ(Emit("    9"), "    9");
+}
+
+TEST_F(EmitLine, TheFirstCaseOfASelectGetsBlanksInsteadOfANumber) {
+    NumberFrom(10000, 10);
+    EXPECT_EQ(Emit("Select Case x"), "10000 Select Case x");
+    EXPECT_EQ(Emit("Case 1"), "      Case 1");
+    EXPECT_EQ(Emit("Case 2"), "10010 Case 2");
+}
+
+TEST_F(EmitLine, LabelsAndOldLineNumbers) {
+    NumberFrom(100, 10);
+    // A label line is not numbered; the code after it is.
+    EXPECT_EQ(Emit("Start:", 0, stmtflag::kLabel), "Start:");
+    EXPECT_EQ(Emit("x = 1"), "100 x = 1");
+    // An old line number is replaced by the new one; a number alone on its
+    // line goes.
+    EXPECT_EQ(Emit("20 y = 2", 0, stmtflag::kLabel), "110 y = 2");
+    EXPECT_EQ(Emit("30", 0, stmtflag::kLabel), "");
+    // A label before code with a blank before the colon is numbered.
+    EXPECT_EQ(Emit("a = b: c = d", 0, stmtflag::kLabel), "120 a = b: c = d");
+}
+
+TEST_F(EmitLine, KeepsLineNumbersThatAJumpRefersTo) {
+    AddLine(0, {{"GoTo", "", 0, 0}, {"20", " ", 5, 5}});
+    AddLine(0, {{"Resume", "", 0, 0}, {"30", " ", 5, 5}});
+    sbCollectLabelReferences();
+    NumberFrom(100, 10);
+    EXPECT_EQ(Emit("20 y = 2", 0, stmtflag::kLabel), "20 y = 2");
+    EXPECT_EQ(Emit("30", 0, stmtflag::kLabel), "30");
+    EXPECT_EQ(Emit("40 z = 3", 0, stmtflag::kLabel), "100 z = 3");
+    EXPECT_EQ(glNextLineNumber, 110);
+}
+
+TEST_F(EmitLine, EndSplitIfClosesAnIfTheFormatterSplit) {
+    giIndentAmount = 4;
+    struct Case {
+        bool splitIfs, splitMulti, ifOpen, baseLines;
+        std::string expected;
+    } cases[] = {
+        {false, false, true, false, ""},
+        {true, false, false, false, "        End If"},
+        {false, true, true, false, "        End If"},
+        {false, true, false, false, ""},
+        {true, false, false, true, "            End If"},
+    };
+    for (const Case& c : cases) {
+        gblnSplitIfs = c.splitIfs;
+        gblnSplitMultiLines = c.splitMulti;
+        gblnIfOpen = c.ifOpen;
+        gblnBaseLines = c.baseLines;
+        gblnSplitIfPending = true;
+        long level = 2;
+        std::string text = "stale";
+        sbEndSplitIf(level, text);
+        EXPECT_EQ(text, c.expected);
+        EXPECT_FALSE(gblnSplitIfPending);
+        EXPECT_EQ(level, c.baseLines ? 3 : 2);
+        if (!c.expected.empty()) {
+            EXPECT_FALSE(gblnIfOpen);
+        }
+    }
+    EXPECT_EQ(files.Output(), (std::vector<std::string>{"        End If", "        End If", "            End If"}));
+}
+
+TEST_F(EmitLine, EndSplitIfAddsEmptyLinesInTheChangeMode) {
+    gblnSplitIfs = gblnSplitIfPending = true;
+    gblnWSChange = gblnWSBeforeEndIf = gblnWSAfterEndIf = true;
+    long level = 0;
+    std::string text;
+    sbEndSplitIf(level, text);
+    EXPECT_EQ(files.Output(), (std::vector<std::string>{"", "End If", ""}));
+    EXPECT_EQ(glOutputLines, 3);
+}

@@ -1,0 +1,118 @@
+#pragma once
+// Helpers of the engine tests: settings from an INI text, a source model
+// built by hand, the engine's output and log opened on temporary files, and
+// a session of one file.
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "EngineCalls.h"
+#include "FileParse.h"
+#include "OptionGlobals.h"
+#include "Paths.h"
+#include "TestSupport.h"
+#include "TextFile.h"
+#include "VBText.h"
+#include "mINIHandler.h"
+#include "mKEMCommon.h"
+
+namespace enginetest {
+
+// Every setting loaded from the text as the settings file (missing keys take
+// their defaults), and the engine's per-file state as a new session has it.
+inline void LoadSettings(const std::string& ini = "") {
+    testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName), ini);
+    sbGetINIInfo();
+    gsDialectInUse.clear();
+    glNextLineNumber = 0;
+    glOutputLines = 0;
+    giLineKind = 0;
+    gblnBlockOpened = gblnBlockClosed = gblnInSelect = gblnIfOpen = gblnSplitIfPending = false;
+    gsCurrentProc = "<Declarations>";
+    sbResetEmitLine();
+}
+
+// An empty source model: element 0 of every array, no entries.
+inline void ClearModel() {
+    yRecord.assign(1, BabRecord{});
+    yStatement.assign(1, BabStatement{});
+    yToken.assign(1, BabToken{});
+    glRecordCount = glStmtCount = glTokenCount = 0;
+    gtProcTable.assign(1, ProcInfo{});
+}
+
+struct Tok {
+    std::string piece;
+    std::string blanks = "";
+    long cls = 1;
+    long detail = 8;
+};
+
+// Appends one line holding one statement; returns its record (and
+// statement) number.
+inline long AddLine(long stmtClass, std::initializer_list<Tok> tokens, long flags = 0, long detail = 0) {
+    long r = ++glRecordCount;
+    long s = ++glStmtCount;
+    BabRecord rec;
+    BabStatement st;
+    st.Class = stmtClass;
+    st.Detail = detail;
+    st.Flags = flags;
+    st.RecordFirst = st.RecordLast = r;
+    rec.FirstStmt = rec.LastStmt = s;
+    for (const Tok& t : tokens) {
+        BabToken token;
+        token.Piece = t.piece;
+        token.WhiteSpaceLeft = t.blanks;
+        token.Class = t.cls;
+        token.Detail = t.detail;
+        token.Statement = s;
+        yToken.push_back(token);
+        long index = ++glTokenCount;
+        if (rec.FirstToken == 0) rec.FirstToken = st.FirstToken = index;
+        rec.LastToken = st.LastToken = index;
+    }
+    yRecord.push_back(rec);
+    yStatement.push_back(st);
+    return r;
+}
+
+// The blank record after a file's last line.
+inline void AddEndRecord() {
+    ++glRecordCount;
+    yRecord.push_back(BabRecord{});
+}
+
+// The engine's output and log open on new files of the test's folder.
+struct RunFiles {
+    std::string out = paths::Join(testsupport::MakeDir("run"), "out.txt");
+    std::string log = paths::Join(testsupport::MakeDir("run"), "log.txt");
+    RunFiles() {
+        goOutFile.Open(out, LineWriter::Mode::Output);
+        goLogFile.Open(log, LineWriter::Mode::Output);
+    }
+    ~RunFiles() {
+        goOutFile.Close();
+        goLogFile.Close();
+    }
+    std::vector<std::string> Output() {
+        goOutFile.Close();
+        return textfile::SplitLines(testsupport::ReadFile(out));
+    }
+    std::vector<std::string> Log() {
+        goLogFile.Close();
+        return textfile::SplitLines(testsupport::ReadFile(log));
+    }
+};
+
+// A session of the one file, as the main window's Open command leaves it.
+inline void OpenSession(const std::string& path) {
+    oFile->Clear();
+    cFileDesc entry;
+    entry.FileName = path;
+    oFile->Add(entry);
+    sbSizeFileArrays(oFile->Count());
+    giFileIndex = 1;
+}
+
+}  // namespace enginetest

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include "EngineTestSupport.h"
+#include "WindowHelpers.h"
+
+using namespace enginetest;
+
+namespace {
+
+struct FileLog : ::testing::Test {
+    std::string dir;
+    void SetUp() override {
+        LoadSettings();
+        dir = testsupport::MakeDir("saved");
+    }
+    std::string PathOf(const std::string& name) { return paths::Join(dir, name); }
+    void Touch(const std::string& name) { testsupport::WriteFile(PathOf(name), "x"); }
+};
+
+}  // namespace
+
+TEST_F(FileLog, WarningsAreMarkedAndCounted) {
+    OpenSession("/src/a.bas");
+    RunFiles files;
+    sbLogLine("first", true);
+    sbLogLine("plain", false);
+    sbLogLine("second", true);
+    sbLogLine("third", true);
+    EXPECT_EQ(files.Log(), (std::vector<std::string>{"WARNING:  first", "plain", "WARNING:  second", "WARNING:  third"}));
+    EXPECT_EQ(gtFileStats[1].Warnings, 3);
+}
+
+TEST_F(FileLog, KillTempDeletesOnlyTemporaryFiles) {
+    OpenSession("/src/a.bas");
+    Touch("PV1A.TMP");
+    Touch("FORM1.FRM");
+    gsTempOutFile[1] = PathOf("PV1A.TMP");
+    gsTempLogFile[1] = PathOf("FORM1.FRM");  // a saved file's name, after a save
+    gblnFileZelked[1] = true;
+    oDebug->StatusCode = 4;
+    oDebug->ReasonCode = -2;
+    sbKillTemp(1);
+    EXPECT_FALSE(FileExists(PathOf("PV1A.TMP")));
+    EXPECT_TRUE(FileExists(PathOf("FORM1.FRM")));
+    EXPECT_EQ(gsTempOutFile[1], "");
+    EXPECT_EQ(gsTempLogFile[1], "");
+    EXPECT_FALSE(gblnFileZelked[1]);
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    EXPECT_EQ(oDebug->ReasonCode, 0);
+}
+
+TEST_F(FileLog, KillTempClosesTheEngineFilesAndIgnoresBadIndexes) {
+    OpenSession("/src/a.bas");
+    RunFiles files;
+    gsTempOutFile[1] = PathOf("pv2b.tmp  ");
+    Touch("pv2b.tmp");
+    sbKillTemp(7);
+    sbKillTemp(-1);
+    EXPECT_FALSE(goOutFile.IsOpen());
+    EXPECT_FALSE(goLogFile.IsOpen());
+    EXPECT_TRUE(FileExists(PathOf("pv2b.tmp")));
+    sbKillTemp(1);  // trailing blanks and lower case still name a temporary file
+    EXPECT_FALSE(FileExists(PathOf("pv2b.tmp")));
+}
+
+TEST_F(FileLog, LogNameForASavedFile) {
+    const std::string base = PathOf("FORM1.");
+    EXPECT_EQ(fsLogFileGet(base), base + "LOG");
+    Touch("FORM1.LOG");
+    giLogOverwrite = 0;
+    EXPECT_EQ(fsLogFileGet(base), base + "LOG");
+
+    giLogOverwrite = 1;
+    testsupport::Ui().MsgBoxAnswers = {mb::vbNo, mb::vbYes};
+    EXPECT_EQ(fsLogFileGet(base), "");
+    EXPECT_EQ(fsLogFileGet(base), base + "LOG");
+    EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Overwrite Log");
+    EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, "Logfile " + base + "LOG Exists.\r\nDo you want to overwrite?");
+
+    giLogOverwrite = 2;
+    EXPECT_EQ(fsLogFileGet(base), base + "L01");
+    Touch("FORM1.L01");
+    Touch("FORM1.L03");
+    EXPECT_EQ(fsLogFileGet(base), base + "L02");
+}
+
+TEST_F(FileLog, AFullCycleOfLogsGivesNoName) {
+    giLogOverwrite = 2;
+    Touch("M.LOG");
+    for (int n = 1; n <= 99; ++n) Touch("M.L" + vb::Format(n, "00"));
+    EXPECT_EQ(fsLogFileGet(PathOf("M.")), "");
+    ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
+    EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Too Many Log Files");
+    EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, "You have already created 100 logfiles in the directory\r\n" + dir +
+                                                        "/Please delete some log files and save again");
+}

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "EngineTestSupport.h"
+
+using namespace enginetest;
+
+namespace {
+
+struct ProcOrder : ::testing::Test {
+    void SetUp() override {
+        LoadSettings();
+        ClearModel();
+        OpenSession("/src/Form1.frm");
+    }
+    // A table entry starting at the given record and statement.
+    void Part(const std::string& name, const std::string& kind, long first, bool isPublic = false,
+              bool isEvent = false) {
+        if (gtProcTable.back().FirstRecord != 0 || gtProcTable.size() > 1) gtProcTable.emplace_back();
+        ProcInfo& e = gtProcTable.back();
+        e.Name = name;
+        e.Kind = kind;
+        e.FirstRecord = e.FirstStmt = first;
+        e.IsPublic = isPublic;
+        e.IsEventName = isEvent;
+    }
+    std::vector<std::string> Order() {
+        std::vector<std::string> names;
+        for (const ProcOrderEntry& e : gtProcOrder) names.push_back(gtProcTable[static_cast<size_t>(e.ProcIndex)].Name);
+        return names;
+    }
+    // A module with both kinds of parts, in an order no key gives.
+    void Module() {
+        glRecordCount = glStmtCount = 80;
+        Part("<Declarations>", "D", 1);
+        Part("Zeta", "S", 10, true);
+        Part("Form_Load", "S", 20, false, true);
+        Part("alpha", "F", 30, false);
+        Part("Command1_Click", "S", 40, true, true);
+        Part("Beta", "S", 50, true);
+    }
+};
+
+}  // namespace
+
+TEST_F(ProcOrder, WithoutSortingThePartsStayInFileOrderAndGetTheirRanges) {
+    glRecordCount = 31;
+    glStmtCount = 29;
+    Part("<Declarations>", "D", 1);
+    Part("Main", "S", 12);
+    sbSortProcs();
+    EXPECT_EQ(Order(), (std::vector<std::string>{"<Declarations>", "Main"}));
+    EXPECT_EQ(gtProcTable[0].LastRecord, 11);
+    EXPECT_EQ(gtProcTable[0].LastStmt, 11);
+    EXPECT_EQ(gtProcTable[1].LastRecord, 31);
+    EXPECT_EQ(gtProcTable[1].LastStmt, 29);
+}
+
+TEST_F(ProcOrder, APartWithoutStatementsKeepsOne) {
+    glRecordCount = glStmtCount = 20;
+    Part("(Designer Object Definition)", "M", 1);
+    Part("<Declarations>", "D", 1);
+    Part("Main", "S", 5);
+    sbSortProcs();
+    EXPECT_EQ(gtProcTable[0].FirstStmt, 0);
+    EXPECT_EQ(gtProcTable[0].LastStmt, 0);
+    EXPECT_EQ(gtProcTable[1].LastStmt, 4);
+}
+
+TEST_F(ProcOrder, SortsByTheOrderCode) {
+    gblnDoProcs = true;
+    struct Case {
+        std::string how;
+        std::vector<std::string> expected;
+    } cases[] = {
+        // type, then name; event procedures first
+        {"13232145", {"<Declarations>", "Command1_Click", "Form_Load", "alpha", "Beta", "Zeta"}},
+        // type, then scope
+        {"13231145", {"<Declarations>", "Command1_Click", "Form_Load", "Beta", "Zeta", "alpha"}},
+        // scope, then name; public first
+        {"12312145", {"<Declarations>", "Beta", "Command1_Click", "Zeta", "alpha", "Form_Load"}},
+        // private first
+        {"21312145", {"<Declarations>", "alpha", "Form_Load", "Beta", "Command1_Click", "Zeta"}},
+        // scope, then type, user-defined first
+        {"12313154", {"<Declarations>", "Beta", "Zeta", "Command1_Click", "alpha", "Form_Load"}},
+        // name only
+        {"12322145", {"<Declarations>", "alpha", "Beta", "Command1_Click", "Form_Load", "Zeta"}},
+    };
+    for (const Case& c : cases) {
+        gtProcTable.assign(1, ProcInfo{});
+        Module();
+        gsProcsHow = c.how;
+        sbSortProcs();
+        EXPECT_EQ(Order(), c.expected) << c.how;
+    }
+}
+
+TEST_F(ProcOrder, InvalidCodesAndConditionalProceduresKeepFileOrder) {
+    gblnDoProcs = true;
+    const std::vector<std::string> fileOrder = {"<Declarations>", "Zeta", "Form_Load", "alpha", "Command1_Click",
+                                                "Beta"};
+    for (const char* how : {"13292145", "13211145", "13233145", "43212145", "123", "00000000"}) {
+        gtProcTable.assign(1, ProcInfo{});
+        Module();
+        gsProcsHow = how;
+        sbSortProcs();
+        EXPECT_EQ(Order(), fileOrder) << how;
+    }
+    EXPECT_TRUE(testsupport::Ui().Messages.empty());
+
+    gtProcTable.assign(1, ProcInfo{});
+    Module();
+    gsProcsHow = "13232145";
+    gblnCondCompProc = true;
+    sbSortProcs();
+    EXPECT_EQ(Order(), fileOrder);
+    ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
+    EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Cannot Sort");
+    EXPECT_EQ(testsupport::Ui().Messages[0].Prompt,
+              "You have selected to sort procedures. \r\nZelker has detected procedures within conditional "
+              "compilation statements.\r\nThese cannot be sorted without danger of corrupting the output.\r\n\r\n"
+              "Procedures in this file: /src/Form1.frm\r\nwill not be rearranged.");
+    gblnCondCompProc = false;
+}
+
+TEST(SetUpArray, GivesEachPositionItsOwnStatement) {
+    StatementOrder order;
+    sbSetUpArray(5, 8, order);
+    EXPECT_EQ(order.First, 5);
+    EXPECT_EQ(order.Last, 8);
+    EXPECT_EQ(order.Items, (std::vector<long>{5, 6, 7, 8}));
+    EXPECT_EQ(order(7), 7);
+}

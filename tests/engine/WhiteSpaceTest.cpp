@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "EngineTestSupport.h"
+#include "WhiteSpace.h"
+
+using namespace enginetest;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct WhiteSpace : ::testing::Test {
+    RunFiles files;
+    WhiteSpaceWriter writer;
+    bool firstCall = false;
+    void SetUp() override {
+        LoadSettings();
+        ClearModel();
+        gsCurrentProc = "Main";
+    }
+    void ChangeMode() {
+        gblnWSNoChange = false;
+        gblnWSChange = true;
+    }
+    // One statement as the formatter leaves it: its text, line kind and class.
+    void Write(std::string text, int kind = 0, long cls = 0, long detail = 0, bool insideProc = true) {
+        BabStatement stmt;
+        stmt.Class = cls;
+        stmt.Detail = detail;
+        giLineKind = kind;
+        writer.Write(text, stmt, insideProc, firstCall);
+        giLineKind = 0;
+    }
+};
+
+bool* BeforeSwitch(int kind) {
+    bool* table[] = {nullptr,           &gblnWSBeforeSub,  &gblnWSBeforeEndSub, &gblnWSBeforeIf,
+                     &gblnWSBeforeElse, &gblnWSBeforeEndIf, &gblnWSBeforeLoop,  &gblnWSBeforeEndLoop,
+                     &gblnWSBeforeSelect, &gblnWSBeforeCase, &gblnWSBeforeEndSelect, &gblnWSBeforeDec,
+                     &gblnWSBeforeLabel};
+    return table[kind];
+}
+
+bool* AfterSwitch(int kind) {
+    bool* table[] = {nullptr,          &gblnWSAfterSub,  &gblnWSAfterEndSub, &gblnWSAfterIf,
+                     &gblnWSAfterElse, &gblnWSAfterEndIf, &gblnWSAfterLoop,  &gblnWSAfterEndLoop,
+                     &gblnWSAfterSelect, &gblnWSAfterCase, &gblnWSAfterEndSelect, &gblnWSAfterDec,
+                     &gblnWSAfterLabel};
+    return table[kind];
+}
+
+}  // namespace
+
+TEST_F(WhiteSpace, PlainModeSeparatesProcedureHeadings) {
+    Write("x = 1");
+    Write("Sub A()", 1, 5);
+    Write("End Sub", 2, 4);
+    Write("");
+    Write("Sub B()", 1, 5);
+    Write("y = 2 _");
+    Write("Sub C()", 1, 5);
+    EXPECT_EQ(files.Output(), (Lines{"x = 1", "", "Sub A()", "End Sub", "", "Sub B()", "y = 2 _", "Sub C()"}));
+    EXPECT_EQ(glOutputLines, 8);
+}
+
+TEST_F(WhiteSpace, PlainModeKeepsEveryEmptyLine) {
+    Write("a");
+    Write("");
+    Write("");
+    Write("b", 3, 0);
+    EXPECT_EQ(files.Output(), (Lines{"a", "", "", "b"}));
+}
+
+TEST_F(WhiteSpace, ChangeModeHasASwitchBeforeAndAfterEachKind) {
+    ChangeMode();
+    for (int kind = 1; kind <= 12; ++kind) {
+        for (bool before : {true, false}) {
+            RunFiles run;
+            WhiteSpaceWriter fresh;
+            writer = fresh;
+            *BeforeSwitch(kind) = before;
+            *AfterSwitch(kind) = !before;
+            // The edge of a block that each kind needs for its switches.
+            gblnBlockOpened = kind != 4 && kind != 9 && kind != 11 && kind != 12;
+            gblnIfOpen = kind == 4;
+            gblnInSelect = kind == 9;
+            Write("a");
+            if (kind == 11) Write("Dim x", 0, 2, 303);
+            else Write("line", kind);
+            gblnBlockOpened = gblnIfOpen = gblnInSelect = false;
+            Write("b");
+            *BeforeSwitch(kind) = *AfterSwitch(kind) = false;
+            const std::string line = kind == 11 ? "Dim x" : "line";
+            EXPECT_EQ(run.Output(), before ? (Lines{"a", "", line, "b"}) : (Lines{"a", line, "", "b"}))
+                << "kind " << kind << (before ? " before" : " after");
+        }
+    }
+}
+
+TEST_F(WhiteSpace, ChangeModeSwitchesApplyOnlyAtTheEdgeOfABlock) {
+    ChangeMode();
+    gblnWSBeforeIf = gblnWSAfterIf = gblnWSBeforeCase = gblnWSBeforeElse = true;
+    Write("a");
+    Write("If x Then y = 1", 3);  // a single-line If opens no block
+    Write("Case 1", 9);          // not inside a Select
+    Write("Else", 4);            // no If open
+    EXPECT_EQ(files.Output(), (Lines{"a", "If x Then y = 1", "Case 1", "Else"}));
+}
+
+TEST_F(WhiteSpace, ChangeModeShrinksRunsOfEmptyLines) {
+    ChangeMode();
+    gblnWSBeforeLoop = true;
+    Write("a");
+    Write("");
+    Write("");
+    Write("b");
+    gblnBlockOpened = true;
+    Write("For i = 1 To 2", 6);
+    gblnBlockOpened = false;
+    Write("c");
+    Write("");
+    gblnBlockOpened = true;
+    Write("Do", 6);  // the empty line before it is already there
+    EXPECT_EQ(files.Output(), (Lines{"a", "", "b", "", "For i = 1 To 2", "c", "", "Do"}));
+}
+
+TEST_F(WhiteSpace, ChangeModeAddsNoEmptyLineAfterAContinuedLine) {
+    ChangeMode();
+    gblnWSAfterLoop = true;
+    gblnBlockOpened = true;
+    Write("For i = 1 To _", 6);
+    gblnBlockOpened = false;
+    Write("    2");
+    EXPECT_EQ(files.Output(), (Lines{"For i = 1 To _", "    2"}));
+}
+
+TEST_F(WhiteSpace, ChangeModeSetsOffDeclarationGroupsInProcedures) {
+    ChangeMode();
+    gblnWSBeforeDec = gblnWSAfterDec = true;
+    Write("Sub A()", 1, 5);
+    Write("Dim x", 0, 2, 303);
+    Write("Const C = 1", 0, 2, 301);
+    Write("Static s", 0, 2, 307);  // not a Const or Dim: leaves the group
+    Write("x = 1");
+    // Outside a procedure declarations are no group.
+    Write("Dim y", 0, 2, 203, false);
+    EXPECT_EQ(files.Output(), (Lines{"Sub A()", "", "Dim x", "Const C = 1", "", "Static s", "x = 1", "Dim y"}));
+}
+
+TEST_F(WhiteSpace, TheEndIfOfASplitIfBecomesTheLastText) {
+    gblnSplitIfs = true;
+    giIndentAmount = 4;
+    gblnSplitIfPending = true;
+    Write("If x Then");
+    Write("Sub B()", 1, 5);
+    EXPECT_EQ(files.Output(), (Lines{"If x Then", "End If", "", "Sub B()"}));
+}

@@ -27,6 +27,8 @@ struct GoldenCase {
     fs::path source;
 };
 
+void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
+
 bool IsCaseFile(const std::string& name) {
     return name == "settings.ini" || name.rfind("expected.", 0) == 0 || name == ".gitattributes";
 }

@@ -1,8 +1,11 @@
 // End-to-end cases: each folder of tests/fixtures/engine holds one source
-// file, an optional settings.ini, and the output and log the zelk must give
-// (expected.out, expected.log, with @SOURCE@ for the source's full name), and
-// optionally the messages shown (expected.messages). Every case runs through
-// the headless driver, as a user's file runs through the program.
+// file, an optional settings.ini (where @PROGRAMDIR@ stands for the program's
+// folder), an optional folder program/ whose files are put in the program's
+// folder (templates, logging files), and the output and log the zelk must
+// give (expected.out, expected.log, with @SOURCE@ for the source's full
+// name), and optionally the messages shown (expected.messages). Every case
+// runs through the headless driver, as a user's file runs through the
+// program.
 //
 // With ZELKER_BLESS set, a case writes what it got as its expected files
 // instead, for review before they are committed.
@@ -77,9 +80,19 @@ ZelkResult Zelk(const fs::path& source, const std::string& sourceText, const std
 
 std::string Read(const fs::path& p) { return testsupport::ReadFile(p.string()); }
 
+// Puts the case's program files in place and returns its settings file with
+// the program's folder filled in (empty when it has none).
 std::string SettingsOf(const GoldenCase& c) {
+    std::error_code ec;
+    if (fs::is_directory(c.dir / "program"))
+        for (const auto& f : fs::directory_iterator(c.dir / "program"))
+            fs::copy_file(f.path(), fs::path(testsupport::ProgramDir()) / f.path().filename(),
+                          fs::copy_options::overwrite_existing, ec);
     fs::path s = c.dir / "settings.ini";
-    return fs::exists(s) ? s.string() : std::string();
+    if (!fs::exists(s)) return {};
+    std::string settings = paths::Join(testsupport::MakeDir("settings"), "settings.ini");
+    testsupport::WriteFile(settings, vb::Replace(Read(s), "@PROGRAMDIR@", testsupport::ProgramDir()));
+    return settings;
 }
 
 class Golden : public ::testing::TestWithParam<GoldenCase> {};
@@ -121,6 +134,7 @@ TEST_P(Golden, GivesTheExpectedOutputAndLog) {
 TEST_P(Golden, DefaultSettingsChangeNothingButBlankLinesBeforeHeadings) {
     const GoldenCase& c = GetParam();
     const std::string text = Read(c.source);
+    SettingsOf(c);
     ZelkResult r = Zelk(c.source, text, "");
     if (r.exitCode != 0) {
         // Only a source that no settings can zelk may fail here.
@@ -146,6 +160,7 @@ TEST_P(Golden, DefaultSettingsChangeNothingButBlankLinesBeforeHeadings) {
 
 TEST_P(Golden, ZelkingTwiceGivesWhatZelkingOnceGives) {
     const GoldenCase& c = GetParam();
+    SettingsOf(c);
     for (const std::string& settings : {std::string(), testsupport::FixturePath("engine/reformat.ini")}) {
         ZelkResult once = Zelk(c.source, Read(c.source), settings);
         if (once.exitCode != 0) continue;

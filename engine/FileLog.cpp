@@ -8,6 +8,7 @@
 #include "FileFailure.h"
 #include "OptionGlobals.h"
 #include "Paths.h"
+#include "TempFiles.h"
 #include "Trace.h"
 #include "UiServices.h"
 #include "VBText.h"
@@ -15,11 +16,6 @@
 #include "mKEMCommon.h"
 
 namespace {
-
-bool EndsInTmp(const std::string& name) {
-    std::string upper = vb::UCase(vb::RTrim(name));
-    return upper.size() >= 3 && upper.compare(upper.size() - 3, 3, "TMP") == 0;
-}
 
 void CloseIgnoringErrors(LineWriter& file) {
     try {
@@ -50,8 +46,12 @@ void sbKillTemp(int index) {
     if (index < 0) return;
     size_t i = static_cast<size_t>(index);
     if (i >= gsTempOutFile.size() || i >= gsTempLogFile.size() || i >= gblnFileZelked.size()) return;
+    // After a save these names point at the saved file and its kept log,
+    // which may well end in ".tmp": only the program's own temporary files
+    // are ever deleted.
     for (std::string* name : {&gsTempOutFile[i], &gsTempLogFile[i]}) {
-        if (!name->empty() && EndsInTmp(*name)) std::remove(vb::RTrim(*name).c_str());
+        const std::string path = vb::RTrim(*name);
+        if (!path.empty() && tempfiles::IsOwn(path)) std::remove(path.c_str());
         name->clear();
     }
     gblnFileZelked[i] = false;

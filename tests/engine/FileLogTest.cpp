@@ -30,37 +30,52 @@ TEST_F(FileLog, WarningsAreMarkedAndCounted) {
     EXPECT_EQ(gtFileStats[1].Warnings, 3);
 }
 
-TEST_F(FileLog, KillTempDeletesOnlyTemporaryFiles) {
+TEST_F(FileLog, KillTempDeletesOnlyTheProgramsOwnTemporaryFiles) {
     OpenSession("/src/a.bas");
-    Touch("PV1A.TMP");
-    Touch("FORM1.FRM");
-    gsTempOutFile[1] = PathOf("PV1A.TMP");
-    gsTempLogFile[1] = PathOf("FORM1.FRM");  // a saved file's name, after a save
-    gblnFileZelked[1] = true;
-    oDebug->StatusCode = 4;
-    oDebug->ReasonCode = -2;
-    sbKillTemp(1);
-    EXPECT_FALSE(FileExists(PathOf("PV1A.TMP")));
-    EXPECT_TRUE(FileExists(PathOf("FORM1.FRM")));
-    EXPECT_EQ(gsTempOutFile[1], "");
-    EXPECT_EQ(gsTempLogFile[1], "");
-    EXPECT_FALSE(gblnFileZelked[1]);
-    EXPECT_EQ(oDebug->StatusCode, 0);
-    EXPECT_EQ(oDebug->ReasonCode, 0);
+    const std::string own = paths::Join(testsupport::ProgramDir(), "PV1A.TMP");
+    testsupport::WriteFile(own, "x");
+    // After a save the names point at the saved file and its kept log; a
+    // saved source may itself be called *.tmp, or even PV*.TMP elsewhere.
+    struct Case {
+        std::string out, log;
+    } cases[] = {
+        {own, PathOf("FORM1.FRM")},
+        {PathOf("notes.tmp"), PathOf("notes.LOG")},
+        {PathOf("PV2B.TMP"), paths::Join(testsupport::ProgramDir(), "other.tmp")},
+    };
+    for (const Case& c : cases) {
+        for (const std::string& f : {c.out, c.log})
+            if (f != own) testsupport::WriteFile(f, "x");
+        gsTempOutFile[1] = c.out;
+        gsTempLogFile[1] = c.log;
+        gblnFileZelked[1] = true;
+        oDebug->StatusCode = 4;
+        oDebug->ReasonCode = -2;
+        sbKillTemp(1);
+        EXPECT_EQ(gsTempOutFile[1], "");
+        EXPECT_EQ(gsTempLogFile[1], "");
+        EXPECT_FALSE(gblnFileZelked[1]);
+        EXPECT_EQ(oDebug->StatusCode, 0);
+        EXPECT_EQ(oDebug->ReasonCode, 0);
+    }
+    EXPECT_FALSE(FileExists(own));
+    for (const char* kept : {"FORM1.FRM", "notes.tmp", "notes.LOG", "PV2B.TMP"}) EXPECT_TRUE(FileExists(PathOf(kept))) << kept;
+    EXPECT_TRUE(FileExists(paths::Join(testsupport::ProgramDir(), "other.tmp")));
 }
 
 TEST_F(FileLog, KillTempClosesTheEngineFilesAndIgnoresBadIndexes) {
     OpenSession("/src/a.bas");
     RunFiles files;
-    gsTempOutFile[1] = PathOf("pv2b.tmp  ");
-    Touch("pv2b.tmp");
+    const std::string own = paths::Join(testsupport::ProgramDir(), "pv2b.tmp");
+    gsTempOutFile[1] = own + "  ";
+    testsupport::WriteFile(own, "x");
     sbKillTemp(7);
     sbKillTemp(-1);
     EXPECT_FALSE(goOutFile.IsOpen());
     EXPECT_FALSE(goLogFile.IsOpen());
-    EXPECT_TRUE(FileExists(PathOf("pv2b.tmp")));
-    sbKillTemp(1);  // trailing blanks and lower case still name a temporary file
-    EXPECT_FALSE(FileExists(PathOf("pv2b.tmp")));
+    EXPECT_TRUE(FileExists(own));
+    sbKillTemp(1);  // trailing blanks and lower case still name our own temporary file
+    EXPECT_FALSE(FileExists(own));
 }
 
 TEST_F(FileLog, LogNameForASavedFile) {

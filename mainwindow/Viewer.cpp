@@ -3,7 +3,7 @@
 #include "KeyCodes.h"
 #include "MFILESET.h"
 #include "SharedState.h"
-#include "StandIns.h"
+#include "EngineState.h"
 #include "VBText.h"
 #include "ViewerControls.h"
 #include "mKEMCommon.h"
@@ -201,6 +201,16 @@ void sbViewerStart(int index, ViewerState& state) {
     state.mblnScrollActive = false;
     if (goViewerControls) goViewerControls->SetScrollValue(fnScrollValueFor(glCurrentFilePointer));
 }
+
+namespace {
+
+// The name a per-file array holds for a file, or "" beyond its end.
+std::string PerFile(const std::vector<std::string>& names, int fileIndex) {
+    return fileIndex >= 0 && static_cast<size_t>(fileIndex) < names.size() ? names[static_cast<size_t>(fileIndex)]
+                                                                            : std::string();
+}
+
+}  // namespace
 
 ViewChoice fnChooseView(const std::string& which, int fileIndex) {
     ViewChoice c;

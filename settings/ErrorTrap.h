@@ -54,3 +54,13 @@ auto Trapped(const std::string& procName, F&& body) -> decltype(body()) {
         ERHandlerForCurrentException(procName);
     }
 }
+
+// Runs a step whose run-time errors are skipped, so that the next step runs
+// (the steps of a reset or a clean-up that must go on whatever fails).
+template <class F>
+void IgnoringErrors(F&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}

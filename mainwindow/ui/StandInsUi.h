@@ -1,8 +1,10 @@
 #pragma once
 // Stand-ins for the windows of subsystems that are not built yet: the
-// recent-file entries of the File menu and the options dialog.
-class frmZelker;
+// options dialog and the About window.
 
-void sbShowMRUMenu(frmZelker* form);
+// Start-up: the options dialog loaded hidden, and shown for a first run.
 void sbLoadOptionsDialog();
 void sbShowOptionsDialogModal();
+// The Options command's dialog and the About window.
+void sbShowOptionsCommandDialog();
+void sbShowAboutWindow();

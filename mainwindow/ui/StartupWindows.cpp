@@ -4,6 +4,7 @@
 #include "frmSplash.h"
 #include "frmZelker.h"
 #include "mKEMCommon.h"
+#include "modMRU.h"
 
 QtStartupWindows::QtStartupWindows() = default;
 QtStartupWindows::~QtStartupWindows() = default;
@@ -25,7 +26,7 @@ void QtStartupWindows::LoadMainWindow() {
 }
 
 void QtStartupWindows::ShowMRUMenu() {
-    if (main_) sbShowMRUMenu(main_.get());
+    if (main_) sbShowMRUMenu(*main_);
 }
 
 void QtStartupWindows::LoadOptionsHidden() { sbLoadOptionsDialog(); }

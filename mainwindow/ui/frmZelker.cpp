@@ -20,6 +20,7 @@
 #include "ToolbarImages.h"
 #include "ViewerTextBox.h"
 #include "cGauge.h"
+#include "frmFileList.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ frmZelker::frmZelker(QWidget* parent) : QMainWindow(parent) {
 frmZelker::~frmZelker() {
     if (goViewerControls == this) goViewerControls = nullptr;
     if (oProgressForm == this) oProgressForm = nullptr;
+    if (gfrmZelker == this) gfrmZelker = nullptr;
     if (gctlStatus == mStatusCaption.get()) gctlStatus = nullptr;
     if (glblStatusHelp == mStatusCaption.get()) glblStatusHelp = nullptr;
     g_InitToolbars();
@@ -163,14 +165,16 @@ QAction* frmZelker::AddItem(QMenu* menu, const std::string& name, const QString&
     if (!keys.isEmpty()) action->setShortcut(keys);
     action->setProperty("Enabled", true);
     mActions[name] = action;
-    if (caption != "-") {
-        connect(action, &QAction::triggered, this, [this, action, name] {
-            // A check item's own click handling decides its mark.
-            if (action->isCheckable()) action->setChecked(!action->isChecked());
-            RunCommand(name);
-        });
-    }
+    if (caption != "-") WireItem(action, name);
     return action;
+}
+
+void frmZelker::WireItem(QAction* action, const std::string& name) {
+    connect(action, &QAction::triggered, this, [this, action, name] {
+        // A check item's own click handling decides its mark.
+        if (action->isCheckable()) action->setChecked(!action->isChecked());
+        RunCommand(name);
+    });
 }
 
 void frmZelker::BuildMenus() {
@@ -281,7 +285,22 @@ void frmZelker::RunCommand(const std::string& name) {
 
 void frmZelker::RegisterCommands() {
     SetCommand("mnuFileOpen", [this] { mnuFileOpen_Click(); });
+    for (int i = 1; i <= 7; ++i) SetCommand("mnuFileMRU_" + std::to_string(i), [this, i] { mnuFileMRU_Click(i); });
+    for (int i = 0; i <= 1; ++i) SetCommand("mnuFileClose_" + std::to_string(i), [this, i] { mnuFileClose_Click(i); });
+    SetCommand("mnuFileSave", [this] { mnuFileSave_Click(); });
+    SetCommand("mnuFileSaveAll", [this] { mnuFileSaveAll_Click(); });
     SetCommand("mnuFileExit", [this] { mnuFileExit_Click(); });
+    SetCommand("mnuProcessZelk", [this] { mnuProcessZelk_Click(); });
+    for (int i = 0; i <= 1; ++i) {
+        SetCommand("mnuProcessZelkAll_" + std::to_string(i), [this, i] { mnuProcessZelkAll_Click(i); });
+        SetCommand("mnuProcessNext_" + std::to_string(i), [this, i] { mnuProcessNext_Click(i); });
+    }
+    SetCommand("mnuProcessSkipFile", [this] { mnuProcessSkipFile_Click(); });
+    SetCommand("mnuProcessDiscardFile", [this] { mnuProcessDiscardFile_Click(); });
+    SetCommand("mnuViewFile_0", [this] { mnuViewFile_Click(0); });
+    SetCommand("mnuOptions", [this] { mnuOptions_Click(); });
+    SetCommand("mnuHelpContents", [this] { mnuHelpContents_Click(); });
+    SetCommand("mnuHelpAbout", [this] { mnuHelpAbout_Click(); });
     SetCommand("mnuFileSaveAs", [] { sbNotYet(); });
     SetCommand("mnuProcessSpell", [] { sbNotYet(); });
     for (int i = 0; i <= 2; ++i) SetCommand("mnuViewShow_" + std::to_string(i), [this, i] { mnuViewShow_Click(i); });

@@ -11,9 +11,8 @@
 #include <string>
 
 #include "Bitmap32.h"
-#include "CommandStates.h"
-#include "IProgressView.h"
 #include "LabelCaption.h"
+#include "SessionWindow.h"
 #include "Viewer.h"
 #include "ViewerControls.h"
 #include "XTOOLBAR.h"
@@ -28,8 +27,9 @@ class QScrollBar;
 class QtPictureBox;
 class ViewerTextBox;
 class cGauge;
+class frmFileList;
 
-class frmZelker : public QMainWindow, public ICommandControls, public IViewerControls, public IProgressView {
+class frmZelker : public QMainWindow, public ISessionWindow, public IViewerControls {
     Q_OBJECT
 public:
     explicit frmZelker(QWidget* parent = nullptr);
@@ -97,7 +97,7 @@ public:
     void vscr_Change();
     void vscr_Scroll();
     void HookText();
-    void UnhookText();
+    void UnhookText() override;
     bool TextWindowProc_ContextMenu(const QPoint& globalPos);
     ViewerState mViewer;
 
@@ -133,9 +133,47 @@ public:
     void cmdCancel_Click();
     void cmdCancel_KeyDown(int keyCode, int shift);
 
-    // --- Session commands (stand-ins until the session is built).
+    // --- Session commands: the window's handlers of the session's logic.
     void mnuFileOpen_Click();
+    void mnuFileMRU_Click(int index);
+    void mnuFileClose_Click(int index);
     void mnuFileExit_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAll_Click();
+    void mnuProcessZelk_Click();
+    void mnuProcessZelkAll_Click(int index);
+    void mnuProcessNext_Click(int index);
+    void mnuProcessSkipFile_Click();
+    void mnuProcessDiscardFile_Click();
+    void mnuViewFile_Click(int index);
+    void mnuOptions_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpAbout_Click();
+    // The Files window while it is loaded (null otherwise).
+    frmFileList* FileListWindow() const { return mFileList.get(); }
+
+    // IZelkWindow (the rest of it: the progress panel above)
+    void HideFileFrame() override;
+    void ClearRecordLabel() override;
+    void SetWindowCaption(const std::string& text) override;
+    void BringToTop() override;
+    // ISessionWindow
+    bool Visible(const std::string& name) const override;
+    void ShowFile(const std::string& which, int fileIndex) override { sbShowFile(which, fileIndex); }
+    void ViewShow(int index) override { mnuViewShow_Click(index); }
+    void LoadViewFileItem(int item) override;
+    void UnloadViewFileItem(int item) override;
+    void SetViewFileCaption(int item, const std::string& caption) override;
+    int ShowFileList() override;
+    void UnloadFileList() override;
+    void SetZelking(bool zelking) override { mblnZelking = zelking; }
+    void ShowOptionsDialog() override;
+    void ShowAbout() override;
+    // IViewFileList
+    bool SetViewFileChecked(int item, bool checked) override;
+    // IMRUMenu
+    void SetMRUCaption(int item, const std::string& caption) override;
+    void ShowMRUItem(int item) override;
 
     // ICommandControls
     bool Enabled(const std::string& name) const override;
@@ -165,6 +203,8 @@ private:
     void BuildControls(QWidget* client);
     void BuildMenus();
     QAction* AddItem(QMenu* menu, const std::string& name, const QString& caption, const QKeySequence& keys = {});
+    // A menu item's click runs its command.
+    void WireItem(QAction* action, const std::string& name);
     void RegisterCommands();
     void LayoutAlignedBoxes();
     int WindowState() const;
@@ -173,6 +213,7 @@ private:
     std::map<std::string, std::function<void()>> mCommands;
     std::unique_ptr<LabelCaption> mStatusCaption;
     std::unique_ptr<cGauge> mGauge;
+    std::unique_ptr<frmFileList> mFileList;
     Bitmap32 mStrip;
     ToolbarPress mPress;
     bool mblnHooked = false;

@@ -50,6 +50,7 @@ void frmZelker::Form_Load() {
         gctlStatus = mStatusCaption.get();
         goViewerControls = this;
         oProgressForm = this;
+        gfrmZelker = this;
         fraSpellCheck->move(Px((Tw(width()) - Tw(fraSpellCheck->width())) / 2), fraSpellCheck->y());
 
         if (applyState && oWindowObject->WindowState() == 2)

@@ -67,32 +67,24 @@ const char* CommandOfPosition(int button) {
     }
 }
 
-// A failing step of the toolbar's set-up is skipped; the next one runs.
-template <class F>
-void Step(F&& f) {
-    try {
-        f();
-    } catch (const std::exception&) {
-    }
-}
-
 }  // namespace
 
 void frmZelker::sbSetToolBar() {
     TraceGuard trace(TraceKind::App, "sbSetToolBar(frmZelker)");
-    Step([&] { g_SetToolbarStatushelp(mStatusCaption.get()); });
-    Step([&] { g_AddToolbar(picToolBar, &mStrip); });
+    // A failing step of the toolbar's set-up is skipped; the next one runs.
+    IgnoringErrors([&] { g_SetToolbarStatushelp(mStatusCaption.get()); });
+    IgnoringErrors([&] { g_AddToolbar(picToolBar, &mStrip); });
     const long toolbar = vb::CLng(vb::Val(picToolBar->Tag()));
     for (const ToolbarPosition& p : kPositions) {
-        Step([&] {
+        IgnoringErrors([&] {
             std::string disabled = p.DisabledHelp ? p.DisabledHelp : "";
             g_AddToolbarButton(toolbar, p.Position, p.Image, p.StatusHelp, p.ToolTip,
                                p.DisabledHelp ? &disabled : nullptr);
         });
     }
-    Step([&] { g_ResizeToolbar(picToolBar); });
-    Step([&] { g_CalcToolbarButtons(picToolBar); });
-    Step([&] { RedrawToolbar(kButtonEnabled); });
+    IgnoringErrors([&] { g_ResizeToolbar(picToolBar); });
+    IgnoringErrors([&] { g_CalcToolbarButtons(picToolBar); });
+    IgnoringErrors([&] { RedrawToolbar(kButtonEnabled); });
 }
 
 void frmZelker::sbToolBarClickEvent(int button) {

@@ -14,7 +14,7 @@
 #include "MFILESET.h"
 #include "QtPictureBox.h"
 #include "SharedState.h"
-#include "StandIns.h"
+#include "EngineCalls.h"
 #include "Trace.h"
 #include "ViewerTextBox.h"
 #include "WindowHelpers.h"

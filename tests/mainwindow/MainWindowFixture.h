@@ -18,7 +18,7 @@
 #include "ViewerTextBox.h"
 #include "QtPictureBox.h"
 #include "QtTestApp.h"
-#include "StandIns.h"
+#include "EngineCalls.h"
 #include "TestSupport.h"
 #include "Twips.h"
 #include "frmZelker.h"
@@ -53,7 +53,7 @@ struct MainWindowFixture : ::testing::Test {
             entry.FileName = p;
             oFile->Add(entry);
         }
-        sbSizeSessionArrays(oFile->Count());
+        sbSizeFileArrays(oFile->Count());
         giFileIndex = 1;
         form->sbShowFile("INFILE", 1);
         form->sbButtonsOpen();

@@ -11,6 +11,7 @@
 #include "SessionState.h"
 #include "StartupWindows.h"
 #include "frmSplash.h"
+#include "modFileList.h"
 
 TEST(SplashWindow, FillsItsLabelsAndPaintsItsFrame) {
     testsupport::EnsureQApplication();
@@ -84,6 +85,5 @@ TEST(StartupWindows, TheOpenCommandShowsTheChosenFile) {
     EXPECT_EQ(oFile->Count(), 1);
     EXPECT_EQ(main->fraFile->title().toStdString(), path + " -- Before Zelking");
     EXPECT_TRUE(main->Enabled("mnuProcessZelk"));
-    EXPECT_EQ(testsupport::Ui().FileDialogRequests.at(0).Filter,
-              "VB Files|*.BAS;*.CLS;*.FRM;*.CTL;*.PAG;*.DOB;*.DSR;*.RC|All Files (*.*)|*.*");
+    EXPECT_EQ(testsupport::Ui().FileDialogRequests.at(0).Filter, fsFileDialogFilter());
 }

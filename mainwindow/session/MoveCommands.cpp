@@ -1,0 +1,144 @@
+// Moving from one file of the session to another, and ending the session
+// with its temporary files.
+#include "AppIdentity.h"
+#include "EngineCalls.h"
+#include "ErrorTrap.h"
+#include "Paths.h"
+#include "SessionCommands.h"
+#include "SessionState.h"
+#include "SessionWindow.h"
+#include "TempFiles.h"
+#include "Trace.h"
+#include "UiServices.h"
+#include "mKEMCommon.h"
+
+namespace {
+
+// Clears the check marks of the View list, item by item, until the first
+// item that does not exist; the current file's item is checked when
+// `checkCurrent` is set.
+void MarkCurrentInViewList(ISessionWindow& w, bool checkCurrent) {
+    IgnoringErrors([&] {
+        for (long item = 0; item < oFile->Count(); ++item)
+            if (!w.SetViewFileChecked(static_cast<int>(item), false)) break;
+        if (checkCurrent && giFileIndex >= 1) w.SetViewFileChecked(giFileIndex - 1, true);
+    });
+}
+
+}  // namespace
+
+bool fbAnyUnsaved() {
+    for (size_t i = 1; i < gblnFileZelked.size(); ++i)
+        if (gblnFileZelked[i]) return true;
+    return false;
+}
+
+void sbProjectDo(ISessionWindow& w, int fileIndex) {
+    TraceGuard trace(TraceKind::App, "sbProjectDo(frmZelker)");
+    Trapped("(frmZelker): sbProjectDo", [&] {
+        bool ok = false;
+        sbProcessSelection(fileIndex, ok);
+        if (!ok) return;
+        w.ShowFile("INOUT", giFileIndex);
+        sbButtonsOpen(w);
+        for (const char* item : {"mnuProcessSkipFile", "mnuProcessNext_0", "mnuProcessNext_1"}) w.SetEnabled(item, true);
+    });
+}
+
+void mnuProcessNext_Click(ISessionWindow& w, int index) {
+    TraceGuard trace(TraceKind::Events, "mnuProcessNext_Click(frmZelker)");
+    Trapped("(frmZelker): mnuProcessNext_Click", [&] {
+        if (index == 0 && giFileIndex < oFile->Count()) {
+            ++giFileIndex;
+            sbProjectDo(w, giFileIndex);
+        } else if (index == 1 && giFileIndex > 1) {
+            --giFileIndex;
+            sbProjectDo(w, giFileIndex);
+        }
+    });
+    MarkCurrentInViewList(w, true);
+}
+
+void mnuProcessSkipFile_Click(ISessionWindow& w) {
+    TraceGuard trace(TraceKind::Events, "mnuProcessSkipFile_Click(frmZelker)");
+    Trapped("(frmZelker): mnuProcessSkipFile_Click", [&] {
+        if (oAppInfo->IsAProjectFile || gblnMultiFile) {
+            mnuProcessNext_Click(w, 0);
+            return;
+        }
+        // A session of one file: the file stays open, out of view.
+        w.HideFileFrame();
+        w.ClearRecordLabel();
+        sbButtonsDisable(w);
+    });
+}
+
+void mnuProcessDiscardFile_Click(ISessionWindow& w) {
+    TraceGuard trace(TraceKind::Events, "mnuProcessDiscardFile_Click(frmZelker)");
+    mnuFileClose_Click(w, 0);
+}
+
+void mnuViewFile_Click(ISessionWindow& w, int index) {
+    TraceGuard trace(TraceKind::Events, "mnuViewFile_Click(frmZelker)");
+    MarkCurrentInViewList(w, false);
+    Trapped("(frmZelker): mnuViewFile_Click", [&] {
+        // The eighth item always opens the Files window, whatever it names.
+        if (index == 7) {
+            const int chosen = w.ShowFileList();
+            // Only a file of the session is made current, never position 0.
+            if (chosen >= 0 && chosen < oFile->Count()) {
+                giFileIndex = chosen + 1;
+                sbProjectDo(w, giFileIndex);
+            }
+        } else if (index >= 0 && index < oFile->Count()) {
+            w.SetViewFileChecked(index, true);
+            giFileIndex = index + 1;
+            sbProjectDo(w, giFileIndex);
+        }
+        w.BringToTop();
+    });
+}
+
+void sbCleanAll(ISessionWindow& w) {
+    TraceGuard trace(TraceKind::App, "sbCleanAll(frmZelker)");
+    IgnoringErrors([&] {
+        const long count = oFile ? oFile->Count() : 0;
+        if (count <= 0) return;
+        for (long item = 1; item <= count; ++item) w.UnloadViewFileItem(static_cast<int>(item));
+        sbKillAllTemp(w);
+        w.UnloadFileList();
+    });
+    IgnoringErrors([&] {
+        w.SetVisible("mnuViewFile_0", false);
+        w.SetVisible("mnuViewDash2", false);
+    });
+    oFile = std::make_unique<cFileCollection>();
+    gsTempOutFile.clear();
+    gsTempLogFile.clear();
+    gblnFileZelked.clear();
+    gblnUnsaved = false;
+    oAppInfo->IsAProjectFile = false;
+    IgnoringErrors([&] {
+        w.HideFileFrame();
+        w.ClearRecordLabel();
+    });
+    IgnoringErrors([&] { sbButtonsDisable(w); });
+    IgnoringErrors([&] { w.SetWindowCaption(app::kTitle); });
+}
+
+void sbKillAllTemp(ISessionWindow& w) {
+    TraceGuard trace(TraceKind::App, "sbKillAllTemp(frmZelker)");
+    for (size_t i = 1; i < gsTempOutFile.size(); ++i) {
+        IgnoringErrors([&] { sbKillTemp(static_cast<int>(i)); });
+        IgnoringErrors([&] { w.UnloadViewFileItem(static_cast<int>(i)); });
+    }
+    // Leftovers of earlier runs too, but only the program's own: other
+    // programs' *.tmp files in the same folder are not ours to delete.
+    IgnoringErrors([] { tempfiles::DeleteOwn(paths::ProgramDir()); });
+    Ui().DoEvents();
+    IgnoringErrors([&] {
+        w.SetVisible("mnuViewDash2", false);
+        w.SetVisible("mnuViewFile_0", false);
+        w.SetChecked("mnuViewFile_0", false);
+    });
+}

@@ -1,0 +1,181 @@
+// The two zelk commands: Zelk File zelks the current file and shows the
+// result, Zelk and Save All zelks and saves every source file of the
+// session (or only those changed since their last save).
+#include "EngineCalls.h"
+#include "ErrorTrap.h"
+#include "OptionGlobals.h"
+#include "SaveAFile.h"
+#include "SessionCommands.h"
+#include "SessionState.h"
+#include "SessionWindow.h"
+#include "Trace.h"
+#include "UiServices.h"
+#include "WindowHelpers.h"
+#include "mKEMCommon.h"
+
+namespace {
+
+constexpr long kSourceFile = 2;  // cFileDesc::FileType of a file to zelk
+constexpr long kErrTypeMismatch = 13, kErrDictionary = 32354;
+// giOverwrite or giLogOverwrite: "ask" suspended for one Zelk and Save All.
+constexpr int kAskSuspended = -1;
+
+// A run counts only when it ended without a failure and was not cancelled.
+bool RunWasGood() { return oDebug->StatusCode == 0 && !oAppInfo->WasCanceled; }
+
+long WarningsOf(int index) {
+    return static_cast<size_t>(index) < gtFileStats.size() ? gtFileStats[static_cast<size_t>(index)].Warnings : 0;
+}
+
+void SetZelked(int index, bool zelked) {
+    if (index >= 0 && static_cast<size_t>(index) < gblnFileZelked.size())
+        gblnFileZelked[static_cast<size_t>(index)] = zelked;
+}
+
+// The same path earlier in the list is zelked there already.
+bool fbListedEarlier(long first, long index) {
+    const std::string& name = oFile->Item(index).FileName;
+    for (long j = first; j < index; ++j)
+        if (oFile->Item(j).FileName == name) return true;
+    return false;
+}
+
+// The questions before the loop; false when the user cancels.
+bool fbAskBeforeZelkAll() {
+    if (giOverwrite == 1) {
+        const int answer = Ui().MsgBox("You have selected 'Ask before overwriting' \r\n\r\n"
+                                       "Do you want to maintain this setting while zelking all files?",
+                                       mb::vbYesNoCancel | mb::vbQuestion, "Cancel Ask");
+        if (answer == mb::vbCancel) return false;
+        if (answer == mb::vbNo) {
+            giOverwrite = kAskSuspended;
+            if (giLogOverwrite == 1) giLogOverwrite = kAskSuspended;
+        }
+    }
+    gblnSpellThisModule = gblnSpellEnabled;
+    if (gblnSpellThisModule) {
+        const int answer = Ui().MsgBox("You have spell checking enabled\r\n\r\n"
+                                       "Do you want to Spell Check all modules while Zelking?",
+                                       mb::vbYesNoCancel | mb::vbQuestion, "Cancel Spell");
+        if (answer == mb::vbCancel) return false;
+        if (answer == mb::vbNo) gblnSpellThisModule = false;
+    }
+    return true;
+}
+
+void ShowSummary(long first, long zelked) {
+    std::string text = std::to_string(zelked) + " files Zelked\r\n\r\n";
+    for (long j = first; j <= oFile->Count(); ++j) {
+        const long warnings = WarningsOf(static_cast<int>(j));
+        if (oFile->Item(j).FileType == kSourceFile && warnings > 0)
+            text += gtFileStats[static_cast<size_t>(j)].FileName + " had " + std::to_string(warnings) + " warnings\r\n";
+    }
+    Ui().MsgBox(text, mb::vbOKOnly | mb::vbInformation, "Zelker Diagnostics");
+}
+
+// The loop over the session's source files; false when a file failed and
+// the session was closed.
+bool fbZelkAndSaveEach(ISessionWindow& w, int index) {
+    const long first = oAppInfo->IsAProjectFile ? 2 : 1;
+    const long count = oFile->Count();
+    long zelked = 0;
+    for (long i = first; i <= count; ++i) {
+        if (fbListedEarlier(first, i)) continue;
+        if (oFile->Item(i).FileType != kSourceFile) continue;
+        const std::string fileName = oFile->Item(i).FileName;
+        sbMsgBar("Zelking " + fileName, true, gctlStatus);
+        if (index == 1 && !fbIsNewer(fileName)) continue;
+
+        giFileIndex = static_cast<int>(i);
+        sbRetryWithoutCustomDictionary([&] { sbProcessFile(giFileIndex); });
+        ++zelked;
+        if (RunWasGood()) {
+            bool saved = false;
+            sbSaveAFile(giFileIndex, saved, &w);
+            // Output whose save did not take place stays unsaved, so that
+            // Close and Exit still ask about it.
+            SetZelked(giFileIndex, !saved);
+            if (!saved) gblnUnsaved = true;
+            continue;
+        }
+        SetZelked(giFileIndex, false);
+        gblnUnsaved = fbAnyUnsaved();
+        if (i > 1) {
+            Ui().MsgBox("Zelking is being canceled for selected files.\r\nHowever, " + std::to_string(i - 1) +
+                            " file(s) have been processed.\r\n\r\n"
+                            "Please check any zelked file to validate that Zelked files are valid.",
+                        mb::vbOKOnly | mb::vbExclamation, "Cancel Zelk");
+        }
+        mnuFileClose_Click(w, 1);
+        return false;
+    }
+    if (zelked > 0) ShowSummary(first, zelked);
+    return true;
+}
+
+}  // namespace
+
+void sbRetryWithoutCustomDictionary(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const VBError& e) {
+        if (e.Number != kErrTypeMismatch && e.Number != kErrDictionary) throw;
+        gsCustomDictionary.clear();
+        step();
+    }
+}
+
+void mnuProcessZelk_Click(ISessionWindow& w) {
+    TraceGuard trace(TraceKind::Events, "mnuProcessZelk_Click(frmZelker)");
+    Trapped("(frmZelker): mnuProcessZelk_Click", [&] {
+        w.SetZelking(true);
+        const int current = giFileIndex;
+        sbRetryWithoutCustomDictionary([&] { sbProcessFile(current); });
+        if (RunWasGood()) {
+            gblnUnsaved = true;
+            SetZelked(current, true);
+            const long warnings = WarningsOf(current);
+            if (warnings > 0) {
+                w.ViewShow(2);
+                Ui().MsgBox(std::to_string(warnings) + " Warnings about the file\r\n" +
+                                gtFileStats[static_cast<size_t>(current)].FileName,
+                            mb::vbOKOnly | mb::vbExclamation, "Warning were found");
+            } else {
+                w.ViewShow(1);
+            }
+            sbButtonsZelked(w);
+            IgnoringErrors([&] {
+                if (w.Visible("mnuViewDash2")) w.SetViewFileChecked(current - 1, true);
+            });
+        } else {
+            SetZelked(current, false);
+            // Other files of the session may still hold unsaved output.
+            gblnUnsaved = fbAnyUnsaved();
+            sbButtonsDisable(w);
+        }
+        w.SetZelking(false);
+        Ui().SetMousePointer(pointer::vbDefault);
+        w.BringToTop();
+    });
+}
+
+void mnuProcessZelkAll_Click(ISessionWindow& w, int index) {
+    TraceGuard trace(TraceKind::Events, "mnuProcessZelkAll_Click(frmZelker)");
+    Trapped("(frmZelker): mnuProcessZelkAll_Click", [&] {
+        Ui().SetMousePointer(pointer::vbHourglass);
+        w.HideFileFrame();
+        w.ClearRecordLabel();
+        oAppInfo->WasCanceled = false;
+        w.SetZelking(true);
+
+        const bool asked = fbAskBeforeZelkAll();
+        if (!asked || fbZelkAndSaveEach(w, index)) mnuFileClose_Click(w, 0);
+
+        w.SetZelking(false);
+        Ui().SetMousePointer(pointer::vbDefault);
+        w.BringToTop();
+        if (giOverwrite == kAskSuspended) giOverwrite = 1;
+        if (giLogOverwrite == kAskSuspended) giLogOverwrite = 1;
+        sbMsgBar("", false, gctlStatus);
+    });
+}

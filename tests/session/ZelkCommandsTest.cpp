@@ -1,0 +1,270 @@
+// Zelk File and Zelk and Save All on the real engine.
+#include "ErrorTrap.h"
+#include "SessionFixture.h"
+#include "cINIHandler.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Notes, at every message box, how many views the window had shown.
+class TimelineUi : public ScriptedUiServices {
+public:
+    explicit TimelineUi(const FakeSessionWindow& w) : w_(w) {}
+    std::vector<size_t> ViewsAtMessage;
+    int MsgBox(const std::string& prompt, int buttons, const std::string& title) override {
+        ViewsAtMessage.push_back(w_.views.size());
+        return ScriptedUiServices::MsgBox(prompt, buttons, title);
+    }
+
+private:
+    const FakeSessionWindow& w_;
+};
+
+class Zelk : public SessionFixture {
+protected:
+    const DateTime kEarlier{2026, 3, 1, 9, 0, 0};
+};
+
+}  // namespace
+
+TEST_F(Zelk, WithoutWarningsTheOutputIsShown) {
+    const std::string a = Source("A.bas");
+    Open({a});
+    mnuProcessZelk_Click(w);
+    EXPECT_TRUE(Prompts().empty());
+    EXPECT_TRUE(gblnUnsaved && gblnFileZelked[1]);
+    EXPECT_EQ(w.views.back(), "OUTFILE 1");
+    EXPECT_EQ(w.shownFile, gsTempOutFile[1]);
+    EXPECT_EQ(w.frameCaption, a + " -- After Zelking");
+    EXPECT_NE(testsupport::ReadFile(w.shownFile).find("\r\n    x = 2\r\n"), std::string::npos);
+    // The state "file zelked", and the other commands held back meanwhile.
+    for (const char* on : {"mnuFileSave", "mnuViewShow_1", "mnuViewShow_2", "mnuProcessZelk"})
+        EXPECT_TRUE(w.Enabled(on)) << on;
+    EXPECT_EQ(w.zelking, (std::vector<bool>{true, false}));
+    EXPECT_GE(w.bringToTop, 1);
+    EXPECT_EQ(ui.Pointer, pointer::vbDefault);
+    // The source is untouched until it is saved.
+    EXPECT_EQ(testsupport::ReadFile(a), kClean);
+}
+
+TEST_F(Zelk, WarningsShowTheLogBeforeTheWarningBox) {
+    TimelineUi timeline(w);
+    SetUi(&timeline);
+    const Names picked{Source("Warned.bas", kWarned), Source("B.bas")};
+    FileDialogResult chosen;
+    chosen.Accepted = true;
+    chosen.Files = picked;
+    timeline.FileDialogAnswers = {chosen};
+    mnuFileOpen_Click(w);
+    mnuProcessZelk_Click(w);
+    ASSERT_EQ(timeline.Messages.size(), 1u);
+    EXPECT_EQ(timeline.Messages[0].Prompt, "1 Warnings about the file\r\nWarned.bas");
+    EXPECT_EQ(timeline.Messages[0].Title, "Warning were found");
+    EXPECT_EQ(timeline.Messages[0].Buttons, mb::vbOKOnly | mb::vbExclamation);
+    EXPECT_EQ(w.views.back(), "LOGFILE 1");
+    EXPECT_EQ(timeline.ViewsAtMessage[0], w.views.size());
+    EXPECT_EQ(w.shownFile, gsTempLogFile[1]);
+    EXPECT_NE(testsupport::ReadFile(w.shownFile).find("WARNING:  "), std::string::npos);
+    // The zelked file's item of the View list is checked.
+    EXPECT_EQ(w.CheckedItems(), std::vector<int>{0});
+    SetUi(&testsupport::Ui());
+}
+
+TEST_F(Zelk, AFailedOrCancelledRunCountsAsNotZelked) {
+    const Names picked{Source("A.bas"), Source("B.bas")};
+    Open(picked);
+    mnuProcessZelk_Click(w);
+    mnuProcessNext_Click(w, 0);
+
+    // The second source vanished: the run fails with the engine's message.
+    fs::remove(picked[1]);
+    mnuProcessZelk_Click(w);
+    ASSERT_EQ(Prompts().size(), 1u);
+    EXPECT_FALSE(gblnFileZelked[2]);
+    EXPECT_FALSE(w.Enabled("mnuProcessZelk") || w.Enabled("mnuFileClose_0"));
+    EXPECT_EQ(OpenNames(), picked);
+    // The first file's output is still unsaved.
+    EXPECT_TRUE(gblnUnsaved && gblnFileZelked[1]);
+
+    // A cancelled run.
+    Answer({mb::vbYes});  // discard the old session's output
+    Open({Source("C.bas")});
+    ui.OnDoEvents = [] { oAppInfo->WasCanceled = true; };
+    Prompts();
+    mnuProcessZelk_Click(w);
+    ui.OnDoEvents = nullptr;
+    EXPECT_FALSE(gblnFileZelked[1] || gblnUnsaved);
+    EXPECT_FALSE(w.Enabled("mnuProcessZelk"));
+    EXPECT_EQ(w.zelking.back(), false);
+}
+
+TEST_F(Zelk, TheDictionaryRetryHappensOnce) {
+    gsCustomDictionary = "/nowhere/custom.dic";
+    int runs = 0;
+    sbRetryWithoutCustomDictionary([&] {
+        if (++runs == 1) throw VBError(32354, "dictionary", "cSpellCheck");
+    });
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(gsCustomDictionary, "");
+
+    // A dictionary error that comes again goes on to the caller's error
+    // trap; any other error goes there at once.
+    const struct {
+        long number;
+        int runs;
+    } failing[] = {{13, 2}, {32354, 2}, {5, 1}};
+    for (const auto& f : failing) {
+        runs = 0;
+        EXPECT_THROW(sbRetryWithoutCustomDictionary([&] {
+                         ++runs;
+                         throw VBError(f.number, "failed", "cSpellCheck");
+                     }),
+                     VBError);
+        EXPECT_EQ(runs, f.runs) << f.number;
+    }
+}
+
+TEST_F(Zelk, ZelkAndSaveAllSavesEachOnceAndSumsUp) {
+    const Names picked{Source("A.bas"), Source("Warned.bas", kWarned), Source("C.bas")};
+    Open(picked);
+    // The same path listed twice (as a project may list it) is zelked once.
+    cFileDesc again;
+    again.FileName = picked[0];
+    oFile->Add(again);
+    sbSizeFileArrays(oFile->Count());
+
+    mnuProcessZelkAll_Click(w, 0);
+    EXPECT_EQ(Prompts(), Names{"3 files Zelked\r\n\r\nWarned.bas had 1 warnings\r\n"});
+    EXPECT_EQ(ui.Messages.back().Title, "Zelker Diagnostics");
+    EXPECT_EQ(ui.Messages.back().Buttons, mb::vbOKOnly | mb::vbInformation);
+    for (const std::string& source : picked) {
+        const std::string name = fs::path(source).filename().string();
+        const std::string backup = paths::Join(dir, "ZELBACK/" + name.substr(0, name.find('.') + 2) + "01");
+        EXPECT_TRUE(Exists(backup)) << backup;
+        EXPECT_NE(testsupport::ReadFile(source), testsupport::ReadFile(backup)) << source;
+    }
+    EXPECT_FALSE(Exists(paths::Join(dir, "ZELBACK/A.b02")));
+    EXPECT_FALSE(gblnUnsaved);
+    // The current file (the last one zelked) is closed: the session moves on
+    // to the entry after it.
+    EXPECT_EQ(giFileIndex, 4);
+    EXPECT_EQ(status.Text, "Ready");
+    EXPECT_EQ(w.zelking, (std::vector<bool>{true, false}));
+}
+
+TEST_F(Zelk, ZelkAllNewerWithNothingChangedZelksNothing) {
+    gblnSaveZelInfo = true;
+    const Names picked{Source("A.bas"), Source("B.bas")};
+    Open(picked);
+    mnuProcessZelkAll_Click(w, 0);
+    ASSERT_EQ(Prompts().size(), 1u);  // the summary
+    // Saved at 3:00 PM; the files' own time stamps lie before that.
+    for (const std::string& source : picked) {
+        SetFileTime(source, kEarlier);
+        EXPECT_FALSE(fbIsNewer(source)) << source;
+    }
+
+    Open(picked);
+    const std::string before = testsupport::ReadFile(picked[0]);
+    mnuProcessZelkAll_Click(w, 1);
+    EXPECT_TRUE(Prompts().empty());
+    EXPECT_EQ(testsupport::ReadFile(picked[0]), before);
+    EXPECT_FALSE(Exists(paths::Join(dir, "ZELBACK/A.b02")));
+    // The current file is closed: the session moves on to the second file.
+    EXPECT_EQ(giFileIndex, 2);
+    EXPECT_EQ(status.Text, "Ready");
+
+    // A file changed since its save is zelked again.
+    clock.Current.Hour = 16;
+    SetFileTime(picked[1], DateTime{2026, 3, 7, 15, 30, 0});
+    Open(picked);
+    mnuProcessZelkAll_Click(w, 1);
+    EXPECT_EQ(Prompts(), Names{"1 files Zelked\r\n\r\n"});
+    EXPECT_TRUE(Exists(paths::Join(dir, "ZELBACK/B.b02")));
+    EXPECT_FALSE(Exists(paths::Join(dir, "ZELBACK/A.b02")));
+}
+
+TEST_F(Zelk, TheAskSettingCanBeSuspendedForTheRun) {
+    const Names picked{Source("A.bas"), Source("B.bas")};
+    giOverwrite = 1;
+    giLogOverwrite = 1;
+    // Cancel at the first question: nothing zelked, the settings kept, the
+    // current file closed.
+    Open(picked);
+    Answer({mb::vbCancel});
+    mnuProcessZelkAll_Click(w, 0);
+    EXPECT_EQ(Prompts(), Names{"You have selected 'Ask before overwriting' \r\n\r\n"
+                               "Do you want to maintain this setting while zelking all files?"});
+    EXPECT_EQ(ui.Messages.back().Title, "Cancel Ask");
+    EXPECT_EQ(giOverwrite, 1);
+    EXPECT_EQ(giFileIndex, 2);
+    EXPECT_FALSE(Exists(paths::Join(dir, "ZELBACK")));
+
+    // No: existing backups are overwritten without a question, and the
+    // setting reads "ask" again afterwards.
+    fs::create_directories(paths::Join(dir, "ZELBACK"));
+    testsupport::WriteFile(paths::Join(dir, "ZELBACK/A.bas"), "old backup");
+    Open(picked);
+    Answer({mb::vbNo});
+    mnuProcessZelkAll_Click(w, 0);
+    const Names prompts = Prompts();
+    ASSERT_EQ(prompts.size(), 2u);
+    EXPECT_EQ(prompts[1], "2 files Zelked\r\n\r\n");
+    EXPECT_EQ(testsupport::ReadFile(paths::Join(dir, "ZELBACK/A.bas")), kClean);
+    EXPECT_EQ(giOverwrite, 1);
+    EXPECT_EQ(giLogOverwrite, 1);
+
+    // With spell checking on, the second question can cancel too.
+    gblnSpellEnabled = true;
+    giOverwrite = 2;
+    Open(picked);
+    Answer({mb::vbCancel});
+    mnuProcessZelkAll_Click(w, 0);
+    EXPECT_EQ(ui.Messages.back().Title, "Cancel Spell");
+    EXPECT_EQ(Prompts().size(), 1u);
+}
+
+TEST_F(Zelk, AFailedFileEndsTheRunAndTheSession) {
+    // The first file fails: no message of the command's own.
+    Names picked{Source("A.bas"), Source("B.bas")};
+    Open(picked);
+    fs::remove(picked[0]);
+    mnuProcessZelkAll_Click(w, 0);
+    ASSERT_EQ(Prompts().size(), 1u);  // the engine's
+    EXPECT_TRUE(NothingOpen());
+
+    // The second fails: the first is saved, the message counts it.
+    picked[0] = Source("A.bas");
+    Open(picked);
+    fs::remove(picked[1]);
+    mnuProcessZelkAll_Click(w, 0);
+    const Names prompts = Prompts();
+    ASSERT_EQ(prompts.size(), 2u);
+    EXPECT_EQ(prompts[1], "Zelking is being canceled for selected files.\r\nHowever, 1 file(s) have been processed."
+                          "\r\n\r\nPlease check any zelked file to validate that Zelked files are valid.");
+    EXPECT_EQ(ui.Messages.back().Title, "Cancel Zelk");
+    EXPECT_TRUE(Exists(paths::Join(dir, "ZELBACK/A.b01")));
+    EXPECT_TRUE(NothingOpen());
+}
+
+TEST_F(Zelk, AFailedSaveKeepsItsOutputUnsaved) {
+    const Names picked{Source("A.bas"), Source("B.bas")};
+    Open(picked);
+    fs::permissions(picked[1], fs::perms::owner_write, fs::perm_options::remove);
+    const std::string before = testsupport::ReadFile(picked[1]);
+    // The read-only refusal, the summary, then Close asks about the output.
+    Answer({mb::vbOK, mb::vbOK, mb::vbNo});
+    mnuProcessZelkAll_Click(w, 0);
+    const Names prompts = Prompts();
+    ASSERT_EQ(prompts.size(), 3u);
+    EXPECT_NE(prompts[0].find("It is readonly"), std::string::npos);
+    EXPECT_EQ(prompts[2], "You have Zelked file " + picked[1] +
+                              " and not saved it. \r\n\r\nDo you want to discard this Zelked file?");
+    EXPECT_TRUE(gblnUnsaved && gblnFileZelked[2]);
+    EXPECT_FALSE(gblnFileZelked[1]);
+    EXPECT_TRUE(Exists(gsTempOutFile[2]));
+    EXPECT_EQ(testsupport::ReadFile(picked[1]), before);
+    EXPECT_EQ(OpenNames(), picked);
+    fs::permissions(picked[1], fs::perms::owner_write, fs::perm_options::add);
+}

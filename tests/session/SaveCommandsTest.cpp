@@ -207,3 +207,26 @@ TEST_F(SaveCommands, HelpAndAbout) {
     EXPECT_FALSE(gblnStarting);
     EXPECT_GE(w.bringToTop, 1);
 }
+
+TEST_F(SaveCommands, ASavedFileShowsAsItsOutputAndOutlivesTheSession) {
+    // A source whose name ends in ".tmp" like a temporary file's.
+    const Names picked{Source("Notes.tmp"), Source("B.bas")};
+    Open(picked);
+    mnuProcessZelk_Click(w);
+    const std::string output = testsupport::ReadFile(gsTempOutFile[1]);
+    mnuFileSave_Click(w);
+    ASSERT_EQ(giFileIndex, 2);
+
+    // Back at the saved file, its zelked output is the saved file itself.
+    mnuProcessNext_Click(w, 1);
+    EXPECT_EQ(w.frameCaption, picked[0] + " -- After Zelking");
+    EXPECT_EQ(w.shownFile, picked[0]);
+    EXPECT_EQ(testsupport::ReadFile(w.shownFile), output);
+
+    // Ending the session deletes temporary files only.
+    mnuFileClose_Click(w, 1);
+    EXPECT_TRUE(Prompts().empty());
+    EXPECT_TRUE(NothingOpen());
+    EXPECT_EQ(testsupport::ReadFile(picked[0]), output);
+    EXPECT_TRUE(OwnTemporaryFiles().empty());
+}

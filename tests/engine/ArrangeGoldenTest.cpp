@@ -68,7 +68,8 @@ struct Zelked {
 void InstallProgramFiles(const ArrangeCase& c) {
     std::error_code ec;
     if (fs::is_directory(c.dir / "program"))
-        fs::copy(c.dir / "program", testsupport::ProgramDir(), fs::copy_options::overwrite_existing, ec);
+        fs::copy(c.dir / "program", testsupport::ProgramDir(),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
 }
 
 // Zelks the text as the case's source file (same name) under its settings.

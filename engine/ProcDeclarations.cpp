@@ -85,8 +85,11 @@ LocalDecl DeclarationEntry(long s, const BabStatement& st) {
             name = Upper(t + 1);
         } else if (w == "AS") {
             type = Upper(t + 1);
-            if (gblnConvertDAO && (type == "DYNASET" || type == "TABLE" || type == "SNAPSHOT"))
+            // The key takes the converted type, as a second zelk will.
+            if (gblnConvertDAO && (type == "DYNASET" || type == "TABLE" || type == "SNAPSHOT")) {
                 tokentext::SetPiece(t + 1, "Recordset");
+                type = "RECORDSET";
+            }
         }
     }
     return {LocalKey(kind, name, type), s};

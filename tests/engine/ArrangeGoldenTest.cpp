@@ -31,6 +31,8 @@ struct ArrangeCase {
     std::string settings;  // the settings file's name without ".ini"
 };
 
+void PrintTo(const ArrangeCase& c, std::ostream* os) { *os << c.name; }
+
 bool IsSourceFile(const fs::path& p) {
     const std::string name = p.filename().string();
     return name.rfind("expected.", 0) != 0 && p.extension() != ".ini" && name != "zelk-once";

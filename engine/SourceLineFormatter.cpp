@@ -177,9 +177,10 @@ bool SourceLineFormatter::ProcessToken(long i) {
         InlineComment();
         return false;
     }
-    // The line-number column in front of lines without a number. With the
-    // layout kept as it is, the line's own blanks already hold it.
-    if (!gblnAsIs && line_.empty() && i == rec_.FirstToken && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
+    // The line-number column in front of lines without a number (also the
+    // line after a label put on its own). With the layout kept as it is, the
+    // line's own blanks already hold it.
+    if (!gblnAsIs && line_.empty() && i == first_ && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
         !ContinuesLine(i))
         line_ = Blanks(glLineNumberWidth);
     if (curWord_.size() > 1 && curWord_[0] == '#' && curWord_.back() != '#') cur_.Class = 1;

@@ -66,12 +66,12 @@ private:
     void ConvertTabs();
     void IndentFirstWord();
     long CommentLineColumn(long ownBlanks) const;
-    long FirstWordAdjustment(const std::string& word) const;
+    long AdjustColumn(const std::string& word, long c) const;
 
     // Splits.
     void SplitAtColon();
     bool ColonSplitAllowed() const;
-    long ColumnAfterColon() const;
+    long ColumnAfterColon(long& adj) const;
     void WarnSplitRefused();
     void SplitSingleLineIf();
 

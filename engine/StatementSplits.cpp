@@ -55,44 +55,56 @@ bool SourceLineFormatter::ColonSplitAllowed() const {
 // The column of a statement split off at ":": the previous statement's
 // column, one level in after a statement that opens a block (For, Do, With,
 // Case, Else), one level out for each block the new statement closes.
-long SourceLineFormatter::ColumnAfterColon() const {
+long SourceLineFormatter::ColumnAfterColon(long& adj) const {
     long before = Tok(i_ - 1).Statement;
     const BabStatement& p = before == s_ ? st_ : StatementAt(before);
     const BabStatement& n = OwnStatement();
     long depth = (Opens(p) ? 1 : 0) - Closes(n);
-    long col = stmtCol_ - stmtAdj_ + giIndentAmount * depth;
-    if (!gblnAsIs) col += FirstWordAdjustment(curWord_);
-    return std::max(0L, col);
+    long col = std::max(0L, stmtCol_ - stmtAdj_ + giIndentAmount * depth);
+    long adjusted = gblnAsIs ? col : AdjustColumn(curWord_, col);
+    adj = adjusted - col;
+    return adjusted;
 }
 
+// The line is left whole: the warning names it.
 void SourceLineFormatter::WarnSplitRefused() {
     if (refusedWarned_) return;
     refusedWarned_ = true;
-    std::string text;
-    for (const std::string& l : out_) text += l + "\r\n";
-    text += line_;
-    sbLogLine(text + " Procedure: " + gsCurrentProc, true);
+    sbLogLine(line_ + " Procedure: " + gsCurrentProc, true);
 }
 
 void SourceLineFormatter::SplitAtColon() {
     if (prev_.Piece != ":" || !fColon_ || !gblnSplitMultiLines || curWord_ == "=") return;
     // Never after a label's colon, never before a comment or trailing blanks.
     if (i_ >= 2 && Tok(i_ - 2).Detail == 4) return;
-    if (cur_.Class == 5) return;
+    if (cur_.Class == 5 && (cur_.Detail == 1 || cur_.Detail == 3)) return;
     if (!ColonSplitAllowed()) {
         WarnSplitRefused();
         return;
     }
-    long col = ColumnAfterColon();
+    long adj = 0;
+    long col = ColumnAfterColon(adj);
     if (!line_.empty() && line_.back() == ':') line_.pop_back();
     line_ = vb::RTrim(line_);
     Flush();
     if (fIfLine_ && gblnIfOpen) gblnSplitIfPending = true;
     cur_.WhiteSpaceLeft = Blanks(col);
     stmtCol_ = col;
-    stmtAdj_ = gblnAsIs ? 0 : FirstWordAdjustment(curWord_);
+    stmtAdj_ = adj;
     stmtColPending_ = false;
     fColon_ = false;
+    // A statement split off keeps the line kind of the record's first word,
+    // but a Next and a single-line If get the treatment they get at the
+    // start of a line, so that zelking the output again changes nothing.
+    if (curWord_ == "NEXT") {
+        fNext_ = true;
+        PrepareNextVariables();
+    } else if (curWord_ == "IF" && !fIfLine_ && gblnSplitIfs) {
+        fIfLine_ = true;
+        ifSplit_ = IfSplit::None;
+        gblnIfOpen = true;
+        PrepareIfSplit();
+    }
 }
 
 // A single-line If becomes a block If: the statements after Then one level
@@ -116,10 +128,10 @@ void SourceLineFormatter::SplitSingleLineIf() {
         if (!IsBlankText(line_)) Flush();
         line_.clear();
         if (curWord_ == "ELSE") {
-            long adj = gblnAsIs ? 0 : FirstWordAdjustment(curWord_);
-            cur_.WhiteSpaceLeft = Blanks(ifColumn_ + adj);
-            stmtCol_ = ifColumn_ + adj;
-            stmtAdj_ = adj;
+            long col = gblnAsIs ? ifColumn_ : AdjustColumn(curWord_, ifColumn_);
+            cur_.WhiteSpaceLeft = Blanks(col);
+            stmtCol_ = col;
+            stmtAdj_ = col - ifColumn_;
         } else {
             cur_.WhiteSpaceLeft = Blanks(ifColumn_ + indent);
             stmtCol_ = ifColumn_ + indent;

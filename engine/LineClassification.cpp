@@ -136,7 +136,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
     } else if (w == "IF") {
         giLineKind = 5;
         if (p == "END") gblnIfOpen = false;
-    } else if (w == "(" || w == ")") {
+    } else if (w == "(" || IsCloseParen(w)) {
         ++paren_;
     } else if (w == "THEN") {
         // The statements after the Then of a single-line If belong to it; a
@@ -157,7 +157,7 @@ void SourceLineFormatter::PrepareNextVariables() {
     for (long t = i_ + 1; t <= own.LastSignificant; ++t) {
         const std::string& piece = Tok(t).Piece;
         if (piece == "(") ++depth;
-        else if (piece == ")") --depth;
+        else if (IsCloseParen(piece)) --depth;
         else if (piece == "," && depth <= 0) return;
     }
     nextVarEnd_ = own.LastSignificant;

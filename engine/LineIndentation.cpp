@@ -68,11 +68,13 @@ void SourceLineFormatter::IndentFirstWord() {
         // The next physical line of a continued comment carries its own
         // blanks in its text.
         c = joined_ ? 1 : 0;
+    } else if (joined_) {
+        // Continuations removed: one blank where the line break was, also
+        // when the layout is kept as it stands.
+        c = 1;
     } else if (gblnAsIs) {
         c = ownBlanks;
         own = true;
-    } else if (joined_) {
-        c = 1;
     } else {
         computed = true;
         if (giCodeLine == 1 && !commentLine) {

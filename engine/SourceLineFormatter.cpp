@@ -68,7 +68,7 @@ long SourceLineFormatter::MatchingParen(long open) const {
         const std::string& p = Tok(t).Piece;
         if (p == "(") {
             ++depth;
-        } else if (p == ")" && --depth == 0) {
+        } else if (IsCloseParen(p) && --depth == 0) {
             return t;
         }
     }
@@ -154,16 +154,16 @@ void SourceLineFormatter::TokenPass() {
         return;
     }
     lastProcessed_ = last;
-    std::string lastWord;
+    bool lastIsThen = false;
     for (long i = first_; i <= last; ++i) {
         if (!ProcessToken(i)) {
             lastProcessed_ = i;
             inlineEnded_ = true;
             return;
         }
-        if (!IsBlankText(curWord_)) lastWord = curWord_;
+        if (!IsBlankText(prevWord_)) lastIsThen = prevWord_ == "THEN";
     }
-    if (lastWord == "THEN" && gblnSplitIfPending) gblnSplitIfPending = false;
+    if (lastIsThen && gblnSplitIfPending) gblnSplitIfPending = false;
 }
 
 // One token, in the order the steps must run. False when an in-line comment
@@ -211,8 +211,8 @@ bool SourceLineFormatter::ProcessToken(long i) {
             SetPiece("");
         if (!cur_.Piece.empty()) AppendToken();
     }
-    prev_ = cur_;
-    prevWord_ = curWord_;
+    prev_ = std::move(cur_);
+    prevWord_ = std::move(curWord_);
     firstWord_ = false;
     return true;
 }

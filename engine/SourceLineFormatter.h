@@ -155,6 +155,8 @@ std::string Blanks(long n);
 bool IsBlankText(const std::string& text);
 long LeadingBlanks(const std::string& text);
 bool IsTypeCharacter(char c);
+// A ")" token, also one that an As clause was appended to.
+inline bool IsCloseParen(const std::string& piece) { return !piece.empty() && piece[0] == ')'; }
 // The next physical line of a continued comment (a token the record reader
 // made of the whole line): it belongs to the comment before it and has no
 // column of its own.

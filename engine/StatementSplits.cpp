@@ -31,7 +31,7 @@ long Closes(const BabStatement& st) {
         for (long t = st.Verb + 1; t <= st.LastSignificant; ++t) {
             const std::string& p = yToken[static_cast<size_t>(t)].Piece;
             if (p == "(") ++depth;
-            else if (p == ")") --depth;
+            else if (IsCloseParen(p)) --depth;
             else if (p == "," && depth <= 0) ++n;
         }
     }

@@ -33,7 +33,7 @@ bool IsIntrinsicFunction(const std::string& name) {
     std::string bare = name;
     if (!bare.empty() && bare.back() == '$') bare.pop_back();
     if (bare.empty()) return false;
-    return BabIsKeyWord(bare) && BabIsKeyWord(bare + "$");
+    return BabIsKeyWord(bare + "$") && BabIsKeyWord(bare);
 }
 
 std::string GetFunction(std::string name, const std::string& upperWord) {
@@ -139,7 +139,9 @@ void SourceLineFormatter::CodeTypeCharacter() {
     if (cur_.Class != 0 && cur_.Class != 1) return;
     const bool heading = OwnStatement().Class == stmtclass::kProcHeading;
     if (cur_.Piece.empty() || !IsTypeCharacter(cur_.Piece.back())) {
-        if (!IntrinsicNameMayChange()) return;
+        // Only a keyword can be an intrinsic function's name (the analyser
+        // looked every word of code up in the same table).
+        if (!cur_.IsKeyWord || !IntrinsicNameMayChange()) return;
         std::string converted = GetFunction(cur_.Piece, curWord_);
         if (!converted.empty()) SetPiece(converted);
         return;

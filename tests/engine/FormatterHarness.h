@@ -107,6 +107,20 @@ inline std::vector<std::string> Warnings(const Formatted& f) {
     return w;
 }
 
+// One case of a table: settings, source, the expected output and the
+// expected per-file log (warnings and their second lines).
+struct FormatCase {
+    const char* name;
+    std::vector<std::string> settings;
+    std::vector<std::string> source;
+    std::vector<std::string> expected;
+    std::vector<std::string> log = {};
+};
+
+class FormatTable : public ::testing::TestWithParam<FormatCase> {};
+
+inline std::string CaseName(const ::testing::TestParamInfo<FormatCase>& info) { return info.param.name; }
+
 // A module of one procedure around the given body lines.
 inline std::vector<std::string> InSub(const std::vector<std::string>& body) {
     std::vector<std::string> source = {"Sub Main()"};

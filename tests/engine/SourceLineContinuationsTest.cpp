@@ -5,109 +5,101 @@
 using formattest::Body;
 using formattest::Format;
 using formattest::InSub;
+using formattest::CaseName;
+using formattest::FormatCase;
+using formattest::FormatTable;
 using formattest::Settings;
 
 namespace {
 
-struct ContCase {
-    const char* name;
-    std::vector<std::string> settings;
-    std::vector<std::string> body;
-    std::vector<std::string> expected;
-};
-
-class ContinuationTable : public ::testing::TestWithParam<ContCase> {};
-
-TEST_P(ContinuationTable, FormatsTheBodyAsExpected) {
-    const ContCase& c = GetParam();
-    Settings(c.settings);
-    EXPECT_EQ(Body(Format(InSub(c.body))), c.expected);
+// A case of the table on the body of one procedure.
+FormatCase InSubCase(const char* name, std::vector<std::string> settings, std::vector<std::string> body,
+                     std::vector<std::string> expected) {
+    return {name, std::move(settings), InSub(body), InSub(expected)};
 }
-
-std::string CaseName(const ::testing::TestParamInfo<ContCase>& info) { return info.param.name; }
 
 const std::vector<std::string> kThreeLines = {"    x = Total(a, _", "  b, _", "                c)"};
 
 INSTANTIATE_TEST_SUITE_P(
-    Continuations, ContinuationTable,
+    Continuations, FormatTable,
     ::testing::Values(
-        ContCase{"KeptAsTheyStand", {}, kThreeLines, kThreeLines},
+        InSubCase("KeptAsTheyStand", {}, kThreeLines, kThreeLines),
         // One indent past where the first line's code begins.
-        ContCase{"KeptUnderTheFirstLine",
+        InSubCase("KeptUnderTheFirstLine",
                  {"[Indentation]", "AsIs=No", "BaseLines=Yes"},
                  kThreeLines,
-                 {"    x = Total(a, _", "        b, _", "        c)"}},
-        ContCase{"KeptWithTheirIndentation",
+                 {"    x = Total(a, _", "        b, _", "        c)"}),
+        InSubCase("KeptWithTheirIndentation",
                  {"[Indentation]", "AsIs=No", "BaseLines=Yes", "[General]", "KeepIndentation=Yes"},
                  kThreeLines,
-                 {"    x = Total(a, _", "  b, _", "                c)"}},
-        ContCase{"KeptAfterALineNumber",
+                 {"    x = Total(a, _", "  b, _", "                c)"}),
+        InSubCase("KeptAfterALineNumber",
                  {"[Indentation]", "AsIs=No"},
                  {"100 x = Total(a, _", "b)"},
-                 {"100 x = Total(a, _", "        b)"}},
-        ContCase{"Removed",
+                 {"100 x = Total(a, _", "        b)"}),
+        InSubCase("Removed",
                  {"[General]", "Continuations=1"},
                  kThreeLines,
-                 {"    x = Total(a, b, c)"}},
+                 {"    x = Total(a, b, c)"}),
         // A comment continued with an underscore keeps its blank and "_", or
         // is joined to its next line.
-        ContCase{"ContinuedCommentKept",
+        InSubCase("ContinuedCommentKept",
                  {"[Indentation]", "AsIs=No"},
                  {"x = 1 ' first _", "  second"},
-                 {"x = 1 ' first _", "  second"}},
-        ContCase{"ContinuedCommentJoined",
+                 {"x = 1 ' first _", "  second"}),
+        InSubCase("ContinuedCommentJoined",
                  {"[General]", "Continuations=1"},
                  {"x = 1 ' first _", "second"},
-                 {"x = 1 ' first  second"}},
+                 {"x = 1 ' first  second"}),
         // Inserted before the first token that would pass the column and
         // has blanks before it; every further line at the same indentation.
-        ContCase{"InsertedAtTheColumn",
+        InSubCase("InsertedAtTheColumn",
                  {"[General]", "InsertContinuations=Yes", "ContinuationColumn=24"},
                  {"  total = first + second + third + fourth + fifth"},
-                 {"  total = first + second _", "      + third + fourth + _", "      fifth"}},
-        ContCase{"NeverWithoutBlanksOrInComments",
+                 {"  total = first + second _", "      + third + fourth + _", "      fifth"}),
+        InSubCase("NeverWithoutBlanksOrInComments",
                  {"[General]", "InsertContinuations=Yes", "ContinuationColumn=10"},
                  {"x=a+b+c+d+e+f+g", "' a comment line longer than the column"},
-                 {"x=a+b+c+d+e+f+g", "' a comment line longer than the column"}},
-        ContCase{"InsertedAfterALineNumber",
+                 {"x=a+b+c+d+e+f+g", "' a comment line longer than the column"}),
+        InSubCase("InsertedAfterALineNumber",
                  {"[General]", "InsertContinuations=Yes", "ContinuationColumn=20"},
                  {"10 total = first + second + third"},
-                 {"10 total = first + _", "       second + _", "       third"}}),
+                 {"10 total = first + _", "       second + _", "       third"})),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    InLineComments, ContinuationTable,
+    InLineComments, FormatTable,
     ::testing::Values(
-        ContCase{"InTheColumn",
+        InSubCase("InTheColumn",
                  {"[Comments]", "InLine=0", "InLineColumn=20"},
                  {"x = 1 ' one", "  If a Then b = 2  ' two"},
-                 {"x = 1               ' one", "  If a Then b = 2   ' two"}},
-        ContCase{"PastTheColumnAsTheyStand",
+                 {"x = 1               ' one", "  If a Then b = 2   ' two"}),
+        InSubCase("PastTheColumnAsTheyStand",
                  {"[Comments]", "InLine=0", "InLineColumn=8"},
                  {"total = 1   ' one"},
-                 {"total = 1   ' one"}},
-        ContCase{"PastTheColumnRightOfTheCode",
+                 {"total = 1   ' one"}),
+        InSubCase("PastTheColumnRightOfTheCode",
                  {"[Comments]", "InLine=0", "InLineColumn=8", "InLineRight=Yes"},
                  {"total = 1   ' one"},
-                 {"total = 1 ' one"}},
-        ContCase{"PastTheColumnOnTheNextLine",
+                 {"total = 1 ' one"}),
+        InSubCase("PastTheColumnOnTheNextLine",
                  {"[Comments]", "InLine=0", "InLineColumn=8", "InLineNext=Yes"},
                  {"total = 1   ' one"},
-                 {"total = 1", "        ' one"}},
-        ContCase{"Removed",
+                 {"total = 1", "        ' one"}),
+        InSubCase("Removed",
                  {"[Comments]", "InLine=1"},
                  {"x = 1   ' one", "y = 2 ' first _", "second", "z = 3"},
-                 {"x = 1", "y = 2", "z = 3"}},
-        ContCase{"AsTheyStand",
+                 {"x = 1", "y = 2", "z = 3"}),
+        InSubCase("AsTheyStand",
                  {"[Comments]", "InLine=2"},
                  {"x = 1   ' one"},
-                 {"x = 1   ' one"}},
+                 {"x = 1   ' one"}),
         // After a label put on its own line, a comment stands at the start
         // of the code line and is placed like an in-line comment.
-        ContCase{"AfterALabel",
+        InSubCase("AfterALabel",
                  {"[Comments]", "InLine=0", "InLineColumn=8"},
                  {"Done: ' finished"},
-                 {"Done:", "        ' finished"}}),
+                 {"Done:", "        ' finished"})),
     CaseName);
 
 TEST(LineNumberEnd, FirstCharacterThatIsNeitherDigitNorBlank) {

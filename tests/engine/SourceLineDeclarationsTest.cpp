@@ -6,34 +6,17 @@
 using formattest::Body;
 using formattest::Format;
 using formattest::InSub;
+using formattest::CaseName;
+using formattest::FormatCase;
+using formattest::FormatTable;
 using formattest::Settings;
 
 namespace {
 
-struct DeclCase {
-    const char* name;
-    std::vector<std::string> settings;
-    std::vector<std::string> source;
-    std::vector<std::string> expected;
-    std::vector<std::string> log;  // the per-file log: warnings and their second lines
-};
-
-class DeclarationTable : public ::testing::TestWithParam<DeclCase> {};
-
-TEST_P(DeclarationTable, FormatsTheSourceAsExpected) {
-    const DeclCase& c = GetParam();
-    Settings(c.settings);
-    formattest::Formatted f = Format(c.source);
-    EXPECT_EQ(f.lines, c.expected);
-    EXPECT_EQ(f.log, c.log);
-}
-
-std::string CaseName(const ::testing::TestParamInfo<DeclCase>& info) { return info.param.name; }
-
 INSTANTIATE_TEST_SUITE_P(
-    TypeCharacters, DeclarationTable,
+    TypeCharacters, FormatTable,
     ::testing::Values(
-        DeclCase{"DeclarationsGetAsClauses",
+        FormatCase{"DeclarationsGetAsClauses",
                  {"[Arrange Declares]", "ConvertSymbols=Yes"},
                  {"Dim n%, s$, c@", "Public Const k% = 1", "Private Declare Function T& Lib \"k\" () ' ticks",
                   "Declare Sub P Lib \"k\" (ByVal a&, b#)", "Function F$(a As Long)", "End Function",
@@ -44,7 +27,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "End Function", "Function G(x As Single) As Integer", "End Function"},
                  {}},
         // Arrays keep their type: the clause follows the bounds.
-        DeclCase{"ArraysAndParameterArrays",
+        FormatCase{"ArraysAndParameterArrays",
                  {"[Arrange Declares]", "ConvertSymbols=Yes"},
                  {"Dim a$(10)", "Dim b%(1 To 2, 3 To 4), c", "Public d&(5)", "Function F(e%()) As Long",
                   "End Function"},
@@ -52,22 +35,22 @@ INSTANTIATE_TEST_SUITE_P(
                   "Function F(e() As Integer) As Long", "End Function"},
                  {}},
         // Literals keep their characters: &H10&, 10% and 1.5@ stay as written.
-        DeclCase{"LiteralsStay",
+        FormatCase{"LiteralsStay",
                  {"[Arrange Declares]", "ConvertSymbols=Yes"},
                  {"Const a = &H10&", "Const b = 10%", "Const c = 1.5@"},
                  {"Const a = &H10&", "Const b = 10%", "Const c = 1.5@"},
                  {}},
-        DeclCase{"PublicClausesAligned",
+        FormatCase{"PublicClausesAligned",
                  {"[Arrange Declares]", "ConvertSymbols=Yes", "[General]", "AlignAs=Yes", "AlignAsColumn=20"},
                  {"Public Const k% = 1", "Global LongerName$"},
                  {"Public Const k      As Integer = 1", "Global LongerName   As String"},
                  {}},
-        DeclCase{"CodeLosesItsCharacters",
+        FormatCase{"CodeLosesItsCharacters",
                  {"[Arrange Declares]", "ConvertSymbolsCode=Yes"},
                  InSub({"x% = Len(s$) + y& + z#", "w = &H10& & \"a\"", "Print #1, q!;"}),
                  InSub({"x = Len(s) + y + z", "w = &H10& & \"a\"", "Print #1, q;"}),
                  {}},
-        DeclCase{"SubAndPropertyHeadingsGetAsClauses",
+        FormatCase{"SubAndPropertyHeadingsGetAsClauses",
                  {"[Arrange Declares]", "ConvertSymbolsCode=Yes"},
                  {"Sub S(a%, b&, c$())", "End Sub", "Property Get P$() ' value", "End Property",
                   "Property Let P(v$)", "End Property"},
@@ -75,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Property Get P() As String ' value", "End Property", "Property Let P(v As String)",
                   "End Property"},
                  {}},
-        DeclCase{"DataAccessTypesAfterAsOnly",
+        FormatCase{"DataAccessTypesAfterAsOnly",
                  {"[Arrange Declares]", "ConvertDAO=Yes"},
                  {"Dim r As Dynaset, t As Table, s As Snapshot", "Sub Main()", "x = db.Table", "End Sub"},
                  {"Dim r As Recordset, t As Recordset, s As Recordset", "Sub Main()", "x = db.Table", "End Sub"},
@@ -83,19 +66,19 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    IntrinsicFunctions, DeclarationTable,
+    IntrinsicFunctions, FormatTable,
     ::testing::Values(
-        DeclCase{"KeptAsWritten",
+        FormatCase{"KeptAsWritten",
                  {"[Arrange Declares]", "ConvertSymbolsCode=Yes", "ConvertIntrinsicFunction=0"},
                  InSub({"a = Left$(s, 1) & Left(s, 2) & Error$"}),
                  InSub({"a = Left$(s, 1) & Left(s, 2) & Error"}),
                  {}},
-        DeclCase{"DollarRemoved",
+        FormatCase{"DollarRemoved",
                  {"[Arrange Declares]", "ConvertSymbolsCode=Yes", "ConvertIntrinsicFunction=1"},
                  InSub({"a = Left$(s, 1) & Mid$(s, 2) & String$(3, \"x\") & Input$(1, #1)"}),
                  InSub({"a = Left(s, 1) & Mid(s, 2) & String(3, \"x\") & Input(1, #1)"}),
                  {}},
-        DeclCase{"DollarAdded",
+        FormatCase{"DollarAdded",
                  {"[Arrange Declares]", "ConvertSymbolsCode=Yes", "ConvertIntrinsicFunction=2"},
                  InSub({"a = Left(s, 1) & UCase(s) & Command & String(3, \"x\")", "On Error GoTo 0",
                         "on error goto 0"}),
@@ -104,19 +87,19 @@ INSTANTIATE_TEST_SUITE_P(
                  {}},
         // Properties, types, file statements and the date and time keywords
         // keep their forms: their two spellings mean different things.
-        DeclCase{"NeverAPropertyTypeOrStatement",
+        FormatCase{"NeverAPropertyTypeOrStatement",
                  {"[Arrange Declares]", "ConvertSymbolsCode=Yes", "ConvertIntrinsicFunction=2"},
                  {"Sub S(a As String)", "Text1.Left = 0", "Set c = New ADODB.Command", "Input #1, x",
                   "Line Input #1, y", "Open f For Input As #1", "d = Date: t = Time", "Date = d", "End Sub"},
                  {"Sub S(a As String)", "Text1.Left = 0", "Set c = New ADODB.Command", "Input #1, x",
                   "Line Input #1, y", "Open f For Input As #1", "d = Date: t = Time", "Date = d", "End Sub"},
                  {}},
-        DeclCase{"DateAndTimeKeepTheirDollar",
+        FormatCase{"DateAndTimeKeepTheirDollar",
                  {"[Arrange Declares]", "ConvertSymbolsCode=Yes", "ConvertIntrinsicFunction=1"},
                  InSub({"d = Date$: t = Time$: x = Text1.Left"}),
                  InSub({"d = Date$: t = Time$: x = Text1.Left"}),
                  {}},
-        DeclCase{"NoEffectWithoutCodeConversion",
+        FormatCase{"NoEffectWithoutCodeConversion",
                  {"[Arrange Declares]", "ConvertIntrinsicFunction=2"},
                  InSub({"a = Left(s, 1) & x%"}),
                  InSub({"a = Left(s, 1) & x%"}),
@@ -124,32 +107,32 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    Lists, DeclarationTable,
+    Lists, FormatTable,
     ::testing::Values(
-        DeclCase{"DeclarationsOneALine",
+        FormatCase{"DeclarationsOneALine",
                  {"[General]", "SplitDeclarations=Yes"},
                  {"  Dim a As Long, b, c%", "Dim m(1 To 2, 3 To 4), n As Long"},
                  {"  Dim a As Long", "  Dim b", "  Dim c%", "Dim m(1 To 2, 3 To 4)", "Dim n As Long"},
                  {"WARNING:  Declaration not typed:  Procedure: <Declarations>", "  Dim b",
                   "WARNING:  Declaration not typed:  Procedure: <Declarations>", "Dim m(1 To 2, 3 To 4)"}},
-        DeclCase{"ConstantsWithSplitConsts",
+        FormatCase{"ConstantsWithSplitConsts",
                  {"[General]", "SplitConsts=Yes", "SplitDeclarations=Yes"},
                  {"Public Const A = 1, B = 2"},
                  {"Public Const A = 1", "Public Const B = 2"},
                  {}},
-        DeclCase{"ConstantsWithSplitDeclarationsOnly",
+        FormatCase{"ConstantsWithSplitDeclarationsOnly",
                  {"[General]", "SplitDeclarations=Yes"},
                  {"Const A = 1, B = 2"},
                  {"Const A = 1", "Const B = 2"},
                  {"WARNING:  Declaration not typed:  Procedure: <Declarations>", "Const A = 1"}},
         // Headings, Declare statements and what follows a declaration on
         // its line are never split.
-        DeclCase{"OnlyDeclarationLists",
+        FormatCase{"OnlyDeclarationLists",
                  {"[General]", "SplitDeclarations=Yes", "SplitConsts=Yes"},
                  {"Declare Sub P Lib \"k\" (a, b)", "Public Sub S(a, b)", "Dim x: Print a, b", "End Sub"},
                  {"Declare Sub P Lib \"k\" (a, b)", "Public Sub S(a, b)", "Dim x: Print a, b", "End Sub"},
                  {}},
-        DeclCase{"AsInAColumn",
+        FormatCase{"AsInAColumn",
                  {"[General]", "AlignAs=Yes", "AlignAsColumn=16"},
                  {"Dim x As Long, y As Long", "Private LongEnoughName As Long",
                   "Declare Function F Lib \"k\" (a As Long) As Long", "Type T", "  m As Integer", "End Type"},
@@ -160,9 +143,9 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    UntypedFunctions, DeclarationTable,
+    UntypedFunctions, FormatTable,
     ::testing::Values(
-        DeclCase{"Reported",
+        FormatCase{"Reported",
                  {},
                  {"Function F()", "End Function", "Private Function G(a As Long) ' comment", "End Function",
                   "Function H%()", "End Function"},
@@ -171,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"WARNING:  Function not typed:  Procedure: F", "Function F()",
                   "WARNING:  Function not typed:  Procedure: G", "Private Function G(a As Long)",
                   "WARNING:  Function not typed:  Procedure: H%", "Function H%()"}},
-        DeclCase{"TypedOnesAreNot",
+        FormatCase{"TypedOnesAreNot",
                  {"[Arrange Declares]", "ConvertSymbols=Yes"},
                  {"Function F() As Long", "End Function", "Function H%()", "End Function", "Function K", "End Function"},
                  {"Function F() As Long", "End Function", "Function H() As Integer", "End Function", "Function K",

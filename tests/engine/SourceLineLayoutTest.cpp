@@ -7,6 +7,9 @@ using formattest::Body;
 using formattest::Format;
 using formattest::InSub;
 using formattest::Settings;
+using formattest::CaseName;
+using formattest::FormatCase;
+using formattest::FormatTable;
 using formattest::Warnings;
 
 namespace {
@@ -70,23 +73,18 @@ TEST_F(SourceLineLayout, DefaultSettingsWriteEveryLineAsItStands) {
     EXPECT_EQ(Format(kModule).lines, kModule);
 }
 
-// Each case: settings, source, expected output.
-struct LayoutCase {
-    const char* name;
-    std::vector<std::string> settings;
-    std::vector<std::string> source;
-    std::vector<std::string> expected;
-};
+}  // namespace
 
-class LayoutTable : public ::testing::TestWithParam<LayoutCase> {};
-
-TEST_P(LayoutTable, FormatsTheSourceAsExpected) {
-    const LayoutCase& c = GetParam();
+// The tables of every formatter test file run through this one test.
+TEST_P(FormatTable, FormatsTheSourceAsExpected) {
+    const formattest::FormatCase& c = GetParam();
     Settings(c.settings);
-    EXPECT_EQ(Format(c.source).lines, c.expected);
+    formattest::Formatted f = Format(c.source);
+    EXPECT_EQ(f.lines, c.expected);
+    EXPECT_EQ(f.log, c.log);
 }
 
-std::string CaseName(const ::testing::TestParamInfo<LayoutCase>& info) { return info.param.name; }
+namespace {
 
 const std::vector<std::string> kBlocks = {
     "Sub Main()",
@@ -111,10 +109,10 @@ const std::vector<std::string> kBlocks = {
 };
 
 INSTANTIATE_TEST_SUITE_P(
-    Indentation, LayoutTable,
+    Indentation, FormatTable,
     ::testing::Values(
         // The body of a procedure is level 0: base lines put it one indent in.
-        LayoutCase{"BaseLines",
+        FormatCase{"BaseLines",
                    {"[Indentation]", "AsIs=No", "BaseLines=Yes"},
                    kBlocks,
                    {"Sub Main()", "Dim i As Integer", "' Loop over the items", "    For i = 1 To 3",
@@ -122,48 +120,49 @@ INSTANTIATE_TEST_SUITE_P(
                     "        Else", "            x = 3", "        End If", "    Next i", "    Do While x > 0",
                     "        x = x - 1", "    Loop", "    With Screen", "        .MousePointer = 0", "    End With",
                     "End Sub"}},
-        LayoutCase{"NoBaseLinesDeclarationsAndCommentsAtTheirLevel",
+        FormatCase{"NoBaseLinesDeclarationsAndCommentsAtTheirLevel",
                    {"[Indentation]", "AsIs=No", "Declarations=Yes", "IndentAmount=2", "[Comments]", "StandAlone=1"},
                    kBlocks,
                    {"Sub Main()", "  Dim i As Integer", "' Loop over the items", "For i = 1 To 3", "  If i = 1 Then",
                     "    x = 1", "  ElseIf i = 2 Then", "    x = 2", "  Else", "    x = 3", "  End If", "Next i",
                     "Do While x > 0", "  x = x - 1", "Loop", "With Screen", "  .MousePointer = 0", "End With",
                     "End Sub"}},
-        LayoutCase{"NoIndentation",
+        FormatCase{"NoIndentation",
                    {"[Indentation]", "AsIs=No", "CodeLine=1", "BaseLines=Yes"},
                    {"Sub Main()", "  If a Then", "      x = 1", "  End If", "    ' note", "End Sub"},
                    {"Sub Main()", "If a Then", "x = 1", "End If", "    ' note", "End Sub"}},
-        LayoutCase{"ElseHalfAnIndentIn",
+        FormatCase{"ElseHalfAnIndentIn",
                    {"[Indentation]", "AsIs=No", "BaseLines=Yes", "IfStructure=1", "IndentAmount=3"},
                    {"Sub Main()", "If a Then", "x = 1", "Else", "x = 2", "End If", "End Sub"},
                    {"Sub Main()", "   If a Then", "      x = 1", "    Else", "      x = 2", "   End If", "End Sub"}},
         // Headings, End Sub and module lines stand in column 1 whatever
         // their blanks.
-        LayoutCase{"HeadingsInColumnOne",
+        FormatCase{"HeadingsInColumnOne",
                    {"[Indentation]", "AsIs=No", "BaseLines=Yes"},
                    {"  Option Explicit", "  Public Sub Main()", "  x = 1", "    End Sub", "  Private Function F()",
                     "    End Function"},
                    {"Option Explicit", "Public Sub Main()", "    x = 1", "End Sub", "Private Function F()",
-                    "End Function"}},
+                    "End Function"},
+                   {"WARNING:  Function not typed:  Procedure: F", "Private Function F()"}},
         // Case lines one level in (0), with their Select (1), half a level
         // in (2); End Select back at the Select's level.
-        LayoutCase{"CaseStructureOneLevelIn",
+        FormatCase{"CaseStructureOneLevelIn",
                    {"[Indentation]", "AsIs=No", "BaseLines=Yes", "CaseStructure=0"},
                    {"Sub Main()", "Select Case x", "Case 1", "y = 1", "Case Else", "y = 2", "End Select", "z = 0",
                     "End Sub"},
                    {"Sub Main()", "    Select Case x", "        Case 1", "            y = 1", "        Case Else",
                     "            y = 2", "    End Select", "    z = 0", "End Sub"}},
-        LayoutCase{"CaseStructureAligned",
+        FormatCase{"CaseStructureAligned",
                    {"[Indentation]", "AsIs=No", "BaseLines=Yes", "CaseStructure=1"},
                    {"Sub Main()", "Select Case x", "Case 1", "y = 1", "End Select", "End Sub"},
                    {"Sub Main()", "    Select Case x", "    Case 1", "        y = 1", "    End Select", "End Sub"}},
-        LayoutCase{"CaseStructureHalfLevelRoundsToEven",
+        FormatCase{"CaseStructureHalfLevelRoundsToEven",
                    {"[Indentation]", "AsIs=No", "CaseStructure=2", "IndentAmount=3"},
                    {"Sub Main()", "Select Case x", "Case 1", "Select Case y", "Case 2", "End Select", "End Select",
                     "End Sub"},
                    {"Sub Main()", "Select Case x", "  Case 1", "   Select Case y", "    Case 2", "   End Select",
                     "End Select", "End Sub"}},
-        LayoutCase{"NestedSelectsWithCaseOffset",
+        FormatCase{"NestedSelectsWithCaseOffset",
                    {"[Indentation]", "AsIs=No", "IndentAmount=2"},
                    {"Sub Main()", "Select Case x", "Case 1", "Select Case y", "Case 2", "z = 1", "End Select",
                     "Case 3", "End Select", "w = 0", "End Sub"},
@@ -171,53 +170,53 @@ INSTANTIATE_TEST_SUITE_P(
                     "    End Select", "  Case 3", "End Select", "w = 0", "End Sub"}},
         // Stand-alone comments: a column (0 counts as column 1), the
         // prior line's column, as they stand.
-        LayoutCase{"StandAloneCommentsInAColumn",
+        FormatCase{"StandAloneCommentsInAColumn",
                    {"[Indentation]", "AsIs=No", "BaseLines=Yes", "[Comments]", "StandAlone=0", "StandAloneColumn=0"},
                    {"Sub Main()", "      ' one", "x = 1", "End Sub"},
                    {"Sub Main()", "' one", "    x = 1", "End Sub"}},
-        LayoutCase{"StandAloneCommentsAtThePriorLine",
+        FormatCase{"StandAloneCommentsAtThePriorLine",
                    {"[Indentation]", "AsIs=No", "BaseLines=Yes", "[Comments]", "StandAlone=2"},
                    {"Sub Main()", "If a Then", "x = 1", "' after", "End If", "End Sub"},
                    {"Sub Main()", "    If a Then", "        x = 1", "        ' after", "    End If", "End Sub"}},
-        LayoutCase{"StandAloneCommentsAtTheNextLine",
+        FormatCase{"StandAloneCommentsAtTheNextLine",
                    {"[Indentation]", "AsIs=No", "BaseLines=Yes", "[Comments]", "StandAlone=1"},
                    {"Sub Main()", "If a Then", "' before", "x = 1", "End If", "End Sub"},
                    {"Sub Main()", "    If a Then", "        ' before", "        x = 1", "    End If", "End Sub"}}),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    LabelsAndNumbers, LayoutTable,
+    LabelsAndNumbers, FormatTable,
     ::testing::Values(
         // A label always gets a line of its own, in column 1.
-        LayoutCase{"LabelOnItsOwnLine",
+        FormatCase{"LabelOnItsOwnLine",
                    {},
                    {"Sub Main()", "  Start: x = 1", "End Sub"},
                    {"Sub Main()", "Start:", " x = 1", "End Sub"}},
-        LayoutCase{"LabelOnItsOwnLineWithSplitLabels",
+        FormatCase{"LabelOnItsOwnLineWithSplitLabels",
                    {"[General]", "SplitLabels=Yes", "[Indentation]", "AsIs=No", "BaseLines=Yes"},
                    {"Sub Main()", "Start: x = 1", "End Sub"},
                    {"Sub Main()", "Start:", "    x = 1", "End Sub"}},
         // Kept numbers: the longest number so far sets the column of the
         // lines without one; a longer number widens it for the lines after.
-        LayoutCase{"KeptNumbersSetTheColumn",
+        FormatCase{"KeptNumbersSetTheColumn",
                    {"[Indentation]", "AsIs=No", "BaseLines=Yes"},
                    {"Sub Main()", "10 x = 1", "y = 2", "1000 z = 3", "w = 4", "End Sub"},
                    {"Sub Main()", "10     x = 1", "       y = 2", "1000     z = 3", "         w = 4", "End Sub"}},
-        LayoutCase{"KeptNumberAndColumnOneCode",
+        FormatCase{"KeptNumberAndColumnOneCode",
                    {"[Indentation]", "AsIs=No", "CodeLine=1"},
                    {"Sub Main()", "10 x = 1", "y = 2", "End Sub"},
                    {"Sub Main()", "10 x = 1", "   y = 2", "End Sub"}},
         // Removed numbers take their column with them.
-        LayoutCase{"KilledNumbers",
+        FormatCase{"KilledNumbers",
                    {"[General]", "KillNumericLabels=Yes"},
                    {"Sub Main()", "100 x =     1", "    y =     2", "End Sub"},
                    {"Sub Main()", " x = 1", "    y =     2", "End Sub"}},
         // ... but not a number that a jump refers to.
-        LayoutCase{"KilledNumbersKeepJumpTargets",
+        FormatCase{"KilledNumbersKeepJumpTargets",
                    {"[General]", "KillNumericLabels=Yes"},
                    {"Sub Main()", "10 x = 1", "20 If x Then GoTo 10", "30 Resume 20", "End Sub"},
                    {"Sub Main()", "10 x = 1", "20 If x Then GoTo 10", " Resume 20", "End Sub"}},
-        LayoutCase{"InsertedNumbersReplaceUnreferencedOnes",
+        FormatCase{"InsertedNumbersReplaceUnreferencedOnes",
                    {"[ErrorHandling]", "InsertLineNumbers=Yes"},
                    {"Sub Main()", "10 x = 1", "20 GoSub 10", "End Sub"},
                    {"Sub Main()", "10 x = 1", " GoSub 10", "End Sub"}}),
@@ -291,15 +290,15 @@ TEST_F(SourceLineLayout, NextLosesASingleVariableOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    ColonSplits, LayoutTable,
+    ColonSplits, FormatTable,
     ::testing::Values(
-        LayoutCase{"StatementsAtTheSameColumn",
+        FormatCase{"StatementsAtTheSameColumn",
                    {"[General]", "SplitMultiLines=Yes"},
                    {"Sub Main()", "    a = 1: b = 2 :  c = 3", "End Sub"},
                    {"Sub Main()", "    a = 1", "    b = 2", "    c = 3", "End Sub"}},
         // After a Case, an Else or a loop head the statements go one level
         // in; a closing statement comes back out.
-        LayoutCase{"BlocksOnOneLine",
+        FormatCase{"BlocksOnOneLine",
                    {"[General]", "SplitMultiLines=Yes", "[Indentation]", "AsIs=No", "BaseLines=Yes"},
                    {"Sub Main()", "Select Case x", "Case 1: a = 1: b = 2", "Case Else: a = 0", "End Select",
                     "For i = 1 To 3: a(i) = 0: Next", "If x Then", "a = 1", "Else: a = 2", "End If",
@@ -310,11 +309,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "    End If", "    For i = 1 To 2", "        For j = 1 To 2", "            a = 0",
                     "    Next j, i", "End Sub"}},
         // Named arguments and labels are no place to split.
-        LayoutCase{"NamedArgumentsAndLabelsStay",
+        FormatCase{"NamedArgumentsAndLabelsStay",
                    {"[General]", "SplitMultiLines=Yes"},
                    {"Sub Main()", "MsgBox Prompt:=x", "a = 1: L2: b = 2", "End Sub"},
                    {"Sub Main()", "MsgBox Prompt:=x", "a = 1", "L2: b = 2", "End Sub"}},
-        LayoutCase{"NothingSplitWhenOff",
+        FormatCase{"NothingSplitWhenOff",
                    {"[General]", "SplitMultiLines=No"},
                    {"Sub Main()", "a = 1: b = 2", "End Sub"},
                    {"Sub Main()", "a = 1: b = 2", "End Sub"}}),
@@ -331,35 +330,36 @@ TEST_F(SourceLineLayout, SingleLineIfIsNotSplitAtColonAlone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    IfSplits, LayoutTable,
+    IfSplits, FormatTable,
     ::testing::Values(
-        LayoutCase{"ThenAndElse",
+        FormatCase{"ThenAndElse",
                    {"[General]", "SplitIfs=Yes"},
                    {"Sub Main()", "If a Then b Else c", "End Sub"},
                    {"Sub Main()", "If a Then", "    b", "Else", "    c", "End If", "End Sub"}},
-        LayoutCase{"AtTheIfsColumn",
+        FormatCase{"AtTheIfsColumn",
                    {"[General]", "SplitIfs=Yes", "SplitMultiLines=Yes", "[Indentation]", "AsIs=No",
                     "BaseLines=Yes", "IndentAmount=3"},
                    {"Sub Main()", "If a Then", "If b Then c = 1: d = 2 Else e = 3", "End If", "End Sub"},
                    {"Sub Main()", "   If a Then", "      If b Then", "         c = 1", "         d = 2",
                     "      Else", "         e = 3", "      End If", "   End If", "End Sub"}},
-        LayoutCase{"KeptLayout",
+        FormatCase{"KeptLayout",
                    {"[General]", "SplitIfs=Yes"},
                    {"Sub Main()", "  If a Then b ' note", "End Sub"},
                    {"Sub Main()", "  If a Then", "      b ' note", "  End If", "End Sub"}},
         // A nested single-line If keeps the rest of the line: its Else
         // and its ":" statements are its own.
-        LayoutCase{"NestedIfKeepsItsLine",
+        FormatCase{"NestedIfKeepsItsLine",
                    {"[General]", "SplitIfs=Yes", "SplitMultiLines=Yes"},
                    {"Sub Main()", "If a Then If b Then c: d Else e", "End Sub"},
-                   {"Sub Main()", "If a Then", "    If b Then c: d Else e", "End If", "End Sub"}},
+                   {"Sub Main()", "If a Then", "    If b Then c: d Else e", "End If", "End Sub"},
+                   {"WARNING:      If b Then c: Procedure: Main"}},
         // A line number after Then or Else is an implied GoTo: on a line
         // of its own it would become a label.
-        LayoutCase{"ImpliedGoToStays",
+        FormatCase{"ImpliedGoToStays",
                    {"[General]", "SplitIfs=Yes"},
                    {"Sub Main()", "If a Then 10 Else 20", "End Sub"},
                    {"Sub Main()", "If a Then 10 Else 20", "End Sub"}},
-        LayoutCase{"BlockIfUntouched",
+        FormatCase{"BlockIfUntouched",
                    {"[General]", "SplitIfs=Yes"},
                    {"Sub Main()", "If a Then   ", "b", "End If", "End Sub"},
                    {"Sub Main()", "If a Then", "b", "End If", "End Sub"}}),

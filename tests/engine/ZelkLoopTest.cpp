@@ -122,3 +122,20 @@ TEST_F(ZelkLoop, SixtyThousandLinesInWellUnderASecond) {
         EXPECT_LT(ms, 5000.0);
     }
 }
+
+TEST_F(ZelkLoop, TheApplicationTraceShowsTheRunAndItsTimes) {
+    const std::string logFile = paths::Join(testsupport::MakeDir("trace"), "TRACE.LOG");
+    oLog->LogOpen(logFile, 1);
+    oDebug->LogApp = true;
+    testsupport::Ui().OnDoEvents = [this] { ++clock.Tick; };  // each progress call takes a millisecond
+    Zelk("Traced.bas", Procedure("Run", 3));
+    oDebug->LogApp = false;
+    oLog->LogClose();
+    const std::string trace = testsupport::ReadFile(logFile);
+    const std::string path = paths::Join(dir, "Traced.bas");
+    for (const std::string& line :
+         {" Which=1\r\n oFile(wWhich)=<" + path + ">", std::string(" Dialect used=6"), std::string(" Outputting File"),
+          " " + path + " took 12 milliseconds to process", std::string(" 3 milliseconds to Parse"),
+          std::string(" 9 milliseconds to Zelk"), std::string(", ->sbDoEmitLine"), std::string(" Record=    x = 2")})
+        EXPECT_NE(trace.find(line), std::string::npos) << line;
+}

@@ -2,13 +2,7 @@
 // in-line comment columns, and the spelling calls.
 #include "FormatterHarness.h"
 
-using formattest::Body;
-using formattest::Format;
-using formattest::InSub;
-using formattest::CaseName;
-using formattest::FormatCase;
-using formattest::FormatTable;
-using formattest::Settings;
+using namespace formattest;
 
 namespace {
 

@@ -3,13 +3,7 @@
 // alignment and the warnings about untyped functions and declarations.
 #include "FormatterHarness.h"
 
-using formattest::Body;
-using formattest::Format;
-using formattest::InSub;
-using formattest::CaseName;
-using formattest::FormatCase;
-using formattest::FormatTable;
-using formattest::Settings;
+using namespace formattest;
 
 namespace {
 

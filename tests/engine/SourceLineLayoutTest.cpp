@@ -3,14 +3,7 @@
 // Ifs. Sources are parsed by the real analyser.
 #include "FormatterHarness.h"
 
-using formattest::Body;
-using formattest::Format;
-using formattest::InSub;
-using formattest::Settings;
-using formattest::CaseName;
-using formattest::FormatCase;
-using formattest::FormatTable;
-using formattest::Warnings;
+using namespace formattest;
 
 namespace {
 

@@ -62,6 +62,9 @@ bool fbIsNewer(const std::string& file);
 // The spelling run of a resource script: its string tables spell-checked into
 // a temporary copy named in gsTempOutFile[index].
 void sbSpellCheckResource(int index);
+// The per-file arrays emptied and sized to a session of `count` files (from
+// 1), as a new session has them.
+void sbSizeFileArrays(long count);
 // The line writer's carried state back to the start of a new file.
 void sbResetEmitLine();
 // The labels and line numbers that a GoTo, GoSub, Resume or On ... GoTo of

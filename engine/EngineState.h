@@ -69,3 +69,8 @@ public:
     long& operator()(long i) { return Items[static_cast<size_t>(i - First)]; }
     long operator()(long i) const { return Items[static_cast<size_t>(i - First)]; }
 };
+
+// ---- eng-format (the source-line formatter) ----
+// Column of the If line whose single-line form the formatter split: the
+// End If that closes it belongs there.
+inline long glSplitIfColumn = 0;

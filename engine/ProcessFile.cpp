@@ -1,6 +1,8 @@
 // The frame around the zelking of one file of the session: names and kind,
 // the spelling dictionaries, the temporary output and log with the log's
 // header and footer, the dialect, the parse and the zelking loop.
+#include <cstdio>
+
 #include "AnalyserLog.h"
 #include "AppIdentity.h"
 #include "Clock.h"
@@ -191,6 +193,14 @@ void RunFile(int index) {
 
 }  // namespace
 
+void sbSizeFileArrays(long count) {
+    size_t size = static_cast<size_t>(count < 0 ? 0 : count) + 1;
+    gtFileStats.assign(size, FileStatsRecord{});
+    gsTempOutFile.assign(size, std::string());
+    gsTempLogFile.assign(size, std::string());
+    gblnFileZelked.assign(size, false);
+}
+
 void sbProcessSelection(int index, bool& ok) {
     TraceGuard trace(TraceKind::App, "sbProcessSelection");
     Trapped("sbProcessSelection", [&] {
@@ -249,14 +259,23 @@ void sbProcessSourceFile(int index) {
                                   "especially CVDate and DateSerial",
                               true);
             }
-            if (dialect != "?") gsDialectInUse = dialect;
-            else gsDialectDefault = "6";
+            if (dialect == "?") gsDialectDefault = "6";
             dialectUsed = dialect == "?" ? gsDialectDefault : dialect;
         }
+        // The rules of a dialect follow the dialect this file is zelked as,
+        // never the file zelked before it.
+        gsDialectInUse = dialectUsed;
         AppTrace("Dialect used=" + dialectUsed);
 
         if (oAppInfo->IsAResourceFile) {
+            const std::string opened = gsTempOutFile[static_cast<size_t>(index)];
             sbSpellCheckResource(index);
+            // The spelling pass made an output of its own; the empty one
+            // opened for the run would be left behind.
+            if (gsTempOutFile[static_cast<size_t>(index)] != opened) {
+                goOutFile.Close();
+                std::remove(opened.c_str());
+            }
             return;
         }
         if (gblnInsertLineNumbers && glLineNumberHow == 2) glNextLineNumber = glLineNumberStart;

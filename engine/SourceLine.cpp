@@ -1,15 +1,32 @@
-// Placeholder until this part of the engine is written; its owner replaces
-// the whole file.
+// The formatter's entry points: one statement of a code part into its output
+// lines, and the plain text of a statement as it stands.
 #include "EngineCalls.h"
-#include "VBError.h"
+#include "ErrorTrap.h"
+#include "SourceLineFormatter.h"
+#include "Trace.h"
 
-namespace {
-[[noreturn]] void NotYet(const char* what) { RaiseError(vberr::kInvalidProcedureCall, what, std::string(what) + " is not built yet"); }
-}  // namespace
+void sbOutputSourceRecord(long& stmt, std::string& text, bool isDeclarationsPart) {
+    // The zelking loop's call before the first part of a file: nothing that
+    // an earlier file left may change this file's layout.
+    if (stmt == -1) {
+        ResetFormatterCarry();
+        return;
+    }
+    TraceGuard trace(TraceKind::App, "sbOutputSourceRecord");
+    Trapped("sbOutputSourceRecord", [&] {
+        SourceLineFormatter formatter(stmt, isDeclarationsPart);
+        text = formatter.Format();
+    });
+}
 
-void sbOutputSourceRecord(long&, std::string&, bool) { NotYet("sbOutputSourceRecord"); }
-void sbOutputALine(long, std::string&) { NotYet("sbOutputALine"); }
-std::string GetFunction(std::string, const std::string&) { NotYet("GetFunction"); }
-bool IsIntrinsicFunction(const std::string&) { NotYet("IsIntrinsicFunction"); }
-bool fblnParenGroupAtEnd(const BabStatement&) { NotYet("fblnParenGroupAtEnd"); }
-int fiLineNumberEnd(const std::string&) { NotYet("fiLineNumberEnd"); }
+void sbOutputALine(long stmt, std::string& text) {
+    text.clear();
+    if (stmt < 1 || stmt > glStmtCount) return;
+    const BabStatement& st = yStatement[static_cast<size_t>(stmt)];
+    if (st.FirstToken <= 0) return;
+    for (long t = st.FirstToken; t <= st.LastToken && t <= glTokenCount; ++t) {
+        const BabToken& tok = yToken[static_cast<size_t>(t)];
+        text += tok.WhiteSpaceLeft;
+        text += tok.Piece;
+    }
+}

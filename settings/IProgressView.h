@@ -32,10 +32,6 @@ public:
 // it; tests use fakes.
 class IZelkWindow : public IProgressView {
 public:
-    virtual void InitProgress() = 0;  // shows the progress panel with an empty gauge
-    virtual void TermProgress() = 0;  // hides it
-    virtual std::string ProgressCaption() const = 0;                // lblProgress
-    virtual void SetProgressCaption(const std::string& text) = 0;  // repainted at once
     virtual void HideFileFrame() = 0;                               // fraFile
     virtual void ClearRecordLabel() = 0;                            // lblRecord
     virtual void SetWindowCaption(const std::string& text) = 0;

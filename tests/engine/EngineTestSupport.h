@@ -28,6 +28,7 @@ inline void LoadSettings(const std::string& ini = "") {
     glOutputLines = 0;
     giLineKind = 0;
     gblnBlockOpened = gblnBlockClosed = gblnInSelect = gblnIfOpen = gblnSplitIfPending = false;
+    glSplitIfColumn = 0;
     gsCurrentProc = "<Declarations>";
     sbResetEmitLine();
 }
@@ -111,10 +112,7 @@ inline void OpenSession(const std::string& path) {
     cFileDesc entry;
     entry.FileName = path;
     oFile->Add(entry);
-    gtFileStats.assign(2, FileStatsRecord{});
-    gsTempOutFile.assign(2, std::string());
-    gsTempLogFile.assign(2, std::string());
-    gblnFileZelked.assign(2, false);
+    sbSizeFileArrays(oFile->Count());
     giFileIndex = 1;
 }
 

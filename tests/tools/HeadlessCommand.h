@@ -11,8 +11,12 @@ struct HeadlessCommand {
     std::string Summary;
     size_t ArgumentCount = 0;
     std::function<int(const std::vector<std::string>& args)> Run;
+    // A command with options takes up to this many arguments (0: exactly
+    // ArgumentCount).
+    size_t MaxArgumentCount = 0;
 };
 
 // The commands, one factory each.
 HeadlessCommand SettingsCommand();
 HeadlessCommand DumpHeadlessCommand();
+HeadlessCommand ZelkCommand();

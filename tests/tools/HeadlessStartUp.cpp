@@ -17,10 +17,14 @@ void HeadlessCreateObjects() {
 }
 
 void HeadlessLoadSettings() {
+    HeadlessReadSettings();
+    if (fsINIGetVersion() != oAppInfo->AppVersion()) sbINIPutInfo();
+}
+
+void HeadlessReadSettings() {
     bool userFound = false;
     sbINIGetUser(userFound);
     sbGetINIInfo();
-    if (fsINIGetVersion() != oAppInfo->AppVersion()) sbINIPutInfo();
 }
 
 std::string HeadlessConfigDir() {

@@ -12,6 +12,9 @@ void HeadlessCreateObjects();
 // program's.
 void HeadlessLoadSettings();
 
+// Loads the settings file without writing anything back.
+void HeadlessReadSettings();
+
 // The configuration folder when $ZELKER_CONFIG_DIR names it; empty (after a
 // message on stderr) otherwise, so that no command touches a user's own files.
 std::string HeadlessConfigDir();

@@ -80,3 +80,22 @@ TEST(ZelkHeadlessSettings, RefusesBadCallsAndAForeignConfigurationFolder) {
     EXPECT_EQ(code, 2);
     EXPECT_FALSE(std::filesystem::exists(out));
 }
+
+TEST(ZelkHeadlessZelk, ZelksAFileAndRefusesBadCalls) {
+    std::string dir = testsupport::MakeDir("zelk");
+    std::string source = paths::Join(dir, "Strings.rc");
+    testsupport::WriteFile(source, "STRINGTABLE\nBEGIN\nEND\n");
+    std::string out = paths::Join(dir, "OUT"), log = paths::Join(dir, "LOG");
+    std::string files = Quoted(source) + " " + Quoted(out) + " " + Quoted(log);
+    EXPECT_EQ(RunHeadless("zelk --now '3/7/2026 2:05:09 PM' " + files), 0);
+    EXPECT_EQ(testsupport::ReadFile(out), "STRINGTABLE\r\nBEGIN\r\nEND\r\n");
+    EXPECT_NE(testsupport::ReadFile(log).find("Zelker Date: 3/7/2026\r\nZelker Time: 2:05:09 PM\r\n"),
+              std::string::npos);
+
+    EXPECT_EQ(RunHeadless("zelk " + Quoted(source) + " " + Quoted(out)), 2);
+    EXPECT_EQ(RunHeadless("zelk --now 'tomorrow' " + files), 2);
+    EXPECT_EQ(RunHeadless("zelk " + files + " --settings"), 2);
+    EXPECT_EQ(RunHeadless("zelk --settings " + Quoted(paths::Join(dir, "none.ini")) + " " + files), 1);
+    EXPECT_EQ(RunHeadless("zelk " + Quoted(paths::Join(dir, "missing.bas")) + " " + Quoted(out) + " " + Quoted(log)),
+              1);
+}

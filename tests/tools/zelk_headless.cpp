@@ -7,7 +7,7 @@
 
 namespace {
 
-std::vector<HeadlessCommand> Commands() { return {SettingsCommand(), DumpHeadlessCommand()}; }
+std::vector<HeadlessCommand> Commands() { return {SettingsCommand(), DumpHeadlessCommand(), ZelkCommand()}; }
 
 int Usage(const std::vector<HeadlessCommand>& commands) {
     std::cerr << "usage:\n";
@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 2, argv + argc);
     for (const auto& c : commands) {
         if (c.Name != name) continue;
-        if (args.size() != c.ArgumentCount) return Usage(commands);
+        size_t most = c.MaxArgumentCount ? c.MaxArgumentCount : c.ArgumentCount;
+        if (args.size() < c.ArgumentCount || args.size() > most) return Usage(commands);
         return c.Run(args);
     }
     std::cerr << "zelk_headless: unknown command " << name << "\n";

@@ -1,0 +1,77 @@
+// Line continuations: kept as in the source, removed (the statement's lines
+// joined), or inserted where a line would pass the continuation column.
+#include "EngineCalls.h"
+#include "OptionGlobals.h"
+#include "SourceLineFormatter.h"
+#include "StatementAnalysis.h"
+#include "VBText.h"
+
+int fiLineNumberEnd(const std::string& text) {
+    for (size_t k = 0; k < text.size(); ++k) {
+        char c = text[k];
+        if (c != ' ' && (c < '0' || c > '9')) return static_cast<int>(k) + 1;
+    }
+    return static_cast<int>(text.size()) + 1;
+}
+
+namespace {
+
+bool EndsWith(const std::string& text, const char* tail) {
+    size_t n = std::char_traits<char>::length(tail);
+    return text.size() >= n && text.compare(text.size() - n, n, tail) == 0;
+}
+
+}  // namespace
+
+void SourceLineFormatter::EndOfRecord() {
+    const BabToken& last = Tok(lastProcessed_);
+    bool continues = (last.FlagsOut & 1) != 0;
+    // A removed comment takes its continuation lines with it.
+    if (continues && commentRemoved_ && last.Class == 5 && last.Detail == 1) continues = false;
+    if (giContinuations == 1) {
+        if (!continues) joinNext_ = false;
+        return;
+    }
+    if (!continues || EndsWith(line_, " _")) return;
+    // A continued comment keeps the blank it had before its "_".
+    line_ += !line_.empty() && line_.back() == ' ' ? "_" : " _";
+    Flush();
+    lineNumberEnd_ = fiLineNumberEnd(out_.front());
+}
+
+// Before a token is appended: when it would pass the continuation column and
+// blanks stand before it, the line is continued and the token starts the next
+// line. Every inserted continuation line of the statement gets the same
+// indentation.
+void SourceLineFormatter::InsertContinuation() {
+    if (!gblnInsertContinuations || st_.Class == stmtclass::kComment) return;
+    if (firstWord_ || cur_.WhiteSpaceLeft.empty() || IsBlankText(line_)) return;
+    long width = static_cast<long>(line_.size() + cur_.WhiteSpaceLeft.size() + curWord_.size());
+    if (width <= giContinuationColumn) return;
+
+    if (cur_.Piece == "!") {
+        // The member access stays with the word in front of it: that word
+        // moves to the next line.
+        size_t blank = line_.rfind(' ');
+        if (blank == std::string::npos || IsBlankText(line_.substr(0, blank))) return;
+        std::string carried = line_.substr(blank + 1);
+        line_.erase(blank);
+        carried = Blanks(LeadingBlanks(line_) + giIndentAmount) + carried;
+        line_ += " _";
+        Flush();
+        line_ = carried;
+        return;
+    }
+    if (!EndsWith(line_, " _")) line_ += " _";
+    std::string flushed = line_;
+    Flush();
+    if (!contIndentKnown_) {
+        // Measured from the first continued line, leaving out its number.
+        size_t w = static_cast<size_t>(std::max(0L, glLineNumberWidth));
+        std::string rest = flushed;
+        if (w > 0 && flushed.size() >= w && vb::IsNumeric(flushed.substr(0, w))) rest = flushed.substr(w);
+        contIndent_ = LeadingBlanks(rest) + giIndentAmount + (numericLabel_ ? glLineNumberWidth : 0);
+        contIndentKnown_ = true;
+    }
+    cur_.WhiteSpaceLeft = Blanks(contIndent_);
+}

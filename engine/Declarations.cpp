@@ -1,0 +1,70 @@
+// Declarations: one declaration a line, As clauses in a column, and the
+// warnings about functions and declarations without a type.
+#include "EngineCalls.h"
+#include "OptionGlobals.h"
+#include "SourceLineFormatter.h"
+#include "StatementAnalysis.h"
+
+// Whether the statement's first parenthesis group closes at its last
+// significant token (so that nothing, not even an As clause, follows the
+// parameter list; an in-line comment or trailing blanks do not count).
+bool fblnParenGroupAtEnd(const BabStatement& stmt) {
+    long last = stmt.LastSignificant;
+    long open = 0;
+    for (long t = stmt.FirstToken; t >= 1 && t <= stmt.LastToken && t <= glTokenCount; ++t) {
+        if (yToken[static_cast<size_t>(t)].Piece == "(") {
+            open = t;
+            break;
+        }
+    }
+    if (open == 0) return false;
+    long depth = 1;
+    for (long t = open + 1; t <= stmt.LastToken && t <= glTokenCount; ++t) {
+        const std::string& p = yToken[static_cast<size_t>(t)].Piece;
+        if (p == "(") {
+            ++depth;
+        } else if (p == ")" && --depth == 0) {
+            return t == last;
+        }
+    }
+    return false;
+}
+
+void SourceLineFormatter::WarnFunctionNotTyped() {
+    if (!fFuncHeading_ || OwnStatementIndex() != funcStmt_) return;
+    const BabStatement& heading = OwnStatement();
+    if (i_ != heading.LastSignificant || !fblnParenGroupAtEnd(heading)) return;
+    sbLogLine(std::string("Function not typed: ") + " Procedure: " + gsCurrentProc + "\r\n" + line_ + cur_.Piece, true);
+}
+
+// At a "," of a declaration or constant list: the line ends there and the
+// next declaration starts a line of its own under the same head (Dim,
+// Public Const ...). True when the comma is not to be written.
+bool SourceLineFormatter::SplitList() {
+    if (cur_.Piece != "," || !(fDecl_ || fConst_)) return false;
+    if (OwnStatementIndex() != declStmt_ || OwnStatement().Class == stmtclass::kProcHeading) return false;
+    if (fConst_ && gblnSplitConsts) {
+        Flush();
+        line_ = Blanks(stmtCol_) + declHead_;
+        fDecl_ = false;
+        return true;
+    }
+    if (paren_ % 2 == 0 && gblnSplitDeclarations && fDecl_) {
+        std::string flushed = line_;
+        Flush();
+        if (flushed.find(" As ") == std::string::npos && (flushed.empty() || !IsTypeCharacter(flushed.back())))
+            sbLogLine(std::string("Declaration not typed: ") + " Procedure: " + gsCurrentProc + "\r\n" + flushed, true);
+        line_ = Blanks(stmtCol_) + declHead_;
+        return true;
+    }
+    return false;
+}
+
+void SourceLineFormatter::AlignAs() {
+    if (curWord_ != "AS" || !gblnAlignAs) return;
+    const BabStatement& own = OwnStatement();
+    long kind = own.Detail % 100;
+    if (own.Class != stmtclass::kDeclaration || kind == 2 || kind == 8) return;
+    long len = static_cast<long>(line_.size());
+    cur_.WhiteSpaceLeft = giAlignAsColumn > len + 1 ? Blanks(giAlignAsColumn - len) : " ";
+}

@@ -1,0 +1,181 @@
+// Line kinds and block flags: what the white-space rules of the zelking loop
+// read about the line just formatted, and the per-record flags the later
+// steps of the formatter use.
+#include "KeywordTable.h"
+#include "OptionGlobals.h"
+#include "SourceLineFormatter.h"
+#include "VBText.h"
+
+namespace {
+
+bool OneOf(const std::string& w, std::initializer_list<const char*> words) {
+    for (const char* x : words)
+        if (w == x) return true;
+    return false;
+}
+
+bool IsAccessor(const std::string& piece) {
+    std::string w = vb::UCase(piece);
+    return w == "GET" || w == "LET" || w == "SET";
+}
+
+}  // namespace
+
+void SourceLineFormatter::ClassifyFirstWord() {
+    const std::string& w = curWord_;
+    recFirstWord_ = w;
+    if (OneOf(w, {"GLOBAL", "DIM", "PUBLIC", "PRIVATE", "STATIC"})) {
+        fDecl_ = true;
+        declHead_ = cur_.Piece;
+        declStmt_ = OwnStatementIndex();
+    } else if (w == "CONST") {
+        fDecl_ = fConst_ = true;
+        declHead_ = cur_.Piece;
+        declStmt_ = OwnStatementIndex();
+    } else if (w == "DECLARE") {
+        fDeclare_ = true;
+        declHead_ = cur_.Piece;
+        declStmt_ = OwnStatementIndex();
+    } else if (w == "SUB" || w == "FUNCTION") {
+        giLineKind = 1;
+        gblnBlockOpened = true;
+        if (w == "FUNCTION") {
+            fFuncHeading_ = true;
+            funcStmt_ = OwnStatementIndex();
+        }
+    } else if (w == "PROPERTY") {
+        if (IsAccessor(NextPiece())) {
+            giLineKind = 1;
+            gblnBlockOpened = true;
+        }
+    } else if (w == "END") {
+        gblnBlockClosed = true;
+        std::string next = vb::UCase(NextPiece());
+        if (next == "WITH") giLineKind = 7;
+        else if (next == "IF") giLineKind = 5;
+        else if (OneOf(next, {"SUB", "FUNCTION", "PROPERTY"})) giLineKind = 2;
+    } else if (w == "IF") {
+        fIfLine_ = true;
+        gblnIfOpen = true;
+        gblnBlockOpened = true;
+        giLineKind = 3;
+        PrepareIfSplit();
+    } else if (w == "ELSE" || w == "ELSEIF") {
+        giLineKind = 4;
+    } else if (w == "SELECT") {
+        gblnInSelect = true;
+        gblnBlockOpened = true;
+        giLineKind = 8;
+    } else if (w == "CASE") {
+        giLineKind = 9;
+    } else if (w == "NEXT") {
+        gblnBlockClosed = true;
+        fNext_ = true;
+        giLineKind = 7;
+        PrepareNextVariables();
+    } else if (OneOf(w, {"WITH", "WHILE", "DO", "FOR"})) {
+        gblnBlockOpened = true;
+        giLineKind = 6;
+    } else if (w == "WEND" || w == "LOOP") {
+        gblnBlockClosed = true;
+        giLineKind = 7;
+    }
+}
+
+void SourceLineFormatter::ClassifyLaterWord() {
+    const std::string& w = curWord_;
+    const std::string& p = prevWord_;
+    if (w == "DECLARE") {
+        fDeclare_ = true;
+        fDecl_ = false;
+        declStmt_ = OwnStatementIndex();
+    } else if (w == "CONST") {
+        fConst_ = fDecl_ = true;
+        fDeclare_ = false;
+        declHead_ += cur_.WhiteSpaceLeft + cur_.Piece;
+        declStmt_ = OwnStatementIndex();
+    } else if (w == "SUB" || w == "FUNCTION" || w == "PROPERTY") {
+        if (p == "DECLARE" || p == "EXIT") {
+            gblnBlockOpened = false;
+        } else if (p == "END") {
+            gblnBlockOpened = false;
+            TrimLineStart(static_cast<size_t>(LeadingBlanks(line_)));
+        } else if (p == "PUBLIC" || p == "PRIVATE") {
+            gblnBlockOpened = true;
+            giLineKind = 1;
+            fDeclare_ = true;
+            TrimLineStart(static_cast<size_t>(LeadingBlanks(line_)));
+            if (w == "FUNCTION") {
+                fFuncHeading_ = true;
+                funcStmt_ = OwnStatementIndex();
+            }
+        } else if (w != "PROPERTY" || IsAccessor(NextPiece())) {
+            // Static, Friend and the like in front of a heading.
+            gblnBlockOpened = true;
+            fDecl_ = true;
+            fDeclare_ = false;
+            declStmt_ = OwnStatementIndex();
+            TrimLineStart(static_cast<size_t>(LeadingBlanks(line_)));
+            declHead_.clear();
+            if (w == "FUNCTION") {
+                fFuncHeading_ = true;
+                funcStmt_ = OwnStatementIndex();
+            }
+        }
+    } else if (cur_.Piece == ":") {
+        fColon_ = true;
+    } else if (w == "SELECT" && p == "END") {
+        gblnInSelect = false;
+        giLineKind = 10;
+        if (!gblnAsIs && giCaseStructure == 0) {
+            --gtFormatterCarry().iCaseOffset;
+            // End Select goes back to the level of its Select.
+            if (giIndentAmount > 0 && line_.compare(0, static_cast<size_t>(giIndentAmount), Blanks(giIndentAmount)) == 0)
+                TrimLineStart(static_cast<size_t>(giIndentAmount));
+        }
+    } else if (w == "IF") {
+        giLineKind = 5;
+        if (p == "END") gblnIfOpen = false;
+    } else if (w == "(" || IsCloseParen(w)) {
+        ++paren_;
+    } else if (w == "THEN") {
+        // The statements after the Then of a single-line If belong to it; a
+        // ":" among them is no place to split unless the If itself is split.
+        if (!fIfLine_) protectColons_ = true;
+    } else if (fNext_ && gblnNextVariable && i_ <= nextVarEnd_) {
+        SetPiece("");
+    }
+}
+
+// With gblnNextVariable, Next loses its loop variable when it names exactly
+// one: Next j, i closes two loops and must keep its names.
+void SourceLineFormatter::PrepareNextVariables() {
+    nextVarEnd_ = 0;
+    if (!gblnNextVariable) return;
+    const BabStatement& own = OwnStatement();
+    long depth = 0;
+    for (long t = i_ + 1; t <= own.LastSignificant; ++t) {
+        const std::string& piece = Tok(t).Piece;
+        if (piece == "(") ++depth;
+        else if (IsCloseParen(piece)) --depth;
+        else if (piece == "," && depth <= 0) return;
+    }
+    nextVarEnd_ = own.LastSignificant;
+}
+
+// A single-line If whose Then or Else is followed by a bare line number (an
+// implied GoTo) is never split: on a line of its own the number would become
+// a label.
+void SourceLineFormatter::PrepareIfSplit() {
+    if (!gblnSplitIfs) return;
+    const BabStatement& own = OwnStatement();
+    for (long t = i_ + 1; t <= own.LastToken && t <= glTokenCount; ++t) {
+        const BabToken& tok = Tok(t);
+        if (tok.Class != 5 || tok.Detail != 5) continue;
+        std::string before = vb::UCase(Tok(t - 1).Piece);
+        if (before == "THEN" || before == "ELSE") {
+            ifSplit_ = IfSplit::Frozen;
+            return;
+        }
+    }
+}

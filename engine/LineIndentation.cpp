@@ -1,0 +1,131 @@
+// Tabs and the column of the first word of every record.
+#include "EngineState.h"
+#include "OptionGlobals.h"
+#include "SourceLineFormatter.h"
+#include "SpellingHooks.h"
+#include "StatementAnalysis.h"
+#include "VBText.h"
+
+// A lone tab before a token (or a token that is a tab) becomes the chosen
+// number of blanks; the width is asked for once, when the first tab is met.
+void SourceLineFormatter::ConvertTabs() {
+    bool wsTab = cur_.WhiteSpaceLeft == "\t";
+    bool pieceTab = cur_.Piece == "\t";
+    if (!wsTab && !pieceTab) return;
+    if (giTabWidth == 99 && gfnAskTabWidth) gfnAskTabWidth();
+    // Still no width chosen (the question was closed): the tab stays.
+    if (giTabWidth == 99 || giTabWidth < 0) return;
+    std::string blanks = Blanks(giTabWidth);
+    if (wsTab) cur_.WhiteSpaceLeft = blanks;
+    if (pieceTab) SetPiece(blanks);
+}
+
+// Case lines with giCaseStructure 2 and Else lines with giIfStructure 1 sit
+// half a level in (the column rounded, halves to the even neighbour).
+long SourceLineFormatter::AdjustColumn(const std::string& word, long c) const {
+    bool half = (word == "CASE" && giCaseStructure == 2) ||
+                ((word == "ELSE" || word == "ELSEIF") && giIfStructure == 1);
+    return half ? static_cast<long>(vb::RoundHalfEven(c + giIndentAmount / 2.0)) : c;
+}
+
+long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
+    switch (giCmtStandAlone) {
+        case 0:
+            return std::max(0, giCmtStandAloneColumn - 1);
+        case 1: {
+            // The level of the line that follows; one more when that line's
+            // kind is indented beyond its level.
+            long next = r_ + 1 <= glRecordCount ? yRecord[static_cast<size_t>(r_ + 1)].IndentLevel : 0;
+            long tied = yRecord[static_cast<size_t>(r_)].TiedTo;
+            long tiedStmt = tied > 0 && tied <= glRecordCount ? yRecord[static_cast<size_t>(tied)].FirstStmt : 0;
+            bool declaration = tiedStmt > 0 && yStatement[static_cast<size_t>(tiedStmt)].Class == stmtclass::kDeclaration;
+            bool extra = declaration ? declIndent_ : gblnBaseLines;
+            return giIndentAmount * (next + (extra ? 1 : 0));
+        }
+        case 2:
+            return gtFormatterCarry().lPriorIndent;
+        case 4:
+            return ownBlanks;
+        default:
+            return 0;
+    }
+}
+
+void SourceLineFormatter::IndentFirstWord() {
+    FormatterCarry& carry = gtFormatterCarry();
+    const long ownBlanks = static_cast<long>(cur_.WhiteSpaceLeft.size());
+    const long indent = giIndentAmount;
+    const long level = rec_.IndentLevel;
+    const bool continuation = ContinuesLine(i_);
+    const bool commentLine = st_.Class == stmtclass::kComment;
+    const std::string& w = curWord_;
+    long c = 0;
+    long adj = 0;
+    bool computed = false;  // a layout rule, not the line as it stands
+    bool own = false;       // the word keeps the blanks (and tabs) it has
+
+    if (IsCommentContinuation(cur_)) {
+        // The next physical line of a continued comment carries its own
+        // blanks in its text.
+        c = joined_ ? 1 : 0;
+    } else if (joined_) {
+        // Continuations removed: one blank where the line break was, also
+        // when the layout is kept as it stands.
+        c = 1;
+    } else if (gblnAsIs) {
+        c = ownBlanks;
+        own = true;
+    } else {
+        computed = true;
+        if (giCodeLine == 1 && !commentLine) {
+            c = 0;
+        } else if (w == "SUB" || w == "FUNCTION" || w == "OPTION" || w == "ATTRIBUTE" || w == "VERSION" ||
+                   w == "PROPERTY") {
+            c = 0;
+        } else if ((fDecl_ || fDeclare_) && !declIndent_) {
+            c = 0;
+        } else if (commentLine) {
+            c = CommentLineColumn(ownBlanks);
+            own = giCmtStandAlone == 4;
+        } else if ((w == "END" && st_.Class == stmtclass::kProcEnd) || st_.Class == stmtclass::kProcHeading) {
+            own = continuation && gblnKeepIndentation;
+            c = own ? ownBlanks : 0;
+        } else if (fDecl_ || fDeclare_) {
+            c = indent;
+        } else {
+            long k = std::max(0, carry.iCaseOffset);
+            if (continuation && gblnKeepIndentation) {
+                c = ownBlanks;
+                own = true;
+            } else if (!gblnBaseLines) {
+                if (continuation) {
+                    c = indent * (level + 2 + k);
+                } else if (st_.Flags != 0 && vb::IsNumeric(cur_.Piece)) {
+                    c = 0;
+                } else {
+                    c = indent * (level + k);
+                    if (line_.empty() && carry.blnPriorLineNumbered && !numericLabel_) c += glLineNumberWidth;
+                }
+            } else {
+                c = indent * (level + 1 + k) + (continuation ? indent : 0);
+                if (cur_.Class == 5 && cur_.Detail == 4) c = 0;
+            }
+            if (w == "SELECT" && giCaseStructure == 0) ++carry.iCaseOffset;
+            long adjusted = AdjustColumn(w, c);
+            adj = adjusted - c;
+            c = adjusted;
+        }
+    }
+    c = std::max(0L, c);
+
+    // A kept line number is followed by at least one blank, and by as many
+    // as make its code line up with the lines whose number column is blank.
+    if (computed && keptNumber_ && line_.size() < static_cast<size_t>(glLineNumberWidth) && r_ == st_.RecordFirst)
+        line_.append(static_cast<size_t>(glLineNumberWidth) - line_.size(), ' ');
+
+    if (!own || adj != 0) cur_.WhiteSpaceLeft = Blanks(c);
+    if (computed && continuation && !gblnKeepIndentation && !joined_)
+        cur_.WhiteSpaceLeft = Blanks(lineNumberEnd_ - 1 + indent);
+    if (!commentLine) carry.lPriorIndent = c;
+    if (r_ == st_.RecordFirst) stmtAdj_ = adj;
+}

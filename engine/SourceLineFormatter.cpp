@@ -1,0 +1,265 @@
+#include "SourceLineFormatter.h"
+
+#include "EngineCalls.h"
+#include "OptionGlobals.h"
+#include "StatementAnalysis.h"
+#include "VBError.h"
+#include "VBText.h"
+
+namespace {
+
+bool IsLineNumberText(const std::string& label) { return !label.empty() && label[0] >= '0' && label[0] <= '9'; }
+
+bool IsComment(const BabToken& t) { return t.Class == 5 && t.Detail == 1; }
+
+}  // namespace
+
+FormatterCarry& gtFormatterCarry() {
+    static FormatterCarry carry;
+    return carry;
+}
+
+void ResetFormatterCarry() {
+    gtFormatterCarry() = FormatterCarry();
+    glSplitIfColumn = 0;
+}
+
+std::string Blanks(long n) { return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string(); }
+
+bool IsBlankText(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+
+long LeadingBlanks(const std::string& text) {
+    size_t n = text.find_first_not_of(' ');
+    return static_cast<long>(n == std::string::npos ? text.size() : n);
+}
+
+bool IsTypeCharacter(char c) { return c == '!' || c == '@' || c == '#' || c == '$' || c == '%' || c == '&'; }
+
+SourceLineFormatter::SourceLineFormatter(long stmt, bool declarationsPart) : s_(stmt), declarationsPart_(declarationsPart) {
+    if (stmt < 1 || stmt > glStmtCount || static_cast<size_t>(stmt) >= yStatement.size())
+        RaiseError(vberr::kSubscriptOutOfRange, "sbOutputSourceRecord");
+    st_ = yStatement[static_cast<size_t>(stmt)];
+}
+
+BabToken& SourceLineFormatter::Tok(long index) { return yToken[static_cast<size_t>(index)]; }
+
+bool SourceLineFormatter::ContinuesLine(long index) const { return index > 0 && (Tok(index - 1).FlagsOut & 1); }
+
+const std::string& SourceLineFormatter::NextPiece() const {
+    static const std::string none;
+    return i_ < glTokenCount && Tok(i_ + 1).Statement == Tok(i_).Statement ? Tok(i_ + 1).Piece : none;
+}
+
+long SourceLineFormatter::OwnStatementIndex() const { return Tok(i_).Statement; }
+
+const BabStatement& SourceLineFormatter::OwnStatement() const {
+    long own = OwnStatementIndex();
+    if (own == s_ || own <= 0 || static_cast<size_t>(own) >= yStatement.size()) return st_;
+    return yStatement[static_cast<size_t>(own)];
+}
+
+// The ")" that closes the "(" at `open`, within the statement that owns it;
+// 0 when the statement ends first.
+long SourceLineFormatter::MatchingParen(long open) const {
+    long owner = Tok(open).Statement;
+    const BabStatement& st = owner == s_ ? st_ : yStatement[static_cast<size_t>(owner)];
+    long depth = 0;
+    for (long t = open; t <= st.LastToken && t <= glTokenCount; ++t) {
+        const std::string& p = Tok(t).Piece;
+        if (p == "(") {
+            ++depth;
+        } else if (IsCloseParen(p) && --depth == 0) {
+            return t;
+        }
+    }
+    return 0;
+}
+
+std::string SourceLineFormatter::Format() {
+    declIndent_ = declarationsPart_ ? gblnModDeclarations : gblnDeclarations;
+    joinNext_ = giContinuations == 1;
+    long last = std::min(st_.RecordLast, glRecordCount);
+    // Statements after the first of a code line have no records of their
+    // own: the first statement's call wrote the whole line.
+    if (st_.RecordFirst < 1 || st_.RecordFirst > last) return Result();
+    for (long r = st_.RecordFirst; r <= last && !ended_; ++r) {
+        joined_ = r > st_.RecordFirst && joinNext_;
+        BeginRecord(r);
+        TokenPass();
+        if (ended_) break;
+        EndOfRecord();
+    }
+    return Result();
+}
+
+void SourceLineFormatter::BeginRecord(long r) {
+    r_ = r;
+    rec_ = yRecord[static_cast<size_t>(r)];
+    gblnBlockOpened = gblnBlockClosed = false;
+    fDecl_ = fDeclare_ = fConst_ = fIfLine_ = fColon_ = fNext_ = false;
+    declStmt_ = 0;
+    declHead_.clear();
+    recFirstWord_.clear();
+    nextVarEnd_ = 0;
+    ifSplit_ = IfSplit::None;
+    protectColons_ = false;
+    refusedWarned_ = false;
+    inlineEnded_ = false;
+    firstWord_ = true;
+    skip_ = 0;
+    LeadingLabel();
+}
+
+// A record that begins the statement with a label or a line number: the
+// label goes on a line of its own, a number stays in front of the code or is
+// removed.
+void SourceLineFormatter::LeadingLabel() {
+    long f = rec_.FirstToken;
+    if (!(st_.Flags & stmtflag::kLabel) || f <= 0 || ContinuesLine(f)) return;
+    const BabToken& label = Tok(f);
+    if (label.Class != 5 || label.Detail != 4) return;
+    line_ = label.Piece;
+    skip_ = 1;
+    if (!IsLineNumberText(label.Piece)) {
+        giLineKind = 12;
+        line_ += ":";
+        skip_ = 2;
+        Flush();
+        return;
+    }
+    numericLabel_ = true;
+    giLineKind = 0;
+    // A number that a jump refers to is kept whatever the settings say:
+    // removing it would leave the jump without its target.
+    bool referenced = fblnLabelReferenced(label.Piece);
+    long width = static_cast<long>(label.Piece.size()) + 1;
+    if (!gblnKillNumericLabels || referenced) glLineNumberWidth = std::max(glLineNumberWidth, width);
+    if ((gblnKillNumericLabels || gblnInsertLineNumbers) && !referenced) {
+        line_.clear();
+        glLineNumberWidth = 0;
+        st_.Flags &= 15;
+        yStatement[static_cast<size_t>(s_)].Flags &= 15;
+        removedNumLen_ = static_cast<size_t>(width);
+    } else {
+        keptNumber_ = true;
+    }
+}
+
+void SourceLineFormatter::TokenPass() {
+    first_ = rec_.FirstToken + skip_;
+    long last = rec_.LastToken;
+    // A blank line (or no record at all) ends the call.
+    if (first_ == last && Tok(first_).Piece.empty()) {
+        ended_ = true;
+        return;
+    }
+    lastProcessed_ = last;
+    bool lastIsThen = false;
+    for (long i = first_; i <= last; ++i) {
+        if (!ProcessToken(i)) {
+            lastProcessed_ = i;
+            inlineEnded_ = true;
+            return;
+        }
+        if (!IsBlankText(prevWord_)) lastIsThen = prevWord_ == "THEN";
+    }
+    if (lastIsThen && gblnSplitIfPending) gblnSplitIfPending = false;
+}
+
+// One token, in the order the steps must run. False when an in-line comment
+// ended the record.
+bool SourceLineFormatter::ProcessToken(long i) {
+    i_ = i;
+    cur_ = Tok(i);
+    curWord_ = vb::UCase(cur_.Piece);
+
+    if (IsComment(cur_) && i > first_ && st_.Class != stmtclass::kComment) {
+        InlineComment();
+        return false;
+    }
+    // The line-number column in front of lines without a number (also the
+    // line after a label put on its own). With the layout kept as it is, the
+    // line's own blanks already hold it.
+    if (!gblnAsIs && line_.empty() && i == first_ && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
+        !ContinuesLine(i))
+        line_ = Blanks(glLineNumberWidth);
+    if (curWord_.size() > 1 && curWord_[0] == '#' && curWord_.back() != '#') cur_.Class = 1;
+    ConvertTabs();
+    if (i == first_ + 1 && !firstWord_ && st_.Flags != 0 && vb::IsNumeric(prev_.Piece)) firstWord_ = true;
+    if (removedNumLen_ > 0 && cur_.WhiteSpaceLeft.size() >= removedNumLen_) cur_.WhiteSpaceLeft.erase(0, removedNumLen_);
+
+    if (firstWord_) {
+        ClassifyFirstWord();
+        IndentFirstWord();
+    } else {
+        ClassifyLaterWord();
+    }
+    SplitAtColon();
+    WarnFunctionNotTyped();
+    SplitSingleLineIf();
+    if (IsComment(cur_) && i == first_ && st_.Class != stmtclass::kComment) CommentAtRecordStart();
+    ConvertTypeCharacters();
+    bool splitComma = SplitList();
+    SpellLiteralOrCommentLine();
+
+    if (!splitComma && !IsBlankText(cur_.Piece)) {
+        AlignAs();
+        InsertContinuation();
+        // A line number met inside the record (not at its start).
+        if (cur_.Class == 5 && cur_.Detail == 4 && gblnKillNumericLabels && IsLineNumberText(cur_.Piece) &&
+            !ContinuesLine(i) && !fblnLabelReferenced(cur_.Piece))
+            SetPiece("");
+        if (!cur_.Piece.empty()) AppendToken();
+    }
+    prev_ = std::move(cur_);
+    prevWord_ = std::move(curWord_);
+    firstWord_ = false;
+    return true;
+}
+
+void SourceLineFormatter::AppendToken() {
+    if (stmtColPending_) {
+        stmtCol_ = static_cast<long>(line_.size() + cur_.WhiteSpaceLeft.size());
+        stmtColPending_ = false;
+    }
+    line_ += cur_.WhiteSpaceLeft;
+    line_ += cur_.Piece;
+}
+
+void SourceLineFormatter::Flush() {
+    out_.push_back(std::move(line_));
+    line_.clear();
+}
+
+void SourceLineFormatter::SetPiece(std::string piece) {
+    cur_.Piece = std::move(piece);
+    curWord_ = vb::UCase(cur_.Piece);
+}
+
+// Conversions that put text on a later token of the statement write it into
+// the token array, so that it is output when that token is appended.
+void SourceLineFormatter::AppendToTokenAt(long index, const std::string& text) {
+    if (index == i_) {
+        SetPiece(cur_.Piece + text);
+    } else {
+        Tok(index).Piece += text;
+    }
+}
+
+void SourceLineFormatter::TrimLineStart(size_t count) {
+    count = std::min(count, line_.size());
+    line_.erase(0, count);
+    stmtCol_ = std::max(0L, stmtCol_ - static_cast<long>(count));
+}
+
+std::string SourceLineFormatter::Result() {
+    gtFormatterCarry().blnPriorLineNumbered = numericLabel_;
+    if (out_.empty()) return line_;
+    if (!IsBlankText(line_)) Flush();
+    std::string text;
+    for (size_t k = 0; k < out_.size(); ++k) {
+        if (k > 0) text += "\r\n";
+        text += out_[k];
+    }
+    return text;
+}

@@ -1,0 +1,163 @@
+#pragma once
+// The source-line formatter: one analysed statement of a code part back into
+// its output lines. One object lives for one call of sbOutputSourceRecord; it
+// walks the statement's records and, record by record, its tokens, building
+// the output line by line. Its steps live in several files by concern:
+//   SourceLineFormatter.cpp  records, leading labels, the token pass, output
+//   LineClassification.cpp   line kinds and block flags (first and later words)
+//   LineIndentation.cpp      tabs and the column of each record's first word
+//   StatementSplits.cpp      splits at ":" and of single-line Ifs
+//   TypeCharacters.cpp       type-declaration characters, "$" functions, DAO types
+//   Declarations.cpp         list splits, As alignment, untyped warnings
+//   Continuations.cpp        kept, removed and inserted line continuations
+//   CommentColumns.cpp       in-line comment placement and the spelling calls
+#include <string>
+#include <vector>
+
+#include "EngineState.h"
+#include "SourceModel.h"
+
+// What the formatter carries from one statement to the next within a file.
+struct FormatterCarry {
+    int iCaseOffset = 0;                // open Select Case blocks whose Case lines sit one level in
+    bool blnPriorLineNumbered = false;  // the previous statement began with a line number
+    long lPriorIndent = 0;              // column of the last first word outside comment lines
+};
+FormatterCarry& gtFormatterCarry();
+// Start of a file: nothing carried over from the previous file.
+void ResetFormatterCarry();
+
+class SourceLineFormatter {
+public:
+    SourceLineFormatter(long stmt, bool declarationsPart);
+    // The statement's output lines joined by CR LF.
+    std::string Format();
+
+private:
+    enum class IfSplit { None, Split, Frozen };
+
+    // Frame: records, labels, the token pass, output.
+    void BeginRecord(long r);
+    void LeadingLabel();
+    void TokenPass();
+    bool ProcessToken(long i);
+    void AppendToken();
+    void Flush();
+    void SetPiece(std::string piece);
+    void AppendToTokenAt(long index, const std::string& text);
+    void TrimLineStart(size_t count);
+    std::string Result();
+
+    // Token helpers.
+    static BabToken& Tok(long index);
+    bool ContinuesLine(long index) const;
+    const std::string& NextPiece() const;
+    const BabStatement& OwnStatement() const;
+    long OwnStatementIndex() const;
+    long MatchingParen(long open) const;
+
+    // Line kinds and block flags.
+    void ClassifyFirstWord();
+    void ClassifyLaterWord();
+    void PrepareNextVariables();
+    void PrepareIfSplit();
+
+    // Tabs and indentation.
+    void ConvertTabs();
+    void IndentFirstWord();
+    long CommentLineColumn(long ownBlanks) const;
+    long AdjustColumn(const std::string& word, long c) const;
+
+    // Splits.
+    void SplitAtColon();
+    bool ColonSplitAllowed() const;
+    long ColumnAfterColon(long& adj) const;
+    void WarnSplitRefused();
+    void SplitSingleLineIf();
+
+    // Type characters.
+    void ConvertTypeCharacters();
+    void DeclarationTypeCharacter();
+    void CodeTypeCharacter();
+    bool IntrinsicNameMayChange() const;
+
+    // Declarations.
+    void WarnFunctionNotTyped();
+    bool SplitList();
+    void AlignAs();
+
+    // Continuations.
+    void EndOfRecord();
+    void InsertContinuation();
+
+    // Comments and spelling.
+    void InlineComment();
+    void CommentAtRecordStart();
+    void PlaceComment();
+    void SpellLiteralOrCommentLine();
+
+    // The statement.
+    long s_;
+    bool declarationsPart_;
+    BabStatement st_;
+    bool declIndent_ = false;  // declarations are indented (module or procedure switch)
+
+    // Output.
+    std::string line_;
+    std::vector<std::string> out_;
+    bool ended_ = false;
+
+    // The record being formatted.
+    long r_ = 0;
+    BabRecord rec_;
+    long first_ = 0;  // first token after a leading label
+    long skip_ = 0;
+    bool joined_ = false;       // joined to the previous record (continuations removed)
+    bool joinNext_ = false;     // the remove-continuations flag
+    bool firstWord_ = false;
+    std::string recFirstWord_;  // upper-cased first word of the record
+    bool fDecl_ = false, fDeclare_ = false, fConst_ = false, fIfLine_ = false, fColon_ = false, fNext_ = false;
+    long declStmt_ = 0;     // the statement whose words set the declaration flags
+    std::string declHead_;  // starts every line a list is split into
+    long nextVarEnd_ = 0;   // last loop variable of a Next that loses its variable
+    IfSplit ifSplit_ = IfSplit::None;
+    long ifColumn_ = 0;           // column of the If line being split
+    bool protectColons_ = false;  // a single-line If owns the rest of the record
+    bool refusedWarned_ = false;
+    long lastProcessed_ = 0;
+    bool inlineEnded_ = false;
+
+    // The token being processed.
+    long i_ = 0;
+    BabToken cur_;
+    std::string curWord_;
+    BabToken prev_;
+    std::string prevWord_;
+
+    // The whole call.
+    bool fFuncHeading_ = false;
+    long funcStmt_ = 0;
+    long paren_ = 0;
+    bool numericLabel_ = false;    // the statement began with a line number
+    bool keptNumber_ = false;      // ... which stays in front of the code
+    size_t removedNumLen_ = 0;     // a removed number's length + 1
+    long stmtCol_ = 0;             // column of the current statement's text
+    long stmtAdj_ = 0;             // half-level adjustment included in stmtCol_
+    bool stmtColPending_ = true;   // stmtCol_ is taken when the statement's first word is appended
+    long lineNumberEnd_ = 1;       // E: where the first line's code begins (kept continuations)
+    long contIndent_ = 0;          // C: indentation of inserted continuation lines
+    bool contIndentKnown_ = false;
+    bool commentRemoved_ = false;
+};
+
+// Blanks.
+std::string Blanks(long n);
+bool IsBlankText(const std::string& text);
+long LeadingBlanks(const std::string& text);
+bool IsTypeCharacter(char c);
+// A ")" token, also one that an As clause was appended to.
+inline bool IsCloseParen(const std::string& piece) { return !piece.empty() && piece[0] == ')'; }
+// The next physical line of a continued comment (a token the record reader
+// made of the whole line): it belongs to the comment before it and has no
+// column of its own.
+inline bool IsCommentContinuation(const BabToken& t) { return t.Class == 5 && t.Detail == 1 && t.Where == 0; }

@@ -1,0 +1,145 @@
+// Splitting a record into several lines: at the ":" between statements and
+// after the Then (and around the Else) of a single-line If. Split-off lines
+// get the columns the block layout gives them when the output is zelked
+// again, so that zelking twice changes nothing more.
+#include "EngineCalls.h"
+#include "KeywordTable.h"
+#include "OptionGlobals.h"
+#include "SourceLineFormatter.h"
+#include "VBText.h"
+
+namespace {
+
+// Whether a statement opens a block for the statements after it on its line.
+bool Opens(const BabStatement& st) {
+    if (st.Verb <= 0) return false;
+    const BabToken& verb = yToken[static_cast<size_t>(st.Verb)];
+    const BabKeyWord& kw = BabKeyWordAt(verb.pKeyWord);
+    if (!kw.Indent) return false;
+    // A single-line If holds its statements; only a block If opens.
+    if (kw.KeyWord == "IF")
+        return st.LastSignificant > 0 && vb::EqualsNoCase(yToken[static_cast<size_t>(st.LastSignificant)].Piece, "THEN");
+    return true;
+}
+
+// How many blocks a statement closes before it: one for End ..., Loop, Wend,
+// Next, Case and Else, and one more for each further variable of a Next.
+long Closes(const BabStatement& st) {
+    long n = (st.Flags & stmtflag::kClosesBlock) ? 1 : 0;
+    if (st.Verb > 0 && BabKeyWordAt(yToken[static_cast<size_t>(st.Verb)].pKeyWord).KeyWord == "NEXT") {
+        long depth = 0;
+        for (long t = st.Verb + 1; t <= st.LastSignificant; ++t) {
+            const std::string& p = yToken[static_cast<size_t>(t)].Piece;
+            if (p == "(") ++depth;
+            else if (IsCloseParen(p)) --depth;
+            else if (p == "," && depth <= 0) ++n;
+        }
+    }
+    return n;
+}
+
+const BabStatement& StatementAt(long index) {
+    static const BabStatement none;
+    return index > 0 && static_cast<size_t>(index) < yStatement.size() ? yStatement[static_cast<size_t>(index)] : none;
+}
+
+}  // namespace
+
+bool SourceLineFormatter::ColonSplitAllowed() const {
+    // Inside a single-line If only the split If itself may be split further;
+    // a nested single-line If keeps the rest of the record.
+    if (fIfLine_) return gblnSplitIfs && ifSplit_ == IfSplit::Split;
+    return !protectColons_;
+}
+
+// The column of a statement split off at ":": the previous statement's
+// column, one level in after a statement that opens a block (For, Do, With,
+// Case, Else), one level out for each block the new statement closes.
+long SourceLineFormatter::ColumnAfterColon(long& adj) const {
+    long before = Tok(i_ - 1).Statement;
+    const BabStatement& p = before == s_ ? st_ : StatementAt(before);
+    const BabStatement& n = OwnStatement();
+    long depth = (Opens(p) ? 1 : 0) - Closes(n);
+    long col = std::max(0L, stmtCol_ - stmtAdj_ + giIndentAmount * depth);
+    long adjusted = gblnAsIs ? col : AdjustColumn(curWord_, col);
+    adj = adjusted - col;
+    return adjusted;
+}
+
+// The line is left whole: the warning names it.
+void SourceLineFormatter::WarnSplitRefused() {
+    if (refusedWarned_) return;
+    refusedWarned_ = true;
+    sbLogLine(line_ + " Procedure: " + gsCurrentProc, true);
+}
+
+void SourceLineFormatter::SplitAtColon() {
+    if (prev_.Piece != ":" || !fColon_ || !gblnSplitMultiLines || curWord_ == "=") return;
+    // Never after a label's colon, never before a comment or trailing blanks.
+    if (i_ >= 2 && Tok(i_ - 2).Detail == 4) return;
+    if (cur_.Class == 5 && (cur_.Detail == 1 || cur_.Detail == 3)) return;
+    if (!ColonSplitAllowed()) {
+        WarnSplitRefused();
+        return;
+    }
+    long adj = 0;
+    long col = ColumnAfterColon(adj);
+    if (!line_.empty() && line_.back() == ':') line_.pop_back();
+    line_ = vb::RTrim(line_);
+    Flush();
+    if (fIfLine_ && gblnIfOpen) gblnSplitIfPending = true;
+    cur_.WhiteSpaceLeft = Blanks(col);
+    stmtCol_ = col;
+    stmtAdj_ = adj;
+    stmtColPending_ = false;
+    fColon_ = false;
+    // A statement split off keeps the line kind of the record's first word,
+    // but a Next and a single-line If get the treatment they get at the
+    // start of a line, so that zelking the output again changes nothing.
+    if (curWord_ == "NEXT") {
+        fNext_ = true;
+        PrepareNextVariables();
+    } else if (curWord_ == "IF" && !fIfLine_ && gblnSplitIfs) {
+        fIfLine_ = true;
+        ifSplit_ = IfSplit::None;
+        gblnIfOpen = true;
+        PrepareIfSplit();
+    }
+}
+
+// A single-line If becomes a block If: the statements after Then one level
+// in, Else at the If's column, the statements after Else one level in; the
+// zelking loop writes the End If at glSplitIfColumn.
+void SourceLineFormatter::SplitSingleLineIf() {
+    if (!gblnSplitIfs || !fIfLine_ || cur_.Class == 5 || ifSplit_ == IfSplit::Frozen) return;
+    const long indent = giIndentAmount;
+    if (prevWord_ == "THEN" && !fColon_ && ifSplit_ == IfSplit::None) {
+        ifColumn_ = std::max(0L, stmtCol_ - stmtAdj_);
+        Flush();
+        glSplitIfColumn = ifColumn_;
+        gblnSplitIfPending = true;
+        ifSplit_ = IfSplit::Split;
+        cur_.WhiteSpaceLeft = Blanks(ifColumn_ + indent);
+        stmtCol_ = ifColumn_ + indent;
+        stmtAdj_ = 0;
+        stmtColPending_ = false;
+    } else if (ifSplit_ == IfSplit::Split && gblnSplitIfPending && !fColon_ &&
+               (curWord_ == "ELSE" || prevWord_ == "ELSE")) {
+        if (!IsBlankText(line_)) Flush();
+        line_.clear();
+        if (curWord_ == "ELSE") {
+            long col = gblnAsIs ? ifColumn_ : AdjustColumn(curWord_, ifColumn_);
+            cur_.WhiteSpaceLeft = Blanks(col);
+            stmtCol_ = col;
+            stmtAdj_ = col - ifColumn_;
+        } else {
+            cur_.WhiteSpaceLeft = Blanks(ifColumn_ + indent);
+            stmtCol_ = ifColumn_ + indent;
+            stmtAdj_ = 0;
+        }
+        stmtColPending_ = false;
+    }
+    // A single-line If inside the statement part keeps the rest of the
+    // record: its Else and its ":" statements belong to it.
+    if (curWord_ == "IF" && ifSplit_ == IfSplit::Split) ifSplit_ = IfSplit::Frozen;
+}

@@ -1,0 +1,175 @@
+// Type-declaration characters: turned into As clauses in declarations and
+// procedure headings, removed from code; the "$" of intrinsic string
+// functions kept, removed or added; the old data-access type names renamed.
+#include "EngineCalls.h"
+#include "KeywordTable.h"
+#include "OptionGlobals.h"
+#include "SourceLineFormatter.h"
+#include "StatementAnalysis.h"
+#include "VBText.h"
+
+namespace {
+
+const char* TypeName(char c) {
+    switch (c) {
+        case '%': return "Integer";
+        case '&': return "Long";
+        case '!': return "Single";
+        case '#': return "Double";
+        case '@': return "Currency";
+        default: return "String";
+    }
+}
+
+// Names and keywords carry type characters; literals (&H10&, 1.5@),
+// operators, comments and separators keep theirs.
+bool MayCarryTypeCharacter(const BabToken& t) {
+    return (t.Class == 0 || t.Class == 1) && t.Piece.size() >= 2 && IsTypeCharacter(t.Piece.back());
+}
+
+}  // namespace
+
+bool IsIntrinsicFunction(const std::string& name) {
+    std::string bare = name;
+    if (!bare.empty() && bare.back() == '$') bare.pop_back();
+    if (bare.empty()) return false;
+    return BabIsKeyWord(bare + "$") && BabIsKeyWord(bare);
+}
+
+std::string GetFunction(std::string name, const std::string& upperWord) {
+    if (name.empty()) return "";
+    // Error and Error$ differ (a statement and a function): never add the "$".
+    if (vb::EqualsNoCase(name, "Error")) return name;
+    if (!IsIntrinsicFunction(name)) return name;
+    bool hasDollar = name.back() == '$';
+    switch (glConvertIntrinsicFunction) {
+        case 0:
+            return !upperWord.empty() && upperWord.back() == '$' && !hasDollar ? name + "$" : name;
+        case 1:
+            if (hasDollar) name.pop_back();
+            return name;
+        case 2:
+            return hasDollar ? name : name + "$";
+        default:
+            return "";
+    }
+}
+
+void SourceLineFormatter::ConvertTypeCharacters() {
+    const BabStatement& own = OwnStatement();
+    bool declarationRules =
+        own.Class == stmtclass::kDeclaration || (fFuncHeading_ && OwnStatementIndex() == funcStmt_);
+    if (declarationRules) {
+        if (gblnConvertSymbols) DeclarationTypeCharacter();
+        // Dynaset, Table and Snapshot as type names only (after As).
+        if (gblnConvertDAO && prevWord_ == "AS" &&
+            (curWord_ == "DYNASET" || curWord_ == "TABLE" || curWord_ == "SNAPSHOT"))
+            SetPiece("Recordset");
+    } else if (gblnConvertSymbolsCode) {
+        CodeTypeCharacter();
+    }
+}
+
+// A declared name's type character becomes an As clause: after the name, or
+// after the closing parenthesis of its bounds or parameter list, never after
+// an in-line comment.
+void SourceLineFormatter::DeclarationTypeCharacter() {
+    if (!MayCarryTypeCharacter(cur_)) return;
+    const BabStatement& own = OwnStatement();
+    const char t = cur_.Piece.back();
+    const std::string clause = std::string("As ") + TypeName(t);
+    const std::string name = cur_.Piece.substr(0, cur_.Piece.size() - 1);
+    const long kind = own.Detail % 100;
+    const long base = own.Detail / 100;
+
+    // The name of a Declare'd procedure: its type follows the parameter list.
+    if (own.Class == stmtclass::kDeclaration && kind == 2 && i_ >= 2 && vb::EqualsNoCase(Tok(i_ - 2).Piece, "Declare")) {
+        long last = own.LastSignificant;
+        if (last <= i_) {
+            SetPiece(name + " " + clause);
+        } else {
+            SetPiece(name);
+            AppendToTokenAt(last, " " + clause);
+        }
+        return;
+    }
+    // A function's own name, an array's bounds or a parameter array: the
+    // clause goes after the matching ")".
+    if (NextPiece() == "(") {
+        long close = MatchingParen(i_ + 1);
+        if (close == 0) return;
+        SetPiece(name);
+        AppendToTokenAt(close, " " + clause);
+        return;
+    }
+    if ((own.Class == stmtclass::kDeclaration && (base == 2 || base == 3)) || own.Class == stmtclass::kProcHeading) {
+        SetPiece(name + " " + clause);
+    } else if (own.Class == stmtclass::kDeclaration && base == 1) {
+        long sum = static_cast<long>(line_.size() + name.size()) + 1;
+        if (prev_.Piece == "(" || kind == 6 || !gblnAlignAs || giAlignAsColumn <= sum) {
+            SetPiece(name + " " + clause);
+        } else {
+            SetPiece(name + Blanks(giAlignAsColumn - sum) + clause);
+        }
+    } else {
+        long last = own.LastSignificant;
+        if (last > i_ && Tok(last).Piece == ")") {
+            SetPiece(name);
+            AppendToTokenAt(last, " " + clause);
+        }
+    }
+}
+
+// Whether an intrinsic function's name may gain or lose its "$" here. After
+// "." it is a property (Text1.Left), after As a type (As String); Input,
+// String, Date and Time without "(" are statements, keywords or functions
+// whose two forms give different results (Input #1, Line Input, For Input,
+// Date = ..., Time$).
+bool SourceLineFormatter::IntrinsicNameMayChange() const {
+    if (prevWord_ == "." || prevWord_ == "AS") return false;
+    std::string bare = curWord_;
+    if (!bare.empty() && bare.back() == '$') bare.pop_back();
+    if (bare == "INPUT" || bare == "STRING" || bare == "DATE" || bare == "TIME") return NextPiece() == "(";
+    return true;
+}
+
+// Code statements and the headings of Subs and Properties: the character is
+// taken off; in a heading the type becomes an As clause.
+void SourceLineFormatter::CodeTypeCharacter() {
+    if (cur_.Class != 0 && cur_.Class != 1) return;
+    const bool heading = OwnStatement().Class == stmtclass::kProcHeading;
+    if (cur_.Piece.empty() || !IsTypeCharacter(cur_.Piece.back())) {
+        // Only a keyword can be an intrinsic function's name (the analyser
+        // looked every word of code up in the same table).
+        if (!cur_.IsKeyWord || !IntrinsicNameMayChange()) return;
+        std::string converted = GetFunction(cur_.Piece, curWord_);
+        if (!converted.empty()) SetPiece(converted);
+        return;
+    }
+    if (!MayCarryTypeCharacter(cur_)) return;
+    const char t = cur_.Piece.back();
+    const std::string name = cur_.Piece.substr(0, cur_.Piece.size() - 1);
+    std::string newName = name;
+    if (t == '%' || t == '@' || t == '$') {
+        if (t == '$' && IsIntrinsicFunction(name) && !IntrinsicNameMayChange()) return;
+        newName = GetFunction(name, curWord_);
+        if (newName.empty()) newName = name;
+    } else if (i_ == rec_.FirstToken) {
+        return;
+    }
+    if (!heading) {
+        SetPiece(newName);
+        return;
+    }
+    const std::string clause = std::string(" As ") + TypeName(t);
+    if (NextPiece() != "(") {
+        SetPiece(newName + clause);
+        return;
+    }
+    // The procedure's own name (after its parameter list) or a parameter
+    // array (after its "()"); without the ")" the character stays.
+    long close = MatchingParen(i_ + 1);
+    if (close == 0) return;
+    SetPiece(newName);
+    AppendToTokenAt(close, clause);
+}

@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "Clock.h"
+#include "EngineTestSupport.h"
+#include "ErrorTrap.h"
+#include "IProgressView.h"
+#include "KeywordTable.h"
+#include "SpellingHooks.h"
+#include "WindowHelpers.h"
+
+using namespace enginetest;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The main window as the run sees it: what was called, in order.
+struct FakeWindow : IZelkWindow {
+    Lines calls;
+    std::string progressCaption;
+    void SetCountText(const std::string&) override {}
+    void SetCountWhatText(const std::string&) override {}
+    void ClearGauge() override {}
+    void SetGaugeMin(long) override {}
+    void SetGaugeMax(long) override {}
+    void SetGaugeValue(long) override {}
+    void InitProgress() override { calls.push_back("InitProgress"); }
+    void TermProgress() override { calls.push_back("TermProgress"); }
+    void SetProgressVisible(bool) override {}
+    std::string ProgressCaption() const override { return progressCaption; }
+    void SetProgressCaption(const std::string& text) override {
+        progressCaption = text;
+        calls.push_back("Progress " + text);
+    }
+    void HideFileFrame() override { calls.push_back("HideFileFrame"); }
+    void ClearRecordLabel() override { calls.push_back("ClearRecordLabel"); }
+    void SetWindowCaption(const std::string& text) override { calls.push_back("Caption " + text); }
+    void BringToTop() override { calls.push_back("BringToTop"); }
+};
+
+struct ProcessFile : ::testing::Test {
+    FakeClock clock;
+    FakeWindow window;
+    std::string dir;
+    void SetUp() override {
+        clock.Current = DateTime{2026, 3, 7, 14, 5, 9};
+        SetClock(&clock);
+        LoadSettings();
+        BabReset();
+        BabInit();
+        oDebug->ClearStatus();
+        gfrmZelker = &window;
+        dir = testsupport::MakeDir("src");
+    }
+    void TearDown() override {
+        gfnSpellInitialize = nullptr;
+        oProgressForm = nullptr;
+    }
+    std::string Source(const std::string& name, const std::string& text) {
+        std::string path = paths::Join(dir, name);
+        testsupport::WriteFile(path, text);
+        OpenSession(path);
+        return path;
+    }
+    Lines Log() { return textfile::SplitLines(testsupport::ReadFile(gsTempLogFile[1])); }
+    Lines Output() { return textfile::SplitLines(testsupport::ReadFile(gsTempOutFile[1])); }
+    Lines Header(const std::string& path) {
+        return {"Zelker Version: 1.0.0 (3/7/2026 2:05:09 PM)",
+                "Zelker Log for: " + path,
+                "",
+                "Zelker Date: 3/7/2026",
+                "Zelker Time: 2:05:09 PM",
+                "Zelker User:  Company: ",
+                "",
+                "*******WARNING: You should test the zelked product before proceeding*******",
+                ""};
+    }
+    static Lines Join(Lines a, const Lines& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    }
+};
+
+}  // namespace
+
+TEST_F(ProcessFile, AnIndexOutsideTheSessionEndsTheProgram) {
+    Source("a.bas", "x = 1\r\n");
+    for (int index : {0, 2}) {
+        try {
+            sbProcessFile(index);
+            ADD_FAILURE() << "no error report for " << index;
+        } catch (const ErrorReported& e) {
+            EXPECT_EQ(e.Number, 32000);
+            EXPECT_EQ(e.ProcName, "sbProcessFile");
+        }
+        EXPECT_EQ(oDebug->StatusCode, -6);
+        EXPECT_EQ(testsupport::Ui().LastPrompt(), "sbProcessFile -- Assertion Failure\r\n\r\nSpecified File-index not "
+                                                  "within bounds\r\nSpecified File-index =" +
+                                                      std::to_string(index) + "\r\noFile() bounds = (1,1)");
+        EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Assertion Failure");
+    }
+}
+
+TEST_F(ProcessFile, TheProjectFilesOwnEntryIsNotZelked) {
+    Source("Project1.vbp", "Type=Exe\r\n");
+    oAppInfo->IsAProjectFile = true;
+    oDebug->StatusCode = 5;
+    sbProcessFile(1);
+    EXPECT_EQ(window.calls, (Lines{"BringToTop"}));
+    EXPECT_EQ(gsTempOutFile[1], "");
+    EXPECT_EQ(gsTempLogFile[1], "");
+    EXPECT_EQ(oDebug->StatusCode, 5);
+    oAppInfo->IsAProjectFile = false;
+}
+
+TEST_F(ProcessFile, AResourceScriptIsCopiedWithItsLog) {
+    const std::string path = Source("App.rc", "STRINGTABLE\r\nBEGIN\r\n  1 \"Hello\"\nEND");
+    oAppInfo->IsAResourceFile = true;
+    const std::string stale = gsTempOutFile[1] = paths::Join(testsupport::ProgramDir(), "PVOLD.TMP");
+    testsupport::WriteFile(stale, "old");
+    sbProcessFile(1);
+    oAppInfo->IsAResourceFile = false;
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    EXPECT_FALSE(FileExists(stale));  // the earlier run's output is gone
+    // Only the copy is left of the run's temporary outputs.
+    size_t temporary = 0;
+    for (const auto& f : std::filesystem::directory_iterator(testsupport::ProgramDir()))
+        temporary += f.path().extension() == ".TMP";
+    EXPECT_EQ(temporary, 2u);  // the copy and the log
+    EXPECT_EQ(Output(), (Lines{"STRINGTABLE", "BEGIN", "  1 \"Hello\"", "END"}));
+    EXPECT_EQ(Log(), Join(Header(path), {"Number of Input Lines: 0", "Number of Output Lines: 0", "0 Warning Messages"}));
+    EXPECT_EQ(gtFileStats[1].FileName, "App.rc");
+    EXPECT_EQ(gsCurrentFileName, "App.rc");
+    EXPECT_EQ(gsCurrentFileDir, dir + "/");
+    EXPECT_EQ(gsModuleName, "App");
+    EXPECT_EQ(clock.Tick, 200u);  // the pause
+    EXPECT_EQ(window.calls, (Lines{"HideFileFrame", "ClearRecordLabel", "Caption Zelker - App.rc", "InitProgress",
+                                   "Progress " + fsFileName(path, 55), "TermProgress", "BringToTop"}));
+    EXPECT_EQ(oProgressForm, &window);
+    EXPECT_EQ(testsupport::Ui().Pointer, pointer::vbDefault);
+}
+
+TEST_F(ProcessFile, NamesAndKindOfTheFile) {
+    oAppInfo->IsAResourceFile = true;  // the run stops before the parse
+    struct Case {
+        std::string name, firstLine, module, kind;
+    } cases[] = {
+        {"a.b.frm", "VERSION 5.00", "a", "F"},
+        {"Class1.cls", "VERSION 1.0 CLASS", "Class1", "C"},
+        {"Module", "Attribute VB_Name = \"M\"", "Module", "M"},
+        {"lower.cls", "version 1.0 class", "lower", "M"},
+    };
+    for (const Case& c : cases) {
+        Source(c.name, c.firstLine + "\r\n");
+        sbProcessFile(1);
+        EXPECT_EQ(gsModuleName, c.module) << c.name;
+        EXPECT_EQ(gsFileKind, c.kind) << c.name;
+        EXPECT_EQ(gsCurrentProc, "<Declarations>");
+    }
+    oAppInfo->IsAResourceFile = false;
+}
+
+TEST_F(ProcessFile, DialectDateWarnings) {
+    oAppInfo->IsAResourceFile = true;  // the dialect step runs, the parse does not
+    gblnAnalyzeDates = true;
+    struct Case {
+        bool detect;
+        std::string firstLine, defaultDialect;
+        Lines warnings;
+        std::string inUse, defaultAfter;
+    } cases[] = {
+        {true, "VERSION 2.00", "6", {"WARNING:  Visual Basic 3 has many date issues, especially CVDate and DateSerial"},
+         "3", "6"},
+        {true, "VERSION 4.00", "6",
+         {"WARNING:  Visual Basic 4-16 bit has many date issues, especially CVDate and DateSerial"}, "4", "6"},
+        {true, "VERSION 5.00", "4",
+         {"WARNING:  Visual Basic 4-16 bit has many date issues, especially CVDate and DateSerial"}, "6", "4"},
+        {true, "VERSION 5.00", "6", {}, "6", "6"},
+        {true, "VERSION 9.00", "5", {}, "6", "6"},  // not recognised: the default becomes 6
+        {false, "VERSION 2.00", "4", {}, "4", "4"},  // without detection the default is the dialect
+        {false, "VERSION 5.00", "3", {}, "3", "3"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = Source("F.frm", c.firstLine + "\r\n");
+        gblnDialectAutodetect = c.detect;
+        gsDialectDefault = c.defaultDialect;
+        sbProcessFile(1);
+        Lines expected = Join(Join(Header(path), c.warnings),
+                              {"Number of Input Lines: 0", "Number of Output Lines: 0",
+                               std::to_string(c.warnings.size()) + " Warning Messages"});
+        EXPECT_EQ(Log(), expected) << c.firstLine << " " << c.defaultDialect;
+        EXPECT_EQ(gsDialectInUse, c.inUse) << c.firstLine;
+        EXPECT_EQ(gsDialectDefault, c.defaultAfter) << c.firstLine;
+    }
+    oAppInfo->IsAResourceFile = false;
+}
+
+TEST_F(ProcessFile, ALineLongerThan2048CharactersFailsTheFile) {
+    const std::string path = Source("Big.bas", "Sub A()\r\n    x = \"" + std::string(2049, 'y') + "\"\r\nEnd Sub\r\n");
+    sbProcessFile(1);
+    EXPECT_EQ(oDebug->StatusCode, 4);
+    EXPECT_EQ(oDebug->ReasonCode, -2);
+    EXPECT_TRUE(Output().empty());
+    Lines log = Log();
+    ASSERT_GE(log.size(), 14u);
+    EXPECT_EQ(Lines(log.end() - 5, log.end()), (Lines{"", "Error processing file, File not zelked",
+                                                      "Number of Input Lines: " + std::to_string(glRecordCount),
+                                                      "Number of Output Lines: 0", "0 Warning Messages"}));
+    EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Error");
+    EXPECT_EQ(testsupport::Ui().LastPrompt(), "Error processing file, File not zelked\r\nInvalid data found in file");
+    EXPECT_EQ(window.calls.back(), "BringToTop");
+}
+
+TEST_F(ProcessFile, CancelDuringTheParseLeavesTheFlagSet) {
+    std::string text;
+    for (int i = 0; i < 200; ++i) text += "Dim x" + std::to_string(i) + "\r\n";
+    Source("Many.bas", text);
+    testsupport::Ui().OnDoEvents = [] { oAppInfo->WasCanceled = true; };
+    sbProcessFile(1);
+    testsupport::Ui().OnDoEvents = nullptr;
+    EXPECT_TRUE(oAppInfo->WasCanceled);
+    Lines log = Log();
+    EXPECT_EQ(log[9], "Zelk Canceled");
+    EXPECT_EQ(log[11], "Number of Output Lines: 0");
+    EXPECT_TRUE(Output().empty());
+    // The next run starts with the flag cleared.
+    oAppInfo->IsAResourceFile = true;
+    sbProcessFile(1);
+    oAppInfo->IsAResourceFile = false;
+    EXPECT_FALSE(oAppInfo->WasCanceled);
+}
+
+TEST_F(ProcessFile, AFileErrorFailsOnlyThatFile) {
+    const std::string path = Source("Gone.bas", "x = 1\r\n");
+    std::remove(path.c_str());
+    sbProcessFile(1);
+    EXPECT_EQ(oDebug->StatusCode, 7);
+    EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Zelker");
+    EXPECT_EQ(testsupport::Ui().LastPrompt().rfind("The following error occurred processing " + path + ".\r\n\r\nFile not found", 0),
+              0u);
+    EXPECT_FALSE(goOutFile.IsOpen());
+    EXPECT_FALSE(goLogFile.IsOpen());
+    EXPECT_EQ(window.calls.back(), "BringToTop");
+
+    // No temporary file can be made: the program's folder is gone.
+    Source("Here.bas", "x = 1\r\n");
+    oAppInfo->IsAResourceFile = true;
+    std::filesystem::remove_all(testsupport::ProgramDir());
+    sbProcessFile(1);
+    EXPECT_EQ(oDebug->StatusCode, 7);
+    EXPECT_NE(testsupport::Ui().LastPrompt().find("Unable to create a temporary file in"), std::string::npos);
+
+    // The session goes on with the next file once the folder is back.
+    std::filesystem::create_directories(testsupport::ProgramDir());
+    sbProcessFile(1);
+    oAppInfo->IsAResourceFile = false;
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    EXPECT_EQ(Output(), (Lines{"x = 1"}));
+}
+
+TEST_F(ProcessFile, MissingDictionariesAreReportedAndForgotten) {
+    oAppInfo->IsAResourceFile = true;
+    Source("App.rc", "END\r\n");
+    int setUps = 0;
+    gfnSpellInitialize = [&] { ++setUps; };
+    const std::string present = paths::Join(dir, "VEZUZ.DIC");
+    testsupport::WriteFile(present, "header\r\n");
+
+    gblnSpellThisModule = true;
+    gsStandardDictionary = paths::Join(dir, "NONE.DAT");
+    gsCustomDictionary = present;
+    sbProcessFile(1);
+    EXPECT_EQ(setUps, 1);
+    EXPECT_FALSE(gblnSpellThisModule);
+    EXPECT_EQ(gsStandardDictionary, "");
+    EXPECT_EQ(gsCustomDictionary, present);
+    ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
+    EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Standard Dictionary");
+    EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, "The spelling dictionary " + paths::Join(dir, "NONE.DAT") +
+                                                        " was not found!\r\nPlease use Zelker Options\r\n\r\n"
+                                                        "Continuing without spell checking.");
+
+    // Spell checking is off now: nothing is checked or asked.
+    sbProcessFile(1);
+    EXPECT_EQ(setUps, 1);
+
+    gblnSpellThisModule = true;
+    gsCustomDictionary = paths::Join(dir, "GONE.DIC");
+    sbProcessFile(1);
+    EXPECT_EQ(setUps, 2);
+    EXPECT_TRUE(gblnSpellThisModule);
+    EXPECT_EQ(gsCustomDictionary, "");
+    EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Custom Dictionary");
+    EXPECT_EQ(testsupport::Ui().LastPrompt(), "The custom spelling dictionary \r\n" + paths::Join(dir, "GONE.DIC") +
+                                                  "\r\nwas not found!\r\nPlease specify the custom dictionary with "
+                                                  "the Options->Spell!\r\n\r\nContinuing without the custom dictionary.");
+    oAppInfo->IsAResourceFile = false;
+}
+
+TEST(ProcessSelection, PreparesAnEntryWithoutOpeningIt) {
+    enginetest::OpenSession("/nowhere/Form1.frm");
+    cFileDesc empty;
+    oFile->Add(empty);
+    oDebug->StatusCode = 3;
+    bool ok = false;
+    sbProcessSelection(1, ok);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    EXPECT_EQ(gsCurrentFileName, "Form1.frm");
+    EXPECT_EQ(gsCurrentFileDir, "/nowhere/");
+    sbProcessSelection(2, ok);
+    EXPECT_FALSE(ok);
+}
+
+TEST_F(ProcessFile, AnEmptyFileIsReportedNotZelked) {
+    const std::string path = Source("Empty.bas", "");
+    sbProcessFile(1);
+    EXPECT_NE(oDebug->StatusCode, 0);
+    EXPECT_EQ(gsFileKind, "M");
+    EXPECT_TRUE(Output().empty());
+    EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Error");
+    EXPECT_EQ(testsupport::Ui().LastPrompt(), "Error processing file, File not zelked\r\n");
+    EXPECT_EQ(Log().back(), "0 Warning Messages");
+}

@@ -26,9 +26,9 @@ struct FakeWindow : IZelkWindow {
     void SetGaugeMin(long) override {}
     void SetGaugeMax(long) override {}
     void SetGaugeValue(long) override {}
+    void SetProgressVisible(bool) override {}
     void InitProgress() override { calls.push_back("InitProgress"); }
     void TermProgress() override { calls.push_back("TermProgress"); }
-    void SetProgressVisible(bool) override {}
     std::string ProgressCaption() const override { return progressCaption; }
     void SetProgressCaption(const std::string& text) override {
         progressCaption = text;

@@ -23,7 +23,6 @@ bool IsAccessor(const std::string& piece) {
 
 void SourceLineFormatter::ClassifyFirstWord() {
     const std::string& w = curWord_;
-    recFirstWord_ = w;
     if (OneOf(w, {"GLOBAL", "DIM", "PUBLIC", "PRIVATE", "STATIC"})) {
         fDecl_ = true;
         declHead_ = cur_.Piece;

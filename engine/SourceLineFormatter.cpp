@@ -62,7 +62,8 @@ const BabStatement& SourceLineFormatter::OwnStatement() const {
 // 0 when the statement ends first.
 long SourceLineFormatter::MatchingParen(long open) const {
     long owner = Tok(open).Statement;
-    const BabStatement& st = owner == s_ ? st_ : yStatement[static_cast<size_t>(owner)];
+    bool own = owner == s_ || owner <= 0 || static_cast<size_t>(owner) >= yStatement.size();
+    const BabStatement& st = own ? st_ : yStatement[static_cast<size_t>(owner)];
     long depth = 0;
     for (long t = open; t <= st.LastToken && t <= glTokenCount; ++t) {
         const std::string& p = Tok(t).Piece;
@@ -99,12 +100,10 @@ void SourceLineFormatter::BeginRecord(long r) {
     fDecl_ = fDeclare_ = fConst_ = fIfLine_ = fColon_ = fNext_ = false;
     declStmt_ = 0;
     declHead_.clear();
-    recFirstWord_.clear();
     nextVarEnd_ = 0;
     ifSplit_ = IfSplit::None;
     protectColons_ = false;
     refusedWarned_ = false;
-    inlineEnded_ = false;
     firstWord_ = true;
     skip_ = 0;
     LeadingLabel();
@@ -130,18 +129,18 @@ void SourceLineFormatter::LeadingLabel() {
     numericLabel_ = true;
     giLineKind = 0;
     // A number that a jump refers to is kept whatever the settings say:
-    // removing it would leave the jump without its target.
+    // removing it would leave the jump without its target. The number
+    // column is as wide as the longest number kept so far in the part.
     bool referenced = fblnLabelReferenced(label.Piece);
     long width = static_cast<long>(label.Piece.size()) + 1;
-    if (!gblnKillNumericLabels || referenced) glLineNumberWidth = std::max(glLineNumberWidth, width);
     if ((gblnKillNumericLabels || gblnInsertLineNumbers) && !referenced) {
         line_.clear();
-        glLineNumberWidth = 0;
         st_.Flags &= 15;
         yStatement[static_cast<size_t>(s_)].Flags &= 15;
         removedNumLen_ = static_cast<size_t>(width);
     } else {
         keptNumber_ = true;
+        glLineNumberWidth = std::max(glLineNumberWidth, width);
     }
 }
 
@@ -158,7 +157,6 @@ void SourceLineFormatter::TokenPass() {
     for (long i = first_; i <= last; ++i) {
         if (!ProcessToken(i)) {
             lastProcessed_ = i;
-            inlineEnded_ = true;
             return;
         }
         if (!IsBlankText(prevWord_)) lastIsThen = prevWord_ == "THEN";

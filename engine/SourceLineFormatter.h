@@ -115,7 +115,6 @@ private:
     bool joined_ = false;       // joined to the previous record (continuations removed)
     bool joinNext_ = false;     // the remove-continuations flag
     bool firstWord_ = false;
-    std::string recFirstWord_;  // upper-cased first word of the record
     bool fDecl_ = false, fDeclare_ = false, fConst_ = false, fIfLine_ = false, fColon_ = false, fNext_ = false;
     long declStmt_ = 0;     // the statement whose words set the declaration flags
     std::string declHead_;  // starts every line a list is split into
@@ -125,7 +124,6 @@ private:
     bool protectColons_ = false;  // a single-line If owns the rest of the record
     bool refusedWarned_ = false;
     long lastProcessed_ = 0;
-    bool inlineEnded_ = false;
 
     // The token being processed.
     long i_ = 0;

@@ -17,7 +17,19 @@ const std::vector<std::string> kModule = {
     "    y As Long",
     "End Type",
     "Public Declare Function GetTickCount Lib \"kernel32\" () As Long",
+    "Private Declare Function GetProfile Lib \"kernel32\" _",
+    "    Alias \"GetProfileA\" (ByVal lpApp As String, _",
+    "    ByVal lpKey As String) As Long",
     "Dim mCount As Integer   ' the count",
+    "Public Enum Colour",
+    "    Red = 1",
+    "    Green",
+    "End Enum",
+    "#If Win32 Then",
+    "Private Declare Function GetVersion Lib \"kernel32\" () As Long",
+    "#End If",
+    "' A comment that goes on _",
+    "  over a second line.",
     "",
     "Public Sub Main()",
     "    Dim i As Integer, j As Integer",
@@ -44,6 +56,8 @@ const std::vector<std::string> kModule = {
     "        mCount = mCount - 1",
     "    Loop",
     "    If mCount = 0 Then Exit Sub",
+    "    mTotal = #1/2/2000# - Now: Print #1, \"It's \"\"quoted\"\"\"",
+    "    Total = rs![Line Total] + rs!Tax",
     "    x = Foo(1, _",
     "            2)",
     "Retry:",
@@ -120,6 +134,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "    x = 1", "  ElseIf i = 2 Then", "    x = 2", "  Else", "    x = 3", "  End If", "Next i",
                     "Do While x > 0", "  x = x - 1", "Loop", "With Screen", "  .MousePointer = 0", "End With",
                     "End Sub"}},
+        // The declarations part and the procedures have a switch each.
+        FormatCase{"DeclarationsIndentedByPart",
+                   {"[Indentation]", "AsIs=No", "ModDeclarations=Yes", "BaseLines=Yes"},
+                   {"Dim a", "Private Const b = 1", "Sub Main()", "    Dim c", "    Static d", "End Sub"},
+                   {"    Dim a", "    Private Const b = 1", "Sub Main()", "Dim c", "Static d", "End Sub"}},
         FormatCase{"NoIndentation",
                    {"[Indentation]", "AsIs=No", "CodeLine=1", "BaseLines=Yes"},
                    {"Sub Main()", "  If a Then", "      x = 1", "  End If", "    ' note", "End Sub"},
@@ -358,16 +377,28 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Sub Main()", "If a Then", "b", "End If", "End Sub"}}),
     CaseName);
 
+// Zelking the output again changes nothing more, whatever the settings.
 TEST_F(SourceLineLayout, ZelkingTwiceChangesNothingMore) {
-    Settings({"[Indentation]", "AsIs=No", "BaseLines=Yes", "[General]", "SplitMultiLines=Yes", "SplitIfs=Yes",
-              "NextVariable=Yes"});
     std::vector<std::string> source = kModule;
     source.insert(source.end(), {"Sub Other()", "10 If a Then b: c Else d", "Select Case x",
                                  "Case 1: y = 1: If y Then z = 2 Else z = 3", "End Select",
                                  "For i = 1 To 3: a(i) = 0: Next i", "  Start: x = 1", "End Sub"});
-    std::vector<std::string> once = Format(source).lines;
-    std::vector<std::string> twice = Format(once).lines;
-    EXPECT_EQ(twice, once);
+    const std::vector<std::vector<std::string>> settings = {
+        {"[Indentation]", "AsIs=No", "[General]", "SplitMultiLines=Yes", "SplitIfs=Yes"},
+        {"[Indentation]", "AsIs=No", "BaseLines=Yes", "Declarations=Yes", "ModDeclarations=Yes", "CaseStructure=2",
+         "IfStructure=1", "[General]", "SplitMultiLines=Yes", "SplitIfs=Yes", "SplitDeclarations=Yes",
+         "SplitConsts=Yes", "AlignAs=Yes", "NextVariable=Yes", "Continuations=1", "KillNumericLabels=Yes",
+         "[Arrange Declares]", "ConvertSymbols=Yes", "ConvertSymbolsCode=Yes", "ConvertIntrinsicFunction=2",
+         "ConvertDAO=Yes", "[Comments]", "InLine=0", "StandAlone=1"},
+        {"[Indentation]", "AsIs=No", "CodeLine=1", "[General]", "InsertContinuations=Yes", "ContinuationColumn=30",
+         "[Comments]", "InLine=0", "InLineColumn=20", "InLineRight=Yes", "StandAlone=0"},
+    };
+    for (const std::vector<std::string>& s : settings) {
+        Settings(s);
+        std::vector<std::string> once = Format(source).lines;
+        EXPECT_NE(once, source);
+        EXPECT_EQ(Format(once).lines, once) << s[1] << " " << s[3];
+    }
 }
 
 // Nothing a file leaves in the formatter changes the next file's output.

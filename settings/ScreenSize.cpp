@@ -4,6 +4,6 @@ namespace {
 ScreenTwips gScreen = kHeadlessScreen;
 }
 
-ScreenTwips fScreenSize() { return gScreen; }
+ScreenTwips CurrentScreenSize() { return gScreen; }
 
 void SetScreenSize(ScreenTwips screen) { gScreen = screen; }

@@ -10,5 +10,5 @@ struct ScreenTwips {
 
 constexpr ScreenTwips kHeadlessScreen{1920 * 15.0, 1080 * 15.0};
 
-ScreenTwips fScreenSize();
+ScreenTwips CurrentScreenSize();
 void SetScreenSize(ScreenTwips screen);

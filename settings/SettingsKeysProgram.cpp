@@ -17,7 +17,7 @@ enum class Axis { Horizontal, Vertical };
 
 std::function<KeyDefaults()> ScreenShare(Axis axis, double share, bool boundedByScreen) {
     return [=] {
-        ScreenTwips screen = fScreenSize();
+        ScreenTwips screen = CurrentScreenSize();
         double size = axis == Axis::Horizontal ? screen.Width : screen.Height;
         KeyDefaults d{vb::NumberText(size * share), 0.0, 32767.0};
         if (boundedByScreen) {

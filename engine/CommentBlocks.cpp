@@ -1,11 +1,299 @@
-// Placeholder until this part of the engine is written; its owner replaces
-// the whole file.
+// Comment blocks inserted from templates for the module, user-defined
+// procedures and event procedures: expanding the placeholders, finding and
+// replacing an existing copy, editing in the comment-block editor, writing.
+#include "CommentBlocks.h"
+
+#include <string>
+#include <vector>
+
+#include "Clock.h"
+#include "CommentEditorHost.h"
 #include "EngineCalls.h"
-#include "VBError.h"
+#include "ErrorTrap.h"
+#include "OptionGlobals.h"
+#include "TemplateText.h"
+#include "TokenText.h"
+#include "Trace.h"
+#include "UiServices.h"
+#include "VBText.h"
+#include "mKEMCommon.h"
 
 namespace {
-[[noreturn]] void NotYet(const char* what) { RaiseError(vberr::kInvalidProcedureCall, what, std::string(what) + " is not built yet"); }
+
+// The engine's own record that it loaded the editor for this file.
+bool gblnEditorLoaded = false;
+
+const std::string& TemplateFor(const std::string& kind) {
+    if (kind == "M") return gsCmtModuleFile;
+    if (kind == "E") return gsCmtEventFile;
+    return gsCmtUDPFile;
+}
+
+// The template as the insertion uses it: the block text, and the first and
+// last non-blank lines (trimmed, unexpanded) by which an old copy is found.
+struct BlockTemplate {
+    std::string Text;
+    std::string FirstLine;
+    std::string LastLine;  // empty when the template has one non-blank line
+    size_t LineCount = 0;
+};
+
+bool IsFileError(long number) {
+    return number == 53 || number == 68 || number == 70 || number == 71 || number == 75 || number == 76;
+}
+
+// Reads the template; a file error is reported and gives false.
+bool ReadBlockTemplate(const std::string& file, BlockTemplate& tmpl) {
+    templatetext::TemplateFile content;
+    try {
+        content = templatetext::Read(file);
+    } catch (const VBError& e) {
+        if (!IsFileError(e.Number)) throw;
+        Ui().MsgBox("Error with the comment block file: " + e.Description + "\r\nFile: " + file, mb::vbExclamation,
+                    "Comment Block File Error");
+        return false;
+    }
+    tmpl.Text = content.Text();
+    tmpl.LineCount = content.Lines.size();
+    bool haveFirst = false;
+    for (const std::string& line : content.Lines) {
+        std::string trimmed = vb::Trim(line);
+        if (trimmed.empty()) continue;
+        if (!haveFirst) {
+            tmpl.FirstLine = trimmed;
+            haveFirst = true;
+        } else {
+            tmpl.LastLine = trimmed;
+        }
+    }
+    return true;
+}
+
+// The old copy among the collected comment and blank lines (indexes from
+// 1): from the first line that reads like the template's first line to the
+// first after it that reads like its last. Both 0 when there is none or its
+// end is missing (then nothing is replaced).
+struct OldBlock {
+    size_t Start = 0;
+    size_t End = 0;
+};
+
+OldBlock FindOldBlock(const std::vector<std::string>& lines, const BlockTemplate& tmpl) {
+    OldBlock found;
+    if (tmpl.FirstLine.empty()) return found;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        if (vb::Trim(lines[i]) == tmpl.FirstLine) {
+            found.Start = i;
+            break;
+        }
+    }
+    if (found.Start == 0) return found;
+    // A template of one non-blank line makes a block of that one line.
+    if (tmpl.LastLine.empty()) {
+        found.End = found.Start;
+        return found;
+    }
+    for (size_t j = found.Start + 1; j < lines.size(); ++j) {
+        if (vb::Trim(lines[j]) == tmpl.LastLine) {
+            found.End = j;
+            return found;
+        }
+    }
+    return {};
+}
+
+std::string ContextLines(long stmt) {
+    std::vector<std::string> around;
+    sbGet5Lines(stmt, -2, 5, around, false);
+    std::string context;
+    for (size_t i = 0; i < around.size(); ++i) {
+        context += i == 2 ? ">> " : "     ";
+        context += around[i].substr(0, 80);
+        context += "\r\n";
+    }
+    return context;
+}
+
+// The block as the user settles it: shown in the editor when AutoInsert is
+// off; empty when the user skipped it there.
+std::string SettleBlock(long stmt, const std::string& kind, std::string block, bool ask) {
+    if (!ask && gblnCmtAutoInsert) return block;
+    const bool before = kind == "M" || giCmtWhere == 1;
+    const std::string caption = "Inserting Comment Block For " + gsCurrentProc + " in file " + gsCurrentFileName +
+                                (before ? " Before " : " After ") + " the indicated statement";
+    const std::string context = ContextLines(stmt);
+    // Only a block the user has just seen can be skipped: with AutoInsert
+    // on, an earlier Skip does not drop an @Ask block that was never shown.
+    if (gblnCmtAutoInsert || !goCommentEditor) return block;
+    Ui().SetMousePointer(pointer::vbDefault);
+    std::string edited = goCommentEditor->Edit(block, caption, context);
+    return gblnCommentSkip ? std::string() : edited;
+}
+
+void Emit(std::string text) {
+    bool firstCall = false;
+    BabStatement none;
+    sbDoEmitLine(text, glOutputLines, firstCall, none);
+}
+
+bool PlainWhiteSpace() { return !(gblnWSChange && !gblnWSNoChange); }
+
+// A line the insertion has written or replaced leaves the source model: the
+// zelking loop passes over a statement without tokens.
+void RemoveStatement(long s) {
+    BabStatement& st = yStatement[static_cast<size_t>(s)];
+    st.FirstToken = 0;
+    st.LastToken = 0;
+}
+
+// The insertion statement of a block placed before a heading, which the loop
+// writes after the block, when it is a comment the block has taken over: it
+// becomes the blank line between the block and the heading.
+void MakeBlankLine(long s) {
+    BabStatement& st = yStatement[static_cast<size_t>(s)];
+    if (!tokentext::InTokens(st.FirstToken)) return;
+    BabToken& first = yToken[static_cast<size_t>(st.FirstToken)];
+    first.Class = 5;
+    first.Detail = 3;
+    first.Piece.clear();
+    first.WhiteSpaceLeft.clear();
+    first.FlagsOut = 0;
+    st.Class = 3;
+    st.LastToken = st.FirstToken;
+    st.LastSignificant = 0;
+}
+
+// The block and the lines it keeps ahead of it, and the source lines it
+// takes the place of.
+//
+// A block before a procedure heading ends up as: the lines that stood before
+// it, the block, one blank line, the heading. The blank line that separates
+// the procedure from the code above comes before the block, so that a later
+// zelk finds the block among the lines tied to the heading and replaces it.
+// The insertion statement itself is already on its way through the loop,
+// which writes it after the block: a blank insertion statement is that blank
+// line; a comment is turned into it.
+void PlaceBlock(long stmt, const std::string& kind, const std::vector<std::string>& region, const OldBlock& old,
+                const std::string& block) {
+    const bool beforeHeading = kind != "M" && giCmtWhere == 1;
+    const size_t collected = region.empty() ? 0 : region.size() - 1;
+    const size_t ahead = old.Start > 0 ? old.Start - 1 : (beforeHeading ? collected : 0);
+    auto statementAt = [&](size_t i) { return stmt + static_cast<long>(i) - 1; };
+
+    auto isBlankLine = [&](size_t i) { return yStatement[static_cast<size_t>(statementAt(i))].Class == 3; };
+    const bool insertionIsBlank = beforeHeading && collected > 0 && isBlankLine(1);
+    if (beforeHeading && !insertionIsBlank && glOutputLines > 0) Emit("");
+    for (size_t i = 1; i <= ahead; ++i) Emit(region[i]);
+    Emit(block);
+    // Before a heading that is itself the insertion statement, the plain
+    // mode's own empty line before the heading follows the block; the change
+    // mode writes none, so it is written here.
+    if (beforeHeading && collected == 0 && !PlainWhiteSpace()) Emit("");
+
+    for (size_t i = 1; i <= ahead; ++i)
+        if (!(beforeHeading && i == 1)) RemoveStatement(statementAt(i));
+    if (old.Start > 0) {
+        for (size_t i = old.Start; i <= old.End; ++i)
+            if (!(beforeHeading && i == 1)) RemoveStatement(statementAt(i));
+        // The insertion statement stands in for the blank line below the old
+        // block.
+        if (insertionIsBlank && old.End < collected && isBlankLine(old.End + 1))
+            RemoveStatement(statementAt(old.End + 1));
+    }
+    if (beforeHeading && collected > 0 && !insertionIsBlank) MakeBlankLine(stmt);
+}
+
+void InsertBlock(long stmt, const std::string& kind) {
+    if (!gblnEditorLoaded) {
+        if (goCommentEditor) goCommentEditor->Load();
+        gblnEditorLoaded = true;
+        gblnCommentEdit = true;
+    }
+    const std::string& file = TemplateFor(kind);
+    if (kind == "M") sbLogLine(" Zelker inserted module comment block for: " + gsCurrentProc, false);
+
+    BlockTemplate tmpl;
+    if (!ReadBlockTemplate(file, tmpl)) return;
+    // The comment and blank lines at the insertion point, far enough to hold
+    // an old copy of the whole template.
+    std::vector<std::string> region;
+    sbGet5Lines(stmt, 0, static_cast<int>(10 + tmpl.LineCount), region, true);
+    const OldBlock old = gblnCmtOverwrite ? FindOldBlock(region, tmpl) : OldBlock{};
+
+    std::string block = tmpl.Text;
+    bool ask = false;
+    sbParseCommentLine(block, ask);
+    block = SettleBlock(stmt, kind, block, ask);
+    // A block that is not written replaces nothing.
+    if (block.empty()) return;
+    PlaceBlock(stmt, kind, region, old, block);
+}
+
+void CloseEditor() {
+    if (gblnEditorLoaded && goCommentEditor) goCommentEditor->Unload();
+    gblnEditorLoaded = false;
+    gblnCommentEdit = false;
+}
+
 }  // namespace
 
-std::string CommentBlockProcType(const std::string&) { NotYet("CommentBlockProcType"); }
-void sbCommentBlockInsert(long&, const std::string&, bool, int&) { NotYet("sbCommentBlockInsert"); }
+std::string CommentBlockProcType(const std::string& name) {
+    TraceGuard trace(TraceKind::App, "CommentBlockProcType");
+    size_t underscore = name.find('_');
+    if (underscore == std::string::npos) return "U";
+    return name.find('_', underscore + 1) == std::string::npos ? "E" : "U";
+}
+
+void sbParseCommentLine(std::string& text, bool& ask) {
+    TraceGuard trace(TraceKind::App, "sbParseCommentLine");
+    Trapped("sbParseCommentLine", [&] {
+        using templatetext::ReplaceNoCase;
+        text = ReplaceNoCase(text, "@User", oAppInfo->User());
+        text = ReplaceNoCase(text, "@Company", oAppInfo->Company());
+        text = ReplaceNoCase(text, "@Module", gsCurrentFileName);
+        text = ReplaceNoCase(text, "@Procedure", gsCurrentProc);
+        text = ReplaceNoCase(text, "@Date", datetime::ShortDate(Clock().Now()));
+        ask = text.find("@Ask") != std::string::npos;
+        text = ReplaceNoCase(text, "@Ask", ">>");
+    });
+}
+
+void sbGet5Lines(long stmt, int offset, int count, std::vector<std::string>& lines, bool commentsOnly) {
+    TraceGuard trace(TraceKind::App, "sbGet5Lines");
+    Trapped("sbGet5Lines", [&] {
+        if (stmt == -1) stmt = glCurrentStatement;
+        lines.assign(static_cast<size_t>(std::max(count, 0)) + 1, std::string());
+        size_t index = commentsOnly ? 1 : 0;
+        const size_t endIndex = commentsOnly ? static_cast<size_t>(count) : static_cast<size_t>(count) - 1;
+        long s = stmt + offset;
+        if (s < 1) {
+            index += static_cast<size_t>(1 - s);  // the missing statements keep their places, empty
+            s = 1;
+        }
+        for (; count > 0 && index <= endIndex; ++s, ++index) {
+            if (s >= static_cast<long>(yStatement.size())) break;
+            const BabStatement& st = yStatement[static_cast<size_t>(s)];
+            if (st.FirstToken == 0) break;
+            if (commentsOnly) {
+                if (st.Class != 1 && st.Class != 3) break;
+                lines[index] = tokentext::Piece(st.FirstToken);
+            } else {
+                lines[index] = tokentext::StatementSourceText(st);
+            }
+        }
+        lines.resize(std::min(index, lines.size()));
+    });
+}
+
+void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced) {
+    TraceGuard trace(TraceKind::App, "sbCommentBlockInsert");
+    // The lines a block replaces leave the source model, so the loop has
+    // nothing to pass over.
+    replaced = 0;
+    Trapped("sbCommentBlockInsert", [&] {
+        if (closeCall)
+            CloseEditor();
+        else
+            InsertBlock(stmt, kind);
+    });
+}

@@ -1,10 +1,107 @@
-// Placeholder until this part of the engine is written; its owner replaces
-// the whole file.
+// Warnings about statements that may handle dates, years and leap years, to
+// help find code that could fail at the change of the century.
+#include <string>
+
 #include "EngineCalls.h"
-#include "VBError.h"
+#include "ErrorTrap.h"
+#include "TokenText.h"
+#include "Trace.h"
+#include "VBText.h"
+#include "mKEMCommon.h"
 
 namespace {
-[[noreturn]] void NotYet(const char* what) { RaiseError(vberr::kInvalidProcedureCall, what, std::string(what) + " is not built yet"); }
+
+enum class DateRule { None, Dates, LeapYears, Years, Separator, TwoDigitYear, NamedFormat };
+
+// The token's text as the rules test it: upper-cased, with the words UPDATE
+// and VALIDATE masked so that they do not count as holding DATE.
+std::string TestWord(const std::string& piece) {
+    std::string word = vb::UCase(piece);
+    if (word.find("UPDATE") != std::string::npos) word = vb::Replace(word, "UPDATE", "XXXXXX");
+    if (word.find("VALIDATE") != std::string::npos) word = vb::Replace(word, "VALIDATE", "XXXXXXXX");
+    return word;
+}
+
+bool Holds(const std::string& text, const char* what) { return text.find(what) != std::string::npos; }
+
+DateRule RuleOf(const BabToken& tok) {
+    if (tok.Class == 1) {
+        const std::string word = TestWord(tok.Piece);
+        if (Holds(word, "DATE")) return DateRule::Dates;
+        if (Holds(word, "LEAPY")) return DateRule::LeapYears;
+        if (Holds(word, "YR") || Holds(word, "YEAR") || Holds(word, "YY")) return DateRule::Years;
+        return DateRule::None;
+    }
+    if (tok.Class == 3 && tok.Detail == 3) {
+        if (tok.Piece == "\"-\"" || tok.Piece == "\"/\"") return DateRule::Separator;
+        if (Holds(tok.Piece, "-") || Holds(tok.Piece, "/")) return DateRule::None;
+        const std::string word = TestWord(tok.Piece);
+        if (Holds(word, "YYYY")) return DateRule::None;
+        if (Holds(word, "YY")) return DateRule::TwoDigitYear;
+        if (Holds(word, "MEDIUM DATE") || Holds(word, "SHORT DATE") || Holds(word, "LONG DATE") ||
+            Holds(word, "GENERAL DATE"))
+            return DateRule::NamedFormat;
+    }
+    return DateRule::None;
+}
+
+// The text of a name rule for a statement of the given class (2 declaration,
+// 5 procedure heading, any other a statement).
+std::string NameRuleText(DateRule rule, long statementClass) {
+    const int column = statementClass == 2 ? 0 : (statementClass == 5 ? 1 : 2);
+    static const char* const kDates[] = {"The following declaration may manipulate dates.",
+                                         "The following procedure declaration may manipulate dates.",
+                                         "The following statement may manipulate date data."};
+    static const char* const kLeap[] = {"The following declaration may manipulate leap year.",
+                                        "The following procedure declaration may manipulate leap year.",
+                                        "The following statement may manipulate leap year date data."};
+    static const char* const kYears[] = {"The following declaration may manipulate the year.",
+                                         "The following procedure declaration may manipulate the year.",
+                                         "The following statement may manipulate year date data."};
+    switch (rule) {
+        case DateRule::Dates: return kDates[column];
+        case DateRule::LeapYears: return kLeap[column];
+        default: return kYears[column];
+    }
+}
+
+std::string WarningText(DateRule rule, const BabToken& tok) {
+    switch (rule) {
+        case DateRule::Separator:
+            return "If you are formating a date in the following statement,\r\nVerify that it is correct.";
+        case DateRule::TwoDigitYear:
+            return "If you are using YY in a format statement,\r\nVerify that it is not a problem.";
+        case DateRule::NamedFormat:
+            return "The String " + tok.Piece +
+                   " is used in a statement.\r\nYou need to verify that international settings use 4 digit years.";
+        default: {
+            long cls = (tok.Statement >= 0 && static_cast<size_t>(tok.Statement) < yStatement.size())
+                           ? yStatement[static_cast<size_t>(tok.Statement)].Class
+                           : 0;
+            return NameRuleText(rule, cls);
+        }
+    }
+}
+
+void Scan(BabStatement& stmt) {
+    oDebug->ClearStatus();
+    if (stmt.FirstToken < 1) return;
+    for (long t = stmt.FirstToken; t <= stmt.LastToken; ++t) {
+        if (!tokentext::InTokens(t)) {
+            oLog->LogData("TK > UBound(yToken), line 46640 ScanForY2K");
+            return;
+        }
+        const BabToken& tok = yToken[static_cast<size_t>(t)];
+        DateRule rule = RuleOf(tok);
+        if (rule == DateRule::None) continue;
+        sbLogLine(WarningText(rule, tok) + "\r\n" + tokentext::StatementSourceText(stmt), true);
+        return;
+    }
+}
+
 }  // namespace
 
-void ScanForY2K(BabStatement&) { NotYet("ScanForY2K"); }
+void ScanForY2K(BabStatement& stmt) {
+    TraceGuard trace(TraceKind::App, "ScanForY2K");
+    Trapped("ScanForY2K", [&] { Scan(stmt); });
+}

@@ -151,8 +151,9 @@ void sbEndSplitIf(long& level, std::string& text) {
     if ((gblnSplitIfs && gblnSplitIfPending) || (gblnIfOpen && gblnSplitMultiLines && gblnSplitIfPending)) {
         gblnIfOpen = false;
         if (gblnBaseLines) ++level;
-        long blanks = giIndentAmount * level;
-        text = std::string(blanks > 0 ? static_cast<size_t>(blanks) : 0, ' ') + "End If";
+        // The End If stands where its If stands; the If's level alone would
+        // miss a Case's indentation and a line kept as written.
+        text = std::string(glSplitIfColumn > 0 ? static_cast<size_t>(glSplitIfColumn) : 0, ' ') + "End If";
         BabStatement none;
         bool firstCall = false;
         std::string empty;

@@ -1,10 +1,281 @@
-// Placeholder until this part of the engine is written; its owner replaces
-// the whole file.
+// Arrangement of a module's declarations part: each statement gets a key of
+// scope, name, type and declaration kind in the order gsModuleHow chooses,
+// and the statements from the first declaration on are ordered by it. Old
+// declaration words are converted on the way.
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
 #include "EngineCalls.h"
-#include "VBError.h"
+#include "ErrorTrap.h"
+#include "ExchangeSort.h"
+#include "OptionGlobals.h"
+#include "TokenText.h"
+#include "Trace.h"
+#include "mKEMCommon.h"
 
 namespace {
-[[noreturn]] void NotYet(const char* what) { RaiseError(vberr::kInvalidProcedureCall, what, std::string(what) + " is not built yet"); }
+
+using tokentext::Fixed;
+using tokentext::Upper;
+
+constexpr size_t kNameWidth = 255;
+constexpr size_t kTypeWidth = 20;
+const std::string kDefaultModuleHow = "112341234567";
+
+// What the classification gives one statement. A statement starts with the
+// values of the one before it, so that what it does not set travels along
+// (a comment line stays with the declaration above it).
+struct DeclFields {
+    long Category = 0;  // scope * 100 + kind
+    std::string SortName = Fixed("", kNameWidth);
+    std::string TypeName = Fixed("", kTypeWidth);
+};
+
+bool IsOneOf(const std::string& word, std::initializer_list<const char*> words) {
+    for (const char* w : words)
+        if (word == w) return true;
+    return false;
+}
+
+class ModuleClassifier {
+public:
+    // Classifies statement s given the fields of the statement before it.
+    void Classify(long s, DeclFields& f, const DeclFields* before, long& firstDecl) {
+        const BabStatement& st = yStatement[static_cast<size_t>(s)];
+        if (st.Class == 2 && firstDecl == 0) firstDecl = s;
+        const long t0 = st.FirstToken;
+        if (tokentext::Piece(t0) == "#") {
+            std::string next = Upper(t0 + 1);
+            if (next == "IF") {
+                inConditional_ = true;
+                if (firstDecl == 0) firstDecl = s;
+            } else if (next == "END") {
+                inConditional_ = false;
+            }
+        }
+        if (t0 < 1) return;
+        if (inConditional_) {
+            SetConditional(f);
+            return;
+        }
+        switch (st.Class) {
+            case 3:
+                if (!inTypeOrEnum_) f.Category = 9;
+                break;
+            case 6:
+                if (f.Category == 0) f.Category = 9;
+                break;
+            case 0:
+            case 2:
+                ScanTokens(st, f, before);
+                break;
+            default:
+                break;
+        }
+    }
+
+private:
+    static void SetConditional(DeclFields& f) {
+        f.Category = 304;
+        f.SortName = Fixed("CONDITIONAL", kNameWidth);
+        f.TypeName = Fixed("CONDITIONAL", kTypeWidth);
+    }
+
+    bool InBlock() const { return inConditional_ || inTypeOrEnum_; }
+
+    void ScanTokens(const BabStatement& st, DeclFields& f, const DeclFields* before) {
+        const long ft = st.FirstToken;
+        for (long t = ft; t <= st.LastToken; ++t) {
+            if (tokentext::InTokens(t - 1) && yToken[static_cast<size_t>(t - 1)].FlagsOut == 1) {
+                // A continued line: the statement sorts with the one before it
+                // (the first statement of the part has none and keeps its own).
+                if (before) f.Category = before->Category;
+                return;
+            }
+            const std::string w = Upper(t);
+            if (IsOneOf(w, {"DIM", "PUBLIC", "PRIVATE", "GLOBAL"})) {
+                if (InBlock()) return;
+                if (gblnConvertDeclare) {
+                    if (w == "GLOBAL") tokentext::SetPiece(t, "Public");
+                    if (w == "DIM") tokentext::SetPiece(t, "Private");
+                }
+                std::string next = Upper(t + 1);
+                if (!IsOneOf(next, {"CONST", "TYPE", "ENUM"})) f.SortName = Fixed(next, kNameWidth);
+                continue;
+            }
+            if (w == "CONST") {
+                if (InBlock()) return;
+                f.SortName = Fixed(Upper(t + 1), kNameWidth);
+                f.Category = 1 + ((t == ft || Upper(t - 1) == "PRIVATE") ? 200 : 100);
+                f.TypeName = Fixed(Upper(t + 2) == "AS" ? Upper(t + 3) : std::string("VARIANT"), kTypeWidth);
+                return;
+            }
+            if (w == "AS") {
+                std::string type = Upper(t + 1);
+                // The key takes the converted type, so that a second zelk
+                // sorts the declaration where the first one put it.
+                if (gblnConvertDAO && IsOneOf(type, {"DYNASET", "TABLE", "SNAPSHOT"})) {
+                    tokentext::SetPiece(t + 1, "Recordset");
+                    type = "RECORDSET";
+                }
+                f.TypeName = Fixed(type, kTypeWidth);
+                continue;
+            }
+            if (w == "DECLARE") {
+                if (InBlock()) return;
+                f.Category = 5 + (Upper(t - 1) == "PRIVATE" ? 200 : 100);
+                f.SortName = Fixed(Upper(t + 2), kNameWidth);
+                f.TypeName = Fixed(Upper(st.LastToken), kTypeWidth);
+                return;
+            }
+            if (w == "TYPE" || w == "ENUM") {
+                if (inTypeOrEnum_) return;
+                if (inConditional_) continue;
+                f.Category = (w == "TYPE") ? 2 : 7;
+                f.SortName = Fixed(Upper(t + 1), kNameWidth);
+                f.TypeName = Fixed("TYPEORENUM", kTypeWidth);
+                std::string before1 = Upper(t - 1);
+                if (t == ft || before1 == "PUBLIC")
+                    f.Category += 100;
+                else if (before1 == "PRIVATE")
+                    f.Category += 200;
+                inTypeOrEnum_ = true;
+                continue;
+            }
+            if (w == "END") {
+                if (inConditional_) continue;
+                if (t == ft && IsOneOf(Upper(t + 1), {"TYPE", "ENUM"})) {
+                    inTypeOrEnum_ = !inTypeOrEnum_;
+                    return;
+                }
+                continue;
+            }
+            if (w == "EVENT" || w == "WITHEVENTS") {
+                if (inTypeOrEnum_) return;
+                f.Category = 6 + (Upper(t - 1) == "PRIVATE" ? 200 : 100);
+                f.SortName = Fixed(Upper(t + 1), kNameWidth);
+                f.TypeName = Fixed("EVENT", kTypeWidth);
+                return;
+            }
+            if (tokentext::Piece(t) == "#") {
+                if (t != ft) continue;
+                std::string next = Upper(t + 1);
+                if (next == "IF") {
+                    inConditional_ = true;
+                    if (!inTypeOrEnum_) SetConditional(f);
+                } else if (next == "END") {
+                    inConditional_ = false;
+                }
+                return;
+            }
+            if (t == ft && (w == "OPTION" || w == "IMPLEMENTS")) {
+                f.Category = 9;
+                return;
+            }
+            if (InBlock()) return;
+            if (t == ft + 1) {
+                std::string scope = Upper(t - 1);
+                if (scope == "GLOBAL" || scope == "PUBLIC")
+                    f.Category = 103;
+                else if (scope == "DIM" || scope == "PRIVATE")
+                    f.Category = 203;
+            }
+        }
+    }
+
+    bool inConditional_ = false;
+    bool inTypeOrEnum_ = false;
+};
+
+// True when the four key digits are an order of 1, 2, 3 and 4.
+bool IsKeyOrder(const std::string& digits) {
+    if (digits.size() != 4) return false;
+    std::array<bool, 4> seen{};
+    for (char c : digits) {
+        if (c < '1' || c > '4' || seen[static_cast<size_t>(c - '1')]) return false;
+        seen[static_cast<size_t>(c - '1')] = true;
+    }
+    return true;
+}
+
+// The statement number at a fixed width, so that it breaks ties in file
+// order also past statement 99999.
+std::string NumberField(long s, size_t width) {
+    std::string digits = std::to_string(s);
+    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+    return digits;
+}
+
+std::string ModuleKey(const DeclFields& f, const std::string& keyDigits, const std::string& kindDigits, long s,
+                      size_t numberWidth) {
+    std::string mask = "1111111";
+    const long kind = f.Category % 100;
+    for (size_t k = 0; k < kindDigits.size() && k < mask.size(); ++k) {
+        if (kindDigits[k] - '0' == kind) {
+            mask[k] = '0';
+            break;
+        }
+    }
+    std::string key;
+    for (char digit : keyDigits) {
+        switch (digit) {
+            case '1': key += std::to_string(f.Category / 100); break;
+            case '2': key += f.SortName; break;
+            case '3': key += f.TypeName; break;
+            case '4': key += mask; break;
+            default: break;
+        }
+    }
+    return key + NumberField(s, numberWidth);
+}
+
+void ArrangeModule(long first, long last, StatementOrder& order) {
+    oDebug->ClearStatus();
+    if (!(gblnDoModules || gblnConvertDeclare || gblnConvertDAO || gblnInsertErrHandling || gblnInsertLogging ||
+          gblnInsertTracing))
+        return;
+    if (gsModuleHow.size() != 12) gsModuleHow = kDefaultModuleHow;
+    const std::string keyDigits = gsModuleHow.substr(1, 4);
+    const std::string kindDigits = gsModuleHow.substr(5, 7);
+    if (last < first) return;
+
+    const size_t n = static_cast<size_t>(last - first + 1);
+    std::vector<DeclFields> fields(n);
+    long firstDecl = 0;
+    ModuleClassifier classifier;
+    for (long s = first; s <= last; ++s) {
+        if (s < 0 || static_cast<size_t>(s) >= yStatement.size()) {
+            oLog->LogData("Out of bound error in yStatement FloatModuleDeclarations");
+            return;
+        }
+        const size_t k = static_cast<size_t>(s - first);
+        if (k > 0) fields[k] = fields[k - 1];
+        classifier.Classify(s, fields[k], k > 0 ? &fields[k - 1] : nullptr, firstDecl);
+    }
+
+    if (!gblnDoModules) return;
+    if (firstDecl == 0) firstDecl = first;
+
+    // Keys of the statements before the first declaration stay empty, so
+    // that the sort leaves them where they are.
+    const bool validKeys = IsKeyOrder(keyDigits);
+    const size_t numberWidth = std::max<size_t>(5, std::to_string(last).size());
+    std::vector<std::string> keys(n);
+    std::vector<long> index(n, 0);
+    for (long s = firstDecl; s <= last; ++s) {
+        const size_t k = static_cast<size_t>(s - first);
+        if (validKeys) keys[k] = ModuleKey(fields[k], keyDigits, kindDigits, s, numberWidth);
+        index[k] = s;
+    }
+    const std::vector<size_t> sorted = ExchangeSortOrder(keys);
+    for (long s = firstDecl; s <= last; ++s) order(s) = index[sorted[static_cast<size_t>(s - first)]];
+}
+
 }  // namespace
 
-void FloatModuleDeclarations(long&, long&, StatementOrder&) { NotYet("FloatModuleDeclarations"); }
+void FloatModuleDeclarations(long& first, long& last, StatementOrder& order) {
+    TraceGuard trace(TraceKind::App, "FloatModuleDeclarations");
+    Trapped("FloatModuleDeclarations", [&] { ArrangeModule(first, last, order); });
+}

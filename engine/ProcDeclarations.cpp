@@ -1,10 +1,233 @@
-// Placeholder until this part of the engine is written; its owner replaces
-// the whole file.
+// Preparation of one procedure for the zelking loop: where its body starts
+// and is first left, whether it already handles errors or traces, the
+// conversions and date scan over its statements, and the gathering of its
+// local declarations in the order gsLocalHow chooses.
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "EngineCalls.h"
-#include "VBError.h"
+#include "ErrorTrap.h"
+#include "ExchangeSort.h"
+#include "FileParse.h"
+#include "OptionGlobals.h"
+#include "TokenText.h"
+#include "Trace.h"
+#include "VBText.h"
+#include "mKEMCommon.h"
 
 namespace {
-[[noreturn]] void NotYet(const char* what) { RaiseError(vberr::kInvalidProcedureCall, what, std::string(what) + " is not built yet"); }
+
+using tokentext::Fixed;
+using tokentext::Piece;
+using tokentext::Upper;
+
+constexpr size_t kNameWidth = 255;
+constexpr size_t kTypeWidth = 20;
+
+struct LocalDecl {
+    std::string Key;
+    long Index = 0;
+};
+
+bool InStatements(long s) { return s >= 0 && static_cast<size_t>(s) < yStatement.size(); }
+
+// An index outside the source arrays stops the arrangement of this
+// procedure; the zelk goes on with the procedure as it stands.
+void OutOfBound(const char* array) {
+    oLog->LogData(std::string("Out of bound error in ") + array + " FloatProcDeclarations");
+}
+
+// Tokens before the statement proper: a leading line number, or a label and
+// its colon.
+long LeadingTokens(const BabStatement& st) {
+    const long ft = st.FirstToken;
+    if (!tokentext::InTokens(ft)) return 0;
+    const BabToken& tok = yToken[static_cast<size_t>(ft)];
+    if (tok.Class != 5 || tok.Detail != 4) return 0;
+    if (vb::IsNumeric(tok.Piece)) return 1;
+    if (tokentext::InTokens(ft + 1) && yToken[static_cast<size_t>(ft + 1)].Class == 6) return 2;
+    return 1;
+}
+
+// ReDim resizes an array declared elsewhere: it stays where it stands and
+// is never moved ahead of its Dim.
+bool IsReDim(const BabStatement& st) {
+    if (st.Detail % 100 == 6 && st.Detail < 400) return true;
+    return Upper(st.FirstToken + LeadingTokens(st)) == "REDIM";
+}
+
+// The key of a local declaration by gsLocalHow: kind ("0" Const, "1" any
+// other), name and type, in the order of its first three digits.
+std::string LocalKey(char kind, const std::string& name, const std::string& type) {
+    const std::string k(1, kind);
+    const std::string n = Fixed(name, kNameWidth);
+    const std::string t = Fixed(type, kTypeWidth);
+    const std::string& how = gsLocalHow;
+    if (how == "12345" || how == "12354") return k + n + t;
+    if (how == "13245" || how == "13254") return k + t + n;
+    if (how == "23145" || how == "23154") return n + t + k;
+    if (how == "32145" || how == "32154") return t + n + k;
+    return {};
+}
+
+LocalDecl DeclarationEntry(long s, const BabStatement& st) {
+    char kind = '1';
+    std::string name;
+    std::string type;
+    for (long t = st.FirstToken; t <= st.LastToken; ++t) {
+        const std::string w = Upper(t);
+        if (w == "DIM") {
+            kind = '1';
+            name = Upper(t + 1);
+        } else if (w == "CONST") {
+            kind = '0';
+            name = Upper(t + 1);
+        } else if (w == "AS") {
+            type = Upper(t + 1);
+            // The key takes the converted type, as a second zelk will.
+            if (gblnConvertDAO && (type == "DYNASET" || type == "TABLE" || type == "SNAPSHOT")) {
+                tokentext::SetPiece(t + 1, "Recordset");
+                type = "RECORDSET";
+            }
+        }
+    }
+    return {LocalKey(kind, name, type), s};
+}
+
+// The statement as the trace-entry template would hold it: tokens joined by
+// single blanks, a leading line number left out.
+std::string NormalText(const BabStatement& st) {
+    std::string text;
+    for (long t = st.FirstToken; t <= st.LastToken; ++t) {
+        if (t == st.FirstToken && vb::IsNumeric(Piece(t))) continue;
+        text += Piece(t);
+        text += ' ';
+    }
+    text = vb::Trim(vb::Replace(text, " . ", "."));
+    text = vb::Trim(vb::Replace(text, " ,", ","));
+    if (text == "End If") text.clear();
+    return text;
+}
+
+// Moves the declarations, sorted, to the place of the first one.
+void MoveDeclarations(std::vector<LocalDecl>& decls, long first, long last, long firstDecl, long lastDecl,
+                      StatementOrder& order) {
+    const long n = static_cast<long>(decls.size());
+    if (n == 0 || lastDecl < firstDecl + n - 1) return;
+    std::vector<std::string> keys;
+    keys.reserve(decls.size());
+    for (const LocalDecl& d : decls) keys.push_back(d.Key);
+    const std::vector<size_t> sorted = ExchangeSortOrder(keys);
+
+    std::vector<bool> moved(static_cast<size_t>(last - first + 1), false);
+    for (const LocalDecl& d : decls)
+        if (d.Index >= first && d.Index <= last) moved[static_cast<size_t>(d.Index - first)] = true;
+    std::vector<long> rearranged;
+    rearranged.reserve(static_cast<size_t>(last - firstDecl + 1));
+    for (size_t k : sorted) rearranged.push_back(decls[k].Index);
+    for (long pos = firstDecl; pos <= last; ++pos) {
+        long s = order(pos);
+        if (s >= first && s <= last && moved[static_cast<size_t>(s - first)]) continue;
+        rearranged.push_back(s);
+    }
+    if (rearranged.size() != static_cast<size_t>(last - firstDecl + 1)) return;
+    for (long pos = firstDecl; pos <= last; ++pos) order(pos) = rearranged[static_cast<size_t>(pos - firstDecl)];
+}
+
+void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIndex) {
+    oDebug->ClearStatus();
+    const bool anyStep = gblnConvertDeclare || gblnConvertMsgBox || gblnConvertDAO || gblnNextVariable ||
+                         gblnInsertErrHandling || gblnInsertTracing || gblnAnalyzeDates;
+    if (!gblnDoLocals && !anyStep) return;
+    if (procIndex < 0 || static_cast<size_t>(procIndex) >= gtProcTable.size()) {
+        OutOfBound("gtProcTable");
+        return;
+    }
+
+    // Pass 1: the body start and the first declaration.
+    long bodyStart = 0, firstDecl = 0, lastDecl = 0;
+    for (long s = first; s <= last; ++s) {
+        if (!InStatements(s)) {
+            OutOfBound("yStatement");
+            return;
+        }
+        BabStatement& st = yStatement[static_cast<size_t>(s)];
+        if (st.FirstToken == 0) st.LastToken = 0;
+        if (st.Class == 0 || st.Class == 4) {
+            if (bodyStart == 0) bodyStart = s;
+        } else if (st.Class == 2) {
+            if (firstDecl == 0) firstDecl = s;
+            lastDecl = s;
+        }
+        if (bodyStart != 0 && firstDecl == 0) firstDecl = bodyStart;
+    }
+    if (bodyStart == 0) bodyStart = last - 1;
+    gtProcTable[static_cast<size_t>(procIndex)].BodyStartRecord = bodyStart;
+
+    // Pass 2: the declarations and the first Exit.
+    std::vector<LocalDecl> decls;
+    bool inConditional = false;
+    for (long s = first; s <= last; ++s) {
+        const BabStatement& st = yStatement[static_cast<size_t>(s)];
+        if (st.FirstToken == 0 && st.LastToken == 0) {
+            last = s - 1;
+            break;
+        }
+        const long ft = st.FirstToken;
+        if (!tokentext::InTokens(ft) || !tokentext::InTokens(st.LastToken)) {
+            OutOfBound("yToken");
+            return;
+        }
+        if (Piece(ft) == "#") {
+            const std::string next = Upper(ft + 1);
+            if (next == "IF") {
+                inConditional = true;
+                continue;
+            }
+            if (next == "END") {
+                inConditional = false;
+                continue;
+            }
+        }
+        if (inConditional) continue;
+        if (st.Class == 2) {
+            if (!IsReDim(st)) decls.push_back(DeclarationEntry(s, st));
+            continue;
+        }
+        if (tokentext::Is(ft, "EXIT")) {
+            const std::string what = Upper(ft + 1);
+            ProcInfo& proc = gtProcTable[static_cast<size_t>(procIndex)];
+            if ((what == "SUB" || what == "FUNCTION" || what == "PROPERTY") && proc.BodyEndRecord == 0)
+                proc.BodyEndRecord = s;
+        }
+    }
+
+    // Pass 3: conversions, date scan, error handler and trace recognition.
+    if (anyStep) {
+        const std::string traceText = gblnInsertTracing ? GetInsertText("TraceOn", procIndex) : std::string();
+        for (long s = std::max(bodyStart, first); s <= last; ++s) {
+            if (yStatement[static_cast<size_t>(s)].Class != 0) continue;
+            BabStatement st = yStatement[static_cast<size_t>(s)];
+            const std::string normal = traceText.empty() ? std::string() : NormalText(st);
+            if (gblnConvertMsgBox) sbConvertMsgbox(st);
+            if (gblnConvertDAO) sbConvertDAO(st);
+            if (gblnAnalyzeDates) ScanForY2K(st);
+            ProcInfo& proc = gtProcTable[static_cast<size_t>(procIndex)];
+            const long n = LeadingTokens(st);
+            if (tokentext::Is(st.FirstToken + n, "ON") && tokentext::Is(st.FirstToken + n + 1, "ERROR"))
+                proc.HasErrorHandler = true;
+            if (!proc.HasTrace && !normal.empty() && traceText.find(normal) != std::string::npos)
+                proc.HasTrace = true;
+        }
+    }
+
+    if (gblnDoLocals) MoveDeclarations(decls, first, last, firstDecl, lastDecl, order);
+}
+
 }  // namespace
 
-void FloatProcDeclarations(long&, long&, StatementOrder&, int) { NotYet("FloatProcDeclarations"); }
+void FloatProcDeclarations(long& first, long& last, StatementOrder& order, int procIndex) {
+    TraceGuard trace(TraceKind::App, "FloatProcDeclarations");
+    Trapped("FloatProcDeclarations", [&] { ArrangeProcedure(first, last, order, procIndex); });
+}

@@ -1,9 +1,8 @@
 // The order in which a module's parts are written, and the identity
 // statement order of one part that the arrangement steps rearrange.
-#include <algorithm>
-
 #include "EngineCalls.h"
 #include "ErrorTrap.h"
+#include "ExchangeSort.h"
 #include "FileParse.h"
 #include "OptionGlobals.h"
 #include "Trace.h"
@@ -58,26 +57,15 @@ std::string KeyPrefix(const ProcInfo& p, const ProcsHow& h) {
     }
 }
 
-// Exchanges entries i < j whenever entry j's key sorts before entry i's.
-void ExchangeSort(std::vector<ProcOrderEntry>& entries) {
-    for (size_t i = 0; i + 1 < entries.size(); ++i)
-        for (size_t j = i + 1; j < entries.size(); ++j)
-            if (entries[j].Key < entries[i].Key) std::swap(entries[i], entries[j]);
-}
-
+// The parts in the order the exchange sort of their keys gives.
 void SortByKey(std::vector<ProcOrderEntry>& entries) {
-    std::vector<ProcOrderEntry> copy = entries;
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const ProcOrderEntry& a, const ProcOrderEntry& b) { return a.Key < b.Key; });
-    // With distinct keys every sort gives the same order; equal keys are
-    // ordered as the exchange sort leaves them.
-    for (size_t i = 1; i < entries.size(); ++i) {
-        if (entries[i].Key == entries[i - 1].Key) {
-            entries = std::move(copy);
-            ExchangeSort(entries);
-            return;
-        }
-    }
+    std::vector<std::string> keys;
+    keys.reserve(entries.size());
+    for (const ProcOrderEntry& e : entries) keys.push_back(e.Key);
+    std::vector<ProcOrderEntry> sorted;
+    sorted.reserve(entries.size());
+    for (size_t i : ExchangeSortOrder(keys)) sorted.push_back(entries[i]);
+    entries = std::move(sorted);
 }
 
 void CannotSort() {

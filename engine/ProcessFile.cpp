@@ -259,10 +259,12 @@ void sbProcessSourceFile(int index) {
                                   "especially CVDate and DateSerial",
                               true);
             }
-            if (dialect != "?") gsDialectInUse = dialect;
-            else gsDialectDefault = "6";
+            if (dialect == "?") gsDialectDefault = "6";
             dialectUsed = dialect == "?" ? gsDialectDefault : dialect;
         }
+        // The rules of a dialect follow the dialect this file is zelked as,
+        // never the file zelked before it.
+        gsDialectInUse = dialectUsed;
         AppTrace("Dialect used=" + dialectUsed);
 
         if (oAppInfo->IsAResourceFile) {

@@ -47,7 +47,7 @@ private:
     PartEnd WriteDeclarations(ProcInfo& part);
     PartEnd WriteProcedure(ProcInfo& part, long index);
     PartEnd StatementLoop(ProcInfo& part, long index, const StatementOrder& order, long position);
-    void WriteDescriptionLine(BabStatement& stmt);
+    void WriteDescriptionLine(long s, BabStatement& stmt);
     void InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt);
     bool CommentBlockWanted() const;
     int InsertCommentBlock(long at, const std::string& kind);
@@ -227,13 +227,11 @@ bool IsHeadingGroup(const BabStatement& stmt) {
     return tied != 0 && yStatement[static_cast<size_t>(yRecord[static_cast<size_t>(tied)].FirstStmt)].Class == 5;
 }
 
-void ZelkRun::WriteDescriptionLine(BabStatement& stmt) {
+void ZelkRun::WriteDescriptionLine(long s, BabStatement& stmt) {
     std::string text;
-    for (long t = stmt.FirstToken; t <= stmt.LastToken; ++t) {
-        const BabToken& token = yToken[static_cast<size_t>(t)];
-        text.append(token.WhiteSpaceLeft.size(), ' ');
-        text += token.Piece;
-        if (token.Piece == "Attribute" && t + 3 <= stmt.LastToken &&
+    sbOutputALine(s, text);
+    for (long t = stmt.FirstToken; t + 3 <= stmt.LastToken; ++t) {
+        if (yToken[static_cast<size_t>(t)].Piece == "Attribute" &&
             yToken[static_cast<size_t>(t + 1)].Piece == "VB_Name")
             gsModuleName = vb::Replace(yToken[static_cast<size_t>(t + 3)].Piece, "\"", "");
     }
@@ -269,7 +267,7 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
         }
         glCurrentStatement = s;
         if (stmt.FirstToken != 0 && stmt.Class == 6) {
-            WriteDescriptionLine(stmt);
+            WriteDescriptionLine(s, stmt);
             if (oDebug->StatusCode != 0) return PartEnd::Failed;
             continue;
         }

@@ -174,18 +174,19 @@ TEST_F(EmitLine, KeepsLineNumbersThatAJumpRefersTo) {
 }
 
 TEST_F(EmitLine, EndSplitIfClosesAnIfTheFormatterSplit) {
-    giIndentAmount = 4;
     struct Case {
         bool splitIfs, splitMulti, ifOpen, baseLines;
+        long ifColumn;
         std::string expected;
     } cases[] = {
-        {false, false, true, false, ""},
-        {true, false, false, false, "        End If"},
-        {false, true, true, false, "        End If"},
-        {false, true, false, false, ""},
-        {true, false, false, true, "            End If"},
+        {false, false, true, false, 8, ""},
+        {true, false, false, false, 8, "        End If"},
+        {false, true, true, false, 8, "        End If"},
+        {false, true, false, false, 8, ""},
+        {true, false, false, true, 12, "            End If"},
     };
     for (const Case& c : cases) {
+        glSplitIfColumn = c.ifColumn;
         gblnSplitIfs = c.splitIfs;
         gblnSplitMultiLines = c.splitMulti;
         gblnIfOpen = c.ifOpen;

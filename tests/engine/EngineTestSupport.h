@@ -28,6 +28,7 @@ inline void LoadSettings(const std::string& ini = "") {
     glOutputLines = 0;
     giLineKind = 0;
     gblnBlockOpened = gblnBlockClosed = gblnInSelect = gblnIfOpen = gblnSplitIfPending = false;
+    glSplitIfColumn = 0;
     gsCurrentProc = "<Declarations>";
     sbResetEmitLine();
 }

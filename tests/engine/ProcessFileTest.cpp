@@ -178,7 +178,8 @@ TEST_F(ProcessFile, DialectDateWarnings) {
          {"WARNING:  Visual Basic 4-16 bit has many date issues, especially CVDate and DateSerial"}, "6", "4"},
         {true, "VERSION 5.00", "6", {}, "6", "6"},
         {true, "VERSION 9.00", "5", {}, "6", "6"},  // not recognised: the default becomes 6
-        {false, "VERSION 2.00", "3", {}, "6", "3"},
+        {false, "VERSION 2.00", "4", {}, "4", "4"},  // without detection the default is the dialect
+        {false, "VERSION 5.00", "3", {}, "3", "3"},
     };
     for (const Case& c : cases) {
         const std::string path = Source("F.frm", c.firstLine + "\r\n");
@@ -310,4 +311,15 @@ TEST(ProcessSelection, PreparesAnEntryWithoutOpeningIt) {
     EXPECT_EQ(gsCurrentFileDir, "/nowhere/");
     sbProcessSelection(2, ok);
     EXPECT_FALSE(ok);
+}
+
+TEST_F(ProcessFile, AnEmptyFileIsReportedNotZelked) {
+    const std::string path = Source("Empty.bas", "");
+    sbProcessFile(1);
+    EXPECT_NE(oDebug->StatusCode, 0);
+    EXPECT_EQ(gsFileKind, "M");
+    EXPECT_TRUE(Output().empty());
+    EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Error");
+    EXPECT_EQ(testsupport::Ui().LastPrompt(), "Error processing file, File not zelked\r\n");
+    EXPECT_EQ(Log().back(), "0 Warning Messages");
 }

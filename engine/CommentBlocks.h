@@ -1,0 +1,20 @@
+#pragma once
+// Comment blocks: the procedures the zelking loop and the spelling pass call
+// besides sbCommentBlockInsert (EngineCalls.h).
+//
+// A block replaces an old copy by taking its lines out of the source model
+// (a statement without tokens is passed over by the zelking loop), so the
+// count sbCommentBlockInsert returns is always 0. A block that is not written
+// (Skip, an empty or unreadable template) replaces nothing.
+#include <string>
+#include <vector>
+
+// Replaces the placeholders of a comment block; `ask` tells whether the text
+// held "@Ask".
+void sbParseCommentLine(std::string& text, bool& ask);
+
+// Texts of the statements around stmt (-1: the statement being written):
+// from stmt + offset on, count of them. With commentsOnly, the first token
+// of each comment or blank line from index 1, ending at the first other
+// statement; otherwise each statement's full text from index 0.
+void sbGet5Lines(long stmt, int offset, int count, std::vector<std::string>& lines, bool commentsOnly);

@@ -1,0 +1,105 @@
+#pragma once
+// Helpers of the arrangement, conversion and insertion tests: the shipped
+// keyword table, a source parsed into the source model, statement texts, and
+// the options these steps read set back to their first-run values.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "EngineCalls.h"
+#include "EngineState.h"
+#include "FileParse.h"
+#include "KeywordTable.h"
+#include "OptionGlobals.h"
+#include "Paths.h"
+#include "SourceModel.h"
+#include "TestSupport.h"
+#include "mKEMCommon.h"
+
+namespace arrangetest {
+
+// The options the arrangement, conversion and insertion steps read, at their
+// first-run values (the globals keep what an earlier test set).
+inline void ResetOptions() {
+    gblnDoModules = false;
+    gsModuleHow = "113427123456";
+    gblnDoLocals = false;
+    gsLocalHow = "12345";
+    gblnConvertDeclare = false;
+    gblnConvertMsgBox = false;
+    gblnConvertDAO = false;
+    gblnNextVariable = false;
+    gblnInsertErrHandling = false;
+    gblnInsertTracing = false;
+    gblnInsertLogging = false;
+    gblnAnalyzeDates = false;
+    gsErrSet.clear();
+    gsErrTrap.clear();
+    gsTraceIn.clear();
+    gsTraceOut.clear();
+    giCmtWhere = 0;
+    gblnCmtOverwrite = false;
+    gblnCmtAutoInsert = true;
+    gblnCmtModule = false;
+    gblnCmtUDP = false;
+    gblnCmtEvent = false;
+    gsCmtModuleFile.clear();
+    gsCmtUDPFile.clear();
+    gsCmtEventFile.clear();
+}
+
+// Every test starts with the shipped keyword table and first-run options.
+class ArrangeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetOptions();
+        BabReset();
+        BabInit();
+        ASSERT_EQ(oDebug->StatusCode, 0) << "keyword file not loaded";
+        gsCurrentProc = "<Declarations>";
+        gsCurrentFileName = "Module1.bas";
+        gsModuleName = "Module1";
+    }
+};
+
+// Parses the text (lines joined by CR LF) as the single entry of oFile.
+inline void ParseLines(const std::vector<std::string>& lines, const std::string& fileKind = "M") {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    std::string path = paths::Join(testsupport::MakeDir("src"), "Module1.bas");
+    testsupport::WriteFile(path, text);
+    cFileDesc entry;
+    entry.FileName = path;
+    oFile->Clear();
+    oFile->Add(entry);
+    giFileIndex = 1;
+    sbSizeFileArrays(oFile->Count());
+    gsFileKind = fileKind;
+    gblnCondCompProc = false;
+    oDebug->ClearStatus();
+    ProcessSelectedFile(1);
+    ASSERT_EQ(oDebug->StatusCode, 0);
+}
+
+// The statement's tokens as they would be written: leading blanks and text.
+inline std::string Text(long stmt) {
+    std::string text;
+    const BabStatement& s = yStatement[static_cast<size_t>(stmt)];
+    for (long t = s.FirstToken; t > 0 && t <= s.LastToken; ++t)
+        text += yToken[static_cast<size_t>(t)].WhiteSpaceLeft + yToken[static_cast<size_t>(t)].Piece;
+    return text;
+}
+
+// The first statement of the record (the source's line number, from 1).
+inline long StatementOfLine(long line) { return yRecord[static_cast<size_t>(line)].FirstStmt; }
+
+// The procedure table entry of that name.
+inline int ProcIndex(const std::string& name) {
+    for (size_t i = 0; i < gtProcTable.size(); ++i)
+        if (gtProcTable[i].Name == name) return static_cast<int>(i);
+    ADD_FAILURE() << "no module part " << name;
+    return -1;
+}
+
+}  // namespace arrangetest

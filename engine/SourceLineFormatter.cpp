@@ -69,7 +69,7 @@ long SourceLineFormatter::MatchingParen(long open) const {
         const std::string& p = Tok(t).Piece;
         if (p == "(") {
             ++depth;
-        } else if (IsCloseParen(p) && --depth == 0) {
+        } else if (p == ")" && --depth == 0) {
             return t;
         }
     }
@@ -101,7 +101,7 @@ void SourceLineFormatter::BeginRecord(long r) {
     declStmt_ = 0;
     declHead_.clear();
     nextVarEnd_ = 0;
-    ifSplit_ = IfSplit::None;
+    ifFrozen_ = false;
     protectColons_ = false;
     refusedWarned_ = false;
     firstWord_ = true;
@@ -222,6 +222,7 @@ void SourceLineFormatter::AppendToken() {
     }
     line_ += cur_.WhiteSpaceLeft;
     line_ += cur_.Piece;
+    if (!clauses_.empty()) AppendClause();
 }
 
 void SourceLineFormatter::Flush() {
@@ -234,14 +235,21 @@ void SourceLineFormatter::SetPiece(std::string piece) {
     curWord_ = vb::UCase(cur_.Piece);
 }
 
-// Conversions that put text on a later token of the statement write it into
-// the token array, so that it is output when that token is appended.
-void SourceLineFormatter::AppendToTokenAt(long index, const std::string& text) {
-    if (index == i_) {
-        SetPiece(cur_.Piece + text);
-    } else {
-        Tok(index).Piece += text;
-    }
+void SourceLineFormatter::AddClause(long index, const std::string& clause) { clauses_[index] = clause; }
+
+// A clause in a declaration lines up with the As keywords of declarations
+// when As clauses are aligned (a generated clause and a written one look
+// alike, so zelking the output again moves nothing).
+void SourceLineFormatter::AppendClause() {
+    auto found = clauses_.find(i_);
+    if (found == clauses_.end()) return;
+    const BabStatement& own = OwnStatement();
+    long kind = own.Detail % 100;
+    long len = static_cast<long>(line_.size());
+    bool align = gblnAlignAs && own.Class == stmtclass::kDeclaration && kind != 2 && kind != 8 &&
+                 giAlignAsColumn > len + 1;
+    line_ += align ? Blanks(giAlignAsColumn - len) : std::string(" ");
+    line_ += found->second;
 }
 
 void SourceLineFormatter::TrimLineStart(size_t count) {
@@ -254,6 +262,9 @@ std::string SourceLineFormatter::Result() {
     gtFormatterCarry().blnPriorLineNumbered = numericLabel_;
     if (out_.empty()) return line_;
     if (!IsBlankText(line_)) Flush();
+    // The End If of every split If inside the outermost one; the zelking
+    // loop writes the outermost one's.
+    for (size_t k = ifStack_.size(); k > 1; --k) out_.push_back(Blanks(ifStack_[k - 1].column) + "End If");
     std::string text;
     for (size_t k = 0; k < out_.size(); ++k) {
         if (k > 0) text += "\r\n";

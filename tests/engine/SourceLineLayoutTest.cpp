@@ -358,13 +358,21 @@ INSTANTIATE_TEST_SUITE_P(
                    {"[General]", "SplitIfs=Yes"},
                    {"Sub Main()", "  If a Then b ' note", "End Sub"},
                    {"Sub Main()", "  If a Then", "      b ' note", "  End If", "End Sub"}},
-        // A nested single-line If keeps the rest of the line: its Else
-        // and its ":" statements are its own.
-        FormatCase{"NestedIfKeepsItsLine",
+        // A nested single-line If is split too: its Else and its ":"
+        // statements are its own; a second Else is the outer If's.
+        FormatCase{"NestedIfs",
                    {"[General]", "SplitIfs=Yes", "SplitMultiLines=Yes"},
-                   {"Sub Main()", "If a Then If b Then c: d Else e", "End Sub"},
-                   {"Sub Main()", "If a Then", "    If b Then c: d Else e", "End If", "End Sub"},
-                   {"WARNING:      If b Then c: Procedure: Main"}},
+                   {"Sub Main()", "If a Then If b Then c: d Else e", "If f Then If g Then h Else i Else j",
+                    "End Sub"},
+                   {"Sub Main()", "If a Then", "    If b Then", "        c", "        d", "    Else", "        e",
+                    "    End If", "End If", "If f Then", "    If g Then", "        h", "    Else", "        i",
+                    "    End If", "Else", "    j", "End If", "End Sub"}},
+        // ... but not one that jumps to a bare line number.
+        FormatCase{"NestedIfWithImpliedGoTo",
+                   {"[General]", "SplitIfs=Yes", "SplitMultiLines=Yes"},
+                   {"Sub Main()", "If a Then b: If c Then 10 Else d: e", "End Sub"},
+                   {"Sub Main()", "If a Then", "    b", "    If c Then 10 Else d: e", "End If", "End Sub"},
+                   {"WARNING:      If c Then 10 Else d: Procedure: Main"}},
         // A line number after Then or Else is an implied GoTo: on a line
         // of its own it would become a label.
         FormatCase{"ImpliedGoToStays",

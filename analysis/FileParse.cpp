@@ -1,5 +1,7 @@
 #include "FileParse.h"
 
+#include <algorithm>
+
 #include "AnalyserLog.h"
 #include "AppIdentity.h"
 #include "ErrorTrap.h"
@@ -281,5 +283,11 @@ void ProcessSelectedFile(int wWhich) {
         }
     }
     CompleteProcTable();
+    // A file of nothing but blank lines has nothing to zelk: it ends like an
+    // empty file.
+    if (oDebug->StatusCode == 0 && glStmtCount > 0 &&
+        std::all_of(yStatement.begin() + 1, yStatement.begin() + glStmtCount + 1,
+                    [](const BabStatement& s) { return s.Class == stmtclass::kBlank; }))
+        oDebug->StatusCode = 11;
     AppTrace("Which=" + Num(wWhich));
 }

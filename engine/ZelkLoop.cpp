@@ -69,7 +69,7 @@ private:
 };
 
 void ZelkRun::SetProgressCaption(const std::string& prefix) {
-    if (gfrmZelker) gfrmZelker->SetProgressCaption(prefix + fileCaption_);
+    if (oProgressForm) oProgressForm->SetProgressCaption(prefix + fileCaption_);
 }
 
 void ZelkRun::Run() {
@@ -81,7 +81,7 @@ void ZelkRun::Run() {
     gblnBlockOpened = gblnBlockClosed = false;
     giLineKind = 0;
 
-    fileCaption_ = gfrmZelker ? gfrmZelker->ProgressCaption() : std::string();
+    fileCaption_ = oProgressForm ? oProgressForm->ProgressCaption() : std::string();
     SetProgressCaption("Parsing - ");
     firstCall_ = true;
     oZel->StatusBarUpdate(firstCall_, true, 0);

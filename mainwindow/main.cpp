@@ -1,29 +1,31 @@
-// The program's entry: the shared objects, then the main window.
+// The program's entry: the desktop services, then the start-up.
 #include <QApplication>
-#include <QMainWindow>
+#include <QScreen>
 
-#include "AppIdentity.h"
 #include "QtUiServices.h"
+#include "ScreenSize.h"
+#include "SessionState.h"
+#include "StartupWindows.h"
 #include "UiServices.h"
-#include "mKEMCommon.h"
+#include "frmErrorInfo.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The program ends when its main window is unloaded, not when the splash
+    // window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
     QtUiServices services;
     SetUi(&services);
+    InstallErrorReportWindow();
+    if (QScreen* screen = QApplication::primaryScreen())
+        SetScreenSize({screen->size().width() * 15.0, screen->size().height() * 15.0});
 
     std::string commandLine;
     for (int i = 1; i < argc; ++i) {
         if (i > 1) commandLine += ' ';
         commandLine += argv[i];
     }
-    oZel = std::make_unique<cVEZUZ>();
-    sbCommonInit(commandLine);
-
-    QMainWindow frmZelker;
-    frmZelker.setObjectName("frmZelker");
-    frmZelker.setWindowTitle(QString::fromStdString(app::kTitle));
-    frmZelker.resize(800, 600);
-    frmZelker.show();
-    return application.exec();
+    QtStartupWindows windows;
+    Main(commandLine, windows);
+    return gblnProgramEnding ? 0 : application.exec();
 }

@@ -1,9 +1,13 @@
 #include "Clock.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <sys/stat.h>
 #include <thread>
+
+#include "VBError.h"
 
 uint32_t SystemClock::TickCount() {
     using namespace std::chrono;
@@ -49,6 +53,18 @@ std::string LongTime(const DateTime& t) {
 }
 
 std::string GeneralDate(const DateTime& t) { return ShortDate(t) + " " + LongTime(t); }
+
+std::string HistoryStamp(const DateTime& t) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%d/%02d/%04d ", t.Month, t.Day, t.Year);
+    return buf + LongTime(t);
+}
+
+DateTime FileDateTime(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) RaiseErrno(errno, path, "FileDateTime");
+    return FromTimeT(static_cast<long long>(st.st_mtime));
+}
 
 std::string Format(const DateTime& t, const std::string& pattern) {
     std::string out;

@@ -55,6 +55,12 @@ std::string Format(const DateTime& t, const std::string& pattern);
 double SecondsSinceMidnight(const DateTime& t);
 // The date and time of a time_t in local time.
 DateTime FromTimeT(long long t);
+// The history file's stamp of a time: "M/DD/YYYY h:mm:ss AM/PM"
+// ("3/07/2001 2:05:09 PM").
+std::string HistoryStamp(const DateTime& t);
+// A file's time stamp (last write) in local time; raises VBError 53 when
+// the file cannot be found.
+DateTime FileDateTime(const std::string& path);
 // Reads a date as the program writes it, month first: "M/D/YYYY" (leading
 // zeros allowed), optionally followed by a time "h:mm[:ss]" with "AM" or
 // "PM" (any case), or in 24-hour form without them. False, `out` untouched,

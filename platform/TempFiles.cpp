@@ -15,6 +15,18 @@
 namespace tempfiles {
 namespace {
 std::atomic<unsigned> gCounter{0};
+
+bool IsOwnName(const std::string& name) {
+    std::string upper = vb::UCase(name);
+    return upper.size() > 6 && upper.compare(0, 2, "PV") == 0 && upper.compare(upper.size() - 4, 4, ".TMP") == 0;
+}
+}  // namespace
+
+bool IsOwn(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path p(path);
+    std::error_code ec;
+    return IsOwnName(p.filename().string()) && fs::equivalent(p.parent_path(), paths::ProgramDir(), ec);
 }
 
 std::string Create(const std::string& dir, const std::string& prefix) {
@@ -43,10 +55,7 @@ int DeleteOwn(const std::string& dir) {
     std::error_code ec;
     int count = 0;
     for (const auto& entry : fs::directory_iterator(dir, ec)) {
-        std::string name = entry.path().filename().string();
-        std::string upper = vb::UCase(name);
-        if (upper.size() > 6 && upper.compare(0, 2, "PV") == 0 &&
-            upper.compare(upper.size() - 4, 4, ".TMP") == 0 && entry.is_regular_file(ec)) {
+        if (IsOwnName(entry.path().filename().string()) && entry.is_regular_file(ec)) {
             if (fs::remove(entry.path(), ec)) ++count;
         }
     }

@@ -10,6 +10,10 @@ namespace tempfiles {
 // VBError (with the folder named) when no file can be created.
 std::string Create(const std::string& dir, const std::string& prefix);
 
+// True when the path names one of the program's own temporary files: a
+// "PV*.TMP" name in the program's directory.
+bool IsOwn(const std::string& path);
+
 // Deletes the program's own temporary files ("PV*.TMP") in `dir`; other
 // files, "*.tmp" of other programs among them, are left alone. Returns the
 // number deleted.

@@ -1,30 +1,42 @@
 #include "ErrorTrap.h"
 
 #include <cstdlib>
-#include <iostream>
 
+#include "ErrorReport.h"
 #include "mKEMCommon.h"
 
 namespace {
 ErrorReportHook gHook;
-}
+ProgramEndHook gEndHook;
+}  // namespace
 
 void SetErrorReportHook(ErrorReportHook hook) { gHook = std::move(hook); }
+void SetProgramEndHook(ProgramEndHook hook) { gEndHook = std::move(hook); }
+
+void EndProgram(int exitCode) {
+    if (gEndHook) gEndHook(exitCode);
+    std::_Exit(exitCode);
+}
+
+void ERHandlerForCurrentException(const std::string& procName) {
+    try {
+        throw;
+    } catch (const VBError& e) {
+        ERHandler(e.Number, e.Description, e.Source, procName);
+    } catch (const std::bad_alloc&) {
+        ERHandler(7, "Out of memory", "", procName);
+    } catch (const std::exception& e) {
+        ERHandler(51, std::string("Internal error: ") + e.what(), "", procName);
+    }
+}
 
 bool TrapErrors() { return !(oDebug && oDebug->DontTrapErrors); }
 
 void ERHandler(long number, const std::string& description, const std::string& source,
                const std::string& procName) {
     if (gHook) gHook(number, description, source, procName);
-    // Without a window to show it in, the report goes to the log and stderr.
-    std::string text = "Error: " + std::to_string(number) + " in " + procName + " - " + description;
-    if (!source.empty()) text += " (" + source + ")";
-    if (oLog) {
-        oLog->LogData(text);
-        oLog->LogEnd();
-    }
-    std::cerr << text << std::endl;
-    std::_Exit(1);
+    sbReportError({number, description, source, procName, 0});
+    EndProgram(1);
 }
 
 void RaiseStatus(int statusCode, int reasonCode, const std::string& source) {

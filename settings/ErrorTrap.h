@@ -30,6 +30,16 @@ struct ErrorReported {
     std::string ProcName;
 };
 
+// Ends the program at once: no window's unload handling runs. Tests replace
+// what happens through SetProgramEndHook (their hook throws).
+[[noreturn]] void EndProgram(int exitCode);
+using ProgramEndHook = std::function<void(int exitCode)>;
+void SetProgramEndHook(ProgramEndHook hook);
+
+// Hands the exception being handled to ERHandler with the procedure's name:
+// the common end of every error trap.
+[[noreturn]] void ERHandlerForCurrentException(const std::string& procName);
+
 // Raises the program's own error 32000 after setting the status words.
 [[noreturn]] void RaiseStatus(int statusCode, int reasonCode, const std::string& source);
 
@@ -40,11 +50,7 @@ auto Trapped(const std::string& procName, F&& body) -> decltype(body()) {
     if (!TrapErrors()) return body();
     try {
         return body();
-    } catch (const VBError& e) {
-        ERHandler(e.Number, e.Description, e.Source, procName);
-    } catch (const std::bad_alloc&) {
-        ERHandler(7, "Out of memory", "", procName);
-    } catch (const std::exception& e) {
-        ERHandler(51, std::string("Internal error: ") + e.what(), "", procName);
+    } catch (const std::exception&) {
+        ERHandlerForCurrentException(procName);
     }
 }

@@ -1,6 +1,7 @@
 #include "RegistryEntry.h"
 
 #include "Trace.h"
+#include "mKEMCommon.h"
 
 std::string RegistryEntry::ValueText() const {
     if (auto s = std::get_if<std::string>(&Value)) return *s;
@@ -74,14 +75,22 @@ bool GetSetRegistryEntry::SetRegValue(RegistryEntry& e) {
     }
 }
 
-std::string UserCoDef(const std::string& valueName) {
-    TraceGuard trace(TraceKind::App, "UserCoDef");
+std::optional<std::string> ReadRegText(int32_t root, const std::string& path, const std::string& name,
+                                       bool logErrors) {
     RegistryEntry e;
-    e.KeySection = reg::HKEY_USERS;
-    e.KeyValue = ".Default\\Software\\Microsoft\\MS Setup (ACME)\\User Info";
-    e.Entry = valueName;
+    e.KeySection = root;
+    e.KeyValue = path;
+    e.Entry = name;
     e.DataType = reg::REG_SZ;
     GetSetRegistryEntry access;
-    if (access.GetRegValue(e) && !e.IsNull()) return e.ValueText();
-    return {};
+    bool ok = access.GetRegValue(e);
+    if (logErrors && !e.ErrorMessage.empty() && oLog) oLog->LogData(e.ErrorMessage);
+    if (ok && !e.IsNull()) return e.ValueText();
+    return std::nullopt;
+}
+
+std::string UserCoDef(const std::string& valueName) {
+    TraceGuard trace(TraceKind::App, "UserCoDef");
+    return ReadRegText(reg::HKEY_USERS, ".Default\\Software\\Microsoft\\MS Setup (ACME)\\User Info", valueName, false)
+        .value_or(std::string());
 }

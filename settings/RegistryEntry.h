@@ -2,6 +2,7 @@
 // One registry request: where, which value, of which type, and the value read
 // or to be written. A null Value means none (read: not found; write: delete).
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -29,6 +30,11 @@ public:
     bool GetRegValue(RegistryEntry& regEntry);
     bool SetRegValue(RegistryEntry& regEntry);
 };
+
+// Reads one text value; nullopt when it cannot be read. With logErrors the
+// failure text goes to the log.
+std::optional<std::string> ReadRegText(int32_t root, const std::string& path, const std::string& name,
+                                       bool logErrors);
 
 // The text value of that name in all users' setup information, or empty.
 std::string UserCoDef(const std::string& valueName);

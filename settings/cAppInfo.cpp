@@ -52,16 +52,7 @@ std::string cAppInfo::AppVersion() const {
 }
 
 std::optional<std::string> cAppInfo::StoredValue(const std::string& whichKey) {
-    RegistryEntry e;
-    e.KeySection = reg::HKEY_LOCAL_MACHINE;
-    e.KeyValue = app::RegistryKeyPath();
-    e.Entry = whichKey;
-    e.DataType = reg::REG_SZ;
-    GetSetRegistryEntry access;
-    bool ok = access.GetRegValue(e);
-    if (!e.ErrorMessage.empty()) oLog->LogData(e.ErrorMessage);
-    if (ok && !e.IsNull()) return e.ValueText();
-    return std::nullopt;
+    return ReadRegText(reg::HKEY_LOCAL_MACHINE, app::RegistryKeyPath(), whichKey, true);
 }
 
 std::string cAppInfo::KEMRegInfoGet(const std::string& whichKey) {
@@ -85,15 +76,8 @@ bool cAppInfo::KEMRegInfoPut(const std::string& whichKey, const std::string& new
 
 std::string cAppInfo::UserDefault(const std::string& valueName) {
     TraceGuard trace(TraceKind::App, "UserDefault");
-    RegistryEntry e;
-    e.KeySection = reg::HKEY_CURRENT_USER;
-    e.KeyValue = "Software\\Microsoft\\MS Setup (ACME)\\User Info";
-    e.Entry = valueName;
-    e.DataType = reg::REG_SZ;
-    GetSetRegistryEntry access;
-    bool ok = access.GetRegValue(e);
-    if (!e.ErrorMessage.empty()) oLog->LogData(e.ErrorMessage);
-    return ok && !e.IsNull() ? e.ValueText() : std::string();
+    return ReadRegText(reg::HKEY_CURRENT_USER, "Software\\Microsoft\\MS Setup (ACME)\\User Info", valueName, true)
+        .value_or(std::string());
 }
 
 std::string cAppInfo::Company() {

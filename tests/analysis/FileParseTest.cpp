@@ -178,8 +178,9 @@ TEST(FileParse, FilesWithoutCode) {
     EXPECT_EQ(giInputFileNo, 0);
     EXPECT_EQ(gtProcTable.size(), 1u);
 
+    // Only blank lines: read to the end, then nothing to zelk.
     ParseText("\r\n\r\n   \r\n");
-    EXPECT_EQ(oDebug->StatusCode, 0);
+    EXPECT_EQ(oDebug->StatusCode, 11);
     EXPECT_EQ(glRecordCount, 4);
     EXPECT_EQ(glStmtCount, 3);
     EXPECT_EQ(giInputFileNo, 0);

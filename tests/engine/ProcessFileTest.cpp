@@ -26,6 +26,7 @@ struct FakeWindow : IZelkWindow {
     void SetGaugeMin(long) override {}
     void SetGaugeMax(long) override {}
     void SetGaugeValue(long) override {}
+    void SetProgressVisible(bool) override {}
     void InitProgress() override { calls.push_back("InitProgress"); }
     void TermProgress() override { calls.push_back("TermProgress"); }
     std::string ProgressCaption() const override { return progressCaption; }

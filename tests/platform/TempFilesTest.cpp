@@ -44,3 +44,15 @@ TEST(TempFiles, DeleteOwnLeavesOtherFiles) {
     EXPECT_TRUE(std::filesystem::exists(dir + "/other.tmp"));
     EXPECT_TRUE(std::filesystem::exists(dir + "/PVnotes.txt"));
 }
+
+TEST(TempFiles, IsOwnOnlyForOurNamesInTheProgramDirectory) {
+    const std::string program = testsupport::ProgramDir();
+    std::string ours = tempfiles::Create(program, "PV");
+    EXPECT_TRUE(tempfiles::IsOwn(ours));
+    EXPECT_TRUE(tempfiles::IsOwn(program + "/pv1a2b.tmp"));  // case does not matter
+    EXPECT_FALSE(tempfiles::IsOwn(program + "/other.tmp"));
+    EXPECT_FALSE(tempfiles::IsOwn(program + "/PV12.BAS"));
+    std::string elsewhere = testsupport::MakeDir("src");
+    EXPECT_FALSE(tempfiles::IsOwn(elsewhere + "/PV12.TMP"));
+    EXPECT_FALSE(tempfiles::IsOwn(""));
+}

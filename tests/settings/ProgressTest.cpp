@@ -9,9 +9,14 @@
 namespace {
 
 struct FakeProgress : IProgressView {
-    std::string count = "unset", what = "unset";
+    std::string count = "unset", what = "unset", caption;
     long min = -1, max = -1, value = -1;
     int clears = 0, countWrites = 0;
+    void InitProgress() override {}
+    void TermProgress() override {}
+    std::string ProgressCaption() const override { return caption; }
+    void SetProgressCaption(const std::string& t) override { caption = t; }
+    void SetProgressVisible(bool) override {}
     void SetCountText(const std::string& t) override { count = t, ++countWrites; }
     void SetCountWhatText(const std::string& t) override { what = t; }
     void ClearGauge() override { ++clears; }

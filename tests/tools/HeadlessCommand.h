@@ -18,4 +18,5 @@ struct HeadlessCommand {
 
 // The commands, one factory each.
 HeadlessCommand SettingsCommand();
+HeadlessCommand DumpHeadlessCommand();
 HeadlessCommand ZelkCommand();

@@ -1,0 +1,56 @@
+#include "FrameLayout.h"
+
+#include "cVEZUZ.h"
+
+namespace {
+long NotNegative(long v) { return v < 0 ? 0 : v; }
+}  // namespace
+
+FrameLayout fnFrameLayout(const FrameLayoutInput& in) {
+    FrameLayout out;
+    const long W = in.Width, H = in.Height;
+    out.fraFile = {60, in.ToolbarHeight + 60, NotNegative(W - 220),
+                   NotNegative(H - (in.ToolbarHeight + in.StatusHeight + 900))};
+    out.txtSourceFile = {80, 300, NotNegative(out.fraFile.Width - (in.ScrollBarWidth + 180)),
+                         NotNegative(out.fraFile.Height - 380)};
+    out.vscr = {out.txtSourceFile.Left + out.txtSourceFile.Width, out.txtSourceFile.Top, in.ScrollBarWidth,
+                NotNegative(out.txtSourceFile.Height - 255)};
+    const long lineHeight = in.LineHeight > 0 ? in.LineHeight : 1;
+    // Whole-number division truncates toward zero; a text box too small for
+    // one line still shows one.
+    out.LinesInWindow = (out.txtSourceFile.Height - 360) / lineHeight + 1;
+    if (out.LinesInWindow < 1) out.LinesInWindow = 1;
+
+    out.lblStatusWidth = NotNegative(static_cast<long>(0.75 * in.StatusWidth));
+    out.lblRecordLeft = frame::kStatusLabelLeft + out.lblStatusWidth + 120;
+    out.lblRecordWidth = NotNegative(static_cast<long>(0.2 * W));
+
+    out.fraSpellCheck = {400, 540, NotNegative(W - 800), 0};
+    out.lblSpellingWidth = NotNegative(W - 800 - 600);
+    out.zzzLabels1Left = frame::kSpellingLabelLeft2 + out.lblSpellingWidth + 40;
+
+    out.fraProgressLeft = (W - frame::kProgressWidth) / 2;
+    out.fraProgressTop = (H - frame::kProgressHeight) / 2;
+    return out;
+}
+
+bool fbPlaceWindow(cWindowObject& place, double screenWidth, double screenHeight) {
+    if (place.TheWidth == 0) {
+        place.TheWidth = static_cast<float>(0.67 * screenWidth < frame::kMinimumWidth ? frame::kMinimumWidth
+                                                                                       : 0.67 * screenWidth);
+        place.TheHeight = static_cast<float>(0.67 * screenHeight);
+        place.TheLeft = static_cast<float>((screenWidth - place.TheWidth) * 0.5);
+        place.TheTop = static_cast<float>((screenHeight - place.TheHeight) * 0.5);
+        return false;
+    }
+    return true;
+}
+
+void sbRememberPlace(cWindowObject& place, int windowState, double left, double top, double width, double height) {
+    place.WindowState(windowState);
+    if (windowState != 0) return;
+    place.TheLeft = static_cast<float>(left);
+    place.TheTop = static_cast<float>(top);
+    place.TheHeight = static_cast<float>(height);
+    place.TheWidth = static_cast<float>(width);
+}

@@ -1,0 +1,100 @@
+#include "MMAIN.h"
+
+#include "AppIdentity.h"
+#include "Clock.h"
+#include "ErrorTrap.h"
+#include "Paths.h"
+#include "SessionState.h"
+#include "StandIns.h"
+#include "UiServices.h"
+#include "clsCommonDialog.h"
+#include "mINIHandler.h"
+#include "mKEMCommon.h"
+
+namespace {
+
+// Lets window messages run until more than `ms` milliseconds have passed
+// since the start; at least one pass. The tick counter does not jump at
+// midnight, and its wrap-around is absorbed by unsigned arithmetic.
+void WaitSinceStart(uint32_t startTick, uint32_t ms) {
+    for (;;) {
+        Ui().DoEvents();
+        if (Clock().TickCount() - startTick > ms) return;
+        Clock().Sleep(10);
+    }
+}
+
+void StartUp(const std::string& commandLine, IStartupWindows& windows, bool& trap) {
+    gsApostrophe = "'";
+    gsQuote = "\"";
+    oZel = std::make_unique<cVEZUZ>();
+    sbCommonInit(commandLine);
+    gsHelpFile = paths::Join(paths::ProgramDir(), paths::ExeName() + ".hlp");
+    oLog->LogTraceEnter("Main");
+    if (giRunMode == 3) oDebug->DontTrapErrors = true;
+    trap = !oDebug->DontTrapErrors;
+
+    oCommonDialog = std::make_unique<clsCommonDialog>();
+    bool userFound = false;
+    sbINIGetUser(userFound);
+
+    const uint32_t startTick = Clock().TickCount();
+    windows.ShowSplash();
+    Ui().DoEvents();
+    windows.RefreshSplash();
+    Ui().DoEvents();
+
+    sbGetINIInfo();
+    oDebug->ClearStatus();
+    BabInit();
+    if (oDebug->StatusCode == -7) EndProgram(1);
+
+    if (!oLog->LogFileName().empty()) oLog->LogOpen(oLog->LogFileName(), 1);
+    if (oAppInfo->AppVersion() != fsINIGetVersion()) sbINIPutInfo();
+
+    WaitSinceStart(startTick, kFirstWaitMs);
+    windows.LoadMainWindow();
+    Ui().DoEvents();
+
+    GetMRU();
+    windows.ShowMRUMenu();
+    windows.LoadOptionsHidden();
+
+    oSpell = std::make_unique<cSpellCheck>();
+    oSpell->IgnoreNumbers = gblnIgnoreNumbers;
+    oSpell->IgnoreVBWords = gblnIgnoreVBWords;
+    oSpell->IgnoreUpperCase = gblnIgnoreCaps;
+    oSpell->MainDictName = gsStandardDictionary;
+    oSpell->UserDictName = gsCustomDictionary;
+    oSpell->SpellInitialize();
+
+    WaitSinceStart(startTick, kSecondWaitMs);
+    if (!gsDefaultFileLoc.empty()) oCommonDialog->InitDir = gsDefaultFileLoc;
+    if (!userFound) {
+        windows.ShowOptionsModal();
+        windows.BringMainToTop();
+    }
+    windows.UnloadSplash();
+    Ui().DoEvents();
+
+    oLog->LogData("=====>\r\n" + oAppInfo->AppVersion() + "\r\n<=====");
+    oLog->LogData("<-Main");
+}
+
+}  // namespace
+
+void Main(const std::string& commandLine, IStartupWindows& windows) {
+    gblnStarting = true;
+    bool trap = true;
+    try {
+        StartUp(commandLine, windows, trap);
+    } catch (const std::exception&) {
+        if (!trap) throw;
+        ERHandlerForCurrentException("Main");
+    }
+    gblnStarting = false;
+}
+
+void sbNotYet() {
+    Ui().MsgBox("Requested Function Not Currently Available!", mb::vbOKOnly | mb::vbExclamation, "Not Yet");
+}

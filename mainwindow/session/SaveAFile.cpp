@@ -1,0 +1,190 @@
+#include "SaveAFile.h"
+
+#include <filesystem>
+
+#include "AppIdentity.h"
+#include "BackupNames.h"
+#include "EngineCalls.h"
+#include "ErrorTrap.h"
+#include "FileReplace.h"
+#include "IProgressView.h"
+#include "IViewFileList.h"
+#include "OptionGlobals.h"
+#include "Trace.h"
+#include "UiServices.h"
+#include "VBError.h"
+#include "WindowHelpers.h"
+#include "mKEMCommon.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// giSaveInBackup
+enum SaveMode { kBackupAndReplace = 0, kKeepSource = 1, kReplaceOnly = 2 };
+
+// How a save ended: whether the View list's check mark is cleared.
+enum class Ending { ClearCheck, Stop };
+
+// Whether two names reach the same existing file (a missing backup target
+// is never the source).
+bool SamePath(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec);
+}
+
+void Refuse(const std::string& prompt, const std::string& title) {
+    Ui().MsgBox(prompt, mb::vbExclamation, title);
+}
+
+std::string TooManyCyclesText(const std::string& name, const std::string& backupDir) {
+    return "You have already created 100 cycles of " + name + " in the directory \r\n" + backupDir +
+           "Please delete some cycles and save again";
+}
+
+// Keeps the file's temporary log under the name fsLogFileGet gives in
+// logDir. When the copy fails and that is not an error, the temporary log
+// and its name stay as they are, so the log is not lost.
+void KeepLog(int index, const std::string& logDir, const std::string& name, bool copyFailureIsError) {
+    if (giLogOverwrite == 3) return;
+    const std::string tempLog = gsTempLogFile[static_cast<size_t>(index)];
+    if (tempLog.empty()) return;
+    const std::string finalName = fsLogFileGet(logDir + fsNameThroughFirstDot(name));
+    if (!finalName.empty()) {
+        try {
+            CopyFileOver(tempLog, finalName);
+        } catch (const VBError&) {
+            if (copyFailureIsError) throw;
+            return;
+        }
+    }
+    KillOwnTemp(tempLog);
+    gsTempLogFile[static_cast<size_t>(index)] = finalName;
+}
+
+Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
+    if (index < 1 || index > oFile->Count() || static_cast<size_t>(index) >= gsTempOutFile.size() ||
+        static_cast<size_t>(index) >= gsTempLogFile.size())
+        RaiseError(vberr::kSubscriptOutOfRange, "sbSaveAFile");
+    const size_t at = static_cast<size_t>(index);
+    const std::string source = oFile->Item(index).FileName;
+    const bool warnings = at < gtFileStats.size() && gtFileStats[at].Warnings > 0;
+    std::string name, dir;
+    sbFileNameFromDir(source, name, dir);
+
+    // A mode no save knows (a hand-edited settings file) saves nothing and
+    // records nothing.
+    int mode = giSaveInBackup;
+    if (mode < kBackupAndReplace || mode > kReplaceOnly) {
+        Refuse("The setting SaveInBackup=" + std::to_string(giSaveInBackup) +
+                   " is not a save mode (0, 1 or 2).\r\nFile " + name + " Not Saved",
+               app::kTitle);
+        Saved = false;
+        return Ending::Stop;
+    }
+
+    backupDir = fsBackupDirectory(dir);
+    std::string backupName = name;
+    // Only the modes that make a backup name one and ask about it.
+    if (mode != kReplaceOnly) {
+        std::error_code ignored;
+        fs::create_directory(backupDir, ignored);
+        if (giOverwrite == 2) {
+            backupName = fsFreeCycleName(backupDir, name);
+            if (backupName.empty()) {
+                Refuse(TooManyCyclesText(name, backupDir), "Too Many Cycles");
+                Saved = false;
+                return Ending::Stop;
+            }
+        }
+        if (SamePath(backupDir + backupName, source)) {
+            Refuse("The backup of File " + name + " would be the file itself:\r\n" + source +
+                       "\r\nPlease choose another backup directory.\r\nFile " + name + " Not Saved",
+                   app::kTitle);
+            Saved = false;
+            return Ending::Stop;
+        }
+        if (giOverwrite == 1 && FileExists(backupDir + name)) {
+            int answer = Ui().MsgBox("A Backup of File " + name +
+                                         " already exists.\r\n"
+                                         "Select 'Yes' to Overwrite Backup\r\n"
+                                         "Select 'No' to Save Without Overwriting Backup\r\n"
+                                         "Select 'Cancel' to Exit",
+                                     mb::vbYesNoCancel | mb::vbQuestion, "Overwrite");
+            if (answer == mb::vbCancel) {
+                sbMsgBar("File " + name + " Not Saved", false, gctlStatus);
+                Saved = false;
+                return Ending::ClearCheck;
+            }
+            if (answer == mb::vbNo) {
+                if (mode == kBackupAndReplace) {
+                    mode = kReplaceOnly;
+                } else {
+                    // Keeping the source: the output goes beside the old
+                    // backup under the next free cycle name.
+                    backupName = fsFreeCycleName(backupDir, name);
+                    if (backupName.empty()) {
+                        Refuse(TooManyCyclesText(name, backupDir), "Too Many Cycles");
+                        Saved = false;
+                        return Ending::Stop;
+                    }
+                }
+            }
+        }
+    }
+
+    if (mode != kKeepSource && fblnReadOnly(source)) {
+        Refuse("The file " + source +
+                   "\r\nCannot be written. It is readonly.\r\n"
+                   "If you are using SourseSafe, files must be checked out\r\n\r\n"
+                   "Save operation cannot complete",
+               app::kTitle);
+        Saved = false;
+        return Ending::Stop;
+    }
+
+    const std::string tempOut = gsTempOutFile[at];
+    const std::string backupPath = backupDir + backupName;
+    switch (mode) {
+        case kKeepSource:
+            CopyFileOver(tempOut, backupPath);
+            KillOwnTemp(tempOut);
+            gsTempOutFile[at] = backupPath;
+            if (warnings) KeepLog(index, backupDir, name, false);
+            break;
+        case kReplaceOnly:
+            CopyFileOver(tempOut, source);
+            KillOwnTemp(tempOut);
+            gsTempOutFile[at] = source;
+            KeepLog(index, dir, name, false);
+            break;
+        default:
+            CopyFileOver(source, backupPath);
+            CopyFileOver(tempOut, source);
+            KillOwnTemp(tempOut);
+            gsTempOutFile[at] = source;
+            if (gblnLogSignificant && warnings) KeepLog(index, dir, name, true);
+            break;
+    }
+
+    SaveZelInfo(source);
+    sbMsgBar(source + " Has Been Saved", false, gctlStatus);
+    return Ending::ClearCheck;
+}
+
+}  // namespace
+
+void sbSaveAFile(int index, bool& Saved, IViewFileList* viewList) {
+    TraceGuard trace(TraceKind::App, "sbSaveAFile");
+    Saved = true;
+    std::string backupDir;
+    Ending ending = Trapped("(frmZelker): sbSaveAFile", [&] {
+        try {
+            return SaveOne(index, Saved, backupDir);
+        } catch (VBError& e) {
+            e.Description += " strTempDir = " + backupDir;
+            throw;
+        }
+    });
+    if (ending == Ending::ClearCheck && viewList) viewList->SetViewFileChecked(index - 1, false);
+}

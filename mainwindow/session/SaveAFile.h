@@ -1,0 +1,19 @@
+#pragma once
+// Putting the zelked output of one session file in its place: backup
+// directory and name, the overwrite question, the three save modes
+// (giSaveInBackup), the kept per-file log and the history record.
+#include <string>
+
+class IViewFileList;
+
+// Saves file `index` (1-based position in oFile). Saved comes back True when
+// the output was put in place, False when the user cancelled, no backup name
+// was free, the source is read-only or the save was refused. Changes neither
+// gblnFileZelked nor gblnUnsaved; afterwards gsTempOutFile(index) names the
+// file that holds the zelked output. viewList may be null.
+void sbSaveAFile(int index, bool& Saved, IViewFileList* viewList);
+
+// Writes the history record of a saved file when gblnSaveZelInfo is on:
+// key = the full path, value = the file's time stamp, "|", the time of the
+// save.
+void SaveZelInfo(const std::string& fileName);

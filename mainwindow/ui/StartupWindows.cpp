@@ -1,0 +1,38 @@
+#include "StartupWindows.h"
+
+#include "StandInsUi.h"
+#include "frmSplash.h"
+#include "frmZelker.h"
+#include "mKEMCommon.h"
+
+QtStartupWindows::QtStartupWindows() = default;
+QtStartupWindows::~QtStartupWindows() = default;
+
+void QtStartupWindows::ShowSplash() {
+    splash_ = std::make_unique<frmSplash>();
+    splash_->Form_Load();
+    oWindow->Center(splash_.get());
+    splash_->show();
+}
+
+void QtStartupWindows::RefreshSplash() {
+    if (splash_) splash_->repaint();
+}
+
+void QtStartupWindows::LoadMainWindow() {
+    main_ = std::make_unique<frmZelker>();
+    main_->Form_Load();
+}
+
+void QtStartupWindows::ShowMRUMenu() {
+    if (main_) sbShowMRUMenu(main_.get());
+}
+
+void QtStartupWindows::LoadOptionsHidden() { sbLoadOptionsDialog(); }
+void QtStartupWindows::ShowOptionsModal() { sbShowOptionsDialogModal(); }
+
+void QtStartupWindows::BringMainToTop() {
+    if (main_) oWindow->BringToTop(main_.get());
+}
+
+void QtStartupWindows::UnloadSplash() { splash_.reset(); }

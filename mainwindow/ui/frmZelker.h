@@ -1,0 +1,181 @@
+#pragma once
+// The main window: menus, toolbar, status bar, the file viewer, the
+// progress panel and the spell-check frame, with the command states of the
+// session. The session commands are registered by name and run through one
+// dispatcher, so that menu items, popup items and toolbar buttons share
+// them and a running zelk can block them.
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "Bitmap32.h"
+#include "CommandStates.h"
+#include "IProgressView.h"
+#include "LabelCaption.h"
+#include "Viewer.h"
+#include "ViewerControls.h"
+#include "XTOOLBAR.h"
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QtPictureBox;
+class ViewerTextBox;
+class cGauge;
+
+class frmZelker : public QMainWindow, public ICommandControls, public IViewerControls, public IProgressView {
+    Q_OBJECT
+public:
+    explicit frmZelker(QWidget* parent = nullptr);
+    ~frmZelker() override;
+
+    // --- Controls, named as the window's design names them.
+    QtPictureBox* fraProgress;
+    QPushButton* cmdCancel;
+    QtPictureBox* picGauge;
+    QLabel* lblGAuge;
+    QLabel* lblShow;
+    QLabel* lblProgress;
+    QLabel* lblCount;
+    QLabel* lblCountWhat;
+    QtPictureBox* picBitmaps;
+    QtPictureBox* picToolBar;
+    QLabel* lblPosition;
+    QFrame* picStatus;
+    QLabel* lblRecord;
+    QLabel* lblStatus;
+    QGroupBox* fraFile;
+    QScrollBar* vscr;
+    ViewerTextBox* txtSourceFile;
+    QGroupBox* fraSpellCheck;
+    QLabel* zzzLabels[2];
+    QLabel* lblSpelling[5];
+
+    QMenu* mnuFile;
+    QMenu* mnuView;
+    QMenu* mnuProcess;
+    QAction* mnuOptions;
+    QMenu* mnuDebug;
+    QMenu* mnuHelp;
+    QMenu* mnuPopupMenu;
+    // A menu item (or a menu's own item) by its name; nullptr when none.
+    QAction* Menu(const std::string& name) const;
+
+    // True while a zelk run started from this window is under way: the
+    // session commands wait, the pointer over the window is the hourglass.
+    bool mblnZelking = false;
+
+    // --- Commands: every menu item, popup item and toolbar button runs its
+    // command by name through RunCommand.
+    void SetCommand(const std::string& name, std::function<void()> handler);
+    void RunCommand(const std::string& name);
+
+    // --- Window events.
+    void Form_Load();
+    void Form_Resize();
+    bool Form_Unload();  // false: the unload is cancelled
+    void Form_MouseDown(Qt::MouseButton button);
+    void Form_MouseMove();
+    // fraFile_MouseMove, fraSpellCheck_MouseMove and lblSpelling_MouseMove.
+    void Ready_MouseMove(const std::string& handler);
+
+    // --- Viewer.
+    void sbShowFile(const std::string& which, int fileIndex);
+    void mnuViewShow_Click(int index);
+    void mnuViewStart_Click(int index);
+    bool txtSourceFile_KeyDown(int keyCode, int shift);
+    void txtSourceFile_Click();
+    void txtSourceFile_MouseUp();
+    void vscr_GotFocus();
+    bool vscr_KeyDown(int keyCode, int shift);
+    void vscr_Change();
+    void vscr_Scroll();
+    void HookText();
+    void UnhookText();
+    bool TextWindowProc_ContextMenu(const QPoint& globalPos);
+    ViewerState mViewer;
+
+    // --- Toolbar and view switches.
+    void sbSetToolBar();
+    void sbToolBarClickEvent(int button);
+    void picToolBar_MouseDown(Qt::MouseButton button, int X, int Y);
+    void picToolBar_MouseMove(Qt::MouseButtons buttons, int X, int Y);
+    void picToolBar_MouseUp(Qt::MouseButton button, int X, int Y);
+    void mnuViewStatus_Click();
+    void mnuViewToolbar_Click();
+    void mnuViewTooltips_Click();
+    void mnuPopup_Click(int index);
+
+    // --- Command states.
+    void sbButtonsDisable() { ::sbButtonsDisable(*this); }
+    void sbButtonsOpen() { ::sbButtonsOpen(*this); }
+    void sbButtonsZelked() { ::sbButtonsZelked(*this); }
+    void sbEnableDebugItems() { ::sbEnableDebugItems(*this); }
+
+    // --- Progress panel.
+    void InitProgress() override;
+    void TermProgress() override;
+    std::string ProgressCaption() const override;
+    void SetProgressCaption(const std::string& text) override;
+    void SetProgressVisible(bool visible) override;
+    void SetCountText(const std::string& text) override;
+    void SetCountWhatText(const std::string& text) override;
+    void ClearGauge() override;
+    void SetGaugeMin(long value) override;
+    void SetGaugeMax(long value) override;
+    void SetGaugeValue(long value) override;
+    void cmdCancel_Click();
+    void cmdCancel_KeyDown(int keyCode, int shift);
+
+    // --- Session commands (stand-ins until the session is built).
+    void mnuFileOpen_Click();
+    void mnuFileExit_Click();
+
+    // ICommandControls
+    bool Enabled(const std::string& name) const override;
+    void SetEnabled(const std::string& name, bool enabled) override;
+    bool Checked(const std::string& name) const override;
+    void SetChecked(const std::string& name, bool checked) override;
+    void SetVisible(const std::string& name, bool visible) override;
+    void RefreshToolBar() override;
+    // IViewerControls
+    void SetLineLabel(const std::string& text) override;
+    void SetScrollEnabled(bool enabled) override;
+    long ScrollMax() const override;
+    void SetScrollMax(long value) override;
+    long ScrollValue() const override;
+    void SetScrollValue(long value) override;
+    void SetViewerText(const std::string& text) override;
+    long CaretPosition() const override;
+    void SetCaretPosition(long position) override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls(QWidget* client);
+    void BuildMenus();
+    QAction* AddItem(QMenu* menu, const std::string& name, const QString& caption, const QKeySequence& keys = {});
+    void RegisterCommands();
+    void LayoutAlignedBoxes();
+    int WindowState() const;
+
+    std::map<std::string, QAction*> mActions;
+    std::map<std::string, std::function<void()>> mCommands;
+    std::unique_ptr<LabelCaption> mStatusCaption;
+    std::unique_ptr<cGauge> mGauge;
+    Bitmap32 mStrip;
+    ToolbarPress mPress;
+    bool mblnHooked = false;
+    bool mblnLoaded = false;
+    bool mblnUnloaded = false;
+};

@@ -1,0 +1,153 @@
+// The main window's read-only viewer: showing a file, the View menu's view
+// and start items, the keys, clicks and scroll bar, and the popup menu in
+// place of the text box's own context menu.
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include "AnsiText.h"
+#include "AppIdentity.h"
+#include "ErrorTrap.h"
+#include "KeyCodes.h"
+#include "MFILESET.h"
+#include "QtPictureBox.h"
+#include "SharedState.h"
+#include "StandIns.h"
+#include "Trace.h"
+#include "ViewerTextBox.h"
+#include "WindowHelpers.h"
+#include "frmZelker.h"
+#include "mKEMCommon.h"
+
+void frmZelker::SetLineLabel(const std::string& text) {
+    lblRecord->setText(FromAnsi(text));
+    lblRecord->repaint();
+}
+
+void frmZelker::SetScrollEnabled(bool enabled) { vscr->setEnabled(enabled); }
+long frmZelker::ScrollMax() const { return vscr->maximum(); }
+void frmZelker::SetScrollMax(long value) { vscr->setMaximum(static_cast<int>(value)); }
+long frmZelker::ScrollValue() const { return vscr->value(); }
+void frmZelker::SetScrollValue(long value) { vscr->setValue(static_cast<int>(value)); }
+
+void frmZelker::SetViewerText(const std::string& text) {
+    QString shown = FromAnsi(text);
+    shown.replace("\r\n", "\n");
+    if (shown.endsWith('\n')) shown.chop(1);
+    txtSourceFile->setPlainText(shown);
+}
+
+long frmZelker::CaretPosition() const {
+    const QTextCursor cursor = txtSourceFile->textCursor();
+    return fnTextPosition(mViewer.Text, cursor.blockNumber() + 1, cursor.positionInBlock());
+}
+
+void frmZelker::SetCaretPosition(long position) {
+    long row = 0, column = 0;
+    sbTextRowColumn(mViewer.Text, position, row, column);
+    QTextBlock block = txtSourceFile->document()->findBlockByNumber(static_cast<int>(row - 1));
+    if (!block.isValid()) block = txtSourceFile->document()->lastBlock();
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + std::min<int>(static_cast<int>(column), block.length() - 1));
+    txtSourceFile->setTextCursor(cursor);
+}
+
+void frmZelker::sbShowFile(const std::string& which, int fileIndex) {
+    Trapped("(frmZelker): sbShowFile", [&] {
+        TraceGuard trace(TraceKind::App, "sbShowFile(frmZelker)");
+        const std::string entry =
+            fileIndex >= 1 && fileIndex <= oFile->Count() ? oFile->Item(fileIndex).FileName : std::string();
+        sbFileNameFromDir(entry, gsCurrentFileName, gsCurrentFileDir);
+        setWindowTitle(FromAnsi(app::kTitle + " - " + gsCurrentFileName));
+
+        const ViewChoice view = fnChooseView(which, fileIndex);
+        if (view.ToolbarState >= 0)
+            for (int position : {4, 17, 18}) sbPaintToolBar(position, view.ToolbarState);
+        if (!view.Show) return;
+        const std::string caption = fsFileName(entry, 100) + view.Suffix;
+
+        picToolBar->Refresh();
+        sbGetFile(view.File);
+        sbViewerFileLoaded(mViewer);
+
+        fraFile->setTitle(FromAnsi(caption));
+        fraFile->show();
+        txtSourceFile->setFocus();
+        SetCaretPosition(0);
+    });
+}
+
+void frmZelker::mnuViewShow_Click(int index) {
+    Trapped("(frmZelker): mnuViewShow_Click", [&] {
+        TraceGuard trace(TraceKind::Events, "mnuViewShow_Click(frmZelker)");
+        for (int i = 0; i <= 2; ++i) SetChecked("mnuViewShow_" + std::to_string(i), false);
+        SetChecked("mnuViewShow_" + std::to_string(index), true);
+        static const char* const kViews[] = {"INFILE", "OUTFILE", "LOGFILE"};
+        if (index >= 0 && index <= 2) sbShowFile(kViews[index], giFileIndex);
+        oWindow->BringToTop(this);
+    });
+}
+
+void frmZelker::mnuViewStart_Click(int index) {
+    Trapped("(frmZelker): mnuViewStart_Click", [&] {
+        TraceGuard trace(TraceKind::Events, "mnuViewStart_Click(frmZelker)");
+        txtSourceFile->setFocus();
+        sbViewerStart(index, mViewer);
+    });
+}
+
+bool frmZelker::txtSourceFile_KeyDown(int keyCode, int shift) {
+    return Trapped("(frmZelker): txtSourceFile_KeyDown", [&] {
+        TraceGuard trace(TraceKind::Events, "txtSourceFile_KeyDown(frmZelker)");
+        return fbViewerKeyDown(keyCode, shift, mViewer);
+    });
+}
+
+void frmZelker::txtSourceFile_Click() {
+    Trapped("(frmZelker): txtSourceFile_Click", [&] {
+        TraceGuard trace(TraceKind::Events, "txtSourceFile_Click(frmZelker)");
+        sbViewerClick(mViewer);
+    });
+}
+
+void frmZelker::txtSourceFile_MouseUp() {
+    TraceGuard trace(TraceKind::MouseEvents, "txtSourceFile_MouseUp(frmZelker)");
+    lblStatus->setText("Ready");
+}
+
+void frmZelker::vscr_GotFocus() { mViewer.mblnScrollActive = true; }
+
+bool frmZelker::vscr_KeyDown(int keyCode, int shift) {
+    TraceGuard trace(TraceKind::Events, "vscr_KeyDown(frmZelker)");
+    if (keyCode == vbkey::vbKeyHome || keyCode == vbkey::vbKeyEnd) return txtSourceFile_KeyDown(keyCode, vbkey::vbCtrlMask);
+    return txtSourceFile_KeyDown(keyCode, shift);
+}
+
+void frmZelker::vscr_Change() {
+    Trapped("(frmZelker): vscr_Change", [&] {
+        TraceGuard trace(TraceKind::Events, "vscr_Change(frmZelker)");
+        sbViewerScrollChange(mViewer);
+    });
+}
+
+void frmZelker::vscr_Scroll() {
+    Trapped("(frmZelker): vscr_Scroll", [&] {
+        TraceGuard trace(TraceKind::Events, "vscr_Scroll(frmZelker)");
+        sbViewerScroll(mViewer);
+    });
+}
+
+void frmZelker::HookText() {
+    UnhookText();
+    mblnHooked = true;
+}
+
+void frmZelker::UnhookText() { mblnHooked = false; }
+
+bool frmZelker::TextWindowProc_ContextMenu(const QPoint& globalPos) {
+    if (!mblnHooked) return false;
+    mnuPopupMenu->popup(globalPos);
+    return true;
+}

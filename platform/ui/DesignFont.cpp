@@ -1,0 +1,11 @@
+#include "DesignFont.h"
+
+#include <QApplication>
+
+QFont DesignFont() {
+    QFont font = QApplication::font();
+    // Narrow sans-serif faces first: the forms' captions were measured for one.
+    font.setFamilies({"MS Sans Serif", "Arial", "Liberation Sans", "DejaVu Sans Condensed", font.family()});
+    font.setPointSizeF(8.0);
+    return font;
+}

@@ -1,0 +1,176 @@
+// The viewer's line buffer: reading a file, and the eight paging operations.
+#include <gtest/gtest.h>
+
+#include "ErrorTrap.h"
+#include "Fakes.h"
+#include "MFILESET.h"
+#include "SharedState.h"
+#include "TestSupport.h"
+#include "UiServices.h"
+#include "VBText.h"
+#include "mKEMCommon.h"
+
+namespace {
+
+std::string Lines(int count, int codeLine = 0) {
+    std::string text;
+    for (int i = 1; i <= count; ++i)
+        text += (i == codeLine ? "   attribute VB_Name = \"L" : "L") + std::to_string(i) + "\r\n";
+    return text;
+}
+
+// The first and last line number shown in a window text ("L7\r\n...").
+std::pair<long, long> Shown(const std::string& text) {
+    auto lines = vb::Split(text, "\r\n");
+    lines.pop_back();  // after the final line end
+    auto number = [](const std::string& l) { return std::stol(l.substr(l.find('L') + 1)); };
+    return {number(lines.front()), number(lines.back())};
+}
+
+struct ViewerBuffer : ::testing::Test {
+    FakeViewerControls controls;
+    FakeCaption status;
+    std::string path;
+
+    void SetUp() override {
+        goViewerControls = &controls;
+        gctlStatus = &status;
+        glLinesInWindow = 20;
+        path = testsupport::ProgramDir() + "/hundred.bas";
+        testsupport::WriteFile(path, Lines(100, 5));
+    }
+    void TearDown() override { goViewerControls = nullptr; }
+
+    std::string Page(long op) {
+        gblnBufferBusy = true;
+        return fsGetBuffer(op);
+    }
+};
+
+}  // namespace
+
+TEST_F(ViewerBuffer, ReadsTheFileAndPreparesTheScrollBar) {
+    sbGetFile(path);
+    EXPECT_EQ(glLinesInFile, 100);
+    EXPECT_EQ(glCodeStartLine, 5);
+    EXPECT_EQ(gtLineBuffer[100].Text, "L100");
+    EXPECT_EQ(gtLineBuffer[100].LineNo, 100);
+    EXPECT_EQ(giSourceFileNo, 0);
+    EXPECT_TRUE(controls.scrollEnabled);
+    EXPECT_EQ(controls.scrollMax, 100);
+    EXPECT_EQ(controls.scrollValue, 1);
+    EXPECT_EQ(status.text, "Processing File: 100 Lines Processed");
+    EXPECT_EQ(testsupport::Ui().Pointer, pointer::vbDefault);
+}
+
+TEST_F(ViewerBuffer, PagingTableOnAHundredLines) {
+    sbGetFile(path);
+    struct Step {
+        long op;
+        long presetCurrent;  // 0 keeps the current line
+        long start, current, first, last;
+    };
+    const Step steps[] = {
+        {FileStart, 0, 1, 1, 1, 21},
+        {FILEDOWNALINE, 0, 2, 2, 2, 22},
+        {FILEDOWNAPAGE, 0, 22, 22, 22, 42},
+        {FILEUPALINE, 0, 21, 21, 21, 41},
+        {FILEUPAPAGE, 0, 1, 1, 1, 21},        // from a start at most W + 1: a full first window
+        {FILEATCODE, 0, 5, 5, 5, 25},
+        {FILESETPOSITION, 50, 50, 50, 50, 70},
+        {FILESETPOSITION, 90, 80, 80, 80, 100},  // too near the end: the last full window
+        {FILEATEND, 0, 80, 80, 80, 100},
+        {FILEDOWNAPAGE, 0, 100, 100, 100, 100},  // past a full window: only what remains
+        {0, 0, 100, 100, 100, 100},              // no move
+        {9, 0, 100, 100, 100, 100},
+        {FILEUPALINE, 0, 99, 99, 99, 100},
+        {FILEUPAPAGE, 0, 79, 99, 79, 99},        // the current line stays while above line W + 1
+    };
+    for (const Step& s : steps) {
+        if (s.presetCurrent) glCurrentFilePointer = s.presetCurrent;
+        const std::string text = Page(s.op);
+        SCOPED_TRACE("operation " + std::to_string(s.op));
+        EXPECT_EQ(glCurrentBufferStart, s.start);
+        EXPECT_EQ(glCurrentFilePointer, s.current);
+        EXPECT_EQ(Shown(text), std::make_pair(s.first, s.last));
+        EXPECT_EQ(controls.label, "Line: " + std::to_string(s.start) + " of 100");
+        EXPECT_FALSE(gblnBufferBusy);
+    }
+}
+
+TEST_F(ViewerBuffer, AnUnannouncedCallChangesNothing) {
+    sbGetFile(path);
+    Page(FILEATCODE);
+    controls.label = "unchanged";
+    gblnBufferBusy = false;
+    EXPECT_EQ(fsGetBuffer(FileStart), "");
+    EXPECT_EQ(glCurrentBufferStart, 5);
+    EXPECT_EQ(controls.label, "unchanged");
+}
+
+TEST_F(ViewerBuffer, SmallEmptyAndHugeFiles) {
+    // Fewer lines than the window: no scrolling, every move shows the file.
+    testsupport::WriteFile(path, Lines(7));
+    sbGetFile(path);
+    EXPECT_FALSE(controls.scrollEnabled);
+    EXPECT_EQ(glCodeStartLine, 1);
+    EXPECT_EQ(Shown(Page(FILEATEND)), std::make_pair(1L, 7L));
+    glCurrentFilePointer = 4;
+    EXPECT_EQ(Shown(Page(FILESETPOSITION)), std::make_pair(1L, 7L));
+    EXPECT_EQ(glCurrentFilePointer, 1);
+    EXPECT_EQ(Shown(Page(FILEATCODE)), std::make_pair(1L, 7L));
+
+    // An empty file is one empty line.
+    testsupport::WriteFile(path, "");
+    sbGetFile(path);
+    EXPECT_EQ(glLinesInFile, 1);
+    EXPECT_EQ(Page(FileStart), "\r\n");
+    EXPECT_EQ(controls.label, "Line: 1 of 1");
+
+    // A file without a final line end keeps its last line; LF alone ends a line.
+    testsupport::WriteFile(path, "a\nb\r\nc");
+    sbGetFile(path);
+    EXPECT_EQ(glLinesInFile, 3);
+    EXPECT_EQ(Page(FileStart), "a\r\nb\r\nc\r\n");
+
+    // More lines than the scroll bar counts.
+    testsupport::WriteFile(path, Lines(40000));
+    sbGetFile(path);
+    EXPECT_EQ(glLinesInFile, 40000);
+    EXPECT_EQ(controls.scrollMax, 32767);
+}
+
+TEST_F(ViewerBuffer, NeverReadsPastTheLinesHeld) {
+    // The file processing keeps its own estimate in glLinesInFile while it runs.
+    sbGetFile(path);
+    glLinesInFile = 5000;
+    glCurrentFilePointer = 4990;
+    EXPECT_EQ(Page(FILESETPOSITION), "");
+    glLinesInFile = 100;
+}
+
+TEST_F(ViewerBuffer, AMissingFileIsReported) {
+    try {
+        sbGetFile(path + ".missing");
+        FAIL() << "no report";
+    } catch (const ErrorReported& e) {
+        EXPECT_EQ(e.Number, 53);
+        EXPECT_EQ(e.ProcName, "sbGetFile line: 2 filename: " + path + ".missing");
+    }
+    EXPECT_EQ(giSourceFileNo, 0);
+    EXPECT_EQ(testsupport::Ui().Pointer, pointer::vbDefault);
+}
+
+TEST_F(ViewerBuffer, TracesTheWindowUnderTheAppSwitch) {
+    sbGetFile(path);
+    oDebug->LogApp = true;
+    const std::string log = testsupport::ProgramDir() + "/trace.log";
+    oLog->LogOpen(log, 1);
+    Page(FILEATCODE);
+    oLog->LogClose();
+    const std::string text = testsupport::ReadFile(log);
+    EXPECT_NE(text.find(" anWhich=6\r\n glCurrentBufferStart="), std::string::npos);
+    EXPECT_NE(text.find(" FILEATCODE=anWhich=6\r\n"), std::string::npos);
+    EXPECT_NE(text.find(" Exit=anWhich=6\r\n glCurrentBufferStart=5\r\n glLinesInWindow=20\r\n glLinesInFile=100"),
+              std::string::npos);
+}

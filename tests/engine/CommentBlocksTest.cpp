@@ -141,6 +141,53 @@ TEST_F(CommentBlocksTest, WithAutoInsertOnAnAskBlockIsInsertedUnseen) {
     EXPECT_EQ(editor.Edits, 0);
 }
 
+// The statements of the lines an insertion took out of the source.
+std::vector<long> RemovedLines(long count) {
+    std::vector<long> removed;
+    for (long line = 1; line <= count; ++line)
+        if (yStatement[static_cast<size_t>(StatementOfLine(line))].FirstToken == 0) removed.push_back(line);
+    return removed;
+}
+
+TEST_F(CommentBlocksTest, AnOldCopyIsFoundWhateverTheTemplatesLength) {
+    gblnCmtOverwrite = true;
+    gsCurrentProc = "<Declarations>";
+    // Twelve lines: longer than the ten an old copy was once looked for in.
+    std::vector<std::string> block = {"'<<<<"};
+    for (int i = 1; i <= 10; ++i) block.push_back("' line " + std::to_string(i));
+    block.push_back("'>>>>");
+    std::string text;
+    for (const std::string& line : block) text += line + "\r\n";
+    gsCmtModuleFile = Template("mod.def", text);
+    std::vector<std::string> source = {"' a note"};
+    source.insert(source.end(), block.begin(), block.end());
+    source.push_back("Option Explicit");
+    ParseLines(source);
+    std::vector<std::string> expected = {"' a note", text.substr(0, text.size() - 2)};
+    EXPECT_EQ(Insert(1, "M"), textfile::SplitLines(vb::Join(expected, "\r\n")));
+    std::vector<long> removed;
+    for (long line = 1; line <= 13; ++line) removed.push_back(line);
+    EXPECT_EQ(RemovedLines(14), removed);  // the note (written ahead) and the old copy
+}
+
+TEST_F(CommentBlocksTest, ATemplateOfOneLineReplacesThatLineOnly) {
+    gblnCmtOverwrite = true;
+    giCmtWhere = 0;
+    gsCmtUDPFile = Template("udp.def", "\r\n'==== procedure ====\r\n\r\n");
+    ParseLines({"Sub Calc()", "'==== procedure ====", "", "    x = 1", "End Sub"});
+    EXPECT_EQ(Insert(2, "U"), std::vector<std::string>{"'==== procedure ===="});
+    EXPECT_EQ(RemovedLines(5), std::vector<long>{2});
+}
+
+TEST_F(CommentBlocksTest, ACopyWithoutItsLastLineIsNotReplaced) {
+    gblnCmtOverwrite = true;
+    giCmtWhere = 0;
+    gsCmtUDPFile = Template("udp.def", "'<<<<\r\n' about\r\n'>>>>\r\n");
+    ParseLines({"Sub Calc()", "' first", "'<<<<", "' about", "    x = 1", "End Sub"});
+    EXPECT_EQ(Insert(2, "U"), (std::vector<std::string>{"'<<<<", "' about", "'>>>>"}));
+    EXPECT_TRUE(RemovedLines(6).empty());
+}
+
 TEST_F(CommentBlocksTest, AnUnreadableTemplateIsReportedAndInsertsNothing) {
     gsCmtModuleFile = paths::Join(testsupport::ProgramDir(), "missing.def");
     ParseLines({"Option Explicit"});

@@ -166,7 +166,9 @@ void SourceLineFormatter::PrepareNextVariables() {
 // implied GoTo) is never split, nor what follows it on its line: on a line of
 // its own the number would become a label.
 void SourceLineFormatter::PrepareIfSplit() {
-    if (!gblnSplitIfs) return;
+    // Each statement is looked at once, however many Ifs it holds.
+    if (!gblnSplitIfs || OwnStatementIndex() == ifCheckedStmt_) return;
+    ifCheckedStmt_ = OwnStatementIndex();
     const BabStatement& own = OwnStatement();
     for (long t = i_ + 1; t <= own.LastToken && t <= glTokenCount; ++t) {
         const BabToken& tok = Tok(t);

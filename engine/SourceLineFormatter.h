@@ -127,6 +127,7 @@ private:
     std::string declHead_;  // starts every line a list is split into
     long nextVarEnd_ = 0;   // last loop variable of a Next that loses its variable
     bool ifFrozen_ = false;       // the record's single-line Ifs stay as written
+    long ifCheckedStmt_ = 0;      // the statement last looked at for implied GoTos
     bool protectColons_ = false;  // a single-line If owns the rest of the record
     bool refusedWarned_ = false;
     long lastProcessed_ = 0;

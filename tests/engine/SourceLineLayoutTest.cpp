@@ -1,6 +1,7 @@
 // The source-line formatter: layout and indentation, labels and line numbers,
 // tabs, line kinds and block flags, and the splits at ":" and of single-line
 // Ifs. Sources are parsed by the real analyser.
+#include "ErrorTrap.h"
 #include "FormatterHarness.h"
 
 using namespace formattest;
@@ -242,6 +243,13 @@ TEST_F(SourceLineLayout, KilledNumberLeavesTheStatementWithoutItsLabelFlag) {
     formattest::FormatParsed();
     EXPECT_EQ(yStatement[static_cast<size_t>(s)].Flags & 16, 0);
     EXPECT_EQ(glLineNumberWidth, 0);
+}
+
+TEST_F(SourceLineLayout, AStatementOutsideTheFileIsReported) {
+    formattest::Parse(formattest::WriteModule({"x = 1"}));
+    long outside = glStmtCount + 1;
+    std::string text;
+    EXPECT_THROW(sbOutputSourceRecord(outside, text, true), ErrorReported);
 }
 
 TEST_F(SourceLineLayout, TabsAreConvertedWithTheWidthAskedForOnce) {

@@ -23,7 +23,6 @@ bool IsAccessor(const std::string& piece) {
 
 void SourceLineFormatter::ClassifyFirstWord() {
     const std::string& w = curWord_;
-    recFirstWord_ = w;
     if (OneOf(w, {"GLOBAL", "DIM", "PUBLIC", "PRIVATE", "STATIC"})) {
         fDecl_ = true;
         declHead_ = cur_.Piece;
@@ -136,7 +135,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
     } else if (w == "IF") {
         giLineKind = 5;
         if (p == "END") gblnIfOpen = false;
-    } else if (w == "(" || IsCloseParen(w)) {
+    } else if (w == "(" || w == ")") {
         ++paren_;
     } else if (w == "THEN") {
         // The statements after the Then of a single-line If belong to it; a
@@ -157,24 +156,26 @@ void SourceLineFormatter::PrepareNextVariables() {
     for (long t = i_ + 1; t <= own.LastSignificant; ++t) {
         const std::string& piece = Tok(t).Piece;
         if (piece == "(") ++depth;
-        else if (IsCloseParen(piece)) --depth;
+        else if (piece == ")") --depth;
         else if (piece == "," && depth <= 0) return;
     }
     nextVarEnd_ = own.LastSignificant;
 }
 
 // A single-line If whose Then or Else is followed by a bare line number (an
-// implied GoTo) is never split: on a line of its own the number would become
-// a label.
+// implied GoTo) is never split, nor what follows it on its line: on a line of
+// its own the number would become a label.
 void SourceLineFormatter::PrepareIfSplit() {
-    if (!gblnSplitIfs) return;
+    // Each statement is looked at once, however many Ifs it holds.
+    if (!gblnSplitIfs || OwnStatementIndex() == ifCheckedStmt_) return;
+    ifCheckedStmt_ = OwnStatementIndex();
     const BabStatement& own = OwnStatement();
     for (long t = i_ + 1; t <= own.LastToken && t <= glTokenCount; ++t) {
         const BabToken& tok = Tok(t);
         if (tok.Class != 5 || tok.Detail != 5) continue;
         std::string before = vb::UCase(Tok(t - 1).Piece);
         if (before == "THEN" || before == "ELSE") {
-            ifSplit_ = IfSplit::Frozen;
+            ifFrozen_ = true;
             return;
         }
     }

@@ -31,7 +31,7 @@ long Closes(const BabStatement& st) {
         for (long t = st.Verb + 1; t <= st.LastSignificant; ++t) {
             const std::string& p = yToken[static_cast<size_t>(t)].Piece;
             if (p == "(") ++depth;
-            else if (IsCloseParen(p)) --depth;
+            else if (p == ")") --depth;
             else if (p == "," && depth <= 0) ++n;
         }
     }
@@ -48,7 +48,7 @@ const BabStatement& StatementAt(long index) {
 bool SourceLineFormatter::ColonSplitAllowed() const {
     // Inside a single-line If only the split If itself may be split further;
     // a nested single-line If keeps the rest of the record.
-    if (fIfLine_) return gblnSplitIfs && ifSplit_ == IfSplit::Split;
+    if (fIfLine_) return gblnSplitIfs && !ifStack_.empty() && !ifFrozen_;
     return !protectColons_;
 }
 
@@ -101,45 +101,56 @@ void SourceLineFormatter::SplitAtColon() {
         PrepareNextVariables();
     } else if (curWord_ == "IF" && !fIfLine_ && gblnSplitIfs) {
         fIfLine_ = true;
-        ifSplit_ = IfSplit::None;
+        ifFrozen_ = false;
         gblnIfOpen = true;
         PrepareIfSplit();
     }
 }
 
 // A single-line If becomes a block If: the statements after Then one level
-// in, Else at the If's column, the statements after Else one level in; the
-// zelking loop writes the End If at glSplitIfColumn.
+// in, Else at the If's column, the statements after Else one level in. An If
+// inside the statement part is split the same way and gets its End If here,
+// at the end of the statement; the zelking loop writes the outermost one's at
+// glSplitIfColumn.
 void SourceLineFormatter::SplitSingleLineIf() {
-    if (!gblnSplitIfs || !fIfLine_ || cur_.Class == 5 || ifSplit_ == IfSplit::Frozen) return;
+    if (!gblnSplitIfs || !fIfLine_ || cur_.Class == 5 || ifFrozen_) return;
     const long indent = giIndentAmount;
-    if (prevWord_ == "THEN" && !fColon_ && ifSplit_ == IfSplit::None) {
-        ifColumn_ = std::max(0L, stmtCol_ - stmtAdj_);
+    if (prevWord_ == "THEN" && !fColon_) {
+        long col = std::max(0L, stmtCol_ - stmtAdj_);
         Flush();
-        glSplitIfColumn = ifColumn_;
+        if (ifStack_.empty()) glSplitIfColumn = col;
+        ifStack_.push_back({col, false});
         gblnSplitIfPending = true;
-        ifSplit_ = IfSplit::Split;
-        cur_.WhiteSpaceLeft = Blanks(ifColumn_ + indent);
-        stmtCol_ = ifColumn_ + indent;
+        cur_.WhiteSpaceLeft = Blanks(col + indent);
+        stmtCol_ = col + indent;
         stmtAdj_ = 0;
         stmtColPending_ = false;
-    } else if (ifSplit_ == IfSplit::Split && gblnSplitIfPending && !fColon_ &&
-               (curWord_ == "ELSE" || prevWord_ == "ELSE")) {
+    } else if (!ifStack_.empty() && !fColon_ && (curWord_ == "ELSE" || prevWord_ == "ELSE")) {
+        if (curWord_ == "ELSE" && ifStack_.back().elseSeen && ifStack_.size() > 1) {
+            // A second Else belongs to the If around the inner one, which
+            // ends here.
+            if (!IsBlankText(line_)) Flush();
+            line_.clear();
+            out_.push_back(Blanks(ifStack_.back().column) + "End If");
+            ifStack_.pop_back();
+        }
         if (!IsBlankText(line_)) Flush();
         line_.clear();
+        IfFrame& frame = ifStack_.back();
         if (curWord_ == "ELSE") {
-            long col = gblnAsIs ? ifColumn_ : AdjustColumn(curWord_, ifColumn_);
+            long col = gblnAsIs ? frame.column : AdjustColumn(curWord_, frame.column);
+            frame.elseSeen = true;
             cur_.WhiteSpaceLeft = Blanks(col);
             stmtCol_ = col;
-            stmtAdj_ = col - ifColumn_;
+            stmtAdj_ = col - frame.column;
         } else {
-            cur_.WhiteSpaceLeft = Blanks(ifColumn_ + indent);
-            stmtCol_ = ifColumn_ + indent;
+            cur_.WhiteSpaceLeft = Blanks(frame.column + indent);
+            stmtCol_ = frame.column + indent;
             stmtAdj_ = 0;
         }
         stmtColPending_ = false;
     }
-    // A single-line If inside the statement part keeps the rest of the
-    // record: its Else and its ":" statements belong to it.
-    if (curWord_ == "IF" && ifSplit_ == IfSplit::Split) ifSplit_ = IfSplit::Frozen;
+    // An If inside the statement part: split too, unless it jumps to a bare
+    // line number.
+    if (curWord_ == "IF" && !ifStack_.empty()) PrepareIfSplit();
 }

@@ -80,17 +80,11 @@ void SourceLineFormatter::DeclarationTypeCharacter() {
     const std::string clause = std::string("As ") + TypeName(t);
     const std::string name = cur_.Piece.substr(0, cur_.Piece.size() - 1);
     const long kind = own.Detail % 100;
-    const long base = own.Detail / 100;
 
     // The name of a Declare'd procedure: its type follows the parameter list.
     if (own.Class == stmtclass::kDeclaration && kind == 2 && i_ >= 2 && vb::EqualsNoCase(Tok(i_ - 2).Piece, "Declare")) {
-        long last = own.LastSignificant;
-        if (last <= i_) {
-            SetPiece(name + " " + clause);
-        } else {
-            SetPiece(name);
-            AppendToTokenAt(last, " " + clause);
-        }
+        SetPiece(name);
+        AddClause(std::max(own.LastSignificant, i_), clause);
         return;
     }
     // A function's own name, an array's bounds or a parameter array: the
@@ -99,23 +93,17 @@ void SourceLineFormatter::DeclarationTypeCharacter() {
         long close = MatchingParen(i_ + 1);
         if (close == 0) return;
         SetPiece(name);
-        AppendToTokenAt(close, " " + clause);
+        AddClause(close, clause);
         return;
     }
-    if ((own.Class == stmtclass::kDeclaration && (base == 2 || base == 3)) || own.Class == stmtclass::kProcHeading) {
-        SetPiece(name + " " + clause);
-    } else if (own.Class == stmtclass::kDeclaration && base == 1) {
-        long sum = static_cast<long>(line_.size() + name.size()) + 1;
-        if (prev_.Piece == "(" || kind == 6 || !gblnAlignAs || giAlignAsColumn <= sum) {
-            SetPiece(name + " " + clause);
-        } else {
-            SetPiece(name + Blanks(giAlignAsColumn - sum) + clause);
-        }
+    if (own.Class == stmtclass::kDeclaration || own.Class == stmtclass::kProcHeading) {
+        SetPiece(name);
+        AddClause(i_, clause);
     } else {
         long last = own.LastSignificant;
         if (last > i_ && Tok(last).Piece == ")") {
             SetPiece(name);
-            AppendToTokenAt(last, " " + clause);
+            AddClause(last, clause);
         }
     }
 }
@@ -161,9 +149,10 @@ void SourceLineFormatter::CodeTypeCharacter() {
         SetPiece(newName);
         return;
     }
-    const std::string clause = std::string(" As ") + TypeName(t);
+    const std::string clause = std::string("As ") + TypeName(t);
     if (NextPiece() != "(") {
-        SetPiece(newName + clause);
+        SetPiece(newName);
+        AddClause(i_, clause);
         return;
     }
     // The procedure's own name (after its parameter list) or a parameter
@@ -171,5 +160,5 @@ void SourceLineFormatter::CodeTypeCharacter() {
     long close = MatchingParen(i_ + 1);
     if (close == 0) return;
     SetPiece(newName);
-    AppendToTokenAt(close, clause);
+    AddClause(close, clause);
 }

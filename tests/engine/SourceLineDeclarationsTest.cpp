@@ -39,6 +39,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Public Const k% = 1", "Global LongerName$"},
                  {"Public Const k      As Integer = 1", "Global LongerName   As String"},
                  {}},
+        // Clauses made from characters line up with written As clauses.
+        FormatCase{"ConvertedClausesAligned",
+                   {"[Arrange Declares]", "ConvertSymbols=Yes", "[General]", "AlignAs=Yes", "AlignAsColumn=16"},
+                   InSub({"Dim n%, s$", "ReDim a%(5)", "Dim w As Long"}),
+                   InSub({"Dim n           As Integer, s As String", "ReDim a(5)      As Integer",
+                          "Dim w           As Long"})},
         FormatCase{"CodeLosesItsCharacters",
                  {"[Arrange Declares]", "ConvertSymbolsCode=Yes"},
                  InSub({"x% = Len(s$) + y& + z#", "w = &H10& & \"a\"", "Print #1, q!;"}),

@@ -1,6 +1,7 @@
 // The source-line formatter: layout and indentation, labels and line numbers,
 // tabs, line kinds and block flags, and the splits at ":" and of single-line
 // Ifs. Sources are parsed by the real analyser.
+#include "ErrorTrap.h"
 #include "FormatterHarness.h"
 
 using namespace formattest;
@@ -17,7 +18,19 @@ const std::vector<std::string> kModule = {
     "    y As Long",
     "End Type",
     "Public Declare Function GetTickCount Lib \"kernel32\" () As Long",
+    "Private Declare Function GetProfile Lib \"kernel32\" _",
+    "    Alias \"GetProfileA\" (ByVal lpApp As String, _",
+    "    ByVal lpKey As String) As Long",
     "Dim mCount As Integer   ' the count",
+    "Public Enum Colour",
+    "    Red = 1",
+    "    Green",
+    "End Enum",
+    "#If Win32 Then",
+    "Private Declare Function GetVersion Lib \"kernel32\" () As Long",
+    "#End If",
+    "' A comment that goes on _",
+    "  over a second line.",
     "",
     "Public Sub Main()",
     "    Dim i As Integer, j As Integer",
@@ -44,6 +57,8 @@ const std::vector<std::string> kModule = {
     "        mCount = mCount - 1",
     "    Loop",
     "    If mCount = 0 Then Exit Sub",
+    "    mTotal = #1/2/2000# - Now: Print #1, \"It's \"\"quoted\"\"\"",
+    "    Total = rs![Line Total] + rs!Tax",
     "    x = Foo(1, _",
     "            2)",
     "Retry:",
@@ -120,6 +135,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "    x = 1", "  ElseIf i = 2 Then", "    x = 2", "  Else", "    x = 3", "  End If", "Next i",
                     "Do While x > 0", "  x = x - 1", "Loop", "With Screen", "  .MousePointer = 0", "End With",
                     "End Sub"}},
+        // The declarations part and the procedures have a switch each.
+        FormatCase{"DeclarationsIndentedByPart",
+                   {"[Indentation]", "AsIs=No", "ModDeclarations=Yes", "BaseLines=Yes"},
+                   {"Dim a", "Private Const b = 1", "Sub Main()", "    Dim c", "    Static d", "End Sub"},
+                   {"    Dim a", "    Private Const b = 1", "Sub Main()", "Dim c", "Static d", "End Sub"}},
         FormatCase{"NoIndentation",
                    {"[Indentation]", "AsIs=No", "CodeLine=1", "BaseLines=Yes"},
                    {"Sub Main()", "  If a Then", "      x = 1", "  End If", "    ' note", "End Sub"},
@@ -223,6 +243,13 @@ TEST_F(SourceLineLayout, KilledNumberLeavesTheStatementWithoutItsLabelFlag) {
     formattest::FormatParsed();
     EXPECT_EQ(yStatement[static_cast<size_t>(s)].Flags & 16, 0);
     EXPECT_EQ(glLineNumberWidth, 0);
+}
+
+TEST_F(SourceLineLayout, AStatementOutsideTheFileIsReported) {
+    formattest::Parse(formattest::WriteModule({"x = 1"}));
+    long outside = glStmtCount + 1;
+    std::string text;
+    EXPECT_THROW(sbOutputSourceRecord(outside, text, true), ErrorReported);
 }
 
 TEST_F(SourceLineLayout, TabsAreConvertedWithTheWidthAskedForOnce) {
@@ -339,13 +366,21 @@ INSTANTIATE_TEST_SUITE_P(
                    {"[General]", "SplitIfs=Yes"},
                    {"Sub Main()", "  If a Then b ' note", "End Sub"},
                    {"Sub Main()", "  If a Then", "      b ' note", "  End If", "End Sub"}},
-        // A nested single-line If keeps the rest of the line: its Else
-        // and its ":" statements are its own.
-        FormatCase{"NestedIfKeepsItsLine",
+        // A nested single-line If is split too: its Else and its ":"
+        // statements are its own; a second Else is the outer If's.
+        FormatCase{"NestedIfs",
                    {"[General]", "SplitIfs=Yes", "SplitMultiLines=Yes"},
-                   {"Sub Main()", "If a Then If b Then c: d Else e", "End Sub"},
-                   {"Sub Main()", "If a Then", "    If b Then c: d Else e", "End If", "End Sub"},
-                   {"WARNING:      If b Then c: Procedure: Main"}},
+                   {"Sub Main()", "If a Then If b Then c: d Else e", "If f Then If g Then h Else i Else j",
+                    "End Sub"},
+                   {"Sub Main()", "If a Then", "    If b Then", "        c", "        d", "    Else", "        e",
+                    "    End If", "End If", "If f Then", "    If g Then", "        h", "    Else", "        i",
+                    "    End If", "Else", "    j", "End If", "End Sub"}},
+        // ... but not one that jumps to a bare line number.
+        FormatCase{"NestedIfWithImpliedGoTo",
+                   {"[General]", "SplitIfs=Yes", "SplitMultiLines=Yes"},
+                   {"Sub Main()", "If a Then b: If c Then 10 Else d: e", "End Sub"},
+                   {"Sub Main()", "If a Then", "    b", "    If c Then 10 Else d: e", "End If", "End Sub"},
+                   {"WARNING:      If c Then 10 Else d: Procedure: Main"}},
         // A line number after Then or Else is an implied GoTo: on a line
         // of its own it would become a label.
         FormatCase{"ImpliedGoToStays",
@@ -358,16 +393,28 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Sub Main()", "If a Then", "b", "End If", "End Sub"}}),
     CaseName);
 
+// Zelking the output again changes nothing more, whatever the settings.
 TEST_F(SourceLineLayout, ZelkingTwiceChangesNothingMore) {
-    Settings({"[Indentation]", "AsIs=No", "BaseLines=Yes", "[General]", "SplitMultiLines=Yes", "SplitIfs=Yes",
-              "NextVariable=Yes"});
     std::vector<std::string> source = kModule;
     source.insert(source.end(), {"Sub Other()", "10 If a Then b: c Else d", "Select Case x",
                                  "Case 1: y = 1: If y Then z = 2 Else z = 3", "End Select",
                                  "For i = 1 To 3: a(i) = 0: Next i", "  Start: x = 1", "End Sub"});
-    std::vector<std::string> once = Format(source).lines;
-    std::vector<std::string> twice = Format(once).lines;
-    EXPECT_EQ(twice, once);
+    const std::vector<std::vector<std::string>> settings = {
+        {"[Indentation]", "AsIs=No", "[General]", "SplitMultiLines=Yes", "SplitIfs=Yes"},
+        {"[Indentation]", "AsIs=No", "BaseLines=Yes", "Declarations=Yes", "ModDeclarations=Yes", "CaseStructure=2",
+         "IfStructure=1", "[General]", "SplitMultiLines=Yes", "SplitIfs=Yes", "SplitDeclarations=Yes",
+         "SplitConsts=Yes", "AlignAs=Yes", "NextVariable=Yes", "Continuations=1", "KillNumericLabels=Yes",
+         "[Arrange Declares]", "ConvertSymbols=Yes", "ConvertSymbolsCode=Yes", "ConvertIntrinsicFunction=2",
+         "ConvertDAO=Yes", "[Comments]", "InLine=0", "StandAlone=1"},
+        {"[Indentation]", "AsIs=No", "CodeLine=1", "[General]", "InsertContinuations=Yes", "ContinuationColumn=30",
+         "[Comments]", "InLine=0", "InLineColumn=20", "InLineRight=Yes", "StandAlone=0"},
+    };
+    for (const std::vector<std::string>& s : settings) {
+        Settings(s);
+        std::vector<std::string> once = Format(source).lines;
+        EXPECT_NE(once, source);
+        EXPECT_EQ(Format(once).lines, once) << s[1] << " " << s[3];
+    }
 }
 
 // Nothing a file leaves in the formatter changes the next file's output.

@@ -286,6 +286,9 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
         sbOutputSourceRecord(formatted, text, !insideProc_);
         stmt.Flags = yStatement[static_cast<size_t>(s)].Flags;
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
+        // A later statement of a line is written with the line's first one;
+        // its own empty text is no empty line of the source.
+        if (text.empty() && stmt.RecordFirst == 0) continue;
 
         if (stmt.Class == 4 && gblnInsertLogging) {
             // The exit logging lines stand in place of the end line.

@@ -86,6 +86,17 @@ TEST_F(ZelkLoop, AFilesOutputDoesNotDependOnTheFileBefore) {
     EXPECT_EQ(alone[0], "");
 }
 
+TEST_F(ZelkLoop, LinesOfSeveralStatementsGiveNoEmptyLines) {
+    const std::string source = "Public Sub Run()\r\n    a = 1: b = 2\r\n    c = 3: d = 4: e = 5\r\nEnd Sub\r\n";
+    const Lines kept{"Public Sub Run()", "    a = 1: b = 2", "    c = 3: d = 4: e = 5", "End Sub"};
+    EXPECT_EQ(Zelk("Multi.bas", source), kept);
+    LoadSettings("[White Space]\r\nNoChange=No\r\nChange=Yes\r\n");
+    EXPECT_EQ(Zelk("Multi.bas", source), kept);
+    LoadSettings("[Indentation]\r\nAsIs=No\r\n[General]\r\nSplitMultiLines=Yes\r\n");
+    EXPECT_EQ(Zelk("Multi.bas", source),
+              (Lines{"Public Sub Run()", "a = 1", "b = 2", "c = 3", "d = 4", "e = 5", "End Sub"}));
+}
+
 TEST_F(ZelkLoop, SixtyThousandLinesInWellUnderASecond) {
     // Procedures of 30 lines: declarations, a block If, a loop, a Select,
     // comments and plain statements.

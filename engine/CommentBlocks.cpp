@@ -3,6 +3,7 @@
 // replacing an existing copy, editing in the comment-block editor, writing.
 #include "CommentBlocks.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 

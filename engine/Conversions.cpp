@@ -17,7 +17,6 @@ namespace {
 
 using tokentext::Piece;
 using tokentext::SetPiece;
-using tokentext::Upper;
 
 struct MsgBoxName {
     const char* OldName;
@@ -52,15 +51,26 @@ constexpr MsgBoxName kMsgBoxNames[] = {
     {"IDNO", 7, "vbNo"},
 };
 
-const MsgBoxName* RowByName(const std::string& upperWord) {
+// The row of an old name; only words that begin like one are compared.
+const MsgBoxName* RowByName(const std::string& piece) {
+    if (piece.empty()) return nullptr;
+    const char first = vb::UCaseChar(piece[0]);
+    if (first != 'M' && first != 'I') return nullptr;
     for (const MsgBoxName& row : kMsgBoxNames)
-        if (upperWord == row.OldName) return &row;
+        if (vb::EqualsNoCase(piece, row.OldName)) return &row;
     return nullptr;
 }
 
+// The row of a text that is exactly a row's decimal number.
 const MsgBoxName* RowByNumber(const std::string& text) {
+    if (text.empty() || text.size() > 4 || (text.size() > 1 && text[0] == '0')) return nullptr;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return nullptr;
+        value = value * 10 + (c - '0');
+    }
     for (const MsgBoxName& row : kMsgBoxNames)
-        if (text == std::to_string(row.Number)) return &row;
+        if (row.Number == value) return &row;
     return nullptr;
 }
 
@@ -179,9 +189,8 @@ long MsgBoxArgumentComma(long m, long last) {
     return (end && Piece(end) == ",") ? end : 0;
 }
 
-bool BindsTighterThanPlus(const std::string& upperOperator) {
-    return upperOperator == "*" || upperOperator == "/" || upperOperator == "\\" || upperOperator == "^" ||
-           upperOperator == "MOD";
+bool BindsTighterThanPlus(const std::string& op) {
+    return op == "*" || op == "/" || op == "\\" || op == "^" || vb::EqualsNoCase(op, "MOD");
 }
 
 void ConvertMsgBox(BabStatement& stmt) {
@@ -192,18 +201,17 @@ void ConvertMsgBox(BabStatement& stmt) {
 
     long secondArgument = 0;
     for (long t = stmt.FirstToken; t <= last; ++t) {
-        const std::string w = Upper(t);
-        if (w == "MSGBOX") {
+        if (tokentext::Is(t, "MSGBOX")) {
             long comma = MsgBoxArgumentComma(t, last);
             secondArgument = comma ? comma + 1 : 0;
             break;
         }
-        if (const MsgBoxName* row = RowByName(w)) SetPiece(t, row->NewName);
+        if (const MsgBoxName* row = RowByName(Piece(t))) SetPiece(t, row->NewName);
     }
     if (secondArgument == 0) return;
 
     for (long t = secondArgument; t <= last; ++t) {
-        const MsgBoxName* row = RowByName(Upper(t));
+        const MsgBoxName* row = RowByName(Piece(t));
         if (!row) row = RowByNumber(Piece(t));
         if (row) {
             SetPiece(t, row->NewName);
@@ -214,7 +222,7 @@ void ConvertMsgBox(BabStatement& stmt) {
         if (names.empty()) continue;
         // The names are a sum: where the value meets an operator that binds
         // tighter than "+", the sum keeps its value only in parentheses.
-        if (names.find(" + ") != std::string::npos && t < last && BindsTighterThanPlus(Upper(t + 1)))
+        if (names.find(" + ") != std::string::npos && t < last && BindsTighterThanPlus(Piece(t + 1)))
             names = "(" + names + ")";
         SetPiece(t, names);
     }
@@ -243,31 +251,32 @@ void ConvertDAO(BabStatement& stmt) {
     if (!TokensInBounds(stmt, "sbConvertDAO")) return;
     const long first = stmt.FirstToken;
     const long last = stmt.LastToken;
+    using tokentext::Is;
     for (long t = first; t <= last; ++t) {
-        const std::string w = Upper(t);
-        if (w == "EXECUTESQL") {
+        if (Is(t, "EXECUTESQL")) {
             SetPiece(t, "Execute");
             return;
         }
-        if (w == "OPENQUERYDEF" || w == "BEGINTRANS" || w == "COMMITTRANS" || w == "ROLLBACK") {
-            if (t - 2 >= first && Upper(t - 2) == "DATABASE") SetPiece(t - 2, "DBEngine.Workspaces(0)");
+        if (Is(t, "OPENQUERYDEF") || Is(t, "BEGINTRANS") || Is(t, "COMMITTRANS") || Is(t, "ROLLBACK")) {
+            if (t - 2 >= first && Is(t - 2, "DATABASE")) SetPiece(t - 2, "DBEngine.Workspaces(0)");
             continue;
         }
-        if (w == "FREELOCKS") {
+        if (Is(t, "FREELOCKS")) {
             SetPiece(t, "Idle");
             continue;
         }
-        if (w == "CREATEDYNASET" || w == "CREATESNAPSHOT" || w == "OPENTABLE") {
-            const std::string option =
-                w == "CREATEDYNASET" ? ", dbOpenDynaset" : (w == "CREATESNAPSHOT" ? ", dbOpenSnapshot" : ", dbOpenTable");
-            for (long k = t + 1; k <= last; ++k) {
-                for (const DaoName& c : kDaoConstants)
-                    if (Upper(k) == c.OldName) SetPiece(k, c.NewName);
-            }
-            AddRecordsetOption(t, stmt, option);
-            SetPiece(t, "OpenRecordset");
-            return;
+        const char* option = Is(t, "CREATEDYNASET")    ? ", dbOpenDynaset"
+                             : Is(t, "CREATESNAPSHOT") ? ", dbOpenSnapshot"
+                             : Is(t, "OPENTABLE")      ? ", dbOpenTable"
+                                                       : nullptr;
+        if (!option) continue;
+        for (long k = t + 1; k <= last; ++k) {
+            for (const DaoName& c : kDaoConstants)
+                if (Is(k, c.OldName)) SetPiece(k, c.NewName);
         }
+        AddRecordsetOption(t, stmt, option);
+        SetPiece(t, "OpenRecordset");
+        return;
     }
 }
 

@@ -16,8 +16,10 @@ enum class DateRule { None, Dates, LeapYears, Years, Separator, TwoDigitYear, Na
 // The token's text as the rules test it: upper-cased, with the words UPDATE
 // and VALIDATE masked so that they do not count as holding DATE.
 std::string TestWord(const std::string& piece) {
-    std::string word = vb::Replace(vb::UCase(piece), "UPDATE", "XXXXXX");
-    return vb::Replace(word, "VALIDATE", "XXXXXXXX");
+    std::string word = vb::UCase(piece);
+    if (word.find("UPDATE") != std::string::npos) word = vb::Replace(word, "UPDATE", "XXXXXX");
+    if (word.find("VALIDATE") != std::string::npos) word = vb::Replace(word, "VALIDATE", "XXXXXXXX");
+    return word;
 }
 
 bool Holds(const std::string& text, const char* what) { return text.find(what) != std::string::npos; }

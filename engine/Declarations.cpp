@@ -33,7 +33,8 @@ bool fblnParenGroupAtEnd(const BabStatement& stmt) {
 void SourceLineFormatter::WarnFunctionNotTyped() {
     if (!fFuncHeading_ || OwnStatementIndex() != funcStmt_) return;
     const BabStatement& heading = OwnStatement();
-    if (i_ != heading.LastSignificant || !fblnParenGroupAtEnd(heading)) return;
+    // A type character converted into an As clause types the function.
+    if (i_ != heading.LastSignificant || clauses_.count(i_) > 0 || !fblnParenGroupAtEnd(heading)) return;
     sbLogLine(std::string("Function not typed: ") + " Procedure: " + gsCurrentProc + "\r\n" + line_ + cur_.Piece, true);
 }
 

@@ -57,6 +57,17 @@ const std::string* TemplateSetting(const std::string& which) {
     return nullptr;
 }
 
+// Whether the index names the procedure whose keyword replaces "@Sub". An
+// index of 0 means none, except for the error trap, which is always asked
+// for with its procedure's index: in a module that begins with a procedure,
+// that procedure is entry 0.
+bool NamesAProcedure(const std::string& which, long procIndex) {
+    if (procIndex < 0 || static_cast<size_t>(procIndex) >= gtProcTable.size()) return false;
+    if (procIndex > 0) return true;
+    const std::string& kind = gtProcTable[0].Kind;
+    return which == "ErrTrap" && kind != "D" && kind != "M";
+}
+
 std::string ExpandTemplate(const std::string& which, long procIndex) {
     const std::string* setting = TemplateSetting(which);
     if (!setting) {
@@ -70,7 +81,7 @@ std::string ExpandTemplate(const std::string& which, long procIndex) {
     std::string text = templatetext::Read(*setting).Text();
     text = templatetext::ReplaceNoCase(text, "@Module", gsModuleName);
     text = templatetext::ReplaceNoCase(text, "@Procedure", gsCurrentProc);
-    if (procIndex > 0 && static_cast<size_t>(procIndex) < gtProcTable.size())
+    if (NamesAProcedure(which, procIndex))
         text = templatetext::ReplaceNoCase(text, "@Sub", ProcedureKeyword(gtProcTable[static_cast<size_t>(procIndex)]));
     return text;
 }

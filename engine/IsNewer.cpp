@@ -1,7 +1,5 @@
 // Whether a file changed since its last recorded save, from the history file
 // the main window writes when it saves a zelked file.
-#include <sys/stat.h>
-
 #include "AppIdentity.h"
 #include "Clock.h"
 #include "EngineCalls.h"
@@ -23,11 +21,8 @@ bool fbIsNewer(const std::string& file) {
         size_t bar = value.find('|');
         DateTime saved;
         if (bar == std::string::npos || !datetime::Parse(std::string_view(value).substr(bar + 1), saved)) return true;
-        struct stat st {};
-        if (::stat(file.c_str(), &st) != 0) return true;
         // Whole seconds: the record holds no fraction.
-        DateTime stamp = datetime::FromTimeT(static_cast<long long>(st.st_mtime));
-        return saved < stamp;
+        return saved < datetime::FileDateTime(file);
     } catch (...) {
         return true;
     }

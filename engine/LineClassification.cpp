@@ -23,7 +23,6 @@ bool IsAccessor(const std::string& piece) {
 
 void SourceLineFormatter::ClassifyFirstWord() {
     const std::string& w = curWord_;
-    recFirstWord_ = w;
     if (OneOf(w, {"GLOBAL", "DIM", "PUBLIC", "PRIVATE", "STATIC"})) {
         fDecl_ = true;
         declHead_ = cur_.Piece;
@@ -164,17 +163,19 @@ void SourceLineFormatter::PrepareNextVariables() {
 }
 
 // A single-line If whose Then or Else is followed by a bare line number (an
-// implied GoTo) is never split: on a line of its own the number would become
-// a label.
+// implied GoTo) is never split, nor what follows it on its line: on a line of
+// its own the number would become a label.
 void SourceLineFormatter::PrepareIfSplit() {
-    if (!gblnSplitIfs) return;
+    // Each statement is looked at once, however many Ifs it holds.
+    if (!gblnSplitIfs || OwnStatementIndex() == ifCheckedStmt_) return;
+    ifCheckedStmt_ = OwnStatementIndex();
     const BabStatement& own = OwnStatement();
     for (long t = i_ + 1; t <= own.LastToken && t <= glTokenCount; ++t) {
         const BabToken& tok = Tok(t);
         if (tok.Class != 5 || tok.Detail != 5) continue;
         std::string before = vb::UCase(Tok(t - 1).Piece);
         if (before == "THEN" || before == "ELSE") {
-            ifSplit_ = IfSplit::Frozen;
+            ifFrozen_ = true;
             return;
         }
     }

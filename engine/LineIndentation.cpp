@@ -21,11 +21,11 @@ void SourceLineFormatter::ConvertTabs() {
 }
 
 // Case lines with giCaseStructure 2 and Else lines with giIfStructure 1 sit
-// half a level in.
-long SourceLineFormatter::FirstWordAdjustment(const std::string& word) const {
+// half a level in (the column rounded, halves to the even neighbour).
+long SourceLineFormatter::AdjustColumn(const std::string& word, long c) const {
     bool half = (word == "CASE" && giCaseStructure == 2) ||
                 ((word == "ELSE" || word == "ELSEIF") && giIfStructure == 1);
-    return half ? static_cast<long>(vb::RoundHalfEven(giIndentAmount / 2.0)) : 0;
+    return half ? static_cast<long>(vb::RoundHalfEven(c + giIndentAmount / 2.0)) : c;
 }
 
 long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
@@ -62,15 +62,19 @@ void SourceLineFormatter::IndentFirstWord() {
     long c = 0;
     long adj = 0;
     bool computed = false;  // a layout rule, not the line as it stands
+    bool own = false;       // the word keeps the blanks (and tabs) it has
 
     if (IsCommentContinuation(cur_)) {
         // The next physical line of a continued comment carries its own
         // blanks in its text.
         c = joined_ ? 1 : 0;
+    } else if (joined_) {
+        // Continuations removed: one blank where the line break was, also
+        // when the layout is kept as it stands.
+        c = 1;
     } else if (gblnAsIs) {
         c = ownBlanks;
-    } else if (joined_) {
-        c = 1;
+        own = true;
     } else {
         computed = true;
         if (giCodeLine == 1 && !commentLine) {
@@ -82,14 +86,17 @@ void SourceLineFormatter::IndentFirstWord() {
             c = 0;
         } else if (commentLine) {
             c = CommentLineColumn(ownBlanks);
+            own = giCmtStandAlone == 4;
         } else if ((w == "END" && st_.Class == stmtclass::kProcEnd) || st_.Class == stmtclass::kProcHeading) {
-            c = continuation && gblnKeepIndentation ? ownBlanks : 0;
+            own = continuation && gblnKeepIndentation;
+            c = own ? ownBlanks : 0;
         } else if (fDecl_ || fDeclare_) {
             c = indent;
         } else {
             long k = std::max(0, carry.iCaseOffset);
             if (continuation && gblnKeepIndentation) {
                 c = ownBlanks;
+                own = true;
             } else if (!gblnBaseLines) {
                 if (continuation) {
                     c = indent * (level + 2 + k);
@@ -104,8 +111,9 @@ void SourceLineFormatter::IndentFirstWord() {
                 if (cur_.Class == 5 && cur_.Detail == 4) c = 0;
             }
             if (w == "SELECT" && giCaseStructure == 0) ++carry.iCaseOffset;
-            adj = FirstWordAdjustment(w);
-            c += adj;
+            long adjusted = AdjustColumn(w, c);
+            adj = adjusted - c;
+            c = adjusted;
         }
     }
     c = std::max(0L, c);
@@ -115,7 +123,7 @@ void SourceLineFormatter::IndentFirstWord() {
     if (computed && keptNumber_ && line_.size() < static_cast<size_t>(glLineNumberWidth) && r_ == st_.RecordFirst)
         line_.append(static_cast<size_t>(glLineNumberWidth) - line_.size(), ' ');
 
-    cur_.WhiteSpaceLeft = Blanks(c);
+    if (!own || adj != 0) cur_.WhiteSpaceLeft = Blanks(c);
     if (computed && continuation && !gblnKeepIndentation && !joined_)
         cur_.WhiteSpaceLeft = Blanks(lineNumberEnd_ - 1 + indent);
     if (!commentLine) carry.lPriorIndent = c;

@@ -114,9 +114,13 @@ private:
             }
             if (w == "AS") {
                 std::string type = Upper(t + 1);
-                f.TypeName = Fixed(type, kTypeWidth);
-                if (gblnConvertDAO && IsOneOf(type, {"DYNASET", "TABLE", "SNAPSHOT"}))
+                // The key takes the converted type, so that a second zelk
+                // sorts the declaration where the first one put it.
+                if (gblnConvertDAO && IsOneOf(type, {"DYNASET", "TABLE", "SNAPSHOT"})) {
                     tokentext::SetPiece(t + 1, "Recordset");
+                    type = "RECORDSET";
+                }
+                f.TypeName = Fixed(type, kTypeWidth);
                 continue;
             }
             if (w == "DECLARE") {

@@ -85,8 +85,11 @@ LocalDecl DeclarationEntry(long s, const BabStatement& st) {
             name = Upper(t + 1);
         } else if (w == "AS") {
             type = Upper(t + 1);
-            if (gblnConvertDAO && (type == "DYNASET" || type == "TABLE" || type == "SNAPSHOT"))
+            // The key takes the converted type, as a second zelk will.
+            if (gblnConvertDAO && (type == "DYNASET" || type == "TABLE" || type == "SNAPSHOT")) {
                 tokentext::SetPiece(t + 1, "Recordset");
+                type = "RECORDSET";
+            }
         }
     }
     return {LocalKey(kind, name, type), s};
@@ -192,7 +195,7 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
             if (!IsReDim(st)) decls.push_back(DeclarationEntry(s, st));
             continue;
         }
-        if (Upper(ft) == "EXIT") {
+        if (tokentext::Is(ft, "EXIT")) {
             const std::string what = Upper(ft + 1);
             ProcInfo& proc = gtProcTable[static_cast<size_t>(procIndex)];
             if ((what == "SUB" || what == "FUNCTION" || what == "PROPERTY") && proc.BodyEndRecord == 0)
@@ -206,13 +209,13 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
         for (long s = std::max(bodyStart, first); s <= last; ++s) {
             if (yStatement[static_cast<size_t>(s)].Class != 0) continue;
             BabStatement st = yStatement[static_cast<size_t>(s)];
-            const std::string normal = NormalText(st);
+            const std::string normal = traceText.empty() ? std::string() : NormalText(st);
             if (gblnConvertMsgBox) sbConvertMsgbox(st);
             if (gblnConvertDAO) sbConvertDAO(st);
             if (gblnAnalyzeDates) ScanForY2K(st);
             ProcInfo& proc = gtProcTable[static_cast<size_t>(procIndex)];
             const long n = LeadingTokens(st);
-            if (Upper(st.FirstToken + n) == "ON" && Upper(st.FirstToken + n + 1) == "ERROR")
+            if (tokentext::Is(st.FirstToken + n, "ON") && tokentext::Is(st.FirstToken + n + 1, "ERROR"))
                 proc.HasErrorHandler = true;
             if (!proc.HasTrace && !normal.empty() && traceText.find(normal) != std::string::npos)
                 proc.HasTrace = true;

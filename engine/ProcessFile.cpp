@@ -94,10 +94,8 @@ void WriteLogFooter(const FileStatsRecord& stats) {
 }
 
 void EndOfRun() {
-    if (gfrmZelker) {
-        gfrmZelker->TermProgress();
-        gfrmZelker->BringToTop();
-    }
+    if (oProgressForm) oProgressForm->TermProgress();
+    if (gfrmZelker) gfrmZelker->BringToTop();
     Ui().SetMousePointer(pointer::vbDefault);
 }
 
@@ -154,9 +152,9 @@ void RunFile(int index) {
     CheckDictionaries();
 
     if (!oProgressForm) oProgressForm = gfrmZelker;
-    if (gfrmZelker) {
-        gfrmZelker->InitProgress();
-        gfrmZelker->SetProgressCaption(fsFileName(fileName, 55));
+    if (oProgressForm) {
+        oProgressForm->InitProgress();
+        oProgressForm->SetProgressCaption(fsFileName(fileName, 55));
     }
     sbMsgBar(app::kProductName + " : " + fileName.substr(fileName.rfind(paths::kSep) + 1), true, gctlStatus);
     Clock().Sleep(200);

@@ -62,7 +62,8 @@ const BabStatement& SourceLineFormatter::OwnStatement() const {
 // 0 when the statement ends first.
 long SourceLineFormatter::MatchingParen(long open) const {
     long owner = Tok(open).Statement;
-    const BabStatement& st = owner == s_ ? st_ : yStatement[static_cast<size_t>(owner)];
+    bool own = owner == s_ || owner <= 0 || static_cast<size_t>(owner) >= yStatement.size();
+    const BabStatement& st = own ? st_ : yStatement[static_cast<size_t>(owner)];
     long depth = 0;
     for (long t = open; t <= st.LastToken && t <= glTokenCount; ++t) {
         const std::string& p = Tok(t).Piece;
@@ -99,12 +100,10 @@ void SourceLineFormatter::BeginRecord(long r) {
     fDecl_ = fDeclare_ = fConst_ = fIfLine_ = fColon_ = fNext_ = false;
     declStmt_ = 0;
     declHead_.clear();
-    recFirstWord_.clear();
     nextVarEnd_ = 0;
-    ifSplit_ = IfSplit::None;
+    ifFrozen_ = false;
     protectColons_ = false;
     refusedWarned_ = false;
-    inlineEnded_ = false;
     firstWord_ = true;
     skip_ = 0;
     LeadingLabel();
@@ -130,18 +129,18 @@ void SourceLineFormatter::LeadingLabel() {
     numericLabel_ = true;
     giLineKind = 0;
     // A number that a jump refers to is kept whatever the settings say:
-    // removing it would leave the jump without its target.
+    // removing it would leave the jump without its target. The number
+    // column is as wide as the longest number kept so far in the part.
     bool referenced = fblnLabelReferenced(label.Piece);
     long width = static_cast<long>(label.Piece.size()) + 1;
-    if (!gblnKillNumericLabels || referenced) glLineNumberWidth = std::max(glLineNumberWidth, width);
     if ((gblnKillNumericLabels || gblnInsertLineNumbers) && !referenced) {
         line_.clear();
-        glLineNumberWidth = 0;
         st_.Flags &= 15;
         yStatement[static_cast<size_t>(s_)].Flags &= 15;
         removedNumLen_ = static_cast<size_t>(width);
     } else {
         keptNumber_ = true;
+        glLineNumberWidth = std::max(glLineNumberWidth, width);
     }
 }
 
@@ -154,16 +153,15 @@ void SourceLineFormatter::TokenPass() {
         return;
     }
     lastProcessed_ = last;
-    std::string lastWord;
+    bool lastIsThen = false;
     for (long i = first_; i <= last; ++i) {
         if (!ProcessToken(i)) {
             lastProcessed_ = i;
-            inlineEnded_ = true;
             return;
         }
-        if (!IsBlankText(curWord_)) lastWord = curWord_;
+        if (!IsBlankText(prevWord_)) lastIsThen = prevWord_ == "THEN";
     }
-    if (lastWord == "THEN" && gblnSplitIfPending) gblnSplitIfPending = false;
+    if (lastIsThen && gblnSplitIfPending) gblnSplitIfPending = false;
 }
 
 // One token, in the order the steps must run. False when an in-line comment
@@ -177,9 +175,10 @@ bool SourceLineFormatter::ProcessToken(long i) {
         InlineComment();
         return false;
     }
-    // The line-number column in front of lines without a number. With the
-    // layout kept as it is, the line's own blanks already hold it.
-    if (!gblnAsIs && line_.empty() && i == rec_.FirstToken && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
+    // The line-number column in front of lines without a number (also the
+    // line after a label put on its own). With the layout kept as it is, the
+    // line's own blanks already hold it.
+    if (!gblnAsIs && line_.empty() && i == first_ && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
         !ContinuesLine(i))
         line_ = Blanks(glLineNumberWidth);
     if (curWord_.size() > 1 && curWord_[0] == '#' && curWord_.back() != '#') cur_.Class = 1;
@@ -210,8 +209,8 @@ bool SourceLineFormatter::ProcessToken(long i) {
             SetPiece("");
         if (!cur_.Piece.empty()) AppendToken();
     }
-    prev_ = cur_;
-    prevWord_ = curWord_;
+    prev_ = std::move(cur_);
+    prevWord_ = std::move(curWord_);
     firstWord_ = false;
     return true;
 }
@@ -223,6 +222,7 @@ void SourceLineFormatter::AppendToken() {
     }
     line_ += cur_.WhiteSpaceLeft;
     line_ += cur_.Piece;
+    if (!clauses_.empty()) AppendClause();
 }
 
 void SourceLineFormatter::Flush() {
@@ -235,14 +235,21 @@ void SourceLineFormatter::SetPiece(std::string piece) {
     curWord_ = vb::UCase(cur_.Piece);
 }
 
-// Conversions that put text on a later token of the statement write it into
-// the token array, so that it is output when that token is appended.
-void SourceLineFormatter::AppendToTokenAt(long index, const std::string& text) {
-    if (index == i_) {
-        SetPiece(cur_.Piece + text);
-    } else {
-        Tok(index).Piece += text;
-    }
+void SourceLineFormatter::AddClause(long index, const std::string& clause) { clauses_[index] = clause; }
+
+// A clause in a declaration lines up with the As keywords of declarations
+// when As clauses are aligned (a generated clause and a written one look
+// alike, so zelking the output again moves nothing).
+void SourceLineFormatter::AppendClause() {
+    auto found = clauses_.find(i_);
+    if (found == clauses_.end()) return;
+    const BabStatement& own = OwnStatement();
+    long kind = own.Detail % 100;
+    long len = static_cast<long>(line_.size());
+    bool align = gblnAlignAs && own.Class == stmtclass::kDeclaration && kind != 2 && kind != 8 &&
+                 giAlignAsColumn > len + 1;
+    line_ += align ? Blanks(giAlignAsColumn - len) : std::string(" ");
+    line_ += found->second;
 }
 
 void SourceLineFormatter::TrimLineStart(size_t count) {
@@ -255,6 +262,9 @@ std::string SourceLineFormatter::Result() {
     gtFormatterCarry().blnPriorLineNumbered = numericLabel_;
     if (out_.empty()) return line_;
     if (!IsBlankText(line_)) Flush();
+    // The End If of every split If inside the outermost one; the zelking
+    // loop writes the outermost one's.
+    for (size_t k = ifStack_.size(); k > 1; --k) out_.push_back(Blanks(ifStack_[k - 1].column) + "End If");
     std::string text;
     for (size_t k = 0; k < out_.size(); ++k) {
         if (k > 0) text += "\r\n";

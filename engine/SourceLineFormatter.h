@@ -12,6 +12,7 @@
 //   Continuations.cpp        kept, removed and inserted line continuations
 //   CommentColumns.cpp       in-line comment placement and the spelling calls
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "EngineState.h"
@@ -34,7 +35,12 @@ public:
     std::string Format();
 
 private:
-    enum class IfSplit { None, Split, Frozen };
+    // A single-line If split into a block: its column, and whether its Else
+    // was met.
+    struct IfFrame {
+        long column;
+        bool elseSeen;
+    };
 
     // Frame: records, labels, the token pass, output.
     void BeginRecord(long r);
@@ -44,7 +50,8 @@ private:
     void AppendToken();
     void Flush();
     void SetPiece(std::string piece);
-    void AppendToTokenAt(long index, const std::string& text);
+    void AddClause(long index, const std::string& clause);
+    void AppendClause();
     void TrimLineStart(size_t count);
     std::string Result();
 
@@ -66,12 +73,12 @@ private:
     void ConvertTabs();
     void IndentFirstWord();
     long CommentLineColumn(long ownBlanks) const;
-    long FirstWordAdjustment(const std::string& word) const;
+    long AdjustColumn(const std::string& word, long c) const;
 
     // Splits.
     void SplitAtColon();
     bool ColonSplitAllowed() const;
-    long ColumnAfterColon() const;
+    long ColumnAfterColon(long& adj) const;
     void WarnSplitRefused();
     void SplitSingleLineIf();
 
@@ -115,17 +122,15 @@ private:
     bool joined_ = false;       // joined to the previous record (continuations removed)
     bool joinNext_ = false;     // the remove-continuations flag
     bool firstWord_ = false;
-    std::string recFirstWord_;  // upper-cased first word of the record
     bool fDecl_ = false, fDeclare_ = false, fConst_ = false, fIfLine_ = false, fColon_ = false, fNext_ = false;
     long declStmt_ = 0;     // the statement whose words set the declaration flags
     std::string declHead_;  // starts every line a list is split into
     long nextVarEnd_ = 0;   // last loop variable of a Next that loses its variable
-    IfSplit ifSplit_ = IfSplit::None;
-    long ifColumn_ = 0;           // column of the If line being split
+    bool ifFrozen_ = false;       // the record's single-line Ifs stay as written
+    long ifCheckedStmt_ = 0;      // the statement last looked at for implied GoTos
     bool protectColons_ = false;  // a single-line If owns the rest of the record
     bool refusedWarned_ = false;
     long lastProcessed_ = 0;
-    bool inlineEnded_ = false;
 
     // The token being processed.
     long i_ = 0;
@@ -148,6 +153,11 @@ private:
     long contIndent_ = 0;          // C: indentation of inserted continuation lines
     bool contIndentKnown_ = false;
     bool commentRemoved_ = false;
+    std::vector<IfFrame> ifStack_;  // the split Ifs, outermost first
+    // As clauses that converted type characters put after a later token of
+    // the statement (the name, the ")" of its bounds or parameter list, the
+    // last token of a Declare), written when that token is.
+    std::unordered_map<long, std::string> clauses_;
 };
 
 // Blanks.

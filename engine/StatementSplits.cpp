@@ -48,86 +48,109 @@ const BabStatement& StatementAt(long index) {
 bool SourceLineFormatter::ColonSplitAllowed() const {
     // Inside a single-line If only the split If itself may be split further;
     // a nested single-line If keeps the rest of the record.
-    if (fIfLine_) return gblnSplitIfs && ifSplit_ == IfSplit::Split;
+    if (fIfLine_) return gblnSplitIfs && !ifStack_.empty() && !ifFrozen_;
     return !protectColons_;
 }
 
 // The column of a statement split off at ":": the previous statement's
 // column, one level in after a statement that opens a block (For, Do, With,
 // Case, Else), one level out for each block the new statement closes.
-long SourceLineFormatter::ColumnAfterColon() const {
+long SourceLineFormatter::ColumnAfterColon(long& adj) const {
     long before = Tok(i_ - 1).Statement;
     const BabStatement& p = before == s_ ? st_ : StatementAt(before);
     const BabStatement& n = OwnStatement();
     long depth = (Opens(p) ? 1 : 0) - Closes(n);
-    long col = stmtCol_ - stmtAdj_ + giIndentAmount * depth;
-    if (!gblnAsIs) col += FirstWordAdjustment(curWord_);
-    return std::max(0L, col);
+    long col = std::max(0L, stmtCol_ - stmtAdj_ + giIndentAmount * depth);
+    long adjusted = gblnAsIs ? col : AdjustColumn(curWord_, col);
+    adj = adjusted - col;
+    return adjusted;
 }
 
+// The line is left whole: the warning names it.
 void SourceLineFormatter::WarnSplitRefused() {
     if (refusedWarned_) return;
     refusedWarned_ = true;
-    std::string text;
-    for (const std::string& l : out_) text += l + "\r\n";
-    text += line_;
-    sbLogLine(text + " Procedure: " + gsCurrentProc, true);
+    sbLogLine(line_ + " Procedure: " + gsCurrentProc, true);
 }
 
 void SourceLineFormatter::SplitAtColon() {
     if (prev_.Piece != ":" || !fColon_ || !gblnSplitMultiLines || curWord_ == "=") return;
     // Never after a label's colon, never before a comment or trailing blanks.
     if (i_ >= 2 && Tok(i_ - 2).Detail == 4) return;
-    if (cur_.Class == 5) return;
+    if (cur_.Class == 5 && (cur_.Detail == 1 || cur_.Detail == 3)) return;
     if (!ColonSplitAllowed()) {
         WarnSplitRefused();
         return;
     }
-    long col = ColumnAfterColon();
+    long adj = 0;
+    long col = ColumnAfterColon(adj);
     if (!line_.empty() && line_.back() == ':') line_.pop_back();
     line_ = vb::RTrim(line_);
     Flush();
     if (fIfLine_ && gblnIfOpen) gblnSplitIfPending = true;
     cur_.WhiteSpaceLeft = Blanks(col);
     stmtCol_ = col;
-    stmtAdj_ = gblnAsIs ? 0 : FirstWordAdjustment(curWord_);
+    stmtAdj_ = adj;
     stmtColPending_ = false;
     fColon_ = false;
+    // A statement split off keeps the line kind of the record's first word,
+    // but a Next and a single-line If get the treatment they get at the
+    // start of a line, so that zelking the output again changes nothing.
+    if (curWord_ == "NEXT") {
+        fNext_ = true;
+        PrepareNextVariables();
+    } else if (curWord_ == "IF" && !fIfLine_ && gblnSplitIfs) {
+        fIfLine_ = true;
+        ifFrozen_ = false;
+        gblnIfOpen = true;
+        PrepareIfSplit();
+    }
 }
 
 // A single-line If becomes a block If: the statements after Then one level
-// in, Else at the If's column, the statements after Else one level in; the
-// zelking loop writes the End If at glSplitIfColumn.
+// in, Else at the If's column, the statements after Else one level in. An If
+// inside the statement part is split the same way and gets its End If here,
+// at the end of the statement; the zelking loop writes the outermost one's at
+// glSplitIfColumn.
 void SourceLineFormatter::SplitSingleLineIf() {
-    if (!gblnSplitIfs || !fIfLine_ || cur_.Class == 5 || ifSplit_ == IfSplit::Frozen) return;
+    if (!gblnSplitIfs || !fIfLine_ || cur_.Class == 5 || ifFrozen_) return;
     const long indent = giIndentAmount;
-    if (prevWord_ == "THEN" && !fColon_ && ifSplit_ == IfSplit::None) {
-        ifColumn_ = std::max(0L, stmtCol_ - stmtAdj_);
+    if (prevWord_ == "THEN" && !fColon_) {
+        long col = std::max(0L, stmtCol_ - stmtAdj_);
         Flush();
-        glSplitIfColumn = ifColumn_;
+        if (ifStack_.empty()) glSplitIfColumn = col;
+        ifStack_.push_back({col, false});
         gblnSplitIfPending = true;
-        ifSplit_ = IfSplit::Split;
-        cur_.WhiteSpaceLeft = Blanks(ifColumn_ + indent);
-        stmtCol_ = ifColumn_ + indent;
+        cur_.WhiteSpaceLeft = Blanks(col + indent);
+        stmtCol_ = col + indent;
         stmtAdj_ = 0;
         stmtColPending_ = false;
-    } else if (ifSplit_ == IfSplit::Split && gblnSplitIfPending && !fColon_ &&
-               (curWord_ == "ELSE" || prevWord_ == "ELSE")) {
+    } else if (!ifStack_.empty() && !fColon_ && (curWord_ == "ELSE" || prevWord_ == "ELSE")) {
+        if (curWord_ == "ELSE" && ifStack_.back().elseSeen && ifStack_.size() > 1) {
+            // A second Else belongs to the If around the inner one, which
+            // ends here.
+            if (!IsBlankText(line_)) Flush();
+            line_.clear();
+            out_.push_back(Blanks(ifStack_.back().column) + "End If");
+            ifStack_.pop_back();
+        }
         if (!IsBlankText(line_)) Flush();
         line_.clear();
+        IfFrame& frame = ifStack_.back();
         if (curWord_ == "ELSE") {
-            long adj = gblnAsIs ? 0 : FirstWordAdjustment(curWord_);
-            cur_.WhiteSpaceLeft = Blanks(ifColumn_ + adj);
-            stmtCol_ = ifColumn_ + adj;
-            stmtAdj_ = adj;
+            long col = gblnAsIs ? frame.column : AdjustColumn(curWord_, frame.column);
+            frame.elseSeen = true;
+            cur_.WhiteSpaceLeft = Blanks(col);
+            stmtCol_ = col;
+            stmtAdj_ = col - frame.column;
         } else {
-            cur_.WhiteSpaceLeft = Blanks(ifColumn_ + indent);
-            stmtCol_ = ifColumn_ + indent;
+            cur_.WhiteSpaceLeft = Blanks(frame.column + indent);
+            stmtCol_ = frame.column + indent;
             stmtAdj_ = 0;
         }
         stmtColPending_ = false;
     }
-    // A single-line If inside the statement part keeps the rest of the
-    // record: its Else and its ":" statements belong to it.
-    if (curWord_ == "IF" && ifSplit_ == IfSplit::Split) ifSplit_ = IfSplit::Frozen;
+    // An If inside the statement part: split too, unless it jumps to a bare
+    // line number.
+    if (curWord_ == "IF" && !ifStack_.empty()) PrepareIfSplit();
 }

@@ -3,6 +3,7 @@
 // conversion steps compare them: by index, upper-cased, an index outside the
 // token array reading as an empty text.
 #include <string>
+#include <string_view>
 
 #include "SourceModel.h"
 #include "VBText.h"
@@ -19,6 +20,10 @@ inline const std::string& Piece(long t) {
 
 // The token's text upper-cased; empty outside the array.
 inline std::string Upper(long t) { return vb::UCase(Piece(t)); }
+
+// True when the token's text is the word, compared without regard to ASCII
+// case (the word given in upper case); no copy is made.
+inline bool Is(long t, std::string_view upperWord) { return vb::EqualsNoCase(Piece(t), upperWord); }
 
 // Rewrites a token's text; nothing happens outside the array.
 inline void SetPiece(long t, const std::string& text) {

@@ -33,7 +33,7 @@ bool IsIntrinsicFunction(const std::string& name) {
     std::string bare = name;
     if (!bare.empty() && bare.back() == '$') bare.pop_back();
     if (bare.empty()) return false;
-    return BabIsKeyWord(bare) && BabIsKeyWord(bare + "$");
+    return BabIsKeyWord(bare + "$") && BabIsKeyWord(bare);
 }
 
 std::string GetFunction(std::string name, const std::string& upperWord) {
@@ -80,17 +80,11 @@ void SourceLineFormatter::DeclarationTypeCharacter() {
     const std::string clause = std::string("As ") + TypeName(t);
     const std::string name = cur_.Piece.substr(0, cur_.Piece.size() - 1);
     const long kind = own.Detail % 100;
-    const long base = own.Detail / 100;
 
     // The name of a Declare'd procedure: its type follows the parameter list.
     if (own.Class == stmtclass::kDeclaration && kind == 2 && i_ >= 2 && vb::EqualsNoCase(Tok(i_ - 2).Piece, "Declare")) {
-        long last = own.LastSignificant;
-        if (last <= i_) {
-            SetPiece(name + " " + clause);
-        } else {
-            SetPiece(name);
-            AppendToTokenAt(last, " " + clause);
-        }
+        SetPiece(name);
+        AddClause(std::max(own.LastSignificant, i_), clause);
         return;
     }
     // A function's own name, an array's bounds or a parameter array: the
@@ -99,23 +93,17 @@ void SourceLineFormatter::DeclarationTypeCharacter() {
         long close = MatchingParen(i_ + 1);
         if (close == 0) return;
         SetPiece(name);
-        AppendToTokenAt(close, " " + clause);
+        AddClause(close, clause);
         return;
     }
-    if ((own.Class == stmtclass::kDeclaration && (base == 2 || base == 3)) || own.Class == stmtclass::kProcHeading) {
-        SetPiece(name + " " + clause);
-    } else if (own.Class == stmtclass::kDeclaration && base == 1) {
-        long sum = static_cast<long>(line_.size() + name.size()) + 1;
-        if (prev_.Piece == "(" || kind == 6 || !gblnAlignAs || giAlignAsColumn <= sum) {
-            SetPiece(name + " " + clause);
-        } else {
-            SetPiece(name + Blanks(giAlignAsColumn - sum) + clause);
-        }
+    if (own.Class == stmtclass::kDeclaration || own.Class == stmtclass::kProcHeading) {
+        SetPiece(name);
+        AddClause(i_, clause);
     } else {
         long last = own.LastSignificant;
         if (last > i_ && Tok(last).Piece == ")") {
             SetPiece(name);
-            AppendToTokenAt(last, " " + clause);
+            AddClause(last, clause);
         }
     }
 }
@@ -139,7 +127,9 @@ void SourceLineFormatter::CodeTypeCharacter() {
     if (cur_.Class != 0 && cur_.Class != 1) return;
     const bool heading = OwnStatement().Class == stmtclass::kProcHeading;
     if (cur_.Piece.empty() || !IsTypeCharacter(cur_.Piece.back())) {
-        if (!IntrinsicNameMayChange()) return;
+        // Only a keyword can be an intrinsic function's name (the analyser
+        // looked every word of code up in the same table).
+        if (!cur_.IsKeyWord || !IntrinsicNameMayChange()) return;
         std::string converted = GetFunction(cur_.Piece, curWord_);
         if (!converted.empty()) SetPiece(converted);
         return;
@@ -159,9 +149,10 @@ void SourceLineFormatter::CodeTypeCharacter() {
         SetPiece(newName);
         return;
     }
-    const std::string clause = std::string(" As ") + TypeName(t);
+    const std::string clause = std::string("As ") + TypeName(t);
     if (NextPiece() != "(") {
-        SetPiece(newName + clause);
+        SetPiece(newName);
+        AddClause(i_, clause);
         return;
     }
     // The procedure's own name (after its parameter list) or a parameter
@@ -169,5 +160,5 @@ void SourceLineFormatter::CodeTypeCharacter() {
     long close = MatchingParen(i_ + 1);
     if (close == 0) return;
     SetPiece(newName);
-    AppendToTokenAt(close, clause);
+    AddClause(close, clause);
 }

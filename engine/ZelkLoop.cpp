@@ -69,7 +69,7 @@ private:
 };
 
 void ZelkRun::SetProgressCaption(const std::string& prefix) {
-    if (gfrmZelker) gfrmZelker->SetProgressCaption(prefix + fileCaption_);
+    if (oProgressForm) oProgressForm->SetProgressCaption(prefix + fileCaption_);
 }
 
 void ZelkRun::Run() {
@@ -81,7 +81,7 @@ void ZelkRun::Run() {
     gblnBlockOpened = gblnBlockClosed = false;
     giLineKind = 0;
 
-    fileCaption_ = gfrmZelker ? gfrmZelker->ProgressCaption() : std::string();
+    fileCaption_ = oProgressForm ? oProgressForm->ProgressCaption() : std::string();
     SetProgressCaption("Parsing - ");
     firstCall_ = true;
     oZel->StatusBarUpdate(firstCall_, true, 0);
@@ -286,6 +286,9 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
         sbOutputSourceRecord(formatted, text, !insideProc_);
         stmt.Flags = yStatement[static_cast<size_t>(s)].Flags;
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
+        // A later statement of a line is written with the line's first one;
+        // its own empty text is no empty line of the source.
+        if (text.empty() && stmt.RecordFirst == 0) continue;
 
         if (stmt.Class == 4 && gblnInsertLogging) {
             // The exit logging lines stand in place of the end line.

@@ -27,17 +27,13 @@ public:
     virtual void SetCaption(const std::string& text) = 0;
 };
 
-// The main window as a zelk run reaches it: the progress panel as a whole
-// and the parts of the window the run changes. The main window implements
-// it; tests use fakes.
+// The main window as a zelk run reaches it besides its progress panel: the
+// parts of the window the run changes. The main window implements it; tests
+// use fakes.
 class IZelkWindow : public IProgressView {
 public:
-    virtual void InitProgress() = 0;  // shows the progress panel with an empty gauge
-    virtual void TermProgress() = 0;  // hides it
-    virtual std::string ProgressCaption() const = 0;                // lblProgress
-    virtual void SetProgressCaption(const std::string& text) = 0;  // repainted at once
-    virtual void HideFileFrame() = 0;                               // fraFile
-    virtual void ClearRecordLabel() = 0;                            // lblRecord
+    virtual void HideFileFrame() = 0;     // fraFile
+    virtual void ClearRecordLabel() = 0;  // lblRecord
     virtual void SetWindowCaption(const std::string& text) = 0;
     virtual void BringToTop() = 0;
 };

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "EngineCalls.h"
 #include "EngineState.h"
 #include "FileParse.h"
 #include "KeywordTable.h"
@@ -73,6 +74,7 @@ inline void ParseLines(const std::vector<std::string>& lines, const std::string&
     oFile->Clear();
     oFile->Add(entry);
     giFileIndex = 1;
+    sbSizeFileArrays(oFile->Count());
     gsFileKind = fileKind;
     gblnCondCompProc = false;
     oDebug->ClearStatus();

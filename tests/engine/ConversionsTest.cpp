@@ -46,7 +46,7 @@ TEST_F(ConversionsTest, MessageBoxConstantsAndNumbersBecomeVbConstants) {
 
 TEST_F(ConversionsTest, MessageBoxValueIsExpandedOnlyWhereTheSumKeepsItsValue) {
     const Case cases[] = {
-        // 22 has no name for its buttons part 6: the parts do not add up.
+        // 22 has no name for its buttons value 6: the names do not add up.
         {"MsgBox \"x\", 22", "MsgBox \"x\", 22"},
         {"MsgBox \"x\", 8196", "MsgBox \"x\", 8196"},
         // Next to an operator that binds tighter than "+", the sum is
@@ -106,6 +106,19 @@ TEST_F(ConversionsTest, OldDataAccessCallsBecomeTheirLaterForms) {
         }
         EXPECT_EQ(Converted(c.Input, sbConvertDAO), c.Expected) << c.Input;
     }
+}
+
+TEST_F(ConversionsTest, TokensPastTheArrayAreReportedAndLeftAlone) {
+    ParseLines({"Sub Test()", "    MsgBox \"x\", 36", "End Sub"});
+    BabStatement stmt = yStatement[static_cast<size_t>(StatementOfLine(2))];
+    stmt.LastToken = static_cast<long>(yToken.size()) + 2;
+    EXPECT_NO_THROW(sbConvertMsgbox(stmt));
+    EXPECT_NO_THROW(sbConvertDAO(stmt));
+    ASSERT_EQ(testsupport::Ui().Messages.size(), 2u);
+    EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, "Out of bound error in sbConvertMsgbox\r\nPlease report this to Zembrock");
+    EXPECT_EQ(testsupport::Ui().Messages[0].Buttons, mb::vbCritical);
+    EXPECT_EQ(testsupport::Ui().Messages[1].Prompt, "Out of bound error in sbConvertDAO\r\nPlease report this to Zembrock");
+    EXPECT_EQ(Text(StatementOfLine(2)), "    MsgBox \"x\", 36");
 }
 
 }  // namespace

@@ -1,11 +1,21 @@
-// End-to-end cases: each folder of tests/fixtures/engine holds one source
-// file, an optional settings.ini (where @PROGRAMDIR@ stands for the program's
-// folder), an optional folder program/ whose files are put in the program's
-// folder (templates, logging files), and the output and log the zelk must
-// give (expected.out, expected.log, with @SOURCE@ for the source's full
-// name), and optionally the messages shown (expected.messages). Every case
-// runs through the headless driver, as a user's file runs through the
-// program.
+// End-to-end cases, run through the headless driver as a user's file runs
+// through the program. Each folder of tests/fixtures/engine holds:
+// - one source file;
+// - any number of settings files NAME.ini, each a case whose zelk must give
+//   expected.NAME.out and expected.NAME.log (and, when the run shows
+//   messages, expected.NAME.messages); a folder without settings files is
+//   one case under the first-run settings, with expected.out, expected.log
+//   and expected.messages;
+// - optionally a folder program/ whose files the program's folder holds
+//   (templates, logging files);
+// - optionally a file zelk-once, saying why zelking a case's output again
+//   may change it.
+// In the settings, the log and the messages, @PROGRAM@ stands for the
+// program's folder and @SOURCE@ for the source's full name.
+//
+// Besides its cases, every source must keep its text under the first-run
+// settings except for blank lines before procedure headings, and zelking its
+// output again (first-run settings, and reformat.ini) must change nothing.
 //
 // With ZELKER_BLESS set, a case writes what it got as its expected files
 // instead, for review before they are committed.
@@ -25,82 +35,101 @@ namespace {
 const char* const kNow = "3/7/2026 2:05:09 PM";
 
 struct GoldenCase {
-    std::string name;
-    fs::path dir;
-    fs::path source;
+    std::string name;      // the test's name
+    fs::path dir;          // the case's folder
+    fs::path source;       // its source file
+    std::string settings;  // the settings file's name without ".ini"; empty for the first-run settings
 };
 
 void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
 
-bool IsCaseFile(const std::string& name) {
-    return name == "settings.ini" || name.rfind("expected.", 0) == 0 || name == ".gitattributes";
+bool IsSourceFile(const fs::path& p) {
+    const std::string name = p.filename().string();
+    return name.rfind("expected.", 0) != 0 && p.extension() != ".ini" && name != "zelk-once" && name[0] != '.';
 }
 
-std::vector<GoldenCase> Cases() {
+std::string TestName(std::string n) {
+    std::replace_if(n.begin(), n.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
+    return n;
+}
+
+// One case per settings file of each folder; with `perFolder`, one per folder.
+std::vector<GoldenCase> Cases(bool perFolder) {
     std::vector<GoldenCase> cases;
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(testsupport::FixturePath("engine"), ec)) {
-        if (!entry.is_directory()) continue;
-        GoldenCase c{entry.path().filename().string(), entry.path(), {}};
-        for (const auto& f : fs::directory_iterator(entry.path()))
-            if (f.is_regular_file() && !IsCaseFile(f.path().filename().string())) c.source = f.path();
-        cases.push_back(c);
+    for (const auto& folder : fs::directory_iterator(testsupport::FixturePath("engine"), ec)) {
+        if (!folder.is_directory()) continue;
+        const std::string name = folder.path().filename().string();
+        fs::path source;
+        std::vector<std::string> settings;
+        for (const auto& f : fs::directory_iterator(folder.path())) {
+            if (!f.is_regular_file()) continue;
+            if (f.path().extension() == ".ini") settings.push_back(f.path().stem().string());
+            else if (IsSourceFile(f.path())) source = f.path();
+        }
+        if (perFolder || settings.empty()) {
+            cases.push_back({TestName(name), folder.path(), source, ""});
+            continue;
+        }
+        for (const std::string& s : settings) cases.push_back({TestName(name + "_" + s), folder.path(), source, s});
     }
     std::sort(cases.begin(), cases.end(), [](const GoldenCase& a, const GoldenCase& b) { return a.name < b.name; });
     return cases;
 }
 
+std::string Read(const fs::path& p) { return testsupport::ReadFile(p.string()); }
+
 std::string Quoted(const std::string& s) { return "'" + s + "'"; }
+
+// The case's expected file of one kind ("out", "log", "messages").
+fs::path ExpectedPath(const GoldenCase& c, const std::string& kind) {
+    return c.dir / ("expected." + (c.settings.empty() ? "" : c.settings + ".") + kind);
+}
+
+// The program's folder as the case wants it: its program/ files copied in.
+void InstallProgramFiles(const fs::path& dir) {
+    std::error_code ec;
+    if (fs::is_directory(dir / "program"))
+        fs::copy(dir / "program", testsupport::ProgramDir(),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
+}
 
 struct ZelkResult {
     int exitCode = -1;
     std::string out, log, messages;
 };
 
-// Zelks a copy of the source (same name) with the settings file, if any.
-ZelkResult Zelk(const fs::path& source, const std::string& sourceText, const std::string& settings) {
+// Zelks the text as the source file (same name) under the settings file
+// (none: the first-run settings).
+ZelkResult Zelk(const fs::path& source, const std::string& sourceText, const fs::path& settingsFile) {
     static int runs = 0;
-    const std::string dir = testsupport::MakeDir("zelk" + std::to_string(++runs));
-    const std::string copy = paths::Join(dir, source.filename().string());
+    const std::string work = testsupport::MakeDir("zelk" + std::to_string(++runs));
+    const std::string copy = paths::Join(work, source.filename().string());
     testsupport::WriteFile(copy, sourceText);
-    const std::string out = paths::Join(dir, "OUT"), log = paths::Join(dir, "LOG"), err = paths::Join(dir, "ERR");
+    const std::string out = paths::Join(work, "OUT"), log = paths::Join(work, "LOG"), err = paths::Join(work, "ERR");
     std::string command = testsupport::BuildDir() + "/zelk_headless zelk";
-    if (!settings.empty()) command += " --settings " + Quoted(settings);
+    if (!settingsFile.empty()) {
+        const std::string settings = paths::Join(work, "settings.ini");
+        testsupport::WriteFile(settings, vb::Replace(Read(settingsFile), "@PROGRAM@", testsupport::ProgramDir()));
+        command += " --settings " + Quoted(settings);
+    }
     command += std::string(" --now '") + kNow + "' " + Quoted(copy) + " " + Quoted(out) + " " + Quoted(log) + " 2>" +
                Quoted(err);
     ZelkResult r;
     int status = std::system(command.c_str());
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     r.out = testsupport::ReadFile(out);
-    r.log = vb::Replace(testsupport::ReadFile(log), copy, "@SOURCE@");
-    for (const std::string& line : textfile::SplitLines(testsupport::ReadFile(err)))
-        r.messages += line + "\n";
+    auto placeholders = [&](const std::string& text) {
+        return vb::Replace(vb::Replace(text, copy, "@SOURCE@"), testsupport::ProgramDir(), "@PROGRAM@");
+    };
+    r.log = placeholders(testsupport::ReadFile(log));
+    r.messages = placeholders(testsupport::ReadFile(err));
     return r;
 }
 
-std::string Read(const fs::path& p) { return testsupport::ReadFile(p.string()); }
-
-// Puts the case's program files in place and returns its settings file with
-// the program's folder filled in (empty when it has none).
-std::string SettingsOf(const GoldenCase& c) {
-    std::error_code ec;
-    if (fs::is_directory(c.dir / "program"))
-        for (const auto& f : fs::directory_iterator(c.dir / "program"))
-            fs::copy_file(f.path(), fs::path(testsupport::ProgramDir()) / f.path().filename(),
-                          fs::copy_options::overwrite_existing, ec);
-    fs::path s = c.dir / "settings.ini";
-    if (!fs::exists(s)) return {};
-    std::string settings = paths::Join(testsupport::MakeDir("settings"), "settings.ini");
-    testsupport::WriteFile(settings, vb::Replace(Read(s), "@PROGRAMDIR@", testsupport::ProgramDir()));
-    return settings;
-}
-
-class Golden : public ::testing::TestWithParam<GoldenCase> {};
-
-std::string CaseName(const ::testing::TestParamInfo<GoldenCase>& info) {
-    std::string n = info.param.name;
-    std::replace_if(n.begin(), n.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
-    return n;
+ZelkResult ZelkCase(const GoldenCase& c, const std::string& sourceText) {
+    InstallProgramFiles(c.dir);
+    return Zelk(c.source, sourceText, c.settings.empty() ? fs::path() : c.dir / (c.settings + ".ini"));
 }
 
 // A procedure heading, whatever its scope words.
@@ -113,33 +142,58 @@ bool IsHeading(const std::string& line) {
     return i < words.size() && (words[i] == "SUB" || words[i] == "FUNCTION" || words[i] == "PROPERTY");
 }
 
+// True when some case of the folder expects its source to fail.
+bool ExpectedToFail(const fs::path& dir) {
+    for (const auto& f : fs::directory_iterator(dir)) {
+        const std::string name = f.path().filename().string();
+        if (name.rfind("expected.", 0) == 0 && f.path().extension() == ".log" &&
+            Read(f.path()).find("Error processing file, File not zelked") != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+class Golden : public ::testing::TestWithParam<GoldenCase> {};
+class GoldenSource : public ::testing::TestWithParam<GoldenCase> {};
+
+std::string ParamName(const ::testing::TestParamInfo<GoldenCase>& info) { return info.param.name; }
+
 }  // namespace
 
 TEST_P(Golden, GivesTheExpectedOutputAndLog) {
     const GoldenCase& c = GetParam();
     ASSERT_FALSE(c.source.empty()) << "no source file in " << c.dir;
-    ZelkResult r = Zelk(c.source, Read(c.source), SettingsOf(c));
+    ZelkResult r = ZelkCase(c, Read(c.source));
     if (std::getenv("ZELKER_BLESS")) {
-        testsupport::WriteFile((c.dir / "expected.out").string(), r.out);
-        testsupport::WriteFile((c.dir / "expected.log").string(), r.log);
-        if (!r.messages.empty()) testsupport::WriteFile((c.dir / "expected.messages").string(), r.messages);
+        testsupport::WriteFile(ExpectedPath(c, "out").string(), r.out);
+        testsupport::WriteFile(ExpectedPath(c, "log").string(), r.log);
+        if (!r.messages.empty()) testsupport::WriteFile(ExpectedPath(c, "messages").string(), r.messages);
         GTEST_SKIP() << "expected files written for " << c.name;
     }
-    EXPECT_EQ(r.out, Read(c.dir / "expected.out"));
-    EXPECT_EQ(r.log, Read(c.dir / "expected.log"));
-    if (fs::exists(c.dir / "expected.messages")) EXPECT_EQ(r.messages, Read(c.dir / "expected.messages"));
-    else EXPECT_EQ(r.messages, "") << "unexpected messages";
+    EXPECT_EQ(r.out, Read(ExpectedPath(c, "out")));
+    EXPECT_EQ(r.log, Read(ExpectedPath(c, "log")));
+    const fs::path messages = ExpectedPath(c, "messages");
+    EXPECT_EQ(r.messages, fs::exists(messages) ? Read(messages) : std::string());
 }
 
-TEST_P(Golden, DefaultSettingsChangeNothingButBlankLinesBeforeHeadings) {
+TEST_P(Golden, ZelkingItsOutputAgainChangesNothing) {
+    const GoldenCase& c = GetParam();
+    if (fs::exists(c.dir / "zelk-once")) GTEST_SKIP() << Read(c.dir / "zelk-once");
+    ZelkResult once = ZelkCase(c, Read(c.source));
+    if (once.exitCode != 0) GTEST_SKIP() << "not zelked";
+    ZelkResult twice = ZelkCase(c, once.out);
+    EXPECT_EQ(twice.exitCode, 0) << twice.messages;
+    EXPECT_EQ(twice.out, once.out);
+}
+
+TEST_P(GoldenSource, FirstRunSettingsChangeNothingButBlankLinesBeforeHeadings) {
     const GoldenCase& c = GetParam();
     const std::string text = Read(c.source);
-    SettingsOf(c);
-    ZelkResult r = Zelk(c.source, text, "");
+    InstallProgramFiles(c.dir);
+    ZelkResult r = Zelk(c.source, text, {});
     if (r.exitCode != 0) {
-        // Only a source that no settings can zelk may fail here.
-        EXPECT_NE(Read(c.dir / "expected.log").find("Error processing file, File not zelked"), std::string::npos)
-            << r.messages;
+        // Only a source that its own cases expect to fail may fail here.
+        EXPECT_TRUE(ExpectedToFail(c.dir)) << r.messages;
         return;
     }
     std::vector<std::string> in = textfile::SplitLines(text), out = textfile::SplitLines(r.out);
@@ -158,16 +212,17 @@ TEST_P(Golden, DefaultSettingsChangeNothingButBlankLinesBeforeHeadings) {
         << (o < out.size() ? out[o] : "") << "]";
 }
 
-TEST_P(Golden, ZelkingTwiceGivesWhatZelkingOnceGives) {
+TEST_P(GoldenSource, ZelkingTwiceGivesWhatZelkingOnceGives) {
     const GoldenCase& c = GetParam();
-    SettingsOf(c);
-    for (const std::string& settings : {std::string(), testsupport::FixturePath("engine/reformat.ini")}) {
+    InstallProgramFiles(c.dir);
+    for (const fs::path& settings : {fs::path(), fs::path(testsupport::FixturePath("engine/reformat.ini"))}) {
         ZelkResult once = Zelk(c.source, Read(c.source), settings);
         if (once.exitCode != 0) continue;
         ZelkResult twice = Zelk(c.source, once.out, settings);
         EXPECT_EQ(twice.exitCode, 0) << twice.messages;
-        EXPECT_EQ(twice.out, once.out) << (settings.empty() ? "default settings" : settings);
+        EXPECT_EQ(twice.out, once.out) << (settings.empty() ? "first-run settings" : settings.string());
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Engine, Golden, ::testing::ValuesIn(Cases()), CaseName);
+INSTANTIATE_TEST_SUITE_P(Engine, Golden, ::testing::ValuesIn(Cases(false)), ParamName);
+INSTANTIATE_TEST_SUITE_P(Engine, GoldenSource, ::testing::ValuesIn(Cases(true)), ParamName);

@@ -151,6 +151,25 @@ TEST_F(ModuleDeclarationsTest, NothingHappensWithoutAnyOfItsSwitches) {
     EXPECT_EQ(gsModuleHow, "1");
 }
 
+TEST_F(ModuleDeclarationsTest, AStatementPastTheArrayIsLoggedAndNothingMoves) {
+    std::string logFile = paths::Join(testsupport::ProgramDir(), "trace.log");
+    oLog->LogOpen(logFile, 1);
+    gblnDoModules = true;
+    gblnConvertDeclare = true;
+    ParseLines({"Public zLast As Long", "Global aFirst As Long"});
+    long first = 1, last = static_cast<long>(yStatement.size()) + 1;
+    StatementOrder order;
+    order.First = first;
+    order.Last = last;
+    for (long s = first; s <= last; ++s) order.Items.push_back(s);
+    FloatModuleDeclarations(first, last, order);
+    oLog->LogClose();
+    EXPECT_NE(testsupport::ReadFile(logFile).find("Out of bound error in yStatement FloatModuleDeclarations"),
+              std::string::npos);
+    for (long s = first; s <= last; ++s) EXPECT_EQ(order(s), s);
+    EXPECT_EQ(Text(2), "Public aFirst As Long");  // converted before the end was reached
+}
+
 // Cost of the arrangement on a declarations part of a few thousand lines,
 // in reverse name order so that every declaration moves.
 TEST_F(ModuleDeclarationsTest, ThousandsOfDeclarationsArrangeQuickly) {

@@ -313,3 +313,14 @@ TEST(ProcessSelection, PreparesAnEntryWithoutOpeningIt) {
     sbProcessSelection(2, ok);
     EXPECT_FALSE(ok);
 }
+
+TEST_F(ProcessFile, AnEmptyFileIsReportedNotZelked) {
+    const std::string path = Source("Empty.bas", "");
+    sbProcessFile(1);
+    EXPECT_NE(oDebug->StatusCode, 0);
+    EXPECT_EQ(gsFileKind, "M");
+    EXPECT_TRUE(Output().empty());
+    EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Error");
+    EXPECT_EQ(testsupport::Ui().LastPrompt(), "Error processing file, File not zelked\r\n");
+    EXPECT_EQ(Log().back(), "0 Warning Messages");
+}

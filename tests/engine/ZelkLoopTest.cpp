@@ -86,6 +86,17 @@ TEST_F(ZelkLoop, AFilesOutputDoesNotDependOnTheFileBefore) {
     EXPECT_EQ(alone[0], "");
 }
 
+TEST_F(ZelkLoop, LinesOfSeveralStatementsGiveNoEmptyLines) {
+    const std::string source = "Public Sub Run()\r\n    a = 1: b = 2\r\n    c = 3: d = 4: e = 5\r\nEnd Sub\r\n";
+    const Lines kept{"Public Sub Run()", "    a = 1: b = 2", "    c = 3: d = 4: e = 5", "End Sub"};
+    EXPECT_EQ(Zelk("Multi.bas", source), kept);
+    LoadSettings("[White Space]\r\nNoChange=No\r\nChange=Yes\r\n");
+    EXPECT_EQ(Zelk("Multi.bas", source), kept);
+    LoadSettings("[Indentation]\r\nAsIs=No\r\n[General]\r\nSplitMultiLines=Yes\r\n");
+    EXPECT_EQ(Zelk("Multi.bas", source),
+              (Lines{"Public Sub Run()", "a = 1", "b = 2", "c = 3", "d = 4", "e = 5", "End Sub"}));
+}
+
 TEST_F(ZelkLoop, SixtyThousandLinesInWellUnderASecond) {
     // Procedures of 30 lines: declarations, a block If, a loop, a Select,
     // comments and plain statements.
@@ -121,4 +132,21 @@ TEST_F(ZelkLoop, SixtyThousandLinesInWellUnderASecond) {
         // quadratic step would.
         EXPECT_LT(ms, 5000.0);
     }
+}
+
+TEST_F(ZelkLoop, TheApplicationTraceShowsTheRunAndItsTimes) {
+    const std::string logFile = paths::Join(testsupport::MakeDir("trace"), "TRACE.LOG");
+    oLog->LogOpen(logFile, 1);
+    oDebug->LogApp = true;
+    testsupport::Ui().OnDoEvents = [this] { ++clock.Tick; };  // each progress call takes a millisecond
+    Zelk("Traced.bas", Procedure("Run", 3));
+    oDebug->LogApp = false;
+    oLog->LogClose();
+    const std::string trace = testsupport::ReadFile(logFile);
+    const std::string path = paths::Join(dir, "Traced.bas");
+    for (const std::string& line :
+         {" Which=1\r\n oFile(wWhich)=<" + path + ">", std::string(" Dialect used=6"), std::string(" Outputting File"),
+          " " + path + " took 12 milliseconds to process", std::string(" 3 milliseconds to Parse"),
+          std::string(" 9 milliseconds to Zelk"), std::string(", ->sbDoEmitLine"), std::string(" Record=    x = 2")})
+        EXPECT_NE(trace.find(line), std::string::npos) << line;
 }

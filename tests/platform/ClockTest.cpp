@@ -33,7 +33,6 @@ TEST(Clock, FileDateTimeIsTheLastWriteInLocalTime) {
     }
 }
 
-
 TEST(DateParse, ReadsTheProgramsOwnFormats) {
     struct Case {
         const char* text;

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ArrangeTestSupport.h"
+#include "Clock.h"
+#include "CommentBlocks.h"
+#include "CommentEditorHost.h"
+#include "EngineTestSupport.h"
+
+using namespace arrangetest;
+
+namespace {
+
+// An editor that answers as scripted and records what it was shown.
+struct FakeEditor : ICommentEditor {
+    int Loads = 0, Unloads = 0, Edits = 0;
+    std::string Shown, Caption, Context;
+    std::string Answer;  // the edited text; empty: keep the block
+    bool Skip = false;
+    void Load() override { ++Loads; }
+    void Unload() override { ++Unloads; }
+    std::string Edit(const std::string& block, const std::string& caption, const std::string& context) override {
+        ++Edits;
+        Shown = block;
+        Caption = caption;
+        Context = context;
+        gblnCommentSkip = Skip;
+        return Answer.empty() ? block : Answer;
+    }
+};
+
+class CommentBlocksTest : public ArrangeTest {
+protected:
+    void SetUp() override {
+        ArrangeTest::SetUp();
+        enginetest::LoadSettings();
+        gblnCommentSkip = false;
+        goCommentEditor = &editor;
+    }
+    void TearDown() override {
+        CloseEditor();
+        goCommentEditor = nullptr;
+    }
+    static void CloseEditor() {
+        long none = 0;
+        int replaced = 0;
+        sbCommentBlockInsert(none, "", true, replaced);
+    }
+    std::string Template(const std::string& name, const std::string& text) {
+        std::string path = paths::Join(testsupport::ProgramDir(), name);
+        testsupport::WriteFile(path, text);
+        return path;
+    }
+    // Inserts a block of the kind before the statement on the given line and
+    // returns the lines written.
+    std::vector<std::string> Insert(long line, const std::string& kind) {
+        enginetest::RunFiles files;
+        long stmt = StatementOfLine(line);
+        int replaced = -1;
+        sbCommentBlockInsert(stmt, kind, false, replaced);
+        EXPECT_EQ(replaced, 0);
+        return files.Output();
+    }
+    FakeEditor editor;
+};
+
+TEST_F(CommentBlocksTest, EventProceduresHaveOneUnderscore) {
+    EXPECT_EQ(CommentBlockProcType("Form_Load"), "E");
+    EXPECT_EQ(CommentBlockProcType("cmdOK_Click"), "E");
+    EXPECT_EQ(CommentBlockProcType("Calc"), "U");
+    EXPECT_EQ(CommentBlockProcType("Get_Next_Item"), "U");
+    EXPECT_EQ(CommentBlockProcType("Value [PropertyGet]"), "U");
+}
+
+TEST_F(CommentBlocksTest, PlaceholdersAreReplacedWithoutRegardToCase) {
+    FakeClock clock;
+    clock.Current = {2026, 3, 7, 14, 5, 9};
+    SetClock(&clock);
+    oAppInfo->User("Ann");
+    oAppInfo->Company("Zembrock");
+    gsCurrentFileName = "Shop.bas";
+    gsCurrentProc = "Total";
+    std::string text = "' @user/@COMPANY @Module @procedure @Date @Ask";
+    bool ask = false;
+    sbParseCommentLine(text, ask);
+    EXPECT_EQ(text, "' Ann/Zembrock Shop.bas Total 3/7/2026 >>");
+    EXPECT_TRUE(ask);
+    // Only "@Ask" spelt so raises the flag; the marker is replaced anyway.
+    text = "' @ASK";
+    sbParseCommentLine(text, ask);
+    EXPECT_EQ(text, "' >>");
+    EXPECT_FALSE(ask);
+}
+
+TEST_F(CommentBlocksTest, ContextLinesKeepTheirPlacesAtTheStartOfTheFile) {
+    ParseLines({"' one", "", "' three", "x = 1", "' five"});
+    std::vector<std::string> lines;
+    sbGet5Lines(1, -2, 5, lines, false);
+    EXPECT_EQ(lines, (std::vector<std::string>{"", "", "' one", "", "' three"}));
+    sbGet5Lines(1, 0, 10, lines, true);
+    EXPECT_EQ(lines, (std::vector<std::string>{"", "' one", "", "' three"}));
+    glCurrentStatement = StatementOfLine(4);
+    sbGet5Lines(-1, 0, 2, lines, false);
+    EXPECT_EQ(lines, (std::vector<std::string>{"x = 1", "' five"}));
+}
+
+TEST_F(CommentBlocksTest, WithAutoInsertOffTheUserEditsOrSkipsEachBlock) {
+    gsCmtUDPFile = Template("udp.def", "' @Procedure\r\n' by @User\r\n");
+    gblnCmtAutoInsert = false;
+    giCmtWhere = 0;
+    ParseLines({"Sub Calc()", "    x = 1", "End Sub"});
+    gsCurrentFileName = "Module1.bas";
+    gsCurrentProc = "Calc";
+    editor.Answer = "' edited";
+    EXPECT_EQ(Insert(2, "U"), std::vector<std::string>{"' edited"});
+    EXPECT_EQ(editor.Loads, 1);
+    EXPECT_TRUE(gblnCommentEdit);
+    EXPECT_EQ(editor.Shown, "' Calc\r\n' by \r\n");
+    EXPECT_EQ(editor.Caption, "Inserting Comment Block For Calc in file Module1.bas After  the indicated statement");
+    EXPECT_EQ(editor.Context, "     \r\n     Sub Calc()\r\n>>     x = 1\r\n     End Sub\r\n");
+    EXPECT_EQ(testsupport::Ui().Pointer, pointer::vbDefault);
+
+    editor.Skip = true;
+    EXPECT_TRUE(Insert(2, "U").empty());
+    EXPECT_EQ(editor.Edits, 2);
+    EXPECT_EQ(editor.Loads, 1);  // loaded once per file
+    CloseEditor();
+    EXPECT_EQ(editor.Unloads, 1);
+    EXPECT_FALSE(gblnCommentEdit);
+}
+
+TEST_F(CommentBlocksTest, WithAutoInsertOnAnAskBlockIsInsertedUnseen) {
+    gsCmtUDPFile = Template("udp.def", "' @Ask purpose\r\n");
+    giCmtWhere = 0;
+    ParseLines({"Sub Calc()", "    x = 1", "End Sub"});
+    // An earlier Skip does not drop a block the user never saw.
+    gblnCommentSkip = true;
+    EXPECT_EQ(Insert(2, "U"), std::vector<std::string>{"' >> purpose"});
+    EXPECT_EQ(editor.Edits, 0);
+}
+
+// The statements of the lines an insertion took out of the source.
+std::vector<long> RemovedLines(long count) {
+    std::vector<long> removed;
+    for (long line = 1; line <= count; ++line)
+        if (yStatement[static_cast<size_t>(StatementOfLine(line))].FirstToken == 0) removed.push_back(line);
+    return removed;
+}
+
+TEST_F(CommentBlocksTest, AnOldCopyIsFoundWhateverTheTemplatesLength) {
+    gblnCmtOverwrite = true;
+    gsCurrentProc = "<Declarations>";
+    // Twelve lines: longer than the ten an old copy was once looked for in.
+    std::vector<std::string> block = {"'<<<<"};
+    for (int i = 1; i <= 10; ++i) block.push_back("' line " + std::to_string(i));
+    block.push_back("'>>>>");
+    std::string text;
+    for (const std::string& line : block) text += line + "\r\n";
+    gsCmtModuleFile = Template("mod.def", text);
+    std::vector<std::string> source = {"' a note"};
+    source.insert(source.end(), block.begin(), block.end());
+    source.push_back("Option Explicit");
+    ParseLines(source);
+    std::vector<std::string> expected = {"' a note", text.substr(0, text.size() - 2)};
+    EXPECT_EQ(Insert(1, "M"), textfile::SplitLines(vb::Join(expected, "\r\n")));
+    std::vector<long> removed;
+    for (long line = 1; line <= 13; ++line) removed.push_back(line);
+    EXPECT_EQ(RemovedLines(14), removed);  // the note (written ahead) and the old copy
+}
+
+TEST_F(CommentBlocksTest, ATemplateOfOneLineReplacesThatLineOnly) {
+    gblnCmtOverwrite = true;
+    giCmtWhere = 0;
+    gsCmtUDPFile = Template("udp.def", "\r\n'==== procedure ====\r\n\r\n");
+    ParseLines({"Sub Calc()", "'==== procedure ====", "", "    x = 1", "End Sub"});
+    EXPECT_EQ(Insert(2, "U"), std::vector<std::string>{"'==== procedure ===="});
+    EXPECT_EQ(RemovedLines(5), std::vector<long>{2});
+}
+
+TEST_F(CommentBlocksTest, ACopyWithoutItsLastLineIsNotReplaced) {
+    gblnCmtOverwrite = true;
+    giCmtWhere = 0;
+    gsCmtUDPFile = Template("udp.def", "'<<<<\r\n' about\r\n'>>>>\r\n");
+    ParseLines({"Sub Calc()", "' first", "'<<<<", "' about", "    x = 1", "End Sub"});
+    EXPECT_EQ(Insert(2, "U"), (std::vector<std::string>{"'<<<<", "' about", "'>>>>"}));
+    EXPECT_TRUE(RemovedLines(6).empty());
+}
+
+TEST_F(CommentBlocksTest, AnUnreadableTemplateIsReportedAndInsertsNothing) {
+    gsCmtModuleFile = paths::Join(testsupport::ProgramDir(), "missing.def");
+    ParseLines({"Option Explicit"});
+    gsCurrentProc = "<Declarations>";
+    enginetest::RunFiles files;
+    long stmt = 1;
+    int replaced = 0;
+    sbCommentBlockInsert(stmt, "M", false, replaced);
+    EXPECT_TRUE(files.Output().empty());
+    EXPECT_EQ(files.Log(),
+              std::vector<std::string>{" Zelker inserted module comment block for: <Declarations>"});
+    ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
+    EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Comment Block File Error");
+    EXPECT_EQ(testsupport::Ui().Messages[0].Buttons, mb::vbExclamation);
+    EXPECT_NE(testsupport::Ui().LastPrompt().find("Error with the comment block file: "), std::string::npos);
+    EXPECT_NE(testsupport::Ui().LastPrompt().find("\r\nFile: " + gsCmtModuleFile), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,138 @@
+#pragma once
+// Runs the source-line formatter over a source text parsed by the real
+// analyser, statement by statement in file order, as the zelking loop asks
+// for it (without the loop's insertions and white-space rules): the tests
+// compare (settings, source lines) with the expected output lines and the
+// warnings of the per-file log.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "EngineTestSupport.h"
+#include "KeywordTable.h"
+#include "SpellingHooks.h"
+
+namespace formattest {
+
+struct LineInfo {
+    std::string text;  // the statement's first output line
+    int kind = 0;
+    bool opened = false;
+    bool closed = false;
+};
+
+struct Formatted {
+    std::vector<std::string> lines;
+    std::vector<std::string> log;
+    std::vector<LineInfo> statements;  // one entry per statement formatted
+};
+
+inline std::vector<std::string> SplitText(const std::string& text) { return vb::Split(text, "\r\n"); }
+
+// Settings as the lines of a settings file ("[Indentation]", "AsIs=No", ...).
+inline void Settings(const std::vector<std::string>& ini) {
+    enginetest::LoadSettings(vb::Join(ini, "\r\n") + "\r\n");
+    gfnSpellCheckIt = nullptr;
+    gfnAskTabWidth = nullptr;
+}
+
+inline std::string WriteModule(const std::vector<std::string>& source, const std::string& name = "Module1.bas") {
+    std::string path = paths::Join(testsupport::MakeDir("src"), name);
+    testsupport::WriteFile(path, vb::Join(source, "\r\n") + "\r\n");
+    return path;
+}
+
+// Parses the file as the session's only file.
+inline void Parse(const std::string& path, const std::string& fileKind = "M") {
+    enginetest::OpenSession(path);
+    gsFileKind = fileKind;
+    BabReset();
+    BabInit();
+    gblnCondCompProc = false;
+    oDebug->StatusCode = 0;
+    ProcessSelectedFile(1);
+    ASSERT_EQ(oDebug->StatusCode, 0) << "the parse failed";
+}
+
+// Formats the parsed file; split single-line Ifs get their End If at the
+// column the formatter gives for it.
+inline Formatted FormatParsed() {
+    Formatted result;
+    enginetest::RunFiles files;
+    long reset = -1;
+    std::string none;
+    sbOutputSourceRecord(reset, none, true);
+    sbCollectLabelReferences();
+    gblnInSelect = gblnIfOpen = gblnSplitIfPending = false;
+    for (const ProcInfo& part : gtProcTable) {
+        gsCurrentProc = part.Name;
+        glLineNumberWidth = 0;
+        for (long s = part.FirstStmt; s >= 1 && s <= part.LastStmt; ++s) {
+            const BabStatement& st = yStatement[static_cast<size_t>(s)];
+            // The later statements of a code line are written by the first.
+            if (st.FirstToken == 0 || st.RecordFirst == 0) continue;
+            std::string text;
+            if (st.Class == 6) {
+                sbOutputALine(s, text);
+            } else {
+                long stmt = s;
+                sbOutputSourceRecord(stmt, text, part.Kind == "D");
+            }
+            std::vector<std::string> lines = SplitText(text);
+            result.statements.push_back({lines.front(), giLineKind, gblnBlockOpened, gblnBlockClosed});
+            result.lines.insert(result.lines.end(), lines.begin(), lines.end());
+            if (gblnSplitIfPending && (gblnSplitIfs || (gblnIfOpen && gblnSplitMultiLines))) {
+                result.lines.push_back(std::string(static_cast<size_t>(glSplitIfColumn), ' ') + "End If");
+                gblnIfOpen = false;
+            }
+            gblnSplitIfPending = false;
+            giLineKind = 0;
+        }
+    }
+    result.log = files.Log();
+    return result;
+}
+
+inline Formatted Format(const std::vector<std::string>& source, const std::string& fileKind = "M") {
+    Parse(WriteModule(source), fileKind);
+    return FormatParsed();
+}
+
+// The warning lines of a log ("WARNING:  " and the finding).
+inline std::vector<std::string> Warnings(const Formatted& f) {
+    std::vector<std::string> w;
+    for (const std::string& line : f.log)
+        if (line.rfind("WARNING:  ", 0) == 0) w.push_back(line.substr(10));
+    return w;
+}
+
+// One case of a table: settings, source, the expected output and the
+// expected per-file log (warnings and their second lines).
+struct FormatCase {
+    const char* name;
+    std::vector<std::string> settings;
+    std::vector<std::string> source;
+    std::vector<std::string> expected;
+    std::vector<std::string> log = {};
+};
+
+class FormatTable : public ::testing::TestWithParam<FormatCase> {};
+
+inline std::string CaseName(const ::testing::TestParamInfo<FormatCase>& info) { return info.param.name; }
+
+// A module of one procedure around the given body lines.
+inline std::vector<std::string> InSub(const std::vector<std::string>& body) {
+    std::vector<std::string> source = {"Sub Main()"};
+    source.insert(source.end(), body.begin(), body.end());
+    source.push_back("End Sub");
+    return source;
+}
+
+// The body lines back out of an InSub module's output.
+inline std::vector<std::string> Body(const Formatted& f) {
+    if (f.lines.size() < 2) return {};
+    return std::vector<std::string>(f.lines.begin() + 1, f.lines.end() - 1);
+}
+
+}  // namespace formattest

@@ -3,15 +3,15 @@
 #include "AppIdentity.h"
 #include "Clock.h"
 #include "ErrorTrap.h"
+#include "KeywordTable.h"
 #include "Paths.h"
 #include "SessionState.h"
-#include "KeywordTable.h"
 #include "StandIns.h"
-#include "modMRU.h"
 #include "UiServices.h"
 #include "clsCommonDialog.h"
 #include "mINIHandler.h"
 #include "mKEMCommon.h"
+#include "modMRU.h"
 
 namespace {
 

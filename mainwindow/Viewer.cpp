@@ -1,9 +1,9 @@
 #include "Viewer.h"
 
+#include "EngineState.h"
 #include "KeyCodes.h"
 #include "MFILESET.h"
 #include "SharedState.h"
-#include "EngineState.h"
 #include "VBText.h"
 #include "ViewerControls.h"
 #include "mKEMCommon.h"

@@ -62,7 +62,9 @@ std::string fsLogFileGet(const std::string& base) {
         TraceGuard trace(TraceKind::App, "fsLogFileGet");
         oDebug->ClearStatus();
         std::string name = base + "LOG";
-        if (!FileExists(name) || giLogOverwrite == 0) return name;
+        // -1 is "ask" suspended for one Zelk and Save All: overwrite without
+        // asking, as the saved files themselves do, rather than lose the log.
+        if (!FileExists(name) || giLogOverwrite == 0 || giLogOverwrite == -1) return name;
         if (giLogOverwrite == 1) {
             int answer = Ui().MsgBox("Logfile " + name + " Exists." + "\r\n" + "Do you want to overwrite?",
                                      mb::vbYesNo | mb::vbQuestion, "Overwrite Log");

@@ -92,6 +92,11 @@ TEST_F(FileLog, LogNameForASavedFile) {
     EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Overwrite Log");
     EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, "Logfile " + base + "LOG Exists.\r\nDo you want to overwrite?");
 
+    // The question suspended for a Zelk and Save All: the log is still kept.
+    giLogOverwrite = -1;
+    EXPECT_EQ(fsLogFileGet(base), base + "LOG");
+    EXPECT_EQ(testsupport::Ui().Messages.size(), 2u);
+
     giLogOverwrite = 2;
     EXPECT_EQ(fsLogFileGet(base), base + "L01");
     Touch("FORM1.L01");

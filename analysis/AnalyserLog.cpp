@@ -15,7 +15,7 @@ void AppTrace(const std::string& text) {
 }
 
 void LogErrorBlock(const std::string& text, const std::string& after) {
-    if (oLog) oLog->LogData("=====>\r\n" + text + "\r\n<=====" + after);
+    if (oLog) oLog->LogBlock(text, after);
 }
 
 std::string Num(long value) { return std::to_string(value); }

@@ -79,7 +79,7 @@ void StartUp(const std::string& commandLine, IStartupWindows& windows, bool& tra
     windows.UnloadSplash();
     Ui().DoEvents();
 
-    oLog->LogData("=====>\r\n" + oAppInfo->AppVersion() + "\r\n<=====");
+    oLog->LogBlock(oAppInfo->AppVersion());
     oLog->LogData("<-Main");
 }
 

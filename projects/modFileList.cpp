@@ -27,8 +27,6 @@ constexpr long kNameBufferSize = 2048;
 
 bool LogApp() { return oDebug && oDebug->LogApp; }
 
-void LogBlock(const std::string& text) { oLog->LogData("=====>\r\n" + text + "\r\n<====="); }
-
 // The hourglass while the names are sorted and loaded, the default pointer
 // on every way out.
 class HourglassPointer {
@@ -211,7 +209,7 @@ void GetFilesToProcess(IMRUMenu* window, int recentIndex) {
         } else {
             if (projectNames > 0 && projectNames < nameCount) {
                 const std::string text = "A Project-file may not be specified with other files.";
-                LogBlock(text);
+                oLog->LogBlock(text);
                 Ui().MsgBox(text, mb::vbExclamation, app::kTitle);
                 oDebug->StatusCode = 8;
                 return;

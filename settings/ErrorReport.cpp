@@ -115,7 +115,7 @@ void sbReportError(const ErrorReportInput& e) {
         else
             std::cerr << report << std::endl;
     });
-    Step([&] { oLog->LogData(std::string("=====>") + kCrLf + report + kCrLf + "<====="); });
+    Step([&] { oLog->LogBlock(report); });
 
     if (giRunMode == 3) {
         Step([&] {

@@ -66,6 +66,10 @@ void cLog::LogData(const std::string& message) {
     WriteLine(line);
 }
 
+void cLog::LogBlock(const std::string& text, const std::string& after) {
+    LogData("=====>\r\n" + text + "\r\n<=====" + after);
+}
+
 void cLog::WriteLine(const std::string& line) {
     if (file_) {
         std::fputs(line.c_str(), file_);
@@ -115,7 +119,7 @@ void cLog::LogOpen(const std::string& fileName, long openMode) {
                            "\r\ndue to the following error:\r\n" + error +
                            "\r\n\r\nLog-file messages will be queued";
         Ui().MsgBox(text, mb::vbExclamation, app::kTitle);
-        LogData("=====>\r\n" + text + "\r\n<=====");
+        LogBlock(text);
         return;
     }
     EmitQueue();

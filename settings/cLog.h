@@ -25,6 +25,9 @@ public:
     void LogTraceExit(const std::string& procName, const std::string& moduleName = {},
                       const std::string& additionalInfo = {});
     void LogData(const std::string& message);
+    // Logs a text that was also shown to the user as one entry between a line
+    // "=====>" and a line "<====="; `after` follows the closing line.
+    void LogBlock(const std::string& text, const std::string& after = {});
     // Mode 1 creates a new file; any other value appends.
     void LogOpen(const std::string& fileName, long openMode);
     void LogClose();

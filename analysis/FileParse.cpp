@@ -128,12 +128,12 @@ void AddEntry(long r, const Group& grp) {
     e.Kind = kind;
     e.FirstRecord = grp.firstRecord;
     e.FirstStmt = grp.firstStmt;
-    for (long x = grp.firstStmt; x <= glStmtCount; ++x) {
-        if (Stmt(x).Class == stmtclass::kProcHeading) {
-            e.FirstRecord = Stmt(x).RecordFirst;
-            e.FirstStmt = x;
-            break;
-        }
+    // A procedure starts at its heading (the comments tied to it are added
+    // once the file is read); any other part starts with its group, so that
+    // the comment lines at its head stay in it.
+    if (heading) {
+        e.FirstRecord = st.RecordFirst;
+        e.FirstStmt = s;
     }
 
     if (!heading) {

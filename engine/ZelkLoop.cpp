@@ -161,12 +161,13 @@ ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
     if (ModuleArrangementWanted()) FloatModuleDeclarations(part.FirstStmt, part.LastStmt, order);
-    if (order.Items.empty()) return PartEnd::Done;
 
     // The module's description lines at the head of the part, as they stand.
+    // An empty part (its comments all belong to the first heading) has no
+    // head: what is inserted after one goes before the heading's comments.
     long position = part.FirstStmt;
     bool headIsPart = true;  // every statement of the part is a description line
-    for (;; ++position) {
+    for (; !order.Items.empty(); ++position) {
         long s = order(position);
         BabStatement stmt = yStatement[static_cast<size_t>(s)];
         if (stmt.FirstToken == 0 || stmt.Class != 6) {
@@ -182,7 +183,7 @@ ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
         if (position == part.LastStmt) break;
     }
-    const long headEnd = order(position);
+    const long headEnd = order.Items.empty() ? part.FirstStmt - 1 : order(position);
 
     if (!optionChecked_ && gblnOptionExplicit) {
         optionMissing_ = fblnOptionExplicit(static_cast<int>(headEnd));

@@ -123,6 +123,14 @@ TEST(FileParse, ScopeOfProcedures) {
     EXPECT_EQ(Table()[1], "Tidy S 2-3 2-3");
 }
 
+TEST(FileParse, ProcedureRightAfterEndPropertyKeepsItsOwnName) {
+    UseStandardKeywords();
+    ParseText("Property Get Value() As Long\r\nEnd Property\r\nFunction Twice() As Long\r\nEnd Function\r\n"
+              "Property Let Value(v As Long)\r\nEnd Property\r\nSub Reset()\r\nEnd Sub\r\n");
+    EXPECT_EQ(Table(), (V{"Value [PropertyGet] Q 1-2 1-2 public", "Twice F 3-4 3-4 public",
+                          "Value [PropertyLet] R 5-6 5-6 public", "Reset S 7-9 7-8 public"}));
+}
+
 TEST(FileParse, PartsAndTheirLeadingComments) {
     UseStandardKeywords();
     // A heading as the first line: no declarations part.

@@ -59,9 +59,6 @@ void sbLogInsert(const std::string& kind, int which, int functionPos);
 // True when the file changed since its last recorded save (or has no usable
 // record), so that it is to be zelked again.
 bool fbIsNewer(const std::string& file);
-// The spelling run of a resource script: its string tables spell-checked into
-// a temporary copy named in gsTempOutFile[index].
-void sbSpellCheckResource(int index);
 // The per-file arrays emptied and sized to a session of `count` files (from
 // 1), as a new session has them.
 void sbSizeFileArrays(long count);

@@ -2,6 +2,7 @@
 // the spelling dictionaries, the temporary output and log with the log's
 // header and footer, the dialect, the parse and the zelking loop.
 #include <cstdio>
+#include <stdexcept>
 
 #include "AnalyserLog.h"
 #include "AppIdentity.h"
@@ -267,7 +268,10 @@ void sbProcessSourceFile(int index) {
 
         if (oAppInfo->IsAResourceFile) {
             const std::string opened = gsTempOutFile[static_cast<size_t>(index)];
-            sbSpellCheckResource(index);
+            // Without its pass a script would get an empty output that could
+            // be saved over it: a program that zelks has installed it.
+            if (!gfnSpellCheckResource) throw std::logic_error("no resource script pass is installed");
+            gfnSpellCheckResource(index);
             // The spelling pass made an output of its own; the empty one
             // opened for the run would be left behind.
             if (gsTempOutFile[static_cast<size_t>(index)] != opened) {

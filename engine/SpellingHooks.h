@@ -1,7 +1,7 @@
 #pragma once
 // What the engine asks of the spelling subsystem and its dialogs. Until that
-// subsystem installs its own, spell checking changes nothing, the tab width
-// stays unchosen and a resource script is copied unchanged.
+// subsystem installs its own, spell checking changes nothing and the tab
+// width stays unchosen; a resource script cannot be zelked without its pass.
 #include <functional>
 #include <string>
 

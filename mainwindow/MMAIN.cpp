@@ -6,7 +6,8 @@
 #include "KeywordTable.h"
 #include "Paths.h"
 #include "SessionState.h"
-#include "StandIns.h"
+#include "SpellingHooks.h"
+#include "SpellingInstaller.h"
 #include "UiServices.h"
 #include "clsCommonDialog.h"
 #include "mINIHandler.h"
@@ -62,13 +63,10 @@ void StartUp(const std::string& commandLine, IStartupWindows& windows, bool& tra
     windows.ShowMRUMenu();
     windows.LoadOptionsHidden();
 
-    oSpell = std::make_unique<cSpellCheck>();
-    oSpell->IgnoreNumbers = gblnIgnoreNumbers;
-    oSpell->IgnoreVBWords = gblnIgnoreVBWords;
-    oSpell->IgnoreUpperCase = gblnIgnoreCaps;
-    oSpell->MainDictName = gsStandardDictionary;
-    oSpell->UserDictName = gsCustomDictionary;
-    oSpell->SpellInitialize();
+    // The spell checker, asking through the windows' Word Not Found dialog,
+    // set up from the settings as before each file.
+    InstallSpelling(windows.WordNotFound());
+    gfnSpellInitialize();
 
     WaitSinceStart(startTick, kSecondWaitMs);
     if (!gsDefaultFileLoc.empty()) oCommonDialog->InitDir = gsDefaultFileLoc;

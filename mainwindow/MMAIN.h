@@ -4,6 +4,8 @@
 // the recent-file list, the options dialog and the spell checker.
 #include <string>
 
+class IWordNotFound;
+
 // The windows the start-up loads and shows, in the order Main calls them.
 class IStartupWindows {
 public:
@@ -16,6 +18,9 @@ public:
     virtual void ShowOptionsModal() = 0;    // the options dialog for a first run
     virtual void BringMainToTop() = 0;
     virtual void UnloadSplash() = 0;
+    // How the spell checker asks about an unknown word (not owned; none:
+    // such words are left as they are).
+    virtual IWordNotFound* WordNotFound() { return nullptr; }
 };
 
 // The minimum times from the start to the main window's load and to the end

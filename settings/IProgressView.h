@@ -36,6 +36,12 @@ public:
     virtual void ClearRecordLabel() = 0;  // lblRecord
     virtual void SetWindowCaption(const std::string& text) = 0;
     virtual void BringToTop() = 0;
+    // The spelling frame (fraSpellCheck) with the five statements around
+    // the text being checked (lblSpelling 0 to 4, the text's own in the
+    // middle). A window without one shows nothing.
+    virtual void SetSpellCheckCaption(const std::string&) {}
+    virtual void SetSpellingLine(int /*index*/, const std::string&) {}
+    virtual void SetSpellCheckVisible(bool) {}
 };
 
 // The main window's progress panel while a file is processed (null when none).

@@ -1,5 +1,6 @@
 #include "StartupWindows.h"
 
+#include "QtWordNotFound.h"
 #include "StandInsUi.h"
 #include "frmSplash.h"
 #include "frmZelker.h"
@@ -37,3 +38,8 @@ void QtStartupWindows::BringMainToTop() {
 }
 
 void QtStartupWindows::UnloadSplash() { splash_.reset(); }
+
+IWordNotFound* QtStartupWindows::WordNotFound() {
+    if (!wordNotFound_) wordNotFound_ = std::make_unique<QtWordNotFound>(main_.get());
+    return wordNotFound_.get();
+}

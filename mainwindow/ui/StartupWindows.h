@@ -1,10 +1,11 @@
 #pragma once
 // The windows of the start-up on the desktop: the splash window, the main
-// window and the options dialog.
+// window, the options dialog and the Word Not Found dialog.
 #include <memory>
 
 #include "MMAIN.h"
 
+class QtWordNotFound;
 class frmSplash;
 class frmZelker;
 
@@ -21,6 +22,7 @@ public:
     void ShowOptionsModal() override;
     void BringMainToTop() override;
     void UnloadSplash() override;
+    IWordNotFound* WordNotFound() override;
 
     frmZelker* MainWindow() const { return main_.get(); }
     frmSplash* Splash() const { return splash_.get(); }
@@ -28,4 +30,6 @@ public:
 private:
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<frmZelker> main_;
+    // Its dialog is a window of the main window's: it goes first.
+    std::unique_ptr<QtWordNotFound> wordNotFound_;
 };

@@ -158,6 +158,9 @@ public:
     void ClearRecordLabel() override;
     void SetWindowCaption(const std::string& text) override;
     void BringToTop() override;
+    void SetSpellCheckCaption(const std::string& text) override;
+    void SetSpellingLine(int index, const std::string& text) override;
+    void SetSpellCheckVisible(bool visible) override;
     // ISessionWindow
     bool Visible(const std::string& name) const override;
     void ShowFile(const std::string& which, int fileIndex) override { sbShowFile(which, fileIndex); }

@@ -8,6 +8,7 @@
 #include "IProgressView.h"
 #include "KeywordTable.h"
 #include "SpellingHooks.h"
+#include "SpellingInstaller.h"
 #include "WindowHelpers.h"
 
 using namespace enginetest;
@@ -53,8 +54,12 @@ struct ProcessFile : ::testing::Test {
         oDebug->ClearStatus();
         gfrmZelker = &window;
         dir = testsupport::MakeDir("src");
+        // As the program has them; a resource script needs its pass.
+        InstallSpelling(nullptr);
     }
     void TearDown() override {
+        gfnSpellCheckIt = nullptr;
+        gfnSpellCheckResource = nullptr;
         gfnSpellInitialize = nullptr;
         oProgressForm = nullptr;
     }

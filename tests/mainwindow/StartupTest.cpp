@@ -10,6 +10,7 @@
 #include "Paths.h"
 #include "SessionState.h"
 #include "StandIns.h"
+#include "modSpell.h"
 #include "TestSupport.h"
 #include "clsCommonDialog.h"
 #include "mINIHandler.h"

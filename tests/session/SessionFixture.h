@@ -22,6 +22,7 @@
 #include "SessionCommands.h"
 #include "SessionState.h"
 #include "SessionWindow.h"
+#include "SpellingInstaller.h"
 #include "StandIns.h"
 #include "TestSupport.h"
 #include "Viewer.h"
@@ -228,6 +229,7 @@ protected:
         gctlStatus = &status;
         gfrmZelker = &w;
         dir = testsupport::MakeDir("src");
+        InstallSpelling(nullptr);  // as the program's start-up does
     }
     void TearDown() override {
         gctlStatus = nullptr;

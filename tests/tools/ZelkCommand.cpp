@@ -1,6 +1,7 @@
-// zelk [--settings IN.INI] [--now "M/D/YYYY h:mm:ss AM"] SOURCE OUTPUT LOG:
-// one source file zelked by the program's own per-file run, the dialogs
-// answered by their defaults, the temporary output and log copied out.
+// zelk [--settings IN.INI] [--now "M/D/YYYY h:mm:ss AM"] [--spell ANSWER]
+// SOURCE OUTPUT LOG: one source file zelked by the program's own per-file
+// run, the dialogs answered by their defaults (unknown words by ANSWER), the
+// temporary output and log copied out.
 #include <filesystem>
 #include <iostream>
 
@@ -9,8 +10,10 @@
 #include "FileValidation.h"
 #include "HeadlessCommand.h"
 #include "HeadlessStartUp.h"
+#include "HeadlessWordNotFound.h"
 #include "KeywordTable.h"
 #include "SpellingHooks.h"
+#include "SpellingInstaller.h"
 #include "UiServices.h"
 #include "VBError.h"
 #include "VBText.h"
@@ -23,7 +26,12 @@ namespace {
 
 struct ZelkArguments {
     std::string settings, now, source, output, log;
+    SpellAnswer spell = SpellAnswer::Ignore;
 };
+
+constexpr const char* kArguments =
+    "[--settings IN.INI] [--now \"M/D/YYYY h:mm:ss AM\"] [--spell ignore|first-suggestion|cancel] "
+    "SOURCE OUTPUT LOG";
 
 bool ParseArguments(const std::vector<std::string>& args, ZelkArguments& out) {
     std::vector<std::string> positional;
@@ -32,6 +40,9 @@ bool ParseArguments(const std::vector<std::string>& args, ZelkArguments& out) {
             if (i + 1 >= args.size()) return false;
             std::string& option = args[i] == "--settings" ? out.settings : out.now;
             option = args[++i];
+        } else if (args[i] == "--spell") {
+            if (i + 1 >= args.size() || !ParseSpellAnswer(args[i + 1], out.spell)) return false;
+            ++i;
         } else {
             positional.push_back(args[i]);
         }
@@ -67,7 +78,7 @@ bool CopyOut(const std::string& from, const std::string& to) {
 int RunZelk(const std::vector<std::string>& args) {
     ZelkArguments a;
     if (!ParseArguments(args, a)) {
-        std::cerr << "zelk_headless: zelk [--settings IN.INI] [--now \"M/D/YYYY h:mm:ss AM\"] SOURCE OUTPUT LOG\n";
+        std::cerr << "zelk_headless: zelk " << kArguments << "\n";
         return 2;
     }
     std::string configDir = HeadlessConfigDir();
@@ -103,8 +114,11 @@ int RunZelk(const std::vector<std::string>& args) {
         std::cerr << "zelk_headless: the keyword file cannot be loaded\n";
         return 1;
     }
-    // The tab width the settings give, else 4; spelling ignores every word.
+    // The tab width the settings give, else 4; every unknown word answered
+    // alike.
     gfnAskTabWidth = [] { giTabWidth = 4; };
+    static HeadlessWordNotFound question(a.spell);
+    InstallSpelling(&question);
 
     const std::string source = fs::absolute(a.source, ec).string();
     std::vector<std::string> names = {"", source};
@@ -138,9 +152,10 @@ int RunZelk(const std::vector<std::string>& args) {
 }  // namespace
 
 HeadlessCommand ZelkCommand() {
-    HeadlessCommand c{"zelk", "[--settings IN.INI] [--now \"M/D/YYYY h:mm:ss AM\"] SOURCE OUTPUT LOG",
+    HeadlessCommand c{"zelk", kArguments,
                       "zelk SOURCE with the settings (IN.INI, else the configuration folder's own), the dialogs "
-                      "answered by their defaults; the output and log to OUTPUT and LOG",
-                      3, RunZelk, 7};
+                      "answered by their defaults and unknown words by ANSWER (default: ignore); the output and "
+                      "log to OUTPUT and LOG",
+                      3, RunZelk, 9};
     return c;
 }

@@ -1,0 +1,23 @@
+#include "SpellingInstaller.h"
+
+#include "OptionGlobals.h"
+#include "ResourceSpelling.h"
+#include "SpellingHooks.h"
+#include "modSpell.h"
+
+void sbSpellSetUp(IWordNotFound* question) {
+    if (!oSpell) oSpell = std::make_unique<cSpellCheck>(question);
+    oSpell->IgnoreNumbers = gblnIgnoreNumbers;
+    oSpell->IgnoreVBWords = gblnIgnoreVBWords;
+    oSpell->IgnoreUpperCase = gblnIgnoreCaps;
+    oSpell->MainDictName(gsStandardDictionary);
+    oSpell->UserDictName(gsCustomDictionary);
+    oSpell->SpellInitialize();
+}
+
+void InstallSpelling(IWordNotFound* question) {
+    oSpell = std::make_unique<cSpellCheck>(question);
+    gfnSpellCheckIt = [](std::string& text, const std::string& kind, long stmt) { sbSpellCheckIt(text, kind, stmt); };
+    gfnSpellCheckResource = [](int index) { sbSpellCheckResource(index); };
+    gfnSpellInitialize = [question] { sbSpellSetUp(question); };
+}

@@ -8,6 +8,7 @@
 #include "FileParse.h"
 #include "IProgressView.h"
 #include "OptionGlobals.h"
+#include "TokenText.h"
 #include "Trace.h"
 #include "UiServices.h"
 #include "VBText.h"
@@ -35,6 +36,22 @@ bool ProcArrangementWanted() {
 }
 
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
+
+// The line the statement writes holds an Exit Sub, Exit Function or Exit
+// Property in its code: words in comments and literals are no exit.
+bool HoldsExitStatement(const BabStatement& stmt) {
+    if (stmt.RecordFirst < 1 || stmt.RecordLast < stmt.RecordFirst ||
+        static_cast<size_t>(stmt.RecordLast) >= yRecord.size())
+        return false;
+    const long first = yRecord[static_cast<size_t>(stmt.RecordFirst)].FirstToken;
+    const long last = yRecord[static_cast<size_t>(stmt.RecordLast)].LastToken;
+    for (long t = first; t > 0 && t < last && tokentext::InTokens(t + 1); ++t) {
+        if (yToken[static_cast<size_t>(t)].Class != 0 || !tokentext::Is(t, "EXIT")) continue;
+        if (tokentext::Is(t + 1, "SUB") || tokentext::Is(t + 1, "FUNCTION") || tokentext::Is(t + 1, "PROPERTY"))
+            return true;
+    }
+    return false;
+}
 
 class ZelkRun {
 public:
@@ -144,12 +161,13 @@ ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
     if (ModuleArrangementWanted()) FloatModuleDeclarations(part.FirstStmt, part.LastStmt, order);
-    if (order.Items.empty()) return PartEnd::Done;
 
     // The module's description lines at the head of the part, as they stand.
+    // An empty part (its comments all belong to the first heading) has no
+    // head: what is inserted after one goes before the heading's comments.
     long position = part.FirstStmt;
     bool headIsPart = true;  // every statement of the part is a description line
-    for (;; ++position) {
+    for (; !order.Items.empty(); ++position) {
         long s = order(position);
         BabStatement stmt = yStatement[static_cast<size_t>(s)];
         if (stmt.FirstToken == 0 || stmt.Class != 6) {
@@ -165,7 +183,7 @@ ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
         if (position == part.LastStmt) break;
     }
-    const long headEnd = order(position);
+    const long headEnd = order.Items.empty() ? part.FirstStmt - 1 : order(position);
 
     if (!optionChecked_ && gblnOptionExplicit) {
         optionMissing_ = fblnOptionExplicit(static_cast<int>(headEnd));
@@ -296,8 +314,7 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
             sbLogInsert(kindLetter_, 2, function == std::string::npos ? 0 : static_cast<int>(function) + 1);
             text.clear();
         }
-        if ((Contains(text, "Exit Sub") || Contains(text, "Exit Function") || Contains(text, "Exit Property")) &&
-            gblnInsertTracing && !part.HasTrace)
+        if (insideProc_ && gblnInsertTracing && !part.HasTrace && HoldsExitStatement(stmt))
             sbInsertTracing("TraceOff", 0);
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;

@@ -203,9 +203,15 @@ void cSpellCheck::SpellCheck(std::optional<std::string> text, std::optional<std:
 
 void cSpellCheck::CheckPieces() {
     text_ = stringToCheck_;
+    static const std::string kParseLineTrap = std::string(kTraceName) + ": ParseLine";
+    size_t slots = 0;
     {
         TraceGuard trace(TraceKind::App, kTraceName, "ParseLine");
-        Trapped(std::string(kTraceName) + ": ParseLine", [&] { spelltext::ParseLine(text_, pieces_); });
+        Trapped(kParseLineTrap, [&] {
+            TraceGuard countTrace(TraceKind::App, kTraceName, "fnCount");
+            slots = spelltext::fnCount(text_) + 1;
+        });
+        Trapped(kParseLineTrap, [&] { spelltext::ParseLine(text_, pieces_); });
     }
     replacements_.clear();
     changed_ = false;
@@ -237,7 +243,7 @@ void cSpellCheck::CheckPieces() {
     }
     // A text ending in a delimiter leaves one empty slot after its pieces,
     // which sets the ask code like any short piece.
-    if (spelltext::fnCount(text_) + 1 > pieces_.size()) scResult_ = sc::kAsk;
+    if (slots > pieces_.size()) scResult_ = sc::kAsk;
     if (changed_) {
         scResult_ = sc::kCorrect;
         TraceGuard trace(TraceKind::App, kTraceName, "UnParseString");

@@ -302,3 +302,21 @@ TEST_F(SpellCheckTest, ErrorsGoToTheReportWhateverTheSwitch) {
         EXPECT_EQ(e.ProcName, "cSpellCheck::WordNotFoundDlg line: 0");
     }
 }
+
+TEST_F(SpellCheckTest, TraceLinesUnderTheApplicationSwitch) {
+    std::string logPath = paths::Join(testsupport::MakeDir("log"), "trace.log");
+    oLog->LogOpen(logPath, 1);
+    oDebug->LogApp = true;
+    checker->SpellInitialize();
+    Answer(sc::kReplace, "word");
+    Check("one wrod");
+    checker->SpellTerminate();
+    oDebug->LogApp = false;
+    std::string log = testsupport::ReadFile(logPath);
+    for (const char* line : {"->cSpellCheck: SpellInitialize", "<-cSpellCheck: SpellInitialize", "->cSpellCheck: ParseLine",
+                             "->cSpellCheck: fnCount", "<-cSpellCheck: ParseLine", "->cSpellCheck: UnParseString",
+                             "<-cSpellCheck: SpellTerminate"})
+        EXPECT_NE(log.find(line), std::string::npos) << line;
+    EXPECT_EQ(log.find("->cSpellCheck: SpellTerminate"), std::string::npos);
+    EXPECT_EQ(dialog.Unloads, 1);
+}

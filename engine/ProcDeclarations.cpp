@@ -148,7 +148,8 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
     oDebug->ClearStatus();
     const bool anyStep = gblnConvertDeclare || gblnConvertMsgBox || gblnConvertDAO || gblnNextVariable ||
                          gblnInsertErrHandling || gblnInsertTracing || gblnAnalyzeDates;
-    if (!gblnDoLocals && !anyStep) return;
+    // Logging needs the body start, where its entry lines go.
+    if (!gblnDoLocals && !anyStep && !gblnInsertLogging) return;
     if (procIndex < 0 || static_cast<size_t>(procIndex) >= gtProcTable.size()) {
         OutOfBound("gtProcTable");
         return;

@@ -7,6 +7,7 @@
 #include "ErrorTrap.h"
 #include "FileParse.h"
 #include "IProgressView.h"
+#include "InsertCode.h"
 #include "OptionGlobals.h"
 #include "TokenText.h"
 #include "Trace.h"
@@ -32,7 +33,7 @@ bool ModuleArrangementWanted() {
 
 bool ProcArrangementWanted() {
     return gblnDoLocals || gblnConvertDeclare || gblnConvertMsgBox || gblnConvertDAO || gblnNextVariable ||
-           gblnInsertErrHandling || gblnInsertTracing || gblnAnalyzeDates;
+           gblnInsertErrHandling || gblnInsertTracing || gblnAnalyzeDates || gblnInsertLogging;
 }
 
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
@@ -78,6 +79,7 @@ private:
     bool insideProc_ = false;
     bool blockInserted_ = false;
     bool editorUsed_ = false;
+    bool logging_ = false;  // the procedure being written gets logging lines
     std::string kindLetter_;  // "E" event procedure, "U" user-defined
     int skip_ = 0;            // statements a comment block replaced
     WhiteSpaceWriter whiteSpace_;
@@ -157,6 +159,7 @@ ZelkRun::PartEnd ZelkRun::WriteDesigner(const ProcInfo& part) {
 
 ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
     insideProc_ = false;
+    logging_ = false;
     kindLetter_.clear();
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
@@ -210,7 +213,10 @@ ZelkRun::PartEnd ZelkRun::WriteProcedure(ProcInfo& part, long index) {
         glNextLineNumber = glLineNumberStart;
     // Only logging and comment blocks tell event procedures from others.
     kindLetter_ = (gblnInsertLogging || gblnCmtUDP || gblnCmtEvent) ? CommentBlockProcType(part.Name) : std::string();
-    if (gblnInsertLogging) sbLogInsert(kindLetter_, 1, -1);
+    // Logging lines go into a procedure that does not log yet: its entry
+    // lines at the body start, inside the procedure, its exit lines in place
+    // of the end line.
+    logging_ = gblnInsertLogging && !fblnProcedureLogs(part, kindLetter_);
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
     if (ProcArrangementWanted())
@@ -259,6 +265,7 @@ void ZelkRun::WriteDescriptionLine(long s, BabStatement& stmt) {
 void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt) {
     if (gsCurrentProc == kDeclarations) return;
     if (s == part.BodyStartRecord) {
+        if (logging_) sbLogInsert(kindLetter_, 1, -1);
         if (gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing("ErrSet", 0);
         if (gblnInsertTracing && !part.HasTrace) sbInsertTracing("TraceOn", 0);
     }
@@ -308,11 +315,13 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
         // its own empty text is no empty line of the source.
         if (text.empty() && stmt.RecordFirst == 0) continue;
 
-        if (stmt.Class == 4 && gblnInsertLogging) {
+        if (stmt.Class == 4 && logging_) {
             // The exit logging lines stand in place of the end line.
             size_t function = vb::UCase(text).find("FUNCTION");
             sbLogInsert(kindLetter_, 2, function == std::string::npos ? 0 : static_cast<int>(function) + 1);
-            text.clear();
+            // The end line is not written, not even as an empty line.
+            giLineKind = 0;
+            continue;
         }
         if (insideProc_ && gblnInsertTracing && !part.HasTrace && HoldsExitStatement(stmt))
             sbInsertTracing("TraceOff", 0);

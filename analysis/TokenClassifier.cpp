@@ -75,7 +75,9 @@ void ClassifyColon(std::vector<BabToken>& w, long i, bool& hasLabel) {
     if (i == 1) return;
     BabToken& p = w[static_cast<size_t>(i) - 1];
     bool candidate = p.Class == 1 || (p.Class == 3 && p.Detail == 2);
-    bool atLabelPlace = i - 1 == 1 || (i >= 3 && w[static_cast<size_t>(i) - 2].Piece == ":");
+    // Only a name at the start of a line is a label: after a ":" between
+    // statements it is the call of a procedure.
+    bool atLabelPlace = i - 1 == 1;
     if (candidate && !hasLabel && atLabelPlace) {
         Set(t, 6, 1);
         Set(p, 5, 4);

@@ -135,7 +135,10 @@ void sbDoEmitLine(std::string& text, long& count, bool& firstCall, BabStatement&
     if (AppTraceOn()) AppTrace("Record=" + text);
     if (TooLongForVB3(text)) return;
     TrimLineBreaks(text);
-    bool empty = IsBlank(text) || ((stmt.Flags & stmtflag::kLabel) && vb::IsNumeric(text));
+    // A line number alone on its line is code, a jump target, unless the
+    // inserted numbering is about to take it away unreferenced.
+    bool empty = IsBlank(text) || ((stmt.Flags & stmtflag::kLabel) && vb::IsNumeric(text) && gblnInsertLineNumbers &&
+                                   !fblnLabelReferenced(text));
     gWriter.emptyRun = empty ? gWriter.emptyRun + 1 : 0;
     if (gblnXSLines && !gblnWSNoChange && gWriter.emptyRun > giXSLinesAmount) return;
     InsertLineNumber(text, stmt);

@@ -183,7 +183,11 @@ bool SourceLineFormatter::ProcessToken(long i) {
         line_ = Blanks(glLineNumberWidth);
     if (curWord_.size() > 1 && curWord_[0] == '#' && curWord_.back() != '#') cur_.Class = 1;
     ConvertTabs();
-    if (i == first_ + 1 && !firstWord_ && st_.Flags != 0 && vb::IsNumeric(prev_.Piece)) firstWord_ = true;
+    // The word after a line number is the statement's first; after a number
+    // that merely starts a continuation line it is not.
+    if (i == first_ + 1 && !firstWord_ && st_.Flags != 0 && prev_.Class == 5 && prev_.Detail == 4 &&
+        vb::IsNumeric(prev_.Piece))
+        firstWord_ = true;
     if (removedNumLen_ > 0 && cur_.WhiteSpaceLeft.size() >= removedNumLen_) cur_.WhiteSpaceLeft.erase(0, removedNumLen_);
 
     if (firstWord_) {

@@ -15,6 +15,7 @@
 #include "Drawing.h"
 #include "FrameLayout.h"
 #include "MMAIN.h"
+#include "QtGaugeLabel.h"
 #include "QtPictureBox.h"
 #include "Twips.h"
 #include "ToolbarImages.h"

@@ -96,13 +96,17 @@ std::string SourceLineFormatter::Format() {
 void SourceLineFormatter::BeginRecord(long r) {
     r_ = r;
     rec_ = yRecord[static_cast<size_t>(r)];
+    // A single-line If that was not split owns its continuation lines too:
+    // no ":" on them may take a statement out from under its condition.
+    const bool ifOwnsLine = protectColons_ || (fIfLine_ && (ifStack_.empty() || ifFrozen_));
+    const bool continued = r > st_.RecordFirst && rec_.FirstToken > 0 && ContinuesLine(rec_.FirstToken);
     gblnBlockOpened = gblnBlockClosed = false;
     fDecl_ = fDeclare_ = fConst_ = fIfLine_ = fColon_ = fNext_ = false;
     declStmt_ = 0;
     declHead_.clear();
     nextVarEnd_ = 0;
     ifFrozen_ = false;
-    protectColons_ = false;
+    protectColons_ = continued && ifOwnsLine;
     refusedWarned_ = false;
     firstWord_ = true;
     skip_ = 0;

@@ -210,6 +210,9 @@ private:
     void RegisterCommands();
     void LayoutAlignedBoxes();
     int WindowState() const;
+    // The user did something in the window: a splash window still up from
+    // the start-up goes, so that it never comes back over the window.
+    void UserActed();
 
     std::map<std::string, QAction*> mActions;
     std::map<std::string, std::function<void()>> mCommands;
@@ -222,4 +225,5 @@ private:
     bool mblnHooked = false;
     bool mblnLoaded = false;
     bool mblnUnloaded = false;
+    bool mblnUserActed = false;
 };

@@ -34,13 +34,19 @@ bool RTrimEndsInLineFeed(const std::string& s) {
 }
 
 // Line breaks at the start of a text, and at its end, are dropped: a text
-// brings no empty line of its own before or after it.
+// brings no empty line of its own before or after it. An empty line that a
+// continued line ("_") runs into is kept: the line after it must not take
+// its place.
 void TrimLineBreaks(std::string& text) {
     if (IsBlank(text)) return;
     while (!text.empty() && text[0] == '\r') text.erase(0, 2);
     if (RTrimEndsInLineFeed(text)) {
         text = vb::RTrim(text);
-        while (RTrimEndsInLineFeed(text)) text.erase(text.size() >= 2 ? text.size() - 2 : 0);
+        while (RTrimEndsInLineFeed(text)) {
+            const size_t cut = text.size() >= 2 ? text.size() - 2 : 0;
+            if (cut > 0 && text[cut - 1] == '_') break;
+            text.erase(cut);
+        }
     }
 }
 

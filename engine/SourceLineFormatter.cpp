@@ -89,6 +89,12 @@ std::string SourceLineFormatter::Format() {
         TokenPass();
         if (ended_) break;
         EndOfRecord();
+        // An empty line that continues a comment stays a line: without it
+        // the line after it would continue the comment instead.
+        if (!joined_ && rec_.FirstToken > 0 && IsCommentContinuation(Tok(rec_.FirstToken)) && IsBlankText(line_)) {
+            line_.clear();
+            Flush();
+        }
     }
     return Result();
 }
@@ -152,7 +158,7 @@ void SourceLineFormatter::TokenPass() {
     first_ = rec_.FirstToken + skip_;
     long last = rec_.LastToken;
     // A blank line (or no record at all) ends the call.
-    if (first_ == last && Tok(first_).Piece.empty()) {
+    if (first_ == last && Tok(first_).Piece.empty() && !IsCommentContinuation(Tok(first_))) {
         ended_ = true;
         return;
     }

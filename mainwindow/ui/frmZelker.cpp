@@ -129,7 +129,7 @@ void frmZelker::BuildControls(QWidget* client) {
     fraFile->installEventFilter(this);
     vscr = new QScrollBar(Qt::Vertical, fraFile);
     vscr->setObjectName("vscr");
-    vscr->setRange(0, 100);
+    vscr->setRange(1, 100);
     vscr->setFocusPolicy(Qt::StrongFocus);
     vscr->installEventFilter(this);
     txtSourceFile = new ViewerTextBox(this, fraFile);

@@ -94,6 +94,7 @@ public:
     bool txtSourceFile_KeyDown(int keyCode, int shift);
     void txtSourceFile_Click();
     void txtSourceFile_MouseUp();
+    void txtSourceFile_Wheel(int lines);
     void vscr_GotFocus();
     bool vscr_KeyDown(int keyCode, int shift);
     void vscr_Change();

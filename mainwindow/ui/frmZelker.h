@@ -221,6 +221,9 @@ private:
     void RegisterDebugCommands();
     void LayoutAlignedBoxes();
     int WindowState() const;
+    // The user did something in the window: a splash window still up from
+    // the start-up goes, so that it never comes back over the window.
+    void UserActed();
 
     std::map<std::string, QAction*> mActions;
     std::map<std::string, std::function<void()>> mCommands;
@@ -234,4 +237,5 @@ private:
     bool mblnHooked = false;
     bool mblnLoaded = false;
     bool mblnUnloaded = false;
+    bool mblnUserActed = false;
 };

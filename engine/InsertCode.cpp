@@ -219,7 +219,12 @@ void sbInsertTracing(const std::string& which, long procIndex) { sbInsertTracing
 
 void sbInsertTracing(const std::string& which, long procIndex, long column) {
     TraceGuard trace(TraceKind::App, "modVEZUZ::sbInsertTracing");
-    AlwaysTrapped("sbInsertTracing", [&] { EmitInserted(AtColumn(GetInsertText(which, procIndex), column)); });
+    AlwaysTrapped("sbInsertTracing", [&] {
+        // A missing or empty template inserts nothing, not an empty line
+        // that every further zelk would add again.
+        std::string text = GetInsertText(which, procIndex);
+        if (!text.empty()) EmitInserted(AtColumn(text, column));
+    });
 }
 
 void sbLogInsert(const std::string& kind, int which, int functionPos) {

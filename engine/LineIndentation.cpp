@@ -29,18 +29,23 @@ long SourceLineFormatter::AdjustColumn(const std::string& word, long c) const {
 }
 
 long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
+    return StandAloneColumn(ownBlanks, r_ + 1, yRecord[static_cast<size_t>(r_)].TiedTo);
+}
+
+// The column of a comment line that stands before record `next` and is tied
+// to record `tied` (0: to none).
+long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied) const {
     switch (giCmtStandAlone) {
         case 0:
             return std::max(0, giCmtStandAloneColumn - 1);
         case 1: {
             // The level of the line that follows; one more when that line's
             // kind is indented beyond its level.
-            long next = r_ + 1 <= glRecordCount ? yRecord[static_cast<size_t>(r_ + 1)].IndentLevel : 0;
-            long tied = yRecord[static_cast<size_t>(r_)].TiedTo;
+            long level = next <= glRecordCount ? yRecord[static_cast<size_t>(next)].IndentLevel : 0;
             long tiedStmt = tied > 0 && tied <= glRecordCount ? yRecord[static_cast<size_t>(tied)].FirstStmt : 0;
             bool declaration = tiedStmt > 0 && yStatement[static_cast<size_t>(tiedStmt)].Class == stmtclass::kDeclaration;
             bool extra = declaration ? declIndent_ : gblnBaseLines;
-            return giIndentAmount * (next + (extra ? 1 : 0));
+            return giIndentAmount * (level + (extra ? 1 : 0));
         }
         case 2:
             return gtFormatterCarry().lPriorIndent;
@@ -49,6 +54,25 @@ long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
         default:
             return 0;
     }
+}
+
+// The column a statement's first word gets by its kind alone: declarations,
+// procedure headings and ends, and the words of the module header; -1 for
+// other code, whose column follows its level. `procLine` tells a heading or
+// an end of procedure.
+long SourceLineFormatter::ColumnOfKind(const std::string& w, const BabStatement& st, bool& procLine) const {
+    procLine = false;
+    bool declaration = IsDeclarationWord(w);
+    if (giCodeLine == 1) return 0;
+    if (w == "SUB" || w == "FUNCTION" || w == "OPTION" || w == "ATTRIBUTE" || w == "VERSION" || w == "PROPERTY")
+        return 0;
+    if (declaration && !declIndent_) return 0;
+    if ((w == "END" && st.Class == stmtclass::kProcEnd) || st.Class == stmtclass::kProcHeading) {
+        procLine = true;
+        return 0;
+    }
+    if (declaration) return giIndentAmount;
+    return -1;
 }
 
 void SourceLineFormatter::IndentFirstWord() {
@@ -77,23 +101,17 @@ void SourceLineFormatter::IndentFirstWord() {
         own = true;
     } else {
         computed = true;
-        if (giCodeLine == 1 && !commentLine) {
-            c = 0;
-        } else if (w == "SUB" || w == "FUNCTION" || w == "OPTION" || w == "ATTRIBUTE" || w == "VERSION" ||
-                   w == "PROPERTY") {
-            c = 0;
-        } else if ((fDecl_ || fDeclare_) && !declIndent_) {
-            c = 0;
-        } else if (commentLine) {
+        const long k = std::max(0, carry.iCaseOffset);
+        if (r_ == st_.RecordFirst) stmtLevelCol_ = indent * (level + k + (gblnBaseLines ? 1 : 0));
+        bool procLine = false;
+        const long kindColumn = commentLine ? -1 : ColumnOfKind(w, st_, procLine);
+        if (commentLine) {
             c = CommentLineColumn(ownBlanks);
             own = giCmtStandAlone == 4;
-        } else if ((w == "END" && st_.Class == stmtclass::kProcEnd) || st_.Class == stmtclass::kProcHeading) {
-            own = continuation && gblnKeepIndentation;
-            c = own ? ownBlanks : 0;
-        } else if (fDecl_ || fDeclare_) {
-            c = indent;
+        } else if (kindColumn >= 0) {
+            own = procLine && continuation && gblnKeepIndentation;
+            c = own ? ownBlanks : kindColumn;
         } else {
-            long k = std::max(0, carry.iCaseOffset);
             if (continuation && gblnKeepIndentation) {
                 c = ownBlanks;
                 own = true;

@@ -89,6 +89,12 @@ std::string SourceLineFormatter::Format() {
         TokenPass();
         if (ended_) break;
         EndOfRecord();
+        // An empty line that continues a comment stays a line: without it
+        // the line after it would continue the comment instead.
+        if (!joined_ && rec_.FirstToken > 0 && IsCommentContinuation(Tok(rec_.FirstToken)) && IsBlankText(line_)) {
+            line_.clear();
+            Flush();
+        }
     }
     return Result();
 }
@@ -132,11 +138,17 @@ void SourceLineFormatter::LeadingLabel() {
     }
     numericLabel_ = true;
     giLineKind = 0;
+    // A number written with a ":" after it keeps the ":" at its side; the
+    // code after it is the line's first word.
+    if (f < rec_.LastToken && Tok(f + 1).Piece == ":" && Tok(f + 1).Statement == label.Statement) {
+        line_ += ":";
+        skip_ = 2;
+    }
     // A number that a jump refers to is kept whatever the settings say:
     // removing it would leave the jump without its target. The number
     // column is as wide as the longest number kept so far in the part.
     bool referenced = fblnLabelReferenced(label.Piece);
-    long width = static_cast<long>(label.Piece.size()) + 1;
+    long width = static_cast<long>(line_.size()) + 1;
     if ((gblnKillNumericLabels || gblnInsertLineNumbers) && !referenced) {
         line_.clear();
         st_.Flags &= 15;
@@ -152,7 +164,7 @@ void SourceLineFormatter::TokenPass() {
     first_ = rec_.FirstToken + skip_;
     long last = rec_.LastToken;
     // A blank line (or no record at all) ends the call.
-    if (first_ == last && Tok(first_).Piece.empty()) {
+    if (first_ == last && Tok(first_).Piece.empty() && !IsCommentContinuation(Tok(first_))) {
         ended_ = true;
         return;
     }
@@ -180,9 +192,11 @@ bool SourceLineFormatter::ProcessToken(long i) {
         return false;
     }
     // The line-number column in front of lines without a number (also the
-    // line after a label put on its own). With the layout kept as it is, the
-    // line's own blanks already hold it.
-    if (!gblnAsIs && line_.empty() && i == first_ && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
+    // line after a label put on its own). With the layout kept as it is, and
+    // for comment lines that keep their column, the line's own blanks
+    // already hold it.
+    bool keepsOwnColumn = gblnAsIs || (st_.Class == stmtclass::kComment && giCmtStandAlone == 4);
+    if (!keepsOwnColumn && line_.empty() && i == first_ && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
         !ContinuesLine(i))
         line_ = Blanks(glLineNumberWidth);
     if (curWord_.size() > 1 && curWord_[0] == '#' && curWord_.back() != '#') cur_.Class = 1;
@@ -192,7 +206,11 @@ bool SourceLineFormatter::ProcessToken(long i) {
     if (i == first_ + 1 && !firstWord_ && st_.Flags != 0 && prev_.Class == 5 && prev_.Detail == 4 &&
         vb::IsNumeric(prev_.Piece))
         firstWord_ = true;
-    if (removedNumLen_ > 0 && cur_.WhiteSpaceLeft.size() >= removedNumLen_) cur_.WhiteSpaceLeft.erase(0, removedNumLen_);
+    // A removed line number takes its width off the start of each of the
+    // statement's lines, so that they keep their places to one another; the
+    // blanks between words stay.
+    if (removedNumLen_ > 0 && i == first_ && cur_.WhiteSpaceLeft.size() >= removedNumLen_)
+        cur_.WhiteSpaceLeft.erase(0, removedNumLen_);
 
     if (firstWord_) {
         ClassifyFirstWord();

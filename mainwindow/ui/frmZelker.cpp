@@ -11,11 +11,13 @@
 #include <QScrollBar>
 
 #include "AnsiText.h"
+#include "AppIdentity.h"
 #include "DesignFont.h"
 #include "Drawing.h"
 #include "FrameLayout.h"
 #include "MMAIN.h"
 #include "QtGaugeLabel.h"
+#include "SessionCommands.h"
 #include "QtPictureBox.h"
 #include "Twips.h"
 #include "ToolbarImages.h"
@@ -36,6 +38,8 @@ QLabel* MakeLabel(QWidget* parent, const std::string& name, const QString& capti
 
 frmZelker::frmZelker(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmZelker");
+    // The program's title until a file is shown, never the executable's name.
+    setWindowTitle(FromAnsi(app::kTitle));
     setFont(DesignFont());
     auto* client = new QWidget(this);
     client->setObjectName("frmZelkerClient");
@@ -128,7 +132,7 @@ void frmZelker::BuildControls(QWidget* client) {
     fraFile->installEventFilter(this);
     vscr = new QScrollBar(Qt::Vertical, fraFile);
     vscr->setObjectName("vscr");
-    vscr->setRange(0, 100);
+    vscr->setRange(1, 100);
     vscr->setFocusPolicy(Qt::StrongFocus);
     vscr->installEventFilter(this);
     txtSourceFile = new ViewerTextBox(this, fraFile);
@@ -279,6 +283,7 @@ void frmZelker::SetCommand(const std::string& name, std::function<void()> handle
 }
 
 void frmZelker::RunCommand(const std::string& name) {
+    UserActed();
     if (mblnZelking && !fbCommandAllowedWhileZelking(name)) return;
     auto it = mCommands.find(name);
     if (it != mCommands.end() && it->second) it->second();
@@ -291,6 +296,7 @@ void frmZelker::RegisterCommands() {
     SetCommand("mnuFileSave", [this] { mnuFileSave_Click(); });
     SetCommand("mnuFileSaveAll", [this] { mnuFileSaveAll_Click(); });
     SetCommand("mnuFileExit", [this] { mnuFileExit_Click(); });
+    SetCommand("mnuFilePrint", [this] { ::mnuFilePrint_Click(*this); });
     SetCommand("mnuProcessZelk", [this] { mnuProcessZelk_Click(); });
     for (int i = 0; i <= 1; ++i) {
         SetCommand("mnuProcessZelkAll_" + std::to_string(i), [this, i] { mnuProcessZelkAll_Click(i); });
@@ -311,6 +317,7 @@ void frmZelker::RegisterCommands() {
     SetCommand("mnuViewToolbar", [this] { mnuViewToolbar_Click(); });
     SetCommand("mnuViewTooltips", [this] { mnuViewTooltips_Click(); });
     for (int i = 0; i <= 12; ++i) SetCommand("mnuPopup_" + std::to_string(i), [this, i] { mnuPopup_Click(i); });
+    RegisterDebugCommands();
 }
 
 // A hidden item keeps its own Enabled value (Qt reports a hidden action as

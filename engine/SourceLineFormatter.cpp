@@ -89,6 +89,12 @@ std::string SourceLineFormatter::Format() {
         TokenPass();
         if (ended_) break;
         EndOfRecord();
+        // An empty line that continues a comment stays a line: without it
+        // the line after it would continue the comment instead.
+        if (!joined_ && rec_.FirstToken > 0 && IsCommentContinuation(Tok(rec_.FirstToken)) && IsBlankText(line_)) {
+            line_.clear();
+            Flush();
+        }
     }
     return Result();
 }
@@ -96,13 +102,17 @@ std::string SourceLineFormatter::Format() {
 void SourceLineFormatter::BeginRecord(long r) {
     r_ = r;
     rec_ = yRecord[static_cast<size_t>(r)];
+    // A single-line If that was not split owns its continuation lines too:
+    // no ":" on them may take a statement out from under its condition.
+    const bool ifOwnsLine = protectColons_ || (fIfLine_ && (ifStack_.empty() || ifFrozen_));
+    const bool continued = r > st_.RecordFirst && rec_.FirstToken > 0 && ContinuesLine(rec_.FirstToken);
     gblnBlockOpened = gblnBlockClosed = false;
     fDecl_ = fDeclare_ = fConst_ = fIfLine_ = fColon_ = fNext_ = false;
     declStmt_ = 0;
     declHead_.clear();
     nextVarEnd_ = 0;
     ifFrozen_ = false;
-    protectColons_ = false;
+    protectColons_ = continued && ifOwnsLine;
     refusedWarned_ = false;
     firstWord_ = true;
     skip_ = 0;
@@ -148,7 +158,7 @@ void SourceLineFormatter::TokenPass() {
     first_ = rec_.FirstToken + skip_;
     long last = rec_.LastToken;
     // A blank line (or no record at all) ends the call.
-    if (first_ == last && Tok(first_).Piece.empty()) {
+    if (first_ == last && Tok(first_).Piece.empty() && !IsCommentContinuation(Tok(first_))) {
         ended_ = true;
         return;
     }
@@ -183,7 +193,11 @@ bool SourceLineFormatter::ProcessToken(long i) {
         line_ = Blanks(glLineNumberWidth);
     if (curWord_.size() > 1 && curWord_[0] == '#' && curWord_.back() != '#') cur_.Class = 1;
     ConvertTabs();
-    if (i == first_ + 1 && !firstWord_ && st_.Flags != 0 && vb::IsNumeric(prev_.Piece)) firstWord_ = true;
+    // The word after a line number is the statement's first; after a number
+    // that merely starts a continuation line it is not.
+    if (i == first_ + 1 && !firstWord_ && st_.Flags != 0 && prev_.Class == 5 && prev_.Detail == 4 &&
+        vb::IsNumeric(prev_.Piece))
+        firstWord_ = true;
     if (removedNumLen_ > 0 && cur_.WhiteSpaceLeft.size() >= removedNumLen_) cur_.WhiteSpaceLeft.erase(0, removedNumLen_);
 
     if (firstWord_) {

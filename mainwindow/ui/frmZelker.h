@@ -28,6 +28,7 @@ class QtPictureBox;
 class ViewerTextBox;
 class cGauge;
 class frmFileList;
+class QtGaugeLabel;
 
 class frmZelker : public QMainWindow, public ISessionWindow, public IViewerControls {
     Q_OBJECT
@@ -213,6 +214,7 @@ private:
     std::map<std::string, std::function<void()>> mCommands;
     std::unique_ptr<LabelCaption> mStatusCaption;
     std::unique_ptr<cGauge> mGauge;
+    std::unique_ptr<QtGaugeLabel> mGaugeBar, mGaugePercent;
     std::unique_ptr<frmFileList> mFileList;
     Bitmap32 mStrip;
     ToolbarPress mPress;

@@ -138,11 +138,17 @@ void SourceLineFormatter::LeadingLabel() {
     }
     numericLabel_ = true;
     giLineKind = 0;
+    // A number written with a ":" after it keeps the ":" at its side; the
+    // code after it is the line's first word.
+    if (f < rec_.LastToken && Tok(f + 1).Piece == ":" && Tok(f + 1).Statement == label.Statement) {
+        line_ += ":";
+        skip_ = 2;
+    }
     // A number that a jump refers to is kept whatever the settings say:
     // removing it would leave the jump without its target. The number
     // column is as wide as the longest number kept so far in the part.
     bool referenced = fblnLabelReferenced(label.Piece);
-    long width = static_cast<long>(label.Piece.size()) + 1;
+    long width = static_cast<long>(line_.size()) + 1;
     if ((gblnKillNumericLabels || gblnInsertLineNumbers) && !referenced) {
         line_.clear();
         st_.Flags &= 15;
@@ -186,9 +192,11 @@ bool SourceLineFormatter::ProcessToken(long i) {
         return false;
     }
     // The line-number column in front of lines without a number (also the
-    // line after a label put on its own). With the layout kept as it is, the
-    // line's own blanks already hold it.
-    if (!gblnAsIs && line_.empty() && i == first_ && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
+    // line after a label put on its own). With the layout kept as it is, and
+    // for comment lines that keep their column, the line's own blanks
+    // already hold it.
+    bool keepsOwnColumn = gblnAsIs || (st_.Class == stmtclass::kComment && giCmtStandAlone == 4);
+    if (!keepsOwnColumn && line_.empty() && i == first_ && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
         !ContinuesLine(i))
         line_ = Blanks(glLineNumberWidth);
     if (curWord_.size() > 1 && curWord_[0] == '#' && curWord_.back() != '#') cur_.Class = 1;

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 
 #include "AnsiText.h"
+#include "AppIdentity.h"
 #include "DesignFont.h"
 #include "Drawing.h"
 #include "FrameLayout.h"
@@ -37,6 +38,8 @@ QLabel* MakeLabel(QWidget* parent, const std::string& name, const QString& capti
 
 frmZelker::frmZelker(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmZelker");
+    // The program's title until a file is shown, never the executable's name.
+    setWindowTitle(FromAnsi(app::kTitle));
     setFont(DesignFont());
     auto* client = new QWidget(this);
     client->setObjectName("frmZelkerClient");
@@ -129,7 +132,7 @@ void frmZelker::BuildControls(QWidget* client) {
     fraFile->installEventFilter(this);
     vscr = new QScrollBar(Qt::Vertical, fraFile);
     vscr->setObjectName("vscr");
-    vscr->setRange(0, 100);
+    vscr->setRange(1, 100);
     vscr->setFocusPolicy(Qt::StrongFocus);
     vscr->installEventFilter(this);
     txtSourceFile = new ViewerTextBox(this, fraFile);
@@ -280,6 +283,7 @@ void frmZelker::SetCommand(const std::string& name, std::function<void()> handle
 }
 
 void frmZelker::RunCommand(const std::string& name) {
+    UserActed();
     if (mblnZelking && !fbCommandAllowedWhileZelking(name)) return;
     auto it = mCommands.find(name);
     if (it != mCommands.end() && it->second) it->second();

@@ -93,6 +93,7 @@ public:
     bool txtSourceFile_KeyDown(int keyCode, int shift);
     void txtSourceFile_Click();
     void txtSourceFile_MouseUp();
+    void txtSourceFile_Wheel(int lines);
     void vscr_GotFocus();
     bool vscr_KeyDown(int keyCode, int shift);
     void vscr_Change();
@@ -209,6 +210,9 @@ private:
     void RegisterCommands();
     void LayoutAlignedBoxes();
     int WindowState() const;
+    // The user did something in the window: a splash window still up from
+    // the start-up goes, so that it never comes back over the window.
+    void UserActed();
 
     std::map<std::string, QAction*> mActions;
     std::map<std::string, std::function<void()>> mCommands;
@@ -221,4 +225,5 @@ private:
     bool mblnHooked = false;
     bool mblnLoaded = false;
     bool mblnUnloaded = false;
+    bool mblnUserActed = false;
 };

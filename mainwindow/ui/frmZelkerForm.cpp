@@ -63,8 +63,18 @@ void frmZelker::Form_Load() {
 
         sbSetToolBar();
         sbButtonsDisable();
-        if (oAppInfo->ShowOpenDialog) mnuFileOpen_Click();
+        if (oAppInfo->ShowOpenDialog) {
+            UserActed();  // the file dialog is the user's to answer
+            mnuFileOpen_Click();
+        }
     });
+}
+
+void frmZelker::UserActed() {
+    if (mblnUserActed) return;
+    mblnUserActed = true;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "frmSplash") w->hide();
 }
 
 int frmZelker::WindowState() const { return isMinimized() ? 1 : isMaximized() ? 2 : 0; }
@@ -90,7 +100,6 @@ void frmZelker::Form_Resize() {
         in.StatusHeight = Tw(picStatus->height());
         in.StatusWidth = Tw(picStatus->width());
         in.ScrollBarWidth = static_cast<long>(oAppInfo->ScrollBarWidth);
-        in.LineHeight = Tw(txtSourceFile->fontMetrics().height());
         const FrameLayout out = fnFrameLayout(in);
 
         auto place = [](QWidget* w, const TwipRect& r) {
@@ -99,7 +108,7 @@ void frmZelker::Form_Resize() {
         place(fraFile, out.fraFile);
         place(txtSourceFile, out.txtSourceFile);
         place(vscr, out.vscr);
-        glLinesInWindow = out.LinesInWindow;
+        glLinesInWindow = txtSourceFile->FullyVisibleRows();
         vscr->setPageStep(static_cast<int>(glLinesInWindow));
 
         lblStatus->resize(Px(out.lblStatusWidth), lblStatus->height());
@@ -114,6 +123,7 @@ void frmZelker::Form_Resize() {
         sbRememberPlace(*oWindowObject, state, Tw(x()), Tw(y()), Tw(width()), Tw(height()));
 
         fsViewerRefill(FILESETPOSITION, mViewer);
+        sbViewerScrollRange(mViewer);
 
         fraProgress->move(Px(out.fraProgressLeft), Px(out.fraProgressTop));
     });
@@ -164,9 +174,11 @@ bool frmZelker::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (watched == vscr) {
-        // A press of the mouse on the bar counts as the bar gaining the focus,
-        // also when it has it already: the change it makes moves the window.
-        if (type == QEvent::FocusIn || type == QEvent::MouseButtonPress) vscr_GotFocus();
+        // A press of the mouse on the bar, or its wheel, counts as the bar
+        // gaining the focus, also when it has it already: the change it makes
+        // moves the window.
+        if (type == QEvent::MouseButtonPress || type == QEvent::Wheel) UserActed();
+        if (type == QEvent::FocusIn || type == QEvent::MouseButtonPress || type == QEvent::Wheel) vscr_GotFocus();
         if (type == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             return vscr_KeyDown(VBKeyCode(key->key()), VBShift(key->modifiers()));

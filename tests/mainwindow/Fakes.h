@@ -1,6 +1,7 @@
 #pragma once
 // Fakes of the main window's controls for the logic tests: a picture box
 // that draws into pixels, the viewer's controls, and a caption.
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -136,8 +137,11 @@ public:
         if (scrollValue > v) SetScrollValue(v);
     }
     long ScrollValue() const override { return scrollValue; }
+    // As a scroll bar does, a value outside 1 to the maximum is brought to
+    // the nearer end.
     void SetScrollValue(long v) override {
         ++valueWrites;
+        v = std::max(1L, std::min(v, scrollMax));
         if (v == scrollValue) return;
         scrollValue = v;
         if (onChange) onChange();

@@ -188,12 +188,10 @@ TEST(FrameLayoutFormulas, ViewerAndBars) {
     in.StatusHeight = 345;
     in.StatusWidth = 8800;
     in.ScrollBarWidth = 255;
-    in.LineHeight = 240;
     const FrameLayout out = fnFrameLayout(in);
     EXPECT_EQ(out.fraFile, (TwipRect{60, 510, 8780, 6000 - (450 + 345 + 900)}));
     EXPECT_EQ(out.txtSourceFile, (TwipRect{80, 300, 8780 - 435, 4305 - 380}));
     EXPECT_EQ(out.vscr, (TwipRect{80 + 8345, 300, 255, 3925 - 255}));
-    EXPECT_EQ(out.LinesInWindow, (3925 - 360) / 240 + 1);
     EXPECT_EQ(out.lblStatusWidth, 6600);
     EXPECT_EQ(out.lblRecordLeft, 120 + 6600 + 120);
     EXPECT_EQ(out.lblRecordWidth, 1800);
@@ -211,13 +209,11 @@ TEST(FrameLayoutFormulas, ATinyWindowHandsOnNoNegativeSize) {
     in.ToolbarHeight = 450;
     in.StatusHeight = 345;
     in.ScrollBarWidth = 255;
-    in.LineHeight = 240;
     const FrameLayout out = fnFrameLayout(in);
     for (const TwipRect& r : {out.fraFile, out.txtSourceFile, out.vscr}) {
         EXPECT_GE(r.Width, 0);
         EXPECT_GE(r.Height, 0);
     }
-    EXPECT_EQ(out.LinesInWindow, 1);
     EXPECT_GE(out.lblSpellingWidth, 0);
 }
 

@@ -11,6 +11,8 @@
 
 #include "KeyCodes.h"
 #include "MainWindowFixture.h"
+#include "clsCommonDialog.h"
+#include "frmSplash.h"
 #include "UiServices.h"
 
 namespace {
@@ -227,8 +229,7 @@ TEST_F(MainWindow, LayoutKeepsItsPlaceWithHiddenBars) {
     EXPECT_EQ(shown.top(), form->picToolBar->height() + 4);
     EXPECT_EQ(shown.height(), Px(Tw(600) - (Tw(form->picToolBar->height()) + Tw(form->picStatus->height()) + 900)));
     EXPECT_EQ(form->vscr->geometry().left(), form->txtSourceFile->geometry().right() + 1);
-    const long lineTwips = Tw(form->txtSourceFile->fontMetrics().height());
-    EXPECT_EQ(glLinesInWindow, (Tw(form->txtSourceFile->height()) - 360) / lineTwips + 1);
+    EXPECT_EQ(glLinesInWindow, form->txtSourceFile->FullyVisibleRows());
 
     form->RunCommand("mnuViewToolbar");
     form->RunCommand("mnuViewStatus");
@@ -352,4 +353,29 @@ TEST_F(MainWindow, PictureWithNothingOpen) {
     form->show();
     EXPECT_EQ(form->lblStatus->text(), "Ready");
     SavePicture(form.get(), "main-window-nothing-open.png");
+}
+
+// The window's title is the program's from the start; a splash window still
+// up from the start-up goes for good once the user acts in the window.
+TEST_F(MainWindow, TitleAndSplashAtTheStart) {
+    EXPECT_EQ(form->windowTitle(), "Zelker");
+    form.reset();
+    frmSplash splash;
+    splash.show();
+    Load();
+    EXPECT_EQ(form->windowTitle(), "Zelker");
+    EXPECT_TRUE(splash.isVisible());  // nothing done yet
+    form->RunCommand("mnuViewTooltips");
+    EXPECT_FALSE(splash.isVisible());
+    form->RunCommand("mnuViewTooltips");
+
+    // The Open command of the load: the user answers its dialog.
+    form.reset();
+    splash.show();
+    oAppInfo->ShowOpenDialog = true;
+    oCommonDialog = std::make_unique<clsCommonDialog>();
+    Load();
+    oAppInfo->ShowOpenDialog = false;
+    EXPECT_EQ(testsupport::Ui().FileDialogRequests.size(), 1u);
+    EXPECT_FALSE(splash.isVisible());
 }

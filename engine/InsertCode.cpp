@@ -182,7 +182,12 @@ std::string GetInsertText(const std::string& which, long procIndex) {
 
 void sbInsertTracing(const std::string& which, long procIndex) {
     TraceGuard trace(TraceKind::App, "modVEZUZ::sbInsertTracing");
-    AlwaysTrapped("sbInsertTracing", [&] { EmitInserted(GetInsertText(which, procIndex)); });
+    AlwaysTrapped("sbInsertTracing", [&] {
+        // A missing or empty template inserts nothing, not an empty line
+        // that every further zelk would add again.
+        std::string text = GetInsertText(which, procIndex);
+        if (!text.empty()) EmitInserted(std::move(text));
+    });
 }
 
 void sbLogInsert(const std::string& kind, int which, int functionPos) {

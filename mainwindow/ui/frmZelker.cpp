@@ -317,6 +317,7 @@ void frmZelker::RegisterCommands() {
     SetCommand("mnuViewToolbar", [this] { mnuViewToolbar_Click(); });
     SetCommand("mnuViewTooltips", [this] { mnuViewTooltips_Click(); });
     for (int i = 0; i <= 12; ++i) SetCommand("mnuPopup_" + std::to_string(i), [this, i] { mnuPopup_Click(i); });
+    RegisterDebugCommands();
 }
 
 // A hidden item keeps its own Enabled value (Qt reports a hidden action as

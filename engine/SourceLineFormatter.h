@@ -99,6 +99,7 @@ private:
 
     // Continuations.
     void EndOfRecord();
+    bool JoinPassesLineLimit() const;
     void InsertContinuation();
 
     // Comments and spelling.
@@ -126,6 +127,7 @@ private:
     long skip_ = 0;
     bool joined_ = false;       // joined to the previous record (continuations removed)
     bool joinNext_ = false;     // the remove-continuations flag
+    bool keepBreak_ = false;    // the next record is not joined: the line would grow too long
     bool firstWord_ = false;
     bool fDecl_ = false, fDeclare_ = false, fConst_ = false, fIfLine_ = false, fColon_ = false, fNext_ = false;
     long declStmt_ = 0;     // the statement whose words set the declaration flags

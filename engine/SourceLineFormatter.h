@@ -13,6 +13,7 @@
 //   CommentColumns.cpp       in-line comment placement and the spelling calls
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "EngineState.h"
@@ -23,6 +24,10 @@ struct FormatterCarry {
     int iCaseOffset = 0;                // open Select Case blocks whose Case lines sit one level in
     bool blnPriorLineNumbered = false;  // the previous statement began with a line number
     long lPriorIndent = 0;              // column of the last first word outside comment lines
+    // The names the file declares (upper case, without a type character):
+    // variables, constants, parameters, members and procedures.
+    std::unordered_set<std::string> declaredNames;
+    bool declaredNamesKnown = false;
 };
 FormatterCarry& gtFormatterCarry();
 // Start of a file: nothing carried over from the previous file.

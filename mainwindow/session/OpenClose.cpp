@@ -7,6 +7,7 @@
 #include "SessionCommands.h"
 #include "SessionState.h"
 #include "SessionWindow.h"
+#include "TempFiles.h"
 #include "Trace.h"
 #include "UiServices.h"
 #include "cWindow.h"
@@ -78,8 +79,9 @@ void OpenChosenFiles(ISessionWindow& w) {
         bool ok = false;
         sbProcessSelection(1, ok);
         if (ok) {
-            w.ShowFile("INFILE", 1);
+            const bool shown = w.ShowFile("INFILE", 1);
             sbButtonsOpen(w);
+            if (!shown) sbButtonsUnavailable(w);
         }
     } else {
         sbViewMenuForFiles(w);
@@ -187,6 +189,7 @@ bool fbFormUnload(ISessionWindow& w) {
     }
     w.UnhookText();
     IgnoringErrors([&] { sbKillAllTemp(w); });
+    IgnoringErrors([] { tempfiles::RemoveOwnDir(); });
     IgnoringErrors([] { sbCloseFile(); });
     IgnoringErrors([] { oWindow->CallWinHelp(gsHelpFile, HELP_QUIT, 0); });
     IgnoringErrors([] { sbINIPutInfo(); });

@@ -243,10 +243,16 @@ TEST_F(OpenClose, CloseAll) {
 TEST_F(OpenClose, ExitAsksToSaveAndRemovesOnlyOurTemporaryFiles) {
     const std::string a = Source("A.bas");
     const std::string original = testsupport::ReadFile(a);
-    const std::string leftover = paths::Join(testsupport::ProgramDir(), "PV7.TMP");
+    const std::string leftover = paths::Join(testsupport::TempDir(), "PV7.TMP");
     const std::string foreign = paths::Join(testsupport::ProgramDir(), "other.tmp");
-    testsupport::WriteFile(leftover, "from an earlier run");
+    // Another copy of the program on the same program folder: its unsaved
+    // output lives in its own folder beside ours.
+    const std::string otherCopy = testsupport::MakeDir("zelker-1-other") + "/PV1.TMP";
+    const std::string inProgramDir = paths::Join(testsupport::ProgramDir(), "PV8.TMP");
+    testsupport::WriteFile(leftover, "from an earlier zelk");
     testsupport::WriteFile(foreign, "not ours");
+    testsupport::WriteFile(otherCopy, "the other copy's output");
+    testsupport::WriteFile(inProgramDir, "not ours either");
     Open({a});
     mnuProcessZelk_Click(w);
     const std::string output = gsTempOutFile[1];
@@ -268,8 +274,10 @@ TEST_F(OpenClose, ExitAsksToSaveAndRemovesOnlyOurTemporaryFiles) {
     EXPECT_EQ(w.unhooked, 1);
     EXPECT_EQ(testsupport::ReadFile(a), original);
     EXPECT_FALSE(Exists(output) || Exists(leftover));
-    EXPECT_TRUE(Exists(foreign));
+    EXPECT_TRUE(Exists(foreign) && Exists(inProgramDir));
+    EXPECT_EQ(testsupport::ReadFile(otherCopy), "the other copy's output");
     EXPECT_TRUE(OwnTemporaryFiles().empty());
+    EXPECT_FALSE(Exists(std::filesystem::path(output).parent_path()));
     // The settings and the recent-file list are written.
     EXPECT_NE(testsupport::ReadFile(settings).find("MRU1=" + a), std::string::npos);
 }

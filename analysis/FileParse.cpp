@@ -114,8 +114,9 @@ void AddEntry(long r, const Group& grp) {
         if (nameIndex > glTokenCount) return;
         kind = KindOfHeading(Tok(verb), property ? &Tok(verb + 1) : nullptr, property);
         name = Tok(nameIndex).Piece;
-        if ((name.empty() || name[0] != '<') && nameIndex >= 3 &&
-            vb::EqualsNoCase(Tok(nameIndex - 2).Piece, "PROPERTY"))
+        // Only the heading's own Property word counts: the token two before
+        // a Sub's name may be the Property of an End Property just above.
+        if (property && (name.empty() || name[0] != '<'))
             name += " [" + Tok(nameIndex - 2).Piece + Tok(nameIndex - 1).Piece + "]";
     }
     if (!isNew) return;
@@ -127,12 +128,12 @@ void AddEntry(long r, const Group& grp) {
     e.Kind = kind;
     e.FirstRecord = grp.firstRecord;
     e.FirstStmt = grp.firstStmt;
-    for (long x = grp.firstStmt; x <= glStmtCount; ++x) {
-        if (Stmt(x).Class == stmtclass::kProcHeading) {
-            e.FirstRecord = Stmt(x).RecordFirst;
-            e.FirstStmt = x;
-            break;
-        }
+    // A procedure starts at its heading (the comments tied to it are added
+    // once the file is read); any other part starts with its group, so that
+    // the comment lines at its head stay in it.
+    if (heading) {
+        e.FirstRecord = st.RecordFirst;
+        e.FirstStmt = s;
     }
 
     if (!heading) {

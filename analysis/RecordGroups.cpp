@@ -16,6 +16,64 @@ namespace {
 // Indentation level of the code at the current point of the file.
 long giRunningLevel = 0;
 
+// An open #If: the level at the #If, and at the end of its first branch once
+// an #Else or #ElseIf began another. Each branch starts at the #If's level,
+// and after the #End If the code goes on from the first branch's end, so a
+// block opened in every branch counts once.
+struct DirectiveFrame {
+    long levelAtIf = 0;
+    long levelAfterFirst = 0;
+    bool otherBranch = false;
+};
+std::vector<DirectiveFrame> gDirectives;
+
+void FollowDirective(const std::string& verbText) {
+    if (verbText == "If") {
+        gDirectives.push_back({giRunningLevel, 0, false});
+        return;
+    }
+    if (gDirectives.empty()) return;
+    DirectiveFrame& frame = gDirectives.back();
+    if (verbText == "End") {
+        if (frame.otherBranch) giRunningLevel = frame.levelAfterFirst;
+        gDirectives.pop_back();
+        return;
+    }
+    if (!frame.otherBranch) frame.levelAfterFirst = giRunningLevel;
+    frame.otherBranch = true;
+    giRunningLevel = frame.levelAtIf;
+}
+
+// A statement that is only a label or a line number with its ":".
+bool IsLabelOnly(const BabStatement& st) { return (st.Flags & stmtflag::kLabel) && st.Verb == 0; }
+
+bool VerbIs(const BabStatement& st, const std::vector<BabToken>& tok, const char* keyWord) {
+    return st.Verb && BabKeyWordAt(tok[static_cast<size_t>(st.Verb)].pKeyWord).KeyWord == keyWord;
+}
+
+// The blocks a statement closes before it: its own, and one more for each
+// further loop variable of a Next.
+void CloseBlocks(long& level, BabStatement& x, std::vector<BabToken>& tok) {
+    if (x.Flags & stmtflag::kClosesBlock) --level;
+    if (VerbIs(x, tok, "NEXT")) OutdentMultipleNext(level, x, tok);
+}
+
+// What the statements of a code line from `lead` (the first one after any
+// label) to `last` do to the level after the line's own level, which already
+// holds what `lead` closes: each block opened counts, and each block a later
+// statement closes, so that the line leaves the level it would leave once
+// split at its ":". What follows a single-line If belongs to it.
+long LevelChangeOfLine(std::vector<BabStatement>& st, long lead, long last, std::vector<BabToken>& tok) {
+    long change = 0;
+    for (long k = lead; k <= last; ++k) {
+        BabStatement& x = st[static_cast<size_t>(k)];
+        if (k > lead) CloseBlocks(change, x, tok);
+        if (VerbIs(x, tok, "IF") && (!(x.Flags & stmtflag::kOpensBlock) || k < last)) break;
+        if (x.Flags & stmtflag::kOpensBlock) ++change;
+    }
+    return change;
+}
+
 void ReportInternalError(const std::string& procName, const std::string& what) {
     std::string text = procName + " -- Internal Error" + "\r\n\r\n" + what + "\r\n" + "More information follows...";
     LogErrorBlock(text);
@@ -58,6 +116,7 @@ void BabParseRecord(LineReader& file, std::vector<BabRecord>& rec, long& recCoun
     BabFileFlags& f = gtBabFlags;
     if (recCount == 0) {
         giRunningLevel = 0;
+        gDirectives.clear();
         f.FormDescription = f.BeginBlock = false;
     }
     const long groupFirst = recCount + 1;
@@ -135,18 +194,22 @@ void BabParseRecord(LineReader& file, std::vector<BabRecord>& rec, long& recCoun
 
     const std::string verbText = code.Verb ? at(code.Verb).Piece : std::string();
     bool directive = at(rec[static_cast<size_t>(c)].FirstToken).Piece == "#" && IsDirective(verbText);
+    // A line that begins with a label: the statement after it sets the level.
+    long lead = s;
+    while (lead < stCount && IsLabelOnly(st[static_cast<size_t>(lead)])) ++lead;
+    BabStatement& leading = st[static_cast<size_t>(lead)];
     if (directive) {
-        // Conditional-compilation lines stand at level 0 and leave the level
-        // of the code around them as it is.
+        // Conditional-compilation lines stand at level 0; the code of each
+        // branch goes on from the level before the #If.
         code.Flags = 0;
         for (long r = groupFirst; r <= last; ++r) rec[static_cast<size_t>(r)].IndentLevel = 0;
+        FollowDirective(verbText);
     } else {
-        if (code.Flags & stmtflag::kClosesBlock) {
+        if (leading.Flags & stmtflag::kClosesBlock) {
             --giRunningLevel;
             if (giRunningLevel < 1) f.FormDescription = f.BeginBlock = false;
         }
-        if (code.Verb && BabKeyWordAt(at(code.Verb).pKeyWord).KeyWord == "NEXT")
-            OutdentMultipleNext(giRunningLevel, code, tok);
+        if (VerbIs(leading, tok, "NEXT")) OutdentMultipleNext(giRunningLevel, leading, tok);
         if (giRunningLevel < 0) {
             ReportInternalError("BabParseRecord", "Indent-level < 0.");
             if (!oDebug->DontFixDataErrors) giRunningLevel = 0;
@@ -168,20 +231,17 @@ void BabParseRecord(LineReader& file, std::vector<BabRecord>& rec, long& recCoun
     }
 
     if (!directive) {
-        if (code.Flags & stmtflag::kOpensBlock) {
-            bool single = stCount == s;
-            if (single) {
-                ++giRunningLevel;
-            } else if (!vb::EqualsNoCase(verbText, "IF") &&
-                       !(st[static_cast<size_t>(stCount)].Flags & stmtflag::kClosesBlock)) {
-                ++giRunningLevel;
-            } else {
-                // A one-line If or a loop closed on the same line.
-                code.Flags &= ~stmtflag::kOpensBlock;
-            }
-        } else if (code.Class == stmtclass::kProcHeading) {
-            giRunningLevel = 0;
+        if (code.Class == stmtclass::kProcHeading && !(code.Flags & stmtflag::kOpensBlock)) giRunningLevel = 0;
+        long change = LevelChangeOfLine(st, lead, stCount, tok);
+        giRunningLevel += change;
+        if (change < 0 && giRunningLevel < 0) {
+            ReportInternalError("BabParseRecord", "Indent-level < 0.");
+            if (!oDebug->DontFixDataErrors) giRunningLevel = 0;
         }
+        // A one-line If or a loop closed on the same line opens no block.
+        if ((code.Flags & stmtflag::kOpensBlock) && stCount > s &&
+            (vb::EqualsNoCase(verbText, "IF") || (st[static_cast<size_t>(stCount)].Flags & stmtflag::kClosesBlock)))
+            code.Flags &= ~stmtflag::kOpensBlock;
     }
     TraceGroup(rec, groupFirst, last, recBefore, recCount, stBefore, stCount, tokBefore, tokCount, comments);
 }

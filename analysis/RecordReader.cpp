@@ -117,6 +117,13 @@ void ReadRecordExtractTokens(LineReader& file, std::vector<BabRecord>& records, 
             ExtractTokens(line, work, n);
             if (oDebug->StatusCode == 4) RaiseStatus(-3, oDebug->ReasonCode, "ReadRecordExtractTokens");
             AnalyzeTokens(work, n);
+            // A number that starts a continuation line is part of the
+            // statement (If a > _ / 0 Then), never a line number.
+            if (n >= 1 && (lastStored.FlagsOut & 1) && work[1].Class == 5 && work[1].Detail == 4 &&
+                !work[1].Piece.empty() && work[1].Piece[0] >= '0' && work[1].Piece[0] <= '9') {
+                work[1].Class = 3;
+                work[1].Detail = 2;
+            }
             TokenRoom(tokens, tokenCount, n);
 
             ++glRecordCounter;

@@ -15,6 +15,9 @@ void Set(BabToken& t, long cls, long detail) {
 
 bool UpperIs(const BabToken& t, std::string_view word) { return vb::EqualsNoCase(t.Piece, word); }
 
+// The token the blanks at the end of a line make.
+bool IsTrailingBlanks(const BabToken& t) { return t.Class == 5 && t.Detail == 3 && !t.Piece.empty(); }
+
 void ClassifyWord(std::vector<BabToken>& w, long i, long n) {
     BabToken& t = w[static_cast<size_t>(i)];
     BabFileFlags& f = gtBabFlags;
@@ -75,7 +78,9 @@ void ClassifyColon(std::vector<BabToken>& w, long i, bool& hasLabel) {
     if (i == 1) return;
     BabToken& p = w[static_cast<size_t>(i) - 1];
     bool candidate = p.Class == 1 || (p.Class == 3 && p.Detail == 2);
-    bool atLabelPlace = i - 1 == 1 || (i >= 3 && w[static_cast<size_t>(i) - 2].Piece == ":");
+    // Only a name at the start of a line is a label: after a ":" between
+    // statements it is the call of a procedure.
+    bool atLabelPlace = i - 1 == 1;
     if (candidate && !hasLabel && atLabelPlace) {
         Set(t, 6, 1);
         Set(p, 5, 4);
@@ -128,10 +133,12 @@ void AnalyzeTokens(std::vector<BabToken>& w, long& n) {
             else Set(t, 3, 1);
         } else if (c == ':') {
             ClassifyColon(w, i, hasLabel);
-        } else if (c == '_' && single && i == n && i > 1) {
-            // Only "_" continues a line; a trailing "\" is integer division.
+        } else if (c == '_' && single && i > 1 && (i == n || (i == n - 1 && IsTrailingBlanks(w[static_cast<size_t>(n)])))) {
+            // Only "_" continues a line, also with blanks after it (which
+            // go with it); a trailing "\" is integer division.
             w[static_cast<size_t>(i) - 1].FlagsOut += 1;
             t.Piece.clear();
+            if (i < n) w[static_cast<size_t>(n)].Piece.clear();
         } else if (c == '_' || c == '\\') {
             Set(t, 4, 6);
         } else if (t.Class == 0) {

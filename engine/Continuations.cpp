@@ -36,7 +36,9 @@ void SourceLineFormatter::EndOfRecord() {
     // A continued comment keeps the blank it had before its "_".
     line_ += !line_.empty() && line_.back() == ' ' ? "_" : " _";
     Flush();
-    lineNumberEnd_ = fiLineNumberEnd(out_.front());
+    // Measured on the first line of the statement being continued, which
+    // is the first line of a split-off one once the record was split.
+    lineNumberEnd_ = fiLineNumberEnd(out_[std::min(stmtLine_, out_.size() - 1)]);
 }
 
 // Before a token is appended: when it would pass the continuation column and

@@ -34,13 +34,19 @@ bool RTrimEndsInLineFeed(const std::string& s) {
 }
 
 // Line breaks at the start of a text, and at its end, are dropped: a text
-// brings no empty line of its own before or after it.
+// brings no empty line of its own before or after it. An empty line that a
+// continued line ("_") runs into is kept: the line after it must not take
+// its place.
 void TrimLineBreaks(std::string& text) {
     if (IsBlank(text)) return;
     while (!text.empty() && text[0] == '\r') text.erase(0, 2);
     if (RTrimEndsInLineFeed(text)) {
         text = vb::RTrim(text);
-        while (RTrimEndsInLineFeed(text)) text.erase(text.size() >= 2 ? text.size() - 2 : 0);
+        while (RTrimEndsInLineFeed(text)) {
+            const size_t cut = text.size() >= 2 ? text.size() - 2 : 0;
+            if (cut > 0 && text[cut - 1] == '_') break;
+            text.erase(cut);
+        }
     }
 }
 
@@ -135,7 +141,10 @@ void sbDoEmitLine(std::string& text, long& count, bool& firstCall, BabStatement&
     if (AppTraceOn()) AppTrace("Record=" + text);
     if (TooLongForVB3(text)) return;
     TrimLineBreaks(text);
-    bool empty = IsBlank(text) || ((stmt.Flags & stmtflag::kLabel) && vb::IsNumeric(text));
+    // A line number alone on its line is code, a jump target, unless the
+    // inserted numbering is about to take it away unreferenced.
+    bool empty = IsBlank(text) || ((stmt.Flags & stmtflag::kLabel) && vb::IsNumeric(text) && gblnInsertLineNumbers &&
+                                   !fblnLabelReferenced(text));
     gWriter.emptyRun = empty ? gWriter.emptyRun + 1 : 0;
     if (gblnXSLines && !gblnWSNoChange && gWriter.emptyRun > giXSLinesAmount) return;
     InsertLineNumber(text, stmt);

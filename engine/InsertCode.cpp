@@ -132,7 +132,48 @@ void InsertLoggingFile(const std::string& kind, int which, int functionPos) {
     }
 }
 
+std::string WithoutBlanks(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && c != '\t') out += c;
+    return out;
+}
+
+// The statement's text as the comparison with a logging line wants it.
+std::string ComparableText(const BabStatement& st) {
+    std::string text;
+    for (long t = st.FirstToken; t > 0 && t <= st.LastToken && tokentext::InTokens(t); ++t) {
+        const BabToken& tok = yToken[static_cast<size_t>(t)];
+        if (t == st.FirstToken && tok.Class == 5 && tok.Detail == 4 && vb::IsNumeric(tok.Piece)) continue;
+        text += tok.Piece;
+    }
+    return WithoutBlanks(text);
+}
+
 }  // namespace
+
+bool fblnProcedureLogs(const ProcInfo& proc, const std::string& kind) {
+    if (kind != "U" && kind != "E") return false;
+    const std::string file = LoggingFileName(kind, 1);
+    if (!FileExists(file)) return false;
+    std::vector<std::string> lines;
+    for (std::string line : templatetext::Read(file).Lines) {
+        size_t at = line.find("@@");
+        if (at != std::string::npos) line.replace(at, 2, proc.Name);
+        line = WithoutBlanks(line);
+        if (!line.empty()) lines.push_back(std::move(line));
+    }
+    if (lines.empty()) return false;
+    for (long s = proc.FirstStmt; s <= proc.LastStmt && s > 0 && static_cast<size_t>(s) < yStatement.size(); ++s) {
+        const BabStatement& st = yStatement[static_cast<size_t>(s)];
+        if (st.FirstToken == 0) continue;
+        const std::string text = ComparableText(st);
+        for (const std::string& line : lines)
+            if (text == line) return true;
+    }
+    return false;
+}
 
 std::string GetInsertText(const std::string& which, long procIndex) {
     TraceGuard trace(TraceKind::App, "modVEZUZ::GetInsertText");

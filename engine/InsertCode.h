@@ -15,3 +15,9 @@ std::string ProcedureKeyword(const ProcInfo& proc);
 // The logging file of a kind ("U" or "E") and direction (1 entry, 2 exit) in
 // the program's directory.
 std::string LoggingFileName(const std::string& kind, int which);
+
+// True when the procedure already holds a line of its entry logging file
+// (kind "U" or "E"), as a zelk with logging on wrote it: its text without
+// blanks and without a leading line number reads like a line of the file.
+// Such a procedure gets no second set of logging lines.
+bool fblnProcedureLogs(const ProcInfo& proc, const std::string& kind);

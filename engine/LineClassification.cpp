@@ -21,6 +21,10 @@ bool IsAccessor(const std::string& piece) {
 
 }  // namespace
 
+bool IsDeclarationWord(const std::string& w) {
+    return OneOf(w, {"GLOBAL", "DIM", "PUBLIC", "PRIVATE", "STATIC", "CONST", "DECLARE"});
+}
+
 void SourceLineFormatter::ClassifyFirstWord() {
     const std::string& w = curWord_;
     if (OneOf(w, {"GLOBAL", "DIM", "PUBLIC", "PRIVATE", "STATIC"})) {

@@ -51,6 +51,25 @@ long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
     }
 }
 
+// The column a statement's first word gets by its kind alone: declarations,
+// procedure headings and ends, and the words of the module header; -1 for
+// other code, whose column follows its level. `procLine` tells a heading or
+// an end of procedure.
+long SourceLineFormatter::ColumnOfKind(const std::string& w, const BabStatement& st, bool& procLine) const {
+    procLine = false;
+    bool declaration = IsDeclarationWord(w);
+    if (giCodeLine == 1) return 0;
+    if (w == "SUB" || w == "FUNCTION" || w == "OPTION" || w == "ATTRIBUTE" || w == "VERSION" || w == "PROPERTY")
+        return 0;
+    if (declaration && !declIndent_) return 0;
+    if ((w == "END" && st.Class == stmtclass::kProcEnd) || st.Class == stmtclass::kProcHeading) {
+        procLine = true;
+        return 0;
+    }
+    if (declaration) return giIndentAmount;
+    return -1;
+}
+
 void SourceLineFormatter::IndentFirstWord() {
     FormatterCarry& carry = gtFormatterCarry();
     const long ownBlanks = static_cast<long>(cur_.WhiteSpaceLeft.size());
@@ -77,23 +96,17 @@ void SourceLineFormatter::IndentFirstWord() {
         own = true;
     } else {
         computed = true;
-        if (giCodeLine == 1 && !commentLine) {
-            c = 0;
-        } else if (w == "SUB" || w == "FUNCTION" || w == "OPTION" || w == "ATTRIBUTE" || w == "VERSION" ||
-                   w == "PROPERTY") {
-            c = 0;
-        } else if ((fDecl_ || fDeclare_) && !declIndent_) {
-            c = 0;
-        } else if (commentLine) {
+        const long k = std::max(0, carry.iCaseOffset);
+        if (r_ == st_.RecordFirst) stmtLevelCol_ = indent * (level + k + (gblnBaseLines ? 1 : 0));
+        bool procLine = false;
+        const long kindColumn = commentLine ? -1 : ColumnOfKind(w, st_, procLine);
+        if (commentLine) {
             c = CommentLineColumn(ownBlanks);
             own = giCmtStandAlone == 4;
-        } else if ((w == "END" && st_.Class == stmtclass::kProcEnd) || st_.Class == stmtclass::kProcHeading) {
-            own = continuation && gblnKeepIndentation;
-            c = own ? ownBlanks : 0;
-        } else if (fDecl_ || fDeclare_) {
-            c = indent;
+        } else if (kindColumn >= 0) {
+            own = procLine && continuation && gblnKeepIndentation;
+            c = own ? ownBlanks : kindColumn;
         } else {
-            long k = std::max(0, carry.iCaseOffset);
             if (continuation && gblnKeepIndentation) {
                 c = ownBlanks;
                 own = true;

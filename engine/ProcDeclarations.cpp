@@ -57,6 +57,15 @@ bool IsReDim(const BabStatement& st) {
     return Upper(st.FirstToken + LeadingTokens(st)) == "REDIM";
 }
 
+// A declaration followed by further statements on its line stays where it
+// is: the line is written as one, and moving it would run those statements
+// ahead of the code above them.
+bool SharesItsLine(long s, long last) {
+    if (s >= last || !InStatements(s + 1)) return false;
+    const BabStatement& next = yStatement[static_cast<size_t>(s + 1)];
+    return next.RecordFirst == 0 && next.FirstToken != 0;
+}
+
 // The key of a local declaration by gsLocalHow: kind ("0" Const, "1" any
 // other), name and type, in the order of its first three digits.
 std::string LocalKey(char kind, const std::string& name, const std::string& type) {
@@ -139,7 +148,8 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
     oDebug->ClearStatus();
     const bool anyStep = gblnConvertDeclare || gblnConvertMsgBox || gblnConvertDAO || gblnNextVariable ||
                          gblnInsertErrHandling || gblnInsertTracing || gblnAnalyzeDates;
-    if (!gblnDoLocals && !anyStep) return;
+    // Logging needs the body start, where its entry lines go.
+    if (!gblnDoLocals && !anyStep && !gblnInsertLogging) return;
     if (procIndex < 0 || static_cast<size_t>(procIndex) >= gtProcTable.size()) {
         OutOfBound("gtProcTable");
         return;
@@ -192,7 +202,7 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
         }
         if (inConditional) continue;
         if (st.Class == 2) {
-            if (!IsReDim(st)) decls.push_back(DeclarationEntry(s, st));
+            if (!IsReDim(st) && !SharesItsLine(s, last)) decls.push_back(DeclarationEntry(s, st));
             continue;
         }
         if (tokentext::Is(ft, "EXIT")) {

@@ -92,11 +92,10 @@ void sbSortProcs() {
             } else {
                 const ProcInfo& next = gtProcTable[p + 1];
                 e.LastRecord = next.FirstRecord - 1;
-                e.LastStmt = next.FirstStmt - 1;
-                if (e.LastStmt < e.FirstStmt) {
-                    if (e.FirstStmt == next.FirstStmt) e.FirstStmt = next.FirstStmt - 1;
-                    e.LastStmt = e.FirstStmt;
-                }
+                // A part whose lines all belong to the next one (the comments
+                // of a heading) is empty: it never takes a statement of the
+                // part before it.
+                e.LastStmt = std::max(next.FirstStmt - 1, e.FirstStmt - 1);
             }
             gtProcOrder[p].Key = how.valid ? KeyPrefix(e, how) + vb::UCase(e.Name) : std::string();
             gtProcOrder[p].ProcIndex = static_cast<long>(p);

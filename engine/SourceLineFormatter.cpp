@@ -89,6 +89,12 @@ std::string SourceLineFormatter::Format() {
         TokenPass();
         if (ended_) break;
         EndOfRecord();
+        // An empty line that continues a comment stays a line: without it
+        // the line after it would continue the comment instead.
+        if (!joined_ && rec_.FirstToken > 0 && IsCommentContinuation(Tok(rec_.FirstToken)) && IsBlankText(line_)) {
+            line_.clear();
+            Flush();
+        }
     }
     return Result();
 }
@@ -96,13 +102,17 @@ std::string SourceLineFormatter::Format() {
 void SourceLineFormatter::BeginRecord(long r) {
     r_ = r;
     rec_ = yRecord[static_cast<size_t>(r)];
+    // A single-line If that was not split owns its continuation lines too:
+    // no ":" on them may take a statement out from under its condition.
+    const bool ifOwnsLine = protectColons_ || (fIfLine_ && (ifStack_.empty() || ifFrozen_));
+    const bool continued = r > st_.RecordFirst && rec_.FirstToken > 0 && ContinuesLine(rec_.FirstToken);
     gblnBlockOpened = gblnBlockClosed = false;
     fDecl_ = fDeclare_ = fConst_ = fIfLine_ = fColon_ = fNext_ = false;
     declStmt_ = 0;
     declHead_.clear();
     nextVarEnd_ = 0;
     ifFrozen_ = false;
-    protectColons_ = false;
+    protectColons_ = continued && ifOwnsLine;
     refusedWarned_ = false;
     firstWord_ = true;
     skip_ = 0;
@@ -128,11 +138,17 @@ void SourceLineFormatter::LeadingLabel() {
     }
     numericLabel_ = true;
     giLineKind = 0;
+    // A number written with a ":" after it keeps the ":" at its side; the
+    // code after it is the line's first word.
+    if (f < rec_.LastToken && Tok(f + 1).Piece == ":" && Tok(f + 1).Statement == label.Statement) {
+        line_ += ":";
+        skip_ = 2;
+    }
     // A number that a jump refers to is kept whatever the settings say:
     // removing it would leave the jump without its target. The number
     // column is as wide as the longest number kept so far in the part.
     bool referenced = fblnLabelReferenced(label.Piece);
-    long width = static_cast<long>(label.Piece.size()) + 1;
+    long width = static_cast<long>(line_.size()) + 1;
     if ((gblnKillNumericLabels || gblnInsertLineNumbers) && !referenced) {
         line_.clear();
         st_.Flags &= 15;
@@ -148,7 +164,7 @@ void SourceLineFormatter::TokenPass() {
     first_ = rec_.FirstToken + skip_;
     long last = rec_.LastToken;
     // A blank line (or no record at all) ends the call.
-    if (first_ == last && Tok(first_).Piece.empty()) {
+    if (first_ == last && Tok(first_).Piece.empty() && !IsCommentContinuation(Tok(first_))) {
         ended_ = true;
         return;
     }
@@ -176,14 +192,20 @@ bool SourceLineFormatter::ProcessToken(long i) {
         return false;
     }
     // The line-number column in front of lines without a number (also the
-    // line after a label put on its own). With the layout kept as it is, the
-    // line's own blanks already hold it.
-    if (!gblnAsIs && line_.empty() && i == first_ && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
+    // line after a label put on its own). With the layout kept as it is, and
+    // for comment lines that keep their column, the line's own blanks
+    // already hold it.
+    bool keepsOwnColumn = gblnAsIs || (st_.Class == stmtclass::kComment && giCmtStandAlone == 4);
+    if (!keepsOwnColumn && line_.empty() && i == first_ && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
         !ContinuesLine(i))
         line_ = Blanks(glLineNumberWidth);
     if (curWord_.size() > 1 && curWord_[0] == '#' && curWord_.back() != '#') cur_.Class = 1;
     ConvertTabs();
-    if (i == first_ + 1 && !firstWord_ && st_.Flags != 0 && vb::IsNumeric(prev_.Piece)) firstWord_ = true;
+    // The word after a line number is the statement's first; after a number
+    // that merely starts a continuation line it is not.
+    if (i == first_ + 1 && !firstWord_ && st_.Flags != 0 && prev_.Class == 5 && prev_.Detail == 4 &&
+        vb::IsNumeric(prev_.Piece))
+        firstWord_ = true;
     if (removedNumLen_ > 0 && cur_.WhiteSpaceLeft.size() >= removedNumLen_) cur_.WhiteSpaceLeft.erase(0, removedNumLen_);
 
     if (firstWord_) {

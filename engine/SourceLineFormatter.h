@@ -40,6 +40,7 @@ private:
     struct IfFrame {
         long column;
         bool elseSeen;
+        long levelColumn;  // column of plain code at the If's level
     };
 
     // Frame: records, labels, the token pass, output.
@@ -74,11 +75,12 @@ private:
     void IndentFirstWord();
     long CommentLineColumn(long ownBlanks) const;
     long AdjustColumn(const std::string& word, long c) const;
+    long ColumnOfKind(const std::string& word, const BabStatement& st, bool& procLine) const;
 
     // Splits.
     void SplitAtColon();
     bool ColonSplitAllowed() const;
-    long ColumnAfterColon(long& adj) const;
+    long ColumnAfterColon(long& adj);
     void WarnSplitRefused();
     void SplitSingleLineIf();
 
@@ -148,8 +150,10 @@ private:
     size_t removedNumLen_ = 0;     // a removed number's length + 1
     long stmtCol_ = 0;             // column of the current statement's text
     long stmtAdj_ = 0;             // half-level adjustment included in stmtCol_
+    long stmtLevelCol_ = 0;        // column of plain code at the current statement's level
     bool stmtColPending_ = true;   // stmtCol_ is taken when the statement's first word is appended
     long lineNumberEnd_ = 1;       // E: where the first line's code begins (kept continuations)
+    size_t stmtLine_ = 0;          // output line where the statement split off last begins
     long contIndent_ = 0;          // C: indentation of inserted continuation lines
     bool contIndentKnown_ = false;
     bool commentRemoved_ = false;
@@ -165,6 +169,8 @@ std::string Blanks(long n);
 bool IsBlankText(const std::string& text);
 long LeadingBlanks(const std::string& text);
 bool IsTypeCharacter(char c);
+// A first word that makes its line a declaration (upper-cased).
+bool IsDeclarationWord(const std::string& word);
 // The next physical line of a continued comment (a token the record reader
 // made of the whole line): it belongs to the comment before it and has no
 // column of its own.

@@ -52,18 +52,31 @@ bool SourceLineFormatter::ColonSplitAllowed() const {
     return !protectColons_;
 }
 
-// The column of a statement split off at ":": the previous statement's
-// column, one level in after a statement that opens a block (For, Do, With,
-// Case, Else), one level out for each block the new statement closes.
-long SourceLineFormatter::ColumnAfterColon(long& adj) const {
+// The column of a statement split off at ":": the column its own kind of
+// statement gets at the level the line gives it when read again. That level
+// is the previous statement's, one in after a statement that opens a block
+// (For, Do, With, Case, Else, and a Select whose Cases sit one in), one out
+// for each block the new statement closes. With the layout kept as it is, the
+// previous statement's column stands for its level.
+long SourceLineFormatter::ColumnAfterColon(long& adj) {
     long before = Tok(i_ - 1).Statement;
     const BabStatement& p = before == s_ ? st_ : StatementAt(before);
     const BabStatement& n = OwnStatement();
     long depth = (Opens(p) ? 1 : 0) - Closes(n);
-    long col = std::max(0L, stmtCol_ - stmtAdj_ + giIndentAmount * depth);
-    long adjusted = gblnAsIs ? col : AdjustColumn(curWord_, col);
+    if (gblnAsIs) {
+        adj = 0;
+        return std::max(0L, stmtCol_ - stmtAdj_ + giIndentAmount * depth);
+    }
+    if (giCaseStructure == 0 && p.Verb > 0 && BabKeyWordAt(Tok(p.Verb).pKeyWord).KeyWord == "SELECT") ++depth;
+    stmtLevelCol_ = std::max(0L, stmtLevelCol_ + giIndentAmount * depth);
+    bool procLine = false;
+    long kindColumn = ColumnOfKind(curWord_, n, procLine);
+    long col = kindColumn >= 0 ? kindColumn : stmtLevelCol_;
+    if (curWord_ == "SELECT" && giCaseStructure == 0) ++gtFormatterCarry().iCaseOffset;
+    long adjusted = AdjustColumn(curWord_, col);
     adj = adjusted - col;
-    return adjusted;
+    long numberColumn = glLineNumberWidth >= 1 && !gblnInsertLineNumbers ? glLineNumberWidth : 0;
+    return numberColumn + adjusted;
 }
 
 // The line is left whole: the warning names it.
@@ -87,6 +100,7 @@ void SourceLineFormatter::SplitAtColon() {
     if (!line_.empty() && line_.back() == ':') line_.pop_back();
     line_ = vb::RTrim(line_);
     Flush();
+    stmtLine_ = out_.size();
     if (fIfLine_ && gblnIfOpen) gblnSplitIfPending = true;
     cur_.WhiteSpaceLeft = Blanks(col);
     stmtCol_ = col;
@@ -119,13 +133,19 @@ void SourceLineFormatter::SplitSingleLineIf() {
         long col = std::max(0L, stmtCol_ - stmtAdj_);
         Flush();
         if (ifStack_.empty()) glSplitIfColumn = col;
-        ifStack_.push_back({col, false});
+        stmtLine_ = out_.size();
+        ifStack_.push_back({col, false, stmtLevelCol_});
         gblnSplitIfPending = true;
-        cur_.WhiteSpaceLeft = Blanks(col + indent);
-        stmtCol_ = col + indent;
-        stmtAdj_ = 0;
-        stmtColPending_ = false;
-    } else if (!ifStack_.empty() && !fColon_ && (curWord_ == "ELSE" || prevWord_ == "ELSE")) {
+        // An empty Then part: the Else comes next, at the If's column.
+        if (curWord_ != "ELSE") {
+            cur_.WhiteSpaceLeft = Blanks(col + indent);
+            stmtCol_ = col + indent;
+            stmtAdj_ = 0;
+            stmtLevelCol_ += indent;
+            stmtColPending_ = false;
+        }
+    }
+    if (!ifStack_.empty() && !fColon_ && (curWord_ == "ELSE" || prevWord_ == "ELSE")) {
         if (curWord_ == "ELSE" && ifStack_.back().elseSeen && ifStack_.size() > 1) {
             // A second Else belongs to the If around the inner one, which
             // ends here.
@@ -136,6 +156,7 @@ void SourceLineFormatter::SplitSingleLineIf() {
         }
         if (!IsBlankText(line_)) Flush();
         line_.clear();
+        stmtLine_ = out_.size();
         IfFrame& frame = ifStack_.back();
         if (curWord_ == "ELSE") {
             long col = gblnAsIs ? frame.column : AdjustColumn(curWord_, frame.column);
@@ -143,10 +164,12 @@ void SourceLineFormatter::SplitSingleLineIf() {
             cur_.WhiteSpaceLeft = Blanks(col);
             stmtCol_ = col;
             stmtAdj_ = col - frame.column;
+            stmtLevelCol_ = frame.levelColumn;
         } else {
             cur_.WhiteSpaceLeft = Blanks(frame.column + indent);
             stmtCol_ = frame.column + indent;
             stmtAdj_ = 0;
+            stmtLevelCol_ = frame.levelColumn + indent;
         }
         stmtColPending_ = false;
     }

@@ -7,7 +7,9 @@
 #include "ErrorTrap.h"
 #include "FileParse.h"
 #include "IProgressView.h"
+#include "InsertCode.h"
 #include "OptionGlobals.h"
+#include "TokenText.h"
 #include "Trace.h"
 #include "UiServices.h"
 #include "VBText.h"
@@ -31,10 +33,26 @@ bool ModuleArrangementWanted() {
 
 bool ProcArrangementWanted() {
     return gblnDoLocals || gblnConvertDeclare || gblnConvertMsgBox || gblnConvertDAO || gblnNextVariable ||
-           gblnInsertErrHandling || gblnInsertTracing || gblnAnalyzeDates;
+           gblnInsertErrHandling || gblnInsertTracing || gblnAnalyzeDates || gblnInsertLogging;
 }
 
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
+
+// The line the statement writes holds an Exit Sub, Exit Function or Exit
+// Property in its code: words in comments and literals are no exit.
+bool HoldsExitStatement(const BabStatement& stmt) {
+    if (stmt.RecordFirst < 1 || stmt.RecordLast < stmt.RecordFirst ||
+        static_cast<size_t>(stmt.RecordLast) >= yRecord.size())
+        return false;
+    const long first = yRecord[static_cast<size_t>(stmt.RecordFirst)].FirstToken;
+    const long last = yRecord[static_cast<size_t>(stmt.RecordLast)].LastToken;
+    for (long t = first; t > 0 && t < last && tokentext::InTokens(t + 1); ++t) {
+        if (yToken[static_cast<size_t>(t)].Class != 0 || !tokentext::Is(t, "EXIT")) continue;
+        if (tokentext::Is(t + 1, "SUB") || tokentext::Is(t + 1, "FUNCTION") || tokentext::Is(t + 1, "PROPERTY"))
+            return true;
+    }
+    return false;
+}
 
 class ZelkRun {
 public:
@@ -61,6 +79,7 @@ private:
     bool insideProc_ = false;
     bool blockInserted_ = false;
     bool editorUsed_ = false;
+    bool logging_ = false;  // the procedure being written gets logging lines
     std::string kindLetter_;  // "E" event procedure, "U" user-defined
     int skip_ = 0;            // statements a comment block replaced
     WhiteSpaceWriter whiteSpace_;
@@ -140,16 +159,18 @@ ZelkRun::PartEnd ZelkRun::WriteDesigner(const ProcInfo& part) {
 
 ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
     insideProc_ = false;
+    logging_ = false;
     kindLetter_.clear();
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
     if (ModuleArrangementWanted()) FloatModuleDeclarations(part.FirstStmt, part.LastStmt, order);
-    if (order.Items.empty()) return PartEnd::Done;
 
     // The module's description lines at the head of the part, as they stand.
+    // An empty part (its comments all belong to the first heading) has no
+    // head: what is inserted after one goes before the heading's comments.
     long position = part.FirstStmt;
     bool headIsPart = true;  // every statement of the part is a description line
-    for (;; ++position) {
+    for (; !order.Items.empty(); ++position) {
         long s = order(position);
         BabStatement stmt = yStatement[static_cast<size_t>(s)];
         if (stmt.FirstToken == 0 || stmt.Class != 6) {
@@ -165,7 +186,7 @@ ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
         if (position == part.LastStmt) break;
     }
-    const long headEnd = order(position);
+    const long headEnd = order.Items.empty() ? part.FirstStmt - 1 : order(position);
 
     if (!optionChecked_ && gblnOptionExplicit) {
         optionMissing_ = fblnOptionExplicit(static_cast<int>(headEnd));
@@ -192,7 +213,10 @@ ZelkRun::PartEnd ZelkRun::WriteProcedure(ProcInfo& part, long index) {
         glNextLineNumber = glLineNumberStart;
     // Only logging and comment blocks tell event procedures from others.
     kindLetter_ = (gblnInsertLogging || gblnCmtUDP || gblnCmtEvent) ? CommentBlockProcType(part.Name) : std::string();
-    if (gblnInsertLogging) sbLogInsert(kindLetter_, 1, -1);
+    // Logging lines go into a procedure that does not log yet: its entry
+    // lines at the body start, inside the procedure, its exit lines in place
+    // of the end line.
+    logging_ = gblnInsertLogging && !fblnProcedureLogs(part, kindLetter_);
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
     if (ProcArrangementWanted())
@@ -241,6 +265,7 @@ void ZelkRun::WriteDescriptionLine(long s, BabStatement& stmt) {
 void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt) {
     if (gsCurrentProc == kDeclarations) return;
     if (s == part.BodyStartRecord) {
+        if (logging_) sbLogInsert(kindLetter_, 1, -1);
         if (gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing("ErrSet", 0);
         if (gblnInsertTracing && !part.HasTrace) sbInsertTracing("TraceOn", 0);
     }
@@ -290,14 +315,15 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
         // its own empty text is no empty line of the source.
         if (text.empty() && stmt.RecordFirst == 0) continue;
 
-        if (stmt.Class == 4 && gblnInsertLogging) {
+        if (stmt.Class == 4 && logging_) {
             // The exit logging lines stand in place of the end line.
             size_t function = vb::UCase(text).find("FUNCTION");
             sbLogInsert(kindLetter_, 2, function == std::string::npos ? 0 : static_cast<int>(function) + 1);
-            text.clear();
+            // The end line is not written, not even as an empty line.
+            giLineKind = 0;
+            continue;
         }
-        if ((Contains(text, "Exit Sub") || Contains(text, "Exit Function") || Contains(text, "Exit Property")) &&
-            gblnInsertTracing && !part.HasTrace)
+        if (insideProc_ && gblnInsertTracing && !part.HasTrace && HoldsExitStatement(stmt))
             sbInsertTracing("TraceOff", 0);
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;

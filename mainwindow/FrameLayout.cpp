@@ -15,11 +15,6 @@ FrameLayout fnFrameLayout(const FrameLayoutInput& in) {
                          NotNegative(out.fraFile.Height - 380)};
     out.vscr = {out.txtSourceFile.Left + out.txtSourceFile.Width, out.txtSourceFile.Top, in.ScrollBarWidth,
                 NotNegative(out.txtSourceFile.Height - 255)};
-    const long lineHeight = in.LineHeight > 0 ? in.LineHeight : 1;
-    // Whole-number division truncates toward zero; a text box too small for
-    // one line still shows one.
-    out.LinesInWindow = (out.txtSourceFile.Height - 360) / lineHeight + 1;
-    if (out.LinesInWindow < 1) out.LinesInWindow = 1;
 
     out.lblStatusWidth = NotNegative(static_cast<long>(0.75 * in.StatusWidth));
     out.lblRecordLeft = frame::kStatusLabelLeft + out.lblStatusWidth + 120;

@@ -15,12 +15,10 @@ struct FrameLayoutInput {
     long StatusHeight = 0;        // picStatus, subtracted also while hidden
     long StatusWidth = 0;         // picStatus.Width
     long ScrollBarWidth = 0;      // oAppInfo.ScrollBarWidth
-    long LineHeight = 1;          // the height of a line in the viewer's font
 };
 
 struct FrameLayout {
     TwipRect fraFile, txtSourceFile, vscr;
-    long LinesInWindow = 1;  // glLinesInWindow
     long lblStatusWidth = 0, lblRecordLeft = 0, lblRecordWidth = 0;
     TwipRect fraSpellCheck;  // its height is left as it is
     long lblSpellingWidth = 0, zzzLabels1Left = 0;

@@ -55,6 +55,11 @@ void sbSetPointers() {
 
 }  // namespace
 
+long fnLastWindowStart() {
+    const long start = glLinesInFile - glLinesInWindow + 1;
+    return start < 1 ? 1 : start;
+}
+
 void sbCloseFile() {
     goSourceFile.Close();
     giSourceFileNo = 0;
@@ -85,7 +90,7 @@ void sbGetFile(const std::string& fileName) {
         if (goViewerControls) {
             if (glLinesInFile > glLinesInWindow) {
                 goViewerControls->SetScrollEnabled(true);
-                goViewerControls->SetScrollMax(glLinesInFile > kScrollLimit ? kScrollLimit : glLinesInFile);
+                goViewerControls->SetScrollMax(fnLastWindowStart());
                 goViewerControls->SetScrollValue(1);
             } else {
                 goViewerControls->SetScrollEnabled(false);
@@ -143,7 +148,9 @@ std::string fsGetBuffer(long anWhich) {
                     current = L - W;
                     if (current < 1) current = 1;
                 }
+                // Near the end the window holds fewer lines, but never none.
                 start += W;
+                if (start > L) start = L;
                 break;
             case FILEUPALINE:
                 LogWindow("FILEUPALINE=anWhich=", anWhich);
@@ -172,11 +179,10 @@ std::string fsGetBuffer(long anWhich) {
             case FILESETPOSITION:
                 LogWindow("FILESETPOSITION=anWhich=", anWhich);
                 glSelStartPos = 0;
-                if (current + W <= L) {
+                if (current <= fnLastWindowStart()) {
                     start = current;
                 } else {
-                    start = L - W;
-                    if (start < 1) start = 1;
+                    start = fnLastWindowStart();
                     current = start;
                 }
                 break;
@@ -185,7 +191,7 @@ std::string fsGetBuffer(long anWhich) {
                 // The caret goes to the window's first row, where the key
                 // handling counts it.
                 glSelStartPos = 0;
-                start = L - W;
+                start = fnLastWindowStart();
                 current = start;
                 break;
             default:

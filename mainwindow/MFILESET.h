@@ -16,7 +16,9 @@ struct LineRecord {
 // buffer may be longer than the file.
 inline std::vector<LineRecord> gtLineBuffer;
 
-inline long glLinesInWindow = 0;        // W: the window shows W + 1 lines
+// W: the rows of the viewer that show a line in full; the window text holds
+// W + 1 lines, the last one on the row that is cut off at the bottom.
+inline long glLinesInWindow = 0;
 inline long glCurrentBufferStart = 0;   // the file line in the window's first row
 inline long glCurrentFilePointer = 0;   // the viewer's current line
 inline long glCurrentWindowPointer = 0; // the caret's row in the window, from 1
@@ -38,8 +40,9 @@ enum : long {
     FILEATEND = 8,
 };
 
-// The highest value the viewer's scroll bar can hold.
-constexpr long kScrollLimit = 32767;
+// The first line of the file's last window: the window that shows the last
+// line on its last full row (1 when the whole file fits).
+long fnLastWindowStart();
 
 // Reads the whole file into the buffer and prepares the scroll bar; the file
 // is closed again before it returns. A file that cannot be opened (gone,

@@ -21,6 +21,7 @@ public:
 
     virtual bool AutoRedraw() const = 0;
     virtual void SetAutoRedraw(bool on) = 0;
+    virtual uint32_t BackColor() const = 0;
     virtual void SetBackColor(uint32_t color) = 0;
     virtual uint32_t ForeColor() const = 0;
     // No border: the window rectangle and the drawing area coincide.

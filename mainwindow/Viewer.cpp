@@ -1,5 +1,7 @@
 #include "Viewer.h"
 
+#include <algorithm>
+
 #include "EngineState.h"
 #include "KeyCodes.h"
 #include "MFILESET.h"
@@ -34,11 +36,14 @@ void sbTextRowColumn(const std::string& text, long position, long& row, long& co
 
 std::string fsLineLabel(long line) { return "Line: " + std::to_string(line) + " of " + std::to_string(glLinesInFile); }
 
-long fnScrollValueFor(long current) {
-    if (glLinesInFile > kScrollLimit)
-        return vb::CLng(static_cast<double>(current) / static_cast<double>(glLinesInFile) * kScrollLimit);
-    return current > kScrollLimit ? kScrollLimit : current;
+namespace {
+// The scroll bar's thumb stands at the window's first line; a window that
+// paged past the last full window puts it at the end.
+void SetThumb(ViewerState& state) {
+    state.mblnScrollActive = false;
+    goViewerControls->SetScrollValue(std::clamp(glCurrentBufferStart, 1L, fnLastWindowStart()));
 }
+}  // namespace
 
 std::string fsViewerRefill(long anWhich, ViewerState& state) {
     gblnBufferBusy = true;
@@ -49,10 +54,16 @@ std::string fsViewerRefill(long anWhich, ViewerState& state) {
 
 void sbViewerFileLoaded(ViewerState& state) {
     fsViewerRefill(FileStart, state);
+    sbViewerScrollRange(state);
+}
+
+void sbViewerScrollRange(ViewerState& state) {
     if (!goViewerControls) return;
+    // The bar counts first lines, one a line, so that every line can be
+    // brought to the top, an arrow moves one line and the track a page.
     state.mblnScrollActive = false;
-    goViewerControls->SetScrollValue(0);
-    goViewerControls->SetScrollMax(glLinesInFile > kScrollLimit ? kScrollLimit : glLinesInFile);
+    goViewerControls->SetScrollMax(fnLastWindowStart());
+    SetThumb(state);
 }
 
 bool fbViewerKeyDown(int keyCode, int shift, ViewerState& state) {
@@ -77,12 +88,12 @@ bool fbViewerKeyDown(int keyCode, int shift, ViewerState& state) {
     switch (keyCode) {
         case vbKeyEnd:
             if (ctrl) {
-                current = L - W;
                 row = 1;
                 fsViewerRefill(FILEATEND, state);
                 current = L + 1;
-                // The caret goes to the file's last line, on the window's last row.
-                row = (start + W > L ? L : start + W) - start + 1;
+                // The caret goes to the file's last line, on the window's last
+                // full row.
+                row = L - start + 1;
                 glSelStartPos = fnTextPosition(state.Text, row, 0);
                 v->SetCaretPosition(glSelStartPos);
             } else {
@@ -136,7 +147,7 @@ bool fbViewerKeyDown(int keyCode, int shift, ViewerState& state) {
             if (keyCode == vbKeyPageUp && current > 1) {
                 fsViewerRefill(FILEUPAPAGE, state);
                 current = start;
-            } else if (keyCode == vbKeyPageDown && current < L - W) {
+            } else if (keyCode == vbKeyPageDown && current < fnLastWindowStart()) {
                 fsViewerRefill(FILEDOWNAPAGE, state);
                 current = start;
             }
@@ -149,8 +160,7 @@ bool fbViewerKeyDown(int keyCode, int shift, ViewerState& state) {
             break;
     }
 
-    state.mblnScrollActive = false;
-    if (current > 0 && current < L) v->SetScrollValue(fnScrollValueFor(current));
+    SetThumb(state);
     if (v->CaretPosition() == 0) v->SetCaretPosition(glSelStartPos < 0 ? 0 : glSelStartPos);
     // The line the caret stands on.
     v->SetLineLabel(fsLineLabel(start + row - 1));
@@ -166,40 +176,31 @@ void sbViewerClick(ViewerState& state) {
     glCurrentFilePointer = glCurrentBufferStart + row;
 }
 
-namespace {
-// The scroll bar's position as a line of the file.
-long LineForScrollValue() {
-    long max = goViewerControls->ScrollMax();
-    if (max <= 0) return glCurrentFilePointer;
-    return vb::CLng(static_cast<double>(goViewerControls->ScrollValue()) / static_cast<double>(max) *
-                    static_cast<double>(glLinesInFile));
-}
-}  // namespace
-
 void sbViewerScrollChange(ViewerState& state) {
     if (!goViewerControls) return;
-    if (state.mblnScrollActive) {
-        glCurrentFilePointer = LineForScrollValue();
-        if (glCurrentFilePointer == glLinesInFile && glLinesInFile - glLinesInWindow > 0)
-            glCurrentFilePointer = glLinesInFile - glLinesInWindow;
-        fsViewerRefill(FILESETPOSITION, state);
-        glCurrentWindowPointer = 1;  // the new text puts the caret in the first row
-    }
+    if (state.mblnScrollActive) sbViewerScroll(state);
     state.mblnScrollActive = true;
 }
 
 void sbViewerScroll(ViewerState& state) {
     if (!goViewerControls) return;
-    glCurrentFilePointer = LineForScrollValue();
+    // The move keeps the last window full when the bar stands at its end.
+    glCurrentFilePointer = goViewerControls->ScrollValue();
     fsViewerRefill(FILESETPOSITION, state);
-    glCurrentWindowPointer = 1;
+    glCurrentWindowPointer = 1;  // the new text puts the caret in the first row
+}
+
+void sbViewerWheel(long lines, ViewerState& state) {
+    if (!goViewerControls || lines == 0) return;
+    state.mblnScrollActive = true;
+    goViewerControls->SetScrollValue(std::clamp(goViewerControls->ScrollValue() + lines, 1L, fnLastWindowStart()));
+    state.mblnScrollActive = true;
 }
 
 void sbViewerStart(int index, ViewerState& state) {
     fsViewerRefill(index == 0 ? FILEATCODE : FileStart, state);
     glCurrentWindowPointer = 1;
-    state.mblnScrollActive = false;
-    if (goViewerControls) goViewerControls->SetScrollValue(fnScrollValueFor(glCurrentFilePointer));
+    if (goViewerControls) SetThumb(state);
 }
 
 namespace {

@@ -21,6 +21,9 @@ std::string fsViewerRefill(long anWhich, ViewerState& state);
 // box, the scroll bar at its top for the file's length (without moving the
 // window again).
 void sbViewerFileLoaded(ViewerState& state);
+// The scroll bar's range and thumb for the file's length and the window's
+// size, without moving the window.
+void sbViewerScrollRange(ViewerState& state);
 
 // Handles a key in the viewer; true when the key is swallowed, false when
 // it keeps its usual effect (moving the caret within the window).
@@ -31,11 +34,11 @@ void sbViewerClick(ViewerState& state);
 // (vscr_Scroll).
 void sbViewerScrollChange(ViewerState& state);
 void sbViewerScroll(ViewerState& state);
+// The mouse wheel turned by `lines` (down positive): the window moves as the
+// scroll bar moves it.
+void sbViewerWheel(long lines, ViewerState& state);
 // Start of Code (0) or Start of File (1).
 void sbViewerStart(int index, ViewerState& state);
-// The scroll bar's value for a current line (large files scale down to the
-// scroll bar's range).
-long fnScrollValueFor(long current);
 // The text of the line label.
 std::string fsLineLabel(long line);
 

@@ -1,22 +1,36 @@
 #pragma once
-// The progress gauge: a row of blocks at a pitch of 14 pixels, drawn in the
-// container's foreground colour over the share of the range that the value
-// reaches. This is the thick, horizontal, segmented gauge the progress panel
-// shows, the only kind the program draws.
+// A progress gauge drawn in a picture box: horizontal or vertical, thick or
+// thin, a row of blocks or a solid bar, with an optional percent label.
+// The progress panel uses the thick, horizontal, segmented gauge: blocks at
+// a pitch of 14 pixels, drawn in the container's foreground colour over the
+// share of the range that the value reaches.
 class IPictureBox;
+class IGaugeLabel;
 
 class cGauge {
 public:
-    // Prepares the container (25 pixels high) and sets the range to 0..100.
-    void NewGauge(IPictureBox* container);
+    // FName (the host window) is not used. The flags: Direction true
+    // horizontal, false vertical; ThickNess true thick; SolidNess true a
+    // solid bar, false blocks; UN true shows the percent label (horizontal
+    // solid gauges). Prepares the container and the labels for the mode and
+    // sets the range to 0..100.
+    void NewGauge(const void* FName, IPictureBox* ContainName, IGaugeLabel* CVLabel, IGaugeLabel* NumLabel,
+                  bool Direction, bool ThickNess, bool SolidNess, bool UN);
     void Min(long value) { min_ = value; }
     void max(long value) { max_ = value; }
-    // Clears the container's persistent drawing and draws the blocks for the
-    // value. An empty range (max equal to Min) draws nothing.
+    // Draws the gauge for the value. An empty range (max equal to Min)
+    // draws nothing.
     void Value(long value);
 
 private:
+    void DrawBlocks(long value);
+    void PercentLabel(int barWidth);
+
     IPictureBox* box_ = nullptr;
+    IGaugeLabel* bar_ = nullptr;
+    IGaugeLabel* percent_ = nullptr;
+    bool horizontal_ = true, thick_ = true, solid_ = false, showPercent_ = false;
     long min_ = 0;
     long max_ = 100;
+    unsigned percentFore_ = 0;
 };

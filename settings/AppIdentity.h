@@ -8,6 +8,8 @@ inline const std::string kProductName = "Zelker";
 inline const std::string kCompanyName = "Zembrock";
 inline const std::string kTitle = "Zelker";
 inline const std::string kFileDescription = "Zembrock Zelker for Visual Basic";
+// The legal notice the About window shows.
+inline const std::string kLegalCopyright = "Copyright (C) Zembrock. All rights reserved.";
 constexpr int kVersionMajor = 1;
 constexpr int kVersionMinor = 0;
 constexpr int kVersionRevision = 0;

@@ -48,3 +48,11 @@ void mnuFileSaveAll_Click(ISessionWindow& w);
 void mnuOptions_Click(ISessionWindow& w);
 void mnuHelpContents_Click(ISessionWindow& w);
 void mnuHelpAbout_Click(ISessionWindow& w);
+
+// --- Printing through the printing program.
+// True when [Files] QuindyPrinter names an existing file whose name holds
+// "vodu32" (in any case).
+bool fbQuindyPrinterIdentified();
+// Starts the printing program on the current file: the saved output, or
+// the source while the file is not zelked; unsaved output is refused.
+void mnuFilePrint_Click(ISessionWindow& w);

@@ -22,7 +22,6 @@ public:
 
     int Align() const { return align_; }
     void SetForeColor(uint32_t color) { fore_ = color; }
-    uint32_t BackColor() const { return back_; }
     // What the window shows, as one picture.
     QImage Composite() const;
 
@@ -32,6 +31,7 @@ public:
     void SetToolTipText(const std::string& text) override;
     bool AutoRedraw() const override { return autoRedraw_; }
     void SetAutoRedraw(bool on) override { autoRedraw_ = on; }
+    uint32_t BackColor() const override { return back_; }
     void SetBackColor(uint32_t color) override;
     uint32_t ForeColor() const override { return fore_; }
     void SetBorderless() override {}

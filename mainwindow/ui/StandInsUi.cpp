@@ -7,4 +7,3 @@
 void sbLoadOptionsDialog() {}
 void sbShowOptionsDialogModal() {}
 void sbShowOptionsCommandDialog() { sbNotYet(); }
-void sbShowAboutWindow() { sbNotYet(); }

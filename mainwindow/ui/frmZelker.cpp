@@ -15,6 +15,8 @@
 #include "Drawing.h"
 #include "FrameLayout.h"
 #include "MMAIN.h"
+#include "QtGaugeLabel.h"
+#include "SessionCommands.h"
 #include "QtPictureBox.h"
 #include "Twips.h"
 #include "ToolbarImages.h"
@@ -129,7 +131,7 @@ void frmZelker::BuildControls(QWidget* client) {
     fraFile->installEventFilter(this);
     vscr = new QScrollBar(Qt::Vertical, fraFile);
     vscr->setObjectName("vscr");
-    vscr->setRange(0, 100);
+    vscr->setRange(1, 100);
     vscr->setFocusPolicy(Qt::StrongFocus);
     vscr->installEventFilter(this);
     txtSourceFile = new ViewerTextBox(this, fraFile);
@@ -296,6 +298,7 @@ void frmZelker::RegisterCommands() {
     SetCommand("mnuFileSave", [this] { mnuFileSave_Click(); });
     SetCommand("mnuFileSaveAll", [this] { mnuFileSaveAll_Click(); });
     SetCommand("mnuFileExit", [this] { mnuFileExit_Click(); });
+    SetCommand("mnuFilePrint", [this] { ::mnuFilePrint_Click(*this); });
     SetCommand("mnuProcessZelk", [this] { mnuProcessZelk_Click(); });
     for (int i = 0; i <= 1; ++i) {
         SetCommand("mnuProcessZelkAll_" + std::to_string(i), [this, i] { mnuProcessZelkAll_Click(i); });

@@ -28,6 +28,7 @@ class QtPictureBox;
 class ViewerTextBox;
 class cGauge;
 class frmFileList;
+class QtGaugeLabel;
 
 class frmZelker : public QMainWindow, public ISessionWindow, public IViewerControls {
     Q_OBJECT
@@ -94,6 +95,7 @@ public:
     bool txtSourceFile_KeyDown(int keyCode, int shift);
     void txtSourceFile_Click();
     void txtSourceFile_MouseUp();
+    void txtSourceFile_Wheel(int lines);
     void vscr_GotFocus();
     bool vscr_KeyDown(int keyCode, int shift);
     void vscr_Change();
@@ -215,6 +217,7 @@ private:
     std::map<std::string, std::function<void()>> mCommands;
     std::unique_ptr<LabelCaption> mStatusCaption;
     std::unique_ptr<cGauge> mGauge;
+    std::unique_ptr<QtGaugeLabel> mGaugeBar, mGaugePercent;
     std::unique_ptr<frmFileList> mFileList;
     Bitmap32 mStrip;
     ToolbarPress mPress;

@@ -90,7 +90,6 @@ void frmZelker::Form_Resize() {
         in.StatusHeight = Tw(picStatus->height());
         in.StatusWidth = Tw(picStatus->width());
         in.ScrollBarWidth = static_cast<long>(oAppInfo->ScrollBarWidth);
-        in.LineHeight = Tw(txtSourceFile->fontMetrics().height());
         const FrameLayout out = fnFrameLayout(in);
 
         auto place = [](QWidget* w, const TwipRect& r) {
@@ -99,7 +98,7 @@ void frmZelker::Form_Resize() {
         place(fraFile, out.fraFile);
         place(txtSourceFile, out.txtSourceFile);
         place(vscr, out.vscr);
-        glLinesInWindow = out.LinesInWindow;
+        glLinesInWindow = txtSourceFile->FullyVisibleRows();
         vscr->setPageStep(static_cast<int>(glLinesInWindow));
 
         lblStatus->resize(Px(out.lblStatusWidth), lblStatus->height());
@@ -114,6 +113,7 @@ void frmZelker::Form_Resize() {
         sbRememberPlace(*oWindowObject, state, Tw(x()), Tw(y()), Tw(width()), Tw(height()));
 
         fsViewerRefill(FILESETPOSITION, mViewer);
+        sbViewerScrollRange(mViewer);
 
         fraProgress->move(Px(out.fraProgressLeft), Px(out.fraProgressTop));
     });
@@ -164,9 +164,10 @@ bool frmZelker::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (watched == vscr) {
-        // A press of the mouse on the bar counts as the bar gaining the focus,
-        // also when it has it already: the change it makes moves the window.
-        if (type == QEvent::FocusIn || type == QEvent::MouseButtonPress) vscr_GotFocus();
+        // A press of the mouse on the bar, or its wheel, counts as the bar
+        // gaining the focus, also when it has it already: the change it makes
+        // moves the window.
+        if (type == QEvent::FocusIn || type == QEvent::MouseButtonPress || type == QEvent::Wheel) vscr_GotFocus();
         if (type == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             return vscr_KeyDown(VBKeyCode(key->key()), VBShift(key->modifiers()));

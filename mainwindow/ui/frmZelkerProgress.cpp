@@ -7,6 +7,7 @@
 #include "Drawing.h"
 #include "ErrorTrap.h"
 #include "KeyCodes.h"
+#include "QtGaugeLabel.h"
 #include "QtPictureBox.h"
 #include "Trace.h"
 #include "UiServices.h"
@@ -20,7 +21,10 @@ void frmZelker::InitProgress() {
     bool flag = true;
     sbDraw3DBorder(*fraProgress, picGauge->x(), picGauge->y(), picGauge->width(), picGauge->height(), flag);
     mGauge = std::make_unique<cGauge>();
-    mGauge->NewGauge(picGauge);
+    if (!mGaugeBar) mGaugeBar = std::make_unique<QtGaugeLabel>(lblGAuge);
+    if (!mGaugePercent) mGaugePercent = std::make_unique<QtGaugeLabel>(lblShow);
+    // A thick, horizontal row of blocks with the percent label.
+    mGauge->NewGauge(this, picGauge, mGaugeBar.get(), mGaugePercent.get(), true, true, false, true);
     fraProgress->setEnabled(true);
     mGauge->Value(0);
     fraProgress->raise();

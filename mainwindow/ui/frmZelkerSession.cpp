@@ -13,6 +13,7 @@
 #include "SessionState.h"
 #include "StandInsUi.h"
 #include "Trace.h"
+#include "frmAbout.h"
 #include "frmFileList.h"
 #include "frmZelker.h"
 #include "mKEMCommon.h"
@@ -122,7 +123,7 @@ int frmZelker::ShowFileList() {
 void frmZelker::UnloadFileList() { mFileList.reset(); }
 
 void frmZelker::ShowOptionsDialog() { sbShowOptionsCommandDialog(); }
-void frmZelker::ShowAbout() { sbShowAboutWindow(); }
+void frmZelker::ShowAbout() { sbShowAboutWindow(this); }
 
 void frmZelker::SetMRUCaption(int item, const std::string& caption) {
     if (QAction* a = Menu("mnuFileMRU_" + std::to_string(item))) a->setText(FromAnsi(caption));

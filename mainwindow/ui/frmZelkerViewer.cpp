@@ -128,6 +128,13 @@ void frmZelker::txtSourceFile_MouseUp() {
     lblStatus->setText("Ready");
 }
 
+void frmZelker::txtSourceFile_Wheel(int lines) {
+    Trapped("(frmZelker): txtSourceFile_Wheel", [&] {
+        TraceGuard trace(TraceKind::MouseEvents, "txtSourceFile_Wheel(frmZelker)");
+        sbViewerWheel(lines, mViewer);
+    });
+}
+
 void frmZelker::vscr_GotFocus() { mViewer.mblnScrollActive = true; }
 
 bool frmZelker::vscr_KeyDown(int keyCode, int shift) {

@@ -37,7 +37,7 @@ TEST(DumpCommand, PrintsRecordsStatementsAndParts) {
                   "  T13 @15 ws=|\\t| piece=|Then| class=0/0 flags=1/0 stmt=4 kind=3 kw=THEN\n"
                   "  S3 class=5/0 flags=0 verb=6|Sub| tokens=6..10 sig=9 records=3..3\n"
                   "  S4 class=0/0 flags=4 verb=11|If| tokens=11..13 sig=13 records=0..0\n"
-                  "R4 level=0 stmts=5..5 tied=0/0 tokens=14..15\n"
+                  "R4 level=1 stmts=5..5 tied=0/0 tokens=14..15\n"
                   "  T14 @1 ws=|| piece=|End| class=0/0 flags=2/0 stmt=5 kind=3 kw=END\n"
                   "  T15 @5 ws=| | piece=|Sub| class=0/0 flags=1/0 stmt=5 kind=3 kw=SUB\n"
                   "  S5 class=4/0 flags=0 verb=14|End| tokens=14..15 sig=15 records=4..4\n"

@@ -61,6 +61,27 @@ TEST(FileParse, FormWithoutCode) {
     EXPECT_EQ(Table(), (V{"(Designer Object Definition) M 1-4 1-3"}));
 }
 
+// Comment lines at the head of a module or after a form's description
+// belong to the part they head, unless a heading follows them directly.
+TEST(FileParse, CommentsHeadingThePartAfterThem) {
+    UseStandardKeywords();
+    struct Case {
+        std::string text, fileKind;
+        V table;
+    } cases[] = {
+        {"' one\r\n' two\r\n\r\nFunction F()\r\nEnd Function\r\n", "M",
+         {"<Declarations> D 1-2 1-2 public", "F F 3-6 3-5 public"}},
+        {"VERSION 2.00\r\nBegin Form F\r\nEnd\r\n' form\r\n\r\nSub Form_Load ()\r\nEnd Sub\r\n", "F",
+         {"(Designer Object Definition) M 1-3 1-3", "<Declarations> D 4-4 4-4", "Form_Load S 5-8 5-7 event"}},
+        {"VERSION 2.00\r\nBegin Form F\r\nEnd\r\n' load\r\nSub Form_Load ()\r\nEnd Sub\r\n", "F",
+         {"(Designer Object Definition) M 1-3 1-3", "<Declarations> D 4-3 4-3", "Form_Load S 4-7 4-6 event"}},
+    };
+    for (const Case& c : cases) {
+        ParseText(c.text, c.fileKind);
+        EXPECT_EQ(Table(), c.table) << c.text;
+    }
+}
+
 TEST(FileParse, ReadingAfterTheEndIsAnInternalError) {
     UseStandardKeywords();
     LogCapture log;
@@ -100,6 +121,14 @@ TEST(FileParse, ScopeOfProcedures) {
     ParseText(text, "C");
     EXPECT_EQ(Table()[0], "<Declarations> D 1-1 1-1");
     EXPECT_EQ(Table()[1], "Tidy S 2-3 2-3");
+}
+
+TEST(FileParse, ProcedureRightAfterEndPropertyKeepsItsOwnName) {
+    UseStandardKeywords();
+    ParseText("Property Get Value() As Long\r\nEnd Property\r\nFunction Twice() As Long\r\nEnd Function\r\n"
+              "Property Let Value(v As Long)\r\nEnd Property\r\nSub Reset()\r\nEnd Sub\r\n");
+    EXPECT_EQ(Table(), (V{"Value [PropertyGet] Q 1-2 1-2 public", "Twice F 3-4 3-4 public",
+                          "Value [PropertyLet] R 5-6 5-6 public", "Reset S 7-9 7-8 public"}));
 }
 
 TEST(FileParse, PartsAndTheirLeadingComments) {

@@ -46,6 +46,16 @@ TEST(RecordGroups, LevelsOfBlocks) {
          L{0, 0, 1, 0, 2, 0, 2, 0, 2, 1, 0, 0, 0}},
         {"' a\r\n\r\n' b\r\nIf x Then\r\n' c\r\ny = 1\r\n' d\r\n\r\nEnd If\r\n", L{0, 0, 0, 0, 1, 1, 0, 0, 0, 0}},
         {"a = 1 + _\r\n  2: b = 3\r\nWith x\r\n.y = 1\r\nEnd With\r\n", L{0, 0, 0, 1, 0, 0}},
+        // Lines of several statements leave the level their split lines would.
+        {"For i = 0 To 1: For j = 0 To 1\r\na = i\r\nNext: Next\r\nb = 1\r\n", L{0, 2, 1, 0, 0}},
+        {"Select Case x\r\nCase 1: y = 1: Case 2\r\nz = 1\r\nEnd Select\r\n", L{0, 0, 1, 0, 0}},
+        {"5: If a Then\r\n10: b = 1\r\n15: End If\r\nc = 1\r\n", L{0, 1, 0, 0, 0}},
+        {"x = 1: If a Then\r\nb = 1\r\nEnd If: If c Then d = 1: Do\r\ne = 1\r\n", L{0, 1, 0, 0, 0}},
+        // A block opened in each branch of an #If counts once.
+        {"#If A Then\r\nIf a Then\r\n#Else\r\nIf b Then\r\n#End If\r\nx = 1\r\nEnd If\r\ny = 1\r\n",
+         L{0, 0, 0, 0, 0, 1, 0, 0, 0}},
+        {"#If A Then\r\nx = 1\r\n#ElseIf B Then\r\nDo\r\n#Else\r\ny = 1\r\n#End If\r\nz = 1\r\n",
+         L{0, 0, 0, 0, 0, 0, 0, 0, 0}},
     };
     for (const Row& r : rows) {
         ParseText(r.text);

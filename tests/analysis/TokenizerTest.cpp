@@ -77,6 +77,8 @@ TEST(Tokenizer, LinesGiveTheirTokens) {
         {"Start: x = 1", V{"Start:5/4", "::6/1", "[ ]x:1/8", "[ ]=:4/6", "[ ]1:3/2"}},
         {"Start: Again: x", V{"Start:5/4", "::6/1", "[ ]Again:1/8", "::6/2", "[ ]x:1/8"}},
         {"10: x", V{"10:5/4", "::6/2", "[ ]x:1/8"}},
+        // A name after a ":" is a call, not a label.
+        {"a = 1: Refill: b", V{"a:1/8", "[ ]=:4/6", "[ ]1:3/2", "::6/2", "[ ]Refill:1/8", "::6/2", "[ ]b:1/8"}},
         {"Else: x", V{"Else:0/0", "::6/2", "[ ]x:1/8"}},
         {": x", V{"::0/0", "[ ]x:1/8"}},
         // Type characters and field access.
@@ -87,6 +89,7 @@ TEST(Tokenizer, LinesGiveTheirTokens) {
         {"t = a !b", V{"t:1/8", "[ ]=:4/6", "[ ]a:1/8", "[ ]!:4/6", "b:1/8"}},
         // Continuation marks.
         {"x = 1 _", V{"x:1/8", "[ ]=:4/6", "[ ]1:3/2"}},
+        {"x = 1 _ \t", V{"x:1/8", "[ ]=:4/6", "[ ]1:3/2"}},  // blanks after the "_" go with it
         {"_", V{"_:4/6"}},
         {"x = a \\", V{"x:1/8", "[ ]=:4/6", "[ ]a:1/8", "[ ]\\:4/6"}},
         {"", V{":5/3"}},

@@ -55,15 +55,18 @@ TEST_F(ProcOrder, WithoutSortingThePartsStayInFileOrderAndGetTheirRanges) {
     EXPECT_EQ(gtProcTable[1].LastStmt, 29);
 }
 
-TEST_F(ProcOrder, APartWithoutStatementsKeepsOne) {
+// A part whose lines all went to the next one stays empty: it never takes
+// the last statement of the part before it, which would be written twice.
+TEST_F(ProcOrder, APartWithoutStatementsStaysEmpty) {
     glRecordCount = glStmtCount = 20;
     Part("(Designer Object Definition)", "M", 1);
-    Part("<Declarations>", "D", 1);
+    Part("<Declarations>", "D", 5);
     Part("Main", "S", 5);
     sbSortProcs();
-    EXPECT_EQ(gtProcTable[0].FirstStmt, 0);
-    EXPECT_EQ(gtProcTable[0].LastStmt, 0);
+    EXPECT_EQ(gtProcTable[0].LastStmt, 4);
+    EXPECT_EQ(gtProcTable[1].FirstStmt, 5);
     EXPECT_EQ(gtProcTable[1].LastStmt, 4);
+    EXPECT_EQ(gtProcTable[2].LastStmt, 20);
 }
 
 TEST_F(ProcOrder, SortsByTheOrderCode) {

@@ -31,6 +31,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {"[Indentation]", "AsIs=No"},
                  {"100 x = Total(a, _", "b)"},
                  {"100 x = Total(a, _", "        b)"}),
+        // Blanks after the "_" still continue the line: the statement after
+        // it stays under the If.
+        InSubCase("BlanksAfterTheMark",
+                 {"[Indentation]", "AsIs=No", "[General]", "SplitMultiLines=Yes", "SplitIfs=Yes"},
+                 {"If ok Then _  ", "n = 1", "x = n + _\t", "2"},
+                 {"If ok Then _", "    n = 1", "x = n + _", "    2"}),
         InSubCase("Removed",
                  {"[General]", "Continuations=1"},
                  kThreeLines,

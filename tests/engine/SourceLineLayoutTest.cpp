@@ -329,10 +329,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "    End If", "    For i = 1 To 2", "        For j = 1 To 2", "            a = 0",
                     "    Next j, i", "End Sub"}},
         // Named arguments and labels are no place to split.
-        FormatCase{"NamedArgumentsAndLabelsStay",
+        // Only a name at the start of a line is a label; after a ":" it is
+        // the call of a procedure, a statement of its own.
+        FormatCase{"NamedArgumentsStayAndACallAfterAColonIsNoLabel",
                    {"[General]", "SplitMultiLines=Yes"},
-                   {"Sub Main()", "MsgBox Prompt:=x", "a = 1: L2: b = 2", "End Sub"},
-                   {"Sub Main()", "MsgBox Prompt:=x", "a = 1", "L2: b = 2", "End Sub"}},
+                   {"Sub Main()", "MsgBox Prompt:=x", "a = 1: Refill: b = 2", "End Sub"},
+                   {"Sub Main()", "MsgBox Prompt:=x", "a = 1", "Refill", "b = 2", "End Sub"}},
         FormatCase{"NothingSplitWhenOff",
                    {"[General]", "SplitMultiLines=No"},
                    {"Sub Main()", "a = 1: b = 2", "End Sub"},

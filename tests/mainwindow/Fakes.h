@@ -1,11 +1,13 @@
 #pragma once
 // Fakes of the main window's controls for the logic tests: a picture box
 // that draws into pixels, the viewer's controls, and a caption.
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "Bitmap32.h"
+#include "GaugeLabel.h"
 #include "IProgressView.h"
 #include "PictureBox.h"
 #include "SysColor.h"
@@ -22,8 +24,8 @@ public:
     Bitmap32 persistent, direct;
     std::string tag, toolTip;
     bool visible = true, autoRedraw = false;
-    int refreshes = 0, clears = 0, copies = 0, align = 0, heightSet = -1;
-    uint32_t fore = 0;
+    int refreshes = 0, clears = 0, copies = 0, align = 0, heightSet = -1, widthSet = -1;
+    uint32_t fore = 0, back = 0x00C0C0C0;
     std::vector<std::vector<int>> boxes;  // x1, y1, x2, y2 of every filled box
 
     // What the window shows at (x, y).
@@ -35,11 +37,12 @@ public:
     void SetToolTipText(const std::string& t) override { toolTip = t; }
     bool AutoRedraw() const override { return autoRedraw; }
     void SetAutoRedraw(bool on) override { autoRedraw = on; }
-    void SetBackColor(uint32_t) override {}
+    uint32_t BackColor() const override { return back; }
+    void SetBackColor(uint32_t c) override { back = c; }
     uint32_t ForeColor() const override { return fore; }
     void SetBorderless() override {}
     void SetHeightPixels(int h) override { heightSet = h; }
-    void SetWidthPixels(int) override {}
+    void SetWidthPixels(int w) override { widthSet = w; }
     void SetAlign(int a) override { align = a; }
     int ScaleWidth() const override { return persistent.Width; }
     int ScaleHeight() const override { return persistent.Height; }
@@ -83,6 +86,31 @@ private:
     Bitmap32& Target() { return autoRedraw ? persistent : direct; }
 };
 
+// A gauge label: its geometry, colours and caption as the gauge left them.
+class FakeGaugeLabel : public IGaugeLabel {
+public:
+    bool visible = true, opaque = false, centred = false, front = false;
+    std::string caption;
+    uint32_t back = 0x00C0C0C0, fore = 0;
+    int left = 0, top = 0, width = 70, height = 20;
+
+    void SetVisible(bool v) override { visible = v; }
+    std::string Caption() const override { return caption; }
+    void SetCaption(const std::string& t) override { caption = t; }
+    void SetOpaque(bool o) override { opaque = o; }
+    uint32_t BackColor() const override { return back; }
+    void SetBackColor(uint32_t c) override { back = c; }
+    uint32_t ForeColor() const override { return fore; }
+    void SetForeColor(uint32_t c) override { fore = c; }
+    void SetAutoSizeCentred() override { centred = true; }
+    int Left() const override { return left; }
+    int Top() const override { return top; }
+    int Width() const override { return width; }
+    int Height() const override { return height; }
+    void Move(int l, int t, int w, int h) override { left = l, top = t, width = w, height = h; }
+    void BringToFront() override { front = true; }
+};
+
 class FakeCaption : public ICaption {
 public:
     std::string text;
@@ -109,8 +137,11 @@ public:
         if (scrollValue > v) SetScrollValue(v);
     }
     long ScrollValue() const override { return scrollValue; }
+    // As a scroll bar does, a value outside 1 to the maximum is brought to
+    // the nearer end.
     void SetScrollValue(long v) override {
         ++valueWrites;
+        v = std::max(1L, std::min(v, scrollMax));
         if (v == scrollValue) return;
         scrollValue = v;
         if (onChange) onChange();

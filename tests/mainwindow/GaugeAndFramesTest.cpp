@@ -9,10 +9,19 @@
 #include "cGauge.h"
 #include "mKEMCommon.h"
 
+namespace {
+// The progress panel's mode: thick, horizontal, segmented, percent label on.
+void PanelGauge(cGauge& gauge, FakePictureBox& box, FakeGaugeLabel* bar = nullptr) {
+    gauge.NewGauge(nullptr, &box, bar, nullptr, true, true, false, true);
+}
+}  // namespace
+
 TEST(Gauge, BlocksForTheShareReached) {
     FakePictureBox box(256, 29);
+    FakeGaugeLabel bar;
     cGauge gauge;
-    gauge.NewGauge(&box);
+    PanelGauge(gauge, box, &bar);
+    EXPECT_FALSE(bar.visible);
     EXPECT_EQ(box.heightSet, 25);
 
     gauge.Value(0);  // a new run starts with one block
@@ -34,12 +43,116 @@ TEST(Gauge, BlocksForTheShareReached) {
 TEST(Gauge, AnEmptyRangeClearsAndDrawsNothing) {
     FakePictureBox box(256, 25);
     cGauge gauge;
-    gauge.NewGauge(&box);
+    PanelGauge(gauge, box);
     gauge.Value(50);
     gauge.max(0);
     gauge.Value(10);
     EXPECT_TRUE(box.boxes.empty());
     EXPECT_TRUE(box.autoRedraw);
+}
+
+TEST(Gauge, HorizontalThinBlocksUnderAHiddenCover) {
+    FakePictureBox box(40, 17);
+    box.fore = 0x800000;
+    FakeGaugeLabel bar;
+    cGauge gauge;
+    gauge.NewGauge(nullptr, &box, &bar, nullptr, true, false, false, false);
+    EXPECT_EQ(box.heightSet, 17);
+    // Blocks 7 pixels wide at a pitch of 8, rows 1 to 11, up to the width.
+    ASSERT_EQ(box.boxes.size(), 6u);
+    EXPECT_EQ(box.boxes[1], (std::vector<int>{9, 1, 15, 11}));
+    EXPECT_EQ(box.Shown(9, 11), 0x800000u);
+    EXPECT_NE(box.Shown(16, 5), 0x800000u);  // the gap between blocks
+    EXPECT_NE(box.Shown(9, 12), 0x800000u);
+    EXPECT_FALSE(bar.visible);
+    EXPECT_EQ(bar.back, box.back);
+    EXPECT_EQ(std::vector<int>({bar.left, bar.top, bar.width, bar.height}), (std::vector<int>{0, 0, 40, 17}));
+
+    // The value draws the panel's blocks, whatever the thickness.
+    gauge.Value(100);
+    EXPECT_EQ(box.heightSet, 25);
+    ASSERT_EQ(box.boxes.size(), 3u);
+    EXPECT_EQ(box.boxes[2], (std::vector<int>{29, 1, 40, 19}));
+}
+
+TEST(Gauge, VerticalBlocksRevealedFromTheBottom) {
+    struct Case {
+        bool thick;
+        int width, top, x2, blocks;
+    };
+    for (const Case c : {Case{true, 25, 47, 19, 5}, Case{false, 17, 52, 11, 8}}) {
+        SCOPED_TRACE(c.thick ? "thick" : "thin");
+        FakePictureBox box(25, 60);
+        box.fore = 0x0000FF;
+        FakeGaugeLabel cover;
+        cGauge gauge;
+        gauge.NewGauge(nullptr, &box, &cover, nullptr, false, c.thick, false, false);
+        EXPECT_EQ(box.widthSet, c.width);
+        ASSERT_EQ(box.boxes.size(), static_cast<size_t>(c.blocks));
+        // The first block sits on the bottom edge, one pixel in.
+        EXPECT_EQ(box.boxes[0], (std::vector<int>{1, c.top, c.x2, 58}));
+        EXPECT_EQ(box.Shown(1, 58), 0x0000FFu);
+        EXPECT_NE(box.Shown(1, 59), 0x0000FFu);
+        EXPECT_NE(box.Shown(c.x2 + 1, 58), 0x0000FFu);
+        // An opaque cover in the background colour hides the blocks not reached.
+        EXPECT_TRUE(cover.visible);
+        EXPECT_TRUE(cover.opaque);
+        EXPECT_EQ(cover.back, box.back);
+        EXPECT_EQ(cover.height, 60);
+        gauge.Value(25);
+        EXPECT_EQ(cover.height, 45);
+        gauge.Value(100);
+        EXPECT_EQ(cover.height, 0);
+    }
+}
+
+TEST(Gauge, SolidHorizontalBarWithPercent) {
+    FakePictureBox box(200, 24);
+    box.fore = 0x800000;
+    FakeGaugeLabel bar, percent;
+    percent.fore = 0x000000;
+    percent.back = 0x00C0C0C0;
+    cGauge gauge;
+    gauge.NewGauge(nullptr, &box, &bar, &percent, true, true, true, true);
+    EXPECT_TRUE(bar.visible);
+    EXPECT_TRUE(bar.opaque);
+    EXPECT_EQ(bar.back, 0x800000u);  // the bar in the container's foreground colour
+    EXPECT_EQ(bar.width, 0);
+    EXPECT_EQ(bar.height, 24);
+    EXPECT_EQ(percent.caption, "0%");
+    EXPECT_FALSE(percent.opaque);
+    EXPECT_TRUE(percent.centred && percent.front);
+    EXPECT_EQ(percent.width, 200);
+    EXPECT_EQ(percent.top, 24 / 2 - 20 / 2);
+    EXPECT_TRUE(box.boxes.empty());
+
+    gauge.max(400);
+    gauge.Value(102);  // 200 / 400 * 102 = 51 pixels: 25 %
+    EXPECT_EQ(bar.width, 51);
+    EXPECT_EQ(percent.caption, "25%");
+    EXPECT_EQ(percent.fore, 0x000000u);
+    gauge.Value(300);  // past the half: the text takes the light colour
+    EXPECT_EQ(percent.caption, "75%");
+    EXPECT_EQ(percent.fore, 0x00C0C0C0u);
+    gauge.Value(200);  // exactly half: the saved colour again
+    EXPECT_EQ(percent.caption, "50%");
+    EXPECT_EQ(percent.fore, 0x000000u);
+
+    gauge.Min(400);  // an empty range leaves the bar as it was
+    gauge.Value(10);
+    EXPECT_EQ(bar.width, 100);
+}
+
+TEST(Gauge, SolidVerticalBarRisesFromTheBottom) {
+    FakePictureBox box(20, 100);
+    FakeGaugeLabel bar;
+    cGauge gauge;
+    gauge.NewGauge(nullptr, &box, &bar, nullptr, false, true, true, false);
+    EXPECT_EQ(std::vector<int>({bar.left, bar.top, bar.width, bar.height}), (std::vector<int>{0, 99, 20, 100}));
+    gauge.Value(30);
+    EXPECT_EQ(bar.top, 70);
+    EXPECT_EQ(bar.height, 100);
+    EXPECT_EQ(box.widthSet, -1);  // a solid gauge keeps the container's size
 }
 
 TEST(Frames, ThreeDBorderRoundAControl) {
@@ -75,12 +188,10 @@ TEST(FrameLayoutFormulas, ViewerAndBars) {
     in.StatusHeight = 345;
     in.StatusWidth = 8800;
     in.ScrollBarWidth = 255;
-    in.LineHeight = 240;
     const FrameLayout out = fnFrameLayout(in);
     EXPECT_EQ(out.fraFile, (TwipRect{60, 510, 8780, 6000 - (450 + 345 + 900)}));
     EXPECT_EQ(out.txtSourceFile, (TwipRect{80, 300, 8780 - 435, 4305 - 380}));
     EXPECT_EQ(out.vscr, (TwipRect{80 + 8345, 300, 255, 3925 - 255}));
-    EXPECT_EQ(out.LinesInWindow, (3925 - 360) / 240 + 1);
     EXPECT_EQ(out.lblStatusWidth, 6600);
     EXPECT_EQ(out.lblRecordLeft, 120 + 6600 + 120);
     EXPECT_EQ(out.lblRecordWidth, 1800);
@@ -98,13 +209,11 @@ TEST(FrameLayoutFormulas, ATinyWindowHandsOnNoNegativeSize) {
     in.ToolbarHeight = 450;
     in.StatusHeight = 345;
     in.ScrollBarWidth = 255;
-    in.LineHeight = 240;
     const FrameLayout out = fnFrameLayout(in);
     for (const TwipRect& r : {out.fraFile, out.txtSourceFile, out.vscr}) {
         EXPECT_GE(r.Width, 0);
         EXPECT_GE(r.Height, 0);
     }
-    EXPECT_EQ(out.LinesInWindow, 1);
     EXPECT_GE(out.lblSpellingWidth, 0);
 }
 

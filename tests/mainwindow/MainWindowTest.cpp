@@ -230,8 +230,7 @@ TEST_F(MainWindow, LayoutKeepsItsPlaceWithHiddenBars) {
     EXPECT_EQ(shown.top(), form->picToolBar->height() + 4);
     EXPECT_EQ(shown.height(), Px(Tw(600) - (Tw(form->picToolBar->height()) + Tw(form->picStatus->height()) + 900)));
     EXPECT_EQ(form->vscr->geometry().left(), form->txtSourceFile->geometry().right() + 1);
-    const long lineTwips = Tw(form->txtSourceFile->fontMetrics().height());
-    EXPECT_EQ(glLinesInWindow, (Tw(form->txtSourceFile->height()) - 360) / lineTwips + 1);
+    EXPECT_EQ(glLinesInWindow, form->txtSourceFile->FullyVisibleRows());
 
     form->RunCommand("mnuViewToolbar");
     form->RunCommand("mnuViewStatus");

@@ -66,8 +66,8 @@ TEST_F(ViewerKeys, KeyTable) {
         {"Down moves the caret", vbKeyDown, 0, false, 1, 2, 2, "Line: 2 of 100"},
         {"Page Down", vbKeyPageDown, 0, true, 21, 21, 1, "Line: 21 of 100"},
         {"Page Up", vbKeyPageUp, 0, true, 1, 1, 1, "Line: 1 of 100"},
-        {"Ctrl+End shows the last window", vbKeyEnd, vbCtrlMask, true, 80, 101, 21, "Line: 100 of 100"},
-        {"Page Down in the last window moves nothing", vbKeyPageDown, 0, true, 80, 101, 1, "Line: 80 of 100"},
+        {"Ctrl+End shows the last window", vbKeyEnd, vbCtrlMask, true, 81, 101, 20, "Line: 100 of 100"},
+        {"Page Down in the last window moves nothing", vbKeyPageDown, 0, true, 81, 101, 1, "Line: 81 of 100"},
         {"Ctrl+Home shows the first window", vbKeyHome, vbCtrlMask, true, 1, 1, 1, "Line: 1 of 100"},
         {"a letter is swallowed", 'A', 0, true, 1, 1, 1, "Line: 1 of 100"},
         {"Ctrl+V is swallowed", 'V', vbCtrlMask, true, 1, 1, 1, "Line: 1 of 100"},
@@ -103,9 +103,10 @@ TEST_F(ViewerKeys, ScrollBarFollowsTheKeysWithoutMovingTheWindowAgain) {
     EXPECT_EQ(controls.scrollValue, 21);
     EXPECT_EQ(glCurrentBufferStart, 21);  // the bar's own change did not move the window
     EXPECT_TRUE(state.mblnScrollActive);  // set again at the end of the change
-    // Ctrl+End leaves the bar where it was; Ctrl+Home sets it to 1.
+    // Ctrl+End puts the thumb at the end; Ctrl+Home sets it to 1.
     Key(vbKeyEnd, vbCtrlMask);
-    EXPECT_EQ(controls.scrollValue, 21);
+    EXPECT_EQ(controls.scrollValue, controls.scrollMax);
+    EXPECT_EQ(glCurrentBufferStart, 81);
     Key(vbKeyHome, vbCtrlMask);
     EXPECT_EQ(controls.scrollValue, 1);
 }
@@ -142,8 +143,8 @@ TEST_F(ViewerKeys, ScrollBarMovesTheWindow) {
     controls.SetScrollValue(50);
     EXPECT_EQ(glCurrentBufferStart, 50);
     EXPECT_EQ(controls.label, "Line: 50 of 100");
-    controls.SetScrollValue(100);  // the end: the last full window
-    EXPECT_EQ(glCurrentBufferStart, 80);
+    controls.SetScrollValue(100);  // the end: the last line on the last full row
+    EXPECT_EQ(glCurrentBufferStart, 81);
     controls.scrollValue = 33;
     sbViewerScroll(state);  // dragging the thumb
     EXPECT_EQ(glCurrentBufferStart, 33);
@@ -157,19 +158,47 @@ TEST_F(ViewerKeys, StartItems) {
     EXPECT_TRUE(state.mblnScrollActive);
 }
 
-TEST_F(ViewerKeys, LargeFilesScaleTheScrollBar) {
-    Load(60000);
-    for (int i = 0; i < 1000; ++i) Key(vbKeyPageDown);
-    EXPECT_EQ(glCurrentFilePointer, 20001);
-    EXPECT_LE(controls.scrollValue, 32767);
-    // The bar stands where the window stands in the file, so that the bar's
-    // own position leads back to the same place.
-    EXPECT_EQ(controls.scrollValue, 10923);
+TEST_F(ViewerKeys, EveryLineOfALargeFileHasItsPlaceOnTheScrollBar) {
+    Load(40000);
+    EXPECT_EQ(controls.scrollMax, 39981);
     state.mblnScrollActive = true;
-    controls.SetScrollValue(1);
-    EXPECT_EQ(glCurrentBufferStart, 2);
-    controls.SetScrollValue(10923);
-    EXPECT_NEAR(glCurrentBufferStart, 20001, 1);
+    // Beyond what a 16-bit bar counts, each value is its own first line, so
+    // an arrow moves one line and the track one window.
+    for (long value : {32767L, 32768L, 32769L, 39000L, 39981L}) {
+        controls.SetScrollValue(value);
+        EXPECT_EQ(glCurrentBufferStart, value);
+    }
+    controls.SetScrollValue(39000);
+    controls.SetScrollValue(39001);
+    EXPECT_EQ(glCurrentBufferStart, 39001);
+    controls.SetScrollValue(39001 + 20);
+    EXPECT_EQ(glCurrentBufferStart, 39021);
+    // The keys put the thumb where the window stands, Ctrl+End at the end.
+    for (int i = 0; i < 1000; ++i) Key(vbKeyPageDown);
+    EXPECT_EQ(glCurrentBufferStart, 39981);
+    Key(vbKeyHome, vbCtrlMask);
+    for (int i = 0; i < 1000; ++i) Key(vbKeyPageDown);
+    EXPECT_EQ(controls.scrollValue, 20001);
+    Key(vbKeyEnd, vbCtrlMask);
+    EXPECT_EQ(controls.scrollValue, 39981);
+    EXPECT_EQ(controls.label, "Line: 40000 of 40000");
+}
+
+TEST_F(ViewerKeys, TheWheelMovesTheWindowAsTheScrollBarDoes) {
+    sbViewerWheel(3, state);
+    EXPECT_EQ(glCurrentBufferStart, 4);
+    EXPECT_EQ(controls.scrollValue, 4);
+    EXPECT_EQ(controls.label, "Line: 4 of 100");
+    sbViewerWheel(-10, state);
+    EXPECT_EQ(glCurrentBufferStart, 1);
+    sbViewerWheel(500, state);  // to the end, the last line on the last full row
+    EXPECT_EQ(glCurrentBufferStart, 81);
+    EXPECT_EQ(controls.text.substr(0, 5), "L81\r\n");
+    EXPECT_EQ(controls.text.substr(controls.text.size() - 6), "L100\r\n");
+    // After the keys cleared the bar's flag the wheel still moves.
+    Key(vbKeyPageUp);
+    sbViewerWheel(3, state);
+    EXPECT_EQ(glCurrentBufferStart, 64);
 }
 
 TEST_F(ViewerKeys, AClickMakesTheCaretsLineCurrent) {

@@ -7,7 +7,9 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <chrono>
+#include <set>
 
 #include "MainWindowFixture.h"
 #include "ViewerTextBox.h"
@@ -23,6 +25,27 @@ struct ViewerWindow : MainWindowFixture {
         path = WriteLines("hundred.bas", 100);
     }
     QString FirstLine() { return form->txtSourceFile->document()->firstBlock().text(); }
+
+    // The file lines ("L7" is 7) whose row the text box shows in full.
+    std::vector<int> FullyVisibleLines() {
+        std::vector<int> lines;
+        const QRect area = form->txtSourceFile->viewport()->rect();
+        for (QTextBlock b = form->txtSourceFile->document()->firstBlock(); b.isValid(); b = b.next()) {
+            const QRect row = form->txtSourceFile->cursorRect(QTextCursor(b));
+            if (row.top() >= area.top() && row.bottom() <= area.bottom()) lines.push_back(b.text().mid(1).toInt());
+        }
+        return lines;
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(form->txtSourceFile, key, modifiers);
+    }
+    void Wheel(int notches) {
+        QWidget* area = form->txtSourceFile->viewport();
+        const QPointF at(10, 10);
+        QWheelEvent event(at, area->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(area, &event);
+    }
 };
 }  // namespace
 
@@ -34,8 +57,8 @@ TEST_F(ViewerWindow, ShowsTheInputOfAFile) {
     EXPECT_EQ(form->lblRecord->text(), "Line: 1 of 100");
     EXPECT_EQ(FirstLine(), "L1");
     EXPECT_EQ(form->txtSourceFile->blockCount(), glLinesInWindow + 1);
-    EXPECT_EQ(form->vscr->maximum(), 100);
-    EXPECT_EQ(form->vscr->value(), 0);
+    EXPECT_EQ(form->vscr->maximum(), 100 - glLinesInWindow + 1);
+    EXPECT_EQ(form->vscr->value(), 1);
     EXPECT_EQ(form->focusWidget(), form->txtSourceFile);
     SavePicture(form.get(), "main-window-file-shown.png");
 }
@@ -125,6 +148,86 @@ TEST_F(ViewerWindow, ALargeFileStaysQuick) {
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(seconds, 1.0);
     EXPECT_EQ(glLinesInFile, 60000);
-    EXPECT_EQ(form->vscr->maximum(), 32767);
+    EXPECT_EQ(form->vscr->maximum(), 60000 - glLinesInWindow + 1);
     EXPECT_EQ(form->txtSourceFile->blockCount(), glLinesInWindow + 1);  // one window of lines only
+}
+
+// At any height of the window, paging down and back up shows every line of
+// the file in full, and a page moves by the rows shown in full.
+TEST_F(ViewerWindow, PagingShowsEveryLineInFull) {
+    for (int height = 560; height <= 720; height += 8) {
+        SCOPED_TRACE("window height " + std::to_string(height));
+        form->resize(900, height);
+        Open({path});
+        std::set<int> seen;
+        for (int page = 0; page < 100; ++page) {
+            const std::vector<int> shown = FullyVisibleLines();
+            ASSERT_FALSE(shown.empty());
+            EXPECT_EQ(static_cast<long>(shown.size()), std::min(glLinesInWindow, 101L - shown.front()));
+            seen.insert(shown.begin(), shown.end());
+            Key(Qt::Key_PageDown);
+            if (FullyVisibleLines().front() == shown.front()) break;
+            EXPECT_EQ(FullyVisibleLines().front(), shown.front() + static_cast<int>(shown.size()));
+        }
+        EXPECT_EQ(seen.size(), 100u);
+        seen.clear();
+        for (int page = 0; page < 100 && FullyVisibleLines().front() > 1; ++page) {
+            const std::vector<int> shown = FullyVisibleLines();
+            seen.insert(shown.begin(), shown.end());
+            Key(Qt::Key_PageUp);
+        }
+        const std::vector<int> top = FullyVisibleLines();
+        seen.insert(top.begin(), top.end());
+        EXPECT_EQ(seen.size(), 100u);
+        // Ctrl+End: the last line in full, the caret on it.
+        Key(Qt::Key_End, Qt::ControlModifier);
+        EXPECT_EQ(FullyVisibleLines().back(), 100);
+        EXPECT_EQ(form->txtSourceFile->textCursor().block().text(), "L100");
+        oFile = std::make_unique<cFileCollection>();
+    }
+    SavePicture(form.get(), "viewer-at-its-end.png");
+}
+
+// The wheel moves the window through the file as the scroll bar does; the
+// text box itself never scrolls (no blank band below the last line).
+TEST_F(ViewerWindow, WheelMovesThroughTheFile) {
+    form->resize(900, 640);
+    Open({path});
+    const int W = static_cast<int>(glLinesInWindow);
+    Wheel(1);
+    EXPECT_EQ(FirstLine(), QString("L%1").arg(1 + QApplication::wheelScrollLines()));
+    EXPECT_EQ(form->vscr->value(), 1 + QApplication::wheelScrollLines());
+    Wheel(100);
+    EXPECT_EQ(FirstLine(), QString("L%1").arg(100 - W + 1));
+    EXPECT_EQ(FullyVisibleLines().back(), 100);
+    EXPECT_EQ(form->txtSourceFile->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(form->vscr->value(), form->vscr->maximum());
+    Wheel(-100);
+    EXPECT_EQ(FirstLine(), "L1");
+    EXPECT_EQ(FullyVisibleLines().front(), 1);
+}
+
+// In a file longer than a 16-bit scroll bar counts, the bar reaches every
+// line: an arrow moves one line, the track a page, Ctrl+End the thumb to the end.
+TEST_F(ViewerWindow, TheScrollBarReachesEveryLineOfALargeFile) {
+    form->resize(900, 640);
+    Open({WriteLines("forty-thousand.bas", 40000)});
+    const int W = static_cast<int>(glLinesInWindow);
+    form->vscr_GotFocus();
+    form->vscr->setValue(35000);
+    EXPECT_EQ(FirstLine(), "L35000");
+    form->vscr->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(FirstLine(), "L35001");
+    form->vscr->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(FirstLine(), QString("L%1").arg(35001 + W));
+    form->vscr->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(FullyVisibleLines().back(), 40000);
+    form->vscr->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(FullyVisibleLines().back(), 39999);
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(form->vscr->value(), 1);
+    Key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(form->vscr->value(), form->vscr->maximum());
+    EXPECT_EQ(FullyVisibleLines().back(), 40000);
+    EXPECT_EQ(form->lblRecord->text(), "Line: 40000 of 40000");
 }

@@ -20,3 +20,4 @@ struct HeadlessCommand {
 HeadlessCommand SettingsCommand();
 HeadlessCommand DumpHeadlessCommand();
 HeadlessCommand ZelkCommand();
+HeadlessCommand SpellCommand();

@@ -7,7 +7,7 @@
 
 namespace {
 
-std::vector<HeadlessCommand> Commands() { return {SettingsCommand(), DumpHeadlessCommand(), ZelkCommand()}; }
+std::vector<HeadlessCommand> Commands() { return {SettingsCommand(), DumpHeadlessCommand(), ZelkCommand(), SpellCommand()}; }
 
 int Usage(const std::vector<HeadlessCommand>& commands) {
     std::cerr << "usage:\n";

@@ -1,0 +1,35 @@
+#include "SpellingTestSupport.h"
+
+#include "DictBuilder.h"
+#include "Paths.h"
+#include "TestSupport.h"
+#include "VBText.h"
+
+namespace spelltest {
+
+std::vector<std::string> Normalized(const std::vector<std::string>& words) {
+    return spelldict::NormalizeWordList(vb::Join(words, "\n")).Words;
+}
+
+std::string BuildBytes(const std::vector<std::string>& words) {
+    return spelldict::BuildDictionary(Normalized(words));
+}
+
+std::string WriteDictionary(const std::vector<std::string>& words, const std::string& name) {
+    std::string path = paths::Join(testsupport::ProgramDir(), name);
+    testsupport::WriteFile(path, BuildBytes(words));
+    return path;
+}
+
+std::vector<std::string> SameCodeWords(size_t n) {
+    const std::string tails = "AEIOUHWY";
+    std::vector<std::string> words;
+    for (char a : tails)
+        for (char b : tails) {
+            if (words.size() == n) return words;
+            words.push_back(std::string("T") + a + b);
+        }
+    return words;
+}
+
+}  // namespace spelltest

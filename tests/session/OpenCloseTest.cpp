@@ -73,10 +73,11 @@ TEST_F(OpenClose, RefusedOrCancelledSelectionsLeaveNothingOpen) {
         Names names;
         Names prompts;
     } cases[] = {
-        {"cancelled", {}, {}},
         {"resource with a module", {"x.rc", "y.bas"}, {"Resource files cannot be selected with other files.\r\n\r\n"}},
         {"project with a form", {"x.frm", "y.vbp"}, {"A Project-file may not be specified with other files."}},
         {"project", {"p.vbp"}, {}},
+        // Nothing open before: a cancel changes nothing.
+        {"cancelled", {}, {}},
     };
     for (const Case& c : cases) {
         Names paths;
@@ -94,6 +95,35 @@ TEST_F(OpenClose, RefusedOrCancelledSelectionsLeaveNothingOpen) {
         EXPECT_EQ(oDebug->StatusCode, 0) << c.what;
     }
     EXPECT_EQ(gsMRU[1], "");
+}
+
+// Open keeps the current session until files are chosen; Cancel in the
+// dialog leaves everything open as it was, unsaved output included.
+TEST_F(OpenClose, CancelInTheDialogKeepsTheSession) {
+    const Names picked{Source("A.bas"), Source("B.bas")};
+    Open(picked);
+    mnuProcessZelk_Click(w);
+    const std::string output = gsTempOutFile[1];
+    Answer({mb::vbYes});  // discard? the dialog comes next
+    Open({});
+    EXPECT_EQ(Prompts().size(), 1u);
+    EXPECT_EQ(OpenNames(), picked);
+    EXPECT_TRUE(gblnUnsaved && gblnFileZelked[1] && Exists(output));
+    EXPECT_TRUE(w.frameVisible && w.Enabled("mnuFileSave") && w.Enabled("mnuProcessNext_0"));
+    EXPECT_EQ(w.frameCaption, picked[0] + " -- After Zelking");
+    EXPECT_EQ(w.ViewCaptions().size(), 2u);
+}
+
+// Names typed in the dialog with folders of their own are opened from
+// those folders, not from the folder of the first name.
+TEST_F(OpenClose, NamesFromDifferentFoldersOpenFromTheirOwnFolders) {
+    const std::string other = testsupport::MakeDir("other");
+    const std::string b = paths::Join(other, "B.bas");
+    testsupport::WriteFile(b, kClean);
+    const Names picked{Source("A.bas"), b, Source("C.bas")};
+    Open(picked);
+    EXPECT_TRUE(Prompts().empty());
+    EXPECT_EQ(OpenNames(), picked);
 }
 
 TEST_F(OpenClose, OpenAsksBeforeDiscardingUnsavedOutput) {

@@ -206,7 +206,11 @@ bool SourceLineFormatter::ProcessToken(long i) {
     if (i == first_ + 1 && !firstWord_ && st_.Flags != 0 && prev_.Class == 5 && prev_.Detail == 4 &&
         vb::IsNumeric(prev_.Piece))
         firstWord_ = true;
-    if (removedNumLen_ > 0 && cur_.WhiteSpaceLeft.size() >= removedNumLen_) cur_.WhiteSpaceLeft.erase(0, removedNumLen_);
+    // A removed line number takes its width off the start of each of the
+    // statement's lines, so that they keep their places to one another; the
+    // blanks between words stay.
+    if (removedNumLen_ > 0 && i == first_ && cur_.WhiteSpaceLeft.size() >= removedNumLen_)
+        cur_.WhiteSpaceLeft.erase(0, removedNumLen_);
 
     if (firstWord_) {
         ClassifyFirstWord();

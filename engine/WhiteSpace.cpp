@@ -49,13 +49,28 @@ bool AtBlockEdge(int kind) {
 
 }  // namespace
 
+bool IsHeadingGroup(const BabStatement& stmt) {
+    if (stmt.Class == 5) return true;
+    long tied = yRecord[static_cast<size_t>(stmt.RecordFirst)].TiedTo;
+    return tied != 0 && yStatement[static_cast<size_t>(yRecord[static_cast<size_t>(tied)].FirstStmt)].Class == 5;
+}
+
+// The empty line that goes before a procedure heading goes before the
+// comment lines tied to it: they stay with their heading.
+bool WhiteSpaceWriter::OpensHeadingGroup(const std::string& text, const BabStatement& stmt) {
+    bool group = IsHeadingGroup(stmt);
+    bool opens = group && !inHeadingGroup_ && !IsBlank(lastText_) && !IsBlank(text);
+    inHeadingGroup_ = group && stmt.Class != 5;
+    return opens;
+}
+
 void WhiteSpaceWriter::Write(std::string& text, BabStatement& stmt, bool insideProc, bool& firstCall) {
     if (gblnWSChange && !gblnWSNoChange) WriteChanged(text, stmt, insideProc, firstCall);
     else WritePlain(text, stmt, firstCall);
 }
 
 void WhiteSpaceWriter::WritePlain(std::string& text, BabStatement& stmt, bool& firstCall) {
-    if (stmt.Class == 5 && !IsBlank(lastText_) && !EndsWith(lastText_, "_")) {
+    if (OpensHeadingGroup(text, stmt) && !EndsWith(lastText_, "_")) {
         // Straight to the file: the writer's limit on empty lines does not
         // take this one away.
         FileFailing([] { goOutFile.WriteLine(""); });
@@ -75,13 +90,18 @@ void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool 
     }
     const int kind = giLineKind;
     const KindSwitches sw = SwitchesOf(kind);
+    const bool headingAfterItsComments = stmt.Class == 5 && inHeadingGroup_;
+    if (OpensHeadingGroup(text, stmt) && stmt.Class != 5 && gblnWSBeforeSub) {
+        EmptyLine(firstCall);
+        lastText_.clear();
+    }
 
     if (lastKind_ == kDeclarationGroup && kind != kDeclarationGroup && gblnWSAfterDec && !IsBlank(lastText_)) {
         EmptyLine(firstCall);
         lastText_.clear();
     }
     if (AtBlockEdge(kind) || declarationChange) {
-        if (sw.before && *sw.before && !IsBlank(lastText_)) {
+        if (sw.before && *sw.before && !IsBlank(lastText_) && !headingAfterItsComments) {
             EmptyLine(firstCall);
             lastText_.clear();
         }

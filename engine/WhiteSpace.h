@@ -19,7 +19,13 @@ private:
     void WriteChanged(std::string& text, BabStatement& stmt, bool insideProc, bool& firstCall);
     void EmptyLine(bool& firstCall);
     void EndSplitIf(const BabStatement& stmt);
+    bool OpensHeadingGroup(const std::string& text, const BabStatement& stmt);
 
     std::string lastText_;  // the last text written here; empty after an empty line
     int lastKind_ = 0;      // the line kind of that text
+    bool inHeadingGroup_ = false;  // the last text was a comment line tied to the heading that follows
 };
+
+// The statement is a procedure's heading or one of the comment and blank
+// lines tied to it.
+bool IsHeadingGroup(const BabStatement& stmt);

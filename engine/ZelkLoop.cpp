@@ -243,14 +243,6 @@ void ZelkRun::CloseCommentEditor() {
     editorUsed_ = false;
 }
 
-// The statement is the procedure's heading or one of the comment and blank
-// lines tied to it.
-bool IsHeadingGroup(const BabStatement& stmt) {
-    if (stmt.Class == 5) return true;
-    long tied = yRecord[static_cast<size_t>(stmt.RecordFirst)].TiedTo;
-    return tied != 0 && yStatement[static_cast<size_t>(yRecord[static_cast<size_t>(tied)].FirstStmt)].Class == 5;
-}
-
 void ZelkRun::WriteDescriptionLine(long s, BabStatement& stmt) {
     std::string text;
     sbOutputALine(s, text);

@@ -43,6 +43,12 @@ bool DebuggerAttached() {
 
 }  // namespace
 
+bool fbBreakIntoDebugger() {
+    if (!DebuggerAttached()) return false;
+    std::raise(SIGTRAP);
+    return true;
+}
+
 void SetErrorReportPresenter(ErrorReportPresenter presenter) { gPresenter = std::move(presenter); }
 
 std::string fsErrorReportMailSubject() { return "Error in " + app::kProductName; }
@@ -119,9 +125,8 @@ void sbReportError(const ErrorReportInput& e) {
 
     if (giRunMode == 3) {
         Step([&] {
-            if (Ui().MsgBox("Stop for debugging?", mb::vbYesNo | mb::vbQuestion, app::kTitle) == mb::vbYes &&
-                DebuggerAttached())
-                std::raise(SIGTRAP);
+            if (Ui().MsgBox("Stop for debugging?", mb::vbYesNo | mb::vbQuestion, app::kTitle) == mb::vbYes)
+                fbBreakIntoDebugger();
         });
     }
     Step([&] { oLog->LogEnd(); });

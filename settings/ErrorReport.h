@@ -24,6 +24,10 @@ void sbReportError(const ErrorReportInput& error);
 using ErrorReportPresenter = std::function<void(const std::string& report)>;
 void SetErrorReportPresenter(ErrorReportPresenter presenter);
 
+// Breaks into an attached debugger; false (and nothing happens) when none
+// is attached.
+bool fbBreakIntoDebugger();
+
 // The maker's texts that the report window and its buttons use.
 std::string fsErrorReportMailSubject();
 std::string fsErrorReportMailLink();

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 
 #include "AnsiText.h"
+#include "AppIdentity.h"
 #include "DesignFont.h"
 #include "Drawing.h"
 #include "FrameLayout.h"
@@ -39,6 +40,8 @@ QLabel* MakeLabel(QWidget* parent, const std::string& name, const QString& capti
 
 frmZelker::frmZelker(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmZelker");
+    // The program's title until a file is shown, never the executable's name.
+    setWindowTitle(FromAnsi(app::kTitle));
     setFont(DesignFont());
     auto* client = new QWidget(this);
     client->setObjectName("frmZelkerClient");
@@ -282,6 +285,7 @@ void frmZelker::SetCommand(const std::string& name, std::function<void()> handle
 }
 
 void frmZelker::RunCommand(const std::string& name) {
+    UserActed();
     if (mblnZelking && !fbCommandAllowedWhileZelking(name)) return;
     auto it = mCommands.find(name);
     if (it == mCommands.end() || !it->second) return;
@@ -319,6 +323,7 @@ void frmZelker::RegisterCommands() {
     SetCommand("mnuViewToolbar", [this] { mnuViewToolbar_Click(); });
     SetCommand("mnuViewTooltips", [this] { mnuViewTooltips_Click(); });
     for (int i = 0; i <= 12; ++i) SetCommand("mnuPopup_" + std::to_string(i), [this, i] { mnuPopup_Click(i); });
+    RegisterDebugCommands();
 }
 
 // A hidden item keeps its own Enabled value (Qt reports a hidden action as

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "Bitmap32.h"
+#include "DebugMenu.h"
 #include "LabelCaption.h"
 #include "SessionWindow.h"
 #include "Viewer.h"
@@ -30,7 +31,7 @@ class cGauge;
 class frmFileList;
 class QtGaugeLabel;
 
-class frmZelker : public QMainWindow, public ISessionWindow, public IViewerControls {
+class frmZelker : public QMainWindow, public ISessionWindow, public IViewerControls, public IDebugWindow {
     Q_OBJECT
 public:
     explicit frmZelker(QWidget* parent = nullptr);
@@ -122,6 +123,15 @@ public:
     void sbButtonsZelked() { ::sbButtonsZelked(*this); }
     void sbEnableDebugItems() { ::sbEnableDebugItems(*this); }
 
+    // --- Debug menu and hot keys: the window sees every key pressed while
+    // one of its controls has the focus.
+    void Form_KeyDown(int keyCode, int shift);
+    void mnuDebugOpenNewLog_Click();
+    bool mblnDebugArmed = false;
+    // IDebugWindow (Visible and BringToTop: below)
+    void ShowSplashModal() override;
+    void UnloadMainWindow() override;
+
     // --- Progress panel.
     void InitProgress() override;
     void TermProgress() override;
@@ -210,8 +220,12 @@ private:
     // A menu item's click runs its command.
     void WireItem(QAction* action, const std::string& name);
     void RegisterCommands();
+    void RegisterDebugCommands();
     void LayoutAlignedBoxes();
     int WindowState() const;
+    // The user did something in the window: a splash window still up from
+    // the start-up goes, so that it never comes back over the window.
+    void UserActed();
 
     std::map<std::string, QAction*> mActions;
     std::map<std::string, std::function<void()>> mCommands;
@@ -219,9 +233,11 @@ private:
     std::unique_ptr<cGauge> mGauge;
     std::unique_ptr<QtGaugeLabel> mGaugeBar, mGaugePercent;
     std::unique_ptr<frmFileList> mFileList;
+    std::unique_ptr<QObject> mKeyPreview;
     Bitmap32 mStrip;
     ToolbarPress mPress;
     bool mblnHooked = false;
     bool mblnLoaded = false;
     bool mblnUnloaded = false;
+    bool mblnUserActed = false;
 };

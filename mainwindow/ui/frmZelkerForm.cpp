@@ -63,8 +63,18 @@ void frmZelker::Form_Load() {
 
         sbSetToolBar();
         sbButtonsDisable();
-        if (oAppInfo->ShowOpenDialog) mnuFileOpen_Click();
+        if (oAppInfo->ShowOpenDialog) {
+            UserActed();  // the file dialog is the user's to answer
+            mnuFileOpen_Click();
+        }
     });
+}
+
+void frmZelker::UserActed() {
+    if (mblnUserActed) return;
+    mblnUserActed = true;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "frmSplash") w->hide();
 }
 
 int frmZelker::WindowState() const { return isMinimized() ? 1 : isMaximized() ? 2 : 0; }
@@ -167,6 +177,7 @@ bool frmZelker::eventFilter(QObject* watched, QEvent* event) {
         // A press of the mouse on the bar, or its wheel, counts as the bar
         // gaining the focus, also when it has it already: the change it makes
         // moves the window.
+        if (type == QEvent::MouseButtonPress || type == QEvent::Wheel) UserActed();
         if (type == QEvent::FocusIn || type == QEvent::MouseButtonPress || type == QEvent::Wheel) vscr_GotFocus();
         if (type == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);

@@ -93,10 +93,13 @@ bool frmZelker::sbShowFile(const std::string& which, int fileIndex) {
 void frmZelker::mnuViewShow_Click(int index) {
     Trapped("(frmZelker): mnuViewShow_Click", [&] {
         TraceGuard trace(TraceKind::Events, "mnuViewShow_Click(frmZelker)");
-        for (int i = 0; i <= 2; ++i) SetChecked("mnuViewShow_" + std::to_string(i), false);
-        SetChecked("mnuViewShow_" + std::to_string(index), true);
         static const char* const kViews[] = {"INFILE", "OUTFILE", "LOGFILE"};
-        if (index >= 0 && index <= 2) sbShowFile(kViews[index], giFileIndex);
+        if (index < 0 || index > 2) return;
+        // A view with nothing to show leaves the marks on the view still shown.
+        if (fnChooseView(kViews[index], giFileIndex).Show) {
+            for (int i = 0; i <= 2; ++i) SetChecked("mnuViewShow_" + std::to_string(i), i == index);
+        }
+        sbShowFile(kViews[index], giFileIndex);
         oWindow->BringToTop(this);
     });
 }
@@ -112,6 +115,7 @@ void frmZelker::mnuViewStart_Click(int index) {
 bool frmZelker::txtSourceFile_KeyDown(int keyCode, int shift) {
     return Trapped("(frmZelker): txtSourceFile_KeyDown", [&] {
         TraceGuard trace(TraceKind::Events, "txtSourceFile_KeyDown(frmZelker)");
+        UserActed();
         return fbViewerKeyDown(keyCode, shift, mViewer);
     });
 }
@@ -119,6 +123,7 @@ bool frmZelker::txtSourceFile_KeyDown(int keyCode, int shift) {
 void frmZelker::txtSourceFile_Click() {
     Trapped("(frmZelker): txtSourceFile_Click", [&] {
         TraceGuard trace(TraceKind::Events, "txtSourceFile_Click(frmZelker)");
+        UserActed();
         sbViewerClick(mViewer);
     });
 }
@@ -131,6 +136,7 @@ void frmZelker::txtSourceFile_MouseUp() {
 void frmZelker::txtSourceFile_Wheel(int lines) {
     Trapped("(frmZelker): txtSourceFile_Wheel", [&] {
         TraceGuard trace(TraceKind::MouseEvents, "txtSourceFile_Wheel(frmZelker)");
+        UserActed();
         sbViewerWheel(lines, mViewer);
     });
 }

@@ -219,11 +219,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {"[Indentation]", "AsIs=No", "CodeLine=1"},
                    {"Sub Main()", "10 x = 1", "y = 2", "End Sub"},
                    {"Sub Main()", "10 x = 1", "   y = 2", "End Sub"}},
-        // Removed numbers take their column with them.
+        // Removed numbers take their column with them, but never the blanks
+        // between words.
         FormatCase{"KilledNumbers",
                    {"[General]", "KillNumericLabels=Yes"},
-                   {"Sub Main()", "100 x =     1", "    y =     2", "End Sub"},
-                   {"Sub Main()", " x = 1", "    y =     2", "End Sub"}},
+                   {"Sub Main()", "100 x =     1", "100     y =    2", "    z =     3", "End Sub"},
+                   {"Sub Main()", " x =     1", " y =    2", "    z =     3", "End Sub"}},
         // ... but not a number that a jump refers to.
         FormatCase{"KilledNumbersKeepJumpTargets",
                    {"[General]", "KillNumericLabels=Yes"},

@@ -12,6 +12,8 @@
 #include "EngineState.h"
 #include "KeyCodes.h"
 #include "MainWindowFixture.h"
+#include "clsCommonDialog.h"
+#include "frmSplash.h"
 #include "UiServices.h"
 
 namespace {
@@ -354,4 +356,29 @@ TEST_F(MainWindow, PictureWithNothingOpen) {
     form->show();
     EXPECT_EQ(form->lblStatus->text(), "Ready");
     SavePicture(form.get(), "main-window-nothing-open.png");
+}
+
+// The window's title is the program's from the start; a splash window still
+// up from the start-up goes for good once the user acts in the window.
+TEST_F(MainWindow, TitleAndSplashAtTheStart) {
+    EXPECT_EQ(form->windowTitle(), "Zelker");
+    form.reset();
+    frmSplash splash;
+    splash.show();
+    Load();
+    EXPECT_EQ(form->windowTitle(), "Zelker");
+    EXPECT_TRUE(splash.isVisible());  // nothing done yet
+    form->RunCommand("mnuViewTooltips");
+    EXPECT_FALSE(splash.isVisible());
+    form->RunCommand("mnuViewTooltips");
+
+    // The Open command of the load: the user answers its dialog.
+    form.reset();
+    splash.show();
+    oAppInfo->ShowOpenDialog = true;
+    oCommonDialog = std::make_unique<clsCommonDialog>();
+    Load();
+    oAppInfo->ShowOpenDialog = false;
+    EXPECT_EQ(testsupport::Ui().FileDialogRequests.size(), 1u);
+    EXPECT_FALSE(splash.isVisible());
 }

@@ -109,10 +109,13 @@ TEST_F(ViewerWindow, ViewMenuAndStartItems) {
     form->Menu("mnuViewStart_1")->trigger();
     EXPECT_EQ(FirstLine(), "VERSION 5.00");
 
-    // The log view of a file without a log keeps what is shown, but the mark moves.
+    // The log view of a file without a log keeps what is shown, and the marks
+    // stay on the view shown; so do the toolbar's and the popup's switches.
     form->mnuViewShow_Click(2);
-    EXPECT_TRUE(form->Checked("mnuViewShow_2"));
-    EXPECT_FALSE(form->Checked("mnuViewShow_0"));
+    ClickToolbar(15);
+    form->RunCommand("mnuPopup_10");
+    EXPECT_FALSE(form->Checked("mnuViewShow_2"));
+    EXPECT_TRUE(form->Checked("mnuViewShow_0"));
     EXPECT_EQ(FirstLine(), "VERSION 5.00");
     EXPECT_EQ(form->fraFile->title().toStdString(), code + " -- Before Zelking");
 
@@ -121,6 +124,8 @@ TEST_F(ViewerWindow, ViewMenuAndStartItems) {
     gsTempOutFile[1] = output;
     form->mnuViewShow_Click(1);
     EXPECT_EQ(FirstLine(), "L1");
+    EXPECT_TRUE(form->Checked("mnuViewShow_1"));
+    EXPECT_FALSE(form->Checked("mnuViewShow_0"));
     EXPECT_EQ(form->fraFile->title().toStdString(), code + " -- After Zelking");
     form->sbShowFile("INOUT", 1);
     EXPECT_EQ(gtToolbarButtons[4].State, 0);

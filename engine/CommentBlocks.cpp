@@ -117,9 +117,9 @@ std::string ContextLines(long stmt) {
 
 // The block as the user settles it: shown in the editor when AutoInsert is
 // off; empty when the user skipped it there.
-std::string SettleBlock(long stmt, const std::string& kind, std::string block, bool ask) {
+std::string SettleBlock(long stmt, const std::string& kind, std::string block, bool ask, bool beforeHeading) {
     if (!ask && gblnCmtAutoInsert) return block;
-    const bool before = kind == "M" || giCmtWhere == 1;
+    const bool before = kind == "M" || beforeHeading;
     const std::string caption = "Inserting Comment Block For " + gsCurrentProc + " in file " + gsCurrentFileName +
                                 (before ? " Before " : " After ") + " the indicated statement";
     const std::string context = ContextLines(stmt);
@@ -131,10 +131,13 @@ std::string SettleBlock(long stmt, const std::string& kind, std::string block, b
     return gblnCommentSkip ? std::string() : edited;
 }
 
+// A block's lines are comment lines: like the comment lines of the source
+// they get no line number, so that the next zelk still knows the block.
 void Emit(std::string text) {
     bool firstCall = false;
-    BabStatement none;
-    sbDoEmitLine(text, glOutputLines, firstCall, none);
+    BabStatement commentLine;
+    commentLine.Class = 1;
+    sbDoEmitLine(text, glOutputLines, firstCall, commentLine);
 }
 
 bool PlainWhiteSpace() { return !(gblnWSChange && !gblnWSNoChange); }
@@ -175,8 +178,8 @@ void MakeBlankLine(long s) {
 // which writes it after the block: a blank insertion statement is that blank
 // line; a comment is turned into it.
 void PlaceBlock(long stmt, const std::string& kind, const std::vector<std::string>& region, const OldBlock& old,
-                const std::string& block) {
-    const bool beforeHeading = kind != "M" && giCmtWhere == 1;
+                const std::string& block, bool beforeProcHeading) {
+    const bool beforeHeading = kind != "M" && beforeProcHeading;
     const size_t collected = region.empty() ? 0 : region.size() - 1;
     const size_t ahead = old.Start > 0 ? old.Start - 1 : (beforeHeading ? collected : 0);
     auto statementAt = [&](size_t i) { return stmt + static_cast<long>(i) - 1; };
@@ -204,7 +207,7 @@ void PlaceBlock(long stmt, const std::string& kind, const std::vector<std::strin
     if (beforeHeading && collected > 0 && !insertionIsBlank) MakeBlankLine(stmt);
 }
 
-void InsertBlock(long stmt, const std::string& kind) {
+void InsertBlock(long stmt, const std::string& kind, bool beforeHeading) {
     if (!gblnEditorLoaded) {
         if (goCommentEditor) goCommentEditor->Load();
         gblnEditorLoaded = true;
@@ -224,10 +227,10 @@ void InsertBlock(long stmt, const std::string& kind) {
     std::string block = tmpl.Text;
     bool ask = false;
     sbParseCommentLine(block, ask);
-    block = SettleBlock(stmt, kind, block, ask);
+    block = SettleBlock(stmt, kind, block, ask, beforeHeading);
     // A block that is not written replaces nothing.
     if (block.empty()) return;
-    PlaceBlock(stmt, kind, region, old, block);
+    PlaceBlock(stmt, kind, region, old, block, beforeHeading);
 }
 
 void CloseEditor() {
@@ -287,6 +290,10 @@ void sbGet5Lines(long stmt, int offset, int count, std::vector<std::string>& lin
 }
 
 void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced) {
+    sbCommentBlockInsert(stmt, kind, closeCall, replaced, giCmtWhere == 1);
+}
+
+void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced, bool beforeHeading) {
     TraceGuard trace(TraceKind::App, "sbCommentBlockInsert");
     // The lines a block replaces leave the source model, so the loop has
     // nothing to pass over.
@@ -295,6 +302,6 @@ void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, i
         if (closeCall)
             CloseEditor();
         else
-            InsertBlock(stmt, kind);
+            InsertBlock(stmt, kind, beforeHeading);
     });
 }

@@ -29,7 +29,7 @@ void SourceLineFormatter::PlaceComment() {
             } else if (gblnCmtInLineNext) {
                 if (!IsBlankText(line_)) Flush();
                 line_.clear();
-                cur_.WhiteSpaceLeft = Blanks(giCmtInLineColumn);
+                cur_.WhiteSpaceLeft = Blanks(MovedCommentColumn());
             } else if (gblnCmtInLineRight) {
                 cur_.WhiteSpaceLeft.assign(1, ' ');
             }
@@ -43,6 +43,24 @@ void SourceLineFormatter::PlaceComment() {
         default:
             break;
     }
+}
+
+// A comment moved to a line of its own below its code stands where that
+// line, read again as a comment line, keeps it: at the in-line column when
+// comment lines keep their columns, else where comment lines go.
+long SourceLineFormatter::MovedCommentColumn() const {
+    if (giCmtStandAlone == 4) return giCmtInLineColumn;
+    // Read again, the comment line is tied to the code line after it, or to
+    // what the comment lines after it are tied to.
+    long next = r_ + 1, tied = 0;
+    if (next <= glRecordCount) {
+        const BabRecord& after = yRecord[static_cast<size_t>(next)];
+        long cls = after.FirstStmt > 0 ? yStatement[static_cast<size_t>(after.FirstStmt)].Class : 0;
+        if (cls == stmtclass::kComment) tied = after.TiedTo;
+        else if (cls != stmtclass::kBlank) tied = next;
+    }
+    long numberColumn = glLineNumberWidth >= 1 && !gblnInsertLineNumbers ? glLineNumberWidth : 0;
+    return numberColumn + StandAloneColumn(giCmtInLineColumn, next, tied);
 }
 
 // A comment after code ends the record's tokens; it is not spell-checked.

@@ -1,6 +1,8 @@
 // The single writer of output lines: the Visual Basic 3.0 line limit, the
 // line breaks at a text's ends, the limit on runs of empty lines and the
 // inserted line numbers; and the End If of a split single-line If.
+#include <cctype>
+
 #include "AnalyserLog.h"
 #include "EngineCalls.h"
 #include "FileFailure.h"
@@ -66,23 +68,31 @@ std::string NextNumber() {
     return n;
 }
 
+// A line that takes no number: an empty line, a comment line, or a line
+// that holds a label (a line cannot carry both a number and a label).
+bool TakesNoNumber(const std::string& line) {
+    const size_t first = line.find_first_not_of(' ');
+    if (first == std::string::npos || line[first] == '\'') return true;
+    size_t end = first;
+    while (end < line.size() && (std::isalnum(static_cast<unsigned char>(line[end])) || line[end] == '_')) ++end;
+    return end > first && !std::isdigit(static_cast<unsigned char>(line[first])) && end < line.size() &&
+           line[end] == ':' && (end + 1 == line.size() || line[end + 1] == ' ');
+}
+
 // Prefixes every line of a text of several lines: a number, or blanks as
-// wide as one where the line continues the one before.
+// wide as one where the line continues the one before. Lines that take no
+// number are written as they stand.
 void NumberLines(std::string& text, bool numberFirst) {
     std::vector<std::string> lines = vb::Split(text, kCrLf);
     std::string built;
+    bool continued = false;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) built += kCrLf;
-        if (i == 0) {
-            if (numberFirst) built += NextNumber() + " ";
-        } else {
-            bool continued = built.size() > 3 ? EndsWith(built, std::string(" _") + kCrLf) : EndsWith(built, " _");
-            if (continued) built += std::string(Num(glNextLineNumber).size() + 1, ' ');
-            else built += NextNumber() + " ";
-        }
+        if (continued) built += std::string(Num(glNextLineNumber).size() + 1, ' ');
+        else if ((i > 0 || numberFirst) && !TakesNoNumber(lines[i])) built += NextNumber() + " ";
         built += lines[i];
+        continued = EndsWith(lines[i], " _");
     }
-    glNextLineNumber += glLineNumberInc;
     text = std::move(built);
 }
 

@@ -51,8 +51,15 @@ void ScanForY2K(BabStatement& stmt);
 // Comment blocks and inserted code.
 std::string CommentBlockProcType(const std::string& name);
 void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced);
+// The same with the place of a procedure's block given by the caller: before
+// its heading, or after it (the setting's choice, unless the procedure has no
+// line after its heading to hold the block).
+void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced, bool beforeHeading);
 std::string GetInsertText(const std::string& which, long procIndex);
 void sbInsertTracing(const std::string& which, long procIndex);
+// The same with the text's lines put at a column (labels at the line's
+// start when the layout is not kept); -1 keeps the template's own blanks.
+void sbInsertTracing(const std::string& which, long procIndex, long column);
 void sbLogInsert(const std::string& kind, int which, int functionPos);
 
 // ---- Per-file run, zelking loop and line writer ----

@@ -2,6 +2,7 @@
 // of logging lines from the logging files.
 #include "InsertCode.h"
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -151,6 +152,40 @@ std::string ComparableText(const BabStatement& st) {
     return WithoutBlanks(text);
 }
 
+bool IsLabelLine(const std::string& line) {
+    const std::string t = vb::Trim(line);
+    if (t.size() < 2 || t.back() != ':' || !std::isalpha(static_cast<unsigned char>(t[0]))) return false;
+    for (size_t i = 1; i + 1 < t.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(t[i])) && t[i] != '_') return false;
+    return true;
+}
+
+// Inserted code stands where the code around it stands, so that a later zelk
+// does not move it: each line's own blanks give way to the column. Lines that
+// continue a line keep theirs; a label starts its line when the layout is
+// laid out anew, as the formatter puts labels.
+std::string AtColumn(const std::string& text, long column) {
+    if (column < 0 || text.empty()) return text;
+    std::vector<std::string> lines = vb::Split(text, "\r\n");
+    bool continued = false;
+    for (std::string& line : lines) {
+        const bool continues = continued;
+        continued = line.size() >= 2 && line.compare(line.size() - 2, 2, " _") == 0;
+        if (continues || vb::Trim(line).empty()) continue;
+        if (IsLabelLine(line)) {
+            if (!gblnAsIs) line = vb::LTrim(line);
+            continue;
+        }
+        line = std::string(static_cast<size_t>(column), ' ') + vb::LTrim(line);
+    }
+    std::string out;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) out += "\r\n";
+        out += lines[i];
+    }
+    return out;
+}
+
 }  // namespace
 
 bool fblnProcedureLogs(const ProcInfo& proc, const std::string& kind) {
@@ -180,9 +215,16 @@ std::string GetInsertText(const std::string& which, long procIndex) {
     return AlwaysTrapped("GetInsertText", [&] { return ExpandTemplate(which, procIndex); });
 }
 
-void sbInsertTracing(const std::string& which, long procIndex) {
+void sbInsertTracing(const std::string& which, long procIndex) { sbInsertTracing(which, procIndex, -1); }
+
+void sbInsertTracing(const std::string& which, long procIndex, long column) {
     TraceGuard trace(TraceKind::App, "modVEZUZ::sbInsertTracing");
-    AlwaysTrapped("sbInsertTracing", [&] { EmitInserted(GetInsertText(which, procIndex)); });
+    AlwaysTrapped("sbInsertTracing", [&] {
+        // A missing or empty template inserts nothing, not an empty line
+        // that every further zelk would add again.
+        std::string text = GetInsertText(which, procIndex);
+        if (!text.empty()) EmitInserted(AtColumn(text, column));
+    });
 }
 
 void sbLogInsert(const std::string& kind, int which, int functionPos) {

@@ -29,18 +29,23 @@ long SourceLineFormatter::AdjustColumn(const std::string& word, long c) const {
 }
 
 long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
+    return StandAloneColumn(ownBlanks, r_ + 1, yRecord[static_cast<size_t>(r_)].TiedTo);
+}
+
+// The column of a comment line that stands before record `next` and is tied
+// to record `tied` (0: to none).
+long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied) const {
     switch (giCmtStandAlone) {
         case 0:
             return std::max(0, giCmtStandAloneColumn - 1);
         case 1: {
             // The level of the line that follows; one more when that line's
             // kind is indented beyond its level.
-            long next = r_ + 1 <= glRecordCount ? yRecord[static_cast<size_t>(r_ + 1)].IndentLevel : 0;
-            long tied = yRecord[static_cast<size_t>(r_)].TiedTo;
+            long level = next <= glRecordCount ? yRecord[static_cast<size_t>(next)].IndentLevel : 0;
             long tiedStmt = tied > 0 && tied <= glRecordCount ? yRecord[static_cast<size_t>(tied)].FirstStmt : 0;
             bool declaration = tiedStmt > 0 && yStatement[static_cast<size_t>(tiedStmt)].Class == stmtclass::kDeclaration;
             bool extra = declaration ? declIndent_ : gblnBaseLines;
-            return giIndentAmount * (next + (extra ? 1 : 0));
+            return giIndentAmount * (level + (extra ? 1 : 0));
         }
         case 2:
             return gtFormatterCarry().lPriorIndent;

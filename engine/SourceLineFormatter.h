@@ -74,6 +74,7 @@ private:
     void ConvertTabs();
     void IndentFirstWord();
     long CommentLineColumn(long ownBlanks) const;
+    long StandAloneColumn(long ownBlanks, long next, long tied) const;
     long AdjustColumn(const std::string& word, long c) const;
     long ColumnOfKind(const std::string& word, const BabStatement& st, bool& procLine) const;
 
@@ -103,6 +104,7 @@ private:
     void InlineComment();
     void CommentAtRecordStart();
     void PlaceComment();
+    long MovedCommentColumn() const;
     void SpellLiteralOrCommentLine();
 
     // The statement.

@@ -54,6 +54,21 @@ bool HoldsExitStatement(const BabStatement& stmt) {
     return false;
 }
 
+// The procedure's end statement stands on its heading's line.
+bool EndsOnItsHeadingLine(const ProcInfo& part) {
+    bool afterHeading = false;
+    for (long s = part.FirstStmt; s <= part.LastStmt && s > 0 && static_cast<size_t>(s) < yStatement.size(); ++s) {
+        const BabStatement& st = yStatement[static_cast<size_t>(s)];
+        if (!afterHeading) {
+            afterHeading = st.Class == 5;
+            continue;
+        }
+        if (st.RecordFirst != 0) return false;
+        if (st.Class == 4) return true;
+    }
+    return false;
+}
+
 class ZelkRun {
 public:
     void Run();
@@ -66,9 +81,9 @@ private:
     PartEnd WriteProcedure(ProcInfo& part, long index);
     PartEnd StatementLoop(ProcInfo& part, long index, const StatementOrder& order, long position);
     void WriteDescriptionLine(long s, BabStatement& stmt);
-    void InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt);
+    void InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt, const std::string& text);
     bool CommentBlockWanted() const;
-    int InsertCommentBlock(long at, const std::string& kind);
+    int InsertCommentBlock(long at, const std::string& kind, bool beforeHeading = false);
     void CloseCommentEditor();
     void SetProgressCaption(const std::string& prefix);
     void Result();
@@ -80,6 +95,8 @@ private:
     bool blockInserted_ = false;
     bool editorUsed_ = false;
     bool logging_ = false;  // the procedure being written gets logging lines
+    bool blockBefore_ = false;  // its comment block goes before its heading
+    long bodyColumn_ = -1;      // the column of its inserted code; -1 the template's own
     std::string kindLetter_;  // "E" event procedure, "U" user-defined
     int skip_ = 0;            // statements a comment block replaced
     WhiteSpaceWriter whiteSpace_;
@@ -192,7 +209,10 @@ ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
         optionMissing_ = fblnOptionExplicit(static_cast<int>(headEnd));
         optionChecked_ = true;
     }
-    if (!gsCmtModuleFile.empty() && gblnCmtModule) InsertCommentBlock(headEnd, "M");
+    // When the part holds nothing but the description lines, the module's
+    // comment lines (an old block among them) stand ahead of the first
+    // procedure's heading, right after the head.
+    if (!gsCmtModuleFile.empty() && gblnCmtModule) InsertCommentBlock(headIsPart ? headEnd + 1 : headEnd, "M");
     if (optionMissing_ && gblnOptionExplicit) {
         optionMissing_ = false;
         std::string line = "Option Explicit";
@@ -217,6 +237,9 @@ ZelkRun::PartEnd ZelkRun::WriteProcedure(ProcInfo& part, long index) {
     // lines at the body start, inside the procedure, its exit lines in place
     // of the end line.
     logging_ = gblnInsertLogging && !fblnProcedureLogs(part, kindLetter_);
+    // A procedure written on one line has no line after its heading to hold
+    // a block: its block goes before the heading, where the next zelk finds it.
+    blockBefore_ = giCmtWhere == 1 || EndsOnItsHeadingLine(part);
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
     if (ProcArrangementWanted())
@@ -228,10 +251,10 @@ bool ZelkRun::CommentBlockWanted() const {
     return (kindLetter_ == "U" && gblnCmtUDP) || (kindLetter_ == "E" && gblnCmtEvent);
 }
 
-int ZelkRun::InsertCommentBlock(long at, const std::string& kind) {
+int ZelkRun::InsertCommentBlock(long at, const std::string& kind, bool beforeHeading) {
     int replaced = 0;
     editorUsed_ = true;
-    sbCommentBlockInsert(at, kind, false, replaced);
+    sbCommentBlockInsert(at, kind, false, replaced, beforeHeading);
     return replaced;
 }
 
@@ -254,19 +277,33 @@ void ZelkRun::WriteDescriptionLine(long s, BabStatement& stmt) {
     sbDoEmitLine(text, glOutputLines, firstCall_, stmt);
 }
 
-void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt) {
+// The column of inserted code at a body statement: where the statement's
+// text begins; -1 (the template's own) when its text begins with a number.
+long CodeColumn(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos || (text[first] >= '0' && text[first] <= '9')) return -1;
+    return static_cast<long>(first);
+}
+
+void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt, const std::string& text) {
     if (gsCurrentProc == kDeclarations) return;
     if (s == part.BodyStartRecord) {
+        // The column of the body's statements, as a later zelk lays them out;
+        // with the layout kept, the column of the first of them.
+        bodyColumn_ = !gblnAsIs                      ? (giCodeLine != 1 && gblnBaseLines ? giIndentAmount : 0)
+                      : stmt.Class != 4 ? CodeColumn(text)
+                                                     : -1;
         if (logging_) sbLogInsert(kindLetter_, 1, -1);
-        if (gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing("ErrSet", 0);
-        if (gblnInsertTracing && !part.HasTrace) sbInsertTracing("TraceOn", 0);
+        if (gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing("ErrSet", 0, bodyColumn_);
+        if (gblnInsertTracing && !part.HasTrace) sbInsertTracing("TraceOn", 0, bodyColumn_);
     }
     if (stmt.Class == 4 || s == part.BodyEndRecord) {
         if (gblnInsertTracing && !part.HasTrace) {
-            sbInsertTracing("TraceOff", 0);
+            sbInsertTracing("TraceOff", 0, stmt.Class == 4 ? bodyColumn_ : CodeColumn(text));
             part.HasTrace = true;
         }
-        if (stmt.Class == 4 && gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing("ErrTrap", index);
+        if (stmt.Class == 4 && gblnInsertErrHandling && !part.HasErrorHandler)
+            sbInsertTracing("ErrTrap", index, bodyColumn_);
     }
 }
 
@@ -290,19 +327,22 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
         }
         if (stmt.FirstToken == 0) continue;
 
-        if (giCmtWhere == 1 && !blockInserted_ && IsHeadingGroup(stmt) && CommentBlockWanted()) {
-            skip_ = InsertCommentBlock(s, kindLetter_);
+        if (blockBefore_ && !blockInserted_ && IsHeadingGroup(stmt) && CommentBlockWanted()) {
+            skip_ = InsertCommentBlock(s, kindLetter_, true);
             blockInserted_ = true;
             if (stmt.Class == 3 && skip_ > 0) ++skip_;
         }
-        InsertCode(part, index, s, stmt);
-        if (stmt.Class == 1 && giCmtStandAlone == 3) continue;
-
+        // The statement is formatted first: inserted code takes its column.
+        const bool dropped = stmt.Class == 1 && giCmtStandAlone == 3;
         std::string text;
-        long formatted = s;
-        sbOutputSourceRecord(formatted, text, !insideProc_);
-        stmt.Flags = yStatement[static_cast<size_t>(s)].Flags;
-        if (oDebug->StatusCode != 0) return PartEnd::Failed;
+        if (!dropped) {
+            long formatted = s;
+            sbOutputSourceRecord(formatted, text, !insideProc_);
+            stmt.Flags = yStatement[static_cast<size_t>(s)].Flags;
+            if (oDebug->StatusCode != 0) return PartEnd::Failed;
+        }
+        InsertCode(part, index, s, stmt, text);
+        if (dropped) continue;
         // A later statement of a line is written with the line's first one;
         // its own empty text is no empty line of the source.
         if (text.empty() && stmt.RecordFirst == 0) continue;
@@ -316,12 +356,12 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
             continue;
         }
         if (insideProc_ && gblnInsertTracing && !part.HasTrace && HoldsExitStatement(stmt))
-            sbInsertTracing("TraceOff", 0);
+            sbInsertTracing("TraceOff", 0, CodeColumn(text));
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
 
         giLineKind = 0;
-        if (stmt.Class == 5 && giCmtWhere == 0 && CommentBlockWanted()) InsertCommentBlock(s + 1, kindLetter_);
+        if (stmt.Class == 5 && !blockBefore_ && CommentBlockWanted()) InsertCommentBlock(s + 1, kindLetter_, false);
     }
     return PartEnd::Done;
 }

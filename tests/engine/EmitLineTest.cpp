@@ -130,13 +130,17 @@ TEST_F(EmitLine, NumbersTheLinesOfProceduresOnly) {
     }
 }
 
-TEST_F(EmitLine, OneNumberIsLeftOutAfterATextOfSeveralLines) {
+TEST_F(EmitLine, TextsOfSeveralLinesAreNumberedLikeSingleLines) {
     NumberFrom(100, 10);
     EXPECT_EQ(Emit("a = 1"), "100 a = 1");
     EXPECT_EQ(Emit("b = 2\r\nc = 3"), "110 b = 2\r\n120 c = 3");
-    EXPECT_EQ(Emit("d = 4"), "140 d = 4");
+    EXPECT_EQ(Emit("d = 4"), "130 d = 4");
     // A continued line gets blanks as wide as a number.
-    EXPECT_EQ(Emit("e = 5 + _\r\n    6\r\nf = 7"), "150 e = 5 + _\r\n        6\r\n160 f = 7");
+    EXPECT_EQ(Emit("e = 5 + _\r\n    6\r\nf = 7"), "140 e = 5 + _\r\n        6\r\n150 f = 7");
+    // Labels, comment lines and empty lines of an inserted text take no
+    // number, as they take none when the output is zelked again.
+    EXPECT_EQ(Emit("Exit Sub\r\nFailed:\r\n' report it\r\n\r\nMsgBox 1"),
+              "160 Exit Sub\r\nFailed:\r\n' report it\r\n\r\n170 MsgBox 1");
     // The line after one that ends in a continuation gets no number.
     EXPECT_EQ(Emit("g = 8 + _"), "180 g = 8 + _");
     EXPECT_EQ(Emit("    9"), "    9");

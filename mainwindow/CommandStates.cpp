@@ -113,7 +113,7 @@ void sbButtonsZelked(ICommandControls& c) {
 
 void sbButtonsUnavailable(ICommandControls& c) {
     TraceGuard trace(TraceKind::App, "sbButtonsUnavailable" + kForm);
-    Paint({6, 11, 22}, kButtonGreyed);
+    Paint({6, 11, 13, 14, 15, 22}, kButtonGreyed);
     c.RefreshToolBar();
     Enable(c, {"mnuProcessZelk", "mnuFilePrint", "mnuProcessSpell", "mnuViewStart_0", "mnuViewStart_1",
                "mnuPopup_1", "mnuPopup_3", "mnuPopup_6", "mnuPopup_7"},

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev wamerican)
+PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev wamerican clang)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

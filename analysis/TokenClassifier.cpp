@@ -40,15 +40,20 @@ void ClassifyWord(std::vector<BabToken>& w, long i, long n) {
 
     const std::string& kw = BabKeyWordAt(index).KeyWord;
     bool scoped = UpperIs(first, "PUBLIC") || UpperIs(first, "PRIVATE") || i == 1;
-    bool secondIs = n >= 2;
+    // End Type and End Enum begin a line or follow a ":" (a block written on
+    // one line ends there too).
+    bool startsStatement = i == 1 || w[static_cast<size_t>(i) - 1].Piece == ":";
+    bool endOf = kw == "END" && startsStatement && i < n;
+    const BabToken& after = w[static_cast<size_t>(i) + (i < n ? 1 : 0)];
+    bool afterEnd = i > 1 && UpperIs(w[static_cast<size_t>(i) - 1], "END");
     if (kw == "TYPE") {
-        if (!f.InProcedure && !f.FormDescription && scoped) f.InType = true;
-    } else if (kw == "END" && i == 1 && secondIs && UpperIs(w[2], "TYPE")) {
+        if (!f.InProcedure && !f.FormDescription && scoped && !afterEnd) f.InType = true;
+    } else if (endOf && UpperIs(after, "TYPE")) {
         f.InType = false;
     }
     if (kw == "ENUM") {
-        if (scoped) f.InEnum = true;
-    } else if (kw == "END" && i == 1 && secondIs && UpperIs(w[2], "ENUM")) {
+        if (scoped && !afterEnd) f.InEnum = true;
+    } else if (endOf && UpperIs(after, "ENUM")) {
         f.InEnum = false;
     }
 }

@@ -47,7 +47,10 @@ void SourceLineFormatter::EndOfRecord() {
 // indentation.
 void SourceLineFormatter::InsertContinuation() {
     if (!gblnInsertContinuations || st_.Class == stmtclass::kComment) return;
-    if (firstWord_ || cur_.WhiteSpaceLeft.empty() || IsBlankText(line_)) return;
+    // The first word of a record joined to the line before (continuations
+    // removed) is measured like any other word: joining and breaking again
+    // must come to the same lines on every zelk.
+    if ((firstWord_ && !joined_) || cur_.WhiteSpaceLeft.empty() || IsBlankText(line_)) return;
     long width = static_cast<long>(line_.size() + cur_.WhiteSpaceLeft.size() + curWord_.size());
     if (width <= giContinuationColumn) return;
 

@@ -75,6 +75,15 @@ long SourceLineFormatter::ColumnOfKind(const std::string& w, const BabStatement&
     return -1;
 }
 
+// The column of code at level 0. In a procedure that is one level in with
+// base lines; in the declarations part it is the declarations' column, so
+// that the members of a Type or Enum sit one level in from it, its end and
+// the #If lines around declarations at it.
+long SourceLineFormatter::CodeBase() const {
+    if (declarationsPart_) return declIndent_ ? giIndentAmount : 0;
+    return gblnBaseLines ? giIndentAmount : 0;
+}
+
 void SourceLineFormatter::IndentFirstWord() {
     FormatterCarry& carry = gtFormatterCarry();
     const long ownBlanks = static_cast<long>(cur_.WhiteSpaceLeft.size());
@@ -102,7 +111,7 @@ void SourceLineFormatter::IndentFirstWord() {
     } else {
         computed = true;
         const long k = std::max(0, carry.iCaseOffset);
-        if (r_ == st_.RecordFirst) stmtLevelCol_ = indent * (level + k + (gblnBaseLines ? 1 : 0));
+        if (r_ == st_.RecordFirst) stmtLevelCol_ = CodeBase() + indent * (level + k);
         bool procLine = false;
         const long kindColumn = commentLine ? -1 : ColumnOfKind(w, st_, procLine);
         if (commentLine) {
@@ -121,11 +130,11 @@ void SourceLineFormatter::IndentFirstWord() {
                 } else if (st_.Flags != 0 && vb::IsNumeric(cur_.Piece)) {
                     c = 0;
                 } else {
-                    c = indent * (level + k);
+                    c = CodeBase() + indent * (level + k);
                     if (line_.empty() && carry.blnPriorLineNumbered && !numericLabel_) c += glLineNumberWidth;
                 }
             } else {
-                c = indent * (level + 1 + k) + (continuation ? indent : 0);
+                c = continuation ? indent * (level + 2 + k) : CodeBase() + indent * (level + k);
                 if (cur_.Class == 5 && cur_.Detail == 4) c = 0;
             }
             if (w == "SELECT" && giCaseStructure == 0) ++carry.iCaseOffset;

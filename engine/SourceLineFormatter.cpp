@@ -165,6 +165,13 @@ void SourceLineFormatter::TokenPass() {
     long last = rec_.LastToken;
     // A blank line (or no record at all) ends the call.
     if (first_ == last && Tok(first_).Piece.empty() && !IsCommentContinuation(Tok(first_))) {
+        // An empty line that a "_" runs into ends the statement there and
+        // stays a line: without it the line after it would continue the
+        // statement instead (a block If would become a single-line If).
+        if (!joined_ && r_ > st_.RecordFirst && ContinuesLine(first_)) {
+            line_.clear();
+            Flush();
+        }
         ended_ = true;
         return;
     }

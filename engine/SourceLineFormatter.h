@@ -76,6 +76,7 @@ private:
     long CommentLineColumn(long ownBlanks) const;
     long StandAloneColumn(long ownBlanks, long next, long tied) const;
     long AdjustColumn(const std::string& word, long c) const;
+    long CodeBase() const;
     long ColumnOfKind(const std::string& word, const BabStatement& st, bool& procLine) const;
 
     // Splits.

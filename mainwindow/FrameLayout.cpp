@@ -1,5 +1,7 @@
 #include "FrameLayout.h"
 
+#include <algorithm>
+
 #include "cVEZUZ.h"
 
 namespace {
@@ -16,9 +18,10 @@ FrameLayout fnFrameLayout(const FrameLayoutInput& in) {
     out.vscr = {out.txtSourceFile.Left + out.txtSourceFile.Width, out.txtSourceFile.Top, in.ScrollBarWidth,
                 NotNegative(out.txtSourceFile.Height - 255)};
 
-    out.lblStatusWidth = NotNegative(static_cast<long>(0.75 * in.StatusWidth));
-    out.lblRecordLeft = frame::kStatusLabelLeft + out.lblStatusWidth + 120;
-    out.lblRecordWidth = NotNegative(static_cast<long>(0.2 * W));
+    const StatusLabels labels = fnStatusLabels(in.StatusWidth, W, in.RecordTextWidth);
+    out.lblStatusWidth = labels.lblStatusWidth;
+    out.lblRecordLeft = labels.lblRecordLeft;
+    out.lblRecordWidth = labels.lblRecordWidth;
 
     out.fraSpellCheck = {400, 540, NotNegative(W - 800), 0};
     out.lblSpellingWidth = NotNegative(W - 800 - 600);
@@ -26,6 +29,19 @@ FrameLayout fnFrameLayout(const FrameLayoutInput& in) {
 
     out.fraProgressLeft = (W - frame::kProgressWidth) / 2;
     out.fraProgressTop = (H - frame::kProgressHeight) / 2;
+    return out;
+}
+
+StatusLabels fnStatusLabels(long statusWidth, long windowWidth, long recordTextWidth) {
+    StatusLabels out;
+    out.lblStatusWidth = NotNegative(static_cast<long>(0.75 * statusWidth));
+    out.lblRecordLeft = frame::kStatusLabelLeft + out.lblStatusWidth + 120;
+    out.lblRecordWidth = std::max(NotNegative(static_cast<long>(0.2 * windowWidth)), recordTextWidth);
+    const long barEnd = statusWidth - frame::kStatusLabelLeft;
+    if (out.lblRecordLeft + out.lblRecordWidth > barEnd) {
+        out.lblRecordLeft = std::max(frame::kStatusLabelLeft, barEnd - out.lblRecordWidth);
+        out.lblStatusWidth = NotNegative(out.lblRecordLeft - 120 - frame::kStatusLabelLeft);
+    }
     return out;
 }
 

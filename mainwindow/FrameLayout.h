@@ -15,6 +15,7 @@ struct FrameLayoutInput {
     long StatusHeight = 0;        // picStatus, subtracted also while hidden
     long StatusWidth = 0;         // picStatus.Width
     long ScrollBarWidth = 0;      // oAppInfo.ScrollBarWidth
+    long RecordTextWidth = 0;     // what lblRecord's text needs
 };
 
 struct FrameLayout {
@@ -34,6 +35,14 @@ constexpr long kMinimumWidth = 8160;
 }  // namespace frame
 
 FrameLayout fnFrameLayout(const FrameLayoutInput& in);
+
+// The status bar's two labels: the message on the left, the line label
+// after it. The line label is never narrower than its text; when that would
+// take it past the bar's end it moves left and the message gives way.
+struct StatusLabels {
+    long lblStatusWidth = 0, lblRecordLeft = 0, lblRecordWidth = 0;
+};
+StatusLabels fnStatusLabels(long statusWidth, long windowWidth, long recordTextWidth);
 
 // The window's place at load: a stored place as it stands, or (when no width
 // is stored) 67 % of the screen, at least 8160 twips wide, centred. True when

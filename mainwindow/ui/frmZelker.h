@@ -12,6 +12,7 @@
 
 #include "Bitmap32.h"
 #include "DebugMenu.h"
+#include "FrameLayout.h"
 #include "LabelCaption.h"
 #include "SessionWindow.h"
 #include "Viewer.h"
@@ -226,6 +227,7 @@ private:
     // The user did something in the window: a splash window still up from
     // the start-up goes, so that it never comes back over the window.
     void UserActed();
+    void PlaceStatusLabels(const StatusLabels& labels);
 
     std::map<std::string, QAction*> mActions;
     std::map<std::string, std::function<void()>> mCommands;

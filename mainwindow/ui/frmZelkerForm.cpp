@@ -70,6 +70,11 @@ void frmZelker::Form_Load() {
     });
 }
 
+void frmZelker::PlaceStatusLabels(const StatusLabels& labels) {
+    lblStatus->resize(Px(labels.lblStatusWidth), lblStatus->height());
+    lblRecord->setGeometry(Px(labels.lblRecordLeft), lblRecord->y(), Px(labels.lblRecordWidth), lblRecord->height());
+}
+
 void frmZelker::UserActed() {
     if (mblnUserActed) return;
     mblnUserActed = true;
@@ -100,6 +105,7 @@ void frmZelker::Form_Resize() {
         in.StatusHeight = Tw(picStatus->height());
         in.StatusWidth = Tw(picStatus->width());
         in.ScrollBarWidth = static_cast<long>(oAppInfo->ScrollBarWidth);
+        in.RecordTextWidth = Tw(lblRecord->sizeHint().width());
         const FrameLayout out = fnFrameLayout(in);
 
         auto place = [](QWidget* w, const TwipRect& r) {
@@ -111,8 +117,7 @@ void frmZelker::Form_Resize() {
         glLinesInWindow = txtSourceFile->FullyVisibleRows();
         vscr->setPageStep(static_cast<int>(glLinesInWindow));
 
-        lblStatus->resize(Px(out.lblStatusWidth), lblStatus->height());
-        lblRecord->setGeometry(Px(out.lblRecordLeft), lblRecord->y(), Px(out.lblRecordWidth), lblRecord->height());
+        PlaceStatusLabels({out.lblStatusWidth, out.lblRecordLeft, out.lblRecordWidth});
         picStatus->update();
 
         fraSpellCheck->setGeometry(Px(out.fraSpellCheck.Left), Px(out.fraSpellCheck.Top), Px(out.fraSpellCheck.Width),

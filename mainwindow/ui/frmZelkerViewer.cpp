@@ -10,12 +10,14 @@
 #include "AnsiText.h"
 #include "AppIdentity.h"
 #include "ErrorTrap.h"
+#include "FrameLayout.h"
 #include "KeyCodes.h"
 #include "MFILESET.h"
 #include "QtPictureBox.h"
 #include "SharedState.h"
 #include "EngineCalls.h"
 #include "Trace.h"
+#include "Twips.h"
 #include "UiServices.h"
 #include "ViewerTextBox.h"
 #include "WindowHelpers.h"
@@ -24,6 +26,9 @@
 
 void frmZelker::SetLineLabel(const std::string& text) {
     lblRecord->setText(FromAnsi(text));
+    // A longer line count than the label has room for widens it.
+    if (lblRecord->sizeHint().width() > lblRecord->width())
+        PlaceStatusLabels(fnStatusLabels(Tw(picStatus->width()), Tw(width()), Tw(lblRecord->sizeHint().width())));
     lblRecord->repaint();
 }
 

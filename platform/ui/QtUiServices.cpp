@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -23,6 +24,20 @@ QStringList QtFilters(const std::string& filter) {
         out << QString("%1 (%2)").arg(parts[i], masks);
     }
     return out;
+}
+
+// A message box sizes itself to its text alone; a short text under a long
+// title would have the title cut off in the title bar. The box is made at
+// least as wide as the title in a bold face plus the title bar's icon and
+// buttons.
+void RoomForTitle(QMessageBox& box) {
+    constexpr int kTitleBarControls = 140;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int wanted = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarControls;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
 }
 
 }  // namespace
@@ -55,6 +70,7 @@ int QtUiServices::MsgBox(const std::string& prompt, int buttons, const std::stri
         case mb::vbRetryCancel: list = {{QMessageBox::Retry, mb::vbRetry}, {QMessageBox::Cancel, mb::vbCancel}}; break;
         default: list = {{QMessageBox::Ok, mb::vbOK}}; break;
     }
+    RoomForTitle(box);
     QMessageBox::StandardButtons all;
     for (const auto& b : list) all |= b.button;
     box.setStandardButtons(all);
@@ -81,6 +97,8 @@ FileDialogResult QtUiServices::ShowFileDialog(const FileDialogRequest& request) 
                                                          : QFileDialog::AnyFile);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    // The filters' own names list their patterns already.
+    dlg.setOption(QFileDialog::HideNameFilterDetails, true);
     QStringList filters = QtFilters(request.Filter);
     if (!filters.isEmpty()) {
         dlg.setNameFilters(filters);

@@ -1,5 +1,7 @@
 #include "frmErrorInfo.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
@@ -43,7 +45,7 @@ frmErrorInfo::frmErrorInfo(QWidget* parent) : QDialog(parent) {
 
     lblInfo = new QLabel(this);
     lblInfo->setObjectName("lblInfo");
-    lblInfo->setGeometry(Px(60), Px(5820), Px(4215), Px(375));
+    PlaceButtonRow();
 
     connect(cmdAll, &QPushButton::clicked, this, &frmErrorInfo::cmdAll_Click);
     connect(cmdEMail, &QPushButton::clicked, this, &frmErrorInfo::cmdEMail_Click);
@@ -52,6 +54,20 @@ frmErrorInfo::frmErrorInfo(QWidget* parent) : QDialog(parent) {
     // Form_Load: stays above every other window until the user copies the report.
     oWindow->OnTop(this, true);
     setCursor(Qt::ArrowCursor);
+}
+
+void frmErrorInfo::PlaceButtonRow() {
+    // The buttons end under the report's right edge, each at least as wide
+    // as its text, with a gap between them; the note fills the room to
+    // their left.
+    constexpr int kGap = 8;
+    int right = txtErrorInfo->geometry().right() + 1;
+    for (QPushButton* b : {cmdOK, cmdAll, cmdEMail}) {
+        const int w = std::max(b->width(), b->sizeHint().width());
+        b->setGeometry(right - w, b->y(), w, b->height());
+        right -= w + kGap;
+    }
+    lblInfo->setGeometry(Px(60), Px(5820), std::max(0, right - Px(60)), Px(375));
 }
 
 void frmErrorInfo::paintEvent(QPaintEvent* event) {

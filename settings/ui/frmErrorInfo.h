@@ -24,6 +24,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    void PlaceButtonRow();
 };
 
 // Makes the error report show itself in this window.

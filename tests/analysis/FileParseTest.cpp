@@ -82,6 +82,17 @@ TEST(FileParse, CommentsHeadingThePartAfterThem) {
     }
 }
 
+// A Type or Enum written on one line ends on that line: the procedures after
+// it are parts of their own.
+TEST(FileParse, OneLineTypeAndEnumEndOnTheirLine) {
+    UseStandardKeywords();
+    ParseText("Private Type Pair: A As Long: End Type\r\nPublic Enum Side: Left = 1: End Enum\r\n"
+              "Sub Main()\r\nEnd Sub\r\nSub Other()\r\nEnd Sub\r\n");
+    EXPECT_EQ(Table(), (V{"<Declarations> D 1-2 1-6 public", "Main S 3-4 7-8 public", "Other S 5-7 9-10 public"}));
+    EXPECT_FALSE(gtBabFlags.InType);
+    EXPECT_FALSE(gtBabFlags.InEnum);
+}
+
 TEST(FileParse, ReadingAfterTheEndIsAnInternalError) {
     UseStandardKeywords();
     LogCapture log;

@@ -236,3 +236,20 @@ TEST_F(ViewerWindow, TheScrollBarReachesEveryLineOfALargeFile) {
     EXPECT_EQ(FullyVisibleLines().back(), 40000);
     EXPECT_EQ(form->lblRecord->text(), "Line: 40000 of 40000");
 }
+
+// In a narrow window the line label still shows its whole text, inside the
+// status bar and clear of the message beside it.
+TEST_F(ViewerWindow, TheLineLabelFitsANarrowWindow) {
+    form->resize(420, 500);
+    Open({WriteLines("forty-thousand.bas", 40000)});
+    Key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(form->lblRecord->text(), "Line: 40000 of 40000");
+    for (int width : {420, 380, 500}) {
+        SCOPED_TRACE("window width " + std::to_string(width));
+        form->resize(width, 500);
+        EXPECT_GE(form->lblRecord->width(), form->lblRecord->sizeHint().width());
+        EXPECT_LE(form->lblRecord->geometry().right(), form->picStatus->contentsRect().right());
+        EXPECT_LT(form->lblStatus->geometry().right(), form->lblRecord->x());
+    }
+    SavePicture(form->picStatus, "status-bar-narrow.png");
+}

@@ -51,3 +51,21 @@ TEST_F(ErrorInfoWindow, PictureOfTheReport) {
     form.cmdOK->click();
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
+
+// The buttons stand apart, none cut its text, and the note beside them
+// shows its whole text.
+TEST_F(ErrorInfoWindow, ButtonsAndNoteFit) {
+    frmErrorInfo form;
+    form.show();
+    form.cmdAll->click();
+    const QPushButton* row[] = {form.cmdEMail, form.cmdAll, form.cmdOK};
+    for (const QPushButton* b : row) {
+        SCOPED_TRACE(b->objectName().toStdString());
+        EXPECT_GE(b->width(), b->sizeHint().width());
+        EXPECT_LE(b->geometry().right(), form.width() - 4);
+    }
+    for (int i = 0; i + 1 < 3; ++i) EXPECT_GE(row[i + 1]->x() - (row[i]->geometry().right() + 1), 4);
+    EXPECT_LT(form.lblInfo->geometry().right(), form.cmdEMail->x());
+    EXPECT_GE(form.lblInfo->width(), form.lblInfo->sizeHint().width());
+    EXPECT_TRUE(form.grab().save(QString::fromStdString(testsupport::PicturePath("error-report-buttons.png"))));
+}

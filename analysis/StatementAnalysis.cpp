@@ -25,6 +25,9 @@ long FindVerb(std::vector<BabToken>& tok, long start, long last) {
         if (token.IsKeyWord) {
             const BabKeyWord& k = BabKeyWordAt(token.pKeyWord);
             if (k.Class != 'V') continue;
+            // VERSION is the verb of a file's header line ("VERSION 5.00");
+            // elsewhere it is a name, as in "version = GetVersion(a)".
+            if (k.KeyWord == "VERSION" && !(t < last && tok[static_cast<size_t>(t) + 1].Class == 3)) continue;
             bool qualifies = t == start || (t == start + 1 && tok[static_cast<size_t>(start)].Piece == "#");
             if (!qualifies && t > start) {
                 const BabToken& before = tok[static_cast<size_t>(t) - 1];

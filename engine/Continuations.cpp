@@ -30,7 +30,9 @@ void SourceLineFormatter::EndOfRecord() {
     if (continues && commentRemoved_ && last.Class == 5 && last.Detail == 1) continues = false;
     if (giContinuations == 1) {
         if (!continues) joinNext_ = false;
-        return;
+        if (!continues || !JoinPassesLineLimit()) return;
+        // This continuation stays: the joined line could not be read back.
+        keepBreak_ = true;
     }
     if (!continues || EndsWith(line_, " _")) return;
     // A continued comment keeps the blank it had before its "_".
@@ -39,6 +41,20 @@ void SourceLineFormatter::EndOfRecord() {
     // Measured on the first line of the statement being continued, which
     // is the first line of a split-off one once the record was split.
     lineNumberEnd_ = fiLineNumberEnd(out_[std::min(stmtLine_, out_.size() - 1)]);
+}
+
+// Whether joining the next record to the line being built would make a line
+// longer than Visual Basic reads (1023 characters, with room for a line
+// number the writer may put in front).
+bool SourceLineFormatter::JoinPassesLineLimit() const {
+    constexpr size_t kLineLimit = 1023;
+    constexpr size_t kNumberRoom = 10;
+    if (r_ + 1 > glRecordCount) return false;
+    const BabRecord& next = yRecord[static_cast<size_t>(r_ + 1)];
+    size_t length = line_.size() + 1;
+    for (long t = next.FirstToken; t > 0 && t <= next.LastToken && t <= glTokenCount; ++t)
+        length += Tok(t).WhiteSpaceLeft.size() + Tok(t).Piece.size();
+    return length + (gblnInsertLineNumbers ? kNumberRoom : 0) > kLineLimit;
 }
 
 // Before a token is appended: when it would pass the continuation column and

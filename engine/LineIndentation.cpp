@@ -64,7 +64,8 @@ long SourceLineFormatter::ColumnOfKind(const std::string& w, const BabStatement&
     procLine = false;
     bool declaration = IsDeclarationWord(w);
     if (giCodeLine == 1) return 0;
-    if (w == "SUB" || w == "FUNCTION" || w == "OPTION" || w == "ATTRIBUTE" || w == "VERSION" || w == "PROPERTY")
+    if (w == "SUB" || w == "FUNCTION" || w == "OPTION" || w == "ATTRIBUTE" || w == "PROPERTY" ||
+        (w == "VERSION" && st.Class == stmtclass::kModuleDescription))
         return 0;
     if (declaration && !declIndent_) return 0;
     if ((w == "END" && st.Class == stmtclass::kProcEnd) || st.Class == stmtclass::kProcHeading) {

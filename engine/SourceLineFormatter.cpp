@@ -84,7 +84,8 @@ std::string SourceLineFormatter::Format() {
     // own: the first statement's call wrote the whole line.
     if (st_.RecordFirst < 1 || st_.RecordFirst > last) return Result();
     for (long r = st_.RecordFirst; r <= last && !ended_; ++r) {
-        joined_ = r > st_.RecordFirst && joinNext_;
+        joined_ = r > st_.RecordFirst && joinNext_ && !keepBreak_;
+        keepBreak_ = false;
         BeginRecord(r);
         TokenPass();
         if (ended_) break;

@@ -13,6 +13,7 @@
 //   CommentColumns.cpp       in-line comment placement and the spelling calls
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "EngineState.h"
@@ -23,6 +24,10 @@ struct FormatterCarry {
     int iCaseOffset = 0;                // open Select Case blocks whose Case lines sit one level in
     bool blnPriorLineNumbered = false;  // the previous statement began with a line number
     long lPriorIndent = 0;              // column of the last first word outside comment lines
+    // The names the file declares (upper case, without a type character):
+    // variables, constants, parameters, members and procedures.
+    std::unordered_set<std::string> declaredNames;
+    bool declaredNamesKnown = false;
 };
 FormatterCarry& gtFormatterCarry();
 // Start of a file: nothing carried over from the previous file.
@@ -99,6 +104,7 @@ private:
 
     // Continuations.
     void EndOfRecord();
+    bool JoinPassesLineLimit() const;
     void InsertContinuation();
 
     // Comments and spelling.
@@ -126,6 +132,7 @@ private:
     long skip_ = 0;
     bool joined_ = false;       // joined to the previous record (continuations removed)
     bool joinNext_ = false;     // the remove-continuations flag
+    bool keepBreak_ = false;    // the next record is not joined: the line would grow too long
     bool firstWord_ = false;
     bool fDecl_ = false, fDeclare_ = false, fConst_ = false, fIfLine_ = false, fColon_ = false, fNext_ = false;
     long declStmt_ = 0;     // the statement whose words set the declaration flags

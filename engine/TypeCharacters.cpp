@@ -27,6 +27,33 @@ bool MayCarryTypeCharacter(const BabToken& t) {
     return (t.Class == 0 || t.Class == 1) && t.Piece.size() >= 2 && IsTypeCharacter(t.Piece.back());
 }
 
+std::string BareUpper(const std::string& piece) {
+    std::string w = vb::UCase(piece);
+    if (!w.empty() && IsTypeCharacter(w.back())) w.pop_back();
+    return w;
+}
+
+// The names declared anywhere in the file: in a declaration or a heading,
+// the first word and every word after a declaring keyword, "(" or ",". Some
+// words that are no declared names get in too (a function called in an
+// array's bounds); they only keep their form.
+void CollectDeclaredNames(std::unordered_set<std::string>& names) {
+    static const std::unordered_set<std::string> before = {
+        "DIM",   "PRIVATE",  "PUBLIC",   "GLOBAL",   "STATIC",     "CONST",      "REDIM",  "PRESERVE", "SUB",
+        "FUNCTION", "GET",   "LET",      "SET",      "BYVAL",      "BYREF",      "OPTIONAL", "PARAMARRAY",
+        "WITHEVENTS", "FRIEND", "EVENT", "TYPE",     "ENUM",       "(",          ","};
+    for (long s = 1; s <= glStmtCount; ++s) {
+        const BabStatement& st = yStatement[static_cast<size_t>(s)];
+        if (st.Class != stmtclass::kDeclaration && st.Class != stmtclass::kProcHeading) continue;
+        for (long t = st.FirstToken; t > 0 && t <= st.LastToken && t <= glTokenCount; ++t) {
+            const BabToken& tok = yToken[static_cast<size_t>(t)];
+            if (tok.Class != 0 && tok.Class != 1) continue;
+            if (t == st.FirstToken || before.count(vb::UCase(yToken[static_cast<size_t>(t) - 1].Piece)))
+                names.insert(BareUpper(tok.Piece));
+        }
+    }
+}
+
 }  // namespace
 
 bool IsIntrinsicFunction(const std::string& name) {
@@ -115,6 +142,16 @@ void SourceLineFormatter::DeclarationTypeCharacter() {
 // Date = ..., Time$).
 bool SourceLineFormatter::IntrinsicNameMayChange() const {
     if (prevWord_ == "." || prevWord_ == "AS") return false;
+    // Only a call of the intrinsic function changes: never a name followed
+    // by a type clause, nor one the file declares itself (a parameter named
+    // str, a Property Get Left).
+    if (vb::EqualsNoCase(NextPiece(), "As")) return false;
+    FormatterCarry& carry = gtFormatterCarry();
+    if (!carry.declaredNamesKnown) {
+        CollectDeclaredNames(carry.declaredNames);
+        carry.declaredNamesKnown = true;
+    }
+    if (carry.declaredNames.count(BareUpper(cur_.Piece))) return false;
     std::string bare = curWord_;
     if (!bare.empty() && bare.back() == '$') bare.pop_back();
     if (bare == "INPUT" || bare == "STRING" || bare == "DATE" || bare == "TIME") return NextPiece() == "(";

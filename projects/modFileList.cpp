@@ -72,6 +72,12 @@ bool RecentFileIsThere(const std::string& name) {
     return false;
 }
 
+bool fbHoldsSourceFile(const cFileCollection& files) {
+    for (long i = 1; i <= files.Count(); ++i)
+        if (files.Item(i).IsSource()) return true;
+    return false;
+}
+
 }  // namespace
 
 void ParseLine(const std::string& text, const std::string& delimiter, std::vector<std::string>& pieces) {
@@ -232,7 +238,7 @@ void LoadNames(IMRUMenu* window, NameList names, int recentIndex) {
             cFileDesc entry;
             entry.FileName = kept[i];
             if (projectSelection) {
-                entry.FileType = 1;
+                entry.FileType = filekind::kProject;
                 projects.Add(std::move(entry));
             } else {
                 oFile->Add(std::move(entry));
@@ -241,7 +247,14 @@ void LoadNames(IMRUMenu* window, NameList names, int recentIndex) {
 
         if (projectSelection) {
             PFParseFile(projects);
-            if (oDebug->StatusCode != 0) return;
+            if (oDebug->StatusCode != 0 || !fbHoldsSourceFile(*oFile)) {
+                // Nothing of a failed or cancelled choice stays open, not
+                // even a group's own entry.
+                if (oDebug->StatusCode == 0) oDebug->StatusCode = 8;
+                oFile = std::make_unique<cFileCollection>();
+                oAppInfo->IsAProjectFile = false;
+                return;
+            }
             if (oFile->Count() > 0) UpdateMRUList(oFile->Item(1).FileName, recentIndex);
             if (window) sbShowMRUMenu(*window);
             return;

@@ -143,6 +143,9 @@ TEST(StatementAnalysis, FormDescriptionAndClassHead) {
                           "Option Explicit\r\n"),
               (V{"6/0 f=0 v=VERSION", "6/0 f=4 v=BEGIN", "6/0 f=0 v==", "6/0 f=32 v=END", "6/0 f=0 v=Attribute",
                  "0/0 f=0 v=Option"}));
+    // A variable named version is no header line.
+    EXPECT_EQ(DescribeAll("Sub A()\r\nversion = Get(a, _\r\n  b)\r\nEnd Sub\r\n"),
+              (V{"5/0 f=1 v=Sub", "0/0 f=0 v==", "4/0 f=0 v=End"}));
 }
 
 TEST(StatementAnalysis, KeepLeadingCommentsAndScanForVerb) {

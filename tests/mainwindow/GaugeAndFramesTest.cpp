@@ -217,6 +217,26 @@ TEST(FrameLayoutFormulas, ATinyWindowHandsOnNoNegativeSize) {
     EXPECT_GE(out.lblSpellingWidth, 0);
 }
 
+TEST(FrameLayoutFormulas, TheLineLabelKeepsItsWholeText) {
+    // Room enough: the labels stand where the window's proportions put them.
+    const StatusLabels wide = fnStatusLabels(12000, 12000, 1500);
+    EXPECT_EQ(wide.lblStatusWidth, 9000);
+    EXPECT_EQ(wide.lblRecordLeft, 9240);
+    EXPECT_EQ(wide.lblRecordWidth, 2400);
+    // A text wider than its share moves left to end inside the bar; the
+    // message gives way and never overlaps it.
+    const StatusLabels narrow = fnStatusLabels(6000, 6000, 1800);
+    EXPECT_EQ(narrow.lblRecordWidth, 1800);
+    EXPECT_EQ(narrow.lblRecordLeft + narrow.lblRecordWidth, 6000 - 120);
+    EXPECT_EQ(narrow.lblStatusWidth, narrow.lblRecordLeft - 240);
+    // Narrower than the text itself: the label keeps its text from the bar's
+    // left margin, the message has no room.
+    const StatusLabels tiny = fnStatusLabels(1000, 1000, 1800);
+    EXPECT_EQ(tiny.lblRecordLeft, 120);
+    EXPECT_EQ(tiny.lblRecordWidth, 1800);
+    EXPECT_EQ(tiny.lblStatusWidth, 0);
+}
+
 TEST(WindowPlace, FirstRunAndStoredPlaces) {
     cWindowObject place;
     // 67 % of a small screen is narrower than 8160: the minimum, centred

@@ -11,26 +11,7 @@
 void ParseFileName(const std::string& pathIn, std::string& drive, std::string& dir, std::string& base,
                    std::string& ext) {
     TraceGuard trace(TraceKind::Classes, "ParseFileName");
-    std::string rest = vb::Trim(pathIn);
-    if (rest.empty()) return;
-    drive.clear();
-    dir.clear();
-    base.clear();
-    ext.clear();
-    if (size_t colon = rest.find(':'); colon != std::string::npos) {
-        drive = rest.substr(0, colon + 1);
-        rest.erase(0, colon + 1);
-    }
-    if (size_t point = rest.rfind('.'); point != std::string::npos) {
-        ext = rest.substr(point);
-        rest.erase(point);
-    }
-    if (size_t sep = rest.rfind(paths::kSep); sep != std::string::npos) {
-        dir = rest.substr(0, sep + 1);
-        base = rest.substr(sep + 1);
-    } else {
-        base = rest;
-    }
+    if (!paths::SplitParts(pathIn, drive, dir, base, ext)) return;
     if (oDebug && oLog && oDebug->LogClasses) {
         oLog->LogData("File=" + pathIn);
         oLog->LogData("Drive/Path/Base/Ext=|" + drive + "|" + dir + "|" + base + "|" + ext + "|");

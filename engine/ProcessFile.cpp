@@ -218,7 +218,9 @@ void sbProcessFile(int index) {
                  (index >= 1 && index <= count ? oFile->Item(index).FileName : std::string()) + ">");
         if (index > count || index <= 0) IndexOutOfBounds(index);
         EnsureFileArrays(index);
-        if (oAppInfo->IsAProjectFile && index == 1) {
+        // Only source files are zelked: a project's or group's own entry,
+        // wherever it stands in the session, gets no output and no log.
+        if (!oFile->Item(index).IsSource()) {
             if (gfrmZelker) gfrmZelker->BringToTop();
             return;
         }

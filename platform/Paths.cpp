@@ -78,10 +78,38 @@ bool IsAbsolute(const std::string& path) {
     return path.size() >= 2 && path[1] == ':';
 }
 
-std::string FromWindowsPath(const std::string& path) {
-    std::string p = path;
-    for (char& c : p)
+bool SplitParts(const std::string& path, std::string& drive, std::string& dir, std::string& base, std::string& ext) {
+    std::string rest = vb::Trim(path);
+    if (rest.empty()) return false;
+    drive.clear();
+    dir.clear();
+    base.clear();
+    ext.clear();
+    if (size_t colon = rest.find(':'); colon != std::string::npos) {
+        drive = rest.substr(0, colon + 1);
+        rest.erase(0, colon + 1);
+    }
+    if (size_t point = rest.rfind('.'); point != std::string::npos) {
+        ext = rest.substr(point);
+        rest.erase(point);
+    }
+    if (size_t sep = rest.rfind(kSep); sep != std::string::npos) {
+        dir = rest.substr(0, sep + 1);
+        base = rest.substr(sep + 1);
+    } else {
+        base = rest;
+    }
+    return true;
+}
+
+std::string NativeSeparators(std::string path) {
+    for (char& c : path)
         if (c == '\\') c = kSep;
+    return path;
+}
+
+std::string FromWindowsPath(const std::string& path) {
+    std::string p = NativeSeparators(path);
     std::error_code ec;
     if (p.empty() || fs::exists(p, ec)) return p;
 

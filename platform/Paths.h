@@ -32,6 +32,16 @@ std::string Join(const std::string& dir, const std::string& name);
 // True when the path is absolute: starts with "/" or has a drive colon.
 bool IsAbsolute(const std::string& path);
 
+// Splits a path into drive (through the first ":"), folder (through the last
+// separator), base and extension (from the last "."; taken before the folder,
+// so a point in a folder's name starts the extension when the file has none).
+// A blank path returns false and leaves the parts as they were; otherwise
+// every part is set.
+bool SplitParts(const std::string& path, std::string& drive, std::string& dir, std::string& base, std::string& ext);
+
+// The path with every "\" turned into the native separator; nothing else.
+std::string NativeSeparators(std::string path);
+
 // Converts "\" to the native separator and, where the exact name does not
 // exist, resolves each component without regard to ASCII case.
 std::string FromWindowsPath(const std::string& path);

@@ -71,6 +71,12 @@ bool RecentFileIsThere(const std::string& name) {
     return false;
 }
 
+bool fbHoldsSourceFile(const cFileCollection& files) {
+    for (long i = 1; i <= files.Count(); ++i)
+        if (files.Item(i).IsSource()) return true;
+    return false;
+}
+
 }  // namespace
 
 void ParseLine(const std::string& text, const std::string& delimiter, std::vector<std::string>& pieces) {
@@ -240,7 +246,7 @@ void GetFilesToProcess(IMRUMenu* window, int recentIndex) {
                 cFileDesc entry;
                 entry.FileName = kept[i];
                 if (projectSelection) {
-                    entry.FileType = 1;
+                    entry.FileType = filekind::kProject;
                     projects.Add(std::move(entry));
                 } else {
                     oFile->Add(std::move(entry));
@@ -249,7 +255,14 @@ void GetFilesToProcess(IMRUMenu* window, int recentIndex) {
 
             if (projectSelection) {
                 PFParseFile(projects);
-                if (oDebug->StatusCode != 0) return;
+                if (oDebug->StatusCode != 0 || !fbHoldsSourceFile(*oFile)) {
+                    // Nothing of a failed or cancelled choice stays open,
+                    // not even a group's own entry.
+                    if (oDebug->StatusCode == 0) oDebug->StatusCode = 8;
+                    oFile = std::make_unique<cFileCollection>();
+                    oAppInfo->IsAProjectFile = false;
+                    return;
+                }
                 if (oFile->Count() > 0) UpdateMRUList(oFile->Item(1).FileName, recentIndex);
                 if (window) sbShowMRUMenu(*window);
                 return;

@@ -5,14 +5,23 @@
 #include <string>
 #include <vector>
 
+// cFileDesc::FileType: only source files are ever zelked or saved over.
+namespace filekind {
+constexpr long kGroup = 0;    // a project group's own entry
+constexpr long kProject = 1;  // a project file's own entry
+constexpr long kSource = 2;   // a source file to process
+}  // namespace filekind
+
 class cFileDesc {
 public:
     std::string FileName;
-    long FileType = 2;  // 2 a source file to process, 1 a project's own entry, 0 a group's own entry
+    long FileType = filekind::kSource;
     bool IsZelked = false;
     bool IsSelected = false;
     long WhichFile = 0;
     long WhichProject = 0;
+
+    bool IsSource() const { return FileType == filekind::kSource; }
 };
 
 class cFileCollection {

@@ -47,7 +47,9 @@ bool EndOldSession(ISessionWindow& w) {
 }
 
 // Nothing was chosen, or the project driver failed and said so.
-bool SelectionFailed() { return oDebug->StatusCode == 8 || (oAppInfo->IsAProjectFile && oDebug->StatusCode != 0); }
+bool SelectionFailed() {
+    return oDebug->StatusCode == 8 || oFile->Count() == 0 || (oAppInfo->IsAProjectFile && oDebug->StatusCode != 0);
+}
 
 void EnableZelkAll(ISessionWindow& w) {
     sbPaintToolBar(7, kButtonEnabled);

@@ -66,6 +66,11 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
     if (index < 1 || index > oFile->Count() || static_cast<size_t>(index) >= gsTempOutFile.size() ||
         static_cast<size_t>(index) >= gsTempLogFile.size())
         RaiseError(vberr::kSubscriptOutOfRange, "sbSaveAFile");
+    // Nothing is ever saved over a project or group file.
+    if (!oFile->Item(index).IsSource()) {
+        Saved = false;
+        return Ending::Stop;
+    }
     const size_t at = static_cast<size_t>(index);
     const std::string source = oFile->Item(index).FileName;
     const bool warnings = at < gtFileStats.size() && gtFileStats[at].Warnings > 0;

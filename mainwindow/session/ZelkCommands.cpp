@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr long kSourceFile = 2;  // cFileDesc::FileType of a file to zelk
 constexpr long kErrTypeMismatch = 13, kErrDictionary = 32354;
 // giOverwrite or giLogOverwrite: "ask" suspended for one Zelk and Save All.
 constexpr int kAskSuspended = -1;
@@ -67,7 +66,7 @@ void ShowSummary(long first, long zelked) {
     std::string text = std::to_string(zelked) + " files Zelked\r\n\r\n";
     for (long j = first; j <= oFile->Count(); ++j) {
         const long warnings = WarningsOf(static_cast<int>(j));
-        if (oFile->Item(j).FileType == kSourceFile && warnings > 0)
+        if (oFile->Item(j).IsSource() && warnings > 0)
             text += gtFileStats[static_cast<size_t>(j)].FileName + " had " + std::to_string(warnings) + " warnings\r\n";
     }
     Ui().MsgBox(text, mb::vbOKOnly | mb::vbInformation, "Zelker Diagnostics");
@@ -81,7 +80,7 @@ bool fbZelkAndSaveEach(ISessionWindow& w, int index) {
     long zelked = 0;
     for (long i = first; i <= count; ++i) {
         if (fbListedEarlier(first, i)) continue;
-        if (oFile->Item(i).FileType != kSourceFile) continue;
+        if (!oFile->Item(i).IsSource()) continue;
         const std::string fileName = oFile->Item(i).FileName;
         sbMsgBar("Zelking " + fileName, true, gctlStatus);
         if (index == 1 && !fbIsNewer(fileName)) continue;
@@ -128,8 +127,11 @@ void sbRetryWithoutCustomDictionary(const std::function<void()>& step) {
 void mnuProcessZelk_Click(ISessionWindow& w) {
     TraceGuard trace(TraceKind::Events, "mnuProcessZelk_Click(frmZelker)");
     Trapped("(frmZelker): mnuProcessZelk_Click", [&] {
-        w.SetZelking(true);
         const int current = giFileIndex;
+        // A project's or group's own entry is listed, never zelked: no
+        // output, no log, nothing that a save could put over it.
+        if (current >= 1 && current <= oFile->Count() && !oFile->Item(current).IsSource()) return;
+        w.SetZelking(true);
         sbRetryWithoutCustomDictionary([&] { sbProcessFile(current); });
         if (RunWasGood()) {
             gblnUnsaved = true;

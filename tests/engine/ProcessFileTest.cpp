@@ -103,16 +103,20 @@ TEST_F(ProcessFile, AnIndexOutsideTheSessionEndsTheProgram) {
     }
 }
 
-TEST_F(ProcessFile, TheProjectFilesOwnEntryIsNotZelked) {
+// A project's or group's own entry, wherever it stands in the session and
+// whatever kind of session it is, gets no output and no log.
+TEST_F(ProcessFile, AProjectOrGroupEntryIsNeverZelked) {
     Source("Project1.vbp", "Type=Exe\r\n");
-    oAppInfo->IsAProjectFile = true;
-    oDebug->StatusCode = 5;
-    sbProcessFile(1);
-    EXPECT_EQ(window.calls, (Lines{"BringToTop"}));
-    EXPECT_EQ(gsTempOutFile[1], "");
-    EXPECT_EQ(gsTempLogFile[1], "");
-    EXPECT_EQ(oDebug->StatusCode, 5);
-    oAppInfo->IsAProjectFile = false;
+    for (long kind : {filekind::kProject, filekind::kGroup}) {
+        oFile->Item(1).FileType = kind;
+        window.calls.clear();
+        oDebug->StatusCode = 5;
+        sbProcessFile(1);
+        EXPECT_EQ(window.calls, (Lines{"BringToTop"}));
+        EXPECT_EQ(gsTempOutFile[1], "");
+        EXPECT_EQ(gsTempLogFile[1], "");
+        EXPECT_EQ(oDebug->StatusCode, 5);
+    }
 }
 
 TEST_F(ProcessFile, AResourceScriptIsCopiedWithItsLog) {

@@ -5,6 +5,7 @@
 
 #include "ErrorTrap.h"
 #include "KeywordTable.h"
+#include "ProjectFixtures.h"
 #include "ProjectsFixture.h"
 #include "VBText.h"
 #include "modFileList.h"
@@ -234,19 +235,24 @@ TEST_F(FileList, MixingRefusals) {
 }
 
 TEST_F(FileList, ProjectFilesGoToTheProjectReaderAlone) {
+    ScriptedProjectDialog dialog;
     // An extension in both the project and the resource list counts as a
     // project.
     gsResourceExt = "RC|VBG";
-    ui.FileDialogAnswers.push_back(Chosen({Source("one.vbp", "Type=Exe\r\n"), Source("all.vbg", "VBGROUP 5.0\r\n")}));
+    const std::string module = Source("m.bas");
+    const std::string project = Source("one.vbp", "Type=Exe\r\nModule=m; m.bas\r\n");
+    const std::string group = Source("all.vbg", "VBGROUP 5.0\r\n");
+    ui.FileDialogAnswers.push_back(Chosen({project, group}));
     Open();
     EXPECT_TRUE(oAppInfo->IsAProjectFile);
     EXPECT_FALSE(oAppInfo->IsAResourceFile);
-    // Until project files are supported the reader says so and opens nothing.
-    EXPECT_EQ(oDebug->StatusCode, 8);
-    ASSERT_EQ(ui.Messages.size(), 1u);
-    EXPECT_NE(ui.Messages[0].Prompt.find("not yet supported"), std::string::npos);
-    EXPECT_EQ(oFile->Count(), 0);
-    EXPECT_EQ(MRU()[0], "");
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    EXPECT_TRUE(ui.Messages.empty());
+    EXPECT_EQ(dialog.Captions, List{"Project File - " + project});
+    // The group's own entry comes first: only it enters the recent list.
+    EXPECT_EQ(OpenedNames(), (List{group, project, module}));
+    EXPECT_EQ(MRU()[0], group);
+    EXPECT_EQ(MRU()[1], "");
 }
 
 TEST_F(FileList, ValidationDropsRefusedFilesAndFailsWhenNoneIsLeft) {

@@ -76,20 +76,13 @@ TEST_F(OpenClose, RefusedOrCancelledSelectionsLeaveNothingOpen) {
         {"cancelled", {}, {}},
         {"resource with a module", {"x.rc", "y.bas"}, {"Resource files cannot be selected with other files.\r\n\r\n"}},
         {"project with a form", {"x.frm", "y.vbp"}, {"A Project-file may not be specified with other files."}},
-        {"project", {"p.vbp"}, {}},
+        {"project without files", {"p.vbp"}, {"No files have been selected\r\nCannot proceed"}},
     };
     for (const Case& c : cases) {
         Names paths;
         for (const auto& n : c.names) paths.push_back(Source(n, "Type=Exe\r\n"));
         Open(paths);
-        Names prompts = Prompts();
-        if (std::string(c.what) == "project") {
-            // Until project files can be read, opening one says so.
-            ASSERT_EQ(prompts.size(), 1u);
-            EXPECT_NE(prompts[0].find("not yet supported"), std::string::npos);
-        } else {
-            EXPECT_EQ(prompts, c.prompts) << c.what;
-        }
+        EXPECT_EQ(Prompts(), c.prompts) << c.what;
         EXPECT_TRUE(NothingOpen()) << c.what;
         EXPECT_EQ(oDebug->StatusCode, 0) << c.what;
     }

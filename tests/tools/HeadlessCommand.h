@@ -20,4 +20,5 @@ struct HeadlessCommand {
 HeadlessCommand SettingsCommand();
 HeadlessCommand DumpHeadlessCommand();
 HeadlessCommand ZelkCommand();
+HeadlessCommand ProjectCommand();
 HeadlessCommand SpellCommand();

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include "Paths.h"
+#include "ProjectFixtures.h"
 #include "TestSupport.h"
 #include "VBText.h"
 
@@ -98,4 +99,27 @@ TEST(ZelkHeadlessZelk, ZelksAFileAndRefusesBadCalls) {
     EXPECT_EQ(RunHeadless("zelk --settings " + Quoted(paths::Join(dir, "none.ini")) + " " + files), 1);
     EXPECT_EQ(RunHeadless("zelk " + Quoted(paths::Join(dir, "missing.bas")) + " " + Quoted(out) + " " + Quoted(log)),
               1);
+}
+
+TEST(ZelkHeadlessProject, PrintsTheModelOfAGroupAndItsChoice) {
+    const std::string books = projectfixtures::Copy("books");
+    const std::string printed = paths::Join(testsupport::MakeDir("printed"), "out.txt");
+    ASSERT_EQ(RunHeadless("project " + Quoted(books + "/Books.vbg") + " >" + Quoted(printed)), 0);
+    const std::string out = testsupport::ReadFile(printed);
+    const std::string ledger = books + "/Ledger/";
+    for (const std::string& expected : std::vector<std::string>{
+             "file 2: " + ledger + "Ledger.vbp\n  type project records 43 forms 4 modules 2 classes 1 objects 0 "
+                                   "references 0 dialect 6 found 7 not-found 1\n  forms list: 4 5 9 11\n",
+             "  line 6: kind 2 key 31 values 2 [0]=\"modMain\" [1]=\"Code\\ModMain.bas\" VBName=\"modMain\" WholeFile=\"" +
+                 ledger + "code/modmain.bas\" SyntaxError=False record=\"Module=modMain; Code\\ModMain.bas\"\n",
+             "  line 8: kind 0 key 31 values 2",
+             "  line 10: kind 10 key 31",
+             "chosen 3: " + ledger + "forms/FrmMain.frm type 2 file 4 project 2\n",
+             "message [Zelker]: 3 Code/Form Files in the Project File are binary",
+             "status 0 reason 0\n"})
+        EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n---\n" << out;
+
+    ASSERT_EQ(RunHeadless("project " + Quoted(books + "/none.vbp") + " >" + Quoted(printed)), 1);
+    EXPECT_NE(testsupport::ReadFile(printed).find("status 12 reason 1\n"), std::string::npos);
+    EXPECT_EQ(RunHeadless("project"), 2);
 }

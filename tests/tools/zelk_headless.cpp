@@ -7,7 +7,9 @@
 
 namespace {
 
-std::vector<HeadlessCommand> Commands() { return {SettingsCommand(), DumpHeadlessCommand(), ZelkCommand(), SpellCommand()}; }
+std::vector<HeadlessCommand> Commands() {
+    return {SettingsCommand(), DumpHeadlessCommand(), ZelkCommand(), SpellCommand(), ProjectCommand()};
+}
 
 int Usage(const std::vector<HeadlessCommand>& commands) {
     std::cerr << "usage:\n";

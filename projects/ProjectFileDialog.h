@@ -1,0 +1,24 @@
+#pragma once
+// The "Project File Processing" dialog as the opening of project files
+// reaches it: shown modally over the loaded projects (oProjectFiles), it
+// lets the user tick the component files to zelk.
+#include <string>
+
+class IProjectFileDialog {
+public:
+    virtual ~IProjectFileDialog() = default;
+    // Shows the dialog modally under the caption. OK appends to oFile, for
+    // each loaded project file in turn, its own entry (FileType 1) followed
+    // by its ticked files (FileType 2), and leaves the status words alone;
+    // Cancel sets oDebug->StatusCode to 8 and leaves oFile alone.
+    virtual void ShowModal(const std::string& caption) = 0;
+    // Unloads the dialog when it is loaded; harmless when it is not.
+    virtual void Unload() = 0;
+};
+
+// The dialog in use: the installed one, else the stand-in that offers every
+// file of the loaded projects at once.
+IProjectFileDialog& ProjectFileDialog();
+// Installs a dialog (not owned); nullptr restores the stand-in. Also makes
+// closing a project session unload it.
+void SetProjectFileDialog(IProjectFileDialog* dialog);

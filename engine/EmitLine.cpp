@@ -88,7 +88,9 @@ void NumberLines(std::string& text, bool numberFirst) {
     bool continued = false;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) built += kCrLf;
-        if (continued) built += std::string(Num(glNextLineNumber).size() + 1, ' ');
+        // An empty line that a "_" runs into stays empty: blanks would make
+        // it a line that continues the statement when read again.
+        if (continued && !lines[i].empty()) built += std::string(Num(glNextLineNumber).size() + 1, ' ');
         else if ((i > 0 || numberFirst) && !TakesNoNumber(lines[i])) built += NextNumber() + " ";
         built += lines[i];
         continued = EndsWith(lines[i], " _");

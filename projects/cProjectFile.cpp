@@ -187,6 +187,27 @@ void cProjectFile::ReportMissingFiles() {
     Tell(text);
 }
 
+bool cProjectFile::ReadLines(const std::function<void(std::unique_ptr<cProjectLine>)>& take) {
+    bool blank = false;
+    ParseFileName(FileName, FileNameDrive, FileNamePath, FileNameBase, FileNameExt, blank);
+    LineReader file;
+    if (!OpenFile(file)) return false;
+    ProjectRecords = cProjectLines();
+    std::string text;
+    try {
+        while (file.ReadLine(text)) {
+            auto line = std::make_unique<cProjectLine>();
+            ++Records;
+            line->AsRecord = text;
+            take(std::move(line));
+        }
+    } catch (const VBError& e) {
+        ReadError(e, text);
+        return false;
+    }
+    return true;
+}
+
 void cProjectFile::ProcessProjectFile(const std::string& wFileName, const std::string& wFormExt,
                                       const std::string& wModuleExt) {
     TraceGuard trace(TraceKind::Classes, "ProcessProjectFile");
@@ -206,40 +227,25 @@ void cProjectFile::ProcessProjectFile(const std::string& wFileName, const std::s
     const std::string codeList = vb::UCase(wModuleExt) + ".";
     found_ = notFound_ = 0;
 
-    bool blank = false;
-    ParseFileName(FileName, FileNameDrive, FileNamePath, FileNameBase, FileNameExt, blank);
-    LineReader file;
-    if (!OpenFile(file)) return;
-    ProjectRecords = cProjectLines();
-
-    std::string text;
-    try {
-        while (file.ReadLine(text)) {
-            auto line = std::make_unique<cProjectLine>();
-            ++Records;
-            line->AsRecord = text;
-            line->FileNameBase = FileNameBase;
-            line->FileNameDrive = FileNameDrive;
-            line->FileNamePath = FileNamePath;
-            ParseProjectRecord(*line, formList, codeList);
-            if (!IsComponentKind(line->FileType)) {
-                ProjectRecords.Add(std::move(line));
-                continue;
-            }
-            // A line the parser refused names no file to look for.
-            if (!line->SyntaxError) CheckComponent(*line);
-            if (line->SyntaxError) {
-                line->FileType = LineKind::None;
-                ProjectRecords.Add(std::move(line));
-                continue;
-            }
-            AcceptComponent(std::move(line));
+    const bool read = ReadLines([&](std::unique_ptr<cProjectLine> line) {
+        line->FileNameBase = FileNameBase;
+        line->FileNameDrive = FileNameDrive;
+        line->FileNamePath = FileNamePath;
+        ParseProjectRecord(*line, formList, codeList);
+        if (!IsComponentKind(line->FileType)) {
+            ProjectRecords.Add(std::move(line));
+            return;
         }
-    } catch (const VBError& e) {
-        ReadError(e, text);
-        return;
-    }
-    file.Close();
+        // A line the parser refused names no file to look for.
+        if (!line->SyntaxError) CheckComponent(*line);
+        if (line->SyntaxError) {
+            line->FileType = LineKind::None;
+            ProjectRecords.Add(std::move(line));
+            return;
+        }
+        AcceptComponent(std::move(line));
+    });
+    if (!read) return;
     if (LogClasses()) LogSummary(*this);
     ReportMissingFiles();
 }
@@ -250,21 +256,5 @@ void cProjectFile::ProcessProjectGroupFile(const std::string& wFileName) {
     if (LogClasses()) oLog->LogData("ProjectGroupFile-name=" + wFileName);
     FileName = wFileName;
     FileType = ProjectFileType::Group;
-    bool blank = false;
-    ParseFileName(FileName, FileNameDrive, FileNamePath, FileNameBase, FileNameExt, blank);
-    LineReader file;
-    if (!OpenFile(file)) return;
-    ProjectRecords = cProjectLines();
-
-    std::string text;
-    try {
-        while (file.ReadLine(text)) {
-            auto line = std::make_unique<cProjectLine>();
-            ++Records;
-            line->AsRecord = text;
-            ProjectRecords.Add(std::move(line));
-        }
-    } catch (const VBError& e) {
-        ReadError(e, text);
-    }
+    ReadLines([&](std::unique_ptr<cProjectLine> line) { ProjectRecords.Add(std::move(line)); });
 }

@@ -2,6 +2,7 @@
 // One loaded project or group file: its lines, the lists of its components
 // by kind, and the reading of the file.
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -73,6 +74,10 @@ private:
     // Opens the file (Retry/Cancel for a busy device); false after the
     // failure was told and the status set.
     bool OpenFile(LineReader& file);
+    // Splits FileName, opens the file and hands each line, read into a new
+    // cProjectLine (Records raised), to `take`; false when the file could
+    // not be opened or the reading stopped on an error (both told).
+    bool ReadLines(const std::function<void(std::unique_ptr<cProjectLine>)>& take);
     void CheckComponent(cProjectLine& line);
     void AcceptComponent(std::unique_ptr<cProjectLine> line);
     void ReadError(const VBError& error, const std::string& lastLine);

@@ -199,6 +199,22 @@ void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n
                 tok.Where = delimWhere;
                 store();
                 break;
+            case '[': {
+                // Brackets delimit a name: a quote, an apostrophe or a colon
+                // inside them is part of it. Such a name is one token.
+                size_t close = pos < end ? line.find(']', pos) : std::string::npos;
+                if (close != std::string::npos && line.find_first_of("\"':", pos) < close) {
+                    tok.Piece.assign(line, delimPos, close - delimPos + 1);
+                    tok.Class = 1;
+                    tok.Detail = 8;
+                    pos = close + 1;
+                } else {
+                    tok.Piece.assign(1, '[');
+                }
+                tok.Where = delimWhere;
+                store();
+                break;
+            }
             case ' ':
             case '\t':
                 pos = delimPos;  // white space of the next token

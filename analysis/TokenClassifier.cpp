@@ -115,7 +115,9 @@ void AnalyzeTokens(std::vector<BabToken>& w, long& n) {
         BabToken& t = w[static_cast<size_t>(i)];
         char c = t.Piece.empty() ? '\0' : t.Piece[0];
         bool single = t.Piece.size() == 1;
-        if (t.Piece.empty()) {
+        if (c == '[' && t.Class == 1) {
+            // A bracketed name the tokenizer kept whole.
+        } else if (t.Piece.empty()) {
             if (i == 1) Set(t, 5, 3);
         } else if (IsAsciiLetter(c)) {
             if (t.Class == 0) ClassifyWord(w, i, n);

@@ -1,5 +1,6 @@
 #include "CommandStates.h"
 
+#include "EngineState.h"
 #include "SessionState.h"
 #include "Trace.h"
 #include "XTOOLBAR.h"
@@ -30,6 +31,21 @@ void sbPaintToolBar(int position, long state) {
         oLog->LogTraceEnter(name + " Button: " + std::to_string(position) + " State: " + std::to_string(state));
     g_DrawButton(position, state);
     if (TraceOn(TraceKind::App)) oLog->LogTraceExit(name);
+}
+
+bool fbAnyUnsaved() {
+    for (size_t i = 1; i < gblnFileZelked.size(); ++i)
+        if (gblnFileZelked[i]) return true;
+    return false;
+}
+
+void sbSaveCommandsState(ICommandControls& c) {
+    const bool current = giFileIndex >= 1 && static_cast<size_t>(giFileIndex) < gblnFileZelked.size() &&
+                         gblnFileZelked[static_cast<size_t>(giFileIndex)];
+    sbPaintToolBar(4, current ? kButtonEnabled : kButtonGreyed);
+    c.RefreshToolBar();
+    Enable(c, {"mnuFileSave", "mnuPopup_2"}, current);
+    c.SetEnabled("mnuFileSaveAll", fbAnyUnsaved());
 }
 
 void sbButtonsDisable(ICommandControls& c) {
@@ -77,6 +93,7 @@ void sbButtonsOpen(ICommandControls& c) {
         c.SetChecked(n, false);
     }
     Enable(c, {"mnuProcessSpell", "mnuViewStart_0", "mnuViewStart_1"}, true);
+    sbSaveCommandsState(c);
 }
 
 void sbButtonsZelked(ICommandControls& c) {
@@ -91,6 +108,18 @@ void sbButtonsZelked(ICommandControls& c) {
     Enable(c, {"mnuPopup_1", "mnuPopup_2", "mnuPopup_3", "mnuPopup_4", "mnuPopup_6", "mnuPopup_7", "mnuPopup_8",
                "mnuPopup_9", "mnuPopup_10"},
            true);
+    sbSaveCommandsState(c);
+}
+
+void sbButtonsUnavailable(ICommandControls& c) {
+    TraceGuard trace(TraceKind::App, "sbButtonsUnavailable" + kForm);
+    Paint({6, 11, 13, 14, 15, 22}, kButtonGreyed);
+    c.RefreshToolBar();
+    Enable(c, {"mnuProcessZelk", "mnuFilePrint", "mnuProcessSpell", "mnuViewStart_0", "mnuViewStart_1",
+               "mnuPopup_1", "mnuPopup_3", "mnuPopup_6", "mnuPopup_7"},
+           false);
+    c.SetEnabled("mnuViewShow_0", false);
+    c.SetChecked("mnuViewShow_0", false);
 }
 
 void sbEnableDebugItems(ICommandControls& c) {

@@ -28,6 +28,16 @@ void sbPaintToolBar(int position, long state);
 void sbButtonsDisable(ICommandControls& c);  // nothing open
 void sbButtonsOpen(ICommandControls& c);     // a file open, not zelked
 void sbButtonsZelked(ICommandControls& c);   // the current file zelked
+// After the file-open state: the current file cannot be read, so nothing
+// that needs its text is offered; moving on and closing stay.
+void sbButtonsUnavailable(ICommandControls& c);
+
+// True when some file of the session has zelked output not yet saved.
+bool fbAnyUnsaved();
+// Save (menu item, popup item and toolbar position together) for a current
+// file with unsaved output; Save All while any file of the session has some.
+// The file states end with it, and the save commands call it after saving.
+void sbSaveCommandsState(ICommandControls& c);
 
 // Flips the enabled state of the Debug menu's seven switch items.
 void sbEnableDebugItems(ICommandControls& c);

@@ -99,10 +99,22 @@ void sbGetFile(const std::string& fileName) {
         step = 9;
         sbCloseFile();
         Ui().SetMousePointer(pointer::vbDefault);
-    } catch (const std::exception&) {
+        // The count of lines read is over once the file is in.
+        sbMsgBar("", false, gctlStatus);
+    } catch (const std::exception& e) {
         sbCloseFile();
         Ui().SetMousePointer(pointer::vbDefault);
-        if (!TrapErrors()) throw;
+        const bool unreadable = step == 2 && dynamic_cast<const VBError*>(&e);
+        if (unreadable) {
+            // Nothing of an earlier file stays on show as if it were this one.
+            gtLineBuffer.assign(2, LineRecord{});
+            gtLineBuffer[1].LineNo = 1;
+            glLinesInFile = 1;
+            glCodeStartLine = 1;
+            glCurrentFilePointer = glCurrentWindowPointer = 1;
+            if (goViewerControls) goViewerControls->SetScrollEnabled(false);
+        }
+        if (unreadable || !TrapErrors()) throw;
         ERHandlerForCurrentException("sbGetFile line: " + Num(step) + " filename: " + fileName);
     }
 }

@@ -45,7 +45,10 @@ enum : long {
 long fnLastWindowStart();
 
 // Reads the whole file into the buffer and prepares the scroll bar; the file
-// is closed again before it returns.
+// is closed again before it returns. A file that cannot be opened (gone,
+// unreadable) leaves the buffer holding one empty line and raises VBError,
+// for the caller to tell the user; the status line reads "Ready" once the
+// file is read.
 void sbGetFile(const std::string& fileName);
 // Applies a paging operation and returns the window's text (every line ended
 // by CR LF); writes the line label. Serves only a call announced through

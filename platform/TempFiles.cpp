@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
 
@@ -20,13 +21,53 @@ bool IsOwnName(const std::string& name) {
     std::string upper = vb::UCase(name);
     return upper.size() > 6 && upper.compare(0, 2, "PV") == 0 && upper.compare(upper.size() - 4, 4, ".TMP") == 0;
 }
+
+// The place the own folder was made in, and the folder; empty until made.
+std::string gOwnBase, gOwnDir;
+
+bool IsWritableDir(const std::string& dir) {
+    std::error_code ec;
+    return !dir.empty() && std::filesystem::is_directory(dir, ec) && ::access(dir.c_str(), W_OK | X_OK) == 0;
+}
+
+// The user's runtime folder when there is one to write in; else the
+// system's temporary folder as the user names it, else /tmp.
+std::string PlaceForOwnDir() {
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && IsWritableDir(runtime)) return runtime;
+    if (const char* system = std::getenv("TMPDIR"); system && *system) return system;
+    return "/tmp";
+}
 }  // namespace
+
+std::string OwnDir() {
+    const std::string base = PlaceForOwnDir();
+    if (!gOwnDir.empty() && base == gOwnBase && std::filesystem::is_directory(gOwnDir)) return gOwnDir;
+    // The process id tells a person which copy a folder belongs to; mkdtemp
+    // makes the folder exclusively, readable by the user alone.
+    std::string pattern = paths::Join(base, "zelker-" + std::to_string(::getpid()) + "-XXXXXX");
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw VBError(fnErrnoToVB(errno), "Unable to create a folder for temporary files in " + base, "GetTempFile",
+                      base);
+    gOwnBase = base;
+    gOwnDir = pattern;
+    return gOwnDir;
+}
 
 bool IsOwn(const std::string& path) {
     namespace fs = std::filesystem;
+    if (gOwnDir.empty()) return false;
     fs::path p(path);
     std::error_code ec;
-    return IsOwnName(p.filename().string()) && fs::equivalent(p.parent_path(), paths::ProgramDir(), ec);
+    return IsOwnName(p.filename().string()) && fs::equivalent(p.parent_path(), gOwnDir, ec);
+}
+
+void RemoveOwnDir() {
+    if (gOwnDir.empty()) return;
+    DeleteOwn(gOwnDir);
+    // Only an empty folder goes: anything else in it is not ours to delete.
+    ::rmdir(gOwnDir.c_str());
+    gOwnDir.clear();
+    gOwnBase.clear();
 }
 
 std::string Create(const std::string& dir, const std::string& prefix) {

@@ -63,30 +63,85 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
-bool WriteAllAtomic(const std::string& path, std::string_view bytes) {
-    std::string tmp = path + ".zelkertmp" + std::to_string(::getpid());
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
+namespace {
+
+// Writes every byte to an open file and makes it reach the disk; false with
+// errno set when that fails. The file is closed in every case.
+bool WriteAndClose(int fd, std::string_view bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
+            const int e = errno;
             ::close(fd);
-            ::unlink(tmp.c_str());
+            errno = e;
             return false;
         }
         done += static_cast<size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+    if (::fsync(fd) != 0) {
+        const int e = errno;
+        ::close(fd);
+        errno = e;
+        return false;
+    }
+    return ::close(fd) == 0;
+}
+
+// The file a symbolic link leads to (the name itself when it is no link):
+// writing goes to that file, so the link stays a link.
+std::string FileBehindLinks(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path p(path);
+    for (int hop = 0; hop < 40 && fs::is_symlink(p, ec); ++hop) {
+        fs::path target = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = target.is_absolute() ? target : p.parent_path() / target;
+    }
+    return p.string();
+}
+
+// A file with other names (hard links) keeps its identity: it is rewritten
+// where it is, so that every name sees the new content. Should the write
+// fail, the old content is put back.
+bool WriteInPlace(const std::string& path, std::string_view bytes) {
+    std::string old;
+    if (!ReadAll(path, old)) return false;
+    int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) return false;
+    if (WriteAndClose(fd, bytes)) return true;
+    const int e = errno;
+    fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd >= 0) WriteAndClose(fd, old);
+    errno = e;
+    return false;
+}
+
+}  // namespace
+
+bool WriteAllAtomic(const std::string& name, std::string_view bytes) {
+    const std::string path = FileBehindLinks(name);
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    if (exists && S_ISREG(st.st_mode) && st.st_nlink > 1) return WriteInPlace(path, bytes);
+
+    std::string tmp = path + ".zelkertmp" + std::to_string(::getpid());
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    if (!WriteAndClose(fd, bytes)) {
+        const int e = errno;
         ::unlink(tmp.c_str());
+        errno = e;
         return false;
     }
     // Keep the permissions of the file being replaced.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) ::chmod(tmp.c_str(), st.st_mode & 07777);
+    if (exists) ::chmod(tmp.c_str(), st.st_mode & 07777);
     if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        const int e = errno;
         ::unlink(tmp.c_str());
+        errno = e;
         return false;
     }
     return true;

@@ -12,8 +12,10 @@ namespace textfile {
 // Whole-file helpers. ReadAll returns false when the file cannot be read.
 bool ReadAll(const std::string& path, std::string& out);
 std::vector<std::string> SplitLines(std::string_view text);
-// Writes beside the target and renames over it; false when that fails, the
-// old file untouched.
+// Writes beside the target and renames over it; false (errno set) when that
+// fails, the old file untouched. A symbolic link is written through to the
+// file it leads to, and a file with several names (hard links) is rewritten
+// in place, so that the link and every name see the new content.
 bool WriteAllAtomic(const std::string& path, std::string_view bytes);
 // The end of the line that starts at pos; `next` receives where the next
 // line starts.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <utility>
 
 #include "AppIdentity.h"
 #include "ErrorTrap.h"
@@ -157,7 +158,9 @@ void GetListFromCommonDialog(IMRUMenu*, NameList& names) {
     } else {
         std::string folder = pieces[0];
         if (folder.empty() || folder.back() != paths::kSep) folder += paths::kSep;
-        for (size_t i = 1; i < pieces.size(); ++i) names.push_back(folder + pieces[i]);
+        // A name typed with its own folder is opened from there.
+        for (size_t i = 1; i < pieces.size(); ++i)
+            names.push_back(paths::IsAbsolute(pieces[i]) ? pieces[i] : folder + pieces[i]);
     }
     if (LogApp()) {
         std::string text = "Files...";
@@ -166,110 +169,125 @@ void GetListFromCommonDialog(IMRUMenu*, NameList& names) {
     }
 }
 
+namespace {
+
+// The chosen names become the session's files.
+void LoadNames(IMRUMenu* window, NameList names, int recentIndex) {
+    if (oAppInfo->IsAProjectFile || oAppInfo->IsAResourceFile) oZel->CloseFiles();
+    oAppInfo->IsAProjectFile = false;
+    oAppInfo->IsAResourceFile = false;
+    // The names, not the status word, tell a cancel: the status may still
+    // hold the 8 of an earlier selection.
+    if (names.size() < 2) return;
+
+    HourglassPointer hourglass;
+
+    size_t projectNames = 0, resourceNames = 0;
+    for (size_t i = 1; i < names.size(); ++i) {
+        if (fblnValidFileExtension(names[i], "P")) ++projectNames;
+        else if (fblnValidFileExtension(names[i], "R")) ++resourceNames;
+    }
+    const size_t nameCount = names.size() - 1;
+
+    if (resourceNames > 0) {
+        if (resourceNames < nameCount) {
+            Ui().MsgBox("Resource files cannot be selected with other files.\r\n\r\n", mb::vbExclamation,
+                        app::kTitle);
+            oDebug->StatusCode = 8;
+            return;
+        }
+        oFile = std::make_unique<cFileCollection>();
+        for (size_t i = 1; i < names.size(); ++i) {
+            if (LogApp()) oLog->LogData("<Resource: " + names[i] + ">");
+            cFileDesc entry;
+            entry.FileName = names[i];
+            oFile->Add(std::move(entry));
+        }
+        oAppInfo->IsAResourceFile = true;
+    } else {
+        if (projectNames > 0 && projectNames < nameCount) {
+            const std::string text = "A Project-file may not be specified with other files.";
+            oLog->LogBlock(text);
+            Ui().MsgBox(text, mb::vbExclamation, app::kTitle);
+            oDebug->StatusCode = 8;
+            return;
+        }
+        const bool projectSelection = projectNames > 0;
+        if (projectSelection) {
+            oAppInfo->IsAProjectFile = true;
+        } else {
+            VBFileValidate(names, true);
+            if (oDebug->StatusCode == 8) return;
+        }
+
+        NameList kept(1);
+        for (size_t i = 1; i < names.size(); ++i)
+            if (!names[i].empty()) kept.push_back(names[i]);
+        if (kept.size() == 1) {
+            oDebug->StatusCode = 8;
+            return;
+        }
+
+        cFileCollection projects;
+        for (size_t i = 1; i < kept.size(); ++i) {
+            long index = 0;
+            FindNameInList(kept[i], index);
+            if (oDebug->StatusCode == 9) continue;
+            oDebug->StatusCode = 0;
+            if (LogApp()) oLog->LogData("<" + kept[i] + ">");
+            cFileDesc entry;
+            entry.FileName = kept[i];
+            if (projectSelection) {
+                entry.FileType = filekind::kProject;
+                projects.Add(std::move(entry));
+            } else {
+                oFile->Add(std::move(entry));
+            }
+        }
+
+        if (projectSelection) {
+            PFParseFile(projects);
+            if (oDebug->StatusCode != 0 || !fbHoldsSourceFile(*oFile)) {
+                // Nothing of a failed or cancelled choice stays open, not
+                // even a group's own entry.
+                if (oDebug->StatusCode == 0) oDebug->StatusCode = 8;
+                oFile = std::make_unique<cFileCollection>();
+                oAppInfo->IsAProjectFile = false;
+                return;
+            }
+            if (oFile->Count() > 0) UpdateMRUList(oFile->Item(1).FileName, recentIndex);
+            if (window) sbShowMRUMenu(*window);
+            return;
+        }
+    }
+
+    for (long i = 1; i <= oFile->Count(); ++i) UpdateMRUList(oFile->Item(i).FileName, recentIndex);
+    if (window) sbShowMRUMenu(*window);
+}
+
+}  // namespace
+
 void GetFilesToProcess(IMRUMenu* window, int recentIndex) {
     TraceGuard trace(TraceKind::App, "GetFilesToProcess");
     Trapped("GetFilesToProcess", [&] {
-        if (oAppInfo->IsAProjectFile || oAppInfo->IsAResourceFile) oZel->CloseFiles();
-        oAppInfo->IsAProjectFile = false;
-        oAppInfo->IsAResourceFile = false;
-
         NameList names(1);
         if (recentIndex > 0) {
             const std::string& recent = gsMRU[static_cast<size_t>(std::min(recentIndex, kMRUEntries))];
             if (!RecentFileIsThere(recent)) {
+                if (oAppInfo->IsAProjectFile || oAppInfo->IsAResourceFile) oZel->CloseFiles();
+                oAppInfo->IsAProjectFile = oAppInfo->IsAResourceFile = false;
                 oDebug->StatusCode = 8;
                 return;
             }
             names.push_back(recent);
         } else {
             GetListFromCommonDialog(window, names);
-            // The names, not the status word, tell a cancel: the status may
-            // still hold the 8 of an earlier selection.
-            if (names.size() < 2) return;
         }
-
-        HourglassPointer hourglass;
-
-        size_t projectNames = 0, resourceNames = 0;
-        for (size_t i = 1; i < names.size(); ++i) {
-            if (fblnValidFileExtension(names[i], "P")) ++projectNames;
-            else if (fblnValidFileExtension(names[i], "R")) ++resourceNames;
-        }
-        const size_t nameCount = names.size() - 1;
-
-        if (resourceNames > 0) {
-            if (resourceNames < nameCount) {
-                Ui().MsgBox("Resource files cannot be selected with other files.\r\n\r\n", mb::vbExclamation,
-                            app::kTitle);
-                oDebug->StatusCode = 8;
-                return;
-            }
-            oFile = std::make_unique<cFileCollection>();
-            for (size_t i = 1; i < names.size(); ++i) {
-                if (LogApp()) oLog->LogData("<Resource: " + names[i] + ">");
-                cFileDesc entry;
-                entry.FileName = names[i];
-                oFile->Add(std::move(entry));
-            }
-            oAppInfo->IsAResourceFile = true;
-        } else {
-            if (projectNames > 0 && projectNames < nameCount) {
-                const std::string text = "A Project-file may not be specified with other files.";
-                oLog->LogBlock(text);
-                Ui().MsgBox(text, mb::vbExclamation, app::kTitle);
-                oDebug->StatusCode = 8;
-                return;
-            }
-            const bool projectSelection = projectNames > 0;
-            if (projectSelection) {
-                oAppInfo->IsAProjectFile = true;
-            } else {
-                VBFileValidate(names, true);
-                if (oDebug->StatusCode == 8) return;
-            }
-
-            NameList kept(1);
-            for (size_t i = 1; i < names.size(); ++i)
-                if (!names[i].empty()) kept.push_back(names[i]);
-            if (kept.size() == 1) {
-                oDebug->StatusCode = 8;
-                return;
-            }
-
-            cFileCollection projects;
-            for (size_t i = 1; i < kept.size(); ++i) {
-                long index = 0;
-                FindNameInList(kept[i], index);
-                if (oDebug->StatusCode == 9) continue;
-                oDebug->StatusCode = 0;
-                if (LogApp()) oLog->LogData("<" + kept[i] + ">");
-                cFileDesc entry;
-                entry.FileName = kept[i];
-                if (projectSelection) {
-                    entry.FileType = filekind::kProject;
-                    projects.Add(std::move(entry));
-                } else {
-                    oFile->Add(std::move(entry));
-                }
-            }
-
-            if (projectSelection) {
-                PFParseFile(projects);
-                if (oDebug->StatusCode != 0 || !fbHoldsSourceFile(*oFile)) {
-                    // Nothing of a failed or cancelled choice stays open,
-                    // not even a group's own entry.
-                    if (oDebug->StatusCode == 0) oDebug->StatusCode = 8;
-                    oFile = std::make_unique<cFileCollection>();
-                    oAppInfo->IsAProjectFile = false;
-                    return;
-                }
-                if (oFile->Count() > 0) UpdateMRUList(oFile->Item(1).FileName, recentIndex);
-                if (window) sbShowMRUMenu(*window);
-                return;
-            }
-        }
-
-        for (long i = 1; i <= oFile->Count(); ++i) UpdateMRUList(oFile->Item(i).FileName, recentIndex);
-        if (window) sbShowMRUMenu(*window);
+        LoadNames(window, std::move(names), recentIndex);
     });
+}
+
+void GetChosenFilesToProcess(IMRUMenu* window, const NameList& chosen) {
+    TraceGuard trace(TraceKind::App, "GetFilesToProcess");
+    Trapped("GetFilesToProcess", [&] { LoadNames(window, chosen, 0); });
 }

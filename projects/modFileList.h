@@ -17,9 +17,12 @@ using NameList = std::vector<std::string>;
 // The window's recent-file menu is refreshed after a selection that opened
 // files; it may be null.
 void GetFilesToProcess(IMRUMenu* window, int recentIndex);
+// The same for names already chosen in the file dialog (elements 1 to n).
+void GetChosenFilesToProcess(IMRUMenu* window, const NameList& chosen);
 
-// Shows the file dialog; the chosen full paths come back in names. A cancel
-// sets status 8 and leaves names with the empty element 0 alone.
+// Shows the file dialog; the chosen full paths come back in names (a name
+// from another folder than the first comes back whole). A cancel sets
+// status 8 and leaves names with the empty element 0 alone.
 void GetListFromCommonDialog(IMRUMenu* window, NameList& names);
 
 // The dialog's filter: all source kinds together, one entry per extension

@@ -11,7 +11,7 @@
 #include "WindowHelpers.h"
 
 std::string cWindow::GetTempFile(const std::string& filePrefix) {
-    return tempfiles::Create(paths::ProgramDir(), filePrefix);
+    return tempfiles::Create(tempfiles::OwnDir(), filePrefix);
 }
 
 std::string cWindow::WinDir() { return paths::ConfigDir(); }

@@ -26,13 +26,15 @@ std::string FolderOf(const std::string& path) {
 }
 
 // The chosen names as the dialog hands them back: one full path, or the
-// folder followed by each name, all separated by NUL.
+// folder followed by each name, all separated by NUL. A name from another
+// folder (typed with its own path) is handed back whole.
 std::string AnswerText(const FileDialogResult& result) {
     if (result.Files.size() == 1) return result.Files.front();
-    std::string text = FolderOf(result.Files.front());
+    const std::string folder = FolderOf(result.Files.front());
+    std::string text = folder;
     for (const auto& file : result.Files) {
         text += cdl::kNameSeparator;
-        text += LastComponent(file);
+        text += FolderOf(file) == folder ? LastComponent(file) : file;
     }
     return text;
 }

@@ -3,7 +3,6 @@
 #include "AppIdentity.h"
 #include "EngineCalls.h"
 #include "ErrorTrap.h"
-#include "Paths.h"
 #include "SessionCommands.h"
 #include "SessionState.h"
 #include "SessionWindow.h"
@@ -27,20 +26,24 @@ void MarkCurrentInViewList(ISessionWindow& w, bool checkCurrent) {
 
 }  // namespace
 
-bool fbAnyUnsaved() {
-    for (size_t i = 1; i < gblnFileZelked.size(); ++i)
-        if (gblnFileZelked[i]) return true;
-    return false;
-}
-
 void sbProjectDo(ISessionWindow& w, int fileIndex) {
     TraceGuard trace(TraceKind::App, "sbProjectDo(frmZelker)");
     Trapped("(frmZelker): sbProjectDo", [&] {
         bool ok = false;
         sbProcessSelection(fileIndex, ok);
         if (!ok) return;
-        w.ShowFile("INOUT", giFileIndex);
+        const bool shown = w.ShowFile("INOUT", giFileIndex);
         sbButtonsOpen(w);
+        if (!shown) {
+            sbButtonsUnavailable(w);
+        } else if (static_cast<size_t>(giFileIndex) < gblnFileZelked.size() &&
+                   gblnFileZelked[static_cast<size_t>(giFileIndex)]) {
+            // Back at a file with unsaved output: the viewer shows that
+            // output, and every command of a zelked file is offered again.
+            sbButtonsZelked(w);
+            w.SetChecked("mnuViewShow_0", false);
+            w.SetChecked("mnuViewShow_1", true);
+        }
         for (const char* item : {"mnuProcessSkipFile", "mnuProcessNext_0", "mnuProcessNext_1"}) w.SetEnabled(item, true);
     });
 }
@@ -132,9 +135,9 @@ void sbKillAllTemp(ISessionWindow& w) {
         IgnoringErrors([&] { sbKillTemp(static_cast<int>(i)); });
         IgnoringErrors([&] { w.UnloadViewFileItem(static_cast<int>(i)); });
     }
-    // Leftovers of earlier runs too, but only the program's own: other
-    // programs' *.tmp files in the same folder are not ours to delete.
-    IgnoringErrors([] { tempfiles::DeleteOwn(paths::ProgramDir()); });
+    // Whatever else this copy left in its own folder; another copy's files
+    // live in that copy's folder and are never touched.
+    IgnoringErrors([] { tempfiles::DeleteOwn(tempfiles::OwnDir()); });
     Ui().DoEvents();
     IgnoringErrors([&] {
         w.SetVisible("mnuViewDash2", false);

@@ -7,6 +7,7 @@
 #include "SessionCommands.h"
 #include "SessionState.h"
 #include "SessionWindow.h"
+#include "TempFiles.h"
 #include "Trace.h"
 #include "UiServices.h"
 #include "cWindow.h"
@@ -24,15 +25,19 @@ bool Ask(const std::string& prompt, int buttons = mb::vbYesNo, const std::string
     return Ui().MsgBox(prompt, buttons | mb::vbQuestion, title) == mb::vbYes;
 }
 
-// The old session ends, after the question about its unsaved output; false
-// when the user keeps it.
-bool EndOldSession(ISessionWindow& w) {
+// The question about the old session's unsaved output; false when the user
+// keeps it.
+bool MayDiscardOldSession() {
     bool keep = false;
     IgnoringErrors([&] {
         keep = gblnUnsaved && !Ask("You have Zelked a file and not saved it. \r\n"
                                    "Do you want to discard this Zelked file?");
     });
-    if (keep) return false;
+    return !keep;
+}
+
+// The old session ends.
+void EndOldSession(ISessionWindow& w) {
     IgnoringErrors([&] { sbCleanAll(w); });
     IgnoringErrors([&] {
         gblnUnsaved = false;
@@ -43,7 +48,6 @@ bool EndOldSession(ISessionWindow& w) {
         sbSizeFileArrays(0);
     });
     IgnoringErrors([&] { sbButtonsDisable(w); });
-    return true;
 }
 
 // Nothing was chosen, or the project driver failed and said so.
@@ -80,8 +84,9 @@ void OpenChosenFiles(ISessionWindow& w) {
         bool ok = false;
         sbProcessSelection(1, ok);
         if (ok) {
-            w.ShowFile("INFILE", 1);
+            const bool shown = w.ShowFile("INFILE", 1);
             sbButtonsOpen(w);
+            if (!shown) sbButtonsUnavailable(w);
         }
     } else {
         sbViewMenuForFiles(w);
@@ -136,9 +141,19 @@ void CloseAllFiles(ISessionWindow& w) {
 
 void mnuFileOpen_Click(ISessionWindow& w) {
     TraceGuard trace(TraceKind::Events, "mnuFileOpen_Click(frmZelker)");
-    if (!EndOldSession(w)) return;
+    if (!MayDiscardOldSession()) return;
+    // The session stays as it is until files are chosen: Cancel in the
+    // dialog changes nothing.
+    NameList chosen(1);
     oDebug->StatusCode = 0;
-    GetFilesToProcess(&w, 0);
+    Trapped("GetFilesToProcess", [&] { GetListFromCommonDialog(&w, chosen); });
+    oDebug->StatusCode = 0;
+    if (chosen.size() < 2) {
+        Ui().SetMousePointer(pointer::vbDefault);
+        return;
+    }
+    EndOldSession(w);
+    GetChosenFilesToProcess(&w, chosen);
     if (SelectionFailed()) {
         oDebug->StatusCode = 0;
         IgnoringErrors([&] { sbButtonsDisable(w); });
@@ -150,7 +165,8 @@ void mnuFileOpen_Click(ISessionWindow& w) {
 
 void mnuFileMRU_Click(ISessionWindow& w, int index) {
     TraceGuard trace(TraceKind::Events, "mnuFileMRU_Click(frmZelker)");
-    if (!EndOldSession(w)) return;
+    if (!MayDiscardOldSession()) return;
+    EndOldSession(w);
     // An item without a name (an empty entry) opens nothing.
     if (index < 1 || index > kMRUEntries || gsMRU[static_cast<size_t>(index)].empty()) {
         sbButtonsDisable(w);
@@ -189,6 +205,7 @@ bool fbFormUnload(ISessionWindow& w) {
     }
     w.UnhookText();
     IgnoringErrors([&] { sbKillAllTemp(w); });
+    IgnoringErrors([] { tempfiles::RemoveOwnDir(); });
     IgnoringErrors([] { sbCloseFile(); });
     IgnoringErrors([] { oWindow->CallWinHelp(gsHelpFile, HELP_QUIT, 0); });
     IgnoringErrors([] { sbINIPutInfo(); });

@@ -1,5 +1,6 @@
 #include "SaveAFile.h"
 
+#include <cerrno>
 #include <filesystem>
 
 #include "AppIdentity.h"
@@ -62,6 +63,33 @@ void KeepLog(int index, const std::string& logDir, const std::string& name, bool
     gsTempLogFile[static_cast<size_t>(index)] = finalName;
 }
 
+// An existing folder is fine; one that cannot be made is named as the
+// reason, rather than the copy into it failing as if a file were missing.
+void MakeBackupFolder(const std::string& backupDir) {
+    std::error_code made;
+    fs::create_directory(backupDir, made);
+    std::error_code ignored;
+    if (!made || fs::is_directory(backupDir, ignored)) return;
+    const long number = made.value() == ENOENT ? vberr::kPathNotFound : fnErrnoToVB(made.value());
+    throw VBError(number, "The backup folder could not be created (" + fsErrorDescription(number) + ")", "FileCopy",
+                  backupDir);
+}
+
+// A save that failed on a file: the user is told which file and why, and the
+// zelked output stays where it is, unsaved.
+void ReportSaveFailure(int index, const VBError& error) {
+    const std::string source =
+        index >= 1 && index <= oFile->Count() ? oFile->Item(index).FileName : std::string();
+    std::string name, dir;
+    sbFileNameFromDir(source, name, dir);
+    std::string reason = error.Description;
+    if (!error.Location.empty()) reason += "\r\n" + error.Location;
+    sbMsgBar("File " + name + " Not Saved", false, gctlStatus);
+    Refuse("The file " + source + " could not be saved.\r\n\r\n" + reason +
+               "\r\n\r\nThe zelked output is kept and stays unsaved.",
+           app::kTitle);
+}
+
 Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
     if (index < 1 || index > oFile->Count() || static_cast<size_t>(index) >= gsTempOutFile.size() ||
         static_cast<size_t>(index) >= gsTempLogFile.size())
@@ -92,8 +120,7 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
     std::string backupName = name;
     // Only the modes that make a backup name one and ask about it.
     if (mode != kReplaceOnly) {
-        std::error_code ignored;
-        fs::create_directory(backupDir, ignored);
+        MakeBackupFolder(backupDir);
         if (giOverwrite == 2) {
             backupName = fsFreeCycleName(backupDir, name);
             if (backupName.empty()) {
@@ -186,9 +213,12 @@ void sbSaveAFile(int index, bool& Saved, IViewFileList* viewList) {
     Ending ending = Trapped("(frmZelker): sbSaveAFile", [&] {
         try {
             return SaveOne(index, Saved, backupDir);
-        } catch (VBError& e) {
-            e.Description += " strTempDir = " + backupDir;
-            throw;
+        } catch (const VBError& e) {
+            // With the traps off the error goes on to the debugger.
+            if (!TrapErrors()) throw;
+            ReportSaveFailure(index, e);
+            Saved = false;
+            return Ending::Stop;
         }
     });
     if (ending == Ending::ClearCheck && viewList) viewList->SetViewFileChecked(index - 1, false);

@@ -8,7 +8,9 @@ class IViewFileList;
 
 // Saves file `index` (1-based position in oFile). Saved comes back True when
 // the output was put in place, False when the user cancelled, no backup name
-// was free, the source is read-only or the save was refused. Changes neither
+// was free, the source is read-only, the save was refused or a file could
+// not be read or written (the user is told which file and why; the zelked
+// output stays in place). Changes neither
 // gblnFileZelked nor gblnUnsaved; afterwards gsTempOutFile(index) names the
 // file that holds the zelked output. viewList may be null.
 void sbSaveAFile(int index, bool& Saved, IViewFileList* viewList);

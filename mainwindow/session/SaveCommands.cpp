@@ -37,9 +37,13 @@ void mnuFileSave_Click(ISessionWindow& w) {
     Trapped("(frmZelker): mnuFileSave_Click", [&] {
         SaveOne(w, giFileIndex);
         gblnUnsaved = fbAnyUnsaved();
+        const std::string said = gctlStatus ? gctlStatus->Caption() : std::string();
         // A saved file closes without a question; one whose save did not
         // take place is asked about before its output is discarded.
         mnuFileClose_Click(w, 0);
+        // Showing the next file says nothing worth more than how the save
+        // went.
+        sbMsgBar(said, false, gctlStatus);
     });
 }
 
@@ -53,6 +57,7 @@ void mnuFileSaveAll_Click(ISessionWindow& w) {
             if (at < gblnFileZelked.size() && gblnFileZelked[at]) SaveOne(w, static_cast<int>(i));
         }
         gblnUnsaved = fbAnyUnsaved();
+        sbSaveCommandsState(w);
     });
 }
 

@@ -32,8 +32,6 @@ void sbProjectDo(ISessionWindow& w, int fileIndex);
 void sbCleanAll(ISessionWindow& w);
 // Deletes the session's temporary files and the program's own leftovers.
 void sbKillAllTemp(ISessionWindow& w);
-// True when some file of the session has zelked output not yet saved.
-bool fbAnyUnsaved();
 
 // --- Zelking.
 void mnuProcessZelk_Click(ISessionWindow& w);

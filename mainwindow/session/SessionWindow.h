@@ -17,8 +17,10 @@ public:
     virtual bool Visible(const std::string& name) const = 0;
 
     // The viewer: sbShowFile ("INFILE", "OUTFILE", "LOGFILE" or "INOUT") and
-    // the View menu's view command (0 input, 1 output, 2 log).
-    virtual void ShowFile(const std::string& which, int fileIndex) = 0;
+    // the View menu's view command (0 input, 1 output, 2 log). ShowFile is
+    // false when the file cannot be read: the user has been told, and the
+    // viewer shows the file as not available.
+    virtual bool ShowFile(const std::string& which, int fileIndex) = 0;
     virtual void ViewShow(int index) = 0;
 
     // The View menu's file list mnuViewFile: item 0 always exists; items

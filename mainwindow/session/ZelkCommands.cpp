@@ -72,12 +72,12 @@ void ShowSummary(long first, long zelked) {
     Ui().MsgBox(text, mb::vbOKOnly | mb::vbInformation, "Zelker Diagnostics");
 }
 
-// The loop over the session's source files; false when a file failed and
-// the session was closed.
-bool fbZelkAndSaveEach(ISessionWindow& w, int index) {
+// The loop over the session's source files, counting the files zelked;
+// false when a file failed and the session was closed.
+bool fbZelkAndSaveEach(ISessionWindow& w, int index, long& zelked) {
     const long first = oAppInfo->IsAProjectFile ? 2 : 1;
     const long count = oFile->Count();
-    long zelked = 0;
+    zelked = 0;
     for (long i = first; i <= count; ++i) {
         if (fbListedEarlier(first, i)) continue;
         if (!oFile->Item(i).IsSource()) continue;
@@ -150,10 +150,18 @@ void mnuProcessZelk_Click(ISessionWindow& w) {
                 if (w.Visible("mnuViewDash2")) w.SetViewFileChecked(current - 1, true);
             });
         } else {
+            const bool cancelled = oAppInfo->WasCanceled;
             SetZelked(current, false);
             // Other files of the session may still hold unsaved output.
             gblnUnsaved = fbAnyUnsaved();
-            sbButtonsDisable(w);
+            // What the run left is no output to show or save: the file is
+            // shown again as it was opened, ready for the next command.
+            IgnoringErrors([&] { sbKillTemp(current); });
+            sbProjectDo(w, current);
+            std::string name, folder;
+            sbFileNameFromDir(oFile->Item(current).FileName, name, folder);
+            sbMsgBar(cancelled ? "Zelk Canceled, File " + name + " Not Zelked" : "File " + name + " Not Zelked",
+                     false, gctlStatus);
         }
         w.SetZelking(false);
         Ui().SetMousePointer(pointer::vbDefault);
@@ -171,13 +179,15 @@ void mnuProcessZelkAll_Click(ISessionWindow& w, int index) {
         w.SetZelking(true);
 
         const bool asked = fbAskBeforeZelkAll();
-        if (!asked || fbZelkAndSaveEach(w, index)) mnuFileClose_Click(w, 0);
+        long zelked = 0;
+        if (!asked || fbZelkAndSaveEach(w, index, zelked)) mnuFileClose_Click(w, 0);
 
         w.SetZelking(false);
         Ui().SetMousePointer(pointer::vbDefault);
         w.BringToTop();
         if (giOverwrite == kAskSuspended) giOverwrite = 1;
         if (giLogOverwrite == kAskSuspended) giLogOverwrite = 1;
-        sbMsgBar("", false, gctlStatus);
+        // Looking for newer files and finding none is worth saying.
+        sbMsgBar(asked && index == 1 && zelked == 0 ? "No Newer Files to Zelk" : "", false, gctlStatus);
     });
 }

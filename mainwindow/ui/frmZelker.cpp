@@ -22,7 +22,9 @@
 #include "Twips.h"
 #include "ToolbarImages.h"
 #include "ViewerTextBox.h"
+#include "WindowHelpers.h"
 #include "cGauge.h"
+#include "mKEMCommon.h"
 #include "frmFileList.h"
 
 namespace {
@@ -286,7 +288,11 @@ void frmZelker::RunCommand(const std::string& name) {
     UserActed();
     if (mblnZelking && !fbCommandAllowedWhileZelking(name)) return;
     auto it = mCommands.find(name);
-    if (it != mCommands.end() && it->second) it->second();
+    if (it == mCommands.end() || !it->second) return;
+    // What the last command said ("... Has Been Saved") is over once the
+    // next one starts; the command puts up its own text.
+    if (!mblnZelking) sbMsgBar("", false, gctlStatus);
+    it->second();
 }
 
 void frmZelker::RegisterCommands() {

@@ -89,7 +89,9 @@ public:
     void Ready_MouseMove(const std::string& handler);
 
     // --- Viewer.
-    void sbShowFile(const std::string& which, int fileIndex);
+    // False when the file cannot be read: the user is told, and the viewer
+    // shows the file as not available.
+    bool sbShowFile(const std::string& which, int fileIndex);
     void mnuViewShow_Click(int index);
     void mnuViewStart_Click(int index);
     bool txtSourceFile_KeyDown(int keyCode, int shift);
@@ -175,7 +177,7 @@ public:
     void SetSpellCheckVisible(bool visible) override;
     // ISessionWindow
     bool Visible(const std::string& name) const override;
-    void ShowFile(const std::string& which, int fileIndex) override { sbShowFile(which, fileIndex); }
+    bool ShowFile(const std::string& which, int fileIndex) override { return sbShowFile(which, fileIndex); }
     void ViewShow(int index) override { mnuViewShow_Click(index); }
     void LoadViewFileItem(int item) override;
     void UnloadViewFileItem(int item) override;

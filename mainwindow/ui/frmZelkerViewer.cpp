@@ -18,6 +18,7 @@
 #include "EngineCalls.h"
 #include "Trace.h"
 #include "Twips.h"
+#include "UiServices.h"
 #include "ViewerTextBox.h"
 #include "WindowHelpers.h"
 #include "frmZelker.h"
@@ -59,8 +60,8 @@ void frmZelker::SetCaretPosition(long position) {
     txtSourceFile->setTextCursor(cursor);
 }
 
-void frmZelker::sbShowFile(const std::string& which, int fileIndex) {
-    Trapped("(frmZelker): sbShowFile", [&] {
+bool frmZelker::sbShowFile(const std::string& which, int fileIndex) {
+    return Trapped("(frmZelker): sbShowFile", [&] {
         TraceGuard trace(TraceKind::App, "sbShowFile(frmZelker)");
         const std::string entry =
             fileIndex >= 1 && fileIndex <= oFile->Count() ? oFile->Item(fileIndex).FileName : std::string();
@@ -70,17 +71,27 @@ void frmZelker::sbShowFile(const std::string& which, int fileIndex) {
         const ViewChoice view = fnChooseView(which, fileIndex);
         if (view.ToolbarState >= 0)
             for (int position : {4, 17, 18}) sbPaintToolBar(position, view.ToolbarState);
-        if (!view.Show) return;
-        const std::string caption = fsFileName(entry, 100) + view.Suffix;
+        if (!view.Show) return true;
 
         picToolBar->Refresh();
-        sbGetFile(view.File);
+        std::string reason;
+        try {
+            sbGetFile(view.File);
+        } catch (const VBError& e) {
+            reason = e.Description;
+        }
         sbViewerFileLoaded(mViewer);
 
-        fraFile->setTitle(FromAnsi(caption));
+        fraFile->setTitle(FromAnsi(fsFileName(entry, 100) + (reason.empty() ? view.Suffix : " -- Not Available")));
         fraFile->show();
         txtSourceFile->setFocus();
         SetCaretPosition(0);
+        if (reason.empty()) return true;
+        // The file went away (or cannot be read) since it was opened: the
+        // session goes on without it.
+        lblRecord->setText("");
+        Ui().MsgBox("The file " + view.File + " cannot be read.\r\n\r\n" + reason, mb::vbExclamation, app::kTitle);
+        return false;
     });
 }
 

@@ -87,6 +87,9 @@ TEST(Tokenizer, LinesGiveTheirTokens) {
         {"t = rs![Line Total]", V{"t:1/8", "[ ]=:4/6", "[ ]rs:1/8", "!:4/6", "[:4/6", "Line:1/8", "[ ]Total:1/8",
                                    "]:4/6"}},
         {"t = a !b", V{"t:1/8", "[ ]=:4/6", "[ ]a:1/8", "[ ]!:4/6", "b:1/8"}},
+        // A bracketed name holding a quote, an apostrophe or a colon is one
+        // name; the line still continues.
+        {"x = [a : \"\" b ' c] _", V{"x:1/8", "[ ]=:4/6", "[ ][a : \"\" b ' c]:1/8"}},
         // Continuation marks.
         {"x = 1 _", V{"x:1/8", "[ ]=:4/6", "[ ]1:3/2"}},
         {"x = 1 _ \t", V{"x:1/8", "[ ]=:4/6", "[ ]1:3/2"}},  // blanks after the "_" go with it

@@ -32,7 +32,7 @@ TEST_F(FileLog, WarningsAreMarkedAndCounted) {
 
 TEST_F(FileLog, KillTempDeletesOnlyTheProgramsOwnTemporaryFiles) {
     OpenSession("/src/a.bas");
-    const std::string own = paths::Join(testsupport::ProgramDir(), "PV1A.TMP");
+    const std::string own = paths::Join(testsupport::TempDir(), "PV1A.TMP");
     testsupport::WriteFile(own, "x");
     // After a save the names point at the saved file and its kept log; a
     // saved source may itself be called *.tmp, or even PV*.TMP elsewhere.
@@ -41,7 +41,7 @@ TEST_F(FileLog, KillTempDeletesOnlyTheProgramsOwnTemporaryFiles) {
     } cases[] = {
         {own, PathOf("FORM1.FRM")},
         {PathOf("notes.tmp"), PathOf("notes.LOG")},
-        {PathOf("PV2B.TMP"), paths::Join(testsupport::ProgramDir(), "other.tmp")},
+        {PathOf("PV2B.TMP"), paths::Join(testsupport::TempDir(), "other.tmp")},
     };
     for (const Case& c : cases) {
         for (const std::string& f : {c.out, c.log})
@@ -60,13 +60,13 @@ TEST_F(FileLog, KillTempDeletesOnlyTheProgramsOwnTemporaryFiles) {
     }
     EXPECT_FALSE(FileExists(own));
     for (const char* kept : {"FORM1.FRM", "notes.tmp", "notes.LOG", "PV2B.TMP"}) EXPECT_TRUE(FileExists(PathOf(kept))) << kept;
-    EXPECT_TRUE(FileExists(paths::Join(testsupport::ProgramDir(), "other.tmp")));
+    EXPECT_TRUE(FileExists(paths::Join(testsupport::TempDir(), "other.tmp")));
 }
 
 TEST_F(FileLog, KillTempClosesTheEngineFilesAndIgnoresBadIndexes) {
     OpenSession("/src/a.bas");
     RunFiles files;
-    const std::string own = paths::Join(testsupport::ProgramDir(), "pv2b.tmp");
+    const std::string own = paths::Join(testsupport::TempDir(), "pv2b.tmp");
     gsTempOutFile[1] = own + "  ";
     testsupport::WriteFile(own, "x");
     sbKillTemp(7);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "Clock.h"
@@ -127,7 +128,7 @@ TEST_F(ProcessFile, AProjectOrGroupEntryIsNeverZelked) {
 TEST_F(ProcessFile, AResourceScriptIsCopiedWithItsLog) {
     const std::string path = Source("App.rc", "STRINGTABLE\r\nBEGIN\r\n  1 \"Hello\"\nEND");
     oAppInfo->IsAResourceFile = true;
-    const std::string stale = gsTempOutFile[1] = paths::Join(testsupport::ProgramDir(), "PVOLD.TMP");
+    const std::string stale = gsTempOutFile[1] = paths::Join(testsupport::TempDir(), "PVOLD.TMP");
     testsupport::WriteFile(stale, "old");
     sbProcessFile(1);
     oAppInfo->IsAResourceFile = false;
@@ -135,7 +136,7 @@ TEST_F(ProcessFile, AResourceScriptIsCopiedWithItsLog) {
     EXPECT_FALSE(FileExists(stale));  // the earlier run's output is gone
     // Only the copy is left of the run's temporary outputs.
     size_t temporary = 0;
-    for (const auto& f : std::filesystem::directory_iterator(testsupport::ProgramDir()))
+    for (const auto& f : std::filesystem::directory_iterator(testsupport::TempDir()))
         temporary += f.path().extension() == ".TMP";
     EXPECT_EQ(temporary, 2u);  // the copy and the log
     EXPECT_EQ(Output(), (Lines{"STRINGTABLE", "BEGIN", "  1 \"Hello\"", "END"}));
@@ -253,16 +254,24 @@ TEST_F(ProcessFile, AFileErrorFailsOnlyThatFile) {
     EXPECT_FALSE(goLogFile.IsOpen());
     EXPECT_EQ(window.calls.back(), "BringToTop");
 
-    // No temporary file can be made: the program's folder is gone.
+    // No temporary file can be made: the folder for them is gone, and so is
+    // every place to make another.
     Source("Here.bas", "x = 1\r\n");
     oAppInfo->IsAResourceFile = true;
-    std::filesystem::remove_all(testsupport::ProgramDir());
+    const std::string own = testsupport::TempDir();
+    const std::string place = std::filesystem::path(own).parent_path().string();
+    std::filesystem::remove_all(own);
+    const std::string nowhere = testsupport::MakeDir("gone") + "/nowhere";
+    ::setenv("XDG_RUNTIME_DIR", nowhere.c_str(), 1);
+    ::setenv("TMPDIR", nowhere.c_str(), 1);
     sbProcessFile(1);
+    ::unsetenv("TMPDIR");
+    ::setenv("XDG_RUNTIME_DIR", place.c_str(), 1);
     EXPECT_EQ(oDebug->StatusCode, 7);
-    EXPECT_NE(testsupport::Ui().LastPrompt().find("Unable to create a temporary file in"), std::string::npos);
+    EXPECT_NE(testsupport::Ui().LastPrompt().find("Unable to create a folder for temporary files in " + nowhere),
+              std::string::npos);
 
-    // The session goes on with the next file once the folder is back.
-    std::filesystem::create_directories(testsupport::ProgramDir());
+    // The session goes on with the next file once there is a place again.
     sbProcessFile(1);
     oAppInfo->IsAResourceFile = false;
     EXPECT_EQ(oDebug->StatusCode, 0);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "EngineState.h"
 #include "KeyCodes.h"
 #include "MainWindowFixture.h"
 #include "clsCommonDialog.h"
@@ -145,12 +146,14 @@ TEST_F(MainWindow, StatesNothingOpenFileOpenZelked) {
     for (int p : {6, 9, 11, 22}) EXPECT_EQ(Button(p), 0) << p;
     for (int p : {4, 7, 13, 14, 15, 17, 18}) EXPECT_EQ(Button(p), 2) << p;
 
-    // Zelked.
+    // Zelked: the file's output is unsaved, so Save and Save All are offered.
+    gblnFileZelked.assign(2, false);
+    gblnFileZelked[1] = true;
     form->sbButtonsZelked();
     for (const char* n : {"mnuFileSave", "mnuViewShow_1", "mnuViewShow_2", "mnuPopup_2", "mnuPopup_8", "mnuPopup_9",
-                          "mnuPopup_10", "mnuFileClose_0", "mnuProcessZelk"})
+                          "mnuPopup_10", "mnuFileClose_0", "mnuProcessZelk", "mnuFileSaveAll"})
         EXPECT_TRUE(On(n)) << n;
-    for (const char* n : {"mnuFileSaveAll", "mnuProcessSkipFile", "mnuProcessNext_0", "mnuProcessDiscardFile"})
+    for (const char* n : {"mnuProcessSkipFile", "mnuProcessNext_0", "mnuProcessDiscardFile"})
         EXPECT_FALSE(On(n)) << n;
     EXPECT_TRUE(Checked("mnuViewShow_0"));  // the check marks are left as they are
     EXPECT_FALSE(Checked("mnuViewShow_1"));

@@ -49,7 +49,8 @@ void Picture(QWidget* w, const std::string& name) {
 std::string Shown(frmZelker* form) { return form->txtSourceFile->toPlainText().toStdString(); }
 
 bool OwnTemporaryFilesLeft() {
-    for (const auto& e : fs::directory_iterator(testsupport::ProgramDir())) {
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(testsupport::TempDir(), ec)) {
         const std::string n = e.path().filename().string();
         if (n.rfind("PV", 0) == 0 && n.size() > 4 && n.substr(n.size() - 4) == ".TMP") return true;
     }

@@ -97,11 +97,14 @@ TEST_F(ToolbarWindow, HoverHelpAndTheToolTipsSwitch) {
     EXPECT_EQ(form->lblStatus->text(), "Not available unless a file is open");
     EXPECT_EQ(form->picToolBar->toolTip(), "Save");
 
+    // The command ends what the status line said; with the switch off the
+    // buttons say nothing.
     form->Menu("mnuViewTooltips")->trigger();
     EXPECT_FALSE(oAppInfo->ToolTips);
     EXPECT_FALSE(form->Checked("mnuViewTooltips"));
+    EXPECT_EQ(form->lblStatus->text(), "Ready");
     Mouse(form->picToolBar, QEvent::MouseMove, QPoint(25, 15));
-    EXPECT_EQ(form->lblStatus->text(), "Not available unless a file is open");
+    EXPECT_EQ(form->lblStatus->text(), "Ready");
     EXPECT_EQ(form->picToolBar->toolTip(), "Save");
 }
 

@@ -59,7 +59,8 @@ TEST_F(ViewerBuffer, ReadsTheFileAndPreparesTheScrollBar) {
     EXPECT_TRUE(controls.scrollEnabled);
     EXPECT_EQ(controls.scrollMax, 81);  // one place for each first line of a window
     EXPECT_EQ(controls.scrollValue, 1);
-    EXPECT_EQ(status.text, "Processing File: 100 Lines Processed");
+    // The count of lines read is over once the file is in.
+    EXPECT_EQ(status.text, "Ready");
     EXPECT_EQ(testsupport::Ui().Pointer, pointer::vbDefault);
 }
 
@@ -151,14 +152,20 @@ TEST_F(ViewerBuffer, NeverReadsPastTheLinesHeld) {
     glLinesInFile = 100;
 }
 
-TEST_F(ViewerBuffer, AMissingFileIsReported) {
+// A file gone since it was opened is the caller's to tell the user about:
+// the program goes on, and nothing of the file shown before stays.
+TEST_F(ViewerBuffer, AMissingFileRaisesAndLeavesAnEmptyBuffer) {
+    sbGetFile(path);
     try {
         sbGetFile(path + ".missing");
-        FAIL() << "no report";
-    } catch (const ErrorReported& e) {
+        FAIL() << "no error";
+    } catch (const VBError& e) {
         EXPECT_EQ(e.Number, 53);
-        EXPECT_EQ(e.ProcName, "sbGetFile line: 2 filename: " + path + ".missing");
+        EXPECT_EQ(e.Location, path + ".missing");
     }
+    EXPECT_EQ(glLinesInFile, 1);
+    EXPECT_EQ(gtLineBuffer[1].Text, "");
+    EXPECT_FALSE(controls.scrollEnabled);
     EXPECT_EQ(giSourceFileNo, 0);
     EXPECT_EQ(testsupport::Ui().Pointer, pointer::vbDefault);
 }

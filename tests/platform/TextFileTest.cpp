@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
+
 #include "Paths.h"
 #include "TestSupport.h"
 #include "TextFile.h"
@@ -76,6 +79,35 @@ TEST(TextFile, AtomicWriteReplacesWhole) {
     testsupport::WriteFile(f, "old content that is longer");
     ASSERT_TRUE(textfile::WriteAllAtomic(f, "new"));
     EXPECT_EQ(testsupport::ReadFile(f), "new");
+}
+
+// A file reached through a symbolic link, or with other names (hard links):
+// the write reaches the file itself, the link stays a link, and every name
+// sees the new content.
+TEST(TextFile, AtomicWriteGoesThroughLinksToTheFileItself) {
+    namespace fs = std::filesystem;
+    const std::string dir = testsupport::MakeDir("links");
+    const std::string real = dir + "/real.bas", link = dir + "/link.bas", relative = dir + "/relative.bas";
+    const std::string other = dir + "/other-name.bas";
+    testsupport::WriteFile(real, "old");
+    fs::create_symlink(real, link);
+    fs::create_symlink("real.bas", relative);
+    fs::create_hard_link(real, other);
+
+    ASSERT_TRUE(textfile::WriteAllAtomic(link, "through the link"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(testsupport::ReadFile(real), "through the link");
+    EXPECT_EQ(testsupport::ReadFile(other), "through the link");
+
+    ASSERT_TRUE(textfile::WriteAllAtomic(relative, "relative link"));
+    EXPECT_TRUE(fs::is_symlink(relative));
+    EXPECT_EQ(testsupport::ReadFile(other), "relative link");
+
+    ASSERT_TRUE(textfile::WriteAllAtomic(other, "by the other name"));
+    EXPECT_EQ(testsupport::ReadFile(real), "by the other name");
+    EXPECT_EQ(fs::hard_link_count(real), 2u);
+    // Nothing is left beside the file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 4);
 }
 
 TEST(Paths, WindowsPathsResolveWithoutCase) {

@@ -56,6 +56,34 @@ TEST_F(Move, AZelkedFileShowsItsOutputWhenTheSessionComesBackToIt) {
     mnuProcessNext_Click(w, 1);
     EXPECT_EQ(w.frameCaption, picked[0] + " -- After Zelking");
     EXPECT_EQ(w.shownFile, gsTempOutFile[1]);
+    // Its unsaved output can be saved and viewed as right after the zelk.
+    for (const char* on : {"mnuFileSave", "mnuPopup_2", "mnuFileSaveAll", "mnuViewShow_1", "mnuViewShow_2"})
+        EXPECT_TRUE(w.Enabled(on)) << on;
+    EXPECT_TRUE(w.Checked("mnuViewShow_1"));
+    EXPECT_FALSE(w.Checked("mnuViewShow_0"));
+}
+
+// A file of the session whose source went away after it was opened: moving
+// to it shows it as not available, and the session goes on.
+TEST_F(Move, AFileWhoseSourceIsGoneIsShownAsNotAvailable) {
+    OpenFiles(3);
+    std::filesystem::remove(picked[1]);
+    mnuProcessNext_Click(w, 0);
+    EXPECT_EQ(giFileIndex, 2);
+    EXPECT_EQ(w.frameCaption, picked[1] + " -- Not Available");
+    EXPECT_EQ(w.shownFile, "");
+    for (const char* off : {"mnuProcessZelk", "mnuFilePrint", "mnuViewStart_0", "mnuPopup_1", "mnuViewShow_0"})
+        EXPECT_FALSE(w.Enabled(off)) << off;
+    for (const char* on : {"mnuProcessNext_0", "mnuProcessNext_1", "mnuProcessSkipFile", "mnuFileClose_0"})
+        EXPECT_TRUE(w.Enabled(on)) << on;
+    EXPECT_EQ(w.CheckedItems(), std::vector<int>{1});
+
+    mnuProcessNext_Click(w, 0);
+    EXPECT_EQ(w.frameCaption, picked[2] + " -- Before Zelking");
+    EXPECT_TRUE(w.Enabled("mnuProcessZelk"));
+    mnuViewFile_Click(w, 1);
+    EXPECT_EQ(w.frameCaption, picked[1] + " -- Not Available");
+    EXPECT_FALSE(w.Enabled("mnuProcessZelk"));
 }
 
 TEST_F(Move, SkipMovesOnOrPutsASingleFileOutOfView) {
@@ -131,7 +159,7 @@ TEST_F(Move, PriorInAProjectReachesTheProjectsOwnEntry) {
 }
 
 TEST_F(Move, CleanAllOnAnEmptySessionDeletesNothing) {
-    const std::string leftover = paths::Join(testsupport::ProgramDir(), "PV1.TMP");
+    const std::string leftover = paths::Join(testsupport::TempDir(), "PV1.TMP");
     testsupport::WriteFile(leftover, "");
     w.SetVisible("mnuViewDash2", true);
     sbCleanAll(w);

@@ -73,10 +73,11 @@ TEST_F(OpenClose, RefusedOrCancelledSelectionsLeaveNothingOpen) {
         Names names;
         Names prompts;
     } cases[] = {
-        {"cancelled", {}, {}},
         {"resource with a module", {"x.rc", "y.bas"}, {"Resource files cannot be selected with other files.\r\n\r\n"}},
         {"project with a form", {"x.frm", "y.vbp"}, {"A Project-file may not be specified with other files."}},
         {"project without files", {"p.vbp"}, {"No files have been selected\r\nCannot proceed"}},
+        // Nothing open before: a cancel changes nothing.
+        {"cancelled", {}, {}},
     };
     for (const Case& c : cases) {
         Names paths;
@@ -87,6 +88,35 @@ TEST_F(OpenClose, RefusedOrCancelledSelectionsLeaveNothingOpen) {
         EXPECT_EQ(oDebug->StatusCode, 0) << c.what;
     }
     EXPECT_EQ(gsMRU[1], "");
+}
+
+// Open keeps the current session until files are chosen; Cancel in the
+// dialog leaves everything open as it was, unsaved output included.
+TEST_F(OpenClose, CancelInTheDialogKeepsTheSession) {
+    const Names picked{Source("A.bas"), Source("B.bas")};
+    Open(picked);
+    mnuProcessZelk_Click(w);
+    const std::string output = gsTempOutFile[1];
+    Answer({mb::vbYes});  // discard? the dialog comes next
+    Open({});
+    EXPECT_EQ(Prompts().size(), 1u);
+    EXPECT_EQ(OpenNames(), picked);
+    EXPECT_TRUE(gblnUnsaved && gblnFileZelked[1] && Exists(output));
+    EXPECT_TRUE(w.frameVisible && w.Enabled("mnuFileSave") && w.Enabled("mnuProcessNext_0"));
+    EXPECT_EQ(w.frameCaption, picked[0] + " -- After Zelking");
+    EXPECT_EQ(w.ViewCaptions().size(), 2u);
+}
+
+// Names typed in the dialog with folders of their own are opened from
+// those folders, not from the folder of the first name.
+TEST_F(OpenClose, NamesFromDifferentFoldersOpenFromTheirOwnFolders) {
+    const std::string other = testsupport::MakeDir("other");
+    const std::string b = paths::Join(other, "B.bas");
+    testsupport::WriteFile(b, kClean);
+    const Names picked{Source("A.bas"), b, Source("C.bas")};
+    Open(picked);
+    EXPECT_TRUE(Prompts().empty());
+    EXPECT_EQ(OpenNames(), picked);
 }
 
 TEST_F(OpenClose, OpenAsksBeforeDiscardingUnsavedOutput) {
@@ -236,10 +266,16 @@ TEST_F(OpenClose, CloseAll) {
 TEST_F(OpenClose, ExitAsksToSaveAndRemovesOnlyOurTemporaryFiles) {
     const std::string a = Source("A.bas");
     const std::string original = testsupport::ReadFile(a);
-    const std::string leftover = paths::Join(testsupport::ProgramDir(), "PV7.TMP");
+    const std::string leftover = paths::Join(testsupport::TempDir(), "PV7.TMP");
     const std::string foreign = paths::Join(testsupport::ProgramDir(), "other.tmp");
-    testsupport::WriteFile(leftover, "from an earlier run");
+    // Another copy of the program on the same program folder: its unsaved
+    // output lives in its own folder beside ours.
+    const std::string otherCopy = testsupport::MakeDir("zelker-1-other") + "/PV1.TMP";
+    const std::string inProgramDir = paths::Join(testsupport::ProgramDir(), "PV8.TMP");
+    testsupport::WriteFile(leftover, "from an earlier zelk");
     testsupport::WriteFile(foreign, "not ours");
+    testsupport::WriteFile(otherCopy, "the other copy's output");
+    testsupport::WriteFile(inProgramDir, "not ours either");
     Open({a});
     mnuProcessZelk_Click(w);
     const std::string output = gsTempOutFile[1];
@@ -261,8 +297,10 @@ TEST_F(OpenClose, ExitAsksToSaveAndRemovesOnlyOurTemporaryFiles) {
     EXPECT_EQ(w.unhooked, 1);
     EXPECT_EQ(testsupport::ReadFile(a), original);
     EXPECT_FALSE(Exists(output) || Exists(leftover));
-    EXPECT_TRUE(Exists(foreign));
+    EXPECT_TRUE(Exists(foreign) && Exists(inProgramDir));
+    EXPECT_EQ(testsupport::ReadFile(otherCopy), "the other copy's output");
     EXPECT_TRUE(OwnTemporaryFiles().empty());
+    EXPECT_FALSE(Exists(std::filesystem::path(output).parent_path()));
     // The settings and the recent-file list are written.
     EXPECT_NE(testsupport::ReadFile(settings).find("MRU1=" + a), std::string::npos);
 }

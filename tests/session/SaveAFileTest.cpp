@@ -1,5 +1,7 @@
 #include <sys/stat.h>
 
+#include <functional>
+
 #include "BackupNames.h"
 #include "Clock.h"
 #include "EngineCalls.h"
@@ -237,19 +239,50 @@ TEST_F(SaveAFile, UnknownSaveModeSavesAndRecordsNothing) {
     EXPECT_EQ(status.Text, "");
 }
 
-TEST_F(SaveAFile, AFailedCopyLeavesTheSourceInPlace) {
-    giSaveInBackup = 2;
-    const std::string temp = gsTempOutFile[1];
-    fs::remove(temp);
-    try {
-        Save();
-        FAIL() << "no error report";
-    } catch (const ErrorReported& e) {
-        EXPECT_EQ(e.Number, vberr::kFileNotFound);
-        EXPECT_EQ(e.ProcName, "(frmZelker): sbSaveAFile");
-        EXPECT_NE(e.Description.find(" strTempDir = " + srcDir + "ZELBACK/"), std::string::npos);
+// A save that fails on a file is a message naming the file and the reason;
+// the program goes on, nothing is half written and the output stays.
+TEST_F(SaveAFile, AFailedSaveIsAMessageAndKeepsTheOutput) {
+    struct Case {
+        const char* what;
+        int mode;
+        std::function<void()> breakIt;
+        std::string reason;  // "~" stands for the source folder
+    } cases[] = {
+        {"the source vanished", 0, [this] { fs::remove(source); }, "File not found\r\n~Form1.frm"},
+        {"the output vanished", 2, [] { fs::remove(gsTempOutFile[1]); }, "File not found\r\n@"},
+        {"the backup folder cannot be made", 0,
+         [] {
+             giBackup = 1;
+             gsBackupDirectory = "no/such/folder";
+         },
+         "The backup folder could not be created (Path not found)\r\n~no/such/folder/"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        OpenSession("Form1.frm", "old source\r\n");
+        giSaveInBackup = c.mode;
+        const std::string output = gsTempOutFile[1];
+        c.breakIt();
+        std::string reason = c.reason;
+        if (reason.back() == '@') reason = reason.substr(0, reason.size() - 1) + output;
+        if (size_t at = reason.find('~'); at != std::string::npos) reason.replace(at, 1, srcDir);
+
+        EXPECT_FALSE(Save());
+        ASSERT_FALSE(ui.Messages.empty());
+        EXPECT_EQ(ui.LastPrompt(), "The file " + source + " could not be saved.\r\n\r\n" + reason +
+                                       "\r\n\r\nThe zelked output is kept and stays unsaved.");
+        EXPECT_EQ(ui.Messages.back().Title, "Zelker");
+        EXPECT_EQ(status.Text, "File Form1.frm Not Saved");
+        EXPECT_EQ(gsTempOutFile[1], output);
+        if (Exists(source)) {
+            EXPECT_EQ(Read(source), "old source\r\n");
+        }
+        EXPECT_EQ(Exists(output), c.mode != 2);
+        EXPECT_FALSE(Exists(Backup("Form1.f01")));
+        giBackup = 0;
+        gsBackupDirectory.clear();
+        ui.Messages.clear();
     }
-    EXPECT_EQ(Read(source), "old source\r\n");
 }
 
 TEST_F(SaveAFile, OnlyOurOwnTemporaryOutputIsDeleted) {

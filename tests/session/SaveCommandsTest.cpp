@@ -128,6 +128,31 @@ TEST_F(SaveCommands, TheHistoryRecordAndItsRoundTrip) {
     EXPECT_FALSE(fbIsNewer(source));
 }
 
+// The source vanished after the zelk: Save is a message naming the file and
+// the reason, the program goes on, the output stays unsaved and Exit still
+// asks about it.
+TEST_F(SaveCommands, ASaveThatFailsKeepsTheOutputUnsavedAndExitStillAsks) {
+    OpenAndZelk();
+    const std::string output = gsTempOutFile[1];
+    fs::remove(source);
+    Answer({mb::vbOK, mb::vbNo});
+    mnuFileSave_Click(w);
+    const Names prompts = Prompts();
+    ASSERT_EQ(prompts.size(), 2u);
+    EXPECT_EQ(prompts[0], "The file " + source + " could not be saved.\r\n\r\nFile not found\r\n" + source +
+                              "\r\n\r\nThe zelked output is kept and stays unsaved.");
+    EXPECT_EQ(prompts[1], DiscardQuestion());
+    EXPECT_TRUE(gblnUnsaved && gblnFileZelked[1]);
+    EXPECT_EQ(testsupport::ReadFile(output), zelked);
+    EXPECT_EQ(OpenNames(), Names{source});
+    EXPECT_TRUE(w.Enabled("mnuFileSave") && w.Enabled("mnuFileSaveAll"));
+
+    Answer({mb::vbCancel});
+    EXPECT_FALSE(fbFormUnload(w));
+    EXPECT_EQ(Prompts(), Names{"You have Zelked files that are not saved. \r\nDo you want to save Zelked files?"});
+    EXPECT_TRUE(Exists(output));
+}
+
 TEST_F(SaveCommands, SavingOneFileLeavesTheOthersUnsaved) {
     const Names picked{Source("A.bas"), Source("B.bas")};
     Open(picked);
@@ -144,13 +169,19 @@ TEST_F(SaveCommands, SavingOneFileLeavesTheOthersUnsaved) {
     EXPECT_FALSE(gblnFileZelked[2]);
     EXPECT_EQ(OpenNames(), picked);
 
-    // Save All saves what is left and changes no command state.
-    w.enabled.clear();
+    // Save is offered for a file with unsaved output, Save All while any
+    // file has some.
+    EXPECT_TRUE(w.Enabled("mnuFileSaveAll"));
+    EXPECT_FALSE(w.Enabled("mnuFileSave") || w.Enabled("mnuPopup_2"));
+    mnuProcessNext_Click(w, 1);
+    EXPECT_TRUE(w.Enabled("mnuFileSave") && w.Enabled("mnuPopup_2") && w.Enabled("mnuFileSaveAll"));
+
+    // Save All saves what is left; nothing is left to save afterwards.
     mnuFileSaveAll_Click(w);
     EXPECT_TRUE(Prompts().empty());
     EXPECT_FALSE(gblnUnsaved || gblnFileZelked[1]);
     EXPECT_TRUE(Exists(paths::Join(dir, "ZELBACK/A.b01")));
-    EXPECT_TRUE(w.enabled.empty());
+    EXPECT_FALSE(w.Enabled("mnuFileSave") || w.Enabled("mnuPopup_2") || w.Enabled("mnuFileSaveAll"));
     EXPECT_EQ(status.Text, picked[0] + " Has Been Saved");
 
     // Nothing left to save: only the status line.

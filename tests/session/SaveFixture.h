@@ -1,6 +1,6 @@
 #pragma once
 // A session of one zelked file, ready to be saved: the source in its own
-// folder, the temporary output and log in the program's directory, and the
+// folder, the temporary output and log in the running copy's own folder, and the
 // save settings at their first-run values.
 #include <gtest/gtest.h>
 
@@ -77,9 +77,9 @@ protected:
 
     // A new zelk run of file 1: fresh temporary output and log.
     void Zelked(const std::string& output, long warnings = 0) {
-        gsTempOutFile[1] = tempfiles::Create(testsupport::ProgramDir(), "PV");
+        gsTempOutFile[1] = tempfiles::Create(testsupport::TempDir(), "PV");
         testsupport::WriteFile(gsTempOutFile[1], output);
-        gsTempLogFile[1] = tempfiles::Create(testsupport::ProgramDir(), "PV");
+        gsTempLogFile[1] = tempfiles::Create(testsupport::TempDir(), "PV");
         testsupport::WriteFile(gsTempLogFile[1], "log of " + output);
         gtFileStats[1].Warnings = warnings;
         gtFileStats[1].FileName = source;

@@ -102,13 +102,15 @@ public:
         auto it = visible.find(n);
         return it != visible.end() && it->second;
     }
-    void ShowFile(const std::string& which, int fileIndex) override {
+    bool ShowFile(const std::string& which, int fileIndex) override {
         views.push_back(which + " " + std::to_string(fileIndex));
         const ViewChoice view = fnChooseView(which, fileIndex);
-        if (!view.Show) return;
-        shownFile = view.File;
-        frameCaption = oFile->Item(fileIndex).FileName + view.Suffix;
+        if (!view.Show) return true;
+        const bool readable = std::filesystem::is_regular_file(view.File);
+        shownFile = readable ? view.File : std::string();
+        frameCaption = oFile->Item(fileIndex).FileName + (readable ? view.Suffix : " -- Not Available");
         frameVisible = true;
+        return readable;
     }
     void ViewShow(int index) override {
         static const char* const kViews[] = {"INFILE", "OUTFILE", "LOGFILE"};
@@ -272,10 +274,11 @@ protected:
         return names;
     }
     static bool Exists(const std::string& path) { return std::filesystem::exists(path); }
-    // The program's own temporary files in its directory.
+    // This copy's own temporary files, in its own folder.
     static Names OwnTemporaryFiles() {
         Names names;
-        for (const auto& e : std::filesystem::directory_iterator(testsupport::ProgramDir())) {
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(testsupport::TempDir(), ec)) {
             const std::string n = e.path().filename().string();
             if (n.size() > 6 && n.rfind("PV", 0) == 0 && n.substr(n.size() - 4) == ".TMP") names.push_back(n);
         }

@@ -77,25 +77,46 @@ TEST_F(Zelk, AFailedOrCancelledRunCountsAsNotZelked) {
     mnuProcessZelk_Click(w);
     mnuProcessNext_Click(w, 0);
 
-    // The second source vanished: the run fails with the engine's message.
+    // The second source vanished: the run fails with the engine's message,
+    // and the window goes back to the file as it was opened, with the
+    // session's commands usable and the status line saying what happened.
+    const std::string gone = testsupport::ReadFile(picked[1]);
     fs::remove(picked[1]);
     mnuProcessZelk_Click(w);
     ASSERT_EQ(Prompts().size(), 1u);
     EXPECT_FALSE(gblnFileZelked[2]);
-    EXPECT_FALSE(w.Enabled("mnuProcessZelk") || w.Enabled("mnuFileClose_0"));
+    EXPECT_EQ(gsTempOutFile[2], "");
+    EXPECT_EQ(status.Text, "File B.bas Not Zelked");
+    EXPECT_TRUE(w.frameVisible);
+    for (const char* on : {"mnuProcessNext_0", "mnuProcessNext_1", "mnuFileClose_0", "mnuProcessZelkAll_0"})
+        EXPECT_TRUE(w.Enabled(on)) << on;
     EXPECT_EQ(OpenNames(), picked);
     // The first file's output is still unsaved.
     EXPECT_TRUE(gblnUnsaved && gblnFileZelked[1]);
+    EXPECT_TRUE(w.Enabled("mnuFileSaveAll"));
+
+    // The source is back: shown as its input, and Zelk runs again.
+    testsupport::WriteFile(picked[1], gone);
+    mnuProcessNext_Click(w, 1);
+    mnuProcessNext_Click(w, 0);
+    EXPECT_EQ(w.frameCaption, picked[1] + " -- Before Zelking");
+    EXPECT_TRUE(w.Enabled("mnuProcessZelk"));
+    EXPECT_TRUE(w.Checked("mnuViewShow_0"));
 
     // A cancelled run.
     Answer({mb::vbYes});  // discard the old session's output
-    Open({Source("C.bas")});
+    const std::string c = Source("C.bas");
+    Open({c});
     ui.OnDoEvents = [] { oAppInfo->WasCanceled = true; };
     Prompts();
     mnuProcessZelk_Click(w);
     ui.OnDoEvents = nullptr;
     EXPECT_FALSE(gblnFileZelked[1] || gblnUnsaved);
-    EXPECT_FALSE(w.Enabled("mnuProcessZelk"));
+    EXPECT_TRUE(w.Enabled("mnuProcessZelk"));
+    EXPECT_FALSE(w.Enabled("mnuFileSave") || w.Enabled("mnuViewShow_1"));
+    EXPECT_EQ(w.frameCaption, c + " -- Before Zelking");
+    EXPECT_EQ(w.shownFile, c);
+    EXPECT_EQ(status.Text, "Zelk Canceled, File C.bas Not Zelked");
     EXPECT_EQ(w.zelking.back(), false);
 }
 
@@ -173,7 +194,7 @@ TEST_F(Zelk, ZelkAllNewerWithNothingChangedZelksNothing) {
     EXPECT_FALSE(Exists(paths::Join(dir, "ZELBACK/A.b02")));
     // The current file is closed: the session moves on to the second file.
     EXPECT_EQ(giFileIndex, 2);
-    EXPECT_EQ(status.Text, "Ready");
+    EXPECT_EQ(status.Text, "No Newer Files to Zelk");
 
     // A file changed since its save is zelked again.
     clock.Current.Hour = 16;

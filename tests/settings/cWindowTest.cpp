@@ -13,11 +13,11 @@ TEST(cWindow, VersionText) {
     EXPECT_EQ(oWindow->WinVersion().substr(0, 15), " Linux Version ");
 }
 
-TEST(cWindow, TempFilesLiveInTheProgramDirectory) {
+TEST(cWindow, TempFilesLiveInTheRunningCopysOwnFolder) {
     std::string a = oWindow->GetTempFile("PV");
     std::string b = oWindow->GetTempFile("PV");
     EXPECT_NE(a, b);
-    EXPECT_EQ(std::filesystem::path(a).parent_path().string(), testsupport::ProgramDir());
+    EXPECT_EQ(std::filesystem::path(a).parent_path().string(), testsupport::TempDir());
     EXPECT_TRUE(std::filesystem::exists(a));
 }
 

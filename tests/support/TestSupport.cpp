@@ -11,6 +11,7 @@
 #include "ErrorTrap.h"
 #include "IProgressView.h"
 #include "SharedState.h"
+#include "TempFiles.h"
 #include "mKEMCommon.h"
 
 namespace fs = std::filesystem;
@@ -48,6 +49,8 @@ class PerTestListener : public ::testing::EmptyTestEventListener {
         }
         ::setenv("ZELKER_PROGRAM_DIR", gState.programDir.c_str(), 1);
         ::setenv("ZELKER_CONFIG_DIR", gState.configDir.c_str(), 1);
+        // The running copy's temporary folder is made inside the test's area.
+        ::setenv("XDG_RUNTIME_DIR", gState.root.c_str(), 1);
 
         gState.ui = std::make_unique<ScriptedUiServices>();
         SetUi(gState.ui.get());
@@ -82,6 +85,7 @@ class PerTestListener : public ::testing::EmptyTestEventListener {
 ScriptedUiServices& Ui() { return *gState.ui; }
 const std::string& ProgramDir() { return gState.programDir; }
 const std::string& ConfigDir() { return gState.configDir; }
+std::string TempDir() { return tempfiles::OwnDir(); }
 std::string BuildDir() { return SelfDir(); }
 
 std::string MakeDir(const std::string& name) {

@@ -12,6 +12,8 @@ namespace testsupport {
 ScriptedUiServices& Ui();
 const std::string& ProgramDir();
 const std::string& ConfigDir();
+// The running copy's own folder of temporary files (inside the test's area).
+std::string TempDir();
 // A fresh empty folder inside the test's own temporary area.
 std::string MakeDir(const std::string& name);
 // The folder the test binaries and the data files are built into.

@@ -79,6 +79,19 @@ bool TakesNoNumber(const std::string& line) {
            line[end] == ':' && (end + 1 == line.size() || line[end + 1] == ' ');
 }
 
+// A Select Case line sets the first Case to come; true for that first Case,
+// which takes no number: nothing may stand between Select Case and it.
+bool FirstCaseAfterSelect(const std::string& line) {
+    if (line.find("Select Case ") != std::string::npos) {
+        gWriter.pendingFirstCase = true;
+    } else if (line.find("Case ") != std::string::npos) {
+        bool first = gWriter.pendingFirstCase;
+        gWriter.pendingFirstCase = false;
+        return first;
+    }
+    return false;
+}
+
 // Prefixes every line of a text of several lines: a number, or blanks as
 // wide as one where the line continues the one before. Lines that take no
 // number are written as they stand.
@@ -88,9 +101,11 @@ void NumberLines(std::string& text, bool numberFirst) {
     bool continued = false;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) built += kCrLf;
+        const bool firstCase = !continued && FirstCaseAfterSelect(lines[i]);
         // An empty line that a "_" runs into stays empty: blanks would make
         // it a line that continues the statement when read again.
-        if (continued && !lines[i].empty()) built += std::string(Num(glNextLineNumber).size() + 1, ' ');
+        if ((continued && !lines[i].empty()) || firstCase)
+            built += std::string(Num(glNextLineNumber).size() + 1, ' ');
         else if ((i > 0 || numberFirst) && !TakesNoNumber(lines[i])) built += NextNumber() + " ";
         built += lines[i];
         continued = EndsWith(lines[i], " _");
@@ -122,22 +137,16 @@ void InsertLineNumber(std::string& text, const BabStatement& stmt) {
         }
     }
     if (IsBlank(text) || EndsWith(gWriter.lastLine, " _")) return;
-    if (text.find("Select Case ") != std::string::npos) {
-        gWriter.pendingFirstCase = true;
-    } else if (text.find("Case ") != std::string::npos) {
-        bool first = gWriter.pendingFirstCase;
-        gWriter.pendingFirstCase = false;
-        if (first) {
-            // Nothing may stand between Select Case and its first Case.
-            text = std::string(Num(glNextLineNumber).size() + 1, ' ') + text;
-            return;
-        }
+    const bool severalLines = text.find('\r') != std::string::npos;
+    if (!severalLines && FirstCaseAfterSelect(text)) {
+        text = std::string(Num(glNextLineNumber).size() + 1, ' ') + text;
+        return;
     }
     if ((stmt.Flags & stmtflag::kLabel) && text.find(':') != std::string::npos) {
         size_t blank = text.find(' ');
         numbered = blank != std::string::npos && blank < text.find(':');
     }
-    if (text.find('\r') != std::string::npos) {
+    if (severalLines) {
         NumberLines(text, numbered);
         return;
     }
@@ -178,10 +187,14 @@ void sbEndSplitIf(long& level, std::string& text) {
         BabStatement none;
         bool firstCall = false;
         std::string empty;
-        if (gblnWSBeforeEndIf && gblnWSChange) sbDoEmitLine(empty, glOutputLines, firstCall, none);
+        // The empty lines an End If of the source gets: only in the change
+        // mode, and none before it right after an empty line.
+        const bool change = gblnWSChange && !gblnWSNoChange;
+        if (gblnWSBeforeEndIf && change && !IsBlank(gWriter.lastLine))
+            sbDoEmitLine(empty, glOutputLines, firstCall, none);
         sbDoEmitLine(text, glOutputLines, firstCall, none);
         empty.clear();
-        if (gblnWSAfterEndIf && gblnWSChange) sbDoEmitLine(empty, glOutputLines, firstCall, none);
+        if (gblnWSAfterEndIf && change) sbDoEmitLine(empty, glOutputLines, firstCall, none);
     }
     gblnSplitIfPending = false;
 }

@@ -25,8 +25,38 @@ bool IsDeclarationWord(const std::string& w) {
     return OneOf(w, {"GLOBAL", "DIM", "PUBLIC", "PRIVATE", "STATIC", "CONST", "DECLARE"});
 }
 
+FirstWordsKind KindOfFirstWords(const std::string& w, const std::string& next) {
+    FirstWordsKind k;
+    if (w == "SUB" || w == "FUNCTION" || (w == "PROPERTY" && IsAccessor(next))) {
+        k = {1, true, false};
+    } else if (w == "END") {
+        k.closes = true;
+        if (next == "WITH") k.kind = 7;
+        else if (next == "IF") k.kind = 5;
+        else if (next == "SELECT") k.kind = 10;
+        else if (OneOf(next, {"SUB", "FUNCTION", "PROPERTY"})) k.kind = 2;
+    } else if (w == "IF") {
+        k = {3, true, false};
+    } else if (w == "ELSE" || w == "ELSEIF") {
+        k.kind = 4;
+    } else if (w == "SELECT") {
+        k = {8, true, false};
+    } else if (w == "CASE") {
+        k.kind = 9;
+    } else if (OneOf(w, {"NEXT", "WEND", "LOOP"})) {
+        k = {7, false, true};
+    } else if (OneOf(w, {"WITH", "WHILE", "DO", "FOR"})) {
+        k = {6, true, false};
+    }
+    return k;
+}
+
 void SourceLineFormatter::ClassifyFirstWord() {
     const std::string& w = curWord_;
+    const FirstWordsKind k = KindOfFirstWords(w, vb::UCase(NextPiece()));
+    if (k.kind != 0) giLineKind = k.kind;
+    if (k.opens) gblnBlockOpened = true;
+    if (k.closes) gblnBlockClosed = true;
     if (OneOf(w, {"GLOBAL", "DIM", "PUBLIC", "PRIVATE", "STATIC"})) {
         fDecl_ = true;
         declHead_ = cur_.Piece;
@@ -39,49 +69,18 @@ void SourceLineFormatter::ClassifyFirstWord() {
         fDeclare_ = true;
         declHead_ = cur_.Piece;
         declStmt_ = OwnStatementIndex();
-    } else if (w == "SUB" || w == "FUNCTION") {
-        giLineKind = 1;
-        gblnBlockOpened = true;
-        if (w == "FUNCTION") {
-            fFuncHeading_ = true;
-            funcStmt_ = OwnStatementIndex();
-        }
-    } else if (w == "PROPERTY") {
-        if (IsAccessor(NextPiece())) {
-            giLineKind = 1;
-            gblnBlockOpened = true;
-        }
-    } else if (w == "END") {
-        gblnBlockClosed = true;
-        std::string next = vb::UCase(NextPiece());
-        if (next == "WITH") giLineKind = 7;
-        else if (next == "IF") giLineKind = 5;
-        else if (OneOf(next, {"SUB", "FUNCTION", "PROPERTY"})) giLineKind = 2;
+    } else if (w == "FUNCTION") {
+        fFuncHeading_ = true;
+        funcStmt_ = OwnStatementIndex();
     } else if (w == "IF") {
         fIfLine_ = true;
         gblnIfOpen = true;
-        gblnBlockOpened = true;
-        giLineKind = 3;
         PrepareIfSplit();
-    } else if (w == "ELSE" || w == "ELSEIF") {
-        giLineKind = 4;
     } else if (w == "SELECT") {
         gblnInSelect = true;
-        gblnBlockOpened = true;
-        giLineKind = 8;
-    } else if (w == "CASE") {
-        giLineKind = 9;
     } else if (w == "NEXT") {
-        gblnBlockClosed = true;
         fNext_ = true;
-        giLineKind = 7;
         PrepareNextVariables();
-    } else if (OneOf(w, {"WITH", "WHILE", "DO", "FOR"})) {
-        gblnBlockOpened = true;
-        giLineKind = 6;
-    } else if (w == "WEND" || w == "LOOP") {
-        gblnBlockClosed = true;
-        giLineKind = 7;
     }
 }
 
@@ -112,8 +111,11 @@ void SourceLineFormatter::ClassifyLaterWord() {
                 fFuncHeading_ = true;
                 funcStmt_ = OwnStatementIndex();
             }
-        } else if (w != "PROPERTY" || IsAccessor(NextPiece())) {
-            // Static, Friend and the like in front of a heading.
+        } else if (prev_.IsKeyWord && (w != "PROPERTY" || IsAccessor(NextPiece()))) {
+            // Static, Friend and the like in front of a heading. A word the
+            // keyword file does not know (PtrSafe after Declare, a modifier
+            // of another dialect) makes no heading: the line keeps its blanks
+            // as the analysis, which sees no procedure there, keeps it.
             gblnBlockOpened = true;
             fDecl_ = true;
             fDeclare_ = false;

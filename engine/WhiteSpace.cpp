@@ -1,13 +1,18 @@
 #include "WhiteSpace.h"
 
+#include <cctype>
+
 #include "EngineCalls.h"
 #include "FileFailure.h"
+#include "LineTokenizer.h"
 #include "OptionGlobals.h"
+#include "SourceLineFormatter.h"
 #include "VBText.h"
 
 namespace {
 
-constexpr int kElse = 4, kCase = 9, kDeclarationGroup = 11, kLabel = 12;
+constexpr int kIf = 3, kElse = 4, kEndIf = 5, kSelect = 8, kCase = 9, kEndSelect = 10, kDeclarationGroup = 11,
+              kLabel = 12;
 
 struct KindSwitches {
     const bool* before;
@@ -45,6 +50,52 @@ bool EndsWith(const std::string& s, const char* tail) {
 bool AtBlockEdge(int kind) {
     return gblnBlockOpened || gblnBlockClosed || (gblnInSelect && kind == kCase) || (gblnIfOpen && kind == kElse) ||
            kind == kLabel;
+}
+
+bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+
+// The word at `at` (upper case) and the position after it.
+std::string WordAt(const std::string& line, size_t& at) {
+    size_t start = at;
+    while (at < line.size() && IsWordChar(line[at])) ++at;
+    return vb::UCase(line.substr(start, at - start));
+}
+
+// The kind and block edges of a line that begins a statement, read from its
+// text as the next zelk reads it: a label alone, else the first words after
+// a line number.
+FirstWordsKind KindOfLine(const std::string& line, bool insideProc) {
+    size_t at = line.find_first_not_of(' ');
+    if (at == std::string::npos) return {};
+    if (std::isdigit(static_cast<unsigned char>(line[at]))) {
+        while (at < line.size() && std::isdigit(static_cast<unsigned char>(line[at]))) ++at;
+        at = line.find_first_not_of(' ', at);
+        if (at == std::string::npos) return {};
+    } else {
+        size_t end = at;
+        WordAt(line, end);
+        if (end > at && end + 1 == line.size() && line[end] == ':') return {kLabel, false, false};
+    }
+    std::string first = WordAt(line, at);
+    size_t next = line.find_first_not_of(' ', at);
+    std::string second = next == std::string::npos ? std::string() : WordAt(line, next);
+    FirstWordsKind k = KindOfFirstWords(first, second);
+    if (insideProc && (first == "DIM" || first == "CONST")) k.kind = kDeclarationGroup;
+    return k;
+}
+
+// The text's lines grouped by statement: each statement's first line with
+// the lines that continue it (a "_" after a blank ends the line, as the
+// record reader reads it).
+std::vector<std::string> StatementsOf(const std::string& text) {
+    std::vector<std::string> statements;
+    bool continued = false;
+    for (std::string& line : vb::Split(text, "\r\n")) {
+        if (continued && !statements.empty()) statements.back() += "\r\n" + line;
+        else statements.push_back(line);
+        continued = CommentContinues(line);
+    }
+    return statements;
 }
 
 }  // namespace
@@ -88,23 +139,24 @@ void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool 
         if (kind == 1 || kind == 3) giLineKind = kDeclarationGroup;
         declarationChange = giLineKind != lastKind_;
     }
-    const int kind = giLineKind;
-    const KindSwitches sw = SwitchesOf(kind);
     const bool headingAfterItsComments = stmt.Class == 5 && inHeadingGroup_;
     if (OpensHeadingGroup(text, stmt) && stmt.Class != 5 && gblnWSBeforeSub) {
         EmptyLine(firstCall);
         lastText_.clear();
     }
-
-    if (lastKind_ == kDeclarationGroup && kind != kDeclarationGroup && gblnWSAfterDec && !IsBlank(lastText_)) {
+    // A text that splitting made of several statements gets, between them,
+    // the empty lines each would get on a line of its own, as when the
+    // output is zelked again.
+    std::vector<std::string> statements = StatementsOf(text);
+    if (statements.size() > 1) {
+        WriteStatements(statements, stmt, insideProc, headingAfterItsComments, firstCall);
+        return;
+    }
+    const int kind = giLineKind;
+    const bool edge = AtBlockEdge(kind);
+    if (BeforeNeedsEmptyLine(kind, edge || declarationChange, headingAfterItsComments)) {
         EmptyLine(firstCall);
         lastText_.clear();
-    }
-    if (AtBlockEdge(kind) || declarationChange) {
-        if (sw.before && *sw.before && !IsBlank(lastText_) && !headingAfterItsComments) {
-            EmptyLine(firstCall);
-            lastText_.clear();
-        }
     }
     // An empty text after an empty line is not written: runs of empty lines
     // shrink to one.
@@ -113,12 +165,67 @@ void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool 
         lastText_ = text;
         lastKind_ = kind;
     }
-    EndSplitIf(stmt);
-    if (AtBlockEdge(kind) && sw.after && *sw.after && !IsBlank(lastText_) && !EndsWith(lastText_, " _")) {
+    if (AfterNeedsEmptyLine(kind, edge, lastText_)) {
         EmptyLine(firstCall);
         lastText_.clear();
         lastKind_ = kind;
     }
+    EndSplitIf(stmt);
+}
+
+// The empty lines before a statement of the given kind: one when it leaves a
+// declaration group, one when it stands at a block edge (or starts a
+// declaration group) and its kind wants one; never two. A heading whose
+// comment lines came first had its empty line before them.
+bool WhiteSpaceWriter::BeforeNeedsEmptyLine(int kind, bool edge, bool headingAfterItsComments) const {
+    if (IsBlank(lastText_)) return false;
+    if (lastKind_ == kDeclarationGroup && kind != kDeclarationGroup && gblnWSAfterDec) return true;
+    const KindSwitches sw = SwitchesOf(kind);
+    return edge && sw.before && *sw.before && !headingAfterItsComments;
+}
+
+bool WhiteSpaceWriter::AfterNeedsEmptyLine(int kind, bool edge, const std::string& written) const {
+    const KindSwitches sw = SwitchesOf(kind);
+    return edge && sw.after && *sw.after && !IsBlank(written) && !EndsWith(written, " _");
+}
+
+void WhiteSpaceWriter::WriteStatements(const std::vector<std::string>& statements, BabStatement& stmt, bool insideProc,
+                                       bool headingAfterItsComments, bool& firstCall) {
+    bool ifOpen = gblnIfOpen, inSelect = gblnInSelect;
+    std::string joined;
+    int kind = 0;
+    bool edge = false;
+    for (size_t i = 0; i < statements.size(); ++i) {
+        const std::string& line = statements[i];
+        const FirstWordsKind k = KindOfLine(line, insideProc);
+        kind = k.kind;
+        edge = k.opens || k.closes || (inSelect && kind == kCase) || (ifOpen && kind == kElse) || kind == kLabel;
+        const bool declarationChange = kind == kDeclarationGroup && lastKind_ != kDeclarationGroup;
+        if (BeforeNeedsEmptyLine(kind, edge || declarationChange, i == 0 && headingAfterItsComments)) {
+            if (i == 0) EmptyLine(firstCall);
+            else joined += "\r\n";
+            lastText_.clear();
+        }
+        if (i > 0) joined += "\r\n";
+        joined += line;
+        lastText_ = line;
+        lastKind_ = kind;
+        if (kind == kIf) ifOpen = true;
+        else if (kind == kEndIf) ifOpen = false;
+        else if (kind == kSelect) inSelect = true;
+        else if (kind == kEndSelect) inSelect = false;
+        if (i + 1 < statements.size() && AfterNeedsEmptyLine(kind, edge, line)) {
+            joined += "\r\n";
+            lastText_.clear();
+        }
+    }
+    sbDoEmitLine(joined, glOutputLines, firstCall, stmt);
+    lastText_ = joined;
+    if (AfterNeedsEmptyLine(kind, edge, lastText_)) {
+        EmptyLine(firstCall);
+        lastText_.clear();
+    }
+    EndSplitIf(stmt);
 }
 
 void WhiteSpaceWriter::EmptyLine(bool& firstCall) {
@@ -133,5 +240,9 @@ void WhiteSpaceWriter::EndSplitIf(const BabStatement& stmt) {
     long level = record < yRecord.size() ? yRecord[record].IndentLevel : 0;
     sbEndSplitIf(level, endIf);
     if (record < yRecord.size()) yRecord[record].IndentLevel = level;
-    if (!endIf.empty()) lastText_ = endIf;
+    if (endIf.empty()) return;
+    lastText_ = endIf;
+    lastKind_ = kEndIf;
+    // The End If's own empty line after it.
+    if (gblnWSChange && !gblnWSNoChange && gblnWSAfterEndIf) lastText_.clear();
 }

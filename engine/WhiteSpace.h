@@ -5,6 +5,7 @@
 // a switch for an empty line before and one after it, and runs of empty
 // lines shrink to one.
 #include <string>
+#include <vector>
 
 #include "SourceModel.h"
 
@@ -17,6 +18,10 @@ public:
 private:
     void WritePlain(std::string& text, BabStatement& stmt, bool& firstCall);
     void WriteChanged(std::string& text, BabStatement& stmt, bool insideProc, bool& firstCall);
+    void WriteStatements(const std::vector<std::string>& statements, BabStatement& stmt, bool insideProc,
+                         bool headingAfterItsComments, bool& firstCall);
+    bool BeforeNeedsEmptyLine(int kind, bool edge, bool headingAfterItsComments) const;
+    bool AfterNeedsEmptyLine(int kind, bool edge, const std::string& written) const;
     void EmptyLine(bool& firstCall);
     void EndSplitIf(const BabStatement& stmt);
     bool OpensHeadingGroup(const std::string& text, const BabStatement& stmt);

@@ -151,6 +151,12 @@ TEST_F(EmitLine, TheFirstCaseOfASelectGetsBlanksInsteadOfANumber) {
     EXPECT_EQ(Emit("Select Case x"), "10000 Select Case x");
     EXPECT_EQ(Emit("Case 1"), "      Case 1");
     EXPECT_EQ(Emit("Case 2"), "10010 Case 2");
+    // The same inside a text that splitting made of several lines: the text
+    // is numbered as its lines will be when they stand apart.
+    EXPECT_EQ(Emit("Select Case y\r\n    Case 1\r\n        a = 1\r\n    Case 2"),
+              "10020 Select Case y\r\n          Case 1\r\n10030         a = 1\r\n10040     Case 2");
+    EXPECT_EQ(Emit("Select Case z"), "10050 Select Case z");
+    EXPECT_EQ(Emit("Case 1\r\n    a = 2"), "      Case 1\r\n10060     a = 2");
 }
 
 TEST_F(EmitLine, LabelsAndOldLineNumbers) {
@@ -210,11 +216,30 @@ TEST_F(EmitLine, EndSplitIfClosesAnIfTheFormatterSplit) {
 }
 
 TEST_F(EmitLine, EndSplitIfAddsEmptyLinesInTheChangeMode) {
-    gblnSplitIfs = gblnSplitIfPending = true;
     gblnWSChange = gblnWSBeforeEndIf = gblnWSAfterEndIf = true;
+    gblnWSNoChange = false;
+    Emit("    x = 1");
+    gblnSplitIfs = gblnSplitIfPending = true;
     long level = 0;
     std::string text;
     sbEndSplitIf(level, text);
-    EXPECT_EQ(files.Output(), (std::vector<std::string>{"", "End If", ""}));
-    EXPECT_EQ(glOutputLines, 3);
+    EXPECT_EQ(files.Output(), (std::vector<std::string>{"    x = 1", "", "End If", ""}));
+    EXPECT_EQ(glOutputLines, 4);
+}
+
+// Like an End If of the source: no second empty line before it, and none at
+// all outside the change mode.
+TEST_F(EmitLine, EndSplitIfAddsNoEmptyLineAfterOneOrOutsideTheChangeMode) {
+    gblnWSChange = gblnWSBeforeEndIf = gblnWSAfterEndIf = true;
+    gblnWSNoChange = false;
+    Emit("    x = 1");
+    Emit("");
+    gblnSplitIfs = gblnSplitIfPending = true;
+    long level = 0;
+    std::string text;
+    sbEndSplitIf(level, text);
+    gblnWSNoChange = true;
+    gblnSplitIfPending = true;
+    sbEndSplitIf(level, text);
+    EXPECT_EQ(files.Output(), (std::vector<std::string>{"    x = 1", "", "End If", "", "End If"}));
 }

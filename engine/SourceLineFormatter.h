@@ -24,6 +24,12 @@ struct FormatterCarry {
     int iCaseOffset = 0;                // open Select Case blocks whose Case lines sit one level in
     bool blnPriorLineNumbered = false;  // the previous statement began with a line number
     long lPriorIndent = 0;              // column of the last first word outside comment lines
+    size_t firstCaseCut = 0;            // what a removed number took off a Select Case line
+    // For a comment line that the arrangement moved: the record written
+    // after it and the record it is tied to there (0: none), as the next
+    // zelk reads them; lWrittenNext 0 when it stands where it stood.
+    long lWrittenNext = 0;
+    long lWrittenTied = 0;
     // The names the file declares (upper case, without a type character):
     // variables, constants, parameters, members and procedures.
     std::unordered_set<std::string> declaredNames;
@@ -101,6 +107,7 @@ private:
     void WarnFunctionNotTyped();
     bool SplitList();
     void AlignAs();
+    bool AlignsAs() const;
 
     // Continuations.
     void EndOfRecord();
@@ -158,12 +165,14 @@ private:
     bool numericLabel_ = false;    // the statement began with a line number
     bool keptNumber_ = false;      // ... which stays in front of the code
     size_t removedNumLen_ = 0;     // a removed number's length + 1
+    bool selectLine_ = false;      // the statement is a Select Case
     long stmtCol_ = 0;             // column of the current statement's text
     long stmtAdj_ = 0;             // half-level adjustment included in stmtCol_
     long stmtLevelCol_ = 0;        // column of plain code at the current statement's level
     bool stmtColPending_ = true;   // stmtCol_ is taken when the statement's first word is appended
     long lineNumberEnd_ = 1;       // E: where the first line's code begins (kept continuations)
     size_t stmtLine_ = 0;          // output line where the statement split off last begins
+    long splitOffStmt_ = 0;        // the statement split off last at a ":"
     long contIndent_ = 0;          // C: indentation of inserted continuation lines
     bool contIndentKnown_ = false;
     bool commentRemoved_ = false;

@@ -3,6 +3,7 @@
 #include <QScreen>
 
 #include "ProgramIcon.h"
+#include "ProjectFileDialogUi.h"
 #include "QtUiServices.h"
 #include "ScreenSize.h"
 #include "SessionState.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
         if (i > 1) commandLine += ' ';
         commandLine += argv[i];
     }
+    ProjectFileDialogUi projectDialog([] { return gsHelpFile; });
     QtStartupWindows windows;
     Main(commandLine, windows);
     return gblnProgramEnding ? 0 : application.exec();

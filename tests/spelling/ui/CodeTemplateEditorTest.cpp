@@ -10,7 +10,7 @@
 #include <QTest>
 #include <functional>
 
-#include "../../mainwindow/ModalRobot.h"
+#include "ModalRobot.h"
 #include "CodeTemplates.h"
 #include "QtTestApp.h"
 #include "TemplateWindows.h"

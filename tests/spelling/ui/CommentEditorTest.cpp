@@ -16,7 +16,7 @@
 #include <filesystem>
 #include <map>
 
-#include "../../mainwindow/ModalRobot.h"
+#include "ModalRobot.h"
 #include "../SpellingTestSupport.h"
 #include "CommentEditorHost.h"
 #include "CommentTemplates.h"

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "../../mainwindow/ModalRobot.h"
+#include "ModalRobot.h"
 #include "EngineTestSupport.h"
 #include "KeywordTable.h"
 #include "QtTestApp.h"

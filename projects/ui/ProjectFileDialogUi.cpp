@@ -15,9 +15,13 @@ ProjectFileDialogUi::~ProjectFileDialogUi() {
 
 void ProjectFileDialogUi::ShowModal(const std::string& caption) {
     Unload();
-    form_ = std::make_unique<frmProjectFile>(helpFile_ ? helpFile_() : std::string(), QApplication::activeWindow());
+    // No Qt parent: this object alone owns the window, which outlives none
+    // of the program's other windows. It opens over the window in front.
+    QWidget* over = QApplication::activeWindow();
+    form_ = std::make_unique<frmProjectFile>(helpFile_ ? helpFile_() : std::string());
     form_->setWindowTitle(FromAnsi(caption));
-    form_->setModal(true);
+    form_->setWindowModality(Qt::ApplicationModal);
+    if (over) form_->move(over->geometry().center() - form_->rect().center());
     form_->exec();
 }
 

@@ -47,7 +47,9 @@ frmProjectFile::frmProjectFile(std::string helpFile, QWidget* parent) : QDialog(
     setWindowTitle("Project File Processing");
     setFont(DesignFont());
     setFixedSize(Px(8430), Px(5820));
-    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint & ~Qt::WindowMinMaxButtonsHint);
+    // A fixed dialog: a close box, no minimize or maximize buttons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     cmdSelectAll = Button(this, "cmdSelectAll", "Select &All", 60, 5160, 1135, 375);
     cmdDeselect = Button(this, "cmdDeselect", "&Deselect All", 1230, 5160, 1135, 375);
@@ -176,6 +178,13 @@ void frmProjectFile::Form_Resize() {
                 oLog->LogData("Control " + w->objectName().toStdString() + " Left=" + std::to_string(Tw(w->x())) +
                               " Top=" + std::to_string(Tw(w->y())) + " Visible=" + (w->isVisible() ? "True" : "False"));
     update();
+}
+
+void frmProjectFile::Form_Activate() { Ui().SetMousePointer(pointer::vbDefault); }
+
+void frmProjectFile::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Form_Activate();
 }
 
 void frmProjectFile::resizeEvent(QResizeEvent* event) {

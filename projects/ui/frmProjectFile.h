@@ -35,6 +35,7 @@ public:
 
     void Form_Load();
     void Form_Resize();
+    void Form_Activate();
     void picOTL_Click();
     void picOTL_KeyDown(int KeyCode);
     void picOTL_MouseDown(int X, int Y);
@@ -51,6 +52,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void sbSetToolTips();

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "KeywordTable.h"
+#include "cLog.h"
 #include "ModalRobot.h"
 #include "PFParseFile.h"
 #include "ProjectFileDialogUi.h"
@@ -121,10 +122,19 @@ TEST_F(ProjectWindow, ClicksOnTheOutlineTickSingleFiles) {
         f.picOTL->setFocus();
         QTest::keyClick(f.picOTL, Qt::Key_Down);
         EXPECT_EQ(otl.Node(otl.CurrentNode()).Text, "Modules");
+        oDebug->LogApp = true;
         f.cmdOK->click();
     });
+    const std::string log = testsupport::ProgramDir() + "/choice.log";
+    oLog->LogOpen(log, 1);
     Open(reports);
+    oLog->LogClose();
+    oDebug->LogApp = false;
     EXPECT_EQ(Names(*oFile), (std::vector<std::string>{"Reports.vbp 1", "frmReport.frm 2"}));
+    // Under the App switch, one line per chosen entry.
+    const std::string text = testsupport::ReadFile(log);
+    EXPECT_NE(text.find("Selected file:" + reports + " type 1 0 1\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("frmReport.frm type 2 2 1\r\n"), std::string::npos) << text;
 }
 
 TEST_F(ProjectWindow, CancelEscAndTheCloseBoxCancel) {

@@ -1,6 +1,7 @@
 // Line continuations: kept as in the source, removed (the statement's lines
 // joined), or inserted where a line would pass the continuation column.
 #include "EngineCalls.h"
+#include "LineTokenizer.h"
 #include "OptionGlobals.h"
 #include "SourceLineFormatter.h"
 #include "StatementAnalysis.h"
@@ -95,4 +96,73 @@ void SourceLineFormatter::InsertContinuation() {
         contIndentKnown_ = true;
     }
     cur_.WhiteSpaceLeft = Blanks(contIndent_);
+}
+
+namespace {
+
+bool IsCommentText(const std::string& line) {
+    const std::string lead = vb::UCase(vb::LTrim(line));
+    return !lead.empty() && (lead[0] == '\'' || lead.rfind("REM ", 0) == 0 || lead == "REM");
+}
+
+// A single-line statement broken before the words that pass the
+// continuation column, by the formatter's rule: never before the first word
+// or a word without blanks before it, never inside a comment; every
+// continuation line one level in from the first.
+std::string BreakLikeCode(const std::string& line) {
+    static std::vector<BabToken> work(2001);
+    long n = 0;
+    ExtractTokens(line, work, n);
+    std::string out, built;
+    long contIndent = -1;
+    bool first = true;
+    for (long k = 1; k <= n; ++k) {
+        const BabToken& tok = work[static_cast<size_t>(k)];
+        if (tok.Piece.empty()) continue;
+        std::string ws = tok.WhiteSpaceLeft;
+        if (tok.Class == 5 && tok.Detail == 1) {
+            built += ws + tok.Piece;
+            continue;
+        }
+        const long width = static_cast<long>(built.size() + ws.size() + tok.Piece.size());
+        if (!first && !ws.empty() && tok.Piece != "!" && !IsBlankText(built) && width > giContinuationColumn &&
+            !IsCommentText(tok.Piece)) {
+            if (contIndent < 0) contIndent = LeadingBlanks(built) + giIndentAmount;
+            out += built + " _\r\n";
+            built.clear();
+            ws = Blanks(contIndent);
+        }
+        built += ws + tok.Piece;
+        first = false;
+    }
+    return out + built;
+}
+
+}  // namespace
+
+std::string ContinuedLikeCode(const std::string& text) {
+    if (giContinuations != 1 && !gblnInsertContinuations) return text;
+    std::vector<std::string> lines = vb::Split(text, "\r\n");
+    // Removed: the next line joins with one blank where the break was.
+    std::vector<std::string> joined;
+    for (std::string& line : lines) {
+        if (giContinuations == 1 && !joined.empty() && EndsWith(joined.back(), " _") && !IsCommentText(joined.back()) &&
+            joined.back().size() + line.size() < 1000) {
+            std::string& prev = joined.back();
+            prev = vb::RTrim(prev.substr(0, prev.size() - 1)) + " " + vb::LTrim(line);
+        } else {
+            joined.push_back(std::move(line));
+        }
+    }
+    std::string out;
+    bool continued = false;
+    for (size_t i = 0; i < joined.size(); ++i) {
+        const std::string& line = joined[i];
+        const bool continues = EndsWith(line, " _");
+        const bool single = !continued && !continues && !IsBlankText(line) && !IsCommentText(line);
+        if (i > 0) out += "\r\n";
+        out += gblnInsertContinuations && single ? BreakLikeCode(line) : line;
+        continued = continues;
+    }
+    return out;
 }

@@ -32,6 +32,10 @@ std::string GetFunction(std::string name, const std::string& upperWord);
 bool IsIntrinsicFunction(const std::string& name);
 bool fblnParenGroupAtEnd(const BabStatement& stmt);
 int fiLineNumberEnd(const std::string& text);
+// Inserted code (several lines joined by CR LF) with its continuations
+// removed and inserted as the formatter treats a statement's lines, so that
+// zelking it again as source changes nothing.
+std::string ContinuedLikeCode(const std::string& text);
 
 // Designer records.
 void sbOutputFormRecord(long& record, std::string& text);

@@ -223,7 +223,7 @@ void sbInsertTracing(const std::string& which, long procIndex, long column) {
         // A missing or empty template inserts nothing, not an empty line
         // that every further zelk would add again.
         std::string text = GetInsertText(which, procIndex);
-        if (!text.empty()) EmitInserted(AtColumn(text, column));
+        if (!text.empty()) EmitInserted(ContinuedLikeCode(AtColumn(text, column)));
     });
 }
 

@@ -4,6 +4,7 @@
 #include "CommentBlocks.h"
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ namespace {
 
 // The engine's own record that it loaded the editor for this file.
 bool gblnEditorLoaded = false;
+// The templates of this file that could not be read: each is reported once,
+// not at every block it would have made.
+std::set<std::string> gsUnreadableTemplates;
 
 const std::string& TemplateFor(const std::string& kind) {
     if (kind == "M") return gsCmtModuleFile;
@@ -43,13 +47,18 @@ bool IsFileError(long number) {
     return number == 53 || number == 68 || number == 70 || number == 71 || number == 75 || number == 76;
 }
 
-// Reads the template; a file error is reported and gives false.
+// Reads the template; a file error gives false and is reported the first
+// time the file is met, in a message and in the log, which says that its
+// blocks are not inserted.
 bool ReadBlockTemplate(const std::string& file, BlockTemplate& tmpl) {
+    if (gsUnreadableTemplates.count(file) > 0) return false;
     templatetext::TemplateFile content;
     try {
         content = templatetext::Read(file);
     } catch (const VBError& e) {
         if (!IsFileError(e.Number)) throw;
+        gsUnreadableTemplates.insert(file);
+        sbLogLine("No comment block inserted from " + file + ": " + e.Description, true);
         Ui().MsgBox("Error with the comment block file: " + e.Description + "\r\nFile: " + file, mb::vbExclamation,
                     "Comment Block File Error");
         return false;
@@ -79,11 +88,49 @@ struct OldBlock {
     size_t End = 0;
 };
 
+// Stands for what a date or an answer to @Ask put into an old copy: texts
+// that differ from one zelk to the next.
+constexpr char kAnyText = '\x01';
+
+// A template line as a copy of the block holds it: the placeholders of the
+// file, the procedure and the user filled in, the date and @Ask open.
+std::string ExpectedLine(const std::string& templateLine) {
+    using templatetext::ReplaceNoCase;
+    std::string line = ReplaceNoCase(templateLine, "@Date", std::string(1, kAnyText));
+    line = ReplaceNoCase(line, "@Ask", std::string(1, kAnyText));
+    bool ask = false;
+    sbParseCommentLine(line, ask);
+    return vb::Trim(line);
+}
+
+// Whether a source line reads like a template line: as written in the
+// template, or as the block was inserted (any text where the date and the
+// answer stood).
+bool ReadsLike(const std::string& source, const std::string& templateLine) {
+    const std::string text = vb::Trim(source);
+    if (text == templateLine) return true;
+    const std::vector<std::string> parts = vb::Split(ExpectedLine(templateLine), std::string(1, kAnyText));
+    if (parts.size() == 1) return text == parts[0];
+    const std::string& head = parts.front();
+    const std::string& tail = parts.back();
+    if (text.size() < head.size() + tail.size() || text.compare(0, head.size(), head) != 0 ||
+        text.compare(text.size() - tail.size(), tail.size(), tail) != 0)
+        return false;
+    size_t at = head.size();
+    const size_t end = text.size() - tail.size();
+    for (size_t k = 1; k + 1 < parts.size(); ++k) {
+        at = text.find(parts[k], at);
+        if (at == std::string::npos || at + parts[k].size() > end) return false;
+        at += parts[k].size();
+    }
+    return true;
+}
+
 OldBlock FindOldBlock(const std::vector<std::string>& lines, const BlockTemplate& tmpl) {
     OldBlock found;
     if (tmpl.FirstLine.empty()) return found;
     for (size_t i = 1; i < lines.size(); ++i) {
-        if (vb::Trim(lines[i]) == tmpl.FirstLine) {
+        if (ReadsLike(lines[i], tmpl.FirstLine)) {
             found.Start = i;
             break;
         }
@@ -95,7 +142,7 @@ OldBlock FindOldBlock(const std::vector<std::string>& lines, const BlockTemplate
         return found;
     }
     for (size_t j = found.Start + 1; j < lines.size(); ++j) {
-        if (vb::Trim(lines[j]) == tmpl.LastLine) {
+        if (ReadsLike(lines[j], tmpl.LastLine)) {
             found.End = j;
             return found;
         }
@@ -214,7 +261,6 @@ void InsertBlock(long stmt, const std::string& kind, bool beforeHeading) {
         gblnCommentEdit = true;
     }
     const std::string& file = TemplateFor(kind);
-    if (kind == "M") sbLogLine(" Zelker inserted module comment block for: " + gsCurrentProc, false);
 
     BlockTemplate tmpl;
     if (!ReadBlockTemplate(file, tmpl)) return;
@@ -222,7 +268,11 @@ void InsertBlock(long stmt, const std::string& kind, bool beforeHeading) {
     // an old copy of the whole template.
     std::vector<std::string> region;
     sbGet5Lines(stmt, 0, static_cast<int>(10 + tmpl.LineCount), region, true);
-    const OldBlock old = gblnCmtOverwrite ? FindOldBlock(region, tmpl) : OldBlock{};
+    const OldBlock old = FindOldBlock(region, tmpl);
+    // Without Overwrite an old copy stays as it is: a block is never there
+    // twice.
+    if (old.Start > 0 && !gblnCmtOverwrite) return;
+    if (kind == "M") sbLogLine(" Zelker inserted module comment block for: " + gsCurrentProc, false);
 
     std::string block = tmpl.Text;
     bool ask = false;
@@ -234,6 +284,7 @@ void InsertBlock(long stmt, const std::string& kind, bool beforeHeading) {
 }
 
 void CloseEditor() {
+    gsUnreadableTemplates.clear();
     if (gblnEditorLoaded && goCommentEditor) goCommentEditor->Unload();
     gblnEditorLoaded = false;
     gblnCommentEdit = false;

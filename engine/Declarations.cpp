@@ -4,6 +4,7 @@
 #include "OptionGlobals.h"
 #include "SourceLineFormatter.h"
 #include "StatementAnalysis.h"
+#include "VBText.h"
 
 // Whether the statement's first parenthesis group closes at its last
 // significant token (so that nothing, not even an As clause, follows the
@@ -61,11 +62,23 @@ bool SourceLineFormatter::SplitList() {
     return false;
 }
 
-void SourceLineFormatter::AlignAs() {
-    if (curWord_ != "AS" || !gblnAlignAs) return;
+// Whether the As clauses of the token's statement line up: a declaration's,
+// and a member's of a one-line Type split into lines, which the analyser
+// reads as a declaration once it stands on a line of its own.
+bool SourceLineFormatter::AlignsAs() const {
+    if (!gblnAlignAs) return false;
     const BabStatement& own = OwnStatement();
     long kind = own.Detail % 100;
-    if (own.Class != stmtclass::kDeclaration || kind == 2 || kind == 8) return;
+    if (own.Class == stmtclass::kDeclaration) return kind != 2 && kind != 8;
+    if (own.Class != stmtclass::kOther || OwnStatementIndex() != splitOffStmt_ || OwnStatementIndex() == s_)
+        return false;
+    // The line's first statement is the Type header; its End Type is no member.
+    if (st_.Verb <= 0 || !vb::EqualsNoCase(Tok(st_.Verb).Piece, "TYPE")) return false;
+    return own.Verb <= 0 || !vb::EqualsNoCase(Tok(own.Verb).Piece, "END");
+}
+
+void SourceLineFormatter::AlignAs() {
+    if (curWord_ != "AS" || !AlignsAs()) return;
     long len = static_cast<long>(line_.size());
     cur_.WhiteSpaceLeft = giAlignAsColumn > len + 1 ? Blanks(giAlignAsColumn - len) : " ";
 }

@@ -29,6 +29,8 @@ long SourceLineFormatter::AdjustColumn(const std::string& word, long c) const {
 }
 
 long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
+    const FormatterCarry& carry = gtFormatterCarry();
+    if (carry.lWrittenNext > 0) return StandAloneColumn(ownBlanks, carry.lWrittenNext, carry.lWrittenTied);
     return StandAloneColumn(ownBlanks, r_ + 1, yRecord[static_cast<size_t>(r_)].TiedTo);
 }
 

@@ -39,6 +39,53 @@ bool IsOneOf(const std::string& word, std::initializer_list<const char*> words) 
     return false;
 }
 
+// The type a name's type character declares ("" without one), so that a key
+// does not change when the character becomes an As clause.
+std::string TypeOfCharacter(const std::string& name) {
+    if (name.empty()) return {};
+    switch (name.back()) {
+        case '%': return "INTEGER";
+        case '&': return "LONG";
+        case '!': return "SINGLE";
+        case '#': return "DOUBLE";
+        case '@': return "CURRENCY";
+        case '$': return "STRING";
+        default: return {};
+    }
+}
+
+// A declared name without its type character, as it reads once the
+// character became an As clause.
+std::string NameOf(long t) {
+    std::string name = Upper(t);
+    if (!TypeOfCharacter(name).empty()) name.pop_back();
+    return name;
+}
+
+// The type of the name at token `name`: the As clause that follows it at the
+// top level (before the next "," of a list), else its type character, else
+// Variant. `end` is the last token to look at.
+std::string DeclaredType(long name, long end) {
+    long depth = 0;
+    for (long t = name + 1; t <= end && tokentext::InTokens(t); ++t) {
+        const std::string& p = tokentext::Piece(t);
+        if (p == "(") {
+            ++depth;
+        } else if (p == ")") {
+            --depth;
+        } else if (depth <= 0 && p == ",") {
+            break;
+        } else if (depth <= 0 && tokentext::Is(t, "AS")) {
+            const std::string type = Upper(t + 1);
+            // The converted type, as a second zelk finds it.
+            if (gblnConvertDAO && IsOneOf(type, {"DYNASET", "TABLE", "SNAPSHOT"})) return "RECORDSET";
+            return type;
+        }
+    }
+    std::string type = TypeOfCharacter(Upper(name));
+    return type.empty() ? "VARIANT" : type;
+}
+
 class ModuleClassifier {
 public:
     // Classifies statement s given the fields of the statement before it.
@@ -102,14 +149,19 @@ private:
                     if (w == "DIM") tokentext::SetPiece(t, "Private");
                 }
                 std::string next = Upper(t + 1);
-                if (!IsOneOf(next, {"CONST", "TYPE", "ENUM"})) f.SortName = Fixed(next, kNameWidth);
+                if (!IsOneOf(next, {"CONST", "TYPE", "ENUM", "DECLARE", "EVENT", "WITHEVENTS"})) {
+                    // A variable takes its own type, never the one of the
+                    // line above: the first one declared in a list.
+                    f.SortName = Fixed(NameOf(t + 1), kNameWidth);
+                    f.TypeName = Fixed(DeclaredType(t + 1, st.LastToken), kTypeWidth);
+                }
                 continue;
             }
             if (w == "CONST") {
                 if (InBlock()) return;
-                f.SortName = Fixed(Upper(t + 1), kNameWidth);
+                f.SortName = Fixed(NameOf(t + 1), kNameWidth);
                 f.Category = 1 + ((t == ft || Upper(t - 1) == "PRIVATE") ? 200 : 100);
-                f.TypeName = Fixed(Upper(t + 2) == "AS" ? Upper(t + 3) : std::string("VARIANT"), kTypeWidth);
+                f.TypeName = Fixed(DeclaredType(t + 1, st.LastToken), kTypeWidth);
                 return;
             }
             if (w == "AS") {
@@ -120,14 +172,18 @@ private:
                     tokentext::SetPiece(t + 1, "Recordset");
                     type = "RECORDSET";
                 }
-                f.TypeName = Fixed(type, kTypeWidth);
+                // A member of a Type keeps its header's fields; the type of
+                // a variable was taken with its name.
+                if (!inTypeOrEnum_ && f.Category % 100 != 3) f.TypeName = Fixed(type, kTypeWidth);
                 continue;
             }
             if (w == "DECLARE") {
                 if (InBlock()) return;
                 f.Category = 5 + (Upper(t - 1) == "PRIVATE" ? 200 : 100);
-                f.SortName = Fixed(Upper(t + 2), kNameWidth);
-                f.TypeName = Fixed(Upper(st.LastToken), kTypeWidth);
+                // The function's type, written as an As clause or as the
+                // name's type character alike.
+                f.SortName = Fixed(NameOf(t + 2), kNameWidth);
+                f.TypeName = Fixed(DeclaredType(t + 2, st.LastToken), kTypeWidth);
                 return;
             }
             if (w == "TYPE" || w == "ENUM") {

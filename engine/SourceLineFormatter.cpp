@@ -277,11 +277,8 @@ void SourceLineFormatter::AddClause(long index, const std::string& clause) { cla
 void SourceLineFormatter::AppendClause() {
     auto found = clauses_.find(i_);
     if (found == clauses_.end()) return;
-    const BabStatement& own = OwnStatement();
-    long kind = own.Detail % 100;
     long len = static_cast<long>(line_.size());
-    bool align = gblnAlignAs && own.Class == stmtclass::kDeclaration && kind != 2 && kind != 8 &&
-                 giAlignAsColumn > len + 1;
+    bool align = AlignsAs() && giAlignAsColumn > len + 1;
     line_ += align ? Blanks(giAlignAsColumn - len) : std::string(" ");
     line_ += found->second;
 }

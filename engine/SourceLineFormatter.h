@@ -24,6 +24,11 @@ struct FormatterCarry {
     int iCaseOffset = 0;                // open Select Case blocks whose Case lines sit one level in
     bool blnPriorLineNumbered = false;  // the previous statement began with a line number
     long lPriorIndent = 0;              // column of the last first word outside comment lines
+    // For a comment line that the arrangement moved: the record written
+    // after it and the record it is tied to there (0: none), as the next
+    // zelk reads them; lWrittenNext 0 when it stands where it stood.
+    long lWrittenNext = 0;
+    long lWrittenTied = 0;
     // The names the file declares (upper case, without a type character):
     // variables, constants, parameters, members and procedures.
     std::unordered_set<std::string> declaredNames;
@@ -101,6 +106,7 @@ private:
     void WarnFunctionNotTyped();
     bool SplitList();
     void AlignAs();
+    bool AlignsAs() const;
 
     // Continuations.
     void EndOfRecord();
@@ -164,6 +170,7 @@ private:
     bool stmtColPending_ = true;   // stmtCol_ is taken when the statement's first word is appended
     long lineNumberEnd_ = 1;       // E: where the first line's code begins (kept continuations)
     size_t stmtLine_ = 0;          // output line where the statement split off last begins
+    long splitOffStmt_ = 0;        // the statement split off last at a ":"
     long contIndent_ = 0;          // C: indentation of inserted continuation lines
     bool contIndentKnown_ = false;
     bool commentRemoved_ = false;

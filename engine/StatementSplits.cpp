@@ -101,6 +101,7 @@ void SourceLineFormatter::SplitAtColon() {
     line_ = vb::RTrim(line_);
     Flush();
     stmtLine_ = out_.size();
+    splitOffStmt_ = OwnStatementIndex();
     if (fIfLine_ && gblnIfOpen) gblnSplitIfPending = true;
     cur_.WhiteSpaceLeft = Blanks(col);
     stmtCol_ = col;

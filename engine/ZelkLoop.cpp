@@ -9,6 +9,7 @@
 #include "IProgressView.h"
 #include "InsertCode.h"
 #include "OptionGlobals.h"
+#include "SourceLineFormatter.h"
 #include "TokenText.h"
 #include "Trace.h"
 #include "UiServices.h"
@@ -67,6 +68,28 @@ bool EndsOnItsHeadingLine(const ProcInfo& part) {
         if (st.Class == 4) return true;
     }
     return false;
+}
+
+// For a comment line at `position` of a rearranged declarations part: the
+// record written after it and the record it will be tied to when the output
+// is read again (the code line below it, past further comment lines; none
+// after a blank line). Both 0 when it is followed by what followed it in the
+// source, or by the end of the part.
+void WrittenNeighbours(const ProcInfo& part, const StatementOrder& order, long position, long& next, long& tied) {
+    next = tied = 0;
+    const BabStatement& own = yStatement[static_cast<size_t>(order(position))];
+    for (long p = position + 1; p <= part.LastStmt; ++p) {
+        const BabStatement& st = yStatement[static_cast<size_t>(order(p))];
+        if (st.FirstToken == 0 || st.RecordFirst == 0) continue;
+        if (next == 0) {
+            if (st.RecordFirst == own.RecordLast + 1) return;
+            next = st.RecordFirst;
+        }
+        if (st.Class == 1) continue;
+        if (st.Class != 3) tied = st.RecordFirst;
+        return;
+    }
+    next = tied = 0;
 }
 
 class ZelkRun {
@@ -215,9 +238,12 @@ ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
     if (!gsCmtModuleFile.empty() && gblnCmtModule) InsertCommentBlock(headIsPart ? headEnd + 1 : headEnd, "M");
     if (optionMissing_ && gblnOptionExplicit) {
         optionMissing_ = false;
+        // Through the white-space rules, as the statement it becomes on the
+        // next zelk: what follows it is judged against it.
         std::string line = "Option Explicit";
         BabStatement none;
-        sbDoEmitLine(line, glOutputLines, firstCall_, none);
+        whiteSpace_.Write(line, none, false, firstCall_);
+        giLineKind = 0;
         sbLogLine("Adding Option Explicit May Cause Compile Failures ", true);
         sbLogLine("", false);
     }
@@ -337,7 +363,11 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
         std::string text;
         if (!dropped) {
             long formatted = s;
+            FormatterCarry& carry = gtFormatterCarry();
+            if (!insideProc_ && gblnDoModules && stmt.Class == 1)
+                WrittenNeighbours(part, order, position, carry.lWrittenNext, carry.lWrittenTied);
             sbOutputSourceRecord(formatted, text, !insideProc_);
+            carry.lWrittenNext = carry.lWrittenTied = 0;
             stmt.Flags = yStatement[static_cast<size_t>(s)].Flags;
             if (oDebug->StatusCode != 0) return PartEnd::Failed;
         }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "PickerDialogs.h"
+
 // Message box buttons, icons and answers, with Visual Basic's values.
 namespace mb {
 constexpr int vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3, vbYesNo = 4,
@@ -66,6 +68,20 @@ public:
     virtual void SetMousePointer(int pointer) = 0;
     virtual int MousePointer() = 0;
     virtual void Beep() = 0;
+
+    virtual ColorDialogResult ShowColorDialog(const ColorDialogRequest& request) = 0;
+    virtual FontDialogResult ShowFontDialog(const FontDialogRequest& request) = 0;
+    virtual PrinterDialogResult ShowPrinterDialog(const PrinterDialogRequest& request) = 0;
+    // The printer that printing would use now, with its settings.
+    virtual PrinterSettings CurrentPrinter() = 0;
+    // The device names of the installed printers, in the desktop's order.
+    virtual std::vector<std::string> PrinterNames() = 0;
+    // Makes the named printer current (an empty name keeps the current one)
+    // and gives it the copies, duplex, orientation and paper size of the
+    // settings; a setting of 0 is left as it is.
+    virtual void SetCurrentPrinter(const PrinterSettings& settings) = 0;
+    // The settings a printer starts a document with.
+    virtual PrinterQuery QueryPrinter(const std::string& device) = 0;
 };
 
 // The services in use. Until a program installs its own, a scripted fake
@@ -115,6 +131,29 @@ public:
     void SetMousePointer(int p) override;
     int MousePointer() override { return Pointer; }
     void Beep() override { ++Beeps; }
+
+    // The pickers: scripted answers (none left: a cancel, or with Strict an
+    // exception), every request recorded.
+    std::vector<ColorDialogResult> ColorDialogAnswers;
+    size_t NextColorDialog = 0;
+    std::vector<ColorDialogRequest> ColorDialogRequests;
+    std::vector<FontDialogResult> FontDialogAnswers;
+    size_t NextFontDialog = 0;
+    std::vector<FontDialogRequest> FontDialogRequests;
+    std::vector<PrinterDialogResult> PrinterDialogAnswers;
+    size_t NextPrinterDialog = 0;
+    std::vector<PrinterDialogRequest> PrinterDialogRequests;
+    // The installed printers; Current indexes them (-1: none is current).
+    std::vector<PrinterQuery> Printers;
+    int Current = -1;
+
+    ColorDialogResult ShowColorDialog(const ColorDialogRequest& request) override;
+    FontDialogResult ShowFontDialog(const FontDialogRequest& request) override;
+    PrinterDialogResult ShowPrinterDialog(const PrinterDialogRequest& request) override;
+    PrinterSettings CurrentPrinter() override;
+    std::vector<std::string> PrinterNames() override;
+    void SetCurrentPrinter(const PrinterSettings& settings) override;
+    PrinterQuery QueryPrinter(const std::string& device) override;
 
     // Convenience for tests: the prompt of the last message, or empty.
     std::string LastPrompt() const { return Messages.empty() ? std::string() : Messages.back().Prompt; }

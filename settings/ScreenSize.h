@@ -8,6 +8,9 @@ struct ScreenTwips {
     double Height = 0;
 };
 
+// Twips per pixel of every screen the program lays its windows out for.
+constexpr double kScreenTwipsPerPixel = 15;
+
 constexpr ScreenTwips kHeadlessScreen{1920 * 15.0, 1080 * 15.0};
 
 ScreenTwips CurrentScreenSize();

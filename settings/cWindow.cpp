@@ -16,13 +16,18 @@ std::string cWindow::GetTempFile(const std::string& filePrefix) {
 
 std::string cWindow::WinDir() { return paths::ConfigDir(); }
 
-void cWindow::CallWinHelp(const std::string& helpFile, long helpCommand, long /*contextId*/) {
-    if (helpFile.empty() || helpCommand == HELP_QUIT) return;
+long WinHelp(const std::string& helpFile, long helpCommand) {
+    if (helpCommand == HELP_QUIT) return 1;
+    if (helpFile.empty()) return 0;
     if (!FileExists(helpFile)) {
         Ui().MsgBox("No help file is installed." "\r\n" + helpFile, mb::vbInformation, app::kTitle);
-        return;
+        return 0;
     }
-    Ui().OpenUrl("file://" + helpFile);
+    return Ui().OpenUrl("file://" + helpFile) ? 1 : 0;
+}
+
+void cWindow::CallWinHelp(const std::string& helpFile, long helpCommand, long /*contextId*/) {
+    WinHelp(helpFile, helpCommand);
 }
 
 std::string cWindow::FormatVersion(const OsVersionInfo& info) {

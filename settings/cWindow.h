@@ -23,6 +23,10 @@ constexpr long HELP_CONTEXT = 1;
 constexpr long HELP_QUIT = 2;
 constexpr long HELP_FINDER = 0xB;
 
+// Opens the help file for a help command; 1 when the help was handed to the
+// desktop (or the command closes help), 0 when there is no help to show.
+long WinHelp(const std::string& helpFile, long helpCommand);
+
 class cWindow {
 public:
     // Window operations (built with the windows).

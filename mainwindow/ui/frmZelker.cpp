@@ -1,6 +1,8 @@
 // The main window's controls and menus, and the dispatch of its commands.
 #include "frmZelker.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QFrame>
 #include <QGroupBox>
@@ -164,6 +166,10 @@ void frmZelker::BuildControls(QWidget* client) {
         lblSpelling[i]->installEventFilter(this);
     }
     for (QLabel* l : {zzzLabels[0], zzzLabels[1], lblSpelling[2]}) l->setFont(bold);
+    // The markers' design size is too narrow for the bold text in the
+    // desktop's fonts: they grow to their text, keeping their place.
+    for (QLabel* l : zzzLabels)
+        l->resize(std::max(l->width(), l->sizeHint().width()), std::max(l->height(), l->sizeHint().height()));
 }
 
 QAction* frmZelker::AddItem(QMenu* menu, const std::string& name, const QString& caption, const QKeySequence& keys) {

@@ -1,9 +1,18 @@
 #include "QtUiServices.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QProcess>
@@ -11,6 +20,7 @@
 #include <QUrl>
 
 #include "AnsiText.h"
+#include "QtPrinters.h"
 
 namespace {
 
@@ -40,7 +50,22 @@ void RoomForTitle(QMessageBox& box) {
                       grid->columnCount());
 }
 
+// Colours travel as 0x00BBGGRR.
+QColor FromRgbCode(long code) { return QColor(code & 0xFF, (code >> 8) & 0xFF, (code >> 16) & 0xFF); }
+long RgbCode(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
+
+// Runs a modal dialog with the arrow pointer, whatever the program shows.
+bool RunModal(QDialog& dlg) {
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool ok = dlg.exec() == QDialog::Accepted;
+    QApplication::restoreOverrideCursor();
+    return ok;
+}
+
 }  // namespace
+
+QtUiServices::QtUiServices() = default;
+QtUiServices::~QtUiServices() = default;
 
 int QtUiServices::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
     QMessageBox box(QApplication::activeWindow());
@@ -146,3 +171,83 @@ void QtUiServices::SetMousePointer(int p) {
 }
 
 void QtUiServices::Beep() { QApplication::beep(); }
+
+ColorDialogResult QtUiServices::ShowColorDialog(const ColorDialogRequest& request) {
+    for (int i = 0; i < static_cast<int>(request.CustomColors.size()) && i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, FromRgbCode(request.CustomColors[static_cast<size_t>(i)]));
+    QColorDialog dlg(FromRgbCode(request.Color), QApplication::activeWindow());
+    dlg.setOption(QColorDialog::DontUseNativeDialog, true);
+    ColorDialogResult result;
+    if (!RunModal(dlg)) return result;
+    result.Result = 1;
+    result.Color = RgbCode(dlg.selectedColor());
+    return result;
+}
+
+FontDialogResult QtUiServices::ShowFontDialog(const FontDialogRequest& request) {
+    QFont initial(FromAnsi(request.Font.FaceName));
+    if (request.Font.PointSize > 0) initial.setPointSizeF(request.Font.PointSize / 10.0);
+    initial.setWeight(QFont::Weight(std::clamp<long>(request.Font.Weight, 1, 1000)));
+    initial.setItalic(request.Font.Italic);
+    initial.setUnderline(request.Font.Underline);
+    initial.setStrikeOut(request.Font.StrikeOut);
+    QFontDialog dlg(initial, QApplication::activeWindow());
+    dlg.setOption(QFontDialog::DontUseNativeDialog, true);
+    FontDialogResult result;
+    if (!RunModal(dlg)) return result;
+    const QFont chosen = dlg.selectedFont();
+    result.Result = 1;
+    result.Font.FaceName = ToAnsi(chosen.family());
+    result.Font.PointSize = std::lround(chosen.pointSizeF() * 10.0);
+    result.Font.Height = -QFontInfo(chosen).pixelSize();
+    // Qt's weights use the same scale, 400 normal and 700 bold.
+    result.Font.Weight = chosen.weight();
+    result.Font.Italic = chosen.italic();
+    result.Font.Underline = chosen.underline();
+    result.Font.StrikeOut = chosen.strikeOut();
+    // The dialog offers no colour: the one asked for stays.
+    result.Font.Color = request.Font.Color;
+    return result;
+}
+
+QPrinter& QtUiServices::Printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+PrinterDialogResult QtUiServices::ShowPrinterDialog(const PrinterDialogRequest& request) {
+    PrinterDialogResult result;
+    QPrinter printer(QPrinter::HighResolution);
+    if (request.Flags & picker::PD_RETURNDEFAULT) {
+        // The default printer's settings, without a dialog.
+        const QPrinterInfo def = QPrinterInfo::defaultPrinter();
+        if (def.isNull()) return result;
+        printer.setPrinterName(def.printerName());
+    } else {
+        if (!request.Printer.Device.empty()) printer.setPrinterName(FromAnsi(request.Printer.Device));
+        ApplySettings(printer, request.Printer);
+        printer.setFromTo(request.FromPage, request.ToPage);
+        QPrintDialog dlg(&printer, QApplication::activeWindow());
+        dlg.setMinMax(request.MinPage, request.MaxPage);
+        if (!RunModal(dlg)) return result;
+    }
+    result.Result = 1;
+    result.Printer = SettingsOf(printer);
+    result.HasPrinter = !result.Printer.Device.empty();
+    return result;
+}
+
+PrinterSettings QtUiServices::CurrentPrinter() { return SettingsOf(Printer()); }
+
+std::vector<std::string> QtUiServices::PrinterNames() {
+    std::vector<std::string> names;
+    for (const QString& name : QPrinterInfo::availablePrinterNames()) names.push_back(ToAnsi(name));
+    return names;
+}
+
+void QtUiServices::SetCurrentPrinter(const PrinterSettings& settings) {
+    if (!settings.Device.empty()) Printer().setPrinterName(FromAnsi(settings.Device));
+    ApplySettings(Printer(), settings);
+}
+
+PrinterQuery QtUiServices::QueryPrinter(const std::string& device) { return QueryInstalledPrinter(device); }

@@ -188,22 +188,60 @@ TEST_F(CommentBlocksTest, ACopyWithoutItsLastLineIsNotReplaced) {
     EXPECT_TRUE(RemovedLines(6).empty());
 }
 
-TEST_F(CommentBlocksTest, AnUnreadableTemplateIsReportedAndInsertsNothing) {
+TEST_F(CommentBlocksTest, AnUnreadableTemplateIsReportedOnceAFileAndInsertsNothing) {
     gsCmtModuleFile = paths::Join(testsupport::ProgramDir(), "missing.def");
-    ParseLines({"Option Explicit"});
+    gsCmtUDPFile = gsCmtModuleFile;
+    ParseLines({"Option Explicit", "Sub A()", "End Sub", "Sub B()", "End Sub"});
     gsCurrentProc = "<Declarations>";
     enginetest::RunFiles files;
-    long stmt = 1;
     int replaced = 0;
-    sbCommentBlockInsert(stmt, "M", false, replaced);
+    for (long line : {1, 2, 4}) {
+        long stmt = StatementOfLine(line);
+        sbCommentBlockInsert(stmt, line == 1 ? "M" : "U", false, replaced);
+    }
     EXPECT_TRUE(files.Output().empty());
-    EXPECT_EQ(files.Log(),
-              std::vector<std::string>{" Zelker inserted module comment block for: <Declarations>"});
+    // The log says that no block went in, and claims no module block.
+    EXPECT_EQ(files.Log(), std::vector<std::string>{"WARNING:  No comment block inserted from " + gsCmtModuleFile +
+                                                    ": File not found"});
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
     EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Comment Block File Error");
     EXPECT_EQ(testsupport::Ui().Messages[0].Buttons, mb::vbExclamation);
     EXPECT_NE(testsupport::Ui().LastPrompt().find("Error with the comment block file: "), std::string::npos);
     EXPECT_NE(testsupport::Ui().LastPrompt().find("\r\nFile: " + gsCmtModuleFile), std::string::npos);
+
+    // The next file reports it again.
+    CloseEditor();
+    enginetest::RunFiles next;
+    long stmt = StatementOfLine(2);
+    sbCommentBlockInsert(stmt, "U", false, replaced);
+    EXPECT_EQ(testsupport::Ui().Messages.size(), 2u);
+    EXPECT_EQ(next.Log().size(), 1u);
+}
+
+TEST_F(CommentBlocksTest, ACopyIsKnownByItsFilledInPlaceholdersAndKeptWithoutOverwrite) {
+    FakeClock clock;
+    clock.Current = {2026, 3, 7, 14, 5, 9};
+    SetClock(&clock);
+    giCmtWhere = 0;
+    gsCurrentProc = "Calc";
+    gsCurrentFileName = "Module1.bas";
+    gsCmtUDPFile = Template("udp.def", "' @Procedure in @Module\r\n' on @Date: @Ask\r\n");
+    // Written on another day, with an answer where @Ask stood.
+    const std::vector<std::string> source = {"Sub Calc()", "' Calc in Module1.bas", "' on 1/2/2025: >> sums",
+                                             "    x = 1", "End Sub"};
+    ParseLines(source);
+    EXPECT_TRUE(Insert(2, "U").empty());
+    EXPECT_TRUE(RemovedLines(5).empty());
+
+    gblnCmtOverwrite = true;
+    EXPECT_EQ(Insert(2, "U"), (std::vector<std::string>{"' Calc in Module1.bas", "' on 3/7/2026: >>"}));
+    EXPECT_EQ(RemovedLines(5), (std::vector<long>{2, 3}));
+
+    // Another procedure's block is not this one's.
+    ParseLines({"Sub Calc()", "' Other in Module1.bas", "' on 1/2/2025: >> sums", "    x = 1", "End Sub"});
+    EXPECT_EQ(Insert(2, "U"), (std::vector<std::string>{"' Calc in Module1.bas", "' on 3/7/2026: >>"}));
+    EXPECT_TRUE(RemovedLines(5).empty());
+    SetClock(nullptr);
 }
 
 }  // namespace

@@ -79,6 +79,26 @@ TEST_F(ModuleDeclarationsTest, EveryOrderOfTheFourKeysSorts) {
     EXPECT_EQ(Arranged(), Lines({1, 2, 3, 5, 6, 9, 7, 13, 14, 15, 10, 11, 12, 8, 4}));
 }
 
+TEST_F(ModuleDeclarationsTest, EachDeclarationSortsByItsOwnTypeAsAConvertedOneWill) {
+    gblnDoModules = true;
+    gsModuleHow = "132411234567";  // type, name, declaration kind, scope
+    // An untyped name is a Variant, not the type of the line above; a type
+    // character types its name as its As clause will; a list sorts by its
+    // first name; a Declare by its function's type.
+    const std::vector<std::string> module = {
+        "Option Explicit",
+        "Public a As String",
+        "Public z",
+        "Public c$, b As Long",
+        "Private Const LIMIT& = 100",
+        "Private Declare Function Ticks& Lib \"kernel32\" () ' milliseconds",
+        "Private Declare Function Count Lib \"kernel32\" (ByVal s$) As Integer",
+    };
+    ParseLines(module);
+    // INTEGER: COUNT; LONG: LIMIT, TICKS; STRING: A, C; VARIANT: Z.
+    EXPECT_EQ(Arranged(), Lines({1, 7, 5, 6, 2, 4, 3}, module));
+}
+
 TEST_F(ModuleDeclarationsTest, InvalidKeyDigitsKeepFileOrderButStillConvert) {
     for (const char* how : {"111231234567", "100001234567"}) {
         gblnDoModules = true;

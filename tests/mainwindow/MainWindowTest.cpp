@@ -286,6 +286,33 @@ TEST_F(MainWindow, ProgressPanelGaugeAndCancel) {
     EXPECT_THROW(form->SetGaugeValue(1), VBError);  // no gauge between runs
 }
 
+TEST_F(MainWindow, SpellingFrameShowsTheContextWithWholeMarkers) {
+    form->show();
+    form->SetSpellCheckCaption("Spell Checking - Module1.bas - Comment");
+    const char* lines[] = {"Option Explicit", "", "'recieve the data", "Public Sub Main()", "End Sub"};
+    for (int i = 0; i < 5; ++i) form->SetSpellingLine(i, lines[i]);
+    form->SetSpellCheckVisible(true);
+    EXPECT_TRUE(form->fraSpellCheck->isVisible());
+    EXPECT_EQ(form->lblSpelling[2]->text(), "'recieve the data");
+    // The markers keep their whole text beside the middle line at any width.
+    for (int width : {800, 1000, 640}) {
+        form->resize(width, 600);
+        QApplication::processEvents();
+        for (QLabel* marker : form->zzzLabels) {
+            EXPECT_GE(marker->width(), marker->sizeHint().width()) << marker->text().toStdString() << " at " << width;
+            EXPECT_GE(marker->height(), marker->sizeHint().height()) << marker->text().toStdString();
+            EXPECT_TRUE(form->fraSpellCheck->rect().contains(marker->geometry()))
+                << marker->text().toStdString() << " at " << width;
+        }
+        const QRect middle = form->lblSpelling[2]->geometry();
+        EXPECT_LE(form->zzzLabels[0]->geometry().right(), middle.left()) << width;
+        EXPECT_GE(form->zzzLabels[1]->geometry().left(), middle.right()) << width;
+    }
+    form->resize(800, 600);
+    QApplication::processEvents();
+    SavePicture(form->fraSpellCheck, "main-window-spelling-frame.png");
+}
+
 TEST_F(MainWindow, ProgressThroughTheProgressInterface) {
     form->show();
     ASSERT_EQ(oProgressForm, form.get());

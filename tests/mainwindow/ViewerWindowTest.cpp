@@ -8,7 +8,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
-#include <chrono>
 #include <set>
 
 #include "MainWindowFixture.h"
@@ -143,15 +142,13 @@ TEST_F(ViewerWindow, RightClickShowsTheProgramsPopup) {
     giRunMode = 0;
 }
 
-TEST_F(ViewerWindow, ALargeFileStaysQuick) {
+// Only one window of lines is ever put into the text box, however long the file.
+TEST_F(ViewerWindow, ALargeFileLoadsOneWindowOfLines) {
     const std::string big = WriteLines("big.bas", 60000);
-    const auto start = std::chrono::steady_clock::now();
     Open({big});
     QTest::keyClick(form->txtSourceFile, Qt::Key_End, Qt::ControlModifier);
     for (int i = 0; i < 50; ++i) QTest::keyClick(form->txtSourceFile, Qt::Key_PageUp);
     QTest::keyClick(form->txtSourceFile, Qt::Key_Home, Qt::ControlModifier);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_LT(seconds, 1.0);
     EXPECT_EQ(glLinesInFile, 60000);
     EXPECT_EQ(form->vscr->maximum(), 60000 - glLinesInWindow + 1);
     EXPECT_EQ(form->txtSourceFile->blockCount(), glLinesInWindow + 1);  // one window of lines only

@@ -97,6 +97,7 @@ std::string SourceLineFormatter::Format() {
             Flush();
         }
     }
+    if (st_.Class != stmtclass::kComment) gtFormatterCarry().firstCaseCut = selectLine_ ? removedNumLen_ : 0;
     return Result();
 }
 
@@ -216,9 +217,23 @@ bool SourceLineFormatter::ProcessToken(long i) {
         firstWord_ = true;
     // A removed line number takes its width off the start of each of the
     // statement's lines, so that they keep their places to one another; the
-    // blanks between words stay.
-    if (removedNumLen_ > 0 && i == first_ && cur_.WhiteSpaceLeft.size() >= removedNumLen_)
-        cur_.WhiteSpaceLeft.erase(0, removedNumLen_);
+    // blanks between words stay. A number that is replaced by an inserted
+    // one takes only the blank after it off its own line (its digits went
+    // with it): the writer puts "N " in front of the text and the blank
+    // pad of the number's width in front of the statement's other lines, so
+    // what the writer added comes off again exactly and a second zelk moves
+    // nothing.
+    if (removedNumLen_ > 0 && i == first_) {
+        const size_t cut = r_ == st_.RecordFirst && gblnInsertLineNumbers ? 1 : removedNumLen_;
+        if (cur_.WhiteSpaceLeft.size() >= cut) cur_.WhiteSpaceLeft.erase(0, cut);
+    }
+    // The first Case of a Select Case may carry no number: the writer pads
+    // it by the number's width instead, which comes off again here.
+    if (firstWord_ && i == first_ && r_ == st_.RecordFirst && gblnInsertLineNumbers) {
+        selectLine_ = curWord_ == "SELECT";
+        const size_t cut = gtFormatterCarry().firstCaseCut;
+        if (curWord_ == "CASE" && cut > 0 && cur_.WhiteSpaceLeft.size() >= cut) cur_.WhiteSpaceLeft.erase(0, cut);
+    }
 
     if (firstWord_) {
         ClassifyFirstWord();

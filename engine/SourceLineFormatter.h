@@ -24,6 +24,7 @@ struct FormatterCarry {
     int iCaseOffset = 0;                // open Select Case blocks whose Case lines sit one level in
     bool blnPriorLineNumbered = false;  // the previous statement began with a line number
     long lPriorIndent = 0;              // column of the last first word outside comment lines
+    size_t firstCaseCut = 0;            // what a removed number took off a Select Case line
     // For a comment line that the arrangement moved: the record written
     // after it and the record it is tied to there (0: none), as the next
     // zelk reads them; lWrittenNext 0 when it stands where it stood.
@@ -164,6 +165,7 @@ private:
     bool numericLabel_ = false;    // the statement began with a line number
     bool keptNumber_ = false;      // ... which stays in front of the code
     size_t removedNumLen_ = 0;     // a removed number's length + 1
+    bool selectLine_ = false;      // the statement is a Select Case
     long stmtCol_ = 0;             // column of the current statement's text
     long stmtAdj_ = 0;             // half-level adjustment included in stmtCol_
     long stmtLevelCol_ = 0;        // column of plain code at the current statement's level

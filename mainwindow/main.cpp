@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "ProjectFileDialogUi.h"
 #include "QtUiServices.h"
 #include "ScreenSize.h"
 #include "SessionState.h"
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
         if (i > 1) commandLine += ' ';
         commandLine += argv[i];
     }
+    ProjectFileDialogUi projectDialog([] { return gsHelpFile; });
     QtStartupWindows windows;
     Main(commandLine, windows);
     return gblnProgramEnding ? 0 : application.exec();

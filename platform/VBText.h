@@ -54,7 +54,7 @@ std::string NumberText(double v);
 // so 4809.6f reads "4809.6", not the digits of its double widening.
 std::string SingleText(float v);
 
-// Format with one of the digit patterns the program uses: "#,##0", "##0",
+// Format with one of the digit patterns the program uses: "#,##0", "##,##0", "##0",
 // "0", "00", "000", "0000000" (any run of "0" pads to that many digits).
 std::string Format(double v, std::string_view pattern);
 

@@ -16,9 +16,9 @@ public:
     virtual void Unload() = 0;
 };
 
-// The dialog in use: the installed one, else the stand-in that offers every
-// file of the loaded projects at once.
+// The dialog in use: the installed one (the program installs its window),
+// else one that chooses nothing and cancels.
 IProjectFileDialog& ProjectFileDialog();
-// Installs a dialog (not owned); nullptr restores the stand-in. Also makes
+// Installs a dialog (not owned); nullptr removes it. Also makes
 // closing a project session unload it.
 void SetProjectFileDialog(IProjectFileDialog* dialog);

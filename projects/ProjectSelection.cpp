@@ -5,10 +5,6 @@
 #include "cFileDesc.h"
 #include "cProjectFiles.h"
 
-namespace {
-
-// The listed line numbers of one project in the dialog's order: forms,
-// modules, classes, then the other form-like lines of the form list.
 std::vector<long> ListedLines(const cProjectFile& project) {
     std::vector<long> lines;
     auto take = [&](const cProjectFile::LineList& list, int count, auto wanted) {
@@ -26,8 +22,6 @@ std::vector<long> ListedLines(const cProjectFile& project) {
     take(project.FormList, project.Forms, [](LineKind k) { return k != LineKind::Form; });
     return lines;
 }
-
-}  // namespace
 
 long AppendProjectSelection(const cProjectFiles& projects, const LineChosen& chosen, cFileCollection& files) {
     std::vector<cFileDesc> entries;
@@ -57,14 +51,4 @@ long AppendProjectSelection(const cProjectFiles& projects, const LineChosen& cho
     if (fileEntries == 0) return 0;
     for (auto& entry : entries) files.Add(std::move(entry));
     return fileEntries;
-}
-
-long OfferedFileCount(const cProjectFiles& projects) {
-    long count = 0;
-    for (const auto& project : projects) {
-        if (project->FileType == ProjectFileType::Group) continue;
-        for (long number : ListedLines(*project))
-            if (IsComponentKind(project->ProjectRecords.Item(number).FileType)) ++count;
-    }
-    return count;
 }

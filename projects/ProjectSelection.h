@@ -3,8 +3,10 @@
 // list: each loaded project file's own entry followed by its chosen files,
 // in the order the project dialog lists them.
 #include <functional>
+#include <vector>
 
 class cFileCollection;
+class cProjectFile;
 class cProjectFiles;
 
 // Whether line `line` of project `project` (both 1-based) is ticked.
@@ -19,5 +21,6 @@ using LineChosen = std::function<bool(long project, long line)>;
 // `files` is left as it was.
 long AppendProjectSelection(const cProjectFiles& projects, const LineChosen& chosen, cFileCollection& files);
 
-// The number of component files the projects offer for zelking.
-long OfferedFileCount(const cProjectFiles& projects);
+// The numbers of a project's listed lines in the order the project dialog
+// shows them: forms, modules, classes, then the other form-like lines.
+std::vector<long> ListedLines(const cProjectFile& project);

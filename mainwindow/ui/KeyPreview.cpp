@@ -24,6 +24,6 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
     // A modifier held down repeats; only a new press counts as a key.
     const int k = key->key();
     if (key->isAutoRepeat() && (k == Qt::Key_Control || k == Qt::Key_Shift || k == Qt::Key_Alt)) return false;
-    handler_(VBKeyCode(k), VBShift(key->modifiers()));
+    handler_(VBKeyCode(k, key->modifiers()), VBShift(key->modifiers()));
     return false;
 }

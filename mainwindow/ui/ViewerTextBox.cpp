@@ -23,7 +23,7 @@ ViewerTextBox::ViewerTextBox(frmZelker* form, QWidget* parent) : QPlainTextEdit(
 }
 
 void ViewerTextBox::keyPressEvent(QKeyEvent* event) {
-    if (form_->txtSourceFile_KeyDown(VBKeyCode(event->key()), VBShift(event->modifiers()))) {
+    if (form_->txtSourceFile_KeyDown(VBKeyCode(event->key(), event->modifiers()), VBShift(event->modifiers()))) {
         event->accept();
         return;
     }

@@ -117,4 +117,4 @@ void frmSplash::Form_KeyDown(int keyCode, int shift) {
     });
 }
 
-void frmSplash::keyPressEvent(QKeyEvent* event) { Form_KeyDown(VBKeyCode(event->key()), VBShift(event->modifiers())); }
+void frmSplash::keyPressEvent(QKeyEvent* event) { Form_KeyDown(VBKeyCode(event->key(), event->modifiers()), VBShift(event->modifiers())); }

@@ -186,7 +186,7 @@ bool frmZelker::eventFilter(QObject* watched, QEvent* event) {
         if (type == QEvent::FocusIn || type == QEvent::MouseButtonPress || type == QEvent::Wheel) vscr_GotFocus();
         if (type == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
-            return vscr_KeyDown(VBKeyCode(key->key()), VBShift(key->modifiers()));
+            return vscr_KeyDown(VBKeyCode(key->key(), key->modifiers()), VBShift(key->modifiers()));
         }
         return false;
     }
@@ -194,7 +194,7 @@ bool frmZelker::eventFilter(QObject* watched, QEvent* event) {
         if (type == QEvent::MouseMove) Ui().SetMousePointer(pointer::vbDefault);
         if (type == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
-            cmdCancel_KeyDown(VBKeyCode(key->key()), VBShift(key->modifiers()));
+            cmdCancel_KeyDown(VBKeyCode(key->key(), key->modifiers()), VBShift(key->modifiers()));
         }
         return false;
     }

@@ -2,8 +2,12 @@
 
 #include "KeyCodes.h"
 
-int VBKeyCode(int qtKey) {
+int VBKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
     using namespace vbkey;
+    if (modifiers & Qt::KeypadModifier) {
+        if (qtKey == Qt::Key_Plus) return vbKeyAdd;
+        if (qtKey == Qt::Key_Minus) return vbKeySubtract;
+    }
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return vbKeyF1 + (qtKey - Qt::Key_F1);
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) return qtKey;
     switch (qtKey) {

@@ -230,10 +230,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {"[General]", "KillNumericLabels=Yes"},
                    {"Sub Main()", "10 x = 1", "20 If x Then GoTo 10", "30 Resume 20", "End Sub"},
                    {"Sub Main()", "10 x = 1", "20 If x Then GoTo 10", " Resume 20", "End Sub"}},
+        // A number that an inserted one replaces goes with the blank after
+        // it, the exact width the writer puts in front again.
         FormatCase{"InsertedNumbersReplaceUnreferencedOnes",
                    {"[ErrorHandling]", "InsertLineNumbers=Yes"},
-                   {"Sub Main()", "10 x = 1", "20 GoSub 10", "End Sub"},
-                   {"Sub Main()", "10 x = 1", " GoSub 10", "End Sub"}}),
+                   {"Sub Main()", "10 x = 1", "20   GoSub 10", "End Sub"},
+                   {"Sub Main()", "10 x = 1", "  GoSub 10", "End Sub"}}),
     CaseName);
 
 TEST_F(SourceLineLayout, KilledNumberLeavesTheStatementWithoutItsLabelFlag) {

@@ -43,6 +43,10 @@ TEST(VBText, StrAndFormat) {
     EXPECT_EQ(vb::Format(1234567, "#,##0"), "1,234,567");
     EXPECT_EQ(vb::Format(999, "#,##0"), "999");
     EXPECT_EQ(vb::Format(0, "#,##0"), "0");
+    // The file size pattern: at least one digit, thousands grouped.
+    EXPECT_EQ(vb::Format(0, "##,##0"), "0");
+    EXPECT_EQ(vb::Format(1234, "##,##0"), "1,234");
+    EXPECT_EQ(vb::Format(12345678, "##,##0"), "12,345,678");
     EXPECT_EQ(vb::Format(99.0000001, "##0"), "99");
     EXPECT_EQ(vb::Format(7, "00"), "07");
     EXPECT_EQ(vb::Format(42, "0000000"), "0000042");

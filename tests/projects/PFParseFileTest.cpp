@@ -194,20 +194,3 @@ TEST_F(OpenProject, AFailedOrCancelledChoiceLeavesNothingOpen) {
         EXPECT_EQ(gsMRU[1], "") << c.path;
     }
 }
-
-TEST_F(OpenProject, TheStandInDialogOffersEveryFileAtOnce) {
-    SetProjectFileDialog(nullptr);
-    const std::string reports = projectfixtures::Copy("books") + "/Reports/Reports.vbp";
-    ui.MsgBoxAnswers = {mb::vbNo, mb::vbYes};
-    for (int status : {8, 0}) {
-        oDebug->ClearStatus();
-        oFile = std::make_unique<cFileCollection>();
-        cFileCollection names = Chosen(reports);
-        PFParseFile(names);
-        EXPECT_EQ(oDebug->StatusCode, status);
-        EXPECT_EQ(oFile->Count(), status == 0 ? 3 : 0);
-    }
-    EXPECT_EQ(ui.Messages[0].Prompt,
-              "Single files of a project cannot be chosen yet.\r\n\r\nOpen all 2 files that the project offers?");
-    EXPECT_EQ(ui.Messages[0].Title, "Project File - " + reports);
-}

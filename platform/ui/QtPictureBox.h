@@ -21,19 +21,20 @@ public:
     std::function<void(Qt::MouseButton button, int X, int Y)> MouseUp;
 
     int Align() const { return align_; }
-    void SetForeColor(uint32_t color) { fore_ = color; }
     // What the window shows, as one picture.
     QImage Composite() const;
 
     std::string Tag() const override { return tag_; }
     void SetTag(const std::string& tag) override { tag_ = tag; }
     bool Visible() const override { return !isHidden(); }
+    void SetVisible(bool visible) override { setVisible(visible); }
     void SetToolTipText(const std::string& text) override;
     bool AutoRedraw() const override { return autoRedraw_; }
     void SetAutoRedraw(bool on) override { autoRedraw_ = on; }
     uint32_t BackColor() const override { return back_; }
     void SetBackColor(uint32_t color) override;
     uint32_t ForeColor() const override { return fore_; }
+    void SetForeColor(uint32_t color) override { fore_ = color; }
     void SetBorderless() override {}
     void SetHeightPixels(int height) override { resize(width(), height); }
     void SetWidthPixels(int width) override { resize(width, height()); }
@@ -43,6 +44,21 @@ public:
     int Width() const override { return width() * 15; }
     void Line(int x1, int y1, int x2, int y2, uint32_t color) override;
     void FilledBox(int x1, int y1, int x2, int y2, uint32_t color) override;
+    void Box(int x1, int y1, int x2, int y2, uint32_t color) override;
+    void PSet(int x, int y, uint32_t color) override;
+    int DrawStyle() const override { return drawStyle_; }
+    void SetDrawStyle(int style) override { drawStyle_ = style; }
+    int FillStyle() const override { return fillStyle_; }
+    void SetFillStyle(int style) override { fillStyle_ = style; }
+    uint32_t FillColor() const override { return fillColor_; }
+    void SetFillColor(uint32_t color) override { fillColor_ = color; }
+    int CurrentX() const override { return currentX_; }
+    int CurrentY() const override { return currentY_; }
+    void SetCurrentX(int x) override { currentX_ = x; }
+    void SetCurrentY(int y) override { currentY_ = y; }
+    void Print(const std::string& text) override;
+    int TextWidth(const std::string& text) const override;
+    int TextHeight(const std::string& text) const override;
     void PutImage(const Bitmap32& image, int x, int y) override;
     void CopyWithin(int sx, int sy, int dx, int dy, int width, int height) override;
     void Cls() override;
@@ -68,6 +84,9 @@ private:
     uint32_t back_;
     uint32_t fore_ = 0;
     int align_ = 0;
+    int drawStyle_ = 0, fillStyle_ = 1;
+    uint32_t fillColor_ = 0;
+    int currentX_ = 0, currentY_ = 0;
     std::string tag_;
 };
 

@@ -3,6 +3,8 @@
 // hand-drawn controls compose before they put them on a picture box.
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <string_view>
 #include <vector>
 
 struct Bitmap32 {
@@ -21,4 +23,13 @@ struct Bitmap32 {
     }
     // The block at (x, y) of the given size; pixels outside the picture are 0.
     Bitmap32 Block(int x, int y, int width, int height) const;
+    // A picture drawn as rows of palette letters (see PaletteColor), all
+    // rows as long as the first.
+    static Bitmap32 FromRows(std::initializer_list<std::string_view> rows);
 };
+
+// The sixteen colours of the program's small pictures, one letter each:
+// k black, r maroon, g green, y olive, b navy, p purple, t teal, s silver,
+// d grey, R red, G lime, Y yellow, B blue, C aqua, W white; any other
+// letter ("." by custom) is magenta, the clear ground.
+uint32_t PaletteColor(char c);

@@ -5,29 +5,6 @@
 
 namespace {
 
-// The sixteen colours of the strip, one letter each ("." is the transparent
-// magenta background).
-uint32_t PaletteColor(char c) {
-    switch (c) {
-        case 'k': return 0x000000;  // black
-        case 'r': return 0x000080;  // maroon
-        case 'g': return 0x008000;  // green
-        case 'y': return 0x008080;  // olive (brown)
-        case 'b': return 0x800000;  // navy
-        case 'p': return 0x800080;  // purple
-        case 't': return 0x808000;  // teal
-        case 's': return 0xC0C0C0;  // silver
-        case 'd': return 0x808080;  // grey
-        case 'R': return 0x0000FF;  // red
-        case 'G': return 0x00FF00;  // lime
-        case 'Y': return 0x00FFFF;  // yellow
-        case 'B': return 0xFF0000;  // blue
-        case 'C': return 0xFFFF00;  // aqua
-        case 'W': return 0xFFFFFF;  // white
-        default: return 0xFF00FF;   // magenta: transparent
-    }
-}
-
 using Image = std::array<std::string_view, 17>;
 
 // Fourteen images of 16 x 17 pixels, in strip order.

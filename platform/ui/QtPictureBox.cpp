@@ -1,10 +1,12 @@
 #include "QtPictureBox.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cstdlib>
 
 #include "AnsiText.h"
+#include "LinePixels.h"
 #include "SysColor.h"
 
 QRgb QtColor(uint32_t color) {
@@ -77,25 +79,55 @@ void QtPictureBox::Line(int x1, int y1, int x2, int y2, uint32_t color) {
     QImage& target = Target();
     if (target.isNull()) return;
     const QRgb c = QtColor(color);
-    // Bresenham, the end point left out.
-    int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
-    int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy;
-    int x = x1, y = y1;
-    while (!(x == x2 && y == y2)) {
+    linepixels::ForEach(x1, y1, x2, y2, drawStyle_, [&](int x, int y) {
         if (target.valid(x, y)) target.setPixel(x, y, c);
-        int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
+    });
     Changed();
 }
+
+void QtPictureBox::Box(int x1, int y1, int x2, int y2, uint32_t color) {
+    QImage& target = Target();
+    if (target.isNull()) return;
+    if (fillStyle_ == 0 && std::abs(x2 - x1) > 1 && std::abs(y2 - y1) > 1) {
+        QPainter p(&target);
+        p.fillRect(QRect(QPoint(std::min(x1, x2) + 1, std::min(y1, y2) + 1),
+                         QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1)),
+                   QColor(QtColor(fillColor_)));
+    }
+    const QRgb c = QtColor(color);
+    linepixels::ForEachBoxEdge(x1, y1, x2, y2, drawStyle_, [&](int x, int y) {
+        if (target.valid(x, y)) target.setPixel(x, y, c);
+    });
+    Changed();
+}
+
+void QtPictureBox::PSet(int x, int y, uint32_t color) {
+    QImage& target = Target();
+    if (!target.valid(x, y)) return;
+    target.setPixel(x, y, QtColor(color));
+    Changed();
+}
+
+void QtPictureBox::Print(const std::string& text) {
+    QImage& target = Target();
+    if (!target.isNull()) {
+        QPainter p(&target);
+        p.setFont(font());
+        p.setPen(QColor(QtColor(fore_)));
+        const QFontMetrics metrics(font());
+        p.drawText(currentX_, currentY_ + metrics.ascent(), FromAnsi(text));
+        p.end();
+        Changed();
+    }
+    currentX_ = 0;
+    currentY_ += TextHeight(text);
+}
+
+int QtPictureBox::TextWidth(const std::string& text) const {
+    return QFontMetrics(font()).horizontalAdvance(FromAnsi(text));
+}
+
+int QtPictureBox::TextHeight(const std::string&) const { return QFontMetrics(font()).height(); }
 
 void QtPictureBox::FilledBox(int x1, int y1, int x2, int y2, uint32_t color) {
     QImage& target = Target();
@@ -135,6 +167,7 @@ void QtPictureBox::CopyWithin(int sx, int sy, int dx, int dy, int width, int hei
 }
 
 void QtPictureBox::Cls() {
+    currentX_ = currentY_ = 0;
     if (persistent_.isNull()) resizeEvent(nullptr);
     if (!direct_.isNull()) direct_.fill(qRgba(0, 0, 0, 0));
     if (autoRedraw_ && !persistent_.isNull()) persistent_.fill(QtColor(back_));

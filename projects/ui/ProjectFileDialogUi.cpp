@@ -1,0 +1,28 @@
+#include "ProjectFileDialogUi.h"
+
+#include <QApplication>
+
+#include "AnsiText.h"
+#include "frmProjectFile.h"
+
+ProjectFileDialogUi::ProjectFileDialogUi(std::function<std::string()> helpFile) : helpFile_(std::move(helpFile)) {
+    SetProjectFileDialog(this);
+}
+
+ProjectFileDialogUi::~ProjectFileDialogUi() {
+    if (&ProjectFileDialog() == this) SetProjectFileDialog(nullptr);
+}
+
+void ProjectFileDialogUi::ShowModal(const std::string& caption) {
+    Unload();
+    // No Qt parent: this object alone owns the window, which outlives none
+    // of the program's other windows. It opens over the window in front.
+    QWidget* over = QApplication::activeWindow();
+    form_ = std::make_unique<frmProjectFile>(helpFile_ ? helpFile_() : std::string());
+    form_->setWindowTitle(FromAnsi(caption));
+    form_->setWindowModality(Qt::ApplicationModal);
+    if (over) form_->move(over->geometry().center() - form_->rect().center());
+    form_->exec();
+}
+
+void ProjectFileDialogUi::Unload() { form_.reset(); }

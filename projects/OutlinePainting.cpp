@@ -122,8 +122,7 @@ void cotlControl::QuickRepaint(int tppy) {
     }
 }
 
-void cotlControl::FullRepaint(int tppx, int tppy) {
-    (void)tppx;
+void cotlControl::FullRepaint(int tppy) {
     std::fill(LineMap_.begin(), LineMap_.end(), 0);
     OtlPic_->Cls();
     const int u = UpperBound();
@@ -231,7 +230,7 @@ void cotlControl::OutlineRefresh() {
     if (InRefresh_ || !OtlPic_ || Nodes_.empty()) return;
     try {
         if (TopNode_ == LastTopNode_ && !Changed_) QuickRepaint(kTPP);
-        else FullRepaint(kTPP, kTPP);
+        else FullRepaint(kTPP);
     } catch (const std::exception&) {
         InRefresh_ = false;
         ERHandlerForCurrentException("otlControl::OutlineRefresh line: 0");

@@ -120,7 +120,7 @@ private:
     bool IsBranch(int i) const { return Nodes_[static_cast<size_t>(i)].Level <= LevelCount_ - 2; }
     bool OutlineCurrentValid() const;
     void ClickNode(bool checkStep);
-    void FullRepaint(int tppx, int tppy);
+    void FullRepaint(int tppy);
     void QuickRepaint(int tppy);
     void DrawCaption(int node, int line, bool current, int tppy);
     void PaintLeafBmp(const OtlNode& node, int x, int y, std::string& loadedFile);

@@ -7,6 +7,7 @@
 #include "EngineCalls.h"
 #include "FileFailure.h"
 #include "OptionGlobals.h"
+#include "TextFile.h"
 #include "Trace.h"
 #include "UiServices.h"
 #include "VBText.h"
@@ -28,6 +29,18 @@ bool IsBlank(const std::string& s) { return s.find_first_not_of(' ') == std::str
 
 bool EndsWith(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// The lines a text makes in the output: it may hold several joined by line
+// breaks, and the writer ends it with one more.
+long LinesWritten(const std::string& text) {
+    long lines = 1;
+    size_t pos = 0, next = 0;
+    while (pos < text.size()) {
+        if (textfile::LineEnd(text, pos, next) < text.size()) ++lines;
+        pos = next;
+    }
+    return lines;
 }
 
 bool RTrimEndsInLineFeed(const std::string& s) {
@@ -161,7 +174,8 @@ void sbDoEmitLine(std::string& text, long& count, bool& firstCall, BabStatement&
     if (gblnXSLines && !gblnWSNoChange && gWriter.emptyRun > giXSLinesAmount) return;
     InsertLineNumber(text, stmt);
     FileFailing([&] { goOutFile.WriteLine(text); });
-    ++count;
+    // The footer's count of output lines is the count of lines in the file.
+    count += LinesWritten(text);
     oZel->StatusBarUpdate(firstCall, false, count);
     gWriter.lastLine = text;
 }

@@ -5,6 +5,7 @@
 
 #include "EngineState.h"
 #include "OptionGlobals.h"
+#include "SharedState.h"
 #include "TextFile.h"
 #include "VBText.h"
 #include "mKEMCommon.h"
@@ -89,4 +90,8 @@ void sbSpellCheckResource(int index) {
     }
     oZel->StatusBarUpdate(firstTime, false, kLastCount);
     out.Close();
+    // The log's footer counts the script's lines as for any other file: a
+    // script is copied line for line.
+    glRecordCount = count;
+    gtFileStats[static_cast<size_t>(index)].OutputLines = count;
 }

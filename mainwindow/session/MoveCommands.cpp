@@ -9,6 +9,7 @@
 #include "TempFiles.h"
 #include "Trace.h"
 #include "UiServices.h"
+#include "WindowHelpers.h"
 #include "mKEMCommon.h"
 
 namespace {
@@ -36,6 +37,11 @@ void sbProjectDo(ISessionWindow& w, int fileIndex) {
         sbButtonsOpen(w);
         if (!shown) {
             sbButtonsUnavailable(w);
+            // The frame says little once the message box is gone: the status
+            // line keeps what happened.
+            std::string name, folder;
+            sbFileNameFromDir(oFile->Item(giFileIndex).FileName, name, folder);
+            sbMsgBar("File " + name + " Not Available", false, gctlStatus);
         } else if (static_cast<size_t>(giFileIndex) < gblnFileZelked.size() &&
                    gblnFileZelked[static_cast<size_t>(giFileIndex)]) {
             // Back at a file with unsaved output: the viewer shows that

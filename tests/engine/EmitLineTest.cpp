@@ -32,10 +32,11 @@ struct EmitLine : ::testing::Test {
 
 }  // namespace
 
-TEST_F(EmitLine, WritesEachTextAsOneLineAndCountsIt) {
+// A text of several lines counts as the lines it makes in the output.
+TEST_F(EmitLine, WritesEachTextAsOneLineAndCountsItsLines) {
     Emit("a = 1");
     Emit("b = 2\r\nc = 3");
-    EXPECT_EQ(glOutputLines, 2);
+    EXPECT_EQ(glOutputLines, 3);
     EXPECT_EQ(files.Output(), (std::vector<std::string>{"a = 1", "b = 2", "c = 3"}));
 }
 

@@ -164,6 +164,13 @@ bool ExpectedToFail(const fs::path& dir) {
     return false;
 }
 
+// The count the log's footer gives of a zelked file's output lines.
+long FooterOutputLines(const std::string& log) {
+    const std::string label = "Number of Output Lines: ";
+    const size_t at = log.find(label);
+    return at == std::string::npos ? -1 : std::stol(log.substr(at + label.size()));
+}
+
 class Golden : public ::testing::TestWithParam<GoldenCase> {};
 class GoldenSource : public ::testing::TestWithParam<GoldenCase> {};
 
@@ -196,6 +203,10 @@ TEST_P(Golden, GivesTheExpectedOutputAndLog) {
     const GoldenCase& c = GetParam();
     ASSERT_FALSE(c.source.empty()) << "no source file in " << c.dir;
     ZelkResult r = ZelkCase(c, Read(c.source));
+    // The footer counts the lines of the output as written: blank lines,
+    // each line of a comment block and each line of a split statement.
+    if (r.exitCode == 0)
+        EXPECT_EQ(FooterOutputLines(r.log), static_cast<long>(textfile::SplitLines(r.out).size()));
     if (std::getenv("ZELKER_BLESS")) {
         testsupport::WriteFile(ExpectedPath(c, "out").string(), r.out);
         testsupport::WriteFile(ExpectedPath(c, "log").string(), r.log);

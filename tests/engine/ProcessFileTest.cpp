@@ -140,7 +140,8 @@ TEST_F(ProcessFile, AResourceScriptIsCopiedWithItsLog) {
         temporary += f.path().extension() == ".TMP";
     EXPECT_EQ(temporary, 2u);  // the copy and the log
     EXPECT_EQ(Output(), (Lines{"STRINGTABLE", "BEGIN", "  1 \"Hello\"", "END"}));
-    EXPECT_EQ(Log(), Join(Header(path), {"Number of Input Lines: 0", "Number of Output Lines: 0", "0 Warning Messages"}));
+    // The footer counts the script's lines, read and written.
+    EXPECT_EQ(Log(), Join(Header(path), {"Number of Input Lines: 4", "Number of Output Lines: 4", "0 Warning Messages"}));
     EXPECT_EQ(gtFileStats[1].FileName, "App.rc");
     EXPECT_EQ(gsCurrentFileName, "App.rc");
     EXPECT_EQ(gsCurrentFileDir, dir + "/");
@@ -198,7 +199,7 @@ TEST_F(ProcessFile, DialectDateWarnings) {
         gsDialectDefault = c.defaultDialect;
         sbProcessFile(1);
         Lines expected = Join(Join(Header(path), c.warnings),
-                              {"Number of Input Lines: 0", "Number of Output Lines: 0",
+                              {"Number of Input Lines: 1", "Number of Output Lines: 1",
                                std::to_string(c.warnings.size()) + " Warning Messages"});
         EXPECT_EQ(Log(), expected) << c.firstLine << " " << c.defaultDialect;
         EXPECT_EQ(gsDialectInUse, c.inUse) << c.firstLine;

@@ -242,3 +242,72 @@ TEST_F(SessionWindow, ExitWithUnsavedOutputCanBeCancelled) {
     EXPECT_EQ(testsupport::Ui().Messages.size(), 2u);
     gblnProgramEnding = false;
 }
+
+// Sources that go away during a session: moving to one is a message and the
+// file shows as not available, with the status line saying so; saving one
+// is a message, its output stays unsaved, and Exit still asks. The program
+// goes on throughout (the error report would end the test).
+TEST_F(SessionWindow, VanishedSourcesAreMessagesAndTheSessionGoesOn) {
+    const auto paths = OpenFiles(2);
+    form->show();
+    form->activateWindow();
+    form->Menu("mnuProcessZelk")->trigger();
+    ASSERT_TRUE(gblnFileZelked[1]);
+    const std::string output = gsTempOutFile[1];
+    const std::string zelked = testsupport::ReadFile(output);
+    auto& ui = testsupport::Ui();
+    ui.Messages.clear();
+
+    fs::remove(paths[1]);
+    form->Menu("mnuProcessNext_0")->trigger();
+    ASSERT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(ui.LastPrompt(), "The file " + paths[1] + " cannot be read.\r\n\r\nFile not found");
+    EXPECT_EQ(giFileIndex, 2);
+    EXPECT_EQ(form->fraFile->title().toStdString(), paths[1] + " -- Not Available");
+    EXPECT_EQ(form->lblStatus->text().toStdString(), "File M2.bas Not Available");
+    EXPECT_FALSE(form->Enabled("mnuProcessZelk"));
+    EXPECT_TRUE(form->Enabled("mnuProcessNext_1") && form->Enabled("mnuFileSaveAll"));
+
+    // Back at the zelked file: its output again, Save on the menu and keys,
+    // and the status line no longer speaks of the other file.
+    form->Menu("mnuProcessNext_1")->trigger();
+    EXPECT_EQ(form->fraFile->title().toStdString(), paths[0] + " -- After Zelking");
+    EXPECT_TRUE(form->Enabled("mnuFileSave"));
+    EXPECT_EQ(form->lblStatus->text().toStdString(), "Ready");
+
+    fs::remove(paths[0]);
+    ui.MsgBoxAnswers.insert(ui.MsgBoxAnswers.end(), {mb::vbOK, mb::vbNo});
+    // Save on the menu, with its key (the offscreen display runs no key
+    // shortcuts; the real display's check presses Ctrl+S).
+    QAction* save = form->Menu("mnuFileSave");
+    EXPECT_EQ(save->shortcut(), QKeySequence("Ctrl+S"));
+    ASSERT_TRUE(save->isEnabled());
+    save->trigger();
+    // The save's message, then the question before the file would close.
+    ASSERT_EQ(ui.Messages.size(), 3u);
+    EXPECT_EQ(ui.Messages[1].Prompt, "The file " + paths[0] + " could not be saved.\r\n\r\nFile not found\r\n" +
+                                         paths[0] + "\r\n\r\nThe zelked output is kept and stays unsaved.");
+    EXPECT_EQ(ui.Messages[2].Prompt, "You have Zelked file " + paths[0] +
+                                         " and not saved it. \r\n\r\nDo you want to discard this Zelked file?");
+    EXPECT_EQ(form->lblStatus->text().toStdString(), "File M1.bas Not Saved");
+    EXPECT_TRUE(gblnUnsaved && gblnFileZelked[1]);
+    EXPECT_EQ(testsupport::ReadFile(output), zelked);
+    EXPECT_TRUE(form->isVisible());
+
+    // Exit asks about the unsaved output; Cancel keeps the program and it.
+    ui.Messages.clear();
+    ui.MsgBoxAnswers.push_back(mb::vbCancel);
+    form->Menu("mnuFileExit")->trigger();
+    ASSERT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(ui.LastPrompt(), "You have Zelked files that are not saved. \r\nDo you want to save Zelked files?");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(gblnProgramEnding);
+    EXPECT_TRUE(fs::exists(output));
+
+    // No leaves the program, the output with it.
+    ui.MsgBoxAnswers.push_back(mb::vbNo);
+    form->Menu("mnuFileExit")->trigger();
+    EXPECT_TRUE(gblnProgramEnding);
+    EXPECT_FALSE(fs::exists(output));
+    gblnProgramEnding = false;
+}

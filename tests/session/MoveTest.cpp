@@ -72,6 +72,7 @@ TEST_F(Move, AFileWhoseSourceIsGoneIsShownAsNotAvailable) {
     EXPECT_EQ(giFileIndex, 2);
     EXPECT_EQ(w.frameCaption, picked[1] + " -- Not Available");
     EXPECT_EQ(w.shownFile, "");
+    EXPECT_EQ(status.Text, "File M2.bas Not Available");
     for (const char* off : {"mnuProcessZelk", "mnuFilePrint", "mnuViewStart_0", "mnuPopup_1", "mnuViewShow_0"})
         EXPECT_FALSE(w.Enabled(off)) << off;
     for (const char* on : {"mnuProcessNext_0", "mnuProcessNext_1", "mnuProcessSkipFile", "mnuFileClose_0"})

@@ -285,6 +285,25 @@ TEST_F(SaveAFile, AFailedSaveIsAMessageAndKeepsTheOutput) {
     }
 }
 
+// A source opened through a symbolic link: the save writes through the
+// link into the file it leads to, and the link stays a link; the file's
+// other name (a hard link) sees the new content too.
+TEST_F(SaveAFile, ALinkedSourceIsSavedThroughItsLink) {
+    const std::string realDir = testsupport::MakeDir("real") + "/";
+    const std::string real = realDir + "Form1.frm", other = realDir + "Other.frm";
+    testsupport::WriteFile(real, "old source\r\n");
+    fs::create_hard_link(real, other);
+    fs::remove(source);
+    fs::create_symlink(real, source);
+
+    ASSERT_TRUE(Save());
+    EXPECT_TRUE(fs::is_symlink(source));
+    EXPECT_EQ(Read(real), "output 1\r\n");
+    EXPECT_EQ(Read(other), "output 1\r\n");
+    EXPECT_EQ(Read(Backup("Form1.f01")), "old source\r\n");
+    EXPECT_FALSE(fs::is_symlink(Backup("Form1.f01")));
+}
+
 TEST_F(SaveAFile, OnlyOurOwnTemporaryOutputIsDeleted) {
     // An output name that is not one of our temporary files (an earlier save
     // put the saved file's name there) is never deleted.

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "Paths.h"
 #include "ProjectFixtures.h"
@@ -99,6 +101,14 @@ TEST(ZelkHeadlessZelk, ZelksAFileAndRefusesBadCalls) {
     EXPECT_EQ(RunHeadless("zelk --settings " + Quoted(paths::Join(dir, "none.ini")) + " " + files), 1);
     EXPECT_EQ(RunHeadless("zelk " + Quoted(paths::Join(dir, "missing.bas")) + " " + Quoted(out) + " " + Quoted(log)),
               1);
+
+    // Each run's temporary folder goes with it: a corpus check runs the
+    // driver thousands of times.
+    const std::string ours = "zelker-" + std::to_string(::getpid()) + "-";
+    for (const auto& e : std::filesystem::directory_iterator(std::getenv("XDG_RUNTIME_DIR"))) {
+        const std::string name = e.path().filename().string();
+        EXPECT_FALSE(name.rfind("zelker-", 0) == 0 && name.rfind(ours, 0) != 0) << name;
+    }
 }
 
 TEST(ZelkHeadlessProject, PrintsTheModelOfAGroupAndItsChoice) {

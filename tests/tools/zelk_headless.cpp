@@ -1,9 +1,11 @@
 // The headless test driver: runs one part of the program on files, without a
 // display, for tests and for reproducing a behaviour by hand. Commands are
 // listed in README.md.
+#include <cstdlib>
 #include <iostream>
 
 #include "HeadlessCommand.h"
+#include "TempFiles.h"
 
 namespace {
 
@@ -21,6 +23,8 @@ int Usage(const std::vector<HeadlessCommand>& commands) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The run's temporary folder goes with it, however the run ends.
+    std::atexit([] { tempfiles::RemoveOwnDir(); });
     const std::vector<HeadlessCommand> commands = Commands();
     if (argc < 2) return Usage(commands);
     std::string name = argv[1];

@@ -2,6 +2,7 @@
 // State shared by the parts of the engine: the per-file run, the zelking
 // loop, the formatter and the line writer. One file is zelked at a time.
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "TextFile.h"
@@ -62,9 +63,21 @@ inline std::vector<ProcOrderEntry> gtProcOrder;
 // the part's first to its last statement.
 class StatementOrder {
 public:
+    // A list written in pieces, one declaration a line, sorted one by one.
+    struct ListLines {
+        int Lead = 0;    // the piece written at the statement's own position
+        int Pieces = 1;  // how many lines the list is written in
+    };
+    struct LaterPiece {
+        long Stmt = 0;
+        int Piece = 0;
+    };
+
     long First = 0;
     long Last = -1;
     std::vector<long> Items;
+    std::unordered_map<long, ListLines> Lists;                     // by statement
+    std::unordered_map<long, std::vector<LaterPiece>> PiecesAfter;  // by position
 
     long& operator()(long i) { return Items[static_cast<size_t>(i - First)]; }
     long operator()(long i) const { return Items[static_cast<size_t>(i - First)]; }

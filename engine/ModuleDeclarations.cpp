@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "DeclarationPieces.h"
 #include "EngineCalls.h"
 #include "ErrorTrap.h"
 #include "ExchangeSort.h"
@@ -37,53 +38,6 @@ bool IsOneOf(const std::string& word, std::initializer_list<const char*> words) 
     for (const char* w : words)
         if (word == w) return true;
     return false;
-}
-
-// The type a name's type character declares ("" without one), so that a key
-// does not change when the character becomes an As clause.
-std::string TypeOfCharacter(const std::string& name) {
-    if (name.empty()) return {};
-    switch (name.back()) {
-        case '%': return "INTEGER";
-        case '&': return "LONG";
-        case '!': return "SINGLE";
-        case '#': return "DOUBLE";
-        case '@': return "CURRENCY";
-        case '$': return "STRING";
-        default: return {};
-    }
-}
-
-// A declared name without its type character, as it reads once the
-// character became an As clause.
-std::string NameOf(long t) {
-    std::string name = Upper(t);
-    if (!TypeOfCharacter(name).empty()) name.pop_back();
-    return name;
-}
-
-// The type of the name at token `name`: the As clause that follows it at the
-// top level (before the next "," of a list), else its type character, else
-// Variant. `end` is the last token to look at.
-std::string DeclaredType(long name, long end) {
-    long depth = 0;
-    for (long t = name + 1; t <= end && tokentext::InTokens(t); ++t) {
-        const std::string& p = tokentext::Piece(t);
-        if (p == "(") {
-            ++depth;
-        } else if (p == ")") {
-            --depth;
-        } else if (depth <= 0 && p == ",") {
-            break;
-        } else if (depth <= 0 && tokentext::Is(t, "AS")) {
-            const std::string type = Upper(t + 1);
-            // The converted type, as a second zelk finds it.
-            if (gblnConvertDAO && IsOneOf(type, {"DYNASET", "TABLE", "SNAPSHOT"})) return "RECORDSET";
-            return type;
-        }
-    }
-    std::string type = TypeOfCharacter(Upper(name));
-    return type.empty() ? "VARIANT" : type;
 }
 
 class ModuleClassifier {
@@ -152,14 +106,14 @@ private:
                 if (!IsOneOf(next, {"CONST", "TYPE", "ENUM", "DECLARE", "EVENT", "WITHEVENTS"})) {
                     // A variable takes its own type, never the one of the
                     // line above: the first one declared in a list.
-                    f.SortName = Fixed(NameOf(t + 1), kNameWidth);
+                    f.SortName = Fixed(DeclaredName(t + 1), kNameWidth);
                     f.TypeName = Fixed(DeclaredType(t + 1, st.LastToken), kTypeWidth);
                 }
                 continue;
             }
             if (w == "CONST") {
                 if (InBlock()) return;
-                f.SortName = Fixed(NameOf(t + 1), kNameWidth);
+                f.SortName = Fixed(DeclaredName(t + 1), kNameWidth);
                 f.Category = 1 + ((t == ft || Upper(t - 1) == "PRIVATE") ? 200 : 100);
                 f.TypeName = Fixed(DeclaredType(t + 1, st.LastToken), kTypeWidth);
                 return;
@@ -182,7 +136,7 @@ private:
                 f.Category = 5 + (Upper(t - 1) == "PRIVATE" ? 200 : 100);
                 // The function's type, written as an As clause or as the
                 // name's type character alike.
-                f.SortName = Fixed(NameOf(t + 2), kNameWidth);
+                f.SortName = Fixed(DeclaredName(t + 2), kNameWidth);
                 f.TypeName = Fixed(DeclaredType(t + 2, st.LastToken), kTypeWidth);
                 return;
             }
@@ -244,6 +198,22 @@ private:
     bool inConditional_ = false;
     bool inTypeOrEnum_ = false;
 };
+
+// The name tokens of a variable or constant list's declarations, when the
+// formatter writes them a line each; else the first name alone (0 for a
+// statement that declares nothing).
+std::vector<long> ListNames(long s, const DeclFields& f) {
+    const BabStatement& st = yStatement[static_cast<size_t>(s)];
+    const long kind = f.Category % 100;
+    const long ft = st.FirstToken;
+    if (st.Class == 2 && kind == 3 && IsOneOf(Upper(ft), {"DIM", "PUBLIC", "PRIVATE", "GLOBAL"}))
+        return DeclarationPieceNames(s, ft + 1, false);
+    if (st.Class == 2 && kind == 1) {
+        for (long t = ft; t <= ft + 1; ++t)
+            if (tokentext::Is(t, "CONST")) return DeclarationPieceNames(s, t + 1, true);
+    }
+    return {0};
+}
 
 // True when the four key digits are an order of 1, 2, 3 and 4.
 bool IsKeyOrder(const std::string& digits) {
@@ -315,18 +285,34 @@ void ArrangeModule(long first, long last, StatementOrder& order) {
     if (firstDecl == 0) firstDecl = first;
 
     // Keys of the statements before the first declaration stay empty, so
-    // that the sort leaves them where they are.
+    // that the sort leaves them where they are. A list split into lines
+    // sorts line by line.
     const bool validKeys = IsKeyOrder(keyDigits);
     const size_t numberWidth = std::max<size_t>(5, std::to_string(last).size());
-    std::vector<std::string> keys(n);
-    std::vector<long> index(n, 0);
-    for (long s = firstDecl; s <= last; ++s) {
+    std::vector<std::string> keys;
+    std::vector<SortedPiece> entries;
+    keys.reserve(n);
+    entries.reserve(n);
+    for (long s = first; s <= last; ++s) {
         const size_t k = static_cast<size_t>(s - first);
-        if (validKeys) keys[k] = ModuleKey(fields[k], keyDigits, kindDigits, s, numberWidth);
-        index[k] = s;
+        const std::vector<long> names = s < firstDecl ? std::vector<long>{0} : ListNames(s, fields[k]);
+        for (size_t piece = 0; piece < names.size(); ++piece) {
+            DeclFields f = fields[k];
+            if (piece > 0) {
+                f.SortName = Fixed(DeclaredName(names[piece]), kNameWidth);
+                f.TypeName = Fixed(DeclaredType(names[piece], yStatement[static_cast<size_t>(s)].LastToken), kTypeWidth);
+            }
+            keys.push_back(s >= firstDecl && validKeys
+                               ? ModuleKey(f, keyDigits, kindDigits, s, numberWidth) + NumberField(static_cast<long>(piece), 4)
+                               : std::string());
+            entries.push_back({s, static_cast<int>(piece), static_cast<int>(names.size())});
+        }
     }
     const std::vector<size_t> sorted = ExchangeSortOrder(keys);
-    for (long s = firstDecl; s <= last; ++s) order(s) = index[sorted[static_cast<size_t>(s - first)]];
+    std::vector<SortedPiece> placed;
+    placed.reserve(sorted.size());
+    for (size_t i : sorted) placed.push_back(entries[i]);
+    PlacePieces(placed, first, order);
 }
 
 }  // namespace

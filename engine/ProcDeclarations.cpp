@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "DeclarationPieces.h"
 #include "EngineCalls.h"
 #include "ErrorTrap.h"
 #include "ExchangeSort.h"
@@ -25,9 +26,13 @@ using tokentext::Upper;
 constexpr size_t kNameWidth = 255;
 constexpr size_t kTypeWidth = 20;
 
+// One declaration of the list: a whole statement, or one piece of a list
+// that is written a declaration a line.
 struct LocalDecl {
     std::string Key;
     long Index = 0;
+    int Piece = 0;
+    int Pieces = 1;
 };
 
 bool InStatements(long s) { return s >= 0 && static_cast<size_t>(s) < yStatement.size(); }
@@ -80,28 +85,39 @@ std::string LocalKey(char kind, const std::string& name, const std::string& type
     return {};
 }
 
-LocalDecl DeclarationEntry(long s, const BabStatement& st) {
+// The entries of a declaration: one, or one for each line of a list that
+// is split into lines. A name is read without its type character and a
+// type from its own As clause or type character (Variant without either),
+// as the lines read once they are split and converted. A Static statement
+// keeps an empty name.
+std::vector<LocalDecl> DeclarationEntries(long s, const BabStatement& st) {
     char kind = '1';
-    std::string name;
-    std::string type;
-    for (long t = st.FirstToken; t <= st.LastToken; ++t) {
+    long firstName = 0;
+    bool named = false;
+    for (long t = st.FirstToken; t <= st.LastToken && firstName == 0; ++t) {
         const std::string w = Upper(t);
-        if (w == "DIM") {
-            kind = '1';
-            name = Upper(t + 1);
-        } else if (w == "CONST") {
-            kind = '0';
-            name = Upper(t + 1);
-        } else if (w == "AS") {
-            type = Upper(t + 1);
-            // The key takes the converted type, as a second zelk will.
-            if (gblnConvertDAO && (type == "DYNASET" || type == "TABLE" || type == "SNAPSHOT")) {
-                tokentext::SetPiece(t + 1, "Recordset");
-                type = "RECORDSET";
-            }
+        if (w == "DIM" || w == "STATIC" || w == "CONST") {
+            kind = w == "CONST" ? '0' : '1';
+            named = w != "STATIC";
+            firstName = t + 1;
         }
     }
-    return {LocalKey(kind, name, type), s};
+    for (long t = st.FirstToken; t <= st.LastToken; ++t) {
+        // The key takes the converted type, as a second zelk will.
+        if (gblnConvertDAO && tokentext::Is(t, "AS")) {
+            const std::string type = Upper(t + 1);
+            if (type == "DYNASET" || type == "TABLE" || type == "SNAPSHOT") tokentext::SetPiece(t + 1, "Recordset");
+        }
+    }
+    if (firstName == 0) return {{LocalKey(kind, "", ""), s}};
+    const std::vector<long> names = DeclarationPieceNames(s, firstName, kind == '0');
+    std::vector<LocalDecl> entries;
+    for (size_t k = 0; k < names.size(); ++k) {
+        const std::string name = named ? DeclaredName(names[k]) : std::string();
+        entries.push_back({LocalKey(kind, name, DeclaredType(names[k], st.LastToken)), s, static_cast<int>(k),
+                           static_cast<int>(names.size())});
+    }
+    return entries;
 }
 
 // The statement as the trace-entry template would hold it: tokens joined by
@@ -122,26 +138,31 @@ std::string NormalText(const BabStatement& st) {
 // Moves the declarations, sorted, to the place of the first one.
 void MoveDeclarations(std::vector<LocalDecl>& decls, long first, long last, long firstDecl, long lastDecl,
                       StatementOrder& order) {
-    const long n = static_cast<long>(decls.size());
+    std::vector<bool> moved(static_cast<size_t>(last - first + 1), false);
+    long n = 0;
+    for (const LocalDecl& d : decls) {
+        if (d.Index < first || d.Index > last || moved[static_cast<size_t>(d.Index - first)]) continue;
+        moved[static_cast<size_t>(d.Index - first)] = true;
+        ++n;
+    }
     if (n == 0 || lastDecl < firstDecl + n - 1) return;
     std::vector<std::string> keys;
     keys.reserve(decls.size());
     for (const LocalDecl& d : decls) keys.push_back(d.Key);
     const std::vector<size_t> sorted = ExchangeSortOrder(keys);
 
-    std::vector<bool> moved(static_cast<size_t>(last - first + 1), false);
-    for (const LocalDecl& d : decls)
-        if (d.Index >= first && d.Index <= last) moved[static_cast<size_t>(d.Index - first)] = true;
-    std::vector<long> rearranged;
-    rearranged.reserve(static_cast<size_t>(last - firstDecl + 1));
-    for (size_t k : sorted) rearranged.push_back(decls[k].Index);
+    std::vector<SortedPiece> rearranged;
+    rearranged.reserve(static_cast<size_t>(last - firstDecl + 1) + decls.size());
+    for (size_t k : sorted) rearranged.push_back({decls[k].Index, decls[k].Piece, decls[k].Pieces});
+    long count = n;
     for (long pos = firstDecl; pos <= last; ++pos) {
         long s = order(pos);
         if (s >= first && s <= last && moved[static_cast<size_t>(s - first)]) continue;
-        rearranged.push_back(s);
+        rearranged.push_back({s, 0, 1});
+        ++count;
     }
-    if (rearranged.size() != static_cast<size_t>(last - firstDecl + 1)) return;
-    for (long pos = firstDecl; pos <= last; ++pos) order(pos) = rearranged[static_cast<size_t>(pos - firstDecl)];
+    if (count != last - firstDecl + 1) return;
+    PlacePieces(rearranged, firstDecl, order);
 }
 
 void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIndex) {
@@ -202,7 +223,10 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
         }
         if (inConditional) continue;
         if (st.Class == 2) {
-            if (!IsReDim(st) && !SharesItsLine(s, last)) decls.push_back(DeclarationEntry(s, st));
+            if (!IsReDim(st) && !SharesItsLine(s, last)) {
+                std::vector<LocalDecl> entries = DeclarationEntries(s, st);
+                decls.insert(decls.end(), entries.begin(), entries.end());
+            }
             continue;
         }
         if (tokentext::Is(ft, "EXIT")) {

@@ -1,6 +1,9 @@
 // The zelking loop: writes the parsed file part by part, statement by
 // statement, with the insertions, the formatter's text and the white-space
 // rules, then turns the status words into the result the user sees.
+#include <unordered_map>
+#include <vector>
+
 #include "AnalyserLog.h"
 #include "Clock.h"
 #include "EngineCalls.h"
@@ -103,6 +106,8 @@ private:
     PartEnd WriteDeclarations(ProcInfo& part);
     PartEnd WriteProcedure(ProcInfo& part, long index);
     PartEnd StatementLoop(ProcInfo& part, long index, const StatementOrder& order, long position);
+    std::string LeadLine(long s, const StatementOrder::ListLines& list, const std::string& text);
+    bool WriteLaterPieces(const StatementOrder& order, long position);
     void WriteDescriptionLine(long s, BabStatement& stmt);
     void InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt, const std::string& text);
     bool CommentBlockWanted() const;
@@ -122,6 +127,9 @@ private:
     long bodyColumn_ = -1;      // the column of its inserted code; -1 the template's own
     std::string kindLetter_;  // "E" event procedure, "U" user-defined
     int skip_ = 0;            // statements a comment block replaced
+    // The lines of the lists of the part written in pieces; empty for a list
+    // whose lines did not come out a declaration each (written whole).
+    std::unordered_map<long, std::vector<std::string>> pieceLines_;
     WhiteSpaceWriter whiteSpace_;
     uint32_t t0_ = 0, t1_ = 0;
     std::string fileCaption_;
@@ -333,9 +341,42 @@ void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement&
     }
 }
 
+// The line of a list written at the list's own position; the others wait
+// for their places. A list whose text is not one line a declaration is
+// written whole there.
+std::string ZelkRun::LeadLine(long s, const StatementOrder::ListLines& list, const std::string& text) {
+    std::vector<std::string> lines = vb::Split(text, "\r\n");
+    if (static_cast<int>(lines.size()) != list.Pieces || list.Lead < 0 || list.Lead >= list.Pieces) {
+        pieceLines_[s].clear();
+        return text;
+    }
+    std::string lead = lines[static_cast<size_t>(list.Lead)];
+    pieceLines_[s] = std::move(lines);
+    return lead;
+}
+
+// The pieces of lists that were sorted after the statement at `position`.
+bool ZelkRun::WriteLaterPieces(const StatementOrder& order, long position) {
+    auto later = order.PiecesAfter.find(position);
+    if (later == order.PiecesAfter.end()) return true;
+    for (const StatementOrder::LaterPiece& piece : later->second) {
+        auto lines = pieceLines_.find(piece.Stmt);
+        if (lines == pieceLines_.end() || static_cast<size_t>(piece.Piece) >= lines->second.size()) continue;
+        std::string text = lines->second[static_cast<size_t>(piece.Piece)];
+        BabStatement stmt = yStatement[static_cast<size_t>(piece.Stmt)];
+        giLineKind = 0;
+        whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
+        giLineKind = 0;
+        if (oDebug->StatusCode != 0) return false;
+    }
+    return true;
+}
+
 ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const StatementOrder& order, long position) {
     skip_ = 0;
+    pieceLines_.clear();
     while (position < part.LastStmt) {
+        if (!WriteLaterPieces(order, position)) return PartEnd::Failed;
         position += 1 + skip_;
         if (position > part.LastStmt) break;
         const long s = order(position);
@@ -371,6 +412,7 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
             stmt.Flags = yStatement[static_cast<size_t>(s)].Flags;
             if (oDebug->StatusCode != 0) return PartEnd::Failed;
         }
+        if (auto list = order.Lists.find(s); list != order.Lists.end()) text = LeadLine(s, list->second, text);
         InsertCode(part, index, s, stmt, text);
         if (dropped) continue;
         // A later statement of a line is written with the line's first one;
@@ -393,7 +435,7 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
         giLineKind = 0;
         if (stmt.Class == 5 && !blockBefore_ && CommentBlockWanted()) InsertCommentBlock(s + 1, kindLetter_, false);
     }
-    return PartEnd::Done;
+    return WriteLaterPieces(order, position) ? PartEnd::Done : PartEnd::Failed;
 }
 
 void ZelkRun::Result() {

@@ -1,0 +1,95 @@
+#include "DeclarationPieces.h"
+
+#include "OptionGlobals.h"
+#include "StatementAnalysis.h"
+#include "TokenText.h"
+
+using tokentext::Upper;
+
+std::string TypeOfCharacter(const std::string& name) {
+    if (name.empty()) return {};
+    switch (name.back()) {
+        case '%': return "INTEGER";
+        case '&': return "LONG";
+        case '!': return "SINGLE";
+        case '#': return "DOUBLE";
+        case '@': return "CURRENCY";
+        case '$': return "STRING";
+        default: return {};
+    }
+}
+
+std::string DeclaredName(long t) {
+    std::string name = Upper(t);
+    if (!TypeOfCharacter(name).empty()) name.pop_back();
+    return name;
+}
+
+std::string DeclaredType(long name, long end) {
+    long depth = 0;
+    for (long t = name + 1; t <= end && tokentext::InTokens(t); ++t) {
+        const std::string& p = tokentext::Piece(t);
+        if (p == "(") {
+            ++depth;
+        } else if (p == ")") {
+            --depth;
+        } else if (depth <= 0 && p == ",") {
+            break;
+        } else if (depth <= 0 && tokentext::Is(t, "AS")) {
+            const std::string type = Upper(t + 1);
+            if (gblnConvertDAO && (type == "DYNASET" || type == "TABLE" || type == "SNAPSHOT")) return "RECORDSET";
+            return type;
+        }
+    }
+    std::string type = TypeOfCharacter(Upper(name));
+    return type.empty() ? "VARIANT" : type;
+}
+
+namespace {
+
+// A statement on one line of its own, with no label and no comment: the
+// formatter writes nothing but its declarations on the lines it splits it
+// into.
+bool StandsAlone(long s) {
+    if (s < 1 || static_cast<size_t>(s) >= yStatement.size()) return false;
+    const BabStatement& st = yStatement[static_cast<size_t>(s)];
+    if (st.Class != stmtclass::kDeclaration || (st.Flags & stmtflag::kLabel) || st.RecordFirst < 1 ||
+        st.RecordFirst != st.RecordLast || static_cast<size_t>(st.RecordFirst) >= yRecord.size())
+        return false;
+    const BabRecord& rec = yRecord[static_cast<size_t>(st.RecordFirst)];
+    if (rec.FirstStmt != s || rec.LastStmt != s) return false;
+    for (long t = st.FirstToken; t <= st.LastToken && tokentext::InTokens(t); ++t) {
+        const BabToken& tok = yToken[static_cast<size_t>(t)];
+        if (tok.Class == 5 && tok.Detail == 1) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<long> DeclarationPieceNames(long s, long firstName, bool isConst) {
+    std::vector<long> names{firstName};
+    if (!(isConst ? gblnSplitConsts : gblnSplitDeclarations) || firstName < 1 || !StandsAlone(s)) return names;
+    const BabStatement& st = yStatement[static_cast<size_t>(s)];
+    long depth = 0;
+    for (long t = firstName + 1; t < st.LastToken && tokentext::InTokens(t + 1); ++t) {
+        const std::string& p = tokentext::Piece(t);
+        if (p == "(") ++depth;
+        else if (p == ")") --depth;
+        else if (p == "," && depth == 0) names.push_back(t + 1);
+    }
+    return names;
+}
+
+void PlacePieces(const std::vector<SortedPiece>& sorted, long from, StatementOrder& order) {
+    long position = from;
+    for (const SortedPiece& entry : sorted) {
+        auto list = order.Lists.find(entry.Stmt);
+        if (entry.Pieces > 1 && list != order.Lists.end()) {
+            order.PiecesAfter[position - 1].push_back({entry.Stmt, entry.Piece});
+            continue;
+        }
+        if (entry.Pieces > 1) order.Lists[entry.Stmt] = {entry.Piece, entry.Pieces};
+        order(position++) = entry.Stmt;
+    }
+}

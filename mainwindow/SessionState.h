@@ -2,13 +2,13 @@
 // The state of the main window's session that several of its modules read.
 #include <string>
 
+#include "SharedState.h"
+
 // Some zelked output of the session waits to be saved.
 inline bool gblnUnsaved = false;
 // The session holds several files or a project.
 inline bool gblnMultiFile = false;
 // True while the start-up runs.
 inline bool gblnStarting = false;
-// The program's help file: its directory, its executable name and ".hlp".
-inline std::string gsHelpFile;
 // The main window has been unloaded: the program ends.
 inline bool gblnProgramEnding = false;

@@ -2,11 +2,13 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "ProgramIcon.h"
 #include "ProjectFileDialogUi.h"
 #include "QtUiServices.h"
 #include "ScreenSize.h"
 #include "SessionState.h"
 #include "StartupWindows.h"
+#include "TemplateWindows.h"
 #include "UiServices.h"
 #include "frmErrorInfo.h"
 
@@ -18,6 +20,11 @@ int main(int argc, char* argv[]) {
     QtUiServices services;
     SetUi(&services);
     InstallErrorReportWindow();
+    // Every window shows the program's icon.
+    QApplication::setWindowIcon(ProgramIcon());
+    // The comment-block editor and the tab-width question for the engine,
+    // the template editors for the options dialog.
+    InstallTemplateWindows();
     if (QScreen* screen = QApplication::primaryScreen())
         SetScreenSize({screen->size().width() * 15.0, screen->size().height() * 15.0});
 

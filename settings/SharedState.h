@@ -2,6 +2,8 @@
 // Program-wide state that several subsystems read and one writes, kept here
 // at the bottom of the dependency order so that the error report and the
 // progress reporting can reach it.
+#include <string>
+
 #include "TextFile.h"
 
 // Counts of the analysed source of the file being processed (written by the
@@ -17,3 +19,7 @@ inline long glLinesInFile = 0;
 // while it is open.
 inline int giInputFileNo = 0;
 inline LineReader goInputFile;
+
+// The program's help file: its directory, its executable name and ".hlp".
+// Every window's Help reaches it.
+inline std::string gsHelpFile;

@@ -4,3 +4,7 @@
 #include <QFont>
 
 QFont DesignFont();
+
+// The system's fixed-pitch font at the given size: where a window was
+// designed with a fixed-pitch face, columns of text line up in it.
+QFont FixedPitchFont(qreal pointSize);

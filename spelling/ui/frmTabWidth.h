@@ -1,0 +1,51 @@
+#pragma once
+// The one-time question how many blanks a tab becomes. OK takes an answer
+// into giTabWidth and the settings file; the window cannot be closed
+// without one.
+#include <QDialog>
+#include <string>
+#include <vector>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class frmTabWidth : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmTabWidth(QWidget* parent = nullptr);
+
+    QGroupBox* fraTabWidth;
+    QRadioButton* optSetTo;
+    QLineEdit* txtSetTo;
+    QRadioButton* optDoNot;
+    QPushButton* cmdOK;
+
+    // The form has been unloaded by an accepted answer.
+    bool Unloaded = false;
+
+    // The explanation printed on the form: each line's text and the
+    // character column it starts in.
+    struct PrintedLine {
+        const char* Text;
+        int Column;
+    };
+    static std::vector<PrintedLine> Explanation();
+
+    void Form_Load();
+    void Form_Activate();
+    void txtSetTo_GotFocus();
+    void cmdOK_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+};
+
+// Shows the question modally (the engine's first tab while no width is
+// chosen).
+void sbAskTabWidth();

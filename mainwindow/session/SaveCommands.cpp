@@ -6,7 +6,7 @@
 #include "SessionCommands.h"
 #include "SessionState.h"
 #include "SessionWindow.h"
-#include "StandIns.h"
+#include "OptionsChanged.h"
 #include "Trace.h"
 #include "UiServices.h"
 #include "WindowHelpers.h"

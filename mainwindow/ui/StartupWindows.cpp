@@ -1,14 +1,14 @@
 #include "StartupWindows.h"
 
 #include "QtWordNotFound.h"
-#include "StandInsUi.h"
+#include "OptionsDialogUi.h"
 #include "frmSplash.h"
 #include "frmZelker.h"
 #include "mKEMCommon.h"
 #include "modMRU.h"
 
 QtStartupWindows::QtStartupWindows() = default;
-QtStartupWindows::~QtStartupWindows() = default;
+QtStartupWindows::~QtStartupWindows() { sbUnloadOptionsDialog(); }
 
 void QtStartupWindows::ShowSplash() {
     splash_ = std::make_unique<frmSplash>();
@@ -30,8 +30,8 @@ void QtStartupWindows::ShowMRUMenu() {
     if (main_) sbShowMRUMenu(*main_);
 }
 
-void QtStartupWindows::LoadOptionsHidden() { sbLoadOptionsDialog(); }
-void QtStartupWindows::ShowOptionsModal() { sbShowOptionsDialogModal(); }
+void QtStartupWindows::LoadOptionsHidden() { sbLoadOptionsDialog(main_.get()); }
+void QtStartupWindows::ShowOptionsModal() { sbShowOptionsDialog(main_.get()); }
 
 void QtStartupWindows::BringMainToTop() {
     if (main_) oWindow->BringToTop(main_.get());

@@ -11,7 +11,7 @@
 #include "AnsiText.h"
 #include "SessionCommands.h"
 #include "SessionState.h"
-#include "StandInsUi.h"
+#include "OptionsDialogUi.h"
 #include "Trace.h"
 #include "frmAbout.h"
 #include "frmFileList.h"
@@ -122,7 +122,7 @@ int frmZelker::ShowFileList() {
 
 void frmZelker::UnloadFileList() { mFileList.reset(); }
 
-void frmZelker::ShowOptionsDialog() { sbShowOptionsCommandDialog(); }
+void frmZelker::ShowOptionsDialog() { sbShowOptionsDialog(this); }
 void frmZelker::ShowAbout() { sbShowAboutWindow(this); }
 
 void frmZelker::SetMRUCaption(int item, const std::string& caption) {

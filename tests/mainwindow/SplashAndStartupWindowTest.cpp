@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
+#include <QPushButton>
+#include <QTimer>
 #include <filesystem>
 
 #include "Clock.h"
@@ -10,7 +12,12 @@
 #include "Paths.h"
 #include "SessionState.h"
 #include "StartupWindows.h"
+#include "OptionGlobals.h"
+#include "OptionsChanged.h"
+#include "OptionsDialogUi.h"
+#include "fcSpinControl.h"
 #include "frmSplash.h"
+#include "frmZelOptions.h"
 #include "modFileList.h"
 
 TEST(SplashWindow, FillsItsLabelsAndPaintsItsFrame) {
@@ -40,6 +47,23 @@ TEST(SplashWindow, FillsItsLabelsAndPaintsItsFrame) {
 namespace {
 // Time that passes only when the program sleeps: the waits end at once.
 struct InstantClock : FakeClock {};
+
+// Answers the options dialog each time it is shown modally: the edit, then OK.
+struct OptionsAnswer {
+    std::function<void(frmZelOptions&)> edit;
+    int shown = 0;
+    QTimer timer;
+    OptionsAnswer() {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            frmZelOptions* dlg = OptionsDialog();
+            if (!dlg || !dlg->isVisible()) return;
+            ++shown;
+            if (edit) edit(*dlg);
+            QTest::mouseClick(dlg->cmdOk, Qt::LeftButton);
+        });
+        timer.start(10);
+    }
+};
 }  // namespace
 
 TEST(StartupWindows, StartsWithTheOpenCommandAndExits) {
@@ -47,8 +71,11 @@ TEST(StartupWindows, StartsWithTheOpenCommandAndExits) {
     InstantClock clock;
     SetClock(&clock);
     QtStartupWindows windows;
+    OptionsAnswer answer;
     Main("", windows);
     SetClock(nullptr);
+    // No user is stored: the first run shows the options dialog.
+    EXPECT_EQ(answer.shown, 1);
 
     frmZelker* main = windows.MainWindow();
     ASSERT_NE(main, nullptr);
@@ -59,6 +86,17 @@ TEST(StartupWindows, StartsWithTheOpenCommandAndExits) {
     EXPECT_FALSE(main->fraFile->isVisible() && oFile->Count() > 0);
     EXPECT_EQ(main->lblStatus->text(), "Ready");
     EXPECT_TRUE(std::filesystem::exists(paths::Join(testsupport::ConfigDir(), "VEZUZ.INI")));
+
+    // The Options command: a new indent amount and OK write the settings file.
+    answer.edit = [](frmZelOptions& dlg) {
+        static_cast<fcSpinControl*>(dlg.Widget("spnIndentBy"))->SetText("7");
+    };
+    main->Menu("mnuOptions")->trigger();
+    EXPECT_EQ(answer.shown, 2);
+    EXPECT_TRUE(gblnOptionsChanged);
+    EXPECT_EQ(giIndentAmount, 7);
+    EXPECT_NE(testsupport::ReadFile(paths::Join(testsupport::ConfigDir(), "VEZUZ.INI")).find("IndentAmount=7"),
+              std::string::npos);
 
     std::filesystem::remove(paths::Join(testsupport::ConfigDir(), "VEZUZ.INI"));
     main->Menu("mnuFileExit")->trigger();
@@ -79,6 +117,7 @@ TEST(StartupWindows, TheOpenCommandShowsTheChosenFile) {
     chosen.Files = {path};
     testsupport::Ui().FileDialogAnswers = {chosen};
     QtStartupWindows windows;
+    OptionsAnswer firstRun;
     Main("", windows);
     SetClock(nullptr);
     frmZelker* main = windows.MainWindow();

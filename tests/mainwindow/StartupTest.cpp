@@ -9,7 +9,6 @@
 #include "MMAIN.h"
 #include "Paths.h"
 #include "SessionState.h"
-#include "StandIns.h"
 #include "modSpell.h"
 #include "TestSupport.h"
 #include "clsCommonDialog.h"

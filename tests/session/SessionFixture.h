@@ -23,7 +23,7 @@
 #include "SessionState.h"
 #include "SessionWindow.h"
 #include "SpellingInstaller.h"
-#include "StandIns.h"
+#include "OptionsChanged.h"
 #include "TestSupport.h"
 #include "Viewer.h"
 #include "clsCommonDialog.h"

@@ -1,0 +1,459 @@
+#include "frmZelOptions.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "AnsiText.h"
+#include "Drawing.h"
+#include "KeyCodes.h"
+#include "OptionsChanged.h"
+#include "OptionsDesign.h"
+#include "PageRules.h"
+#include "ProgramIcon.h"
+#include "QtKeys.h"
+#include "QtPictureBox.h"
+#include "SysColor.h"
+#include "fcSpinControl.h"
+
+namespace {
+
+constexpr int kWidth = 760, kHeight = 560;
+
+QString Caption(const std::string& text) { return FromAnsi(text); }
+
+bool IsRowStart(const Control& c) {
+    if (c.Base == "chkInsertBlank") return false;
+    return c.Kind == CtlKind::CheckBox || c.Kind == CtlKind::OptionButton || c.Kind == CtlKind::Frame ||
+           (c.Kind == CtlKind::Label && c.Base.find("Label") == std::string::npos && c.Base != "lblIndentBy");
+}
+
+// The fields whose Validate or LostFocus check runs when the focus leaves.
+bool IsCheckedField(const std::string& base) {
+    return base == "txtBackupDir" || base == "txtCommentFile" || base == "txtErrHandler" || base == "txtDictionary";
+}
+
+}  // namespace
+
+frmZelOptions::frmZelOptions(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmZelOptions"));
+    setWindowTitle(QStringLiteral("Zelker Options"));
+    setWindowIcon(ProgramIcon());
+    setFixedSize(kWidth, kHeight);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(QtColor(syscolor::kButtonFace)));
+    // Disabled captions in the grey-text colour, readable on the button face.
+    const QColor grey(QtColor(GetSysColor(syscolor::COLOR_GRAYTEXT)));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        pal.setColor(QPalette::Disabled, role, grey);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    Tabs.TabHolder = new TabStripBox(this);
+    Tabs.TabHolder->setObjectName(QStringLiteral("TabHolder"));
+    Tabs.TabHolder->setGeometry(6, -8, kWidth - 12, kHeight - 44);
+    Tabs.TabHolder->MouseUp = [this](double x, double y) {
+        Logic.TabHolder_MouseUp(x, y);
+        SyncFromModel();
+    };
+    Tabs.TabHolder->Click = [this] { Logic.TabHolder_Click(); };
+    for (int k = 0; k < kOptionPages; ++k) {
+        auto* page = new QWidget(Tabs.TabHolder);
+        page->setObjectName(QStringLiteral("TabPage_%1").arg(k));
+        Tabs.TabPage.push_back(page);
+    }
+
+    cmdOk = new QPushButton(QStringLiteral("OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdHelp = new QPushButton(QStringLiteral("&Help"), this);
+    cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
+    const int top = kHeight - 34;
+    cmdOk->setGeometry(kWidth - 3 * 88 - 8, top, 80, 26);
+    cmdCancel->setGeometry(kWidth - 2 * 88 - 8, top, 80, 26);
+    cmdHelp->setGeometry(kWidth - 88 - 8, top, 80, 26);
+    connect(cmdOk, &QPushButton::clicked, this, [this] {
+        Logic.cmdOk_Click();
+        SyncFromModel();
+    });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] {
+        Logic.cmdCancel_Click();
+        SyncFromModel();
+    });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { Logic.cmdHelp_Click(); });
+}
+
+frmZelOptions::~frmZelOptions() { qApp->removeEventFilter(this); }
+
+void frmZelOptions::Form_Load() {
+    Logic.Form_Load();
+    if (widgets_.empty()) BuildPages();
+    Tabs.TabHolder->move(Tabs.TabHolder->x(), -8);
+    SyncFromModel();
+    qApp->installEventFilter(this);
+}
+
+void frmZelOptions::ShowModal() {
+    setModal(true);
+    showing_ = true;
+    exec();
+}
+
+void frmZelOptions::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Logic.Controls.Visible = true;
+    Logic.Form_Activate(showing_);
+    showing_ = false;
+}
+
+void frmZelOptions::paintEvent(QPaintEvent*) {
+    // The raised frame round the client area.
+    QPainter p(this);
+    for (const LineCmd& l : fnRaisedBevel(width(), height(), 2)) {
+        p.setPen(QColor(QtColor(l.Color)));
+        const int dx = (l.X2 > l.X1) - (l.X2 < l.X1), dy = (l.Y2 > l.Y1) - (l.Y2 < l.Y1);
+        p.drawLine(l.X1, l.Y1, l.X2 - dx, l.Y2 - dy);
+    }
+}
+
+QWidget* frmZelOptions::Widget(const std::string& name) const {
+    auto it = widgets_.find(name);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+void frmZelOptions::Bind(const std::string& name, QWidget* w) {
+    w->setObjectName(QString::fromStdString(name));
+    widgets_[name] = w;
+    names_[w] = name;
+}
+
+void frmZelOptions::Edit(const std::function<void()>& edit) {
+    if (syncing_) return;
+    edit();
+    SyncFromModel();
+    ApplyFocusRequest();
+}
+
+void frmZelOptions::ApplyFocusRequest() {
+    OptionControls& c = Logic.Controls;
+    if (c.FocusRequest.empty()) return;
+    QWidget* w = Widget(c.FocusRequest);
+    c.FocusRequest.clear();
+    if (w && isVisible()) w->setFocus();
+}
+
+void frmZelOptions::BuildPages() {
+    OptionControls& model = Logic.Controls;
+    std::map<std::string, QVBoxLayout*> containers;
+    std::vector<QVBoxLayout*> pageLayouts;
+    for (QWidget* page : Tabs.TabPage) {
+        auto* layout = new QVBoxLayout(page);
+        layout->setContentsMargins(10, 10, 10, 10);
+        layout->setSpacing(4);
+        pageLayouts.push_back(layout);
+    }
+    QHBoxLayout* row = nullptr;
+    std::string rowContainer;
+    for (const std::string& name : model.Names()) {
+        const Control& c = model[name];
+        QVBoxLayout* into = c.Container.empty() ? pageLayouts[c.Page] : containers[c.Container];
+        QWidget* parent = into->parentWidget();
+        if (IsRowStart(c) || !row || rowContainer != c.Container) {
+            row = new QHBoxLayout;
+            row->setSpacing(6);
+            into->addLayout(row);
+            rowContainer = c.Container;
+        }
+        QWidget* w = nullptr;
+        switch (c.Kind) {
+            case CtlKind::Frame: {
+                auto* box = new QGroupBox(Caption(c.Caption), parent);
+                auto* inner = new QVBoxLayout(box);
+                inner->setContentsMargins(8, 4, 8, 4);
+                inner->setSpacing(2);
+                containers[name] = inner;
+                row->addWidget(box);
+                row = nullptr;
+                w = box;
+                break;
+            }
+            case CtlKind::CheckBox: {
+                auto* box = new QCheckBox(Caption(c.Caption), parent);
+                connect(box, &QCheckBox::clicked, this,
+                        [this, name](bool on) { Edit([&] { Logic.Controls.SetCheck(name, on ? 1 : 0); }); });
+                w = box;
+                break;
+            }
+            case CtlKind::OptionButton: {
+                auto* button = new QRadioButton(Caption(c.Caption), parent);
+                // The model clears the group: Qt's own exclusivity would
+                // clear buttons outside it.
+                button->setAutoExclusive(false);
+                connect(button, &QRadioButton::clicked, this,
+                        [this, name] { Edit([&] { Logic.Controls.SetOption(name, true); }); });
+                w = button;
+                break;
+            }
+            case CtlKind::TextBox: {
+                auto* text = new QLineEdit(parent);
+                connect(text, &QLineEdit::textEdited, this, [this, name](const QString& s) {
+                    Edit([&] { Logic.Controls.SetText(name, ToAnsi(s)); });
+                });
+                w = text;
+                break;
+            }
+            case CtlKind::SpinBox: {
+                auto* spin = new fcSpinControl(parent);
+                spin->MinVal = c.MinVal;
+                spin->MaxVal = c.MaxVal;
+                spin->ChangeAmount = c.ChangeAmount;
+                spin->setFixedSize(49, 20);
+                spin->Change = [this, name, spin] { Edit([&] { Logic.Controls.SetText(name, spin->Text()); }); };
+                w = spin;
+                break;
+            }
+            case CtlKind::ComboBox: {
+                auto* combo = new QComboBox(parent);
+                combo->setEditable(true);
+                combo->setMinimumWidth(180);
+                w = combo;
+                break;
+            }
+            case CtlKind::ListBox: {
+                auto* list = new QListWidget(parent);
+                list->setFixedHeight(100);
+                if (!c.Caption.empty()) {
+                    auto* label = new QLabel(Caption(c.Caption), parent);
+                    label->setObjectName(QString::fromStdString("lbl" + name));
+                    auto* column = new QVBoxLayout;
+                    column->addWidget(label);
+                    column->addWidget(list);
+                    row->addLayout(column);
+                } else {
+                    row->addWidget(list);
+                }
+                w = list;
+                break;
+            }
+            case CtlKind::Label: {
+                auto* label = new QLabel(Caption(c.Caption), parent);
+                label->setWordWrap(c.Base == "lblDialect" || c.Base == "lblMessage");
+                w = label;
+                break;
+            }
+            case CtlKind::CommandButton: {
+                auto* button = new QPushButton(Caption(c.Caption), parent);
+                button->setAutoDefault(false);
+                if (c.Caption == "...") button->setFixedWidth(28);
+                w = button;
+                break;
+            }
+        }
+        Bind(name, w);
+        if (c.Kind != CtlKind::Frame && c.Kind != CtlKind::ListBox) row->addWidget(w, c.Kind == CtlKind::TextBox ? 1 : 0);
+    }
+    for (auto& [name, layout] : containers) layout->addStretch(1);
+    for (QVBoxLayout* layout : pageLayouts) layout->addStretch(1);
+}
+
+void frmZelOptions::SyncFromModel() {
+    syncing_ = true;
+    const OptionControls& model = Logic.Controls;
+    for (const auto& [name, w] : widgets_) {
+        const Control& c = model[name];
+        if (c.Kind != CtlKind::SpinBox) w->setEnabled(c.Enabled);
+        if (!c.ToolTip.empty()) w->setToolTip(Caption(c.ToolTip));
+        switch (c.Kind) {
+            case CtlKind::Frame:
+                static_cast<QGroupBox*>(w)->setTitle(Caption(c.Caption));
+                break;
+            case CtlKind::CheckBox:
+                static_cast<QCheckBox*>(w)->setChecked(c.Value == 1);
+                break;
+            case CtlKind::OptionButton: {
+                auto* b = static_cast<QRadioButton*>(w);
+                b->setText(Caption(c.Caption));
+                b->setChecked(c.Value != 0);
+                break;
+            }
+            case CtlKind::TextBox: {
+                auto* t = static_cast<QLineEdit*>(w);
+                if (ToAnsi(t->text()) != c.Text) t->setText(Caption(c.Text));
+                break;
+            }
+            case CtlKind::SpinBox: {
+                auto* s = static_cast<fcSpinControl*>(w);
+                if (s->Text() != c.Text) s->SetText(c.Text);
+                if (s->SpinEnabled() != c.Enabled) s->SetSpinEnabled(c.Enabled);
+                break;
+            }
+            case CtlKind::ComboBox: {
+                auto* combo = static_cast<QComboBox*>(w);
+                QStringList items;
+                for (const auto& item : c.Items) items << Caption(item);
+                QStringList shown;
+                for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+                if (shown != items) {
+                    combo->clear();
+                    combo->addItems(items);
+                }
+                break;
+            }
+            case CtlKind::ListBox: {
+                auto* list = static_cast<QListWidget*>(w);
+                if (list->count() != static_cast<int>(c.Items.size())) {
+                    list->clear();
+                    for (const auto& item : c.Items) list->addItem(Caption(item));
+                }
+                break;
+            }
+            case CtlKind::Label:
+                static_cast<QLabel*>(w)->setText(Caption(c.Caption));
+                break;
+            case CtlKind::CommandButton:
+                break;
+        }
+    }
+    syncing_ = false;
+}
+
+// --- IOptionsView
+
+void frmZelOptions::SetupTabs(int tabCount, int tab, const std::vector<std::string>& captions) {
+    giTabStyle = 3;
+    int c = tab;
+    sbSetupTabs(Tabs, tabCount, c, captions, 0);
+}
+
+int frmZelOptions::TabClick(int tab, double x, double y) {
+    return fiTabClick(Tabs, Logic.miTabCount, tab, Logic.msTabCaptions, x, y);
+}
+
+void frmZelOptions::Hide() { hide(); }
+
+int frmZelOptions::FocusedExtensionList() {
+    QWidget* focus = QApplication::focusWidget();
+    for (QWidget* w = focus; w; w = w->parentWidget()) {
+        auto it = names_.find(w);
+        if (it != names_.end()) {
+            const Control& c = Logic.Controls[it->second];
+            return c.Kind == CtlKind::ComboBox ? c.Index : -1;
+        }
+    }
+    return -1;
+}
+
+void frmZelOptions::SetHelpContext(int topic) { HelpContextID = topic; }
+
+void frmZelOptions::SendHelpKey() {
+    auto* f1 = new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::postEvent(cmdHelp, f1);
+}
+
+// --- closing
+
+void frmZelOptions::closeEvent(QCloseEvent* event) {
+    if (Logic.Form_QueryUnload(0)) {
+        SyncFromModel();
+        event->ignore();
+        return;
+    }
+    unloaded_ = true;
+    Logic.Controls.Visible = false;
+    event->accept();
+    QDialog::closeEvent(event);
+}
+
+void frmZelOptions::reject() {
+    // Esc presses Cancel.
+    Logic.cmdCancel_Click();
+    SyncFromModel();
+}
+
+// --- keys and fields
+
+bool frmZelOptions::CheckFieldOnLeave(const std::string& name, QWidget* nextFocus) {
+    OptionControls& c = Logic.Controls;
+    const Control& field = c[name];
+    c.ValidateCancel = false;
+    Edit([&] {
+        c.Raise(field.Base == "txtDictionary" ? CtlEvent::LostFocus : CtlEvent::Validate, name);
+    });
+    // The message has been shown; Cancel, the tab strip and closing are not
+    // held up by a field that does not pass.
+    const bool leaving = nextFocus == cmdCancel || nextFocus == Tabs.TabHolder || !isVisible();
+    if (leaving) {
+        c.ValidateCancel = false;
+        return false;
+    }
+    return c.ValidateCancel;
+}
+
+bool frmZelOptions::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool inDialog = widget && (widget == this || isAncestorOf(widget));
+    if (!inDialog) return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Page letters with Alt belong to the tab strip, not to the captions'
+        // access keys.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((VBShift(key->modifiers()) & vbkey::vbAltMask) &&
+            TabForKey(-2, VBKeyCode(key->key()), vbkey::vbAltMask, Logic.miTabCount) > 0) {
+            event->accept();
+            return true;
+        }
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const int code = VBKeyCode(key->key());
+        const int shift = VBShift(key->modifiers());
+        if (code == vbkey::vbKeyF1 && watched == cmdHelp) {
+            if (OpenHelp) OpenHelp(HelpContextID);
+            return true;
+        }
+        // The form sees every key before the control (key preview).
+        if (widget->hasFocus() || (widget == this && !QApplication::focusWidget())) {
+            Logic.Form_KeyDown(code, shift);
+            // Ctrl+Tab would also move the focus onto a covered page.
+            if ((shift & vbkey::vbCtrlMask) && (code == vbkey::vbKeyTab || key->key() == Qt::Key_Backtab)) return true;
+        }
+        auto it = names_.find(widget);
+        if (it != names_.end() && (it->second == "txtLineNumberStart" || it->second == "txtLineNumberIncrement")) {
+            const QString typed = key->text();
+            if (!typed.isEmpty() && !LineNumberAcceptsChar(typed.at(0).toLatin1())) return true;
+        }
+        return false;
+    }
+    auto it = names_.find(widget);
+    if (it == names_.end()) return false;
+    const std::string& name = it->second;
+    const std::string& base = Logic.Controls[name].Base;
+    if (event->type() == QEvent::FocusIn &&
+        (base == "txtCompany" || base == "txtUserName" || base == "txtLineNumberStart" ||
+         base == "txtLineNumberIncrement")) {
+        auto* text = static_cast<QLineEdit*>(widget);
+        QTimer::singleShot(0, text, [text] { text->selectAll(); });
+    }
+    if (event->type() == QEvent::FocusOut && IsCheckedField(base)) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+        if (CheckFieldOnLeave(name, QApplication::focusWidget()))
+            QTimer::singleShot(0, widget, [widget] { widget->setFocus(); });
+    }
+    return false;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// A fresh options model in the dialog's design state over the first-run
+// settings, with the page rules as its handlers.
+#include <gtest/gtest.h>
+
+#include "OptionControls.h"
+#include "OptionGlobals.h"
+#include "OptionsChanged.h"
+#include "OptionsDesign.h"
+#include "PageRules.h"
+#include "clsCommonDialog.h"
+#include "mINIHandler.h"
+#include "mKEMCommon.h"
+
+class OptionsFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        oCommonDialog = std::make_unique<clsCommonDialog>();
+        sbGetINIInfo();  // no settings file: every first-run value
+        gblnOptionsChanged = false;
+    }
+    static OptionControls Design() {
+        OptionControls c;
+        BuildOptionsDesign(c);
+        c.SetHandler(OptionsPageRules);
+        return c;
+    }
+};

@@ -1,0 +1,376 @@
+// Every setting the dialog edits: the restore shows it, the save writes the
+// edited control back, and the places where the two differ on purpose.
+#include <functional>
+#include <set>
+
+#include "OptionsFixture.h"
+#include "OptionsMapping.h"
+#include "ErrorTrap.h"
+#include "TestSupport.h"
+#include "cAppInfo.h"
+#include "mKEMCommon.h"
+
+namespace {
+
+using Model = OptionControls;
+
+struct Row {
+    std::string Setting;
+    std::function<void()> Put;                 // a value other than the first run's
+    std::function<void(const Model&)> Shown;   // the control shows it
+    std::function<void(Model&)> Edit;          // the user changes the control
+    std::function<void()> Saved;               // the setting holds the edit
+};
+
+std::vector<Row> gRows;
+
+// A switch: the value put in is the opposite of the first run's, and the
+// edit flips the box, so the save must give the first run's value back.
+void BoolRow(const std::string& name, bool& g, const std::string& ctl, bool inverted = false) {
+    auto put = std::make_shared<bool>();
+    gRows.push_back({name, [&g, put] { *put = g = !g; },
+                     [&g, ctl, inverted, name](const Model& c) {
+                         EXPECT_EQ(c[ctl].Value, (g != inverted) ? 1 : 0) << name;
+                     },
+                     [ctl](Model& c) { c.SetCheck(ctl, 1 - c[ctl].Value); },
+                     [&g, put, name] { EXPECT_EQ(g, !*put) << name; }});
+}
+
+template <class T>
+void CodeRow(const std::string& name, T& g, const std::string& base, T shown, T edited) {
+    gRows.push_back({name, [&g, shown] { g = shown; },
+                     [base, shown, name](const Model& c) {
+                         EXPECT_EQ(c.Selected(base), std::optional<int>(static_cast<int>(shown))) << name;
+                     },
+                     [base, edited](Model& c) { c.SetOption(Model::NameOf(base, static_cast<int>(edited)), true); },
+                     [&g, edited, name] { EXPECT_EQ(g, edited) << name; }});
+}
+
+void SpinRow(const std::string& name, int& g, const std::string& ctl, int shown, int edited) {
+    gRows.push_back({name, [&g, shown] { g = shown; },
+                     [ctl, shown, name](const Model& c) { EXPECT_EQ(c[ctl].Text, std::to_string(shown)) << name; },
+                     [ctl, edited](Model& c) { c.SetText(ctl, std::to_string(edited)); },
+                     [&g, edited, name] { EXPECT_EQ(g, edited) << name; }});
+}
+
+void TextRow(const std::string& name, std::string& g, const std::string& ctl) {
+    gRows.push_back({name, [&g, name] { g = "/shown/" + name; },
+                     [ctl, name](const Model& c) { EXPECT_EQ(c[ctl].Text, "/shown/" + name) << name; },
+                     [ctl, name](Model& c) { c.SetText(ctl, "/edited/" + name); },
+                     [&g, name] { EXPECT_EQ(g, "/edited/" + name) << name; }});
+}
+
+void NumberRow(const std::string& name, long& g, const std::string& ctl) {
+    gRows.push_back({name, [&g] { g = 123456; },
+                     [ctl, name](const Model& c) { EXPECT_EQ(c[ctl].Text, "123456") << name; },
+                     [ctl](Model& c) { c.SetText(ctl, "2000000000"); },
+                     [&g, name] { EXPECT_EQ(g, 2000000000L) << name; }});
+}
+
+void ExtensionRow(const std::string& name, std::string& g, int index) {
+    const std::string ctl = Model::NameOf("cboExtension", index);
+    gRows.push_back({name, [&g] { g = "AA||BB"; },
+                     [ctl, name](const Model& c) {
+                         EXPECT_EQ(c[ctl].Items, (std::vector<std::string>{"AA", "", "BB"})) << name;
+                     },
+                     [ctl](Model& c) { c[ctl].Items = {"X", "Y"}; },
+                     [&g, name] { EXPECT_EQ(g, "X|Y") << name; }});
+}
+
+// The order strings: their lists do not edit them yet, so they pass through.
+void OrderRow(const std::string& name, std::string& g, const std::string& value) {
+    gRows.push_back({name, [&g, value] { g = value; }, [](const Model&) {}, [](Model&) {},
+                     [&g, value, name] { EXPECT_EQ(g, value) << name; }});
+}
+
+const std::vector<Row>& Rows() {
+    if (!gRows.empty()) return gRows;
+    // User page and the shared object's three values.
+    gRows.push_back({"User", [] { oAppInfo->User("Ann"); },
+                     [](const Model& c) { EXPECT_EQ(c["txtUserName"].Text, "Ann"); },
+                     [](Model& c) { c.SetText("txtUserName", "Bea"); }, [] { EXPECT_EQ(oAppInfo->User(), "Bea"); }});
+    gRows.push_back({"Company", [] { oAppInfo->Company("Acme"); },
+                     [](const Model& c) { EXPECT_EQ(c["txtCompany"].Text, "Acme"); },
+                     [](Model& c) { c.SetText("txtCompany", "Beta"); },
+                     [] { EXPECT_EQ(oAppInfo->Company(), "Beta"); }});
+    // oAppInfo is made afresh for each test: reached at the time of the call.
+    gRows.push_back({"ShowOpenDialog", [] { oAppInfo->ShowOpenDialog = false; },
+                     [](const Model& c) { EXPECT_EQ(c["chkShowOpenDialog"].Value, 0); },
+                     [](Model& c) { c.SetCheck("chkShowOpenDialog", 1); },
+                     [] { EXPECT_TRUE(oAppInfo->ShowOpenDialog); }});
+    TextRow("gsDefaultFileLoc", gsDefaultFileLoc, "txtDefaultFileLoc");
+    BoolRow("gblnSaveZelInfo", gblnSaveZelInfo, "chkSaveInfo");
+    TextRow("gsSaveZelFile", gsSaveZelFile, "txtQPSave");
+    // General.
+    CodeRow("giContinuations", giContinuations, "optLines", 1, 0);
+    BoolRow("gblnInsertContinuations", gblnInsertContinuations, "chkContinue");
+    SpinRow("giContinuationColumn", giContinuationColumn, "spnLineLength", 500, 80);
+    BoolRow("gblnKeepIndentation", gblnKeepIndentation, "chkKeepIndentation");
+    BoolRow("gblnSplitIfs", gblnSplitIfs, "chkSplitIf");
+    BoolRow("gblnSplitMultiLines", gblnSplitMultiLines, "chkSplitMultiLine");
+    BoolRow("gblnSplitLabels", gblnSplitLabels, "chkSplitLabels");
+    BoolRow("gblnKillNumericLabels", gblnKillNumericLabels, "chkKillNumericLabels");
+    BoolRow("gblnOptionExplicit", gblnOptionExplicit, "chkOptionExplicit");
+    BoolRow("gblnAlignAs", gblnAlignAs, "chkAlign");
+    SpinRow("giAlignAsColumn", giAlignAsColumn, "spnAlignAs", 60, 30);
+    BoolRow("gblnSplitDeclarations", gblnSplitDeclarations, "chkSplitDeclaration");
+    BoolRow("gblnSplitConsts", gblnSplitConsts, "chkSplitConst");
+    // Indentation.
+    BoolRow("gblnAsIs", gblnAsIs, "chkASIS");
+    CodeRow("giCodeLine", giCodeLine, "optIndent", 1, 0);
+    SpinRow("giIndentAmount", giIndentAmount, "spnIndentBy", 90, 3);
+    BoolRow("gblnDeclarations", gblnDeclarations, "chkDeclaration");
+    BoolRow("gblnModDeclarations", gblnModDeclarations, "chkDeclarationsModule");
+    BoolRow("gblnBaseLines", gblnBaseLines, "chkBaseLine");
+    CodeRow("giCaseStructure", giCaseStructure, "optIndentCase", 2, 1);
+    CodeRow("giIfStructure", giIfStructure, "optElse", 1, 0);
+    // Files.
+    CodeRow("giSaveInBackup", giSaveInBackup, "optWhereToSave", 1, 2);
+    CodeRow("giBackup", giBackup, "optBackupDir", 1, 0);
+    gRows.push_back({"gsBackupDirectory", [] { gsBackupDirectory = "/bk"; },
+                     [](const Model& c) { EXPECT_EQ(c["txtBackupDir"].Text, "/bk"); },
+                     [](Model& c) { c.SetText("txtBackupDir", "/other"); },
+                     [] { EXPECT_EQ(gsBackupDirectory, "/other"); }});
+    CodeRow("giOverwrite", giOverwrite, "optOVerwrite", 1, 0);
+    CodeRow("giLogOverwrite", giLogOverwrite, "optOverwriteLog", 3, 1);
+    BoolRow("gblnLogSignificant", gblnLogSignificant, "chkSignificant");
+    // Spell check.
+    BoolRow("gblnSpellEnabled", gblnSpellEnabled, "chkSpellDisable", true);
+    BoolRow("gblnSpellComments", gblnSpellComments, "chkSpellWhat_0");
+    BoolRow("gblnSpellFormLiterals", gblnSpellFormLiterals, "chkSpellWhat_1");
+    BoolRow("gblnSpellCodeLiterals", gblnSpellCodeLiterals, "chkSpellWhat_2");
+    BoolRow("gblnIgnoreCaps", gblnIgnoreCaps, "chkSpellWhat_3");
+    BoolRow("gblnIgnoreNumbers", gblnIgnoreNumbers, "chkSpellWhat_4");
+    BoolRow("gblnIgnoreVBWords", gblnIgnoreVBWords, "chkSpellWhat_5");
+    TextRow("gsCustomDictionary", gsCustomDictionary, "txtDictionary_0");
+    TextRow("gsStandardDictionary", gsStandardDictionary, "txtDictionary_1");
+    // White space.
+    BoolRow("gblnWSNoChange", gblnWSNoChange, "chkNoWSChange");
+    BoolRow("gblnWSChange", gblnWSChange, "chkInsertWS");
+    BoolRow("gblnXSLines", gblnXSLines, "chkXSLines");
+    SpinRow("giXSLinesAmount", giXSLinesAmount, "spnXSLines", 0, 7);
+    bool* const grid[24] = {&gblnWSBeforeSub,      &gblnWSAfterSub,      &gblnWSBeforeEndSub,
+                            &gblnWSAfterEndSub,    &gblnWSBeforeIf,      &gblnWSAfterIf,
+                            &gblnWSBeforeElse,     &gblnWSAfterElse,     &gblnWSBeforeEndIf,
+                            &gblnWSAfterEndIf,     &gblnWSBeforeLoop,    &gblnWSAfterLoop,
+                            &gblnWSBeforeEndLoop,  &gblnWSAfterEndLoop,  &gblnWSBeforeSelect,
+                            &gblnWSAfterSelect,    &gblnWSBeforeCase,    &gblnWSAfterCase,
+                            &gblnWSBeforeEndSelect, &gblnWSAfterEndSelect, &gblnWSBeforeLabel,
+                            &gblnWSAfterLabel,     &gblnWSBeforeDec,     &gblnWSAfterDec};
+    for (int i = 0; i < 24; ++i)
+        BoolRow("grid " + std::to_string(i), *grid[i], Model::NameOf("chkInsertBlank", i));
+    // Comments.
+    CodeRow("giCmtStandAlone", giCmtStandAlone, "optInlineStart", 0, 3);
+    SpinRow("giCmtStandAloneColumn", giCmtStandAloneColumn, "spnCommentStart", 12, 8);
+    CodeRow("giCmtInLine", giCmtInLine, "optInLine", 0, 2);
+    SpinRow("giCmtInLineColumn", giCmtInLineColumn, "spnInLine", 50, 45);
+    BoolRow("gblnCmtInLineRight", gblnCmtInLineRight, "optRight");
+    gRows.back().Edit = [](Model& c) { c.SetOption("optNextLine", true); };
+    BoolRow("gblnCmtInLineNext", gblnCmtInLineNext, "optNextLine");
+    gRows.back().Edit = [](Model& c) { c.SetOption("optRight", true); };
+    // Comment blocks.
+    CodeRow("giCmtWhere", giCmtWhere, "optPositionBlock", 1, 0);
+    BoolRow("gblnCmtOverwrite", gblnCmtOverwrite, "chkOverwriteBlock");
+    BoolRow("gblnCmtAutoInsert", gblnCmtAutoInsert, "chkInsertAutomatically");
+    BoolRow("gblnCmtModule", gblnCmtModule, "chkComments_0");
+    BoolRow("gblnCmtUDP", gblnCmtUDP, "chkComments_1");
+    BoolRow("gblnCmtEvent", gblnCmtEvent, "chkComments_2");
+    TextRow("gsCmtModuleFile", gsCmtModuleFile, "txtCommentFile_0");
+    TextRow("gsCmtUDPFile", gsCmtUDPFile, "txtCommentFile_1");
+    TextRow("gsCmtEventFile", gsCmtEventFile, "txtCommentFile_2");
+    // Selection.
+    ExtensionRow("gsProjectExt", gsProjectExt, 0);
+    ExtensionRow("gsFormExt", gsFormExt, 1);
+    ExtensionRow("gsCodeExt", gsCodeExt, 2);
+    ExtensionRow("gsResourceExt", gsResourceExt, 3);
+    BoolRow("gblnDialectAutodetect", gblnDialectAutodetect, "optAutoDetect_0");
+    gRows.back().Edit = [](Model& c) {
+        c.SetOption(c["optAutoDetect_0"].Value ? "optAutoDetect_1" : "optAutoDetect_0", true);
+    };
+    gRows.push_back({"gsDialectDefault", [] { gsDialectDefault = "4"; },
+                     [](const Model& c) { EXPECT_EQ(c.Selected("optDialect"), std::optional<int>(4)); },
+                     [](Model& c) { c.SetOption("optDialect_3", true); },
+                     [] { EXPECT_EQ(gsDialectDefault, "3"); }});
+    // Arrange.
+    BoolRow("gblnDoModules", gblnDoModules, "chkArrangeModule");
+    BoolRow("gblnDoProcs", gblnDoProcs, "chkChangeProcs");
+    BoolRow("gblnDoLocals", gblnDoLocals, "chkArrangeLocal");
+    OrderRow("gsModuleHow", gsModuleHow, "213427123456");
+    OrderRow("gsProcsHow", gsProcsHow, "23132145");
+    OrderRow("gsLocalHow", gsLocalHow, "21345");
+    // Replace code.
+    BoolRow("gblnConvertDeclare", gblnConvertDeclare, "chkConvertDeclare");
+    BoolRow("gblnConvertMsgBox", gblnConvertMsgBox, "chkConvertMsgbox");
+    BoolRow("gblnConvertDAO", gblnConvertDAO, "chkConvertDAO");
+    BoolRow("gblnConvertSymbols", gblnConvertSymbols, "chkConvertSymbols");
+    BoolRow("gblnConvertSymbolsCode", gblnConvertSymbolsCode, "chkConvertSymbolsCode");
+    BoolRow("gblnNextVariable", gblnNextVariable, "chkForNext");
+    CodeRow("glConvertIntrinsicFunction", glConvertIntrinsicFunction, "optIntrinsic", 2L, 1L);
+    // Error handling.
+    BoolRow("gblnInsertErrHandling", gblnInsertErrHandling, "chkERHandling");
+    TextRow("gsErrSet", gsErrSet, "txtErrHandler_0");
+    TextRow("gsErrTrap", gsErrTrap, "txtErrHandler_1");
+    BoolRow("gblnInsertTracing", gblnInsertTracing, "chkTrace");
+    TextRow("gsTraceIn", gsTraceIn, "txtErrHandler_2");
+    TextRow("gsTraceOut", gsTraceOut, "txtErrHandler_3");
+    BoolRow("gblnAnalyzeDates", gblnAnalyzeDates, "chkDates");
+    BoolRow("gblnInsertLineNumbers", gblnInsertLineNumbers, "chkLineNumbers");
+    NumberRow("glLineNumberStart", glLineNumberStart, "txtLineNumberStart");
+    NumberRow("glLineNumberInc", glLineNumberInc, "txtLineNumberIncrement");
+    CodeRow("glLineNumberHow", glLineNumberHow, "optLineNumber", 3L, 1L);
+    return gRows;
+}
+
+class OptionsMapping : public OptionsFixture {};
+
+TEST_F(OptionsMapping, TheTableNamesEverySettingTheDialogEditsOnce) {
+    std::set<std::string> names;
+    for (const Row& r : Rows()) EXPECT_TRUE(names.insert(r.Setting).second) << r.Setting;
+    EXPECT_EQ(names.size(), 115u);
+}
+
+TEST_F(OptionsMapping, RestoreShowsEachSettingAndSaveWritesItsEditBack) {
+    for (const Row& r : Rows()) {
+        SCOPED_TRACE(r.Setting);
+        sbGetINIInfo();
+        r.Put();
+        Model c = Design();
+        sbRestoreOptions(c);
+        r.Shown(c);
+        r.Edit(c);
+        sbSaveOptions(c);
+        r.Saved();
+    }
+}
+
+// Writes the settings file and returns it, without the line that stamps the
+// time of writing.
+std::string SettingsText() {
+    sbINIPutInfo();
+    std::string text = testsupport::ReadFile(testsupport::ConfigDir() + "/VEZUZ.INI");
+    const size_t at = text.find("Version=");
+    if (at != std::string::npos) text.erase(at, text.find('\n', at) - at);
+    return text;
+}
+
+TEST_F(OptionsMapping, RestoreThenSaveChangesNoSettingThatTheControlsCanShow) {
+    for (const Row& r : Rows()) r.Put();
+    gblnCmtInLineRight = false;  // with both placements on, the later wins
+    std::string before;
+    try {
+        before = SettingsText();
+    } catch (const ErrorReported& e) {
+        FAIL() << e.Number << " " << e.Description << " " << e.ProcName;
+    }
+    Model c = Design();
+    sbRestoreOptions(c);
+    sbSaveOptions(c);
+    EXPECT_EQ(SettingsText(), before);
+}
+
+TEST_F(OptionsMapping, WhereRestoreAndSaveDifferOnPurpose) {
+    gblnCmtInLineRight = gblnCmtInLineNext = true;  // one group: the later wins
+    giIndentAmount = 0;                             // below the spin box: its bound
+    giAlignAsColumn = 200;                          // above it
+    gblnSpellEnabled = false;
+    gblnSpellThisModule = true;
+    oAppInfo->User("Ann");
+    Model c = Design();
+    sbRestoreOptions(c);
+    EXPECT_EQ(c["optRight"].Value, 0);
+    EXPECT_EQ(c["optNextLine"].Value, 1);
+    EXPECT_EQ(c["spnIndentBy"].Text, "1");
+    EXPECT_EQ(c["spnAlignAs"].Text, "100");
+    c.SetText("txtUserName", "");
+    sbSaveOptions(c);
+    EXPECT_FALSE(gblnCmtInLineRight);
+    EXPECT_TRUE(gblnCmtInLineNext);
+    EXPECT_EQ(giIndentAmount, 1);
+    EXPECT_EQ(giAlignAsColumn, 100);
+    EXPECT_FALSE(gblnSpellThisModule);  // follows the saved spell switch
+    EXPECT_EQ(oAppInfo->User(), "Ann"); // an emptied name keeps the stored one
+    sbRestoreOptions(c);
+    EXPECT_EQ(c["txtUserName"].Text, "Ann");
+}
+
+TEST_F(OptionsMapping, CodesWithoutAButtonShowNoChoiceAndAreSavedUnchanged) {
+    // Codes the load lets through but no button stands for.
+    giCmtInLine = 99;
+    giSaveInBackup = 7;
+    giOverwrite = 5;
+    giCodeLine = 3;
+    giCmtStandAlone = 12;
+    glLineNumberHow = 9;
+    giCmtWhere = 4;
+    glConvertIntrinsicFunction = 6;
+    Model c = Design();
+    // An earlier choice on screen must not survive a restore.
+    c.SetOption("optInLine_0", true);
+    c.SetOption("optIntrinsic_1", true);
+    sbRestoreOptions(c);
+    for (const char* base : {"optInLine", "optWhereToSave", "optOVerwrite", "optIndent", "optInlineStart",
+                             "optLineNumber", "optPositionBlock", "optIntrinsic"})
+        EXPECT_FALSE(c.Selected(base).has_value()) << base;
+    sbSaveOptions(c);
+    EXPECT_EQ(giCmtInLine, 99);
+    EXPECT_EQ(giSaveInBackup, 7);  // never "replace without backup"
+    EXPECT_EQ(giOverwrite, 5);
+    EXPECT_EQ(giCodeLine, 3);
+    EXPECT_EQ(giCmtStandAlone, 12);
+    EXPECT_EQ(glLineNumberHow, 9);
+    EXPECT_EQ(giCmtWhere, 4);
+    EXPECT_EQ(glConvertIntrinsicFunction, 6);
+}
+
+TEST_F(OptionsMapping, NumberFieldsAndSpinBoxesWithoutANumberKeepTheirSetting) {
+    glLineNumberStart = 500;
+    glLineNumberInc = 5;
+    Model c = Design();
+    sbRestoreOptions(c);
+    c.SetText("txtLineNumberStart", "");
+    c.SetText("txtLineNumberIncrement", "99999999999");
+    c["spnIndentBy"].Text = "abc";  // pasted past the digit filter
+    c.SetText("spnAlignAs", "99999");
+    sbSaveOptions(c);
+    EXPECT_EQ(glLineNumberStart, 500);
+    EXPECT_EQ(glLineNumberInc, 5);
+    EXPECT_EQ(giIndentAmount, 4);
+    EXPECT_EQ(giAlignAsColumn, 32767);
+}
+
+TEST_F(OptionsMapping, ExtensionListsKeepEmptyPiecesAndAnEmptySettingGivesAnEmptyList) {
+    gsCodeExt = "BAS||CLS";
+    gsResourceExt = "";
+    Model c = Design();
+    c["cboExtension_3"].Items = {"old"};
+    sbRestoreOptions(c);
+    EXPECT_EQ(c["cboExtension_2"].Items, (std::vector<std::string>{"BAS", "", "CLS"}));
+    EXPECT_TRUE(c["cboExtension_3"].Items.empty());
+    sbSaveOptions(c);
+    EXPECT_EQ(gsCodeExt, "BAS||CLS");
+    EXPECT_EQ(gsResourceExt, "");
+}
+
+TEST_F(OptionsMapping, DesignStateDecidesWhichHandlersRunAtCreation) {
+    // Dialect 6 is the design's choice: no dialect handler runs; the first
+    // run's switches tick No Change and the indentation's No Change.
+    std::vector<std::string> ran;
+    Model c = Design();
+    c.SetHandler([&ran](Model& m, const ControlEvent& e) {
+        ran.push_back(e.Name);
+        OptionsPageRules(m, e);
+    });
+    sbRestoreOptions(c);
+    auto has = [&ran](const std::string& n) { return std::find(ran.begin(), ran.end(), n) != ran.end(); };
+    EXPECT_FALSE(has("optDialect_6"));
+    EXPECT_FALSE(has("optIndentCase_0"));
+    EXPECT_TRUE(has("chkASIS"));
+    EXPECT_TRUE(has("chkNoWSChange"));
+    EXPECT_TRUE(gblnOptionsChanged);
+    gsDialectDefault = "3";
+    ran.clear();
+    sbRestoreOptions(c);
+    EXPECT_TRUE(has("optDialect_3"));
+}
+
+}  // namespace

@@ -1,0 +1,224 @@
+// The options dialog on screen (headless): its pages and tab strip, the
+// binding of its controls to the model, keys, the spin box, and the fields
+// whose check must not hold up Cancel or the tab strip.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "KeyCodes.h"
+#include "OptionsFixture.h"
+#include "QtPictureBox.h"
+#include "QtTestApp.h"
+#include "SpinPicture.h"
+#include "SysColor.h"
+#include "TestSupport.h"
+#include "fcSpinControl.h"
+#include "frmZelOptions.h"
+
+namespace {
+
+class OptionsWindow : public OptionsFixture {
+protected:
+    void SetUp() override {
+        testsupport::EnsureQApplication();
+        OptionsFixture::SetUp();
+        dlg = std::make_unique<frmZelOptions>();
+        dlg->Form_Load();
+    }
+    void TearDown() override { dlg.reset(); }
+
+    template <class W>
+    W* Find(const char* name) {
+        auto* w = dlg->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    // The page on top of the strip: the only one enabled.
+    int PageOnTop() {
+        for (int k = 0; k < 12; ++k)
+            if (dlg->Tabs.TabPage[k]->isEnabled()) return k + 1;
+        return 0;
+    }
+    void ShowModeless() {
+        dlg->show();
+        QApplication::processEvents();
+    }
+
+    std::unique_ptr<frmZelOptions> dlg;
+};
+
+TEST_F(OptionsWindow, EveryPageHasItsControlsAndItsPicture) {
+    EXPECT_EQ(dlg->windowTitle(), "Zelker Options");
+    EXPECT_EQ(PageOnTop(), 1);
+    EXPECT_EQ(dlg->Logic.miCurTab, 0);
+    EXPECT_EQ(dlg->Tabs.TabHolder->y(), -8);
+    ShowModeless();
+    for (int tab = 1; tab <= 12; ++tab) {
+        EXPECT_EQ(dlg->Logic.Controls.Names().empty(), false);
+        int t = tab;
+        fiTabClick(dlg->Tabs, 12, t, dlg->Logic.msTabCaptions, 0, 0);
+        EXPECT_EQ(PageOnTop(), tab);
+        const QImage shot = dlg->grab().toImage();
+        EXPECT_TRUE(shot.save(QString::fromStdString(
+            testsupport::PicturePath("options-page-" + std::to_string(tab) + ".png"))));
+    }
+    // Every control of the model has its widget, named after it.
+    for (const std::string& name : dlg->Logic.Controls.Names())
+        EXPECT_EQ(dlg->findChild<QWidget*>(QString::fromStdString(name)), dlg->Widget(name)) << name;
+}
+
+TEST_F(OptionsWindow, ClicksReachTheModelAndItsRulesReachTheWidgets) {
+    ShowModeless();
+    int t = 11;
+    fiTabClick(dlg->Tabs, 12, t, dlg->Logic.msTabCaptions, 0, 0);
+    auto* lineNumbers = Find<QCheckBox>("chkLineNumbers");
+    auto* start = Find<QLineEdit>("txtLineNumberStart");
+    EXPECT_FALSE(start->isEnabled());
+    gblnOptionsChanged = false;
+    QTest::mouseClick(lineNumbers, Qt::LeftButton);
+    EXPECT_EQ(dlg->Logic.Controls["chkLineNumbers"].Value, 1);
+    EXPECT_TRUE(start->isEnabled());
+    EXPECT_TRUE(gblnOptionsChanged);
+    // Digits only; the field selects its text when it gets the focus.
+    start->setFocus();
+    start->selectAll();
+    QTest::keyClicks(start, "12a-3");
+    EXPECT_EQ(start->text(), "123");
+    EXPECT_EQ(dlg->Logic.Controls["txtLineNumberStart"].Text, "123");
+    // An option button the model already selected runs nothing.
+    fiTabClick(dlg->Tabs, 12, t = 3, dlg->Logic.msTabCaptions, 0, 0);
+    auto* replace = Find<QRadioButton>("optWhereToSave_2");
+    QTest::mouseClick(replace, Qt::LeftButton);
+    EXPECT_FALSE(Find<QWidget>("fraBackupFiles")->isEnabled());
+    EXPECT_FALSE(Find<QRadioButton>("optWhereToSave_0")->isChecked());
+}
+
+TEST_F(OptionsWindow, KeysSwitchPagesWhereverTheFocusIs) {
+    ShowModeless();
+    QWidget* focus = Find<QWidget>("chkOptionExplicit");
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(dlg->Logic.miCurTab, 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(dlg->Logic.miCurTab, 2);
+    EXPECT_EQ(PageOnTop(), 2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(dlg->Logic.miCurTab, 12);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(PageOnTop(), 9);
+}
+
+TEST_F(OptionsWindow, MouseOnTheStripPicksTheTabUnderIt) {
+    ShowModeless();
+    const TabGeometry& g = CurrentTabGeometry();
+    // Tab 4, in the middle of its band; positions are twips of the strip.
+    const QPoint at(static_cast<int>(g.O / 15) + 5, static_cast<int>((g.TabTop(4) + g.H / 2) / 15));
+    gblnOptionsChanged = false;
+    QTest::mouseClick(dlg->Tabs.TabHolder, Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(dlg->Logic.miCurTab, 4);
+    EXPECT_EQ(PageOnTop(), 4);
+    EXPECT_EQ(dlg->HelpContextID, 2215);
+    EXPECT_TRUE(gblnOptionsChanged);
+    // Below the last tab: no tab, the page stays.
+    QTest::mouseClick(dlg->Tabs.TabHolder, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(at.x(), dlg->Tabs.TabHolder->height() - 10));
+    EXPECT_EQ(dlg->Logic.miCurTab, 0);
+    EXPECT_EQ(PageOnTop(), 4);
+}
+
+TEST_F(OptionsWindow, AFailingFieldShowsItsMessageButDoesNotHoldUpCancel) {
+    auto& ui = testsupport::Ui();
+    ShowModeless();
+    int t = 3;
+    fiTabClick(dlg->Tabs, 12, t, dlg->Logic.msTabCaptions, 0, 0);
+    QTest::mouseClick(Find<QRadioButton>("optBackupDir_1"), Qt::LeftButton);
+    auto* dir = Find<QLineEdit>("txtBackupDir");
+    dir->setFocus();
+    dir->clear();
+    QTest::keyClicks(dir, "/no/such/folder");
+    // Moving on to another field: the message, and the focus stays.
+    Find<QWidget>("chkSignificant")->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(ui.LastPrompt(), "Backup directory does not exist!");
+    EXPECT_TRUE(dir->hasFocus());
+    // Cancel: the message again, and the dialog closes all the same.
+    QTest::keyClicks(dir, "/still/none");
+    ui.Messages.clear();
+    QTest::mouseClick(dlg->cmdCancel, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(ui.LastPrompt(), "Backup directory does not exist!");
+    EXPECT_FALSE(dlg->isVisible());
+}
+
+TEST(SpinControl, StepsBoundsKeysAndTheEmptiedBox) {
+    testsupport::EnsureQApplication();
+    fcSpinControl spin;
+    spin.MinVal = 0;
+    spin.MaxVal = 100;
+    int changes = 0, ticks = 0;
+    spin.Change = [&] { ++changes; };
+    spin.Timer = [&] { ++ticks; };
+    spin.SetValue("150");
+    EXPECT_EQ(spin.Text(), "100");
+    spin.SetValue("abc");
+    EXPECT_EQ(spin.Text(), "100");
+    spin.SetText("150");
+    EXPECT_EQ(spin.Text(), "150");
+    // Holding the upper half: a step at once, the next after 800 ms, then every 50.
+    spin.SetText("98");
+    spin.show();
+    QTest::mousePress(spin.fcSpinPic, Qt::LeftButton, Qt::NoModifier, QPoint(5, 3));
+    EXPECT_EQ(spin.fcSpinTimer->interval(), 1);
+    spin.fcSpinTimer_Timer();
+    EXPECT_EQ(spin.Text(), "99");
+    EXPECT_EQ(spin.fcSpinTimer->interval(), 800);
+    spin.fcSpinTimer_Timer();
+    spin.fcSpinTimer_Timer();
+    EXPECT_EQ(spin.Text(), "100");
+    EXPECT_EQ(spin.fcSpinTimer->interval(), 50);
+    EXPECT_EQ(ticks, 3);
+    QTest::mouseRelease(spin.fcSpinPic, Qt::LeftButton, Qt::NoModifier, QPoint(5, 3));
+    EXPECT_FALSE(spin.fcSpinTimer->isActive());
+    EXPECT_TRUE(spin.HitSpin());
+    // Keys: Down steps, letters and Backspace are dropped, emptying refills.
+    spin.fcSpinText->setFocus();
+    QTest::keyClick(spin.fcSpinText, Qt::Key_Down);
+    EXPECT_EQ(spin.Text(), "99");
+    QTest::keyClick(spin.fcSpinText, Qt::Key_A);
+    QTest::keyClick(spin.fcSpinText, Qt::Key_Minus);
+    QTest::keyClick(spin.fcSpinText, Qt::Key_Backspace);
+    EXPECT_EQ(spin.Text(), "99");
+    changes = 0;
+    spin.fcSpinText->clear();
+    EXPECT_EQ(spin.Text(), "0");
+    EXPECT_EQ(changes, 2);
+}
+
+TEST(SpinControl, PicturesAreRaisedOrSunkenAndGreyWhenDisabled) {
+    testsupport::EnsureQApplication();
+    const uint32_t dark = GetSysColor(syscolor::COLOR_3DDKSHADOW), grey = GetSysColor(syscolor::COLOR_GRAYTEXT);
+    const Bitmap32 up = DrawSpinPicture(false, true), down = DrawSpinPicture(true, true);
+    EXPECT_EQ(up.At(9, 2), dark);    // the tip of the up arrow
+    EXPECT_EQ(down.At(10, 3), dark);  // one pixel further right and down when pressed
+    EXPECT_EQ(up.At(19, 0), dark);    // the raised half's dark right edge
+    EXPECT_EQ(down.At(0, 5), dark);   // the sunken half's dark left edge
+    EXPECT_EQ(DrawSpinPicture(false, false).At(9, 2), grey);
+    fcSpinControl spin;
+    spin.SetSpinEnabled(false);
+    EXPECT_FALSE(spin.fcSpinText->isEnabled());
+    EXPECT_EQ(spin.fcSpinUp.At(9, 14), grey);
+    spin.show();
+    spin.resize(49, 20);
+    QApplication::processEvents();
+    spin.SetSpinEnabled(true);
+    EXPECT_EQ(spin.fcSpinText->width(), 24);
+    EXPECT_EQ(spin.fcSpinPic->x(), 24);
+    EXPECT_EQ(spin.fcSpinPic->y(), 1);
+    EXPECT_TRUE(spin.grab().save(QString::fromStdString(testsupport::PicturePath("spin-box.png"))));
+}
+
+}  // namespace

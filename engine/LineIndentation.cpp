@@ -156,6 +156,6 @@ void SourceLineFormatter::IndentFirstWord() {
     if (!own || adj != 0) cur_.WhiteSpaceLeft = Blanks(c);
     if (computed && continuation && !gblnKeepIndentation && !joined_)
         cur_.WhiteSpaceLeft = Blanks(lineNumberEnd_ - 1 + indent);
-    if (!commentLine) carry.lPriorIndent = c;
+    if (!commentLine && !joined_) carry.lPriorIndent = c;
     if (r_ == st_.RecordFirst) stmtAdj_ = adj;
 }

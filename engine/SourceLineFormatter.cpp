@@ -209,7 +209,7 @@ bool SourceLineFormatter::ProcessToken(long i) {
     // line after a label put on its own). With the layout kept as it is, and
     // for comment lines that keep their column, the line's own blanks
     // already hold it.
-    bool keepsOwnColumn = gblnAsIs || (st_.Class == stmtclass::kComment && giCmtStandAlone == 4);
+    bool keepsOwnColumn = gblnAsIs || (StandsAsCommentLine() && giCmtStandAlone == 4);
     if (!keepsOwnColumn && line_.empty() && i == first_ && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
         !ContinuesLine(i))
         line_ = Blanks(glLineNumberWidth);

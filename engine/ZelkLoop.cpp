@@ -60,23 +60,36 @@ bool EndsOnItsHeadingLine(const ProcInfo& part) {
 // For a comment line at `position` of a rearranged declarations part: the
 // record written after it and the record it will be tied to when the output
 // is read again (the code line below it, past further comment lines; none
-// after a blank line). Both 0 when it is followed by what followed it in the
-// source, or by the end of the part.
+// after a blank line). The column of a comment line follows both, so they
+// are taken from the order written, never from the source's: a comment that
+// stood above a declaration may now stand above a blank line or at the
+// part's end, and a second zelk must find it where the first one put it.
 void WrittenNeighbours(const ProcInfo& part, const StatementOrder& order, long position, long& next, long& tied) {
     next = tied = 0;
-    const BabStatement& own = yStatement[static_cast<size_t>(order(position))];
-    for (long p = position + 1; p <= part.LastStmt; ++p) {
-        const BabStatement& st = yStatement[static_cast<size_t>(order(p))];
-        if (st.FirstToken == 0 || st.RecordFirst == 0) continue;
-        if (next == 0) {
-            if (st.RecordFirst == own.RecordLast + 1) return;
-            next = st.RecordFirst;
+    for (long p = position; p <= part.LastStmt; ++p) {
+        // The later lines of a sorted list are written right after the
+        // statement at their position.
+        if (auto later = order.PiecesAfter.find(p); later != order.PiecesAfter.end() && !later->second.empty()) {
+            const long record = yStatement[static_cast<size_t>(later->second.front().Stmt)].RecordFirst;
+            if (next == 0) next = record;
+            tied = record;
+            return;
         }
+        if (p == part.LastStmt) break;
+        const BabStatement& st = yStatement[static_cast<size_t>(order(p + 1))];
+        if (st.FirstToken == 0 || st.RecordFirst == 0) continue;
+        if (next == 0) next = st.RecordFirst;
         if (st.Class == 1) continue;
         if (st.Class != 3) tied = st.RecordFirst;
         return;
     }
-    next = tied = 0;
+    // The part's end: what follows is the next part, a blank line or a
+    // procedure heading, and neither ties the comment to a declaration.
+    if (next == 0) {
+        long last = part.LastStmt;
+        while (last > part.FirstStmt && yStatement[static_cast<size_t>(last)].RecordLast == 0) --last;
+        next = yStatement[static_cast<size_t>(last)].RecordLast + 1;
+    }
 }
 
 class ZelkRun {

@@ -48,6 +48,11 @@ protected:
         dlg->show();
         QApplication::processEvents();
     }
+    // Shows the dialog on one of its pages.
+    void ShowPage(int tab) {
+        ShowModeless();
+        fiTabClick(dlg->Tabs, 12, tab, dlg->Logic.msTabCaptions, 0, 0);
+    }
 
     std::unique_ptr<frmZelOptions> dlg;
 };
@@ -165,9 +170,7 @@ QStringList Texts(QListWidget* list) {
 
 TEST_F(OptionsWindow, OrderListsMoveByArrowsAndCtrlKeysAndRefusedMovesBeep) {
     auto& ui = testsupport::Ui();
-    ShowModeless();
-    int t = 9;
-    fiTabClick(dlg->Tabs, 12, t, dlg->Logic.msTabCaptions, 0, 0);
+    ShowPage(9);
     auto* types = Find<QListWidget>("lstOrderDeclarations_1");
     auto* down = Find<QLabel>("imgMove_3");
     // Disabled with its group: the arrow does nothing.
@@ -201,9 +204,7 @@ TEST_F(OptionsWindow, OrderListsMoveByArrowsAndCtrlKeysAndRefusedMovesBeep) {
 
 TEST_F(OptionsWindow, ExtensionListsTakeTypedEntriesAndShowRefusals) {
     auto& ui = testsupport::Ui();
-    ShowModeless();
-    int t = 8;
-    fiTabClick(dlg->Tabs, 12, t, dlg->Logic.msTabCaptions, 0, 0);
+    ShowPage(8);
     QWidget* project = Find<QWidget>("cboExtension_0");
     auto* line = project->findChild<QLineEdit*>();
     auto* entries = project->findChild<QListWidget*>();
@@ -248,9 +249,7 @@ TEST_F(OptionsWindow, ExtensionListsTakeTypedEntriesAndShowRefusals) {
 
 TEST_F(OptionsWindow, PickerButtonsFillTheirFieldsFromTheFileDialog) {
     auto& ui = testsupport::Ui();
-    ShowModeless();
-    int t = 12;
-    fiTabClick(dlg->Tabs, 12, t, dlg->Logic.msTabCaptions, 0, 0);
+    ShowPage(12);
     FileDialogResult chosen;
     chosen.Accepted = true;
     chosen.Files = {"/work/Projects/App.vbp"};

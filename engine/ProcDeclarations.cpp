@@ -238,11 +238,19 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
     gtProcTable[static_cast<size_t>(procIndex)].BodyStartRecord = bodyStart;
 
     // Pass 2: the declarations and the first Exit.
+    // The statements past the file's last line have no tokens: the procedure
+    // ends before them. The comment lines an inserted comment block took over
+    // (the module's block above the first heading) have none either, but the
+    // procedure goes on after them.
+    long lastWithTokens = last;
+    while (lastWithTokens >= first && yStatement[static_cast<size_t>(lastWithTokens)].FirstToken == 0)
+        --lastWithTokens;
     std::vector<LocalDecl> decls;
     bool inConditional = false;
     for (long s = first; s <= last; ++s) {
         const BabStatement& st = yStatement[static_cast<size_t>(s)];
         if (st.FirstToken == 0 && st.LastToken == 0) {
+            if (s < lastWithTokens) continue;
             last = s - 1;
             break;
         }

@@ -1,6 +1,7 @@
 #include "mINIHandler.h"
 
 #include "ErrorTrap.h"
+#include "IniFile.h"
 #include "SettingsTable.h"
 #include "Trace.h"
 #include "VBText.h"
@@ -42,6 +43,7 @@ void sbInitINI() {
 
 void sbINIGetUser(bool& blnUserFound) {
     TraceGuard trace(TraceKind::App, "sbINIGetUser");
+    ini::ReadSession readOnce;
     sbInitINI();
     INI().Section("Program");
     std::string user = INI().ReadString("User", "");
@@ -57,6 +59,8 @@ void sbGetINIInfo() {
     // The error mode is the one in force when the load starts, although the
     // load itself replaces DontTrapErrors from the file.
     const bool trap = TrapErrors();
+    // The settings file is read once for the whole load, not once a key.
+    ini::ReadSession readOnce;
     sbInitINI();
     for (const SettingSection& section : SettingsSections()) {
         LoadStep(trap, [&] { INI().Section(section.Name); });

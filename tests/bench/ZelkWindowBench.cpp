@@ -3,8 +3,8 @@
 //   zelk_window_bench [--runs N] [--lines N] [FILE]
 //
 // Zelks a generated module of LINES lines (default 60,000), or FILE, by the
-// program's own per-file run, in turn without a window (as the command-line
-// tool does) and with the main window shown on the offscreen platform, its
+// program's own per-file run, in turn without a window (with the command-line
+// tool's services) and with the main window shown on the offscreen platform, its
 // progress panel and status bar driven as in the program. Prints the median
 // wall time of each, their ratio, and the longest time the window's events
 // waited during the windowed runs (how long a click on Cancel can wait).
@@ -120,7 +120,10 @@ int main(int argc, char** argv) {
     });
 
     std::vector<double> headless, windowed;
+    // Without the window the services are the command-line tool's.
+    ScriptedUiServices headlessServices;
     for (long r = 0; r < runs; ++r) {
+        SetUi(&headlessServices);
         oProgressForm = nullptr;
         gfrmZelker = nullptr;
         gctlStatus = nullptr;
@@ -128,6 +131,7 @@ int main(int argc, char** argv) {
         oProgressForm = panel;
         gfrmZelker = window;
         gctlStatus = status;
+        SetUi(&services);
         sinceEvents.start();
         probe.start();
         windowed.push_back(ZelkOnce());

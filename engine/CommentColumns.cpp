@@ -4,6 +4,7 @@
 #include "SourceLineFormatter.h"
 #include "SpellingHooks.h"
 #include "StatementAnalysis.h"
+#include "EngineCalls.h"
 
 namespace {
 
@@ -13,7 +14,31 @@ void Spell(std::string& text, const char* kind, long stmt) {
     gfnSpellCheckIt(text, kind, stmt);
 }
 
+// A line of nothing but a line number and a comment, whose number goes:
+// read again it is a comment line.
+bool NumberedCommentLine(const BabRecord& rec) {
+    if (!gblnInsertLineNumbers && !gblnKillNumericLabels) return false;
+    const long f = rec.FirstToken;
+    if (f < 1 || rec.LastToken != f + 1 || rec.LastToken > glTokenCount) return false;
+    const BabToken& number = yToken[static_cast<size_t>(f)];
+    const BabToken& comment = yToken[static_cast<size_t>(f + 1)];
+    return number.Class == 5 && number.Detail == 4 && !number.Piece.empty() && number.Piece[0] >= '0' &&
+           number.Piece[0] <= '9' && comment.Class == 5 && comment.Detail == 1 && !fblnLabelReferenced(number.Piece);
+}
+
 }  // namespace
+
+long TiedOnNextRead(long next) {
+    for (long r = next; r > 0 && r <= glRecordCount; ++r) {
+        const BabRecord& rec = yRecord[static_cast<size_t>(r)];
+        if (rec.FirstStmt <= 0 || static_cast<size_t>(rec.FirstStmt) >= yStatement.size()) return 0;
+        const long cls = yStatement[static_cast<size_t>(rec.FirstStmt)].Class;
+        if (cls == stmtclass::kComment) return rec.TiedTo;
+        if (cls == stmtclass::kBlank) return 0;
+        if (!NumberedCommentLine(rec)) return r;
+    }
+    return 0;
+}
 
 void SourceLineFormatter::PlaceComment() {
     if (IsCommentContinuation(cur_)) {
@@ -50,17 +75,8 @@ void SourceLineFormatter::PlaceComment() {
 // comment lines keep their columns, else where comment lines go.
 long SourceLineFormatter::MovedCommentColumn() const {
     if (giCmtStandAlone == 4) return giCmtInLineColumn;
-    // Read again, the comment line is tied to the code line after it, or to
-    // what the comment lines after it are tied to.
-    long next = r_ + 1, tied = 0;
-    if (next <= glRecordCount) {
-        const BabRecord& after = yRecord[static_cast<size_t>(next)];
-        long cls = after.FirstStmt > 0 ? yStatement[static_cast<size_t>(after.FirstStmt)].Class : 0;
-        if (cls == stmtclass::kComment) tied = after.TiedTo;
-        else if (cls != stmtclass::kBlank) tied = next;
-    }
     long numberColumn = glLineNumberWidth >= 1 && !gblnInsertLineNumbers ? glLineNumberWidth : 0;
-    return numberColumn + StandAloneColumn(giCmtInLineColumn, next, tied);
+    return numberColumn + StandAloneColumn(giCmtInLineColumn, r_ + 1, TiedOnNextRead(r_ + 1));
 }
 
 // A comment after code ends the record's tokens; it is not spell-checked.
@@ -73,7 +89,8 @@ void SourceLineFormatter::InlineComment() {
 
 // A comment at the start of a code record (after a label put on its own line).
 void SourceLineFormatter::CommentAtRecordStart() {
-    PlaceComment();
+    // Alone on its line it keeps the column of a comment line.
+    if (!StandsAsCommentLine()) PlaceComment();
     if (cur_.Piece.empty() || !gblnSpellComments) return;
     std::string text = cur_.Piece;
     Spell(text, "Comment", s_ - 1);

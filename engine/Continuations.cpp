@@ -88,11 +88,13 @@ void SourceLineFormatter::InsertContinuation() {
     std::string flushed = line_;
     Flush();
     if (!contIndentKnown_) {
-        // Measured from the first continued line, leaving out its number.
+        // Measured from the first continued line, leaving out its number;
+        // a number kept in front of the code (not one removed, whose place
+        // the writer's new number takes) is stepped over again.
         size_t w = static_cast<size_t>(std::max(0L, glLineNumberWidth));
         std::string rest = flushed;
         if (w > 0 && flushed.size() >= w && vb::IsNumeric(flushed.substr(0, w))) rest = flushed.substr(w);
-        contIndent_ = LeadingBlanks(rest) + giIndentAmount + (numericLabel_ ? glLineNumberWidth : 0);
+        contIndent_ = LeadingBlanks(rest) + giIndentAmount + (keptNumber_ ? glLineNumberWidth : 0);
         contIndentKnown_ = true;
     }
     cur_.WhiteSpaceLeft = Blanks(contIndent_);

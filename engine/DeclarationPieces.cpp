@@ -47,9 +47,10 @@ std::string DeclaredType(long name, long end) {
 
 namespace {
 
-// A statement on one line of its own, with no label and no comment: the
-// formatter writes nothing but its declarations on the lines it splits it
-// into.
+// A statement on one line of its own, with no label: the formatter writes
+// nothing but its declarations on the lines it splits it into, an in-line
+// comment after the last of them (where the next zelk finds it and sorts it
+// with that declaration).
 bool StandsAlone(long s) {
     if (s < 1 || static_cast<size_t>(s) >= yStatement.size()) return false;
     const BabStatement& st = yStatement[static_cast<size_t>(s)];
@@ -57,12 +58,7 @@ bool StandsAlone(long s) {
         st.RecordFirst != st.RecordLast || static_cast<size_t>(st.RecordFirst) >= yRecord.size())
         return false;
     const BabRecord& rec = yRecord[static_cast<size_t>(st.RecordFirst)];
-    if (rec.FirstStmt != s || rec.LastStmt != s) return false;
-    for (long t = st.FirstToken; t <= st.LastToken && tokentext::InTokens(t); ++t) {
-        const BabToken& tok = yToken[static_cast<size_t>(t)];
-        if (tok.Class == 5 && tok.Detail == 1) return false;
-    }
-    return true;
+    return rec.FirstStmt == s && rec.LastStmt == s;
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ std::string DeclaredType(long name, long end);
 
 // The name tokens of the declarations of statement s, the first one being
 // `firstName`: one for each line the formatter splits the statement into.
-// Only a list that stands alone on one line of its own, without a label or
-// a comment, and whose kind of list is split (`isConst`: a Const list) is
+// Only a list that stands alone on one line of its own, without a label
+// (an in-line comment goes with its last declaration), and whose kind of list is split (`isConst`: a Const list) is
 // taken apart; any other statement gives its first name alone.
 std::vector<long> DeclarationPieceNames(long s, long firstName, bool isConst);
 

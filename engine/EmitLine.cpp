@@ -81,11 +81,19 @@ std::string NextNumber() {
     return n;
 }
 
-// A line that takes no number: an empty line, a comment line, or a line
-// that holds a label (a line cannot carry both a number and a label).
+// The end of a procedure, which takes no number.
+bool IsProcedureEnd(const std::string& line) {
+    const std::vector<std::string> words = vb::Split(vb::UCase(vb::Trim(line)), " ");
+    return words.size() >= 2 && words[0] == "END" &&
+           (words[1] == "SUB" || words[1] == "FUNCTION" || words[1] == "PROPERTY");
+}
+
+// A line that takes no number: an empty line, a comment line, a line that
+// holds a label (a line cannot carry both a number and a label), or the end
+// of a procedure.
 bool TakesNoNumber(const std::string& line) {
     const size_t first = line.find_first_not_of(' ');
-    if (first == std::string::npos || line[first] == '\'') return true;
+    if (first == std::string::npos || line[first] == '\'' || IsProcedureEnd(line)) return true;
     size_t end = first;
     while (end < line.size() && (std::isalnum(static_cast<unsigned char>(line[end])) || line[end] == '_')) ++end;
     return end > first && !std::isdigit(static_cast<unsigned char>(line[first])) && end < line.size() &&
@@ -112,14 +120,23 @@ void NumberLines(std::string& text, bool numberFirst) {
     std::vector<std::string> lines = vb::Split(text, kCrLf);
     std::string built;
     bool continued = false;
+    bool shifted = false;  // the statement's first line got a number or its pad
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) built += kCrLf;
         const bool firstCase = !continued && FirstCaseAfterSelect(lines[i]);
         // An empty line that a "_" runs into stays empty: blanks would make
-        // it a line that continues the statement when read again.
-        if ((continued && !lines[i].empty()) || firstCase)
+        // it a line that continues the statement when read again. The lines
+        // that continue a line without a number stay as they are: nothing
+        // takes a pad off them when the output is read again.
+        if (continued) {
+            if (shifted && !lines[i].empty()) built += std::string(Num(glNextLineNumber).size() + 1, ' ');
+        } else if (firstCase) {
             built += std::string(Num(glNextLineNumber).size() + 1, ' ');
-        else if ((i > 0 || numberFirst) && !TakesNoNumber(lines[i])) built += NextNumber() + " ";
+            shifted = true;
+        } else {
+            shifted = (i > 0 || numberFirst) && !TakesNoNumber(lines[i]);
+            if (shifted) built += NextNumber() + " ";
+        }
         built += lines[i];
         continued = EndsWith(lines[i], " _");
     }
@@ -130,6 +147,13 @@ void NumberLines(std::string& text, bool numberFirst) {
 // text is then written as it stands.
 void InsertLineNumber(std::string& text, const BabStatement& stmt) {
     if (gsCurrentProc == "<Declarations>" || gsCurrentProc == "(Designer Object Definition)") return;
+    // A procedure written on one line, split: its statements are numbered
+    // as they will be when they stand on lines of their own.
+    if (stmt.Class == 5 && gblnInsertLineNumbers && text.find('\r') != std::string::npos &&
+        IsProcedureEnd(text.substr(text.rfind('\n') + 1))) {
+        NumberLines(text, false);
+        return;
+    }
     if (stmt.Class == 1 || stmt.Class == 3 || stmt.Class == 4 || stmt.Class == 5) return;
     if (stmt.Class == 0) {
         std::string lead = vb::LTrim(text);

@@ -188,6 +188,30 @@ std::string AtColumn(const std::string& text, long column) {
 
 }  // namespace
 
+long InsertColumn(const std::string& text) {
+    for (const std::string& line : vb::Split(text, "\r\n")) {
+        if (vb::Trim(line).empty() || IsLabelLine(line)) continue;
+        return fiLineNumberEnd(line) - 1;
+    }
+    return -1;
+}
+
+bool fblnTraceableExit(const BabStatement& st) {
+    if (st.RecordFirst <= 0 || st.FirstToken <= 0) return false;
+    long t = st.FirstToken;
+    if ((st.Flags & stmtflag::kLabel) && tokentext::InTokens(t) && yToken[static_cast<size_t>(t)].Class == 5 &&
+        yToken[static_cast<size_t>(t)].Detail == 4) {
+        // A named label is there to be jumped to (its jumps are not
+        // collected); a line number only when some jump names it.
+        const std::string& label = yToken[static_cast<size_t>(t)].Piece;
+        if (!vb::IsNumeric(label) || fblnLabelReferenced(label)) return false;
+        ++t;
+        if (tokentext::Piece(t) == ":") ++t;
+    }
+    if (t + 1 > st.LastToken || !tokentext::Is(t, "EXIT")) return false;
+    return tokentext::Is(t + 1, "SUB") || tokentext::Is(t + 1, "FUNCTION") || tokentext::Is(t + 1, "PROPERTY");
+}
+
 bool fblnProcedureLogs(const ProcInfo& proc, const std::string& kind) {
     if (kind != "U" && kind != "E") return false;
     const std::string file = LoggingFileName(kind, 1);

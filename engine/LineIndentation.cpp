@@ -28,9 +28,19 @@ long SourceLineFormatter::AdjustColumn(const std::string& word, long c) const {
     return half ? static_cast<long>(vb::RoundHalfEven(c + giIndentAmount / 2.0)) : c;
 }
 
+// A comment that begins its output line: a comment line, or the comment of a
+// code line whose number was taken away or whose label went on a line of its
+// own. Read again, the latter is a comment line too, so it gets a comment
+// line's column now.
+bool SourceLineFormatter::StandsAsCommentLine() const {
+    if (st_.Class == stmtclass::kComment) return true;
+    return i_ == first_ && cur_.Class == 5 && cur_.Detail == 1 && !IsCommentContinuation(cur_) && IsBlankText(line_);
+}
+
 long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
     const FormatterCarry& carry = gtFormatterCarry();
     if (carry.lWrittenNext > 0) return StandAloneColumn(ownBlanks, carry.lWrittenNext, carry.lWrittenTied);
+    if (st_.Class != stmtclass::kComment) return StandAloneColumn(ownBlanks, r_ + 1, TiedOnNextRead(r_ + 1));
     return StandAloneColumn(ownBlanks, r_ + 1, yRecord[static_cast<size_t>(r_)].TiedTo);
 }
 
@@ -93,7 +103,7 @@ void SourceLineFormatter::IndentFirstWord() {
     const long indent = giIndentAmount;
     const long level = rec_.IndentLevel;
     const bool continuation = ContinuesLine(i_);
-    const bool commentLine = st_.Class == stmtclass::kComment;
+    const bool commentLine = StandsAsCommentLine();
     const std::string& w = curWord_;
     long c = 0;
     long adj = 0;
@@ -134,7 +144,12 @@ void SourceLineFormatter::IndentFirstWord() {
                     c = 0;
                 } else {
                     c = CodeBase() + indent * (level + k);
-                    if (line_.empty() && carry.blnPriorLineNumbered && !numericLabel_) c += glLineNumberWidth;
+                    // Code after a numbered line lines up with that line's
+                    // code. With numbers inserted every line gets its own
+                    // number in front, so where the source had one says
+                    // nothing about the column.
+                    if (line_.empty() && carry.blnPriorLineNumbered && !numericLabel_ && !gblnInsertLineNumbers)
+                        c += glLineNumberWidth;
                 }
             } else {
                 c = continuation ? indent * (level + 2 + k) : CodeBase() + indent * (level + k);
@@ -156,6 +171,6 @@ void SourceLineFormatter::IndentFirstWord() {
     if (!own || adj != 0) cur_.WhiteSpaceLeft = Blanks(c);
     if (computed && continuation && !gblnKeepIndentation && !joined_)
         cur_.WhiteSpaceLeft = Blanks(lineNumberEnd_ - 1 + indent);
-    if (!commentLine) carry.lPriorIndent = c;
+    if (!commentLine && !joined_) carry.lPriorIndent = c;
     if (r_ == st_.RecordFirst) stmtAdj_ = adj;
 }

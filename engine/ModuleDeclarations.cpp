@@ -12,6 +12,7 @@
 #include "ErrorTrap.h"
 #include "ExchangeSort.h"
 #include "OptionGlobals.h"
+#include "StatementAnalysis.h"
 #include "TokenText.h"
 #include "Trace.h"
 #include "mKEMCommon.h"
@@ -58,7 +59,9 @@ public:
         }
         if (t0 < 1) return;
         if (inConditional_) {
-            SetConditional(f);
+            // Conditional members of a Type or Enum stay in it with their
+            // header's fields: a block of its own would tear the Type apart.
+            if (!inTypeOrEnum_) SetConditional(f);
             return;
         }
         switch (st.Class) {
@@ -199,6 +202,34 @@ private:
     bool inTypeOrEnum_ = false;
 };
 
+long ClassOf(long s) { return yStatement[static_cast<size_t>(s)].Class; }
+
+// Blank lines sort apart from the declarations, so a comment that follows
+// one would lose the declaration it documents. Comment lines after a blank
+// line travel with the code line right below them (they head it); when a
+// blank line or the part's end follows them too, with the code line above
+// them, as comment lines right below a declaration do.
+void KeepCommentsWithTheirDeclarations(long first, long last, std::vector<DeclFields>& fields) {
+    auto at = [&](long s) -> DeclFields& { return fields[static_cast<size_t>(s - first)]; };
+    long s = first + 1;
+    while (s <= last) {
+        if (ClassOf(s) != stmtclass::kComment || ClassOf(s - 1) != stmtclass::kBlank) {
+            ++s;
+            continue;
+        }
+        long end = s;
+        while (end <= last && ClassOf(end) == stmtclass::kComment) ++end;
+        long owner = end;
+        if (end > last || ClassOf(end) == stmtclass::kBlank) {
+            owner = s - 1;
+            while (owner >= first && ClassOf(owner) == stmtclass::kBlank) --owner;
+        }
+        if (owner >= first)
+            for (long c = s; c < end; ++c) at(c) = at(owner);
+        s = end;
+    }
+}
+
 // The name tokens of a variable or constant list's declarations, when the
 // formatter writes them a line each; else the first name alone (0 for a
 // statement that declares nothing).
@@ -257,6 +288,34 @@ std::string ModuleKey(const DeclFields& f, const std::string& keyDigits, const s
     return key + NumberField(s, numberWidth);
 }
 
+// The first statement of a procedure whose heading was not recognised (a
+// word the keyword file does not know before Sub, Function or Property), so
+// that it stayed in the declarations part: the statement with that word
+// before the first procedure end, with the comment and blank lines right
+// above it.
+// last + 1 when the part holds no procedure end.
+long UnknownProcedureStart(long first, long last) {
+    long end = first;
+    while (end <= last && ClassOf(end) != stmtclass::kProcEnd) ++end;
+    if (end > last) return last + 1;
+    for (long s = end - 1; s >= first; --s) {
+        const BabStatement& st = yStatement[static_cast<size_t>(s)];
+        bool heading = false;
+        for (long t = st.FirstToken; t >= 1 && t <= st.LastToken && tokentext::InTokens(t); ++t) {
+            if (tokentext::Is(t, "DECLARE") || tokentext::Is(t, "EVENT")) break;
+            if (tokentext::Is(t, "SUB") || tokentext::Is(t, "FUNCTION") || tokentext::Is(t, "PROPERTY")) {
+                heading = true;
+                break;
+            }
+        }
+        if (!heading) continue;
+        while (s > first && (ClassOf(s - 1) == stmtclass::kComment || ClassOf(s - 1) == stmtclass::kBlank)) --s;
+        return s;
+    }
+    // No heading to be found: nothing is safe to move.
+    return first;
+}
+
 void ArrangeModule(long first, long last, StatementOrder& order) {
     oDebug->ClearStatus();
     if (!(gblnDoModules || gblnConvertDeclare || gblnConvertDAO || gblnInsertErrHandling || gblnInsertLogging ||
@@ -265,6 +324,11 @@ void ArrangeModule(long first, long last, StatementOrder& order) {
     if (gsModuleHow.size() != 12) gsModuleHow = kDefaultModuleHow;
     const std::string keyDigits = gsModuleHow.substr(1, 4);
     const std::string kindDigits = gsModuleHow.substr(5, 7);
+    if (last < first) return;
+    // A procedure left in the part is neither converted nor arranged: a
+    // declaration moved below its end, or a Dim of its body made Private,
+    // would no longer compile.
+    if (first >= 0 && last < static_cast<long>(yStatement.size())) last = UnknownProcedureStart(first, last) - 1;
     if (last < first) return;
 
     const size_t n = static_cast<size_t>(last - first + 1);
@@ -283,6 +347,7 @@ void ArrangeModule(long first, long last, StatementOrder& order) {
 
     if (!gblnDoModules) return;
     if (firstDecl == 0) firstDecl = first;
+    KeepCommentsWithTheirDeclarations(first, last, fields);
 
     // Keys of the statements before the first declaration stay empty, so
     // that the sort leaves them where they are. A list split into lines

@@ -11,6 +11,7 @@
 #include "ErrorTrap.h"
 #include "ExchangeSort.h"
 #include "FileParse.h"
+#include "InsertCode.h"
 #include "OptionGlobals.h"
 #include "TokenText.h"
 #include "Trace.h"
@@ -229,12 +230,8 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
             }
             continue;
         }
-        if (tokentext::Is(ft, "EXIT")) {
-            const std::string what = Upper(ft + 1);
-            ProcInfo& proc = gtProcTable[static_cast<size_t>(procIndex)];
-            if ((what == "SUB" || what == "FUNCTION" || what == "PROPERTY") && proc.BodyEndRecord == 0)
-                proc.BodyEndRecord = s;
-        }
+        ProcInfo& proc = gtProcTable[static_cast<size_t>(procIndex)];
+        if (proc.BodyEndRecord == 0 && fblnTraceableExit(st)) proc.BodyEndRecord = s;
     }
 
     // Pass 3: conversions, date scan, error handler and trace recognition.

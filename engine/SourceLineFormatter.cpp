@@ -104,6 +104,13 @@ std::string SourceLineFormatter::Format() {
 void SourceLineFormatter::BeginRecord(long r) {
     r_ = r;
     rec_ = yRecord[static_cast<size_t>(r)];
+    firstWord_ = true;
+    skip_ = 0;
+    // A record joined to the line before (continuations removed) carries on
+    // that line: what its words said about the line (a single-line If, a
+    // declaration, a ":" met, a block opened) still holds, so that the line
+    // comes out as it will when the joined output is read again.
+    if (joined_) return;
     // A single-line If that was not split owns its continuation lines too:
     // no ":" on them may take a statement out from under its condition.
     const bool ifOwnsLine = protectColons_ || (fIfLine_ && (ifStack_.empty() || ifFrozen_));
@@ -116,8 +123,6 @@ void SourceLineFormatter::BeginRecord(long r) {
     ifFrozen_ = false;
     protectColons_ = continued && ifOwnsLine;
     refusedWarned_ = false;
-    firstWord_ = true;
-    skip_ = 0;
     LeadingLabel();
 }
 
@@ -204,7 +209,7 @@ bool SourceLineFormatter::ProcessToken(long i) {
     // line after a label put on its own). With the layout kept as it is, and
     // for comment lines that keep their column, the line's own blanks
     // already hold it.
-    bool keepsOwnColumn = gblnAsIs || (st_.Class == stmtclass::kComment && giCmtStandAlone == 4);
+    bool keepsOwnColumn = gblnAsIs || (StandsAsCommentLine() && giCmtStandAlone == 4);
     if (!keepsOwnColumn && line_.empty() && i == first_ && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
         !ContinuesLine(i))
         line_ = Blanks(glLineNumberWidth);
@@ -235,7 +240,11 @@ bool SourceLineFormatter::ProcessToken(long i) {
         if (curWord_ == "CASE" && cut > 0 && cur_.WhiteSpaceLeft.size() >= cut) cur_.WhiteSpaceLeft.erase(0, cut);
     }
 
-    if (firstWord_) {
+    if (firstWord_ && joined_) {
+        // The first word of a joined record is a later word of the line.
+        IndentFirstWord();
+        ClassifyLaterWord();
+    } else if (firstWord_) {
         ClassifyFirstWord();
         IndentFirstWord();
     } else {

@@ -85,6 +85,7 @@ private:
     void ConvertTabs();
     void IndentFirstWord();
     long CommentLineColumn(long ownBlanks) const;
+    bool StandsAsCommentLine() const;
     long StandAloneColumn(long ownBlanks, long next, long tied) const;
     long AdjustColumn(const std::string& word, long c) const;
     long CodeBase() const;
@@ -188,6 +189,10 @@ std::string Blanks(long n);
 bool IsBlankText(const std::string& text);
 long LeadingBlanks(const std::string& text);
 bool IsTypeCharacter(char c);
+// The record that a comment line standing before record `next` is tied to
+// when the output is read again: the code line after it, past further
+// comment lines; none after a blank line (0).
+long TiedOnNextRead(long next);
 // A first word that makes its line a declaration (upper-cased).
 bool IsDeclarationWord(const std::string& word);
 // The line kind (giLineKind) that a statement's first word and the word after

@@ -42,22 +42,6 @@ bool ProcArrangementWanted() {
 
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
 
-// The line the statement writes holds an Exit Sub, Exit Function or Exit
-// Property in its code: words in comments and literals are no exit.
-bool HoldsExitStatement(const BabStatement& stmt) {
-    if (stmt.RecordFirst < 1 || stmt.RecordLast < stmt.RecordFirst ||
-        static_cast<size_t>(stmt.RecordLast) >= yRecord.size())
-        return false;
-    const long first = yRecord[static_cast<size_t>(stmt.RecordFirst)].FirstToken;
-    const long last = yRecord[static_cast<size_t>(stmt.RecordLast)].LastToken;
-    for (long t = first; t > 0 && t < last && tokentext::InTokens(t + 1); ++t) {
-        if (yToken[static_cast<size_t>(t)].Class != 0 || !tokentext::Is(t, "EXIT")) continue;
-        if (tokentext::Is(t + 1, "SUB") || tokentext::Is(t + 1, "FUNCTION") || tokentext::Is(t + 1, "PROPERTY"))
-            return true;
-    }
-    return false;
-}
-
 // The procedure's end statement stands on its heading's line.
 bool EndsOnItsHeadingLine(const ProcInfo& part) {
     bool afterHeading = false;
@@ -76,23 +60,36 @@ bool EndsOnItsHeadingLine(const ProcInfo& part) {
 // For a comment line at `position` of a rearranged declarations part: the
 // record written after it and the record it will be tied to when the output
 // is read again (the code line below it, past further comment lines; none
-// after a blank line). Both 0 when it is followed by what followed it in the
-// source, or by the end of the part.
+// after a blank line). The column of a comment line follows both, so they
+// are taken from the order written, never from the source's: a comment that
+// stood above a declaration may now stand above a blank line or at the
+// part's end, and a second zelk must find it where the first one put it.
 void WrittenNeighbours(const ProcInfo& part, const StatementOrder& order, long position, long& next, long& tied) {
     next = tied = 0;
-    const BabStatement& own = yStatement[static_cast<size_t>(order(position))];
-    for (long p = position + 1; p <= part.LastStmt; ++p) {
-        const BabStatement& st = yStatement[static_cast<size_t>(order(p))];
-        if (st.FirstToken == 0 || st.RecordFirst == 0) continue;
-        if (next == 0) {
-            if (st.RecordFirst == own.RecordLast + 1) return;
-            next = st.RecordFirst;
+    for (long p = position; p <= part.LastStmt; ++p) {
+        // The later lines of a sorted list are written right after the
+        // statement at their position.
+        if (auto later = order.PiecesAfter.find(p); later != order.PiecesAfter.end() && !later->second.empty()) {
+            const long record = yStatement[static_cast<size_t>(later->second.front().Stmt)].RecordFirst;
+            if (next == 0) next = record;
+            tied = record;
+            return;
         }
+        if (p == part.LastStmt) break;
+        const BabStatement& st = yStatement[static_cast<size_t>(order(p + 1))];
+        if (st.FirstToken == 0 || st.RecordFirst == 0) continue;
+        if (next == 0) next = st.RecordFirst;
         if (st.Class == 1) continue;
         if (st.Class != 3) tied = st.RecordFirst;
         return;
     }
-    next = tied = 0;
+    // The part's end: what follows is the next part, a blank line or a
+    // procedure heading, and neither ties the comment to a declaration.
+    if (next == 0) {
+        long last = part.LastStmt;
+        while (last > part.FirstStmt && yStatement[static_cast<size_t>(last)].RecordLast == 0) --last;
+        next = yStatement[static_cast<size_t>(last)].RecordLast + 1;
+    }
 }
 
 class ZelkRun {
@@ -311,21 +308,13 @@ void ZelkRun::WriteDescriptionLine(long s, BabStatement& stmt) {
     sbDoEmitLine(text, glOutputLines, firstCall_, stmt);
 }
 
-// The column of inserted code at a body statement: where the statement's
-// text begins; -1 (the template's own) when its text begins with a number.
-long CodeColumn(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos || (text[first] >= '0' && text[first] <= '9')) return -1;
-    return static_cast<long>(first);
-}
-
 void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt, const std::string& text) {
     if (gsCurrentProc == kDeclarations) return;
     if (s == part.BodyStartRecord) {
         // The column of the body's statements, as a later zelk lays them out;
         // with the layout kept, the column of the first of them.
         bodyColumn_ = !gblnAsIs                      ? (giCodeLine != 1 && gblnBaseLines ? giIndentAmount : 0)
-                      : stmt.Class != 4 ? CodeColumn(text)
+                      : stmt.Class != 4 ? InsertColumn(text)
                                                      : -1;
         if (logging_) sbLogInsert(kindLetter_, 1, -1);
         if (gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing("ErrSet", 0, bodyColumn_);
@@ -333,7 +322,7 @@ void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement&
     }
     if (stmt.Class == 4 || s == part.BodyEndRecord) {
         if (gblnInsertTracing && !part.HasTrace) {
-            sbInsertTracing("TraceOff", 0, stmt.Class == 4 ? bodyColumn_ : CodeColumn(text));
+            sbInsertTracing("TraceOff", 0, stmt.Class == 4 ? bodyColumn_ : InsertColumn(text));
             part.HasTrace = true;
         }
         if (stmt.Class == 4 && gblnInsertErrHandling && !part.HasErrorHandler)
@@ -427,8 +416,8 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
             giLineKind = 0;
             continue;
         }
-        if (insideProc_ && gblnInsertTracing && !part.HasTrace && HoldsExitStatement(stmt))
-            sbInsertTracing("TraceOff", 0, CodeColumn(text));
+        if (insideProc_ && gblnInsertTracing && !part.HasTrace && fblnTraceableExit(stmt))
+            sbInsertTracing("TraceOff", 0, InsertColumn(text));
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
 

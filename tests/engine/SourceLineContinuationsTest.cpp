@@ -94,12 +94,14 @@ INSTANTIATE_TEST_SUITE_P(
                  {"[Comments]", "InLine=2"},
                  {"x = 1   ' one"},
                  {"x = 1   ' one"}),
-        // After a label put on its own line, a comment stands at the start
-        // of the code line and is placed like an in-line comment.
+        // After a label put on its own line, a comment stands alone on the
+        // next line: it is placed as the comment line it is when read again,
+        // not at the in-line column.
         InSubCase("AfterALabel",
-                 {"[Comments]", "InLine=0", "InLineColumn=8"},
+                 {"[Indentation]", "AsIs=No", "[Comments]", "InLine=0", "InLineColumn=8", "StandAlone=0",
+                  "StandAloneColumn=3"},
                  {"Done: ' finished"},
-                 {"Done:", "        ' finished"})),
+                 {"Done:", "  ' finished"})),
     CaseName);
 
 TEST(LineNumberEnd, FirstCharacterThatIsNeitherDigitNorBlank) {

@@ -1,5 +1,6 @@
 #include "DeclarationPieces.h"
 
+#include "LineSegments.h"
 #include "OptionGlobals.h"
 #include "StatementAnalysis.h"
 #include "TokenText.h"
@@ -65,7 +66,9 @@ bool StandsAlone(long s) {
 
 std::vector<long> DeclarationPieceNames(long s, long firstName, bool isConst) {
     std::vector<long> names{firstName};
-    if (!(isConst ? gblnSplitConsts : gblnSplitDeclarations) || firstName < 1 || !StandsAlone(s)) return names;
+    // A declaration written apart from its line stands alone on its lines.
+    const bool alone = StandsAlone(s) || (DetachesFromItsLine(s) && !(yStatement[static_cast<size_t>(s)].Flags & stmtflag::kLabel));
+    if (!(isConst ? gblnSplitConsts : gblnSplitDeclarations) || firstName < 1 || !alone) return names;
     const BabStatement& st = yStatement[static_cast<size_t>(s)];
     long depth = 0;
     for (long t = firstName + 1; t < st.LastToken && tokentext::InTokens(t + 1); ++t) {
@@ -88,4 +91,20 @@ void PlacePieces(const std::vector<SortedPiece>& sorted, long from, StatementOrd
         if (entry.Pieces > 1) order.Lists[entry.Stmt] = {entry.Piece, entry.Pieces};
         order(position++) = entry.Stmt;
     }
+}
+
+std::vector<long> DeclarationLineStatements(long s) {
+    if (!gblnSplitMultiLines || s < 1 || static_cast<size_t>(s) >= yStatement.size()) return {};
+    const BabStatement& st = yStatement[static_cast<size_t>(s)];
+    if (st.RecordFirst < 1 || st.RecordFirst != st.RecordLast || static_cast<size_t>(st.RecordFirst) >= yRecord.size())
+        return {};
+    const BabRecord& rec = yRecord[static_cast<size_t>(st.RecordFirst)];
+    if (rec.FirstStmt != s || rec.LastStmt <= s || static_cast<size_t>(rec.LastStmt) >= yStatement.size()) return {};
+    std::vector<long> line;
+    for (long t = s; t <= rec.LastStmt; ++t) {
+        const BabStatement& one = yStatement[static_cast<size_t>(t)];
+        if (one.Class != stmtclass::kDeclaration || (one.Flags & stmtflag::kLabel)) return {};
+        line.push_back(t);
+    }
+    return line;
 }

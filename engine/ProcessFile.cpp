@@ -12,7 +12,6 @@
 #include "FileFailure.h"
 #include "FileParse.h"
 #include "FileValidation.h"
-#include "IProgressView.h"
 #include "OptionGlobals.h"
 #include "Paths.h"
 #include "SpellingHooks.h"
@@ -20,6 +19,7 @@
 #include "UiServices.h"
 #include "VBText.h"
 #include "WindowHelpers.h"
+#include "ZelkHost.h"
 #include "mKEMCommon.h"
 
 namespace {

@@ -6,11 +6,11 @@
 #include "Clock.h"
 #include "EngineTestSupport.h"
 #include "ErrorTrap.h"
-#include "IProgressView.h"
 #include "KeywordTable.h"
 #include "SpellingHooks.h"
 #include "SpellingInstaller.h"
 #include "WindowHelpers.h"
+#include "ZelkHost.h"
 
 using namespace enginetest;
 

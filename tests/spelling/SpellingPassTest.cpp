@@ -6,12 +6,12 @@
 #include <sys/wait.h>
 
 #include "EngineTestSupport.h"
-#include "IProgressView.h"
 #include "KeywordTable.h"
-#include "SpellingHooks.h"
 #include "ResourceSpelling.h"
+#include "SpellingHooks.h"
 #include "SpellingInstaller.h"
 #include "SpellingTestSupport.h"
+#include "ZelkHost.h"
 #include "modSpell.h"
 
 using namespace enginetest;

@@ -1,5 +1,6 @@
 #include "DeclarationPieces.h"
 
+#include "LineSegments.h"
 #include "OptionGlobals.h"
 #include "StatementAnalysis.h"
 #include "TokenText.h"
@@ -65,7 +66,9 @@ bool StandsAlone(long s) {
 
 std::vector<long> DeclarationPieceNames(long s, long firstName, bool isConst) {
     std::vector<long> names{firstName};
-    if (!(isConst ? gblnSplitConsts : gblnSplitDeclarations) || firstName < 1 || !StandsAlone(s)) return names;
+    // A declaration written apart from its line stands alone on its lines.
+    const bool alone = StandsAlone(s) || (DetachesFromItsLine(s) && !(yStatement[static_cast<size_t>(s)].Flags & stmtflag::kLabel));
+    if (!(isConst ? gblnSplitConsts : gblnSplitDeclarations) || firstName < 1 || !alone) return names;
     const BabStatement& st = yStatement[static_cast<size_t>(s)];
     long depth = 0;
     for (long t = firstName + 1; t < st.LastToken && tokentext::InTokens(t + 1); ++t) {

@@ -121,6 +121,12 @@ void SourceLineFormatter::IndentFirstWord() {
     } else if (gblnAsIs) {
         c = ownBlanks;
         own = true;
+        // A segment that begins inside its line takes the column of the
+        // line's code, as a statement split off at a ":" does.
+        if (i_ == first_ && first_ > rec_.FirstToken && segment_.FirstToken > 0) {
+            c = static_cast<long>(Tok(rec_.FirstToken).WhiteSpaceLeft.size());
+            own = false;
+        }
     } else {
         computed = true;
         const long k = std::max(0, carry.iCaseOffset);

@@ -11,6 +11,7 @@
 #include "ErrorTrap.h"
 #include "ExchangeSort.h"
 #include "FileParse.h"
+#include "LineSegments.h"
 #include "InsertCode.h"
 #include "OptionGlobals.h"
 #include "TokenText.h"
@@ -64,8 +65,8 @@ bool IsReDim(const BabStatement& st) {
 }
 
 // A declaration followed by further statements on its line stays where it
-// is: the line is written as one, and moving it would run those statements
-// ahead of the code above them.
+// is, unless it is written apart from them: the line is written as one, and
+// moving it would run those statements ahead of the code above them.
 bool SharesItsLine(long s, long last) {
     if (s >= last || !InStatements(s + 1)) return false;
     const BabStatement& next = yStatement[static_cast<size_t>(s + 1)];
@@ -224,7 +225,9 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
         }
         if (inConditional) continue;
         if (st.Class == 2) {
-            if (!IsReDim(st) && !SharesItsLine(s, last)) {
+            // A declaration that something may jump to stays where the
+            // jump lands.
+            if (!IsReDim(st) && !LeadingLabelStays(st) && (DetachesFromItsLine(s) || !SharesItsLine(s, last))) {
                 std::vector<LocalDecl> entries = DeclarationEntries(s, st);
                 decls.insert(decls.end(), entries.begin(), entries.end());
             }

@@ -79,6 +79,11 @@ long SourceLineFormatter::MatchingParen(long open) const {
 std::string SourceLineFormatter::Format() {
     declIndent_ = declarationsPart_ ? gblnModDeclarations : gblnDeclarations;
     joinNext_ = giContinuations == 1;
+    segment_ = gtFormatterCarry().segment;
+    if (segment_.FirstToken > 0) {
+        st_.RecordFirst = segment_.RecordFirst;
+        st_.RecordLast = segment_.RecordLast;
+    }
     long last = std::min(st_.RecordLast, glRecordCount);
     // Statements after the first of a code line have no records of their
     // own: the first statement's call wrote the whole line.
@@ -170,6 +175,10 @@ void SourceLineFormatter::LeadingLabel() {
 void SourceLineFormatter::TokenPass() {
     first_ = rec_.FirstToken + skip_;
     long last = rec_.LastToken;
+    if (segment_.FirstToken > 0) {
+        first_ = std::max(first_, segment_.FirstToken);
+        last = std::min(last, segment_.LastToken);
+    }
     // A blank line (or no record at all) ends the call.
     if (first_ == last && Tok(first_).Piece.empty() && !IsCommentContinuation(Tok(first_))) {
         // An empty line that a "_" runs into ends the statement there and

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "EngineState.h"
+#include "LineSegments.h"
 #include "SourceModel.h"
 
 // What the formatter carries from one statement to the next within a file.
@@ -30,6 +31,9 @@ struct FormatterCarry {
     // zelk reads them; lWrittenNext 0 when it stands where it stood.
     long lWrittenNext = 0;
     long lWrittenTied = 0;
+    // The part of its line that the statement writes, when its line is
+    // written in segments (FirstToken 0: the whole line).
+    LineSegment segment;
     // The names the file declares (upper case, without a type character):
     // variables, constants, parameters, members and procedures.
     std::unordered_set<std::string> declaredNames;
@@ -126,6 +130,7 @@ private:
     long s_;
     bool declarationsPart_;
     BabStatement st_;
+    LineSegment segment_;  // FirstToken 0: the whole line
     bool declIndent_ = false;  // declarations are indented (module or procedure switch)
 
     // Output.

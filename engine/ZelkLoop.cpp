@@ -396,8 +396,13 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
             FormatterCarry& carry = gtFormatterCarry();
             if (!insideProc_ && gblnDoModules && stmt.Class == 1)
                 WrittenNeighbours(part, order, position, carry.lWrittenNext, carry.lWrittenTied);
+            if (insideProc_ && LineSegmentOf(s, carry.segment)) {
+                stmt.RecordFirst = carry.segment.RecordFirst;
+                stmt.RecordLast = carry.segment.RecordLast;
+            }
             sbOutputSourceRecord(formatted, text, !insideProc_);
             carry.lWrittenNext = carry.lWrittenTied = 0;
+            carry.segment = LineSegment();
             stmt.Flags = yStatement[static_cast<size_t>(s)].Flags;
             if (oDebug->StatusCode != 0) return PartEnd::Failed;
         }

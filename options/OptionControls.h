@@ -30,6 +30,10 @@ struct Control {
     bool Enabled = true;
     std::string Tag;
     std::vector<std::string> Items;  // combo and list boxes
+    int ListIndex = -1;              // the selected entry, -1 for none
+    // Order lists: each entry's code character beside its caption (the list
+    // shows the captions only).
+    std::string ItemCodes;
     std::string ToolTip;
     // Spin boxes.
     long MinVal = 1;

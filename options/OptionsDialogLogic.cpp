@@ -1,6 +1,7 @@
 #include "OptionsDialogLogic.h"
 
 #include "ErrorTrap.h"
+#include "ExtensionPage.h"
 #include "KeyCodes.h"
 #include "OptionsChanged.h"
 #include "OptionsDesign.h"
@@ -67,7 +68,8 @@ void OptionsDialogLogic::Form_Activate(bool fromShowing) {
 bool OptionsDialogLogic::cmdOk_Click() {
     LastOkRefused = false;
     // Enter in an extension list presses OK; it stays with the list.
-    if (view_.FocusedExtensionList() >= 0) {
+    if (const int list = view_.FocusedExtensionList(); list >= 0) {
+        cboExtension_LostFocus(Controls, list);
         LastOkRefused = true;
         return false;
     }

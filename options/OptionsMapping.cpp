@@ -5,6 +5,7 @@
 
 #include "ErrorTrap.h"
 #include "OptionGlobals.h"
+#include "OrderListsPage.h"
 #include "SpinRules.h"
 #include "Trace.h"
 #include "VBText.h"
@@ -152,6 +153,7 @@ void RestoreSteps(OptionControls& c) {
     Check(c, "chkChangeProcs", gblnDoProcs);
     Check(c, "chkArrangeLocal", gblnDoLocals);
     Check(c, "chkArrangeModule", gblnDoModules);
+    sbRestoreOrder(c);
     // 15: conversions. The intrinsic-function choice is saved from the
     // frame's tag, which its buttons keep; no button, no tag.
     Check(c, "chkConvertDeclare", gblnConvertDeclare);
@@ -239,10 +241,14 @@ void SaveSteps(const OptionControls& c) {
     gblnSpellThisModule = gblnSpellEnabled;
     for (int i = 0; i < 6; ++i) *kSpellWhat[i] = Checked(c, Name("chkSpellWhat", i));
     for (int i = 0; i < 2; ++i) *kDictionaries[i] = c[Name("txtDictionary", i)].Text;
-    // 12: arranging; the order strings are not edited here and stay as they are.
+    // 12: arranging; each order is saved whether or not its group is ticked.
+    const OrderStrings how = OrderStringsOf(c);
     gblnDoLocals = Checked(c, "chkArrangeLocal");
+    gsLocalHow = how.LocalHow;
     gblnDoProcs = Checked(c, "chkChangeProcs");
+    gsProcsHow = how.ProcsHow;
     gblnDoModules = Checked(c, "chkArrangeModule");
+    gsModuleHow = how.ModuleHow;
     // 13: conversions.
     gblnConvertDeclare = Checked(c, "chkConvertDeclare");
     gblnConvertMsgBox = Checked(c, "chkConvertMsgbox");

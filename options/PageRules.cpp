@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <set>
 
+#include "ExtensionPage.h"
 #include "OptionGlobals.h"
+#include "OptionPickers.h"
 #include "OptionsChanged.h"
 #include "AppIdentity.h"
 #include "Paths.h"
@@ -35,9 +37,7 @@ bool OnlyMarksChange(const ControlEvent& e) {
         "chkOptionExplicit", "chkOverwriteBlock", "chkShowOpenDialog", "chkSignificant", "chkSpellWhat",
         "chkSplitConst", "chkSplitDeclaration", "chkSplitIf", "chkSplitLabels", "chkSplitMultiLine",
         "optElse", "optIndentCase", "optLineNumber", "optNextLine", "optOverwriteLog", "optOVerwrite",
-        "optPositionBlock", "optRight",
-        // The dialect buttons' own work belongs to the extension lists.
-        "optDialect"};
+        "optPositionBlock", "optRight"};
     static const std::set<std::string> changes = {
         "spnAlignAs", "spnCommentStart", "spnIndentBy", "spnInLine", "spnLineLength", "spnXSLines",
         "txtBackupDir", "txtCommentFile", "txtCompany", "txtDefaultFileLoc", "txtDictionary", "txtErrHandler",
@@ -286,6 +286,14 @@ void OptionsPageRules(OptionControls& c, const ControlEvent& e) {
         gblnOptionsChanged = true;
         return;
     }
+    // The extension lists, the dialect buttons and the pickers.
+    if (e.Base == "cboExtension") {
+        if (e.Kind == CtlEvent::Change) cboExtension_Change(c, e.Index);
+        if (e.Kind == CtlEvent::LostFocus) cboExtension_LostFocus(c, e.Index);
+        return;
+    }
+    if (e.Kind == CtlEvent::Click && e.Base == "optDialect") return optDialect_Click(c, e.Index);
+    if (e.Kind == CtlEvent::Click && OptionPickerClick(c, e.Base, e.Index)) return;
     switch (e.Kind) {
         case CtlEvent::Click:
             Click(c, e);

@@ -7,8 +7,6 @@
 
 namespace customdict {
 
-namespace {
-
 void WriteHeaderOnly(const std::string& path) {
     try {
         LineWriter out(path, LineWriter::Mode::Output);
@@ -17,6 +15,8 @@ void WriteHeaderOnly(const std::string& path) {
     } catch (const VBError&) {
     }
 }
+
+namespace {
 
 // The items of one line, as Input # reads them.
 void AddItems(std::string_view line, std::vector<std::string>& words) {

@@ -8,6 +8,10 @@ namespace customdict {
 
 inline constexpr const char* kHeader = "Zembrock Custom Dictionary";
 
+// Writes the file anew holding only the header line; failures are ignored
+// (the dictionary then simply stays as it was).
+void WriteHeaderOnly(const std::string& path);
+
 // The words of the file. A missing file, and one that holds no line after
 // its header, is written anew with the standard header (failures there are
 // ignored); a file whose first line is empty holds no words; a file that

@@ -18,15 +18,19 @@
 
 #include "AnsiText.h"
 #include "Drawing.h"
+#include "ExtensionPage.h"
 #include "KeyCodes.h"
 #include "OptionsChanged.h"
 #include "OptionsDesign.h"
+#include "OrderListsPage.h"
 #include "PageRules.h"
 #include "ProgramIcon.h"
 #include "QtKeys.h"
 #include "QtPictureBox.h"
 #include "SysColor.h"
+#include "cWindow.h"
 #include "fcSpinControl.h"
+#include "mKEMCommon.h"
 
 namespace {
 
@@ -43,6 +47,51 @@ bool IsRowStart(const Control& c) {
 // The fields whose Validate or LostFocus check runs when the focus leaves.
 bool IsCheckedField(const std::string& base) {
     return base == "txtBackupDir" || base == "txtCommentFile" || base == "txtErrHandler" || base == "txtDictionary";
+}
+
+// The arrow images of the order lists, 255 twips square: a black arrow
+// pointing up or down on the button face.
+QPixmap ArrowPicture(bool up) {
+    constexpr int kSize = 17;
+    QPixmap pm(kSize, kSize);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    // Head and shaft, drawn pointing up and turned over for down.
+    const QPolygonF head({QPointF(8.5, 1), QPointF(16, 9), QPointF(1, 9)});
+    const QRectF shaft(5.5, 9, 6, 7);
+    if (!up) {
+        p.translate(0, kSize);
+        p.scale(1, -1);
+    }
+    p.drawPolygon(head);
+    p.drawRect(shaft);
+    return pm;
+}
+
+// The first arrow image (the up arrow) of an order list: the lists of
+// module declarations have 0..5, of procedures 10..15, of local
+// declarations 20..23, two to each list in the order of its index.
+int UpArrowOf(const Control& list) {
+    const int group = list.Base == "lstOrderDeclarations" ? 0 : list.Base == "lstOrderProcs" ? 10 : 20;
+    return group + 2 * list.Index;
+}
+
+bool IsOrderList(const std::string& base) { return base.rfind("lstOrder", 0) == 0; }
+
+// A list widget showing the entries and the selection of its control.
+void ShowEntries(QListWidget* list, const Control& c) {
+    QStringList items;
+    for (const auto& item : c.Items) items << Caption(item);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
+    if (shown != items) {
+        list->clear();
+        list->addItems(items);
+    }
+    if (list->currentRow() != c.ListIndex) list->setCurrentRow(c.ListIndex);
 }
 
 }  // namespace
@@ -227,26 +276,29 @@ void frmZelOptions::BuildPages() {
                 break;
             }
             case CtlKind::ComboBox: {
-                auto* combo = new QComboBox(parent);
-                combo->setEditable(true);
-                combo->setMinimumWidth(180);
-                w = combo;
+                // The list's label above its text line.
+                auto* column = new QVBoxLayout;
+                w = ExtensionCombo(name, c.Index, parent);
+                if (auto* label = qobject_cast<QLabel*>(Widget(OptionControls::NameOf(c.Base + "Label", c.Index)))) {
+                    row->removeWidget(label);
+                    label->setBuddy(w);
+                    column->addWidget(label);
+                }
+                column->addWidget(w);
+                row->addLayout(column);
                 break;
             }
             case CtlKind::ListBox: {
-                auto* list = new QListWidget(parent);
-                list->setFixedHeight(100);
+                QBoxLayout* into = row;
                 if (!c.Caption.empty()) {
                     auto* label = new QLabel(Caption(c.Caption), parent);
                     label->setObjectName(QString::fromStdString("lbl" + name));
                     auto* column = new QVBoxLayout;
                     column->addWidget(label);
-                    column->addWidget(list);
                     row->addLayout(column);
-                } else {
-                    row->addWidget(list);
+                    into = column;
                 }
-                w = list;
+                w = OrderListWithArrows(name, parent, into);
                 break;
             }
             case CtlKind::Label: {
@@ -259,12 +311,13 @@ void frmZelOptions::BuildPages() {
                 auto* button = new QPushButton(Caption(c.Caption), parent);
                 button->setAutoDefault(false);
                 if (c.Caption == "...") button->setFixedWidth(28);
+                connect(button, &QPushButton::clicked, this, [this, name] { ButtonClicked(name); });
                 w = button;
                 break;
             }
         }
         Bind(name, w);
-        if (c.Kind != CtlKind::Frame && c.Kind != CtlKind::ListBox) row->addWidget(w, c.Kind == CtlKind::TextBox ? 1 : 0);
+        if (c.Kind != CtlKind::Frame && c.Kind != CtlKind::ListBox && c.Kind != CtlKind::ComboBox) row->addWidget(w, c.Kind == CtlKind::TextBox ? 1 : 0);
     }
     for (auto& [name, layout] : containers) layout->addStretch(1);
     for (QVBoxLayout* layout : pageLayouts) layout->addStretch(1);
@@ -302,25 +355,14 @@ void frmZelOptions::SyncFromModel() {
                 break;
             }
             case CtlKind::ComboBox: {
-                auto* combo = static_cast<QComboBox*>(w);
-                QStringList items;
-                for (const auto& item : c.Items) items << Caption(item);
-                QStringList shown;
-                for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
-                if (shown != items) {
-                    combo->clear();
-                    combo->addItems(items);
-                }
+                auto* line = w->findChild<QLineEdit*>();
+                if (ToAnsi(line->text()) != c.Text) line->setText(Caption(c.Text));
+                ShowEntries(w->findChild<QListWidget*>(), c);
                 break;
             }
-            case CtlKind::ListBox: {
-                auto* list = static_cast<QListWidget*>(w);
-                if (list->count() != static_cast<int>(c.Items.size())) {
-                    list->clear();
-                    for (const auto& item : c.Items) list->addItem(Caption(item));
-                }
+            case CtlKind::ListBox:
+                ShowEntries(static_cast<QListWidget*>(w), c);
                 break;
-            }
             case CtlKind::Label:
                 static_cast<QLabel*>(w)->setText(Caption(c.Caption));
                 break;
@@ -329,6 +371,86 @@ void frmZelOptions::SyncFromModel() {
         }
     }
     syncing_ = false;
+}
+
+QListWidget* frmZelOptions::OrderListWithArrows(const std::string& name, QWidget* parent, QBoxLayout* into) {
+    auto* list = new QListWidget(parent);
+    list->setFixedHeight(100);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(list, &QListWidget::currentRowChanged, this, [this, name](int row) {
+        if (!syncing_) Logic.Controls[name].ListIndex = row;
+    });
+    const int up = UpArrowOf(Logic.Controls[name]);
+    auto* arrows = new QVBoxLayout;
+    arrows->setSpacing(0);
+    for (int index : {up, up + 1}) {
+        auto* image = new QLabel(parent);
+        image->setObjectName(QStringLiteral("imgMove_%1").arg(index));
+        image->setPixmap(ArrowPicture(index % 2 == 0));
+        image->setFixedSize(17, 17);
+        arrows_[image] = index;
+        arrows->addWidget(image);
+        if (index == up) arrows->addStretch(1);
+    }
+    auto* pair = new QHBoxLayout;
+    pair->setSpacing(4);
+    pair->addWidget(list, 1);
+    pair->addLayout(arrows);
+    into->addLayout(pair);
+    return list;
+}
+
+QWidget* frmZelOptions::ExtensionCombo(const std::string& name, int index, QWidget* parent) {
+    auto* box = new QWidget(parent);
+    box->setMinimumWidth(110);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* line = new QLineEdit(box);
+    auto* entries = new QListWidget(box);
+    entries->setFixedHeight(90);
+    layout->addWidget(line);
+    layout->addWidget(entries);
+    box->setFocusProxy(line);
+    extLines_[line] = index;
+    extEntries_[entries] = index;
+    connect(line, &QLineEdit::textEdited, this,
+            [this, name](const QString& text) { Edit([&] { Logic.Controls.SetText(name, ToAnsi(text)); }); });
+    connect(entries, &QListWidget::currentRowChanged, this, [this, name](int row) {
+        if (!syncing_) Logic.Controls[name].ListIndex = row;
+    });
+    connect(entries, &QListWidget::itemDoubleClicked, this,
+            [this, index] { Edit([&] { cboExtension_DblClick(Logic.Controls, index); }); });
+    return box;
+}
+
+void frmZelOptions::ButtonClicked(const std::string& name) {
+    const Control& c = Logic.Controls[name];
+    Edit([&] { Logic.Controls.Raise(CtlEvent::Click, name); });
+    // Back from a template editor, the dialog is on top again.
+    if ((c.Base == "cmdCommentBlock" || c.Base == "cmdERHandler") && oWindow) oWindow->BringToTop(this);
+}
+
+bool frmZelOptions::ListKeyPress(QWidget* widget, int code, int shift) {
+    if (auto* line = qobject_cast<QLineEdit*>(widget); line && extLines_.count(line)) {
+        // Enter adds the typed extension and stays in the list, rather than
+        // pressing OK.
+        if (code != vbkey::vbKeyReturn) return false;
+        Edit([&] { cboExtension_KeyPress(Logic.Controls, extLines_[line], 13); });
+        return true;
+    }
+    auto* list = qobject_cast<QListWidget*>(widget);
+    if (!list) return false;
+    if (extEntries_.count(list)) {
+        Edit([&] { cboExtension_KeyDown(Logic.Controls, extEntries_[list], code, shift); });
+        return false;
+    }
+    auto it = names_.find(list);
+    if (it == names_.end() || !IsOrderList(Logic.Controls[it->second].Base)) return false;
+    int keyCode = code;
+    Edit([&] { lstOrder_KeyDown(Logic.Controls, it->second, keyCode, shift); });
+    // A key the order list handled does not also move its selection.
+    return keyCode == 0;
 }
 
 // --- IOptionsView
@@ -432,12 +554,34 @@ bool frmZelOptions::eventFilter(QObject* watched, QEvent* event) {
             // Ctrl+Tab would also move the focus onto a covered page.
             if ((shift & vbkey::vbCtrlMask) && (code == vbkey::vbKeyTab || key->key() == Qt::Key_Backtab)) return true;
         }
+        if (widget->hasFocus() && ListKeyPress(widget, code, shift)) return true;
         auto it = names_.find(widget);
         if (it != names_.end() && (it->second == "txtLineNumberStart" || it->second == "txtLineNumberIncrement")) {
             const QString typed = key->text();
             if (!typed.isEmpty() && !LineNumberAcceptsChar(typed.at(0).toLatin1())) return true;
         }
         return false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease && arrows_.count(widget)) {
+        if (widget->isEnabled()) {
+            const int index = arrows_[widget];
+            Edit([&] { imgMove_Click(Logic.Controls, index); });
+        }
+        return true;
+    }
+    if (event->type() == QEvent::FocusOut) {
+        auto* line = qobject_cast<QLineEdit*>(widget);
+        if (line && extLines_.count(line)) {
+            // Leaving the list, not moving between its line and its entries.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            QWidget* next = QApplication::focusWidget();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+                !(next && line->parentWidget()->isAncestorOf(next))) {
+                const int index = extLines_[line];
+                Edit([&] { Logic.Controls.Raise(CtlEvent::LostFocus, OptionControls::NameOf("cboExtension", index)); });
+            }
+            return false;
+        }
     }
     auto it = names_.find(widget);
     if (it == names_.end()) return false;

@@ -13,6 +13,9 @@
 
 class QPushButton;
 class QAbstractButton;
+class QLineEdit;
+class QListWidget;
+class QBoxLayout;
 
 class frmZelOptions : public QDialog, private IOptionsView {
     Q_OBJECT
@@ -62,9 +65,18 @@ private:
     void Edit(const std::function<void()>& edit);
     void ApplyFocusRequest();
     bool CheckFieldOnLeave(const std::string& name, QWidget* nextFocus);
+    // An order list with its up and down arrows beside it.
+    QListWidget* OrderListWithArrows(const std::string& name, QWidget* parent, QBoxLayout* into);
+    // An extension list: its text line above its entries.
+    QWidget* ExtensionCombo(const std::string& name, int index, QWidget* parent);
+    bool ListKeyPress(QWidget* widget, int code, int shift);
+    void ButtonClicked(const std::string& name);
 
     std::map<std::string, QWidget*> widgets_;
     std::map<QWidget*, std::string> names_;
+    std::map<QWidget*, int> arrows_;          // imgMove images: their index
+    std::map<QLineEdit*, int> extLines_;      // text lines of the extension lists
+    std::map<QListWidget*, int> extEntries_;  // entries of the extension lists
     bool syncing_ = false;
     bool unloaded_ = false;
     bool showing_ = false;

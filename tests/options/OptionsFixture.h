@@ -7,6 +7,7 @@
 #include "OptionGlobals.h"
 #include "OptionsChanged.h"
 #include "OptionsDesign.h"
+#include "OptionsMapping.h"
 #include "PageRules.h"
 #include "clsCommonDialog.h"
 #include "mINIHandler.h"
@@ -23,6 +24,13 @@ protected:
         OptionControls c;
         BuildOptionsDesign(c);
         c.SetHandler(OptionsPageRules);
+        return c;
+    }
+    // The design with the settings copied in, not yet counted as changed.
+    static OptionControls Restored() {
+        OptionControls c = Design();
+        sbRestoreOptions(c);
+        gblnOptionsChanged = false;
         return c;
     }
 };

@@ -1,0 +1,121 @@
+#include "LineSegments.h"
+
+#include <string>
+
+#include "EngineCalls.h"
+#include "OptionGlobals.h"
+#include "StatementAnalysis.h"
+#include "TokenText.h"
+#include "VBText.h"
+
+namespace {
+
+bool InStatements(long s) { return s >= 1 && s <= glStmtCount && static_cast<size_t>(s) < yStatement.size(); }
+
+const BabStatement& Stmt(long s) { return yStatement[static_cast<size_t>(s)]; }
+
+// The first statement of the line statement s stands on (the one that holds
+// the line's records), and the line's last statement.
+bool LineOf(long s, long& first, long& last) {
+    first = s;
+    while (InStatements(first) && Stmt(first).RecordFirst == 0) --first;
+    if (!InStatements(first) || Stmt(first).RecordFirst < 1) return false;
+    last = first;
+    while (InStatements(last + 1) && Stmt(last + 1).RecordFirst == 0 && Stmt(last + 1).FirstToken > 0) ++last;
+    return true;
+}
+
+
+// The statement's first word, after a leading line number.
+std::string FirstWord(const BabStatement& st) {
+    long t = st.FirstToken;
+    if (st.Flags & stmtflag::kLabel) ++t;
+    return tokentext::Upper(t);
+}
+
+// A statement that neither opens nor closes a block nor holds statements
+// of its own: what follows it on the line stands at its level.
+bool Plain(const BabStatement& st) {
+    if (st.Flags & (stmtflag::kOpensBlock | stmtflag::kClosesBlock)) return false;
+    if (st.Class != stmtclass::kOther && st.Class != stmtclass::kDeclaration) return false;
+    static const char* const kBlockWords[] = {"IF",  "ELSE", "ELSEIF", "CASE", "SELECT", "WITH", "FOR",
+                                              "DO",  "LOOP", "WHILE",  "WEND", "NEXT",   "END",  "#"};
+    const std::string word = FirstWord(st);
+    for (const char* w : kBlockWords)
+        if (word == w) return false;
+    return tokentext::Piece(st.FirstToken) != "#";
+}
+
+bool OnOneRecordWithoutComment(const BabStatement& st) {
+    for (long t = st.FirstToken; t <= st.LastToken && tokentext::InTokens(t); ++t) {
+        const BabToken& tok = yToken[static_cast<size_t>(t)];
+        if (tok.Class == 5 && tok.Detail == 1) return false;
+        if (t < st.LastToken && (tok.FlagsOut & 1)) return false;
+    }
+    return true;
+}
+
+bool IsReDim(const BabStatement& st) { return st.Detail % 100 == 6 || FirstWord(st) == "REDIM"; }
+
+bool Detaches(long s, long first, long last) {
+    if (first == last) return false;
+    const BabStatement& st = Stmt(s);
+    if (st.Class != stmtclass::kDeclaration || st.Detail / 100 != 3 || IsReDim(st)) return false;
+    if (LeadingLabelStays(Stmt(first)) || (s != first && (st.Flags & stmtflag::kLabel))) return false;
+    // Kept as it stands, a line's later statements take the column of its
+    // code, which a number in front of it would shift.
+    if (gblnAsIs && (Stmt(first).Flags & stmtflag::kLabel)) return false;
+    if (!OnOneRecordWithoutComment(st)) return false;
+    for (long k = first; k < s; ++k)
+        if (!Plain(Stmt(k))) return false;
+    return s == last || Plain(Stmt(s + 1));
+}
+
+// The segment's last token: a ":" that ends it belongs to the split.
+long SegmentEnd(long s, long lineLast) {
+    long t = Stmt(s).LastToken;
+    if (s < lineLast && tokentext::Piece(t) == ":" && t > Stmt(s).FirstToken) --t;
+    return t;
+}
+
+}  // namespace
+
+bool LeadingLabelStays(const BabStatement& st) {
+    if (!(st.Flags & stmtflag::kLabel)) return false;
+    const std::string& label = tokentext::Piece(st.FirstToken);
+    const bool number = !label.empty() && label[0] >= '0' && label[0] <= '9';
+    return !number || !(gblnInsertLineNumbers || gblnKillNumericLabels) || fblnLabelReferenced(label);
+}
+
+bool DetachesFromItsLine(long s) {
+    if (!gblnDoLocals || !gblnSplitMultiLines || !InStatements(s)) return false;
+    long first = 0, last = 0;
+    return LineOf(s, first, last) && Detaches(s, first, last);
+}
+
+bool LineSegmentOf(long s, LineSegment& segment) {
+    if (!gblnDoLocals || !gblnSplitMultiLines || !InStatements(s)) return false;
+    long first = 0, last = 0;
+    if (!LineOf(s, first, last) || first == last) return false;
+    bool any = false;
+    for (long k = first; k <= last && !any; ++k) any = Detaches(k, first, last);
+    if (!any) return false;
+    // s begins a segment when it detaches, or when the statement before it
+    // on the line does (or it is the line's first).
+    const bool own = Detaches(s, first, last);
+    if (!own && s != first && !Detaches(s - 1, first, last)) return false;
+    long end = s;
+    if (!own)
+        while (end < last && !Detaches(end + 1, first, last)) ++end;
+    segment.FirstToken = Stmt(s).FirstToken;
+    segment.LastToken = SegmentEnd(end, last);
+    const BabStatement& line = Stmt(first);
+    segment.RecordFirst = segment.RecordLast = 0;
+    for (long r = line.RecordFirst; r <= line.RecordLast && r <= glRecordCount; ++r) {
+        const BabRecord& rec = yRecord[static_cast<size_t>(r)];
+        if (rec.LastToken < segment.FirstToken || rec.FirstToken > segment.LastToken) continue;
+        if (segment.RecordFirst == 0) segment.RecordFirst = r;
+        segment.RecordLast = r;
+    }
+    return segment.RecordFirst > 0;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// A line of several statements that the formatter splits at its ":"s may
+// give up a declaration: with the procedure's declarations arranged, such a
+// declaration is written apart from its line, at the place the arrangement
+// gives it, and the statements around it stay where they stood. The next
+// zelk, which finds the declaration on a line of its own, then moves
+// nothing. The line is written in segments: each such declaration is one,
+// and each run of the other statements between them is one.
+#include "SourceModel.h"
+
+struct LineSegment {
+    long FirstToken = 0;
+    long LastToken = 0;    // without the ":" that separates it from the next segment
+    long RecordFirst = 0;  // the records the segment's tokens stand on
+    long RecordLast = 0;
+};
+
+// Whether the statement begins with a label or a line number that stays in
+// front of it in the output: something may jump to it.
+bool LeadingLabelStays(const BabStatement& st);
+
+// Whether procedure-level declaration s shares its line with other
+// statements and is written apart from them. Only a declaration that the
+// split would put at the column it gets on a line of its own qualifies: on
+// one record, without a comment, after nothing but plain statements (no
+// label kept in front of the line, no If, no statement that opens or closes
+// a block), and followed by a plain statement.
+bool DetachesFromItsLine(long s);
+
+// The segment that statement s begins, when s's line is written in segments
+// and s is the first statement of one. False otherwise (s then is written
+// as it always is: whole, or with the line's first statement).
+bool LineSegmentOf(long s, LineSegment& segment);

@@ -85,15 +85,17 @@ void SourceLineFormatter::InsertContinuation() {
         return;
     }
     if (!EndsWith(line_, " _")) line_ += " _";
-    std::string flushed = line_;
     Flush();
     if (!contIndentKnown_) {
-        // Measured from the first continued line, leaving out its number;
-        // a number kept in front of the code (not one removed, whose place
-        // the writer's new number takes) is stepped over again.
+        // Measured from the statement's first line, leaving out its number,
+        // as kept continuation lines are: a break inserted into a line that
+        // already continues one goes no deeper than the lines before it. A
+        // number kept in front of the code (not one removed, whose place the
+        // writer's new number takes) is stepped over again.
+        const std::string& first = out_[std::min(stmtLine_, out_.size() - 1)];
         size_t w = static_cast<size_t>(std::max(0L, glLineNumberWidth));
-        std::string rest = flushed;
-        if (w > 0 && flushed.size() >= w && vb::IsNumeric(flushed.substr(0, w))) rest = flushed.substr(w);
+        std::string rest = first;
+        if (w > 0 && first.size() >= w && vb::IsNumeric(first.substr(0, w))) rest = first.substr(w);
         contIndent_ = LeadingBlanks(rest) + giIndentAmount + (keptNumber_ ? glLineNumberWidth : 0);
         contIndentKnown_ = true;
     }

@@ -92,3 +92,19 @@ void PlacePieces(const std::vector<SortedPiece>& sorted, long from, StatementOrd
         order(position++) = entry.Stmt;
     }
 }
+
+std::vector<long> DeclarationLineStatements(long s) {
+    if (!gblnSplitMultiLines || s < 1 || static_cast<size_t>(s) >= yStatement.size()) return {};
+    const BabStatement& st = yStatement[static_cast<size_t>(s)];
+    if (st.RecordFirst < 1 || st.RecordFirst != st.RecordLast || static_cast<size_t>(st.RecordFirst) >= yRecord.size())
+        return {};
+    const BabRecord& rec = yRecord[static_cast<size_t>(st.RecordFirst)];
+    if (rec.FirstStmt != s || rec.LastStmt <= s || static_cast<size_t>(rec.LastStmt) >= yStatement.size()) return {};
+    std::vector<long> line;
+    for (long t = s; t <= rec.LastStmt; ++t) {
+        const BabStatement& one = yStatement[static_cast<size_t>(t)];
+        if (one.Class != stmtclass::kDeclaration || (one.Flags & stmtflag::kLabel)) return {};
+        line.push_back(t);
+    }
+    return line;
+}

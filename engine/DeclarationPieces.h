@@ -41,3 +41,8 @@ struct SortedPiece {
 // entries, each where its first entry stands; a list's further pieces go
 // after the statement at the position before them.
 void PlacePieces(const std::vector<SortedPiece>& sorted, long from, StatementOrder& order);
+
+// The statements of the line that statement s begins, when the formatter
+// writes each of them on a line of its own and all are declarations (several
+// on one line, split at their colons); else none.
+std::vector<long> DeclarationLineStatements(long s);

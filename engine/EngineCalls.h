@@ -65,6 +65,12 @@ void sbInsertTracing(const std::string& which, long procIndex);
 // start when the layout is not kept); -1 keeps the template's own blanks.
 void sbInsertTracing(const std::string& which, long procIndex, long column);
 void sbLogInsert(const std::string& kind, int which, int functionPos);
+// The zelking loop's form: the lines put at the column of the code around
+// them (-1 keeps the file's own blanks) and continued as code. At the exit
+// (which 2) the line that ends the procedure, and any after it, are not
+// written but handed back in endLine (empty when the file holds none), for
+// the loop to write as the procedure's end.
+void sbLogInsert(const std::string& kind, int which, int functionPos, long column, std::string& endLine);
 
 // ---- Per-file run, zelking loop and line writer ----
 // True when the file changed since its last recorded save (or has no usable

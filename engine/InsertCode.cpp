@@ -10,6 +10,7 @@
 #include "ErrorTrap.h"
 #include "OptionGlobals.h"
 #include "Paths.h"
+#include "StatementAnalysis.h"
 #include "TemplateText.h"
 #include "TokenText.h"
 #include "Trace.h"
@@ -105,34 +106,6 @@ void KeepEndLine() {
     sbDoEmitLine(text, glOutputLines, firstCall, end);
 }
 
-void InsertLoggingFile(const std::string& kind, int which, int functionPos) {
-    if (kind != "U" && kind != "E") {
-        sbLogLine("Bad File for Log", false);
-        return;
-    }
-    const std::string file = LoggingFileName(kind, which);
-    std::vector<std::string> lines;
-    if (FileExists(file)) lines = templatetext::Read(file).Lines;
-    if (lines.empty()) {
-        sbLogLine("Insertion file not found " + file, true);
-        if (which == 2) KeepEndLine();
-        return;
-    }
-    // At the end of a function or a property procedure the exit lines leave
-    // it with its own keyword: End Sub becomes End Function or End Property.
-    std::string exitKeyword;
-    if (which == 2 && IsPropertyProcedureName(gsCurrentProc))
-        exitKeyword = "Property";
-    else if (functionPos > 0)
-        exitKeyword = "Function";
-    for (std::string& line : lines) {
-        size_t at = line.find("@@");
-        if (at != std::string::npos) line.replace(at, 2, gsCurrentProc);
-        if (!exitKeyword.empty()) line = templatetext::ReplaceFirstNoCase(line, "SUB", exitKeyword);
-        EmitInserted(line);
-    }
-}
-
 std::string WithoutBlanks(const std::string& text) {
     std::string out;
     out.reserve(text.size());
@@ -162,8 +135,9 @@ bool IsLabelLine(const std::string& line) {
 
 // Inserted code stands where the code around it stands, so that a later zelk
 // does not move it: each line's own blanks give way to the column. Lines that
-// continue a line keep theirs; a label starts its line when the layout is
-// laid out anew, as the formatter puts labels.
+// continue a line go one level in from it, as the formatter puts them, unless
+// they keep their own indentation; a label starts its line when the layout
+// is laid out anew, as the formatter puts labels.
 std::string AtColumn(const std::string& text, long column) {
     if (column < 0 || text.empty()) return text;
     std::vector<std::string> lines = vb::Split(text, "\r\n");
@@ -171,7 +145,12 @@ std::string AtColumn(const std::string& text, long column) {
     for (std::string& line : lines) {
         const bool continues = continued;
         continued = line.size() >= 2 && line.compare(line.size() - 2, 2, " _") == 0;
-        if (continues || vb::Trim(line).empty()) continue;
+        if (continues) {
+            if (!gblnAsIs && !gblnKeepIndentation && !vb::Trim(line).empty())
+                line = std::string(static_cast<size_t>(column + giIndentAmount), ' ') + vb::LTrim(line);
+            continue;
+        }
+        if (vb::Trim(line).empty()) continue;
         if (IsLabelLine(line)) {
             if (!gblnAsIs) line = vb::LTrim(line);
             continue;
@@ -184,6 +163,87 @@ std::string AtColumn(const std::string& text, long column) {
         out += lines[i];
     }
     return out;
+}
+
+// A line that ends its procedure (End Sub, End Function, End Property).
+bool IsProcedureEndLine(const std::string& line) {
+    const std::string t = vb::UCase(vb::Trim(line));
+    if (t.rfind("END ", 0) != 0) return false;
+    const std::string rest = vb::LTrim(t.substr(4));
+    const size_t end = rest.find_first_of(" '");
+    const std::string word = rest.substr(0, end);
+    return (word == "SUB" || word == "FUNCTION" || word == "PROPERTY") &&
+           (end == std::string::npos || vb::LTrim(rest.substr(end)).empty() || vb::LTrim(rest.substr(end))[0] == '\'');
+}
+
+bool Continues(const std::string& line) {
+    return line.size() >= 2 && line.compare(line.size() - 2, 2, " _") == 0 && vb::LTrim(line).rfind('\'', 0) != 0;
+}
+
+// Inserted lines, statement by statement (a line with its continuation
+// lines), as the next zelk reads them: an end of procedure at the line's
+// start and without a number, as the formatter writes one. With `endLine`,
+// the end of procedure and what follows it are handed back instead.
+void EmitStatements(const std::string& text, std::string* endLine) {
+    const std::vector<std::string> lines = vb::Split(text, "\r\n");
+    std::string statement;
+    bool open = false;
+    bool ended = false;
+    for (const std::string& line : lines) {
+        statement += open ? "\r\n" + line : line;
+        open = true;
+        if (Continues(line)) continue;
+        open = false;
+        BabStatement stmt;
+        if (IsProcedureEndLine(statement)) {
+            stmt.Class = stmtclass::kProcEnd;
+            statement = vb::LTrim(statement);
+            ended = endLine != nullptr;
+        }
+        if (ended) {
+            *endLine += endLine->empty() ? statement : "\r\n" + statement;
+        } else {
+            bool firstCall = false;
+            sbDoEmitLine(statement, glOutputLines, firstCall, stmt);
+        }
+        statement.clear();
+    }
+    if (open) EmitInserted(statement);
+}
+
+void InsertLoggingFile(const std::string& kind, int which, int functionPos, long column, std::string* endLine) {
+    if (kind != "U" && kind != "E") {
+        sbLogLine("Bad File for Log", false);
+        return;
+    }
+    const std::string file = LoggingFileName(kind, which);
+    std::vector<std::string> lines;
+    if (FileExists(file)) lines = templatetext::Read(file).Lines;
+    if (lines.empty()) {
+        sbLogLine("Insertion file not found " + file, true);
+        if (which == 2 && !endLine) KeepEndLine();
+        return;
+    }
+    // At the end of a function or a property procedure the exit lines leave
+    // it with its own keyword: End Sub becomes End Function or End Property.
+    std::string exitKeyword;
+    if (which == 2 && IsPropertyProcedureName(gsCurrentProc))
+        exitKeyword = "Property";
+    else if (functionPos > 0)
+        exitKeyword = "Function";
+    std::string text;
+    for (size_t k = 0; k < lines.size(); ++k) {
+        std::string& line = lines[k];
+        size_t at = line.find("@@");
+        if (at != std::string::npos) line.replace(at, 2, gsCurrentProc);
+        if (!exitKeyword.empty()) line = templatetext::ReplaceFirstNoCase(line, "SUB", exitKeyword);
+        if (k > 0) text += "\r\n";
+        text += line;
+    }
+    // The lines are code of the procedure: laid out as the code around them
+    // and continued as the formatter continues code, or the next zelk would
+    // lay them out again.
+    EmitStatements(ContinuedLikeCode(AtColumn(text, column)), which == 2 ? endLine : nullptr);
 }
 
 }  // namespace
@@ -253,5 +313,11 @@ void sbInsertTracing(const std::string& which, long procIndex, long column) {
 
 void sbLogInsert(const std::string& kind, int which, int functionPos) {
     TraceGuard trace(TraceKind::App, "sbLogInsert");
-    Trapped("sbLogInsert", [&] { InsertLoggingFile(kind, which, functionPos); });
+    Trapped("sbLogInsert", [&] { InsertLoggingFile(kind, which, functionPos, -1, nullptr); });
+}
+
+void sbLogInsert(const std::string& kind, int which, int functionPos, long column, std::string& endLine) {
+    TraceGuard trace(TraceKind::App, "sbLogInsert");
+    endLine.clear();
+    Trapped("sbLogInsert", [&] { InsertLoggingFile(kind, which, functionPos, column, &endLine); });
 }

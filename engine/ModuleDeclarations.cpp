@@ -360,17 +360,32 @@ void ArrangeModule(long first, long last, StatementOrder& order) {
     entries.reserve(n);
     for (long s = first; s <= last; ++s) {
         const size_t k = static_cast<size_t>(s - first);
-        const std::vector<long> names = s < firstDecl ? std::vector<long>{0} : ListNames(s, fields[k]);
-        for (size_t piece = 0; piece < names.size(); ++piece) {
-            DeclFields f = fields[k];
-            if (piece > 0) {
-                f.SortName = Fixed(DeclaredName(names[piece]), kNameWidth);
-                f.TypeName = Fixed(DeclaredType(names[piece], yStatement[static_cast<size_t>(s)].LastToken), kTypeWidth);
+        // Each piece: its fields and the statement number that breaks ties.
+        std::vector<std::pair<DeclFields, long>> pieces;
+        const std::vector<long> line = s < firstDecl ? std::vector<long>{} : DeclarationLineStatements(s);
+        if (!line.empty() && line.back() <= last) {
+            // Declarations that share a line are written a line each; they
+            // sort as those lines will. The later ones keep their own
+            // entries, which write nothing.
+            for (long one : line) pieces.push_back({fields[static_cast<size_t>(one - first)], one});
+        } else {
+            const std::vector<long> names = s < firstDecl ? std::vector<long>{0} : ListNames(s, fields[k]);
+            for (size_t piece = 0; piece < names.size(); ++piece) {
+                DeclFields f = fields[k];
+                if (piece > 0) {
+                    f.SortName = Fixed(DeclaredName(names[piece]), kNameWidth);
+                    f.TypeName =
+                        Fixed(DeclaredType(names[piece], yStatement[static_cast<size_t>(s)].LastToken), kTypeWidth);
+                }
+                pieces.push_back({f, s});
             }
-            keys.push_back(s >= firstDecl && validKeys
-                               ? ModuleKey(f, keyDigits, kindDigits, s, numberWidth) + NumberField(static_cast<long>(piece), 4)
-                               : std::string());
-            entries.push_back({s, static_cast<int>(piece), static_cast<int>(names.size())});
+        }
+        for (size_t piece = 0; piece < pieces.size(); ++piece) {
+            keys.push_back(s >= firstDecl && validKeys ? ModuleKey(pieces[piece].first, keyDigits, kindDigits,
+                                                                   pieces[piece].second, numberWidth) +
+                                                             NumberField(static_cast<long>(piece), 4)
+                                                       : std::string());
+            entries.push_back({s, static_cast<int>(piece), static_cast<int>(pieces.size())});
         }
     }
     const std::vector<size_t> sorted = ExchangeSortOrder(keys);

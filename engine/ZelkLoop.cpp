@@ -316,7 +316,10 @@ void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement&
         bodyColumn_ = !gblnAsIs                      ? (giCodeLine != 1 && gblnBaseLines ? giIndentAmount : 0)
                       : stmt.Class != 4 ? InsertColumn(text)
                                                      : -1;
-        if (logging_) sbLogInsert(kindLetter_, 1, -1);
+        if (logging_) {
+            std::string none;
+            sbLogInsert(kindLetter_, 1, -1, bodyColumn_, none);
+        }
         if (gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing("ErrSet", 0, bodyColumn_);
         if (gblnInsertTracing && !part.HasTrace) sbInsertTracing("TraceOn", 0, bodyColumn_);
     }
@@ -414,12 +417,15 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
         if (text.empty() && stmt.RecordFirst == 0) continue;
 
         if (stmt.Class == 4 && logging_) {
-            // The exit logging lines stand in place of the end line.
+            // The exit logging lines stand in place of the end line; the
+            // end line they hold is written as the procedure's end (its own
+            // when they hold none, so that the procedure still ends).
             size_t function = vb::UCase(text).find("FUNCTION");
-            sbLogInsert(kindLetter_, 2, function == std::string::npos ? 0 : static_cast<int>(function) + 1);
-            // The end line is not written, not even as an empty line.
-            giLineKind = 0;
-            continue;
+            std::string endLine;
+            sbLogInsert(kindLetter_, 2, function == std::string::npos ? 0 : static_cast<int>(function) + 1,
+                        bodyColumn_, endLine);
+            if (oDebug->StatusCode != 0) return PartEnd::Failed;
+            if (!endLine.empty()) text = endLine;
         }
         if (insideProc_ && gblnInsertTracing && !part.HasTrace && fblnTraceableExit(stmt))
             sbInsertTracing("TraceOff", 0, InsertColumn(text));

@@ -46,16 +46,6 @@ void EnsureFileArrays(int index) {
     throw VBError(vberr::kOwnFailure, text, "sbProcessFile");
 }
 
-// "C" class, "F" form or other designer file, "M" code module.
-std::string FileKindOf(const std::string& fileName) {
-    LineReader reader(fileName);
-    std::string first;
-    reader.ReadLine(first);
-    if (first.find("CLASS") != std::string::npos) return "C";
-    if (first.find("VERSION") != std::string::npos) return "F";
-    return "M";
-}
-
 void CheckDictionaries() {
     if (!gblnSpellThisModule || !gfnSpellInitialize) return;
     if (!gsStandardDictionary.empty() && !FileExists(gsStandardDictionary)) {

@@ -69,16 +69,6 @@ void DumpModel(std::ostream& out) {
     }
 }
 
-// The kind of file its first line tells: class, form or module.
-std::string FileKindOf(const std::string& path) {
-    LineReader reader(path);
-    std::string first;
-    reader.ReadLine(first);
-    if (first.find("CLASS") != std::string::npos) return "C";
-    if (first.find("VERSION") != std::string::npos) return "F";
-    return "M";
-}
-
 }  // namespace
 
 int RunDump(const std::vector<std::string>& args, std::ostream& out) {

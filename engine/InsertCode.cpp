@@ -165,17 +165,6 @@ std::string AtColumn(const std::string& text, long column) {
     return out;
 }
 
-// A line that ends its procedure (End Sub, End Function, End Property).
-bool IsProcedureEndLine(const std::string& line) {
-    const std::string t = vb::UCase(vb::Trim(line));
-    if (t.rfind("END ", 0) != 0) return false;
-    const std::string rest = vb::LTrim(t.substr(4));
-    const size_t end = rest.find_first_of(" '");
-    const std::string word = rest.substr(0, end);
-    return (word == "SUB" || word == "FUNCTION" || word == "PROPERTY") &&
-           (end == std::string::npos || vb::LTrim(rest.substr(end)).empty() || vb::LTrim(rest.substr(end))[0] == '\'');
-}
-
 bool Continues(const std::string& line) {
     return line.size() >= 2 && line.compare(line.size() - 2, 2, " _") == 0 && vb::LTrim(line).rfind('\'', 0) != 0;
 }
@@ -195,7 +184,7 @@ void EmitStatements(const std::string& text, std::string* endLine) {
         if (Continues(line)) continue;
         open = false;
         BabStatement stmt;
-        if (IsProcedureEndLine(statement)) {
+        if (fblnProcedureEndLine(statement)) {
             stmt.Class = stmtclass::kProcEnd;
             statement = vb::LTrim(statement);
             ended = endLine != nullptr;
@@ -254,6 +243,16 @@ long InsertColumn(const std::string& text) {
         return fiLineNumberEnd(line) - 1;
     }
     return -1;
+}
+
+bool fblnProcedureEndLine(const std::string& line) {
+    const std::string t = vb::UCase(vb::Trim(line));
+    if (t.rfind("END ", 0) != 0) return false;
+    const std::string rest = vb::LTrim(t.substr(4));
+    const size_t end = rest.find_first_of(" '");
+    const std::string word = rest.substr(0, end);
+    return (word == "SUB" || word == "FUNCTION" || word == "PROPERTY") &&
+           (end == std::string::npos || vb::LTrim(rest.substr(end)).empty() || vb::LTrim(rest.substr(end))[0] == '\'');
 }
 
 bool fblnTraceableExit(const BabStatement& st) {

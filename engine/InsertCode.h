@@ -25,6 +25,9 @@ std::string LoggingFileName(const std::string& kind, int which);
 // trace.
 bool fblnTraceableExit(const BabStatement& st);
 
+// A line that ends its procedure (End Sub, End Function, End Property).
+bool fblnProcedureEndLine(const std::string& line);
+
 // The column of code inserted ahead of a statement's text: where its code
 // begins, past a line number and past a label on a line of its own; -1 (the
 // template's own) for a text without code.

@@ -108,6 +108,7 @@ private:
     void WriteDescriptionLine(long s, BabStatement& stmt);
     void InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt, const std::string& text);
     bool CommentBlockWanted() const;
+    void HoldSplitEndLine(std::string& text);
     int InsertCommentBlock(long at, const std::string& kind, bool beforeHeading = false);
     void CloseCommentEditor();
     void SetProgressCaption(const std::string& prefix);
@@ -121,6 +122,10 @@ private:
     bool editorUsed_ = false;
     bool logging_ = false;  // the procedure being written gets logging lines
     bool blockBefore_ = false;  // its comment block goes before its heading
+    // It is written on one line: code inserted after that line would stand
+    // outside it, so none goes in, unless the line is split.
+    bool oneLine_ = false;
+    std::string heldEnd_;  // the end line split off its heading's line, written at the end statement
     long bodyColumn_ = -1;      // the column of its inserted code; -1 the template's own
     std::string kindLetter_;  // "E" event procedure, "U" user-defined
     int skip_ = 0;            // statements a comment block replaced
@@ -205,6 +210,7 @@ ZelkRun::PartEnd ZelkRun::WriteDesigner(const ProcInfo& part) {
 ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
     insideProc_ = false;
     logging_ = false;
+    oneLine_ = false;
     kindLetter_.clear();
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
@@ -270,12 +276,31 @@ ZelkRun::PartEnd ZelkRun::WriteProcedure(ProcInfo& part, long index) {
     logging_ = gblnInsertLogging && !fblnProcedureLogs(part, kindLetter_);
     // A procedure written on one line has no line after its heading to hold
     // a block: its block goes before the heading, where the next zelk finds it.
-    blockBefore_ = giCmtWhere == 1 || EndsOnItsHeadingLine(part);
+    oneLine_ = EndsOnItsHeadingLine(part);
+    heldEnd_.clear();
+    blockBefore_ = giCmtWhere == 1 || oneLine_;
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
     if (ProcArrangementWanted())
         FloatProcDeclarations(part.FirstStmt, part.LastStmt, order, static_cast<int>(index));
     return StatementLoop(part, index, order, part.FirstStmt - 1);
+}
+
+// A one-line procedure whose line the formatter split: its end line waits
+// for the end statement, so that the code inserted into the procedure comes
+// before it, as it will when the split output is zelked again.
+void ZelkRun::HoldSplitEndLine(std::string& text) {
+    if (!gblnInsertErrHandling && !gblnInsertTracing && !logging_) return;
+    const size_t cut = text.rfind("\r\n");
+    if (cut == std::string::npos || !fblnProcedureEndLine(text.substr(cut + 2))) return;
+    heldEnd_ = vb::LTrim(text.substr(cut + 2));
+    text.erase(cut);
+    oneLine_ = false;
+    // What is left is the heading line alone: the white-space rules judge it
+    // as one.
+    giLineKind = 1;
+    gblnBlockOpened = true;
+    gblnBlockClosed = false;
 }
 
 bool ZelkRun::CommentBlockWanted() const {
@@ -309,7 +334,7 @@ void ZelkRun::WriteDescriptionLine(long s, BabStatement& stmt) {
 }
 
 void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt, const std::string& text) {
-    if (gsCurrentProc == kDeclarations) return;
+    if (gsCurrentProc == kDeclarations || oneLine_) return;
     if (s == part.BodyStartRecord) {
         // The column of the body's statements, as a later zelk lays them out;
         // with the layout kept, the column of the first of them.
@@ -410,13 +435,21 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
             if (oDebug->StatusCode != 0) return PartEnd::Failed;
         }
         if (auto list = order.Lists.find(s); list != order.Lists.end()) text = LeadLine(s, list->second, text);
+        if (oneLine_ && stmt.Class == 5) HoldSplitEndLine(text);
+        if (stmt.Class == 4 && !heldEnd_.empty()) {
+            text = heldEnd_;
+            heldEnd_.clear();
+            giLineKind = 2;
+            gblnBlockOpened = false;
+            gblnBlockClosed = true;
+        }
         InsertCode(part, index, s, stmt, text);
         if (dropped) continue;
         // A later statement of a line is written with the line's first one;
         // its own empty text is no empty line of the source.
         if (text.empty() && stmt.RecordFirst == 0) continue;
 
-        if (stmt.Class == 4 && logging_) {
+        if (stmt.Class == 4 && logging_ && !oneLine_) {
             // The exit logging lines stand in place of the end line; the
             // end line they hold is written as the procedure's end (its own
             // when they hold none, so that the procedure still ends).

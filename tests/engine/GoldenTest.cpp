@@ -232,8 +232,9 @@ TEST_P(Golden, GivesTheExpectedOutputAndLog) {
     ZelkResult r = ZelkCase(c, Read(c.source));
     // The footer counts the lines of the output as written: blank lines,
     // each line of a comment block and each line of a split statement.
-    if (r.exitCode == 0)
+    if (r.exitCode == 0) {
         EXPECT_EQ(FooterOutputLines(r.log), static_cast<long>(textfile::SplitLines(r.out).size()));
+    }
     if (std::getenv("ZELKER_BLESS")) {
         testsupport::WriteFile(ExpectedPath(c, "out").string(), r.out);
         testsupport::WriteFile(ExpectedPath(c, "log").string(), r.log);

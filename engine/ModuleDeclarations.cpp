@@ -66,7 +66,12 @@ public:
         }
         switch (st.Class) {
             case 3:
-                if (!inTypeOrEnum_) f.Category = 9;
+                // A blank line keeps no name or type of the line above: in
+                // an order that leads with the name it would land among the
+                // declarations wherever that name sorts, and at another place
+                // once the line above it has changed. Blank lines gather
+                // before the declarations in every order.
+                if (!inTypeOrEnum_) f = DeclFields{9};
                 break;
             case 6:
                 if (f.Category == 0) f.Category = 9;

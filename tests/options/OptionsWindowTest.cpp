@@ -2,7 +2,9 @@
 // binding of its controls to the model, keys, the spin box, and the fields
 // whose check must not hold up Cancel or the tab strip.
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -45,6 +47,11 @@ protected:
     void ShowModeless() {
         dlg->show();
         QApplication::processEvents();
+    }
+    // Shows the dialog on one of its pages.
+    void ShowPage(int tab) {
+        ShowModeless();
+        fiTabClick(dlg->Tabs, 12, tab, dlg->Logic.msTabCaptions, 0, 0);
     }
 
     std::unique_ptr<frmZelOptions> dlg;
@@ -152,6 +159,104 @@ TEST_F(OptionsWindow, AFailingFieldShowsItsMessageButDoesNotHoldUpCancel) {
     QApplication::processEvents();
     EXPECT_EQ(ui.LastPrompt(), "Backup directory does not exist!");
     EXPECT_FALSE(dlg->isVisible());
+}
+
+// The texts a list widget shows, top to bottom.
+QStringList Texts(QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    return texts;
+}
+
+TEST_F(OptionsWindow, OrderListsMoveByArrowsAndCtrlKeysAndRefusedMovesBeep) {
+    auto& ui = testsupport::Ui();
+    ShowPage(9);
+    auto* types = Find<QListWidget>("lstOrderDeclarations_1");
+    auto* down = Find<QLabel>("imgMove_3");
+    // Disabled with its group: the arrow does nothing.
+    QTest::mouseClick(down, Qt::LeftButton);
+    EXPECT_EQ(types->item(0)->text(), "Enumerations");
+    auto* group = Find<QCheckBox>("chkArrangeModule");
+    QTest::mouseClick(group, Qt::LeftButton, Qt::NoModifier, QPoint(8, group->height() / 2));
+    ASSERT_TRUE(types->isEnabled());
+
+    QTest::mouseClick(down, Qt::LeftButton);
+    EXPECT_EQ(Texts(types).mid(0, 2), (QStringList{"Const", "Enumerations"}));
+    EXPECT_EQ(types->currentRow(), 1);
+    // Ctrl+Up moves the entry back and the list does not move its selection too.
+    types->setFocus();
+    QTest::keyClick(types, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(types->item(0)->text(), "Enumerations");
+    EXPECT_EQ(types->currentRow(), 0);
+    QTest::keyClick(types, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(ui.Beeps, 1);
+    // Up and Down alone move the selection only.
+    QTest::keyClick(types, Qt::Key_Down);
+    EXPECT_EQ(types->currentRow(), 1);
+    EXPECT_EQ(dlg->Logic.Controls["lstOrderDeclarations_1"].ListIndex, 1);
+    QTest::keyClick(types, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(Texts(types).mid(0, 3), (QStringList{"Enumerations", "Type Structure", "Const"}));
+    EXPECT_TRUE(dlg->grab().save(QString::fromStdString(testsupport::PicturePath("options-arrange-moved.png"))));
+
+    QTest::mouseClick(dlg->cmdOk, Qt::LeftButton);
+    EXPECT_EQ(gsModuleHow, "113427213456");
+}
+
+TEST_F(OptionsWindow, ExtensionListsTakeTypedEntriesAndShowRefusals) {
+    auto& ui = testsupport::Ui();
+    ShowPage(8);
+    QWidget* project = Find<QWidget>("cboExtension_0");
+    auto* line = project->findChild<QLineEdit*>();
+    auto* entries = project->findChild<QListWidget*>();
+    auto* message = Find<QLabel>("lblMessage");
+
+    // Enter adds the entry and keeps the dialog open with the focus in the line.
+    line->setFocus();
+    QTest::keyClicks(line, "vbx");
+    QTest::keyClick(line, Qt::Key_Return);
+    EXPECT_EQ(entries->item(entries->count() - 1)->text(), "VBX");
+    EXPECT_EQ(line->text(), "");
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(line->hasFocus());
+
+    // Leaving the list with a bad entry: the message, and the focus comes back.
+    QTest::keyClicks(line, "a|b");
+    Find<QWidget>("optDialect_4")->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(message->text(), "Invalid File-extension.");
+    EXPECT_EQ(line->text(), "a|b");
+    EXPECT_TRUE(line->hasFocus());
+    EXPECT_TRUE(dlg->grab().save(QString::fromStdString(testsupport::PicturePath("options-extension-refused.png"))));
+    line->selectAll();
+    QTest::keyClick(line, Qt::Key_Backspace);
+
+    // Delete on a selected entry removes it; the last entry stays.
+    QWidget* resources = Find<QWidget>("cboExtension_3");
+    auto* rc = resources->findChild<QListWidget*>();
+    ASSERT_EQ(rc->count(), 1);
+    rc->setFocus();
+    rc->setCurrentRow(0);
+    QTest::keyClick(rc, Qt::Key_Delete);
+    EXPECT_EQ(rc->count(), 1);
+    EXPECT_EQ(message->text(), "You may not remove all File-extensions from the list.");
+    const int before = entries->count();
+    const QPoint first = entries->visualItemRect(entries->item(0)).center();
+    QTest::mouseClick(entries->viewport(), Qt::LeftButton, Qt::NoModifier, first);
+    QTest::mouseDClick(entries->viewport(), Qt::LeftButton, Qt::NoModifier, first);
+    EXPECT_EQ(entries->count(), before - 1);
+    EXPECT_EQ(ui.Beeps, 2);
+}
+
+TEST_F(OptionsWindow, PickerButtonsFillTheirFieldsFromTheFileDialog) {
+    auto& ui = testsupport::Ui();
+    ShowPage(12);
+    FileDialogResult chosen;
+    chosen.Accepted = true;
+    chosen.Files = {"/work/Projects/App.vbp"};
+    ui.FileDialogAnswers.push_back(chosen);
+    QTest::mouseClick(Find<QPushButton>("cmdDefaultFileLoc"), Qt::LeftButton);
+    EXPECT_EQ(Find<QLineEdit>("txtDefaultFileLoc")->text(), "/work/Projects");
+    EXPECT_EQ(ui.FileDialogRequests.back().Title, "Default File Location");
 }
 
 TEST(SpinControl, StepsBoundsKeysAndTheEmptiedBox) {

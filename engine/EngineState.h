@@ -78,6 +78,14 @@ public:
     std::vector<long> Items;
     std::unordered_map<long, ListLines> Lists;                     // by statement
     std::unordered_map<long, std::vector<LaterPiece>> PiecesAfter;  // by position
+    // A comment line moved with the declaration it belongs to: the record
+    // whose level it takes where it now stands, and that declaration's
+    // record (by statement).
+    struct MovedComment {
+        long LevelRecord = 0;
+        long TiedRecord = 0;
+    };
+    std::unordered_map<long, MovedComment> MovedComments;
 
     long& operator()(long i) { return Items[static_cast<size_t>(i - First)]; }
     long operator()(long i) const { return Items[static_cast<size_t>(i - First)]; }

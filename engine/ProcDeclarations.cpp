@@ -4,6 +4,7 @@
 // local declarations in the order gsLocalHow chooses.
 #include <algorithm>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "DeclarationPieces.h"
@@ -137,15 +138,41 @@ std::string NormalText(const BabStatement& st) {
     return text;
 }
 
-// Moves the declarations, sorted, to the place of the first one.
+// The comment lines right above declaration d that belong to it (tied to
+// its line, no blank line between), after the place the declarations go
+// to: they move with it. Those above that place stay there, at the head of
+// the procedure.
+std::vector<long> TiedComments(long d, long firstDecl) {
+    std::vector<long> comments;
+    const BabStatement& decl = yStatement[static_cast<size_t>(d)];
+    if (decl.RecordFirst < 1) return comments;
+    for (long c = d - 1; c > firstDecl; --c) {
+        const BabStatement& st = yStatement[static_cast<size_t>(c)];
+        if (st.Class != 1 || st.RecordFirst < 1 || static_cast<size_t>(st.RecordFirst) >= yRecord.size() ||
+            yRecord[static_cast<size_t>(st.RecordFirst)].TiedTo != decl.RecordFirst)
+            break;
+        comments.insert(comments.begin(), c);
+    }
+    return comments;
+}
+
+// Moves the declarations, sorted, to the place of the first one, each with
+// the comment lines that belong to it.
 void MoveDeclarations(std::vector<LocalDecl>& decls, long first, long last, long firstDecl, long lastDecl,
                       StatementOrder& order) {
     std::vector<bool> moved(static_cast<size_t>(last - first + 1), false);
+    std::unordered_map<long, std::vector<long>> comments;  // by declaration
     long n = 0;
     for (const LocalDecl& d : decls) {
         if (d.Index < first || d.Index > last || moved[static_cast<size_t>(d.Index - first)]) continue;
         moved[static_cast<size_t>(d.Index - first)] = true;
         ++n;
+        std::vector<long> own = TiedComments(d.Index, firstDecl);
+        for (long c : own) {
+            moved[static_cast<size_t>(c - first)] = true;
+            ++n;
+        }
+        if (!own.empty()) comments[d.Index] = std::move(own);
     }
     if (n == 0 || lastDecl < firstDecl + n - 1) return;
     std::vector<std::string> keys;
@@ -155,7 +182,19 @@ void MoveDeclarations(std::vector<LocalDecl>& decls, long first, long last, long
 
     std::vector<SortedPiece> rearranged;
     rearranged.reserve(static_cast<size_t>(last - firstDecl + 1) + decls.size());
-    for (size_t k : sorted) rearranged.push_back({decls[k].Index, decls[k].Piece, decls[k].Pieces});
+    StatementOrder::MovedComment neighbours;
+    neighbours.LevelRecord = yStatement[static_cast<size_t>(order(firstDecl))].RecordFirst;
+    for (size_t k : sorted) {
+        auto own = comments.find(decls[k].Index);
+        if (own != comments.end() && decls[k].Piece == 0) {
+            neighbours.TiedRecord = yStatement[static_cast<size_t>(decls[k].Index)].RecordFirst;
+            for (long c : own->second) {
+                rearranged.push_back({c, 0, 1});
+                order.MovedComments[c] = neighbours;
+            }
+        }
+        rearranged.push_back({decls[k].Index, decls[k].Piece, decls[k].Pieces});
+    }
     long count = n;
     for (long pos = firstDecl; pos <= last; ++pos) {
         long s = order(pos);

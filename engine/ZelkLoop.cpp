@@ -424,6 +424,10 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
             FormatterCarry& carry = gtFormatterCarry();
             if (!insideProc_ && gblnDoModules && stmt.Class == 1)
                 WrittenNeighbours(part, order, position, carry.lWrittenNext, carry.lWrittenTied);
+            if (auto moved = order.MovedComments.find(s); insideProc_ && moved != order.MovedComments.end()) {
+                carry.lWrittenNext = moved->second.LevelRecord;
+                carry.lWrittenTied = moved->second.TiedRecord;
+            }
             if (insideProc_ && LineSegmentOf(s, carry.segment)) {
                 stmt.RecordFirst = carry.segment.RecordFirst;
                 stmt.RecordLast = carry.segment.RecordLast;

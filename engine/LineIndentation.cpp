@@ -123,8 +123,14 @@ void SourceLineFormatter::IndentFirstWord() {
         own = true;
         // A segment that begins inside its line takes the column of the
         // line's code, as a statement split off at a ":" does.
-        if (i_ == first_ && first_ > rec_.FirstToken && segment_.FirstToken > 0) {
-            c = static_cast<long>(Tok(rec_.FirstToken).WhiteSpaceLeft.size());
+        // After a label, which goes on a line of its own, the line's code
+        // begins with the word after the label's ":".
+        long code = rec_.FirstToken;
+        if (Tok(code).Class == 5 && Tok(code).Detail == 4 && !vb::IsNumeric(Tok(code).Piece) &&
+            Tok(code + 1).Piece == ":")
+            code += 2;
+        if (i_ == first_ && first_ > code && segment_.FirstToken > 0) {
+            c = static_cast<long>(Tok(code).WhiteSpaceLeft.size());
             own = false;
         }
     } else {

@@ -55,16 +55,24 @@ bool OnOneRecordWithoutComment(const BabStatement& st) {
     return true;
 }
 
+// A label that is not a number: it always goes on a line of its own.
+bool TextLabel(const BabStatement& st) {
+    const std::string& label = tokentext::Piece(st.FirstToken);
+    return (st.Flags & stmtflag::kLabel) && !label.empty() && !(label[0] >= '0' && label[0] <= '9') &&
+           tokentext::Piece(st.FirstToken + 1) == ":";
+}
+
 bool IsReDim(const BabStatement& st) { return st.Detail % 100 == 6 || FirstWord(st) == "REDIM"; }
 
 bool Detaches(long s, long first, long last) {
     if (first == last) return false;
     const BabStatement& st = Stmt(s);
     if (st.Class != stmtclass::kDeclaration || st.Detail / 100 != 3 || IsReDim(st)) return false;
-    if (LeadingLabelStays(Stmt(first)) || (s != first && (st.Flags & stmtflag::kLabel))) return false;
+    if ((LeadingLabelStays(Stmt(first)) && !TextLabel(Stmt(first))) || (s != first && (st.Flags & stmtflag::kLabel)))
+        return false;
     // Kept as it stands, a line's later statements take the column of its
     // code, which a number in front of it would shift.
-    if (gblnAsIs && (Stmt(first).Flags & stmtflag::kLabel)) return false;
+    if (gblnAsIs && (Stmt(first).Flags & stmtflag::kLabel) && !TextLabel(Stmt(first))) return false;
     if (!OnOneRecordWithoutComment(st)) return false;
     for (long k = first; k < s; ++k)
         if (!Plain(Stmt(k))) return false;
@@ -108,12 +116,20 @@ bool LineSegmentOf(long s, LineSegment& segment) {
     if (!own)
         while (end < last && !Detaches(end + 1, first, last)) ++end;
     segment.FirstToken = Stmt(s).FirstToken;
+    segment.CarriesLabel = false;
+    if (TextLabel(Stmt(first))) {
+        // The label stays where the line stood: the declaration leaves it
+        // to the statements after it.
+        if (s == first && own) segment.FirstToken += 2;
+        segment.CarriesLabel = s == first + 1 && Detaches(first, first, last);
+    }
     segment.LastToken = SegmentEnd(end, last);
     const BabStatement& line = Stmt(first);
     segment.RecordFirst = segment.RecordLast = 0;
     for (long r = line.RecordFirst; r <= line.RecordLast && r <= glRecordCount; ++r) {
         const BabRecord& rec = yRecord[static_cast<size_t>(r)];
-        if (rec.LastToken < segment.FirstToken || rec.FirstToken > segment.LastToken) continue;
+        const long from = segment.CarriesLabel ? line.FirstToken : segment.FirstToken;
+        if (rec.LastToken < from || rec.FirstToken > segment.LastToken) continue;
         if (segment.RecordFirst == 0) segment.RecordFirst = r;
         segment.RecordLast = r;
     }

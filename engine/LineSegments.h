@@ -13,6 +13,10 @@ struct LineSegment {
     long LastToken = 0;    // without the ":" that separates it from the next segment
     long RecordFirst = 0;  // the records the segment's tokens stand on
     long RecordLast = 0;
+    // The line's label, which goes on a line of its own, is written with
+    // this segment, at the line's place, whatever becomes of the
+    // declaration it stood before.
+    bool CarriesLabel = false;
 };
 
 // Whether the statement begins with a label or a line number that stays in
@@ -23,7 +27,7 @@ bool LeadingLabelStays(const BabStatement& st);
 // statements and is written apart from them. Only a declaration that the
 // split would put at the column it gets on a line of its own qualifies: on
 // one record, without a comment, after nothing but plain statements (no
-// label kept in front of the line, no If, no statement that opens or closes
+// number kept in front of the line, no If, no statement that opens or closes
 // a block), and followed by a plain statement.
 bool DetachesFromItsLine(long s);
 

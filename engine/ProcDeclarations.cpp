@@ -266,7 +266,8 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
         if (st.Class == 2) {
             // A declaration that something may jump to stays where the
             // jump lands.
-            if (!IsReDim(st) && !LeadingLabelStays(st) && (DetachesFromItsLine(s) || !SharesItsLine(s, last))) {
+            const bool detached = DetachesFromItsLine(s);
+            if (!IsReDim(st) && (!LeadingLabelStays(st) || detached) && (detached || !SharesItsLine(s, last))) {
                 std::vector<LocalDecl> entries = DeclarationEntries(s, st);
                 decls.insert(decls.end(), entries.begin(), entries.end());
             }

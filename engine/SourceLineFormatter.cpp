@@ -83,6 +83,7 @@ std::string SourceLineFormatter::Format() {
     if (segment_.FirstToken > 0) {
         st_.RecordFirst = segment_.RecordFirst;
         st_.RecordLast = segment_.RecordLast;
+        if (segment_.CarriesLabel) st_.Flags |= stmtflag::kLabel;
     }
     long last = std::min(st_.RecordLast, glRecordCount);
     // Statements after the first of a code line have no records of their
@@ -137,6 +138,8 @@ void SourceLineFormatter::BeginRecord(long r) {
 void SourceLineFormatter::LeadingLabel() {
     long f = rec_.FirstToken;
     if (!(st_.Flags & stmtflag::kLabel) || f <= 0 || ContinuesLine(f)) return;
+    // A segment after the label leaves it to the segment that carries it.
+    if (segment_.FirstToken > f && !segment_.CarriesLabel) return;
     const BabToken& label = Tok(f);
     if (label.Class != 5 || label.Detail != 4) return;
     line_ = label.Piece;

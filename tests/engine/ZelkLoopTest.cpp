@@ -96,6 +96,25 @@ TEST_F(ZelkLoop, LinesOfSeveralStatementsGiveNoEmptyLines) {
               (Lines{"Public Sub Run()", "a = 1", "b = 2", "c = 3", "d = 4", "e = 5", "End Sub"}));
 }
 
+// A declaration split off a labelled line is sorted with the others; the
+// label stays where the jumps to it land, and a second zelk moves nothing.
+TEST_F(ZelkLoop, ADeclarationLeavesTheLabelOfItsLineInPlace) {
+    const std::string source =
+        "Public Sub Run()\r\n    On Error GoTo Fail\r\n    x = 1\r\n    Exit Sub\r\n"
+        "Fail:    Dim code As Long: code = Err.Number: On Error GoTo 0\r\nEnd Sub\r\n";
+    for (const char* layout : {"AsIs=No\r\nBaseLines=Yes\r\nDeclarations=Yes", "AsIs=Yes"}) {
+        LoadSettings(std::string("[Indentation]\r\n") + layout +
+                     "\r\n[General]\r\nSplitMultiLines=Yes\r\n[Arrange Declares]\r\nDoLocals=Yes\r\n");
+        const Lines once = Zelk("Labelled.bas", source);
+        EXPECT_EQ(once, (Lines{"Public Sub Run()", "    Dim code As Long", "    On Error GoTo Fail", "    x = 1",
+                               "    Exit Sub", "Fail:", "    code = Err.Number", "    On Error GoTo 0", "End Sub"}))
+            << layout;
+        std::string again;
+        for (const std::string& line : once) again += line + "\r\n";
+        EXPECT_EQ(Zelk("Labelled.bas", again), once) << layout;
+    }
+}
+
 TEST_F(ZelkLoop, SixtyThousandLinesZelkWhole) {
     // Procedures of 30 lines: declarations, a block If, a loop, a Select,
     // comments and plain statements.

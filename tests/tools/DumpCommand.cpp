@@ -71,15 +71,6 @@ void DumpModel(std::ostream& out) {
 
 }  // namespace
 
-std::string FileKindOf(const std::string& path) {
-    LineReader reader(path);
-    std::string first;
-    reader.ReadLine(first);
-    if (first.find("CLASS") != std::string::npos) return "C";
-    if (first.find("VERSION") != std::string::npos) return "F";
-    return "M";
-}
-
 void ParseAsOnlyFile(const std::string& path) {
     if (!BabIsInitialised()) BabInit();
     gsFileKind = FileKindOf(path);

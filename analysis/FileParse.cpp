@@ -8,6 +8,7 @@
 #include "KeywordTable.h"
 #include "RecordGroups.h"
 #include "StatementAnalysis.h"
+#include "TextFile.h"
 #include "Trace.h"
 #include "UiServices.h"
 #include "VBError.h"
@@ -225,6 +226,15 @@ void sbParseRecord(long& n) {
     TraceGuard trace(TraceKind::App, "sbParseRecord");
     AppTrace("Record=" + Num(n));
     Trapped("sbParseRecord line: 0", [&] { ParseGroups(n); });
+}
+
+std::string FileKindOf(const std::string& fileName) {
+    LineReader reader(fileName);
+    std::string first;
+    reader.ReadLine(first);
+    if (first.find("CLASS") != std::string::npos) return "C";
+    if (first.find("VERSION") != std::string::npos) return "F";
+    return "M";
 }
 
 void ProcessSelectedFile(int wWhich) {

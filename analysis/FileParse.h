@@ -42,6 +42,10 @@ inline bool gblnCondCompProc = false;
 // line: "C" class, "F" form, "M" module.
 inline std::string gsFileKind;
 
+// The kind of file its first line tells: "C" class, "F" form or other
+// designer file, "M" code module.
+std::string FileKindOf(const std::string& fileName);
+
 // Parses entry wWhich of oFile. StatusCode 0 after a complete parse; 11 for a
 // file without lines; 7 (after a message) when the file cannot be opened;
 // -6 and error 32000 for an index outside oFile.

@@ -1,9 +1,11 @@
 #include "KeywordTable.h"
 
 #include "AnalyserLog.h"
+#include "ErrorReport.h"
 #include "ErrorTrap.h"
 #include "KeywordFile.h"
 #include "Paths.h"
+#include "SourceModel.h"
 #include "Trace.h"
 #include "VBText.h"
 #include "mKEMCommon.h"
@@ -38,6 +40,7 @@ std::string BabKeyWordFile() { return paths::Join(paths::ProgramDir(), kKeyWordF
 
 void BabInit() {
     TraceGuard trace(TraceKind::ZurudUvu, "BabInit");
+    SetSourcePositionText(fsSourcePosition);
     if (gTables.initialised) {
         oDebug->StatusCode = 1;
     } else {

@@ -30,6 +30,11 @@ void Recreate(std::vector<T>& v, long upper) {
 
 }  // namespace
 
+std::string fsSourcePosition() {
+    if (glRecordCount <= 0) return "";
+    return "Record =" + Num(glRecordCount) + " Statement =" + Num(glStmtCount) + " Token =" + Num(glTokenCount);
+}
+
 void BabInitFile(std::vector<BabRecord>& records, long& recordCount, std::vector<BabStatement>& statements,
                  long& stmtCount, std::vector<BabToken>& tokens, long& tokenCount, const std::string& dialect) {
     TraceGuard trace(TraceKind::ZurudUvu, "BabInitFile");

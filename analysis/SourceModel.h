@@ -3,13 +3,18 @@
 // statement, one token per token, in three global arrays indexed from 1
 // (element 0 is a blank element that is never an entry; an index field that
 // holds 0 means "none"). The analyser writes their structure; the engine reads
-// them and may rewrite token texts in place. The counts live in
-// SharedState.h (glRecordCount, glStmtCount, glTokenCount).
+// them and may rewrite token texts in place.
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "SharedState.h"
+
+// How many records, statements and tokens of the file being processed the
+// arrays hold.
+inline long glRecordCount = 0;
+inline long glStmtCount = 0;
+inline long glTokenCount = 0;
 
 struct BabRecord {
     long FirstStmt = 0;
@@ -98,6 +103,10 @@ struct BabFileFlags {
     bool InEnum = false;
 };
 inline BabFileFlags gtBabFlags;
+
+// "Record =n Statement =n Token =n" of the file being processed, for the
+// error report (BabInit installs it there); empty before its first record.
+std::string fsSourcePosition();
 
 // Per-file set-up: keyword table of the dialect, empty arrays of their initial
 // size, cleared flags. Raises 32000 with StatusCode 2 before BabInit.

@@ -7,7 +7,6 @@
 
 #include "AppIdentity.h"
 #include "Clock.h"
-#include "SharedState.h"
 #include "UiServices.h"
 #include "mKEMCommon.h"
 
@@ -16,6 +15,7 @@ namespace {
 constexpr const char* kCrLf = "\r\n";
 
 ErrorReportPresenter gPresenter;
+SourcePositionText gSourcePosition;
 
 // A failing step of the report is passed over; the report goes on.
 template <class F>
@@ -50,6 +50,8 @@ bool fbBreakIntoDebugger() {
 }
 
 void SetErrorReportPresenter(ErrorReportPresenter presenter) { gPresenter = std::move(presenter); }
+
+void SetSourcePositionText(SourcePositionText text) { gSourcePosition = std::move(text); }
 
 std::string fsErrorReportMailSubject() { return "Error in " + app::kProductName; }
 std::string fsErrorReportMailLink() { return "mailto:" + app::kSupportEmail; }
@@ -102,9 +104,8 @@ void sbReportError(const ErrorReportInput& e) {
         const std::string& name = oFile->Item(giFileIndex).FileName;
         report += std::string(kCrLf) + "Processing File " + name + kCrLf;
         oLog->LogData("Processing File " + name);
-        if (glRecordCount > 0) {
-            std::string counts = "Record =" + Num(glRecordCount) + " Statement =" + Num(glStmtCount) +
-                                 " Token =" + Num(glTokenCount);
+        const std::string counts = gSourcePosition ? gSourcePosition() : std::string();
+        if (!counts.empty()) {
             report += counts + kCrLf;
             oLog->LogData(counts);
         }

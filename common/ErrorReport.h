@@ -24,6 +24,12 @@ void sbReportError(const ErrorReportInput& error);
 using ErrorReportPresenter = std::function<void(const std::string& report)>;
 void SetErrorReportPresenter(ErrorReportPresenter presenter);
 
+// The line that says how far the parse of the file being processed got, or
+// empty when nothing is parsed. The analyser installs it when it parses a
+// file; the report adds the line after the file's name.
+using SourcePositionText = std::function<std::string()>;
+void SetSourcePositionText(SourcePositionText text);
+
 // Breaks into an attached debugger; false (and nothing happens) when none
 // is attached.
 bool fbBreakIntoDebugger();

@@ -1,16 +1,10 @@
 #pragma once
 // Program-wide state that several subsystems read and one writes, kept here
-// at the bottom of the dependency order so that the error report and the
-// progress reporting can reach it.
+// at the bottom of the dependency order so that the progress reporting and
+// the closing of files can reach it.
 #include <string>
 
 #include "TextFile.h"
-
-// Counts of the analysed source of the file being processed (written by the
-// analysis).
-inline long glRecordCount = 0;
-inline long glStmtCount = 0;
-inline long glTokenCount = 0;
 
 // Lines of the file being processed: the progress gauge's maximum.
 inline long glLinesInFile = 0;

@@ -3,8 +3,13 @@
 // is on at the start, the exit line when the switch is on at the end. A
 // procedure left by an error writes no exit line, so the call list of the log
 // still names it for the error report.
-#include <exception>
+//
+// With tracing off a guard costs one look at the switch at each end: a name
+// given as a literal is only pointed at, and the exception count is taken
+// only for a procedure whose enter line was written.
+#include <memory>
 #include <string>
+#include <string_view>
 
 enum class TraceKind {
     App,          // modules, window procedures, application classes
@@ -19,8 +24,16 @@ bool TraceOn(TraceKind kind);
 
 class TraceGuard {
 public:
+    // Names that live as long as the guard (literals).
+    TraceGuard(TraceKind kind, const char* procName, const char* moduleName = "", const char* info = "")
+        : kind_(kind), procName_(procName), moduleName_(moduleName) {
+        if (TraceOn(kind_)) Enter(info);
+    }
+    // Names made for the call: the guard keeps them.
     TraceGuard(TraceKind kind, std::string procName, std::string moduleName = {}, std::string info = {});
-    ~TraceGuard();
+    ~TraceGuard() {
+        if (TraceOn(kind_ == TraceKind::Always ? TraceKind::App : kind_)) Exit();
+    }
     TraceGuard(const TraceGuard&) = delete;
     TraceGuard& operator=(const TraceGuard&) = delete;
 
@@ -28,9 +41,17 @@ public:
     void ExitInfo(std::string info) { exitInfo_ = std::move(info); }
 
 private:
+    void Enter(std::string_view info);
+    void Exit();
+
+    // Exceptions under way when the enter line was written; kNotCounted
+    // when it was not.
+    static constexpr int kNotCounted = -1;
+
     TraceKind kind_;
-    std::string procName_;
-    std::string moduleName_;
+    std::string_view procName_;
+    std::string_view moduleName_;
+    std::unique_ptr<std::string[]> ownedNames_;  // the names made for the call
     std::string exitInfo_;
-    int uncaught_;
+    int uncaught_ = kNotCounted;
 };

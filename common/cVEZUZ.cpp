@@ -24,21 +24,25 @@ void cVEZUZ::StatusBarUpdate(bool& ablnFirstTime, bool ablnParsing, long aCount)
         }
         ablnFirstTime = false;
     }
-    if (aCount == 1 || aCount % 10 == 0) {
+    // Nothing is formatted when neither the panel nor a status bar shows it
+    // (the command-line tool).
+    if ((aCount == 1 || aCount % 10 == 0) && (oProgressForm || gctlStatus)) {
         std::string text = std::string(" Lines ") + (ablnParsing ? "parsed " : "output ");
         long shown = aCount > lMaxLines ? lMaxLines : aCount;
         text += vb::Format(static_cast<double>(shown), "#,##0") + " ";
-        float fraction = lMaxLines == 0 ? 0.99f : static_cast<float>(shown) / static_cast<float>(lMaxLines);
-        if (fraction >= 1.0f) fraction = 0.99f;
         if (oProgressForm) {
             oProgressForm->SetGaugeValue(shown);
             oProgressForm->SetCountText(text);
         }
-        sbMsgBar(text + " about " + vb::Format(static_cast<double>(fraction) * 100.0, "##0") + "% completed", true,
-                 gctlStatus);
-        Ui().DoEvents();
+        if (gctlStatus) {
+            float fraction =
+                lMaxLines == 0 ? 0.99f : static_cast<float>(shown) / static_cast<float>(lMaxLines);
+            if (fraction >= 1.0f) fraction = 0.99f;
+            sbMsgBar(text + " about " + vb::Format(static_cast<double>(fraction) * 100.0, "##0") + "% completed",
+                     true, gctlStatus);
+        }
     }
-    Ui().DoEvents();
+    Ui().KeepResponsive();
 }
 
 void cVEZUZ::CloseFiles() {

@@ -8,7 +8,8 @@ public:
     long lMaxLines = 0;
 
     // Refreshes the progress panel and the status line on the first line and
-    // every tenth; lets pending window events run on every call.
+    // every tenth; on every call lets pending window events run when they
+    // are due (IUiServices::KeepResponsive).
     void StatusBarUpdate(bool& ablnFirstTime, bool ablnParsing, long aCount);
     void CloseFiles();
     void CloseFile();

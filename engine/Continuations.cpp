@@ -15,15 +15,6 @@ int fiLineNumberEnd(const std::string& text) {
     return static_cast<int>(text.size()) + 1;
 }
 
-namespace {
-
-bool EndsWith(const std::string& text, const char* tail) {
-    size_t n = std::char_traits<char>::length(tail);
-    return text.size() >= n && text.compare(text.size() - n, n, tail) == 0;
-}
-
-}  // namespace
-
 void SourceLineFormatter::EndOfRecord() {
     const BabToken& last = Tok(lastProcessed_);
     bool continues = (last.FlagsOut & 1) != 0;
@@ -35,7 +26,7 @@ void SourceLineFormatter::EndOfRecord() {
         // This continuation stays: the joined line could not be read back.
         keepBreak_ = true;
     }
-    if (!continues || EndsWith(line_, " _")) return;
+    if (!continues || line_.ends_with(" _")) return;
     // A continued comment keeps the blank it had before its "_".
     line_ += !line_.empty() && line_.back() == ' ' ? "_" : " _";
     Flush();
@@ -84,7 +75,7 @@ void SourceLineFormatter::InsertContinuation() {
         line_ = carried;
         return;
     }
-    if (!EndsWith(line_, " _")) line_ += " _";
+    if (!line_.ends_with(" _")) line_ += " _";
     Flush();
     if (!contIndentKnown_) {
         // Measured from the statement's first line, leaving out its number,
@@ -150,7 +141,7 @@ std::string ContinuedLikeCode(const std::string& text) {
     // Removed: the next line joins with one blank where the break was.
     std::vector<std::string> joined;
     for (std::string& line : lines) {
-        if (giContinuations == 1 && !joined.empty() && EndsWith(joined.back(), " _") && !IsCommentText(joined.back()) &&
+        if (giContinuations == 1 && !joined.empty() && joined.back().ends_with(" _") && !IsCommentText(joined.back()) &&
             joined.back().size() + line.size() < 1000) {
             std::string& prev = joined.back();
             prev = vb::RTrim(prev.substr(0, prev.size() - 1)) + " " + vb::LTrim(line);
@@ -162,7 +153,7 @@ std::string ContinuedLikeCode(const std::string& text) {
     bool continued = false;
     for (size_t i = 0; i < joined.size(); ++i) {
         const std::string& line = joined[i];
-        const bool continues = EndsWith(line, " _");
+        const bool continues = line.ends_with(" _");
         const bool single = !continued && !continues && !IsBlankText(line) && !IsCommentText(line);
         if (i > 0) out += "\r\n";
         out += gblnInsertContinuations && single ? BreakLikeCode(line) : line;

@@ -27,10 +27,6 @@ const char* const kCrLf = "\r\n";
 
 bool IsBlank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
 
-bool EndsWith(const std::string& s, const std::string& tail) {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 // The lines a text makes in the output: it may hold several joined by line
 // breaks, and the writer ends it with one more.
 long LinesWritten(const std::string& text) {
@@ -138,7 +134,7 @@ void NumberLines(std::string& text, bool numberFirst) {
             if (shifted) built += NextNumber() + " ";
         }
         built += lines[i];
-        continued = EndsWith(lines[i], " _");
+        continued = lines[i].ends_with(" _");
     }
     text = std::move(built);
 }
@@ -173,7 +169,7 @@ void InsertLineNumber(std::string& text, const BabStatement& stmt) {
             else text.erase(0, blank + 1);
         }
     }
-    if (IsBlank(text) || EndsWith(gWriter.lastLine, " _")) return;
+    if (IsBlank(text) || gWriter.lastLine.ends_with(" _")) return;
     const bool severalLines = text.find('\r') != std::string::npos;
     if (!severalLines && FirstCaseAfterSelect(text)) {
         text = std::string(Num(glNextLineNumber).size() + 1, ' ') + text;

@@ -12,7 +12,6 @@
 #include "FileFailure.h"
 #include "FileParse.h"
 #include "FileValidation.h"
-#include "IProgressView.h"
 #include "OptionGlobals.h"
 #include "Paths.h"
 #include "SpellingHooks.h"
@@ -20,6 +19,7 @@
 #include "UiServices.h"
 #include "VBText.h"
 #include "WindowHelpers.h"
+#include "ZelkHost.h"
 #include "mKEMCommon.h"
 
 namespace {
@@ -44,16 +44,6 @@ void EnsureFileArrays(int index) {
     Ui().MsgBox(text, mb::vbOKCancel | mb::vbExclamation, "Assertion Failure");
     LogErrorBlock(text);
     throw VBError(vberr::kOwnFailure, text, "sbProcessFile");
-}
-
-// "C" class, "F" form or other designer file, "M" code module.
-std::string FileKindOf(const std::string& fileName) {
-    LineReader reader(fileName);
-    std::string first;
-    reader.ReadLine(first);
-    if (first.find("CLASS") != std::string::npos) return "C";
-    if (first.find("VERSION") != std::string::npos) return "F";
-    return "M";
 }
 
 void CheckDictionaries() {

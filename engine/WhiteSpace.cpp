@@ -41,11 +41,6 @@ KindSwitches SwitchesOf(int kind) {
 
 bool IsBlank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
 
-bool EndsWith(const std::string& s, const char* tail) {
-    std::string t(tail);
-    return s.size() >= t.size() && s.compare(s.size() - t.size(), t.size(), t) == 0;
-}
-
 // A line that stands at the edge of a block, where the kind's switches apply.
 bool AtBlockEdge(int kind) {
     return gblnBlockOpened || gblnBlockClosed || (gblnInSelect && kind == kCase) || (gblnIfOpen && kind == kElse) ||
@@ -121,7 +116,7 @@ void WhiteSpaceWriter::Write(std::string& text, BabStatement& stmt, bool insideP
 }
 
 void WhiteSpaceWriter::WritePlain(std::string& text, BabStatement& stmt, bool& firstCall) {
-    if (OpensHeadingGroup(text, stmt) && !EndsWith(lastText_, "_")) {
+    if (OpensHeadingGroup(text, stmt) && !lastText_.ends_with("_")) {
         // Straight to the file: the writer's limit on empty lines does not
         // take this one away.
         FileFailing([] { goOutFile.WriteLine(""); });
@@ -186,7 +181,7 @@ bool WhiteSpaceWriter::BeforeNeedsEmptyLine(int kind, bool edge, bool headingAft
 
 bool WhiteSpaceWriter::AfterNeedsEmptyLine(int kind, bool edge, const std::string& written) const {
     const KindSwitches sw = SwitchesOf(kind);
-    return edge && sw.after && *sw.after && !IsBlank(written) && !EndsWith(written, " _");
+    return edge && sw.after && *sw.after && !IsBlank(written) && !written.ends_with(" _");
 }
 
 void WhiteSpaceWriter::WriteStatements(const std::vector<std::string>& statements, BabStatement& stmt, bool insideProc,

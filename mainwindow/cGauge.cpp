@@ -102,12 +102,19 @@ void cGauge::Value(long value) {
 }
 
 void cGauge::DrawBlocks(long value) {
+    const long n = max_ == min_ ? 0
+                                : vb::CLng(static_cast<double>(box_->ScaleWidth()) /
+                                           static_cast<double>(max_ - min_) * static_cast<double>(value));
+    // A long run sets the value on every tenth line, but the row grows by a
+    // block only now and then: the same row drawn again would change no
+    // pixel.
+    const long blocks = max_ == min_ ? kEmptyRange : n < 0 ? 0 : n / kPitch + 1;
+    if (blocks == drawnBlocks_) return;
+    drawnBlocks_ = blocks;
     box_->SetHeightPixels(kThick);
     box_->SetAutoRedraw(true);
     box_->Cls();
-    if (max_ == min_) return;  // no range: nothing to draw, the drawing stays persistent
-    const long n = vb::CLng(static_cast<double>(box_->ScaleWidth()) / static_cast<double>(max_ - min_) *
-                            static_cast<double>(value));
+    if (blocks == kEmptyRange) return;  // no range: nothing to draw, the drawing stays persistent
     for (long x = 0; x <= n; x += kPitch)
         box_->FilledBox(static_cast<int>(x + 1), 1, static_cast<int>(x + 12), 19, box_->ForeColor());
     box_->SetAutoRedraw(false);

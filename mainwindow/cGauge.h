@@ -4,6 +4,8 @@
 // The progress panel uses the thick, horizontal, segmented gauge: blocks at
 // a pitch of 14 pixels, drawn in the container's foreground colour over the
 // share of the range that the value reaches.
+#include <limits>
+
 class IPictureBox;
 class IGaugeLabel;
 
@@ -19,8 +21,11 @@ public:
     void Min(long value) { min_ = value; }
     void max(long value) { max_ = value; }
     // Draws the gauge for the value. An empty range (max equal to Min)
-    // draws nothing.
+    // draws nothing. A row of blocks is drawn again only when its number of
+    // blocks changes.
     void Value(long value);
+    // The container was cleared from outside: the next value draws afresh.
+    void Cleared() { drawnBlocks_ = kNotDrawn; }
 
 private:
     void DrawBlocks(long value);
@@ -33,4 +38,8 @@ private:
     long min_ = 0;
     long max_ = 100;
     unsigned percentFore_ = 0;
+    // The number of blocks on the container now; two values no count can
+    // take stand for "not drawn" and "an empty range".
+    static constexpr long kNotDrawn = std::numeric_limits<long>::min(), kEmptyRange = kNotDrawn + 1;
+    long drawnBlocks_ = kNotDrawn;
 };

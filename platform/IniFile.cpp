@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "Paths.h"
@@ -36,6 +37,17 @@ std::optional<std::string_view> KeyOf(std::string_view line) {
     return TrimWs(line.substr(0, eq));
 }
 
+// The documents read while a ReadSession lives, by path.
+struct SessionCache {
+    int depth = 0;
+    std::map<std::string, IniDocument, std::less<>> documents;
+};
+
+SessionCache& Cache() {
+    static SessionCache cache;
+    return cache;
+}
+
 }  // namespace
 
 IniDocument IniDocument::Load(const std::string& path) {
@@ -59,7 +71,17 @@ std::string IniDocument::Text() const {
     return out;
 }
 
-bool IniDocument::Save(const std::string& path) const { return textfile::WriteAllAtomic(path, Text()); }
+bool IniDocument::Save(const std::string& path) const {
+    const bool saved = textfile::WriteAllAtomic(path, Text());
+    SessionCache& cache = Cache();
+    if (cache.depth > 0) {
+        // What the next read of the session sees: this document when it is
+        // on the disk; after a failed save, whatever the disk holds.
+        if (saved) cache.documents.insert_or_assign(path, *this);
+        else cache.documents.erase(path);
+    }
+    return saved;
+}
 
 std::optional<IniDocument::Range> IniDocument::FindSection(std::string_view section) const {
     for (size_t i = 0; i < lines_.size(); ++i) {
@@ -155,8 +177,29 @@ std::vector<std::pair<std::string, std::string>> IniDocument::Entries(std::strin
 
 namespace ini {
 
+ReadSession::ReadSession() { ++Cache().depth; }
+
+ReadSession::~ReadSession() {
+    SessionCache& cache = Cache();
+    if (--cache.depth == 0) cache.documents.clear();
+}
+
+namespace {
+// The document of a file as a read sees it: from the session's reading of
+// it while a session lives, else from the disk.
+template <class F>
+auto ReadDocument(const std::string& file, F&& use) {
+    const std::string path = paths::ResolveProfileFile(file);
+    SessionCache& cache = Cache();
+    if (cache.depth == 0) return use(IniDocument::Load(path));
+    auto it = cache.documents.find(path);
+    if (it == cache.documents.end()) it = cache.documents.emplace(path, IniDocument::Load(path)).first;
+    return use(it->second);
+}
+}  // namespace
+
 std::optional<std::string> Read(const std::string& file, std::string_view section, std::string_view key) {
-    return IniDocument::Load(paths::ResolveProfileFile(file)).Get(section, key);
+    return ReadDocument(file, [&](const IniDocument& d) { return d.Get(section, key); });
 }
 
 std::string ReadOr(const std::string& file, std::string_view section, std::string_view key,
@@ -192,7 +235,7 @@ bool DeleteSection(const std::string& file, std::string_view section) {
 }
 
 std::vector<std::pair<std::string, std::string>> Entries(const std::string& file, std::string_view section) {
-    return IniDocument::Load(paths::ResolveProfileFile(file)).Entries(section);
+    return ReadDocument(file, [&](const IniDocument& d) { return d.Entries(section); });
 }
 
 }  // namespace ini

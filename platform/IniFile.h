@@ -43,8 +43,22 @@ private:
 };
 
 namespace ini {
-// The profile calls: each opens, changes and closes the file. A bare name
-// (no folder) means the per-user configuration folder.
+// While one lives (they nest), the reads of a file are served from one
+// reading of it, so that loading many keys opens the file once. Every save
+// still reaches the disk before it returns and updates what later reads
+// see. Outside a session every read goes to the disk, so a file that another
+// program changed between two loads is read fresh.
+class ReadSession {
+public:
+    ReadSession();
+    ~ReadSession();
+    ReadSession(const ReadSession&) = delete;
+    ReadSession& operator=(const ReadSession&) = delete;
+};
+
+// The profile calls: each opens, changes and closes the file (reads inside a
+// ReadSession excepted). A bare name (no folder) means the per-user
+// configuration folder.
 std::optional<std::string> Read(const std::string& file, std::string_view section, std::string_view key);
 std::string ReadOr(const std::string& file, std::string_view section, std::string_view key,
                    std::string_view fallback);

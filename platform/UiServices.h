@@ -65,6 +65,11 @@ public:
     virtual bool OpenUrl(const std::string& url) = 0;
     // Lets pending window events run.
     virtual void DoEvents() = 0;
+    // For a long loop to call as often as it likes: lets pending window
+    // events run when they are due, often enough that the window follows and
+    // a click (Cancel) is taken at once. The desktop lets them run some 30 ms
+    // apart; by default, on every call.
+    virtual void KeepResponsive() { DoEvents(); }
     virtual void SetMousePointer(int pointer) = 0;
     virtual int MousePointer() = 0;
     virtual void Beep() = 0;

@@ -1,7 +1,10 @@
 #include "mINIHandler.h"
 
 #include "ErrorTrap.h"
+#include "IniFile.h"
+#include "Paths.h"
 #include "SettingsTable.h"
+#include "TempFiles.h"
 #include "Trace.h"
 #include "VBText.h"
 #include "mKEMCommon.h"
@@ -26,6 +29,15 @@ void LoadStep(bool trap, F&& step) {
     }
 }
 
+// Every key the load reads, from the handler's file, each into its place.
+void LoadKeys(bool trap) {
+    for (const SettingSection& section : SettingsSections()) {
+        LoadStep(trap, [&] { INI().Section(section.Name); });
+        for (const SettingKey& key : section.Keys)
+            if (key.Loaded) LoadStep(trap, [&] { LoadSettingKey(INI(), key); });
+    }
+}
+
 void SaveSection(const SettingSection& section) {
     INI().Section(section.Name);
     for (const SettingKey* key : section.KeysToSave()) SaveSettingKey(INI(), *key);
@@ -33,16 +45,17 @@ void SaveSection(const SettingSection& section) {
 
 }  // namespace
 
-void sbInitINI() {
-    Trapped("sbInitINI", [] {
+void sbInitINI(const std::string& file) {
+    Trapped("sbInitINI", [&] {
         if (!oINI) oINI = std::make_unique<cINIHandler>();
-        oINI->INIFileName(kSettingsFileName);
+        oINI->INIFileName(file);
     });
 }
 
-void sbINIGetUser(bool& blnUserFound) {
+void sbINIGetUser(bool& blnUserFound, const std::string& file) {
     TraceGuard trace(TraceKind::App, "sbINIGetUser");
-    sbInitINI();
+    ini::ReadSession readOnce;
+    sbInitINI(file);
     INI().Section("Program");
     std::string user = INI().ReadString("User", "");
     blnUserFound = !user.empty();
@@ -50,20 +63,30 @@ void sbINIGetUser(bool& blnUserFound) {
     Existing(oAppInfo).Company(INI().ReadString("Company", ""));
 }
 
-void sbGetINIInfo() {
+void sbGetINIInfo(const std::string& file) {
     // The load's enter and exit lines are written whatever the switches, so
     // a log always shows where the settings came in.
     if (oLog) oLog->LogTraceEnter("sbGetINIInfo");
     // The error mode is the one in force when the load starts, although the
     // load itself replaces DontTrapErrors from the file.
     const bool trap = TrapErrors();
-    sbInitINI();
-    for (const SettingSection& section : SettingsSections()) {
-        LoadStep(trap, [&] { INI().Section(section.Name); });
-        for (const SettingKey& key : section.Keys)
-            if (key.Loaded) LoadStep(trap, [&] { LoadSettingKey(INI(), key); });
-    }
+    // The settings file is read once for the whole load, not once a key.
+    ini::ReadSession readOnce;
+    sbInitINI(file);
+    LoadKeys(trap);
     if (oLog) oLog->LogTraceExit("sbGetINIInfo");
+}
+
+void sbLoadSettingsFrom(const std::string& file) {
+    // First every loaded setting as a first run has it: each key read from a
+    // file that does not exist, so that a key the file lacks, or holds a
+    // value that cannot be held, keeps nothing of an earlier load.
+    sbInitINI(paths::Join(tempfiles::OwnDir(), "no-settings.ini"));
+    LoadKeys(true);
+    bool userFound = false;
+    sbINIGetUser(userFound, file);
+    sbGetINIInfo(file);
+    sbInitINI();
 }
 
 double fvRangeCheck(std::string& sValue, std::string sDefault, std::optional<double> vLowerBound,

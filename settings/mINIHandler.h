@@ -17,17 +17,24 @@ inline const std::string kSettingsFileName = "VEZUZ.INI";
 // sbINIGetUser, sbGetINIInfo and sbINIPutInfo.
 inline std::unique_ptr<cINIHandler> oINI;
 
-// Creates oINI when it does not exist and points it at the settings file.
-void sbInitINI();
+// Creates oINI when it does not exist and points it at the settings file
+// (or at another file of that form).
+void sbInitINI(const std::string& file = kSettingsFileName);
 
 // Reads [Program] User and Company into oAppInfo; blnUserFound tells whether
 // a user name is stored.
-void sbINIGetUser(bool& blnUserFound);
+void sbINIGetUser(bool& blnUserFound, const std::string& file = kSettingsFileName);
 
 // Loads every setting. With oDebug->DontTrapErrors clear when it starts, a
 // key whose value cannot be held is skipped (its global keeps its value);
 // with it set the error reaches the caller.
-void sbGetINIInfo();
+void sbGetINIInfo(const std::string& file = kSettingsFileName);
+
+// Loads the user and every setting from `file` as the start-up loads the
+// settings file, each setting first put back to what a first run loads, so
+// that nothing of an earlier load remains; oINI points at the settings file
+// again afterwards.
+void sbLoadSettingsFrom(const std::string& file);
 
 // The numeric rule of the load: a numeric value text is clamped to the
 // bounds (and rewritten to the bound it was clamped to); any other value

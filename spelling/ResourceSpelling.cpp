@@ -6,6 +6,7 @@
 #include "EngineState.h"
 #include "OptionGlobals.h"
 #include "SharedState.h"
+#include "SourceModel.h"
 #include "TextFile.h"
 #include "VBText.h"
 #include "mKEMCommon.h"

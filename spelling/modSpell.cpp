@@ -3,10 +3,10 @@
 #include "CommentBlocks.h"
 #include "EngineState.h"
 #include "ErrorTrap.h"
-#include "IProgressView.h"
 #include "OptionGlobals.h"
 #include "Trace.h"
 #include "UiServices.h"
+#include "ZelkHost.h"
 
 namespace {
 

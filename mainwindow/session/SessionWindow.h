@@ -8,8 +8,8 @@
 
 #include "CommandStates.h"
 #include "IMRUMenu.h"
-#include "IProgressView.h"
 #include "IViewFileList.h"
+#include "ZelkHost.h"
 
 class ISessionWindow : public IZelkWindow, public ICommandControls, public IViewFileList, public IMRUMenu {
 public:

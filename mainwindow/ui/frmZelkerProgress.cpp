@@ -51,7 +51,10 @@ void frmZelker::SetProgressVisible(bool visible) {
 
 void frmZelker::SetCountText(const std::string& text) { lblCount->setText(FromAnsi(text)); }
 void frmZelker::SetCountWhatText(const std::string& text) { lblCountWhat->setText(FromAnsi(text)); }
-void frmZelker::ClearGauge() { picGauge->Cls(); }
+void frmZelker::ClearGauge() {
+    picGauge->Cls();
+    if (mGauge) mGauge->Cleared();
+}
 
 void frmZelker::SetGaugeMin(long value) {
     if (mGauge) mGauge->Min(value);

@@ -40,6 +40,8 @@ QString Caption(const std::string& text) { return FromAnsi(text); }
 
 bool IsRowStart(const Control& c) {
     if (c.Base == "chkInsertBlank") return false;
+    // Each code template on a row of its own: editor button, file, browse.
+    if (c.Base == "cmdERHandler") return true;
     return c.Kind == CtlKind::CheckBox || c.Kind == CtlKind::OptionButton || c.Kind == CtlKind::Frame ||
            (c.Kind == CtlKind::Label && c.Base.find("Label") == std::string::npos && c.Base != "lblIndentBy");
 }
@@ -409,6 +411,9 @@ QWidget* frmZelOptions::ExtensionCombo(const std::string& name, int index, QWidg
     auto* line = new QLineEdit(box);
     auto* entries = new QListWidget(box);
     entries->setFixedHeight(90);
+    // One tab stop for the whole list, as its line; the entries take the
+    // focus by a click.
+    entries->setFocusPolicy(Qt::ClickFocus);
     layout->addWidget(line);
     layout->addWidget(entries);
     box->setFocusProxy(line);
@@ -570,16 +575,18 @@ bool frmZelOptions::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (event->type() == QEvent::FocusOut) {
-        auto* line = qobject_cast<QLineEdit*>(widget);
-        if (line && extLines_.count(line)) {
-            // Leaving the list, not moving between its line and its entries.
+        int index = -1;
+        if (auto* line = qobject_cast<QLineEdit*>(widget); line && extLines_.count(line)) index = extLines_[line];
+        if (auto* list = qobject_cast<QListWidget*>(widget); list && extEntries_.count(list))
+            index = extEntries_[list];
+        if (index >= 0) {
+            // Leaving the list, from its line or its entries; not moving
+            // between the two.
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             QWidget* next = QApplication::focusWidget();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-                !(next && line->parentWidget()->isAncestorOf(next))) {
-                const int index = extLines_[line];
+                !(next && widget->parentWidget()->isAncestorOf(next)))
                 Edit([&] { Logic.Controls.Raise(CtlEvent::LostFocus, OptionControls::NameOf("cboExtension", index)); });
-            }
             return false;
         }
     }

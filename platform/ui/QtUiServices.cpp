@@ -161,7 +161,19 @@ bool QtUiServices::OpenUrl(const std::string& url) {
     return QDesktopServices::openUrl(QUrl(FromAnsi(url), QUrl::TolerantMode));
 }
 
-void QtUiServices::DoEvents() { QCoreApplication::processEvents(); }
+void QtUiServices::DoEvents() {
+    QCoreApplication::processEvents();
+    sinceEvents_.start();
+}
+
+void QtUiServices::KeepResponsive() {
+    // A pass of the event loop costs far more than a look at the clock: a
+    // zelk that let events run on every line spent most of its time there,
+    // while a repaint more often than the screen's own pace shows nothing.
+    constexpr qint64 kEventsApartMs = 30;
+    if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kEventsApartMs) return;
+    DoEvents();
+}
 
 void QtUiServices::SetMousePointer(int p) {
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();

@@ -1,5 +1,6 @@
 #pragma once
 // The desktop implementation of the UI services.
+#include <QElapsedTimer>
 #include <memory>
 
 #include "UiServices.h"
@@ -19,6 +20,7 @@ public:
     bool StartProgram(const std::string& program, const std::vector<std::string>& args) override;
     bool OpenUrl(const std::string& url) override;
     void DoEvents() override;
+    void KeepResponsive() override;
     void SetMousePointer(int pointer) override;
     int MousePointer() override { return pointer_; }
     void Beep() override;
@@ -34,6 +36,8 @@ private:
     QPrinter& Printer();
 
     int pointer_ = pointer::vbDefault;
+    // Since window events last ran.
+    QElapsedTimer sinceEvents_;
     // The current printer, made on first use from the desktop's default.
     std::unique_ptr<QPrinter> printer_;
 };

@@ -6,7 +6,7 @@
 #include "Clock.h"
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
-#include "SharedState.h"
+#include "SourceModel.h"
 #include "TestSupport.h"
 #include "mKEMCommon.h"
 
@@ -33,6 +33,7 @@ struct ErrorReport : ::testing::Test {
     }
     void TearDown() override {
         SetErrorReportPresenter(nullptr);
+        SetSourcePositionText(nullptr);
         SetProgramEndHook(nullptr);
         SetClock(nullptr);
     }
@@ -91,6 +92,7 @@ TEST_F(ErrorReport, FileRecordCountsSourceAndCallList) {
     entry.FileName = "/src/Form1.frm";
     oFile->Add(entry);
     giFileIndex = 1;
+    SetSourcePositionText(fsSourcePosition);  // as the analyser installs it
     glRecordCount = 12;
     glStmtCount = 10;
     glTokenCount = 99;

@@ -158,6 +158,22 @@ TEST_F(LogFixture, TraceGuardHonoursTheSwitchesAndSkipsTheExitOnError) {
         throw 1;
     } catch (int) {
     }
+    // A name made for the call outlives the text it was made from.
+    { TraceGuard t(TraceKind::App, std::string("Built") + "(frmZelker)"); }
+    // Off at the start, on at the end: only the exit line, and none when an
+    // error leaves the procedure.
+    oDebug->LogApp = false;
+    {
+        TraceGuard t(TraceKind::App, "LateOn");
+        oDebug->LogApp = true;
+    }
+    oDebug->LogApp = false;
+    try {
+        TraceGuard t(TraceKind::App, "LateOnFails");
+        oDebug->LogApp = true;
+        throw 1;
+    } catch (int) {
+    }
     oLog->LogClose();
     std::string text = testsupport::ReadFile(file);
     EXPECT_NE(text.find("->Traced"), std::string::npos);
@@ -165,6 +181,11 @@ TEST_F(LogFixture, TraceGuardHonoursTheSwitchesAndSkipsTheExitOnError) {
     EXPECT_EQ(text.find("Silent"), std::string::npos);
     EXPECT_NE(text.find("->Fails"), std::string::npos);
     EXPECT_EQ(text.find("<-Fails"), std::string::npos);
+    EXPECT_NE(text.find("->Built(frmZelker)"), std::string::npos);
+    EXPECT_NE(text.find("<-Built(frmZelker)"), std::string::npos);
+    EXPECT_EQ(text.find("->LateOn"), std::string::npos);
+    EXPECT_NE(text.find("<-LateOn\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("LateOnFails"), std::string::npos);
 }
 
 TEST(cDebug, SetLogAllLeavesLogClasses) {

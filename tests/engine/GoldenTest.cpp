@@ -1,5 +1,5 @@
-// End-to-end cases, run through the headless driver as a user's file runs
-// through the program. Each folder of tests/fixtures/engine holds:
+// End-to-end cases, run through the headless driver's zelk command (in this
+// process) as a user's file runs through the program. Each folder of tests/fixtures/engine holds:
 // - one source file;
 // - any number of settings files NAME.ini, each a case whose zelk must give
 //   expected.NAME.out and expected.NAME.log (and, when the run shows
@@ -28,9 +28,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <sys/wait.h>
+#include <iostream>
+#include <sstream>
 
 #include "EngineTestSupport.h"
+#include "HeadlessCommand.h"
 
 namespace fs = std::filesystem;
 
@@ -84,16 +86,19 @@ std::vector<GoldenCase> Cases(bool perFolder) {
 
 std::string Read(const fs::path& p) { return testsupport::ReadFile(p.string()); }
 
-std::string Quoted(const std::string& s) { return "'" + s + "'"; }
-
 // The case's expected file of one kind ("out", "log", "messages").
 fs::path ExpectedPath(const GoldenCase& c, const std::string& kind) {
     return c.dir / ("expected." + (c.settings.empty() ? "" : c.settings + ".") + kind);
 }
 
-// The program's folder as the case wants it: its program/ files copied in.
+// The program's folder as a new run finds it: the data files alone, and the
+// case's program/ files copied in.
 void InstallProgramFiles(const fs::path& dir) {
     std::error_code ec;
+    for (const auto& f : fs::directory_iterator(testsupport::ProgramDir(), ec)) {
+        const std::string name = f.path().filename().string();
+        if (name != "ZURUDUVU.KEY" && name != "SPELLDIC.DAT") fs::remove_all(f.path(), ec);
+    }
     if (fs::is_directory(dir / "program"))
         fs::copy(dir / "program", testsupport::ProgramDir(),
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
@@ -102,33 +107,55 @@ void InstallProgramFiles(const fs::path& dir) {
 struct ZelkResult {
     int exitCode = -1;
     std::string out, log, messages;
+
+    bool operator==(const ZelkResult&) const = default;
+};
+
+// The headless driver's error stream, caught while a command runs.
+class CaptureErrors {
+public:
+    CaptureErrors() : old_(std::cerr.rdbuf(text_.rdbuf())) {}
+    ~CaptureErrors() { std::cerr.rdbuf(old_); }
+    std::string Text() const { return text_.str(); }
+
+private:
+    std::ostringstream text_;
+    std::streambuf* old_;
 };
 
 // Zelks the text as the source file (same name) under the settings file
-// (none: the first-run settings).
+// (none: the first-run settings), by the headless driver's zelk command run
+// in this process.
 ZelkResult Zelk(const fs::path& source, const std::string& sourceText, const fs::path& settingsFile) {
     static int runs = 0;
     const std::string work = testsupport::MakeDir("zelk" + std::to_string(++runs));
     const std::string copy = paths::Join(work, source.filename().string());
     testsupport::WriteFile(copy, sourceText);
-    const std::string out = paths::Join(work, "OUT"), log = paths::Join(work, "LOG"), err = paths::Join(work, "ERR");
-    std::string command = testsupport::BuildDir() + "/zelk_headless zelk";
+    const std::string out = paths::Join(work, "OUT"), log = paths::Join(work, "LOG");
+    // The configuration folder as a new user's: no settings file, no
+    // registry values (the user's name and company) of an earlier run.
+    std::error_code ec;
+    for (const auto& f : fs::directory_iterator(testsupport::ConfigDir(), ec)) fs::remove_all(f.path(), ec);
+    std::vector<std::string> args;
     if (!settingsFile.empty()) {
         const std::string settings = paths::Join(work, "settings.ini");
         testsupport::WriteFile(settings, vb::Replace(Read(settingsFile), "@PROGRAM@", testsupport::ProgramDir()));
-        command += " --settings " + Quoted(settings);
+        args = {"--settings", settings};
     }
-    command += std::string(" --now '") + kNow + "' " + Quoted(copy) + " " + Quoted(out) + " " + Quoted(log) + " 2>" +
-               Quoted(err);
+    for (const std::string& a : {std::string("--now"), std::string(kNow), copy, out, log}) args.push_back(a);
     ZelkResult r;
-    int status = std::system(command.c_str());
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::string errors;
+    {
+        CaptureErrors capture;
+        r.exitCode = ZelkCommand().Run(args);
+        errors = capture.Text();
+    }
     r.out = testsupport::ReadFile(out);
     auto placeholders = [&](const std::string& text) {
         return vb::Replace(vb::Replace(text, copy, "@SOURCE@"), testsupport::ProgramDir(), "@PROGRAM@");
     };
     r.log = placeholders(testsupport::ReadFile(log));
-    r.messages = placeholders(testsupport::ReadFile(err));
+    r.messages = placeholders(errors);
     return r;
 }
 
@@ -205,8 +232,9 @@ TEST_P(Golden, GivesTheExpectedOutputAndLog) {
     ZelkResult r = ZelkCase(c, Read(c.source));
     // The footer counts the lines of the output as written: blank lines,
     // each line of a comment block and each line of a split statement.
-    if (r.exitCode == 0)
+    if (r.exitCode == 0) {
         EXPECT_EQ(FooterOutputLines(r.log), static_cast<long>(textfile::SplitLines(r.out).size()));
+    }
     if (std::getenv("ZELKER_BLESS")) {
         testsupport::WriteFile(ExpectedPath(c, "out").string(), r.out);
         testsupport::WriteFile(ExpectedPath(c, "log").string(), r.log);
@@ -268,6 +296,32 @@ TEST_P(GoldenStability, ZelkingTwiceGivesWhatZelkingOnceGives) {
     ZelkResult twice = Zelk(c.source, once.out, settings);
     EXPECT_EQ(twice.exitCode, 0) << twice.messages;
     EXPECT_EQ(twice.out, once.out);
+}
+
+// Every case and every stability profile zelked twice in one process, one
+// after the other: a run that left anything behind for the next would
+// change an output, a log or a message.
+TEST(GoldenInOneProcess, EveryRunGivesWhatAFreshProcessGives) {
+    if (std::getenv("ZELKER_BLESS")) GTEST_SKIP() << "blessing";
+    for (const GoldenCase& c : Cases(false)) {
+        const std::string text = Read(c.source);
+        const ZelkResult first = ZelkCase(c, text);
+        EXPECT_EQ(first.out, Read(ExpectedPath(c, "out"))) << c.name;
+        EXPECT_EQ(first.log, Read(ExpectedPath(c, "log"))) << c.name;
+        const fs::path messages = ExpectedPath(c, "messages");
+        EXPECT_EQ(first.messages, fs::exists(messages) ? Read(messages) : std::string()) << c.name;
+        EXPECT_TRUE(ZelkCase(c, text) == first) << c.name << " changed when zelked again";
+    }
+    for (const StabilityCase& s : StabilityCases()) {
+        InstallProgramFiles(s.source.dir);
+        const fs::path settings = s.profile == "first-run"
+                                      ? fs::path()
+                                      : fs::path(testsupport::FixturePath("engine/" + s.profile + ".ini"));
+        const std::string text = Read(s.source.source);
+        const ZelkResult first = Zelk(s.source.source, text, settings);
+        EXPECT_TRUE(Zelk(s.source.source, text, settings) == first)
+            << s.source.name << " under " << s.profile << " changed when zelked again";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Engine, Golden, ::testing::ValuesIn(Cases(false)), ParamName);

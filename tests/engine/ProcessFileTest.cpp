@@ -6,11 +6,12 @@
 #include "Clock.h"
 #include "EngineTestSupport.h"
 #include "ErrorTrap.h"
-#include "IProgressView.h"
+#include "FakeZelkWindow.h"
 #include "KeywordTable.h"
 #include "SpellingHooks.h"
 #include "SpellingInstaller.h"
 #include "WindowHelpers.h"
+#include "ZelkHost.h"
 
 using namespace enginetest;
 
@@ -18,33 +19,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The main window as the run sees it: what was called, in order.
-struct FakeWindow : IZelkWindow {
-    Lines calls;
-    std::string progressCaption;
-    void SetCountText(const std::string&) override {}
-    void SetCountWhatText(const std::string&) override {}
-    void ClearGauge() override {}
-    void SetGaugeMin(long) override {}
-    void SetGaugeMax(long) override {}
-    void SetGaugeValue(long) override {}
-    void SetProgressVisible(bool) override {}
-    void InitProgress() override { calls.push_back("InitProgress"); }
-    void TermProgress() override { calls.push_back("TermProgress"); }
-    std::string ProgressCaption() const override { return progressCaption; }
-    void SetProgressCaption(const std::string& text) override {
-        progressCaption = text;
-        calls.push_back("Progress " + text);
-    }
-    void HideFileFrame() override { calls.push_back("HideFileFrame"); }
-    void ClearRecordLabel() override { calls.push_back("ClearRecordLabel"); }
-    void SetWindowCaption(const std::string& text) override { calls.push_back("Caption " + text); }
-    void BringToTop() override { calls.push_back("BringToTop"); }
-};
-
 struct ProcessFile : ::testing::Test {
     FakeClock clock;
-    FakeWindow window;
+    FakeZelkWindow window;
     std::string dir;
     void SetUp() override {
         clock.Current = DateTime{2026, 3, 7, 14, 5, 9};

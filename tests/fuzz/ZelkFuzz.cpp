@@ -1,6 +1,6 @@
-// libFuzzer target: one source file zelked in-process by the program's own
-// per-file run, under settings drawn from the input. The input's last bytes
-// choose the switches (FuzzedDataProvider takes numbers from the end); the
+// libFuzzer target: one source file zelked by the engine's in-process entry,
+// under settings drawn from the input. The input's last bytes choose the
+// switches (FuzzedDataProvider takes numbers from the end); the
 // rest is the source, zelked as a module, class or form. Crashes, hangs and
 // sanitizer reports are the findings.
 #include <fuzzer/FuzzedDataProvider.h>
@@ -11,14 +11,13 @@
 #include <string>
 
 #include "Clock.h"
-#include "EngineCalls.h"
-#include "FileValidation.h"
 #include "HeadlessStartUp.h"
 #include "KeywordTable.h"
 #include "OptionGlobals.h"
 #include "SpellingHooks.h"
 #include "UiServices.h"
 #include "VBError.h"
+#include "Zelk.h"
 #include "mKEMCommon.h"
 
 namespace fs = std::filesystem;
@@ -104,23 +103,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::ofstream f(source, std::ios::binary | std::ios::trunc);
         f << text;
     }
-    std::vector<std::string> names = {"", source.string()};
-    VBFileValidate(names, true);
-    if (names[1].empty()) return 0;
-
-    oDebug->ClearStatus();
-    oAppInfo->WasCanceled = false;
-    oFile->Clear();
-    cFileDesc entry;
-    entry.FileName = source.string();
-    oFile->Add(entry);
-    sbSizeFileArrays(oFile->Count());
-    giFileIndex = 1;
+    ZelkSettings drawn;
+    drawn.Load = false;  // the switches just drawn
     try {
-        sbProcessFile(1);
+        Zelk(source.string(), drawn, nullptr);
     } catch (const VBError&) {
         // A failure the program reports to the user is no finding.
     }
-    sbKillTemp(1);
     return 0;
 }

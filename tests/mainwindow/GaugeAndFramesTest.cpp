@@ -40,6 +40,25 @@ TEST(Gauge, BlocksForTheShareReached) {
     EXPECT_EQ(box.boxes.back()[0], 253);
 }
 
+TEST(Gauge, TheSameRowIsNotDrawnAgainUnlessTheBoxWasCleared) {
+    FakePictureBox box(256, 29);
+    cGauge gauge;
+    PanelGauge(gauge, box);
+    gauge.max(1024);
+    gauge.Value(512);
+    const int clears = box.clears;
+    gauge.Value(513);  // 128 or 130 pixels reached: the same ten blocks
+    gauge.Value(520);
+    EXPECT_EQ(box.clears, clears);
+    gauge.Value(600);  // 150 pixels: an eleventh block
+    EXPECT_EQ(box.clears, clears + 1);
+    ASSERT_EQ(box.boxes.size(), 11u);
+    box.Cls();
+    gauge.Cleared();
+    gauge.Value(600);
+    EXPECT_EQ(box.boxes.size(), 11u);
+}
+
 TEST(Gauge, AnEmptyRangeClearsAndDrawsNothing) {
     FakePictureBox box(256, 25);
     cGauge gauge;

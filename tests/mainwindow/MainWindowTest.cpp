@@ -325,6 +325,30 @@ TEST_F(MainWindow, ProgressThroughTheProgressInterface) {
     oProgressForm->TermProgress();
 }
 
+TEST_F(MainWindow, AGaugeDrivenLineByLineLooksAsOneDrawnAtOnce) {
+    form->show();
+    glLinesInFile = 1000;
+    form->InitProgress();
+    bool first = true;
+    oZel->StatusBarUpdate(first, false, 1);  // a fresh run: one block
+    EXPECT_EQ(form->picGauge->Composite().pixel(5, 10), qRgb(0, 0, 128));
+    for (long line = 2; line <= 537; ++line) oZel->StatusBarUpdate(first, false, line);
+    const QImage lineByLine = form->picGauge->Composite();
+    SavePicture(form->fraProgress, "main-window-progress-line-by-line.png");
+
+    form->InitProgress();
+    form->ClearGauge();
+    form->SetGaugeMin(0);
+    form->SetGaugeMax(1000);
+    form->SetGaugeValue(530);  // the count last shown
+    EXPECT_EQ(lineByLine, form->picGauge->Composite());
+    // Half the width is reached: blocks before the middle, none well past it.
+    const int middle = lineByLine.width() / 2;
+    EXPECT_EQ(lineByLine.pixel(middle - 20, 10), qRgb(0, 0, 128));
+    EXPECT_EQ(lineByLine.pixel(middle + 30, 10), qRgb(192, 192, 192));
+    form->TermProgress();
+}
+
 TEST_F(MainWindow, AZelkRunHoldsTheSessionCommandsBack) {
     int opened = 0, options = 0;
     form->SetCommand("mnuFileOpen", [&] { ++opened; });

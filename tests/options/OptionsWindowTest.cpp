@@ -229,6 +229,22 @@ TEST_F(OptionsWindow, ExtensionListsTakeTypedEntriesAndShowRefusals) {
     EXPECT_TRUE(dlg->grab().save(QString::fromStdString(testsupport::PicturePath("options-extension-refused.png"))));
     line->selectAll();
     QTest::keyClick(line, Qt::Key_Backspace);
+    EXPECT_EQ(message->text(), "");
+
+    // Leaving from the entries counts as leaving the list; moving from the
+    // line into its own entries does not.
+    QWidget* code = Find<QWidget>("cboExtension_2");
+    auto* codeLine = code->findChild<QLineEdit*>();
+    codeLine->setFocus();
+    QTest::keyClicks(codeLine, "b:s");
+    code->findChild<QListWidget*>()->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(message->text(), "");
+    Find<QWidget>("optDialect_4")->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(message->text(), "Invalid File-extension.");
+    EXPECT_TRUE(codeLine->hasFocus());
+    codeLine->selectAll();
+    QTest::keyClick(codeLine, Qt::Key_Backspace);
 
     // Delete on a selected entry removes it; the last entry stays.
     QWidget* resources = Find<QWidget>("cboExtension_3");
@@ -244,7 +260,7 @@ TEST_F(OptionsWindow, ExtensionListsTakeTypedEntriesAndShowRefusals) {
     QTest::mouseClick(entries->viewport(), Qt::LeftButton, Qt::NoModifier, first);
     QTest::mouseDClick(entries->viewport(), Qt::LeftButton, Qt::NoModifier, first);
     EXPECT_EQ(entries->count(), before - 1);
-    EXPECT_EQ(ui.Beeps, 2);
+    EXPECT_EQ(ui.Beeps, 3);
 }
 
 TEST_F(OptionsWindow, PickerButtonsFillTheirFieldsFromTheFileDialog) {

@@ -56,3 +56,32 @@ TEST(IniFile, FailedWriteLeavesTheOldFile) {
     std::string dir = testsupport::MakeDir("ro");
     EXPECT_FALSE(ini::Write(dir + "/missing-folder/x.ini", "S", "K", "V"));
 }
+
+TEST(IniFile, ASessionReadsAFileOnceAndSeesItsOwnWrites) {
+    std::string f = Path("e.ini");
+    WriteFile(f, "[S]\r\nA=1\r\nB=2\r\n");
+    {
+        ini::ReadSession once;
+        EXPECT_EQ(ini::Read(f, "S", "A"), std::optional<std::string>("1"));
+        // Another program's change after the session's reading is not seen:
+        // the file is not read again for every key.
+        WriteFile(f, "[S]\r\nA=9\r\nB=8\r\n");
+        EXPECT_EQ(ini::Read(f, "S", "B"), std::optional<std::string>("2"));
+        {
+            ini::ReadSession nested;
+            EXPECT_EQ(ini::Read(f, "S", "A"), std::optional<std::string>("1"));
+        }
+        EXPECT_EQ(ini::Read(f, "S", "B"), std::optional<std::string>("2"));
+        // A write goes to the disk at once (from the file as it is now) and
+        // the session's reads see it.
+        ASSERT_TRUE(ini::Write(f, "S", "C", "3"));
+        EXPECT_EQ(ReadFile(f), "[S]\r\nA=9\r\nB=8\r\nC=3\r\n");
+        EXPECT_EQ(ini::Read(f, "S", "A"), std::optional<std::string>("9"));
+        EXPECT_EQ(ini::Entries(f, "S").size(), 3u);
+        ASSERT_TRUE(ini::DeleteKey(f, "S", "C"));
+        EXPECT_EQ(ini::Read(f, "S", "C"), std::nullopt);
+    }
+    // With the session over, every read goes to the disk again.
+    WriteFile(f, "[S]\r\nA=5\r\n");
+    EXPECT_EQ(ini::Read(f, "S", "A"), std::optional<std::string>("5"));
+}

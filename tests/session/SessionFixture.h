@@ -17,6 +17,7 @@
 #include "Clock.h"
 #include "EngineCalls.h"
 #include "KeywordTable.h"
+#include "FakeZelkWindow.h"
 #include "OptionGlobals.h"
 #include "Paths.h"
 #include "SessionCommands.h"
@@ -32,7 +33,7 @@
 #include "modMRU.h"
 
 // The main window as the session's commands see it.
-class FakeSessionWindow : public ISessionWindow {
+class FakeSessionWindow : public FakeZelkWindowOf<ISessionWindow> {
 public:
     struct Item {
         std::string Caption;
@@ -43,31 +44,14 @@ public:
     std::string mruCaptions[8];
     bool mruVisible[8] = {};
 
-    // The viewer: what it shows and the frame's caption.
-    bool frameVisible = false;
-    std::string shownFile, frameCaption, caption = "Zelker", recordLabel = "Line: 1";
+    // The viewer: what it shows and the frame's caption (its visibility,
+    // the window's caption and the record label are the zelk window's).
+    std::string shownFile, frameCaption;
     std::vector<std::string> views;  // "INFILE 1", "LOGFILE 2", ...
     std::vector<bool> zelking;       // SetZelking calls
-    int bringToTop = 0, unhooked = 0, fileListShown = 0, fileListUnloaded = 0, aboutShown = 0;
+    int unhooked = 0, fileListShown = 0, fileListUnloaded = 0, aboutShown = 0;
     std::vector<int> fileListAnswers;  // -1: closed without a choice
     std::function<void()> onOptions;
-
-    // IProgressView / IZelkWindow
-    void InitProgress() override {}
-    void TermProgress() override {}
-    std::string ProgressCaption() const override { return progress; }
-    void SetProgressCaption(const std::string& t) override { progress = t; }
-    void SetProgressVisible(bool) override {}
-    void SetCountText(const std::string&) override {}
-    void SetCountWhatText(const std::string&) override {}
-    void ClearGauge() override {}
-    void SetGaugeMin(long) override {}
-    void SetGaugeMax(long) override {}
-    void SetGaugeValue(long) override {}
-    void HideFileFrame() override { frameVisible = false; }
-    void ClearRecordLabel() override { recordLabel.clear(); }
-    void SetWindowCaption(const std::string& t) override { caption = t; }
-    void BringToTop() override { ++bringToTop; }
 
     // ICommandControls
     bool Enabled(const std::string& n) const override {
@@ -162,7 +146,6 @@ public:
     }
 
 private:
-    std::string progress;
     static int ViewItem(const std::string& n) {
         const std::string prefix = "mnuViewFile_";
         return n.rfind(prefix, 0) == 0 ? std::stoi(n.substr(prefix.size())) : -1;

@@ -6,12 +6,13 @@
 #include <sys/wait.h>
 
 #include "EngineTestSupport.h"
-#include "IProgressView.h"
+#include "FakeZelkWindow.h"
 #include "KeywordTable.h"
-#include "SpellingHooks.h"
 #include "ResourceSpelling.h"
+#include "SpellingHooks.h"
 #include "SpellingInstaller.h"
 #include "SpellingTestSupport.h"
+#include "ZelkHost.h"
 #include "modSpell.h"
 
 using namespace enginetest;
@@ -19,39 +20,6 @@ using Lines = std::vector<std::string>;
 using Step = ScriptedWordNotFound::Step;
 
 namespace {
-
-// The main window as the spelling pass reaches it.
-struct FakeSpellingWindow : IZelkWindow {
-    struct Showing {
-        std::string Caption;
-        Lines Context;
-    };
-    std::vector<Showing> shown;  // one per text checked
-    Lines frame;                 // the spelling frame and progress panel, shown and hidden, in order
-    Lines context = Lines(5);
-
-    void SetSpellCheckCaption(const std::string& text) override { shown.push_back({text, {}}); }
-    void SetSpellingLine(int index, const std::string& text) override { context[static_cast<size_t>(index)] = text; }
-    void SetSpellCheckVisible(bool visible) override {
-        if (visible) shown.back().Context = context;
-        frame.push_back(visible ? "spelling shown" : "spelling hidden");
-    }
-    void SetProgressVisible(bool visible) override { frame.push_back(visible ? "progress shown" : "progress hidden"); }
-    void InitProgress() override {}
-    void TermProgress() override {}
-    std::string ProgressCaption() const override { return {}; }
-    void SetProgressCaption(const std::string&) override {}
-    void SetCountText(const std::string&) override {}
-    void SetCountWhatText(const std::string&) override {}
-    void ClearGauge() override {}
-    void SetGaugeMin(long) override {}
-    void SetGaugeMax(long) override {}
-    void SetGaugeValue(long) override {}
-    void HideFileFrame() override {}
-    void ClearRecordLabel() override {}
-    void SetWindowCaption(const std::string&) override {}
-    void BringToTop() override {}
-};
 
 Step Answer(long result, std::string replacement = {}) { return {result, std::move(replacement), {}, {}}; }
 
@@ -96,7 +64,7 @@ protected:
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
 
-    FakeSpellingWindow window;
+    FakeZelkWindow window;
     ScriptedWordNotFound question;
     std::string dir;
 };

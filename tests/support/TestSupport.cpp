@@ -9,9 +9,10 @@
 
 #include "Clock.h"
 #include "ErrorTrap.h"
-#include "IProgressView.h"
 #include "SharedState.h"
+#include "SourceModel.h"
 #include "TempFiles.h"
+#include "ZelkHost.h"
 #include "mKEMCommon.h"
 
 namespace fs = std::filesystem;

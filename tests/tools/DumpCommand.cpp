@@ -69,17 +69,19 @@ void DumpModel(std::ostream& out) {
     }
 }
 
-// The kind of file its first line tells: class, form or module.
-std::string FileKindOf(const std::string& path) {
-    LineReader reader(path);
-    std::string first;
-    reader.ReadLine(first);
-    if (first.find("CLASS") != std::string::npos) return "C";
-    if (first.find("VERSION") != std::string::npos) return "F";
-    return "M";
-}
-
 }  // namespace
+
+void ParseAsOnlyFile(const std::string& path) {
+    if (!BabIsInitialised()) BabInit();
+    gsFileKind = FileKindOf(path);
+    oFile = std::make_unique<cFileCollection>();
+    cFileDesc entry;
+    entry.FileName = path;
+    oFile->Add(entry);
+    oDebug->ClearStatus();
+    gblnCondCompProc = false;
+    ProcessSelectedFile(1);
+}
 
 int RunDump(const std::vector<std::string>& args, std::ostream& out) {
     if (args.size() != 1) {
@@ -89,15 +91,7 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out) {
     const std::string& path = args[0];
     out << "FILE " << path << "\n";
     try {
-        if (!BabIsInitialised()) BabInit();
-        gsFileKind = FileKindOf(path);
-        oFile = std::make_unique<cFileCollection>();
-        cFileDesc entry;
-        entry.FileName = path;
-        oFile->Add(entry);
-        oDebug->ClearStatus();
-        gblnCondCompProc = false;
-        ProcessSelectedFile(1);
+        ParseAsOnlyFile(path);
     } catch (const VBError& e) {
         out << "ERROR " << e.Number << " " << e.Description << "\n";
         return 1;

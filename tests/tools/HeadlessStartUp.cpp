@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "IniFile.h"
 #include "Paths.h"
 #include "ScreenSize.h"
 #include "clsCommonDialog.h"
@@ -22,6 +23,7 @@ void HeadlessLoadSettings() {
 }
 
 void HeadlessReadSettings() {
+    ini::ReadSession readOnce;  // one reading of the file for both steps
     bool userFound = false;
     sbINIGetUser(userFound);
     sbGetINIInfo();

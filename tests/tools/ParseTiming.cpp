@@ -13,6 +13,7 @@
 #include <string>
 
 #include "FileParse.h"
+#include "GeneratedModule.h"
 #include "KeywordTable.h"
 #include "Paths.h"
 #include "RecordReader.h"
@@ -24,56 +25,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kProcedure[] = {
-    "' Computes the total of one order line.",
-    "' Written for the timing of the analyser.",
-    "",
-    "Public Function LineTotal%d(ByVal Qty As Long, ByVal Price As Double) As Double",
-    "    Dim Total As Double, i As Integer",
-    "    On Error GoTo Failed",
-    "    If Qty > 0 Then",
-    "        Total = Qty * Price",
-    "    ElseIf Qty = 0 Then",
-    "        Total = 0",
-    "    Else",
-    "        Total = -1",
-    "    End If",
-    "    For i = 1 To 10",
-    "        Total = Total + i * 0.5",
-    "    Next i",
-    "    Select Case Total",
-    "        Case Is > 100: Total = 100",
-    "        Case Else",
-    "            Debug.Print \"small\"; Total",
-    "    End Select",
-    "    LineTotal%d = Total ' the result",
-    "    Exit Function",
-    "Failed:",
-    "    Resume Next",
-    "End Function",
-    "",
-};
-
 const char* const kKeywords =
     "AS,*,-\r\nCASE,*,VYY\r\nDEBUG,*,-\r\nDIM,*,V\r\nDOUBLE,*,-\r\nELSE,*,VYY\r\nELSEIF,*,VYY\r\nEND,*,VNY\r\n"
     "ERROR,*,-\r\nEXIT,*,V\r\nFOR,*,VYN\r\nFUNCTION,*,V\r\nGOTO,*,V\r\nIF,*,VYN\r\nINTEGER,*,-\r\nIS,*,-\r\n"
     "LET,*,V\r\nLONG,*,-\r\nNEXT,*,VNY\r\nON,*,V\r\nPRINT,*,V\r\nPUBLIC,4,V--Y\r\nRESUME,*,V\r\nSELECT,*,VYN\r\n"
     "THEN,*,-\r\nTO,*,-\r\n";
-
-std::string GenerateModule(long lines) {
-    std::string text = "Attribute VB_Name = \"Timing\"\r\nOption Explicit\r\n";
-    long n = 2;
-    for (int proc = 1; n < lines; ++proc) {
-        for (const char* line : kProcedure) {
-            char buf[256];
-            std::snprintf(buf, sizeof buf, line, proc);
-            text += buf;
-            text += "\r\n";
-            if (++n >= lines) break;
-        }
-    }
-    return text;
-}
 
 double Seconds(std::chrono::steady_clock::time_point since) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();

@@ -1,13 +1,15 @@
 // zelk [--settings IN.INI] [--now "M/D/YYYY h:mm:ss AM"] [--spell ANSWER]
 // SOURCE OUTPUT LOG: one source file zelked by the program's own per-file
-// run, the dialogs answered by their defaults (unknown words by ANSWER), the
-// temporary output and log copied out.
+// run (the engine's in-process entry), the dialogs answered by their defaults
+// (unknown words by ANSWER), the output and log written out.
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <optional>
 
 #include "Clock.h"
-#include "EngineCalls.h"
-#include "FileValidation.h"
 #include "HeadlessCommand.h"
 #include "HeadlessStartUp.h"
 #include "HeadlessWordNotFound.h"
@@ -17,8 +19,10 @@
 #include "UiServices.h"
 #include "VBError.h"
 #include "VBText.h"
+#include "Zelk.h"
 #include "mINIHandler.h"
 #include "mKEMCommon.h"
+#include "modSpell.h"
 
 namespace fs = std::filesystem;
 
@@ -60,22 +64,45 @@ void PrintMessages(const ScriptedUiServices& ui) {
         std::cerr << "message [" << m.Title << "]: " << vb::Replace(m.Prompt, "\r\n", "\n") << "\n";
 }
 
-bool IsResourceScript(const std::string& path) {
-    std::string ext = vb::UCase(fs::path(path).extension().string());
-    if (ext.empty()) return false;
-    for (const std::string& e : vb::Split(vb::UCase(gsResourceExt), "|"))
-        if ("." + e == ext) return true;
-    return false;
+// Writes what the run left to the file `to`; a file the run did not make is
+// reported as a copy of a missing file is.
+bool CopyOut(const std::optional<std::string>& text, const std::string& to) {
+    if (!text) {
+        std::cerr << "zelk_headless: cannot write " << to << ": "
+                  << std::make_error_code(std::errc::no_such_file_or_directory).message() << "\n";
+        return false;
+    }
+    std::ofstream out(to, std::ios::binary | std::ios::trunc);
+    out << *text;
+    out.close();
+    if (!out) std::cerr << "zelk_headless: cannot write " << to << ": " << std::strerror(errno) << "\n";
+    return static_cast<bool>(out);
 }
 
-bool CopyOut(const std::string& from, const std::string& to) {
-    std::error_code ec;
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
-    if (ec) std::cerr << "zelk_headless: cannot write " << to << ": " << ec.message() << "\n";
-    return !ec;
-}
+// What a run installs for itself goes again when it ends, so that runs in
+// one process (the golden tests) leave nothing to the next.
+class RunScope {
+public:
+    RunScope() : ui_(&Ui()), clock_(&Clock()) {}
+    ~RunScope() {
+        gfnSpellCheckIt = nullptr;
+        gfnSpellCheckResource = nullptr;
+        gfnSpellInitialize = nullptr;
+        gfnAskTabWidth = nullptr;
+        oSpell.reset();
+        SetUi(ui_);
+        SetClock(clock_);
+    }
+    RunScope(const RunScope&) = delete;
+    RunScope& operator=(const RunScope&) = delete;
+
+private:
+    IUiServices* ui_;
+    IClock* clock_;
+};
 
 int RunZelk(const std::vector<std::string>& args) {
+    RunScope scope;
     ZelkArguments a;
     if (!ParseArguments(args, a)) {
         std::cerr << "zelk_headless: zelk " << kArguments << "\n";
@@ -84,7 +111,7 @@ int RunZelk(const std::vector<std::string>& args) {
     std::string configDir = HeadlessConfigDir();
     if (configDir.empty()) return 2;
 
-    static FakeClock fixed;
+    FakeClock fixed;
     if (!a.now.empty()) {
         if (!datetime::Parse(a.now, fixed.Current)) {
             std::cerr << "zelk_headless: --now wants \"M/D/YYYY h:mm:ss AM\", not " << a.now << "\n";
@@ -102,11 +129,9 @@ int RunZelk(const std::vector<std::string>& args) {
         }
     }
 
-    static ScriptedUiServices ui;  // every question answered with its first button
+    ScriptedUiServices ui;  // every question answered with its first button
     SetUi(&ui);
     HeadlessCreateObjects();
-    // Only read: a zelk changes no setting, so nothing is written back.
-    HeadlessReadSettings();
     try {
         BabInit();
     } catch (const VBError&) {
@@ -117,33 +142,24 @@ int RunZelk(const std::vector<std::string>& args) {
     // The tab width the settings give, else 4; every unknown word answered
     // alike.
     gfnAskTabWidth = [] { giTabWidth = 4; };
-    static HeadlessWordNotFound question(a.spell);
+    HeadlessWordNotFound question(a.spell);
     InstallSpelling(&question);
 
     const std::string source = fs::absolute(a.source, ec).string();
-    std::vector<std::string> names = {"", source};
-    VBFileValidate(names, true);
-    if (names[1].empty()) {
+    // The settings file is in place: the run loads it (no settings file
+    // there gives the first-run settings).
+    const ZelkResult r = Zelk(source, ZelkSettings{}, nullptr);
+    if (!r.Accepted) {
         PrintMessages(ui);
         std::cerr << "zelk_headless: " << source << " is not accepted as a Visual Basic source\n";
         return 1;
     }
-    oAppInfo->IsAResourceFile = IsResourceScript(source);
-    cFileDesc entry;
-    entry.FileName = source;
-    oFile->Add(entry);
-    sbSizeFileArrays(oFile->Count());
-    giFileIndex = 1;
-
-    sbProcessFile(1);
-    const int status = oDebug->StatusCode, reason = oDebug->ReasonCode;
-    bool copied = CopyOut(gsTempOutFile[1], a.output) && CopyOut(gsTempLogFile[1], a.log);
-    sbKillTemp(1);
+    bool copied = CopyOut(r.Output, a.output) && CopyOut(r.Log, a.log);
     PrintMessages(ui);
     if (!copied) return 1;
-    if (status != 0 || oAppInfo->WasCanceled) {
-        std::cerr << "zelk_headless: file not zelked: status " << status << " reason " << reason
-                  << (oAppInfo->WasCanceled ? " (canceled)" : "") << "\n";
+    if (r.Status != 0 || r.Canceled) {
+        std::cerr << "zelk_headless: file not zelked: status " << r.Status << " reason " << r.Reason
+                  << (r.Canceled ? " (canceled)" : "") << "\n";
         return 1;
     }
     return 0;

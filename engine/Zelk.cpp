@@ -1,0 +1,89 @@
+#include "Zelk.h"
+
+#include <filesystem>
+#include <vector>
+
+#include "EngineCalls.h"
+#include "FileValidation.h"
+#include "OptionGlobals.h"
+#include "TextFile.h"
+#include "VBText.h"
+#include "ZelkHost.h"
+#include "mKEMCommon.h"
+
+namespace {
+
+// A resource script is spell-checked, not zelked: its extension is one of
+// the resource extensions of the settings.
+bool IsResourceScript(const std::string& path) {
+    const std::string ext = vb::UCase(std::filesystem::path(path).extension().string());
+    if (ext.empty()) return false;
+    for (const std::string& e : vb::Split(vb::UCase(gsResourceExt), "|"))
+        if ("." + e == ext) return true;
+    return false;
+}
+
+// The run's window is installed for the run alone.
+class HostForRun {
+public:
+    explicit HostForRun(IZelkWindow* host) : window_(gfrmZelker), progress_(oProgressForm) {
+        gfrmZelker = host;
+        oProgressForm = nullptr;  // the run shows its progress in its own window
+    }
+    ~HostForRun() {
+        gfrmZelker = window_;
+        oProgressForm = progress_;
+    }
+    HostForRun(const HostForRun&) = delete;
+    HostForRun& operator=(const HostForRun&) = delete;
+
+private:
+    IZelkWindow* window_;
+    IProgressView* progress_;
+};
+
+std::optional<std::string> ReadIfMade(const std::string& path) {
+    std::string text;
+    if (path.empty() || !textfile::ReadAll(path, text)) return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
+ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZelkWindow* host) {
+    ZelkResult result;
+    if (settings.Load) sbLoadSettingsFrom(settings.File);
+    oDebug->ClearStatus();
+    oAppInfo->WasCanceled = false;
+    // The one number a session carries from file to file on purpose (the
+    // continuous line numbering) starts afresh with a run of its own.
+    glNextLineNumber = 0;
+
+    std::vector<std::string> names = {"", sourceFile};
+    VBFileValidate(names, true);
+    if (names[1].empty()) return result;
+    result.Accepted = true;
+
+    HostForRun installed(host);
+    oAppInfo->IsAResourceFile = IsResourceScript(sourceFile);
+    oFile->Clear();
+    cFileDesc entry;
+    entry.FileName = sourceFile;
+    oFile->Add(entry);
+    sbSizeFileArrays(oFile->Count());
+    giFileIndex = 1;
+
+    try {
+        sbProcessFile(1);
+    } catch (...) {
+        sbKillTemp(1);  // no temporary file outlives the run
+        throw;
+    }
+    result.Status = oDebug->StatusCode;
+    result.Reason = oDebug->ReasonCode;
+    result.Canceled = oAppInfo->WasCanceled;
+    result.Output = ReadIfMade(gsTempOutFile[1]);
+    result.Log = ReadIfMade(gsTempLogFile[1]);
+    sbKillTemp(1);
+    return result;
+}

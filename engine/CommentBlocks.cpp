@@ -24,9 +24,12 @@ namespace {
 
 // The engine's own record that it loaded the editor for this file.
 bool gblnEditorLoaded = false;
-// The templates of this file that could not be read: each is reported once,
-// not at every block it would have made.
+// The templates of this file that could not be read: each file's log says
+// once that its blocks are missing, not at every block it would have made.
 std::set<std::string> gsUnreadableTemplates;
+// The unreadable templates already shown in a message during this run: a run
+// over many files asks the user to read about each missing file only once.
+std::set<std::string> gsTemplatesReportedThisRun;
 
 const std::string& TemplateFor(const std::string& kind) {
     if (kind == "M") return gsCmtModuleFile;
@@ -59,6 +62,7 @@ bool ReadBlockTemplate(const std::string& file, BlockTemplate& tmpl) {
         if (!IsFileError(e.Number)) throw;
         gsUnreadableTemplates.insert(file);
         sbLogLine("No comment block inserted from " + file + ": " + e.Description, true);
+        if (!gsTemplatesReportedThisRun.insert(file).second) return false;
         Ui().MsgBox("Error with the comment block file: " + e.Description + "\r\nFile: " + file, mb::vbExclamation,
                     "Comment Block File Error");
         return false;
@@ -338,6 +342,10 @@ void sbGet5Lines(long stmt, int offset, int count, std::vector<std::string>& lin
         }
         lines.resize(std::min(index, lines.size()));
     });
+}
+
+void sbStartCommentBlockRun() {
+    gsTemplatesReportedThisRun.clear();
 }
 
 void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced) {

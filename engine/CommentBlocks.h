@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+// Starts a run over one or more files: an unreadable template is shown in a
+// message once per run (each file's log still says its blocks are missing).
+void sbStartCommentBlockRun();
+
 // Replaces the placeholders of a comment block; `ask` tells whether the text
 // held "@Ask".
 void sbParseCommentLine(std::string& text, bool& ask);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "CommentBlocks.h"
 #include "EngineCalls.h"
 #include "FileValidation.h"
 #include "OptionGlobals.h"
@@ -58,6 +59,7 @@ ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZe
     // The one number a session carries from file to file on purpose (the
     // continuous line numbering) starts afresh with a run of its own.
     glNextLineNumber = 0;
+    sbStartCommentBlockRun();
 
     std::vector<std::string> names = {"", sourceFile};
     VBFileValidate(names, true);

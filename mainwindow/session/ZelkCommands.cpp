@@ -1,6 +1,7 @@
 // The two zelk commands: Zelk File zelks the current file and shows the
 // result, Zelk and Save All zelks and saves every source file of the
 // session (or only those changed since their last save).
+#include "CommentBlocks.h"
 #include "EngineCalls.h"
 #include "ErrorTrap.h"
 #include "OptionGlobals.h"
@@ -78,6 +79,7 @@ bool fbZelkAndSaveEach(ISessionWindow& w, int index, long& zelked) {
     const long first = oAppInfo->IsAProjectFile ? 2 : 1;
     const long count = oFile->Count();
     zelked = 0;
+    sbStartCommentBlockRun();
     for (long i = first; i <= count; ++i) {
         if (fbListedEarlier(first, i)) continue;
         if (!oFile->Item(i).IsSource()) continue;
@@ -132,6 +134,7 @@ void mnuProcessZelk_Click(ISessionWindow& w) {
         // output, no log, nothing that a save could put over it.
         if (current >= 1 && current <= oFile->Count() && !oFile->Item(current).IsSource()) return;
         w.SetZelking(true);
+        sbStartCommentBlockRun();
         sbRetryWithoutCustomDictionary([&] { sbProcessFile(current); });
         if (RunWasGood()) {
             gblnUnsaved = true;

@@ -38,6 +38,7 @@ protected:
         enginetest::LoadSettings();
         gblnCommentSkip = false;
         goCommentEditor = &editor;
+        sbStartCommentBlockRun();
     }
     void TearDown() override {
         CloseEditor();
@@ -188,7 +189,7 @@ TEST_F(CommentBlocksTest, ACopyWithoutItsLastLineIsNotReplaced) {
     EXPECT_TRUE(RemovedLines(6).empty());
 }
 
-TEST_F(CommentBlocksTest, AnUnreadableTemplateIsReportedOnceAFileAndInsertsNothing) {
+TEST_F(CommentBlocksTest, AnUnreadableTemplateIsLoggedInEachFileShownOnceARunAndInsertsNothing) {
     gsCmtModuleFile = paths::Join(testsupport::ProgramDir(), "missing.def");
     gsCmtUDPFile = gsCmtModuleFile;
     ParseLines({"Option Explicit", "Sub A()", "End Sub", "Sub B()", "End Sub"});
@@ -209,13 +210,22 @@ TEST_F(CommentBlocksTest, AnUnreadableTemplateIsReportedOnceAFileAndInsertsNothi
     EXPECT_NE(testsupport::Ui().LastPrompt().find("Error with the comment block file: "), std::string::npos);
     EXPECT_NE(testsupport::Ui().LastPrompt().find("\r\nFile: " + gsCmtModuleFile), std::string::npos);
 
-    // The next file reports it again.
+    // The next file of the run logs it again, without a second message.
     CloseEditor();
     enginetest::RunFiles next;
     long stmt = StatementOfLine(2);
     sbCommentBlockInsert(stmt, "U", false, replaced);
-    EXPECT_EQ(testsupport::Ui().Messages.size(), 2u);
+    EXPECT_EQ(testsupport::Ui().Messages.size(), 1u);
     EXPECT_EQ(next.Log().size(), 1u);
+
+    // A new run shows it again.
+    CloseEditor();
+    sbStartCommentBlockRun();
+    enginetest::RunFiles again;
+    stmt = StatementOfLine(2);
+    sbCommentBlockInsert(stmt, "U", false, replaced);
+    EXPECT_EQ(testsupport::Ui().Messages.size(), 2u);
+    EXPECT_EQ(again.Log().size(), 1u);
 }
 
 TEST_F(CommentBlocksTest, ACopyIsKnownByItsFilledInPlaceholdersAndKeptWithoutOverwrite) {

@@ -1,6 +1,6 @@
-#include "AnalyserLog.h"
+#include "analysis/AnalyserLog.h"
 
-#include "mKEMCommon.h"
+#include "common/mKEMCommon.h"
 
 bool BabTraceOn() { return oDebug && oLog && oDebug->LogZurudUvu; }
 

@@ -1,20 +1,20 @@
-#include "FileParse.h"
+#include "analysis/FileParse.h"
 
 #include <algorithm>
 
-#include "AnalyserLog.h"
-#include "AppIdentity.h"
-#include "ErrorTrap.h"
-#include "KeywordTable.h"
+#include "analysis/AnalyserLog.h"
+#include "common/AppIdentity.h"
+#include "common/ErrorTrap.h"
+#include "analysis/KeywordTable.h"
 #include "RecordGroups.h"
-#include "StatementAnalysis.h"
-#include "TextFile.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBError.h"
-#include "VBText.h"
-#include "WindowHelpers.h"
-#include "mKEMCommon.h"
+#include "analysis/StatementAnalysis.h"
+#include "platform/TextFile.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
+#include "common/WindowHelpers.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

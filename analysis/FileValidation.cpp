@@ -1,18 +1,18 @@
-#include "FileValidation.h"
+#include "analysis/FileValidation.h"
 
 #include <array>
 
-#include "AnalyserLog.h"
-#include "AppIdentity.h"
-#include "ErrorTrap.h"
-#include "KeywordTable.h"
-#include "RecordReader.h"
-#include "TextFile.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBError.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "analysis/AnalyserLog.h"
+#include "common/AppIdentity.h"
+#include "common/ErrorTrap.h"
+#include "analysis/KeywordTable.h"
+#include "analysis/RecordReader.h"
+#include "platform/TextFile.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
-#include "KeywordFile.h"
+#include "analysis/KeywordFile.h"
 
 #include <filesystem>
 
-#include "AnalyserLog.h"
-#include "AppIdentity.h"
-#include "ErrorTrap.h"
-#include "Paths.h"
-#include "TextFile.h"
-#include "UiServices.h"
-#include "VBError.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "analysis/AnalyserLog.h"
+#include "common/AppIdentity.h"
+#include "common/ErrorTrap.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "platform/UiServices.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

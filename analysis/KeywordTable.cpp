@@ -1,14 +1,14 @@
-#include "KeywordTable.h"
+#include "analysis/KeywordTable.h"
 
-#include "AnalyserLog.h"
-#include "ErrorReport.h"
-#include "ErrorTrap.h"
-#include "KeywordFile.h"
-#include "Paths.h"
-#include "SourceModel.h"
-#include "Trace.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "analysis/AnalyserLog.h"
+#include "common/ErrorReport.h"
+#include "common/ErrorTrap.h"
+#include "analysis/KeywordFile.h"
+#include "platform/Paths.h"
+#include "analysis/SourceModel.h"
+#include "common/Trace.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "LineTokenizer.h"
+#include "analysis/LineTokenizer.h"
 
 #include <array>
 
-#include "AnalyserLog.h"
-#include "mKEMCommon.h"
+#include "analysis/AnalyserLog.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

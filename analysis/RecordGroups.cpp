@@ -1,15 +1,15 @@
 #include "RecordGroups.h"
 
-#include "AnalyserLog.h"
-#include "AppIdentity.h"
-#include "ErrorTrap.h"
-#include "KeywordTable.h"
-#include "RecordReader.h"
-#include "StatementAnalysis.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "analysis/AnalyserLog.h"
+#include "common/AppIdentity.h"
+#include "common/ErrorTrap.h"
+#include "analysis/KeywordTable.h"
+#include "analysis/RecordReader.h"
+#include "analysis/StatementAnalysis.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

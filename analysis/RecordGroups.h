@@ -4,8 +4,8 @@
 // ties, and keeps the running indentation level of the file.
 #include <vector>
 
-#include "SourceModel.h"
-#include "TextFile.h"
+#include "analysis/SourceModel.h"
+#include "platform/TextFile.h"
 
 // Reads and analyses the next record group. StatusCode 11 at the end of the
 // file (nothing read), 4 after a rejected line, 6 for a negative level with

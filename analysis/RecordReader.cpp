@@ -1,12 +1,12 @@
-#include "RecordReader.h"
+#include "analysis/RecordReader.h"
 
-#include "AnalyserLog.h"
-#include "ErrorTrap.h"
-#include "LineTokenizer.h"
+#include "analysis/AnalyserLog.h"
+#include "common/ErrorTrap.h"
+#include "analysis/LineTokenizer.h"
 #include "TokenClassifier.h"
-#include "Trace.h"
-#include "VBError.h"
-#include "mKEMCommon.h"
+#include "common/Trace.h"
+#include "platform/VBError.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

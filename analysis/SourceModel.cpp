@@ -1,10 +1,10 @@
-#include "SourceModel.h"
+#include "analysis/SourceModel.h"
 
-#include "AnalyserLog.h"
-#include "ErrorTrap.h"
-#include "KeywordTable.h"
-#include "Trace.h"
-#include "mKEMCommon.h"
+#include "analysis/AnalyserLog.h"
+#include "common/ErrorTrap.h"
+#include "analysis/KeywordTable.h"
+#include "common/Trace.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "StatementAnalysis.h"
+#include "analysis/StatementAnalysis.h"
 
-#include "AnalyserLog.h"
-#include "KeywordTable.h"
-#include "Trace.h"
-#include "VBText.h"
+#include "analysis/AnalyserLog.h"
+#include "analysis/KeywordTable.h"
+#include "common/Trace.h"
+#include "platform/VBText.h"
 
 namespace {
 

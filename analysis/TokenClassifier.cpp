@@ -1,8 +1,8 @@
 #include "TokenClassifier.h"
 
-#include "AnalyserLog.h"
-#include "KeywordTable.h"
-#include "VBText.h"
+#include "analysis/AnalyserLog.h"
+#include "analysis/KeywordTable.h"
+#include "platform/VBText.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Gives the raw tokens of one physical line their Class and Detail.
 #include <vector>
 
-#include "SourceModel.h"
+#include "analysis/SourceModel.h"
 
 // Classifies work elements 1 to n in place: keyword lookups, names, numbers,
 // literals, operators, comments, line numbers and labels; joins a type

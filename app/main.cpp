@@ -2,15 +2,15 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "ProgramIcon.h"
-#include "ProjectFileDialogUi.h"
-#include "QtUiServices.h"
-#include "ScreenSize.h"
-#include "SessionState.h"
-#include "StartupWindows.h"
-#include "TemplateWindows.h"
-#include "UiServices.h"
-#include "frmErrorInfo.h"
+#include "platform_ui/ProgramIcon.h"
+#include "projects_ui/ProjectFileDialogUi.h"
+#include "platform_ui/QtUiServices.h"
+#include "common/ScreenSize.h"
+#include "mainwindow/SessionState.h"
+#include "mainwindow_ui/StartupWindows.h"
+#include "spelling_ui/TemplateWindows.h"
+#include "platform/UiServices.h"
+#include "common_ui/frmErrorInfo.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

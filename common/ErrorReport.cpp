@@ -1,14 +1,14 @@
-#include "ErrorReport.h"
+#include "common/ErrorReport.h"
 
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 
-#include "AppIdentity.h"
-#include "Clock.h"
-#include "UiServices.h"
-#include "mKEMCommon.h"
+#include "common/AppIdentity.h"
+#include "platform/Clock.h"
+#include "platform/UiServices.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

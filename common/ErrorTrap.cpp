@@ -1,9 +1,9 @@
-#include "ErrorTrap.h"
+#include "common/ErrorTrap.h"
 
 #include <cstdlib>
 
-#include "ErrorReport.h"
-#include "mKEMCommon.h"
+#include "common/ErrorReport.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 ErrorReportHook gHook;

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "clsCommonDialog.h"
+#include "common/clsCommonDialog.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // own, and what the dialog was asked and answered.
 #include <string>
 
-#include "PickerDialogs.h"
+#include "platform/PickerDialogs.h"
 
 class clsCommonDialog;
 

@@ -1,7 +1,7 @@
-#include "RegistryEntry.h"
+#include "common/RegistryEntry.h"
 
-#include "Trace.h"
-#include "mKEMCommon.h"
+#include "common/Trace.h"
+#include "common/mKEMCommon.h"
 
 std::string RegistryEntry::ValueText() const {
     if (auto s = std::get_if<std::string>(&Value)) return *s;

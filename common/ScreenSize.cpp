@@ -1,4 +1,4 @@
-#include "ScreenSize.h"
+#include "common/ScreenSize.h"
 
 namespace {
 ScreenTwips gScreen = kHeadlessScreen;

@@ -1,8 +1,8 @@
-#include "Trace.h"
+#include "common/Trace.h"
 
 #include <exception>
 
-#include "mKEMCommon.h"
+#include "common/mKEMCommon.h"
 
 bool TraceOn(TraceKind kind) {
     if (!oDebug || !oLog) return false;

@@ -1,13 +1,13 @@
-#include "WindowHelpers.h"
+#include "common/WindowHelpers.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "ErrorTrap.h"
-#include "IProgressView.h"
-#include "Paths.h"
-#include "Trace.h"
+#include "common/ErrorTrap.h"
+#include "common/IProgressView.h"
+#include "platform/Paths.h"
+#include "common/Trace.h"
 
 bool FileExists(const std::string& sFile) {
     return Trapped("MFILESET::FileExists", [&] {

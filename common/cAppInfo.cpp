@@ -1,18 +1,18 @@
-#include "cAppInfo.h"
+#include "common/cAppInfo.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <sys/stat.h>
 
-#include "AppIdentity.h"
-#include "Clock.h"
-#include "ErrorTrap.h"
-#include "Paths.h"
-#include "RegistryEntry.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "common/AppIdentity.h"
+#include "platform/Clock.h"
+#include "common/ErrorTrap.h"
+#include "platform/Paths.h"
+#include "common/RegistryEntry.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 // The width of a scroll bar in pixels and the screen's twips per pixel.

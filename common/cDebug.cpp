@@ -1,6 +1,6 @@
-#include "cDebug.h"
+#include "common/cDebug.h"
 
-#include "mKEMCommon.h"
+#include "common/mKEMCommon.h"
 
 void cDebug::SetLogAll() {
     LogApp = LogZurudUvu = LogDebug = LogEvents = LogMouseEvents = true;

@@ -1,6 +1,6 @@
-#include "cFileDesc.h"
+#include "common/cFileDesc.h"
 
-#include "VBError.h"
+#include "platform/VBError.h"
 
 cFileDesc& cFileCollection::Item(long index) {
     if (index < 1 || index > Count()) RaiseError(vberr::kSubscriptOutOfRange, "oFile");

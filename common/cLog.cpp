@@ -1,16 +1,16 @@
-#include "cLog.h"
+#include "common/cLog.h"
 
 #include <cerrno>
 #include <cstring>
 
-#include "AppIdentity.h"
-#include "Clock.h"
-#include "Paths.h"
-#include "UiServices.h"
-#include "VBError.h"
-#include "VBText.h"
-#include "cAppInfo.h"
-#include "mKEMCommon.h"
+#include "common/AppIdentity.h"
+#include "platform/Clock.h"
+#include "platform/Paths.h"
+#include "platform/UiServices.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
+#include "common/cAppInfo.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 constexpr const char* kEnterArrow = "->";

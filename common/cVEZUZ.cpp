@@ -1,12 +1,12 @@
-#include "cVEZUZ.h"
+#include "common/cVEZUZ.h"
 
-#include "IProgressView.h"
-#include "SharedState.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "WindowHelpers.h"
-#include "mKEMCommon.h"
+#include "common/IProgressView.h"
+#include "common/SharedState.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/WindowHelpers.h"
+#include "common/mKEMCommon.h"
 
 void cVEZUZ::StatusBarUpdate(bool& ablnFirstTime, bool ablnParsing, long aCount) {
     TraceGuard trace(TraceKind::App, "sbStatusBarUpdate");

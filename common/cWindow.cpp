@@ -1,14 +1,14 @@
-#include "cWindow.h"
+#include "common/cWindow.h"
 
 #include <cstdio>
 #include <sys/utsname.h>
 
-#include "AppIdentity.h"
-#include "Paths.h"
-#include "TempFiles.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "WindowHelpers.h"
+#include "common/AppIdentity.h"
+#include "platform/Paths.h"
+#include "platform/TempFiles.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/WindowHelpers.h"
 
 std::string cWindow::GetTempFile(const std::string& filePrefix) {
     return tempfiles::Create(tempfiles::OwnDir(), filePrefix);

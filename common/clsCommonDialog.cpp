@@ -1,16 +1,16 @@
-#include "clsCommonDialog.h"
+#include "common/clsCommonDialog.h"
 
-#include "Paths.h"
+#include "platform/Paths.h"
 #include "PrinterDialogLog.h"
-#include "ScreenSize.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBError.h"
-#include "VBText.h"
-#include "cDebug.h"
-#include "cLog.h"
-#include "cWindow.h"
-#include "mKEMCommon.h"
+#include "common/ScreenSize.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
+#include "common/cDebug.h"
+#include "common/cLog.h"
+#include "common/cWindow.h"
+#include "common/mKEMCommon.h"
 
 std::string TrimNulls(const std::string& text) {
     size_t end = text.find_last_not_of(std::string(" \0", 2));

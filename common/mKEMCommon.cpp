@@ -1,6 +1,6 @@
-#include "mKEMCommon.h"
+#include "common/mKEMCommon.h"
 
-#include "VBText.h"
+#include "platform/VBText.h"
 
 std::string fsCommandFile(const std::string& commandLine) {
     std::string s = vb::LCase(vb::Trim(commandLine));

@@ -1,24 +1,24 @@
 // Comment blocks inserted from templates for the module, user-defined
 // procedures and event procedures: expanding the placeholders, finding and
 // replacing an existing copy, editing in the comment-block editor, writing.
-#include "CommentBlocks.h"
+#include "engine/CommentBlocks.h"
 
 #include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "Clock.h"
-#include "CommentEditorHost.h"
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
-#include "OptionGlobals.h"
+#include "platform/Clock.h"
+#include "engine/CommentEditorHost.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
+#include "settings/OptionGlobals.h"
 #include "TemplateText.h"
 #include "TokenText.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

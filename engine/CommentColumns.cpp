@@ -1,10 +1,10 @@
 // Comments that follow code: their column, or their removal; and the
 // spelling calls for comments and string literals as they pass.
-#include "OptionGlobals.h"
+#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
-#include "SpellingHooks.h"
-#include "StatementAnalysis.h"
-#include "EngineCalls.h"
+#include "engine/SpellingHooks.h"
+#include "analysis/StatementAnalysis.h"
+#include "engine/EngineCalls.h"
 
 namespace {
 

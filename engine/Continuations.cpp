@@ -1,11 +1,11 @@
 // Line continuations: kept as in the source, removed (the statement's lines
 // joined), or inserted where a line would pass the continuation column.
-#include "EngineCalls.h"
-#include "LineTokenizer.h"
-#include "OptionGlobals.h"
+#include "engine/EngineCalls.h"
+#include "analysis/LineTokenizer.h"
+#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
-#include "StatementAnalysis.h"
-#include "VBText.h"
+#include "analysis/StatementAnalysis.h"
+#include "platform/VBText.h"
 
 int fiLineNumberEnd(const std::string& text) {
     for (size_t k = 0; k < text.size(); ++k) {

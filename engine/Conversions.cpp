@@ -4,14 +4,14 @@
 #include <cmath>
 #include <string>
 
-#include "Conversions.h"
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
+#include "engine/Conversions.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
 #include "TokenText.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

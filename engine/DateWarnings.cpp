@@ -2,12 +2,12 @@
 // help find code that could fail at the change of the century.
 #include <string>
 
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
 #include "TokenText.h"
-#include "Trace.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "common/Trace.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "DeclarationPieces.h"
 
 #include "LineSegments.h"
-#include "OptionGlobals.h"
-#include "StatementAnalysis.h"
+#include "settings/OptionGlobals.h"
+#include "analysis/StatementAnalysis.h"
 #include "TokenText.h"
 
 using tokentext::Upper;

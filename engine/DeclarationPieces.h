@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "EngineState.h"
-#include "SourceModel.h"
+#include "engine/EngineState.h"
+#include "analysis/SourceModel.h"
 
 // The type a name's type character declares ("" without one).
 std::string TypeOfCharacter(const std::string& name);

@@ -1,10 +1,10 @@
 // Declarations: one declaration a line, As clauses in a column, and the
 // warnings about functions and declarations without a type.
-#include "EngineCalls.h"
-#include "OptionGlobals.h"
+#include "engine/EngineCalls.h"
+#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
-#include "StatementAnalysis.h"
-#include "VBText.h"
+#include "analysis/StatementAnalysis.h"
+#include "platform/VBText.h"
 
 // Whether the statement's first parenthesis group closes at its last
 // significant token (so that nothing, not even an As clause, follows the

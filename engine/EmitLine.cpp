@@ -3,15 +3,15 @@
 // inserted line numbers; and the End If of a split single-line If.
 #include <cctype>
 
-#include "AnalyserLog.h"
-#include "EngineCalls.h"
+#include "analysis/AnalyserLog.h"
+#include "engine/EngineCalls.h"
 #include "FileFailure.h"
-#include "OptionGlobals.h"
-#include "TextFile.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "settings/OptionGlobals.h"
+#include "platform/TextFile.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ExchangeSort.h"
+#include "engine/ExchangeSort.h"
 
 #include <algorithm>
 #include <numeric>

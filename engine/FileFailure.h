@@ -3,7 +3,7 @@
 // folder is not writable, the disk is full) fails that one file: the per-file
 // run reports it and the program goes on. It travels as FileFailure, which no
 // procedure's error trap catches on its way up, so that it reaches the run.
-#include "VBError.h"
+#include "platform/VBError.h"
 
 struct FileFailure {
     VBError Error;

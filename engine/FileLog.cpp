@@ -2,18 +2,18 @@
 // under which a log is kept when its file is saved.
 #include <cstdio>
 
-#include "AnalyserLog.h"
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
+#include "analysis/AnalyserLog.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
 #include "FileFailure.h"
-#include "OptionGlobals.h"
-#include "Paths.h"
-#include "TempFiles.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "WindowHelpers.h"
-#include "mKEMCommon.h"
+#include "settings/OptionGlobals.h"
+#include "platform/Paths.h"
+#include "platform/TempFiles.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/WindowHelpers.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

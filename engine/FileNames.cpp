@@ -1,12 +1,12 @@
 // File names for captions: a path split into its parts, and a path shortened
 // to a given length.
-#include "AnalyserLog.h"
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
-#include "Paths.h"
-#include "Trace.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "analysis/AnalyserLog.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
+#include "platform/Paths.h"
+#include "common/Trace.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 void ParseFileName(const std::string& pathIn, std::string& drive, std::string& dir, std::string& base,
                    std::string& ext) {

@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <array>
 
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
-#include "OptionGlobals.h"
-#include "SpellingHooks.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "mKEMCommon.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
+#include "settings/OptionGlobals.h"
+#include "engine/SpellingHooks.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,22 +1,22 @@
 // Insertion of error-handling and tracing code from the code templates, and
 // of logging lines from the logging files.
-#include "InsertCode.h"
+#include "engine/InsertCode.h"
 
 #include <cctype>
 #include <string>
 #include <vector>
 
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
-#include "OptionGlobals.h"
-#include "Paths.h"
-#include "StatementAnalysis.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
+#include "settings/OptionGlobals.h"
+#include "platform/Paths.h"
+#include "analysis/StatementAnalysis.h"
 #include "TemplateText.h"
 #include "TokenText.h"
-#include "Trace.h"
-#include "VBText.h"
-#include "WindowHelpers.h"
-#include "mKEMCommon.h"
+#include "common/Trace.h"
+#include "platform/VBText.h"
+#include "common/WindowHelpers.h"
+#include "common/mKEMCommon.h"
 
 bool IsPropertyProcedureName(const std::string& name) {
     size_t open = name.find(" [");

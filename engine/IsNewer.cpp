@@ -1,11 +1,11 @@
 // Whether a file changed since its last recorded save, from the history file
 // the main window writes when it saves a zelked file.
-#include "AppIdentity.h"
-#include "Clock.h"
-#include "EngineCalls.h"
-#include "OptionGlobals.h"
-#include "Trace.h"
-#include "cINIHandler.h"
+#include "common/AppIdentity.h"
+#include "platform/Clock.h"
+#include "engine/EngineCalls.h"
+#include "settings/OptionGlobals.h"
+#include "common/Trace.h"
+#include "settings/cINIHandler.h"
 
 bool fbIsNewer(const std::string& file) {
     TraceGuard trace(TraceKind::App, "fbIsNewer");

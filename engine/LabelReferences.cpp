@@ -3,8 +3,8 @@
 // not compile.
 #include <unordered_set>
 
-#include "EngineCalls.h"
-#include "VBText.h"
+#include "engine/EngineCalls.h"
+#include "platform/VBText.h"
 
 namespace {
 std::unordered_set<std::string> gReferenced;

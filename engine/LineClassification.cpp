@@ -1,10 +1,10 @@
 // Line kinds and block flags: what the white-space rules of the zelking loop
 // read about the line just formatted, and the per-record flags the later
 // steps of the formatter use.
-#include "KeywordTable.h"
-#include "OptionGlobals.h"
+#include "analysis/KeywordTable.h"
+#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
-#include "VBText.h"
+#include "platform/VBText.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Tabs and the column of the first word of every record.
-#include "EngineState.h"
-#include "OptionGlobals.h"
+#include "engine/EngineState.h"
+#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
-#include "SpellingHooks.h"
-#include "StatementAnalysis.h"
-#include "VBText.h"
+#include "engine/SpellingHooks.h"
+#include "analysis/StatementAnalysis.h"
+#include "platform/VBText.h"
 
 // A lone tab before a token (or a token that is a tab) becomes the chosen
 // number of blanks; the width is asked for once, when the first tab is met.

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "EngineCalls.h"
-#include "OptionGlobals.h"
-#include "StatementAnalysis.h"
+#include "engine/EngineCalls.h"
+#include "settings/OptionGlobals.h"
+#include "analysis/StatementAnalysis.h"
 #include "TokenText.h"
-#include "VBText.h"
+#include "platform/VBText.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // zelk, which finds the declaration on a line of its own, then moves
 // nothing. The line is written in segments: each such declaration is one,
 // and each run of the other statements between them is one.
-#include "SourceModel.h"
+#include "analysis/SourceModel.h"
 
 struct LineSegment {
     long FirstToken = 0;

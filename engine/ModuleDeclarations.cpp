@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "DeclarationPieces.h"
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
-#include "ExchangeSort.h"
-#include "OptionGlobals.h"
-#include "StatementAnalysis.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
+#include "engine/ExchangeSort.h"
+#include "settings/OptionGlobals.h"
+#include "analysis/StatementAnalysis.h"
 #include "TokenText.h"
-#include "Trace.h"
-#include "mKEMCommon.h"
+#include "common/Trace.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Whether a module already declares Option Explicit.
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
-#include "Trace.h"
-#include "VBText.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
+#include "common/Trace.h"
+#include "platform/VBText.h"
 
 bool fblnOptionExplicit(int startRecord) {
     TraceGuard trace(TraceKind::App, "fblnOptionExplicit");

@@ -8,17 +8,17 @@
 #include <vector>
 
 #include "DeclarationPieces.h"
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
-#include "ExchangeSort.h"
-#include "FileParse.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
+#include "engine/ExchangeSort.h"
+#include "analysis/FileParse.h"
 #include "LineSegments.h"
-#include "InsertCode.h"
-#include "OptionGlobals.h"
+#include "engine/InsertCode.h"
+#include "settings/OptionGlobals.h"
 #include "TokenText.h"
-#include "Trace.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "common/Trace.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // The order in which a module's parts are written, and the identity
 // statement order of one part that the arrangement steps rearrange.
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
-#include "ExchangeSort.h"
-#include "FileParse.h"
-#include "OptionGlobals.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
+#include "engine/ExchangeSort.h"
+#include "analysis/FileParse.h"
+#include "settings/OptionGlobals.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The formatter's entry points: one statement of a code part into its output
 // lines, and the plain text of a statement as it stands.
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
 #include "SourceLineFormatter.h"
-#include "Trace.h"
+#include "common/Trace.h"
 
 void sbOutputSourceRecord(long& stmt, std::string& text, bool isDeclarationsPart) {
     // The zelking loop's call before the first part of a file: nothing that

@@ -1,10 +1,10 @@
 #include "SourceLineFormatter.h"
 
-#include "EngineCalls.h"
-#include "OptionGlobals.h"
-#include "StatementAnalysis.h"
-#include "VBError.h"
-#include "VBText.h"
+#include "engine/EngineCalls.h"
+#include "settings/OptionGlobals.h"
+#include "analysis/StatementAnalysis.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
 
 namespace {
 

@@ -16,9 +16,9 @@
 #include <unordered_set>
 #include <vector>
 
-#include "EngineState.h"
+#include "engine/EngineState.h"
 #include "LineSegments.h"
-#include "SourceModel.h"
+#include "analysis/SourceModel.h"
 
 // What the formatter carries from one statement to the next within a file.
 struct FormatterCarry {

@@ -2,11 +2,11 @@
 // after the Then (and around the Else) of a single-line If. Split-off lines
 // get the columns the block layout gives them when the output is zelked
 // again, so that zelking twice changes nothing more.
-#include "EngineCalls.h"
-#include "KeywordTable.h"
-#include "OptionGlobals.h"
+#include "engine/EngineCalls.h"
+#include "analysis/KeywordTable.h"
+#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
-#include "VBText.h"
+#include "platform/VBText.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <cerrno>
 
-#include "TextFile.h"
-#include "VBError.h"
-#include "VBText.h"
+#include "platform/TextFile.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
 
 namespace templatetext {
 

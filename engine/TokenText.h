@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "SourceModel.h"
-#include "VBText.h"
+#include "analysis/SourceModel.h"
+#include "platform/VBText.h"
 
 namespace tokentext {
 

@@ -1,12 +1,12 @@
 // Type-declaration characters: turned into As clauses in declarations and
 // procedure headings, removed from code; the "$" of intrinsic string
 // functions kept, removed or added; the old data-access type names renamed.
-#include "EngineCalls.h"
-#include "KeywordTable.h"
-#include "OptionGlobals.h"
+#include "engine/EngineCalls.h"
+#include "analysis/KeywordTable.h"
+#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
-#include "StatementAnalysis.h"
-#include "VBText.h"
+#include "analysis/StatementAnalysis.h"
+#include "platform/VBText.h"
 
 namespace {
 

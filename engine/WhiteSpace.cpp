@@ -1,13 +1,13 @@
-#include "WhiteSpace.h"
+#include "engine/WhiteSpace.h"
 
 #include <cctype>
 
-#include "EngineCalls.h"
+#include "engine/EngineCalls.h"
 #include "FileFailure.h"
-#include "LineTokenizer.h"
-#include "OptionGlobals.h"
+#include "analysis/LineTokenizer.h"
+#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
-#include "VBText.h"
+#include "platform/VBText.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
-#include "Zelk.h"
+#include "engine/Zelk.h"
 
 #include <filesystem>
 #include <vector>
 
-#include "CommentBlocks.h"
-#include "EngineCalls.h"
-#include "FileValidation.h"
-#include "OptionGlobals.h"
-#include "TextFile.h"
-#include "VBText.h"
-#include "ZelkHost.h"
-#include "mKEMCommon.h"
+#include "engine/CommentBlocks.h"
+#include "engine/EngineCalls.h"
+#include "analysis/FileValidation.h"
+#include "settings/OptionGlobals.h"
+#include "platform/TextFile.h"
+#include "platform/VBText.h"
+#include "engine/ZelkHost.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

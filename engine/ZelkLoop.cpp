@@ -4,22 +4,22 @@
 #include <unordered_map>
 #include <vector>
 
-#include "AnalyserLog.h"
-#include "Clock.h"
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
-#include "FileParse.h"
-#include "IProgressView.h"
-#include "InsertCode.h"
-#include "OptionGlobals.h"
+#include "analysis/AnalyserLog.h"
+#include "platform/Clock.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
+#include "analysis/FileParse.h"
+#include "common/IProgressView.h"
+#include "engine/InsertCode.h"
+#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
 #include "TokenText.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "WhiteSpace.h"
-#include "WindowHelpers.h"
-#include "mKEMCommon.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "engine/WhiteSpace.h"
+#include "common/WindowHelpers.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

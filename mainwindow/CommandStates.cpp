@@ -1,10 +1,10 @@
-#include "CommandStates.h"
+#include "mainwindow/CommandStates.h"
 
-#include "EngineState.h"
-#include "SessionState.h"
-#include "Trace.h"
-#include "XTOOLBAR.h"
-#include "mKEMCommon.h"
+#include "engine/EngineState.h"
+#include "mainwindow/SessionState.h"
+#include "common/Trace.h"
+#include "mainwindow/XTOOLBAR.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,20 +1,20 @@
-#include "DebugMenu.h"
+#include "mainwindow/DebugMenu.h"
 
 #include <filesystem>
 
-#include "AppIdentity.h"
-#include "ErrorReport.h"
-#include "ErrorTrap.h"
-#include "IProgressView.h"
-#include "KeyCodes.h"
-#include "Paths.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "WindowHelpers.h"
-#include "clsCommonDialog.h"
-#include "mINIHandler.h"
-#include "mKEMCommon.h"
+#include "common/AppIdentity.h"
+#include "common/ErrorReport.h"
+#include "common/ErrorTrap.h"
+#include "common/IProgressView.h"
+#include "platform/KeyCodes.h"
+#include "platform/Paths.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/WindowHelpers.h"
+#include "common/clsCommonDialog.h"
+#include "settings/mINIHandler.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

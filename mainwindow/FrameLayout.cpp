@@ -1,8 +1,8 @@
-#include "FrameLayout.h"
+#include "mainwindow/FrameLayout.h"
 
 #include <algorithm>
 
-#include "cVEZUZ.h"
+#include "common/cVEZUZ.h"
 
 namespace {
 long NotNegative(long v) { return v < 0 ? 0 : v; }

@@ -1,15 +1,15 @@
-#include "MFILESET.h"
+#include "mainwindow/MFILESET.h"
 
-#include "ErrorTrap.h"
-#include "IProgressView.h"
-#include "SharedState.h"
-#include "TextFile.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "ViewerControls.h"
-#include "WindowHelpers.h"
-#include "mKEMCommon.h"
+#include "common/ErrorTrap.h"
+#include "common/IProgressView.h"
+#include "common/SharedState.h"
+#include "platform/TextFile.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "mainwindow/ViewerControls.h"
+#include "common/WindowHelpers.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

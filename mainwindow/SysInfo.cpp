@@ -1,10 +1,10 @@
-#include "SysInfo.h"
+#include "mainwindow/SysInfo.h"
 
-#include "AppIdentity.h"
-#include "Paths.h"
-#include "Registry.h"
-#include "UiServices.h"
-#include "WindowHelpers.h"
+#include "common/AppIdentity.h"
+#include "platform/Paths.h"
+#include "platform/Registry.h"
+#include "platform/UiServices.h"
+#include "common/WindowHelpers.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "Viewer.h"
+#include "mainwindow/Viewer.h"
 
 #include <algorithm>
 
-#include "EngineState.h"
-#include "KeyCodes.h"
-#include "MFILESET.h"
-#include "SharedState.h"
-#include "VBText.h"
-#include "ViewerControls.h"
-#include "mKEMCommon.h"
+#include "engine/EngineState.h"
+#include "platform/KeyCodes.h"
+#include "mainwindow/MFILESET.h"
+#include "common/SharedState.h"
+#include "platform/VBText.h"
+#include "mainwindow/ViewerControls.h"
+#include "common/mKEMCommon.h"
 
 long fnTextPosition(const std::string& text, long row, long column) {
     long pos = 0;

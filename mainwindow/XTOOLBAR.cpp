@@ -1,11 +1,11 @@
-#include "XTOOLBAR.h"
+#include "mainwindow/XTOOLBAR.h"
 
-#include "ErrorTrap.h"
-#include "IProgressView.h"
-#include "PictureBox.h"
-#include "SysColor.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "common/ErrorTrap.h"
+#include "common/IProgressView.h"
+#include "platform/PictureBox.h"
+#include "platform/SysColor.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

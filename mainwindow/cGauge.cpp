@@ -1,12 +1,12 @@
-#include "cGauge.h"
+#include "mainwindow/cGauge.h"
 
 #include <cmath>
 
-#include "GaugeLabel.h"
-#include "PictureBox.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
+#include "mainwindow/GaugeLabel.h"
+#include "platform/PictureBox.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
 
 namespace {
 

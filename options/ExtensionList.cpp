@@ -1,8 +1,8 @@
-#include "ExtensionList.h"
+#include "options/ExtensionList.h"
 
-#include "UiServices.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

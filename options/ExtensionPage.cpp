@@ -1,12 +1,12 @@
-#include "ExtensionPage.h"
+#include "options/ExtensionPage.h"
 
-#include "ErrorTrap.h"
-#include "ExtensionList.h"
-#include "KeyCodes.h"
-#include "OptionsChanged.h"
-#include "Trace.h"
-#include "cLog.h"
-#include "mKEMCommon.h"
+#include "common/ErrorTrap.h"
+#include "options/ExtensionList.h"
+#include "platform/KeyCodes.h"
+#include "options/OptionsChanged.h"
+#include "common/Trace.h"
+#include "common/cLog.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

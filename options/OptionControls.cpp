@@ -1,8 +1,8 @@
-#include "OptionControls.h"
+#include "options/OptionControls.h"
 
 #include <stdexcept>
 
-#include "SpinRules.h"
+#include "options/SpinRules.h"
 
 std::string OptionControls::NameOf(const std::string& base, int index) {
     return index < 0 ? base : base + "_" + std::to_string(index);

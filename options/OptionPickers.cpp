@@ -1,24 +1,24 @@
-#include "OptionPickers.h"
+#include "options/OptionPickers.h"
 
 #include <filesystem>
 #include <memory>
 
-#include "AppIdentity.h"
-#include "CustomDictionary.h"
-#include "ErrorTrap.h"
-#include "OptionGlobals.h"
-#include "OptionsChanged.h"
-#include "Paths.h"
-#include "TemplateEditors.h"
-#include "TextFile.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBError.h"
-#include "VBText.h"
-#include "WindowHelpers.h"
-#include "cLog.h"
-#include "clsCommonDialog.h"
-#include "mKEMCommon.h"
+#include "common/AppIdentity.h"
+#include "spelling/CustomDictionary.h"
+#include "common/ErrorTrap.h"
+#include "settings/OptionGlobals.h"
+#include "options/OptionsChanged.h"
+#include "platform/Paths.h"
+#include "spelling/TemplateEditors.h"
+#include "platform/TextFile.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
+#include "common/WindowHelpers.h"
+#include "common/cLog.h"
+#include "common/clsCommonDialog.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "OptionsDesign.h"
+#include "options/OptionsDesign.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "OptionsDialogLogic.h"
+#include "options/OptionsDialogLogic.h"
 
-#include "ErrorTrap.h"
-#include "ExtensionPage.h"
-#include "KeyCodes.h"
-#include "OptionsChanged.h"
-#include "OptionsDesign.h"
-#include "OptionsMapping.h"
-#include "PageRules.h"
-#include "Trace.h"
-#include "UiServices.h"
+#include "common/ErrorTrap.h"
+#include "options/ExtensionPage.h"
+#include "platform/KeyCodes.h"
+#include "options/OptionsChanged.h"
+#include "options/OptionsDesign.h"
+#include "options/OptionsMapping.h"
+#include "options/PageRules.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
-#include "OptionsMapping.h"
+#include "options/OptionsMapping.h"
 
 #include <climits>
 #include <cstdint>
 
-#include "ErrorTrap.h"
-#include "OptionGlobals.h"
-#include "OrderListsPage.h"
-#include "SpinRules.h"
-#include "Trace.h"
-#include "VBText.h"
-#include "cAppInfo.h"
-#include "mKEMCommon.h"
+#include "common/ErrorTrap.h"
+#include "settings/OptionGlobals.h"
+#include "options/OrderListsPage.h"
+#include "options/SpinRules.h"
+#include "common/Trace.h"
+#include "platform/VBText.h"
+#include "common/cAppInfo.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "OrderCodes.h"
+#include "options/OrderCodes.h"
 
-#include "KeyCodes.h"
+#include "platform/KeyCodes.h"
 
 namespace {
 

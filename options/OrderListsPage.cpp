@@ -1,9 +1,9 @@
-#include "OrderListsPage.h"
+#include "options/OrderListsPage.h"
 
-#include "ErrorTrap.h"
-#include "OptionGlobals.h"
-#include "OptionsChanged.h"
-#include "UiServices.h"
+#include "common/ErrorTrap.h"
+#include "settings/OptionGlobals.h"
+#include "options/OptionsChanged.h"
+#include "platform/UiServices.h"
 
 namespace {
 

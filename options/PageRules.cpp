@@ -1,18 +1,18 @@
-#include "PageRules.h"
+#include "options/PageRules.h"
 
 #include <filesystem>
 #include <set>
 
-#include "ExtensionPage.h"
-#include "OptionGlobals.h"
-#include "OptionPickers.h"
-#include "OptionsChanged.h"
-#include "AppIdentity.h"
-#include "Paths.h"
-#include "Trace.h"
-#include "ErrorTrap.h"
-#include "UiServices.h"
-#include "WindowHelpers.h"
+#include "options/ExtensionPage.h"
+#include "settings/OptionGlobals.h"
+#include "options/OptionPickers.h"
+#include "options/OptionsChanged.h"
+#include "common/AppIdentity.h"
+#include "platform/Paths.h"
+#include "common/Trace.h"
+#include "common/ErrorTrap.h"
+#include "platform/UiServices.h"
+#include "common/WindowHelpers.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "SpinPicture.h"
+#include "options/SpinPicture.h"
 
-#include "SysColor.h"
+#include "platform/SysColor.h"
 
 namespace {
 

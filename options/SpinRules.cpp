@@ -1,11 +1,11 @@
-#include "SpinRules.h"
+#include "options/SpinRules.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdint>
 
-#include "KeyCodes.h"
-#include "VBText.h"
+#include "platform/KeyCodes.h"
+#include "platform/VBText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "TabGeometry.h"
+#include "options/TabGeometry.h"
 
 #include <cmath>
 

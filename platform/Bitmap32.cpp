@@ -1,4 +1,4 @@
-#include "Bitmap32.h"
+#include "platform/Bitmap32.h"
 
 Bitmap32 Bitmap32::Block(int x, int y, int width, int height) const {
     Bitmap32 out(width, height);

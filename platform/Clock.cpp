@@ -1,4 +1,4 @@
-#include "Clock.h"
+#include "platform/Clock.h"
 
 #include <cerrno>
 #include <chrono>
@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <thread>
 
-#include "VBError.h"
+#include "platform/VBError.h"
 
 uint32_t SystemClock::TickCount() {
     using namespace std::chrono;

@@ -1,7 +1,7 @@
-#include "Drawing.h"
+#include "platform/Drawing.h"
 
-#include "PictureBox.h"
-#include "SysColor.h"
+#include "platform/PictureBox.h"
+#include "platform/SysColor.h"
 
 std::vector<LineCmd> fnRaisedBevel(int P, int Q, int width) {
     std::vector<LineCmd> lines;

@@ -1,4 +1,4 @@
-#include "IniFile.h"
+#include "platform/IniFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -6,9 +6,9 @@
 #include <map>
 #include <sstream>
 
-#include "Paths.h"
-#include "TextFile.h"
-#include "VBText.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "platform/VBText.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "Paths.h"
+#include "platform/Paths.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
 
-#include "VBText.h"
+#include "platform/VBText.h"
 
 namespace fs = std::filesystem;
 

@@ -1,10 +1,10 @@
-#include "Registry.h"
+#include "platform/Registry.h"
 
 #include <cstdlib>
 
-#include "IniFile.h"
-#include "Paths.h"
-#include "VBText.h"
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+#include "platform/VBText.h"
 
 namespace reg {
 namespace {

@@ -1,4 +1,4 @@
-#include "SysColor.h"
+#include "platform/SysColor.h"
 
 uint32_t GetSysColor(int index) {
     using namespace syscolor;

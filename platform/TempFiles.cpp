@@ -1,4 +1,4 @@
-#include "TempFiles.h"
+#include "platform/TempFiles.h"
 
 #include <atomic>
 #include <cerrno>
@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "Clock.h"
-#include "Paths.h"
-#include "VBError.h"
-#include "VBText.h"
+#include "platform/Clock.h"
+#include "platform/Paths.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
 
 namespace tempfiles {
 namespace {

@@ -1,4 +1,4 @@
-#include "ToolbarImages.h"
+#include "platform/ToolbarImages.h"
 
 #include <array>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "VBError.h"
+#include "platform/VBError.h"
 
 #include <cerrno>
 

@@ -1,11 +1,11 @@
-#include "VBText.h"
+#include "platform/VBText.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
 
-#include "VBError.h"
+#include "platform/VBError.h"
 
 namespace vb {
 

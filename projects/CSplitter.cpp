@@ -1,9 +1,9 @@
-#include "CSplitter.h"
+#include "projects/CSplitter.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "SplitControl.h"
+#include "projects/SplitControl.h"
 
 // The two directions differ only in which of a control's measures lie along
 // the bar's travel ("main": left and width for an upright bar) and which

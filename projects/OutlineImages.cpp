@@ -1,4 +1,4 @@
-#include "OutlineImages.h"
+#include "projects/OutlineImages.h"
 
 #include <algorithm>
 

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ErrorTrap.h"
-#include "Paths.h"
-#include "PictureBox.h"
-#include "VBText.h"
-#include "cotlControl.h"
+#include "common/ErrorTrap.h"
+#include "platform/Paths.h"
+#include "platform/PictureBox.h"
+#include "platform/VBText.h"
+#include "projects/cotlControl.h"
 
 namespace {
 constexpr int kTPP = cotlControl::kTwipsPerPixel;

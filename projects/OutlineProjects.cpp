@@ -6,18 +6,18 @@
 #include <set>
 #include <utility>
 
-#include "AppIdentity.h"
-#include "Clock.h"
-#include "ErrorTrap.h"
-#include "OptionGlobals.h"
-#include "PictureBox.h"
-#include "ProjectSelection.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "cINIHandler.h"
-#include "cProjectFiles.h"
-#include "cotlControl.h"
-#include "mKEMCommon.h"
+#include "common/AppIdentity.h"
+#include "platform/Clock.h"
+#include "common/ErrorTrap.h"
+#include "settings/OptionGlobals.h"
+#include "platform/PictureBox.h"
+#include "projects/ProjectSelection.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "settings/cINIHandler.h"
+#include "projects/cProjectFiles.h"
+#include "projects/cotlControl.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

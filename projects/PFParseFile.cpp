@@ -1,21 +1,21 @@
-#include "PFParseFile.h"
+#include "projects/PFParseFile.h"
 
 #include <memory>
 #include <utility>
 #include <vector>
 
-#include "AppIdentity.h"
-#include "FileValidation.h"
-#include "OptionGlobals.h"
-#include "Paths.h"
-#include "ProjectFileDialog.h"
-#include "TextFile.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBError.h"
-#include "VBText.h"
-#include "cProjectFiles.h"
-#include "mKEMCommon.h"
+#include "common/AppIdentity.h"
+#include "analysis/FileValidation.h"
+#include "settings/OptionGlobals.h"
+#include "platform/Paths.h"
+#include "projects/ProjectFileDialog.h"
+#include "platform/TextFile.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
+#include "projects/cProjectFiles.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "ProjectFileDialog.h"
+#include "projects/ProjectFileDialog.h"
 
-#include "mKEMCommon.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ProjectKeys.h"
+#include "projects/ProjectKeys.h"
 
 namespace {
 

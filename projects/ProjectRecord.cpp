@@ -1,11 +1,11 @@
-#include "ProjectRecord.h"
+#include "projects/ProjectRecord.h"
 
 #include <vector>
 
-#include "Paths.h"
-#include "Trace.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "platform/Paths.h"
+#include "common/Trace.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

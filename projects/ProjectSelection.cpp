@@ -1,9 +1,9 @@
-#include "ProjectSelection.h"
+#include "projects/ProjectSelection.h"
 
 #include <vector>
 
-#include "cFileDesc.h"
-#include "cProjectFiles.h"
+#include "common/cFileDesc.h"
+#include "projects/cProjectFiles.h"
 
 std::vector<long> ListedLines(const cProjectFile& project) {
     std::vector<long> lines;

@@ -1,16 +1,16 @@
-#include "cProjectFile.h"
+#include "projects/cProjectFile.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "AppIdentity.h"
-#include "Paths.h"
-#include "TextFile.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBError.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "common/AppIdentity.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

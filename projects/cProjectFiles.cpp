@@ -1,6 +1,6 @@
-#include "cProjectFiles.h"
+#include "projects/cProjectFiles.h"
 
-#include "VBError.h"
+#include "platform/VBError.h"
 
 cProjectFile& cProjectFiles::Item(long index) {
     if (index < 1 || index > Count()) RaiseError(vberr::kSubscriptOutOfRange, "cProjectFiles");

@@ -1,7 +1,7 @@
-#include "cProjectLines.h"
+#include "projects/cProjectLines.h"
 
-#include "VBError.h"
-#include "VBText.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
 
 namespace {
 constexpr long kDuplicateKey = 457;

@@ -1,15 +1,15 @@
 // The outline's set-up, its node table and what the mouse and keys do.
-#include "cotlControl.h"
+#include "projects/cotlControl.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "ErrorTrap.h"
-#include "KeyCodes.h"
-#include "PictureBox.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "cINIHandler.h"
+#include "common/ErrorTrap.h"
+#include "platform/KeyCodes.h"
+#include "platform/PictureBox.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "settings/cINIHandler.h"
 
 cotlControl::cotlControl() = default;
 cotlControl::~cotlControl() = default;

@@ -1,22 +1,22 @@
-#include "modFileList.h"
+#include "projects/modFileList.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <utility>
 
-#include "AppIdentity.h"
-#include "ErrorTrap.h"
-#include "FileValidation.h"
-#include "OptionGlobals.h"
-#include "PFParseFile.h"
-#include "Paths.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "clsCommonDialog.h"
-#include "mKEMCommon.h"
-#include "modMRU.h"
+#include "common/AppIdentity.h"
+#include "common/ErrorTrap.h"
+#include "analysis/FileValidation.h"
+#include "settings/OptionGlobals.h"
+#include "projects/PFParseFile.h"
+#include "platform/Paths.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/clsCommonDialog.h"
+#include "common/mKEMCommon.h"
+#include "projects/modMRU.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "modMRU.h"
+#include "projects/modMRU.h"
 
 #include <algorithm>
 
-#include "IMRUMenu.h"
-#include "Trace.h"
-#include "VBText.h"
-#include "mINIHandler.h"
-#include "mKEMCommon.h"
+#include "projects/IMRUMenu.h"
+#include "common/Trace.h"
+#include "platform/VBText.h"
+#include "settings/mINIHandler.h"
+#include "common/mKEMCommon.h"
 
 void GetMRU() {
     TraceGuard trace(TraceKind::App, "GetMRU");

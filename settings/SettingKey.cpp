@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "VBText.h"
+#include "platform/VBText.h"
 
 const SettingKey& SettingSection::Key(std::string_view name) const {
     for (const auto& key : Keys)

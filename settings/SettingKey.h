@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-#include "VBError.h"
+#include "platform/VBError.h"
 
 class cINIHandler;
 

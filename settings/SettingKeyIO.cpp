@@ -1,8 +1,8 @@
 // Reading and writing one key by its form.
 #include "SettingsTable.h"
-#include "VBText.h"
-#include "cINIHandler.h"
-#include "mINIHandler.h"
+#include "platform/VBText.h"
+#include "settings/cINIHandler.h"
+#include "settings/mINIHandler.h"
 
 namespace {
 template <class T>

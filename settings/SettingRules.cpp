@@ -1,9 +1,9 @@
 #include "SettingRules.h"
 
-#include "Paths.h"
-#include "VBText.h"
-#include "WindowHelpers.h"
-#include "cINIHandler.h"
+#include "platform/Paths.h"
+#include "platform/VBText.h"
+#include "common/WindowHelpers.h"
+#include "settings/cINIHandler.h"
 
 namespace rules {
 

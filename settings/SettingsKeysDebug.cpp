@@ -1,8 +1,8 @@
 // [Debug], [Arrange Declares] and [ErrorHandling].
-#include "OptionGlobals.h"
+#include "settings/OptionGlobals.h"
 #include "SettingRules.h"
 #include "SettingsKeys.h"
-#include "mKEMCommon.h"
+#include "common/mKEMCommon.h"
 
 namespace keys {
 

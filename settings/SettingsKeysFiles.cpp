@@ -1,5 +1,5 @@
 // [Files], [Indentation], [Spell] and [Comment Blocks].
-#include "OptionGlobals.h"
+#include "settings/OptionGlobals.h"
 #include "SettingRules.h"
 #include "SettingsKeys.h"
 

@@ -1,5 +1,5 @@
 // [White Space], [Comments] and [Dialect].
-#include "OptionGlobals.h"
+#include "settings/OptionGlobals.h"
 #include "SettingsKeys.h"
 
 namespace keys {

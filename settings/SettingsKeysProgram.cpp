@@ -1,11 +1,11 @@
 // [Program], [View] and [General].
-#include "OptionGlobals.h"
-#include "Paths.h"
-#include "ScreenSize.h"
+#include "settings/OptionGlobals.h"
+#include "platform/Paths.h"
+#include "common/ScreenSize.h"
 #include "SettingsKeys.h"
-#include "VBText.h"
-#include "clsCommonDialog.h"
-#include "mKEMCommon.h"
+#include "platform/VBText.h"
+#include "common/clsCommonDialog.h"
+#include "common/mKEMCommon.h"
 
 namespace keys {
 

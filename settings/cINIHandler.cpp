@@ -1,8 +1,8 @@
-#include "cINIHandler.h"
+#include "settings/cINIHandler.h"
 
-#include "IniFile.h"
-#include "Paths.h"
-#include "VBText.h"
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+#include "platform/VBText.h"
 
 namespace {
 // The system-wide profile that the Windows directory's WIN.INI stands for.

@@ -1,13 +1,13 @@
-#include "mINIHandler.h"
+#include "settings/mINIHandler.h"
 
-#include "ErrorTrap.h"
-#include "IniFile.h"
-#include "Paths.h"
+#include "common/ErrorTrap.h"
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
 #include "SettingsTable.h"
-#include "TempFiles.h"
-#include "Trace.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "platform/TempFiles.h"
+#include "common/Trace.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "CodeTemplates.h"
+#include "spelling/CodeTemplates.h"
 
 #include <initializer_list>
 
-#include "ErrorTrap.h"
-#include "clsCommonDialog.h"
+#include "common/ErrorTrap.h"
+#include "common/clsCommonDialog.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "CommentTemplates.h"
+#include "spelling/CommentTemplates.h"
 
 #include <cerrno>
 
-#include "AppIdentity.h"
-#include "Paths.h"
-#include "TextFile.h"
-#include "UiServices.h"
-#include "VBError.h"
-#include "clsCommonDialog.h"
+#include "common/AppIdentity.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "platform/UiServices.h"
+#include "platform/VBError.h"
+#include "common/clsCommonDialog.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "CustomDictionary.h"
+#include "spelling/CustomDictionary.h"
 
 #include <sys/stat.h>
 
-#include "TextFile.h"
-#include "VBError.h"
+#include "platform/TextFile.h"
+#include "platform/VBError.h"
 
 namespace customdict {
 

@@ -1,14 +1,14 @@
-#include "DictBuilder.h"
+#include "spelling/DictBuilder.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
 #include <stdexcept>
 
-#include "DictFormat.h"
-#include "MainDictionary.h"
-#include "SoundCode.h"
-#include "WordBlock.h"
+#include "spelling/DictFormat.h"
+#include "spelling/MainDictionary.h"
+#include "spelling/SoundCode.h"
+#include "spelling/WordBlock.h"
 
 namespace spelldict {
 

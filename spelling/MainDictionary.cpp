@@ -1,8 +1,8 @@
-#include "MainDictionary.h"
+#include "spelling/MainDictionary.h"
 
-#include "DictFormat.h"
-#include "SoundCode.h"
-#include "WordBlock.h"
+#include "spelling/DictFormat.h"
+#include "spelling/SoundCode.h"
+#include "spelling/WordBlock.h"
 
 namespace spelldict {
 

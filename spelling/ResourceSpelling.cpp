@@ -1,16 +1,16 @@
-#include "ResourceSpelling.h"
+#include "spelling/ResourceSpelling.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "EngineState.h"
-#include "OptionGlobals.h"
-#include "SharedState.h"
-#include "SourceModel.h"
-#include "TextFile.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
-#include "modSpell.h"
+#include "engine/EngineState.h"
+#include "settings/OptionGlobals.h"
+#include "common/SharedState.h"
+#include "analysis/SourceModel.h"
+#include "platform/TextFile.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
+#include "spelling/modSpell.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "WordNotFound.h"
+#include "spelling/WordNotFound.h"
 
-#include "cSpellCheck.h"
+#include "spelling/cSpellCheck.h"
 
 WordNotFoundAnswer ScriptedWordNotFound::Ask(cSpellCheck& checker, const std::string& word,
                                              const std::vector<std::string>& suggestions, bool canAddToCustom) {

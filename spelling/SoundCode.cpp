@@ -1,4 +1,4 @@
-#include "SoundCode.h"
+#include "spelling/SoundCode.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "SpellText.h"
+#include "spelling/SpellText.h"
 
 #include <array>
 
-#include "VBText.h"
+#include "platform/VBText.h"
 
 namespace spelltext {
 

@@ -1,9 +1,9 @@
-#include "SpellingInstaller.h"
+#include "spelling/SpellingInstaller.h"
 
-#include "OptionGlobals.h"
-#include "ResourceSpelling.h"
-#include "SpellingHooks.h"
-#include "modSpell.h"
+#include "settings/OptionGlobals.h"
+#include "spelling/ResourceSpelling.h"
+#include "engine/SpellingHooks.h"
+#include "spelling/modSpell.h"
 
 void sbSpellSetUp(IWordNotFound* question) {
     if (!oSpell) oSpell = std::make_unique<cSpellCheck>(question);

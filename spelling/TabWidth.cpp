@@ -1,9 +1,9 @@
-#include "TabWidth.h"
+#include "spelling/TabWidth.h"
 
-#include "OptionGlobals.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "mINIHandler.h"
+#include "settings/OptionGlobals.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "settings/mINIHandler.h"
 
 std::optional<int> fnTabWidthEntry(const std::string& text) {
     if (!vb::IsNumeric(text)) return std::nullopt;

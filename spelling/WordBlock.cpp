@@ -1,4 +1,4 @@
-#include "WordBlock.h"
+#include "spelling/WordBlock.h"
 
 #include <algorithm>
 

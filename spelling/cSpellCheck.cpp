@@ -1,16 +1,16 @@
-#include "cSpellCheck.h"
+#include "spelling/cSpellCheck.h"
 
 #include <algorithm>
 
-#include "CustomDictionary.h"
-#include "ErrorTrap.h"
-#include "KeywordTable.h"
-#include "SpellText.h"
-#include "TextFile.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "spelling/CustomDictionary.h"
+#include "common/ErrorTrap.h"
+#include "analysis/KeywordTable.h"
+#include "spelling/SpellText.h"
+#include "platform/TextFile.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "modSpell.h"
+#include "spelling/modSpell.h"
 
-#include "CommentBlocks.h"
-#include "EngineState.h"
-#include "ErrorTrap.h"
-#include "OptionGlobals.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "ZelkHost.h"
+#include "engine/CommentBlocks.h"
+#include "engine/EngineState.h"
+#include "common/ErrorTrap.h"
+#include "settings/OptionGlobals.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "engine/ZelkHost.h"
 
 namespace {
 

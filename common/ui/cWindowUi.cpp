@@ -8,10 +8,10 @@
 #include <QTextEdit>
 #include <QWidget>
 
-#include "cWindow.h"
-#include "Trace.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "common/cWindow.h"
+#include "common/Trace.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 void cWindow::BringToTop(QWidget* form) {
     if (!form) return;

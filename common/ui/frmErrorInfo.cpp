@@ -1,4 +1,4 @@
-#include "frmErrorInfo.h"
+#include "common_ui/frmErrorInfo.h"
 
 #include <algorithm>
 
@@ -8,12 +8,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "AnsiText.h"
-#include "AppIdentity.h"
-#include "DesignFont.h"
-#include "ErrorReport.h"
-#include "UiServices.h"
-#include "mKEMCommon.h"
+#include "platform_ui/AnsiText.h"
+#include "common/AppIdentity.h"
+#include "platform_ui/DesignFont.h"
+#include "common/ErrorReport.h"
+#include "platform/UiServices.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 // Twips to pixels.

@@ -1,11 +1,11 @@
-#include "BackupNames.h"
+#include "session/BackupNames.h"
 
 #include <cstdio>
 
-#include "OptionGlobals.h"
-#include "Paths.h"
-#include "VBText.h"
-#include "WindowHelpers.h"
+#include "settings/OptionGlobals.h"
+#include "platform/Paths.h"
+#include "platform/VBText.h"
+#include "common/WindowHelpers.h"
 
 std::string fsBackupDirectory(const std::string& sourceDir) {
     // A setting written on Windows separates with "\"; a leading one means

@@ -3,9 +3,9 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "TempFiles.h"
-#include "TextFile.h"
-#include "VBError.h"
+#include "platform/TempFiles.h"
+#include "platform/TextFile.h"
+#include "platform/VBError.h"
 
 void CopyFileOver(const std::string& from, const std::string& to) {
     std::string bytes;

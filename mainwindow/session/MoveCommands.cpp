@@ -1,16 +1,16 @@
 // Moving from one file of the session to another, and ending the session
 // with its temporary files.
-#include "AppIdentity.h"
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
-#include "SessionCommands.h"
-#include "SessionState.h"
-#include "SessionWindow.h"
-#include "TempFiles.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "WindowHelpers.h"
-#include "mKEMCommon.h"
+#include "common/AppIdentity.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
+#include "session/SessionCommands.h"
+#include "mainwindow/SessionState.h"
+#include "session/SessionWindow.h"
+#include "platform/TempFiles.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "common/WindowHelpers.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

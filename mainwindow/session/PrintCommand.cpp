@@ -1,18 +1,18 @@
 // The print command: hands a file of the session to the separate printing
 // program, Quindy Printer, finding that program first when it is not known.
-#include "EngineState.h"
-#include "ErrorTrap.h"
-#include "IProgressView.h"
-#include "OptionGlobals.h"
-#include "Paths.h"
-#include "SessionCommands.h"
-#include "TempFiles.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "WindowHelpers.h"
-#include "clsCommonDialog.h"
-#include "mKEMCommon.h"
+#include "engine/EngineState.h"
+#include "common/ErrorTrap.h"
+#include "common/IProgressView.h"
+#include "settings/OptionGlobals.h"
+#include "platform/Paths.h"
+#include "session/SessionCommands.h"
+#include "platform/TempFiles.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/WindowHelpers.h"
+#include "common/clsCommonDialog.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

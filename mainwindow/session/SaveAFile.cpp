@@ -1,21 +1,21 @@
-#include "SaveAFile.h"
+#include "session/SaveAFile.h"
 
 #include <cerrno>
 #include <filesystem>
 
-#include "AppIdentity.h"
-#include "BackupNames.h"
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
+#include "common/AppIdentity.h"
+#include "session/BackupNames.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
 #include "FileReplace.h"
-#include "IProgressView.h"
-#include "IViewFileList.h"
-#include "OptionGlobals.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "VBError.h"
-#include "WindowHelpers.h"
-#include "mKEMCommon.h"
+#include "common/IProgressView.h"
+#include "session/IViewFileList.h"
+#include "settings/OptionGlobals.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "platform/VBError.h"
+#include "common/WindowHelpers.h"
+#include "common/mKEMCommon.h"
 
 namespace fs = std::filesystem;
 

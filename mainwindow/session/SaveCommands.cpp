@@ -1,18 +1,18 @@
 // Save and Save All, the Options command with its offer to zelk again, and
 // the Help menu's commands.
-#include "EngineState.h"
-#include "ErrorTrap.h"
-#include "SaveAFile.h"
-#include "SessionCommands.h"
-#include "SessionState.h"
-#include "SessionWindow.h"
-#include "OptionsChanged.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "WindowHelpers.h"
-#include "cWindow.h"
-#include "mINIHandler.h"
-#include "mKEMCommon.h"
+#include "engine/EngineState.h"
+#include "common/ErrorTrap.h"
+#include "session/SaveAFile.h"
+#include "session/SessionCommands.h"
+#include "mainwindow/SessionState.h"
+#include "session/SessionWindow.h"
+#include "options/OptionsChanged.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "common/WindowHelpers.h"
+#include "common/cWindow.h"
+#include "settings/mINIHandler.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

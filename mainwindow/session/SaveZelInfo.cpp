@@ -1,9 +1,9 @@
-#include "AppIdentity.h"
-#include "Clock.h"
-#include "OptionGlobals.h"
-#include "SaveAFile.h"
-#include "Trace.h"
-#include "cINIHandler.h"
+#include "common/AppIdentity.h"
+#include "platform/Clock.h"
+#include "settings/OptionGlobals.h"
+#include "session/SaveAFile.h"
+#include "common/Trace.h"
+#include "settings/cINIHandler.h"
 
 void SaveZelInfo(const std::string& fileName) {
     TraceGuard trace(TraceKind::App, "SaveZelInfo");

@@ -1,9 +1,9 @@
 // The View menu's list of the session's files: item k stands for the file
 // at position k + 1 of oFile.
-#include "SessionCommands.h"
-#include "SessionWindow.h"
-#include "Trace.h"
-#include "mKEMCommon.h"
+#include "session/SessionCommands.h"
+#include "session/SessionWindow.h"
+#include "common/Trace.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,18 +1,18 @@
 // The two zelk commands: Zelk File zelks the current file and shows the
 // result, Zelk and Save All zelks and saves every source file of the
 // session (or only those changed since their last save).
-#include "CommentBlocks.h"
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
-#include "OptionGlobals.h"
-#include "SaveAFile.h"
-#include "SessionCommands.h"
-#include "SessionState.h"
-#include "SessionWindow.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "WindowHelpers.h"
-#include "mKEMCommon.h"
+#include "engine/CommentBlocks.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
+#include "settings/OptionGlobals.h"
+#include "session/SaveAFile.h"
+#include "session/SessionCommands.h"
+#include "mainwindow/SessionState.h"
+#include "session/SessionWindow.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "common/WindowHelpers.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

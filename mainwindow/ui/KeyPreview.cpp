@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "QtKeys.h"
+#include "platform_ui/QtKeys.h"
 
 KeyPreview::KeyPreview(QWidget* window, Handler handler) : window_(window), handler_(std::move(handler)) {
     qApp->installEventFilter(this);

@@ -1,11 +1,11 @@
-#include "OptionsDialogUi.h"
+#include "mainwindow_ui/OptionsDialogUi.h"
 
 #include <memory>
 
-#include "SessionState.h"
-#include "cWindow.h"
-#include "frmZelOptions.h"
-#include "mKEMCommon.h"
+#include "mainwindow/SessionState.h"
+#include "common/cWindow.h"
+#include "options_ui/frmZelOptions.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 std::unique_ptr<frmZelOptions> gOptions;

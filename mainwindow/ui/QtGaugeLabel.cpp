@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "AnsiText.h"
-#include "QtPictureBox.h"
+#include "platform_ui/AnsiText.h"
+#include "platform_ui/QtPictureBox.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // A QLabel as the gauge drives it (the bar or the percent text).
-#include "GaugeLabel.h"
+#include "mainwindow/GaugeLabel.h"
 
 class QLabel;
 

@@ -1,11 +1,11 @@
-#include "StartupWindows.h"
+#include "mainwindow_ui/StartupWindows.h"
 
-#include "QtWordNotFound.h"
-#include "OptionsDialogUi.h"
-#include "frmSplash.h"
-#include "frmZelker.h"
-#include "mKEMCommon.h"
-#include "modMRU.h"
+#include "spelling_ui/QtWordNotFound.h"
+#include "mainwindow_ui/OptionsDialogUi.h"
+#include "mainwindow_ui/frmSplash.h"
+#include "mainwindow_ui/frmZelker.h"
+#include "common/mKEMCommon.h"
+#include "projects/modMRU.h"
 
 QtStartupWindows::QtStartupWindows() = default;
 QtStartupWindows::~QtStartupWindows() { sbUnloadOptionsDialog(); }

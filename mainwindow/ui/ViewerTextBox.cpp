@@ -1,4 +1,4 @@
-#include "ViewerTextBox.h"
+#include "mainwindow_ui/ViewerTextBox.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -9,8 +9,8 @@
 #include <QTextLayout>
 #include <QWheelEvent>
 
-#include "QtKeys.h"
-#include "frmZelker.h"
+#include "platform_ui/QtKeys.h"
+#include "mainwindow_ui/frmZelker.h"
 
 ViewerTextBox::ViewerTextBox(frmZelker* form, QWidget* parent) : QPlainTextEdit(parent), form_(form) {
     setReadOnly(true);

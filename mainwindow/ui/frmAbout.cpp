@@ -1,21 +1,21 @@
-#include "frmAbout.h"
+#include "mainwindow_ui/frmAbout.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
-#include "AnsiText.h"
-#include "AppIdentity.h"
-#include "DesignFont.h"
-#include "ErrorTrap.h"
-#include "ProgramIcon.h"
-#include "SysInfo.h"
-#include "Trace.h"
-#include "Twips.h"
-#include "UiServices.h"
-#include "WindowHelpers.h"
-#include "mKEMCommon.h"
+#include "platform_ui/AnsiText.h"
+#include "common/AppIdentity.h"
+#include "platform_ui/DesignFont.h"
+#include "common/ErrorTrap.h"
+#include "platform_ui/ProgramIcon.h"
+#include "mainwindow/SysInfo.h"
+#include "common/Trace.h"
+#include "platform_ui/Twips.h"
+#include "platform/UiServices.h"
+#include "common/WindowHelpers.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "frmFileList.h"
+#include "mainwindow_ui/frmFileList.h"
 
 #include <QCloseEvent>
 #include <QListWidget>
 #include <QPushButton>
 
-#include "AnsiText.h"
-#include "DesignFont.h"
-#include "ProgramIcon.h"
-#include "Trace.h"
-#include "Twips.h"
-#include "mKEMCommon.h"
+#include "platform_ui/AnsiText.h"
+#include "platform_ui/DesignFont.h"
+#include "platform_ui/ProgramIcon.h"
+#include "common/Trace.h"
+#include "platform_ui/Twips.h"
+#include "common/mKEMCommon.h"
 
 frmFileList::frmFileList(QWidget* parent) : QDialog(parent) {
     setObjectName("frmFileList");

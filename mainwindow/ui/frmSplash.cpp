@@ -1,22 +1,22 @@
-#include "frmSplash.h"
+#include "mainwindow_ui/frmSplash.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
-#include "AnsiText.h"
-#include "AppIdentity.h"
-#include "DesignFont.h"
-#include "Drawing.h"
-#include "ErrorTrap.h"
-#include "KeyCodes.h"
-#include "ProgramIcon.h"
-#include "QtKeys.h"
-#include "QtPictureBox.h"
-#include "Trace.h"
-#include "Twips.h"
-#include "UiServices.h"
-#include "mKEMCommon.h"
+#include "platform_ui/AnsiText.h"
+#include "common/AppIdentity.h"
+#include "platform_ui/DesignFont.h"
+#include "platform/Drawing.h"
+#include "common/ErrorTrap.h"
+#include "platform/KeyCodes.h"
+#include "platform_ui/ProgramIcon.h"
+#include "platform_ui/QtKeys.h"
+#include "platform_ui/QtPictureBox.h"
+#include "common/Trace.h"
+#include "platform_ui/Twips.h"
+#include "platform/UiServices.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

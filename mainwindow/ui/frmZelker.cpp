@@ -1,5 +1,5 @@
 // The main window's controls and menus, and the dispatch of its commands.
-#include "frmZelker.h"
+#include "mainwindow_ui/frmZelker.h"
 
 #include <algorithm>
 
@@ -12,22 +12,22 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "AnsiText.h"
-#include "AppIdentity.h"
-#include "DesignFont.h"
-#include "Drawing.h"
-#include "FrameLayout.h"
-#include "MMAIN.h"
+#include "platform_ui/AnsiText.h"
+#include "common/AppIdentity.h"
+#include "platform_ui/DesignFont.h"
+#include "platform/Drawing.h"
+#include "mainwindow/FrameLayout.h"
+#include "mainwindow/MMAIN.h"
 #include "QtGaugeLabel.h"
-#include "SessionCommands.h"
-#include "QtPictureBox.h"
-#include "Twips.h"
-#include "ToolbarImages.h"
-#include "ViewerTextBox.h"
-#include "WindowHelpers.h"
-#include "cGauge.h"
-#include "mKEMCommon.h"
-#include "frmFileList.h"
+#include "session/SessionCommands.h"
+#include "platform_ui/QtPictureBox.h"
+#include "platform_ui/Twips.h"
+#include "platform/ToolbarImages.h"
+#include "mainwindow_ui/ViewerTextBox.h"
+#include "common/WindowHelpers.h"
+#include "mainwindow/cGauge.h"
+#include "common/mKEMCommon.h"
+#include "mainwindow_ui/frmFileList.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QEventLoop>
 
-#include "DebugMenu.h"
+#include "mainwindow/DebugMenu.h"
 #include "KeyPreview.h"
-#include "frmSplash.h"
-#include "frmZelker.h"
-#include "mKEMCommon.h"
+#include "mainwindow_ui/frmSplash.h"
+#include "mainwindow_ui/frmZelker.h"
+#include "common/mKEMCommon.h"
 
 void frmZelker::RegisterDebugCommands() {
     for (const char* name : {"mnuDebugDisableErrorTraps", "mnuDebugDisableFixDataErrors", "mnuDebugTraceApp",

@@ -11,19 +11,19 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include "ErrorTrap.h"
-#include "FrameLayout.h"
-#include "MFILESET.h"
-#include "ProgramIcon.h"
-#include "QtKeys.h"
-#include "QtPictureBox.h"
-#include "ScreenSize.h"
-#include "Trace.h"
-#include "Twips.h"
-#include "UiServices.h"
-#include "ViewerTextBox.h"
-#include "frmZelker.h"
-#include "mKEMCommon.h"
+#include "common/ErrorTrap.h"
+#include "mainwindow/FrameLayout.h"
+#include "mainwindow/MFILESET.h"
+#include "platform_ui/ProgramIcon.h"
+#include "platform_ui/QtKeys.h"
+#include "platform_ui/QtPictureBox.h"
+#include "common/ScreenSize.h"
+#include "common/Trace.h"
+#include "platform_ui/Twips.h"
+#include "platform/UiServices.h"
+#include "mainwindow_ui/ViewerTextBox.h"
+#include "mainwindow_ui/frmZelker.h"
+#include "common/mKEMCommon.h"
 
 void frmZelker::Form_Load() {
     Trapped("Form_Load(frmZelker)", [&] {

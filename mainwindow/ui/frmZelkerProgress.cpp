@@ -3,17 +3,17 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "AnsiText.h"
-#include "Drawing.h"
-#include "ErrorTrap.h"
-#include "KeyCodes.h"
+#include "platform_ui/AnsiText.h"
+#include "platform/Drawing.h"
+#include "common/ErrorTrap.h"
+#include "platform/KeyCodes.h"
 #include "QtGaugeLabel.h"
-#include "QtPictureBox.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "cGauge.h"
-#include "frmZelker.h"
-#include "mKEMCommon.h"
+#include "platform_ui/QtPictureBox.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "mainwindow/cGauge.h"
+#include "mainwindow_ui/frmZelker.h"
+#include "common/mKEMCommon.h"
 
 void frmZelker::InitProgress() {
     // The gauge's frame: a sunken ring inside a raised one, on the panel

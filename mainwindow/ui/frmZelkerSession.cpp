@@ -8,15 +8,15 @@
 #include <QListWidget>
 #include <QMenu>
 
-#include "AnsiText.h"
-#include "SessionCommands.h"
-#include "SessionState.h"
-#include "OptionsDialogUi.h"
-#include "Trace.h"
-#include "frmAbout.h"
-#include "frmFileList.h"
-#include "frmZelker.h"
-#include "mKEMCommon.h"
+#include "platform_ui/AnsiText.h"
+#include "session/SessionCommands.h"
+#include "mainwindow/SessionState.h"
+#include "mainwindow_ui/OptionsDialogUi.h"
+#include "common/Trace.h"
+#include "mainwindow_ui/frmAbout.h"
+#include "mainwindow_ui/frmFileList.h"
+#include "mainwindow_ui/frmZelker.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

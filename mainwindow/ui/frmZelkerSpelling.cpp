@@ -4,8 +4,8 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "AnsiText.h"
-#include "frmZelker.h"
+#include "platform_ui/AnsiText.h"
+#include "mainwindow_ui/frmZelker.h"
 
 void frmZelker::SetSpellCheckCaption(const std::string& text) { fraSpellCheck->setTitle(FromAnsi(text)); }
 

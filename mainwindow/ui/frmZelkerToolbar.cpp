@@ -2,12 +2,12 @@
 // View menu's switches and the popup menu's dispatch.
 #include <QFrame>
 
-#include "ErrorTrap.h"
-#include "QtPictureBox.h"
-#include "Trace.h"
-#include "VBText.h"
-#include "frmZelker.h"
-#include "mKEMCommon.h"
+#include "common/ErrorTrap.h"
+#include "platform_ui/QtPictureBox.h"
+#include "common/Trace.h"
+#include "platform/VBText.h"
+#include "mainwindow_ui/frmZelker.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

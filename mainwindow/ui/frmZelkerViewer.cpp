@@ -7,22 +7,22 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
-#include "AnsiText.h"
-#include "AppIdentity.h"
-#include "ErrorTrap.h"
-#include "FrameLayout.h"
-#include "KeyCodes.h"
-#include "MFILESET.h"
-#include "QtPictureBox.h"
-#include "SharedState.h"
-#include "EngineCalls.h"
-#include "Trace.h"
-#include "Twips.h"
-#include "UiServices.h"
-#include "ViewerTextBox.h"
-#include "WindowHelpers.h"
-#include "frmZelker.h"
-#include "mKEMCommon.h"
+#include "platform_ui/AnsiText.h"
+#include "common/AppIdentity.h"
+#include "common/ErrorTrap.h"
+#include "mainwindow/FrameLayout.h"
+#include "platform/KeyCodes.h"
+#include "mainwindow/MFILESET.h"
+#include "platform_ui/QtPictureBox.h"
+#include "common/SharedState.h"
+#include "engine/EngineCalls.h"
+#include "common/Trace.h"
+#include "platform_ui/Twips.h"
+#include "platform/UiServices.h"
+#include "mainwindow_ui/ViewerTextBox.h"
+#include "common/WindowHelpers.h"
+#include "mainwindow_ui/frmZelker.h"
+#include "common/mKEMCommon.h"
 
 void frmZelker::SetLineLabel(const std::string& text) {
     lblRecord->setText(FromAnsi(text));

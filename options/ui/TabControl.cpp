@@ -1,13 +1,13 @@
-#include "TabControl.h"
+#include "options_ui/TabControl.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
-#include "AnsiText.h"
-#include "QtPictureBox.h"
-#include "SysColor.h"
+#include "platform_ui/AnsiText.h"
+#include "platform_ui/QtPictureBox.h"
+#include "platform/SysColor.h"
 
 namespace {
 

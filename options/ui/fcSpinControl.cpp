@@ -1,14 +1,14 @@
-#include "fcSpinControl.h"
+#include "options_ui/fcSpinControl.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 
-#include "AnsiText.h"
-#include "QtKeys.h"
-#include "QtPictureBox.h"
-#include "SpinPicture.h"
-#include "SpinRules.h"
+#include "platform_ui/AnsiText.h"
+#include "platform_ui/QtKeys.h"
+#include "platform_ui/QtPictureBox.h"
+#include "options/SpinPicture.h"
+#include "options/SpinRules.h"
 
 fcSpinControl::fcSpinControl(QWidget* parent) : QWidget(parent) {
     fcSpinText = new QLineEdit(QStringLiteral("40"), this);

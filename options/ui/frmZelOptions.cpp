@@ -1,4 +1,4 @@
-#include "frmZelOptions.h"
+#include "options_ui/frmZelOptions.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,21 +16,21 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "AnsiText.h"
-#include "Drawing.h"
-#include "ExtensionPage.h"
-#include "KeyCodes.h"
-#include "OptionsChanged.h"
-#include "OptionsDesign.h"
-#include "OrderListsPage.h"
-#include "PageRules.h"
-#include "ProgramIcon.h"
-#include "QtKeys.h"
-#include "QtPictureBox.h"
-#include "SysColor.h"
-#include "cWindow.h"
-#include "fcSpinControl.h"
-#include "mKEMCommon.h"
+#include "platform_ui/AnsiText.h"
+#include "platform/Drawing.h"
+#include "options/ExtensionPage.h"
+#include "platform/KeyCodes.h"
+#include "options/OptionsChanged.h"
+#include "options/OptionsDesign.h"
+#include "options/OrderListsPage.h"
+#include "options/PageRules.h"
+#include "platform_ui/ProgramIcon.h"
+#include "platform_ui/QtKeys.h"
+#include "platform_ui/QtPictureBox.h"
+#include "platform/SysColor.h"
+#include "common/cWindow.h"
+#include "options_ui/fcSpinControl.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "AnsiText.h"
+#include "platform_ui/AnsiText.h"
 
 namespace {
 // Code points of the bytes 0x80 to 0x9F; 0 marks the five unassigned bytes,

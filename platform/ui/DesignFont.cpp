@@ -1,4 +1,4 @@
-#include "DesignFont.h"
+#include "platform_ui/DesignFont.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,9 +1,9 @@
-#include "ProgramIcon.h"
+#include "platform_ui/ProgramIcon.h"
 
 #include <QPixmap>
 
-#include "QtPictureBox.h"
-#include "ToolbarImages.h"
+#include "platform_ui/QtPictureBox.h"
+#include "platform/ToolbarImages.h"
 
 QImage StripImage(int k) {
     static const Bitmap32 strip = fnToolbarStrip();

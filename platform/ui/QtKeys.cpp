@@ -1,6 +1,6 @@
-#include "QtKeys.h"
+#include "platform_ui/QtKeys.h"
 
-#include "KeyCodes.h"
+#include "platform/KeyCodes.h"
 
 int VBKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
     using namespace vbkey;

@@ -1,13 +1,13 @@
-#include "QtPictureBox.h"
+#include "platform_ui/QtPictureBox.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cstdlib>
 
-#include "AnsiText.h"
-#include "LinePixels.h"
-#include "SysColor.h"
+#include "platform_ui/AnsiText.h"
+#include "platform/LinePixels.h"
+#include "platform/SysColor.h"
 
 QRgb QtColor(uint32_t color) {
     uint32_t c = ResolveColor(color);

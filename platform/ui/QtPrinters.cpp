@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "AnsiText.h"
+#include "platform_ui/AnsiText.h"
 
 namespace {
 

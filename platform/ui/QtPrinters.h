@@ -1,6 +1,6 @@
 #pragma once
 // Qt's printers in the platform's codes that the dialog wrapper speaks.
-#include "PickerDialogs.h"
+#include "platform/PickerDialogs.h"
 
 class QPrinter;
 

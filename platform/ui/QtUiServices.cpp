@@ -1,4 +1,4 @@
-#include "QtUiServices.h"
+#include "platform_ui/QtUiServices.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +19,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "AnsiText.h"
+#include "platform_ui/AnsiText.h"
 #include "QtPrinters.h"
 
 namespace {

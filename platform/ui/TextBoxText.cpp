@@ -1,9 +1,9 @@
-#include "TextBoxText.h"
+#include "platform_ui/TextBoxText.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-#include "AnsiText.h"
+#include "platform_ui/AnsiText.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "ProjectDialogControls.h"
+#include "projects_ui/ProjectDialogControls.h"
 
 #include <algorithm>
 
-#include "AnsiText.h"
-#include "Twips.h"
+#include "platform_ui/AnsiText.h"
+#include "platform_ui/Twips.h"
 
 int QtSplitControl::Left() const { return static_cast<int>(Tw(widget_->x())); }
 int QtSplitControl::Top() const { return static_cast<int>(Tw(widget_->y())); }

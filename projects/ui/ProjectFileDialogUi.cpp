@@ -1,9 +1,9 @@
-#include "ProjectFileDialogUi.h"
+#include "projects_ui/ProjectFileDialogUi.h"
 
 #include <QApplication>
 
-#include "AnsiText.h"
-#include "frmProjectFile.h"
+#include "platform_ui/AnsiText.h"
+#include "projects_ui/frmProjectFile.h"
 
 ProjectFileDialogUi::ProjectFileDialogUi(std::function<std::string()> helpFile) : helpFile_(std::move(helpFile)) {
     SetProjectFileDialog(this);

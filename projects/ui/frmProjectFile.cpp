@@ -1,27 +1,27 @@
-#include "frmProjectFile.h"
+#include "projects_ui/frmProjectFile.h"
 
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "AnsiText.h"
-#include "AppIdentity.h"
-#include "DesignFont.h"
-#include "ErrorTrap.h"
-#include "OutlineImages.h"
-#include "ProgramIcon.h"
-#include "QtKeys.h"
-#include "QtPictureBox.h"
-#include "Trace.h"
-#include "Twips.h"
-#include "UiServices.h"
-#include "cAppInfo.h"
-#include "cDebug.h"
-#include "cFileDesc.h"
-#include "cLog.h"
-#include "cWindow.h"
-#include "mKEMCommon.h"
+#include "platform_ui/AnsiText.h"
+#include "common/AppIdentity.h"
+#include "platform_ui/DesignFont.h"
+#include "common/ErrorTrap.h"
+#include "projects/OutlineImages.h"
+#include "platform_ui/ProgramIcon.h"
+#include "platform_ui/QtKeys.h"
+#include "platform_ui/QtPictureBox.h"
+#include "common/Trace.h"
+#include "platform_ui/Twips.h"
+#include "platform/UiServices.h"
+#include "common/cAppInfo.h"
+#include "common/cDebug.h"
+#include "common/cFileDesc.h"
+#include "common/cLog.h"
+#include "common/cWindow.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "QtWordNotFound.h"
+#include "spelling_ui/QtWordNotFound.h"
 
 #include <QLineEdit>
 
-#include "AnsiText.h"
-#include "cSpellCheck.h"
-#include "frmSpellCheck.h"
+#include "platform_ui/AnsiText.h"
+#include "spelling/cSpellCheck.h"
+#include "spelling_ui/frmSpellCheck.h"
 
 QtWordNotFound::QtWordNotFound(QWidget* parent) : parent_(parent) {}
 

@@ -1,15 +1,15 @@
-#include "TemplateWindows.h"
+#include "spelling_ui/TemplateWindows.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "AnsiText.h"
-#include "SpellingHooks.h"
-#include "TextBoxText.h"
-#include "frmComments.h"
-#include "frmEditDialog.h"
-#include "frmTabWidth.h"
+#include "platform_ui/AnsiText.h"
+#include "engine/SpellingHooks.h"
+#include "platform_ui/TextBoxText.h"
+#include "spelling_ui/frmComments.h"
+#include "spelling_ui/frmEditDialog.h"
+#include "spelling_ui/frmTabWidth.h"
 
 QtCommentEditor::QtCommentEditor() = default;
 QtCommentEditor::~QtCommentEditor() = default;

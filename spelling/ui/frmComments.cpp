@@ -1,4 +1,4 @@
-#include "frmComments.h"
+#include "spelling_ui/frmComments.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,21 +12,21 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "AnsiText.h"
-#include "AppIdentity.h"
-#include "CommentEditorHost.h"
-#include "CommentTemplates.h"
-#include "DesignFont.h"
-#include "ErrorTrap.h"
-#include "SharedState.h"
-#include "TemplateEditors.h"
-#include "TextBoxText.h"
-#include "Twips.h"
-#include "TextFile.h"
-#include "Trace.h"
-#include "UiServices.h"
-#include "mKEMCommon.h"
-#include "modSpell.h"
+#include "platform_ui/AnsiText.h"
+#include "common/AppIdentity.h"
+#include "engine/CommentEditorHost.h"
+#include "spelling/CommentTemplates.h"
+#include "platform_ui/DesignFont.h"
+#include "common/ErrorTrap.h"
+#include "common/SharedState.h"
+#include "spelling/TemplateEditors.h"
+#include "platform_ui/TextBoxText.h"
+#include "platform_ui/Twips.h"
+#include "platform/TextFile.h"
+#include "common/Trace.h"
+#include "platform/UiServices.h"
+#include "common/mKEMCommon.h"
+#include "spelling/modSpell.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "frmEditDialog.h"
+#include "spelling_ui/frmEditDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -6,11 +6,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "AnsiText.h"
-#include "CodeTemplates.h"
-#include "DesignFont.h"
-#include "TextBoxText.h"
-#include "Twips.h"
+#include "platform_ui/AnsiText.h"
+#include "spelling/CodeTemplates.h"
+#include "platform_ui/DesignFont.h"
+#include "platform_ui/TextBoxText.h"
+#include "platform_ui/Twips.h"
 
 frmEditDialog::frmEditDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("frmEditDialog");

@@ -1,4 +1,4 @@
-#include "frmSpellCheck.h"
+#include "spelling_ui/frmSpellCheck.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "AnsiText.h"
-#include "DesignFont.h"
-#include "Trace.h"
-#include "WordNotFound.h"
-#include "cSpellCheck.h"
-#include "mKEMCommon.h"
+#include "platform_ui/AnsiText.h"
+#include "platform_ui/DesignFont.h"
+#include "common/Trace.h"
+#include "spelling/WordNotFound.h"
+#include "spelling/cSpellCheck.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

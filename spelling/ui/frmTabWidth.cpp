@@ -1,4 +1,4 @@
-#include "frmTabWidth.h"
+#include "spelling_ui/frmTabWidth.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,12 +9,12 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "AnsiText.h"
-#include "DesignFont.h"
-#include "TabWidth.h"
-#include "Twips.h"
-#include "UiServices.h"
-#include "mKEMCommon.h"
+#include "platform_ui/AnsiText.h"
+#include "platform_ui/DesignFont.h"
+#include "spelling/TabWidth.h"
+#include "platform_ui/Twips.h"
+#include "platform/UiServices.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "FileParse.h"
-#include "KeywordTable.h"
-#include "Paths.h"
-#include "RecordReader.h"
+#include "analysis/FileParse.h"
+#include "analysis/KeywordTable.h"
+#include "platform/Paths.h"
+#include "analysis/RecordReader.h"
 #include "TestSupport.h"
-#include "mKEMCommon.h"
+#include "common/mKEMCommon.h"
 
 namespace analysistest {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "SourceModel.h"
+#include "analysis/SourceModel.h"
 
 namespace analysistest {
 

@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"
-#include "AppIdentity.h"
-#include "ErrorTrap.h"
-#include "FileParse.h"
+#include "common/AppIdentity.h"
+#include "common/ErrorTrap.h"
+#include "analysis/FileParse.h"
 #include "TestSupport.h"
-#include "VBError.h"
-#include "mKEMCommon.h"
+#include "platform/VBError.h"
+#include "common/mKEMCommon.h"
 
 using namespace analysistest;
 

@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"
-#include "AppIdentity.h"
-#include "FileValidation.h"
-#include "KeywordTable.h"
+#include "common/AppIdentity.h"
+#include "analysis/FileValidation.h"
+#include "analysis/KeywordTable.h"
 #include "TestSupport.h"
-#include "VBError.h"
-#include "mKEMCommon.h"
+#include "platform/VBError.h"
+#include "common/mKEMCommon.h"
 
 using namespace analysistest;
 

@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"
-#include "AppIdentity.h"
-#include "KeywordFile.h"
-#include "KeywordTable.h"
-#include "Paths.h"
+#include "common/AppIdentity.h"
+#include "analysis/KeywordFile.h"
+#include "analysis/KeywordTable.h"
+#include "platform/Paths.h"
 #include "TestSupport.h"
-#include "VBError.h"
-#include "mKEMCommon.h"
+#include "platform/VBError.h"
+#include "common/mKEMCommon.h"
 
 using namespace analysistest;
 

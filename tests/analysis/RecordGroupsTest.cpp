@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"
-#include "ErrorTrap.h"
-#include "FileParse.h"
-#include "StatementAnalysis.h"
+#include "common/ErrorTrap.h"
+#include "analysis/FileParse.h"
+#include "analysis/StatementAnalysis.h"
 #include "TestSupport.h"
-#include "mKEMCommon.h"
+#include "common/mKEMCommon.h"
 
 using namespace analysistest;
 

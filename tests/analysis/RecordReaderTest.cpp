@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"
-#include "RecordReader.h"
-#include "TextFile.h"
-#include "mKEMCommon.h"
+#include "analysis/RecordReader.h"
+#include "platform/TextFile.h"
+#include "common/mKEMCommon.h"
 
 using namespace analysistest;
 

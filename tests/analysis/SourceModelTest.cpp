@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"
-#include "KeywordTable.h"
-#include "SourceModel.h"
-#include "VBError.h"
-#include "mKEMCommon.h"
+#include "analysis/KeywordTable.h"
+#include "analysis/SourceModel.h"
+#include "platform/VBError.h"
+#include "common/mKEMCommon.h"
 
 using namespace analysistest;
 

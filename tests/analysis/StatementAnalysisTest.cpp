@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"
-#include "FileParse.h"
-#include "KeywordTable.h"
-#include "StatementAnalysis.h"
-#include "mKEMCommon.h"
+#include "analysis/FileParse.h"
+#include "analysis/KeywordTable.h"
+#include "analysis/StatementAnalysis.h"
+#include "common/mKEMCommon.h"
 
 using namespace analysistest;
 

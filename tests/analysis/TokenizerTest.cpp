@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"
-#include "KeywordTable.h"
-#include "LineTokenizer.h"
-#include "RecordReader.h"
-#include "TextFile.h"
-#include "mKEMCommon.h"
+#include "analysis/KeywordTable.h"
+#include "analysis/LineTokenizer.h"
+#include "analysis/RecordReader.h"
+#include "platform/TextFile.h"
+#include "common/mKEMCommon.h"
 
 using namespace analysistest;
 

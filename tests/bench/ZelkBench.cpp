@@ -35,9 +35,9 @@
 #include "GeneratedModule.h"
 #include "HeadlessCommand.h"
 #include "HeadlessStartUp.h"
-#include "KeywordTable.h"
-#include "UiServices.h"
-#include "mKEMCommon.h"
+#include "analysis/KeywordTable.h"
+#include "platform/UiServices.h"
+#include "common/mKEMCommon.h"
 
 namespace fs = std::filesystem;
 

@@ -20,15 +20,15 @@
 #include <string>
 #include <vector>
 
-#include "Clock.h"
-#include "EngineCalls.h"
+#include "platform/Clock.h"
+#include "engine/EngineCalls.h"
 #include "GeneratedModule.h"
 #include "HeadlessStartUp.h"
-#include "IProgressView.h"
-#include "KeywordTable.h"
-#include "QtUiServices.h"
-#include "frmZelker.h"
-#include "mKEMCommon.h"
+#include "common/IProgressView.h"
+#include "analysis/KeywordTable.h"
+#include "platform_ui/QtUiServices.h"
+#include "mainwindow_ui/frmZelker.h"
+#include "common/mKEMCommon.h"
 
 namespace fs = std::filesystem;
 

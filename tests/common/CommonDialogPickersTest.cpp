@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "VBError.h"
-#include "cDebug.h"
-#include "cLog.h"
-#include "cWindow.h"
-#include "clsCommonDialog.h"
-#include "mKEMCommon.h"
+#include "platform/VBError.h"
+#include "common/cDebug.h"
+#include "common/cLog.h"
+#include "common/cWindow.h"
+#include "common/clsCommonDialog.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "ErrorTrap.h"
+#include "common/ErrorTrap.h"
 #include "TestSupport.h"
-#include "mKEMCommon.h"
+#include "common/mKEMCommon.h"
 
 TEST(sbCommonInit, RunModes) {
     struct {

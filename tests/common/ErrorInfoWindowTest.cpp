@@ -5,12 +5,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "AnsiText.h"
-#include "AppIdentity.h"
+#include "platform_ui/AnsiText.h"
+#include "common/AppIdentity.h"
 #include "QtTestApp.h"
 #include "TestSupport.h"
-#include "frmErrorInfo.h"
-#include "mKEMCommon.h"
+#include "common_ui/frmErrorInfo.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 struct ErrorInfoWindow : ::testing::Test {

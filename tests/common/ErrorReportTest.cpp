@@ -2,13 +2,13 @@
 // question and the end of the program.
 #include <gtest/gtest.h>
 
-#include "AppIdentity.h"
-#include "Clock.h"
-#include "ErrorReport.h"
-#include "ErrorTrap.h"
-#include "SourceModel.h"
+#include "common/AppIdentity.h"
+#include "platform/Clock.h"
+#include "common/ErrorReport.h"
+#include "common/ErrorTrap.h"
+#include "analysis/SourceModel.h"
 #include "TestSupport.h"
-#include "mKEMCommon.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

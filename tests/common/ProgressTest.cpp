@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "IProgressView.h"
-#include "SharedState.h"
+#include "common/IProgressView.h"
+#include "common/SharedState.h"
 #include "TestSupport.h"
-#include "WindowHelpers.h"
-#include "mKEMCommon.h"
+#include "common/WindowHelpers.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 
 #include <regex>
 
-#include "AppIdentity.h"
-#include "Clock.h"
-#include "Paths.h"
-#include "Registry.h"
-#include "RegistryEntry.h"
+#include "common/AppIdentity.h"
+#include "platform/Clock.h"
+#include "platform/Paths.h"
+#include "platform/Registry.h"
+#include "common/RegistryEntry.h"
 #include "TestSupport.h"
-#include "mKEMCommon.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 void StoreOwn(const std::string& name, const std::string& value) {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "Clock.h"
-#include "Paths.h"
+#include "platform/Clock.h"
+#include "platform/Paths.h"
 #include "TestSupport.h"
-#include "TextFile.h"
-#include "Trace.h"
-#include "mKEMCommon.h"
+#include "platform/TextFile.h"
+#include "common/Trace.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

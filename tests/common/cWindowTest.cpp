@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "TestSupport.h"
-#include "mKEMCommon.h"
+#include "common/mKEMCommon.h"
 
 TEST(cWindow, VersionText) {
     EXPECT_EQ(cWindow::FormatVersion({2, 5, 1, 2600, "Service Pack 3"}), " Windows NT Version 5.1 Build 2600 Service Pack 3");

@@ -1,9 +1,9 @@
-#include "clsCommonDialog.h"
+#include "common/clsCommonDialog.h"
 
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "VBError.h"
+#include "platform/VBError.h"
 
 namespace {
 

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "EngineCalls.h"
-#include "EngineState.h"
-#include "FileParse.h"
-#include "KeywordTable.h"
-#include "OptionGlobals.h"
-#include "Paths.h"
-#include "SourceModel.h"
+#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
+#include "analysis/FileParse.h"
+#include "analysis/KeywordTable.h"
+#include "settings/OptionGlobals.h"
+#include "platform/Paths.h"
+#include "analysis/SourceModel.h"
 #include "TestSupport.h"
-#include "mKEMCommon.h"
+#include "common/mKEMCommon.h"
 
 namespace arrangetest {
 

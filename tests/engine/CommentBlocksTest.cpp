@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "ArrangeTestSupport.h"
-#include "Clock.h"
-#include "CommentBlocks.h"
-#include "CommentEditorHost.h"
+#include "platform/Clock.h"
+#include "engine/CommentBlocks.h"
+#include "engine/CommentEditorHost.h"
 #include "EngineTestSupport.h"
 
 using namespace arrangetest;

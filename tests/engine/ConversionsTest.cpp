@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ArrangeTestSupport.h"
-#include "Conversions.h"
-#include "EngineCalls.h"
+#include "engine/Conversions.h"
+#include "engine/EngineCalls.h"
 
 using namespace arrangetest;
 

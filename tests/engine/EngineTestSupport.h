@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "EngineCalls.h"
-#include "FileParse.h"
-#include "OptionGlobals.h"
-#include "Paths.h"
+#include "engine/EngineCalls.h"
+#include "analysis/FileParse.h"
+#include "settings/OptionGlobals.h"
+#include "platform/Paths.h"
 #include "TestSupport.h"
-#include "TextFile.h"
-#include "VBText.h"
-#include "mINIHandler.h"
-#include "mKEMCommon.h"
+#include "platform/TextFile.h"
+#include "platform/VBText.h"
+#include "settings/mINIHandler.h"
+#include "common/mKEMCommon.h"
 
 namespace enginetest {
 

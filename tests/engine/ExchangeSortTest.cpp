@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ExchangeSort.h"
+#include "engine/ExchangeSort.h"
 
 namespace {
 

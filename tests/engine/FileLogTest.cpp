@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineTestSupport.h"
-#include "WindowHelpers.h"
+#include "common/WindowHelpers.h"
 
 using namespace enginetest;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineTestSupport.h"
-#include "SpellingHooks.h"
+#include "engine/SpellingHooks.h"
 
 using namespace enginetest;
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "EngineTestSupport.h"
-#include "KeywordTable.h"
-#include "SpellingHooks.h"
+#include "analysis/KeywordTable.h"
+#include "engine/SpellingHooks.h"
 
 namespace formattest {
 

@@ -5,7 +5,7 @@
 
 #include "ArrangeTestSupport.h"
 #include "EngineTestSupport.h"
-#include "InsertCode.h"
+#include "engine/InsertCode.h"
 
 using namespace arrangetest;
 

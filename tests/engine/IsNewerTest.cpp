@@ -4,7 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include "AppIdentity.h"
+#include "common/AppIdentity.h"
 #include "EngineTestSupport.h"
 
 using namespace enginetest;

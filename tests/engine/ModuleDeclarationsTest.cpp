@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ArrangeTestSupport.h"
-#include "EngineCalls.h"
+#include "engine/EngineCalls.h"
 
 using namespace arrangetest;
 

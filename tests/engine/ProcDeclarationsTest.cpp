@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "ArrangeTestSupport.h"
-#include "EngineCalls.h"
-#include "Paths.h"
-#include "VBText.h"
+#include "engine/EngineCalls.h"
+#include "platform/Paths.h"
+#include "platform/VBText.h"
 
 using namespace arrangetest;
 

@@ -3,15 +3,15 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "Clock.h"
+#include "platform/Clock.h"
 #include "EngineTestSupport.h"
-#include "ErrorTrap.h"
+#include "common/ErrorTrap.h"
 #include "FakeZelkWindow.h"
-#include "KeywordTable.h"
-#include "SpellingHooks.h"
-#include "SpellingInstaller.h"
-#include "WindowHelpers.h"
-#include "ZelkHost.h"
+#include "analysis/KeywordTable.h"
+#include "engine/SpellingHooks.h"
+#include "spelling/SpellingInstaller.h"
+#include "common/WindowHelpers.h"
+#include "engine/ZelkHost.h"
 
 using namespace enginetest;
 

@@ -1,7 +1,7 @@
 // The source-line formatter: layout and indentation, labels and line numbers,
 // tabs, line kinds and block flags, and the splits at ":" and of single-line
 // Ifs. Sources are parsed by the real analyser.
-#include "ErrorTrap.h"
+#include "common/ErrorTrap.h"
 #include "FormatterHarness.h"
 
 using namespace formattest;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineTestSupport.h"
-#include "WhiteSpace.h"
+#include "engine/WhiteSpace.h"
 
 using namespace enginetest;
 

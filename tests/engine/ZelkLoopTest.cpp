@@ -2,9 +2,9 @@
 
 #include <iostream>
 
-#include "Clock.h"
+#include "platform/Clock.h"
 #include "EngineTestSupport.h"
-#include "KeywordTable.h"
+#include "analysis/KeywordTable.h"
 
 using namespace enginetest;
 

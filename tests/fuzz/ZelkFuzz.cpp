@@ -10,15 +10,15 @@
 #include <fstream>
 #include <string>
 
-#include "Clock.h"
+#include "platform/Clock.h"
 #include "HeadlessStartUp.h"
-#include "KeywordTable.h"
-#include "OptionGlobals.h"
-#include "SpellingHooks.h"
-#include "UiServices.h"
-#include "VBError.h"
-#include "Zelk.h"
-#include "mKEMCommon.h"
+#include "analysis/KeywordTable.h"
+#include "settings/OptionGlobals.h"
+#include "engine/SpellingHooks.h"
+#include "platform/UiServices.h"
+#include "platform/VBError.h"
+#include "engine/Zelk.h"
+#include "common/mKEMCommon.h"
 
 namespace fs = std::filesystem;
 

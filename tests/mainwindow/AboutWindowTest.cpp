@@ -4,13 +4,13 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "AppIdentity.h"
+#include "common/AppIdentity.h"
 #include "MainWindowFixture.h"
 #include "QtTestApp.h"
 #include "ModalRobot.h"
-#include "Registry.h"
-#include "SysInfo.h"
-#include "frmAbout.h"
+#include "platform/Registry.h"
+#include "mainwindow/SysInfo.h"
+#include "mainwindow_ui/frmAbout.h"
 
 namespace {
 

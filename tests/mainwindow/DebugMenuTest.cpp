@@ -5,16 +5,16 @@
 #include <filesystem>
 #include <map>
 
-#include "DebugMenu.h"
-#include "ErrorTrap.h"
-#include "IProgressView.h"
-#include "KeyCodes.h"
-#include "Paths.h"
+#include "mainwindow/DebugMenu.h"
+#include "common/ErrorTrap.h"
+#include "common/IProgressView.h"
+#include "platform/KeyCodes.h"
+#include "platform/Paths.h"
 #include "TestSupport.h"
-#include "cINIHandler.h"
-#include "clsCommonDialog.h"
-#include "mINIHandler.h"
-#include "mKEMCommon.h"
+#include "settings/cINIHandler.h"
+#include "common/clsCommonDialog.h"
+#include "settings/mINIHandler.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QFontDialog>
 
 #include "ModalRobot.h"
-#include "QtUiServices.h"
+#include "platform_ui/QtUiServices.h"
 
 namespace {
 

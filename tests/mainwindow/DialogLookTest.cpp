@@ -7,7 +7,7 @@
 #include <QMessageBox>
 
 #include "ModalRobot.h"
-#include "QtUiServices.h"
+#include "platform_ui/QtUiServices.h"
 #include "TestSupport.h"
 
 namespace {

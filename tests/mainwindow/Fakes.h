@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "FakePictureBox.h"
-#include "GaugeLabel.h"
-#include "IProgressView.h"
-#include "ViewerControls.h"
+#include "mainwindow/GaugeLabel.h"
+#include "common/IProgressView.h"
+#include "mainwindow/ViewerControls.h"
 
 // A gauge label: its geometry, colours and caption as the gauge left them.
 class FakeGaugeLabel : public IGaugeLabel {

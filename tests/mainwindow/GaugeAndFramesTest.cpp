@@ -2,12 +2,12 @@
 // and the main window's layout formulas.
 #include <gtest/gtest.h>
 
-#include "Drawing.h"
+#include "platform/Drawing.h"
 #include "Fakes.h"
-#include "FrameLayout.h"
+#include "mainwindow/FrameLayout.h"
 #include "TestSupport.h"
-#include "cGauge.h"
-#include "mKEMCommon.h"
+#include "mainwindow/cGauge.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 // The progress panel's mode: thick, horizontal, segmented, percent label on.

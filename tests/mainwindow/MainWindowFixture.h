@@ -11,18 +11,18 @@
 #include <QGroupBox>
 #include <QMenu>
 
-#include "MFILESET.h"
-#include "SessionState.h"
-#include "SharedState.h"
-#include "VBError.h"
-#include "ViewerTextBox.h"
-#include "QtPictureBox.h"
+#include "mainwindow/MFILESET.h"
+#include "mainwindow/SessionState.h"
+#include "common/SharedState.h"
+#include "platform/VBError.h"
+#include "mainwindow_ui/ViewerTextBox.h"
+#include "platform_ui/QtPictureBox.h"
 #include "QtTestApp.h"
-#include "EngineCalls.h"
+#include "engine/EngineCalls.h"
 #include "TestSupport.h"
-#include "Twips.h"
-#include "frmZelker.h"
-#include "mKEMCommon.h"
+#include "platform_ui/Twips.h"
+#include "mainwindow_ui/frmZelker.h"
+#include "common/mKEMCommon.h"
 
 struct MainWindowFixture : ::testing::Test {
     std::unique_ptr<frmZelker> form;

@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "EngineState.h"
-#include "KeyCodes.h"
+#include "engine/EngineState.h"
+#include "platform/KeyCodes.h"
 #include "MainWindowFixture.h"
-#include "clsCommonDialog.h"
-#include "frmSplash.h"
-#include "UiServices.h"
+#include "common/clsCommonDialog.h"
+#include "mainwindow_ui/frmSplash.h"
+#include "platform/UiServices.h"
 
 namespace {
 struct MainWindow : MainWindowFixture {

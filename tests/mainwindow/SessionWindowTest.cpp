@@ -6,16 +6,16 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "Clock.h"
+#include "platform/Clock.h"
 #include "MainWindowFixture.h"
 #include "ModalRobot.h"
-#include "Paths.h"
-#include "QtUiServices.h"
-#include "StartupWindows.h"
-#include "KeywordTable.h"
-#include "clsCommonDialog.h"
-#include "frmFileList.h"
-#include "mINIHandler.h"
+#include "platform/Paths.h"
+#include "platform_ui/QtUiServices.h"
+#include "mainwindow_ui/StartupWindows.h"
+#include "analysis/KeywordTable.h"
+#include "common/clsCommonDialog.h"
+#include "mainwindow_ui/frmFileList.h"
+#include "settings/mINIHandler.h"
 
 namespace {
 

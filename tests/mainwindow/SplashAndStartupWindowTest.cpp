@@ -7,18 +7,18 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "Clock.h"
+#include "platform/Clock.h"
 #include "MainWindowFixture.h"
-#include "Paths.h"
-#include "SessionState.h"
-#include "StartupWindows.h"
-#include "OptionGlobals.h"
-#include "OptionsChanged.h"
-#include "OptionsDialogUi.h"
-#include "fcSpinControl.h"
-#include "frmSplash.h"
-#include "frmZelOptions.h"
-#include "modFileList.h"
+#include "platform/Paths.h"
+#include "mainwindow/SessionState.h"
+#include "mainwindow_ui/StartupWindows.h"
+#include "settings/OptionGlobals.h"
+#include "options/OptionsChanged.h"
+#include "mainwindow_ui/OptionsDialogUi.h"
+#include "options_ui/fcSpinControl.h"
+#include "mainwindow_ui/frmSplash.h"
+#include "options_ui/frmZelOptions.h"
+#include "projects/modFileList.h"
 
 TEST(SplashWindow, FillsItsLabelsAndPaintsItsFrame) {
     testsupport::EnsureQApplication();

@@ -4,16 +4,16 @@
 
 #include <filesystem>
 
-#include "Clock.h"
-#include "ErrorTrap.h"
-#include "MMAIN.h"
-#include "Paths.h"
-#include "SessionState.h"
-#include "modSpell.h"
+#include "platform/Clock.h"
+#include "common/ErrorTrap.h"
+#include "mainwindow/MMAIN.h"
+#include "platform/Paths.h"
+#include "mainwindow/SessionState.h"
+#include "spelling/modSpell.h"
 #include "TestSupport.h"
-#include "clsCommonDialog.h"
-#include "mINIHandler.h"
-#include "mKEMCommon.h"
+#include "common/clsCommonDialog.h"
+#include "settings/mINIHandler.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include "Fakes.h"
 #include "TestSupport.h"
-#include "ToolbarImages.h"
-#include "XTOOLBAR.h"
-#include "mKEMCommon.h"
+#include "platform/ToolbarImages.h"
+#include "mainwindow/XTOOLBAR.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // The viewer's line buffer: reading a file, and the eight paging operations.
 #include <gtest/gtest.h>
 
-#include "ErrorTrap.h"
+#include "common/ErrorTrap.h"
 #include "Fakes.h"
-#include "MFILESET.h"
-#include "SharedState.h"
+#include "mainwindow/MFILESET.h"
+#include "common/SharedState.h"
 #include "TestSupport.h"
-#include "UiServices.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "platform/UiServices.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
-#include "KeyCodes.h"
-#include "MFILESET.h"
-#include "SharedState.h"
+#include "platform/KeyCodes.h"
+#include "mainwindow/MFILESET.h"
+#include "common/SharedState.h"
 #include "TestSupport.h"
-#include "Viewer.h"
+#include "mainwindow/Viewer.h"
 
 using namespace vbkey;
 

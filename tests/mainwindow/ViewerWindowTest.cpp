@@ -11,7 +11,7 @@
 #include <set>
 
 #include "MainWindowFixture.h"
-#include "ViewerTextBox.h"
+#include "mainwindow_ui/ViewerTextBox.h"
 
 namespace {
 struct ViewerWindow : MainWindowFixture {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ExtensionList.h"
+#include "options/ExtensionList.h"
 #include "TestSupport.h"
-#include "VBText.h"
-#include "mKEMCommon.h"
+#include "platform/VBText.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

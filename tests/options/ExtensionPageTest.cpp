@@ -1,10 +1,10 @@
 // The extension lists and dialect buttons on the dialog's controls: what the
 // handlers leave in the lists, the text lines, lblMessage, the focus and the
 // change flag.
-#include "ExtensionPage.h"
-#include "OptionsDialogLogic.h"
+#include "options/ExtensionPage.h"
+#include "options/OptionsDialogLogic.h"
 #include "OptionsFixture.h"
-#include "OptionsMapping.h"
+#include "options/OptionsMapping.h"
 #include "TestSupport.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // and the spin box's arithmetic.
 #include <gtest/gtest.h>
 
-#include "KeyCodes.h"
-#include "OptionControls.h"
-#include "SpinRules.h"
+#include "platform/KeyCodes.h"
+#include "options/OptionControls.h"
+#include "options/SpinRules.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // file dialog and a fake of the template editors.
 #include <filesystem>
 
-#include "OptionPickers.h"
+#include "options/OptionPickers.h"
 #include "OptionsFixture.h"
-#include "OptionsMapping.h"
-#include "Paths.h"
-#include "TemplateEditors.h"
+#include "options/OptionsMapping.h"
+#include "platform/Paths.h"
+#include "spelling/TemplateEditors.h"
 #include "TestSupport.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The dialog's life cycle: showing, OK, Cancel, the close box, and page
 // switching by keys and by mouse, with a recorded stand-in for the window.
-#include "KeyCodes.h"
-#include "OptionsDialogLogic.h"
+#include "platform/KeyCodes.h"
+#include "options/OptionsDialogLogic.h"
 #include "OptionsFixture.h"
 #include "TestSupport.h"
 

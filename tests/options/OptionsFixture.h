@@ -3,15 +3,15 @@
 // settings, with the page rules as its handlers.
 #include <gtest/gtest.h>
 
-#include "OptionControls.h"
-#include "OptionGlobals.h"
-#include "OptionsChanged.h"
-#include "OptionsDesign.h"
-#include "OptionsMapping.h"
-#include "PageRules.h"
-#include "clsCommonDialog.h"
-#include "mINIHandler.h"
-#include "mKEMCommon.h"
+#include "options/OptionControls.h"
+#include "settings/OptionGlobals.h"
+#include "options/OptionsChanged.h"
+#include "options/OptionsDesign.h"
+#include "options/OptionsMapping.h"
+#include "options/PageRules.h"
+#include "common/clsCommonDialog.h"
+#include "settings/mINIHandler.h"
+#include "common/mKEMCommon.h"
 
 class OptionsFixture : public ::testing::Test {
 protected:

@@ -4,11 +4,11 @@
 #include <set>
 
 #include "OptionsFixture.h"
-#include "OptionsMapping.h"
-#include "ErrorTrap.h"
+#include "options/OptionsMapping.h"
+#include "common/ErrorTrap.h"
 #include "TestSupport.h"
-#include "cAppInfo.h"
-#include "mKEMCommon.h"
+#include "common/cAppInfo.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

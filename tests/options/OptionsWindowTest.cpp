@@ -10,15 +10,15 @@
 #include <QTest>
 #include <QTimer>
 
-#include "KeyCodes.h"
+#include "platform/KeyCodes.h"
 #include "OptionsFixture.h"
-#include "QtPictureBox.h"
+#include "platform_ui/QtPictureBox.h"
 #include "QtTestApp.h"
-#include "SpinPicture.h"
-#include "SysColor.h"
+#include "options/SpinPicture.h"
+#include "platform/SysColor.h"
 #include "TestSupport.h"
-#include "fcSpinControl.h"
-#include "frmZelOptions.h"
+#include "options_ui/fcSpinControl.h"
+#include "options_ui/frmZelOptions.h"
 
 namespace {
 

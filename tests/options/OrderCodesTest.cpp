@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "KeyCodes.h"
-#include "OrderCodes.h"
+#include "platform/KeyCodes.h"
+#include "options/OrderCodes.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The Arrange page's order lists on the dialog's controls: filled from the
 // order strings, moved by arrows and keys (codes travelling with their
 // captions), and written back by the save.
-#include "KeyCodes.h"
+#include "platform/KeyCodes.h"
 #include "OptionsFixture.h"
-#include "OptionsMapping.h"
-#include "OrderListsPage.h"
+#include "options/OptionsMapping.h"
+#include "options/OrderListsPage.h"
 #include "TestSupport.h"
 
 namespace {

@@ -6,11 +6,11 @@
 
 #include <cstdlib>
 
-#include "OptionsDialogLogic.h"
+#include "options/OptionsDialogLogic.h"
 #include "OptionsFixture.h"
-#include "OrderListsPage.h"
-#include "mINIHandler.h"
-#include "Paths.h"
+#include "options/OrderListsPage.h"
+#include "settings/mINIHandler.h"
+#include "platform/Paths.h"
 #include "TestSupport.h"
 
 namespace {

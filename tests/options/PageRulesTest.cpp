@@ -1,8 +1,8 @@
 // The page rules: what each edit enables, the texts and captions it sets,
 // the checks of the file and folder fields, and that every edit counts.
 #include "OptionsFixture.h"
-#include "OptionsMapping.h"
-#include "Paths.h"
+#include "options/OptionsMapping.h"
+#include "platform/Paths.h"
 #include "TestSupport.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The tab strip's hit test at the edges of its tabs and band.
 #include <gtest/gtest.h>
 
-#include "TabGeometry.h"
+#include "options/TabGeometry.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "Clock.h"
+#include "platform/Clock.h"
 #include "TestSupport.h"
-#include "VBError.h"
+#include "platform/VBError.h"
 
 TEST(Clock, HistoryStampHasMonthWithoutZeroDayWithTwoDigitsAndTwelveHourClock) {
     struct Case {

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "FakePictureBox.h"
-#include "KeyCodes.h"
-#include "QtKeys.h"
-#include "QtPictureBox.h"
+#include "platform/KeyCodes.h"
+#include "platform_ui/QtKeys.h"
+#include "platform_ui/QtPictureBox.h"
 #include "QtTestApp.h"
-#include "SysColor.h"
+#include "platform/SysColor.h"
 
 namespace {
 // Draws the same figure on any picture box: a dotted line, a dashed box

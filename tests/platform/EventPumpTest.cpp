@@ -5,7 +5,7 @@
 #include <QThread>
 
 #include "QtTestApp.h"
-#include "QtUiServices.h"
+#include "platform_ui/QtUiServices.h"
 
 // A long loop may ask for events on every line: they run when some 30 ms
 // have passed since they last ran, and then at once.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "IniFile.h"
-#include "Paths.h"
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
 #include "TestSupport.h"
 
 using testsupport::ReadFile;

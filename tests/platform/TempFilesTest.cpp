@@ -4,11 +4,11 @@
 #include <set>
 #include <stdlib.h>
 
-#include "Paths.h"
-#include "TempFiles.h"
+#include "platform/Paths.h"
+#include "platform/TempFiles.h"
 #include "TestSupport.h"
-#include "VBError.h"
-#include "mKEMCommon.h"
+#include "platform/VBError.h"
+#include "common/mKEMCommon.h"
 
 TEST(TempFiles, UniqueUnderLoadAndCreatedEmpty) {
     std::string dir = testsupport::MakeDir("tmp");

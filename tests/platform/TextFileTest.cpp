@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <iterator>
 
-#include "Paths.h"
+#include "platform/Paths.h"
 #include "TestSupport.h"
-#include "TextFile.h"
-#include "VBError.h"
+#include "platform/TextFile.h"
+#include "platform/VBError.h"
 
 TEST(TextFile, LinesEndAtCrLfCrOrLf) {
     struct Case {

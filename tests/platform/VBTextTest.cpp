@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "VBError.h"
-#include "VBText.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
 
 TEST(VBText, ValTakesTheNumericPrefix) {
     struct {

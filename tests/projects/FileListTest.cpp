@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "ErrorTrap.h"
-#include "KeywordTable.h"
+#include "common/ErrorTrap.h"
+#include "analysis/KeywordTable.h"
 #include "ProjectFixtures.h"
 #include "ProjectsFixture.h"
-#include "VBText.h"
-#include "modFileList.h"
+#include "platform/VBText.h"
+#include "projects/modFileList.h"
 
 namespace {
 

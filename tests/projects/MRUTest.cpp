@@ -1,6 +1,6 @@
 #include "ProjectsFixture.h"
-#include "Paths.h"
-#include "mINIHandler.h"
+#include "platform/Paths.h"
+#include "settings/mINIHandler.h"
 
 namespace {
 

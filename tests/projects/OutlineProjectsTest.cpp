@@ -6,14 +6,14 @@
 #include <chrono>
 #include <filesystem>
 
-#include "AppIdentity.h"
-#include "Clock.h"
-#include "OptionGlobals.h"
+#include "common/AppIdentity.h"
+#include "platform/Clock.h"
+#include "settings/OptionGlobals.h"
 #include "OutlineRig.h"
 #include "TestSupport.h"
-#include "cINIHandler.h"
-#include "cProjectFiles.h"
-#include "mKEMCommon.h"
+#include "settings/cINIHandler.h"
+#include "projects/cProjectFiles.h"
+#include "common/mKEMCommon.h"
 
 using namespace outlinerig;
 using S = std::vector<std::string>;

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "FakePictureBox.h"
-#include "SysColor.h"
-#include "cotlControl.h"
+#include "platform/SysColor.h"
+#include "projects/cotlControl.h"
 
 class FakeOutlineScrollBar : public IOutlineScrollBar {
 public:

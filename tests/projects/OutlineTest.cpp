@@ -3,8 +3,8 @@
 // repaints as pixels on the surface.
 #include <gtest/gtest.h>
 
-#include "ErrorTrap.h"
-#include "KeyCodes.h"
+#include "common/ErrorTrap.h"
+#include "platform/KeyCodes.h"
 #include "OutlineRig.h"
 #include "TestSupport.h"
 

@@ -4,13 +4,13 @@
 
 #include <filesystem>
 
-#include "ErrorTrap.h"
-#include "KeywordTable.h"
-#include "OptionGlobals.h"
-#include "PFParseFile.h"
+#include "common/ErrorTrap.h"
+#include "analysis/KeywordTable.h"
+#include "settings/OptionGlobals.h"
+#include "projects/PFParseFile.h"
 #include "ProjectFixtures.h"
 #include "ProjectsFixture.h"
-#include "modFileList.h"
+#include "projects/modFileList.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "ProjectFixtures.h"
 #include "TestSupport.h"
-#include "VBError.h"
-#include "cProjectFile.h"
-#include "mKEMCommon.h"
+#include "platform/VBError.h"
+#include "projects/cProjectFile.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

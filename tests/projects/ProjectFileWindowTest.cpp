@@ -8,16 +8,16 @@
 #include <QTest>
 #include <filesystem>
 
-#include "KeywordTable.h"
-#include "cLog.h"
+#include "analysis/KeywordTable.h"
+#include "common/cLog.h"
 #include "ModalRobot.h"
-#include "PFParseFile.h"
-#include "ProjectFileDialogUi.h"
+#include "projects/PFParseFile.h"
+#include "projects_ui/ProjectFileDialogUi.h"
 #include "ProjectFixtures.h"
 #include "ProjectsFixture.h"
-#include "QtPictureBox.h"
+#include "platform_ui/QtPictureBox.h"
 #include "QtTestApp.h"
-#include "frmProjectFile.h"
+#include "projects_ui/frmProjectFile.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The parse of single project-file lines, and the table of keys.
 #include <gtest/gtest.h>
 
-#include "ProjectKeys.h"
-#include "ProjectRecord.h"
+#include "projects/ProjectKeys.h"
+#include "projects/ProjectRecord.h"
 
 namespace {
 

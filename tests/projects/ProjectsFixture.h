@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "IMRUMenu.h"
-#include "OptionGlobals.h"
+#include "projects/IMRUMenu.h"
+#include "settings/OptionGlobals.h"
 #include "TestSupport.h"
-#include "clsCommonDialog.h"
-#include "mINIHandler.h"
-#include "mKEMCommon.h"
-#include "modMRU.h"
+#include "common/clsCommonDialog.h"
+#include "settings/mINIHandler.h"
+#include "common/mKEMCommon.h"
+#include "projects/modMRU.h"
 
 // The File menu's recent-file items as the window would show them.
 class FakeMRUMenu : public IMRUMenu {

@@ -1,8 +1,8 @@
 // The splitter bar's layout of the controls beside it and its drag.
 #include <gtest/gtest.h>
 
-#include "CSplitter.h"
-#include "SplitControl.h"
+#include "projects/CSplitter.h"
+#include "projects/SplitControl.h"
 
 namespace {
 class FakeControl : public ISplitControl {

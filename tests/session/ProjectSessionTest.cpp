@@ -4,7 +4,7 @@
 #include <map>
 
 #include "ProjectFixtures.h"
-#include "SaveAFile.h"
+#include "session/SaveAFile.h"
 #include "SessionFixture.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <functional>
 
-#include "BackupNames.h"
-#include "Clock.h"
-#include "EngineCalls.h"
-#include "ErrorTrap.h"
+#include "session/BackupNames.h"
+#include "platform/Clock.h"
+#include "engine/EngineCalls.h"
+#include "common/ErrorTrap.h"
 #include "SaveFixture.h"
 
 namespace fs = std::filesystem;

@@ -1,7 +1,7 @@
 // Save and Save All after a real zelk, the Options command and help.
 #include "SessionFixture.h"
-#include "VBText.h"
-#include "cINIHandler.h"
+#include "platform/VBText.h"
+#include "settings/cINIHandler.h"
 
 namespace {
 

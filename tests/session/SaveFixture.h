@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "EngineState.h"
-#include "IProgressView.h"
-#include "IViewFileList.h"
-#include "OptionGlobals.h"
-#include "Paths.h"
-#include "SaveAFile.h"
-#include "TempFiles.h"
+#include "engine/EngineState.h"
+#include "common/IProgressView.h"
+#include "session/IViewFileList.h"
+#include "settings/OptionGlobals.h"
+#include "platform/Paths.h"
+#include "session/SaveAFile.h"
+#include "platform/TempFiles.h"
 #include "TestSupport.h"
-#include "mKEMCommon.h"
+#include "common/mKEMCommon.h"
 
 class FakeCaption : public ICaption {
 public:

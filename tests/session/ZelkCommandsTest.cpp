@@ -1,7 +1,7 @@
 // Zelk File and Zelk and Save All on the real engine.
-#include "ErrorTrap.h"
+#include "common/ErrorTrap.h"
 #include "SessionFixture.h"
-#include "cINIHandler.h"
+#include "settings/cINIHandler.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "Paths.h"
+#include "platform/Paths.h"
 #include "TestSupport.h"
-#include "VBText.h"
-#include "clsCommonDialog.h"
-#include "mINIHandler.h"
+#include "platform/VBText.h"
+#include "common/clsCommonDialog.h"
+#include "settings/mINIHandler.h"
 
 namespace settingsfile {
 

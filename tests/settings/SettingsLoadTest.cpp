@@ -3,20 +3,20 @@
 #include <filesystem>
 #include <map>
 
-#include "VBError.h"
+#include "platform/VBError.h"
 
 #include <functional>
 
-#include "OptionGlobals.h"
-#include "Paths.h"
-#include "ScreenSize.h"
+#include "settings/OptionGlobals.h"
+#include "platform/Paths.h"
+#include "common/ScreenSize.h"
 #include "SettingsFile.h"
 #include "SettingsPlaces.h"
 #include "TestSupport.h"
-#include "VBText.h"
-#include "clsCommonDialog.h"
-#include "mINIHandler.h"
-#include "mKEMCommon.h"
+#include "platform/VBText.h"
+#include "common/clsCommonDialog.h"
+#include "settings/mINIHandler.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

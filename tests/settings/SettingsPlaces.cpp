@@ -1,9 +1,9 @@
 #include "SettingsPlaces.h"
 
-#include "OptionGlobals.h"
-#include "VBText.h"
-#include "clsCommonDialog.h"
-#include "mKEMCommon.h"
+#include "settings/OptionGlobals.h"
+#include "platform/VBText.h"
+#include "common/clsCommonDialog.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 std::string YesNo(bool b) { return b ? "Yes" : "No"; }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Paths.h"
+#include "platform/Paths.h"
 #include "TestSupport.h"
-#include "cINIHandler.h"
+#include "settings/cINIHandler.h"
 
 namespace {
 cINIHandler Handler(const std::string& content) {

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "CustomDictionary.h"
-#include "Paths.h"
+#include "spelling/CustomDictionary.h"
+#include "platform/Paths.h"
 #include "TestSupport.h"
 
 namespace fs = std::filesystem;

@@ -3,7 +3,7 @@
 
 #include <sys/wait.h>
 
-#include "Paths.h"
+#include "platform/Paths.h"
 #include "SpellingTestSupport.h"
 #include "TestSupport.h"
 

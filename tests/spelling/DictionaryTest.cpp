@@ -6,12 +6,12 @@
 #include <map>
 #include <set>
 
-#include "DictBuilder.h"
-#include "DictFormat.h"
-#include "MainDictionary.h"
-#include "SoundCode.h"
+#include "spelling/DictBuilder.h"
+#include "spelling/DictFormat.h"
+#include "spelling/MainDictionary.h"
+#include "spelling/SoundCode.h"
 #include "SpellingTestSupport.h"
-#include "WordBlock.h"
+#include "spelling/WordBlock.h"
 
 using spelldict::MainDictionary;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "SoundCode.h"
+#include "spelling/SoundCode.h"
 
 TEST(ISoundex, CodesEveryCodedLetterOnce) {
     struct Case {

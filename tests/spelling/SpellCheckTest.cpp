@@ -4,13 +4,13 @@
 
 #include <filesystem>
 
-#include "ErrorTrap.h"
-#include "Paths.h"
-#include "SharedState.h"
+#include "common/ErrorTrap.h"
+#include "platform/Paths.h"
+#include "common/SharedState.h"
 #include "SpellingTestSupport.h"
 #include "TestSupport.h"
-#include "cSpellCheck.h"
-#include "mKEMCommon.h"
+#include "spelling/cSpellCheck.h"
+#include "common/mKEMCommon.h"
 
 namespace fs = std::filesystem;
 using Step = ScriptedWordNotFound::Step;

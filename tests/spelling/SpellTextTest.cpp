@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "SpellText.h"
+#include "spelling/SpellText.h"
 
 using namespace spelltext;
 

@@ -7,13 +7,13 @@
 
 #include "EngineTestSupport.h"
 #include "FakeZelkWindow.h"
-#include "KeywordTable.h"
-#include "ResourceSpelling.h"
-#include "SpellingHooks.h"
-#include "SpellingInstaller.h"
+#include "analysis/KeywordTable.h"
+#include "spelling/ResourceSpelling.h"
+#include "engine/SpellingHooks.h"
+#include "spelling/SpellingInstaller.h"
 #include "SpellingTestSupport.h"
-#include "ZelkHost.h"
-#include "modSpell.h"
+#include "engine/ZelkHost.h"
+#include "spelling/modSpell.h"
 
 using namespace enginetest;
 using Lines = std::vector<std::string>;

@@ -1,9 +1,9 @@
 #include "SpellingTestSupport.h"
 
-#include "DictBuilder.h"
-#include "Paths.h"
+#include "spelling/DictBuilder.h"
+#include "platform/Paths.h"
 #include "TestSupport.h"
-#include "VBText.h"
+#include "platform/VBText.h"
 
 namespace spelltest {
 

@@ -8,10 +8,10 @@
 #include <fstream>
 #include <sys/wait.h>
 
-#include "Paths.h"
+#include "platform/Paths.h"
 #include "SpellingTestSupport.h"
 #include "TestSupport.h"
-#include "cSpellCheck.h"
+#include "spelling/cSpellCheck.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 
 #include <optional>
 
-#include "CodeTemplates.h"
-#include "CommentTemplates.h"
-#include "OptionGlobals.h"
-#include "Paths.h"
-#include "TabWidth.h"
+#include "spelling/CodeTemplates.h"
+#include "spelling/CommentTemplates.h"
+#include "settings/OptionGlobals.h"
+#include "platform/Paths.h"
+#include "spelling/TabWidth.h"
 #include "TestSupport.h"
-#include "mINIHandler.h"
+#include "settings/mINIHandler.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "Bitmap32.h"
-#include "LinePixels.h"
-#include "PictureBox.h"
-#include "SysColor.h"
+#include "platform/Bitmap32.h"
+#include "platform/LinePixels.h"
+#include "platform/PictureBox.h"
+#include "platform/SysColor.h"
 
 // Draws into a persistent and a direct layer of pixels (0xFFFFFFFF marks an
 // undrawn direct pixel) and counts what the code asked of it. Text has a

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ZelkHost.h"
+#include "engine/ZelkHost.h"
 
 template <class Window = IZelkWindow>
 class FakeZelkWindowOf : public Window {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "ProjectFileDialog.h"
-#include "ProjectSelection.h"
+#include "projects/ProjectFileDialog.h"
+#include "projects/ProjectSelection.h"
 #include "TestSupport.h"
-#include "cProjectFiles.h"
-#include "mKEMCommon.h"
+#include "projects/cProjectFiles.h"
+#include "common/mKEMCommon.h"
 
 namespace projectfixtures {
 

@@ -7,13 +7,13 @@
 #include <memory>
 #include <sstream>
 
-#include "Clock.h"
-#include "ErrorTrap.h"
-#include "SharedState.h"
-#include "SourceModel.h"
-#include "TempFiles.h"
-#include "ZelkHost.h"
-#include "mKEMCommon.h"
+#include "platform/Clock.h"
+#include "common/ErrorTrap.h"
+#include "common/SharedState.h"
+#include "analysis/SourceModel.h"
+#include "platform/TempFiles.h"
+#include "engine/ZelkHost.h"
+#include "common/mKEMCommon.h"
 
 namespace fs = std::filesystem;
 

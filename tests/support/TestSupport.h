@@ -5,7 +5,7 @@
 // ErrorReported instead of ending the program.
 #include <string>
 
-#include "UiServices.h"
+#include "platform/UiServices.h"
 
 namespace testsupport {
 

@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
-#include "FileParse.h"
-#include "KeywordTable.h"
-#include "SourceModel.h"
-#include "TextFile.h"
-#include "VBError.h"
-#include "mKEMCommon.h"
+#include "analysis/FileParse.h"
+#include "analysis/KeywordTable.h"
+#include "analysis/SourceModel.h"
+#include "platform/TextFile.h"
+#include "platform/VBError.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

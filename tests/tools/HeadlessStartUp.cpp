@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "IniFile.h"
-#include "Paths.h"
-#include "ScreenSize.h"
-#include "clsCommonDialog.h"
-#include "mINIHandler.h"
-#include "mKEMCommon.h"
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+#include "common/ScreenSize.h"
+#include "common/clsCommonDialog.h"
+#include "settings/mINIHandler.h"
+#include "common/mKEMCommon.h"
 
 void HeadlessCreateObjects() {
     SetScreenSize(kHeadlessScreen);

@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "cSpellCheck.h"
+#include "spelling/cSpellCheck.h"
 
 bool ParseSpellAnswer(const std::string& name, SpellAnswer& answer) {
     if (name == "ignore") answer = SpellAnswer::Ignore;

@@ -3,7 +3,7 @@
 // answer for every unknown word, each question printed on stderr.
 #include <string>
 
-#include "WordNotFound.h"
+#include "spelling/WordNotFound.h"
 
 enum class SpellAnswer {
     Ignore,           // leave the word as it is

@@ -12,14 +12,14 @@
 #include <fstream>
 #include <string>
 
-#include "FileParse.h"
+#include "analysis/FileParse.h"
 #include "GeneratedModule.h"
-#include "KeywordTable.h"
-#include "Paths.h"
-#include "RecordReader.h"
-#include "SharedState.h"
-#include "SourceModel.h"
-#include "mKEMCommon.h"
+#include "analysis/KeywordTable.h"
+#include "platform/Paths.h"
+#include "analysis/RecordReader.h"
+#include "common/SharedState.h"
+#include "analysis/SourceModel.h"
+#include "common/mKEMCommon.h"
 
 namespace fs = std::filesystem;
 

@@ -4,18 +4,18 @@
 #include <filesystem>
 #include <iostream>
 
-#include "FileValidation.h"
+#include "analysis/FileValidation.h"
 #include "HeadlessCommand.h"
 #include "HeadlessStartUp.h"
-#include "KeywordTable.h"
-#include "PFParseFile.h"
-#include "ProjectFileDialog.h"
-#include "ProjectSelection.h"
-#include "UiServices.h"
-#include "VBError.h"
-#include "VBText.h"
-#include "cProjectFiles.h"
-#include "mKEMCommon.h"
+#include "analysis/KeywordTable.h"
+#include "projects/PFParseFile.h"
+#include "projects/ProjectFileDialog.h"
+#include "projects/ProjectSelection.h"
+#include "platform/UiServices.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
+#include "projects/cProjectFiles.h"
+#include "common/mKEMCommon.h"
 
 namespace fs = std::filesystem;
 

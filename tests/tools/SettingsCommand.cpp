@@ -5,8 +5,8 @@
 
 #include "HeadlessCommand.h"
 #include "HeadlessStartUp.h"
-#include "Paths.h"
-#include "mINIHandler.h"
+#include "platform/Paths.h"
+#include "settings/mINIHandler.h"
 
 namespace fs = std::filesystem;
 

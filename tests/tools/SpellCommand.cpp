@@ -3,9 +3,9 @@
 
 #include "HeadlessCommand.h"
 #include "HeadlessStartUp.h"
-#include "Paths.h"
-#include "VBText.h"
-#include "cSpellCheck.h"
+#include "platform/Paths.h"
+#include "platform/VBText.h"
+#include "spelling/cSpellCheck.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "Paths.h"
-#include "cSpellCheck.h"
-#include "mKEMCommon.h"
+#include "platform/Paths.h"
+#include "spelling/cSpellCheck.h"
+#include "common/mKEMCommon.h"
 
 namespace {
 

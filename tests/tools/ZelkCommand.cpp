@@ -9,20 +9,20 @@
 #include <iostream>
 #include <optional>
 
-#include "Clock.h"
+#include "platform/Clock.h"
 #include "HeadlessCommand.h"
 #include "HeadlessStartUp.h"
 #include "HeadlessWordNotFound.h"
-#include "KeywordTable.h"
-#include "SpellingHooks.h"
-#include "SpellingInstaller.h"
-#include "UiServices.h"
-#include "VBError.h"
-#include "VBText.h"
-#include "Zelk.h"
-#include "mINIHandler.h"
-#include "mKEMCommon.h"
-#include "modSpell.h"
+#include "analysis/KeywordTable.h"
+#include "engine/SpellingHooks.h"
+#include "spelling/SpellingInstaller.h"
+#include "platform/UiServices.h"
+#include "platform/VBError.h"
+#include "platform/VBText.h"
+#include "engine/Zelk.h"
+#include "settings/mINIHandler.h"
+#include "common/mKEMCommon.h"
+#include "spelling/modSpell.h"
 
 namespace fs = std::filesystem;
 

@@ -8,10 +8,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "Paths.h"
+#include "platform/Paths.h"
 #include "ProjectFixtures.h"
 #include "TestSupport.h"
-#include "VBText.h"
+#include "platform/VBText.h"
 
 namespace {
 

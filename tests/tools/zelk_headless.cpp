@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "HeadlessCommand.h"
-#include "TempFiles.h"
+#include "platform/TempFiles.h"
 
 namespace {
 

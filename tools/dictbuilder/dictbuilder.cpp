@@ -9,8 +9,8 @@
 // 2 on a wrong call.
 #include <iostream>
 
-#include "DictBuilder.h"
-#include "TextFile.h"
+#include "spelling/DictBuilder.h"
+#include "platform/TextFile.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

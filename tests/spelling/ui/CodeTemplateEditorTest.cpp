@@ -11,11 +11,11 @@
 #include <functional>
 
 #include "ModalRobot.h"
-#include "CodeTemplates.h"
+#include "spelling/CodeTemplates.h"
 #include "QtTestApp.h"
-#include "TemplateWindows.h"
+#include "spelling_ui/TemplateWindows.h"
 #include "TestSupport.h"
-#include "frmEditDialog.h"
+#include "spelling_ui/frmEditDialog.h"
 
 namespace {
 

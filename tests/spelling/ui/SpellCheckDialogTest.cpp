@@ -13,17 +13,17 @@
 #include <deque>
 #include <functional>
 
-#include "OptionGlobals.h"
-#include "Paths.h"
-#include "SpellingHooks.h"
-#include "mINIHandler.h"
+#include "settings/OptionGlobals.h"
+#include "platform/Paths.h"
+#include "engine/SpellingHooks.h"
+#include "settings/mINIHandler.h"
 #include "QtTestApp.h"
-#include "QtWordNotFound.h"
-#include "SpellingInstaller.h"
+#include "spelling_ui/QtWordNotFound.h"
+#include "spelling/SpellingInstaller.h"
 #include "../SpellingTestSupport.h"
 #include "TestSupport.h"
-#include "frmSpellCheck.h"
-#include "modSpell.h"
+#include "spelling_ui/frmSpellCheck.h"
+#include "spelling/modSpell.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 
 #include "ModalRobot.h"
 #include "EngineTestSupport.h"
-#include "KeywordTable.h"
+#include "analysis/KeywordTable.h"
 #include "QtTestApp.h"
-#include "SpellingHooks.h"
-#include "TemplateWindows.h"
+#include "engine/SpellingHooks.h"
+#include "spelling_ui/TemplateWindows.h"
 #include "TestSupport.h"
-#include "frmTabWidth.h"
+#include "spelling_ui/frmTabWidth.h"
 
 namespace {
 

@@ -1,0 +1,17 @@
+#pragma once
+// Splits one physical line into raw tokens.
+#include <string>
+#include <vector>
+
+#include "analysis/SourceModel.h"
+
+// The line's raw tokens in elements 1 to n of the work array (which holds at
+// least 2001 elements). Every character of the line lands in a token's
+// WhiteSpaceLeft or Piece, in order, except: the "_" of a continued comment
+// (recorded as FlagsOut 1), the delimiter after REM (replaced by one blank),
+// and the closing quote added to an unterminated string literal. A line that
+// would give 1997 or more tokens stops with StatusCode 4.
+void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n);
+
+// True when a comment ends in a continuation: a final "_" after a blank or tab.
+bool CommentContinues(const std::string& text);

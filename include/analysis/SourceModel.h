@@ -1,0 +1,132 @@
+#pragma once
+// The analysed source file: one record per physical line, one statement per
+// statement, one token per token, in three global arrays indexed from 1
+// (element 0 is a blank element that is never an entry; an index field that
+// holds 0 means "none"). The analyser writes their structure; the engine reads
+// them and may rewrite token texts in place.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/SharedState.h"
+
+// How many records, statements and tokens of the file being processed the
+// arrays hold.
+inline long glRecordCount = 0;
+inline long glStmtCount = 0;
+inline long glTokenCount = 0;
+
+struct BabRecord {
+    long FirstStmt = 0;
+    long FirstToken = 0;
+    long IndentLevel = 0;
+    long LastStmt = 0;
+    long LastToken = 0;
+    long TiedTo = 0;    // comment or blank line: the record of the statement it belongs to
+    long TiedBack = 0;  // tied comment line: the record just before the tied group
+};
+
+struct BabStatement {
+    long Class = 0;
+    long Detail = 0;
+    long FirstToken = 0;
+    long Flags = 0;
+    long LastSignificant = 0;  // last token whose Class is neither 5 nor 6
+    long LastToken = 0;
+    long RecordFirst = 0;
+    long RecordLast = 0;
+    long Verb = 0;  // token of the verb keyword (or the "=" of an assignment)
+};
+
+struct BabToken {
+    long Class = 0;
+    long Detail = 0;
+    long FlagsMisc = 0;  // 1 last token of its line, 2 first token of a statement
+    long FlagsOut = 0;   // 1 a line continuation follows
+    bool IsKeyWord = false;
+    bool IsReservedWord = false;
+    std::string Piece;
+    long pKeyWord = 0;
+    long Statement = 0;
+    long Where = 0;  // 1-based column of the text in its line; 0 for tokens the reader makes
+    std::string WhiteSpaceLeft;
+};
+
+// Statement Flags bits.
+namespace stmtflag {
+constexpr long kProcStart = 1;        // first record of a procedure's leading comment block
+constexpr long kFormDescription = 2;  // inside the form description of a designer file
+constexpr long kOpensBlock = 4;
+constexpr long kKeepLeadingComments = 8;
+constexpr long kLabel = 16;
+constexpr long kClosesBlock = 32;
+}  // namespace stmtflag
+
+// Token FlagsMisc bits.
+namespace tokflag {
+constexpr long kLastOfLine = 1;
+constexpr long kFirstOfStatement = 2;
+}  // namespace tokflag
+
+inline std::vector<BabRecord> yRecord;
+inline std::vector<BabStatement> yStatement;
+inline std::vector<BabToken> yToken;
+
+// The upper bound each array was last given; the arrays hold at least
+// capacity + 1 elements.
+inline long glRecordCapacity = 0;
+inline long glStmtCapacity = 0;
+inline long glTokenCapacity = 0;
+
+namespace model {
+constexpr long kInitialRecords = 3000;
+constexpr long kInitialStatements = 3000;
+constexpr long kInitialTokens = 10000;
+constexpr long kRecordGrowth = 3000;
+constexpr long kStatementGrowth = 3000;
+constexpr long kTokenGrowth = 10000;
+constexpr long kGrowthMargin = 250;
+constexpr long kMaxTokens = 500000;
+constexpr long kWorkTokens = 2000;  // upper bound of the per-line token work array
+}  // namespace model
+
+// A comment token or the token of an empty line: such a token begins a
+// comment or blank-line statement.
+inline bool IsCommentOrBlank(const BabToken& t) { return t.Class == 5 && (t.Detail == 1 || t.Detail == 3); }
+
+// Per-file state of the analyser, cleared by BabInitFile.
+struct BabFileFlags {
+    bool FormDescription = false;  // inside the form description of a designer file
+    bool BeginBlock = false;       // inside the BEGIN block at the head of a class file
+    bool InProcedure = false;
+    bool InType = false;
+    bool InEnum = false;
+};
+inline BabFileFlags gtBabFlags;
+
+// "Record =n Statement =n Token =n" of the file being processed, for the
+// error report (BabInit installs it there); empty before its first record.
+std::string fsSourcePosition();
+
+// Per-file set-up: keyword table of the dialect, empty arrays of their initial
+// size, cleared flags. Raises 32000 with StatusCode 2 before BabInit.
+void BabInitFile(std::vector<BabRecord>& records, long& recordCount, std::vector<BabStatement>& statements,
+                 long& stmtCount, std::vector<BabToken>& tokens, long& tokenCount, const std::string& dialect);
+
+// Blank the elements From to To; StatusCode 3 / ReasonCode 23 outside the array.
+void BabInitRecords(std::vector<BabRecord>& records, long from, long to);
+void BabInitStatements(std::vector<BabStatement>& statements, long from, long to);
+void BabInitTokens(std::vector<BabToken>& tokens, long from, long to);
+void BabInitRecord(BabRecord& record);
+void BabInitToken(BabToken& token);
+
+// Grows an array to hold indices 0 to `upper`, keeping its contents; new
+// elements are blank. Reserves geometrically so that repeated growth stays
+// linear.
+template <class T>
+void GrowTo(std::vector<T>& v, long upper) {
+    size_t want = static_cast<size_t>(upper) + 1;
+    if (v.size() >= want) return;
+    if (v.capacity() < want) v.reserve(std::max(want, v.capacity() * 2));
+    v.resize(want);
+}

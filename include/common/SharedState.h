@@ -1,0 +1,19 @@
+#pragma once
+// Program-wide state that several subsystems read and one writes, kept here
+// at the bottom of the dependency order so that the progress reporting and
+// the closing of files can reach it.
+#include <string>
+
+#include "platform/TextFile.h"
+
+// Lines of the file being processed: the progress gauge's maximum.
+inline long glLinesInFile = 0;
+
+// The source file open for reading by the parse; giInputFileNo is not 0
+// while it is open.
+inline int giInputFileNo = 0;
+inline LineReader goInputFile;
+
+// The program's help file: its directory, its executable name and ".hlp".
+// Every window's Help reaches it.
+inline std::string gsHelpFile;

@@ -1,0 +1,97 @@
+#pragma once
+// State shared by the parts of the engine: the per-file run, the zelking
+// loop, the formatter and the line writer. One file is zelked at a time.
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/TextFile.h"
+
+// Per session file (index as in oFile, element 0 unused): the last run's
+// counts.
+struct FileStatsRecord {
+    std::string FileName;
+    long OutputLines = 0;
+    long Warnings = 0;
+};
+
+// Sized by the main window's Open command, one element per oFile entry from 1.
+inline std::vector<FileStatsRecord> gtFileStats;
+inline std::vector<std::string> gsTempOutFile;
+inline std::vector<std::string> gsTempLogFile;
+inline std::vector<bool> gblnFileZelked;
+
+// The file being zelked or shown.
+inline std::string gsCurrentFileName;
+inline std::string gsCurrentFileDir;  // with its trailing separator
+// The module part being written ("<Declarations>", "(Designer Object
+// Definition)" or a procedure's name).
+inline std::string gsCurrentProc;
+// The dialect found for the file ("3" to "6"); the Visual Basic 3.0 rules
+// test it.
+inline std::string gsDialectInUse;
+
+// The engine's temporary output and per-file log, open only during a run.
+inline LineWriter goOutFile;
+inline LineWriter goLogFile;
+
+// Line kind of the text just formatted (0 none, 1 procedure heading ... 12
+// label) and the block flags the formatter sets for the white-space rules.
+inline int giLineKind = 0;
+inline bool gblnBlockOpened = false;
+inline bool gblnBlockClosed = false;
+inline bool gblnInSelect = false;
+inline bool gblnIfOpen = false;
+inline bool gblnSplitIfPending = false;
+
+inline long glLineNumberWidth = 0;
+inline long glNextLineNumber = 0;
+inline long glOutputLines = 0;
+// Numbers given to statements the engine makes (above glRecordCount).
+inline long glPseudoStatement = 0;
+// The statement being written.
+inline long glCurrentStatement = 0;
+
+// The order in which the module's parts are written.
+struct ProcOrderEntry {
+    std::string Key;
+    long ProcIndex = 0;
+};
+inline std::vector<ProcOrderEntry> gtProcOrder;
+
+// The statement order of one module part, indexed by statement number from
+// the part's first to its last statement.
+class StatementOrder {
+public:
+    // A list written in pieces, one declaration a line, sorted one by one.
+    struct ListLines {
+        int Lead = 0;    // the piece written at the statement's own position
+        int Pieces = 1;  // how many lines the list is written in
+    };
+    struct LaterPiece {
+        long Stmt = 0;
+        int Piece = 0;
+    };
+
+    long First = 0;
+    long Last = -1;
+    std::vector<long> Items;
+    std::unordered_map<long, ListLines> Lists;                     // by statement
+    std::unordered_map<long, std::vector<LaterPiece>> PiecesAfter;  // by position
+    // A comment line moved with the declaration it belongs to: the record
+    // whose level it takes where it now stands, and that declaration's
+    // record (by statement).
+    struct MovedComment {
+        long LevelRecord = 0;
+        long TiedRecord = 0;
+    };
+    std::unordered_map<long, MovedComment> MovedComments;
+
+    long& operator()(long i) { return Items[static_cast<size_t>(i - First)]; }
+    long operator()(long i) const { return Items[static_cast<size_t>(i - First)]; }
+};
+
+// ---- eng-format (the source-line formatter) ----
+// Column of the If line whose single-line form the formatter split: the
+// End If that closes it belongs there.
+inline long glSplitIfColumn = 0;

@@ -1,0 +1,40 @@
+#pragma once
+// What the insertion of error-handling, tracing and logging code shares with
+// the other parts of the engine.
+#include <string>
+
+#include "analysis/FileParse.h"
+
+// True for the table name of a property procedure ("Value [PropertyGet]").
+bool IsPropertyProcedureName(const std::string& name);
+
+// The keyword that ends or leaves the procedure: "Function", "Property"
+// (Get, Let and Set alike) or "Sub".
+std::string ProcedureKeyword(const ProcInfo& proc);
+
+// The logging file of a kind ("U" or "E") and direction (1 entry, 2 exit) in
+// the program's directory.
+std::string LoggingFileName(const std::string& kind, int which);
+
+// An Exit Sub, Exit Function or Exit Property that begins its line, after at
+// most a line number that no jump refers to: a trace written ahead of that
+// line runs exactly when the exit does. An exit after a ":" (in the Then part
+// of a single-line If, or after other code) is none: a trace ahead of its
+// line would also run when the procedure goes on, or before code that runs
+// first; nor is one after a label, as a jump to the label would pass by the
+// trace.
+bool fblnTraceableExit(const BabStatement& st);
+
+// A line that ends its procedure (End Sub, End Function, End Property).
+bool fblnProcedureEndLine(const std::string& line);
+
+// The column of code inserted ahead of a statement's text: where its code
+// begins, past a line number and past a label on a line of its own; -1 (the
+// template's own) for a text without code.
+long InsertColumn(const std::string& text);
+
+// True when the procedure already holds a line of its entry logging file
+// (kind "U" or "E"), as a zelk with logging on wrote it: its text without
+// blanks and without a leading line number reads like a line of the file.
+// Such a procedure gets no second set of logging lines.
+bool fblnProcedureLogs(const ProcInfo& proc, const std::string& kind);

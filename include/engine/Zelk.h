@@ -1,0 +1,43 @@
+#pragma once
+// The engine's entry for one source file zelked in-process: the settings
+// loaded, the file checked and run through the program's own per-file run,
+// its output and log handed back. Nothing of an earlier run reaches it.
+#include <optional>
+#include <string>
+
+#include "settings/mINIHandler.h"
+
+class IZelkWindow;
+
+// Which settings the run uses.
+struct ZelkSettings {
+    // The settings file the run loads as the start-up loads the program's
+    // own (a name without a folder lies in the configuration folder); a file
+    // that does not exist gives the first-run settings.
+    std::string File = kSettingsFileName;
+    // False: the option values stay as the caller set them.
+    bool Load = true;
+};
+
+struct ZelkResult {
+    // False when the file was not accepted as a Visual Basic source: the
+    // user has been told, and nothing ran.
+    bool Accepted = false;
+    // The run's temporary output and log as they were left; none when the
+    // run did not get as far as making them.
+    std::optional<std::string> Output;
+    std::optional<std::string> Log;
+    // The status words after the run (0 and 0 for a zelked file).
+    int Status = 0;
+    int Reason = 0;
+    bool Canceled = false;
+
+    bool Zelked() const { return Accepted && Status == 0 && !Canceled; }
+};
+
+// Zelks the source file `sourceFile` (its full name: the log names it, and
+// its name and first line tell its kind). `host` is the window the run
+// shows its progress in, or null. The shared objects must exist and the
+// keyword tables must be loaded (BabInit); the run answers its questions
+// through the installed UI services.
+ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZelkWindow* host);

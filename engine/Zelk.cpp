@@ -68,12 +68,7 @@ ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZe
 
     HostForRun installed(host);
     oAppInfo->IsAResourceFile = IsResourceScript(sourceFile);
-    oFile->Clear();
-    cFileDesc entry;
-    entry.FileName = sourceFile;
-    oFile->Add(entry);
-    sbSizeFileArrays(oFile->Count());
-    giFileIndex = 1;
+    OpenOneFileSession(sourceFile);
 
     try {
         sbProcessFile(1);
@@ -88,4 +83,13 @@ ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZe
     result.Log = ReadIfMade(gsTempLogFile[1]);
     sbKillTemp(1);
     return result;
+}
+
+void OpenOneFileSession(const std::string& sourceFile) {
+    oFile->Clear();
+    cFileDesc entry;
+    entry.FileName = sourceFile;
+    oFile->Add(entry);
+    sbSizeFileArrays(oFile->Count());
+    giFileIndex = 1;
 }

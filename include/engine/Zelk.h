@@ -41,3 +41,8 @@ struct ZelkResult {
 // keyword tables must be loaded (BabInit); the run answers its questions
 // through the installed UI services.
 ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZelkWindow* host);
+
+// Makes the session hold `sourceFile` alone, as its selected first entry,
+// with the per-file arrays sized to it: what a one-file run needs before
+// sbProcessFile(1).
+void OpenOneFileSession(const std::string& sourceFile);

@@ -9,6 +9,7 @@
 
 #include "engine/EngineCalls.h"
 #include "engine/EngineState.h"
+#include "engine/Zelk.h"
 #include "analysis/FileParse.h"
 #include "analysis/KeywordTable.h"
 #include "settings/OptionGlobals.h"
@@ -69,12 +70,7 @@ inline void ParseLines(const std::vector<std::string>& lines, const std::string&
     for (const std::string& line : lines) text += line + "\r\n";
     std::string path = paths::Join(testsupport::MakeDir("src"), "Module1.bas");
     testsupport::WriteFile(path, text);
-    cFileDesc entry;
-    entry.FileName = path;
-    oFile->Clear();
-    oFile->Add(entry);
-    giFileIndex = 1;
-    sbSizeFileArrays(oFile->Count());
+    OpenOneFileSession(path);
     gsFileKind = fileKind;
     gblnCondCompProc = false;
     oDebug->ClearStatus();

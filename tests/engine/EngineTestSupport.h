@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/EngineCalls.h"
+#include "engine/Zelk.h"
 #include "analysis/FileParse.h"
 #include "settings/OptionGlobals.h"
 #include "platform/Paths.h"
@@ -107,13 +108,6 @@ struct RunFiles {
 };
 
 // A session of the one file, as the main window's Open command leaves it.
-inline void OpenSession(const std::string& path) {
-    oFile->Clear();
-    cFileDesc entry;
-    entry.FileName = path;
-    oFile->Add(entry);
-    sbSizeFileArrays(oFile->Count());
-    giFileIndex = 1;
-}
+inline void OpenSession(const std::string& path) { OpenOneFileSession(path); }
 
 }  // namespace enginetest

@@ -104,11 +104,11 @@ void InstallProgramFiles(const fs::path& dir) {
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
 }
 
-struct ZelkResult {
+struct GoldenResult {
     int exitCode = -1;
     std::string out, log, messages;
 
-    bool operator==(const ZelkResult&) const = default;
+    bool operator==(const GoldenResult&) const = default;
 };
 
 // The headless driver's error stream, caught while a command runs.
@@ -126,7 +126,7 @@ private:
 // Zelks the text as the source file (same name) under the settings file
 // (none: the first-run settings), by the headless driver's zelk command run
 // in this process.
-ZelkResult Zelk(const fs::path& source, const std::string& sourceText, const fs::path& settingsFile) {
+GoldenResult ZelkGolden(const fs::path& source, const std::string& sourceText, const fs::path& settingsFile) {
     static int runs = 0;
     const std::string work = testsupport::MakeDir("zelk" + std::to_string(++runs));
     const std::string copy = paths::Join(work, source.filename().string());
@@ -143,7 +143,7 @@ ZelkResult Zelk(const fs::path& source, const std::string& sourceText, const fs:
         args = {"--settings", settings};
     }
     for (const std::string& a : {std::string("--now"), std::string(kNow), copy, out, log}) args.push_back(a);
-    ZelkResult r;
+    GoldenResult r;
     std::string errors;
     {
         CaptureErrors capture;
@@ -159,9 +159,9 @@ ZelkResult Zelk(const fs::path& source, const std::string& sourceText, const fs:
     return r;
 }
 
-ZelkResult ZelkCase(const GoldenCase& c, const std::string& sourceText) {
+GoldenResult ZelkCase(const GoldenCase& c, const std::string& sourceText) {
     InstallProgramFiles(c.dir);
-    return Zelk(c.source, sourceText, c.settings.empty() ? fs::path() : c.dir / (c.settings + ".ini"));
+    return ZelkGolden(c.source, sourceText, c.settings.empty() ? fs::path() : c.dir / (c.settings + ".ini"));
 }
 
 // A procedure heading, whatever its scope words.
@@ -229,7 +229,7 @@ class GoldenStability : public ::testing::TestWithParam<StabilityCase> {};
 TEST_P(Golden, GivesTheExpectedOutputAndLog) {
     const GoldenCase& c = GetParam();
     ASSERT_FALSE(c.source.empty()) << "no source file in " << c.dir;
-    ZelkResult r = ZelkCase(c, Read(c.source));
+    GoldenResult r = ZelkCase(c, Read(c.source));
     // The footer counts the lines of the output as written: blank lines,
     // each line of a comment block and each line of a split statement.
     if (r.exitCode == 0) {
@@ -250,9 +250,9 @@ TEST_P(Golden, GivesTheExpectedOutputAndLog) {
 TEST_P(Golden, ZelkingItsOutputAgainChangesNothing) {
     const GoldenCase& c = GetParam();
     if (fs::exists(c.dir / "zelk-once")) GTEST_SKIP() << Read(c.dir / "zelk-once");
-    ZelkResult once = ZelkCase(c, Read(c.source));
+    GoldenResult once = ZelkCase(c, Read(c.source));
     if (once.exitCode != 0) GTEST_SKIP() << "not zelked";
-    ZelkResult twice = ZelkCase(c, once.out);
+    GoldenResult twice = ZelkCase(c, once.out);
     EXPECT_EQ(twice.exitCode, 0) << twice.messages;
     EXPECT_EQ(twice.out, once.out);
 }
@@ -261,7 +261,7 @@ TEST_P(GoldenSource, FirstRunSettingsChangeNothingButBlankLinesBeforeHeadings) {
     const GoldenCase& c = GetParam();
     const std::string text = Read(c.source);
     InstallProgramFiles(c.dir);
-    ZelkResult r = Zelk(c.source, text, {});
+    GoldenResult r = ZelkGolden(c.source, text, {});
     if (r.exitCode != 0) {
         // Only a source that its own cases expect to fail may fail here.
         EXPECT_TRUE(ExpectedToFail(c.dir)) << r.messages;
@@ -291,9 +291,9 @@ TEST_P(GoldenStability, ZelkingTwiceGivesWhatZelkingOnceGives) {
     InstallProgramFiles(c.dir);
     const fs::path settings =
         profile == "first-run" ? fs::path() : fs::path(testsupport::FixturePath("engine/" + profile + ".ini"));
-    ZelkResult once = Zelk(c.source, Read(c.source), settings);
+    GoldenResult once = ZelkGolden(c.source, Read(c.source), settings);
     if (once.exitCode != 0) GTEST_SKIP() << "not zelked";
-    ZelkResult twice = Zelk(c.source, once.out, settings);
+    GoldenResult twice = ZelkGolden(c.source, once.out, settings);
     EXPECT_EQ(twice.exitCode, 0) << twice.messages;
     EXPECT_EQ(twice.out, once.out);
 }
@@ -305,7 +305,7 @@ TEST(GoldenInOneProcess, EveryRunGivesWhatAFreshProcessGives) {
     if (std::getenv("ZELKER_BLESS")) GTEST_SKIP() << "blessing";
     for (const GoldenCase& c : Cases(false)) {
         const std::string text = Read(c.source);
-        const ZelkResult first = ZelkCase(c, text);
+        const GoldenResult first = ZelkCase(c, text);
         EXPECT_EQ(first.out, Read(ExpectedPath(c, "out"))) << c.name;
         EXPECT_EQ(first.log, Read(ExpectedPath(c, "log"))) << c.name;
         const fs::path messages = ExpectedPath(c, "messages");
@@ -318,8 +318,8 @@ TEST(GoldenInOneProcess, EveryRunGivesWhatAFreshProcessGives) {
                                       ? fs::path()
                                       : fs::path(testsupport::FixturePath("engine/" + s.profile + ".ini"));
         const std::string text = Read(s.source.source);
-        const ZelkResult first = Zelk(s.source.source, text, settings);
-        EXPECT_TRUE(Zelk(s.source.source, text, settings) == first)
+        const GoldenResult first = ZelkGolden(s.source.source, text, settings);
+        EXPECT_TRUE(ZelkGolden(s.source.source, text, settings) == first)
             << s.source.name << " under " << s.profile << " changed when zelked again";
     }
 }

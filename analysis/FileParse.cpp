@@ -1,6 +1,7 @@
 #include "analysis/FileParse.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "analysis/AnalyserLog.h"
 #include "common/AppIdentity.h"
@@ -213,6 +214,18 @@ void CompleteProcTable() {
 }
 
 // The file vanished or cannot be read between its choice and its parse.
+// Reserves the token and record arrays from the file's size, so that a large
+// file is not copied over and over while its arrays double. Real code holds
+// about one token per six bytes and one line per forty; a guess short of the
+// file still grows as before, and nothing is reserved past the token ceiling.
+void ReserveForFileSize(const std::string& fileName) {
+    std::error_code ec;
+    const auto bytes = static_cast<long>(std::filesystem::file_size(fileName, ec));
+    if (ec) return;
+    yToken.reserve(static_cast<size_t>(std::min(bytes / 6, model::kMaxTokens) + 1));
+    yRecord.reserve(static_cast<size_t>(bytes / 40 + 1));
+}
+
 void ReportUnreadable(const std::string& fileName, const std::string& description) {
     std::string text = "The following error occurred processing " + fileName + "." + "\r\n\r\n" + description;
     LogErrorBlock(text);
@@ -277,6 +290,7 @@ void ProcessSelectedFile(int wWhich) {
     gtProcTable.assign(1, ProcInfo());
     gsModuleName.clear();
     BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6");
+    if (openError.empty()) ReserveForFileSize(entry.FileName);
 
     if (!openError.empty()) {
         giInputFileNo = 0;

@@ -45,9 +45,9 @@ KindSwitches SwitchesOf(int kind) {
 bool IsBlank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
 
 // A line that stands at the edge of a block, where the kind's switches apply.
-bool AtBlockEdge(int kind) {
-    return gblnBlockOpened || gblnBlockClosed || (gblnInSelect && kind == kCase) || (gblnIfOpen && kind == kElse) ||
-           kind == kLabel;
+bool AtBlockEdge(const ZelkRun& run, int kind) {
+    return run.gblnBlockOpened || run.gblnBlockClosed || (run.gblnInSelect && kind == kCase) ||
+           (run.gblnIfOpen && kind == kElse) || kind == kLabel;
 }
 
 bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
@@ -123,9 +123,9 @@ void WhiteSpaceWriter::WritePlain(std::string& text, BabStatement& stmt, bool& f
         // Straight to the file: the writer's limit on empty lines does not
         // take this one away.
         FileFailing([] { goOutFile.WriteLine(""); });
-        ++glOutputLines;
+        ++run_.glOutputLines;
     }
-    sbDoEmitLine(text, glOutputLines, firstCall, stmt);
+    sbDoEmitLine(run_, text, run_.glOutputLines, firstCall, stmt);
     lastText_ = text;
     EndSplitIf(stmt);
 }
@@ -134,8 +134,8 @@ void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool 
     bool declarationChange = false;
     if (insideProc && stmt.Class == 2) {
         long kind = stmt.Detail % 100;
-        if (kind == 1 || kind == 3) giLineKind = kDeclarationGroup;
-        declarationChange = giLineKind != lastKind_;
+        if (kind == 1 || kind == 3) run_.giLineKind = kDeclarationGroup;
+        declarationChange = run_.giLineKind != lastKind_;
     }
     const bool headingAfterItsComments = stmt.Class == 5 && inHeadingGroup_;
     if (OpensHeadingGroup(text, stmt) && stmt.Class != 5 && gblnWSBeforeSub) {
@@ -150,8 +150,8 @@ void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool 
         WriteStatements(statements, stmt, insideProc, headingAfterItsComments, firstCall);
         return;
     }
-    const int kind = giLineKind;
-    const bool edge = AtBlockEdge(kind);
+    const int kind = run_.giLineKind;
+    const bool edge = AtBlockEdge(run_, kind);
     if (BeforeNeedsEmptyLine(kind, edge || declarationChange, headingAfterItsComments)) {
         EmptyLine(firstCall);
         lastText_.clear();
@@ -159,7 +159,7 @@ void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool 
     // An empty text after an empty line is not written: runs of empty lines
     // shrink to one.
     if (!IsBlank(lastText_) || !IsBlank(text)) {
-        sbDoEmitLine(text, glOutputLines, firstCall, stmt);
+        sbDoEmitLine(run_, text, run_.glOutputLines, firstCall, stmt);
         lastText_ = text;
         lastKind_ = kind;
     }
@@ -189,7 +189,7 @@ bool WhiteSpaceWriter::AfterNeedsEmptyLine(int kind, bool edge, const std::strin
 
 void WhiteSpaceWriter::WriteStatements(const std::vector<std::string>& statements, BabStatement& stmt, bool insideProc,
                                        bool headingAfterItsComments, bool& firstCall) {
-    bool ifOpen = gblnIfOpen, inSelect = gblnInSelect;
+    bool ifOpen = run_.gblnIfOpen, inSelect = run_.gblnInSelect;
     std::string joined;
     int kind = 0;
     bool edge = false;
@@ -217,7 +217,7 @@ void WhiteSpaceWriter::WriteStatements(const std::vector<std::string>& statement
             lastText_.clear();
         }
     }
-    sbDoEmitLine(joined, glOutputLines, firstCall, stmt);
+    sbDoEmitLine(run_, joined, run_.glOutputLines, firstCall, stmt);
     lastText_ = joined;
     if (AfterNeedsEmptyLine(kind, edge, lastText_)) {
         EmptyLine(firstCall);
@@ -229,14 +229,14 @@ void WhiteSpaceWriter::WriteStatements(const std::vector<std::string>& statement
 void WhiteSpaceWriter::EmptyLine(bool& firstCall) {
     std::string empty;
     BabStatement none;
-    sbDoEmitLine(empty, glOutputLines, firstCall, none);
+    sbDoEmitLine(run_, empty, run_.glOutputLines, firstCall, none);
 }
 
 void WhiteSpaceWriter::EndSplitIf(const BabStatement& stmt) {
     std::string endIf;
     size_t record = static_cast<size_t>(stmt.RecordFirst);
     long level = record < yRecord.size() ? yRecord[record].IndentLevel : 0;
-    sbEndSplitIf(level, endIf);
+    sbEndSplitIf(run_, level, endIf);
     if (record < yRecord.size()) yRecord[record].IndentLevel = level;
     if (endIf.empty()) return;
     lastText_ = endIf;

@@ -58,9 +58,6 @@ ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZe
     if (settings.Load) sbLoadSettingsFrom(settings.File);
     oDebug->ClearStatus();
     oAppInfo->WasCanceled = false;
-    // The one number a session carries from file to file on purpose (the
-    // continuous line numbering) starts afresh with a run of its own.
-    glNextLineNumber = 0;
     sbStartCommentBlockRun();
 
     std::vector<std::string> names = {"", sourceFile};
@@ -73,6 +70,8 @@ ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZe
     OpenOneFileSession(sourceFile);
 
     try {
+        // The one number a session carries from file to file on purpose (the
+        // continuous line numbering) starts afresh with a run of its own.
         sbProcessFile(1);
     } catch (...) {
         sbKillTemp(1);  // no temporary file outlives the run

@@ -3,6 +3,7 @@
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "engine/OptionExplicit.h"
+#include "engine/ZelkRun.h"
 
 using namespace enginetest;
 
@@ -14,8 +15,8 @@ struct OptionExplicit : ::testing::Test {
     void SetUp() override {
         LoadSettings();
         ClearModel();
-        glPseudoStatement = 0;
     }
+    ZelkRun run;
 };
 
 }  // namespace
@@ -26,7 +27,7 @@ TEST_F(OptionExplicit, FoundInAnyCaseAndSpacing) {
     AddLine(3, {{"", "", 5, 3}});
     AddLine(0, {kw("option", ""), kw("EXPLICIT", "     "), {"' why", " ", 5, 1}});
     AddEndRecord();
-    EXPECT_FALSE(fblnOptionExplicit(2));
+    EXPECT_FALSE(fblnOptionExplicit(run, 2));
 }
 
 TEST_F(OptionExplicit, MissingWhenOnlyLaterOrHiddenInAnotherStatement) {
@@ -47,7 +48,7 @@ TEST_F(OptionExplicit, MissingWhenOnlyLaterOrHiddenInAnotherStatement) {
         ClearModel();
         c.build();
         AddEndRecord();
-        EXPECT_TRUE(fblnOptionExplicit(1)) << c.what;
+        EXPECT_TRUE(fblnOptionExplicit(run, 1)) << c.what;
     }
 }
 
@@ -57,6 +58,6 @@ TEST_F(OptionExplicit, PassesOverTheFormDescriptionCountingItsLines) {
     AddLine(0, {kw("End", "")}, stmtflag::kFormDescription);
     AddLine(0, {kw("Option", ""), kw("Explicit")});
     AddEndRecord();
-    EXPECT_FALSE(fblnOptionExplicit(1));
-    EXPECT_EQ(glPseudoStatement, 3);
+    EXPECT_FALSE(fblnOptionExplicit(run, 1));
+    EXPECT_EQ(run.glPseudoStatement, 3);
 }

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "engine/WhiteSpace.h"
+#include "engine/ZelkRun.h"
 
 using namespace enginetest;
 
@@ -12,12 +15,20 @@ using Lines = std::vector<std::string>;
 
 struct WhiteSpace : ::testing::Test {
     RunFiles files;
-    WhiteSpaceWriter writer;
+    std::unique_ptr<ZelkRun> zelk;
+    std::unique_ptr<WhiteSpaceWriter> writer;
     bool firstCall = false;
+    ZelkRun& run() { return *zelk; }
+    // A new file: a run and a writer of its own.
+    void NewFile() {
+        zelk = std::make_unique<ZelkRun>();
+        zelk->gsCurrentProc = "Main";
+        writer = std::make_unique<WhiteSpaceWriter>(*zelk);
+    }
     void SetUp() override {
         LoadSettings();
         ClearModel();
-        gsCurrentProc = "Main";
+        NewFile();
     }
     void ChangeMode() {
         gblnWSNoChange = false;
@@ -28,9 +39,9 @@ struct WhiteSpace : ::testing::Test {
         BabStatement stmt;
         stmt.Class = cls;
         stmt.Detail = detail;
-        giLineKind = kind;
-        writer.Write(text, stmt, insideProc, firstCall);
-        giLineKind = 0;
+        run().giLineKind = kind;
+        writer->Write(text, stmt, insideProc, firstCall);
+        run().giLineKind = 0;
     }
 };
 
@@ -61,7 +72,7 @@ TEST_F(WhiteSpace, PlainModeSeparatesProcedureHeadings) {
     Write("y = 2 _");
     Write("Sub C()", 1, 5);
     EXPECT_EQ(files.Output(), (Lines{"x = 1", "", "Sub A()", "End Sub", "", "Sub B()", "y = 2 _", "Sub C()"}));
-    EXPECT_EQ(glOutputLines, 8);
+    EXPECT_EQ(run().glOutputLines, 8);
 }
 
 TEST_F(WhiteSpace, PlainModeKeepsEveryEmptyLine) {
@@ -76,23 +87,22 @@ TEST_F(WhiteSpace, ChangeModeHasASwitchBeforeAndAfterEachKind) {
     ChangeMode();
     for (int kind = 1; kind <= 12; ++kind) {
         for (bool before : {true, false}) {
-            RunFiles run;
-            WhiteSpaceWriter fresh;
-            writer = fresh;
+            RunFiles caseFiles;
+            NewFile();
             *BeforeSwitch(kind) = before;
             *AfterSwitch(kind) = !before;
             // The edge of a block that each kind needs for its switches.
-            gblnBlockOpened = kind != 4 && kind != 9 && kind != 11 && kind != 12;
-            gblnIfOpen = kind == 4;
-            gblnInSelect = kind == 9;
+            run().gblnBlockOpened = kind != 4 && kind != 9 && kind != 11 && kind != 12;
+            run().gblnIfOpen = kind == 4;
+            run().gblnInSelect = kind == 9;
             Write("a");
             if (kind == 11) Write("Dim x", 0, 2, 303);
             else Write("line", kind);
-            gblnBlockOpened = gblnIfOpen = gblnInSelect = false;
+            run().gblnBlockOpened = run().gblnIfOpen = run().gblnInSelect = false;
             Write("b");
             *BeforeSwitch(kind) = *AfterSwitch(kind) = false;
             const std::string line = kind == 11 ? "Dim x" : "line";
-            EXPECT_EQ(run.Output(), before ? (Lines{"a", "", line, "b"}) : (Lines{"a", line, "", "b"}))
+            EXPECT_EQ(caseFiles.Output(), before ? (Lines{"a", "", line, "b"}) : (Lines{"a", line, "", "b"}))
                 << "kind " << kind << (before ? " before" : " after");
         }
     }
@@ -115,12 +125,12 @@ TEST_F(WhiteSpace, ChangeModeShrinksRunsOfEmptyLines) {
     Write("");
     Write("");
     Write("b");
-    gblnBlockOpened = true;
+    run().gblnBlockOpened = true;
     Write("For i = 1 To 2", 6);
-    gblnBlockOpened = false;
+    run().gblnBlockOpened = false;
     Write("c");
     Write("");
-    gblnBlockOpened = true;
+    run().gblnBlockOpened = true;
     Write("Do", 6);  // the empty line before it is already there
     EXPECT_EQ(files.Output(), (Lines{"a", "", "b", "", "For i = 1 To 2", "c", "", "Do"}));
 }
@@ -128,9 +138,9 @@ TEST_F(WhiteSpace, ChangeModeShrinksRunsOfEmptyLines) {
 TEST_F(WhiteSpace, ChangeModeAddsNoEmptyLineAfterAContinuedLine) {
     ChangeMode();
     gblnWSAfterLoop = true;
-    gblnBlockOpened = true;
+    run().gblnBlockOpened = true;
     Write("For i = 1 To _", 6);
-    gblnBlockOpened = false;
+    run().gblnBlockOpened = false;
     Write("    2");
     EXPECT_EQ(files.Output(), (Lines{"For i = 1 To _", "    2"}));
 }
@@ -151,7 +161,7 @@ TEST_F(WhiteSpace, ChangeModeSetsOffDeclarationGroupsInProcedures) {
 TEST_F(WhiteSpace, TheEndIfOfASplitIfBecomesTheLastText) {
     gblnSplitIfs = true;
     giIndentAmount = 4;
-    gblnSplitIfPending = true;
+    run().gblnSplitIfPending = true;
     Write("If x Then");
     Write("Sub B()", 1, 5);
     EXPECT_EQ(files.Output(), (Lines{"If x Then", "End If", "", "Sub B()"}));

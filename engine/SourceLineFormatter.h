@@ -204,7 +204,7 @@ bool IsDeclarationWord(const std::string& word);
 // it (both upper case) give its line, and whether the line opens or closes a
 // block.
 struct FirstWordsKind {
-    int kind = 0;
+    SourceLineKind kind = SourceLineKind::None;
     bool opens = false;
     bool closes = false;
 };
@@ -212,4 +212,6 @@ FirstWordsKind KindOfFirstWords(const std::string& first, const std::string& nex
 // The next physical line of a continued comment (a token the record reader
 // made of the whole line): it belongs to the comment before it and has no
 // column of its own.
-inline bool IsCommentContinuation(const BabToken& t) { return t.Class == 5 && t.Detail == 1 && t.Where == 0; }
+inline bool IsCommentContinuation(const BabToken& t) {
+    return t.Class == TokenClass::NonCode && t.Detail == tokdetail::kComment && t.Where == 0;
+}

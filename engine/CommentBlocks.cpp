@@ -10,9 +10,12 @@
 
 #include "platform/Clock.h"
 #include "engine/CommentEditorHost.h"
-#include "engine/EngineCalls.h"
+#include "engine/EmitLine.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
+#include "engine/FileLog.h"
 #include "settings/OptionGlobals.h"
+#include "analysis/SourceModel.h"
 #include "TemplateText.h"
 #include "TokenText.h"
 #include "common/Trace.h"
@@ -351,7 +354,7 @@ void sbStartCommentBlockRun() {
 }
 
 void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced) {
-    sbCommentBlockInsert(stmt, kind, closeCall, replaced, giCmtWhere == 1);
+    sbCommentBlockInsert(stmt, kind, closeCall, replaced, giCmtWhere == CommentBlockPlace::BeforeProcStart);
 }
 
 void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced, bool beforeHeading) {

@@ -1,10 +1,14 @@
 // Comments that follow code: their column, or their removal; and the
 // spelling calls for comments and string literals as they pass.
+#include "CommentColumns.h"
+
+#include "engine/EngineState.h"
+#include "engine/LabelReferences.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
+#include "analysis/SourceModel.h"
 #include "engine/SpellingHooks.h"
 #include "analysis/StatementAnalysis.h"
-#include "engine/EngineCalls.h"
 
 namespace {
 
@@ -48,7 +52,7 @@ void SourceLineFormatter::PlaceComment() {
     }
     commentRemoved_ = false;
     switch (giCmtInLine) {
-        case 0: {
+        case InLineCommentPlace::Column: {
             long len = static_cast<long>(line_.size());
             if (len < giCmtInLineColumn) {
                 cur_.WhiteSpaceLeft = Blanks(giCmtInLineColumn - len);
@@ -61,7 +65,7 @@ void SourceLineFormatter::PlaceComment() {
             }
             break;
         }
-        case 1:
+        case InLineCommentPlace::Remove:
             SetPiece("");
             cur_.WhiteSpaceLeft.clear();
             commentRemoved_ = true;
@@ -75,7 +79,7 @@ void SourceLineFormatter::PlaceComment() {
 // line, read again as a comment line, keeps it: at the in-line column when
 // comment lines keep their columns, else where comment lines go.
 long SourceLineFormatter::MovedCommentColumn() const {
-    if (giCmtStandAlone == 4) return giCmtInLineColumn;
+    if (giCmtStandAlone == StandAloneCommentPlace::NoChange) return giCmtInLineColumn;
     long numberColumn = glLineNumberWidth >= 1 && !gblnInsertLineNumbers ? glLineNumberWidth : 0;
     return numberColumn + StandAloneColumn(giCmtInLineColumn, r_ + 1, TiedOnNextRead(r_ + 1));
 }

@@ -1,9 +1,11 @@
 // Line continuations: kept as in the source, removed (the statement's lines
 // joined), or inserted where a line would pass the continuation column.
-#include "engine/EngineCalls.h"
+#include "engine/Continuations.h"
+#include "engine/EngineState.h"
 #include "analysis/LineTokenizer.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
+#include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "platform/VBText.h"
 
@@ -21,7 +23,7 @@ void SourceLineFormatter::EndOfRecord() {
     // A removed comment takes its continuation lines with it.
     if (continues && commentRemoved_ && last.Class == TokenClass::NonCode && last.Detail == tokdetail::kComment)
         continues = false;
-    if (giContinuations == 1) {
+    if (giContinuations == ContinuationMode::Remove) {
         if (!continues) joinNext_ = false;
         if (!continues || !JoinPassesLineLimit()) return;
         // This continuation stays: the joined line could not be read back.
@@ -137,12 +139,12 @@ std::string BreakLikeCode(const std::string& line) {
 }  // namespace
 
 std::string ContinuedLikeCode(const std::string& text) {
-    if (giContinuations != 1 && !gblnInsertContinuations) return text;
+    if (giContinuations != ContinuationMode::Remove && !gblnInsertContinuations) return text;
     std::vector<std::string> lines = vb::Split(text, "\r\n");
     // Removed: the next line joins with one blank where the break was.
     std::vector<std::string> joined;
     for (std::string& line : lines) {
-        if (giContinuations == 1 && !joined.empty() && joined.back().ends_with(" _") && !IsCommentText(joined.back()) &&
+        if (giContinuations == ContinuationMode::Remove && !joined.empty() && joined.back().ends_with(" _") && !IsCommentText(joined.back()) &&
             joined.back().size() + line.size() < 1000) {
             std::string& prev = joined.back();
             prev = vb::RTrim(prev.substr(0, prev.size() - 1)) + " " + vb::LTrim(line);

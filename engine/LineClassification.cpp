@@ -1,6 +1,9 @@
 // Line kinds and block flags: what the white-space rules of the zelking loop
 // read about the line just formatted, and the per-record flags the later
 // steps of the formatter use.
+#include "LineClassification.h"
+
+#include "engine/EngineState.h"
 #include "analysis/KeywordTable.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
@@ -132,7 +135,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
     } else if (w == "SELECT" && p == "END") {
         gblnInSelect = false;
         giLineKind = SourceLineKind::EndSelect;
-        if (!gblnAsIs && giCaseStructure == 0) {
+        if (!gblnAsIs && giCaseStructure == CaseStructure::OneLevelIn) {
             --gtFormatterCarry().iCaseOffset;
             // End Select goes back to the level of its Select.
             if (giIndentAmount > 0 && line_.compare(0, static_cast<size_t>(giIndentAmount), Blanks(giIndentAmount)) == 0)

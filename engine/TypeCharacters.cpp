@@ -1,10 +1,12 @@
 // Type-declaration characters: turned into As clauses in declarations and
 // procedure headings, removed from code; the "$" of intrinsic string
 // functions kept, removed or added; the old data-access type names renamed.
-#include "engine/EngineCalls.h"
+#include "engine/TypeCharacters.h"
+
 #include "analysis/KeywordTable.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
+#include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "platform/VBText.h"
 
@@ -71,12 +73,12 @@ std::string GetFunction(std::string name, const std::string& upperWord) {
     if (!IsIntrinsicFunction(name)) return name;
     bool hasDollar = name.back() == '$';
     switch (glConvertIntrinsicFunction) {
-        case 0:
+        case IntrinsicDollar::NoChange:
             return !upperWord.empty() && upperWord.back() == '$' && !hasDollar ? name + "$" : name;
-        case 1:
+        case IntrinsicDollar::Remove:
             if (hasDollar) name.pop_back();
             return name;
-        case 2:
+        case IntrinsicDollar::Add:
             return hasDollar ? name : name + "$";
         default:
             return "";

@@ -1,17 +1,29 @@
 // The zelking loop: writes the parsed file part by part, statement by
 // statement, with the insertions, the formatter's text and the white-space
 // rules, then turns the status words into the result the user sees.
+#include "engine/ZelkLoop.h"
+
 #include <unordered_map>
 #include <vector>
 
 #include "analysis/AnalyserLog.h"
 #include "platform/Clock.h"
-#include "engine/EngineCalls.h"
+#include "engine/CommentBlocks.h"
+#include "engine/EmitLine.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
+#include "engine/FileLog.h"
 #include "analysis/FileParse.h"
+#include "engine/FormRecord.h"
 #include "common/IProgressView.h"
 #include "engine/InsertCode.h"
+#include "engine/LabelReferences.h"
+#include "engine/ModuleDeclarations.h"
+#include "engine/OptionExplicit.h"
 #include "settings/OptionGlobals.h"
+#include "engine/ProcDeclarations.h"
+#include "engine/ProcOrder.h"
+#include "engine/SourceLine.h"
 #include "SourceLineFormatter.h"
 #include "TokenText.h"
 #include "common/Trace.h"
@@ -266,7 +278,7 @@ ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
 ZelkRun::PartEnd ZelkRun::WriteProcedure(ProcInfo& part, long index) {
     insideProc_ = true;
     if (gblnInsertLineNumbers &&
-        (glLineNumberHow == 1 || (glLineNumberHow == 3 && glNextLineNumber == 0)))
+        (glLineNumberHow == LineNumbering::PerProcedure || (glLineNumberHow == LineNumbering::AcrossModules && glNextLineNumber == 0)))
         glNextLineNumber = glLineNumberStart;
     // Only logging and comment blocks tell event procedures from others.
     kindLetter_ = (gblnInsertLogging || gblnCmtUDP || gblnCmtEvent) ? CommentBlockProcType(part.Name) : std::string();
@@ -278,7 +290,7 @@ ZelkRun::PartEnd ZelkRun::WriteProcedure(ProcInfo& part, long index) {
     // a block: its block goes before the heading, where the next zelk finds it.
     oneLine_ = EndsOnItsHeadingLine(part);
     heldEnd_.clear();
-    blockBefore_ = giCmtWhere == 1 || oneLine_;
+    blockBefore_ = giCmtWhere == CommentBlockPlace::BeforeProcStart || oneLine_;
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
     if (ProcArrangementWanted())
@@ -338,7 +350,7 @@ void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement&
     if (s == part.BodyStartRecord) {
         // The column of the body's statements, as a later zelk lays them out;
         // with the layout kept, the column of the first of them.
-        bodyColumn_ = !gblnAsIs                               ? (giCodeLine != 1 && gblnBaseLines ? giIndentAmount : 0)
+        bodyColumn_ = !gblnAsIs ? (giCodeLine != CodeIndentation::None && gblnBaseLines ? giIndentAmount : 0)
                       : stmt.Class != StatementClass::ProcEnd ? InsertColumn(text)
                                                               : -1;
         if (logging_) {
@@ -417,7 +429,7 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
             if (stmt.Class == StatementClass::Blank && skip_ > 0) ++skip_;
         }
         // The statement is formatted first: inserted code takes its column.
-        const bool dropped = stmt.Class == StatementClass::Comment && giCmtStandAlone == 3;
+        const bool dropped = stmt.Class == StatementClass::Comment && giCmtStandAlone == StandAloneCommentPlace::Remove;
         std::string text;
         if (!dropped) {
             long formatted = s;

@@ -1,8 +1,10 @@
 // The source-line formatter: layout and indentation, labels and line numbers,
 // tabs, line kinds and block flags, and the splits at ":" and of single-line
 // Ifs. Sources are parsed by the real analyser.
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "FormatterHarness.h"
+#include "engine/SourceLine.h"
 
 using namespace formattest;
 
@@ -259,17 +261,17 @@ TEST_F(SourceLineLayout, TabsAreConvertedWithTheWidthAskedForOnce) {
     int asked = 0;
     gfnAskTabWidth = [&] {
         ++asked;
-        giTabWidth = 2;
+        giTabWidth = TabWidth{2};
     };
     EXPECT_EQ(Body(Format(InSub({"\tx = 1", "\ty =\t2"}))), (std::vector<std::string>{"  x = 1", "  y =  2"}));
     EXPECT_EQ(asked, 1);
 }
 
 TEST_F(SourceLineLayout, TabsStayWhenNotToBeConvertedOrNoWidthIsChosen) {
-    giTabWidth = -1;
+    giTabWidth = TabWidth::LeaveTabs;
     EXPECT_EQ(Body(Format(InSub({"\tx = 1"}))), std::vector<std::string>{"\tx = 1"});
     // The question closed without an answer: 99 is no width.
-    giTabWidth = 99;
+    giTabWidth = TabWidth::NotChosen;
     int asked = 0;
     gfnAskTabWidth = [&] { ++asked; };
     EXPECT_EQ(Body(Format(InSub({"\tx = 1", "\ty = 2"}))), (std::vector<std::string>{"\tx = 1", "\ty = 2"}));

@@ -20,13 +20,13 @@ bool fblnOptionExplicit(ZelkRun& run, int startRecord) {
                 continue;
             }
             if (rec.FirstToken == 0) return true;
-            if (st.Class == 0) {
+            if (st.Class == StatementClass::Other) {
                 std::string text;
                 for (long t = rec.FirstToken; t <= rec.LastToken; ++t) {
                     text += yToken[static_cast<size_t>(t)].Piece + " ";
                     if (vb::UCase(vb::Trim(text)) == "OPTION EXPLICIT") return false;
                 }
-            } else if (st.Class == 5) {
+            } else if (st.Class == StatementClass::ProcHeading) {
                 return true;
             }
         }

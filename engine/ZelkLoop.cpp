@@ -60,11 +60,11 @@ bool EndsOnItsHeadingLine(const ProcInfo& part) {
     for (long s = part.FirstStmt; s <= part.LastStmt && s > 0 && static_cast<size_t>(s) < yStatement.size(); ++s) {
         const BabStatement& st = yStatement[static_cast<size_t>(s)];
         if (!afterHeading) {
-            afterHeading = st.Class == 5;
+            afterHeading = st.Class == StatementClass::ProcHeading;
             continue;
         }
         if (st.RecordFirst != 0) return false;
-        if (st.Class == 4) return true;
+        if (st.Class == StatementClass::ProcEnd) return true;
     }
     return false;
 }
@@ -91,8 +91,8 @@ void WrittenNeighbours(const ProcInfo& part, const StatementOrder& order, long p
         const BabStatement& st = yStatement[static_cast<size_t>(order(p + 1))];
         if (st.FirstToken == 0 || st.RecordFirst == 0) continue;
         if (next == 0) next = st.RecordFirst;
-        if (st.Class == 1) continue;
-        if (st.Class != 3) tied = st.RecordFirst;
+        if (st.Class == StatementClass::Comment) continue;
+        if (st.Class != StatementClass::Blank) tied = st.RecordFirst;
         return;
     }
     // The part's end: what follows is the next part, a blank line or a
@@ -229,7 +229,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteDeclarations(ProcInfo& part) {
     for (; !order.Items.empty(); ++position) {
         long s = order(position);
         BabStatement stmt = yStatement[static_cast<size_t>(s)];
-        if (stmt.FirstToken == 0 || stmt.Class != 6) {
+        if (stmt.FirstToken == 0 || stmt.Class != StatementClass::ModuleDescription) {
             headIsPart = false;
             break;
         }
@@ -259,7 +259,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteDeclarations(ProcInfo& part) {
         std::string line = "Option Explicit";
         BabStatement none;
         whiteSpace_.Write(line, none, false, firstCall_);
-        run_.giLineKind = 0;
+        run_.giLineKind = SourceLineKind::None;
         sbLogLine("Adding Option Explicit May Cause Compile Failures ", true);
         sbLogLine("", false);
     }
@@ -304,7 +304,7 @@ void ZelkLoop::HoldSplitEndLine(std::string& text) {
     oneLine_ = false;
     // What is left is the heading line alone: the white-space rules judge it
     // as one.
-    run_.giLineKind = 1;
+    run_.giLineKind = SourceLineKind::ProcHeading;
     run_.gblnBlockOpened = true;
     run_.gblnBlockClosed = false;
 }
@@ -344,9 +344,9 @@ void ZelkLoop::InsertCode(ProcInfo& part, long index, long s, const BabStatement
     if (s == part.BodyStartRecord) {
         // The column of the body's statements, as a later zelk lays them out;
         // with the layout kept, the column of the first of them.
-        bodyColumn_ = !gblnAsIs                      ? (giCodeLine != CodeIndentation::None && gblnBaseLines ? giIndentAmount : 0)
-                      : stmt.Class != 4 ? InsertColumn(text)
-                                                     : -1;
+        bodyColumn_ = !gblnAsIs ? (giCodeLine != CodeIndentation::None && gblnBaseLines ? giIndentAmount : 0)
+                      : stmt.Class != StatementClass::ProcEnd ? InsertColumn(text)
+                                                              : -1;
         if (logging_) {
             std::string none;
             sbLogInsert(run_, kindLetter_, 1, -1, bodyColumn_, none);
@@ -354,12 +354,13 @@ void ZelkLoop::InsertCode(ProcInfo& part, long index, long s, const BabStatement
         if (gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing(run_, "ErrSet", 0, bodyColumn_);
         if (gblnInsertTracing && !part.HasTrace) sbInsertTracing(run_, "TraceOn", 0, bodyColumn_);
     }
-    if (stmt.Class == 4 || s == part.BodyEndRecord) {
+    if (stmt.Class == StatementClass::ProcEnd || s == part.BodyEndRecord) {
         if (gblnInsertTracing && !part.HasTrace) {
-            sbInsertTracing(run_, "TraceOff", 0, stmt.Class == 4 ? bodyColumn_ : InsertColumn(text));
+            sbInsertTracing(run_, "TraceOff", 0,
+                            stmt.Class == StatementClass::ProcEnd ? bodyColumn_ : InsertColumn(text));
             part.HasTrace = true;
         }
-        if (stmt.Class == 4 && gblnInsertErrHandling && !part.HasErrorHandler)
+        if (stmt.Class == StatementClass::ProcEnd && gblnInsertErrHandling && !part.HasErrorHandler)
             sbInsertTracing(run_, "ErrTrap", index, bodyColumn_);
     }
 }
@@ -387,9 +388,9 @@ bool ZelkLoop::WriteLaterPieces(const StatementOrder& order, long position) {
         if (lines == pieceLines_.end() || static_cast<size_t>(piece.Piece) >= lines->second.size()) continue;
         std::string text = lines->second[static_cast<size_t>(piece.Piece)];
         BabStatement stmt = yStatement[static_cast<size_t>(piece.Stmt)];
-        run_.giLineKind = 0;
+        run_.giLineKind = SourceLineKind::None;
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
-        run_.giLineKind = 0;
+        run_.giLineKind = SourceLineKind::None;
         if (oDebug->StatusCode != 0) return false;
     }
     return true;
@@ -410,7 +411,7 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
             return PartEnd::Canceled;
         }
         run_.glCurrentStatement = s;
-        if (stmt.FirstToken != 0 && stmt.Class == 6) {
+        if (stmt.FirstToken != 0 && stmt.Class == StatementClass::ModuleDescription) {
             WriteDescriptionLine(s, stmt);
             if (oDebug->StatusCode != 0) return PartEnd::Failed;
             continue;
@@ -420,15 +421,15 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
         if (blockBefore_ && !blockInserted_ && IsHeadingGroup(stmt) && CommentBlockWanted()) {
             skip_ = InsertCommentBlock(s, kindLetter_, true);
             blockInserted_ = true;
-            if (stmt.Class == 3 && skip_ > 0) ++skip_;
+            if (stmt.Class == StatementClass::Blank && skip_ > 0) ++skip_;
         }
         // The statement is formatted first: inserted code takes its column.
-        const bool dropped = stmt.Class == 1 && giCmtStandAlone == StandAloneCommentPlace::Remove;
+        const bool dropped = stmt.Class == StatementClass::Comment && giCmtStandAlone == StandAloneCommentPlace::Remove;
         std::string text;
         if (!dropped) {
             long formatted = s;
             FormatterCarry& carry = run_.Carry();
-            if (!insideProc_ && gblnDoModules && stmt.Class == 1)
+            if (!insideProc_ && gblnDoModules && stmt.Class == StatementClass::Comment)
                 WrittenNeighbours(part, order, position, carry.lWrittenNext, carry.lWrittenTied);
             if (auto moved = order.MovedComments.find(s); insideProc_ && moved != order.MovedComments.end()) {
                 carry.lWrittenNext = moved->second.LevelRecord;
@@ -445,11 +446,11 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
             if (oDebug->StatusCode != 0) return PartEnd::Failed;
         }
         if (auto list = order.Lists.find(s); list != order.Lists.end()) text = LeadLine(s, list->second, text);
-        if (oneLine_ && stmt.Class == 5) HoldSplitEndLine(text);
-        if (stmt.Class == 4 && !heldEnd_.empty()) {
+        if (oneLine_ && stmt.Class == StatementClass::ProcHeading) HoldSplitEndLine(text);
+        if (stmt.Class == StatementClass::ProcEnd && !heldEnd_.empty()) {
             text = heldEnd_;
             heldEnd_.clear();
-            run_.giLineKind = 2;
+            run_.giLineKind = SourceLineKind::ProcEnd;
             run_.gblnBlockOpened = false;
             run_.gblnBlockClosed = true;
         }
@@ -459,7 +460,7 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
         // its own empty text is no empty line of the source.
         if (text.empty() && stmt.RecordFirst == 0) continue;
 
-        if (stmt.Class == 4 && logging_ && !oneLine_) {
+        if (stmt.Class == StatementClass::ProcEnd && logging_ && !oneLine_) {
             // The exit logging lines stand in place of the end line; the
             // end line they hold is written as the procedure's end (its own
             // when they hold none, so that the procedure still ends).
@@ -475,8 +476,9 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
 
-        run_.giLineKind = 0;
-        if (stmt.Class == 5 && !blockBefore_ && CommentBlockWanted()) InsertCommentBlock(s + 1, kindLetter_, false);
+        run_.giLineKind = SourceLineKind::None;
+        if (stmt.Class == StatementClass::ProcHeading && !blockBefore_ && CommentBlockWanted())
+            InsertCommentBlock(s + 1, kindLetter_, false);
     }
     return WriteLaterPieces(order, position) ? PartEnd::Done : PartEnd::Failed;
 }

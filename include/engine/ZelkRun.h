@@ -9,6 +9,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "analysis/ModelCodes.h"
+
 struct FormatterCarry;
 
 // The order in which the module's parts are written.
@@ -37,10 +39,9 @@ public:
     // Definition)" or a procedure's name).
     std::string gsCurrentProc = "<Declarations>";
 
-    // Line kind of the text just formatted (0 none, 1 procedure heading ...
-    // 12 label) and the block flags the formatter sets for the white-space
-    // rules.
-    int giLineKind = 0;
+    // Line kind of the text just formatted and the block flags the formatter
+    // sets for the white-space rules.
+    SourceLineKind giLineKind = SourceLineKind::None;
     bool gblnBlockOpened = false;
     bool gblnBlockClosed = false;
     bool gblnInSelect = false;

@@ -20,7 +20,7 @@ namespace formattest {
 
 struct LineInfo {
     std::string text;  // the statement's first output line
-    int kind = 0;
+    SourceLineKind kind = SourceLineKind::None;
     bool opened = false;
     bool closed = false;
 };
@@ -77,7 +77,7 @@ inline Formatted FormatParsed() {
             // The later statements of a code line are written by the first.
             if (st.FirstToken == 0 || st.RecordFirst == 0) continue;
             std::string text;
-            if (st.Class == 6) {
+            if (st.Class == StatementClass::ModuleDescription) {
                 sbOutputALine(s, text);
             } else {
                 long stmt = s;
@@ -91,7 +91,7 @@ inline Formatted FormatParsed() {
                 run.gblnIfOpen = false;
             }
             run.gblnSplitIfPending = false;
-            run.giLineKind = 0;
+            run.giLineKind = SourceLineKind::None;
         }
     }
     result.log = files.Log();

@@ -53,7 +53,10 @@ std::optional<std::string> ReadIfMade(const std::string& path) {
 
 ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZelkWindow* host) {
     ZelkResult result;
-    if (settings.Load) sbLoadSettingsFrom(settings.File);
+    if (settings.Load) {
+        sbLoadSettingsFrom(settings.File, goOptions);
+        gblnSpellThisModule = gblnSpellEnabled;
+    }
     oDebug->ClearStatus();
     oAppInfo->WasCanceled = false;
     // The one number a session carries from file to file on purpose (the

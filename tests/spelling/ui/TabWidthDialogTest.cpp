@@ -10,10 +10,12 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "engine/EngineState.h"
 #include "ModalRobot.h"
 #include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "analysis/KeywordTable.h"
+#include "engine/ProcessFile.h"
 #include "QtTestApp.h"
 #include "engine/SpellingHooks.h"
 #include "spelling_ui/TemplateWindows.h"

@@ -1,9 +1,10 @@
 #include "spelling/modSpell.h"
 
+#include "common/SharedState.h"
 #include "engine/CommentBlocks.h"
 #include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"
 #include "engine/ZelkHost.h"

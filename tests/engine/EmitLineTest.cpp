@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "engine/EmitLine.h"
+#include "settings/ProgramOptions.h"
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "engine/LabelReferences.h"
@@ -37,9 +38,9 @@ struct EmitLine : ::testing::Test {
         return text;
     }
     void NumberFrom(long start, long inc) {
-        gblnInsertLineNumbers = true;
+        goOptions.gblnInsertLineNumbers = true;
         run().glNextLineNumber = start;
-        glLineNumberInc = inc;
+        goOptions.glLineNumberInc = inc;
     }
 };
 
@@ -95,9 +96,9 @@ TEST_F(EmitLine, LimitsRunsOfEmptyLines) {
     for (const Case& c : cases) {
         RunFiles caseFiles;
         NewFile();
-        gblnXSLines = c.xsLines;
-        giXSLinesAmount = c.amount;
-        gblnWSNoChange = c.noChange;
+        goOptions.gblnXSLines = c.xsLines;
+        goOptions.giXSLinesAmount = c.amount;
+        goOptions.gblnWSNoChange = c.noChange;
         Emit("a");
         Emit("");
         Emit("   ");
@@ -110,9 +111,9 @@ TEST_F(EmitLine, LimitsRunsOfEmptyLines) {
 }
 
 TEST_F(EmitLine, ANewFileStartsWithoutTheEmptyLinesOfTheFileBefore) {
-    gblnXSLines = true;
-    giXSLinesAmount = 1;
-    gblnWSNoChange = false;
+    goOptions.gblnXSLines = true;
+    goOptions.giXSLinesAmount = 1;
+    goOptions.gblnWSNoChange = false;
     Emit("");
     NewFile();
     Emit("");
@@ -211,10 +212,10 @@ TEST_F(EmitLine, EndSplitIfClosesAnIfTheFormatterSplit) {
     };
     for (const Case& c : cases) {
         run().glSplitIfColumn = c.ifColumn;
-        gblnSplitIfs = c.splitIfs;
-        gblnSplitMultiLines = c.splitMulti;
+        goOptions.gblnSplitIfs = c.splitIfs;
+        goOptions.gblnSplitMultiLines = c.splitMulti;
         run().gblnIfOpen = c.ifOpen;
-        gblnBaseLines = c.baseLines;
+        goOptions.gblnBaseLines = c.baseLines;
         run().gblnSplitIfPending = true;
         long level = 2;
         std::string text = "stale";
@@ -230,10 +231,10 @@ TEST_F(EmitLine, EndSplitIfClosesAnIfTheFormatterSplit) {
 }
 
 TEST_F(EmitLine, EndSplitIfAddsEmptyLinesInTheChangeMode) {
-    gblnWSChange = gblnWSBeforeEndIf = gblnWSAfterEndIf = true;
-    gblnWSNoChange = false;
+    goOptions.gblnWSChange = goOptions.gblnWSBeforeEndIf = goOptions.gblnWSAfterEndIf = true;
+    goOptions.gblnWSNoChange = false;
     Emit("    x = 1");
-    gblnSplitIfs = run().gblnSplitIfPending = true;
+    goOptions.gblnSplitIfs = run().gblnSplitIfPending = true;
     long level = 0;
     std::string text;
     sbEndSplitIf(run(), level, text);
@@ -244,15 +245,15 @@ TEST_F(EmitLine, EndSplitIfAddsEmptyLinesInTheChangeMode) {
 // Like an End If of the source: no second empty line before it, and none at
 // all outside the change mode.
 TEST_F(EmitLine, EndSplitIfAddsNoEmptyLineAfterOneOrOutsideTheChangeMode) {
-    gblnWSChange = gblnWSBeforeEndIf = gblnWSAfterEndIf = true;
-    gblnWSNoChange = false;
+    goOptions.gblnWSChange = goOptions.gblnWSBeforeEndIf = goOptions.gblnWSAfterEndIf = true;
+    goOptions.gblnWSNoChange = false;
     Emit("    x = 1");
     Emit("");
-    gblnSplitIfs = run().gblnSplitIfPending = true;
+    goOptions.gblnSplitIfs = run().gblnSplitIfPending = true;
     long level = 0;
     std::string text;
     sbEndSplitIf(run(), level, text);
-    gblnWSNoChange = true;
+    goOptions.gblnWSNoChange = true;
     run().gblnSplitIfPending = true;
     sbEndSplitIf(run(), level, text);
     EXPECT_EQ(files.Output(), (std::vector<std::string>{"    x = 1", "", "End If", "", "End If"}));

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "engine/Zelk.h"
 #include "analysis/FileParse.h"
-#include "settings/OptionGlobals.h"
 #include "platform/Paths.h"
 #include "TestSupport.h"
 #include "platform/TextFile.h"
@@ -24,7 +24,8 @@ namespace enginetest {
 // per-file state is a test's own ZelkRun.
 inline void LoadSettings(const std::string& ini = "") {
     testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName), ini);
-    sbGetINIInfo();
+    sbGetINIInfo(goOptions);
+    gblnSpellThisModule = goOptions.gblnSpellEnabled;
     gsDialectInUse.clear();
     glNextLineNumber = 0;
 }

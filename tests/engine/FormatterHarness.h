@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "analysis/KeywordTable.h"
 #include "engine/LabelReferences.h"
@@ -86,7 +87,7 @@ inline Formatted FormatParsed() {
             std::vector<std::string> lines = SplitText(text);
             result.statements.push_back({lines.front(), run.giLineKind, run.gblnBlockOpened, run.gblnBlockClosed});
             result.lines.insert(result.lines.end(), lines.begin(), lines.end());
-            if (run.gblnSplitIfPending && (gblnSplitIfs || (run.gblnIfOpen && gblnSplitMultiLines))) {
+            if (run.gblnSplitIfPending && (goOptions.gblnSplitIfs || (run.gblnIfOpen && goOptions.gblnSplitMultiLines))) {
                 result.lines.push_back(std::string(static_cast<size_t>(run.glSplitIfColumn), ' ') + "End If");
                 run.gblnIfOpen = false;
             }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "options/OptionControls.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "options/OptionsChanged.h"
 #include "options/OptionsDesign.h"
 #include "options/OptionsMapping.h"
@@ -17,7 +17,7 @@ class OptionsFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         oCommonDialog = std::make_unique<clsCommonDialog>();
-        sbGetINIInfo();  // no settings file: every first-run value
+        sbGetINIInfo(goOptions);  // no settings file: every first-run value
         gblnOptionsChanged = false;
     }
     static OptionControls Design() {

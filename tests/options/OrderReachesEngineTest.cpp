@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "options/OptionsDialogLogic.h"
+#include "settings/ProgramOptions.h"
 #include "OptionsFixture.h"
 #include "options/OrderListsPage.h"
 #include "settings/mINIHandler.h"
@@ -40,7 +41,7 @@ const char* const kModule =
 // Writes the settings as the program does after a changed dialog and zelks
 // the module under them; returns the output.
 std::string ZelkUnderSavedSettings(const std::string& name) {
-    sbINIPutInfo();
+    sbINIPutInfo(goOptions);
     const std::string work = testsupport::MakeDir(name);
     const std::string settings = paths::Join(work, "settings.ini");
     testsupport::WriteFile(settings, testsupport::ReadFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName)));
@@ -72,7 +73,7 @@ TEST_F(OptionsFixture, AnOrderChangedInTheDialogReachesTheEngine) {
     imgMove_Click(dlg.Controls, 2);
     imgMove_Click(dlg.Controls, 2);
     ASSERT_TRUE(dlg.cmdOk_Click());
-    EXPECT_EQ(gsModuleHow, "113427312456");
+    EXPECT_EQ(goOptions.gsModuleHow, "113427312456");
     const std::string after = ZelkUnderSavedSettings("changed-order");
     EXPECT_LT(after.find("Private mlngCount"), after.find("Private Const mclngMax")) << after;
     EXPECT_NE(after.find("Private Const mclngMax"), std::string::npos);

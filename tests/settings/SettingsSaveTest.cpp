@@ -4,9 +4,9 @@
 #include <map>
 
 #include "platform/VBError.h"
+#include "settings/ProgramOptions.h"
 
 #include "platform/Clock.h"
-#include "settings/OptionGlobals.h"
 #include "platform/Paths.h"
 #include "SettingsFile.h"
 #include "SettingsPlaces.h"
@@ -33,8 +33,8 @@ void StartAndExit() {
     bool userFound = false;
     sbINIGetUser(userFound);
     settingsfile::Load();
-    if (fsINIGetVersion() != oAppInfo->AppVersion()) sbINIPutInfo();
-    sbINIPutInfo();
+    if (fsINIGetVersion() != oAppInfo->AppVersion()) sbINIPutInfo(goOptions);
+    sbINIPutInfo(goOptions);
 }
 
 }  // namespace
@@ -56,7 +56,7 @@ TEST_F(SettingsSave, EveryHeldValueSurvivesASaveAndALoad) {
     for (const auto& place : SettingPlaces()) place.Set(settingsfile::WithProgramDir(place.Stored));
     oAppInfo->User("Ann");
     oAppInfo->Company("Ann's Software");
-    sbINIPutInfo();
+    sbINIPutInfo(goOptions);
     const std::string saved = settingsfile::Read();
 
     settingsfile::Write("");
@@ -86,7 +86,7 @@ TEST_F(SettingsSave, TheSaveRewritesInPlaceAndKeepsWhatItDoesNotWrite) {
     EXPECT_NE(text.find("CodeExtNew=BAS|TXT\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("[Program]\r\nSaveZelInfo=Yes\r\n"), std::string::npos) << text;
     settingsfile::Load();
-    EXPECT_TRUE(gblnInsertLogging);
+    EXPECT_TRUE(goOptions.gblnInsertLogging);
 }
 
 TEST_F(SettingsSave, DebugSwitchesAreOnDiskAtOnce) {
@@ -108,13 +108,13 @@ TEST_F(SettingsSave, TabWidthIsOnDiskAtOnce) {
     settingsfile::Write("[Program]\r\nTabWidth=99\r\nUser=Ann\r\n[Debug]\r\n");
     sbInitINI();
     oINI->Section("Debug");
-    giTabWidth = TabWidth{8};
-    sbINIPutTabWidth();
+    goOptions.giTabWidth = TabWidth{8};
+    sbINIPutTabWidth(goOptions);
     EXPECT_EQ(settingsfile::Read(), "[Program]\r\nTabWidth=8\r\nUser=Ann\r\n[Debug]\r\n");
-    giTabWidth = TabWidth::LeaveTabs;
-    sbINIPutTabWidth();
+    goOptions.giTabWidth = TabWidth::LeaveTabs;
+    sbINIPutTabWidth(goOptions);
     settingsfile::Load();
-    EXPECT_EQ(giTabWidth, TabWidth::LeaveTabs);
+    EXPECT_EQ(goOptions.giTabWidth, TabWidth::LeaveTabs);
 }
 
 TEST_F(SettingsSave, RecentFileEntries) {
@@ -137,6 +137,6 @@ TEST_F(SettingsSave, ProceduresThatNeedTheHandlerRaiseWithoutIt) {
     } catch (const VBError& e) {
         EXPECT_EQ(e.Number, vberr::kObjectNotSet);
     }
-    EXPECT_THROW(sbINIPutTabWidth(), VBError);
+    EXPECT_THROW(sbINIPutTabWidth(goOptions), VBError);
     EXPECT_FALSE(std::filesystem::exists(settingsfile::Path()));
 }

@@ -173,14 +173,14 @@ std::string ContextLines(long stmt) {
 // off; empty when the user skipped it there.
 std::string SettleBlock(const ZelkRun& run, long stmt, const std::string& kind, std::string block, bool ask,
                         bool beforeHeading) {
-    if (!ask && gblnCmtAutoInsert) return block;
+    if (!ask && run.opt.gblnCmtAutoInsert) return block;
     const bool before = kind == "M" || beforeHeading;
     const std::string caption = "Inserting Comment Block For " + run.gsCurrentProc + " in file " + gsCurrentFileName +
                                 (before ? " Before " : " After ") + " the indicated statement";
     const std::string context = ContextLines(stmt);
     // Only a block the user has just seen can be skipped: with AutoInsert
     // on, an earlier Skip does not drop an @Ask block that was never shown.
-    if (gblnCmtAutoInsert || !goCommentEditor) return block;
+    if (run.opt.gblnCmtAutoInsert || !goCommentEditor) return block;
     Ui().SetMousePointer(pointer::vbDefault);
     std::string edited = goCommentEditor->Edit(block, caption, context);
     return gblnCommentSkip ? std::string() : edited;
@@ -282,7 +282,7 @@ void InsertBlock(ZelkRun& run, long stmt, const std::string& kind, bool beforeHe
     const OldBlock old = FindOldBlock(run, region, tmpl);
     // Without Overwrite an old copy stays as it is: a block is never there
     // twice.
-    if (old.Start > 0 && !gblnCmtOverwrite) return;
+    if (old.Start > 0 && !run.opt.gblnCmtOverwrite) return;
     if (kind == "M") sbLogLine(" Zelker inserted module comment block for: " + run.gsCurrentProc, false);
 
     std::string block = tmpl.Text;
@@ -355,7 +355,8 @@ void sbStartCommentBlockRun() {
 }
 
 void sbCommentBlockInsert(ZelkRun& run, long& stmt, const std::string& kind, bool closeCall, int& replaced) {
-    sbCommentBlockInsert(run, stmt, kind, closeCall, replaced, giCmtWhere == CommentBlockPlace::BeforeProcStart);
+    sbCommentBlockInsert(run, stmt, kind, closeCall, replaced,
+                         run.opt.giCmtWhere == CommentBlockPlace::BeforeProcStart);
 }
 
 void sbCommentBlockInsert(ZelkRun& run, long& stmt, const std::string& kind, bool closeCall, int& replaced,

@@ -51,16 +51,16 @@ void SourceLineFormatter::PlaceComment() {
         return;
     }
     commentRemoved_ = false;
-    switch (giCmtInLine) {
+    switch (run_.opt.giCmtInLine) {
         case InLineCommentPlace::Column: {
             long len = static_cast<long>(line_.size());
-            if (len < giCmtInLineColumn) {
-                cur_.WhiteSpaceLeft = Blanks(giCmtInLineColumn - len);
-            } else if (gblnCmtInLineNext) {
+            if (len < run_.opt.giCmtInLineColumn) {
+                cur_.WhiteSpaceLeft = Blanks(run_.opt.giCmtInLineColumn - len);
+            } else if (run_.opt.gblnCmtInLineNext) {
                 if (!IsBlankText(line_)) Flush();
                 line_.clear();
                 cur_.WhiteSpaceLeft = Blanks(MovedCommentColumn());
-            } else if (gblnCmtInLineRight) {
+            } else if (run_.opt.gblnCmtInLineRight) {
                 cur_.WhiteSpaceLeft.assign(1, ' ');
             }
             break;
@@ -79,9 +79,9 @@ void SourceLineFormatter::PlaceComment() {
 // line, read again as a comment line, keeps it: at the in-line column when
 // comment lines keep their columns, else where comment lines go.
 long SourceLineFormatter::MovedCommentColumn() const {
-    if (giCmtStandAlone == StandAloneCommentPlace::NoChange) return giCmtInLineColumn;
-    long numberColumn = run_.glLineNumberWidth >= 1 && !gblnInsertLineNumbers ? run_.glLineNumberWidth : 0;
-    return numberColumn + StandAloneColumn(giCmtInLineColumn, r_ + 1, TiedOnNextRead(r_ + 1));
+    if (run_.opt.giCmtStandAlone == StandAloneCommentPlace::NoChange) return run_.opt.giCmtInLineColumn;
+    long numberColumn = run_.glLineNumberWidth >= 1 && !run_.opt.gblnInsertLineNumbers ? run_.glLineNumberWidth : 0;
+    return numberColumn + StandAloneColumn(run_.opt.giCmtInLineColumn, r_ + 1, TiedOnNextRead(r_ + 1));
 }
 
 // A comment after code ends the record's tokens; it is not spell-checked.
@@ -96,7 +96,7 @@ void SourceLineFormatter::InlineComment() {
 void SourceLineFormatter::CommentAtRecordStart() {
     // Alone on its line it keeps the column of a comment line.
     if (!StandsAsCommentLine()) PlaceComment();
-    if (cur_.Piece.empty() || !gblnSpellComments) return;
+    if (cur_.Piece.empty() || !run_.opt.gblnSpellComments) return;
     std::string text = cur_.Piece;
     Spell(text, "Comment", s_ - 1);
     if (text != cur_.Piece) SetPiece(text);
@@ -107,9 +107,10 @@ void SourceLineFormatter::CommentAtRecordStart() {
 void SourceLineFormatter::SpellLiteralOrCommentLine() {
     if (!gblnSpellThisModule || !gfnSpellCheckIt) return;
     std::string text = cur_.Piece;
-    if (cur_.Class == TokenClass::Literal && !text.empty() && text[0] == '"' && gblnSpellCodeLiterals && !fDeclare_) {
+    if (cur_.Class == TokenClass::Literal && !text.empty() && text[0] == '"' && run_.opt.gblnSpellCodeLiterals &&
+        !fDeclare_) {
         Spell(text, "Code String Literal ", s_ - 1);
-    } else if (st_.Class == StatementClass::Comment && gblnSpellComments) {
+    } else if (st_.Class == StatementClass::Comment && run_.opt.gblnSpellComments) {
         Spell(text, "Comment ", s_ - 1);
     } else {
         return;

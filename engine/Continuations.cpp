@@ -23,7 +23,7 @@ void SourceLineFormatter::EndOfRecord() {
     // A removed comment takes its continuation lines with it.
     if (continues && commentRemoved_ && last.Class == TokenClass::NonCode && last.Detail == tokdetail::kComment)
         continues = false;
-    if (giContinuations == ContinuationMode::Remove) {
+    if (run_.opt.giContinuations == ContinuationMode::Remove) {
         if (!continues) joinNext_ = false;
         if (!continues || !JoinPassesLineLimit()) return;
         // This continuation stays: the joined line could not be read back.
@@ -49,7 +49,7 @@ bool SourceLineFormatter::JoinPassesLineLimit() const {
     size_t length = line_.size() + 1;
     for (long t = next.FirstToken; t > 0 && t <= next.LastToken && t <= glTokenCount; ++t)
         length += Tok(t).WhiteSpaceLeft.size() + Tok(t).Piece.size();
-    return length + (gblnInsertLineNumbers ? kNumberRoom : 0) > kLineLimit;
+    return length + (run_.opt.gblnInsertLineNumbers ? kNumberRoom : 0) > kLineLimit;
 }
 
 // Before a token is appended: when it would pass the continuation column and
@@ -57,13 +57,13 @@ bool SourceLineFormatter::JoinPassesLineLimit() const {
 // line. Every inserted continuation line of the statement gets the same
 // indentation.
 void SourceLineFormatter::InsertContinuation() {
-    if (!gblnInsertContinuations || st_.Class == StatementClass::Comment) return;
+    if (!run_.opt.gblnInsertContinuations || st_.Class == StatementClass::Comment) return;
     // The first word of a record joined to the line before (continuations
     // removed) is measured like any other word: joining and breaking again
     // must come to the same lines on every zelk.
     if ((firstWord_ && !joined_) || cur_.WhiteSpaceLeft.empty() || IsBlankText(line_)) return;
     long width = static_cast<long>(line_.size() + cur_.WhiteSpaceLeft.size() + curWord_.size());
-    if (width <= giContinuationColumn) return;
+    if (width <= run_.opt.giContinuationColumn) return;
 
     if (cur_.Piece == "!") {
         // The member access stays with the word in front of it: that word
@@ -72,7 +72,7 @@ void SourceLineFormatter::InsertContinuation() {
         if (blank == std::string::npos || IsBlankText(line_.substr(0, blank))) return;
         std::string carried = line_.substr(blank + 1);
         line_.erase(blank);
-        carried = Blanks(LeadingBlanks(line_) + giIndentAmount) + carried;
+        carried = Blanks(LeadingBlanks(line_) + run_.opt.giIndentAmount) + carried;
         line_ += " _";
         Flush();
         line_ = carried;
@@ -90,7 +90,7 @@ void SourceLineFormatter::InsertContinuation() {
         size_t w = static_cast<size_t>(std::max(0L, run_.glLineNumberWidth));
         std::string rest = first;
         if (w > 0 && first.size() >= w && vb::IsNumeric(first.substr(0, w))) rest = first.substr(w);
-        contIndent_ = LeadingBlanks(rest) + giIndentAmount + (keptNumber_ ? run_.glLineNumberWidth : 0);
+        contIndent_ = LeadingBlanks(rest) + run_.opt.giIndentAmount + (keptNumber_ ? run_.glLineNumberWidth : 0);
         contIndentKnown_ = true;
     }
     cur_.WhiteSpaceLeft = Blanks(contIndent_);

@@ -49,13 +49,13 @@ void SourceLineFormatter::WarnFunctionNotTyped() {
 bool SourceLineFormatter::SplitList() {
     if (cur_.Piece != "," || !(fDecl_ || fConst_)) return false;
     if (OwnStatementIndex() != declStmt_ || OwnStatement().Class == StatementClass::ProcHeading) return false;
-    if (fConst_ && gblnSplitConsts) {
+    if (fConst_ && run_.opt.gblnSplitConsts) {
         Flush();
         line_ = Blanks(stmtCol_) + declHead_;
         fDecl_ = false;
         return true;
     }
-    if (paren_ % 2 == 0 && gblnSplitDeclarations && fDecl_) {
+    if (paren_ % 2 == 0 && run_.opt.gblnSplitDeclarations && fDecl_) {
         std::string flushed = line_;
         Flush();
         if (flushed.find(" As ") == std::string::npos && (flushed.empty() || !IsTypeCharacter(flushed.back())))
@@ -71,7 +71,7 @@ bool SourceLineFormatter::SplitList() {
 // and a member's of a one-line Type split into lines, which the analyser
 // reads as a declaration once it stands on a line of its own.
 bool SourceLineFormatter::AlignsAs() const {
-    if (!gblnAlignAs) return false;
+    if (!run_.opt.gblnAlignAs) return false;
     const BabStatement& own = OwnStatement();
     long kind = own.Detail % 100;
     if (own.Class == StatementClass::Declaration) return kind != 2 && kind != 8;
@@ -85,5 +85,5 @@ bool SourceLineFormatter::AlignsAs() const {
 void SourceLineFormatter::AlignAs() {
     if (curWord_ != "AS" || !AlignsAs()) return;
     long len = static_cast<long>(line_.size());
-    cur_.WhiteSpaceLeft = giAlignAsColumn > len + 1 ? Blanks(giAlignAsColumn - len) : " ";
+    cur_.WhiteSpaceLeft = run_.opt.giAlignAsColumn > len + 1 ? Blanks(run_.opt.giAlignAsColumn - len) : " ";
 }

@@ -69,7 +69,7 @@ bool TooLongForVB3(const std::string& text) {
 
 std::string NextNumber(ZelkRun& run) {
     std::string n = Num(run.glNextLineNumber);
-    run.glNextLineNumber += glLineNumberInc;
+    run.glNextLineNumber += run.opt.glLineNumberInc;
     return n;
 }
 
@@ -141,8 +141,8 @@ void InsertLineNumber(ZelkRun& run, std::string& text, const BabStatement& stmt)
     if (run.gsCurrentProc == "<Declarations>" || run.gsCurrentProc == "(Designer Object Definition)") return;
     // A procedure written on one line, split: its statements are numbered
     // as they will be when they stand on lines of their own.
-    if (stmt.Class == StatementClass::ProcHeading && gblnInsertLineNumbers && text.find('\r') != std::string::npos &&
-        IsProcedureEnd(text.substr(text.rfind('\n') + 1))) {
+    if (stmt.Class == StatementClass::ProcHeading && run.opt.gblnInsertLineNumbers &&
+        text.find('\r') != std::string::npos && IsProcedureEnd(text.substr(text.rfind('\n') + 1))) {
         NumberLines(run, text, false);
         return;
     }
@@ -155,7 +155,7 @@ void InsertLineNumber(ZelkRun& run, std::string& text, const BabStatement& stmt)
             (!lead.empty() && lead[0] == '#'))
             return;
     }
-    if (!gblnInsertLineNumbers) return;
+    if (!run.opt.gblnInsertLineNumbers) return;
     bool numbered = true;
     if (stmt.Flags & stmtflag::kLabel) {
         size_t blank = text.find(' ');
@@ -193,10 +193,10 @@ void sbDoEmitLine(ZelkRun& run, std::string& text, long& count, bool& firstCall,
     TrimLineBreaks(text);
     // A line number alone on its line is code, a jump target, unless the
     // inserted numbering is about to take it away unreferenced.
-    bool empty = IsBlank(text) || ((stmt.Flags & stmtflag::kLabel) && vb::IsNumeric(text) && gblnInsertLineNumbers &&
-                                   !fblnLabelReferenced(text));
+    bool empty = IsBlank(text) || ((stmt.Flags & stmtflag::kLabel) && vb::IsNumeric(text) &&
+                                   run.opt.gblnInsertLineNumbers && !fblnLabelReferenced(text));
     run.writer.emptyRun = empty ? run.writer.emptyRun + 1 : 0;
-    if (gblnXSLines && !gblnWSNoChange && run.writer.emptyRun > giXSLinesAmount) return;
+    if (run.opt.gblnXSLines && !run.opt.gblnWSNoChange && run.writer.emptyRun > run.opt.giXSLinesAmount) return;
     InsertLineNumber(run, text, stmt);
     FileFailing([&] { goOutFile.WriteLine(text); });
     // The footer's count of output lines is the count of lines in the file.
@@ -208,9 +208,10 @@ void sbDoEmitLine(ZelkRun& run, std::string& text, long& count, bool& firstCall,
 void sbEndSplitIf(ZelkRun& run, long& level, std::string& text) {
     TraceGuard trace(TraceKind::App, "sbEndSplitIf");
     text.clear();
-    if ((gblnSplitIfs && run.gblnSplitIfPending) || (run.gblnIfOpen && gblnSplitMultiLines && run.gblnSplitIfPending)) {
+    if ((run.opt.gblnSplitIfs && run.gblnSplitIfPending) ||
+        (run.gblnIfOpen && run.opt.gblnSplitMultiLines && run.gblnSplitIfPending)) {
         run.gblnIfOpen = false;
-        if (gblnBaseLines) ++level;
+        if (run.opt.gblnBaseLines) ++level;
         // The End If stands where its If stands; the If's level alone would
         // miss a Case's indentation and a line kept as written.
         text = std::string(run.glSplitIfColumn > 0 ? static_cast<size_t>(run.glSplitIfColumn) : 0, ' ') + "End If";
@@ -219,12 +220,12 @@ void sbEndSplitIf(ZelkRun& run, long& level, std::string& text) {
         std::string empty;
         // The empty lines an End If of the source gets: only in the change
         // mode, and none before it right after an empty line.
-        const bool change = gblnWSChange && !gblnWSNoChange;
-        if (gblnWSBeforeEndIf && change && !IsBlank(run.writer.lastLine))
+        const bool change = run.opt.gblnWSChange && !run.opt.gblnWSNoChange;
+        if (run.opt.gblnWSBeforeEndIf && change && !IsBlank(run.writer.lastLine))
             sbDoEmitLine(run, empty, run.glOutputLines, firstCall, none);
         sbDoEmitLine(run, text, run.glOutputLines, firstCall, none);
         empty.clear();
-        if (gblnWSAfterEndIf && change) sbDoEmitLine(run, empty, run.glOutputLines, firstCall, none);
+        if (run.opt.gblnWSAfterEndIf && change) sbDoEmitLine(run, empty, run.glOutputLines, firstCall, none);
     }
     run.gblnSplitIfPending = false;
 }

@@ -135,11 +135,12 @@ void SourceLineFormatter::ClassifyLaterWord() {
     } else if (w == "SELECT" && p == "END") {
         run_.gblnInSelect = false;
         run_.giLineKind = SourceLineKind::EndSelect;
-        if (!gblnAsIs && giCaseStructure == CaseStructure::OneLevelIn) {
+        if (!run_.opt.gblnAsIs && run_.opt.giCaseStructure == CaseStructure::OneLevelIn) {
             --carry_.iCaseOffset;
             // End Select goes back to the level of its Select.
-            if (giIndentAmount > 0 && line_.compare(0, static_cast<size_t>(giIndentAmount), Blanks(giIndentAmount)) == 0)
-                TrimLineStart(static_cast<size_t>(giIndentAmount));
+            if (run_.opt.giIndentAmount > 0 &&
+                line_.compare(0, static_cast<size_t>(run_.opt.giIndentAmount), Blanks(run_.opt.giIndentAmount)) == 0)
+                TrimLineStart(static_cast<size_t>(run_.opt.giIndentAmount));
         }
     } else if (w == "IF") {
         run_.giLineKind = SourceLineKind::EndIf;
@@ -150,7 +151,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
         // The statements after the Then of a single-line If belong to it; a
         // ":" among them is no place to split unless the If itself is split.
         if (!fIfLine_) protectColons_ = true;
-    } else if (fNext_ && gblnNextVariable && i_ <= nextVarEnd_) {
+    } else if (fNext_ && run_.opt.gblnNextVariable && i_ <= nextVarEnd_) {
         SetPiece("");
     }
 }
@@ -159,7 +160,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
 // one: Next j, i closes two loops and must keep its names.
 void SourceLineFormatter::PrepareNextVariables() {
     nextVarEnd_ = 0;
-    if (!gblnNextVariable) return;
+    if (!run_.opt.gblnNextVariable) return;
     const BabStatement& own = OwnStatement();
     long depth = 0;
     for (long t = i_ + 1; t <= own.LastSignificant; ++t) {
@@ -176,7 +177,7 @@ void SourceLineFormatter::PrepareNextVariables() {
 // its own the number would become a label.
 void SourceLineFormatter::PrepareIfSplit() {
     // Each statement is looked at once, however many Ifs it holds.
-    if (!gblnSplitIfs || OwnStatementIndex() == ifCheckedStmt_) return;
+    if (!run_.opt.gblnSplitIfs || OwnStatementIndex() == ifCheckedStmt_) return;
     ifCheckedStmt_ = OwnStatementIndex();
     const BabStatement& own = OwnStatement();
     for (long t = i_ + 1; t <= own.LastToken && t <= glTokenCount; ++t) {

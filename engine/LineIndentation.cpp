@@ -14,11 +14,11 @@ void SourceLineFormatter::ConvertTabs() {
     bool wsTab = cur_.WhiteSpaceLeft == "\t";
     bool pieceTab = cur_.Piece == "\t";
     if (!wsTab && !pieceTab) return;
-    if (giTabWidth == TabWidth::NotChosen && gfnAskTabWidth) gfnAskTabWidth();
+    if (run_.opt.giTabWidth == TabWidth::NotChosen && gfnAskTabWidth) gfnAskTabWidth();
     // Still no width chosen (the question was closed), or tabs left as they
     // are: the tab stays.
-    const int width = static_cast<int>(giTabWidth);
-    if (giTabWidth == TabWidth::NotChosen || width < 0) return;
+    const int width = static_cast<int>(run_.opt.giTabWidth);
+    if (run_.opt.giTabWidth == TabWidth::NotChosen || width < 0) return;
     std::string blanks = Blanks(width);
     if (wsTab) cur_.WhiteSpaceLeft = blanks;
     if (pieceTab) SetPiece(blanks);
@@ -27,9 +27,9 @@ void SourceLineFormatter::ConvertTabs() {
 // Case lines with giCaseStructure 2 and Else lines with giIfStructure 1 sit
 // half a level in (the column rounded, halves to the even neighbour).
 long SourceLineFormatter::AdjustColumn(const std::string& word, long c) const {
-    bool half = (word == "CASE" && giCaseStructure == CaseStructure::HalfLevelIn) ||
-                ((word == "ELSE" || word == "ELSEIF") && giIfStructure == IfStructure::HalfLevelIn);
-    return half ? static_cast<long>(vb::RoundHalfEven(c + giIndentAmount / 2.0)) : c;
+    bool half = (word == "CASE" && run_.opt.giCaseStructure == CaseStructure::HalfLevelIn) ||
+                ((word == "ELSE" || word == "ELSEIF") && run_.opt.giIfStructure == IfStructure::HalfLevelIn);
+    return half ? static_cast<long>(vb::RoundHalfEven(c + run_.opt.giIndentAmount / 2.0)) : c;
 }
 
 // A comment that begins its output line: a comment line, or the comment of a
@@ -52,9 +52,9 @@ long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
 // The column of a comment line that stands before record `next` and is tied
 // to record `tied` (0: to none).
 long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied) const {
-    switch (giCmtStandAlone) {
+    switch (run_.opt.giCmtStandAlone) {
         case StandAloneCommentPlace::Column:
-            return std::max(0, giCmtStandAloneColumn - 1);
+            return std::max(0, run_.opt.giCmtStandAloneColumn - 1);
         case StandAloneCommentPlace::NextLineIndent: {
             // The level of the line that follows; one more when that line's
             // kind is indented beyond its level.
@@ -62,8 +62,8 @@ long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied)
             long tiedStmt = tied > 0 && tied <= glRecordCount ? yRecord[static_cast<size_t>(tied)].FirstStmt : 0;
             bool declaration =
                 tiedStmt > 0 && yStatement[static_cast<size_t>(tiedStmt)].Class == StatementClass::Declaration;
-            bool extra = declaration ? declIndent_ : gblnBaseLines;
-            return giIndentAmount * (level + (extra ? 1 : 0));
+            bool extra = declaration ? declIndent_ : run_.opt.gblnBaseLines;
+            return run_.opt.giIndentAmount * (level + (extra ? 1 : 0));
         }
         case StandAloneCommentPlace::PreviousLineIndent:
             return carry_.lPriorIndent;
@@ -81,7 +81,7 @@ long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied)
 long SourceLineFormatter::ColumnOfKind(const std::string& w, const BabStatement& st, bool& procLine) const {
     procLine = false;
     bool declaration = IsDeclarationWord(w);
-    if (giCodeLine == CodeIndentation::None) return 0;
+    if (run_.opt.giCodeLine == CodeIndentation::None) return 0;
     if (w == "SUB" || w == "FUNCTION" || w == "OPTION" || w == "ATTRIBUTE" || w == "PROPERTY" ||
         (w == "VERSION" && st.Class == StatementClass::ModuleDescription))
         return 0;
@@ -90,7 +90,7 @@ long SourceLineFormatter::ColumnOfKind(const std::string& w, const BabStatement&
         procLine = true;
         return 0;
     }
-    if (declaration) return giIndentAmount;
+    if (declaration) return run_.opt.giIndentAmount;
     return -1;
 }
 
@@ -99,14 +99,14 @@ long SourceLineFormatter::ColumnOfKind(const std::string& w, const BabStatement&
 // that the members of a Type or Enum sit one level in from it, its end and
 // the #If lines around declarations at it.
 long SourceLineFormatter::CodeBase() const {
-    if (declarationsPart_) return declIndent_ ? giIndentAmount : 0;
-    return gblnBaseLines ? giIndentAmount : 0;
+    if (declarationsPart_) return declIndent_ ? run_.opt.giIndentAmount : 0;
+    return run_.opt.gblnBaseLines ? run_.opt.giIndentAmount : 0;
 }
 
 void SourceLineFormatter::IndentFirstWord() {
     FormatterCarry& carry = carry_;
     const long ownBlanks = static_cast<long>(cur_.WhiteSpaceLeft.size());
-    const long indent = giIndentAmount;
+    const long indent = run_.opt.giIndentAmount;
     const long level = rec_.IndentLevel;
     const bool continuation = ContinuesLine(i_);
     const bool commentLine = StandsAsCommentLine();
@@ -124,7 +124,7 @@ void SourceLineFormatter::IndentFirstWord() {
         // Continuations removed: one blank where the line break was, also
         // when the layout is kept as it stands.
         c = 1;
-    } else if (gblnAsIs) {
+    } else if (run_.opt.gblnAsIs) {
         c = ownBlanks;
         own = true;
         // A segment that begins inside its line takes the column of the
@@ -147,15 +147,15 @@ void SourceLineFormatter::IndentFirstWord() {
         const long kindColumn = commentLine ? -1 : ColumnOfKind(w, st_, procLine);
         if (commentLine) {
             c = CommentLineColumn(ownBlanks);
-            own = giCmtStandAlone == StandAloneCommentPlace::NoChange;
+            own = run_.opt.giCmtStandAlone == StandAloneCommentPlace::NoChange;
         } else if (kindColumn >= 0) {
-            own = procLine && continuation && gblnKeepIndentation;
+            own = procLine && continuation && run_.opt.gblnKeepIndentation;
             c = own ? ownBlanks : kindColumn;
         } else {
-            if (continuation && gblnKeepIndentation) {
+            if (continuation && run_.opt.gblnKeepIndentation) {
                 c = ownBlanks;
                 own = true;
-            } else if (!gblnBaseLines) {
+            } else if (!run_.opt.gblnBaseLines) {
                 if (continuation) {
                     c = indent * (level + 2 + k);
                 } else if (st_.Flags != 0 && vb::IsNumeric(cur_.Piece)) {
@@ -166,14 +166,15 @@ void SourceLineFormatter::IndentFirstWord() {
                     // code. With numbers inserted every line gets its own
                     // number in front, so where the source had one says
                     // nothing about the column.
-                    if (line_.empty() && carry.blnPriorLineNumbered && !numericLabel_ && !gblnInsertLineNumbers)
+                    if (line_.empty() && carry.blnPriorLineNumbered && !numericLabel_ &&
+                        !run_.opt.gblnInsertLineNumbers)
                         c += run_.glLineNumberWidth;
                 }
             } else {
                 c = continuation ? indent * (level + 2 + k) : CodeBase() + indent * (level + k);
                 if (cur_.Class == TokenClass::NonCode && cur_.Detail == tokdetail::kLeadingLabel) c = 0;
             }
-            if (w == "SELECT" && giCaseStructure == CaseStructure::OneLevelIn) ++carry.iCaseOffset;
+            if (w == "SELECT" && run_.opt.giCaseStructure == CaseStructure::OneLevelIn) ++carry.iCaseOffset;
             long adjusted = AdjustColumn(w, c);
             adj = adjusted - c;
             c = adjusted;
@@ -187,7 +188,7 @@ void SourceLineFormatter::IndentFirstWord() {
         line_.append(static_cast<size_t>(run_.glLineNumberWidth) - line_.size(), ' ');
 
     if (!own || adj != 0) cur_.WhiteSpaceLeft = Blanks(c);
-    if (computed && continuation && !gblnKeepIndentation && !joined_)
+    if (computed && continuation && !run_.opt.gblnKeepIndentation && !joined_)
         cur_.WhiteSpaceLeft = Blanks(lineNumberEnd_ - 1 + indent);
     if (!commentLine && !joined_) carry.lPriorIndent = c;
     if (r_ == st_.RecordFirst) stmtAdj_ = adj;

@@ -85,7 +85,7 @@ void sbSortProcs(ZelkRun& run) {
     Trapped("sbSortProcs", [&] {
         const size_t count = gtProcTable.size();
         run.gtProcOrder.assign(count, ProcOrderEntry{});
-        const ProcsHow how = ReadProcsHow(gsProcsHow);
+        const ProcsHow how = ReadProcsHow(run.opt.gsProcsHow);
         for (size_t p = 0; p < count; ++p) {
             ProcInfo& e = gtProcTable[p];
             if (p + 1 == count) {
@@ -102,7 +102,7 @@ void sbSortProcs(ZelkRun& run) {
             run.gtProcOrder[p].Key = how.valid ? KeyPrefix(e, how) + vb::UCase(e.Name) : std::string();
             run.gtProcOrder[p].ProcIndex = static_cast<long>(p);
         }
-        if (vb::Val(gsProcsHow) != 0 && gblnDoProcs) {
+        if (vb::Val(run.opt.gsProcsHow) != 0 && run.opt.gblnDoProcs) {
             if (gblnCondCompProc) {
                 CannotSort();
                 return;

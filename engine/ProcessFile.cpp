@@ -212,7 +212,7 @@ void sbProcessFile(int index, long& nextLineNumber) {
     TraceGuard trace(TraceKind::App, "sbProcessFile");
     // A new file is a new run: only the line numbering across modules goes
     // on from the file before, and comes back for the file after.
-    ZelkRun run(nextLineNumber);
+    ZelkRun run(goOptions, nextLineNumber);
     struct HandBack {
         long& to;
         const ZelkRun& from;
@@ -248,25 +248,25 @@ void sbProcessSourceFile(int index, ZelkRun& run) {
         oDebug->ClearStatus();
         gblnCondCompProc = false;
 
-        std::string dialectUsed = gsDialectDefault;
-        if (gblnDialectAutodetect) {
+        std::string dialectUsed = run.opt.gsDialectDefault;
+        if (run.opt.gblnDialectAutodetect) {
             std::string fileName = oFile->Item(index).FileName;
             std::string dialect;
             BabValidateFile(fileName, dialect);
             // The file was accepted when it was opened; here the check only
             // tells its dialect, and nothing else it finds stops the run.
             oDebug->ClearStatus();
-            if (gblnAnalyzeDates) {
-                if (dialect == "3" || gsDialectDefault == "3")
+            if (run.opt.gblnAnalyzeDates) {
+                if (dialect == "3" || run.opt.gsDialectDefault == "3")
                     sbLogLine(std::string("Visual Basic 3 has many date issues, ") + "especially CVDate and DateSerial",
                               true);
-                else if (dialect == "4" || gsDialectDefault == "4")
+                else if (dialect == "4" || run.opt.gsDialectDefault == "4")
                     sbLogLine(std::string("Visual Basic 4-16 bit has many date issues, ") +
                                   "especially CVDate and DateSerial",
                               true);
             }
             if (dialect == "?") gsDialectDefault = "6";
-            dialectUsed = dialect == "?" ? gsDialectDefault : dialect;
+            dialectUsed = dialect == "?" ? run.opt.gsDialectDefault : dialect;
         }
         // The rules of a dialect follow the dialect this file is zelked as,
         // never the file zelked before it.
@@ -287,8 +287,8 @@ void sbProcessSourceFile(int index, ZelkRun& run) {
             }
             return;
         }
-        if (gblnInsertLineNumbers && glLineNumberHow == LineNumbering::PerModule)
-            run.glNextLineNumber = glLineNumberStart;
+        if (run.opt.gblnInsertLineNumbers && run.opt.glLineNumberHow == LineNumbering::PerModule)
+            run.glNextLineNumber = run.opt.glLineNumberStart;
         bool firstCall = true;
         oZel->StatusBarUpdate(firstCall, true, 0);
         ProcessSelectedFile(index);

@@ -70,8 +70,8 @@ long SourceLineFormatter::MatchingParen(long open) const {
 }
 
 std::string SourceLineFormatter::Format() {
-    declIndent_ = declarationsPart_ ? gblnModDeclarations : gblnDeclarations;
-    joinNext_ = giContinuations == ContinuationMode::Remove;
+    declIndent_ = declarationsPart_ ? run_.opt.gblnModDeclarations : run_.opt.gblnDeclarations;
+    joinNext_ = run_.opt.giContinuations == ContinuationMode::Remove;
     segment_ = carry_.segment;
     if (segment_.FirstToken > 0) {
         st_.RecordFirst = segment_.RecordFirst;
@@ -157,7 +157,7 @@ void SourceLineFormatter::LeadingLabel() {
     // column is as wide as the longest number kept so far in the part.
     bool referenced = fblnLabelReferenced(label.Piece);
     long width = static_cast<long>(line_.size()) + 1;
-    if ((gblnKillNumericLabels || gblnInsertLineNumbers) && !referenced) {
+    if ((run_.opt.gblnKillNumericLabels || run_.opt.gblnInsertLineNumbers) && !referenced) {
         line_.clear();
         st_.Flags &= 15;
         yStatement[static_cast<size_t>(s_)].Flags &= 15;
@@ -214,9 +214,10 @@ bool SourceLineFormatter::ProcessToken(long i) {
     // line after a label put on its own). With the layout kept as it is, and
     // for comment lines that keep their column, the line's own blanks
     // already hold it.
-    bool keepsOwnColumn = gblnAsIs || (StandsAsCommentLine() && giCmtStandAlone == StandAloneCommentPlace::NoChange);
-    if (!keepsOwnColumn && line_.empty() && i == first_ && run_.glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
-        !ContinuesLine(i))
+    bool keepsOwnColumn =
+        run_.opt.gblnAsIs || (StandsAsCommentLine() && run_.opt.giCmtStandAlone == StandAloneCommentPlace::NoChange);
+    if (!keepsOwnColumn && line_.empty() && i == first_ && run_.glLineNumberWidth >= 1 &&
+        !run_.opt.gblnInsertLineNumbers && !ContinuesLine(i))
         line_ = Blanks(run_.glLineNumberWidth);
     if (curWord_.size() > 1 && curWord_[0] == '#' && curWord_.back() != '#') cur_.Class = TokenClass::Name;
     ConvertTabs();
@@ -234,12 +235,12 @@ bool SourceLineFormatter::ProcessToken(long i) {
     // what the writer added comes off again exactly and a second zelk moves
     // nothing.
     if (removedNumLen_ > 0 && i == first_) {
-        const size_t cut = r_ == st_.RecordFirst && gblnInsertLineNumbers ? 1 : removedNumLen_;
+        const size_t cut = r_ == st_.RecordFirst && run_.opt.gblnInsertLineNumbers ? 1 : removedNumLen_;
         if (cur_.WhiteSpaceLeft.size() >= cut) cur_.WhiteSpaceLeft.erase(0, cut);
     }
     // The first Case of a Select Case may carry no number: the writer pads
     // it by the number's width instead, which comes off again here.
-    if (firstWord_ && i == first_ && r_ == st_.RecordFirst && gblnInsertLineNumbers) {
+    if (firstWord_ && i == first_ && r_ == st_.RecordFirst && run_.opt.gblnInsertLineNumbers) {
         selectLine_ = curWord_ == "SELECT";
         const size_t cut = carry_.firstCaseCut;
         if (curWord_ == "CASE" && cut > 0 && cur_.WhiteSpaceLeft.size() >= cut) cur_.WhiteSpaceLeft.erase(0, cut);
@@ -267,8 +268,9 @@ bool SourceLineFormatter::ProcessToken(long i) {
         AlignAs();
         InsertContinuation();
         // A line number met inside the record (not at its start).
-        if (cur_.Class == TokenClass::NonCode && cur_.Detail == tokdetail::kLeadingLabel && gblnKillNumericLabels &&
-            IsLineNumberText(cur_.Piece) && !ContinuesLine(i) && !fblnLabelReferenced(cur_.Piece))
+        if (cur_.Class == TokenClass::NonCode && cur_.Detail == tokdetail::kLeadingLabel &&
+            run_.opt.gblnKillNumericLabels && IsLineNumberText(cur_.Piece) && !ContinuesLine(i) &&
+            !fblnLabelReferenced(cur_.Piece))
             SetPiece("");
         if (!cur_.Piece.empty()) AppendToken();
     }
@@ -307,8 +309,8 @@ void SourceLineFormatter::AppendClause() {
     auto found = clauses_.find(i_);
     if (found == clauses_.end()) return;
     long len = static_cast<long>(line_.size());
-    bool align = AlignsAs() && giAlignAsColumn > len + 1;
-    line_ += align ? Blanks(giAlignAsColumn - len) : std::string(" ");
+    bool align = AlignsAs() && run_.opt.giAlignAsColumn > len + 1;
+    line_ += align ? Blanks(run_.opt.giAlignAsColumn - len) : std::string(" ");
     line_ += found->second;
 }
 

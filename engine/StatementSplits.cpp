@@ -50,7 +50,7 @@ const BabStatement& StatementAt(long index) {
 bool SourceLineFormatter::ColonSplitAllowed() const {
     // Inside a single-line If only the split If itself may be split further;
     // a nested single-line If keeps the rest of the record.
-    if (fIfLine_) return gblnSplitIfs && !ifStack_.empty() && !ifFrozen_;
+    if (fIfLine_) return run_.opt.gblnSplitIfs && !ifStack_.empty() && !ifFrozen_;
     return !protectColons_;
 }
 
@@ -65,19 +65,21 @@ long SourceLineFormatter::ColumnAfterColon(long& adj) {
     const BabStatement& p = before == s_ ? st_ : StatementAt(before);
     const BabStatement& n = OwnStatement();
     long depth = (Opens(p) ? 1 : 0) - Closes(n);
-    if (gblnAsIs) {
+    if (run_.opt.gblnAsIs) {
         adj = 0;
-        return std::max(0L, stmtCol_ - stmtAdj_ + giIndentAmount * depth);
+        return std::max(0L, stmtCol_ - stmtAdj_ + run_.opt.giIndentAmount * depth);
     }
-    if (giCaseStructure == CaseStructure::OneLevelIn && p.Verb > 0 && BabKeyWordAt(Tok(p.Verb).pKeyWord).KeyWord == "SELECT") ++depth;
-    stmtLevelCol_ = std::max(0L, stmtLevelCol_ + giIndentAmount * depth);
+    if (run_.opt.giCaseStructure == CaseStructure::OneLevelIn && p.Verb > 0 &&
+        BabKeyWordAt(Tok(p.Verb).pKeyWord).KeyWord == "SELECT")
+        ++depth;
+    stmtLevelCol_ = std::max(0L, stmtLevelCol_ + run_.opt.giIndentAmount * depth);
     bool procLine = false;
     long kindColumn = ColumnOfKind(curWord_, n, procLine);
     long col = kindColumn >= 0 ? kindColumn : stmtLevelCol_;
-    if (curWord_ == "SELECT" && giCaseStructure == CaseStructure::OneLevelIn) ++carry_.iCaseOffset;
+    if (curWord_ == "SELECT" && run_.opt.giCaseStructure == CaseStructure::OneLevelIn) ++carry_.iCaseOffset;
     long adjusted = AdjustColumn(curWord_, col);
     adj = adjusted - col;
-    long numberColumn = run_.glLineNumberWidth >= 1 && !gblnInsertLineNumbers ? run_.glLineNumberWidth : 0;
+    long numberColumn = run_.glLineNumberWidth >= 1 && !run_.opt.gblnInsertLineNumbers ? run_.glLineNumberWidth : 0;
     return numberColumn + adjusted;
 }
 
@@ -89,7 +91,7 @@ void SourceLineFormatter::WarnSplitRefused() {
 }
 
 void SourceLineFormatter::SplitAtColon() {
-    if (prev_.Piece != ":" || !fColon_ || !gblnSplitMultiLines || curWord_ == "=") return;
+    if (prev_.Piece != ":" || !fColon_ || !run_.opt.gblnSplitMultiLines || curWord_ == "=") return;
     // Never after a label's colon, never before a comment or trailing blanks.
     if (i_ >= 2 && Tok(i_ - 2).Detail == tokdetail::kLeadingLabel) return;
     if (IsCommentOrBlank(cur_)) return;
@@ -116,7 +118,7 @@ void SourceLineFormatter::SplitAtColon() {
     if (curWord_ == "NEXT") {
         fNext_ = true;
         PrepareNextVariables();
-    } else if (curWord_ == "IF" && !fIfLine_ && gblnSplitIfs) {
+    } else if (curWord_ == "IF" && !fIfLine_ && run_.opt.gblnSplitIfs) {
         fIfLine_ = true;
         ifFrozen_ = false;
         run_.gblnIfOpen = true;
@@ -130,8 +132,8 @@ void SourceLineFormatter::SplitAtColon() {
 // at the end of the statement; the zelking loop writes the outermost one's at
 // glSplitIfColumn.
 void SourceLineFormatter::SplitSingleLineIf() {
-    if (!gblnSplitIfs || !fIfLine_ || cur_.Class == TokenClass::NonCode || ifFrozen_) return;
-    const long indent = giIndentAmount;
+    if (!run_.opt.gblnSplitIfs || !fIfLine_ || cur_.Class == TokenClass::NonCode || ifFrozen_) return;
+    const long indent = run_.opt.giIndentAmount;
     if (prevWord_ == "THEN" && !fColon_) {
         long col = std::max(0L, stmtCol_ - stmtAdj_);
         Flush();
@@ -162,7 +164,7 @@ void SourceLineFormatter::SplitSingleLineIf() {
         stmtLine_ = out_.size();
         IfFrame& frame = ifStack_.back();
         if (curWord_ == "ELSE") {
-            long col = gblnAsIs ? frame.column : AdjustColumn(curWord_, frame.column);
+            long col = run_.opt.gblnAsIs ? frame.column : AdjustColumn(curWord_, frame.column);
             frame.elseSeen = true;
             cur_.WhiteSpaceLeft = Blanks(col);
             stmtCol_ = col;

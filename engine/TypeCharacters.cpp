@@ -90,12 +90,12 @@ void SourceLineFormatter::ConvertTypeCharacters() {
     bool declarationRules =
         own.Class == StatementClass::Declaration || (fFuncHeading_ && OwnStatementIndex() == funcStmt_);
     if (declarationRules) {
-        if (gblnConvertSymbols) DeclarationTypeCharacter();
+        if (run_.opt.gblnConvertSymbols) DeclarationTypeCharacter();
         // Dynaset, Table and Snapshot as type names only (after As).
-        if (gblnConvertDAO && prevWord_ == "AS" &&
+        if (run_.opt.gblnConvertDAO && prevWord_ == "AS" &&
             (curWord_ == "DYNASET" || curWord_ == "TABLE" || curWord_ == "SNAPSHOT"))
             SetPiece("Recordset");
-    } else if (gblnConvertSymbolsCode) {
+    } else if (run_.opt.gblnConvertSymbolsCode) {
         CodeTypeCharacter();
     }
 }

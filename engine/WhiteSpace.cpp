@@ -113,7 +113,7 @@ bool WhiteSpaceWriter::OpensHeadingGroup(const std::string& text, const BabState
 }
 
 void WhiteSpaceWriter::Write(std::string& text, BabStatement& stmt, bool insideProc, bool& firstCall) {
-    if (gblnWSChange && !gblnWSNoChange) WriteChanged(text, stmt, insideProc, firstCall);
+    if (run_.opt.gblnWSChange && !run_.opt.gblnWSNoChange) WriteChanged(text, stmt, insideProc, firstCall);
     else WritePlain(text, stmt, firstCall);
 }
 
@@ -137,7 +137,7 @@ void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool 
         declarationChange = run_.giLineKind != lastKind_;
     }
     const bool headingAfterItsComments = stmt.Class == StatementClass::ProcHeading && inHeadingGroup_;
-    if (OpensHeadingGroup(text, stmt) && stmt.Class != StatementClass::ProcHeading && gblnWSBeforeSub) {
+    if (OpensHeadingGroup(text, stmt) && stmt.Class != StatementClass::ProcHeading && run_.opt.gblnWSBeforeSub) {
         EmptyLine(firstCall);
         lastText_.clear();
     }
@@ -176,7 +176,8 @@ void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool 
 // comment lines came first had its empty line before them.
 bool WhiteSpaceWriter::BeforeNeedsEmptyLine(SourceLineKind kind, bool edge, bool headingAfterItsComments) const {
     if (IsBlank(lastText_)) return false;
-    if (lastKind_ == SourceLineKind::DeclarationGroup && kind != SourceLineKind::DeclarationGroup && gblnWSAfterDec)
+    if (lastKind_ == SourceLineKind::DeclarationGroup && kind != SourceLineKind::DeclarationGroup &&
+        run_.opt.gblnWSAfterDec)
         return true;
     const KindSwitches sw = SwitchesOf(kind);
     return edge && sw.before && *sw.before && !headingAfterItsComments;
@@ -244,5 +245,5 @@ void WhiteSpaceWriter::EndSplitIf(const BabStatement& stmt) {
     lastText_ = endIf;
     lastKind_ = SourceLineKind::EndIf;
     // The End If's own empty line after it.
-    if (gblnWSChange && !gblnWSNoChange && gblnWSAfterEndIf) lastText_.clear();
+    if (run_.opt.gblnWSChange && !run_.opt.gblnWSNoChange && run_.opt.gblnWSAfterEndIf) lastText_.clear();
 }

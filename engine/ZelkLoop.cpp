@@ -235,7 +235,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteDeclarations(ProcInfo& part) {
         }
         std::string text;
         sbOutputALine(s, text);
-        if (Contains(text, "MultiUse = -1") && gblnDoProcs)
+        if (Contains(text, "MultiUse = -1") && run_.opt.gblnDoProcs)
             sbLogLine(" Sorting procedures in a MultiUse class may invalidate the component's use if compiled as a DLL",
                       false);
         sbDoEmitLine(run_, text, run_.glOutputLines, firstCall_, stmt);
@@ -244,15 +244,16 @@ ZelkLoop::PartEnd ZelkLoop::WriteDeclarations(ProcInfo& part) {
     }
     const long headEnd = order.Items.empty() ? part.FirstStmt - 1 : order(position);
 
-    if (!optionChecked_ && gblnOptionExplicit) {
+    if (!optionChecked_ && run_.opt.gblnOptionExplicit) {
         optionMissing_ = fblnOptionExplicit(run_, static_cast<int>(headEnd));
         optionChecked_ = true;
     }
     // When the part holds nothing but the description lines, the module's
     // comment lines (an old block among them) stand ahead of the first
     // procedure's heading, right after the head.
-    if (!gsCmtModuleFile.empty() && gblnCmtModule) InsertCommentBlock(headIsPart ? headEnd + 1 : headEnd, "M");
-    if (optionMissing_ && gblnOptionExplicit) {
+    if (!run_.opt.gsCmtModuleFile.empty() && run_.opt.gblnCmtModule)
+        InsertCommentBlock(headIsPart ? headEnd + 1 : headEnd, "M");
+    if (optionMissing_ && run_.opt.gblnOptionExplicit) {
         optionMissing_ = false;
         // Through the white-space rules, as the statement it becomes on the
         // next zelk: what follows it is judged against it.
@@ -270,21 +271,23 @@ ZelkLoop::PartEnd ZelkLoop::WriteDeclarations(ProcInfo& part) {
 
 ZelkLoop::PartEnd ZelkLoop::WriteProcedure(ProcInfo& part, long index) {
     insideProc_ = true;
-    if (gblnInsertLineNumbers &&
-        (glLineNumberHow == LineNumbering::PerProcedure ||
-         (glLineNumberHow == LineNumbering::AcrossModules && run_.glNextLineNumber == 0)))
-        run_.glNextLineNumber = glLineNumberStart;
+    if (run_.opt.gblnInsertLineNumbers &&
+        (run_.opt.glLineNumberHow == LineNumbering::PerProcedure ||
+         (run_.opt.glLineNumberHow == LineNumbering::AcrossModules && run_.glNextLineNumber == 0)))
+        run_.glNextLineNumber = run_.opt.glLineNumberStart;
     // Only logging and comment blocks tell event procedures from others.
-    kindLetter_ = (gblnInsertLogging || gblnCmtUDP || gblnCmtEvent) ? CommentBlockProcType(part.Name) : std::string();
+    kindLetter_ = (run_.opt.gblnInsertLogging || run_.opt.gblnCmtUDP || run_.opt.gblnCmtEvent)
+                      ? CommentBlockProcType(part.Name)
+                      : std::string();
     // Logging lines go into a procedure that does not log yet: its entry
     // lines at the body start, inside the procedure, its exit lines in place
     // of the end line.
-    logging_ = gblnInsertLogging && !fblnProcedureLogs(part, kindLetter_);
+    logging_ = run_.opt.gblnInsertLogging && !fblnProcedureLogs(part, kindLetter_);
     // A procedure written on one line has no line after its heading to hold
     // a block: its block goes before the heading, where the next zelk finds it.
     oneLine_ = EndsOnItsHeadingLine(part);
     heldEnd_.clear();
-    blockBefore_ = giCmtWhere == CommentBlockPlace::BeforeProcStart || oneLine_;
+    blockBefore_ = run_.opt.giCmtWhere == CommentBlockPlace::BeforeProcStart || oneLine_;
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
     if (ProcArrangementWanted())
@@ -296,7 +299,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteProcedure(ProcInfo& part, long index) {
 // for the end statement, so that the code inserted into the procedure comes
 // before it, as it will when the split output is zelked again.
 void ZelkLoop::HoldSplitEndLine(std::string& text) {
-    if (!gblnInsertErrHandling && !gblnInsertTracing && !logging_) return;
+    if (!run_.opt.gblnInsertErrHandling && !run_.opt.gblnInsertTracing && !logging_) return;
     const size_t cut = text.rfind("\r\n");
     if (cut == std::string::npos || !fblnProcedureEndLine(text.substr(cut + 2))) return;
     heldEnd_ = vb::LTrim(text.substr(cut + 2));
@@ -310,7 +313,7 @@ void ZelkLoop::HoldSplitEndLine(std::string& text) {
 }
 
 bool ZelkLoop::CommentBlockWanted() const {
-    return (kindLetter_ == "U" && gblnCmtUDP) || (kindLetter_ == "E" && gblnCmtEvent);
+    return (kindLetter_ == "U" && run_.opt.gblnCmtUDP) || (kindLetter_ == "E" && run_.opt.gblnCmtEvent);
 }
 
 int ZelkLoop::InsertCommentBlock(long at, const std::string& kind, bool beforeHeading) {
@@ -344,23 +347,25 @@ void ZelkLoop::InsertCode(ProcInfo& part, long index, long s, const BabStatement
     if (s == part.BodyStartRecord) {
         // The column of the body's statements, as a later zelk lays them out;
         // with the layout kept, the column of the first of them.
-        bodyColumn_ = !gblnAsIs ? (giCodeLine != CodeIndentation::None && gblnBaseLines ? giIndentAmount : 0)
-                      : stmt.Class != StatementClass::ProcEnd ? InsertColumn(text)
-                                                              : -1;
+        bodyColumn_ =
+            !run_.opt.gblnAsIs
+                ? (run_.opt.giCodeLine != CodeIndentation::None && run_.opt.gblnBaseLines ? run_.opt.giIndentAmount : 0)
+            : stmt.Class != StatementClass::ProcEnd ? InsertColumn(text)
+                                                    : -1;
         if (logging_) {
             std::string none;
             sbLogInsert(run_, kindLetter_, 1, -1, bodyColumn_, none);
         }
-        if (gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing(run_, "ErrSet", 0, bodyColumn_);
-        if (gblnInsertTracing && !part.HasTrace) sbInsertTracing(run_, "TraceOn", 0, bodyColumn_);
+        if (run_.opt.gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing(run_, "ErrSet", 0, bodyColumn_);
+        if (run_.opt.gblnInsertTracing && !part.HasTrace) sbInsertTracing(run_, "TraceOn", 0, bodyColumn_);
     }
     if (stmt.Class == StatementClass::ProcEnd || s == part.BodyEndRecord) {
-        if (gblnInsertTracing && !part.HasTrace) {
+        if (run_.opt.gblnInsertTracing && !part.HasTrace) {
             sbInsertTracing(run_, "TraceOff", 0,
                             stmt.Class == StatementClass::ProcEnd ? bodyColumn_ : InsertColumn(text));
             part.HasTrace = true;
         }
-        if (stmt.Class == StatementClass::ProcEnd && gblnInsertErrHandling && !part.HasErrorHandler)
+        if (stmt.Class == StatementClass::ProcEnd && run_.opt.gblnInsertErrHandling && !part.HasErrorHandler)
             sbInsertTracing(run_, "ErrTrap", index, bodyColumn_);
     }
 }
@@ -424,12 +429,13 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
             if (stmt.Class == StatementClass::Blank && skip_ > 0) ++skip_;
         }
         // The statement is formatted first: inserted code takes its column.
-        const bool dropped = stmt.Class == StatementClass::Comment && giCmtStandAlone == StandAloneCommentPlace::Remove;
+        const bool dropped =
+            stmt.Class == StatementClass::Comment && run_.opt.giCmtStandAlone == StandAloneCommentPlace::Remove;
         std::string text;
         if (!dropped) {
             long formatted = s;
             FormatterCarry& carry = run_.Carry();
-            if (!insideProc_ && gblnDoModules && stmt.Class == StatementClass::Comment)
+            if (!insideProc_ && run_.opt.gblnDoModules && stmt.Class == StatementClass::Comment)
                 WrittenNeighbours(part, order, position, carry.lWrittenNext, carry.lWrittenTied);
             if (auto moved = order.MovedComments.find(s); insideProc_ && moved != order.MovedComments.end()) {
                 carry.lWrittenNext = moved->second.LevelRecord;
@@ -471,7 +477,7 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
             if (oDebug->StatusCode != 0) return PartEnd::Failed;
             if (!endLine.empty()) text = endLine;
         }
-        if (insideProc_ && gblnInsertTracing && !part.HasTrace && fblnTraceableExit(stmt))
+        if (insideProc_ && run_.opt.gblnInsertTracing && !part.HasTrace && fblnTraceableExit(stmt))
             sbInsertTracing(run_, "TraceOff", 0, InsertColumn(text));
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;

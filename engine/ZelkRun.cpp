@@ -2,6 +2,7 @@
 
 #include "FormatterCarry.h"
 
-ZelkRun::ZelkRun(long nextLineNumber) : glNextLineNumber(nextLineNumber), carry_(std::make_unique<FormatterCarry>()) {}
+ZelkRun::ZelkRun(const ZelkOptions& options, long nextLineNumber)
+    : opt(options), glNextLineNumber(nextLineNumber), carry_(std::make_unique<FormatterCarry>()) {}
 
 ZelkRun::~ZelkRun() = default;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/ModelCodes.h"
+#include "settings/ProgramOptions.h"
 
 struct FormatterCarry;
 
@@ -28,12 +29,15 @@ struct EmitState {
 
 class ZelkRun {
 public:
-    // nextLineNumber: the next inserted line number, which the numbering
-    // across modules carries from the file before (0: none yet).
-    explicit ZelkRun(long nextLineNumber = 0);
+    // options: the options the file is zelked with (the program's own unless
+    // given); nextLineNumber: the next inserted line number, which the
+    // numbering across modules carries from the file before (0: none yet).
+    explicit ZelkRun(const ZelkOptions& options = goOptions, long nextLineNumber = 0);
     ~ZelkRun();
     ZelkRun(const ZelkRun&) = delete;
     ZelkRun& operator=(const ZelkRun&) = delete;
+
+    const ZelkOptions& opt;
 
     // The module part being written ("<Declarations>", "(Designer Object
     // Definition)" or a procedure's name).

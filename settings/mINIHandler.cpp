@@ -105,6 +105,9 @@ std::string fsINIGetVersion() { return INI().ReadString("Version", "", "Program"
 void sbINIPutInfo() {
     TraceGuard trace(TraceKind::App, "sbINIPutInfo");
     Trapped("sbINIPutInfo", [] {
+        // The file is written once, whole, when the save ends (also when an
+        // error stops it: what was saved until then), not once a key.
+        ini::WriteSession writeOnce;
         sbInitINI();
         for (const std::string& name : SettingsSaveOrder()) SaveSection(SettingsSection(name));
     });
@@ -112,6 +115,7 @@ void sbINIPutInfo() {
 
 void sbINIPutDebug() {
     const SettingSection& debug = SettingsSection("Debug");
+    ini::WriteSession writeOnce;
     INI().Section(debug.Name);
     for (const char* name : {"DontTrapErrors", "DontFixDataErrors", "TraceEvents", "TraceMouseMove",
                              "TraceApplication", "TracePackages", "TraceClasses"})

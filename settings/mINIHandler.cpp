@@ -78,6 +78,8 @@ void sbGetINIInfo(const std::string& file) {
 }
 
 void sbLoadSettingsFrom(const std::string& file) {
+    // Each file is read once for all the steps, the missing one included.
+    ini::ReadSession readOnce;
     // First every loaded setting as a first run has it: each key read from a
     // file that does not exist, so that a key the file lacks, or holds a
     // value that cannot be held, keeps nothing of an earlier load.

@@ -1,9 +1,11 @@
 // Line continuations: kept as in the source, removed (the statement's lines
 // joined), or inserted where a line would pass the continuation column.
-#include "engine/EngineCalls.h"
+#include "engine/Continuations.h"
+#include "engine/EngineState.h"
 #include "analysis/LineTokenizer.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
+#include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "platform/VBText.h"
 
@@ -19,8 +21,9 @@ void SourceLineFormatter::EndOfRecord() {
     const BabToken& last = Tok(lastProcessed_);
     bool continues = (last.FlagsOut & 1) != 0;
     // A removed comment takes its continuation lines with it.
-    if (continues && commentRemoved_ && last.Class == 5 && last.Detail == 1) continues = false;
-    if (giContinuations == 1) {
+    if (continues && commentRemoved_ && last.Class == TokenClass::NonCode && last.Detail == tokdetail::kComment)
+        continues = false;
+    if (giContinuations == ContinuationMode::Remove) {
         if (!continues) joinNext_ = false;
         if (!continues || !JoinPassesLineLimit()) return;
         // This continuation stays: the joined line could not be read back.
@@ -54,7 +57,7 @@ bool SourceLineFormatter::JoinPassesLineLimit() const {
 // line. Every inserted continuation line of the statement gets the same
 // indentation.
 void SourceLineFormatter::InsertContinuation() {
-    if (!gblnInsertContinuations || st_.Class == stmtclass::kComment) return;
+    if (!gblnInsertContinuations || st_.Class == StatementClass::Comment) return;
     // The first word of a record joined to the line before (continuations
     // removed) is measured like any other word: joining and breaking again
     // must come to the same lines on every zelk.
@@ -115,7 +118,7 @@ std::string BreakLikeCode(const std::string& line) {
         const BabToken& tok = work[static_cast<size_t>(k)];
         if (tok.Piece.empty()) continue;
         std::string ws = tok.WhiteSpaceLeft;
-        if (tok.Class == 5 && tok.Detail == 1) {
+        if (tok.Class == TokenClass::NonCode && tok.Detail == tokdetail::kComment) {
             built += ws + tok.Piece;
             continue;
         }
@@ -136,12 +139,12 @@ std::string BreakLikeCode(const std::string& line) {
 }  // namespace
 
 std::string ContinuedLikeCode(const std::string& text) {
-    if (giContinuations != 1 && !gblnInsertContinuations) return text;
+    if (giContinuations != ContinuationMode::Remove && !gblnInsertContinuations) return text;
     std::vector<std::string> lines = vb::Split(text, "\r\n");
     // Removed: the next line joins with one blank where the break was.
     std::vector<std::string> joined;
     for (std::string& line : lines) {
-        if (giContinuations == 1 && !joined.empty() && joined.back().ends_with(" _") && !IsCommentText(joined.back()) &&
+        if (giContinuations == ContinuationMode::Remove && !joined.empty() && joined.back().ends_with(" _") && !IsCommentText(joined.back()) &&
             joined.back().size() + line.size() < 1000) {
             std::string& prev = joined.back();
             prev = vb::RTrim(prev.substr(0, prev.size() - 1)) + " " + vb::LTrim(line);

@@ -1,12 +1,13 @@
 // Conversions of code written for old versions of Visual Basic: message-box
 // constants and numbers to the vb constants, and old data-access calls and
 // DB_ constants to their later forms. Both rewrite token texts in place.
+#include "engine/Conversions.h"
+
 #include <cmath>
 #include <string>
 
-#include "engine/Conversions.h"
-#include "engine/EngineCalls.h"
 #include "common/ErrorTrap.h"
+#include "analysis/SourceModel.h"
 #include "TokenText.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"
@@ -96,8 +97,8 @@ bool TokensInBounds(const BabStatement& stmt, const char* procName) {
 }
 
 bool IsSeparatorOrComment(long t) {
-    long cls = tokentext::InTokens(t) ? yToken[static_cast<size_t>(t)].Class : 0;
-    return cls == 5 || cls == 6;
+    const TokenClass cls = tokentext::InTokens(t) ? yToken[static_cast<size_t>(t)].Class : TokenClass::Keyword;
+    return cls == TokenClass::NonCode || cls == TokenClass::Colon;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // Tabs and the column of the first word of every record.
+#include "CommentColumns.h"
 #include "engine/EngineState.h"
+#include "LineClassification.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
 #include "engine/SpellingHooks.h"
@@ -12,10 +14,12 @@ void SourceLineFormatter::ConvertTabs() {
     bool wsTab = cur_.WhiteSpaceLeft == "\t";
     bool pieceTab = cur_.Piece == "\t";
     if (!wsTab && !pieceTab) return;
-    if (giTabWidth == 99 && gfnAskTabWidth) gfnAskTabWidth();
-    // Still no width chosen (the question was closed): the tab stays.
-    if (giTabWidth == 99 || giTabWidth < 0) return;
-    std::string blanks = Blanks(giTabWidth);
+    if (giTabWidth == TabWidth::NotChosen && gfnAskTabWidth) gfnAskTabWidth();
+    // Still no width chosen (the question was closed), or tabs left as they
+    // are: the tab stays.
+    const int width = static_cast<int>(giTabWidth);
+    if (giTabWidth == TabWidth::NotChosen || width < 0) return;
+    std::string blanks = Blanks(width);
     if (wsTab) cur_.WhiteSpaceLeft = blanks;
     if (pieceTab) SetPiece(blanks);
 }
@@ -23,8 +27,8 @@ void SourceLineFormatter::ConvertTabs() {
 // Case lines with giCaseStructure 2 and Else lines with giIfStructure 1 sit
 // half a level in (the column rounded, halves to the even neighbour).
 long SourceLineFormatter::AdjustColumn(const std::string& word, long c) const {
-    bool half = (word == "CASE" && giCaseStructure == 2) ||
-                ((word == "ELSE" || word == "ELSEIF") && giIfStructure == 1);
+    bool half = (word == "CASE" && giCaseStructure == CaseStructure::HalfLevelIn) ||
+                ((word == "ELSE" || word == "ELSEIF") && giIfStructure == IfStructure::HalfLevelIn);
     return half ? static_cast<long>(vb::RoundHalfEven(c + giIndentAmount / 2.0)) : c;
 }
 
@@ -33,14 +37,15 @@ long SourceLineFormatter::AdjustColumn(const std::string& word, long c) const {
 // own. Read again, the latter is a comment line too, so it gets a comment
 // line's column now.
 bool SourceLineFormatter::StandsAsCommentLine() const {
-    if (st_.Class == stmtclass::kComment) return true;
-    return i_ == first_ && cur_.Class == 5 && cur_.Detail == 1 && !IsCommentContinuation(cur_) && IsBlankText(line_);
+    if (st_.Class == StatementClass::Comment) return true;
+    return i_ == first_ && cur_.Class == TokenClass::NonCode && cur_.Detail == tokdetail::kComment &&
+           !IsCommentContinuation(cur_) && IsBlankText(line_);
 }
 
 long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
     const FormatterCarry& carry = gtFormatterCarry();
     if (carry.lWrittenNext > 0) return StandAloneColumn(ownBlanks, carry.lWrittenNext, carry.lWrittenTied);
-    if (st_.Class != stmtclass::kComment) return StandAloneColumn(ownBlanks, r_ + 1, TiedOnNextRead(r_ + 1));
+    if (st_.Class != StatementClass::Comment) return StandAloneColumn(ownBlanks, r_ + 1, TiedOnNextRead(r_ + 1));
     return StandAloneColumn(ownBlanks, r_ + 1, yRecord[static_cast<size_t>(r_)].TiedTo);
 }
 
@@ -48,20 +53,21 @@ long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
 // to record `tied` (0: to none).
 long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied) const {
     switch (giCmtStandAlone) {
-        case 0:
+        case StandAloneCommentPlace::Column:
             return std::max(0, giCmtStandAloneColumn - 1);
-        case 1: {
+        case StandAloneCommentPlace::NextLineIndent: {
             // The level of the line that follows; one more when that line's
             // kind is indented beyond its level.
             long level = next <= glRecordCount ? yRecord[static_cast<size_t>(next)].IndentLevel : 0;
             long tiedStmt = tied > 0 && tied <= glRecordCount ? yRecord[static_cast<size_t>(tied)].FirstStmt : 0;
-            bool declaration = tiedStmt > 0 && yStatement[static_cast<size_t>(tiedStmt)].Class == stmtclass::kDeclaration;
+            bool declaration =
+                tiedStmt > 0 && yStatement[static_cast<size_t>(tiedStmt)].Class == StatementClass::Declaration;
             bool extra = declaration ? declIndent_ : gblnBaseLines;
             return giIndentAmount * (level + (extra ? 1 : 0));
         }
-        case 2:
+        case StandAloneCommentPlace::PreviousLineIndent:
             return gtFormatterCarry().lPriorIndent;
-        case 4:
+        case StandAloneCommentPlace::NoChange:
             return ownBlanks;
         default:
             return 0;
@@ -75,12 +81,12 @@ long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied)
 long SourceLineFormatter::ColumnOfKind(const std::string& w, const BabStatement& st, bool& procLine) const {
     procLine = false;
     bool declaration = IsDeclarationWord(w);
-    if (giCodeLine == 1) return 0;
+    if (giCodeLine == CodeIndentation::None) return 0;
     if (w == "SUB" || w == "FUNCTION" || w == "OPTION" || w == "ATTRIBUTE" || w == "PROPERTY" ||
-        (w == "VERSION" && st.Class == stmtclass::kModuleDescription))
+        (w == "VERSION" && st.Class == StatementClass::ModuleDescription))
         return 0;
     if (declaration && !declIndent_) return 0;
-    if ((w == "END" && st.Class == stmtclass::kProcEnd) || st.Class == stmtclass::kProcHeading) {
+    if ((w == "END" && st.Class == StatementClass::ProcEnd) || st.Class == StatementClass::ProcHeading) {
         procLine = true;
         return 0;
     }
@@ -126,8 +132,8 @@ void SourceLineFormatter::IndentFirstWord() {
         // After a label, which goes on a line of its own, the line's code
         // begins with the word after the label's ":".
         long code = rec_.FirstToken;
-        if (Tok(code).Class == 5 && Tok(code).Detail == 4 && !vb::IsNumeric(Tok(code).Piece) &&
-            Tok(code + 1).Piece == ":")
+        if (Tok(code).Class == TokenClass::NonCode && Tok(code).Detail == tokdetail::kLeadingLabel &&
+            !vb::IsNumeric(Tok(code).Piece) && Tok(code + 1).Piece == ":")
             code += 2;
         if (i_ == first_ && first_ > code && segment_.FirstToken > 0) {
             c = static_cast<long>(Tok(code).WhiteSpaceLeft.size());
@@ -141,7 +147,7 @@ void SourceLineFormatter::IndentFirstWord() {
         const long kindColumn = commentLine ? -1 : ColumnOfKind(w, st_, procLine);
         if (commentLine) {
             c = CommentLineColumn(ownBlanks);
-            own = giCmtStandAlone == 4;
+            own = giCmtStandAlone == StandAloneCommentPlace::NoChange;
         } else if (kindColumn >= 0) {
             own = procLine && continuation && gblnKeepIndentation;
             c = own ? ownBlanks : kindColumn;
@@ -165,9 +171,9 @@ void SourceLineFormatter::IndentFirstWord() {
                 }
             } else {
                 c = continuation ? indent * (level + 2 + k) : CodeBase() + indent * (level + k);
-                if (cur_.Class == 5 && cur_.Detail == 4) c = 0;
+                if (cur_.Class == TokenClass::NonCode && cur_.Detail == tokdetail::kLeadingLabel) c = 0;
             }
-            if (w == "SELECT" && giCaseStructure == 0) ++carry.iCaseOffset;
+            if (w == "SELECT" && giCaseStructure == CaseStructure::OneLevelIn) ++carry.iCaseOffset;
             long adjusted = AdjustColumn(w, c);
             adj = adjusted - c;
             c = adjusted;

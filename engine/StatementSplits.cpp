@@ -2,10 +2,12 @@
 // after the Then (and around the Else) of a single-line If. Split-off lines
 // get the columns the block layout gives them when the output is zelked
 // again, so that zelking twice changes nothing more.
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
+#include "engine/FileLog.h"
 #include "analysis/KeywordTable.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
+#include "analysis/SourceModel.h"
 #include "platform/VBText.h"
 
 namespace {
@@ -67,12 +69,12 @@ long SourceLineFormatter::ColumnAfterColon(long& adj) {
         adj = 0;
         return std::max(0L, stmtCol_ - stmtAdj_ + giIndentAmount * depth);
     }
-    if (giCaseStructure == 0 && p.Verb > 0 && BabKeyWordAt(Tok(p.Verb).pKeyWord).KeyWord == "SELECT") ++depth;
+    if (giCaseStructure == CaseStructure::OneLevelIn && p.Verb > 0 && BabKeyWordAt(Tok(p.Verb).pKeyWord).KeyWord == "SELECT") ++depth;
     stmtLevelCol_ = std::max(0L, stmtLevelCol_ + giIndentAmount * depth);
     bool procLine = false;
     long kindColumn = ColumnOfKind(curWord_, n, procLine);
     long col = kindColumn >= 0 ? kindColumn : stmtLevelCol_;
-    if (curWord_ == "SELECT" && giCaseStructure == 0) ++gtFormatterCarry().iCaseOffset;
+    if (curWord_ == "SELECT" && giCaseStructure == CaseStructure::OneLevelIn) ++gtFormatterCarry().iCaseOffset;
     long adjusted = AdjustColumn(curWord_, col);
     adj = adjusted - col;
     long numberColumn = glLineNumberWidth >= 1 && !gblnInsertLineNumbers ? glLineNumberWidth : 0;
@@ -89,8 +91,8 @@ void SourceLineFormatter::WarnSplitRefused() {
 void SourceLineFormatter::SplitAtColon() {
     if (prev_.Piece != ":" || !fColon_ || !gblnSplitMultiLines || curWord_ == "=") return;
     // Never after a label's colon, never before a comment or trailing blanks.
-    if (i_ >= 2 && Tok(i_ - 2).Detail == 4) return;
-    if (cur_.Class == 5 && (cur_.Detail == 1 || cur_.Detail == 3)) return;
+    if (i_ >= 2 && Tok(i_ - 2).Detail == tokdetail::kLeadingLabel) return;
+    if (IsCommentOrBlank(cur_)) return;
     if (!ColonSplitAllowed()) {
         WarnSplitRefused();
         return;
@@ -128,7 +130,7 @@ void SourceLineFormatter::SplitAtColon() {
 // at the end of the statement; the zelking loop writes the outermost one's at
 // glSplitIfColumn.
 void SourceLineFormatter::SplitSingleLineIf() {
-    if (!gblnSplitIfs || !fIfLine_ || cur_.Class == 5 || ifFrozen_) return;
+    if (!gblnSplitIfs || !fIfLine_ || cur_.Class == TokenClass::NonCode || ifFrozen_) return;
     const long indent = giIndentAmount;
     if (prevWord_ == "THEN" && !fColon_) {
         long col = std::max(0L, stmtCol_ - stmtAdj_);

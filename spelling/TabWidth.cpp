@@ -1,4 +1,5 @@
 #include "spelling/TabWidth.h"
+#include "settings/ProgramOptions.h"
 
 #include "settings/OptionGlobals.h"
 #include "platform/UiServices.h"
@@ -24,7 +25,7 @@ bool fbTakeTabWidth(bool setTo, const std::string& text) {
         }
         width = *entry;
     }
-    giTabWidth = width;
-    sbINIPutTabWidth();
+    giTabWidth = static_cast<TabWidth>(width);
+    sbINIPutTabWidth(goOptions);
     return true;
 }

@@ -1,9 +1,12 @@
 // Opening a session (the Open command and the recent-file entries), closing
 // its files, and leaving the program.
 #include "common/AppIdentity.h"
-#include "engine/EngineCalls.h"
+#include "settings/ProgramOptions.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
+#include "engine/FileLog.h"
 #include "mainwindow/MFILESET.h"
+#include "engine/ProcessFile.h"
 #include "session/SessionCommands.h"
 #include "mainwindow/SessionState.h"
 #include "session/SessionWindow.h"
@@ -208,7 +211,7 @@ bool fbFormUnload(ISessionWindow& w) {
     IgnoringErrors([] { tempfiles::RemoveOwnDir(); });
     IgnoringErrors([] { sbCloseFile(); });
     IgnoringErrors([] { oWindow->CallWinHelp(gsHelpFile, HELP_QUIT, 0); });
-    IgnoringErrors([] { sbINIPutInfo(); });
+    IgnoringErrors([] { sbINIPutInfo(goOptions); });
     IgnoringErrors([] { SaveMRU(); });
     return true;
 }

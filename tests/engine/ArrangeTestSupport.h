@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineCalls.h"
 #include "engine/EngineState.h"
 #include "engine/Zelk.h"
 #include "analysis/FileParse.h"
@@ -39,7 +38,7 @@ inline void ResetOptions() {
     gsErrTrap.clear();
     gsTraceIn.clear();
     gsTraceOut.clear();
-    giCmtWhere = 0;
+    giCmtWhere = CommentBlockPlace::AfterProcStart;
     gblnCmtOverwrite = false;
     gblnCmtAutoInsert = true;
     gblnCmtModule = false;

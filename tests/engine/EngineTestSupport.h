@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineCalls.h"
+#include "engine/EmitLine.h"
+#include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "engine/Zelk.h"
 #include "analysis/FileParse.h"
 #include "settings/OptionGlobals.h"
@@ -23,11 +25,12 @@ namespace enginetest {
 // their defaults), and the engine's per-file state as a new session has it.
 inline void LoadSettings(const std::string& ini = "") {
     testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName), ini);
-    sbGetINIInfo();
+    sbGetINIInfo(goOptions);
+    gblnSpellThisModule = goOptions.gblnSpellEnabled;
     gsDialectInUse.clear();
     glNextLineNumber = 0;
     glOutputLines = 0;
-    giLineKind = 0;
+    giLineKind = SourceLineKind::None;
     gblnBlockOpened = gblnBlockClosed = gblnInSelect = gblnIfOpen = gblnSplitIfPending = false;
     glSplitIfColumn = 0;
     gsCurrentProc = "<Declarations>";
@@ -46,13 +49,29 @@ inline void ClearModel() {
 struct Tok {
     std::string piece;
     std::string blanks = "";
-    long cls = 1;
-    long detail = 8;
+    TokenClass cls = TokenClass::Name;
+    long detail = tokdetail::kName;
 };
+
+inline Tok KeywordTok(const std::string& piece, const std::string& blanks = " ") {
+    return {piece, blanks, TokenClass::Keyword, tokdetail::kKeyword};
+}
+inline Tok OperatorTok(const std::string& piece, const std::string& blanks = " ") {
+    return {piece, blanks, TokenClass::Operator, tokdetail::kOperator};
+}
+inline Tok StringTok(const std::string& piece, const std::string& blanks = " ") {
+    return {piece, blanks, TokenClass::Literal, tokdetail::kString};
+}
+inline Tok CommentTok(const std::string& piece, const std::string& blanks = " ") {
+    return {piece, blanks, TokenClass::NonCode, tokdetail::kComment};
+}
+inline Tok LabelReferenceTok(const std::string& piece, const std::string& blanks = " ") {
+    return {piece, blanks, TokenClass::NonCode, tokdetail::kLabelReference};
+}
 
 // Appends one line holding one statement; returns its record (and
 // statement) number.
-inline long AddLine(long stmtClass, std::initializer_list<Tok> tokens, long flags = 0, long detail = 0) {
+inline long AddLine(StatementClass stmtClass, std::initializer_list<Tok> tokens, long flags = 0, long detail = 0) {
     long r = ++glRecordCount;
     long s = ++glStmtCount;
     BabRecord rec;

@@ -1,7 +1,9 @@
 // The source-line formatter: type-declaration characters, the "$" of
 // intrinsic string functions, data-access type names, list splits, As
 // alignment and the warnings about untyped functions and declarations.
+#include "engine/Declarations.h"
 #include "FormatterHarness.h"
+#include "engine/TypeCharacters.h"
 
 using namespace formattest;
 
@@ -176,7 +178,7 @@ TEST(IntrinsicFunctionNames, GetFunctionBySetting) {
         {3, "Left", "LEFT", ""},
     };
     for (const Row& r : rows) {
-        glConvertIntrinsicFunction = r.setting;
+        glConvertIntrinsicFunction = static_cast<IntrinsicDollar>(r.setting);
         EXPECT_EQ(GetFunction(r.name, r.word), r.expected) << r.setting << " " << r.name;
     }
     EXPECT_TRUE(IsIntrinsicFunction("Mid$"));

@@ -1,4 +1,6 @@
 // Save and Save All after a real zelk, the Options command and help.
+#include "engine/EngineState.h"
+#include "engine/IsNewer.h"
 #include "SessionFixture.h"
 #include "platform/VBText.h"
 #include "settings/cINIHandler.h"
@@ -36,7 +38,7 @@ TEST_F(SaveCommands, EachModePutsTheOutputInPlaceAndClosesTheFile) {
     for (const Case& c : cases) {
         fs::remove_all(dir);
         fs::create_directories(dir);
-        giSaveInBackup = c.mode;
+        giSaveInBackup = SaveMode{c.mode};
         OpenAndZelk();
         mnuFileSave_Click(w);
         EXPECT_TRUE(Prompts().empty()) << c.mode;
@@ -106,7 +108,7 @@ TEST_F(SaveCommands, AReadOnlySourceIsNotSaved) {
 
 TEST_F(SaveCommands, TheHistoryRecordAndItsRoundTrip) {
     gblnSaveZelInfo = true;
-    giSaveInBackup = 1;  // keeps the source: its time stamp is known
+    giSaveInBackup = SaveMode::IntoBackupFolder;  // keeps the source: its time stamp is known
     OpenAndZelk();
     SetFileTime(source, DateTime{2026, 3, 7, 14, 5, 9});
     mnuFileSave_Click(w);

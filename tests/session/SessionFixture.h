@@ -14,15 +14,17 @@
 #include <vector>
 
 #include "common/AppIdentity.h"
+#include "settings/ProgramOptions.h"
 #include "platform/Clock.h"
-#include "engine/EngineCalls.h"
 #include "analysis/KeywordTable.h"
 #include "FakeZelkWindow.h"
 #include "settings/OptionGlobals.h"
 #include "platform/Paths.h"
+#include "engine/ProcessFile.h"
 #include "session/SessionCommands.h"
 #include "mainwindow/SessionState.h"
 #include "session/SessionWindow.h"
+#include "analysis/SourceModel.h"
 #include "spelling/SpellingInstaller.h"
 #include "options/OptionsChanged.h"
 #include "TestSupport.h"
@@ -201,7 +203,7 @@ protected:
         clock.Current = DateTime{2026, 3, 7, 15, 0, 0};
         SetClock(&clock);
         testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName), kSettings);
-        sbGetINIInfo();
+        sbGetINIInfo(goOptions);
         BabReset();
         BabInit();
         oDebug->ClearStatus();

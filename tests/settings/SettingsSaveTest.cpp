@@ -5,6 +5,7 @@
 #include <map>
 
 #include "platform/VBError.h"
+#include "settings/ProgramOptions.h"
 
 #include "platform/Clock.h"
 #include "settings/OptionGlobals.h"
@@ -34,8 +35,8 @@ void StartAndExit() {
     bool userFound = false;
     sbINIGetUser(userFound);
     settingsfile::Load();
-    if (fsINIGetVersion() != oAppInfo->AppVersion()) sbINIPutInfo();
-    sbINIPutInfo();
+    if (fsINIGetVersion() != oAppInfo->AppVersion()) sbINIPutInfo(goOptions);
+    sbINIPutInfo(goOptions);
 }
 
 }  // namespace
@@ -57,7 +58,7 @@ TEST_F(SettingsSave, EveryHeldValueSurvivesASaveAndALoad) {
     for (const auto& place : SettingPlaces()) place.Set(settingsfile::WithProgramDir(place.Stored));
     oAppInfo->User("Ann");
     oAppInfo->Company("Ann's Software");
-    sbINIPutInfo();
+    sbINIPutInfo(goOptions);
     const std::string saved = settingsfile::Read();
 
     settingsfile::Write("");
@@ -98,7 +99,7 @@ TEST_F(SettingsSave, ASaveTheDiskRefusesLeavesTheOldFileWhole) {
     const std::string beside = settingsfile::Path() + ".zelkertmp" + std::to_string(::getpid());
     std::filesystem::create_directory(beside);
     sbInitINI();
-    sbINIPutInfo();
+    sbINIPutInfo(goOptions);
     std::filesystem::remove(beside);
     EXPECT_EQ(settingsfile::Read(), before);
 }
@@ -122,13 +123,13 @@ TEST_F(SettingsSave, TabWidthIsOnDiskAtOnce) {
     settingsfile::Write("[Program]\r\nTabWidth=99\r\nUser=Ann\r\n[Debug]\r\n");
     sbInitINI();
     oINI->Section("Debug");
-    giTabWidth = 8;
-    sbINIPutTabWidth();
+    giTabWidth = TabWidth{8};
+    sbINIPutTabWidth(goOptions);
     EXPECT_EQ(settingsfile::Read(), "[Program]\r\nTabWidth=8\r\nUser=Ann\r\n[Debug]\r\n");
-    giTabWidth = -1;
-    sbINIPutTabWidth();
+    giTabWidth = TabWidth::LeaveTabs;
+    sbINIPutTabWidth(goOptions);
     settingsfile::Load();
-    EXPECT_EQ(giTabWidth, -1);
+    EXPECT_EQ(giTabWidth, TabWidth::LeaveTabs);
 }
 
 TEST_F(SettingsSave, RecentFileEntries) {
@@ -151,6 +152,6 @@ TEST_F(SettingsSave, ProceduresThatNeedTheHandlerRaiseWithoutIt) {
     } catch (const VBError& e) {
         EXPECT_EQ(e.Number, vberr::kObjectNotSet);
     }
-    EXPECT_THROW(sbINIPutTabWidth(), VBError);
+    EXPECT_THROW(sbINIPutTabWidth(goOptions), VBError);
     EXPECT_FALSE(std::filesystem::exists(settingsfile::Path()));
 }

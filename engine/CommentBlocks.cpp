@@ -349,7 +349,7 @@ void sbStartCommentBlockRun() {
 }
 
 void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced) {
-    sbCommentBlockInsert(stmt, kind, closeCall, replaced, giCmtWhere == 1);
+    sbCommentBlockInsert(stmt, kind, closeCall, replaced, giCmtWhere == CommentBlockPlace::BeforeProcStart);
 }
 
 void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced, bool beforeHeading) {

@@ -47,7 +47,7 @@ void SourceLineFormatter::PlaceComment() {
     }
     commentRemoved_ = false;
     switch (giCmtInLine) {
-        case 0: {
+        case InLineCommentPlace::Column: {
             long len = static_cast<long>(line_.size());
             if (len < giCmtInLineColumn) {
                 cur_.WhiteSpaceLeft = Blanks(giCmtInLineColumn - len);
@@ -60,7 +60,7 @@ void SourceLineFormatter::PlaceComment() {
             }
             break;
         }
-        case 1:
+        case InLineCommentPlace::Remove:
             SetPiece("");
             cur_.WhiteSpaceLeft.clear();
             commentRemoved_ = true;
@@ -74,7 +74,7 @@ void SourceLineFormatter::PlaceComment() {
 // line, read again as a comment line, keeps it: at the in-line column when
 // comment lines keep their columns, else where comment lines go.
 long SourceLineFormatter::MovedCommentColumn() const {
-    if (giCmtStandAlone == 4) return giCmtInLineColumn;
+    if (giCmtStandAlone == StandAloneCommentPlace::NoChange) return giCmtInLineColumn;
     long numberColumn = glLineNumberWidth >= 1 && !gblnInsertLineNumbers ? glLineNumberWidth : 0;
     return numberColumn + StandAloneColumn(giCmtInLineColumn, r_ + 1, TiedOnNextRead(r_ + 1));
 }

@@ -20,7 +20,7 @@ void SourceLineFormatter::EndOfRecord() {
     bool continues = (last.FlagsOut & 1) != 0;
     // A removed comment takes its continuation lines with it.
     if (continues && commentRemoved_ && last.Class == 5 && last.Detail == 1) continues = false;
-    if (giContinuations == 1) {
+    if (giContinuations == ContinuationMode::Remove) {
         if (!continues) joinNext_ = false;
         if (!continues || !JoinPassesLineLimit()) return;
         // This continuation stays: the joined line could not be read back.
@@ -136,12 +136,12 @@ std::string BreakLikeCode(const std::string& line) {
 }  // namespace
 
 std::string ContinuedLikeCode(const std::string& text) {
-    if (giContinuations != 1 && !gblnInsertContinuations) return text;
+    if (giContinuations != ContinuationMode::Remove && !gblnInsertContinuations) return text;
     std::vector<std::string> lines = vb::Split(text, "\r\n");
     // Removed: the next line joins with one blank where the break was.
     std::vector<std::string> joined;
     for (std::string& line : lines) {
-        if (giContinuations == 1 && !joined.empty() && joined.back().ends_with(" _") && !IsCommentText(joined.back()) &&
+        if (giContinuations == ContinuationMode::Remove && !joined.empty() && joined.back().ends_with(" _") && !IsCommentText(joined.back()) &&
             joined.back().size() + line.size() < 1000) {
             std::string& prev = joined.back();
             prev = vb::RTrim(prev.substr(0, prev.size() - 1)) + " " + vb::LTrim(line);

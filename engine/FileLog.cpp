@@ -64,13 +64,13 @@ std::string fsLogFileGet(const std::string& base) {
         std::string name = base + "LOG";
         // -1 is "ask" suspended for one Zelk and Save All: overwrite without
         // asking, as the saved files themselves do, rather than lose the log.
-        if (!FileExists(name) || giLogOverwrite == 0 || giLogOverwrite == -1) return name;
-        if (giLogOverwrite == 1) {
+        if (!FileExists(name) || giLogOverwrite == OverwriteMode::Overwrite || giLogOverwrite == OverwriteMode::AskSuspended) return name;
+        if (giLogOverwrite == OverwriteMode::Ask) {
             int answer = Ui().MsgBox("Logfile " + name + " Exists." + "\r\n" + "Do you want to overwrite?",
                                      mb::vbYesNo | mb::vbQuestion, "Overwrite Log");
             return answer == mb::vbYes ? name : std::string();
         }
-        if (giLogOverwrite == 2) {
+        if (giLogOverwrite == OverwriteMode::NumberedCycles) {
             for (int n = 1; n <= 99; ++n) {
                 std::string numbered = base + "L" + vb::Format(n, "00");
                 if (!FileExists(numbered)) return numbered;

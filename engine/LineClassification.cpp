@@ -132,7 +132,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
     } else if (w == "SELECT" && p == "END") {
         gblnInSelect = false;
         giLineKind = 10;
-        if (!gblnAsIs && giCaseStructure == 0) {
+        if (!gblnAsIs && giCaseStructure == CaseStructure::OneLevelIn) {
             --gtFormatterCarry().iCaseOffset;
             // End Select goes back to the level of its Select.
             if (giIndentAmount > 0 && line_.compare(0, static_cast<size_t>(giIndentAmount), Blanks(giIndentAmount)) == 0)

@@ -12,10 +12,12 @@ void SourceLineFormatter::ConvertTabs() {
     bool wsTab = cur_.WhiteSpaceLeft == "\t";
     bool pieceTab = cur_.Piece == "\t";
     if (!wsTab && !pieceTab) return;
-    if (giTabWidth == 99 && gfnAskTabWidth) gfnAskTabWidth();
-    // Still no width chosen (the question was closed): the tab stays.
-    if (giTabWidth == 99 || giTabWidth < 0) return;
-    std::string blanks = Blanks(giTabWidth);
+    if (giTabWidth == TabWidth::NotChosen && gfnAskTabWidth) gfnAskTabWidth();
+    // Still no width chosen (the question was closed), or tabs left as they
+    // are: the tab stays.
+    const int width = static_cast<int>(giTabWidth);
+    if (giTabWidth == TabWidth::NotChosen || width < 0) return;
+    std::string blanks = Blanks(width);
     if (wsTab) cur_.WhiteSpaceLeft = blanks;
     if (pieceTab) SetPiece(blanks);
 }
@@ -23,8 +25,8 @@ void SourceLineFormatter::ConvertTabs() {
 // Case lines with giCaseStructure 2 and Else lines with giIfStructure 1 sit
 // half a level in (the column rounded, halves to the even neighbour).
 long SourceLineFormatter::AdjustColumn(const std::string& word, long c) const {
-    bool half = (word == "CASE" && giCaseStructure == 2) ||
-                ((word == "ELSE" || word == "ELSEIF") && giIfStructure == 1);
+    bool half = (word == "CASE" && giCaseStructure == CaseStructure::HalfLevelIn) ||
+                ((word == "ELSE" || word == "ELSEIF") && giIfStructure == IfStructure::HalfLevelIn);
     return half ? static_cast<long>(vb::RoundHalfEven(c + giIndentAmount / 2.0)) : c;
 }
 
@@ -48,9 +50,9 @@ long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
 // to record `tied` (0: to none).
 long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied) const {
     switch (giCmtStandAlone) {
-        case 0:
+        case StandAloneCommentPlace::Column:
             return std::max(0, giCmtStandAloneColumn - 1);
-        case 1: {
+        case StandAloneCommentPlace::NextLineIndent: {
             // The level of the line that follows; one more when that line's
             // kind is indented beyond its level.
             long level = next <= glRecordCount ? yRecord[static_cast<size_t>(next)].IndentLevel : 0;
@@ -59,9 +61,9 @@ long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied)
             bool extra = declaration ? declIndent_ : gblnBaseLines;
             return giIndentAmount * (level + (extra ? 1 : 0));
         }
-        case 2:
+        case StandAloneCommentPlace::PreviousLineIndent:
             return gtFormatterCarry().lPriorIndent;
-        case 4:
+        case StandAloneCommentPlace::NoChange:
             return ownBlanks;
         default:
             return 0;
@@ -75,7 +77,7 @@ long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied)
 long SourceLineFormatter::ColumnOfKind(const std::string& w, const BabStatement& st, bool& procLine) const {
     procLine = false;
     bool declaration = IsDeclarationWord(w);
-    if (giCodeLine == 1) return 0;
+    if (giCodeLine == CodeIndentation::None) return 0;
     if (w == "SUB" || w == "FUNCTION" || w == "OPTION" || w == "ATTRIBUTE" || w == "PROPERTY" ||
         (w == "VERSION" && st.Class == stmtclass::kModuleDescription))
         return 0;
@@ -141,7 +143,7 @@ void SourceLineFormatter::IndentFirstWord() {
         const long kindColumn = commentLine ? -1 : ColumnOfKind(w, st_, procLine);
         if (commentLine) {
             c = CommentLineColumn(ownBlanks);
-            own = giCmtStandAlone == 4;
+            own = giCmtStandAlone == StandAloneCommentPlace::NoChange;
         } else if (kindColumn >= 0) {
             own = procLine && continuation && gblnKeepIndentation;
             c = own ? ownBlanks : kindColumn;
@@ -167,7 +169,7 @@ void SourceLineFormatter::IndentFirstWord() {
                 c = continuation ? indent * (level + 2 + k) : CodeBase() + indent * (level + k);
                 if (cur_.Class == 5 && cur_.Detail == 4) c = 0;
             }
-            if (w == "SELECT" && giCaseStructure == 0) ++carry.iCaseOffset;
+            if (w == "SELECT" && giCaseStructure == CaseStructure::OneLevelIn) ++carry.iCaseOffset;
             long adjusted = AdjustColumn(w, c);
             adj = adjusted - c;
             c = adjusted;

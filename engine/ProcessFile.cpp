@@ -272,7 +272,7 @@ void sbProcessSourceFile(int index) {
             }
             return;
         }
-        if (gblnInsertLineNumbers && glLineNumberHow == 2) glNextLineNumber = glLineNumberStart;
+        if (gblnInsertLineNumbers && glLineNumberHow == LineNumbering::PerModule) glNextLineNumber = glLineNumberStart;
         bool firstCall = true;
         oZel->StatusBarUpdate(firstCall, true, 0);
         ProcessSelectedFile(index);

@@ -78,7 +78,7 @@ long SourceLineFormatter::MatchingParen(long open) const {
 
 std::string SourceLineFormatter::Format() {
     declIndent_ = declarationsPart_ ? gblnModDeclarations : gblnDeclarations;
-    joinNext_ = giContinuations == 1;
+    joinNext_ = giContinuations == ContinuationMode::Remove;
     segment_ = gtFormatterCarry().segment;
     if (segment_.FirstToken > 0) {
         st_.RecordFirst = segment_.RecordFirst;
@@ -221,7 +221,7 @@ bool SourceLineFormatter::ProcessToken(long i) {
     // line after a label put on its own). With the layout kept as it is, and
     // for comment lines that keep their column, the line's own blanks
     // already hold it.
-    bool keepsOwnColumn = gblnAsIs || (StandsAsCommentLine() && giCmtStandAlone == 4);
+    bool keepsOwnColumn = gblnAsIs || (StandsAsCommentLine() && giCmtStandAlone == StandAloneCommentPlace::NoChange);
     if (!keepsOwnColumn && line_.empty() && i == first_ && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
         !ContinuesLine(i))
         line_ = Blanks(glLineNumberWidth);

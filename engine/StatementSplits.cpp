@@ -67,12 +67,12 @@ long SourceLineFormatter::ColumnAfterColon(long& adj) {
         adj = 0;
         return std::max(0L, stmtCol_ - stmtAdj_ + giIndentAmount * depth);
     }
-    if (giCaseStructure == 0 && p.Verb > 0 && BabKeyWordAt(Tok(p.Verb).pKeyWord).KeyWord == "SELECT") ++depth;
+    if (giCaseStructure == CaseStructure::OneLevelIn && p.Verb > 0 && BabKeyWordAt(Tok(p.Verb).pKeyWord).KeyWord == "SELECT") ++depth;
     stmtLevelCol_ = std::max(0L, stmtLevelCol_ + giIndentAmount * depth);
     bool procLine = false;
     long kindColumn = ColumnOfKind(curWord_, n, procLine);
     long col = kindColumn >= 0 ? kindColumn : stmtLevelCol_;
-    if (curWord_ == "SELECT" && giCaseStructure == 0) ++gtFormatterCarry().iCaseOffset;
+    if (curWord_ == "SELECT" && giCaseStructure == CaseStructure::OneLevelIn) ++gtFormatterCarry().iCaseOffset;
     long adjusted = AdjustColumn(curWord_, col);
     adj = adjusted - col;
     long numberColumn = glLineNumberWidth >= 1 && !gblnInsertLineNumbers ? glLineNumberWidth : 0;

@@ -70,12 +70,12 @@ std::string GetFunction(std::string name, const std::string& upperWord) {
     if (!IsIntrinsicFunction(name)) return name;
     bool hasDollar = name.back() == '$';
     switch (glConvertIntrinsicFunction) {
-        case 0:
+        case IntrinsicDollar::NoChange:
             return !upperWord.empty() && upperWord.back() == '$' && !hasDollar ? name + "$" : name;
-        case 1:
+        case IntrinsicDollar::Remove:
             if (hasDollar) name.pop_back();
             return name;
-        case 2:
+        case IntrinsicDollar::Add:
             return hasDollar ? name : name + "$";
         default:
             return "";

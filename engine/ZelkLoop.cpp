@@ -266,7 +266,7 @@ ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
 ZelkRun::PartEnd ZelkRun::WriteProcedure(ProcInfo& part, long index) {
     insideProc_ = true;
     if (gblnInsertLineNumbers &&
-        (glLineNumberHow == 1 || (glLineNumberHow == 3 && glNextLineNumber == 0)))
+        (glLineNumberHow == LineNumbering::PerProcedure || (glLineNumberHow == LineNumbering::AcrossModules && glNextLineNumber == 0)))
         glNextLineNumber = glLineNumberStart;
     // Only logging and comment blocks tell event procedures from others.
     kindLetter_ = (gblnInsertLogging || gblnCmtUDP || gblnCmtEvent) ? CommentBlockProcType(part.Name) : std::string();
@@ -278,7 +278,7 @@ ZelkRun::PartEnd ZelkRun::WriteProcedure(ProcInfo& part, long index) {
     // a block: its block goes before the heading, where the next zelk finds it.
     oneLine_ = EndsOnItsHeadingLine(part);
     heldEnd_.clear();
-    blockBefore_ = giCmtWhere == 1 || oneLine_;
+    blockBefore_ = giCmtWhere == CommentBlockPlace::BeforeProcStart || oneLine_;
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
     if (ProcArrangementWanted())
@@ -338,7 +338,7 @@ void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement&
     if (s == part.BodyStartRecord) {
         // The column of the body's statements, as a later zelk lays them out;
         // with the layout kept, the column of the first of them.
-        bodyColumn_ = !gblnAsIs                      ? (giCodeLine != 1 && gblnBaseLines ? giIndentAmount : 0)
+        bodyColumn_ = !gblnAsIs                      ? (giCodeLine != CodeIndentation::None && gblnBaseLines ? giIndentAmount : 0)
                       : stmt.Class != 4 ? InsertColumn(text)
                                                      : -1;
         if (logging_) {
@@ -417,7 +417,7 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
             if (stmt.Class == 3 && skip_ > 0) ++skip_;
         }
         // The statement is formatted first: inserted code takes its column.
-        const bool dropped = stmt.Class == 1 && giCmtStandAlone == 3;
+        const bool dropped = stmt.Class == 1 && giCmtStandAlone == StandAloneCommentPlace::Remove;
         std::string text;
         if (!dropped) {
             long formatted = s;

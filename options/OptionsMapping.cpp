@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <type_traits>
 
 #include "common/ErrorTrap.h"
 #include "settings/OptionGlobals.h"
@@ -46,6 +47,12 @@ void Code(OptionControls& c, const std::string& base, long code) {
         c.SetOption(name, true);
     else
         c.ClearGroup(base);
+}
+
+template <class E>
+    requires std::is_enum_v<E>
+void Code(OptionControls& c, const std::string& base, E code) {
+    Code(c, base, static_cast<long>(code));
 }
 
 void Spin(OptionControls& c, const std::string& name, int value) { c.SetSpinValue(name, std::to_string(value)); }
@@ -256,7 +263,7 @@ void SaveSteps(const OptionControls& c) {
     gblnConvertSymbols = Checked(c, "chkConvertSymbols");
     gblnConvertSymbolsCode = Checked(c, "chkConvertSymbolsCode");
     const std::string& tag = c["fraIntrinsicFunctions"].Tag;
-    if (vb::IsNumeric(tag)) glConvertIntrinsicFunction = static_cast<long>(vb::Val(tag));
+    if (vb::IsNumeric(tag)) glConvertIntrinsicFunction = static_cast<IntrinsicDollar>(static_cast<long>(vb::Val(tag)));
     gblnNextVariable = Checked(c, "chkForNext");
     // 14: error handling and line numbers.
     gblnInsertErrHandling = Checked(c, "chkERHandling");

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -26,6 +27,15 @@ struct Holder {
 template <class T>
 Holder<T> Global(T& global) {
     return {[&global] { return global; }, [&global](const T& v) { global = v; }};
+}
+
+// An enumerated setting is stored as its number; a number that names none of
+// its choices is held as it stands.
+template <class E>
+    requires std::is_enum_v<E>
+Holder<std::underlying_type_t<E>> Global(E& global) {
+    using N = std::underlying_type_t<E>;
+    return {[&global] { return static_cast<N>(global); }, [&global](const N& v) { global = static_cast<E>(v); }};
 }
 
 // A shared object, or error 91 while start-up has not created it.

@@ -24,7 +24,7 @@ bool fbTakeTabWidth(bool setTo, const std::string& text) {
         }
         width = *entry;
     }
-    giTabWidth = width;
+    giTabWidth = static_cast<TabWidth>(width);
     sbINIPutTabWidth();
     return true;
 }

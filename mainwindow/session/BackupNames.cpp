@@ -13,7 +13,7 @@ std::string fsBackupDirectory(const std::string& sourceDir) {
     const std::string& setting = gsBackupDirectory;
     auto native = [](std::string text) { return vb::Replace(text, "\\", std::string(1, paths::kSep)); };
     std::string dir;
-    if (setting.empty() || giBackup != 1) dir = sourceDir + "ZELBACK";
+    if (setting.empty() || giBackup != BackupPlace::BackupDirectory) dir = sourceDir + "ZELBACK";
     else if (setting.front() == '\\') dir = sourceDir + native(setting.substr(1));
     else if (paths::IsAbsolute(setting)) dir = native(setting);
     else dir = sourceDir + native(setting);

@@ -21,9 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// giSaveInBackup
-enum SaveMode { kBackupAndReplace = 0, kKeepSource = 1, kReplaceOnly = 2 };
-
 // How a save ended: whether the View list's check mark is cleared.
 enum class Ending { ClearCheck, Stop };
 
@@ -47,7 +44,7 @@ std::string TooManyCyclesText(const std::string& name, const std::string& backup
 // logDir. When the copy fails and that is not an error, the temporary log
 // and its name stay as they are, so the log is not lost.
 void KeepLog(int index, const std::string& logDir, const std::string& name, bool copyFailureIsError) {
-    if (giLogOverwrite == 3) return;
+    if (giLogOverwrite == OverwriteMode::KeepNoLog) return;
     const std::string tempLog = gsTempLogFile[static_cast<size_t>(index)];
     if (tempLog.empty()) return;
     const std::string finalName = fsLogFileGet(logDir + fsNameThroughFirstDot(name));
@@ -107,9 +104,9 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
 
     // A mode no save knows (a hand-edited settings file) saves nothing and
     // records nothing.
-    int mode = giSaveInBackup;
-    if (mode < kBackupAndReplace || mode > kReplaceOnly) {
-        Refuse("The setting SaveInBackup=" + std::to_string(giSaveInBackup) +
+    SaveMode mode = giSaveInBackup;
+    if (mode < SaveMode::ReplaceWithBackup || mode > SaveMode::ReplaceOnly) {
+        Refuse("The setting SaveInBackup=" + std::to_string(static_cast<int>(giSaveInBackup)) +
                    " is not a save mode (0, 1 or 2).\r\nFile " + name + " Not Saved",
                app::kTitle);
         Saved = false;
@@ -119,9 +116,9 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
     backupDir = fsBackupDirectory(dir);
     std::string backupName = name;
     // Only the modes that make a backup name one and ask about it.
-    if (mode != kReplaceOnly) {
+    if (mode != SaveMode::ReplaceOnly) {
         MakeBackupFolder(backupDir);
-        if (giOverwrite == 2) {
+        if (giOverwrite == OverwriteMode::NumberedCycles) {
             backupName = fsFreeCycleName(backupDir, name);
             if (backupName.empty()) {
                 Refuse(TooManyCyclesText(name, backupDir), "Too Many Cycles");
@@ -136,7 +133,7 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
             Saved = false;
             return Ending::Stop;
         }
-        if (giOverwrite == 1 && FileExists(backupDir + name)) {
+        if (giOverwrite == OverwriteMode::Ask && FileExists(backupDir + name)) {
             int answer = Ui().MsgBox("A Backup of File " + name +
                                          " already exists.\r\n"
                                          "Select 'Yes' to Overwrite Backup\r\n"
@@ -149,8 +146,8 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
                 return Ending::ClearCheck;
             }
             if (answer == mb::vbNo) {
-                if (mode == kBackupAndReplace) {
-                    mode = kReplaceOnly;
+                if (mode == SaveMode::ReplaceWithBackup) {
+                    mode = SaveMode::ReplaceOnly;
                 } else {
                     // Keeping the source: the output goes beside the old
                     // backup under the next free cycle name.
@@ -165,7 +162,7 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
         }
     }
 
-    if (mode != kKeepSource && fblnReadOnly(source)) {
+    if (mode != SaveMode::IntoBackupFolder && fblnReadOnly(source)) {
         Refuse("The file " + source +
                    "\r\nCannot be written. It is readonly.\r\n"
                    "If you are using SourseSafe, files must be checked out\r\n\r\n"
@@ -178,13 +175,13 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
     const std::string tempOut = gsTempOutFile[at];
     const std::string backupPath = backupDir + backupName;
     switch (mode) {
-        case kKeepSource:
+        case SaveMode::IntoBackupFolder:
             CopyFileOver(tempOut, backupPath);
             KillOwnTemp(tempOut);
             gsTempOutFile[at] = backupPath;
             if (warnings) KeepLog(index, backupDir, name, false);
             break;
-        case kReplaceOnly:
+        case SaveMode::ReplaceOnly:
             CopyFileOver(tempOut, source);
             KillOwnTemp(tempOut);
             gsTempOutFile[at] = source;

@@ -17,9 +17,6 @@
 namespace {
 
 constexpr long kErrTypeMismatch = 13, kErrDictionary = 32354;
-// giOverwrite or giLogOverwrite: "ask" suspended for one Zelk and Save All.
-constexpr int kAskSuspended = -1;
-
 // A run counts only when it ended without a failure and was not cancelled.
 bool RunWasGood() { return oDebug->StatusCode == 0 && !oAppInfo->WasCanceled; }
 
@@ -42,14 +39,14 @@ bool fbListedEarlier(long first, long index) {
 
 // The questions before the loop; false when the user cancels.
 bool fbAskBeforeZelkAll() {
-    if (giOverwrite == 1) {
+    if (giOverwrite == OverwriteMode::Ask) {
         const int answer = Ui().MsgBox("You have selected 'Ask before overwriting' \r\n\r\n"
                                        "Do you want to maintain this setting while zelking all files?",
                                        mb::vbYesNoCancel | mb::vbQuestion, "Cancel Ask");
         if (answer == mb::vbCancel) return false;
         if (answer == mb::vbNo) {
-            giOverwrite = kAskSuspended;
-            if (giLogOverwrite == 1) giLogOverwrite = kAskSuspended;
+            giOverwrite = OverwriteMode::AskSuspended;
+            if (giLogOverwrite == OverwriteMode::Ask) giLogOverwrite = OverwriteMode::AskSuspended;
         }
     }
     gblnSpellThisModule = gblnSpellEnabled;
@@ -188,8 +185,8 @@ void mnuProcessZelkAll_Click(ISessionWindow& w, int index) {
         w.SetZelking(false);
         Ui().SetMousePointer(pointer::vbDefault);
         w.BringToTop();
-        if (giOverwrite == kAskSuspended) giOverwrite = 1;
-        if (giLogOverwrite == kAskSuspended) giLogOverwrite = 1;
+        if (giOverwrite == OverwriteMode::AskSuspended) giOverwrite = OverwriteMode::Ask;
+        if (giLogOverwrite == OverwriteMode::AskSuspended) giLogOverwrite = OverwriteMode::Ask;
         // Looking for newer files and finding none is worth saying.
         sbMsgBar(asked && index == 1 && zelked == 0 ? "No Newer Files to Zelk" : "", false, gctlStatus);
     });

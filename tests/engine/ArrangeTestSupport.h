@@ -39,7 +39,7 @@ inline void ResetOptions() {
     gsErrTrap.clear();
     gsTraceIn.clear();
     gsTraceOut.clear();
-    giCmtWhere = 0;
+    giCmtWhere = CommentBlockPlace::AfterProcStart;
     gblnCmtOverwrite = false;
     gblnCmtAutoInsert = true;
     gblnCmtModule = false;

@@ -110,7 +110,7 @@ TEST_F(CommentBlocksTest, ContextLinesKeepTheirPlacesAtTheStartOfTheFile) {
 TEST_F(CommentBlocksTest, WithAutoInsertOffTheUserEditsOrSkipsEachBlock) {
     gsCmtUDPFile = Template("udp.def", "' @Procedure\r\n' by @User\r\n");
     gblnCmtAutoInsert = false;
-    giCmtWhere = 0;
+    giCmtWhere = CommentBlockPlace::AfterProcStart;
     ParseLines({"Sub Calc()", "    x = 1", "End Sub"});
     gsCurrentFileName = "Module1.bas";
     gsCurrentProc = "Calc";
@@ -134,7 +134,7 @@ TEST_F(CommentBlocksTest, WithAutoInsertOffTheUserEditsOrSkipsEachBlock) {
 
 TEST_F(CommentBlocksTest, WithAutoInsertOnAnAskBlockIsInsertedUnseen) {
     gsCmtUDPFile = Template("udp.def", "' @Ask purpose\r\n");
-    giCmtWhere = 0;
+    giCmtWhere = CommentBlockPlace::AfterProcStart;
     ParseLines({"Sub Calc()", "    x = 1", "End Sub"});
     // An earlier Skip does not drop a block the user never saw.
     gblnCommentSkip = true;
@@ -173,7 +173,7 @@ TEST_F(CommentBlocksTest, AnOldCopyIsFoundWhateverTheTemplatesLength) {
 
 TEST_F(CommentBlocksTest, ATemplateOfOneLineReplacesThatLineOnly) {
     gblnCmtOverwrite = true;
-    giCmtWhere = 0;
+    giCmtWhere = CommentBlockPlace::AfterProcStart;
     gsCmtUDPFile = Template("udp.def", "\r\n'==== procedure ====\r\n\r\n");
     ParseLines({"Sub Calc()", "'==== procedure ====", "", "    x = 1", "End Sub"});
     EXPECT_EQ(Insert(2, "U"), std::vector<std::string>{"'==== procedure ===="});
@@ -182,7 +182,7 @@ TEST_F(CommentBlocksTest, ATemplateOfOneLineReplacesThatLineOnly) {
 
 TEST_F(CommentBlocksTest, ACopyWithoutItsLastLineIsNotReplaced) {
     gblnCmtOverwrite = true;
-    giCmtWhere = 0;
+    giCmtWhere = CommentBlockPlace::AfterProcStart;
     gsCmtUDPFile = Template("udp.def", "'<<<<\r\n' about\r\n'>>>>\r\n");
     ParseLines({"Sub Calc()", "' first", "'<<<<", "' about", "    x = 1", "End Sub"});
     EXPECT_EQ(Insert(2, "U"), (std::vector<std::string>{"'<<<<", "' about", "'>>>>"}));
@@ -232,7 +232,7 @@ TEST_F(CommentBlocksTest, ACopyIsKnownByItsFilledInPlaceholdersAndKeptWithoutOve
     FakeClock clock;
     clock.Current = {2026, 3, 7, 14, 5, 9};
     SetClock(&clock);
-    giCmtWhere = 0;
+    giCmtWhere = CommentBlockPlace::AfterProcStart;
     gsCurrentProc = "Calc";
     gsCurrentFileName = "Module1.bas";
     gsCmtUDPFile = Template("udp.def", "' @Procedure in @Module\r\n' on @Date: @Ask\r\n");

@@ -176,7 +176,7 @@ TEST(IntrinsicFunctionNames, GetFunctionBySetting) {
         {3, "Left", "LEFT", ""},
     };
     for (const Row& r : rows) {
-        glConvertIntrinsicFunction = r.setting;
+        glConvertIntrinsicFunction = static_cast<IntrinsicDollar>(r.setting);
         EXPECT_EQ(GetFunction(r.name, r.word), r.expected) << r.setting << " " << r.name;
     }
     EXPECT_TRUE(IsIntrinsicFunction("Mid$"));

@@ -259,17 +259,17 @@ TEST_F(SourceLineLayout, TabsAreConvertedWithTheWidthAskedForOnce) {
     int asked = 0;
     gfnAskTabWidth = [&] {
         ++asked;
-        giTabWidth = 2;
+        giTabWidth = TabWidth{2};
     };
     EXPECT_EQ(Body(Format(InSub({"\tx = 1", "\ty =\t2"}))), (std::vector<std::string>{"  x = 1", "  y =  2"}));
     EXPECT_EQ(asked, 1);
 }
 
 TEST_F(SourceLineLayout, TabsStayWhenNotToBeConvertedOrNoWidthIsChosen) {
-    giTabWidth = -1;
+    giTabWidth = TabWidth::LeaveTabs;
     EXPECT_EQ(Body(Format(InSub({"\tx = 1"}))), std::vector<std::string>{"\tx = 1"});
     // The question closed without an answer: 99 is no width.
-    giTabWidth = 99;
+    giTabWidth = TabWidth::NotChosen;
     int asked = 0;
     gfnAskTabWidth = [&] { ++asked; };
     EXPECT_EQ(Body(Format(InSub({"\tx = 1", "\ty = 2"}))), (std::vector<std::string>{"\tx = 1", "\ty = 2"}));

@@ -36,14 +36,15 @@ void BoolRow(const std::string& name, bool& g, const std::string& ctl, bool inve
                      [&g, put, name] { EXPECT_EQ(g, !*put) << name; }});
 }
 
+// A choice of buttons: the setting's code is the index of its button.
 template <class T>
-void CodeRow(const std::string& name, T& g, const std::string& base, T shown, T edited) {
-    gRows.push_back({name, [&g, shown] { g = shown; },
+void CodeRow(const std::string& name, T& g, const std::string& base, long shown, long edited) {
+    gRows.push_back({name, [&g, shown] { g = static_cast<T>(shown); },
                      [base, shown, name](const Model& c) {
                          EXPECT_EQ(c.Selected(base), std::optional<int>(static_cast<int>(shown))) << name;
                      },
                      [base, edited](Model& c) { c.SetOption(Model::NameOf(base, static_cast<int>(edited)), true); },
-                     [&g, edited, name] { EXPECT_EQ(g, edited) << name; }});
+                     [&g, edited, name] { EXPECT_EQ(static_cast<long>(g), edited) << name; }});
 }
 
 void SpinRow(const std::string& name, int& g, const std::string& ctl, int shown, int edited) {
@@ -295,14 +296,14 @@ TEST_F(OptionsMapping, WhereRestoreAndSaveDifferOnPurpose) {
 
 TEST_F(OptionsMapping, CodesWithoutAButtonShowNoChoiceAndAreSavedUnchanged) {
     // Codes the load lets through but no button stands for.
-    giCmtInLine = 99;
-    giSaveInBackup = 7;
-    giOverwrite = 5;
-    giCodeLine = 3;
-    giCmtStandAlone = 12;
-    glLineNumberHow = 9;
-    giCmtWhere = 4;
-    glConvertIntrinsicFunction = 6;
+    giCmtInLine = InLineCommentPlace::NotChosen;
+    giSaveInBackup = SaveMode{7};
+    giOverwrite = OverwriteMode{5};
+    giCodeLine = CodeIndentation{3};
+    giCmtStandAlone = StandAloneCommentPlace{12};
+    glLineNumberHow = LineNumbering{9};
+    giCmtWhere = CommentBlockPlace{4};
+    glConvertIntrinsicFunction = IntrinsicDollar{6};
     Model c = Design();
     // An earlier choice on screen must not survive a restore.
     c.SetOption("optInLine_0", true);
@@ -312,14 +313,14 @@ TEST_F(OptionsMapping, CodesWithoutAButtonShowNoChoiceAndAreSavedUnchanged) {
                              "optLineNumber", "optPositionBlock", "optIntrinsic"})
         EXPECT_FALSE(c.Selected(base).has_value()) << base;
     sbSaveOptions(c);
-    EXPECT_EQ(giCmtInLine, 99);
-    EXPECT_EQ(giSaveInBackup, 7);  // never "replace without backup"
-    EXPECT_EQ(giOverwrite, 5);
-    EXPECT_EQ(giCodeLine, 3);
-    EXPECT_EQ(giCmtStandAlone, 12);
-    EXPECT_EQ(glLineNumberHow, 9);
-    EXPECT_EQ(giCmtWhere, 4);
-    EXPECT_EQ(glConvertIntrinsicFunction, 6);
+    EXPECT_EQ(giCmtInLine, InLineCommentPlace::NotChosen);
+    EXPECT_EQ(giSaveInBackup, SaveMode{7});  // never "replace without backup"
+    EXPECT_EQ(giOverwrite, OverwriteMode{5});
+    EXPECT_EQ(giCodeLine, CodeIndentation{3});
+    EXPECT_EQ(giCmtStandAlone, StandAloneCommentPlace{12});
+    EXPECT_EQ(glLineNumberHow, LineNumbering{9});
+    EXPECT_EQ(giCmtWhere, CommentBlockPlace{4});
+    EXPECT_EQ(glConvertIntrinsicFunction, IntrinsicDollar{6});
 }
 
 TEST_F(OptionsMapping, NumberFieldsAndSpinBoxesWithoutANumberKeepTheirSetting) {

@@ -43,13 +43,13 @@ TEST(BackupNames, BackupDirectoryFromTheSettings) {
     };
     const std::string src = "/home/u/src/";
     for (const auto& c : cases) {
-        giBackup = c.backup;
+        giBackup = BackupPlace{c.backup};
         gsBackupDirectory = c.setting;
         std::string expected = c.expected;
         if (expected.front() == '~') expected = src + expected.substr(1);
         EXPECT_EQ(fsBackupDirectory(src), expected) << c.backup << " " << c.setting;
     }
-    giBackup = 0;
+    giBackup = BackupPlace::BesideSource;
     gsBackupDirectory.clear();
 }
 
@@ -104,7 +104,7 @@ TEST_F(SaveAFile, NameWithoutDotGetsAValidCycleName) {
 }
 
 TEST_F(SaveAFile, AskBeforeOverwritingOnlyWhenABackupExists) {
-    giOverwrite = 1;
+    giOverwrite = OverwriteMode::Ask;
     ASSERT_TRUE(Save());
     EXPECT_TRUE(ui.Messages.empty());  // no question without an earlier backup
     EXPECT_EQ(Read(Backup("Form1.frm")), "old source\r\n");
@@ -123,7 +123,7 @@ TEST_F(SaveAFile, AskBeforeOverwritingOnlyWhenABackupExists) {
 }
 
 TEST_F(SaveAFile, AnswerNoKeepsTheBackupAndReplacesTheSource) {
-    giOverwrite = 1;
+    giOverwrite = OverwriteMode::Ask;
     fs::create_directory(srcDir + "ZELBACK");
     testsupport::WriteFile(Backup("Form1.frm"), "earlier backup");
     ui.MsgBoxAnswers = {mb::vbNo};
@@ -134,7 +134,7 @@ TEST_F(SaveAFile, AnswerNoKeepsTheBackupAndReplacesTheSource) {
 }
 
 TEST_F(SaveAFile, CancelAtTheQuestionLeavesEverythingAndClearsTheCheckMark) {
-    giOverwrite = 1;
+    giOverwrite = OverwriteMode::Ask;
     fs::create_directory(srcDir + "ZELBACK");
     testsupport::WriteFile(Backup("Form1.frm"), "earlier backup");
     const std::string temp = gsTempOutFile[1];
@@ -148,7 +148,7 @@ TEST_F(SaveAFile, CancelAtTheQuestionLeavesEverythingAndClearsTheCheckMark) {
 }
 
 TEST_F(SaveAFile, KeepSourceModeWritesTheOutputIntoTheBackupDirectory) {
-    giSaveInBackup = 1;
+    giSaveInBackup = SaveMode::IntoBackupFolder;
     const auto stamp = fs::file_time_type::clock::now() - std::chrono::hours(48);
     fs::last_write_time(source, stamp);
     ASSERT_TRUE(Save());
@@ -159,8 +159,8 @@ TEST_F(SaveAFile, KeepSourceModeWritesTheOutputIntoTheBackupDirectory) {
 }
 
 TEST_F(SaveAFile, KeepSourceModeAnswerNoTakesTheNextFreeCycle) {
-    giSaveInBackup = 1;
-    giOverwrite = 1;
+    giSaveInBackup = SaveMode::IntoBackupFolder;
+    giOverwrite = OverwriteMode::Ask;
     fs::create_directory(srcDir + "ZELBACK");
     testsupport::WriteFile(Backup("Form1.frm"), "earlier output");
     testsupport::WriteFile(Backup("Form1.f01"), "cycle 1");
@@ -174,7 +174,7 @@ TEST_F(SaveAFile, KeepSourceModeAnswerNoTakesTheNextFreeCycle) {
 }
 
 TEST_F(SaveAFile, ReplaceOnlyModeMakesNoBackupDirectory) {
-    giSaveInBackup = 2;
+    giSaveInBackup = SaveMode::ReplaceOnly;
     ASSERT_TRUE(Save());
     EXPECT_FALSE(Exists(srcDir + "ZELBACK"));
     EXPECT_EQ(Read(source), "output 1\r\n");
@@ -186,7 +186,7 @@ TEST_F(SaveAFile, ReadOnlySourceIsRefusedInTheModesThatWriteIt) {
                     fs::perm_options::remove);
     for (int mode : {0, 2}) {
         ui.Messages.clear();
-        giSaveInBackup = mode;
+        giSaveInBackup = SaveMode{mode};
         const std::string temp = gsTempOutFile[1];
         EXPECT_FALSE(Save()) << mode;
         ASSERT_EQ(ui.Messages.size(), 1u);
@@ -203,19 +203,19 @@ TEST_F(SaveAFile, ReadOnlySourceIsRefusedInTheModesThatWriteIt) {
     EXPECT_EQ(status.Text, "");
 
     // Keeping the source does not write it.
-    giSaveInBackup = 1;
+    giSaveInBackup = SaveMode::IntoBackupFolder;
     EXPECT_TRUE(Save());
     EXPECT_EQ(Read(Backup("Form1.f01")), "output 1\r\n");
 }
 
 TEST_F(SaveAFile, BackupThatWouldBeTheSourceItselfIsRefused) {
-    giBackup = 1;
+    giBackup = BackupPlace::BackupDirectory;
     gsBackupDirectory = srcDir;
     for (int overwrite : {0, 1}) {
         for (int mode : {0, 1}) {
             ui.Messages.clear();
-            giOverwrite = overwrite;
-            giSaveInBackup = mode;
+            giOverwrite = OverwriteMode{overwrite};
+            giSaveInBackup = SaveMode{mode};
             EXPECT_FALSE(Save()) << overwrite << mode;
             ASSERT_EQ(ui.Messages.size(), 1u);  // refused before any question
             EXPECT_NE(ui.Messages[0].Prompt.find("would be the file itself"), std::string::npos);
@@ -228,7 +228,7 @@ TEST_F(SaveAFile, UnknownSaveModeSavesAndRecordsNothing) {
     gblnSaveZelInfo = true;
     for (int mode : {3, -1}) {
         ui.Messages.clear();
-        giSaveInBackup = mode;
+        giSaveInBackup = SaveMode{mode};
         EXPECT_FALSE(Save());
         ASSERT_EQ(ui.Messages.size(), 1u);
         EXPECT_NE(ui.Messages[0].Prompt.find("File Form1.frm Not Saved"), std::string::npos);
@@ -252,7 +252,7 @@ TEST_F(SaveAFile, AFailedSaveIsAMessageAndKeepsTheOutput) {
         {"the output vanished", 2, [] { fs::remove(gsTempOutFile[1]); }, "File not found\r\n@"},
         {"the backup folder cannot be made", 0,
          [] {
-             giBackup = 1;
+             giBackup = BackupPlace::BackupDirectory;
              gsBackupDirectory = "no/such/folder";
          },
          "The backup folder could not be created (Path not found)\r\n~no/such/folder/"},
@@ -260,7 +260,7 @@ TEST_F(SaveAFile, AFailedSaveIsAMessageAndKeepsTheOutput) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         OpenSession("Form1.frm", "old source\r\n");
-        giSaveInBackup = c.mode;
+        giSaveInBackup = SaveMode{c.mode};
         const std::string output = gsTempOutFile[1];
         c.breakIt();
         std::string reason = c.reason;
@@ -279,7 +279,7 @@ TEST_F(SaveAFile, AFailedSaveIsAMessageAndKeepsTheOutput) {
         }
         EXPECT_EQ(Exists(output), c.mode != 2);
         EXPECT_FALSE(Exists(Backup("Form1.f01")));
-        giBackup = 0;
+        giBackup = BackupPlace::BesideSource;
         gsBackupDirectory.clear();
         ui.Messages.clear();
     }
@@ -316,7 +316,7 @@ TEST_F(SaveAFile, OnlyOurOwnTemporaryOutputIsDeleted) {
     const std::string foreign = srcDir + "PVFOREIGN.TMP";
     testsupport::WriteFile(foreign, "someone else's\r\n");
     gsTempOutFile[1] = foreign;
-    giSaveInBackup = 2;
+    giSaveInBackup = SaveMode::ReplaceOnly;
     ASSERT_TRUE(Save());
     EXPECT_TRUE(Exists(foreign));
     EXPECT_EQ(Read(source), "someone else's\r\n");
@@ -347,7 +347,7 @@ TEST_F(SaveAFile, HistoryOffLeavesTheHistoryFileAlone) {
 }
 
 TEST_F(SaveAFile, KeepSourceModeRecordsTheUntouchedSourcesStamp) {
-    giSaveInBackup = 1;
+    giSaveInBackup = SaveMode::IntoBackupFolder;
     gblnSaveZelInfo = true;
     fs::last_write_time(source, fs::file_time_type::clock::from_sys(
                                     std::chrono::sys_seconds{std::chrono::seconds{1000000000}}));
@@ -378,9 +378,9 @@ TEST_F(SaveAFile, KeptLogByModeAndSettings) {
         OpenSession("Form1.frm", "old source\r\n");
         fs::remove(srcDir + "Form1.LOG");
         fs::remove_all(srcDir + "ZELBACK");
-        giSaveInBackup = c.mode;
+        giSaveInBackup = SaveMode{c.mode};
         gblnLogSignificant = c.significant;
-        giLogOverwrite = c.logOverwrite;
+        giLogOverwrite = OverwriteMode{c.logOverwrite};
         Zelked("output\r\n", c.warnings);
         const std::string tempLog = gsTempLogFile[1];
         ASSERT_TRUE(Save());
@@ -398,8 +398,8 @@ TEST_F(SaveAFile, KeptLogByModeAndSettings) {
 }
 
 TEST_F(SaveAFile, KeptLogTakesTheNextNumberAndANameWithoutDotGetsOne) {
-    giSaveInBackup = 2;
-    giLogOverwrite = 2;
+    giSaveInBackup = SaveMode::ReplaceOnly;
+    giLogOverwrite = OverwriteMode::NumberedCycles;
     testsupport::WriteFile(srcDir + "Form1.LOG", "earlier log");
     ASSERT_TRUE(Save());
     EXPECT_EQ(gsTempLogFile[1], srcDir + "Form1.L01");
@@ -420,7 +420,7 @@ TEST_F(SaveAFile, HistoryRecordRoundTripsWithTheChangedSinceLastSaveTest) {
     EXPECT_TRUE(fbIsNewer(source));
     // Zelked and saved again in the mode that keeps the source: its own
     // (edited) time stamp is recorded, and the save is later.
-    giSaveInBackup = 1;
+    giSaveInBackup = SaveMode::IntoBackupFolder;
     Zelked("output 2\r\n");
     FakeClock clock;
     clock.Current = datetime::FromTimeT(

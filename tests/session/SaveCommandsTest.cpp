@@ -36,7 +36,7 @@ TEST_F(SaveCommands, EachModePutsTheOutputInPlaceAndClosesTheFile) {
     for (const Case& c : cases) {
         fs::remove_all(dir);
         fs::create_directories(dir);
-        giSaveInBackup = c.mode;
+        giSaveInBackup = SaveMode{c.mode};
         OpenAndZelk();
         mnuFileSave_Click(w);
         EXPECT_TRUE(Prompts().empty()) << c.mode;
@@ -106,7 +106,7 @@ TEST_F(SaveCommands, AReadOnlySourceIsNotSaved) {
 
 TEST_F(SaveCommands, TheHistoryRecordAndItsRoundTrip) {
     gblnSaveZelInfo = true;
-    giSaveInBackup = 1;  // keeps the source: its time stamp is known
+    giSaveInBackup = SaveMode::IntoBackupFolder;  // keeps the source: its time stamp is known
     OpenAndZelk();
     SetFileTime(source, DateTime{2026, 3, 7, 14, 5, 9});
     mnuFileSave_Click(w);

@@ -44,11 +44,11 @@ protected:
     std::string source;
 
     void SetUp() override {
-        giSaveInBackup = 0;
-        giBackup = 0;
+        giSaveInBackup = SaveMode::ReplaceWithBackup;
+        giBackup = BackupPlace::BesideSource;
         gsBackupDirectory.clear();
-        giOverwrite = 2;
-        giLogOverwrite = 3;
+        giOverwrite = OverwriteMode::NumberedCycles;
+        giLogOverwrite = OverwriteMode::KeepNoLog;
         gblnLogSignificant = false;
         gblnSaveZelInfo = false;
         gsSaveZelFile = paths::Join(testsupport::ProgramDir(), "KEMHIST.KEM");

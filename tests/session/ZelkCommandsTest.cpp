@@ -208,8 +208,8 @@ TEST_F(Zelk, ZelkAllNewerWithNothingChangedZelksNothing) {
 
 TEST_F(Zelk, TheAskSettingCanBeSuspendedForTheRun) {
     const Names picked{Source("A.bas"), Source("B.bas")};
-    giOverwrite = 1;
-    giLogOverwrite = 1;
+    giOverwrite = OverwriteMode::Ask;
+    giLogOverwrite = OverwriteMode::Ask;
     // Cancel at the first question: nothing zelked, the settings kept, the
     // current file closed.
     Open(picked);
@@ -218,7 +218,7 @@ TEST_F(Zelk, TheAskSettingCanBeSuspendedForTheRun) {
     EXPECT_EQ(Prompts(), Names{"You have selected 'Ask before overwriting' \r\n\r\n"
                                "Do you want to maintain this setting while zelking all files?"});
     EXPECT_EQ(ui.Messages.back().Title, "Cancel Ask");
-    EXPECT_EQ(giOverwrite, 1);
+    EXPECT_EQ(giOverwrite, OverwriteMode::Ask);
     EXPECT_EQ(giFileIndex, 2);
     EXPECT_FALSE(Exists(paths::Join(dir, "ZELBACK")));
 
@@ -233,12 +233,12 @@ TEST_F(Zelk, TheAskSettingCanBeSuspendedForTheRun) {
     ASSERT_EQ(prompts.size(), 2u);
     EXPECT_EQ(prompts[1], "2 files Zelked\r\n\r\n");
     EXPECT_EQ(testsupport::ReadFile(paths::Join(dir, "ZELBACK/A.bas")), kClean);
-    EXPECT_EQ(giOverwrite, 1);
-    EXPECT_EQ(giLogOverwrite, 1);
+    EXPECT_EQ(giOverwrite, OverwriteMode::Ask);
+    EXPECT_EQ(giLogOverwrite, OverwriteMode::Ask);
 
     // With spell checking on, the second question can cancel too.
     gblnSpellEnabled = true;
-    giOverwrite = 2;
+    giOverwrite = OverwriteMode::NumberedCycles;
     Open(picked);
     Answer({mb::vbCancel});
     mnuProcessZelkAll_Click(w, 0);

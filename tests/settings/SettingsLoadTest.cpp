@@ -80,6 +80,11 @@ std::string HeldText(int v) { return std::to_string(v); }
 std::string HeldText(long v) { return std::to_string(v); }
 std::string HeldText(float v) { return vb::SingleText(v); }
 std::string HeldText(const std::string& s) { return s; }
+template <class E>
+    requires std::is_enum_v<E>
+std::string HeldText(E v) {
+    return std::to_string(static_cast<long>(v));
+}
 }  // namespace
 
 TEST_F(SettingsLoad, EdgeCasesOfTheKeys) {

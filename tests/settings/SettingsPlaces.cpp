@@ -1,5 +1,7 @@
 #include "SettingsPlaces.h"
 
+#include <type_traits>
+
 #include "settings/OptionGlobals.h"
 #include "platform/VBText.h"
 #include "common/clsCommonDialog.h"
@@ -14,11 +16,12 @@ std::string YesNo(bool b) { return b ? "Yes" : "No"; }
 #define BOOL(sec, key, expr, stored) BOOL_AT(sec, key, expr, stored, true)
 #define MEMBER_BOOL(sec, key, expr, stored) BOOL_AT(sec, key, expr, stored, false)
 #define INT_AT(sec, key, expr, stored, global)                                                           \
-    SettingPlace{sec, key, [] { return std::to_string(expr); }, [](const std::string& v) { expr = std::stoi(v); }, \
-                 stored, global}
+    SettingPlace{sec, key, [] { return std::to_string(static_cast<long>(expr)); },                       \
+                 [](const std::string& v) { expr = static_cast<std::decay_t<decltype(expr)>>(std::stoi(v)); }, stored, global}
 #define INT(sec, key, expr, stored) INT_AT(sec, key, expr, stored, true)
 #define LONG(sec, key, expr, stored) \
-    SettingPlace{sec, key, [] { return std::to_string(expr); }, [](const std::string& v) { expr = std::stol(v); }, stored}
+    SettingPlace{sec, key, [] { return std::to_string(static_cast<long>(expr)); }, \
+                 [](const std::string& v) { expr = static_cast<std::decay_t<decltype(expr)>>(std::stol(v)); }, stored}
 #define SINGLE(sec, key, expr, stored)                                                  \
     SettingPlace{sec, key, [] { return vb::SingleText(expr); },                         \
                  [](const std::string& v) { expr = std::stof(v); }, stored, false}

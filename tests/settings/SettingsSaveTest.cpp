@@ -108,13 +108,13 @@ TEST_F(SettingsSave, TabWidthIsOnDiskAtOnce) {
     settingsfile::Write("[Program]\r\nTabWidth=99\r\nUser=Ann\r\n[Debug]\r\n");
     sbInitINI();
     oINI->Section("Debug");
-    giTabWidth = 8;
+    giTabWidth = TabWidth{8};
     sbINIPutTabWidth();
     EXPECT_EQ(settingsfile::Read(), "[Program]\r\nTabWidth=8\r\nUser=Ann\r\n[Debug]\r\n");
-    giTabWidth = -1;
+    giTabWidth = TabWidth::LeaveTabs;
     sbINIPutTabWidth();
     settingsfile::Load();
-    EXPECT_EQ(giTabWidth, -1);
+    EXPECT_EQ(giTabWidth, TabWidth::LeaveTabs);
 }
 
 TEST_F(SettingsSave, RecentFileEntries) {

@@ -141,7 +141,7 @@ int RunZelk(const std::vector<std::string>& args) {
     }
     // The tab width the settings give, else 4; every unknown word answered
     // alike.
-    gfnAskTabWidth = [] { giTabWidth = 4; };
+    gfnAskTabWidth = [] { giTabWidth = TabWidth{4}; };
     HeadlessWordNotFound question(a.spell);
     InstallSpelling(&question);
 

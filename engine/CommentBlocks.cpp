@@ -10,9 +10,12 @@
 
 #include "platform/Clock.h"
 #include "engine/CommentEditorHost.h"
-#include "engine/EngineCalls.h"
+#include "engine/EmitLine.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
+#include "engine/FileLog.h"
 #include "settings/OptionGlobals.h"
+#include "analysis/SourceModel.h"
 #include "TemplateText.h"
 #include "TokenText.h"
 #include "common/Trace.h"

@@ -1,10 +1,14 @@
 // Comments that follow code: their column, or their removal; and the
 // spelling calls for comments and string literals as they pass.
+#include "CommentColumns.h"
+
+#include "engine/EngineState.h"
+#include "engine/LabelReferences.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
+#include "analysis/SourceModel.h"
 #include "engine/SpellingHooks.h"
 #include "analysis/StatementAnalysis.h"
-#include "engine/EngineCalls.h"
 
 namespace {
 

@@ -1,9 +1,11 @@
 // Line continuations: kept as in the source, removed (the statement's lines
 // joined), or inserted where a line would pass the continuation column.
-#include "engine/EngineCalls.h"
+#include "engine/Continuations.h"
+#include "engine/EngineState.h"
 #include "analysis/LineTokenizer.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
+#include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "platform/VBText.h"
 

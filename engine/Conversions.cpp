@@ -1,12 +1,13 @@
 // Conversions of code written for old versions of Visual Basic: message-box
 // constants and numbers to the vb constants, and old data-access calls and
 // DB_ constants to their later forms. Both rewrite token texts in place.
+#include "engine/Conversions.h"
+
 #include <cmath>
 #include <string>
 
-#include "engine/Conversions.h"
-#include "engine/EngineCalls.h"
 #include "common/ErrorTrap.h"
+#include "analysis/SourceModel.h"
 #include "TokenText.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"

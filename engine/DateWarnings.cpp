@@ -1,9 +1,12 @@
 // Warnings about statements that may handle dates, years and leap years, to
 // help find code that could fail at the change of the century.
+#include "engine/DateWarnings.h"
+
 #include <string>
 
-#include "engine/EngineCalls.h"
 #include "common/ErrorTrap.h"
+#include "engine/FileLog.h"
+#include "analysis/SourceModel.h"
 #include "TokenText.h"
 #include "common/Trace.h"
 #include "platform/VBText.h"

@@ -1,5 +1,6 @@
 #include "DeclarationPieces.h"
 
+#include "engine/EngineState.h"
 #include "LineSegments.h"
 #include "settings/OptionGlobals.h"
 #include "analysis/StatementAnalysis.h"

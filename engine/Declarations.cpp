@@ -1,8 +1,11 @@
 // Declarations: one declaration a line, As clauses in a column, and the
 // warnings about functions and declarations without a type.
-#include "engine/EngineCalls.h"
+#include "engine/Declarations.h"
+#include "engine/EngineState.h"
+#include "engine/FileLog.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
+#include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "platform/VBText.h"
 

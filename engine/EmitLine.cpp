@@ -1,12 +1,16 @@
 // The single writer of output lines: the Visual Basic 3.0 line limit, the
 // line breaks at a text's ends, the limit on runs of empty lines and the
 // inserted line numbers; and the End If of a split single-line If.
+#include "engine/EmitLine.h"
+
 #include <cctype>
 
 #include "analysis/AnalyserLog.h"
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
 #include "FileFailure.h"
+#include "engine/LabelReferences.h"
 #include "settings/OptionGlobals.h"
+#include "analysis/SourceModel.h"
 #include "platform/TextFile.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"

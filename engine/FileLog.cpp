@@ -1,9 +1,11 @@
 // The per-file log, the temporary files of a session entry, and the name
 // under which a log is kept when its file is saved.
+#include "engine/FileLog.h"
+
 #include <cstdio>
 
 #include "analysis/AnalyserLog.h"
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "FileFailure.h"
 #include "settings/OptionGlobals.h"

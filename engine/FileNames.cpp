@@ -1,7 +1,8 @@
 // File names for captions: a path split into its parts, and a path shortened
 // to a given length.
+#include "engine/FileNames.h"
+
 #include "analysis/AnalyserLog.h"
-#include "engine/EngineCalls.h"
 #include "common/ErrorTrap.h"
 #include "platform/Paths.h"
 #include "common/Trace.h"

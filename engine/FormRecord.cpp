@@ -1,12 +1,16 @@
 // A line of a designer file's form description: written with its own
 // spacing, its only change the spelling corrections of captions and other
 // texts.
+#include "engine/FormRecord.h"
+
 #include <algorithm>
 #include <array>
 
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
+#include "engine/FileLog.h"
 #include "settings/OptionGlobals.h"
+#include "analysis/SourceModel.h"
 #include "engine/SpellingHooks.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"

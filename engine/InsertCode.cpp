@@ -6,10 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineCalls.h"
+#include "engine/Continuations.h"
+#include "engine/EmitLine.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
+#include "engine/FileLog.h"
+#include "engine/LabelReferences.h"
 #include "settings/OptionGlobals.h"
 #include "platform/Paths.h"
+#include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "TemplateText.h"
 #include "TokenText.h"

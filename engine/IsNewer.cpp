@@ -1,8 +1,9 @@
 // Whether a file changed since its last recorded save, from the history file
 // the main window writes when it saves a zelked file.
+#include "engine/IsNewer.h"
+
 #include "common/AppIdentity.h"
 #include "platform/Clock.h"
-#include "engine/EngineCalls.h"
 #include "settings/OptionGlobals.h"
 #include "common/Trace.h"
 #include "settings/cINIHandler.h"

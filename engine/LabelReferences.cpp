@@ -1,9 +1,11 @@
 // The jump targets of the parsed file. A line number that some GoTo, GoSub,
 // Resume or On ... GoTo refers to must survive the zelk, or the output would
 // not compile.
+#include "engine/LabelReferences.h"
+
 #include <unordered_set>
 
-#include "engine/EngineCalls.h"
+#include "analysis/SourceModel.h"
 #include "platform/VBText.h"
 
 namespace {

@@ -1,6 +1,9 @@
 // Line kinds and block flags: what the white-space rules of the zelking loop
 // read about the line just formatted, and the per-record flags the later
 // steps of the formatter use.
+#include "LineClassification.h"
+
+#include "engine/EngineState.h"
 #include "analysis/KeywordTable.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"

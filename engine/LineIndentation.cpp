@@ -1,5 +1,7 @@
 // Tabs and the column of the first word of every record.
+#include "CommentColumns.h"
 #include "engine/EngineState.h"
+#include "LineClassification.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
 #include "engine/SpellingHooks.h"

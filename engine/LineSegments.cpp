@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "engine/EngineCalls.h"
+#include "engine/LabelReferences.h"
 #include "settings/OptionGlobals.h"
+#include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "TokenText.h"
 #include "platform/VBText.h"

@@ -2,16 +2,19 @@
 // scope, name, type and declaration kind in the order gsModuleHow chooses,
 // and the statements from the first declaration on are ordered by it. Old
 // declaration words are converted on the way.
+#include "engine/ModuleDeclarations.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
 
 #include "DeclarationPieces.h"
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "engine/ExchangeSort.h"
 #include "settings/OptionGlobals.h"
+#include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "TokenText.h"
 #include "common/Trace.h"

@@ -1,6 +1,9 @@
 // Whether a module already declares Option Explicit.
-#include "engine/EngineCalls.h"
+#include "engine/OptionExplicit.h"
+
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
+#include "analysis/SourceModel.h"
 #include "common/Trace.h"
 #include "platform/VBText.h"
 

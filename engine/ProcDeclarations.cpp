@@ -2,13 +2,17 @@
 // and is first left, whether it already handles errors or traces, the
 // conversions and date scan over its statements, and the gathering of its
 // local declarations in the order gsLocalHow chooses.
+#include "engine/ProcDeclarations.h"
+
 #include <algorithm>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "engine/Conversions.h"
+#include "engine/DateWarnings.h"
 #include "DeclarationPieces.h"
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "engine/ExchangeSort.h"
 #include "analysis/FileParse.h"

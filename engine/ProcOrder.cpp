@@ -1,6 +1,8 @@
 // The order in which a module's parts are written, and the identity
 // statement order of one part that the arrangement steps rearrange.
-#include "engine/EngineCalls.h"
+#include "engine/ProcOrder.h"
+
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "engine/ExchangeSort.h"
 #include "analysis/FileParse.h"

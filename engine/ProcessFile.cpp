@@ -1,15 +1,19 @@
 // The frame around the zelking of one file of the session: names and kind,
 // the spelling dictionaries, the temporary output and log with the log's
 // header and footer, the dialect, the parse and the zelking loop.
+#include "engine/ProcessFile.h"
+
 #include <cstdio>
 #include <stdexcept>
 
 #include "analysis/AnalyserLog.h"
 #include "common/AppIdentity.h"
 #include "platform/Clock.h"
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "FileFailure.h"
+#include "engine/FileLog.h"
+#include "engine/FileNames.h"
 #include "analysis/FileParse.h"
 #include "analysis/FileValidation.h"
 #include "settings/OptionGlobals.h"
@@ -21,6 +25,7 @@
 #include "common/WindowHelpers.h"
 #include "engine/ZelkHost.h"
 #include "common/mKEMCommon.h"
+#include "engine/ZelkLoop.h"
 
 namespace {
 

@@ -1,8 +1,10 @@
 // The formatter's entry points: one statement of a code part into its output
 // lines, and the plain text of a statement as it stands.
-#include "engine/EngineCalls.h"
+#include "engine/SourceLine.h"
+
 #include "common/ErrorTrap.h"
 #include "SourceLineFormatter.h"
+#include "analysis/SourceModel.h"
 #include "common/Trace.h"
 
 void sbOutputSourceRecord(long& stmt, std::string& text, bool isDeclarationsPart) {

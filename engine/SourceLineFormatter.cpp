@@ -1,7 +1,9 @@
 #include "SourceLineFormatter.h"
 
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
+#include "engine/LabelReferences.h"
 #include "settings/OptionGlobals.h"
+#include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "platform/VBError.h"
 #include "platform/VBText.h"

@@ -194,21 +194,6 @@ std::string Blanks(long n);
 bool IsBlankText(const std::string& text);
 long LeadingBlanks(const std::string& text);
 bool IsTypeCharacter(char c);
-// The record that a comment line standing before record `next` is tied to
-// when the output is read again: the code line after it, past further
-// comment lines; none after a blank line (0).
-long TiedOnNextRead(long next);
-// A first word that makes its line a declaration (upper-cased).
-bool IsDeclarationWord(const std::string& word);
-// The line kind (giLineKind) that a statement's first word and the word after
-// it (both upper case) give its line, and whether the line opens or closes a
-// block.
-struct FirstWordsKind {
-    int kind = 0;
-    bool opens = false;
-    bool closes = false;
-};
-FirstWordsKind KindOfFirstWords(const std::string& first, const std::string& next);
 // The next physical line of a continued comment (a token the record reader
 // made of the whole line): it belongs to the comment before it and has no
 // column of its own.

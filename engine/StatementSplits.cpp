@@ -2,10 +2,12 @@
 // after the Then (and around the Else) of a single-line If. Split-off lines
 // get the columns the block layout gives them when the output is zelked
 // again, so that zelking twice changes nothing more.
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
+#include "engine/FileLog.h"
 #include "analysis/KeywordTable.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
+#include "analysis/SourceModel.h"
 #include "platform/VBText.h"
 
 namespace {

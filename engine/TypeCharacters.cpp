@@ -1,10 +1,12 @@
 // Type-declaration characters: turned into As clauses in declarations and
 // procedure headings, removed from code; the "$" of intrinsic string
 // functions kept, removed or added; the old data-access type names renamed.
-#include "engine/EngineCalls.h"
+#include "engine/TypeCharacters.h"
+
 #include "analysis/KeywordTable.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
+#include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "platform/VBText.h"
 

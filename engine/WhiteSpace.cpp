@@ -2,11 +2,14 @@
 
 #include <cctype>
 
-#include "engine/EngineCalls.h"
+#include "engine/EmitLine.h"
+#include "engine/EngineState.h"
 #include "FileFailure.h"
 #include "analysis/LineTokenizer.h"
+#include "LineClassification.h"
 #include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
+#include "analysis/SourceModel.h"
 #include "platform/VBText.h"
 
 namespace {

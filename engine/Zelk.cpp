@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "engine/CommentBlocks.h"
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
+#include "engine/FileLog.h"
 #include "analysis/FileValidation.h"
 #include "settings/OptionGlobals.h"
+#include "engine/ProcessFile.h"
 #include "platform/TextFile.h"
 #include "platform/VBText.h"
 #include "engine/ZelkHost.h"

@@ -1,17 +1,29 @@
 // The zelking loop: writes the parsed file part by part, statement by
 // statement, with the insertions, the formatter's text and the white-space
 // rules, then turns the status words into the result the user sees.
+#include "engine/ZelkLoop.h"
+
 #include <unordered_map>
 #include <vector>
 
 #include "analysis/AnalyserLog.h"
 #include "platform/Clock.h"
-#include "engine/EngineCalls.h"
+#include "engine/CommentBlocks.h"
+#include "engine/EmitLine.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
+#include "engine/FileLog.h"
 #include "analysis/FileParse.h"
+#include "engine/FormRecord.h"
 #include "common/IProgressView.h"
 #include "engine/InsertCode.h"
+#include "engine/LabelReferences.h"
+#include "engine/ModuleDeclarations.h"
+#include "engine/OptionExplicit.h"
 #include "settings/OptionGlobals.h"
+#include "engine/ProcDeclarations.h"
+#include "engine/ProcOrder.h"
+#include "engine/SourceLine.h"
 #include "SourceLineFormatter.h"
 #include "TokenText.h"
 #include "common/Trace.h"

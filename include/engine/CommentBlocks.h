@@ -1,6 +1,5 @@
 #pragma once
-// Comment blocks: the procedures the zelking loop and the spelling pass call
-// besides sbCommentBlockInsert (EngineCalls.h).
+// Comment blocks: the procedures the zelking loop and the spelling pass call.
 //
 // A block replaces an old copy by taking its lines out of the source model
 // (a statement without tokens is passed over by the zelking loop), so the
@@ -8,6 +7,13 @@
 // (Skip, an empty or unreadable template) replaces nothing.
 #include <string>
 #include <vector>
+
+std::string CommentBlockProcType(const std::string& name);
+void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced);
+// The same with the place of a procedure's block given by the caller: before
+// its heading, or after it (the setting's choice, unless the procedure has no
+// line after its heading to hold the block).
+void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced, bool beforeHeading);
 
 // Starts a run over one or more files: an unreadable template is shown in a
 // message once per run (each file's log still says its blocks are missing).

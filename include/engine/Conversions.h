@@ -1,6 +1,12 @@
 #pragma once
-// The number rules of the message-box conversion, open to tests.
+// The conversions of message-box arguments and of data-access names, and
+// the number rules of the message-box conversion, open to tests.
 #include <string>
+
+#include "analysis/SourceModel.h"
+
+void sbConvertMsgbox(BabStatement& stmt);
+void sbConvertDAO(BabStatement& stmt);
 
 // The value of the number a token's text begins with: decimal, or with the
 // &H and &O prefixes; 0 when it begins with none.

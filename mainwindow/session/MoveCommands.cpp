@@ -1,8 +1,10 @@
 // Moving from one file of the session to another, and ending the session
 // with its temporary files.
 #include "common/AppIdentity.h"
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
+#include "engine/FileLog.h"
+#include "engine/ProcessFile.h"
 #include "session/SessionCommands.h"
 #include "mainwindow/SessionState.h"
 #include "session/SessionWindow.h"

@@ -1,9 +1,11 @@
 // Opening a session (the Open command and the recent-file entries), closing
 // its files, and leaving the program.
 #include "common/AppIdentity.h"
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
+#include "engine/FileLog.h"
 #include "mainwindow/MFILESET.h"
+#include "engine/ProcessFile.h"
 #include "session/SessionCommands.h"
 #include "mainwindow/SessionState.h"
 #include "session/SessionWindow.h"

@@ -5,8 +5,9 @@
 
 #include "common/AppIdentity.h"
 #include "session/BackupNames.h"
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
+#include "engine/FileLog.h"
 #include "FileReplace.h"
 #include "common/IProgressView.h"
 #include "session/IViewFileList.h"

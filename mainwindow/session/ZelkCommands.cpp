@@ -2,9 +2,12 @@
 // result, Zelk and Save All zelks and saves every source file of the
 // session (or only those changed since their last save).
 #include "engine/CommentBlocks.h"
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
+#include "engine/FileLog.h"
+#include "engine/IsNewer.h"
 #include "settings/OptionGlobals.h"
+#include "engine/ProcessFile.h"
 #include "session/SaveAFile.h"
 #include "session/SessionCommands.h"
 #include "mainwindow/SessionState.h"

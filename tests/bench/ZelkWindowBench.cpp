@@ -21,14 +21,16 @@
 #include <vector>
 
 #include "platform/Clock.h"
-#include "engine/EngineCalls.h"
+#include "engine/FileLog.h"
 #include "GeneratedModule.h"
 #include "HeadlessStartUp.h"
 #include "common/IProgressView.h"
 #include "analysis/KeywordTable.h"
+#include "engine/ProcessFile.h"
 #include "platform_ui/QtUiServices.h"
 #include "mainwindow_ui/frmZelker.h"
 #include "common/mKEMCommon.h"
+#include "analysis/SourceModel.h"
 
 namespace fs = std::filesystem;
 

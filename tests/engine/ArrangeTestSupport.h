@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineCalls.h"
 #include "engine/EngineState.h"
 #include "engine/Zelk.h"
 #include "analysis/FileParse.h"

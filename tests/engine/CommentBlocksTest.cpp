@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "engine/CommentBlocks.h"
 #include "engine/CommentEditorHost.h"
+#include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 
 using namespace arrangetest;

@@ -2,7 +2,7 @@
 
 #include "ArrangeTestSupport.h"
 #include "engine/Conversions.h"
-#include "engine/EngineCalls.h"
+#include "analysis/SourceModel.h"
 
 using namespace arrangetest;
 

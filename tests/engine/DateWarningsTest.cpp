@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "ArrangeTestSupport.h"
+#include "engine/DateWarnings.h"
+#include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 
 using namespace arrangetest;

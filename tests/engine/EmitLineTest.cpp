@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "engine/EmitLine.h"
+#include "engine/EngineState.h"
 #include "EngineTestSupport.h"
+#include "engine/LabelReferences.h"
 
 using namespace enginetest;
 

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineCalls.h"
+#include "engine/EmitLine.h"
+#include "engine/EngineState.h"
 #include "engine/Zelk.h"
 #include "analysis/FileParse.h"
 #include "settings/OptionGlobals.h"

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "engine/EngineState.h"
 #include "EngineTestSupport.h"
+#include "engine/FormRecord.h"
 #include "engine/SpellingHooks.h"
 
 using namespace enginetest;

@@ -9,8 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "analysis/KeywordTable.h"
+#include "engine/LabelReferences.h"
+#include "engine/SourceLine.h"
 #include "engine/SpellingHooks.h"
 
 namespace formattest {

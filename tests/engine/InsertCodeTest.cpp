@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ArrangeTestSupport.h"
+#include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "engine/InsertCode.h"
 

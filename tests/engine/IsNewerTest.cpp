@@ -6,6 +6,7 @@
 
 #include "common/AppIdentity.h"
 #include "EngineTestSupport.h"
+#include "engine/IsNewer.h"
 
 using namespace enginetest;
 

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "ArrangeTestSupport.h"
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
+#include "engine/ModuleDeclarations.h"
+#include "analysis/SourceModel.h"
 
 using namespace arrangetest;
 

@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "ArrangeTestSupport.h"
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
 #include "platform/Paths.h"
+#include "engine/ProcDeclarations.h"
+#include "analysis/SourceModel.h"
 #include "platform/VBText.h"
 
 using namespace arrangetest;

@@ -4,10 +4,13 @@
 #include <filesystem>
 
 #include "platform/Clock.h"
+#include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "common/ErrorTrap.h"
 #include "FakeZelkWindow.h"
+#include "engine/FileNames.h"
 #include "analysis/KeywordTable.h"
+#include "engine/ProcessFile.h"
 #include "engine/SpellingHooks.h"
 #include "spelling/SpellingInstaller.h"
 #include "common/WindowHelpers.h"

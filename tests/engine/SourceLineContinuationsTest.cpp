@@ -1,5 +1,6 @@
 // The source-line formatter: line continuations kept, removed and inserted,
 // in-line comment columns, and the spelling calls.
+#include "engine/Continuations.h"
 #include "FormatterHarness.h"
 
 using namespace formattest;

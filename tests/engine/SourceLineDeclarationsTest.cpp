@@ -1,7 +1,9 @@
 // The source-line formatter: type-declaration characters, the "$" of
 // intrinsic string functions, data-access type names, list splits, As
 // alignment and the warnings about untyped functions and declarations.
+#include "engine/Declarations.h"
 #include "FormatterHarness.h"
+#include "engine/TypeCharacters.h"
 
 using namespace formattest;
 

@@ -1,8 +1,10 @@
 // The source-line formatter: layout and indentation, labels and line numbers,
 // tabs, line kinds and block flags, and the splits at ":" and of single-line
 // Ifs. Sources are parsed by the real analyser.
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "FormatterHarness.h"
+#include "engine/SourceLine.h"
 
 using namespace formattest;
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "engine/WhiteSpace.h"
 

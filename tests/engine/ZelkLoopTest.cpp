@@ -3,8 +3,10 @@
 #include <iostream>
 
 #include "platform/Clock.h"
+#include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "analysis/KeywordTable.h"
+#include "engine/ProcessFile.h"
 
 using namespace enginetest;
 

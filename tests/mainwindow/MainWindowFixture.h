@@ -12,13 +12,13 @@
 #include <QMenu>
 
 #include "mainwindow/MFILESET.h"
+#include "engine/ProcessFile.h"
 #include "mainwindow/SessionState.h"
 #include "common/SharedState.h"
 #include "platform/VBError.h"
 #include "mainwindow_ui/ViewerTextBox.h"
 #include "platform_ui/QtPictureBox.h"
 #include "QtTestApp.h"
-#include "engine/EngineCalls.h"
 #include "TestSupport.h"
 #include "platform_ui/Twips.h"
 #include "mainwindow_ui/frmZelker.h"

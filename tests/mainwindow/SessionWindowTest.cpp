@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/Clock.h"
+#include "engine/EngineState.h"
 #include "MainWindowFixture.h"
 #include "ModalRobot.h"
 #include "platform/Paths.h"

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 #include <set>
 
+#include "engine/EngineState.h"
 #include "MainWindowFixture.h"
 #include "mainwindow_ui/ViewerTextBox.h"
 

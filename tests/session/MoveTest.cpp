@@ -1,4 +1,6 @@
 // Moving through the session's files, the View list, and ending a session.
+#include "engine/EngineState.h"
+#include "engine/ProcessFile.h"
 #include "SessionFixture.h"
 
 namespace {

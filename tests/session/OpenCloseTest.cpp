@@ -1,4 +1,5 @@
 // Opening a session, closing its files and leaving the program.
+#include "engine/EngineState.h"
 #include "SessionFixture.h"
 
 namespace {

@@ -1,5 +1,6 @@
 // The print command: finding the printing program, and which file it is
 // given, as one argument, through the scripted launcher.
+#include "engine/EngineState.h"
 #include "settings/OptionGlobals.h"
 #include "SessionFixture.h"
 

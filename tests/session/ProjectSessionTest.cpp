@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "engine/EngineState.h"
+#include "engine/ProcessFile.h"
 #include "ProjectFixtures.h"
 #include "session/SaveAFile.h"
 #include "SessionFixture.h"

@@ -4,8 +4,9 @@
 
 #include "session/BackupNames.h"
 #include "platform/Clock.h"
-#include "engine/EngineCalls.h"
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
+#include "engine/IsNewer.h"
 #include "SaveFixture.h"
 
 namespace fs = std::filesystem;

@@ -1,4 +1,6 @@
 // Save and Save All after a real zelk, the Options command and help.
+#include "engine/EngineState.h"
+#include "engine/IsNewer.h"
 #include "SessionFixture.h"
 #include "platform/VBText.h"
 #include "settings/cINIHandler.h"

@@ -1,5 +1,8 @@
 // Zelk File and Zelk and Save All on the real engine.
+#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
+#include "engine/IsNewer.h"
+#include "engine/ProcessFile.h"
 #include "SessionFixture.h"
 #include "settings/cINIHandler.h"
 

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "FakeZelkWindow.h"
 #include "analysis/KeywordTable.h"
+#include "engine/ProcessFile.h"
 #include "spelling/ResourceSpelling.h"
 #include "engine/SpellingHooks.h"
 #include "spelling/SpellingInstaller.h"

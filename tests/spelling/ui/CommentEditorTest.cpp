@@ -16,7 +16,9 @@
 #include <filesystem>
 #include <map>
 
+#include "engine/EngineState.h"
 #include "ModalRobot.h"
+#include "engine/ProcessFile.h"
 #include "../SpellingTestSupport.h"
 #include "engine/CommentEditorHost.h"
 #include "spelling/CommentTemplates.h"

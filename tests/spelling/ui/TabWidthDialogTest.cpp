@@ -10,9 +10,11 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "engine/EngineState.h"
 #include "ModalRobot.h"
 #include "EngineTestSupport.h"
 #include "analysis/KeywordTable.h"
+#include "engine/ProcessFile.h"
 #include "QtTestApp.h"
 #include "engine/SpellingHooks.h"
 #include "spelling_ui/TemplateWindows.h"

@@ -1,0 +1,10 @@
+#pragma once
+// Line continuations: kept as in the source, removed (the statement's lines
+// joined), or inserted where a line would pass the continuation column.
+#include <string>
+
+int fiLineNumberEnd(const std::string& text);
+// Inserted code (several lines joined by CR LF) with its continuations
+// removed and inserted as the formatter treats a statement's lines, so that
+// zelking it again as source changes nothing.
+std::string ContinuedLikeCode(const std::string& text);

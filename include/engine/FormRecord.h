@@ -1,0 +1,5 @@
+#pragma once
+// Designer records.
+#include <string>
+
+void sbOutputFormRecord(long& record, std::string& text);

@@ -1,0 +1,3 @@
+#pragma once
+// The zelking loop: writes the parsed file into the temporary output.
+void sbDoFile();

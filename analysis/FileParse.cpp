@@ -32,10 +32,12 @@ BabStatement& Stmt(long s) { return yStatement[static_cast<size_t>(s)]; }
 bool LastIsEndRecord() { return glRecordCount > 0 && Rec(glRecordCount).FirstToken == 0; }
 
 long TokenKind(const BabToken& t) {
-    if (t.IsKeyWord || t.Class == 4 || t.Class == 6) return 3;
-    if (t.Class == 1) return 2;
-    if (t.Class == 3) return 4;
-    if (t.Class == 5 && (t.Detail == 4 || t.Detail == 5)) return 2;
+    if (t.IsKeyWord || t.Class == TokenClass::Operator || t.Class == TokenClass::Colon) return 3;
+    if (t.Class == TokenClass::Name) return 2;
+    if (t.Class == TokenClass::Literal) return 4;
+    if (t.Class == TokenClass::NonCode &&
+        (t.Detail == tokdetail::kLeadingLabel || t.Detail == tokdetail::kLabelReference))
+        return 2;
     return 1;
 }
 
@@ -74,7 +76,7 @@ void AddEntry(long r, const Group& grp) {
     const BabRecord& rec = Rec(r);
     long s = rec.FirstStmt;
     BabStatement& st = Stmt(s);
-    bool heading = st.Class == stmtclass::kProcHeading;
+    bool heading = st.Class == StatementClass::ProcHeading;
 
     if (grp.isFirst) {
         if (glTokenCount - grp.tokensBefore == 2 && vb::EqualsNoCase(Tok(grp.tokensBefore + 1).Piece, "VERSION"))
@@ -312,7 +314,7 @@ void ProcessSelectedFile(int wWhich) {
     // empty file.
     if (oDebug->StatusCode == 0 && glStmtCount > 0 &&
         std::all_of(yStatement.begin() + 1, yStatement.begin() + glStmtCount + 1,
-                    [](const BabStatement& s) { return s.Class == stmtclass::kBlank; }))
+                    [](const BabStatement& s) { return s.Class == StatementClass::Blank; }))
         oDebug->StatusCode = 11;
     AppTrace("Which=" + Num(wWhich));
 }

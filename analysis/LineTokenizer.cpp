@@ -149,8 +149,8 @@ void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n
                     tok->FlagsOut = 1;
                     tok->Piece.pop_back();
                 }
-                tok->Class = 5;
-                tok->Detail = 1;
+                tok->Class = TokenClass::NonCode;
+                tok->Detail = tokdetail::kComment;
                 isRem = true;
             }
             if (isRem) {
@@ -233,8 +233,8 @@ void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n
                 size_t close = pos < end ? line.find(']', pos) : std::string::npos;
                 if (close != std::string::npos && line.find_first_of("\"':", pos) < close) {
                     tok->Piece.assign(line, delimPos, close - delimPos + 1);
-                    tok->Class = 1;
-                    tok->Detail = 8;
+                    tok->Class = TokenClass::Name;
+                    tok->Detail = tokdetail::kName;
                     pos = close + 1;
                 } else {
                     tok->Piece.assign(1, '[');
@@ -251,8 +251,8 @@ void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n
                 if (tok->Piece.empty() && !tok->WhiteSpaceLeft.empty()) {
                     tok->Piece.swap(tok->WhiteSpaceLeft);
                     tok->Where = static_cast<long>(wsColumn);
-                    tok->Class = 5;
-                    tok->Detail = 3;
+                    tok->Class = TokenClass::NonCode;
+                    tok->Detail = tokdetail::kBlank;
                     store();
                 }
                 break;

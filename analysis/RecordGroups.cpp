@@ -154,7 +154,8 @@ void BabParseRecord(LineReader& file, std::vector<BabRecord>& rec, long& recCoun
         st[static_cast<size_t>(stCount)].RecordLast = r;
         record.FirstStmt = record.LastStmt = stCount;
         record.IndentLevel = giRunningLevel;
-        if (head.Class == 5 && head.Detail == 1 && head.FlagsOut == 1) commentContinues = true;
+        if (head.Class == TokenClass::NonCode && head.Detail == tokdetail::kComment && head.FlagsOut == 1)
+            commentContinues = true;
         if (file.Eof()) {
             // The file ends with comment or blank lines: the group has no
             // code line, and the blank end record stays blank.
@@ -218,20 +219,20 @@ void BabParseRecord(LineReader& file, std::vector<BabRecord>& rec, long& recCoun
     }
 
     // Comment lines just above the code line belong to it.
-    if (code.Class == stmtclass::kProcHeading) {
+    if (code.Class == StatementClass::ProcHeading) {
         long firstRecord = groupFirst;
         FindStartOfProc(firstRecord, rec, c, st);
     } else {
         for (long r = c - 1; r >= groupFirst; --r) {
             BabRecord& record = rec[static_cast<size_t>(r)];
-            if (st[static_cast<size_t>(record.FirstStmt)].Class == stmtclass::kBlank) break;
+            if (st[static_cast<size_t>(record.FirstStmt)].Class == StatementClass::Blank) break;
             record.TiedTo = c;
             record.TiedBack = groupFirst - 1;
         }
     }
 
     if (!directive) {
-        if (code.Class == stmtclass::kProcHeading && !(code.Flags & stmtflag::kOpensBlock)) giRunningLevel = 0;
+        if (code.Class == StatementClass::ProcHeading && !(code.Flags & stmtflag::kOpensBlock)) giRunningLevel = 0;
         long change = LevelChangeOfLine(st, lead, stCount, tok);
         giRunningLevel += change;
         if (change < 0 && giRunningLevel < 0) {
@@ -251,7 +252,7 @@ void FindStartOfProc(long& first, std::vector<BabRecord>& rec, long& heading, st
     BabTrace("First=" + Num(first) + "\r\n Records=" + Num(heading));
     long b = first;
     for (long r = first; r < heading; ++r) {
-        if (st[static_cast<size_t>(rec[static_cast<size_t>(r)].FirstStmt)].Class == stmtclass::kBlank) {
+        if (st[static_cast<size_t>(rec[static_cast<size_t>(r)].FirstStmt)].Class == StatementClass::Blank) {
             b = r;
             break;
         }

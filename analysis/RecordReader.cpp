@@ -55,7 +55,7 @@ void StoreInvalidLine(std::vector<BabRecord>& records, std::vector<BabToken>& to
     GrowTo(tokens, glTokenCapacity);
     BabToken& t = tokens[static_cast<size_t>(tokenCount)];
     BabInitToken(t);
-    t.Class = 2;
+    t.Class = TokenClass::InvalidRecord;
     t.Piece = "???InvalidRecord???";
 
     ++glRecordCounter;
@@ -94,14 +94,15 @@ void ReadRecordExtractTokens(LineReader& file, std::vector<BabRecord>& records, 
         if (BabTraceOn()) BabTrace("Record #" + Num(glRecordCounter + 1) + " SourceRec=|" + line + "|");
 
         const BabToken& lastStored = tokens[static_cast<size_t>(tokenCount)];
-        if (commentContinues || (lastStored.Class == 5 && lastStored.Detail == 1 && lastStored.FlagsOut == 1)) {
+        if (commentContinues || (lastStored.Class == TokenClass::NonCode && lastStored.Detail == tokdetail::kComment &&
+                                 lastStored.FlagsOut == 1)) {
             // The line continues a comment: it is one more comment token, as it stands.
             TokenRoom(tokens, tokenCount, 1);
             RecordRoom(records, recordCount + 1);
             BabToken& t = tokens[static_cast<size_t>(++tokenCount)];
             t = BabToken();
-            t.Class = 5;
-            t.Detail = 1;
+            t.Class = TokenClass::NonCode;
+            t.Detail = tokdetail::kComment;
             if (CommentContinues(line)) {
                 t.FlagsOut = 1;
                 line.pop_back();
@@ -119,10 +120,11 @@ void ReadRecordExtractTokens(LineReader& file, std::vector<BabRecord>& records, 
             AnalyzeTokens(work, n);
             // A number that starts a continuation line is part of the
             // statement (If a > _ / 0 Then), never a line number.
-            if (n >= 1 && (lastStored.FlagsOut & 1) && work[1].Class == 5 && work[1].Detail == 4 &&
-                !work[1].Piece.empty() && work[1].Piece[0] >= '0' && work[1].Piece[0] <= '9') {
-                work[1].Class = 3;
-                work[1].Detail = 2;
+            if (n >= 1 && (lastStored.FlagsOut & 1) && work[1].Class == TokenClass::NonCode &&
+                work[1].Detail == tokdetail::kLeadingLabel && !work[1].Piece.empty() && work[1].Piece[0] >= '0' &&
+                work[1].Piece[0] <= '9') {
+                work[1].Class = TokenClass::Literal;
+                work[1].Detail = tokdetail::kNumber;
             }
             TokenRoom(tokens, tokenCount, n);
 

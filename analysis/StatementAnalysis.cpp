@@ -12,8 +12,8 @@ bool UpperIs(const BabToken& t, std::string_view word) { return vb::EqualsNoCase
 const std::string& KeyWordOf(const BabToken& t) { return BabKeyWordAt(t.pKeyWord).KeyWord; }
 
 void Mark(BabToken& t) {
-    t.Class = 5;
-    t.Detail = 5;
+    t.Class = TokenClass::NonCode;
+    t.Detail = tokdetail::kLabelReference;
 }
 
 // The verb: the first qualifying verb keyword (a scope word such as Private
@@ -27,7 +27,8 @@ long FindVerb(std::vector<BabToken>& tok, long start, long last) {
             if (k.Class != 'V') continue;
             // VERSION is the verb of a file's header line ("VERSION 5.00");
             // elsewhere it is a name, as in "version = GetVersion(a)".
-            if (k.KeyWord == "VERSION" && !(t < last && tok[static_cast<size_t>(t) + 1].Class == 3)) continue;
+            if (k.KeyWord == "VERSION" && !(t < last && tok[static_cast<size_t>(t) + 1].Class == TokenClass::Literal))
+                continue;
             bool qualifies = t == start || (t == start + 1 && tok[static_cast<size_t>(start)].Piece == "#");
             if (!qualifies && t > start) {
                 const BabToken& before = tok[static_cast<size_t>(t) - 1];
@@ -62,7 +63,7 @@ long DeclarationKind(const std::string& kw) {
 void TraceStatement(const BabStatement& s, long first) {
     if (!BabTraceOn()) return;
     BabTrace("Tokens (Next)=" + Num(first));
-    BabTrace(" Statement...\r\n  Class=" + Num(s.Class) + "\r\n  Detail=" + Num(s.Detail) + "\r\n  Flags=" +
+    BabTrace(" Statement...\r\n  Class=" + Num(CodeOf(s.Class)) + "\r\n  Detail=" + Num(s.Detail) + "\r\n  Flags=" +
              Num(s.Flags) + "\r\n  FirstToken=" + Num(s.FirstToken) + "\r\n  LastToken=" + Num(s.LastToken) +
              "\r\n  LastSignificant=" + Num(s.LastSignificant) + "\r\n  Verb=" + Num(s.Verb));
 }
@@ -92,8 +93,8 @@ void AnalyzeStatement(std::vector<BabToken>& tok, long& first, long groupLast, s
         TraceStatement(s, first);
     };
 
-    if (head.Class == 5 && (head.Detail == 1 || head.Detail == 3)) {
-        s.Class = head.Detail == 1 ? stmtclass::kComment : stmtclass::kBlank;
+    if (IsCommentOrBlank(head)) {
+        s.Class = head.Detail == tokdetail::kComment ? StatementClass::Comment : StatementClass::Blank;
         for (long t = first; t <= groupLast; ++t) tok[static_cast<size_t>(t)].Statement = n;
         s.LastToken = groupLast;
         first = groupLast + 1;
@@ -102,7 +103,7 @@ void AnalyzeStatement(std::vector<BabToken>& tok, long& first, long groupLast, s
     }
 
     long start = first;
-    if (head.Class == 5 && head.Detail == 4) {
+    if (head.Class == TokenClass::NonCode && head.Detail == tokdetail::kLeadingLabel) {
         head.Statement = n;
         s.Flags |= stmtflag::kLabel;
         // A label ("Start:") is followed by its colon; a line number is not.
@@ -116,8 +117,8 @@ void AnalyzeStatement(std::vector<BabToken>& tok, long& first, long groupLast, s
     for (long t = start; t <= groupLast; ++t) {
         BabToken& token = tok[static_cast<size_t>(t)];
         token.Statement = n;
-        if (token.Class != 5 && token.Class != 6) s.LastSignificant = t;
-        if (token.Class == 6 && token.Detail == 2) {
+        if (token.Class != TokenClass::NonCode && token.Class != TokenClass::Colon) s.LastSignificant = t;
+        if (token.Class == TokenClass::Colon && token.Detail == tokdetail::kSeparator) {
             s.LastToken = t;
             first = t + 1;
             break;
@@ -131,25 +132,25 @@ void AnalyzeStatement(std::vector<BabToken>& tok, long& first, long groupLast, s
     // Module-description lines.
     if (!f.InType && verb && verb->pKeyWord != 0) {
         if (verbKw == "ATTRIBUTE") {
-            s.Class = stmtclass::kModuleDescription;
+            s.Class = StatementClass::ModuleDescription;
         } else if (verbKw == "BEGIN") {
             bool alone = s.Verb == start && s.LastSignificant == s.Verb;
             if (alone) f.BeginBlock = true;
             else f.FormDescription = true;
         } else if (verbKw == "VERSION") {
-            s.Class = stmtclass::kModuleDescription;
+            s.Class = StatementClass::ModuleDescription;
             if (s.LastToken == 2) f.FormDescription = true;
         }
     }
     if (f.FormDescription) s.Flags |= stmtflag::kFormDescription;
-    else if (f.BeginBlock) s.Class = stmtclass::kModuleDescription;
+    else if (f.BeginBlock) s.Class = StatementClass::ModuleDescription;
 
     if (!verb) {
         if (f.InType) {
-            s.Class = stmtclass::kDeclaration;
+            s.Class = StatementClass::Declaration;
             s.Detail = 109;
         } else if (f.InEnum) {
-            s.Class = stmtclass::kDeclaration;
+            s.Class = StatementClass::Declaration;
             s.Detail = 112;
         }
         finish();
@@ -161,11 +162,11 @@ void AnalyzeStatement(std::vector<BabToken>& tok, long& first, long groupLast, s
     const BabToken* after = next(s.Verb);
     if (verbKw == "SUB" || verbKw == "FUNCTION" ||
         (verbKw == "PROPERTY" && after && (UpperIs(*after, "LET") || UpperIs(*after, "GET") || UpperIs(*after, "SET")))) {
-        s.Class = stmtclass::kProcHeading;
+        s.Class = StatementClass::ProcHeading;
         f.InProcedure = true;
     } else if (verbKw == "END" && after &&
                (UpperIs(*after, "SUB") || UpperIs(*after, "FUNCTION") || UpperIs(*after, "PROPERTY"))) {
-        s.Class = stmtclass::kProcEnd;
+        s.Class = StatementClass::ProcEnd;
         f.InProcedure = false;
     }
 
@@ -177,21 +178,21 @@ void AnalyzeStatement(std::vector<BabToken>& tok, long& first, long groupLast, s
                           (s.Verb > start && before.IsKeyWord &&
                            (KeyWordOf(before) == "PUBLIC" || KeyWordOf(before) == "GLOBAL"));
         long base = publicWord ? 100 : (f.InProcedure ? 300 : 200);
-        s.Class = stmtclass::kDeclaration;
+        s.Class = StatementClass::Declaration;
         s.Detail = base + kind;
     } else {
         if (f.InType) {
-            s.Class = stmtclass::kDeclaration;
+            s.Class = StatementClass::Declaration;
             s.Detail = 111;
         } else if (verbKw == "END" && previous.Detail == 109) {
-            s.Class = stmtclass::kDeclaration;
+            s.Class = StatementClass::Declaration;
             s.Detail = 110;
         }
         if (f.InEnum) {
-            s.Class = stmtclass::kDeclaration;
+            s.Class = StatementClass::Declaration;
             s.Detail = 114;
         } else if (verbKw == "END" && previous.Detail == 112) {
-            s.Class = stmtclass::kDeclaration;
+            s.Class = StatementClass::Declaration;
             s.Detail = 113;
         }
     }
@@ -245,7 +246,7 @@ void ScanForLabelReferences(long verbKeyWord, BabStatement& s, std::vector<BabTo
         // line number.
         auto markTarget = [&](long j) {
             if (j <= last && UpperIs(at(j), "GOTO")) ++j;
-            if (j <= last && at(j).Class == 3 && at(j).Detail == 2) Mark(at(j));
+            if (j <= last && at(j).Class == TokenClass::Literal && at(j).Detail == tokdetail::kNumber) Mark(at(j));
             return j;
         };
         long j = markTarget(then + 1);

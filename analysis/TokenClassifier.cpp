@@ -8,7 +8,7 @@ namespace {
 
 inline bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-void Set(BabToken& t, long cls, long detail) {
+void Set(BabToken& t, TokenClass cls, long detail) {
     t.Class = cls;
     t.Detail = detail;
 }
@@ -16,7 +16,9 @@ void Set(BabToken& t, long cls, long detail) {
 bool UpperIs(const BabToken& t, std::string_view word) { return vb::EqualsNoCase(t.Piece, word); }
 
 // The token the blanks at the end of a line make.
-bool IsTrailingBlanks(const BabToken& t) { return t.Class == 5 && t.Detail == 3 && !t.Piece.empty(); }
+bool IsTrailingBlanks(const BabToken& t) {
+    return t.Class == TokenClass::NonCode && t.Detail == tokdetail::kBlank && !t.Piece.empty();
+}
 
 void ClassifyWord(std::vector<BabToken>& w, long i, long n) {
     BabToken& t = w[static_cast<size_t>(i)];
@@ -32,7 +34,7 @@ void ClassifyWord(std::vector<BabToken>& w, long i, long n) {
     long index = 0;
     if (lookUp) SearchForKeyWord(t.Piece, index);
     if (index == 0) {
-        Set(t, 1, 8);
+        Set(t, TokenClass::Name, tokdetail::kName);
         return;
     }
     t.pKeyWord = index;
@@ -60,7 +62,7 @@ void ClassifyWord(std::vector<BabToken>& w, long i, long n) {
 
 void ClassifyBang(std::vector<BabToken>& w, long i, long n) {
     BabToken& t = w[static_cast<size_t>(i)];
-    Set(t, 4, 6);
+    Set(t, TokenClass::Operator, tokdetail::kOperator);
     if (i <= 1 || i >= n || !t.WhiteSpaceLeft.empty()) return;
     const std::string& next = w[static_cast<size_t>(i) + 1].Piece;
     char c = next.empty() ? '\0' : vb::UCaseChar(next[0]);
@@ -77,21 +79,22 @@ void ClassifyBang(std::vector<BabToken>& w, long i, long n) {
 void ClassifyColon(std::vector<BabToken>& w, long i, bool& hasLabel) {
     BabToken& t = w[static_cast<size_t>(i)];
     if (gtBabFlags.FormDescription) {
-        Set(t, 4, 6);
+        Set(t, TokenClass::Operator, tokdetail::kOperator);
         return;
     }
     if (i == 1) return;
     BabToken& p = w[static_cast<size_t>(i) - 1];
-    bool candidate = p.Class == 1 || (p.Class == 3 && p.Detail == 2);
+    bool candidate = p.Class == TokenClass::Name || (p.Class == TokenClass::Literal && p.Detail == tokdetail::kNumber);
     // Only a name at the start of a line is a label: after a ":" between
     // statements it is the call of a procedure.
     bool atLabelPlace = i - 1 == 1;
     if (candidate && !hasLabel && atLabelPlace) {
-        Set(t, 6, 1);
-        Set(p, 5, 4);
+        Set(t, TokenClass::Colon, tokdetail::kLabelColon);
+        Set(p, TokenClass::NonCode, tokdetail::kLeadingLabel);
         hasLabel = true;
     } else {
-        Set(t, t.Piece == ":=" ? 4 : 6, 2);
+        if (t.Piece == ":=") Set(t, TokenClass::Operator, tokdetail::kNamedArgument);
+        else Set(t, TokenClass::Colon, tokdetail::kSeparator);
         hasLabel = false;
     }
 }
@@ -102,7 +105,7 @@ void TraceResult(const std::vector<BabToken>& w, long n) {
     for (long i = 1; i <= n; ++i) {
         const BabToken& t = w[static_cast<size_t>(i)];
         BabTrace("Token-" + Num(i) + "...\r\n  |" + t.Piece + "|\r\n  LeadingSpace=" +
-                 Num(static_cast<long>(t.WhiteSpaceLeft.size())) + "\r\n  Class=" + Num(t.Class) +
+                 Num(static_cast<long>(t.WhiteSpaceLeft.size())) + "\r\n  Class=" + Num(CodeOf(t.Class)) +
                  "\r\n  Detail=" + Num(t.Detail) + "\r\n  pKeyWord=" + Num(t.pKeyWord));
     }
 }
@@ -115,41 +118,42 @@ void AnalyzeTokens(std::vector<BabToken>& w, long& n) {
         BabToken& t = w[static_cast<size_t>(i)];
         char c = t.Piece.empty() ? '\0' : t.Piece[0];
         bool single = t.Piece.size() == 1;
-        if (c == '[' && t.Class == 1) {
+        if (c == '[' && t.Class == TokenClass::Name) {
             // A bracketed name the tokenizer kept whole.
         } else if (t.Piece.empty()) {
-            if (i == 1) Set(t, 5, 3);
+            if (i == 1) Set(t, TokenClass::NonCode, tokdetail::kBlank);
         } else if (IsAsciiLetter(c)) {
-            if (t.Class == 0) ClassifyWord(w, i, n);
+            if (t.Class == TokenClass::Keyword) ClassifyWord(w, i, n);
         } else if (c >= '0' && c <= '9') {
-            if (i == 1) Set(t, 5, 4);
-            else Set(t, 3, 2);
+            if (i == 1) Set(t, TokenClass::NonCode, tokdetail::kLeadingLabel);
+            else Set(t, TokenClass::Literal, tokdetail::kNumber);
         } else if (c == '"') {
-            Set(t, 3, 3);
+            Set(t, TokenClass::Literal, tokdetail::kString);
         } else if (c == '.' || c == '+' || c == '-' || c == '&') {
-            if (single) Set(t, 4, 6);
-            else Set(t, 3, 2);
+            if (single) Set(t, TokenClass::Operator, tokdetail::kOperator);
+            else Set(t, TokenClass::Literal, tokdetail::kNumber);
         } else if (c == '<' || c == '>') {
-            Set(t, 4, 6);
+            Set(t, TokenClass::Operator, tokdetail::kOperator);
         } else if (c == '!') {
             ClassifyBang(w, i, n);
         } else if (c == '\'') {
-            Set(t, 5, 1);
+            Set(t, TokenClass::NonCode, tokdetail::kComment);
         } else if (c == '#') {
-            if (single) Set(t, 4, 6);
-            else Set(t, 3, 1);
+            if (single) Set(t, TokenClass::Operator, tokdetail::kOperator);
+            else Set(t, TokenClass::Literal, tokdetail::kDate);
         } else if (c == ':') {
             ClassifyColon(w, i, hasLabel);
-        } else if (c == '_' && single && i > 1 && (i == n || (i == n - 1 && IsTrailingBlanks(w[static_cast<size_t>(n)])))) {
+        } else if (c == '_' && single && i > 1 &&
+                   (i == n || (i == n - 1 && IsTrailingBlanks(w[static_cast<size_t>(n)])))) {
             // Only "_" continues a line, also with blanks after it (which
             // go with it); a trailing "\" is integer division.
             w[static_cast<size_t>(i) - 1].FlagsOut += 1;
             t.Piece.clear();
             if (i < n) w[static_cast<size_t>(n)].Piece.clear();
         } else if (c == '_' || c == '\\') {
-            Set(t, 4, 6);
-        } else if (t.Class == 0) {
-            Set(t, 4, 6);
+            Set(t, TokenClass::Operator, tokdetail::kOperator);
+        } else if (t.Class == TokenClass::Keyword) {
+            Set(t, TokenClass::Operator, tokdetail::kOperator);
         }
     }
 

@@ -190,7 +190,7 @@ std::string SettleBlock(long stmt, const std::string& kind, std::string block, b
 void Emit(std::string text) {
     bool firstCall = false;
     BabStatement commentLine;
-    commentLine.Class = 1;
+    commentLine.Class = StatementClass::Comment;
     sbDoEmitLine(text, glOutputLines, firstCall, commentLine);
 }
 
@@ -211,12 +211,12 @@ void MakeBlankLine(long s) {
     BabStatement& st = yStatement[static_cast<size_t>(s)];
     if (!tokentext::InTokens(st.FirstToken)) return;
     BabToken& first = yToken[static_cast<size_t>(st.FirstToken)];
-    first.Class = 5;
-    first.Detail = 3;
+    first.Class = TokenClass::NonCode;
+    first.Detail = tokdetail::kBlank;
     first.Piece.clear();
     first.WhiteSpaceLeft.clear();
     first.FlagsOut = 0;
-    st.Class = 3;
+    st.Class = StatementClass::Blank;
     st.LastToken = st.FirstToken;
     st.LastSignificant = 0;
 }
@@ -238,7 +238,9 @@ void PlaceBlock(long stmt, const std::string& kind, const std::vector<std::strin
     const size_t ahead = old.Start > 0 ? old.Start - 1 : (beforeHeading ? collected : 0);
     auto statementAt = [&](size_t i) { return stmt + static_cast<long>(i) - 1; };
 
-    auto isBlankLine = [&](size_t i) { return yStatement[static_cast<size_t>(statementAt(i))].Class == 3; };
+    auto isBlankLine = [&](size_t i) {
+        return yStatement[static_cast<size_t>(statementAt(i))].Class == StatementClass::Blank;
+    };
     const bool insertionIsBlank = beforeHeading && collected > 0 && isBlankLine(1);
     if (beforeHeading && !insertionIsBlank && glOutputLines > 0) Emit("");
     for (size_t i = 1; i <= ahead; ++i) Emit(region[i]);
@@ -337,7 +339,7 @@ void sbGet5Lines(long stmt, int offset, int count, std::vector<std::string>& lin
             const BabStatement& st = yStatement[static_cast<size_t>(s)];
             if (st.FirstToken == 0) break;
             if (commentsOnly) {
-                if (st.Class != 1 && st.Class != 3) break;
+                if (st.Class != StatementClass::Comment && st.Class != StatementClass::Blank) break;
                 lines[index] = tokentext::Piece(st.FirstToken);
             } else {
                 lines[index] = tokentext::StatementSourceText(st);

@@ -26,8 +26,9 @@ bool NumberedCommentLine(const BabRecord& rec) {
     if (f < 1 || rec.LastToken != f + 1 || rec.LastToken > glTokenCount) return false;
     const BabToken& number = yToken[static_cast<size_t>(f)];
     const BabToken& comment = yToken[static_cast<size_t>(f + 1)];
-    return number.Class == 5 && number.Detail == 4 && !number.Piece.empty() && number.Piece[0] >= '0' &&
-           number.Piece[0] <= '9' && comment.Class == 5 && comment.Detail == 1 && !fblnLabelReferenced(number.Piece);
+    return number.Class == TokenClass::NonCode && number.Detail == tokdetail::kLeadingLabel && !number.Piece.empty() &&
+           number.Piece[0] >= '0' && number.Piece[0] <= '9' && comment.Class == TokenClass::NonCode &&
+           comment.Detail == tokdetail::kComment && !fblnLabelReferenced(number.Piece);
 }
 
 }  // namespace
@@ -36,9 +37,9 @@ long TiedOnNextRead(long next) {
     for (long r = next; r > 0 && r <= glRecordCount; ++r) {
         const BabRecord& rec = yRecord[static_cast<size_t>(r)];
         if (rec.FirstStmt <= 0 || static_cast<size_t>(rec.FirstStmt) >= yStatement.size()) return 0;
-        const long cls = yStatement[static_cast<size_t>(rec.FirstStmt)].Class;
-        if (cls == stmtclass::kComment) return rec.TiedTo;
-        if (cls == stmtclass::kBlank) return 0;
+        const StatementClass cls = yStatement[static_cast<size_t>(rec.FirstStmt)].Class;
+        if (cls == StatementClass::Comment) return rec.TiedTo;
+        if (cls == StatementClass::Blank) return 0;
         if (!NumberedCommentLine(rec)) return r;
     }
     return 0;
@@ -106,9 +107,9 @@ void SourceLineFormatter::CommentAtRecordStart() {
 void SourceLineFormatter::SpellLiteralOrCommentLine() {
     if (!gblnSpellThisModule || !gfnSpellCheckIt) return;
     std::string text = cur_.Piece;
-    if (cur_.Class == 3 && !text.empty() && text[0] == '"' && gblnSpellCodeLiterals && !fDeclare_) {
+    if (cur_.Class == TokenClass::Literal && !text.empty() && text[0] == '"' && gblnSpellCodeLiterals && !fDeclare_) {
         Spell(text, "Code String Literal ", s_ - 1);
-    } else if (st_.Class == stmtclass::kComment && gblnSpellComments) {
+    } else if (st_.Class == StatementClass::Comment && gblnSpellComments) {
         Spell(text, "Comment ", s_ - 1);
     } else {
         return;

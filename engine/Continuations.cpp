@@ -21,7 +21,8 @@ void SourceLineFormatter::EndOfRecord() {
     const BabToken& last = Tok(lastProcessed_);
     bool continues = (last.FlagsOut & 1) != 0;
     // A removed comment takes its continuation lines with it.
-    if (continues && commentRemoved_ && last.Class == 5 && last.Detail == 1) continues = false;
+    if (continues && commentRemoved_ && last.Class == TokenClass::NonCode && last.Detail == tokdetail::kComment)
+        continues = false;
     if (giContinuations == ContinuationMode::Remove) {
         if (!continues) joinNext_ = false;
         if (!continues || !JoinPassesLineLimit()) return;
@@ -56,7 +57,7 @@ bool SourceLineFormatter::JoinPassesLineLimit() const {
 // line. Every inserted continuation line of the statement gets the same
 // indentation.
 void SourceLineFormatter::InsertContinuation() {
-    if (!gblnInsertContinuations || st_.Class == stmtclass::kComment) return;
+    if (!gblnInsertContinuations || st_.Class == StatementClass::Comment) return;
     // The first word of a record joined to the line before (continuations
     // removed) is measured like any other word: joining and breaking again
     // must come to the same lines on every zelk.
@@ -117,7 +118,7 @@ std::string BreakLikeCode(const std::string& line) {
         const BabToken& tok = work[static_cast<size_t>(k)];
         if (tok.Piece.empty()) continue;
         std::string ws = tok.WhiteSpaceLeft;
-        if (tok.Class == 5 && tok.Detail == 1) {
+        if (tok.Class == TokenClass::NonCode && tok.Detail == tokdetail::kComment) {
             built += ws + tok.Piece;
             continue;
         }

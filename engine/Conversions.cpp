@@ -97,8 +97,8 @@ bool TokensInBounds(const BabStatement& stmt, const char* procName) {
 }
 
 bool IsSeparatorOrComment(long t) {
-    long cls = tokentext::InTokens(t) ? yToken[static_cast<size_t>(t)].Class : 0;
-    return cls == 5 || cls == 6;
+    const TokenClass cls = tokentext::InTokens(t) ? yToken[static_cast<size_t>(t)].Class : TokenClass::Keyword;
+    return cls == TokenClass::NonCode || cls == TokenClass::Colon;
 }
 
 }  // namespace

@@ -28,14 +28,14 @@ std::string TestWord(const std::string& piece) {
 bool Holds(const std::string& text, const char* what) { return text.find(what) != std::string::npos; }
 
 DateRule RuleOf(const BabToken& tok) {
-    if (tok.Class == 1) {
+    if (tok.Class == TokenClass::Name) {
         const std::string word = TestWord(tok.Piece);
         if (Holds(word, "DATE")) return DateRule::Dates;
         if (Holds(word, "LEAPY")) return DateRule::LeapYears;
         if (Holds(word, "YR") || Holds(word, "YEAR") || Holds(word, "YY")) return DateRule::Years;
         return DateRule::None;
     }
-    if (tok.Class == 3 && tok.Detail == 3) {
+    if (tok.Class == TokenClass::Literal && tok.Detail == tokdetail::kString) {
         if (tok.Piece == "\"-\"" || tok.Piece == "\"/\"") return DateRule::Separator;
         if (Holds(tok.Piece, "-") || Holds(tok.Piece, "/")) return DateRule::None;
         const std::string word = TestWord(tok.Piece);
@@ -48,10 +48,11 @@ DateRule RuleOf(const BabToken& tok) {
     return DateRule::None;
 }
 
-// The text of a name rule for a statement of the given class (2 declaration,
-// 5 procedure heading, any other a statement).
-std::string NameRuleText(DateRule rule, long statementClass) {
-    const int column = statementClass == 2 ? 0 : (statementClass == 5 ? 1 : 2);
+// The text of a name rule for a statement of the given class: a
+// declaration, a procedure heading or any other statement.
+std::string NameRuleText(DateRule rule, StatementClass statementClass) {
+    const int column =
+        statementClass == StatementClass::Declaration ? 0 : (statementClass == StatementClass::ProcHeading ? 1 : 2);
     static const char* const kDates[] = {"The following declaration may manipulate dates.",
                                          "The following procedure declaration may manipulate dates.",
                                          "The following statement may manipulate date data."};
@@ -78,9 +79,9 @@ std::string WarningText(DateRule rule, const BabToken& tok) {
             return "The String " + tok.Piece +
                    " is used in a statement.\r\nYou need to verify that international settings use 4 digit years.";
         default: {
-            long cls = (tok.Statement >= 0 && static_cast<size_t>(tok.Statement) < yStatement.size())
-                           ? yStatement[static_cast<size_t>(tok.Statement)].Class
-                           : 0;
+            StatementClass cls = (tok.Statement >= 0 && static_cast<size_t>(tok.Statement) < yStatement.size())
+                                     ? yStatement[static_cast<size_t>(tok.Statement)].Class
+                                     : StatementClass::Other;
             return NameRuleText(rule, cls);
         }
     }

@@ -56,7 +56,7 @@ namespace {
 bool StandsAlone(long s) {
     if (s < 1 || static_cast<size_t>(s) >= yStatement.size()) return false;
     const BabStatement& st = yStatement[static_cast<size_t>(s)];
-    if (st.Class != stmtclass::kDeclaration || (st.Flags & stmtflag::kLabel) || st.RecordFirst < 1 ||
+    if (st.Class != StatementClass::Declaration || (st.Flags & stmtflag::kLabel) || st.RecordFirst < 1 ||
         st.RecordFirst != st.RecordLast || static_cast<size_t>(st.RecordFirst) >= yRecord.size())
         return false;
     const BabRecord& rec = yRecord[static_cast<size_t>(st.RecordFirst)];
@@ -104,7 +104,7 @@ std::vector<long> DeclarationLineStatements(long s) {
     std::vector<long> line;
     for (long t = s; t <= rec.LastStmt; ++t) {
         const BabStatement& one = yStatement[static_cast<size_t>(t)];
-        if (one.Class != stmtclass::kDeclaration || (one.Flags & stmtflag::kLabel)) return {};
+        if (one.Class != StatementClass::Declaration || (one.Flags & stmtflag::kLabel)) return {};
         line.push_back(t);
     }
     return line;

@@ -47,7 +47,7 @@ void SourceLineFormatter::WarnFunctionNotTyped() {
 // Public Const ...). True when the comma is not to be written.
 bool SourceLineFormatter::SplitList() {
     if (cur_.Piece != "," || !(fDecl_ || fConst_)) return false;
-    if (OwnStatementIndex() != declStmt_ || OwnStatement().Class == stmtclass::kProcHeading) return false;
+    if (OwnStatementIndex() != declStmt_ || OwnStatement().Class == StatementClass::ProcHeading) return false;
     if (fConst_ && gblnSplitConsts) {
         Flush();
         line_ = Blanks(stmtCol_) + declHead_;
@@ -72,8 +72,8 @@ bool SourceLineFormatter::AlignsAs() const {
     if (!gblnAlignAs) return false;
     const BabStatement& own = OwnStatement();
     long kind = own.Detail % 100;
-    if (own.Class == stmtclass::kDeclaration) return kind != 2 && kind != 8;
-    if (own.Class != stmtclass::kOther || OwnStatementIndex() != splitOffStmt_ || OwnStatementIndex() == s_)
+    if (own.Class == StatementClass::Declaration) return kind != 2 && kind != 8;
+    if (own.Class != StatementClass::Other || OwnStatementIndex() != splitOffStmt_ || OwnStatementIndex() == s_)
         return false;
     // The line's first statement is the Type header; its End Type is no member.
     if (st_.Verb <= 0 || !vb::EqualsNoCase(Tok(st_.Verb).Piece, "TYPE")) return false;

@@ -149,13 +149,15 @@ void InsertLineNumber(std::string& text, const BabStatement& stmt) {
     if (gsCurrentProc == "<Declarations>" || gsCurrentProc == "(Designer Object Definition)") return;
     // A procedure written on one line, split: its statements are numbered
     // as they will be when they stand on lines of their own.
-    if (stmt.Class == 5 && gblnInsertLineNumbers && text.find('\r') != std::string::npos &&
+    if (stmt.Class == StatementClass::ProcHeading && gblnInsertLineNumbers && text.find('\r') != std::string::npos &&
         IsProcedureEnd(text.substr(text.rfind('\n') + 1))) {
         NumberLines(text, false);
         return;
     }
-    if (stmt.Class == 1 || stmt.Class == 3 || stmt.Class == 4 || stmt.Class == 5) return;
-    if (stmt.Class == 0) {
+    if (stmt.Class == StatementClass::Comment || stmt.Class == StatementClass::Blank ||
+        stmt.Class == StatementClass::ProcEnd || stmt.Class == StatementClass::ProcHeading)
+        return;
+    if (stmt.Class == StatementClass::Other) {
         std::string lead = vb::LTrim(text);
         if ((!lead.empty() && lead[0] == '\'' && text.find('\r') == std::string::npos) ||
             (!lead.empty() && lead[0] == '#'))

@@ -105,7 +105,7 @@ void EmitInserted(std::string text) {
 void KeepEndLine() {
     if (glCurrentStatement < 1 || static_cast<size_t>(glCurrentStatement) >= yStatement.size()) return;
     BabStatement end = yStatement[static_cast<size_t>(glCurrentStatement)];
-    if (end.Class != 4) return;
+    if (end.Class != StatementClass::ProcEnd) return;
     std::string text = vb::LTrim(tokentext::StatementSourceText(end));
     bool firstCall = false;
     sbDoEmitLine(text, glOutputLines, firstCall, end);
@@ -124,7 +124,9 @@ std::string ComparableText(const BabStatement& st) {
     std::string text;
     for (long t = st.FirstToken; t > 0 && t <= st.LastToken && tokentext::InTokens(t); ++t) {
         const BabToken& tok = yToken[static_cast<size_t>(t)];
-        if (t == st.FirstToken && tok.Class == 5 && tok.Detail == 4 && vb::IsNumeric(tok.Piece)) continue;
+        if (t == st.FirstToken && tok.Class == TokenClass::NonCode && tok.Detail == tokdetail::kLeadingLabel &&
+            vb::IsNumeric(tok.Piece))
+            continue;
         text += tok.Piece;
     }
     return WithoutBlanks(text);
@@ -190,7 +192,7 @@ void EmitStatements(const std::string& text, std::string* endLine) {
         open = false;
         BabStatement stmt;
         if (fblnProcedureEndLine(statement)) {
-            stmt.Class = stmtclass::kProcEnd;
+            stmt.Class = StatementClass::ProcEnd;
             statement = vb::LTrim(statement);
             ended = endLine != nullptr;
         }
@@ -263,8 +265,9 @@ bool fblnProcedureEndLine(const std::string& line) {
 bool fblnTraceableExit(const BabStatement& st) {
     if (st.RecordFirst <= 0 || st.FirstToken <= 0) return false;
     long t = st.FirstToken;
-    if ((st.Flags & stmtflag::kLabel) && tokentext::InTokens(t) && yToken[static_cast<size_t>(t)].Class == 5 &&
-        yToken[static_cast<size_t>(t)].Detail == 4) {
+    if ((st.Flags & stmtflag::kLabel) && tokentext::InTokens(t) &&
+        yToken[static_cast<size_t>(t)].Class == TokenClass::NonCode &&
+        yToken[static_cast<size_t>(t)].Detail == tokdetail::kLeadingLabel) {
         // A named label is there to be jumped to (its jumps are not
         // collected); a line number only when some jump names it.
         const std::string& label = yToken[static_cast<size_t>(t)].Piece;

@@ -16,7 +16,8 @@ void sbCollectLabelReferences() {
     gReferenced.clear();
     for (long t = 1; t <= glTokenCount && static_cast<size_t>(t) < yToken.size(); ++t) {
         const BabToken& token = yToken[static_cast<size_t>(t)];
-        if (token.Class == 5 && token.Detail == 5) gReferenced.insert(vb::UCase(token.Piece));
+        if (token.Class == TokenClass::NonCode && token.Detail == tokdetail::kLabelReference)
+            gReferenced.insert(vb::UCase(token.Piece));
     }
 }
 

@@ -31,25 +31,25 @@ bool IsDeclarationWord(const std::string& w) {
 FirstWordsKind KindOfFirstWords(const std::string& w, const std::string& next) {
     FirstWordsKind k;
     if (w == "SUB" || w == "FUNCTION" || (w == "PROPERTY" && IsAccessor(next))) {
-        k = {1, true, false};
+        k = {SourceLineKind::ProcHeading, true, false};
     } else if (w == "END") {
         k.closes = true;
-        if (next == "WITH") k.kind = 7;
-        else if (next == "IF") k.kind = 5;
-        else if (next == "SELECT") k.kind = 10;
-        else if (OneOf(next, {"SUB", "FUNCTION", "PROPERTY"})) k.kind = 2;
+        if (next == "WITH") k.kind = SourceLineKind::LoopEnd;
+        else if (next == "IF") k.kind = SourceLineKind::EndIf;
+        else if (next == "SELECT") k.kind = SourceLineKind::EndSelect;
+        else if (OneOf(next, {"SUB", "FUNCTION", "PROPERTY"})) k.kind = SourceLineKind::ProcEnd;
     } else if (w == "IF") {
-        k = {3, true, false};
+        k = {SourceLineKind::If, true, false};
     } else if (w == "ELSE" || w == "ELSEIF") {
-        k.kind = 4;
+        k.kind = SourceLineKind::Else;
     } else if (w == "SELECT") {
-        k = {8, true, false};
+        k = {SourceLineKind::Select, true, false};
     } else if (w == "CASE") {
-        k.kind = 9;
+        k.kind = SourceLineKind::Case;
     } else if (OneOf(w, {"NEXT", "WEND", "LOOP"})) {
-        k = {7, false, true};
+        k = {SourceLineKind::LoopEnd, false, true};
     } else if (OneOf(w, {"WITH", "WHILE", "DO", "FOR"})) {
-        k = {6, true, false};
+        k = {SourceLineKind::LoopStart, true, false};
     }
     return k;
 }
@@ -57,7 +57,7 @@ FirstWordsKind KindOfFirstWords(const std::string& w, const std::string& next) {
 void SourceLineFormatter::ClassifyFirstWord() {
     const std::string& w = curWord_;
     const FirstWordsKind k = KindOfFirstWords(w, vb::UCase(NextPiece()));
-    if (k.kind != 0) giLineKind = k.kind;
+    if (k.kind != SourceLineKind::None) giLineKind = k.kind;
     if (k.opens) gblnBlockOpened = true;
     if (k.closes) gblnBlockClosed = true;
     if (OneOf(w, {"GLOBAL", "DIM", "PUBLIC", "PRIVATE", "STATIC"})) {
@@ -107,7 +107,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
             TrimLineStart(static_cast<size_t>(LeadingBlanks(line_)));
         } else if (p == "PUBLIC" || p == "PRIVATE") {
             gblnBlockOpened = true;
-            giLineKind = 1;
+            giLineKind = SourceLineKind::ProcHeading;
             fDeclare_ = true;
             TrimLineStart(static_cast<size_t>(LeadingBlanks(line_)));
             if (w == "FUNCTION") {
@@ -134,7 +134,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
         fColon_ = true;
     } else if (w == "SELECT" && p == "END") {
         gblnInSelect = false;
-        giLineKind = 10;
+        giLineKind = SourceLineKind::EndSelect;
         if (!gblnAsIs && giCaseStructure == CaseStructure::OneLevelIn) {
             --gtFormatterCarry().iCaseOffset;
             // End Select goes back to the level of its Select.
@@ -142,7 +142,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
                 TrimLineStart(static_cast<size_t>(giIndentAmount));
         }
     } else if (w == "IF") {
-        giLineKind = 5;
+        giLineKind = SourceLineKind::EndIf;
         if (p == "END") gblnIfOpen = false;
     } else if (w == "(" || w == ")") {
         ++paren_;
@@ -181,7 +181,7 @@ void SourceLineFormatter::PrepareIfSplit() {
     const BabStatement& own = OwnStatement();
     for (long t = i_ + 1; t <= own.LastToken && t <= glTokenCount; ++t) {
         const BabToken& tok = Tok(t);
-        if (tok.Class != 5 || tok.Detail != 5) continue;
+        if (tok.Class != TokenClass::NonCode || tok.Detail != tokdetail::kLabelReference) continue;
         std::string before = vb::UCase(Tok(t - 1).Piece);
         if (before == "THEN" || before == "ELSE") {
             ifFrozen_ = true;

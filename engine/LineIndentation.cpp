@@ -37,14 +37,15 @@ long SourceLineFormatter::AdjustColumn(const std::string& word, long c) const {
 // own. Read again, the latter is a comment line too, so it gets a comment
 // line's column now.
 bool SourceLineFormatter::StandsAsCommentLine() const {
-    if (st_.Class == stmtclass::kComment) return true;
-    return i_ == first_ && cur_.Class == 5 && cur_.Detail == 1 && !IsCommentContinuation(cur_) && IsBlankText(line_);
+    if (st_.Class == StatementClass::Comment) return true;
+    return i_ == first_ && cur_.Class == TokenClass::NonCode && cur_.Detail == tokdetail::kComment &&
+           !IsCommentContinuation(cur_) && IsBlankText(line_);
 }
 
 long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
     const FormatterCarry& carry = gtFormatterCarry();
     if (carry.lWrittenNext > 0) return StandAloneColumn(ownBlanks, carry.lWrittenNext, carry.lWrittenTied);
-    if (st_.Class != stmtclass::kComment) return StandAloneColumn(ownBlanks, r_ + 1, TiedOnNextRead(r_ + 1));
+    if (st_.Class != StatementClass::Comment) return StandAloneColumn(ownBlanks, r_ + 1, TiedOnNextRead(r_ + 1));
     return StandAloneColumn(ownBlanks, r_ + 1, yRecord[static_cast<size_t>(r_)].TiedTo);
 }
 
@@ -59,7 +60,8 @@ long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied)
             // kind is indented beyond its level.
             long level = next <= glRecordCount ? yRecord[static_cast<size_t>(next)].IndentLevel : 0;
             long tiedStmt = tied > 0 && tied <= glRecordCount ? yRecord[static_cast<size_t>(tied)].FirstStmt : 0;
-            bool declaration = tiedStmt > 0 && yStatement[static_cast<size_t>(tiedStmt)].Class == stmtclass::kDeclaration;
+            bool declaration =
+                tiedStmt > 0 && yStatement[static_cast<size_t>(tiedStmt)].Class == StatementClass::Declaration;
             bool extra = declaration ? declIndent_ : gblnBaseLines;
             return giIndentAmount * (level + (extra ? 1 : 0));
         }
@@ -81,10 +83,10 @@ long SourceLineFormatter::ColumnOfKind(const std::string& w, const BabStatement&
     bool declaration = IsDeclarationWord(w);
     if (giCodeLine == CodeIndentation::None) return 0;
     if (w == "SUB" || w == "FUNCTION" || w == "OPTION" || w == "ATTRIBUTE" || w == "PROPERTY" ||
-        (w == "VERSION" && st.Class == stmtclass::kModuleDescription))
+        (w == "VERSION" && st.Class == StatementClass::ModuleDescription))
         return 0;
     if (declaration && !declIndent_) return 0;
-    if ((w == "END" && st.Class == stmtclass::kProcEnd) || st.Class == stmtclass::kProcHeading) {
+    if ((w == "END" && st.Class == StatementClass::ProcEnd) || st.Class == StatementClass::ProcHeading) {
         procLine = true;
         return 0;
     }
@@ -130,8 +132,8 @@ void SourceLineFormatter::IndentFirstWord() {
         // After a label, which goes on a line of its own, the line's code
         // begins with the word after the label's ":".
         long code = rec_.FirstToken;
-        if (Tok(code).Class == 5 && Tok(code).Detail == 4 && !vb::IsNumeric(Tok(code).Piece) &&
-            Tok(code + 1).Piece == ":")
+        if (Tok(code).Class == TokenClass::NonCode && Tok(code).Detail == tokdetail::kLeadingLabel &&
+            !vb::IsNumeric(Tok(code).Piece) && Tok(code + 1).Piece == ":")
             code += 2;
         if (i_ == first_ && first_ > code && segment_.FirstToken > 0) {
             c = static_cast<long>(Tok(code).WhiteSpaceLeft.size());
@@ -169,7 +171,7 @@ void SourceLineFormatter::IndentFirstWord() {
                 }
             } else {
                 c = continuation ? indent * (level + 2 + k) : CodeBase() + indent * (level + k);
-                if (cur_.Class == 5 && cur_.Detail == 4) c = 0;
+                if (cur_.Class == TokenClass::NonCode && cur_.Detail == tokdetail::kLeadingLabel) c = 0;
             }
             if (w == "SELECT" && giCaseStructure == CaseStructure::OneLevelIn) ++carry.iCaseOffset;
             long adjusted = AdjustColumn(w, c);

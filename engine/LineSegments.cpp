@@ -38,7 +38,7 @@ std::string FirstWord(const BabStatement& st) {
 // of its own: what follows it on the line stands at its level.
 bool Plain(const BabStatement& st) {
     if (st.Flags & (stmtflag::kOpensBlock | stmtflag::kClosesBlock)) return false;
-    if (st.Class != stmtclass::kOther && st.Class != stmtclass::kDeclaration) return false;
+    if (st.Class != StatementClass::Other && st.Class != StatementClass::Declaration) return false;
     static const char* const kBlockWords[] = {"IF",  "ELSE", "ELSEIF", "CASE", "SELECT", "WITH", "FOR",
                                               "DO",  "LOOP", "WHILE",  "WEND", "NEXT",   "END",  "#"};
     const std::string word = FirstWord(st);
@@ -50,7 +50,7 @@ bool Plain(const BabStatement& st) {
 bool OnOneRecordWithoutComment(const BabStatement& st) {
     for (long t = st.FirstToken; t <= st.LastToken && tokentext::InTokens(t); ++t) {
         const BabToken& tok = yToken[static_cast<size_t>(t)];
-        if (tok.Class == 5 && tok.Detail == 1) return false;
+        if (tok.Class == TokenClass::NonCode && tok.Detail == tokdetail::kComment) return false;
         if (t < st.LastToken && (tok.FlagsOut & 1)) return false;
     }
     return true;
@@ -68,7 +68,7 @@ bool IsReDim(const BabStatement& st) { return st.Detail % 100 == 6 || FirstWord(
 bool Detaches(long s, long first, long last) {
     if (first == last) return false;
     const BabStatement& st = Stmt(s);
-    if (st.Class != stmtclass::kDeclaration || st.Detail / 100 != 3 || IsReDim(st)) return false;
+    if (st.Class != StatementClass::Declaration || st.Detail / 100 != 3 || IsReDim(st)) return false;
     if ((LeadingLabelStays(Stmt(first)) && !TextLabel(Stmt(first))) || (s != first && (st.Flags & stmtflag::kLabel)))
         return false;
     // Kept as it stands, a line's later statements take the column of its

@@ -49,7 +49,7 @@ public:
     // Classifies statement s given the fields of the statement before it.
     void Classify(long s, DeclFields& f, const DeclFields* before, long& firstDecl) {
         const BabStatement& st = yStatement[static_cast<size_t>(s)];
-        if (st.Class == 2 && firstDecl == 0) firstDecl = s;
+        if (st.Class == StatementClass::Declaration && firstDecl == 0) firstDecl = s;
         const long t0 = st.FirstToken;
         if (tokentext::Piece(t0) == "#") {
             std::string next = Upper(t0 + 1);
@@ -68,7 +68,7 @@ public:
             return;
         }
         switch (st.Class) {
-            case 3:
+            case StatementClass::Blank:
                 // A blank line keeps no name or type of the line above: in
                 // an order that leads with the name it would land among the
                 // declarations wherever that name sorts, and at another place
@@ -76,11 +76,11 @@ public:
                 // before the declarations in every order.
                 if (!inTypeOrEnum_) f = DeclFields{9};
                 break;
-            case 6:
+            case StatementClass::ModuleDescription:
                 if (f.Category == 0) f.Category = 9;
                 break;
-            case 0:
-            case 2:
+            case StatementClass::Other:
+            case StatementClass::Declaration:
                 ScanTokens(st, f, before);
                 break;
             default:
@@ -210,7 +210,7 @@ private:
     bool inTypeOrEnum_ = false;
 };
 
-long ClassOf(long s) { return yStatement[static_cast<size_t>(s)].Class; }
+StatementClass ClassOf(long s) { return yStatement[static_cast<size_t>(s)].Class; }
 
 // Blank lines sort apart from the declarations, so a comment that follows
 // one would lose the declaration it documents. Comment lines after a blank
@@ -221,16 +221,16 @@ void KeepCommentsWithTheirDeclarations(long first, long last, std::vector<DeclFi
     auto at = [&](long s) -> DeclFields& { return fields[static_cast<size_t>(s - first)]; };
     long s = first + 1;
     while (s <= last) {
-        if (ClassOf(s) != stmtclass::kComment || ClassOf(s - 1) != stmtclass::kBlank) {
+        if (ClassOf(s) != StatementClass::Comment || ClassOf(s - 1) != StatementClass::Blank) {
             ++s;
             continue;
         }
         long end = s;
-        while (end <= last && ClassOf(end) == stmtclass::kComment) ++end;
+        while (end <= last && ClassOf(end) == StatementClass::Comment) ++end;
         long owner = end;
-        if (end > last || ClassOf(end) == stmtclass::kBlank) {
+        if (end > last || ClassOf(end) == StatementClass::Blank) {
             owner = s - 1;
-            while (owner >= first && ClassOf(owner) == stmtclass::kBlank) --owner;
+            while (owner >= first && ClassOf(owner) == StatementClass::Blank) --owner;
         }
         if (owner >= first)
             for (long c = s; c < end; ++c) at(c) = at(owner);
@@ -245,9 +245,10 @@ std::vector<long> ListNames(long s, const DeclFields& f) {
     const BabStatement& st = yStatement[static_cast<size_t>(s)];
     const long kind = f.Category % 100;
     const long ft = st.FirstToken;
-    if (st.Class == 2 && kind == 3 && IsOneOf(Upper(ft), {"DIM", "PUBLIC", "PRIVATE", "GLOBAL"}))
+    if (st.Class == StatementClass::Declaration && kind == 3 &&
+        IsOneOf(Upper(ft), {"DIM", "PUBLIC", "PRIVATE", "GLOBAL"}))
         return DeclarationPieceNames(s, ft + 1, false);
-    if (st.Class == 2 && kind == 1) {
+    if (st.Class == StatementClass::Declaration && kind == 1) {
         for (long t = ft; t <= ft + 1; ++t)
             if (tokentext::Is(t, "CONST")) return DeclarationPieceNames(s, t + 1, true);
     }
@@ -304,7 +305,7 @@ std::string ModuleKey(const DeclFields& f, const std::string& keyDigits, const s
 // last + 1 when the part holds no procedure end.
 long UnknownProcedureStart(long first, long last) {
     long end = first;
-    while (end <= last && ClassOf(end) != stmtclass::kProcEnd) ++end;
+    while (end <= last && ClassOf(end) != StatementClass::ProcEnd) ++end;
     if (end > last) return last + 1;
     for (long s = end - 1; s >= first; --s) {
         const BabStatement& st = yStatement[static_cast<size_t>(s)];
@@ -317,7 +318,7 @@ long UnknownProcedureStart(long first, long last) {
             }
         }
         if (!heading) continue;
-        while (s > first && (ClassOf(s - 1) == stmtclass::kComment || ClassOf(s - 1) == stmtclass::kBlank)) --s;
+        while (s > first && (ClassOf(s - 1) == StatementClass::Comment || ClassOf(s - 1) == StatementClass::Blank)) --s;
         return s;
     }
     // No heading to be found: nothing is safe to move.

@@ -21,13 +21,13 @@ bool fblnOptionExplicit(int startRecord) {
                 continue;
             }
             if (rec.FirstToken == 0) return true;
-            if (st.Class == 0) {
+            if (st.Class == StatementClass::Other) {
                 std::string text;
                 for (long t = rec.FirstToken; t <= rec.LastToken; ++t) {
                     text += yToken[static_cast<size_t>(t)].Piece + " ";
                     if (vb::UCase(vb::Trim(text)) == "OPTION EXPLICIT") return false;
                 }
-            } else if (st.Class == 5) {
+            } else if (st.Class == StatementClass::ProcHeading) {
                 return true;
             }
         }

@@ -56,9 +56,9 @@ long LeadingTokens(const BabStatement& st) {
     const long ft = st.FirstToken;
     if (!tokentext::InTokens(ft)) return 0;
     const BabToken& tok = yToken[static_cast<size_t>(ft)];
-    if (tok.Class != 5 || tok.Detail != 4) return 0;
+    if (tok.Class != TokenClass::NonCode || tok.Detail != tokdetail::kLeadingLabel) return 0;
     if (vb::IsNumeric(tok.Piece)) return 1;
-    if (tokentext::InTokens(ft + 1) && yToken[static_cast<size_t>(ft + 1)].Class == 6) return 2;
+    if (tokentext::InTokens(ft + 1) && yToken[static_cast<size_t>(ft + 1)].Class == TokenClass::Colon) return 2;
     return 1;
 }
 
@@ -152,7 +152,8 @@ std::vector<long> TiedComments(long d, long firstDecl) {
     if (decl.RecordFirst < 1) return comments;
     for (long c = d - 1; c > firstDecl; --c) {
         const BabStatement& st = yStatement[static_cast<size_t>(c)];
-        if (st.Class != 1 || st.RecordFirst < 1 || static_cast<size_t>(st.RecordFirst) >= yRecord.size() ||
+        if (st.Class != StatementClass::Comment || st.RecordFirst < 1 ||
+            static_cast<size_t>(st.RecordFirst) >= yRecord.size() ||
             yRecord[static_cast<size_t>(st.RecordFirst)].TiedTo != decl.RecordFirst)
             break;
         comments.insert(comments.begin(), c);
@@ -230,9 +231,9 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
         }
         BabStatement& st = yStatement[static_cast<size_t>(s)];
         if (st.FirstToken == 0) st.LastToken = 0;
-        if (st.Class == 0 || st.Class == 4) {
+        if (st.Class == StatementClass::Other || st.Class == StatementClass::ProcEnd) {
             if (bodyStart == 0) bodyStart = s;
-        } else if (st.Class == 2) {
+        } else if (st.Class == StatementClass::Declaration) {
             if (firstDecl == 0) firstDecl = s;
             lastDecl = s;
         }
@@ -275,7 +276,7 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
             }
         }
         if (inConditional) continue;
-        if (st.Class == 2) {
+        if (st.Class == StatementClass::Declaration) {
             // A declaration that something may jump to stays where the
             // jump lands.
             const bool detached = DetachesFromItsLine(s);
@@ -293,7 +294,7 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
     if (anyStep) {
         const std::string traceText = gblnInsertTracing ? GetInsertText("TraceOn", procIndex) : std::string();
         for (long s = std::max(bodyStart, first); s <= last; ++s) {
-            if (yStatement[static_cast<size_t>(s)].Class != 0) continue;
+            if (yStatement[static_cast<size_t>(s)].Class != StatementClass::Other) continue;
             BabStatement st = yStatement[static_cast<size_t>(s)];
             const std::string normal = traceText.empty() ? std::string() : NormalText(st);
             if (gblnConvertMsgBox) sbConvertMsgbox(st);

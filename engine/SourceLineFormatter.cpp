@@ -12,7 +12,7 @@ namespace {
 
 bool IsLineNumberText(const std::string& label) { return !label.empty() && label[0] >= '0' && label[0] <= '9'; }
 
-bool IsComment(const BabToken& t) { return t.Class == 5 && t.Detail == 1; }
+bool IsComment(const BabToken& t) { return t.Class == TokenClass::NonCode && t.Detail == tokdetail::kComment; }
 
 }  // namespace
 
@@ -105,7 +105,7 @@ std::string SourceLineFormatter::Format() {
             Flush();
         }
     }
-    if (st_.Class != stmtclass::kComment) gtFormatterCarry().firstCaseCut = selectLine_ ? removedNumLen_ : 0;
+    if (st_.Class != StatementClass::Comment) gtFormatterCarry().firstCaseCut = selectLine_ ? removedNumLen_ : 0;
     return Result();
 }
 
@@ -143,18 +143,18 @@ void SourceLineFormatter::LeadingLabel() {
     // A segment after the label leaves it to the segment that carries it.
     if (segment_.FirstToken > f && !segment_.CarriesLabel) return;
     const BabToken& label = Tok(f);
-    if (label.Class != 5 || label.Detail != 4) return;
+    if (label.Class != TokenClass::NonCode || label.Detail != tokdetail::kLeadingLabel) return;
     line_ = label.Piece;
     skip_ = 1;
     if (!IsLineNumberText(label.Piece)) {
-        giLineKind = 12;
+        giLineKind = SourceLineKind::Label;
         line_ += ":";
         skip_ = 2;
         Flush();
         return;
     }
     numericLabel_ = true;
-    giLineKind = 0;
+    giLineKind = SourceLineKind::None;
     // A number written with a ":" after it keeps the ":" at its side; the
     // code after it is the line's first word.
     if (f < rec_.LastToken && Tok(f + 1).Piece == ":" && Tok(f + 1).Statement == label.Statement) {
@@ -215,7 +215,7 @@ bool SourceLineFormatter::ProcessToken(long i) {
     cur_ = Tok(i);
     curWord_ = vb::UCase(cur_.Piece);
 
-    if (IsComment(cur_) && i > first_ && st_.Class != stmtclass::kComment) {
+    if (IsComment(cur_) && i > first_ && st_.Class != StatementClass::Comment) {
         InlineComment();
         return false;
     }
@@ -227,12 +227,12 @@ bool SourceLineFormatter::ProcessToken(long i) {
     if (!keepsOwnColumn && line_.empty() && i == first_ && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
         !ContinuesLine(i))
         line_ = Blanks(glLineNumberWidth);
-    if (curWord_.size() > 1 && curWord_[0] == '#' && curWord_.back() != '#') cur_.Class = 1;
+    if (curWord_.size() > 1 && curWord_[0] == '#' && curWord_.back() != '#') cur_.Class = TokenClass::Name;
     ConvertTabs();
     // The word after a line number is the statement's first; after a number
     // that merely starts a continuation line it is not.
-    if (i == first_ + 1 && !firstWord_ && st_.Flags != 0 && prev_.Class == 5 && prev_.Detail == 4 &&
-        vb::IsNumeric(prev_.Piece))
+    if (i == first_ + 1 && !firstWord_ && st_.Flags != 0 && prev_.Class == TokenClass::NonCode &&
+        prev_.Detail == tokdetail::kLeadingLabel && vb::IsNumeric(prev_.Piece))
         firstWord_ = true;
     // A removed line number takes its width off the start of each of the
     // statement's lines, so that they keep their places to one another; the
@@ -267,7 +267,7 @@ bool SourceLineFormatter::ProcessToken(long i) {
     SplitAtColon();
     WarnFunctionNotTyped();
     SplitSingleLineIf();
-    if (IsComment(cur_) && i == first_ && st_.Class != stmtclass::kComment) CommentAtRecordStart();
+    if (IsComment(cur_) && i == first_ && st_.Class != StatementClass::Comment) CommentAtRecordStart();
     ConvertTypeCharacters();
     bool splitComma = SplitList();
     SpellLiteralOrCommentLine();
@@ -276,8 +276,8 @@ bool SourceLineFormatter::ProcessToken(long i) {
         AlignAs();
         InsertContinuation();
         // A line number met inside the record (not at its start).
-        if (cur_.Class == 5 && cur_.Detail == 4 && gblnKillNumericLabels && IsLineNumberText(cur_.Piece) &&
-            !ContinuesLine(i) && !fblnLabelReferenced(cur_.Piece))
+        if (cur_.Class == TokenClass::NonCode && cur_.Detail == tokdetail::kLeadingLabel && gblnKillNumericLabels &&
+            IsLineNumberText(cur_.Piece) && !ContinuesLine(i) && !fblnLabelReferenced(cur_.Piece))
             SetPiece("");
         if (!cur_.Piece.empty()) AppendToken();
     }

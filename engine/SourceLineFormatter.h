@@ -197,4 +197,6 @@ bool IsTypeCharacter(char c);
 // The next physical line of a continued comment (a token the record reader
 // made of the whole line): it belongs to the comment before it and has no
 // column of its own.
-inline bool IsCommentContinuation(const BabToken& t) { return t.Class == 5 && t.Detail == 1 && t.Where == 0; }
+inline bool IsCommentContinuation(const BabToken& t) {
+    return t.Class == TokenClass::NonCode && t.Detail == tokdetail::kComment && t.Where == 0;
+}

@@ -91,8 +91,8 @@ void SourceLineFormatter::WarnSplitRefused() {
 void SourceLineFormatter::SplitAtColon() {
     if (prev_.Piece != ":" || !fColon_ || !gblnSplitMultiLines || curWord_ == "=") return;
     // Never after a label's colon, never before a comment or trailing blanks.
-    if (i_ >= 2 && Tok(i_ - 2).Detail == 4) return;
-    if (cur_.Class == 5 && (cur_.Detail == 1 || cur_.Detail == 3)) return;
+    if (i_ >= 2 && Tok(i_ - 2).Detail == tokdetail::kLeadingLabel) return;
+    if (IsCommentOrBlank(cur_)) return;
     if (!ColonSplitAllowed()) {
         WarnSplitRefused();
         return;
@@ -130,7 +130,7 @@ void SourceLineFormatter::SplitAtColon() {
 // at the end of the statement; the zelking loop writes the outermost one's at
 // glSplitIfColumn.
 void SourceLineFormatter::SplitSingleLineIf() {
-    if (!gblnSplitIfs || !fIfLine_ || cur_.Class == 5 || ifFrozen_) return;
+    if (!gblnSplitIfs || !fIfLine_ || cur_.Class == TokenClass::NonCode || ifFrozen_) return;
     const long indent = giIndentAmount;
     if (prevWord_ == "THEN" && !fColon_) {
         long col = std::max(0L, stmtCol_ - stmtAdj_);

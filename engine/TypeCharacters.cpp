@@ -26,7 +26,8 @@ const char* TypeName(char c) {
 // Names and keywords carry type characters; literals (&H10&, 1.5@),
 // operators, comments and separators keep theirs.
 bool MayCarryTypeCharacter(const BabToken& t) {
-    return (t.Class == 0 || t.Class == 1) && t.Piece.size() >= 2 && IsTypeCharacter(t.Piece.back());
+    return (t.Class == TokenClass::Keyword || t.Class == TokenClass::Name) && t.Piece.size() >= 2 &&
+           IsTypeCharacter(t.Piece.back());
 }
 
 std::string BareUpper(const std::string& piece) {
@@ -46,10 +47,10 @@ void CollectDeclaredNames(std::unordered_set<std::string>& names) {
         "WITHEVENTS", "FRIEND", "EVENT", "TYPE",     "ENUM",       "(",          ","};
     for (long s = 1; s <= glStmtCount; ++s) {
         const BabStatement& st = yStatement[static_cast<size_t>(s)];
-        if (st.Class != stmtclass::kDeclaration && st.Class != stmtclass::kProcHeading) continue;
+        if (st.Class != StatementClass::Declaration && st.Class != StatementClass::ProcHeading) continue;
         for (long t = st.FirstToken; t > 0 && t <= st.LastToken && t <= glTokenCount; ++t) {
             const BabToken& tok = yToken[static_cast<size_t>(t)];
-            if (tok.Class != 0 && tok.Class != 1) continue;
+            if (tok.Class != TokenClass::Keyword && tok.Class != TokenClass::Name) continue;
             if (t == st.FirstToken || before.count(vb::UCase(yToken[static_cast<size_t>(t) - 1].Piece)))
                 names.insert(BareUpper(tok.Piece));
         }
@@ -87,7 +88,7 @@ std::string GetFunction(std::string name, const std::string& upperWord) {
 void SourceLineFormatter::ConvertTypeCharacters() {
     const BabStatement& own = OwnStatement();
     bool declarationRules =
-        own.Class == stmtclass::kDeclaration || (fFuncHeading_ && OwnStatementIndex() == funcStmt_);
+        own.Class == StatementClass::Declaration || (fFuncHeading_ && OwnStatementIndex() == funcStmt_);
     if (declarationRules) {
         if (gblnConvertSymbols) DeclarationTypeCharacter();
         // Dynaset, Table and Snapshot as type names only (after As).
@@ -111,7 +112,8 @@ void SourceLineFormatter::DeclarationTypeCharacter() {
     const long kind = own.Detail % 100;
 
     // The name of a Declare'd procedure: its type follows the parameter list.
-    if (own.Class == stmtclass::kDeclaration && kind == 2 && i_ >= 2 && vb::EqualsNoCase(Tok(i_ - 2).Piece, "Declare")) {
+    if (own.Class == StatementClass::Declaration && kind == 2 && i_ >= 2 &&
+        vb::EqualsNoCase(Tok(i_ - 2).Piece, "Declare")) {
         SetPiece(name);
         AddClause(std::max(own.LastSignificant, i_), clause);
         return;
@@ -125,7 +127,7 @@ void SourceLineFormatter::DeclarationTypeCharacter() {
         AddClause(close, clause);
         return;
     }
-    if (own.Class == stmtclass::kDeclaration || own.Class == stmtclass::kProcHeading) {
+    if (own.Class == StatementClass::Declaration || own.Class == StatementClass::ProcHeading) {
         SetPiece(name);
         AddClause(i_, clause);
     } else {
@@ -163,8 +165,8 @@ bool SourceLineFormatter::IntrinsicNameMayChange() const {
 // Code statements and the headings of Subs and Properties: the character is
 // taken off; in a heading the type becomes an As clause.
 void SourceLineFormatter::CodeTypeCharacter() {
-    if (cur_.Class != 0 && cur_.Class != 1) return;
-    const bool heading = OwnStatement().Class == stmtclass::kProcHeading;
+    if (cur_.Class != TokenClass::Keyword && cur_.Class != TokenClass::Name) return;
+    const bool heading = OwnStatement().Class == StatementClass::ProcHeading;
     if (cur_.Piece.empty() || !IsTypeCharacter(cur_.Piece.back())) {
         // Only a keyword can be an intrinsic function's name (the analyser
         // looked every word of code up in the same table).

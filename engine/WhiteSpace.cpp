@@ -14,16 +14,13 @@
 
 namespace {
 
-constexpr int kIf = 3, kElse = 4, kEndIf = 5, kSelect = 8, kCase = 9, kEndSelect = 10, kDeclarationGroup = 11,
-              kLabel = 12;
-
 struct KindSwitches {
     const bool* before;
     const bool* after;
 };
 
-// Line kinds 1 to 12 and their switches; kind 0 has none.
-KindSwitches SwitchesOf(int kind) {
+// Each line kind's switches, by its code; None has none.
+KindSwitches SwitchesOf(SourceLineKind kind) {
     static const KindSwitches table[] = {
         {nullptr, nullptr},
         {&gblnWSBeforeSub, &gblnWSAfterSub},
@@ -39,15 +36,16 @@ KindSwitches SwitchesOf(int kind) {
         {&gblnWSBeforeDec, &gblnWSAfterDec},
         {&gblnWSBeforeLabel, &gblnWSAfterLabel},
     };
-    return kind >= 1 && kind <= 12 ? table[kind] : table[0];
+    const int code = CodeOf(kind);
+    return code >= 1 && code <= CodeOf(SourceLineKind::Label) ? table[code] : table[0];
 }
 
 bool IsBlank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
 
 // A line that stands at the edge of a block, where the kind's switches apply.
-bool AtBlockEdge(int kind) {
-    return gblnBlockOpened || gblnBlockClosed || (gblnInSelect && kind == kCase) || (gblnIfOpen && kind == kElse) ||
-           kind == kLabel;
+bool AtBlockEdge(SourceLineKind kind) {
+    return gblnBlockOpened || gblnBlockClosed || (gblnInSelect && kind == SourceLineKind::Case) ||
+           (gblnIfOpen && kind == SourceLineKind::Else) || kind == SourceLineKind::Label;
 }
 
 bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
@@ -72,13 +70,13 @@ FirstWordsKind KindOfLine(const std::string& line, bool insideProc) {
     } else {
         size_t end = at;
         WordAt(line, end);
-        if (end > at && end + 1 == line.size() && line[end] == ':') return {kLabel, false, false};
+        if (end > at && end + 1 == line.size() && line[end] == ':') return {SourceLineKind::Label, false, false};
     }
     std::string first = WordAt(line, at);
     size_t next = line.find_first_not_of(' ', at);
     std::string second = next == std::string::npos ? std::string() : WordAt(line, next);
     FirstWordsKind k = KindOfFirstWords(first, second);
-    if (insideProc && (first == "DIM" || first == "CONST")) k.kind = kDeclarationGroup;
+    if (insideProc && (first == "DIM" || first == "CONST")) k.kind = SourceLineKind::DeclarationGroup;
     return k;
 }
 
@@ -99,9 +97,10 @@ std::vector<std::string> StatementsOf(const std::string& text) {
 }  // namespace
 
 bool IsHeadingGroup(const BabStatement& stmt) {
-    if (stmt.Class == 5) return true;
+    if (stmt.Class == StatementClass::ProcHeading) return true;
     long tied = yRecord[static_cast<size_t>(stmt.RecordFirst)].TiedTo;
-    return tied != 0 && yStatement[static_cast<size_t>(yRecord[static_cast<size_t>(tied)].FirstStmt)].Class == 5;
+    return tied != 0 && yStatement[static_cast<size_t>(yRecord[static_cast<size_t>(tied)].FirstStmt)].Class ==
+                            StatementClass::ProcHeading;
 }
 
 // The empty line that goes before a procedure heading goes before the
@@ -109,7 +108,7 @@ bool IsHeadingGroup(const BabStatement& stmt) {
 bool WhiteSpaceWriter::OpensHeadingGroup(const std::string& text, const BabStatement& stmt) {
     bool group = IsHeadingGroup(stmt);
     bool opens = group && !inHeadingGroup_ && !IsBlank(lastText_) && !IsBlank(text);
-    inHeadingGroup_ = group && stmt.Class != 5;
+    inHeadingGroup_ = group && stmt.Class != StatementClass::ProcHeading;
     return opens;
 }
 
@@ -132,13 +131,13 @@ void WhiteSpaceWriter::WritePlain(std::string& text, BabStatement& stmt, bool& f
 
 void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool insideProc, bool& firstCall) {
     bool declarationChange = false;
-    if (insideProc && stmt.Class == 2) {
+    if (insideProc && stmt.Class == StatementClass::Declaration) {
         long kind = stmt.Detail % 100;
-        if (kind == 1 || kind == 3) giLineKind = kDeclarationGroup;
+        if (kind == 1 || kind == 3) giLineKind = SourceLineKind::DeclarationGroup;
         declarationChange = giLineKind != lastKind_;
     }
-    const bool headingAfterItsComments = stmt.Class == 5 && inHeadingGroup_;
-    if (OpensHeadingGroup(text, stmt) && stmt.Class != 5 && gblnWSBeforeSub) {
+    const bool headingAfterItsComments = stmt.Class == StatementClass::ProcHeading && inHeadingGroup_;
+    if (OpensHeadingGroup(text, stmt) && stmt.Class != StatementClass::ProcHeading && gblnWSBeforeSub) {
         EmptyLine(firstCall);
         lastText_.clear();
     }
@@ -150,7 +149,7 @@ void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool 
         WriteStatements(statements, stmt, insideProc, headingAfterItsComments, firstCall);
         return;
     }
-    const int kind = giLineKind;
+    const SourceLineKind kind = giLineKind;
     const bool edge = AtBlockEdge(kind);
     if (BeforeNeedsEmptyLine(kind, edge || declarationChange, headingAfterItsComments)) {
         EmptyLine(firstCall);
@@ -175,14 +174,15 @@ void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool 
 // declaration group, one when it stands at a block edge (or starts a
 // declaration group) and its kind wants one; never two. A heading whose
 // comment lines came first had its empty line before them.
-bool WhiteSpaceWriter::BeforeNeedsEmptyLine(int kind, bool edge, bool headingAfterItsComments) const {
+bool WhiteSpaceWriter::BeforeNeedsEmptyLine(SourceLineKind kind, bool edge, bool headingAfterItsComments) const {
     if (IsBlank(lastText_)) return false;
-    if (lastKind_ == kDeclarationGroup && kind != kDeclarationGroup && gblnWSAfterDec) return true;
+    if (lastKind_ == SourceLineKind::DeclarationGroup && kind != SourceLineKind::DeclarationGroup && gblnWSAfterDec)
+        return true;
     const KindSwitches sw = SwitchesOf(kind);
     return edge && sw.before && *sw.before && !headingAfterItsComments;
 }
 
-bool WhiteSpaceWriter::AfterNeedsEmptyLine(int kind, bool edge, const std::string& written) const {
+bool WhiteSpaceWriter::AfterNeedsEmptyLine(SourceLineKind kind, bool edge, const std::string& written) const {
     const KindSwitches sw = SwitchesOf(kind);
     return edge && sw.after && *sw.after && !IsBlank(written) && !written.ends_with(" _");
 }
@@ -191,14 +191,16 @@ void WhiteSpaceWriter::WriteStatements(const std::vector<std::string>& statement
                                        bool headingAfterItsComments, bool& firstCall) {
     bool ifOpen = gblnIfOpen, inSelect = gblnInSelect;
     std::string joined;
-    int kind = 0;
+    SourceLineKind kind = SourceLineKind::None;
     bool edge = false;
     for (size_t i = 0; i < statements.size(); ++i) {
         const std::string& line = statements[i];
         const FirstWordsKind k = KindOfLine(line, insideProc);
         kind = k.kind;
-        edge = k.opens || k.closes || (inSelect && kind == kCase) || (ifOpen && kind == kElse) || kind == kLabel;
-        const bool declarationChange = kind == kDeclarationGroup && lastKind_ != kDeclarationGroup;
+        edge = k.opens || k.closes || (inSelect && kind == SourceLineKind::Case) ||
+               (ifOpen && kind == SourceLineKind::Else) || kind == SourceLineKind::Label;
+        const bool declarationChange =
+            kind == SourceLineKind::DeclarationGroup && lastKind_ != SourceLineKind::DeclarationGroup;
         if (BeforeNeedsEmptyLine(kind, edge || declarationChange, i == 0 && headingAfterItsComments)) {
             if (i == 0) EmptyLine(firstCall);
             else joined += "\r\n";
@@ -208,10 +210,10 @@ void WhiteSpaceWriter::WriteStatements(const std::vector<std::string>& statement
         joined += line;
         lastText_ = line;
         lastKind_ = kind;
-        if (kind == kIf) ifOpen = true;
-        else if (kind == kEndIf) ifOpen = false;
-        else if (kind == kSelect) inSelect = true;
-        else if (kind == kEndSelect) inSelect = false;
+        if (kind == SourceLineKind::If) ifOpen = true;
+        else if (kind == SourceLineKind::EndIf) ifOpen = false;
+        else if (kind == SourceLineKind::Select) inSelect = true;
+        else if (kind == SourceLineKind::EndSelect) inSelect = false;
         if (i + 1 < statements.size() && AfterNeedsEmptyLine(kind, edge, line)) {
             joined += "\r\n";
             lastText_.clear();
@@ -240,7 +242,7 @@ void WhiteSpaceWriter::EndSplitIf(const BabStatement& stmt) {
     if (record < yRecord.size()) yRecord[record].IndentLevel = level;
     if (endIf.empty()) return;
     lastText_ = endIf;
-    lastKind_ = kEndIf;
+    lastKind_ = SourceLineKind::EndIf;
     // The End If's own empty line after it.
     if (gblnWSChange && !gblnWSNoChange && gblnWSAfterEndIf) lastText_.clear();
 }

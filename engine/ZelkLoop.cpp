@@ -60,11 +60,11 @@ bool EndsOnItsHeadingLine(const ProcInfo& part) {
     for (long s = part.FirstStmt; s <= part.LastStmt && s > 0 && static_cast<size_t>(s) < yStatement.size(); ++s) {
         const BabStatement& st = yStatement[static_cast<size_t>(s)];
         if (!afterHeading) {
-            afterHeading = st.Class == 5;
+            afterHeading = st.Class == StatementClass::ProcHeading;
             continue;
         }
         if (st.RecordFirst != 0) return false;
-        if (st.Class == 4) return true;
+        if (st.Class == StatementClass::ProcEnd) return true;
     }
     return false;
 }
@@ -91,8 +91,8 @@ void WrittenNeighbours(const ProcInfo& part, const StatementOrder& order, long p
         const BabStatement& st = yStatement[static_cast<size_t>(order(p + 1))];
         if (st.FirstToken == 0 || st.RecordFirst == 0) continue;
         if (next == 0) next = st.RecordFirst;
-        if (st.Class == 1) continue;
-        if (st.Class != 3) tied = st.RecordFirst;
+        if (st.Class == StatementClass::Comment) continue;
+        if (st.Class != StatementClass::Blank) tied = st.RecordFirst;
         return;
     }
     // The part's end: what follows is the next part, a blank line or a
@@ -160,7 +160,7 @@ void ZelkRun::Run() {
     // Nothing of the file before may shape this one.
     gblnInSelect = gblnIfOpen = gblnSplitIfPending = false;
     gblnBlockOpened = gblnBlockClosed = false;
-    giLineKind = 0;
+    giLineKind = SourceLineKind::None;
 
     fileCaption_ = oProgressForm ? oProgressForm->ProgressCaption() : std::string();
     SetProgressCaption("Parsing - ");
@@ -236,7 +236,7 @@ ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
     for (; !order.Items.empty(); ++position) {
         long s = order(position);
         BabStatement stmt = yStatement[static_cast<size_t>(s)];
-        if (stmt.FirstToken == 0 || stmt.Class != 6) {
+        if (stmt.FirstToken == 0 || stmt.Class != StatementClass::ModuleDescription) {
             headIsPart = false;
             break;
         }
@@ -266,7 +266,7 @@ ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
         std::string line = "Option Explicit";
         BabStatement none;
         whiteSpace_.Write(line, none, false, firstCall_);
-        giLineKind = 0;
+        giLineKind = SourceLineKind::None;
         sbLogLine("Adding Option Explicit May Cause Compile Failures ", true);
         sbLogLine("", false);
     }
@@ -310,7 +310,7 @@ void ZelkRun::HoldSplitEndLine(std::string& text) {
     oneLine_ = false;
     // What is left is the heading line alone: the white-space rules judge it
     // as one.
-    giLineKind = 1;
+    giLineKind = SourceLineKind::ProcHeading;
     gblnBlockOpened = true;
     gblnBlockClosed = false;
 }
@@ -350,9 +350,9 @@ void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement&
     if (s == part.BodyStartRecord) {
         // The column of the body's statements, as a later zelk lays them out;
         // with the layout kept, the column of the first of them.
-        bodyColumn_ = !gblnAsIs                      ? (giCodeLine != CodeIndentation::None && gblnBaseLines ? giIndentAmount : 0)
-                      : stmt.Class != 4 ? InsertColumn(text)
-                                                     : -1;
+        bodyColumn_ = !gblnAsIs ? (giCodeLine != CodeIndentation::None && gblnBaseLines ? giIndentAmount : 0)
+                      : stmt.Class != StatementClass::ProcEnd ? InsertColumn(text)
+                                                              : -1;
         if (logging_) {
             std::string none;
             sbLogInsert(kindLetter_, 1, -1, bodyColumn_, none);
@@ -360,12 +360,12 @@ void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement&
         if (gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing("ErrSet", 0, bodyColumn_);
         if (gblnInsertTracing && !part.HasTrace) sbInsertTracing("TraceOn", 0, bodyColumn_);
     }
-    if (stmt.Class == 4 || s == part.BodyEndRecord) {
+    if (stmt.Class == StatementClass::ProcEnd || s == part.BodyEndRecord) {
         if (gblnInsertTracing && !part.HasTrace) {
-            sbInsertTracing("TraceOff", 0, stmt.Class == 4 ? bodyColumn_ : InsertColumn(text));
+            sbInsertTracing("TraceOff", 0, stmt.Class == StatementClass::ProcEnd ? bodyColumn_ : InsertColumn(text));
             part.HasTrace = true;
         }
-        if (stmt.Class == 4 && gblnInsertErrHandling && !part.HasErrorHandler)
+        if (stmt.Class == StatementClass::ProcEnd && gblnInsertErrHandling && !part.HasErrorHandler)
             sbInsertTracing("ErrTrap", index, bodyColumn_);
     }
 }
@@ -393,9 +393,9 @@ bool ZelkRun::WriteLaterPieces(const StatementOrder& order, long position) {
         if (lines == pieceLines_.end() || static_cast<size_t>(piece.Piece) >= lines->second.size()) continue;
         std::string text = lines->second[static_cast<size_t>(piece.Piece)];
         BabStatement stmt = yStatement[static_cast<size_t>(piece.Stmt)];
-        giLineKind = 0;
+        giLineKind = SourceLineKind::None;
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
-        giLineKind = 0;
+        giLineKind = SourceLineKind::None;
         if (oDebug->StatusCode != 0) return false;
     }
     return true;
@@ -416,7 +416,7 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
             return PartEnd::Canceled;
         }
         glCurrentStatement = s;
-        if (stmt.FirstToken != 0 && stmt.Class == 6) {
+        if (stmt.FirstToken != 0 && stmt.Class == StatementClass::ModuleDescription) {
             WriteDescriptionLine(s, stmt);
             if (oDebug->StatusCode != 0) return PartEnd::Failed;
             continue;
@@ -426,15 +426,15 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
         if (blockBefore_ && !blockInserted_ && IsHeadingGroup(stmt) && CommentBlockWanted()) {
             skip_ = InsertCommentBlock(s, kindLetter_, true);
             blockInserted_ = true;
-            if (stmt.Class == 3 && skip_ > 0) ++skip_;
+            if (stmt.Class == StatementClass::Blank && skip_ > 0) ++skip_;
         }
         // The statement is formatted first: inserted code takes its column.
-        const bool dropped = stmt.Class == 1 && giCmtStandAlone == StandAloneCommentPlace::Remove;
+        const bool dropped = stmt.Class == StatementClass::Comment && giCmtStandAlone == StandAloneCommentPlace::Remove;
         std::string text;
         if (!dropped) {
             long formatted = s;
             FormatterCarry& carry = gtFormatterCarry();
-            if (!insideProc_ && gblnDoModules && stmt.Class == 1)
+            if (!insideProc_ && gblnDoModules && stmt.Class == StatementClass::Comment)
                 WrittenNeighbours(part, order, position, carry.lWrittenNext, carry.lWrittenTied);
             if (auto moved = order.MovedComments.find(s); insideProc_ && moved != order.MovedComments.end()) {
                 carry.lWrittenNext = moved->second.LevelRecord;
@@ -451,11 +451,11 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
             if (oDebug->StatusCode != 0) return PartEnd::Failed;
         }
         if (auto list = order.Lists.find(s); list != order.Lists.end()) text = LeadLine(s, list->second, text);
-        if (oneLine_ && stmt.Class == 5) HoldSplitEndLine(text);
-        if (stmt.Class == 4 && !heldEnd_.empty()) {
+        if (oneLine_ && stmt.Class == StatementClass::ProcHeading) HoldSplitEndLine(text);
+        if (stmt.Class == StatementClass::ProcEnd && !heldEnd_.empty()) {
             text = heldEnd_;
             heldEnd_.clear();
-            giLineKind = 2;
+            giLineKind = SourceLineKind::ProcEnd;
             gblnBlockOpened = false;
             gblnBlockClosed = true;
         }
@@ -465,7 +465,7 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
         // its own empty text is no empty line of the source.
         if (text.empty() && stmt.RecordFirst == 0) continue;
 
-        if (stmt.Class == 4 && logging_ && !oneLine_) {
+        if (stmt.Class == StatementClass::ProcEnd && logging_ && !oneLine_) {
             // The exit logging lines stand in place of the end line; the
             // end line they hold is written as the procedure's end (its own
             // when they hold none, so that the procedure still ends).
@@ -481,8 +481,9 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
 
-        giLineKind = 0;
-        if (stmt.Class == 5 && !blockBefore_ && CommentBlockWanted()) InsertCommentBlock(s + 1, kindLetter_, false);
+        giLineKind = SourceLineKind::None;
+        if (stmt.Class == StatementClass::ProcHeading && !blockBefore_ && CommentBlockWanted())
+            InsertCommentBlock(s + 1, kindLetter_, false);
     }
     return WriteLaterPieces(order, position) ? PartEnd::Done : PartEnd::Failed;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/ModelCodes.h"
 #include "common/SharedState.h"
 
 // How many records, statements and tokens of the file being processed the
@@ -27,11 +28,11 @@ struct BabRecord {
 };
 
 struct BabStatement {
-    long Class = 0;
+    StatementClass Class = StatementClass::Other;
     long Detail = 0;
     long FirstToken = 0;
     long Flags = 0;
-    long LastSignificant = 0;  // last token whose Class is neither 5 nor 6
+    long LastSignificant = 0;  // last token that is neither NonCode nor Colon
     long LastToken = 0;
     long RecordFirst = 0;
     long RecordLast = 0;
@@ -39,7 +40,7 @@ struct BabStatement {
 };
 
 struct BabToken {
-    long Class = 0;
+    TokenClass Class = TokenClass::Keyword;
     long Detail = 0;
     long FlagsMisc = 0;  // 1 last token of its line, 2 first token of a statement
     long FlagsOut = 0;   // 1 a line continuation follows
@@ -92,7 +93,9 @@ constexpr long kWorkTokens = 2000;  // upper bound of the per-line token work ar
 
 // A comment token or the token of an empty line: such a token begins a
 // comment or blank-line statement.
-inline bool IsCommentOrBlank(const BabToken& t) { return t.Class == 5 && (t.Detail == 1 || t.Detail == 3); }
+inline bool IsCommentOrBlank(const BabToken& t) {
+    return t.Class == TokenClass::NonCode && (t.Detail == tokdetail::kComment || t.Detail == tokdetail::kBlank);
+}
 
 // Per-file state of the analyser, cleared by BabInitFile.
 struct BabFileFlags {

@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "analysis/ModelCodes.h"
 #include "platform/TextFile.h"
 
 // Per session file (index as in oFile, element 0 unused): the last run's
@@ -35,9 +36,9 @@ inline std::string gsDialectInUse;
 inline LineWriter goOutFile;
 inline LineWriter goLogFile;
 
-// Line kind of the text just formatted (0 none, 1 procedure heading ... 12
-// label) and the block flags the formatter sets for the white-space rules.
-inline int giLineKind = 0;
+// Line kind of the text just formatted and the block flags the formatter
+// sets for the white-space rules.
+inline SourceLineKind giLineKind = SourceLineKind::None;
 inline bool gblnBlockOpened = false;
 inline bool gblnBlockClosed = false;
 inline bool gblnInSelect = false;

@@ -20,14 +20,14 @@ private:
     void WriteChanged(std::string& text, BabStatement& stmt, bool insideProc, bool& firstCall);
     void WriteStatements(const std::vector<std::string>& statements, BabStatement& stmt, bool insideProc,
                          bool headingAfterItsComments, bool& firstCall);
-    bool BeforeNeedsEmptyLine(int kind, bool edge, bool headingAfterItsComments) const;
-    bool AfterNeedsEmptyLine(int kind, bool edge, const std::string& written) const;
+    bool BeforeNeedsEmptyLine(SourceLineKind kind, bool edge, bool headingAfterItsComments) const;
+    bool AfterNeedsEmptyLine(SourceLineKind kind, bool edge, const std::string& written) const;
     void EmptyLine(bool& firstCall);
     void EndSplitIf(const BabStatement& stmt);
     bool OpensHeadingGroup(const std::string& text, const BabStatement& stmt);
 
     std::string lastText_;  // the last text written here; empty after an empty line
-    int lastKind_ = 0;      // the line kind of that text
+    SourceLineKind lastKind_ = SourceLineKind::None;  // the line kind of that text
     bool inHeadingGroup_ = false;  // the last text was a comment line tied to the heading that follows
 };
 

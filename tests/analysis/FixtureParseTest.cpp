@@ -28,7 +28,7 @@ void CheckFixtureLevels() {
         long ends = 0;
         for (long s = 1; s <= glStmtCount; ++s) {
             const BabStatement& st = yStatement[static_cast<size_t>(s)];
-            if (st.Class != stmtclass::kProcEnd) continue;
+            if (st.Class != StatementClass::ProcEnd) continue;
             ++ends;
             EXPECT_EQ(yRecord[static_cast<size_t>(st.RecordFirst)].IndentLevel, 0) << "record " << st.RecordFirst;
         }
@@ -73,8 +73,8 @@ TEST(FixtureParse, ModuleFixture) {
     EXPECT_EQ(FirstStatementOf(25).Detail, 112);
     for (long r : {29, 31, 33}) EXPECT_EQ(yRecord[static_cast<size_t>(r)].IndentLevel, 0) << r;
     // The separator comment above Tidy does not swallow its heading.
-    EXPECT_EQ(FirstStatementOf(41).Class, stmtclass::kComment);
-    EXPECT_EQ(FirstStatementOf(42).Class, stmtclass::kProcHeading);
+    EXPECT_EQ(FirstStatementOf(41).Class, StatementClass::Comment);
+    EXPECT_EQ(FirstStatementOf(42).Class, StatementClass::ProcHeading);
     EXPECT_EQ(yRecord[41].TiedTo, 42);
     // The comment continued with " _" is one statement tied to Add.
     EXPECT_EQ(FirstStatementOf(35).RecordLast, 36);

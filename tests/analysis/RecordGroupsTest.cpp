@@ -75,7 +75,7 @@ TEST(RecordGroups, CommentsTieToTheCodeLineBelowThem) {
     // belong to the procedure.
     ParseText("x = 0\r\ny = 0\r\n' one\r\n' two\r\n\r\n' three\r\nSub A()\r\nEnd Sub\r\nSub B()\r\nEnd Sub\r\n");
     EXPECT_EQ(TiedTo(), (L{0, 0, 0, 0, 7, 7, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(FirstStatementOf(5).Class, stmtclass::kBlank);
+    EXPECT_EQ(FirstStatementOf(5).Class, StatementClass::Blank);
     EXPECT_EQ(FirstStatementOf(5).Flags & stmtflag::kProcStart, stmtflag::kProcStart);
     EXPECT_EQ(FirstStatementOf(7).Flags & stmtflag::kProcStart, 0);
     EXPECT_EQ(FirstStatementOf(3).Flags & stmtflag::kProcStart, 0);
@@ -98,7 +98,7 @@ TEST(RecordGroups, ContinuedCommentIsOneStatement) {
     ParseText("' first _\r\nsecond line\r\nx = 1\r\n");
     ASSERT_EQ(glStmtCount, 2);
     const BabStatement& c = yStatement[1];
-    EXPECT_EQ(c.Class, stmtclass::kComment);
+    EXPECT_EQ(c.Class, StatementClass::Comment);
     EXPECT_EQ(c.RecordFirst, 1);
     EXPECT_EQ(c.RecordLast, 2);
     EXPECT_EQ(c.LastToken, 2);

@@ -35,8 +35,8 @@ TEST(RecordReader, OneRecordPerLineAndABlankEndRecord) {
     ASSERT_EQ(glRecordCount, 5);
     EXPECT_EQ(RecordPieces(1), (std::vector<std::string>{"x", "=", "1"}));
     EXPECT_EQ(FirstTokenOf(2).Piece, "");
-    EXPECT_EQ(FirstTokenOf(2).Class, 5);
-    EXPECT_EQ(FirstTokenOf(2).Detail, 3);
+    EXPECT_EQ(FirstTokenOf(2).Class, TokenClass::NonCode);
+    EXPECT_EQ(FirstTokenOf(2).Detail, tokdetail::kBlank);
     EXPECT_EQ(FirstTokenOf(3).Piece, "   ");
     EXPECT_EQ(FirstTokenOf(3).Detail, 3);
     EXPECT_EQ(RecordPieces(4), std::vector<std::string>{"y"});
@@ -85,7 +85,7 @@ TEST(RecordReader, RejectedLinesEndTheFileWithAnInvalidRecord) {
         EXPECT_EQ(oDebug->ReasonCode, c.reason);
         ASSERT_EQ(glRecordCount, 3);
         EXPECT_EQ(RecordPieces(2), std::vector<std::string>{"???InvalidRecord???"});
-        EXPECT_EQ(FirstTokenOf(2).Class, 2);
+        EXPECT_EQ(FirstTokenOf(2).Class, TokenClass::InvalidRecord);
         EXPECT_EQ(FirstTokenOf(2).Where, 0);
         EXPECT_EQ(yRecord[3].FirstToken, 0);
         EXPECT_EQ(glTokenCount, 4);

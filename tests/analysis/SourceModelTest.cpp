@@ -15,13 +15,13 @@ bool Blank(const BabRecord& r) {
            r.TiedTo == 0 && r.TiedBack == 0;
 }
 bool Blank(const BabToken& t) {
-    return t.Class == 0 && t.Detail == 0 && t.FlagsMisc == 0 && t.FlagsOut == 0 && !t.IsKeyWord &&
+    return t.Class == TokenClass::Keyword && t.Detail == 0 && t.FlagsMisc == 0 && t.FlagsOut == 0 && !t.IsKeyWord &&
            !t.IsReservedWord && t.Piece.empty() && t.pKeyWord == 0 && t.Statement == 0 && t.Where == 0 &&
            t.WhiteSpaceLeft.empty();
 }
 bool Blank(const BabStatement& s) {
-    return s.Class == 0 && s.Detail == 0 && s.FirstToken == 0 && s.Flags == 0 && s.LastSignificant == 0 &&
-           s.LastToken == 0 && s.RecordFirst == 0 && s.RecordLast == 0 && s.Verb == 0;
+    return s.Class == StatementClass::Other && s.Detail == 0 && s.FirstToken == 0 && s.Flags == 0 &&
+           s.LastSignificant == 0 && s.LastToken == 0 && s.RecordFirst == 0 && s.RecordLast == 0 && s.Verb == 0;
 }
 
 void InitFile() { BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6"); }
@@ -31,7 +31,7 @@ void InitFile() { BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, y
 TEST(SourceModel, InitFileStartsEmptyWhateverTheLastFileLeft) {
     UseStandardKeywords();
     ReadAllRecords("x = 1\r\ny = 2\r\n");
-    yStatement[7].Class = 3;
+    yStatement[7].Class = StatementClass::Blank;
     gtBabFlags.InType = gtBabFlags.InEnum = gtBabFlags.InProcedure = true;
     gtBabFlags.FormDescription = gtBabFlags.BeginBlock = true;
     InitFile();
@@ -116,14 +116,14 @@ TEST(SourceModel, KeywordAndNameTokens) {
     UseStandardKeywords();
     ReadAllRecords("If Total Then\r\n");
     const BabToken& kw = yToken[1];
-    EXPECT_EQ(kw.Class, 0);
-    EXPECT_EQ(kw.Detail, 0);
+    EXPECT_EQ(kw.Class, TokenClass::Keyword);
+    EXPECT_EQ(kw.Detail, tokdetail::kKeyword);
     EXPECT_TRUE(kw.IsKeyWord);
     EXPECT_TRUE(kw.IsReservedWord);
     EXPECT_EQ(BabKeyWordAt(kw.pKeyWord).KeyWord, "IF");
     const BabToken& name = yToken[2];
-    EXPECT_EQ(name.Class, 1);
-    EXPECT_EQ(name.Detail, 8);
+    EXPECT_EQ(name.Class, TokenClass::Name);
+    EXPECT_EQ(name.Detail, tokdetail::kName);
     EXPECT_FALSE(name.IsKeyWord || name.IsReservedWord);
     EXPECT_EQ(name.pKeyWord, 0);
 }

@@ -14,7 +14,7 @@ namespace {
 std::string Describe(long s) {
     const BabStatement& st = yStatement[static_cast<size_t>(s)];
     std::string verb = st.Verb ? yToken[static_cast<size_t>(st.Verb)].Piece : "-";
-    return std::to_string(st.Class) + "/" + std::to_string(st.Detail) + " f=" + std::to_string(st.Flags) +
+    return std::to_string(CodeOf(st.Class)) + "/" + std::to_string(st.Detail) + " f=" + std::to_string(st.Flags) +
            " v=" + verb;
 }
 
@@ -31,7 +31,7 @@ std::vector<std::string> LabelReferences() {
     std::vector<std::string> out;
     for (long t = 1; t <= glTokenCount; ++t) {
         const BabToken& k = yToken[static_cast<size_t>(t)];
-        if (k.Class == 5 && k.Detail == 5) out.push_back(k.Piece);
+        if (k.Class == TokenClass::NonCode && k.Detail == tokdetail::kLabelReference) out.push_back(k.Piece);
     }
     return out;
 }

@@ -16,7 +16,7 @@ namespace {
 std::string Show(const BabToken& t) {
     std::string s;
     if (!t.WhiteSpaceLeft.empty()) s += "[" + t.WhiteSpaceLeft + "]";
-    return s + t.Piece + ":" + std::to_string(t.Class) + "/" + std::to_string(t.Detail);
+    return s + t.Piece + ":" + std::to_string(CodeOf(t.Class)) + "/" + std::to_string(t.Detail);
 }
 
 std::vector<std::string> ShowRecord(long record) {
@@ -171,8 +171,8 @@ TEST(Tokenizer, CommentContinuesOnlyAfterABlankAndUnderscore) {
     EXPECT_EQ(yToken[1].FlagsOut, 1);
     const BabToken& cont = yToken[static_cast<size_t>(yRecord[2].FirstToken)];
     EXPECT_EQ(cont.Piece, "   x = 1 whatever");
-    EXPECT_EQ(cont.Class, 5);
-    EXPECT_EQ(cont.Detail, 1);
+    EXPECT_EQ(cont.Class, TokenClass::NonCode);
+    EXPECT_EQ(cont.Detail, tokdetail::kComment);
     EXPECT_EQ(cont.Where, 0);
     EXPECT_EQ(yRecord[2].FirstToken, yRecord[2].LastToken);
     // A separator comment does not swallow the next line.

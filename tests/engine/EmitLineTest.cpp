@@ -19,7 +19,7 @@ struct EmitLine : ::testing::Test {
         gsCurrentProc = "Main";
     }
     // Writes one text for a statement of the given class and flags.
-    std::string Emit(std::string text, long cls = 0, long flags = 0) {
+    std::string Emit(std::string text, StatementClass cls = StatementClass::Other, long flags = 0) {
         BabStatement stmt;
         stmt.Class = cls;
         stmt.Flags = flags;
@@ -113,20 +113,20 @@ TEST_F(EmitLine, NumbersTheLinesOfProceduresOnly) {
     NumberFrom(100, 10);
     struct Case {
         std::string proc;
-        long cls;
+        StatementClass cls;
         std::string text;
         std::string expected;
     } cases[] = {
-        {"Main", 0, "x = 1", "100 x = 1"},
-        {"<Declarations>", 0, "Dim x", "Dim x"},
-        {"(Designer Object Definition)", 0, "Caption = 1", "Caption = 1"},
-        {"Main", 1, "' note", "' note"},
-        {"Main", 3, "", ""},
-        {"Main", 4, "End Sub", "End Sub"},
-        {"Main", 5, "Sub Main()", "Sub Main()"},
-        {"Main", 0, "    ' inserted comment", "    ' inserted comment"},
-        {"Main", 0, "#If Win32 Then", "#If Win32 Then"},
-        {"Main", 2, "Dim y", "110 Dim y"},
+        {"Main", StatementClass::Other, "x = 1", "100 x = 1"},
+        {"<Declarations>", StatementClass::Other, "Dim x", "Dim x"},
+        {"(Designer Object Definition)", StatementClass::Other, "Caption = 1", "Caption = 1"},
+        {"Main", StatementClass::Comment, "' note", "' note"},
+        {"Main", StatementClass::Blank, "", ""},
+        {"Main", StatementClass::ProcEnd, "End Sub", "End Sub"},
+        {"Main", StatementClass::ProcHeading, "Sub Main()", "Sub Main()"},
+        {"Main", StatementClass::Other, "    ' inserted comment", "    ' inserted comment"},
+        {"Main", StatementClass::Other, "#If Win32 Then", "#If Win32 Then"},
+        {"Main", StatementClass::Declaration, "Dim y", "110 Dim y"},
     };
     for (const Case& c : cases) {
         gsCurrentProc = c.proc;
@@ -166,24 +166,24 @@ TEST_F(EmitLine, TheFirstCaseOfASelectGetsBlanksInsteadOfANumber) {
 TEST_F(EmitLine, LabelsAndOldLineNumbers) {
     NumberFrom(100, 10);
     // A label line is not numbered; the code after it is.
-    EXPECT_EQ(Emit("Start:", 0, stmtflag::kLabel), "Start:");
+    EXPECT_EQ(Emit("Start:", StatementClass::Other, stmtflag::kLabel), "Start:");
     EXPECT_EQ(Emit("x = 1"), "100 x = 1");
     // An old line number is replaced by the new one; a number alone on its
     // line goes.
-    EXPECT_EQ(Emit("20 y = 2", 0, stmtflag::kLabel), "110 y = 2");
-    EXPECT_EQ(Emit("30", 0, stmtflag::kLabel), "");
+    EXPECT_EQ(Emit("20 y = 2", StatementClass::Other, stmtflag::kLabel), "110 y = 2");
+    EXPECT_EQ(Emit("30", StatementClass::Other, stmtflag::kLabel), "");
     // A label before code with a blank before the colon is numbered.
-    EXPECT_EQ(Emit("a = b: c = d", 0, stmtflag::kLabel), "120 a = b: c = d");
+    EXPECT_EQ(Emit("a = b: c = d", StatementClass::Other, stmtflag::kLabel), "120 a = b: c = d");
 }
 
 TEST_F(EmitLine, KeepsLineNumbersThatAJumpRefersTo) {
-    AddLine(0, {{"GoTo", "", 0, 0}, {"20", " ", 5, 5}});
-    AddLine(0, {{"Resume", "", 0, 0}, {"30", " ", 5, 5}});
+    AddLine(StatementClass::Other, {KeywordTok("GoTo", ""), LabelReferenceTok("20")});
+    AddLine(StatementClass::Other, {KeywordTok("Resume", ""), LabelReferenceTok("30")});
     sbCollectLabelReferences();
     NumberFrom(100, 10);
-    EXPECT_EQ(Emit("20 y = 2", 0, stmtflag::kLabel), "20 y = 2");
-    EXPECT_EQ(Emit("30", 0, stmtflag::kLabel), "30");
-    EXPECT_EQ(Emit("40 z = 3", 0, stmtflag::kLabel), "100 z = 3");
+    EXPECT_EQ(Emit("20 y = 2", StatementClass::Other, stmtflag::kLabel), "20 y = 2");
+    EXPECT_EQ(Emit("30", StatementClass::Other, stmtflag::kLabel), "30");
+    EXPECT_EQ(Emit("40 z = 3", StatementClass::Other, stmtflag::kLabel), "100 z = 3");
     EXPECT_EQ(glNextLineNumber, 110);
 }
 

@@ -28,7 +28,7 @@ inline void LoadSettings(const std::string& ini = "") {
     gsDialectInUse.clear();
     glNextLineNumber = 0;
     glOutputLines = 0;
-    giLineKind = 0;
+    giLineKind = SourceLineKind::None;
     gblnBlockOpened = gblnBlockClosed = gblnInSelect = gblnIfOpen = gblnSplitIfPending = false;
     glSplitIfColumn = 0;
     gsCurrentProc = "<Declarations>";
@@ -47,13 +47,29 @@ inline void ClearModel() {
 struct Tok {
     std::string piece;
     std::string blanks = "";
-    long cls = 1;
-    long detail = 8;
+    TokenClass cls = TokenClass::Name;
+    long detail = tokdetail::kName;
 };
+
+inline Tok KeywordTok(const std::string& piece, const std::string& blanks = " ") {
+    return {piece, blanks, TokenClass::Keyword, tokdetail::kKeyword};
+}
+inline Tok OperatorTok(const std::string& piece, const std::string& blanks = " ") {
+    return {piece, blanks, TokenClass::Operator, tokdetail::kOperator};
+}
+inline Tok StringTok(const std::string& piece, const std::string& blanks = " ") {
+    return {piece, blanks, TokenClass::Literal, tokdetail::kString};
+}
+inline Tok CommentTok(const std::string& piece, const std::string& blanks = " ") {
+    return {piece, blanks, TokenClass::NonCode, tokdetail::kComment};
+}
+inline Tok LabelReferenceTok(const std::string& piece, const std::string& blanks = " ") {
+    return {piece, blanks, TokenClass::NonCode, tokdetail::kLabelReference};
+}
 
 // Appends one line holding one statement; returns its record (and
 // statement) number.
-inline long AddLine(long stmtClass, std::initializer_list<Tok> tokens, long flags = 0, long detail = 0) {
+inline long AddLine(StatementClass stmtClass, std::initializer_list<Tok> tokens, long flags = 0, long detail = 0) {
     long r = ++glRecordCount;
     long s = ++glStmtCount;
     BabRecord rec;

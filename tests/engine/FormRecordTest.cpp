@@ -30,7 +30,7 @@ struct FormRecord : ::testing::Test {
         return text;
     }
     long Property(const std::string& name, const std::string& value, const std::string& lead = "\t\t") {
-        return AddLine(0, {{name, lead}, {"=", "   ", 4, 6}, {value, " ", 3, 3}});
+        return AddLine(StatementClass::Other, {{name, lead}, OperatorTok("=", "   "), StringTok(value)});
     }
 };
 
@@ -39,7 +39,8 @@ struct FormRecord : ::testing::Test {
 TEST_F(FormRecord, WritesTheLineWithItsOwnSpacing) {
     long r = Property("Left", "1200");
     EXPECT_EQ(Write(r), "  Left   = 1200");
-    long begin = AddLine(0, {{"Begin", "  ", 0, 0}, {"VB.CommandButton", " "}, {"Command1", " "}});
+    long begin =
+        AddLine(StatementClass::Other, {KeywordTok("Begin", "  "), {"VB.CommandButton", " "}, {"Command1", " "}});
     EXPECT_EQ(Write(begin), "  Begin VB.CommandButton Command1");
     EXPECT_TRUE(checked.empty());
 }
@@ -74,8 +75,8 @@ TEST_F(FormRecord, VisualBasic3KeepsTheLineAsReadWhenTheCorrectionIsTooLong) {
     const std::string fits = "\"" + std::string(1010, 'a') + "\"";     // 1023 once corrected
     const std::string tooLong = "\"" + std::string(1011, 'b') + "\"";  // 1024 once corrected
     RunFiles files;
-    long r1 = AddLine(0, {{"Caption", ""}, {"=", " ", 4, 6}, {fits, " ", 3, 3}});
-    long r2 = AddLine(0, {{"Caption", ""}, {"=", " ", 4, 6}, {tooLong, " ", 3, 3}});
+    long r1 = AddLine(StatementClass::Other, {{"Caption", ""}, OperatorTok("="), StringTok(fits)});
+    long r2 = AddLine(StatementClass::Other, {{"Caption", ""}, OperatorTok("="), StringTok(tooLong)});
     EXPECT_EQ(Write(r1).size(), 1023u);
     EXPECT_EQ(Write(r2), "Caption = " + tooLong);
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);

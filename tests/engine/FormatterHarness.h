@@ -20,7 +20,7 @@ namespace formattest {
 
 struct LineInfo {
     std::string text;  // the statement's first output line
-    int kind = 0;
+    SourceLineKind kind = SourceLineKind::None;
     bool opened = false;
     bool closed = false;
 };
@@ -76,7 +76,7 @@ inline Formatted FormatParsed() {
             // The later statements of a code line are written by the first.
             if (st.FirstToken == 0 || st.RecordFirst == 0) continue;
             std::string text;
-            if (st.Class == 6) {
+            if (st.Class == StatementClass::ModuleDescription) {
                 sbOutputALine(s, text);
             } else {
                 long stmt = s;
@@ -90,7 +90,7 @@ inline Formatted FormatParsed() {
                 gblnIfOpen = false;
             }
             gblnSplitIfPending = false;
-            giLineKind = 0;
+            giLineKind = SourceLineKind::None;
         }
     }
     result.log = files.Log();

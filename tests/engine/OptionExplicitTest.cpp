@@ -8,8 +8,6 @@ using namespace enginetest;
 
 namespace {
 
-const Tok kw(const std::string& piece, const std::string& blanks = " ") { return {piece, blanks, 0, 0}; }
-
 struct OptionExplicit : ::testing::Test {
     void SetUp() override {
         LoadSettings();
@@ -21,10 +19,11 @@ struct OptionExplicit : ::testing::Test {
 }  // namespace
 
 TEST_F(OptionExplicit, FoundInAnyCaseAndSpacing) {
-    AddLine(6, {kw("Attribute", ""), {"VB_Name"}, {"=", " ", 4, 6}, {"\"M\"", " ", 3, 3}});
-    AddLine(1, {{"' header", "", 5, 1}});
-    AddLine(3, {{"", "", 5, 3}});
-    AddLine(0, {kw("option", ""), kw("EXPLICIT", "     "), {"' why", " ", 5, 1}});
+    AddLine(StatementClass::ModuleDescription,
+            {KeywordTok("Attribute", ""), {"VB_Name"}, OperatorTok("="), StringTok("\"M\"")});
+    AddLine(StatementClass::Comment, {CommentTok("' header", "")});
+    AddLine(StatementClass::Blank, {{"", "", TokenClass::NonCode, tokdetail::kBlank}});
+    AddLine(StatementClass::Other, {KeywordTok("option", ""), KeywordTok("EXPLICIT", "     "), CommentTok("' why")});
     AddEndRecord();
     EXPECT_FALSE(fblnOptionExplicit(2));
 }
@@ -36,11 +35,14 @@ TEST_F(OptionExplicit, MissingWhenOnlyLaterOrHiddenInAnotherStatement) {
     } cases[] = {
         {"after a heading",
          [] {
-             AddLine(5, {kw("Sub", ""), {"Main"}});
-             AddLine(0, {kw("Option", ""), kw("Explicit")});
+             AddLine(StatementClass::ProcHeading, {KeywordTok("Sub", ""), {"Main"}});
+             AddLine(StatementClass::Other, {KeywordTok("Option", ""), KeywordTok("Explicit")});
          }},
-        {"in a comment", [] { AddLine(1, {{"' Option Explicit", "", 5, 1}}); }},
-        {"a declaration first", [] { AddLine(2, {kw("Dim", ""), {"Option"}, {"Explicit"}}, 0, 203); }},
+        {"in a comment", [] { AddLine(StatementClass::Comment, {CommentTok("' Option Explicit", "")}); }},
+        {"a declaration first",
+         [] {
+             AddLine(StatementClass::Declaration, {KeywordTok("Dim", ""), {"Option"}, {"Explicit"}}, 0, 203);
+         }},
         {"nothing but the end", [] {}},
     };
     for (const Case& c : cases) {
@@ -52,10 +54,11 @@ TEST_F(OptionExplicit, MissingWhenOnlyLaterOrHiddenInAnotherStatement) {
 }
 
 TEST_F(OptionExplicit, PassesOverTheFormDescriptionCountingItsLines) {
-    AddLine(0, {kw("Begin", ""), {"VB.Form"}, {"Form1"}}, stmtflag::kFormDescription);
-    AddLine(0, {{"Caption", "   "}, {"=", " ", 4, 6}, {"\"Hi\"", " ", 3, 3}}, stmtflag::kFormDescription);
-    AddLine(0, {kw("End", "")}, stmtflag::kFormDescription);
-    AddLine(0, {kw("Option", ""), kw("Explicit")});
+    AddLine(StatementClass::Other, {KeywordTok("Begin", ""), {"VB.Form"}, {"Form1"}}, stmtflag::kFormDescription);
+    AddLine(StatementClass::Other, {{"Caption", "   "}, OperatorTok("="), StringTok("\"Hi\"")},
+            stmtflag::kFormDescription);
+    AddLine(StatementClass::Other, {KeywordTok("End", "")}, stmtflag::kFormDescription);
+    AddLine(StatementClass::Other, {KeywordTok("Option", ""), KeywordTok("Explicit")});
     AddEndRecord();
     EXPECT_FALSE(fblnOptionExplicit(1));
     EXPECT_EQ(glPseudoStatement, 3);

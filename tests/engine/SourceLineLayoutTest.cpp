@@ -284,21 +284,34 @@ TEST_F(SourceLineLayout, LineKindsAndBlockFlags) {
                                       "End With", "Select Case z", "Case 1", "End Select", "Start:", "10 x = 1",
                                       "Exit Sub", "End Sub", "Static Function F()", "End Function",
                                       "Property Get P()", "End Property"});
-    std::vector<std::tuple<std::string, int, bool, bool>> got;
+    using K = SourceLineKind;
+    std::vector<std::tuple<std::string, SourceLineKind, bool, bool>> got;
     for (const formattest::LineInfo& s : f.statements) got.emplace_back(s.text, s.kind, s.opened, s.closed);
-    std::vector<std::tuple<std::string, int, bool, bool>> expected = {
-        {"Public Sub Main()", 1, true, false}, {"If a Then", 3, true, false},
-        {"ElseIf b Then", 4, false, false},    {"Else", 4, false, false},
-        {"End If", 5, false, true},            {"For i = 1 To 2", 6, true, false},
-        {"Next", 7, false, true},              {"Do", 6, true, false},
-        {"Loop", 7, false, true},              {"While x", 6, true, false},
-        {"Wend", 7, false, true},              {"With y", 6, true, false},
-        {"End With", 7, false, true},          {"Select Case z", 8, true, false},
-        {"Case 1", 9, false, false},           {"End Select", 10, false, true},
-        {"Start:", 12, false, false},          {"10 x = 1", 0, false, false},
-        {"Exit Sub", 0, false, false},         {"End Sub", 2, false, true},
-        {"Static Function F()", 0, true, false}, {"End Function", 2, false, true},
-        {"Property Get P()", 1, true, false},  {"End Property", 2, false, true},
+    std::vector<std::tuple<std::string, SourceLineKind, bool, bool>> expected = {
+        {"Public Sub Main()", K::ProcHeading, true, false},
+        {"If a Then", K::If, true, false},
+        {"ElseIf b Then", K::Else, false, false},
+        {"Else", K::Else, false, false},
+        {"End If", K::EndIf, false, true},
+        {"For i = 1 To 2", K::LoopStart, true, false},
+        {"Next", K::LoopEnd, false, true},
+        {"Do", K::LoopStart, true, false},
+        {"Loop", K::LoopEnd, false, true},
+        {"While x", K::LoopStart, true, false},
+        {"Wend", K::LoopEnd, false, true},
+        {"With y", K::LoopStart, true, false},
+        {"End With", K::LoopEnd, false, true},
+        {"Select Case z", K::Select, true, false},
+        {"Case 1", K::Case, false, false},
+        {"End Select", K::EndSelect, false, true},
+        {"Start:", K::Label, false, false},
+        {"10 x = 1", K::None, false, false},
+        {"Exit Sub", K::None, false, false},
+        {"End Sub", K::ProcEnd, false, true},
+        {"Static Function F()", K::None, true, false},
+        {"End Function", K::ProcEnd, false, true},
+        {"Property Get P()", K::ProcHeading, true, false},
+        {"End Property", K::ProcEnd, false, true},
     };
     EXPECT_EQ(got, expected);
     // The If stays open after its End If only for a later statement to close.

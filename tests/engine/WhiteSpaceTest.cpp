@@ -24,13 +24,14 @@ struct WhiteSpace : ::testing::Test {
         gblnWSChange = true;
     }
     // One statement as the formatter leaves it: its text, line kind and class.
-    void Write(std::string text, int kind = 0, long cls = 0, long detail = 0, bool insideProc = true) {
+    void Write(std::string text, SourceLineKind kind = SourceLineKind::None, StatementClass cls = StatementClass::Other,
+               long detail = 0, bool insideProc = true) {
         BabStatement stmt;
         stmt.Class = cls;
         stmt.Detail = detail;
         giLineKind = kind;
         writer.Write(text, stmt, insideProc, firstCall);
-        giLineKind = 0;
+        giLineKind = SourceLineKind::None;
     }
 };
 
@@ -54,12 +55,12 @@ bool* AfterSwitch(int kind) {
 
 TEST_F(WhiteSpace, PlainModeSeparatesProcedureHeadings) {
     Write("x = 1");
-    Write("Sub A()", 1, 5);
-    Write("End Sub", 2, 4);
+    Write("Sub A()", SourceLineKind::ProcHeading, StatementClass::ProcHeading);
+    Write("End Sub", SourceLineKind::ProcEnd, StatementClass::ProcEnd);
     Write("");
-    Write("Sub B()", 1, 5);
+    Write("Sub B()", SourceLineKind::ProcHeading, StatementClass::ProcHeading);
     Write("y = 2 _");
-    Write("Sub C()", 1, 5);
+    Write("Sub C()", SourceLineKind::ProcHeading, StatementClass::ProcHeading);
     EXPECT_EQ(files.Output(), (Lines{"x = 1", "", "Sub A()", "End Sub", "", "Sub B()", "y = 2 _", "Sub C()"}));
     EXPECT_EQ(glOutputLines, 8);
 }
@@ -68,13 +69,14 @@ TEST_F(WhiteSpace, PlainModeKeepsEveryEmptyLine) {
     Write("a");
     Write("");
     Write("");
-    Write("b", 3, 0);
+    Write("b", SourceLineKind::If, StatementClass::Other);
     EXPECT_EQ(files.Output(), (Lines{"a", "", "", "b"}));
 }
 
 TEST_F(WhiteSpace, ChangeModeHasASwitchBeforeAndAfterEachKind) {
     ChangeMode();
-    for (int kind = 1; kind <= 12; ++kind) {
+    for (int kind = 1; kind <= CodeOf(SourceLineKind::Label); ++kind) {
+        const SourceLineKind lk = static_cast<SourceLineKind>(kind);
         for (bool before : {true, false}) {
             RunFiles run;
             WhiteSpaceWriter fresh;
@@ -82,16 +84,18 @@ TEST_F(WhiteSpace, ChangeModeHasASwitchBeforeAndAfterEachKind) {
             *BeforeSwitch(kind) = before;
             *AfterSwitch(kind) = !before;
             // The edge of a block that each kind needs for its switches.
-            gblnBlockOpened = kind != 4 && kind != 9 && kind != 11 && kind != 12;
-            gblnIfOpen = kind == 4;
-            gblnInSelect = kind == 9;
+            gblnBlockOpened = lk != SourceLineKind::Else && lk != SourceLineKind::Case &&
+                              lk != SourceLineKind::DeclarationGroup && lk != SourceLineKind::Label;
+            gblnIfOpen = lk == SourceLineKind::Else;
+            gblnInSelect = lk == SourceLineKind::Case;
             Write("a");
-            if (kind == 11) Write("Dim x", 0, 2, 303);
-            else Write("line", kind);
+            const bool declaration = lk == SourceLineKind::DeclarationGroup;
+            if (declaration) Write("Dim x", SourceLineKind::None, StatementClass::Declaration, 303);
+            else Write("line", lk);
             gblnBlockOpened = gblnIfOpen = gblnInSelect = false;
             Write("b");
             *BeforeSwitch(kind) = *AfterSwitch(kind) = false;
-            const std::string line = kind == 11 ? "Dim x" : "line";
+            const std::string line = declaration ? "Dim x" : "line";
             EXPECT_EQ(run.Output(), before ? (Lines{"a", "", line, "b"}) : (Lines{"a", line, "", "b"}))
                 << "kind " << kind << (before ? " before" : " after");
         }
@@ -102,9 +106,9 @@ TEST_F(WhiteSpace, ChangeModeSwitchesApplyOnlyAtTheEdgeOfABlock) {
     ChangeMode();
     gblnWSBeforeIf = gblnWSAfterIf = gblnWSBeforeCase = gblnWSBeforeElse = true;
     Write("a");
-    Write("If x Then y = 1", 3);  // a single-line If opens no block
-    Write("Case 1", 9);          // not inside a Select
-    Write("Else", 4);            // no If open
+    Write("If x Then y = 1", SourceLineKind::If);  // a single-line If opens no block
+    Write("Case 1", SourceLineKind::Case);         // not inside a Select
+    Write("Else", SourceLineKind::Else);           // no If open
     EXPECT_EQ(files.Output(), (Lines{"a", "If x Then y = 1", "Case 1", "Else"}));
 }
 
@@ -116,12 +120,12 @@ TEST_F(WhiteSpace, ChangeModeShrinksRunsOfEmptyLines) {
     Write("");
     Write("b");
     gblnBlockOpened = true;
-    Write("For i = 1 To 2", 6);
+    Write("For i = 1 To 2", SourceLineKind::LoopStart);
     gblnBlockOpened = false;
     Write("c");
     Write("");
     gblnBlockOpened = true;
-    Write("Do", 6);  // the empty line before it is already there
+    Write("Do", SourceLineKind::LoopStart);  // the empty line before it is already there
     EXPECT_EQ(files.Output(), (Lines{"a", "", "b", "", "For i = 1 To 2", "c", "", "Do"}));
 }
 
@@ -129,7 +133,7 @@ TEST_F(WhiteSpace, ChangeModeAddsNoEmptyLineAfterAContinuedLine) {
     ChangeMode();
     gblnWSAfterLoop = true;
     gblnBlockOpened = true;
-    Write("For i = 1 To _", 6);
+    Write("For i = 1 To _", SourceLineKind::LoopStart);
     gblnBlockOpened = false;
     Write("    2");
     EXPECT_EQ(files.Output(), (Lines{"For i = 1 To _", "    2"}));
@@ -138,13 +142,14 @@ TEST_F(WhiteSpace, ChangeModeAddsNoEmptyLineAfterAContinuedLine) {
 TEST_F(WhiteSpace, ChangeModeSetsOffDeclarationGroupsInProcedures) {
     ChangeMode();
     gblnWSBeforeDec = gblnWSAfterDec = true;
-    Write("Sub A()", 1, 5);
-    Write("Dim x", 0, 2, 303);
-    Write("Const C = 1", 0, 2, 301);
-    Write("Static s", 0, 2, 307);  // not a Const or Dim: leaves the group
+    Write("Sub A()", SourceLineKind::ProcHeading, StatementClass::ProcHeading);
+    Write("Dim x", SourceLineKind::None, StatementClass::Declaration, 303);
+    Write("Const C = 1", SourceLineKind::None, StatementClass::Declaration, 301);
+    // Not a Const or Dim: leaves the group.
+    Write("Static s", SourceLineKind::None, StatementClass::Declaration, 307);
     Write("x = 1");
     // Outside a procedure declarations are no group.
-    Write("Dim y", 0, 2, 203, false);
+    Write("Dim y", SourceLineKind::None, StatementClass::Declaration, 203, false);
     EXPECT_EQ(files.Output(), (Lines{"Sub A()", "", "Dim x", "Const C = 1", "", "Static s", "x = 1", "Dim y"}));
 }
 
@@ -153,6 +158,6 @@ TEST_F(WhiteSpace, TheEndIfOfASplitIfBecomesTheLastText) {
     giIndentAmount = 4;
     gblnSplitIfPending = true;
     Write("If x Then");
-    Write("Sub B()", 1, 5);
+    Write("Sub B()", SourceLineKind::ProcHeading, StatementClass::ProcHeading);
     EXPECT_EQ(files.Output(), (Lines{"If x Then", "End If", "", "Sub B()"}));
 }

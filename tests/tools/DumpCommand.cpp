@@ -33,7 +33,7 @@ void DumpToken(long t, std::ostream& out) {
     const BabToken& k = yToken[static_cast<size_t>(t)];
     long kind = t < static_cast<long>(yTokenKind.size()) ? yTokenKind[static_cast<size_t>(t)] : 0;
     out << "  T" << t << " @" << k.Where << " ws=" << Escaped(k.WhiteSpaceLeft) << " piece=" << Escaped(k.Piece)
-        << " class=" << k.Class << "/" << k.Detail << " flags=" << k.FlagsMisc << "/" << k.FlagsOut
+        << " class=" << CodeOf(k.Class) << "/" << k.Detail << " flags=" << k.FlagsMisc << "/" << k.FlagsOut
         << " stmt=" << k.Statement << " kind=" << kind;
     if (k.IsKeyWord) out << " kw=" << BabKeyWordAt(k.pKeyWord).KeyWord;
     out << "\n";
@@ -42,9 +42,9 @@ void DumpToken(long t, std::ostream& out) {
 void DumpStatement(long s, std::ostream& out) {
     const BabStatement& st = yStatement[static_cast<size_t>(s)];
     std::string verb = st.Verb ? yToken[static_cast<size_t>(st.Verb)].Piece : std::string();
-    out << "  S" << s << " class=" << st.Class << "/" << st.Detail << " flags=" << st.Flags << " verb=" << st.Verb
-        << Escaped(verb) << " tokens=" << st.FirstToken << ".." << st.LastToken << " sig=" << st.LastSignificant
-        << " records=" << st.RecordFirst << ".." << st.RecordLast << "\n";
+    out << "  S" << s << " class=" << CodeOf(st.Class) << "/" << st.Detail << " flags=" << st.Flags
+        << " verb=" << st.Verb << Escaped(verb) << " tokens=" << st.FirstToken << ".." << st.LastToken
+        << " sig=" << st.LastSignificant << " records=" << st.RecordFirst << ".." << st.RecordLast << "\n";
 }
 
 void DumpModel(std::ostream& out) {

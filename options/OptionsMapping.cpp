@@ -17,17 +17,6 @@ namespace {
 
 std::string Name(const std::string& base, int index) { return OptionControls::NameOf(base, index); }
 
-// The blank-line grid: before and after each kind of statement, row by row.
-bool ZelkOptions::*const kBlankLineGrid[24] = {
-    &ZelkOptions::gblnWSBeforeSub,       &ZelkOptions::gblnWSAfterSub,       &ZelkOptions::gblnWSBeforeEndSub,
-    &ZelkOptions::gblnWSAfterEndSub,     &ZelkOptions::gblnWSBeforeIf,       &ZelkOptions::gblnWSAfterIf,
-    &ZelkOptions::gblnWSBeforeElse,      &ZelkOptions::gblnWSAfterElse,      &ZelkOptions::gblnWSBeforeEndIf,
-    &ZelkOptions::gblnWSAfterEndIf,      &ZelkOptions::gblnWSBeforeLoop,     &ZelkOptions::gblnWSAfterLoop,
-    &ZelkOptions::gblnWSBeforeEndLoop,   &ZelkOptions::gblnWSAfterEndLoop,   &ZelkOptions::gblnWSBeforeSelect,
-    &ZelkOptions::gblnWSAfterSelect,     &ZelkOptions::gblnWSBeforeCase,     &ZelkOptions::gblnWSAfterCase,
-    &ZelkOptions::gblnWSBeforeEndSelect, &ZelkOptions::gblnWSAfterEndSelect, &ZelkOptions::gblnWSBeforeLabel,
-    &ZelkOptions::gblnWSAfterLabel,      &ZelkOptions::gblnWSBeforeDec,      &ZelkOptions::gblnWSAfterDec};
-
 bool ZelkOptions::*const kSpellWhat[6] = {&ZelkOptions::gblnSpellComments,     &ZelkOptions::gblnSpellFormLiterals,
                                           &ZelkOptions::gblnSpellCodeLiterals, &ZelkOptions::gblnIgnoreCaps,
                                           &ZelkOptions::gblnIgnoreNumbers,     &ZelkOptions::gblnIgnoreVBWords};
@@ -126,7 +115,7 @@ void RestoreSteps(OptionControls& c, const ZelkOptions& o) {
     Check(c, "chkInsertWS", o.gblnWSChange);
     c.SetEnabled("chkInsertWS", c["chkNoWSChange"].Value == 0);
     c.SetEnabled("chkXSLines", c["chkNoWSChange"].Value == 0);
-    for (int i = 0; i < 24; ++i) Check(c, Name("chkInsertBlank", i), o.*kBlankLineGrid[i]);
+    for (int i = 0; i < 24; ++i) Check(c, Name("chkInsertBlank", i), o.*kBlankLineSwitches[i].Field);
     // 8: comments.
     Spin(c, "spnCommentStart", o.giCmtStandAloneColumn);
     Code(c, "optInlineStart", o.giCmtStandAlone);
@@ -222,7 +211,7 @@ void SaveSteps(const OptionControls& c, ZelkOptions& o) {
     SaveSpin(c, "spnXSLines", o.giXSLinesAmount);
     o.gblnWSNoChange = Checked(c, "chkNoWSChange");
     o.gblnWSChange = Checked(c, "chkInsertWS");
-    for (int i = 0; i < 24; ++i) o.*kBlankLineGrid[i] = Checked(c, Name("chkInsertBlank", i));
+    for (int i = 0; i < 24; ++i) o.*kBlankLineSwitches[i].Field = Checked(c, Name("chkInsertBlank", i));
     // 7: comments.
     SaveSpin(c, "spnCommentStart", o.giCmtStandAloneColumn);
     SaveCode(c, "optInlineStart", o.giCmtStandAlone);

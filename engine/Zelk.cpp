@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "common/SharedState.h"
 #include "engine/CommentBlocks.h"
 #include "engine/EngineState.h"
 #include "engine/FileLog.h"
@@ -55,7 +56,10 @@ std::optional<std::string> ReadIfMade(const std::string& path) {
 
 ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZelkWindow* host) {
     ZelkResult result;
-    if (settings.Load) sbLoadSettingsFrom(settings.File);
+    if (settings.Load) {
+        sbLoadSettingsFrom(settings.File, goOptions);
+        gblnSpellThisModule = gblnSpellEnabled;
+    }
     oDebug->ClearStatus();
     oAppInfo->WasCanceled = false;
     // The one number a session carries from file to file on purpose (the

@@ -1,4 +1,5 @@
 #include "mainwindow/MMAIN.h"
+#include "settings/ProgramOptions.h"
 
 #include "common/AppIdentity.h"
 #include "platform/Clock.h"
@@ -47,13 +48,14 @@ void StartUp(const std::string& commandLine, IStartupWindows& windows, bool& tra
     windows.RefreshSplash();
     Ui().DoEvents();
 
-    sbGetINIInfo();
+    sbGetINIInfo(goOptions);
+    gblnSpellThisModule = goOptions.gblnSpellEnabled;
     oDebug->ClearStatus();
     BabInit();
     if (oDebug->StatusCode == -7) EndProgram(1);
 
     if (!oLog->LogFileName().empty()) oLog->LogOpen(oLog->LogFileName(), 1);
-    if (oAppInfo->AppVersion() != fsINIGetVersion()) sbINIPutInfo();
+    if (oAppInfo->AppVersion() != fsINIGetVersion()) sbINIPutInfo(goOptions);
 
     WaitSinceStart(startTick, kFirstWaitMs);
     windows.LoadMainWindow();

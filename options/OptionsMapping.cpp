@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "common/ErrorTrap.h"
+#include "common/SharedState.h"
 #include "settings/OptionGlobals.h"
 #include "options/OrderListsPage.h"
 #include "options/SpinRules.h"

@@ -13,29 +13,33 @@
 #include <vector>
 
 #include "platform/VBError.h"
+#include "settings/ZelkOptions.h"
 
 class cINIHandler;
 
-// Where a value is held, reached at the time of the call: the shared objects
-// are created (and, in tests, created again) long after the table.
+// Where a value is held, reached at the time of the call: a field of the
+// options value the load fills or the save writes, or a member of one of the
+// shared objects, which are created (and, in tests, created again) long after
+// the table.
 template <class T>
 struct Holder {
-    std::function<T()> get;
-    std::function<void(const T&)> set;
+    std::function<T(const ZelkOptions&)> get;
+    std::function<void(ZelkOptions&, const T&)> set;
 };
 
 template <class T>
-Holder<T> Global(T& global) {
-    return {[&global] { return global; }, [&global](const T& v) { global = v; }};
+Holder<T> Option(T ZelkOptions::*field) {
+    return {[field](const ZelkOptions& o) { return o.*field; }, [field](ZelkOptions& o, const T& v) { o.*field = v; }};
 }
 
 // An enumerated setting is stored as its number; a number that names none of
 // its choices is held as it stands.
 template <class E>
     requires std::is_enum_v<E>
-Holder<std::underlying_type_t<E>> Global(E& global) {
+Holder<std::underlying_type_t<E>> Option(E ZelkOptions::*field) {
     using N = std::underlying_type_t<E>;
-    return {[&global] { return static_cast<N>(global); }, [&global](const N& v) { global = static_cast<E>(v); }};
+    return {[field](const ZelkOptions& o) { return static_cast<N>(o.*field); },
+            [field](ZelkOptions& o, const N& v) { o.*field = static_cast<E>(v); }};
 }
 
 // A shared object, or error 91 while start-up has not created it.
@@ -47,8 +51,8 @@ Obj& Existing(const std::unique_ptr<Obj>& object) {
 
 template <class Obj, class T>
 Holder<T> Member(const std::unique_ptr<Obj>& object, T Obj::*member) {
-    return {[&object, member] { return Existing(object).*member; },
-            [&object, member](const T& v) { Existing(object).*member = v; }};
+    return {[&object, member](const ZelkOptions&) { return Existing(object).*member; },
+            [&object, member](ZelkOptions&, const T& v) { Existing(object).*member = v; }};
 }
 
 enum class KeyForm {
@@ -69,8 +73,9 @@ struct KeyDefaults {
     std::optional<double> Upper;
 };
 
-// Applied to a text right after it is read, in the key's section.
-using TextRule = std::function<void(cINIHandler& ini, std::string& value)>;
+// Applied to a text right after it is read, in the key's section, with the
+// options the load is filling.
+using TextRule = std::function<void(cINIHandler& ini, std::string& value, ZelkOptions& options)>;
 
 using KeyHolder =
     std::variant<std::monostate, Holder<bool>, Holder<int>, Holder<long>, Holder<float>, Holder<std::string>>;

@@ -16,14 +16,14 @@ std::string OwnFileOrEmpty(const std::string& fileName) {
 }  // namespace
 
 TextRule ExtensionList(std::string legacyKey, std::string legacyDefault) {
-    return [legacyKey, legacyDefault](cINIHandler& ini, std::string& value) {
+    return [legacyKey, legacyDefault](cINIHandler& ini, std::string& value, ZelkOptions&) {
         if (value.empty() && !legacyKey.empty()) value = ini.ReadString(legacyKey, legacyDefault);
         if (value.find('|') == std::string::npos) value = vb::Replace(value, " ", "|");
     };
 }
 
 TextRule MainDictionary() {
-    return [](cINIHandler&, std::string& value) {
+    return [](cINIHandler&, std::string& value, ZelkOptions&) {
         if (value.empty() || value.find("AMERICAN.VTD") != std::string::npos ||
             value.find("SPELLDIC.DAT") != std::string::npos)
             value = "Unknown";
@@ -32,17 +32,17 @@ TextRule MainDictionary() {
 }
 
 TextRule CustomDictionary() {
-    return [](cINIHandler&, std::string& value) {
+    return [](cINIHandler&, std::string& value, ZelkOptions&) {
         if (value == "Unknown") value = OwnFileOrEmpty("VEZUZ.DIC");
     };
 }
 
 TextRule CommentTemplate(Holder<bool> kindSwitch, std::string defaultFile) {
-    return [kindSwitch, defaultFile](cINIHandler&, std::string& value) {
+    return [kindSwitch, defaultFile](cINIHandler&, std::string& value, ZelkOptions& options) {
         if (!value.empty()) {
             if (!FileExists(value)) {
                 value.clear();
-                kindSwitch.set(false);
+                kindSwitch.set(options, false);
             }
         } else {
             value = OwnFileOrEmpty(defaultFile);
@@ -51,7 +51,7 @@ TextRule CommentTemplate(Holder<bool> kindSwitch, std::string defaultFile) {
 }
 
 TextRule OrderString(std::string defaultText) {
-    return [defaultText](cINIHandler&, std::string& value) {
+    return [defaultText](cINIHandler&, std::string& value, ZelkOptions&) {
         if (value.size() != defaultText.size() || !vb::IsNumeric(value)) value = defaultText;
     };
 }

@@ -1,5 +1,4 @@
 // [Debug], [Arrange Declares] and [ErrorHandling].
-#include "settings/OptionGlobals.h"
 #include "SettingRules.h"
 #include "SettingsKeys.h"
 #include "common/mKEMCommon.h"
@@ -16,8 +15,8 @@ SettingKey OrderString(std::string name, Holder<std::string> place, std::string 
 SettingSection Debug() {
     SettingSection s{"Debug", {}, {}};
     s.Keys = {
-        Text("LogFile", {[] { return Existing(oLog).LogFileName(); },
-                         [](const std::string& v) { Existing(oLog).LogFileName(v); }},
+        Text("LogFile", {[](const ZelkOptions&) { return Existing(oLog).LogFileName(); },
+                         [](ZelkOptions&, const std::string& v) { Existing(oLog).LogFileName(v); }},
              ""),
         Bool("LoggingIsOn", Member(oAppInfo, &cAppInfo::Logging), false),
         Bool("DontTrapErrors", Member(oDebug, &cDebug::DontTrapErrors), false),
@@ -36,19 +35,19 @@ SettingSection Debug() {
 SettingSection ArrangeDeclares() {
     return {"Arrange Declares",
             {
-                Bool("DoProcs", Global(gblnDoProcs), false),
-                OrderString("ProcsHow", Global(gsProcsHow), "13232145"),
-                Bool("DoLocals", Global(gblnDoLocals), false),
-                OrderString("LocalHow", Global(gsLocalHow), "12345"),
-                Bool("DoModules", Global(gblnDoModules), false),
-                OrderString("ModuleHow", Global(gsModuleHow), "113427123456"),
-                Bool("PublicFirst", Global(gblnPublicFirst), false),
-                Bool("ConvertDeclare", Global(gblnConvertDeclare), false),
-                Bool("ConvertMsgBox", Global(gblnConvertMsgBox), false),
-                Bool("ConvertDAO", Global(gblnConvertDAO), false),
-                Bool("ConvertSymbols", Global(gblnConvertSymbols), false),
-                Bool("ConvertSymbolsCode", Global(gblnConvertSymbolsCode), false),
-                ReadNumber("ConvertIntrinsicFunction", Global(glConvertIntrinsicFunction), 0, 0, 2),
+                Bool("DoProcs", Option(&ZelkOptions::gblnDoProcs), false),
+                OrderString("ProcsHow", Option(&ZelkOptions::gsProcsHow), "13232145"),
+                Bool("DoLocals", Option(&ZelkOptions::gblnDoLocals), false),
+                OrderString("LocalHow", Option(&ZelkOptions::gsLocalHow), "12345"),
+                Bool("DoModules", Option(&ZelkOptions::gblnDoModules), false),
+                OrderString("ModuleHow", Option(&ZelkOptions::gsModuleHow), "113427123456"),
+                Bool("PublicFirst", Option(&ZelkOptions::gblnPublicFirst), false),
+                Bool("ConvertDeclare", Option(&ZelkOptions::gblnConvertDeclare), false),
+                Bool("ConvertMsgBox", Option(&ZelkOptions::gblnConvertMsgBox), false),
+                Bool("ConvertDAO", Option(&ZelkOptions::gblnConvertDAO), false),
+                Bool("ConvertSymbols", Option(&ZelkOptions::gblnConvertSymbols), false),
+                Bool("ConvertSymbolsCode", Option(&ZelkOptions::gblnConvertSymbolsCode), false),
+                ReadNumber("ConvertIntrinsicFunction", Option(&ZelkOptions::glConvertIntrinsicFunction), 0, 0, 2),
             },
             {}};
 }
@@ -56,17 +55,17 @@ SettingSection ArrangeDeclares() {
 SettingSection ErrorHandling() {
     return {"ErrorHandling",
             {
-                Bool("InsertErrHandling", Global(gblnInsertErrHandling), false),
-                Bool("InsertTracing", Global(gblnInsertTracing), false),
-                Bool("AnalyzeDates", Global(gblnAnalyzeDates), false),
-                Bool("InsertLineNumbers", Global(gblnInsertLineNumbers), false),
-                WholeNumber("LineNumberStart", Global(glLineNumberStart), "10000"),
-                WholeNumber("LineNumberInc", Global(glLineNumberInc), "10"),
-                WholeNumber("LineNumberHow", Global(glLineNumberHow), "2"),
-                Text("ErrSet", Global(gsErrSet), ""),
-                Text("ErrTrap", Global(gsErrTrap), ""),
-                Text("TraceIn", Global(gsTraceIn), ""),
-                Text("TraceOut", Global(gsTraceOut), ""),
+                Bool("InsertErrHandling", Option(&ZelkOptions::gblnInsertErrHandling), false),
+                Bool("InsertTracing", Option(&ZelkOptions::gblnInsertTracing), false),
+                Bool("AnalyzeDates", Option(&ZelkOptions::gblnAnalyzeDates), false),
+                Bool("InsertLineNumbers", Option(&ZelkOptions::gblnInsertLineNumbers), false),
+                WholeNumber("LineNumberStart", Option(&ZelkOptions::glLineNumberStart), "10000"),
+                WholeNumber("LineNumberInc", Option(&ZelkOptions::glLineNumberInc), "10"),
+                WholeNumber("LineNumberHow", Option(&ZelkOptions::glLineNumberHow), "2"),
+                Text("ErrSet", Option(&ZelkOptions::gsErrSet), ""),
+                Text("ErrTrap", Option(&ZelkOptions::gsErrTrap), ""),
+                Text("TraceIn", Option(&ZelkOptions::gsTraceIn), ""),
+                Text("TraceOut", Option(&ZelkOptions::gsTraceOut), ""),
             },
             {}};
 }

@@ -1,5 +1,4 @@
 // [Files], [Indentation], [Spell] and [Comment Blocks].
-#include "settings/OptionGlobals.h"
 #include "SettingRules.h"
 #include "SettingsKeys.h"
 
@@ -10,19 +9,19 @@ namespace {
 SettingSection Files() {
     SettingSection s{"Files", {}, {}};
     s.Keys = {
-        Integer("SaveInBackup", Global(giSaveInBackup), "0"),
-        Integer("Backup", Global(giBackup), "0", 0, 1),
-        Text("BackupDirectory", Global(gsBackupDirectory), ""),
-        Integer("Overwrite", Global(giOverwrite), "2"),
-        Bool("LogSignificant", Global(gblnLogSignificant), false),
-        Integer("LogOverwrite", Global(giLogOverwrite), "2", 0, 3),
-        Text("QuindyPrinter", Global(gsQuindyPrinter), ""),
+        Integer("SaveInBackup", Option(&ZelkOptions::giSaveInBackup), "0"),
+        Integer("Backup", Option(&ZelkOptions::giBackup), "0", 0, 1),
+        Text("BackupDirectory", Option(&ZelkOptions::gsBackupDirectory), ""),
+        Integer("Overwrite", Option(&ZelkOptions::giOverwrite), "2"),
+        Bool("LogSignificant", Option(&ZelkOptions::gblnLogSignificant), false),
+        Integer("LogOverwrite", Option(&ZelkOptions::giLogOverwrite), "2", 0, 3),
+        Text("QuindyPrinter", Option(&ZelkOptions::gsQuindyPrinter), ""),
         // The lists once had keys of their own, written with blanks; those
         // are still read, never written.
-        Text("CodeExtNew", Global(gsCodeExt), "", rules::ExtensionList("CodeExt", "BAS|CLS")),
-        Text("FormExtNew", Global(gsFormExt), "", rules::ExtensionList("FormExt", "FRM|CTL|PAG|DOB|DSR")),
-        Text("ProjectExtNew", Global(gsProjectExt), "", rules::ExtensionList("ProjectExt", "VBP|MAK|VBG")),
-        Text("ResourceExt", Global(gsResourceExt), "RC", rules::ExtensionList("", "")),
+        Text("CodeExtNew", Option(&ZelkOptions::gsCodeExt), "", rules::ExtensionList("CodeExt", "BAS|CLS")),
+        Text("FormExtNew", Option(&ZelkOptions::gsFormExt), "", rules::ExtensionList("FormExt", "FRM|CTL|PAG|DOB|DSR")),
+        Text("ProjectExtNew", Option(&ZelkOptions::gsProjectExt), "", rules::ExtensionList("ProjectExt", "VBP|MAK|VBG")),
+        Text("ResourceExt", Option(&ZelkOptions::gsResourceExt), "RC", rules::ExtensionList("", "")),
     };
     s.SaveOrder = {"SaveInBackup", "Backup",        "BackupDirectory", "Overwrite",
                    "LogOverwrite", "LogSignificant", "QuindyPrinter",  "CodeExtNew",
@@ -33,37 +32,31 @@ SettingSection Files() {
 SettingSection Indentation() {
     return {"Indentation",
             {
-                Bool("AsIs", Global(gblnAsIs), true),
-                Integer("CodeLine", Global(giCodeLine), "0"),
-                Bool("Declarations", Global(gblnDeclarations), false),
-                Bool("ModDeclarations", Global(gblnModDeclarations), false),
-                Bool("BaseLines", Global(gblnBaseLines), false),
-                Integer("CaseStructure", Global(giCaseStructure), "0    ", 0, 2),
-                Integer("IfStructure", Global(giIfStructure), "0", 0, 1),
-                Integer("IndentAmount", Global(giIndentAmount), "4", 0, 40),
+                Bool("AsIs", Option(&ZelkOptions::gblnAsIs), true),
+                Integer("CodeLine", Option(&ZelkOptions::giCodeLine), "0"),
+                Bool("Declarations", Option(&ZelkOptions::gblnDeclarations), false),
+                Bool("ModDeclarations", Option(&ZelkOptions::gblnModDeclarations), false),
+                Bool("BaseLines", Option(&ZelkOptions::gblnBaseLines), false),
+                Integer("CaseStructure", Option(&ZelkOptions::giCaseStructure), "0    ", 0, 2),
+                Integer("IfStructure", Option(&ZelkOptions::giIfStructure), "0", 0, 1),
+                Integer("IndentAmount", Option(&ZelkOptions::giIndentAmount), "4", 0, 40),
             },
             {}};
 }
 
 SettingSection Spell() {
-    // The per-module switch starts each load as a copy of the setting.
-    Holder<bool> enabled{[] { return gblnSpellEnabled; },
-                         [](const bool& v) {
-                             gblnSpellEnabled = v;
-                             gblnSpellThisModule = v;
-                         }};
     return {"Spell",
             {
-                Bool("Enabled", enabled, false),
-                Bool("Comments", Global(gblnSpellComments), true),
-                Bool("FormLiterals", Global(gblnSpellFormLiterals), true),
-                Bool("CodeLiterals", Global(gblnSpellCodeLiterals), true),
-                Bool("IgnoreCaps", Global(gblnIgnoreCaps), true),
-                Bool("IgnoreNumbers", Global(gblnIgnoreNumbers), true),
-                Bool("IgnoreVBWords", Global(gblnIgnoreVBWords), true),
+                Bool("Enabled", Option(&ZelkOptions::gblnSpellEnabled), false),
+                Bool("Comments", Option(&ZelkOptions::gblnSpellComments), true),
+                Bool("FormLiterals", Option(&ZelkOptions::gblnSpellFormLiterals), true),
+                Bool("CodeLiterals", Option(&ZelkOptions::gblnSpellCodeLiterals), true),
+                Bool("IgnoreCaps", Option(&ZelkOptions::gblnIgnoreCaps), true),
+                Bool("IgnoreNumbers", Option(&ZelkOptions::gblnIgnoreNumbers), true),
+                Bool("IgnoreVBWords", Option(&ZelkOptions::gblnIgnoreVBWords), true),
                 Constant("Dictionary", "0"),
-                Text("StandardDictionary", Global(gsStandardDictionary), "Unknown", rules::MainDictionary()),
-                Text("CustomDictionary", Global(gsCustomDictionary), "Unknown", rules::CustomDictionary()),
+                Text("StandardDictionary", Option(&ZelkOptions::gsStandardDictionary), "Unknown", rules::MainDictionary()),
+                Text("CustomDictionary", Option(&ZelkOptions::gsCustomDictionary), "Unknown", rules::CustomDictionary()),
             },
             {}};
 }
@@ -71,17 +64,17 @@ SettingSection Spell() {
 SettingSection CommentBlocks() {
     return {"Comment Blocks",
             {
-                Integer("Where", Global(giCmtWhere), "0", 0, 1),
-                Bool("Overwrite", Global(gblnCmtOverwrite), false),
-                Bool("AutoInsert", Global(gblnCmtAutoInsert), true),
-                Bool("Module", Global(gblnCmtModule), false),
-                Text("ModuleFile", Global(gsCmtModuleFile), "",
-                     rules::CommentTemplate(Global(gblnCmtModule), "CMTMOD.DEF")),
-                Bool("UDP", Global(gblnCmtUDP), false),
-                Text("UDPFile", Global(gsCmtUDPFile), "", rules::CommentTemplate(Global(gblnCmtUDP), "CMTUDP.DEF")),
-                Bool("Event", Global(gblnCmtEvent), false),
-                Text("EventFile", Global(gsCmtEventFile), "",
-                     rules::CommentTemplate(Global(gblnCmtEvent), "CMTEVT.DEF")),
+                Integer("Where", Option(&ZelkOptions::giCmtWhere), "0", 0, 1),
+                Bool("Overwrite", Option(&ZelkOptions::gblnCmtOverwrite), false),
+                Bool("AutoInsert", Option(&ZelkOptions::gblnCmtAutoInsert), true),
+                Bool("Module", Option(&ZelkOptions::gblnCmtModule), false),
+                Text("ModuleFile", Option(&ZelkOptions::gsCmtModuleFile), "",
+                     rules::CommentTemplate(Option(&ZelkOptions::gblnCmtModule), "CMTMOD.DEF")),
+                Bool("UDP", Option(&ZelkOptions::gblnCmtUDP), false),
+                Text("UDPFile", Option(&ZelkOptions::gsCmtUDPFile), "", rules::CommentTemplate(Option(&ZelkOptions::gblnCmtUDP), "CMTUDP.DEF")),
+                Bool("Event", Option(&ZelkOptions::gblnCmtEvent), false),
+                Text("EventFile", Option(&ZelkOptions::gsCmtEventFile), "",
+                     rules::CommentTemplate(Option(&ZelkOptions::gblnCmtEvent), "CMTEVT.DEF")),
             },
             {}};
 }

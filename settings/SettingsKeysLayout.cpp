@@ -1,5 +1,4 @@
 // [White Space], [Comments] and [Dialect].
-#include "settings/OptionGlobals.h"
 #include "SettingsKeys.h"
 
 namespace keys {
@@ -7,38 +6,38 @@ namespace keys {
 namespace {
 
 // One blank line before or after the statements of a group: the key, and the
-// global named gblnWS and the key.
+// option named gblnWS and the key.
 struct BlankLineSwitch {
     const char* Key;
-    bool* Global;
+    bool ZelkOptions::*Field;
 };
 
 constexpr BlankLineSwitch kBlankLineSwitches[] = {
-    {"BeforeSub", &gblnWSBeforeSub},         {"AfterSub", &gblnWSAfterSub},
-    {"BeforeEndSub", &gblnWSBeforeEndSub},   {"AfterEndSub", &gblnWSAfterEndSub},
-    {"BeforeIf", &gblnWSBeforeIf},           {"AfterIf", &gblnWSAfterIf},
-    {"BeforeElse", &gblnWSBeforeElse},       {"AfterElse", &gblnWSAfterElse},
-    {"BeforeEndIf", &gblnWSBeforeEndIf},     {"AfterEndIf", &gblnWSAfterEndIf},
-    {"BeforeLoop", &gblnWSBeforeLoop},       {"AfterLoop", &gblnWSAfterLoop},
-    {"BeforeEndLoop", &gblnWSBeforeEndLoop}, {"AfterEndLoop", &gblnWSAfterEndLoop},
-    {"BeforeSelect", &gblnWSBeforeSelect},   {"AfterSelect", &gblnWSAfterSelect},
-    {"BeforeCase", &gblnWSBeforeCase},       {"AfterCase", &gblnWSAfterCase},
-    {"BeforeEndSelect", &gblnWSBeforeEndSelect}, {"AfterEndSelect", &gblnWSAfterEndSelect},
-    {"BeforeLabel", &gblnWSBeforeLabel},     {"AfterLabel", &gblnWSAfterLabel},
-    {"BeforeDec", &gblnWSBeforeDec},         {"AfterDec", &gblnWSAfterDec},
+    {"BeforeSub", &ZelkOptions::gblnWSBeforeSub},         {"AfterSub", &ZelkOptions::gblnWSAfterSub},
+    {"BeforeEndSub", &ZelkOptions::gblnWSBeforeEndSub},   {"AfterEndSub", &ZelkOptions::gblnWSAfterEndSub},
+    {"BeforeIf", &ZelkOptions::gblnWSBeforeIf},           {"AfterIf", &ZelkOptions::gblnWSAfterIf},
+    {"BeforeElse", &ZelkOptions::gblnWSBeforeElse},       {"AfterElse", &ZelkOptions::gblnWSAfterElse},
+    {"BeforeEndIf", &ZelkOptions::gblnWSBeforeEndIf},     {"AfterEndIf", &ZelkOptions::gblnWSAfterEndIf},
+    {"BeforeLoop", &ZelkOptions::gblnWSBeforeLoop},       {"AfterLoop", &ZelkOptions::gblnWSAfterLoop},
+    {"BeforeEndLoop", &ZelkOptions::gblnWSBeforeEndLoop}, {"AfterEndLoop", &ZelkOptions::gblnWSAfterEndLoop},
+    {"BeforeSelect", &ZelkOptions::gblnWSBeforeSelect},   {"AfterSelect", &ZelkOptions::gblnWSAfterSelect},
+    {"BeforeCase", &ZelkOptions::gblnWSBeforeCase},       {"AfterCase", &ZelkOptions::gblnWSAfterCase},
+    {"BeforeEndSelect", &ZelkOptions::gblnWSBeforeEndSelect}, {"AfterEndSelect", &ZelkOptions::gblnWSAfterEndSelect},
+    {"BeforeLabel", &ZelkOptions::gblnWSBeforeLabel},     {"AfterLabel", &ZelkOptions::gblnWSAfterLabel},
+    {"BeforeDec", &ZelkOptions::gblnWSBeforeDec},         {"AfterDec", &ZelkOptions::gblnWSAfterDec},
 };
 
 SettingSection WhiteSpace() {
     SettingSection s{"White Space", {}, {}};
     s.Keys = {
-        Bool("XSLines", Global(gblnXSLines), false),
-        Integer("XSLinesAmount", Global(giXSLinesAmount), "1", 0, 20),
-        Bool("NoChange", Global(gblnWSNoChange), true),
-        Bool("Change", Global(gblnWSChange), false),
+        Bool("XSLines", Option(&ZelkOptions::gblnXSLines), false),
+        Integer("XSLinesAmount", Option(&ZelkOptions::giXSLinesAmount), "1", 0, 20),
+        Bool("NoChange", Option(&ZelkOptions::gblnWSNoChange), true),
+        Bool("Change", Option(&ZelkOptions::gblnWSChange), false),
     };
     s.SaveOrder = {"XSLinesAmount", "XSLines", "NoChange", "Change"};
     for (const auto& sw : kBlankLineSwitches) {
-        s.Keys.push_back(Bool(sw.Key, Global(*sw.Global), false));
+        s.Keys.push_back(Bool(sw.Key, Option(sw.Field), false));
         s.SaveOrder.emplace_back(sw.Key);
     }
     return s;
@@ -47,12 +46,12 @@ SettingSection WhiteSpace() {
 SettingSection Comments() {
     return {"Comments",
             {
-                Integer("StandAlone", Global(giCmtStandAlone), "4", 0, 20),
-                Integer("StandAloneColumn", Global(giCmtStandAloneColumn), "4", 0, 20),
-                Integer("InLineColumn", Global(giCmtInLineColumn), "40", 0, 80),
-                Integer("InLine", Global(giCmtInLine), "99", 0, 99),
-                Bool("InLineRight", Global(gblnCmtInLineRight), false),
-                Bool("InLineNext", Global(gblnCmtInLineNext), false),
+                Integer("StandAlone", Option(&ZelkOptions::giCmtStandAlone), "4", 0, 20),
+                Integer("StandAloneColumn", Option(&ZelkOptions::giCmtStandAloneColumn), "4", 0, 20),
+                Integer("InLineColumn", Option(&ZelkOptions::giCmtInLineColumn), "40", 0, 80),
+                Integer("InLine", Option(&ZelkOptions::giCmtInLine), "99", 0, 99),
+                Bool("InLineRight", Option(&ZelkOptions::gblnCmtInLineRight), false),
+                Bool("InLineNext", Option(&ZelkOptions::gblnCmtInLineNext), false),
             },
             {}};
 }
@@ -60,8 +59,8 @@ SettingSection Comments() {
 SettingSection Dialect() {
     return {"Dialect",
             {
-                Bool("Autodetect", Global(gblnDialectAutodetect), true),
-                NumberText("Default", Global(gsDialectDefault), "6", 3, 6),
+                Bool("Autodetect", Option(&ZelkOptions::gblnDialectAutodetect), true),
+                NumberText("Default", Option(&ZelkOptions::gsDialectDefault), "6", 3, 6),
             },
             {}};
 }

@@ -1,5 +1,4 @@
 // [Program], [View] and [General].
-#include "settings/OptionGlobals.h"
 #include "platform/Paths.h"
 #include "common/ScreenSize.h"
 #include "SettingsKeys.h"
@@ -29,23 +28,23 @@ std::function<KeyDefaults()> ScreenShare(Axis axis, double share, bool boundedBy
 }
 
 Holder<int> WindowStateOfWindowObject() {
-    return {[] { return Existing(oWindowObject).WindowState(); },
-            [](const int& v) { Existing(oWindowObject).WindowState(v); }};
+    return {[](const ZelkOptions&) { return Existing(oWindowObject).WindowState(); },
+            [](ZelkOptions&, const int& v) { Existing(oWindowObject).WindowState(v); }};
 }
 
 Holder<std::string> AppInfoText(std::string (cAppInfo::*get)()) {
-    return {[get] { return (Existing(oAppInfo).*get)(); }, [](const std::string&) {}};
+    return {[get](const ZelkOptions&) { return (Existing(oAppInfo).*get)(); }, [](ZelkOptions&, const std::string&) {}};
 }
 
 SettingSection Program() {
     SettingSection s{"Program", {}, {}};
     s.Keys = {
         Bool("DebugMenu", Member(oAppInfo, &cAppInfo::DebugMenu), false),
-        Text("DefaultFileLoc", Global(gsDefaultFileLoc), ""),
+        Text("DefaultFileLoc", Option(&ZelkOptions::gsDefaultFileLoc), ""),
         WindowState("WindowState", WindowStateOfWindowObject()),
         // 99 marks a width not chosen yet, for which the tab-width dialog
         // asks; clamped to 20 the dialog would never ask.
-        WithSentinel(Integer("TabWidth", Global(giTabWidth), "99", -1, 20), 99),
+        WithSentinel(Integer("TabWidth", Option(&ZelkOptions::giTabWidth), "99", -1, 20), 99),
         Single("Left", Member(oWindowObject, &cWindowObject::TheLeft), ScreenShare(Axis::Horizontal, 0.167, false)),
         Single("Top", Member(oWindowObject, &cWindowObject::TheTop), ScreenShare(Axis::Vertical, 0.167, false)),
         Single("Width", Member(oWindowObject, &cWindowObject::TheWidth), ScreenShare(Axis::Horizontal, 0.67, true)),
@@ -54,8 +53,11 @@ SettingSection Program() {
         // SaveZelInfo the load takes.
         SavedOnly(Text("User", AppInfoText(&cAppInfo::User), "")),
         SavedOnly(Text("Company", AppInfoText(&cAppInfo::Company), "")),
-        SavedOnly(Text("Version", {[] { return Existing(oAppInfo).AppVersion(); }, [](const std::string&) {}}, "")),
-        SavedOnly(Bool("SaveZelInfo", Global(gblnSaveZelInfo), false)),
+        SavedOnly(Text("Version",
+                       {[](const ZelkOptions&) { return Existing(oAppInfo).AppVersion(); },
+                        [](ZelkOptions&, const std::string&) {}},
+                       "")),
+        SavedOnly(Bool("SaveZelInfo", Option(&ZelkOptions::gblnSaveZelInfo), false)),
     };
     s.SaveOrder = {"SaveZelInfo", "Version", "User",  "Company", "DefaultFileLoc", "DebugMenu",
                    "WindowState", "TabWidth", "Left", "Top",     "Width",          "Height"};
@@ -76,25 +78,25 @@ SettingSection General() {
     SettingSection s{"General", {}, {}};
     s.Keys = {
         Integer("CDLGFilterIndex", Member(oCommonDialog, &clsCommonDialog::FilterIndex), "1", 1, 6),
-        Bool("SaveZelInfo", Global(gblnSaveZelInfo), false),
-        WithDefault(Text("SaveZelFile", Global(gsSaveZelFile), ""),
+        Bool("SaveZelInfo", Option(&ZelkOptions::gblnSaveZelInfo), false),
+        WithDefault(Text("SaveZelFile", Option(&ZelkOptions::gsSaveZelFile), ""),
                     [] { return paths::Join(paths::ProgramDir(), "KEMHIST.KEM"); }),
-        Bool("OptionExplicit", Global(gblnOptionExplicit), false),
-        Bool("AlignAs", Global(gblnAlignAs), false),
-        Integer("AlignAsColumn", Global(giAlignAsColumn), "40 ", 10, 255),
-        Bool("NextVariable", Global(gblnNextVariable), false),
-        Bool("SplitDeclarations", Global(gblnSplitDeclarations), false),
-        Bool("SplitConsts", Global(gblnSplitConsts), false),
-        Bool("SplitIfs", Global(gblnSplitIfs), false),
-        Bool("SplitLabels", Global(gblnSplitLabels), false),
-        Bool("SplitMultiLines", Global(gblnSplitMultiLines), false),
-        Integer("Continuations", Global(giContinuations), "0", 0, 1),
-        Bool("InsertContinuations", Global(gblnInsertContinuations), false),
-        Bool("KeepIndentation", Global(gblnKeepIndentation), false),
+        Bool("OptionExplicit", Option(&ZelkOptions::gblnOptionExplicit), false),
+        Bool("AlignAs", Option(&ZelkOptions::gblnAlignAs), false),
+        Integer("AlignAsColumn", Option(&ZelkOptions::giAlignAsColumn), "40 ", 10, 255),
+        Bool("NextVariable", Option(&ZelkOptions::gblnNextVariable), false),
+        Bool("SplitDeclarations", Option(&ZelkOptions::gblnSplitDeclarations), false),
+        Bool("SplitConsts", Option(&ZelkOptions::gblnSplitConsts), false),
+        Bool("SplitIfs", Option(&ZelkOptions::gblnSplitIfs), false),
+        Bool("SplitLabels", Option(&ZelkOptions::gblnSplitLabels), false),
+        Bool("SplitMultiLines", Option(&ZelkOptions::gblnSplitMultiLines), false),
+        Integer("Continuations", Option(&ZelkOptions::giContinuations), "0", 0, 1),
+        Bool("InsertContinuations", Option(&ZelkOptions::gblnInsertContinuations), false),
+        Bool("KeepIndentation", Option(&ZelkOptions::gblnKeepIndentation), false),
         Bool("ShowOpenDialog", Member(oAppInfo, &cAppInfo::ShowOpenDialog), true),
-        Integer("ContinuationColumn", Global(giContinuationColumn), "72", 0, 255),
-        Bool("KillNumericLabels", Global(gblnKillNumericLabels), false),
-        Bool("InsertLogging", Global(gblnInsertLogging), false),
+        Integer("ContinuationColumn", Option(&ZelkOptions::giContinuationColumn), "72", 0, 255),
+        Bool("KillNumericLabels", Option(&ZelkOptions::gblnKillNumericLabels), false),
+        Bool("InsertLogging", Option(&ZelkOptions::gblnInsertLogging), false),
     };
     // InsertLogging is left out: only a hand edit of the file sets it.
     s.SaveOrder = {"SaveZelInfo",      "SaveZelFile",       "OptionExplicit",      "AlignAs",

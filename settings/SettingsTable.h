@@ -14,7 +14,8 @@ const std::vector<std::string>& SettingsSaveOrder();
 // Raises std::logic_error for a section the table does not have.
 const SettingSection& SettingsSection(std::string_view name);
 
-// Reads one key from the handler's current section into its place.
-void LoadSettingKey(cINIHandler& ini, const SettingKey& key);
+// Reads one key from the handler's current section into its place (a field
+// of `options` or a shared object's member).
+void LoadSettingKey(cINIHandler& ini, const SettingKey& key, ZelkOptions& options);
 // Writes one key from its place into the handler's current section.
-void SaveSettingKey(cINIHandler& ini, const SettingKey& key);
+void SaveSettingKey(cINIHandler& ini, const SettingKey& key, const ZelkOptions& options);

@@ -11,6 +11,9 @@
 
 namespace {
 
+// The debug switches are members of oDebug: writing them reads no option.
+const ZelkOptions kNoOptions;
+
 // oINI for the procedures that use it without creating it.
 cINIHandler& INI() { return Existing(oINI); }
 
@@ -30,17 +33,17 @@ void LoadStep(bool trap, F&& step) {
 }
 
 // Every key the load reads, from the handler's file, each into its place.
-void LoadKeys(bool trap) {
+void LoadKeys(bool trap, ZelkOptions& options) {
     for (const SettingSection& section : SettingsSections()) {
         LoadStep(trap, [&] { INI().Section(section.Name); });
         for (const SettingKey& key : section.Keys)
-            if (key.Loaded) LoadStep(trap, [&] { LoadSettingKey(INI(), key); });
+            if (key.Loaded) LoadStep(trap, [&] { LoadSettingKey(INI(), key, options); });
     }
 }
 
-void SaveSection(const SettingSection& section) {
+void SaveSection(const SettingSection& section, const ZelkOptions& options) {
     INI().Section(section.Name);
-    for (const SettingKey* key : section.KeysToSave()) SaveSettingKey(INI(), *key);
+    for (const SettingKey* key : section.KeysToSave()) SaveSettingKey(INI(), *key, options);
 }
 
 }  // namespace
@@ -63,7 +66,7 @@ void sbINIGetUser(bool& blnUserFound, const std::string& file) {
     Existing(oAppInfo).Company(INI().ReadString("Company", ""));
 }
 
-void sbGetINIInfo(const std::string& file) {
+void sbGetINIInfo(ZelkOptions& options, const std::string& file) {
     // The load's enter and exit lines are written whatever the switches, so
     // a log always shows where the settings came in.
     if (oLog) oLog->LogTraceEnter("sbGetINIInfo");
@@ -73,19 +76,19 @@ void sbGetINIInfo(const std::string& file) {
     // The settings file is read once for the whole load, not once a key.
     ini::ReadSession readOnce;
     sbInitINI(file);
-    LoadKeys(trap);
+    LoadKeys(trap, options);
     if (oLog) oLog->LogTraceExit("sbGetINIInfo");
 }
 
-void sbLoadSettingsFrom(const std::string& file) {
+void sbLoadSettingsFrom(const std::string& file, ZelkOptions& options) {
     // First every loaded setting as a first run has it: each key read from a
     // file that does not exist, so that a key the file lacks, or holds a
     // value that cannot be held, keeps nothing of an earlier load.
     sbInitINI(paths::Join(tempfiles::OwnDir(), "no-settings.ini"));
-    LoadKeys(true);
+    LoadKeys(true, options);
     bool userFound = false;
     sbINIGetUser(userFound, file);
-    sbGetINIInfo(file);
+    sbGetINIInfo(options, file);
     sbInitINI();
 }
 
@@ -102,11 +105,11 @@ double fvRangeCheck(std::string& sValue, std::string sDefault, std::optional<dou
 
 std::string fsINIGetVersion() { return INI().ReadString("Version", "", "Program"); }
 
-void sbINIPutInfo() {
+void sbINIPutInfo(const ZelkOptions& options) {
     TraceGuard trace(TraceKind::App, "sbINIPutInfo");
-    Trapped("sbINIPutInfo", [] {
+    Trapped("sbINIPutInfo", [&options] {
         sbInitINI();
-        for (const std::string& name : SettingsSaveOrder()) SaveSection(SettingsSection(name));
+        for (const std::string& name : SettingsSaveOrder()) SaveSection(SettingsSection(name), options);
     });
 }
 
@@ -115,13 +118,13 @@ void sbINIPutDebug() {
     INI().Section(debug.Name);
     for (const char* name : {"DontTrapErrors", "DontFixDataErrors", "TraceEvents", "TraceMouseMove",
                              "TraceApplication", "TracePackages", "TraceClasses"})
-        SaveSettingKey(INI(), debug.Key(name));
+        SaveSettingKey(INI(), debug.Key(name), kNoOptions);
 }
 
-void sbINIPutTabWidth() {
+void sbINIPutTabWidth(const ZelkOptions& options) {
     const SettingSection& program = SettingsSection("Program");
     INI().Section(program.Name);
-    SaveSettingKey(INI(), program.Key("TabWidth"));
+    SaveSettingKey(INI(), program.Key("TabWidth"), options);
 }
 
 std::string fsINIGetMRU(int iEntry) {

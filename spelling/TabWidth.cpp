@@ -1,4 +1,5 @@
 #include "spelling/TabWidth.h"
+#include "settings/ProgramOptions.h"
 
 #include "settings/OptionGlobals.h"
 #include "platform/UiServices.h"
@@ -25,6 +26,6 @@ bool fbTakeTabWidth(bool setTo, const std::string& text) {
         width = *entry;
     }
     giTabWidth = static_cast<TabWidth>(width);
-    sbINIPutTabWidth();
+    sbINIPutTabWidth(goOptions);
     return true;
 }

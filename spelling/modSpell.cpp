@@ -1,5 +1,6 @@
 #include "spelling/modSpell.h"
 
+#include "common/SharedState.h"
 #include "engine/CommentBlocks.h"
 #include "engine/EngineState.h"
 #include "common/ErrorTrap.h"

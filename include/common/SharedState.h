@@ -14,6 +14,11 @@ inline long glLinesInFile = 0;
 inline int giInputFileNo = 0;
 inline LineReader goInputFile;
 
+// Whether the module being zelked is spell checked: a copy of the spelling
+// option taken at start-up, before a Zelk All and when the options are saved;
+// cleared when the user stops spell checking a module.
+inline bool gblnSpellThisModule = false;
+
 // The program's help file: its directory, its executable name and ".hlp".
 // Every window's Help reaches it.
 inline std::string gsHelpFile;

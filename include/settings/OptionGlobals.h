@@ -120,7 +120,3 @@ inline std::string& gsErrSet = goOptions.gsErrSet;
 inline std::string& gsErrTrap = goOptions.gsErrTrap;
 inline std::string& gsTraceIn = goOptions.gsTraceIn;
 inline std::string& gsTraceOut = goOptions.gsTraceOut;
-
-// The per-module copy of gblnSpellEnabled; cleared when the user stops
-// spell checking a module, set again by the load.
-inline bool gblnSpellThisModule = false;

@@ -1,6 +1,7 @@
 // Opening a session (the Open command and the recent-file entries), closing
 // its files, and leaving the program.
 #include "common/AppIdentity.h"
+#include "settings/ProgramOptions.h"
 #include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "engine/FileLog.h"
@@ -210,7 +211,7 @@ bool fbFormUnload(ISessionWindow& w) {
     IgnoringErrors([] { tempfiles::RemoveOwnDir(); });
     IgnoringErrors([] { sbCloseFile(); });
     IgnoringErrors([] { oWindow->CallWinHelp(gsHelpFile, HELP_QUIT, 0); });
-    IgnoringErrors([] { sbINIPutInfo(); });
+    IgnoringErrors([] { sbINIPutInfo(goOptions); });
     IgnoringErrors([] { SaveMRU(); });
     return true;
 }

@@ -1,6 +1,7 @@
 // Save and Save All, the Options command with its offer to zelk again, and
 // the Help menu's commands.
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "common/ErrorTrap.h"
 #include "session/SaveAFile.h"
 #include "session/SessionCommands.h"
@@ -68,7 +69,7 @@ void mnuOptions_Click(ISessionWindow& w) {
         w.ShowOptionsDialog();
         w.BringToTop();
         if (!gblnOptionsChanged) return;
-        sbINIPutInfo();
+        sbINIPutInfo(goOptions);
         if (!OfferToZelkAgain(*oFile, w.Enabled("mnuProcessZelk"))) return;
         if (oFile->Count() > 1)
             mnuProcessZelkAll_Click(w, 0);

@@ -8,6 +8,7 @@
 
 #include "engine/EmitLine.h"
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "engine/Zelk.h"
 #include "analysis/FileParse.h"
 #include "settings/OptionGlobals.h"
@@ -24,7 +25,8 @@ namespace enginetest {
 // their defaults), and the engine's per-file state as a new session has it.
 inline void LoadSettings(const std::string& ini = "") {
     testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName), ini);
-    sbGetINIInfo();
+    sbGetINIInfo(goOptions);
+    gblnSpellThisModule = goOptions.gblnSpellEnabled;
     gsDialectInUse.clear();
     glNextLineNumber = 0;
     glOutputLines = 0;

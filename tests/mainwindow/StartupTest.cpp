@@ -6,6 +6,7 @@
 
 #include "platform/Clock.h"
 #include "common/ErrorTrap.h"
+#include "common/SharedState.h"
 #include "mainwindow/MMAIN.h"
 #include "platform/Paths.h"
 #include "mainwindow/SessionState.h"
@@ -146,6 +147,15 @@ TEST_F(Startup, AStoredVersionAndUserWriteNothing) {
     EXPECT_EQ(windows.TickOf("ShowOptionsModal"), 0u);  // a user is stored: no first-run dialog
     EXPECT_EQ(initDirAtLoad, "");  // the Open at load comes before the folder is applied
     EXPECT_EQ(oCommonDialog->InitDir, "/src/vb");
+}
+
+TEST_F(Startup, ModulesAreSpellCheckedWhenTheSettingsEnableSpelling) {
+    sbCommonInit("");
+    testsupport::WriteFile(settings, "[Program]\r\nVersion=" + oAppInfo->AppVersion() +
+                                         "\r\nUser=Ann\r\n[Spell]\r\nEnabled=Yes\r\n");
+    gblnSpellThisModule = false;
+    Main("", windows);
+    EXPECT_TRUE(gblnSpellThisModule);
 }
 
 TEST_F(Startup, TracesAndLogsTheVersion) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "options/OptionControls.h"
+#include "settings/ProgramOptions.h"
 #include "settings/OptionGlobals.h"
 #include "options/OptionsChanged.h"
 #include "options/OptionsDesign.h"
@@ -17,7 +18,7 @@ class OptionsFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         oCommonDialog = std::make_unique<clsCommonDialog>();
-        sbGetINIInfo();  // no settings file: every first-run value
+        sbGetINIInfo(goOptions);  // no settings file: every first-run value
         gblnOptionsChanged = false;
     }
     static OptionControls Design() {

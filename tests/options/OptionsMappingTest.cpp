@@ -4,8 +4,10 @@
 #include <set>
 
 #include "OptionsFixture.h"
+#include "settings/ProgramOptions.h"
 #include "options/OptionsMapping.h"
 #include "common/ErrorTrap.h"
+#include "common/SharedState.h"
 #include "TestSupport.h"
 #include "common/cAppInfo.h"
 #include "common/mKEMCommon.h"
@@ -233,7 +235,7 @@ TEST_F(OptionsMapping, TheTableNamesEverySettingTheDialogEditsOnce) {
 TEST_F(OptionsMapping, RestoreShowsEachSettingAndSaveWritesItsEditBack) {
     for (const Row& r : Rows()) {
         SCOPED_TRACE(r.Setting);
-        sbGetINIInfo();
+        sbGetINIInfo(goOptions);
         r.Put();
         Model c = Design();
         sbRestoreOptions(c);
@@ -247,7 +249,7 @@ TEST_F(OptionsMapping, RestoreShowsEachSettingAndSaveWritesItsEditBack) {
 // Writes the settings file and returns it, without the line that stamps the
 // time of writing.
 std::string SettingsText() {
-    sbINIPutInfo();
+    sbINIPutInfo(goOptions);
     std::string text = testsupport::ReadFile(testsupport::ConfigDir() + "/VEZUZ.INI");
     const size_t at = text.find("Version=");
     if (at != std::string::npos) text.erase(at, text.find('\n', at) - at);

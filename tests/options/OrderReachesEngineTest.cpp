@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "options/OptionsDialogLogic.h"
+#include "settings/ProgramOptions.h"
 #include "OptionsFixture.h"
 #include "options/OrderListsPage.h"
 #include "settings/mINIHandler.h"
@@ -40,7 +41,7 @@ const char* const kModule =
 // Writes the settings as the program does after a changed dialog and zelks
 // the module under them; returns the output.
 std::string ZelkUnderSavedSettings(const std::string& name) {
-    sbINIPutInfo();
+    sbINIPutInfo(goOptions);
     const std::string work = testsupport::MakeDir(name);
     const std::string settings = paths::Join(work, "settings.ini");
     testsupport::WriteFile(settings, testsupport::ReadFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName)));

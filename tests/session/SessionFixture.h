@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/AppIdentity.h"
+#include "settings/ProgramOptions.h"
 #include "platform/Clock.h"
 #include "analysis/KeywordTable.h"
 #include "FakeZelkWindow.h"
@@ -202,7 +203,7 @@ protected:
         clock.Current = DateTime{2026, 3, 7, 15, 0, 0};
         SetClock(&clock);
         testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName), kSettings);
-        sbGetINIInfo();
+        sbGetINIInfo(goOptions);
         BabReset();
         BabInit();
         oDebug->ClearStatus();

@@ -1,4 +1,5 @@
 #include "SettingsFile.h"
+#include "settings/ProgramOptions.h"
 
 #include <filesystem>
 
@@ -18,7 +19,7 @@ std::string Read() { return testsupport::ReadFile(Path()); }
 
 void Load() {
     if (!oCommonDialog) oCommonDialog = std::make_unique<clsCommonDialog>();
-    sbGetINIInfo();
+    sbGetINIInfo(goOptions);
 }
 
 void OnlyProgramFiles(std::initializer_list<std::string> present) {

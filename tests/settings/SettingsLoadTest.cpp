@@ -4,6 +4,7 @@
 #include <map>
 
 #include "platform/VBError.h"
+#include "settings/ProgramOptions.h"
 
 #include <functional>
 
@@ -168,7 +169,6 @@ TEST_F(SettingsLoad, EdgeCasesOfTheKeys) {
         {"Toolbar no", "[View]\r\nToolbar= no \r\n", HELD(oAppInfo->Toolbar), "False"},
         {"SplitIfs -1", G + "SplitIfs=-1\r\n", HELD(gblnSplitIfs), "True"},
         {"section and key in other letter case", "[general]\r\nsplitifs=TRUE\r\n", HELD(gblnSplitIfs), "True"},
-        {"Spell Enabled copies into the module switch", S + "Enabled=Yes\r\n", HELD(gblnSpellThisModule), "True"},
         {"InsertLogging by hand", G + "InsertLogging=Yes\r\n", HELD(gblnInsertLogging), "True"},
         // Extension lists and their legacy keys.
         {"no lists", "", [] { return gsCodeExt + " " + gsFormExt + " " + gsProjectExt + " " + gsResourceExt; },
@@ -277,7 +277,7 @@ TEST_F(SettingsLoad, TheErrorModeIsTheOneInForceWhenTheLoadStarts) {
 TEST_F(SettingsLoad, MissingFileDialogObjectSkipsOnlyItsKey) {
     oCommonDialog.reset();
     settingsfile::Write("[General]\r\nCDLGFilterIndex=2\r\nSplitIfs=Yes\r\n");
-    sbGetINIInfo();
+    sbGetINIInfo(goOptions);
     EXPECT_TRUE(gblnSplitIfs);
     EXPECT_EQ(oCommonDialog, nullptr);
 }

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "platform/VBError.h"
+#include "settings/ProgramOptions.h"
 
 #include "platform/Clock.h"
 #include "settings/OptionGlobals.h"
@@ -33,8 +34,8 @@ void StartAndExit() {
     bool userFound = false;
     sbINIGetUser(userFound);
     settingsfile::Load();
-    if (fsINIGetVersion() != oAppInfo->AppVersion()) sbINIPutInfo();
-    sbINIPutInfo();
+    if (fsINIGetVersion() != oAppInfo->AppVersion()) sbINIPutInfo(goOptions);
+    sbINIPutInfo(goOptions);
 }
 
 }  // namespace
@@ -56,7 +57,7 @@ TEST_F(SettingsSave, EveryHeldValueSurvivesASaveAndALoad) {
     for (const auto& place : SettingPlaces()) place.Set(settingsfile::WithProgramDir(place.Stored));
     oAppInfo->User("Ann");
     oAppInfo->Company("Ann's Software");
-    sbINIPutInfo();
+    sbINIPutInfo(goOptions);
     const std::string saved = settingsfile::Read();
 
     settingsfile::Write("");
@@ -109,10 +110,10 @@ TEST_F(SettingsSave, TabWidthIsOnDiskAtOnce) {
     sbInitINI();
     oINI->Section("Debug");
     giTabWidth = TabWidth{8};
-    sbINIPutTabWidth();
+    sbINIPutTabWidth(goOptions);
     EXPECT_EQ(settingsfile::Read(), "[Program]\r\nTabWidth=8\r\nUser=Ann\r\n[Debug]\r\n");
     giTabWidth = TabWidth::LeaveTabs;
-    sbINIPutTabWidth();
+    sbINIPutTabWidth(goOptions);
     settingsfile::Load();
     EXPECT_EQ(giTabWidth, TabWidth::LeaveTabs);
 }
@@ -137,6 +138,6 @@ TEST_F(SettingsSave, ProceduresThatNeedTheHandlerRaiseWithoutIt) {
     } catch (const VBError& e) {
         EXPECT_EQ(e.Number, vberr::kObjectNotSet);
     }
-    EXPECT_THROW(sbINIPutTabWidth(), VBError);
+    EXPECT_THROW(sbINIPutTabWidth(goOptions), VBError);
     EXPECT_FALSE(std::filesystem::exists(settingsfile::Path()));
 }

@@ -1,4 +1,5 @@
 #include "HeadlessStartUp.h"
+#include "settings/ProgramOptions.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -19,14 +20,14 @@ void HeadlessCreateObjects() {
 
 void HeadlessLoadSettings() {
     HeadlessReadSettings();
-    if (fsINIGetVersion() != oAppInfo->AppVersion()) sbINIPutInfo();
+    if (fsINIGetVersion() != oAppInfo->AppVersion()) sbINIPutInfo(goOptions);
 }
 
 void HeadlessReadSettings() {
     ini::ReadSession readOnce;  // one reading of the file for both steps
     bool userFound = false;
     sbINIGetUser(userFound);
-    sbGetINIInfo();
+    sbGetINIInfo(goOptions);
 }
 
 std::string HeadlessConfigDir() {

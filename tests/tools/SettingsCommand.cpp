@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "HeadlessCommand.h"
+#include "settings/ProgramOptions.h"
 #include "HeadlessStartUp.h"
 #include "platform/Paths.h"
 #include "settings/mINIHandler.h"
@@ -33,7 +34,7 @@ int RunSettings(const std::vector<std::string>& args) {
 
     HeadlessCreateObjects();
     HeadlessLoadSettings();
-    sbINIPutInfo();  // as the main window does at exit
+    sbINIPutInfo(goOptions);  // as the main window does at exit
 
     fs::copy_file(settings, out, fs::copy_options::overwrite_existing, ec);
     if (ec) {

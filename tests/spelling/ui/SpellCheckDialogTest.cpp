@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "engine/SpellingHooks.h"
 #include "settings/mINIHandler.h"
@@ -210,7 +211,7 @@ TEST_F(SpellCheckDialog, AsTheCheckersQuestion) {
 TEST_F(SpellCheckDialog, ACorrectedCommentBlockKeepsItsLineBreaks) {
     spelltest::WriteDictionary({"receive", "data", "here", "line"});
     testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), "VEZUZ.INI"), "[Spell]\r\nEnabled=Yes\r\n");
-    sbGetINIInfo();
+    sbGetINIInfo(goOptions);
     QtWordNotFound question;
     InstallSpelling(&question);
     gfnSpellInitialize();

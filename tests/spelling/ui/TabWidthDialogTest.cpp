@@ -12,6 +12,7 @@
 
 #include "engine/EngineState.h"
 #include "ModalRobot.h"
+#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "analysis/KeywordTable.h"
 #include "engine/ProcessFile.h"
@@ -29,7 +30,7 @@ struct TabWidthDialog : ::testing::Test {
     TabWidthDialog() {
         testsupport::EnsureQApplication();
         testsupport::WriteFile(SettingsPath(), "[Program]\r\nTabWidth=99\r\n");
-        sbGetINIInfo();
+        sbGetINIInfo(goOptions);
     }
     ~TabWidthDialog() override { gfnAskTabWidth = nullptr; }
     ScriptedUiServices& ui() { return testsupport::Ui(); }
@@ -132,7 +133,7 @@ TEST_F(TabWidthDialog, ZelkingAFileWithTabsAsksOnce) {
 
     // Answered: not asked again, in this run or from the settings file.
     zelk();
-    sbGetINIInfo();
+    sbGetINIInfo(goOptions);
     zelk();
     EXPECT_EQ(robot.Seen.size(), 1u);
 

@@ -71,7 +71,7 @@ void StartUp(const std::string& commandLine, IStartupWindows& windows, bool& tra
     gfnSpellInitialize();
 
     WaitSinceStart(startTick, kSecondWaitMs);
-    if (!gsDefaultFileLoc.empty()) oCommonDialog->InitDir = gsDefaultFileLoc;
+    if (!goOptions.gsDefaultFileLoc.empty()) oCommonDialog->InitDir = goOptions.gsDefaultFileLoc;
     if (!userFound) {
         windows.ShowOptionsModal();
         windows.BringMainToTop();

@@ -6,7 +6,7 @@
 #include "common/AppIdentity.h"
 #include "spelling/CustomDictionary.h"
 #include "common/ErrorTrap.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "options/OptionsChanged.h"
 #include "platform/Paths.h"
 #include "spelling/TemplateEditors.h"
@@ -42,7 +42,7 @@ bool Chosen(clsCommonDialog& dlg, bool save) {
     return !dlg.WasCanceled;
 }
 
-std::string* const kTemplates[4] = {&gsErrSet, &gsErrTrap, &gsTraceIn, &gsTraceOut};
+std::string* const kTemplates[4] = {&goOptions.gsErrSet, &goOptions.gsErrTrap, &goOptions.gsTraceIn, &goOptions.gsTraceOut};
 const char* const kTemplateFiles[4] = {"ErrSet.DEF", "ErrTrap.DEF", "TraceIn.DEF", "TraceOut.DEF"};
 
 // Fills a comment-file field from the comment-block editor's save.

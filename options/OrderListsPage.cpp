@@ -1,7 +1,7 @@
 #include "options/OrderListsPage.h"
 
 #include "common/ErrorTrap.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "options/OptionsChanged.h"
 #include "platform/UiServices.h"
 
@@ -50,7 +50,7 @@ void Moved(OrderMove move) {
 
 void sbRestoreOrder(OptionControls& c) {
     Trapped("sbRestoreOrder", [&] {
-        const OrderLists lists = RestoreOrder({gsModuleHow, gsProcsHow, gsLocalHow});
+        const OrderLists lists = RestoreOrder({goOptions.gsModuleHow, goOptions.gsProcsHow, goOptions.gsLocalHow});
         for (int i = 0; i < kOrderListCount; ++i) {
             const auto id = static_cast<OrderListId>(i);
             Show(c[NameOf(id)], lists[id]);

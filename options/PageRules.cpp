@@ -4,7 +4,7 @@
 #include <set>
 
 #include "options/ExtensionPage.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "options/OptionPickers.h"
 #include "options/OptionsChanged.h"
 #include "common/AppIdentity.h"
@@ -58,7 +58,7 @@ void chkContinue_Click(OptionControls& c) {
     Traced("chkContinue_Click", [&] {
         c.SetEnabled("spnLineLength", Checked(c, "chkContinue"));
         gblnOptionsChanged = true;
-        if (gsDialectDefault == "3" && Checked(c, "chkContinue") && c.Visible)
+        if (goOptions.gsDialectDefault == "3" && Checked(c, "chkContinue") && c.Visible)
             Exclaim("WARNING\r\n\r\nLine Continuations are Not Valid in Visual Basic 3.0!", "WARNING");
     });
 }
@@ -108,7 +108,7 @@ void optBackupDir_Click(OptionControls& c, int index) {
         if (index == 1) {
             c.SetEnabled("cmdBackupTo", true);
             c.SetEnabled("txtBackupDir", true);
-            c.SetText("txtBackupDir", gsBackupDirectory);
+            c.SetText("txtBackupDir", goOptions.gsBackupDirectory);
             c.RequestFocus("txtBackupDir");
         } else {
             c.SetEnabled("cmdBackupTo", false);
@@ -166,7 +166,7 @@ void txtErrHandler_Validate(OptionControls& c, const std::string& name, int inde
         if (!FileExists(file)) c.SetText(name, "");
         return;
     }
-    const std::string* saved[] = {&gsErrSet, &gsErrTrap, &gsTraceIn, &gsTraceOut};
+    const std::string* saved[] = {&goOptions.gsErrSet, &goOptions.gsErrTrap, &goOptions.gsTraceIn, &goOptions.gsTraceOut};
     if (index >= 0 && index < 4) c.SetText(name, *saved[index]);
 }
 

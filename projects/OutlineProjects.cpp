@@ -9,7 +9,7 @@
 #include "common/AppIdentity.h"
 #include "platform/Clock.h"
 #include "common/ErrorTrap.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "platform/PictureBox.h"
 #include "projects/ProjectSelection.h"
 #include "platform/UiServices.h"
@@ -90,7 +90,7 @@ void cotlControl::SetKEMInfo() {
     Trapped("SetKEMInfo line: 0", [&] {
         KEM_.assign(static_cast<size_t>(oProjectFiles->Count()) + 1, {});
         History_ = std::make_unique<cINIHandler>();
-        History_->INIFileName(gsSaveZelFile);
+        History_->INIFileName(goOptions.gsSaveZelFile);
         for (long p = 1; p <= oProjectFiles->Count(); ++p) {
             const cProjectFile& project = oProjectFiles->Item(p);
             std::vector<KEMInfo>& row = KEM_[static_cast<size_t>(p)];

@@ -6,7 +6,7 @@
 
 #include "common/AppIdentity.h"
 #include "analysis/FileValidation.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "projects/ProjectFileDialog.h"
 #include "platform/TextFile.h"
@@ -137,8 +137,8 @@ bool ReadAll(cFileCollection& names, const std::string& formList, const std::str
 void PFParseFile(cFileCollection& names) {
     TraceGuard trace(TraceKind::App, "PFParseFile");
     oProjectFiles = std::make_unique<cProjectFiles>();
-    const std::string formList = ExtensionList(gsFormExt);
-    const std::string codeList = ExtensionList(gsCodeExt);
+    const std::string formList = ExtensionList(goOptions.gsFormExt);
+    const std::string codeList = ExtensionList(goOptions.gsCodeExt);
 
     const long chosen = names.Count();
     long members = 0;

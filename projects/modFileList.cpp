@@ -8,7 +8,7 @@
 #include "common/AppIdentity.h"
 #include "common/ErrorTrap.h"
 #include "analysis/FileValidation.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "projects/PFParseFile.h"
 #include "platform/Paths.h"
 #include "common/Trace.h"
@@ -40,10 +40,10 @@ public:
 
 const std::string& ExtensionList(const std::string& kind) {
     static const std::string none;
-    if (kind == "M") return gsCodeExt;
-    if (kind == "F") return gsFormExt;
-    if (kind == "P") return gsProjectExt;
-    if (kind == "R") return gsResourceExt;
+    if (kind == "M") return goOptions.gsCodeExt;
+    if (kind == "F") return goOptions.gsFormExt;
+    if (kind == "P") return goOptions.gsProjectExt;
+    if (kind == "R") return goOptions.gsResourceExt;
     return none;
 }
 
@@ -116,10 +116,10 @@ void FindNameInList(const std::string& fileName, long& index) {
 }
 
 std::string fsFileDialogFilter() {
-    const std::string project = PatternText(gsProjectExt);
-    const std::string form = PatternText(gsFormExt);
-    const std::string code = PatternText(gsCodeExt);
-    const std::string resource = PatternText(gsResourceExt);
+    const std::string project = PatternText(goOptions.gsProjectExt);
+    const std::string form = PatternText(goOptions.gsFormExt);
+    const std::string code = PatternText(goOptions.gsCodeExt);
+    const std::string resource = PatternText(goOptions.gsResourceExt);
     return FilterEntry("VB Files", form + code + project) + FilterEntry("Forms", form) +
            FilterEntry("Code Modules", code) + FilterEntry("Project Files", project) +
            FilterEntry("Resource Files", resource) + "All Files (*.*)|*.*";

@@ -1,17 +1,17 @@
 #include "spelling/SpellingInstaller.h"
 
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "spelling/ResourceSpelling.h"
 #include "engine/SpellingHooks.h"
 #include "spelling/modSpell.h"
 
 void sbSpellSetUp(IWordNotFound* question) {
     if (!oSpell) oSpell = std::make_unique<cSpellCheck>(question);
-    oSpell->IgnoreNumbers = gblnIgnoreNumbers;
-    oSpell->IgnoreVBWords = gblnIgnoreVBWords;
-    oSpell->IgnoreUpperCase = gblnIgnoreCaps;
-    oSpell->MainDictName(gsStandardDictionary);
-    oSpell->UserDictName(gsCustomDictionary);
+    oSpell->IgnoreNumbers = goOptions.gblnIgnoreNumbers;
+    oSpell->IgnoreVBWords = goOptions.gblnIgnoreVBWords;
+    oSpell->IgnoreUpperCase = goOptions.gblnIgnoreCaps;
+    oSpell->MainDictName(goOptions.gsStandardDictionary);
+    oSpell->UserDictName(goOptions.gsCustomDictionary);
     oSpell->SpellInitialize();
 }
 

@@ -1,7 +1,6 @@
 #include "spelling/TabWidth.h"
 #include "settings/ProgramOptions.h"
 
-#include "settings/OptionGlobals.h"
 #include "platform/UiServices.h"
 #include "platform/VBText.h"
 #include "settings/mINIHandler.h"
@@ -25,7 +24,7 @@ bool fbTakeTabWidth(bool setTo, const std::string& text) {
         }
         width = *entry;
     }
-    giTabWidth = static_cast<TabWidth>(width);
+    goOptions.giTabWidth = static_cast<TabWidth>(width);
     sbINIPutTabWidth(goOptions);
     return true;
 }

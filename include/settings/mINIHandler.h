@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "settings/OptionGlobals.h"
 #include "settings/ZelkOptions.h"
 #include "settings/cINIHandler.h"
 

@@ -3,7 +3,7 @@
 #include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "common/IProgressView.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "session/SessionCommands.h"
 #include "platform/TempFiles.h"
@@ -42,24 +42,24 @@ bool fbIdentifyPrinter() {
     } catch (const VBError& e) {
         if (e.Number != vberr::kCancelError) throw;
         sbMsgBar(kNotIdentified, false, gctlStatus);
-        gsQuindyPrinter.clear();
+        goOptions.gsQuindyPrinter.clear();
         return false;
     }
-    gsQuindyPrinter = dlg.FileName;
+    goOptions.gsQuindyPrinter = dlg.FileName;
     return true;
 }
 
 void Start(const std::string& file) {
-    if (Ui().StartProgram(gsQuindyPrinter, {file})) return;
-    Ui().MsgBox("Quindy Printer could not be started:\r\n" + gsQuindyPrinter, mb::vbOKOnly | mb::vbExclamation,
+    if (Ui().StartProgram(goOptions.gsQuindyPrinter, {file})) return;
+    Ui().MsgBox("Quindy Printer could not be started:\r\n" + goOptions.gsQuindyPrinter, mb::vbOKOnly | mb::vbExclamation,
                 "Quindy Printer");
 }
 
 }  // namespace
 
 bool fbQuindyPrinterIdentified() {
-    return !gsQuindyPrinter.empty() && FileExists(gsQuindyPrinter) &&
-           vb::LCase(gsQuindyPrinter).find("vodu32") != std::string::npos;
+    return !goOptions.gsQuindyPrinter.empty() && FileExists(goOptions.gsQuindyPrinter) &&
+           vb::LCase(goOptions.gsQuindyPrinter).find("vodu32") != std::string::npos;
 }
 
 void mnuFilePrint_Click(ISessionWindow&) {

@@ -11,7 +11,7 @@
 #include "FileReplace.h"
 #include "common/IProgressView.h"
 #include "session/IViewFileList.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"
 #include "platform/VBError.h"
@@ -45,7 +45,7 @@ std::string TooManyCyclesText(const std::string& name, const std::string& backup
 // logDir. When the copy fails and that is not an error, the temporary log
 // and its name stay as they are, so the log is not lost.
 void KeepLog(int index, const std::string& logDir, const std::string& name, bool copyFailureIsError) {
-    if (giLogOverwrite == OverwriteMode::KeepNoLog) return;
+    if (goOptions.giLogOverwrite == OverwriteMode::KeepNoLog) return;
     const std::string tempLog = gsTempLogFile[static_cast<size_t>(index)];
     if (tempLog.empty()) return;
     const std::string finalName = fsLogFileGet(logDir + fsNameThroughFirstDot(name));
@@ -105,9 +105,9 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
 
     // A mode no save knows (a hand-edited settings file) saves nothing and
     // records nothing.
-    SaveMode mode = giSaveInBackup;
+    SaveMode mode = goOptions.giSaveInBackup;
     if (mode < SaveMode::ReplaceWithBackup || mode > SaveMode::ReplaceOnly) {
-        Refuse("The setting SaveInBackup=" + std::to_string(static_cast<int>(giSaveInBackup)) +
+        Refuse("The setting SaveInBackup=" + std::to_string(static_cast<int>(goOptions.giSaveInBackup)) +
                    " is not a save mode (0, 1 or 2).\r\nFile " + name + " Not Saved",
                app::kTitle);
         Saved = false;
@@ -119,7 +119,7 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
     // Only the modes that make a backup name one and ask about it.
     if (mode != SaveMode::ReplaceOnly) {
         MakeBackupFolder(backupDir);
-        if (giOverwrite == OverwriteMode::NumberedCycles) {
+        if (goOptions.giOverwrite == OverwriteMode::NumberedCycles) {
             backupName = fsFreeCycleName(backupDir, name);
             if (backupName.empty()) {
                 Refuse(TooManyCyclesText(name, backupDir), "Too Many Cycles");
@@ -134,7 +134,7 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
             Saved = false;
             return Ending::Stop;
         }
-        if (giOverwrite == OverwriteMode::Ask && FileExists(backupDir + name)) {
+        if (goOptions.giOverwrite == OverwriteMode::Ask && FileExists(backupDir + name)) {
             int answer = Ui().MsgBox("A Backup of File " + name +
                                          " already exists.\r\n"
                                          "Select 'Yes' to Overwrite Backup\r\n"
@@ -193,7 +193,7 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
             CopyFileOver(tempOut, source);
             KillOwnTemp(tempOut);
             gsTempOutFile[at] = source;
-            if (gblnLogSignificant && warnings) KeepLog(index, dir, name, true);
+            if (goOptions.gblnLogSignificant && warnings) KeepLog(index, dir, name, true);
             break;
     }
 

@@ -6,7 +6,7 @@
 #include "common/ErrorTrap.h"
 #include "engine/FileLog.h"
 #include "engine/IsNewer.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "engine/ProcessFile.h"
 #include "session/SaveAFile.h"
 #include "session/SessionCommands.h"
@@ -42,17 +42,17 @@ bool fbListedEarlier(long first, long index) {
 
 // The questions before the loop; false when the user cancels.
 bool fbAskBeforeZelkAll() {
-    if (giOverwrite == OverwriteMode::Ask) {
+    if (goOptions.giOverwrite == OverwriteMode::Ask) {
         const int answer = Ui().MsgBox("You have selected 'Ask before overwriting' \r\n\r\n"
                                        "Do you want to maintain this setting while zelking all files?",
                                        mb::vbYesNoCancel | mb::vbQuestion, "Cancel Ask");
         if (answer == mb::vbCancel) return false;
         if (answer == mb::vbNo) {
-            giOverwrite = OverwriteMode::AskSuspended;
-            if (giLogOverwrite == OverwriteMode::Ask) giLogOverwrite = OverwriteMode::AskSuspended;
+            goOptions.giOverwrite = OverwriteMode::AskSuspended;
+            if (goOptions.giLogOverwrite == OverwriteMode::Ask) goOptions.giLogOverwrite = OverwriteMode::AskSuspended;
         }
     }
-    gblnSpellThisModule = gblnSpellEnabled;
+    gblnSpellThisModule = goOptions.gblnSpellEnabled;
     if (gblnSpellThisModule) {
         const int answer = Ui().MsgBox("You have spell checking enabled\r\n\r\n"
                                        "Do you want to Spell Check all modules while Zelking?",
@@ -121,7 +121,7 @@ void sbRetryWithoutCustomDictionary(const std::function<void()>& step) {
         step();
     } catch (const VBError& e) {
         if (e.Number != kErrTypeMismatch && e.Number != kErrDictionary) throw;
-        gsCustomDictionary.clear();
+        goOptions.gsCustomDictionary.clear();
         step();
     }
 }
@@ -188,8 +188,8 @@ void mnuProcessZelkAll_Click(ISessionWindow& w, int index) {
         w.SetZelking(false);
         Ui().SetMousePointer(pointer::vbDefault);
         w.BringToTop();
-        if (giOverwrite == OverwriteMode::AskSuspended) giOverwrite = OverwriteMode::Ask;
-        if (giLogOverwrite == OverwriteMode::AskSuspended) giLogOverwrite = OverwriteMode::Ask;
+        if (goOptions.giOverwrite == OverwriteMode::AskSuspended) goOptions.giOverwrite = OverwriteMode::Ask;
+        if (goOptions.giLogOverwrite == OverwriteMode::AskSuspended) goOptions.giLogOverwrite = OverwriteMode::Ask;
         // Looking for newer files and finding none is worth saying.
         sbMsgBar(asked && index == 1 && zelked == 0 ? "No Newer Files to Zelk" : "", false, gctlStatus);
     });

@@ -11,7 +11,7 @@
 #include "engine/Zelk.h"
 #include "analysis/FileParse.h"
 #include "analysis/KeywordTable.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "analysis/SourceModel.h"
 #include "TestSupport.h"
@@ -22,31 +22,31 @@ namespace arrangetest {
 // The options the arrangement, conversion and insertion steps read, at their
 // first-run values (the globals keep what an earlier test set).
 inline void ResetOptions() {
-    gblnDoModules = false;
-    gsModuleHow = "113427123456";
-    gblnDoLocals = false;
-    gsLocalHow = "12345";
-    gblnConvertDeclare = false;
-    gblnConvertMsgBox = false;
-    gblnConvertDAO = false;
-    gblnNextVariable = false;
-    gblnInsertErrHandling = false;
-    gblnInsertTracing = false;
-    gblnInsertLogging = false;
-    gblnAnalyzeDates = false;
-    gsErrSet.clear();
-    gsErrTrap.clear();
-    gsTraceIn.clear();
-    gsTraceOut.clear();
-    giCmtWhere = CommentBlockPlace::AfterProcStart;
-    gblnCmtOverwrite = false;
-    gblnCmtAutoInsert = true;
-    gblnCmtModule = false;
-    gblnCmtUDP = false;
-    gblnCmtEvent = false;
-    gsCmtModuleFile.clear();
-    gsCmtUDPFile.clear();
-    gsCmtEventFile.clear();
+    goOptions.gblnDoModules = false;
+    goOptions.gsModuleHow = "113427123456";
+    goOptions.gblnDoLocals = false;
+    goOptions.gsLocalHow = "12345";
+    goOptions.gblnConvertDeclare = false;
+    goOptions.gblnConvertMsgBox = false;
+    goOptions.gblnConvertDAO = false;
+    goOptions.gblnNextVariable = false;
+    goOptions.gblnInsertErrHandling = false;
+    goOptions.gblnInsertTracing = false;
+    goOptions.gblnInsertLogging = false;
+    goOptions.gblnAnalyzeDates = false;
+    goOptions.gsErrSet.clear();
+    goOptions.gsErrTrap.clear();
+    goOptions.gsTraceIn.clear();
+    goOptions.gsTraceOut.clear();
+    goOptions.giCmtWhere = CommentBlockPlace::AfterProcStart;
+    goOptions.gblnCmtOverwrite = false;
+    goOptions.gblnCmtAutoInsert = true;
+    goOptions.gblnCmtModule = false;
+    goOptions.gblnCmtUDP = false;
+    goOptions.gblnCmtEvent = false;
+    goOptions.gsCmtModuleFile.clear();
+    goOptions.gsCmtUDPFile.clear();
+    goOptions.gsCmtEventFile.clear();
 }
 
 // Every test starts with the shipped keyword table and first-run options.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/EmitLine.h"
+#include "settings/ProgramOptions.h"
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "engine/LabelReferences.h"
@@ -27,9 +28,9 @@ struct EmitLine : ::testing::Test {
         return text;
     }
     void NumberFrom(long start, long inc) {
-        gblnInsertLineNumbers = true;
+        goOptions.gblnInsertLineNumbers = true;
         glNextLineNumber = start;
-        glLineNumberInc = inc;
+        goOptions.glLineNumberInc = inc;
     }
 };
 
@@ -85,9 +86,9 @@ TEST_F(EmitLine, LimitsRunsOfEmptyLines) {
     for (const Case& c : cases) {
         RunFiles run;
         sbResetEmitLine();
-        gblnXSLines = c.xsLines;
-        giXSLinesAmount = c.amount;
-        gblnWSNoChange = c.noChange;
+        goOptions.gblnXSLines = c.xsLines;
+        goOptions.giXSLinesAmount = c.amount;
+        goOptions.gblnWSNoChange = c.noChange;
         Emit("a");
         Emit("");
         Emit("   ");
@@ -100,9 +101,9 @@ TEST_F(EmitLine, LimitsRunsOfEmptyLines) {
 }
 
 TEST_F(EmitLine, ANewFileStartsWithoutTheEmptyLinesOfTheFileBefore) {
-    gblnXSLines = true;
-    giXSLinesAmount = 1;
-    gblnWSNoChange = false;
+    goOptions.gblnXSLines = true;
+    goOptions.giXSLinesAmount = 1;
+    goOptions.gblnWSNoChange = false;
     Emit("");
     sbResetEmitLine();
     Emit("");
@@ -201,10 +202,10 @@ TEST_F(EmitLine, EndSplitIfClosesAnIfTheFormatterSplit) {
     };
     for (const Case& c : cases) {
         glSplitIfColumn = c.ifColumn;
-        gblnSplitIfs = c.splitIfs;
-        gblnSplitMultiLines = c.splitMulti;
+        goOptions.gblnSplitIfs = c.splitIfs;
+        goOptions.gblnSplitMultiLines = c.splitMulti;
         gblnIfOpen = c.ifOpen;
-        gblnBaseLines = c.baseLines;
+        goOptions.gblnBaseLines = c.baseLines;
         gblnSplitIfPending = true;
         long level = 2;
         std::string text = "stale";
@@ -220,10 +221,10 @@ TEST_F(EmitLine, EndSplitIfClosesAnIfTheFormatterSplit) {
 }
 
 TEST_F(EmitLine, EndSplitIfAddsEmptyLinesInTheChangeMode) {
-    gblnWSChange = gblnWSBeforeEndIf = gblnWSAfterEndIf = true;
-    gblnWSNoChange = false;
+    goOptions.gblnWSChange = goOptions.gblnWSBeforeEndIf = goOptions.gblnWSAfterEndIf = true;
+    goOptions.gblnWSNoChange = false;
     Emit("    x = 1");
-    gblnSplitIfs = gblnSplitIfPending = true;
+    goOptions.gblnSplitIfs = gblnSplitIfPending = true;
     long level = 0;
     std::string text;
     sbEndSplitIf(level, text);
@@ -234,15 +235,15 @@ TEST_F(EmitLine, EndSplitIfAddsEmptyLinesInTheChangeMode) {
 // Like an End If of the source: no second empty line before it, and none at
 // all outside the change mode.
 TEST_F(EmitLine, EndSplitIfAddsNoEmptyLineAfterOneOrOutsideTheChangeMode) {
-    gblnWSChange = gblnWSBeforeEndIf = gblnWSAfterEndIf = true;
-    gblnWSNoChange = false;
+    goOptions.gblnWSChange = goOptions.gblnWSBeforeEndIf = goOptions.gblnWSAfterEndIf = true;
+    goOptions.gblnWSNoChange = false;
     Emit("    x = 1");
     Emit("");
-    gblnSplitIfs = gblnSplitIfPending = true;
+    goOptions.gblnSplitIfs = gblnSplitIfPending = true;
     long level = 0;
     std::string text;
     sbEndSplitIf(level, text);
-    gblnWSNoChange = true;
+    goOptions.gblnWSNoChange = true;
     gblnSplitIfPending = true;
     sbEndSplitIf(level, text);
     EXPECT_EQ(files.Output(), (std::vector<std::string>{"    x = 1", "", "End If", "", "End If"}));

@@ -11,7 +11,6 @@
 #include "settings/ProgramOptions.h"
 #include "engine/Zelk.h"
 #include "analysis/FileParse.h"
-#include "settings/OptionGlobals.h"
 #include "platform/Paths.h"
 #include "TestSupport.h"
 #include "platform/TextFile.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "engine/FileLog.h"
 #include "common/WindowHelpers.h"
@@ -84,10 +85,10 @@ TEST_F(FileLog, LogNameForASavedFile) {
     const std::string base = PathOf("FORM1.");
     EXPECT_EQ(fsLogFileGet(base), base + "LOG");
     Touch("FORM1.LOG");
-    giLogOverwrite = OverwriteMode::Overwrite;
+    goOptions.giLogOverwrite = OverwriteMode::Overwrite;
     EXPECT_EQ(fsLogFileGet(base), base + "LOG");
 
-    giLogOverwrite = OverwriteMode::Ask;
+    goOptions.giLogOverwrite = OverwriteMode::Ask;
     testsupport::Ui().MsgBoxAnswers = {mb::vbNo, mb::vbYes};
     EXPECT_EQ(fsLogFileGet(base), "");
     EXPECT_EQ(fsLogFileGet(base), base + "LOG");
@@ -95,11 +96,11 @@ TEST_F(FileLog, LogNameForASavedFile) {
     EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, "Logfile " + base + "LOG Exists.\r\nDo you want to overwrite?");
 
     // The question suspended for a Zelk and Save All: the log is still kept.
-    giLogOverwrite = OverwriteMode::AskSuspended;
+    goOptions.giLogOverwrite = OverwriteMode::AskSuspended;
     EXPECT_EQ(fsLogFileGet(base), base + "LOG");
     EXPECT_EQ(testsupport::Ui().Messages.size(), 2u);
 
-    giLogOverwrite = OverwriteMode::NumberedCycles;
+    goOptions.giLogOverwrite = OverwriteMode::NumberedCycles;
     EXPECT_EQ(fsLogFileGet(base), base + "L01");
     Touch("FORM1.L01");
     Touch("FORM1.L03");
@@ -107,7 +108,7 @@ TEST_F(FileLog, LogNameForASavedFile) {
 }
 
 TEST_F(FileLog, AFullCycleOfLogsGivesNoName) {
-    giLogOverwrite = OverwriteMode::NumberedCycles;
+    goOptions.giLogOverwrite = OverwriteMode::NumberedCycles;
     Touch("M.LOG");
     for (int n = 1; n <= 99; ++n) Touch("M.L" + vb::Format(n, "00"));
     EXPECT_EQ(fsLogFileGet(PathOf("M.")), "");

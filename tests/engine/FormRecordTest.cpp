@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "engine/FormRecord.h"
 #include "engine/SpellingHooks.h"
@@ -16,7 +17,7 @@ struct FormRecord : ::testing::Test {
         ClearModel();
         OpenSession("/src/Form1.frm");
         gblnSpellThisModule = true;
-        gblnSpellFormLiterals = true;
+        goOptions.gblnSpellFormLiterals = true;
         // A checker that records what it is given and corrects "Fiel".
         gfnSpellCheckIt = [this](std::string& text, const std::string& kind, long stmt) {
             checked.push_back(text + "|" + kind + "|" + std::to_string(stmt));
@@ -60,9 +61,9 @@ TEST_F(FormRecord, NamesFontsAndOffSwitchesAreNotChecked) {
         EXPECT_EQ(Write(Property(name, "\"Fiel\"")), std::string("  ") + name + "   = \"Fiel\"");
     EXPECT_TRUE(checked.empty());
     long r = Property("Caption", "\"Fiel\"");
-    gblnSpellFormLiterals = false;
+    goOptions.gblnSpellFormLiterals = false;
     EXPECT_EQ(Write(r), "  Caption   = \"Fiel\"");
-    gblnSpellFormLiterals = true;
+    goOptions.gblnSpellFormLiterals = true;
     gblnSpellThisModule = false;
     EXPECT_EQ(Write(r), "  Caption   = \"Fiel\"");
     EXPECT_TRUE(checked.empty());

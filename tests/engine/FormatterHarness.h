@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "analysis/KeywordTable.h"
 #include "engine/LabelReferences.h"
@@ -85,7 +86,7 @@ inline Formatted FormatParsed() {
             std::vector<std::string> lines = SplitText(text);
             result.statements.push_back({lines.front(), giLineKind, gblnBlockOpened, gblnBlockClosed});
             result.lines.insert(result.lines.end(), lines.begin(), lines.end());
-            if (gblnSplitIfPending && (gblnSplitIfs || (gblnIfOpen && gblnSplitMultiLines))) {
+            if (gblnSplitIfPending && (goOptions.gblnSplitIfs || (gblnIfOpen && goOptions.gblnSplitMultiLines))) {
                 result.lines.push_back(std::string(static_cast<size_t>(glSplitIfColumn), ' ') + "End If");
                 gblnIfOpen = false;
             }

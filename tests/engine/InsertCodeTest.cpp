@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ArrangeTestSupport.h"
+#include "settings/ProgramOptions.h"
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "engine/InsertCode.h"
@@ -41,7 +42,7 @@ protected:
 };
 
 TEST_F(InsertCodeTest, TemplatePlaceholdersTakeTheModuleProcedureAndKeyword) {
-    gsErrTrap = Program("trap.txt", "Exit @SUB ' @module.@Procedure\nErr:\n");
+    goOptions.gsErrTrap = Program("trap.txt", "Exit @SUB ' @module.@Procedure\nErr:\n");
     struct Case {
         const char* Proc;
         const char* Keyword;
@@ -55,17 +56,17 @@ TEST_F(InsertCodeTest, TemplatePlaceholdersTakeTheModuleProcedureAndKeyword) {
                   std::string("Exit ") + c.Keyword + " ' Shop." + c.Proc + "\r\nErr:\r\n");
     }
     // Without a procedure index "@Sub" stays as it is.
-    gsTraceIn = Program("in.txt", "Enter @Sub");
+    goOptions.gsTraceIn = Program("in.txt", "Enter @Sub");
     EXPECT_EQ(GetInsertText("TraceOn", 0), "Enter @Sub");
 }
 
 TEST_F(InsertCodeTest, MissingTemplateOrUnknownRequestInsertsNothingAndWarns) {
     enginetest::RunFiles files;
-    gsErrSet = paths::Join(testsupport::ProgramDir(), "none.txt");
+    goOptions.gsErrSet = paths::Join(testsupport::ProgramDir(), "none.txt");
     gsCurrentProc = "DoIt";
     sbInsertTracing("ErrSet", 0);
     EXPECT_EQ(GetInsertText("Bogus", 0), "");
-    EXPECT_EQ(files.Log(), (std::vector<std::string>{"WARNING:  Insertion file not found " + gsErrSet,
+    EXPECT_EQ(files.Log(), (std::vector<std::string>{"WARNING:  Insertion file not found " + goOptions.gsErrSet,
                                                      "WARNING:  Bad request for insert"}));
     // Nothing reaches the writer, not even an empty line.
     EXPECT_TRUE(files.Output().empty());

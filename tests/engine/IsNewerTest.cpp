@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "common/AppIdentity.h"
+#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "engine/IsNewer.h"
 
@@ -16,7 +17,7 @@ struct IsNewer : ::testing::Test {
     std::string source;
     void SetUp() override {
         LoadSettings();
-        gsSaveZelFile = paths::Join(testsupport::MakeDir("hist"), "KEMHIST.KEM");
+        goOptions.gsSaveZelFile = paths::Join(testsupport::MakeDir("hist"), "KEMHIST.KEM");
         source = paths::Join(testsupport::MakeDir("src"), "Module1.bas");
         testsupport::WriteFile(source, "Sub A()\r\nEnd Sub\r\n");
         SetFileTime(10, 15, 30);
@@ -34,7 +35,7 @@ struct IsNewer : ::testing::Test {
         ASSERT_EQ(::utimensat(AT_FDCWD, source.c_str(), times, 0), 0);
     }
     void Record(const std::string& value) {
-        testsupport::WriteFile(gsSaveZelFile, "[" + app::kFileDescription + "]\r\n" + source + "=" + value + "\r\n");
+        testsupport::WriteFile(goOptions.gsSaveZelFile, "[" + app::kFileDescription + "]\r\n" + source + "=" + value + "\r\n");
     }
 };
 
@@ -47,7 +48,7 @@ TEST_F(IsNewer, AFileWithoutAUsableRecordIsZelked) {
         Record(value);
         EXPECT_TRUE(fbIsNewer(source)) << value;
     }
-    testsupport::WriteFile(gsSaveZelFile, "[Another Program]\r\n" + source + "=x|3/07/2026 11:00:00 AM\r\n");
+    testsupport::WriteFile(goOptions.gsSaveZelFile, "[Another Program]\r\n" + source + "=x|3/07/2026 11:00:00 AM\r\n");
     EXPECT_TRUE(fbIsNewer(source));
 }
 
@@ -69,6 +70,6 @@ TEST_F(IsNewer, NeverEndsTheProgram) {
     EXPECT_FALSE(fbIsNewer(source));
     std::remove(source.c_str());
     EXPECT_TRUE(fbIsNewer(source));  // the file vanished
-    gsSaveZelFile = testsupport::MakeDir("a-folder");
+    goOptions.gsSaveZelFile = testsupport::MakeDir("a-folder");
     EXPECT_TRUE(fbIsNewer(source));  // the history cannot be read
 }

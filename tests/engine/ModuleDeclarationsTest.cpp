@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ArrangeTestSupport.h"
+#include "settings/ProgramOptions.h"
 #include "engine/EngineState.h"
 #include "engine/ModuleDeclarations.h"
 #include "analysis/SourceModel.h"
@@ -56,7 +57,7 @@ std::vector<std::string> Lines(const std::vector<int>& numbers, const std::vecto
 class ModuleDeclarationsTest : public ArrangeTest {};
 
 TEST_F(ModuleDeclarationsTest, DefaultOrderSortsByScopeTypeKindAndName) {
-    gblnDoModules = true;
+    goOptions.gblnDoModules = true;
     ParseLines(kModule);
     // Public before private; within a scope by type name, then by kind (Enum,
     // Const, Type, variable, conditional, Declare, Event), then by name. The
@@ -66,15 +67,15 @@ TEST_F(ModuleDeclarationsTest, DefaultOrderSortsByScopeTypeKindAndName) {
 }
 
 TEST_F(ModuleDeclarationsTest, CustomOrderSortsByKindNameScopeAndType) {
-    gblnDoModules = true;
-    gsModuleHow = "142131234567";
+    goOptions.gblnDoModules = true;
+    goOptions.gsModuleHow = "142131234567";
     ParseLines(kModule);
     EXPECT_EQ(Arranged(), Lines({1, 2, 3, 8, 4, 10, 11, 12, 5, 6, 7, 9, 13, 14, 15}));
 }
 
 TEST_F(ModuleDeclarationsTest, EveryOrderOfTheFourKeysSorts) {
-    gblnDoModules = true;
-    gsModuleHow = "132411234567";  // type, name, declaration kind, scope
+    goOptions.gblnDoModules = true;
+    goOptions.gsModuleHow = "132411234567";  // type, name, declaration kind, scope
     ParseLines(kModule);
     // LONG: GCOUNT, GETTICKCOUNT; STRING: X; TYPEORENUM: COLORS, PT;
     // VARIANT: A_MIN, B_MAX.
@@ -82,8 +83,8 @@ TEST_F(ModuleDeclarationsTest, EveryOrderOfTheFourKeysSorts) {
 }
 
 TEST_F(ModuleDeclarationsTest, EachDeclarationSortsByItsOwnTypeAsAConvertedOneWill) {
-    gblnDoModules = true;
-    gsModuleHow = "132411234567";  // type, name, declaration kind, scope
+    goOptions.gblnDoModules = true;
+    goOptions.gsModuleHow = "132411234567";  // type, name, declaration kind, scope
     // An untyped name is a Variant, not the type of the line above; a type
     // character types its name as its As clause will; a list sorts by its
     // first name; a Declare by its function's type.
@@ -103,9 +104,9 @@ TEST_F(ModuleDeclarationsTest, EachDeclarationSortsByItsOwnTypeAsAConvertedOneWi
 
 TEST_F(ModuleDeclarationsTest, InvalidKeyDigitsKeepFileOrderButStillConvert) {
     for (const char* how : {"111231234567", "100001234567"}) {
-        gblnDoModules = true;
-        gblnConvertDeclare = true;
-        gsModuleHow = how;
+        goOptions.gblnDoModules = true;
+        goOptions.gblnConvertDeclare = true;
+        goOptions.gsModuleHow = how;
         ParseLines(kModule);
         std::vector<std::string> expected = kModule;
         expected[6] = "Private x As String";
@@ -126,7 +127,7 @@ TEST_F(ModuleDeclarationsTest, ConversionsAloneMoveNothing) {
         "    Dim As Long",
         "End Type",
     };
-    gblnConvertDeclare = true;
+    goOptions.gblnConvertDeclare = true;
     ParseLines(source);
     std::vector<std::string> expected = source;
     expected[0] = "Public gTotal As Long";
@@ -134,7 +135,7 @@ TEST_F(ModuleDeclarationsTest, ConversionsAloneMoveNothing) {
     EXPECT_EQ(Arranged(), expected);
 
     ResetOptions();
-    gblnConvertDAO = true;
+    goOptions.gblnConvertDAO = true;
     ParseLines(source);
     expected = source;
     expected[1] = "Dim rs As Recordset";
@@ -152,32 +153,32 @@ TEST_F(ModuleDeclarationsTest, ConditionalBlockStaysTogetherInFileOrder) {
         "#End If",
         "Public aFirst As Long",
     };
-    gblnDoModules = true;
+    goOptions.gblnDoModules = true;
     ParseLines(source);
     // Default keys: scope 1 for the variables, 3 for the block.
     EXPECT_EQ(Arranged(), Lines({7, 1, 2, 3, 4, 5, 6}, source));
 }
 
 TEST_F(ModuleDeclarationsTest, ModuleHowOfWrongLengthIsReplacedInTheSetting) {
-    gblnDoModules = true;
-    gsModuleHow = "11342712345";
+    goOptions.gblnDoModules = true;
+    goOptions.gsModuleHow = "11342712345";
     ParseLines(kModule);
     Arranged();
-    EXPECT_EQ(gsModuleHow, "112341234567");
+    EXPECT_EQ(goOptions.gsModuleHow, "112341234567");
 }
 
 TEST_F(ModuleDeclarationsTest, NothingHappensWithoutAnyOfItsSwitches) {
     ParseLines(kModule);
-    gsModuleHow = "1";
+    goOptions.gsModuleHow = "1";
     EXPECT_EQ(Arranged(), kModule);
-    EXPECT_EQ(gsModuleHow, "1");
+    EXPECT_EQ(goOptions.gsModuleHow, "1");
 }
 
 TEST_F(ModuleDeclarationsTest, AStatementPastTheArrayIsLoggedAndNothingMoves) {
     std::string logFile = paths::Join(testsupport::ProgramDir(), "trace.log");
     oLog->LogOpen(logFile, 1);
-    gblnDoModules = true;
-    gblnConvertDeclare = true;
+    goOptions.gblnDoModules = true;
+    goOptions.gblnConvertDeclare = true;
     ParseLines({"Public zLast As Long", "Global aFirst As Long"});
     long first = 1, last = static_cast<long>(yStatement.size()) + 1;
     StatementOrder order;
@@ -201,7 +202,7 @@ TEST_F(ModuleDeclarationsTest, ThousandsOfDeclarationsArrangeQuickly) {
         source.push_back("Public v" + std::to_string(100000 + i) + " As Long");
         if (i % 10 == 0) source.push_back("' group " + std::to_string(i));
     }
-    gblnDoModules = true;
+    goOptions.gblnDoModules = true;
     ParseLines(source);
     auto start = std::chrono::steady_clock::now();
     std::vector<std::string> texts = Arranged();

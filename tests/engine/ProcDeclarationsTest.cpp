@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ArrangeTestSupport.h"
+#include "settings/ProgramOptions.h"
 #include "engine/EngineState.h"
 #include "platform/Paths.h"
 #include "engine/ProcDeclarations.h"
@@ -38,7 +39,7 @@ std::vector<std::string> Prepared(const std::string& name) {
 class ProcDeclarationsTest : public ArrangeTest {};
 
 TEST_F(ProcDeclarationsTest, LocalDimsMoveUpAndReDimsStayAfterTheirDims) {
-    gblnDoLocals = true;
+    goOptions.gblnDoLocals = true;
     ParseLines({"Sub Test()", "    Dim a() As Long", "    ReDim a(10)", "    x = 1", "    Dim b As Long",
                 "    ReDim Preserve a(20)", "    y = 2", "End Sub"});
     EXPECT_EQ(Prepared("Test"), (std::vector<std::string>{"Sub Test()", "Dim a() As Long", "Dim b As Long",
@@ -69,8 +70,8 @@ TEST_F(ProcDeclarationsTest, LocalOrderCodesChooseTheKeys) {
     };
     for (const Case& c : cases) {
         ResetOptions();
-        gblnDoLocals = true;
-        gsLocalHow = c.How;
+        goOptions.gblnDoLocals = true;
+        goOptions.gsLocalHow = c.How;
         ParseLines(source);
         std::vector<std::string> expected;
         for (int n : c.Lines) expected.push_back(vb::Trim(source[static_cast<size_t>(n - 1)]));
@@ -79,7 +80,7 @@ TEST_F(ProcDeclarationsTest, LocalOrderCodesChooseTheKeys) {
 }
 
 TEST_F(ProcDeclarationsTest, BodyStartFirstExitAndErrorHandlerAreFound) {
-    gblnInsertErrHandling = true;
+    goOptions.gblnInsertErrHandling = true;
     ParseLines({
         "Sub A()",                   // 1
         "    Dim n As Long",         // 2
@@ -120,7 +121,7 @@ TEST_F(ProcDeclarationsTest, BodyStartFirstExitAndErrorHandlerAreFound) {
 }
 
 TEST_F(ProcDeclarationsTest, DeclarationsMoveToTheFirstStatementWhenCodeComesFirst) {
-    gblnDoLocals = true;
+    goOptions.gblnDoLocals = true;
     ParseLines({"Function F() As Long", "    ' start", "    F = 0", "    Dim b As Long", "    Const A = 1",
                 "    F = b", "End Function"});
     EXPECT_EQ(Prepared("F"), (std::vector<std::string>{"Function F() As Long", "' start", "Const A = 1",
@@ -130,8 +131,8 @@ TEST_F(ProcDeclarationsTest, DeclarationsMoveToTheFirstStatementWhenCodeComesFir
 TEST_F(ProcDeclarationsTest, AStatementOfTheTraceTemplateMarksTheProcedureTraced) {
     std::string templ = paths::Join(testsupport::ProgramDir(), "tracein.txt");
     testsupport::WriteFile(templ, "oLog.Enter \"@Module\", \"@Procedure\"\r\nIf gTrace Then\r\nEnd If\r\n");
-    gsTraceIn = templ;
-    gblnInsertTracing = true;
+    goOptions.gsTraceIn = templ;
+    goOptions.gblnInsertTracing = true;
     ParseLines({"Attribute VB_Name = \"Shop\"", "Sub A()", "    oLog.Enter \"Shop\", \"A\"", "End Sub", "Sub B()",
                 "    If x Then", "    End If", "End Sub"});
     gsModuleName = "Shop";
@@ -150,7 +151,7 @@ TEST_F(ProcDeclarationsTest, NothingIsSetWhenNoStepIsOn) {
 TEST_F(ProcDeclarationsTest, AnIndexOutsideTheStatementsStopsOnlyThisProcedure) {
     std::string logFile = paths::Join(testsupport::ProgramDir(), "trace.log");
     oLog->LogOpen(logFile, 1);
-    gblnDoLocals = true;
+    goOptions.gblnDoLocals = true;
     ParseLines({"Sub A()", "    x = 1", "    Dim n As Long", "End Sub"});
     int p = ProcIndex("A");
     long first = gtProcTable[static_cast<size_t>(p)].FirstStmt;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "engine/ProcOrder.h"
 
@@ -72,7 +73,7 @@ TEST_F(ProcOrder, APartWithoutStatementsStaysEmpty) {
 }
 
 TEST_F(ProcOrder, SortsByTheOrderCode) {
-    gblnDoProcs = true;
+    goOptions.gblnDoProcs = true;
     struct Case {
         std::string how;
         std::vector<std::string> expected;
@@ -93,20 +94,20 @@ TEST_F(ProcOrder, SortsByTheOrderCode) {
     for (const Case& c : cases) {
         gtProcTable.assign(1, ProcInfo{});
         Module();
-        gsProcsHow = c.how;
+        goOptions.gsProcsHow = c.how;
         sbSortProcs();
         EXPECT_EQ(Order(), c.expected) << c.how;
     }
 }
 
 TEST_F(ProcOrder, InvalidCodesAndConditionalProceduresKeepFileOrder) {
-    gblnDoProcs = true;
+    goOptions.gblnDoProcs = true;
     const std::vector<std::string> fileOrder = {"<Declarations>", "Zeta", "Form_Load", "alpha", "Command1_Click",
                                                 "Beta"};
     for (const char* how : {"13292145", "13211145", "13233145", "43212145", "123", "00000000"}) {
         gtProcTable.assign(1, ProcInfo{});
         Module();
-        gsProcsHow = how;
+        goOptions.gsProcsHow = how;
         sbSortProcs();
         EXPECT_EQ(Order(), fileOrder) << how;
     }
@@ -114,7 +115,7 @@ TEST_F(ProcOrder, InvalidCodesAndConditionalProceduresKeepFileOrder) {
 
     gtProcTable.assign(1, ProcInfo{});
     Module();
-    gsProcsHow = "13232145";
+    goOptions.gsProcsHow = "13232145";
     gblnCondCompProc = true;
     sbSortProcs();
     EXPECT_EQ(Order(), fileOrder);

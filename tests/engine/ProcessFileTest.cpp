@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/Clock.h"
+#include "settings/ProgramOptions.h"
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "common/ErrorTrap.h"
@@ -155,7 +156,7 @@ TEST_F(ProcessFile, NamesAndKindOfTheFile) {
 
 TEST_F(ProcessFile, DialectDateWarnings) {
     oAppInfo->IsAResourceFile = true;  // the dialect step runs, the parse does not
-    gblnAnalyzeDates = true;
+    goOptions.gblnAnalyzeDates = true;
     struct Case {
         bool detect;
         std::string firstLine, defaultDialect;
@@ -175,15 +176,15 @@ TEST_F(ProcessFile, DialectDateWarnings) {
     };
     for (const Case& c : cases) {
         const std::string path = Source("F.frm", c.firstLine + "\r\n");
-        gblnDialectAutodetect = c.detect;
-        gsDialectDefault = c.defaultDialect;
+        goOptions.gblnDialectAutodetect = c.detect;
+        goOptions.gsDialectDefault = c.defaultDialect;
         sbProcessFile(1);
         Lines expected = Join(Join(Header(path), c.warnings),
                               {"Number of Input Lines: 1", "Number of Output Lines: 1",
                                std::to_string(c.warnings.size()) + " Warning Messages"});
         EXPECT_EQ(Log(), expected) << c.firstLine << " " << c.defaultDialect;
         EXPECT_EQ(gsDialectInUse, c.inUse) << c.firstLine;
-        EXPECT_EQ(gsDialectDefault, c.defaultAfter) << c.firstLine;
+        EXPECT_EQ(goOptions.gsDialectDefault, c.defaultAfter) << c.firstLine;
     }
     oAppInfo->IsAResourceFile = false;
 }
@@ -268,13 +269,13 @@ TEST_F(ProcessFile, MissingDictionariesAreReportedAndForgotten) {
     testsupport::WriteFile(present, "header\r\n");
 
     gblnSpellThisModule = true;
-    gsStandardDictionary = paths::Join(dir, "NONE.DAT");
-    gsCustomDictionary = present;
+    goOptions.gsStandardDictionary = paths::Join(dir, "NONE.DAT");
+    goOptions.gsCustomDictionary = present;
     sbProcessFile(1);
     EXPECT_EQ(setUps, 1);
     EXPECT_FALSE(gblnSpellThisModule);
-    EXPECT_EQ(gsStandardDictionary, "");
-    EXPECT_EQ(gsCustomDictionary, present);
+    EXPECT_EQ(goOptions.gsStandardDictionary, "");
+    EXPECT_EQ(goOptions.gsCustomDictionary, present);
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
     EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Standard Dictionary");
     EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, "The spelling dictionary " + paths::Join(dir, "NONE.DAT") +
@@ -286,11 +287,11 @@ TEST_F(ProcessFile, MissingDictionariesAreReportedAndForgotten) {
     EXPECT_EQ(setUps, 1);
 
     gblnSpellThisModule = true;
-    gsCustomDictionary = paths::Join(dir, "GONE.DIC");
+    goOptions.gsCustomDictionary = paths::Join(dir, "GONE.DIC");
     sbProcessFile(1);
     EXPECT_EQ(setUps, 2);
     EXPECT_TRUE(gblnSpellThisModule);
-    EXPECT_EQ(gsCustomDictionary, "");
+    EXPECT_EQ(goOptions.gsCustomDictionary, "");
     EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Custom Dictionary");
     EXPECT_EQ(testsupport::Ui().LastPrompt(), "The custom spelling dictionary \r\n" + paths::Join(dir, "GONE.DIC") +
                                                   "\r\nwas not found!\r\nPlease specify the custom dictionary with "

@@ -2,6 +2,7 @@
 // intrinsic string functions, data-access type names, list splits, As
 // alignment and the warnings about untyped functions and declarations.
 #include "engine/Declarations.h"
+#include "settings/ProgramOptions.h"
 #include "FormatterHarness.h"
 #include "engine/TypeCharacters.h"
 
@@ -178,7 +179,7 @@ TEST(IntrinsicFunctionNames, GetFunctionBySetting) {
         {3, "Left", "LEFT", ""},
     };
     for (const Row& r : rows) {
-        glConvertIntrinsicFunction = static_cast<IntrinsicDollar>(r.setting);
+        goOptions.glConvertIntrinsicFunction = static_cast<IntrinsicDollar>(r.setting);
         EXPECT_EQ(GetFunction(r.name, r.word), r.expected) << r.setting << " " << r.name;
     }
     EXPECT_TRUE(IsIntrinsicFunction("Mid$"));

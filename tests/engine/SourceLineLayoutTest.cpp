@@ -2,6 +2,7 @@
 // tabs, line kinds and block flags, and the splits at ":" and of single-line
 // Ifs. Sources are parsed by the real analyser.
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "common/ErrorTrap.h"
 #include "FormatterHarness.h"
 #include "engine/SourceLine.h"
@@ -261,17 +262,17 @@ TEST_F(SourceLineLayout, TabsAreConvertedWithTheWidthAskedForOnce) {
     int asked = 0;
     gfnAskTabWidth = [&] {
         ++asked;
-        giTabWidth = TabWidth{2};
+        goOptions.giTabWidth = TabWidth{2};
     };
     EXPECT_EQ(Body(Format(InSub({"\tx = 1", "\ty =\t2"}))), (std::vector<std::string>{"  x = 1", "  y =  2"}));
     EXPECT_EQ(asked, 1);
 }
 
 TEST_F(SourceLineLayout, TabsStayWhenNotToBeConvertedOrNoWidthIsChosen) {
-    giTabWidth = TabWidth::LeaveTabs;
+    goOptions.giTabWidth = TabWidth::LeaveTabs;
     EXPECT_EQ(Body(Format(InSub({"\tx = 1"}))), std::vector<std::string>{"\tx = 1"});
     // The question closed without an answer: 99 is no width.
-    giTabWidth = TabWidth::NotChosen;
+    goOptions.giTabWidth = TabWidth::NotChosen;
     int asked = 0;
     gfnAskTabWidth = [&] { ++asked; };
     EXPECT_EQ(Body(Format(InSub({"\tx = 1", "\ty = 2"}))), (std::vector<std::string>{"\tx = 1", "\ty = 2"}));

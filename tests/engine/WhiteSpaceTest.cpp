@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "engine/WhiteSpace.h"
 
@@ -20,8 +21,8 @@ struct WhiteSpace : ::testing::Test {
         gsCurrentProc = "Main";
     }
     void ChangeMode() {
-        gblnWSNoChange = false;
-        gblnWSChange = true;
+        goOptions.gblnWSNoChange = false;
+        goOptions.gblnWSChange = true;
     }
     // One statement as the formatter leaves it: its text, line kind and class.
     void Write(std::string text, SourceLineKind kind = SourceLineKind::None, StatementClass cls = StatementClass::Other,
@@ -36,18 +37,18 @@ struct WhiteSpace : ::testing::Test {
 };
 
 bool* BeforeSwitch(int kind) {
-    bool* table[] = {nullptr,           &gblnWSBeforeSub,  &gblnWSBeforeEndSub, &gblnWSBeforeIf,
-                     &gblnWSBeforeElse, &gblnWSBeforeEndIf, &gblnWSBeforeLoop,  &gblnWSBeforeEndLoop,
-                     &gblnWSBeforeSelect, &gblnWSBeforeCase, &gblnWSBeforeEndSelect, &gblnWSBeforeDec,
-                     &gblnWSBeforeLabel};
+    bool* table[] = {nullptr,           &goOptions.gblnWSBeforeSub,  &goOptions.gblnWSBeforeEndSub, &goOptions.gblnWSBeforeIf,
+                     &goOptions.gblnWSBeforeElse, &goOptions.gblnWSBeforeEndIf, &goOptions.gblnWSBeforeLoop,  &goOptions.gblnWSBeforeEndLoop,
+                     &goOptions.gblnWSBeforeSelect, &goOptions.gblnWSBeforeCase, &goOptions.gblnWSBeforeEndSelect, &goOptions.gblnWSBeforeDec,
+                     &goOptions.gblnWSBeforeLabel};
     return table[kind];
 }
 
 bool* AfterSwitch(int kind) {
-    bool* table[] = {nullptr,          &gblnWSAfterSub,  &gblnWSAfterEndSub, &gblnWSAfterIf,
-                     &gblnWSAfterElse, &gblnWSAfterEndIf, &gblnWSAfterLoop,  &gblnWSAfterEndLoop,
-                     &gblnWSAfterSelect, &gblnWSAfterCase, &gblnWSAfterEndSelect, &gblnWSAfterDec,
-                     &gblnWSAfterLabel};
+    bool* table[] = {nullptr,          &goOptions.gblnWSAfterSub,  &goOptions.gblnWSAfterEndSub, &goOptions.gblnWSAfterIf,
+                     &goOptions.gblnWSAfterElse, &goOptions.gblnWSAfterEndIf, &goOptions.gblnWSAfterLoop,  &goOptions.gblnWSAfterEndLoop,
+                     &goOptions.gblnWSAfterSelect, &goOptions.gblnWSAfterCase, &goOptions.gblnWSAfterEndSelect, &goOptions.gblnWSAfterDec,
+                     &goOptions.gblnWSAfterLabel};
     return table[kind];
 }
 
@@ -104,7 +105,7 @@ TEST_F(WhiteSpace, ChangeModeHasASwitchBeforeAndAfterEachKind) {
 
 TEST_F(WhiteSpace, ChangeModeSwitchesApplyOnlyAtTheEdgeOfABlock) {
     ChangeMode();
-    gblnWSBeforeIf = gblnWSAfterIf = gblnWSBeforeCase = gblnWSBeforeElse = true;
+    goOptions.gblnWSBeforeIf = goOptions.gblnWSAfterIf = goOptions.gblnWSBeforeCase = goOptions.gblnWSBeforeElse = true;
     Write("a");
     Write("If x Then y = 1", SourceLineKind::If);  // a single-line If opens no block
     Write("Case 1", SourceLineKind::Case);         // not inside a Select
@@ -114,7 +115,7 @@ TEST_F(WhiteSpace, ChangeModeSwitchesApplyOnlyAtTheEdgeOfABlock) {
 
 TEST_F(WhiteSpace, ChangeModeShrinksRunsOfEmptyLines) {
     ChangeMode();
-    gblnWSBeforeLoop = true;
+    goOptions.gblnWSBeforeLoop = true;
     Write("a");
     Write("");
     Write("");
@@ -131,7 +132,7 @@ TEST_F(WhiteSpace, ChangeModeShrinksRunsOfEmptyLines) {
 
 TEST_F(WhiteSpace, ChangeModeAddsNoEmptyLineAfterAContinuedLine) {
     ChangeMode();
-    gblnWSAfterLoop = true;
+    goOptions.gblnWSAfterLoop = true;
     gblnBlockOpened = true;
     Write("For i = 1 To _", SourceLineKind::LoopStart);
     gblnBlockOpened = false;
@@ -141,7 +142,7 @@ TEST_F(WhiteSpace, ChangeModeAddsNoEmptyLineAfterAContinuedLine) {
 
 TEST_F(WhiteSpace, ChangeModeSetsOffDeclarationGroupsInProcedures) {
     ChangeMode();
-    gblnWSBeforeDec = gblnWSAfterDec = true;
+    goOptions.gblnWSBeforeDec = goOptions.gblnWSAfterDec = true;
     Write("Sub A()", SourceLineKind::ProcHeading, StatementClass::ProcHeading);
     Write("Dim x", SourceLineKind::None, StatementClass::Declaration, 303);
     Write("Const C = 1", SourceLineKind::None, StatementClass::Declaration, 301);
@@ -154,8 +155,8 @@ TEST_F(WhiteSpace, ChangeModeSetsOffDeclarationGroupsInProcedures) {
 }
 
 TEST_F(WhiteSpace, TheEndIfOfASplitIfBecomesTheLastText) {
-    gblnSplitIfs = true;
-    giIndentAmount = 4;
+    goOptions.gblnSplitIfs = true;
+    goOptions.giIndentAmount = 4;
     gblnSplitIfPending = true;
     Write("If x Then");
     Write("Sub B()", SourceLineKind::ProcHeading, StatementClass::ProcHeading);

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "platform/Clock.h"
+#include "settings/ProgramOptions.h"
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "analysis/KeywordTable.h"
@@ -67,9 +68,9 @@ TEST_F(ZelkLoop, ContinuousNumbersRunOnFromFileToFile) {
     EXPECT_EQ(Zelk("B.bas", Procedure("B", 1) + Procedure("C", 1)),
               (Lines{"Public Sub B()", "120     x = 0", "End Sub", "", "Public Sub C()", "130     x = 0", "End Sub"}));
     // By module, each file starts again; by procedure, each procedure.
-    glLineNumberHow = LineNumbering::PerModule;
+    goOptions.glLineNumberHow = LineNumbering::PerModule;
     EXPECT_EQ(Zelk("B.bas", Procedure("B", 1) + Procedure("C", 1))[5], "110     x = 0");
-    glLineNumberHow = LineNumbering::PerProcedure;
+    goOptions.glLineNumberHow = LineNumbering::PerProcedure;
     EXPECT_EQ(Zelk("B.bas", Procedure("B", 1) + Procedure("C", 1))[5], "100     x = 0");
 }
 

@@ -13,7 +13,7 @@
 #include "platform/Clock.h"
 #include "HeadlessStartUp.h"
 #include "analysis/KeywordTable.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "engine/SpellingHooks.h"
 #include "platform/UiServices.h"
 #include "platform/VBError.h"
@@ -27,18 +27,18 @@ namespace {
 fs::path gWork;  // the run's own folder: configuration, sources
 
 bool* const kSwitches[] = {
-    &gblnOptionExplicit, &gblnAlignAs, &gblnNextVariable, &gblnSplitDeclarations, &gblnSplitConsts,
-    &gblnSplitIfs, &gblnSplitLabels, &gblnSplitMultiLines, &gblnInsertContinuations, &gblnKeepIndentation,
-    &gblnKillNumericLabels, &gblnInsertLogging, &gblnAsIs, &gblnDeclarations, &gblnModDeclarations,
-    &gblnBaseLines, &gblnCmtModule, &gblnCmtUDP, &gblnCmtEvent, &gblnXSLines, &gblnWSNoChange, &gblnWSChange,
-    &gblnWSBeforeSub, &gblnWSAfterSub, &gblnWSBeforeEndSub, &gblnWSAfterEndSub, &gblnWSBeforeIf,
-    &gblnWSAfterIf, &gblnWSBeforeElse, &gblnWSAfterElse, &gblnWSBeforeEndIf, &gblnWSAfterEndIf,
-    &gblnWSBeforeLoop, &gblnWSAfterLoop, &gblnWSBeforeEndLoop, &gblnWSAfterEndLoop, &gblnWSBeforeSelect,
-    &gblnWSAfterSelect, &gblnWSBeforeCase, &gblnWSAfterCase, &gblnWSBeforeEndSelect, &gblnWSAfterEndSelect,
-    &gblnWSBeforeLabel, &gblnWSAfterLabel, &gblnWSBeforeDec, &gblnWSAfterDec, &gblnCmtInLineRight,
-    &gblnCmtInLineNext, &gblnDialectAutodetect, &gblnDoProcs, &gblnDoLocals, &gblnDoModules, &gblnPublicFirst,
-    &gblnConvertDeclare, &gblnConvertMsgBox, &gblnConvertDAO, &gblnConvertSymbols, &gblnConvertSymbolsCode,
-    &gblnInsertErrHandling, &gblnInsertTracing, &gblnAnalyzeDates, &gblnInsertLineNumbers,
+    &goOptions.gblnOptionExplicit, &goOptions.gblnAlignAs, &goOptions.gblnNextVariable, &goOptions.gblnSplitDeclarations, &goOptions.gblnSplitConsts,
+    &goOptions.gblnSplitIfs, &goOptions.gblnSplitLabels, &goOptions.gblnSplitMultiLines, &goOptions.gblnInsertContinuations, &goOptions.gblnKeepIndentation,
+    &goOptions.gblnKillNumericLabels, &goOptions.gblnInsertLogging, &goOptions.gblnAsIs, &goOptions.gblnDeclarations, &goOptions.gblnModDeclarations,
+    &goOptions.gblnBaseLines, &goOptions.gblnCmtModule, &goOptions.gblnCmtUDP, &goOptions.gblnCmtEvent, &goOptions.gblnXSLines, &goOptions.gblnWSNoChange, &goOptions.gblnWSChange,
+    &goOptions.gblnWSBeforeSub, &goOptions.gblnWSAfterSub, &goOptions.gblnWSBeforeEndSub, &goOptions.gblnWSAfterEndSub, &goOptions.gblnWSBeforeIf,
+    &goOptions.gblnWSAfterIf, &goOptions.gblnWSBeforeElse, &goOptions.gblnWSAfterElse, &goOptions.gblnWSBeforeEndIf, &goOptions.gblnWSAfterEndIf,
+    &goOptions.gblnWSBeforeLoop, &goOptions.gblnWSAfterLoop, &goOptions.gblnWSBeforeEndLoop, &goOptions.gblnWSAfterEndLoop, &goOptions.gblnWSBeforeSelect,
+    &goOptions.gblnWSAfterSelect, &goOptions.gblnWSBeforeCase, &goOptions.gblnWSAfterCase, &goOptions.gblnWSBeforeEndSelect, &goOptions.gblnWSAfterEndSelect,
+    &goOptions.gblnWSBeforeLabel, &goOptions.gblnWSAfterLabel, &goOptions.gblnWSBeforeDec, &goOptions.gblnWSAfterDec, &goOptions.gblnCmtInLineRight,
+    &goOptions.gblnCmtInLineNext, &goOptions.gblnDialectAutodetect, &goOptions.gblnDoProcs, &goOptions.gblnDoLocals, &goOptions.gblnDoModules, &goOptions.gblnPublicFirst,
+    &goOptions.gblnConvertDeclare, &goOptions.gblnConvertMsgBox, &goOptions.gblnConvertDAO, &goOptions.gblnConvertSymbols, &goOptions.gblnConvertSymbolsCode,
+    &goOptions.gblnInsertErrHandling, &goOptions.gblnInsertTracing, &goOptions.gblnAnalyzeDates, &goOptions.gblnInsertLineNumbers,
 };
 
 template <class T>
@@ -48,26 +48,26 @@ T Pick(FuzzedDataProvider& in, std::initializer_list<T> values) {
 
 void DrawSettings(FuzzedDataProvider& in) {
     for (bool* s : kSwitches) *s = in.ConsumeBool();
-    giTabWidth = Pick(in, {-1, 2, 4, 8, 99});
-    giContinuations = in.ConsumeIntegralInRange(0, 1);
-    giContinuationColumn = in.ConsumeIntegralInRange(0, 255);
-    giAlignAsColumn = in.ConsumeIntegralInRange(0, 120);
-    giCodeLine = in.ConsumeIntegralInRange(0, 1);
-    giCaseStructure = in.ConsumeIntegralInRange(0, 2);
-    giIfStructure = in.ConsumeIntegralInRange(0, 1);
-    giIndentAmount = in.ConsumeIntegralInRange(0, 8);
-    giCmtWhere = in.ConsumeIntegralInRange(0, 1);
-    giXSLinesAmount = in.ConsumeIntegralInRange(0, 3);
-    giCmtStandAlone = in.ConsumeIntegralInRange(0, 4);
-    giCmtStandAloneColumn = in.ConsumeIntegralInRange(0, 80);
-    giCmtInLine = Pick(in, {0, 1, 2, 99});
-    giCmtInLineColumn = in.ConsumeIntegralInRange(0, 120);
-    gsDialectDefault = Pick<std::string>(in, {"3", "4", "5", "6"});
-    glConvertIntrinsicFunction = in.ConsumeIntegralInRange(0, 2);
-    glLineNumberHow = in.ConsumeIntegralInRange(1, 3);
-    glLineNumberStart = Pick(in, {0L, 10L, 10000L});
-    glLineNumberInc = Pick(in, {1L, 5L, 10L});
-    gsProcsHow = Pick<std::string>(in, {"13232145", "12312145", "21312145", "23231145"});
+    goOptions.giTabWidth = Pick(in, {-1, 2, 4, 8, 99});
+    goOptions.giContinuations = in.ConsumeIntegralInRange(0, 1);
+    goOptions.giContinuationColumn = in.ConsumeIntegralInRange(0, 255);
+    goOptions.giAlignAsColumn = in.ConsumeIntegralInRange(0, 120);
+    goOptions.giCodeLine = in.ConsumeIntegralInRange(0, 1);
+    goOptions.giCaseStructure = in.ConsumeIntegralInRange(0, 2);
+    goOptions.giIfStructure = in.ConsumeIntegralInRange(0, 1);
+    goOptions.giIndentAmount = in.ConsumeIntegralInRange(0, 8);
+    goOptions.giCmtWhere = in.ConsumeIntegralInRange(0, 1);
+    goOptions.giXSLinesAmount = in.ConsumeIntegralInRange(0, 3);
+    goOptions.giCmtStandAlone = in.ConsumeIntegralInRange(0, 4);
+    goOptions.giCmtStandAloneColumn = in.ConsumeIntegralInRange(0, 80);
+    goOptions.giCmtInLine = Pick(in, {0, 1, 2, 99});
+    goOptions.giCmtInLineColumn = in.ConsumeIntegralInRange(0, 120);
+    goOptions.gsDialectDefault = Pick<std::string>(in, {"3", "4", "5", "6"});
+    goOptions.glConvertIntrinsicFunction = in.ConsumeIntegralInRange(0, 2);
+    goOptions.glLineNumberHow = in.ConsumeIntegralInRange(1, 3);
+    goOptions.glLineNumberStart = Pick(in, {0L, 10L, 10000L});
+    goOptions.glLineNumberInc = Pick(in, {1L, 5L, 10L});
+    goOptions.gsProcsHow = Pick<std::string>(in, {"13232145", "12312145", "21312145", "23231145"});
 }
 
 }  // namespace
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** argv) {
     HeadlessCreateObjects();
     HeadlessReadSettings();
     BabInit();
-    gfnAskTabWidth = [] { giTabWidth = 4; };
+    gfnAskTabWidth = [] { goOptions.giTabWidth = 4; };
     return 0;
 }
 

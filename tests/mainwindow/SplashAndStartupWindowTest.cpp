@@ -12,7 +12,7 @@
 #include "platform/Paths.h"
 #include "mainwindow/SessionState.h"
 #include "mainwindow_ui/StartupWindows.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "options/OptionsChanged.h"
 #include "mainwindow_ui/OptionsDialogUi.h"
 #include "options_ui/fcSpinControl.h"
@@ -94,7 +94,7 @@ TEST(StartupWindows, StartsWithTheOpenCommandAndExits) {
     main->Menu("mnuOptions")->trigger();
     EXPECT_EQ(answer.shown, 2);
     EXPECT_TRUE(gblnOptionsChanged);
-    EXPECT_EQ(giIndentAmount, 7);
+    EXPECT_EQ(goOptions.giIndentAmount, 7);
     EXPECT_NE(testsupport::ReadFile(paths::Join(testsupport::ConfigDir(), "VEZUZ.INI")).find("IndentAmount=7"),
               std::string::npos);
 

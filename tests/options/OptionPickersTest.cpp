@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "options/OptionPickers.h"
+#include "settings/ProgramOptions.h"
 #include "OptionsFixture.h"
 #include "options/OptionsMapping.h"
 #include "platform/Paths.h"
@@ -194,10 +195,10 @@ TEST_F(OptionPickers, ConfirmedTemplateIsSavedAtOnceWithOneLineEndAndCancelWrite
 
     editors.answer = {true, file, "changed"};  // cancelled
     gblnOptionsChanged = false;
-    const std::string before = gsErrSet;
+    const std::string before = goOptions.gsErrSet;
     cmdERHandler_Click(c, 0);
     EXPECT_EQ(testsupport::ReadFile(file), "On Error GoTo @Sub_Err\r\n");
-    EXPECT_EQ(gsErrSet, before);
+    EXPECT_EQ(goOptions.gsErrSet, before);
     EXPECT_TRUE(gblnOptionsChanged);
 
     // Confirming the text as read, twice, leaves the file as it was.
@@ -211,7 +212,7 @@ TEST_F(OptionPickers, ConfirmedTemplateIsSavedAtOnceWithOneLineEndAndCancelWrite
     editors.answer = {false, other, "On Error GoTo Trap\r\nResume"};
     cmdERHandler_Click(c, 0);
     EXPECT_EQ(testsupport::ReadFile(other), "On Error GoTo Trap\r\nResume\r\n");
-    EXPECT_EQ(gsErrSet, other);
+    EXPECT_EQ(goOptions.gsErrSet, other);
     EXPECT_EQ(c["txtErrHandler_0"].Text, other);
 }
 

@@ -1,6 +1,7 @@
 // The dialog's life cycle: showing, OK, Cancel, the close box, and page
 // switching by keys and by mouse, with a recorded stand-in for the window.
 #include "platform/KeyCodes.h"
+#include "settings/ProgramOptions.h"
 #include "options/OptionsDialogLogic.h"
 #include "OptionsFixture.h"
 #include "TestSupport.h"
@@ -72,10 +73,10 @@ TEST_F(OptionsDialog, LoadingShowsTabOneWithNoCurrentTabAndShowingClearsTheFlag)
 TEST_F(OptionsDialog, OkWithoutChangesSavesNothingAndATabClickCountsAsAChange) {
     dlg.Form_Load();
     Show();
-    giIndentAmount = 17;  // would be overwritten by a save
+    goOptions.giIndentAmount = 17;  // would be overwritten by a save
     EXPECT_TRUE(dlg.cmdOk_Click());
     EXPECT_EQ(view.hides, 1);
-    EXPECT_EQ(giIndentAmount, 17);
+    EXPECT_EQ(goOptions.giIndentAmount, 17);
     EXPECT_FALSE(gblnOptionsChanged);
     Show();
     view.hitTab = 0;
@@ -83,7 +84,7 @@ TEST_F(OptionsDialog, OkWithoutChangesSavesNothingAndATabClickCountsAsAChange) {
     EXPECT_EQ(dlg.miCurTab, 0);
     EXPECT_TRUE(dlg.cmdOk_Click());
     EXPECT_TRUE(gblnOptionsChanged);
-    EXPECT_EQ(giIndentAmount, 4);  // the save ran
+    EXPECT_EQ(goOptions.giIndentAmount, 4);  // the save ran
 }
 
 TEST_F(OptionsDialog, CommentBlockWithoutAFileKeepsTheDialogOpenAndReportsOnlyTheFirst) {
@@ -133,8 +134,8 @@ TEST_F(OptionsDialog, CancelAndTheCloseBoxNoDropEveryEdit) {
         EXPECT_EQ(dlg.Controls["chkSplitIf"].Value, 0);
         EXPECT_EQ(dlg.Controls.Selected("optWhereToSave"), std::optional<int>(0));
         EXPECT_FALSE(gblnOptionsChanged);
-        EXPECT_EQ(giIndentAmount, 4);
-        EXPECT_FALSE(gblnSplitIfs);
+        EXPECT_EQ(goOptions.giIndentAmount, 4);
+        EXPECT_FALSE(goOptions.gblnSplitIfs);
     }
 }
 
@@ -147,7 +148,7 @@ TEST_F(OptionsDialog, CloseBoxYesSavesAndOtherModesAskNothing) {
     EXPECT_FALSE(dlg.Form_QueryUnload(0));
     EXPECT_EQ(ui.Messages.back().Prompt, "Do You Want to Save Your Options?");
     EXPECT_EQ(ui.Messages.back().Title, "Save Options");
-    EXPECT_EQ(giIndentAmount, 9);
+    EXPECT_EQ(goOptions.giIndentAmount, 9);
     EXPECT_TRUE(gblnOptionsChanged);
     ui.Messages.clear();
     EXPECT_FALSE(dlg.Form_QueryUnload(1));

@@ -5,7 +5,6 @@
 
 #include "options/OptionControls.h"
 #include "settings/ProgramOptions.h"
-#include "settings/OptionGlobals.h"
 #include "options/OptionsChanged.h"
 #include "options/OptionsDesign.h"
 #include "options/OptionsMapping.h"

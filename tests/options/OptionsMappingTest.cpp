@@ -101,126 +101,126 @@ const std::vector<Row>& Rows() {
                      [](const Model& c) { EXPECT_EQ(c["chkShowOpenDialog"].Value, 0); },
                      [](Model& c) { c.SetCheck("chkShowOpenDialog", 1); },
                      [] { EXPECT_TRUE(oAppInfo->ShowOpenDialog); }});
-    TextRow("gsDefaultFileLoc", gsDefaultFileLoc, "txtDefaultFileLoc");
-    BoolRow("gblnSaveZelInfo", gblnSaveZelInfo, "chkSaveInfo");
-    TextRow("gsSaveZelFile", gsSaveZelFile, "txtQPSave");
+    TextRow("gsDefaultFileLoc", goOptions.gsDefaultFileLoc, "txtDefaultFileLoc");
+    BoolRow("gblnSaveZelInfo", goOptions.gblnSaveZelInfo, "chkSaveInfo");
+    TextRow("gsSaveZelFile", goOptions.gsSaveZelFile, "txtQPSave");
     // General.
-    CodeRow("giContinuations", giContinuations, "optLines", 1, 0);
-    BoolRow("gblnInsertContinuations", gblnInsertContinuations, "chkContinue");
-    SpinRow("giContinuationColumn", giContinuationColumn, "spnLineLength", 500, 80);
-    BoolRow("gblnKeepIndentation", gblnKeepIndentation, "chkKeepIndentation");
-    BoolRow("gblnSplitIfs", gblnSplitIfs, "chkSplitIf");
-    BoolRow("gblnSplitMultiLines", gblnSplitMultiLines, "chkSplitMultiLine");
-    BoolRow("gblnSplitLabels", gblnSplitLabels, "chkSplitLabels");
-    BoolRow("gblnKillNumericLabels", gblnKillNumericLabels, "chkKillNumericLabels");
-    BoolRow("gblnOptionExplicit", gblnOptionExplicit, "chkOptionExplicit");
-    BoolRow("gblnAlignAs", gblnAlignAs, "chkAlign");
-    SpinRow("giAlignAsColumn", giAlignAsColumn, "spnAlignAs", 60, 30);
-    BoolRow("gblnSplitDeclarations", gblnSplitDeclarations, "chkSplitDeclaration");
-    BoolRow("gblnSplitConsts", gblnSplitConsts, "chkSplitConst");
+    CodeRow("giContinuations", goOptions.giContinuations, "optLines", 1, 0);
+    BoolRow("gblnInsertContinuations", goOptions.gblnInsertContinuations, "chkContinue");
+    SpinRow("giContinuationColumn", goOptions.giContinuationColumn, "spnLineLength", 500, 80);
+    BoolRow("gblnKeepIndentation", goOptions.gblnKeepIndentation, "chkKeepIndentation");
+    BoolRow("gblnSplitIfs", goOptions.gblnSplitIfs, "chkSplitIf");
+    BoolRow("gblnSplitMultiLines", goOptions.gblnSplitMultiLines, "chkSplitMultiLine");
+    BoolRow("gblnSplitLabels", goOptions.gblnSplitLabels, "chkSplitLabels");
+    BoolRow("gblnKillNumericLabels", goOptions.gblnKillNumericLabels, "chkKillNumericLabels");
+    BoolRow("gblnOptionExplicit", goOptions.gblnOptionExplicit, "chkOptionExplicit");
+    BoolRow("gblnAlignAs", goOptions.gblnAlignAs, "chkAlign");
+    SpinRow("giAlignAsColumn", goOptions.giAlignAsColumn, "spnAlignAs", 60, 30);
+    BoolRow("gblnSplitDeclarations", goOptions.gblnSplitDeclarations, "chkSplitDeclaration");
+    BoolRow("gblnSplitConsts", goOptions.gblnSplitConsts, "chkSplitConst");
     // Indentation.
-    BoolRow("gblnAsIs", gblnAsIs, "chkASIS");
-    CodeRow("giCodeLine", giCodeLine, "optIndent", 1, 0);
-    SpinRow("giIndentAmount", giIndentAmount, "spnIndentBy", 90, 3);
-    BoolRow("gblnDeclarations", gblnDeclarations, "chkDeclaration");
-    BoolRow("gblnModDeclarations", gblnModDeclarations, "chkDeclarationsModule");
-    BoolRow("gblnBaseLines", gblnBaseLines, "chkBaseLine");
-    CodeRow("giCaseStructure", giCaseStructure, "optIndentCase", 2, 1);
-    CodeRow("giIfStructure", giIfStructure, "optElse", 1, 0);
+    BoolRow("gblnAsIs", goOptions.gblnAsIs, "chkASIS");
+    CodeRow("giCodeLine", goOptions.giCodeLine, "optIndent", 1, 0);
+    SpinRow("giIndentAmount", goOptions.giIndentAmount, "spnIndentBy", 90, 3);
+    BoolRow("gblnDeclarations", goOptions.gblnDeclarations, "chkDeclaration");
+    BoolRow("gblnModDeclarations", goOptions.gblnModDeclarations, "chkDeclarationsModule");
+    BoolRow("gblnBaseLines", goOptions.gblnBaseLines, "chkBaseLine");
+    CodeRow("giCaseStructure", goOptions.giCaseStructure, "optIndentCase", 2, 1);
+    CodeRow("giIfStructure", goOptions.giIfStructure, "optElse", 1, 0);
     // Files.
-    CodeRow("giSaveInBackup", giSaveInBackup, "optWhereToSave", 1, 2);
-    CodeRow("giBackup", giBackup, "optBackupDir", 1, 0);
-    gRows.push_back({"gsBackupDirectory", [] { gsBackupDirectory = "/bk"; },
+    CodeRow("giSaveInBackup", goOptions.giSaveInBackup, "optWhereToSave", 1, 2);
+    CodeRow("giBackup", goOptions.giBackup, "optBackupDir", 1, 0);
+    gRows.push_back({"gsBackupDirectory", [] { goOptions.gsBackupDirectory = "/bk"; },
                      [](const Model& c) { EXPECT_EQ(c["txtBackupDir"].Text, "/bk"); },
                      [](Model& c) { c.SetText("txtBackupDir", "/other"); },
-                     [] { EXPECT_EQ(gsBackupDirectory, "/other"); }});
-    CodeRow("giOverwrite", giOverwrite, "optOVerwrite", 1, 0);
-    CodeRow("giLogOverwrite", giLogOverwrite, "optOverwriteLog", 3, 1);
-    BoolRow("gblnLogSignificant", gblnLogSignificant, "chkSignificant");
+                     [] { EXPECT_EQ(goOptions.gsBackupDirectory, "/other"); }});
+    CodeRow("giOverwrite", goOptions.giOverwrite, "optOVerwrite", 1, 0);
+    CodeRow("giLogOverwrite", goOptions.giLogOverwrite, "optOverwriteLog", 3, 1);
+    BoolRow("gblnLogSignificant", goOptions.gblnLogSignificant, "chkSignificant");
     // Spell check.
-    BoolRow("gblnSpellEnabled", gblnSpellEnabled, "chkSpellDisable", true);
-    BoolRow("gblnSpellComments", gblnSpellComments, "chkSpellWhat_0");
-    BoolRow("gblnSpellFormLiterals", gblnSpellFormLiterals, "chkSpellWhat_1");
-    BoolRow("gblnSpellCodeLiterals", gblnSpellCodeLiterals, "chkSpellWhat_2");
-    BoolRow("gblnIgnoreCaps", gblnIgnoreCaps, "chkSpellWhat_3");
-    BoolRow("gblnIgnoreNumbers", gblnIgnoreNumbers, "chkSpellWhat_4");
-    BoolRow("gblnIgnoreVBWords", gblnIgnoreVBWords, "chkSpellWhat_5");
-    TextRow("gsCustomDictionary", gsCustomDictionary, "txtDictionary_0");
-    TextRow("gsStandardDictionary", gsStandardDictionary, "txtDictionary_1");
+    BoolRow("gblnSpellEnabled", goOptions.gblnSpellEnabled, "chkSpellDisable", true);
+    BoolRow("gblnSpellComments", goOptions.gblnSpellComments, "chkSpellWhat_0");
+    BoolRow("gblnSpellFormLiterals", goOptions.gblnSpellFormLiterals, "chkSpellWhat_1");
+    BoolRow("gblnSpellCodeLiterals", goOptions.gblnSpellCodeLiterals, "chkSpellWhat_2");
+    BoolRow("gblnIgnoreCaps", goOptions.gblnIgnoreCaps, "chkSpellWhat_3");
+    BoolRow("gblnIgnoreNumbers", goOptions.gblnIgnoreNumbers, "chkSpellWhat_4");
+    BoolRow("gblnIgnoreVBWords", goOptions.gblnIgnoreVBWords, "chkSpellWhat_5");
+    TextRow("gsCustomDictionary", goOptions.gsCustomDictionary, "txtDictionary_0");
+    TextRow("gsStandardDictionary", goOptions.gsStandardDictionary, "txtDictionary_1");
     // White space.
-    BoolRow("gblnWSNoChange", gblnWSNoChange, "chkNoWSChange");
-    BoolRow("gblnWSChange", gblnWSChange, "chkInsertWS");
-    BoolRow("gblnXSLines", gblnXSLines, "chkXSLines");
-    SpinRow("giXSLinesAmount", giXSLinesAmount, "spnXSLines", 0, 7);
-    bool* const grid[24] = {&gblnWSBeforeSub,      &gblnWSAfterSub,      &gblnWSBeforeEndSub,
-                            &gblnWSAfterEndSub,    &gblnWSBeforeIf,      &gblnWSAfterIf,
-                            &gblnWSBeforeElse,     &gblnWSAfterElse,     &gblnWSBeforeEndIf,
-                            &gblnWSAfterEndIf,     &gblnWSBeforeLoop,    &gblnWSAfterLoop,
-                            &gblnWSBeforeEndLoop,  &gblnWSAfterEndLoop,  &gblnWSBeforeSelect,
-                            &gblnWSAfterSelect,    &gblnWSBeforeCase,    &gblnWSAfterCase,
-                            &gblnWSBeforeEndSelect, &gblnWSAfterEndSelect, &gblnWSBeforeLabel,
-                            &gblnWSAfterLabel,     &gblnWSBeforeDec,     &gblnWSAfterDec};
+    BoolRow("gblnWSNoChange", goOptions.gblnWSNoChange, "chkNoWSChange");
+    BoolRow("gblnWSChange", goOptions.gblnWSChange, "chkInsertWS");
+    BoolRow("gblnXSLines", goOptions.gblnXSLines, "chkXSLines");
+    SpinRow("giXSLinesAmount", goOptions.giXSLinesAmount, "spnXSLines", 0, 7);
+    bool* const grid[24] = {&goOptions.gblnWSBeforeSub,      &goOptions.gblnWSAfterSub,      &goOptions.gblnWSBeforeEndSub,
+                            &goOptions.gblnWSAfterEndSub,    &goOptions.gblnWSBeforeIf,      &goOptions.gblnWSAfterIf,
+                            &goOptions.gblnWSBeforeElse,     &goOptions.gblnWSAfterElse,     &goOptions.gblnWSBeforeEndIf,
+                            &goOptions.gblnWSAfterEndIf,     &goOptions.gblnWSBeforeLoop,    &goOptions.gblnWSAfterLoop,
+                            &goOptions.gblnWSBeforeEndLoop,  &goOptions.gblnWSAfterEndLoop,  &goOptions.gblnWSBeforeSelect,
+                            &goOptions.gblnWSAfterSelect,    &goOptions.gblnWSBeforeCase,    &goOptions.gblnWSAfterCase,
+                            &goOptions.gblnWSBeforeEndSelect, &goOptions.gblnWSAfterEndSelect, &goOptions.gblnWSBeforeLabel,
+                            &goOptions.gblnWSAfterLabel,     &goOptions.gblnWSBeforeDec,     &goOptions.gblnWSAfterDec};
     for (int i = 0; i < 24; ++i)
         BoolRow("grid " + std::to_string(i), *grid[i], Model::NameOf("chkInsertBlank", i));
     // Comments.
-    CodeRow("giCmtStandAlone", giCmtStandAlone, "optInlineStart", 0, 3);
-    SpinRow("giCmtStandAloneColumn", giCmtStandAloneColumn, "spnCommentStart", 12, 8);
-    CodeRow("giCmtInLine", giCmtInLine, "optInLine", 0, 2);
-    SpinRow("giCmtInLineColumn", giCmtInLineColumn, "spnInLine", 50, 45);
-    BoolRow("gblnCmtInLineRight", gblnCmtInLineRight, "optRight");
+    CodeRow("giCmtStandAlone", goOptions.giCmtStandAlone, "optInlineStart", 0, 3);
+    SpinRow("giCmtStandAloneColumn", goOptions.giCmtStandAloneColumn, "spnCommentStart", 12, 8);
+    CodeRow("giCmtInLine", goOptions.giCmtInLine, "optInLine", 0, 2);
+    SpinRow("giCmtInLineColumn", goOptions.giCmtInLineColumn, "spnInLine", 50, 45);
+    BoolRow("gblnCmtInLineRight", goOptions.gblnCmtInLineRight, "optRight");
     gRows.back().Edit = [](Model& c) { c.SetOption("optNextLine", true); };
-    BoolRow("gblnCmtInLineNext", gblnCmtInLineNext, "optNextLine");
+    BoolRow("gblnCmtInLineNext", goOptions.gblnCmtInLineNext, "optNextLine");
     gRows.back().Edit = [](Model& c) { c.SetOption("optRight", true); };
     // Comment blocks.
-    CodeRow("giCmtWhere", giCmtWhere, "optPositionBlock", 1, 0);
-    BoolRow("gblnCmtOverwrite", gblnCmtOverwrite, "chkOverwriteBlock");
-    BoolRow("gblnCmtAutoInsert", gblnCmtAutoInsert, "chkInsertAutomatically");
-    BoolRow("gblnCmtModule", gblnCmtModule, "chkComments_0");
-    BoolRow("gblnCmtUDP", gblnCmtUDP, "chkComments_1");
-    BoolRow("gblnCmtEvent", gblnCmtEvent, "chkComments_2");
-    TextRow("gsCmtModuleFile", gsCmtModuleFile, "txtCommentFile_0");
-    TextRow("gsCmtUDPFile", gsCmtUDPFile, "txtCommentFile_1");
-    TextRow("gsCmtEventFile", gsCmtEventFile, "txtCommentFile_2");
+    CodeRow("giCmtWhere", goOptions.giCmtWhere, "optPositionBlock", 1, 0);
+    BoolRow("gblnCmtOverwrite", goOptions.gblnCmtOverwrite, "chkOverwriteBlock");
+    BoolRow("gblnCmtAutoInsert", goOptions.gblnCmtAutoInsert, "chkInsertAutomatically");
+    BoolRow("gblnCmtModule", goOptions.gblnCmtModule, "chkComments_0");
+    BoolRow("gblnCmtUDP", goOptions.gblnCmtUDP, "chkComments_1");
+    BoolRow("gblnCmtEvent", goOptions.gblnCmtEvent, "chkComments_2");
+    TextRow("gsCmtModuleFile", goOptions.gsCmtModuleFile, "txtCommentFile_0");
+    TextRow("gsCmtUDPFile", goOptions.gsCmtUDPFile, "txtCommentFile_1");
+    TextRow("gsCmtEventFile", goOptions.gsCmtEventFile, "txtCommentFile_2");
     // Selection.
-    ExtensionRow("gsProjectExt", gsProjectExt, 0);
-    ExtensionRow("gsFormExt", gsFormExt, 1);
-    ExtensionRow("gsCodeExt", gsCodeExt, 2);
-    ExtensionRow("gsResourceExt", gsResourceExt, 3);
-    BoolRow("gblnDialectAutodetect", gblnDialectAutodetect, "optAutoDetect_0");
+    ExtensionRow("gsProjectExt", goOptions.gsProjectExt, 0);
+    ExtensionRow("gsFormExt", goOptions.gsFormExt, 1);
+    ExtensionRow("gsCodeExt", goOptions.gsCodeExt, 2);
+    ExtensionRow("gsResourceExt", goOptions.gsResourceExt, 3);
+    BoolRow("gblnDialectAutodetect", goOptions.gblnDialectAutodetect, "optAutoDetect_0");
     gRows.back().Edit = [](Model& c) {
         c.SetOption(c["optAutoDetect_0"].Value ? "optAutoDetect_1" : "optAutoDetect_0", true);
     };
-    gRows.push_back({"gsDialectDefault", [] { gsDialectDefault = "4"; },
+    gRows.push_back({"gsDialectDefault", [] { goOptions.gsDialectDefault = "4"; },
                      [](const Model& c) { EXPECT_EQ(c.Selected("optDialect"), std::optional<int>(4)); },
                      [](Model& c) { c.SetOption("optDialect_3", true); },
-                     [] { EXPECT_EQ(gsDialectDefault, "3"); }});
+                     [] { EXPECT_EQ(goOptions.gsDialectDefault, "3"); }});
     // Arrange.
-    BoolRow("gblnDoModules", gblnDoModules, "chkArrangeModule");
-    BoolRow("gblnDoProcs", gblnDoProcs, "chkChangeProcs");
-    BoolRow("gblnDoLocals", gblnDoLocals, "chkArrangeLocal");
-    OrderRow("gsModuleHow", gsModuleHow, "213427123456");
-    OrderRow("gsProcsHow", gsProcsHow, "23132145");
-    OrderRow("gsLocalHow", gsLocalHow, "21345");
+    BoolRow("gblnDoModules", goOptions.gblnDoModules, "chkArrangeModule");
+    BoolRow("gblnDoProcs", goOptions.gblnDoProcs, "chkChangeProcs");
+    BoolRow("gblnDoLocals", goOptions.gblnDoLocals, "chkArrangeLocal");
+    OrderRow("gsModuleHow", goOptions.gsModuleHow, "213427123456");
+    OrderRow("gsProcsHow", goOptions.gsProcsHow, "23132145");
+    OrderRow("gsLocalHow", goOptions.gsLocalHow, "21345");
     // Replace code.
-    BoolRow("gblnConvertDeclare", gblnConvertDeclare, "chkConvertDeclare");
-    BoolRow("gblnConvertMsgBox", gblnConvertMsgBox, "chkConvertMsgbox");
-    BoolRow("gblnConvertDAO", gblnConvertDAO, "chkConvertDAO");
-    BoolRow("gblnConvertSymbols", gblnConvertSymbols, "chkConvertSymbols");
-    BoolRow("gblnConvertSymbolsCode", gblnConvertSymbolsCode, "chkConvertSymbolsCode");
-    BoolRow("gblnNextVariable", gblnNextVariable, "chkForNext");
-    CodeRow("glConvertIntrinsicFunction", glConvertIntrinsicFunction, "optIntrinsic", 2L, 1L);
+    BoolRow("gblnConvertDeclare", goOptions.gblnConvertDeclare, "chkConvertDeclare");
+    BoolRow("gblnConvertMsgBox", goOptions.gblnConvertMsgBox, "chkConvertMsgbox");
+    BoolRow("gblnConvertDAO", goOptions.gblnConvertDAO, "chkConvertDAO");
+    BoolRow("gblnConvertSymbols", goOptions.gblnConvertSymbols, "chkConvertSymbols");
+    BoolRow("gblnConvertSymbolsCode", goOptions.gblnConvertSymbolsCode, "chkConvertSymbolsCode");
+    BoolRow("gblnNextVariable", goOptions.gblnNextVariable, "chkForNext");
+    CodeRow("glConvertIntrinsicFunction", goOptions.glConvertIntrinsicFunction, "optIntrinsic", 2L, 1L);
     // Error handling.
-    BoolRow("gblnInsertErrHandling", gblnInsertErrHandling, "chkERHandling");
-    TextRow("gsErrSet", gsErrSet, "txtErrHandler_0");
-    TextRow("gsErrTrap", gsErrTrap, "txtErrHandler_1");
-    BoolRow("gblnInsertTracing", gblnInsertTracing, "chkTrace");
-    TextRow("gsTraceIn", gsTraceIn, "txtErrHandler_2");
-    TextRow("gsTraceOut", gsTraceOut, "txtErrHandler_3");
-    BoolRow("gblnAnalyzeDates", gblnAnalyzeDates, "chkDates");
-    BoolRow("gblnInsertLineNumbers", gblnInsertLineNumbers, "chkLineNumbers");
-    NumberRow("glLineNumberStart", glLineNumberStart, "txtLineNumberStart");
-    NumberRow("glLineNumberInc", glLineNumberInc, "txtLineNumberIncrement");
-    CodeRow("glLineNumberHow", glLineNumberHow, "optLineNumber", 3L, 1L);
+    BoolRow("gblnInsertErrHandling", goOptions.gblnInsertErrHandling, "chkERHandling");
+    TextRow("gsErrSet", goOptions.gsErrSet, "txtErrHandler_0");
+    TextRow("gsErrTrap", goOptions.gsErrTrap, "txtErrHandler_1");
+    BoolRow("gblnInsertTracing", goOptions.gblnInsertTracing, "chkTrace");
+    TextRow("gsTraceIn", goOptions.gsTraceIn, "txtErrHandler_2");
+    TextRow("gsTraceOut", goOptions.gsTraceOut, "txtErrHandler_3");
+    BoolRow("gblnAnalyzeDates", goOptions.gblnAnalyzeDates, "chkDates");
+    BoolRow("gblnInsertLineNumbers", goOptions.gblnInsertLineNumbers, "chkLineNumbers");
+    NumberRow("glLineNumberStart", goOptions.glLineNumberStart, "txtLineNumberStart");
+    NumberRow("glLineNumberInc", goOptions.glLineNumberInc, "txtLineNumberIncrement");
+    CodeRow("glLineNumberHow", goOptions.glLineNumberHow, "optLineNumber", 3L, 1L);
     return gRows;
 }
 
@@ -258,7 +258,7 @@ std::string SettingsText() {
 
 TEST_F(OptionsMapping, RestoreThenSaveChangesNoSettingThatTheControlsCanShow) {
     for (const Row& r : Rows()) r.Put();
-    gblnCmtInLineRight = false;  // with both placements on, the later wins
+    goOptions.gblnCmtInLineRight = false;  // with both placements on, the later wins
     std::string before;
     try {
         before = SettingsText();
@@ -272,10 +272,10 @@ TEST_F(OptionsMapping, RestoreThenSaveChangesNoSettingThatTheControlsCanShow) {
 }
 
 TEST_F(OptionsMapping, WhereRestoreAndSaveDifferOnPurpose) {
-    gblnCmtInLineRight = gblnCmtInLineNext = true;  // one group: the later wins
-    giIndentAmount = 0;                             // below the spin box: its bound
-    giAlignAsColumn = 200;                          // above it
-    gblnSpellEnabled = false;
+    goOptions.gblnCmtInLineRight = goOptions.gblnCmtInLineNext = true;  // one group: the later wins
+    goOptions.giIndentAmount = 0;                             // below the spin box: its bound
+    goOptions.giAlignAsColumn = 200;                          // above it
+    goOptions.gblnSpellEnabled = false;
     gblnSpellThisModule = true;
     oAppInfo->User("Ann");
     Model c = Design();
@@ -286,10 +286,10 @@ TEST_F(OptionsMapping, WhereRestoreAndSaveDifferOnPurpose) {
     EXPECT_EQ(c["spnAlignAs"].Text, "100");
     c.SetText("txtUserName", "");
     sbSaveOptions(c);
-    EXPECT_FALSE(gblnCmtInLineRight);
-    EXPECT_TRUE(gblnCmtInLineNext);
-    EXPECT_EQ(giIndentAmount, 1);
-    EXPECT_EQ(giAlignAsColumn, 100);
+    EXPECT_FALSE(goOptions.gblnCmtInLineRight);
+    EXPECT_TRUE(goOptions.gblnCmtInLineNext);
+    EXPECT_EQ(goOptions.giIndentAmount, 1);
+    EXPECT_EQ(goOptions.giAlignAsColumn, 100);
     EXPECT_FALSE(gblnSpellThisModule);  // follows the saved spell switch
     EXPECT_EQ(oAppInfo->User(), "Ann"); // an emptied name keeps the stored one
     sbRestoreOptions(c);
@@ -298,14 +298,14 @@ TEST_F(OptionsMapping, WhereRestoreAndSaveDifferOnPurpose) {
 
 TEST_F(OptionsMapping, CodesWithoutAButtonShowNoChoiceAndAreSavedUnchanged) {
     // Codes the load lets through but no button stands for.
-    giCmtInLine = InLineCommentPlace::NotChosen;
-    giSaveInBackup = SaveMode{7};
-    giOverwrite = OverwriteMode{5};
-    giCodeLine = CodeIndentation{3};
-    giCmtStandAlone = StandAloneCommentPlace{12};
-    glLineNumberHow = LineNumbering{9};
-    giCmtWhere = CommentBlockPlace{4};
-    glConvertIntrinsicFunction = IntrinsicDollar{6};
+    goOptions.giCmtInLine = InLineCommentPlace::NotChosen;
+    goOptions.giSaveInBackup = SaveMode{7};
+    goOptions.giOverwrite = OverwriteMode{5};
+    goOptions.giCodeLine = CodeIndentation{3};
+    goOptions.giCmtStandAlone = StandAloneCommentPlace{12};
+    goOptions.glLineNumberHow = LineNumbering{9};
+    goOptions.giCmtWhere = CommentBlockPlace{4};
+    goOptions.glConvertIntrinsicFunction = IntrinsicDollar{6};
     Model c = Design();
     // An earlier choice on screen must not survive a restore.
     c.SetOption("optInLine_0", true);
@@ -315,19 +315,19 @@ TEST_F(OptionsMapping, CodesWithoutAButtonShowNoChoiceAndAreSavedUnchanged) {
                              "optLineNumber", "optPositionBlock", "optIntrinsic"})
         EXPECT_FALSE(c.Selected(base).has_value()) << base;
     sbSaveOptions(c);
-    EXPECT_EQ(giCmtInLine, InLineCommentPlace::NotChosen);
-    EXPECT_EQ(giSaveInBackup, SaveMode{7});  // never "replace without backup"
-    EXPECT_EQ(giOverwrite, OverwriteMode{5});
-    EXPECT_EQ(giCodeLine, CodeIndentation{3});
-    EXPECT_EQ(giCmtStandAlone, StandAloneCommentPlace{12});
-    EXPECT_EQ(glLineNumberHow, LineNumbering{9});
-    EXPECT_EQ(giCmtWhere, CommentBlockPlace{4});
-    EXPECT_EQ(glConvertIntrinsicFunction, IntrinsicDollar{6});
+    EXPECT_EQ(goOptions.giCmtInLine, InLineCommentPlace::NotChosen);
+    EXPECT_EQ(goOptions.giSaveInBackup, SaveMode{7});  // never "replace without backup"
+    EXPECT_EQ(goOptions.giOverwrite, OverwriteMode{5});
+    EXPECT_EQ(goOptions.giCodeLine, CodeIndentation{3});
+    EXPECT_EQ(goOptions.giCmtStandAlone, StandAloneCommentPlace{12});
+    EXPECT_EQ(goOptions.glLineNumberHow, LineNumbering{9});
+    EXPECT_EQ(goOptions.giCmtWhere, CommentBlockPlace{4});
+    EXPECT_EQ(goOptions.glConvertIntrinsicFunction, IntrinsicDollar{6});
 }
 
 TEST_F(OptionsMapping, NumberFieldsAndSpinBoxesWithoutANumberKeepTheirSetting) {
-    glLineNumberStart = 500;
-    glLineNumberInc = 5;
+    goOptions.glLineNumberStart = 500;
+    goOptions.glLineNumberInc = 5;
     Model c = Design();
     sbRestoreOptions(c);
     c.SetText("txtLineNumberStart", "");
@@ -335,23 +335,23 @@ TEST_F(OptionsMapping, NumberFieldsAndSpinBoxesWithoutANumberKeepTheirSetting) {
     c["spnIndentBy"].Text = "abc";  // pasted past the digit filter
     c.SetText("spnAlignAs", "99999");
     sbSaveOptions(c);
-    EXPECT_EQ(glLineNumberStart, 500);
-    EXPECT_EQ(glLineNumberInc, 5);
-    EXPECT_EQ(giIndentAmount, 4);
-    EXPECT_EQ(giAlignAsColumn, 32767);
+    EXPECT_EQ(goOptions.glLineNumberStart, 500);
+    EXPECT_EQ(goOptions.glLineNumberInc, 5);
+    EXPECT_EQ(goOptions.giIndentAmount, 4);
+    EXPECT_EQ(goOptions.giAlignAsColumn, 32767);
 }
 
 TEST_F(OptionsMapping, ExtensionListsKeepEmptyPiecesAndAnEmptySettingGivesAnEmptyList) {
-    gsCodeExt = "BAS||CLS";
-    gsResourceExt = "";
+    goOptions.gsCodeExt = "BAS||CLS";
+    goOptions.gsResourceExt = "";
     Model c = Design();
     c["cboExtension_3"].Items = {"old"};
     sbRestoreOptions(c);
     EXPECT_EQ(c["cboExtension_2"].Items, (std::vector<std::string>{"BAS", "", "CLS"}));
     EXPECT_TRUE(c["cboExtension_3"].Items.empty());
     sbSaveOptions(c);
-    EXPECT_EQ(gsCodeExt, "BAS||CLS");
-    EXPECT_EQ(gsResourceExt, "");
+    EXPECT_EQ(goOptions.gsCodeExt, "BAS||CLS");
+    EXPECT_EQ(goOptions.gsResourceExt, "");
 }
 
 TEST_F(OptionsMapping, DesignStateDecidesWhichHandlersRunAtCreation) {
@@ -370,7 +370,7 @@ TEST_F(OptionsMapping, DesignStateDecidesWhichHandlersRunAtCreation) {
     EXPECT_TRUE(has("chkASIS"));
     EXPECT_TRUE(has("chkNoWSChange"));
     EXPECT_TRUE(gblnOptionsChanged);
-    gsDialectDefault = "3";
+    goOptions.gsDialectDefault = "3";
     ran.clear();
     sbRestoreOptions(c);
     EXPECT_TRUE(has("optDialect_3"));

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "platform/KeyCodes.h"
+#include "settings/ProgramOptions.h"
 #include "OptionsFixture.h"
 #include "platform_ui/QtPictureBox.h"
 #include "QtTestApp.h"
@@ -199,7 +200,7 @@ TEST_F(OptionsWindow, OrderListsMoveByArrowsAndCtrlKeysAndRefusedMovesBeep) {
     EXPECT_TRUE(dlg->grab().save(QString::fromStdString(testsupport::PicturePath("options-arrange-moved.png"))));
 
     QTest::mouseClick(dlg->cmdOk, Qt::LeftButton);
-    EXPECT_EQ(gsModuleHow, "113427213456");
+    EXPECT_EQ(goOptions.gsModuleHow, "113427213456");
 }
 
 TEST_F(OptionsWindow, ExtensionListsTakeTypedEntriesAndShowRefusals) {

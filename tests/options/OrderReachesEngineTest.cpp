@@ -73,7 +73,7 @@ TEST_F(OptionsFixture, AnOrderChangedInTheDialogReachesTheEngine) {
     imgMove_Click(dlg.Controls, 2);
     imgMove_Click(dlg.Controls, 2);
     ASSERT_TRUE(dlg.cmdOk_Click());
-    EXPECT_EQ(gsModuleHow, "113427312456");
+    EXPECT_EQ(goOptions.gsModuleHow, "113427312456");
     const std::string after = ZelkUnderSavedSettings("changed-order");
     EXPECT_LT(after.find("Private mlngCount"), after.find("Private Const mclngMax")) << after;
     EXPECT_NE(after.find("Private Const mclngMax"), std::string::npos);

@@ -1,6 +1,7 @@
 // The page rules: what each edit enables, the texts and captions it sets,
 // the checks of the file and folder fields, and that every edit counts.
 #include "OptionsFixture.h"
+#include "settings/ProgramOptions.h"
 #include "options/OptionsMapping.h"
 #include "platform/Paths.h"
 #include "TestSupport.h"
@@ -132,7 +133,7 @@ TEST_F(PageRules, FocusMovesIntoAHiddenDialogAreSkipped) {
 }
 
 TEST_F(PageRules, BackupFolderChoiceRefillsTheSavedFolderNotTheTypedOne) {
-    gsBackupDirectory = "/saved";
+    goOptions.gsBackupDirectory = "/saved";
     c.SetOption("optBackupDir_1", true);
     EXPECT_TRUE(c["txtBackupDir"].Enabled);
     EXPECT_TRUE(c["cmdBackupTo"].Enabled);
@@ -175,7 +176,7 @@ TEST_F(PageRules, IntrinsicChoiceIsKeptInTheFrameTag) {
 
 TEST_F(PageRules, ContinuationWarningOnlyForTheSavedDialectThreeWhileShown) {
     auto& ui = testsupport::Ui();
-    gsDialectDefault = "3";
+    goOptions.gsDialectDefault = "3";
     c.Visible = false;
     c.SetCheck("chkContinue", 1);
     EXPECT_TRUE(ui.Messages.empty());
@@ -186,7 +187,7 @@ TEST_F(PageRules, ContinuationWarningOnlyForTheSavedDialectThreeWhileShown) {
     EXPECT_EQ(ui.Messages[0].Prompt, "WARNING\r\n\r\nLine Continuations are Not Valid in Visual Basic 3.0!");
     EXPECT_EQ(ui.Messages[0].Title, "WARNING");
     EXPECT_EQ(c["chkContinue"].Value, 1);
-    gsDialectDefault = "5";
+    goOptions.gsDialectDefault = "5";
     c.SetOption("optDialect_3", true);  // chosen, not saved: no warning
     c.SetCheck("chkContinue", 0);
     c.SetCheck("chkContinue", 1);
@@ -239,7 +240,7 @@ TEST_F(PageRules, FileFieldsCheckTheirFiles) {
     c.Raise(CtlEvent::Validate, "txtCommentFile_1");  // an empty field passes
     EXPECT_FALSE(c.ValidateCancel);
     // A template file: cleared silently, then refilled with its saved name.
-    gsErrTrap = there;
+    goOptions.gsErrTrap = there;
     ui.Messages.clear();
     c.SetText("txtErrHandler_1", dir + "/gone.def");
     c.Raise(CtlEvent::Validate, "txtErrHandler_1");

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/ErrorTrap.h"
+#include "settings/ProgramOptions.h"
 #include "analysis/KeywordTable.h"
 #include "ProjectFixtures.h"
 #include "ProjectsFixture.h"
@@ -69,8 +70,8 @@ TEST_F(FileList, FilterOfTheDefaultLists) {
 }
 
 TEST_F(FileList, EmptyListsHaveNoFilterEntry) {
-    gsResourceExt = "";
-    gsCodeExt = "";
+    goOptions.gsResourceExt = "";
+    goOptions.gsCodeExt = "";
     EXPECT_EQ(fsFileDialogFilter(),
               "VB Files (*.FRM;*.CTL;*.PAG;*.DOB;*.DSR;*.VBP;*.MAK;*.VBG)|*.FRM;*.CTL;*.PAG;*.DOB;*.DSR;*.VBP;*.MAK;*.VBG|"
               "Forms (*.FRM;*.CTL;*.PAG;*.DOB;*.DSR)|*.FRM;*.CTL;*.PAG;*.DOB;*.DSR|"
@@ -94,7 +95,7 @@ TEST_F(FileList, ExtensionTest) {
         EXPECT_EQ(fblnValidFileExtension(c.name, c.kind), c.valid) << c.name << " " << c.kind;
         EXPECT_EQ(oDebug->StatusCode, c.valid ? 0 : 77) << c.name;
     }
-    gsResourceExt = "";
+    goOptions.gsResourceExt = "";
     EXPECT_FALSE(fblnValidFileExtension("/src/x.", "R"));
     EXPECT_FALSE(fblnValidFileExtension("/src/x.rc", "R"));
 }
@@ -238,7 +239,7 @@ TEST_F(FileList, ProjectFilesGoToTheProjectReaderAlone) {
     ScriptedProjectDialog dialog;
     // An extension in both the project and the resource list counts as a
     // project.
-    gsResourceExt = "RC|VBG";
+    goOptions.gsResourceExt = "RC|VBG";
     const std::string module = Source("m.bas");
     const std::string project = Source("one.vbp", "Type=Exe\r\nModule=m; m.bas\r\n");
     const std::string group = Source("all.vbg", "VBGROUP 5.0\r\n");

@@ -8,7 +8,7 @@
 
 #include "common/AppIdentity.h"
 #include "platform/Clock.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "OutlineRig.h"
 #include "TestSupport.h"
 #include "settings/cINIHandler.h"
@@ -36,7 +36,7 @@ protected:
     void SetUp() override {
         oProjectFiles = std::make_unique<cProjectFiles>();
         oFile = std::make_unique<cFileCollection>();
-        gsSaveZelFile = dir + "/history.ini";
+        goOptions.gsSaveZelFile = dir + "/history.ini";
         oDebug->ClearStatus();
     }
 
@@ -96,7 +96,7 @@ protected:
     // Records a save by this system: the file's time stamp then, and when.
     void RecordZelk(const std::string& file, const std::string& stampAtSave) {
         cINIHandler history;
-        history.INIFileName(gsSaveZelFile);
+        history.INIFileName(goOptions.gsSaveZelFile);
         history.Section(app::kFileDescription);
         history.WriteString(file, stampAtSave + "|1/02/2026 3:04:05 AM");
     }
@@ -176,7 +176,7 @@ TEST_F(ProjectsOutline, SelectUpdatedTicksFilesChangedSinceTheirLastZelk) {
     std::filesystem::last_write_time(later, std::filesystem::last_write_time(later) + std::chrono::seconds(1));
     {
         cINIHandler history;  // the stamp, the bar and nothing after it
-        history.INIFileName(gsSaveZelFile);
+        history.INIFileName(goOptions.gsSaveZelFile);
         history.Section(app::kFileDescription);
         history.WriteString(dir + "/Broken.frm", stamp("Broken.frm") + "|");
         history.Section("Zembrock Quindy Printer for Visual Basic");

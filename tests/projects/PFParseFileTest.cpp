@@ -6,7 +6,7 @@
 
 #include "common/ErrorTrap.h"
 #include "analysis/KeywordTable.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "projects/PFParseFile.h"
 #include "ProjectFixtures.h"
 #include "ProjectsFixture.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "projects/IMRUMenu.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "TestSupport.h"
 #include "common/clsCommonDialog.h"
 #include "settings/mINIHandler.h"
@@ -37,10 +37,10 @@ protected:
     std::string dir;
 
     void SetUp() override {
-        gsCodeExt = "BAS|CLS";
-        gsFormExt = "FRM|CTL|PAG|DOB|DSR";
-        gsProjectExt = "VBP|MAK|VBG";
-        gsResourceExt = "RC";
+        goOptions.gsCodeExt = "BAS|CLS";
+        goOptions.gsFormExt = "FRM|CTL|PAG|DOB|DSR";
+        goOptions.gsProjectExt = "VBP|MAK|VBG";
+        goOptions.gsResourceExt = "RC";
         gsMRU.assign(kMRUEntries + 1, std::string());
         oCommonDialog = std::make_unique<clsCommonDialog>();
         dir = testsupport::MakeDir("src");

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "session/BackupNames.h"
+#include "settings/ProgramOptions.h"
 #include "platform/Clock.h"
 #include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
@@ -44,14 +45,14 @@ TEST(BackupNames, BackupDirectoryFromTheSettings) {
     };
     const std::string src = "/home/u/src/";
     for (const auto& c : cases) {
-        giBackup = BackupPlace{c.backup};
-        gsBackupDirectory = c.setting;
+        goOptions.giBackup = BackupPlace{c.backup};
+        goOptions.gsBackupDirectory = c.setting;
         std::string expected = c.expected;
         if (expected.front() == '~') expected = src + expected.substr(1);
         EXPECT_EQ(fsBackupDirectory(src), expected) << c.backup << " " << c.setting;
     }
-    giBackup = BackupPlace::BesideSource;
-    gsBackupDirectory.clear();
+    goOptions.giBackup = BackupPlace::BesideSource;
+    goOptions.gsBackupDirectory.clear();
 }
 
 using SaveAFile = SaveFixture;
@@ -105,7 +106,7 @@ TEST_F(SaveAFile, NameWithoutDotGetsAValidCycleName) {
 }
 
 TEST_F(SaveAFile, AskBeforeOverwritingOnlyWhenABackupExists) {
-    giOverwrite = OverwriteMode::Ask;
+    goOptions.giOverwrite = OverwriteMode::Ask;
     ASSERT_TRUE(Save());
     EXPECT_TRUE(ui.Messages.empty());  // no question without an earlier backup
     EXPECT_EQ(Read(Backup("Form1.frm")), "old source\r\n");
@@ -124,7 +125,7 @@ TEST_F(SaveAFile, AskBeforeOverwritingOnlyWhenABackupExists) {
 }
 
 TEST_F(SaveAFile, AnswerNoKeepsTheBackupAndReplacesTheSource) {
-    giOverwrite = OverwriteMode::Ask;
+    goOptions.giOverwrite = OverwriteMode::Ask;
     fs::create_directory(srcDir + "ZELBACK");
     testsupport::WriteFile(Backup("Form1.frm"), "earlier backup");
     ui.MsgBoxAnswers = {mb::vbNo};
@@ -135,7 +136,7 @@ TEST_F(SaveAFile, AnswerNoKeepsTheBackupAndReplacesTheSource) {
 }
 
 TEST_F(SaveAFile, CancelAtTheQuestionLeavesEverythingAndClearsTheCheckMark) {
-    giOverwrite = OverwriteMode::Ask;
+    goOptions.giOverwrite = OverwriteMode::Ask;
     fs::create_directory(srcDir + "ZELBACK");
     testsupport::WriteFile(Backup("Form1.frm"), "earlier backup");
     const std::string temp = gsTempOutFile[1];
@@ -149,7 +150,7 @@ TEST_F(SaveAFile, CancelAtTheQuestionLeavesEverythingAndClearsTheCheckMark) {
 }
 
 TEST_F(SaveAFile, KeepSourceModeWritesTheOutputIntoTheBackupDirectory) {
-    giSaveInBackup = SaveMode::IntoBackupFolder;
+    goOptions.giSaveInBackup = SaveMode::IntoBackupFolder;
     const auto stamp = fs::file_time_type::clock::now() - std::chrono::hours(48);
     fs::last_write_time(source, stamp);
     ASSERT_TRUE(Save());
@@ -160,8 +161,8 @@ TEST_F(SaveAFile, KeepSourceModeWritesTheOutputIntoTheBackupDirectory) {
 }
 
 TEST_F(SaveAFile, KeepSourceModeAnswerNoTakesTheNextFreeCycle) {
-    giSaveInBackup = SaveMode::IntoBackupFolder;
-    giOverwrite = OverwriteMode::Ask;
+    goOptions.giSaveInBackup = SaveMode::IntoBackupFolder;
+    goOptions.giOverwrite = OverwriteMode::Ask;
     fs::create_directory(srcDir + "ZELBACK");
     testsupport::WriteFile(Backup("Form1.frm"), "earlier output");
     testsupport::WriteFile(Backup("Form1.f01"), "cycle 1");
@@ -175,7 +176,7 @@ TEST_F(SaveAFile, KeepSourceModeAnswerNoTakesTheNextFreeCycle) {
 }
 
 TEST_F(SaveAFile, ReplaceOnlyModeMakesNoBackupDirectory) {
-    giSaveInBackup = SaveMode::ReplaceOnly;
+    goOptions.giSaveInBackup = SaveMode::ReplaceOnly;
     ASSERT_TRUE(Save());
     EXPECT_FALSE(Exists(srcDir + "ZELBACK"));
     EXPECT_EQ(Read(source), "output 1\r\n");
@@ -187,7 +188,7 @@ TEST_F(SaveAFile, ReadOnlySourceIsRefusedInTheModesThatWriteIt) {
                     fs::perm_options::remove);
     for (int mode : {0, 2}) {
         ui.Messages.clear();
-        giSaveInBackup = SaveMode{mode};
+        goOptions.giSaveInBackup = SaveMode{mode};
         const std::string temp = gsTempOutFile[1];
         EXPECT_FALSE(Save()) << mode;
         ASSERT_EQ(ui.Messages.size(), 1u);
@@ -204,19 +205,19 @@ TEST_F(SaveAFile, ReadOnlySourceIsRefusedInTheModesThatWriteIt) {
     EXPECT_EQ(status.Text, "");
 
     // Keeping the source does not write it.
-    giSaveInBackup = SaveMode::IntoBackupFolder;
+    goOptions.giSaveInBackup = SaveMode::IntoBackupFolder;
     EXPECT_TRUE(Save());
     EXPECT_EQ(Read(Backup("Form1.f01")), "output 1\r\n");
 }
 
 TEST_F(SaveAFile, BackupThatWouldBeTheSourceItselfIsRefused) {
-    giBackup = BackupPlace::BackupDirectory;
-    gsBackupDirectory = srcDir;
+    goOptions.giBackup = BackupPlace::BackupDirectory;
+    goOptions.gsBackupDirectory = srcDir;
     for (int overwrite : {0, 1}) {
         for (int mode : {0, 1}) {
             ui.Messages.clear();
-            giOverwrite = OverwriteMode{overwrite};
-            giSaveInBackup = SaveMode{mode};
+            goOptions.giOverwrite = OverwriteMode{overwrite};
+            goOptions.giSaveInBackup = SaveMode{mode};
             EXPECT_FALSE(Save()) << overwrite << mode;
             ASSERT_EQ(ui.Messages.size(), 1u);  // refused before any question
             EXPECT_NE(ui.Messages[0].Prompt.find("would be the file itself"), std::string::npos);
@@ -226,17 +227,17 @@ TEST_F(SaveAFile, BackupThatWouldBeTheSourceItselfIsRefused) {
 }
 
 TEST_F(SaveAFile, UnknownSaveModeSavesAndRecordsNothing) {
-    gblnSaveZelInfo = true;
+    goOptions.gblnSaveZelInfo = true;
     for (int mode : {3, -1}) {
         ui.Messages.clear();
-        giSaveInBackup = SaveMode{mode};
+        goOptions.giSaveInBackup = SaveMode{mode};
         EXPECT_FALSE(Save());
         ASSERT_EQ(ui.Messages.size(), 1u);
         EXPECT_NE(ui.Messages[0].Prompt.find("File Form1.frm Not Saved"), std::string::npos);
     }
     EXPECT_EQ(Read(source), "old source\r\n");
     EXPECT_FALSE(Exists(srcDir + "ZELBACK"));
-    EXPECT_FALSE(Exists(gsSaveZelFile));
+    EXPECT_FALSE(Exists(goOptions.gsSaveZelFile));
     EXPECT_EQ(status.Text, "");
 }
 
@@ -253,15 +254,15 @@ TEST_F(SaveAFile, AFailedSaveIsAMessageAndKeepsTheOutput) {
         {"the output vanished", 2, [] { fs::remove(gsTempOutFile[1]); }, "File not found\r\n@"},
         {"the backup folder cannot be made", 0,
          [] {
-             giBackup = BackupPlace::BackupDirectory;
-             gsBackupDirectory = "no/such/folder";
+             goOptions.giBackup = BackupPlace::BackupDirectory;
+             goOptions.gsBackupDirectory = "no/such/folder";
          },
          "The backup folder could not be created (Path not found)\r\n~no/such/folder/"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         OpenSession("Form1.frm", "old source\r\n");
-        giSaveInBackup = SaveMode{c.mode};
+        goOptions.giSaveInBackup = SaveMode{c.mode};
         const std::string output = gsTempOutFile[1];
         c.breakIt();
         std::string reason = c.reason;
@@ -280,8 +281,8 @@ TEST_F(SaveAFile, AFailedSaveIsAMessageAndKeepsTheOutput) {
         }
         EXPECT_EQ(Exists(output), c.mode != 2);
         EXPECT_FALSE(Exists(Backup("Form1.f01")));
-        giBackup = BackupPlace::BesideSource;
-        gsBackupDirectory.clear();
+        goOptions.giBackup = BackupPlace::BesideSource;
+        goOptions.gsBackupDirectory.clear();
         ui.Messages.clear();
     }
 }
@@ -317,7 +318,7 @@ TEST_F(SaveAFile, OnlyOurOwnTemporaryOutputIsDeleted) {
     const std::string foreign = srcDir + "PVFOREIGN.TMP";
     testsupport::WriteFile(foreign, "someone else's\r\n");
     gsTempOutFile[1] = foreign;
-    giSaveInBackup = SaveMode::ReplaceOnly;
+    goOptions.giSaveInBackup = SaveMode::ReplaceOnly;
     ASSERT_TRUE(Save());
     EXPECT_TRUE(Exists(foreign));
     EXPECT_EQ(Read(source), "someone else's\r\n");
@@ -327,33 +328,33 @@ TEST_F(SaveAFile, HistoryRecordHoldsTheSavedFilesStampAndTheTimeOfTheSave) {
     FakeClock clock;
     clock.Current = DateTime{2026, 3, 7, 14, 5, 11};
     SetClock(&clock);
-    gblnSaveZelInfo = true;
+    goOptions.gblnSaveZelInfo = true;
     ASSERT_TRUE(Save());
     const std::string stamp = datetime::HistoryStamp(datetime::FileDateTime(source));
-    EXPECT_EQ(Read(gsSaveZelFile),
+    EXPECT_EQ(Read(goOptions.gsSaveZelFile),
               "[Zembrock Zelker for Visual Basic]\r\n" + source + "=" + stamp + "|3/07/2026 2:05:11 PM\r\n");
 
     // One record per path: a later save replaces its value.
     clock.Current = DateTime{2026, 11, 30, 9, 0, 0};
     Zelked("output 2\r\n");
     ASSERT_TRUE(Save());
-    EXPECT_EQ(Read(gsSaveZelFile), "[Zembrock Zelker for Visual Basic]\r\n" + source + "=" +
+    EXPECT_EQ(Read(goOptions.gsSaveZelFile), "[Zembrock Zelker for Visual Basic]\r\n" + source + "=" +
                                        datetime::HistoryStamp(datetime::FileDateTime(source)) +
                                        "|11/30/2026 9:00:00 AM\r\n");
 }
 
 TEST_F(SaveAFile, HistoryOffLeavesTheHistoryFileAlone) {
     ASSERT_TRUE(Save());
-    EXPECT_FALSE(Exists(gsSaveZelFile));
+    EXPECT_FALSE(Exists(goOptions.gsSaveZelFile));
 }
 
 TEST_F(SaveAFile, KeepSourceModeRecordsTheUntouchedSourcesStamp) {
-    giSaveInBackup = SaveMode::IntoBackupFolder;
-    gblnSaveZelInfo = true;
+    goOptions.giSaveInBackup = SaveMode::IntoBackupFolder;
+    goOptions.gblnSaveZelInfo = true;
     fs::last_write_time(source, fs::file_time_type::clock::from_sys(
                                     std::chrono::sys_seconds{std::chrono::seconds{1000000000}}));
     ASSERT_TRUE(Save());
-    const std::string value = Read(gsSaveZelFile);
+    const std::string value = Read(goOptions.gsSaveZelFile);
     EXPECT_NE(value.find("=" + datetime::HistoryStamp(datetime::FromTimeT(1000000000)) + "|"), std::string::npos);
 }
 
@@ -379,9 +380,9 @@ TEST_F(SaveAFile, KeptLogByModeAndSettings) {
         OpenSession("Form1.frm", "old source\r\n");
         fs::remove(srcDir + "Form1.LOG");
         fs::remove_all(srcDir + "ZELBACK");
-        giSaveInBackup = SaveMode{c.mode};
-        gblnLogSignificant = c.significant;
-        giLogOverwrite = OverwriteMode{c.logOverwrite};
+        goOptions.giSaveInBackup = SaveMode{c.mode};
+        goOptions.gblnLogSignificant = c.significant;
+        goOptions.giLogOverwrite = OverwriteMode{c.logOverwrite};
         Zelked("output\r\n", c.warnings);
         const std::string tempLog = gsTempLogFile[1];
         ASSERT_TRUE(Save());
@@ -399,8 +400,8 @@ TEST_F(SaveAFile, KeptLogByModeAndSettings) {
 }
 
 TEST_F(SaveAFile, KeptLogTakesTheNextNumberAndANameWithoutDotGetsOne) {
-    giSaveInBackup = SaveMode::ReplaceOnly;
-    giLogOverwrite = OverwriteMode::NumberedCycles;
+    goOptions.giSaveInBackup = SaveMode::ReplaceOnly;
+    goOptions.giLogOverwrite = OverwriteMode::NumberedCycles;
     testsupport::WriteFile(srcDir + "Form1.LOG", "earlier log");
     ASSERT_TRUE(Save());
     EXPECT_EQ(gsTempLogFile[1], srcDir + "Form1.L01");
@@ -412,7 +413,7 @@ TEST_F(SaveAFile, KeptLogTakesTheNextNumberAndANameWithoutDotGetsOne) {
 }
 
 TEST_F(SaveAFile, HistoryRecordRoundTripsWithTheChangedSinceLastSaveTest) {
-    gblnSaveZelInfo = true;
+    goOptions.gblnSaveZelInfo = true;
     EXPECT_TRUE(fbIsNewer(source));  // never saved
     ASSERT_TRUE(Save());
     EXPECT_FALSE(fbIsNewer(source));
@@ -421,7 +422,7 @@ TEST_F(SaveAFile, HistoryRecordRoundTripsWithTheChangedSinceLastSaveTest) {
     EXPECT_TRUE(fbIsNewer(source));
     // Zelked and saved again in the mode that keeps the source: its own
     // (edited) time stamp is recorded, and the save is later.
-    giSaveInBackup = SaveMode::IntoBackupFolder;
+    goOptions.giSaveInBackup = SaveMode::IntoBackupFolder;
     Zelked("output 2\r\n");
     FakeClock clock;
     clock.Current = datetime::FromTimeT(

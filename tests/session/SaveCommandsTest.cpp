@@ -1,5 +1,6 @@
 // Save and Save All after a real zelk, the Options command and help.
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "engine/IsNewer.h"
 #include "SessionFixture.h"
 #include "platform/VBText.h"
@@ -38,7 +39,7 @@ TEST_F(SaveCommands, EachModePutsTheOutputInPlaceAndClosesTheFile) {
     for (const Case& c : cases) {
         fs::remove_all(dir);
         fs::create_directories(dir);
-        giSaveInBackup = SaveMode{c.mode};
+        goOptions.giSaveInBackup = SaveMode{c.mode};
         OpenAndZelk();
         mnuFileSave_Click(w);
         EXPECT_TRUE(Prompts().empty()) << c.mode;
@@ -107,12 +108,12 @@ TEST_F(SaveCommands, AReadOnlySourceIsNotSaved) {
 }
 
 TEST_F(SaveCommands, TheHistoryRecordAndItsRoundTrip) {
-    gblnSaveZelInfo = true;
-    giSaveInBackup = SaveMode::IntoBackupFolder;  // keeps the source: its time stamp is known
+    goOptions.gblnSaveZelInfo = true;
+    goOptions.giSaveInBackup = SaveMode::IntoBackupFolder;  // keeps the source: its time stamp is known
     OpenAndZelk();
     SetFileTime(source, DateTime{2026, 3, 7, 14, 5, 9});
     mnuFileSave_Click(w);
-    const std::string history = testsupport::ReadFile(gsSaveZelFile);
+    const std::string history = testsupport::ReadFile(goOptions.gsSaveZelFile);
     EXPECT_EQ(history, "[Zembrock Zelker for Visual Basic]\r\n" + source + "=3/07/2026 2:05:09 PM|3/07/2026 3:00:00 PM\r\n");
     EXPECT_FALSE(fbIsNewer(source));
 
@@ -124,7 +125,7 @@ TEST_F(SaveCommands, TheHistoryRecordAndItsRoundTrip) {
     mnuProcessZelk_Click(w);
     mnuFileSave_Click(w);
     cINIHandler ini;
-    ini.INIFileName(gsSaveZelFile);
+    ini.INIFileName(goOptions.gsSaveZelFile);
     ini.Section("Zembrock Zelker for Visual Basic");
     EXPECT_EQ(ini.ReadString(source, ""), "3/07/2026 3:00:01 PM|12/25/2026 9:30:00 AM");
     EXPECT_FALSE(fbIsNewer(source));

@@ -11,7 +11,7 @@
 #include "engine/EngineState.h"
 #include "common/IProgressView.h"
 #include "session/IViewFileList.h"
-#include "settings/OptionGlobals.h"
+#include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "session/SaveAFile.h"
 #include "platform/TempFiles.h"
@@ -44,14 +44,14 @@ protected:
     std::string source;
 
     void SetUp() override {
-        giSaveInBackup = SaveMode::ReplaceWithBackup;
-        giBackup = BackupPlace::BesideSource;
-        gsBackupDirectory.clear();
-        giOverwrite = OverwriteMode::NumberedCycles;
-        giLogOverwrite = OverwriteMode::KeepNoLog;
-        gblnLogSignificant = false;
-        gblnSaveZelInfo = false;
-        gsSaveZelFile = paths::Join(testsupport::ProgramDir(), "KEMHIST.KEM");
+        goOptions.giSaveInBackup = SaveMode::ReplaceWithBackup;
+        goOptions.giBackup = BackupPlace::BesideSource;
+        goOptions.gsBackupDirectory.clear();
+        goOptions.giOverwrite = OverwriteMode::NumberedCycles;
+        goOptions.giLogOverwrite = OverwriteMode::KeepNoLog;
+        goOptions.gblnLogSignificant = false;
+        goOptions.gblnSaveZelInfo = false;
+        goOptions.gsSaveZelFile = paths::Join(testsupport::ProgramDir(), "KEMHIST.KEM");
         gctlStatus = &status;
         srcDir = testsupport::MakeDir("src") + "/";
         OpenSession("Form1.frm", "old source\r\n");

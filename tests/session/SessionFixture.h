@@ -18,7 +18,6 @@
 #include "platform/Clock.h"
 #include "analysis/KeywordTable.h"
 #include "FakeZelkWindow.h"
-#include "settings/OptionGlobals.h"
 #include "platform/Paths.h"
 #include "engine/ProcessFile.h"
 #include "session/SessionCommands.h"

@@ -1,5 +1,6 @@
 // Zelk File and Zelk and Save All on the real engine.
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "common/ErrorTrap.h"
 #include "engine/IsNewer.h"
 #include "engine/ProcessFile.h"
@@ -124,13 +125,13 @@ TEST_F(Zelk, AFailedOrCancelledRunCountsAsNotZelked) {
 }
 
 TEST_F(Zelk, TheDictionaryRetryHappensOnce) {
-    gsCustomDictionary = "/nowhere/custom.dic";
+    goOptions.gsCustomDictionary = "/nowhere/custom.dic";
     int runs = 0;
     sbRetryWithoutCustomDictionary([&] {
         if (++runs == 1) throw VBError(32354, "dictionary", "cSpellCheck");
     });
     EXPECT_EQ(runs, 2);
-    EXPECT_EQ(gsCustomDictionary, "");
+    EXPECT_EQ(goOptions.gsCustomDictionary, "");
 
     // A dictionary error that comes again goes on to the caller's error
     // trap; any other error goes there at once.
@@ -178,7 +179,7 @@ TEST_F(Zelk, ZelkAndSaveAllSavesEachOnceAndSumsUp) {
 }
 
 TEST_F(Zelk, ZelkAllNewerWithNothingChangedZelksNothing) {
-    gblnSaveZelInfo = true;
+    goOptions.gblnSaveZelInfo = true;
     const Names picked{Source("A.bas"), Source("B.bas")};
     Open(picked);
     mnuProcessZelkAll_Click(w, 0);
@@ -211,8 +212,8 @@ TEST_F(Zelk, ZelkAllNewerWithNothingChangedZelksNothing) {
 
 TEST_F(Zelk, TheAskSettingCanBeSuspendedForTheRun) {
     const Names picked{Source("A.bas"), Source("B.bas")};
-    giOverwrite = OverwriteMode::Ask;
-    giLogOverwrite = OverwriteMode::Ask;
+    goOptions.giOverwrite = OverwriteMode::Ask;
+    goOptions.giLogOverwrite = OverwriteMode::Ask;
     // Cancel at the first question: nothing zelked, the settings kept, the
     // current file closed.
     Open(picked);
@@ -221,7 +222,7 @@ TEST_F(Zelk, TheAskSettingCanBeSuspendedForTheRun) {
     EXPECT_EQ(Prompts(), Names{"You have selected 'Ask before overwriting' \r\n\r\n"
                                "Do you want to maintain this setting while zelking all files?"});
     EXPECT_EQ(ui.Messages.back().Title, "Cancel Ask");
-    EXPECT_EQ(giOverwrite, OverwriteMode::Ask);
+    EXPECT_EQ(goOptions.giOverwrite, OverwriteMode::Ask);
     EXPECT_EQ(giFileIndex, 2);
     EXPECT_FALSE(Exists(paths::Join(dir, "ZELBACK")));
 
@@ -236,12 +237,12 @@ TEST_F(Zelk, TheAskSettingCanBeSuspendedForTheRun) {
     ASSERT_EQ(prompts.size(), 2u);
     EXPECT_EQ(prompts[1], "2 files Zelked\r\n\r\n");
     EXPECT_EQ(testsupport::ReadFile(paths::Join(dir, "ZELBACK/A.bas")), kClean);
-    EXPECT_EQ(giOverwrite, OverwriteMode::Ask);
-    EXPECT_EQ(giLogOverwrite, OverwriteMode::Ask);
+    EXPECT_EQ(goOptions.giOverwrite, OverwriteMode::Ask);
+    EXPECT_EQ(goOptions.giLogOverwrite, OverwriteMode::Ask);
 
     // With spell checking on, the second question can cancel too.
-    gblnSpellEnabled = true;
-    giOverwrite = OverwriteMode::NumberedCycles;
+    goOptions.gblnSpellEnabled = true;
+    goOptions.giOverwrite = OverwriteMode::NumberedCycles;
     Open(picked);
     Answer({mb::vbCancel});
     mnuProcessZelkAll_Click(w, 0);

@@ -8,7 +8,6 @@
 
 #include <functional>
 
-#include "settings/OptionGlobals.h"
 #include "platform/Paths.h"
 #include "common/ScreenSize.h"
 #include "SettingsFile.h"
@@ -98,13 +97,13 @@ TEST_F(SettingsLoad, EdgeCasesOfTheKeys) {
     const std::string E = "[ErrorHandling]\r\n";
     const LoadCase cases[] = {
         // Tab width: 99 means "not chosen yet" and must survive the load.
-        {"TabWidth missing", "", HELD(giTabWidth), "99"},
-        {"TabWidth 99", P + "TabWidth=99\r\n", HELD(giTabWidth), "99"},
-        {"TabWidth word", P + "TabWidth=wide\r\n", HELD(giTabWidth), "99"},
-        {"TabWidth empty", P + "TabWidth=\r\n", HELD(giTabWidth), "99"},
-        {"TabWidth 50", P + "TabWidth=50\r\n", HELD(giTabWidth), "20"},
-        {"TabWidth -5", P + "TabWidth=-5\r\n", HELD(giTabWidth), "-1"},
-        {"TabWidth 8", P + "TabWidth=8\r\n", HELD(giTabWidth), "8"},
+        {"TabWidth missing", "", HELD(goOptions.giTabWidth), "99"},
+        {"TabWidth 99", P + "TabWidth=99\r\n", HELD(goOptions.giTabWidth), "99"},
+        {"TabWidth word", P + "TabWidth=wide\r\n", HELD(goOptions.giTabWidth), "99"},
+        {"TabWidth empty", P + "TabWidth=\r\n", HELD(goOptions.giTabWidth), "99"},
+        {"TabWidth 50", P + "TabWidth=50\r\n", HELD(goOptions.giTabWidth), "20"},
+        {"TabWidth -5", P + "TabWidth=-5\r\n", HELD(goOptions.giTabWidth), "-1"},
+        {"TabWidth 8", P + "TabWidth=8\r\n", HELD(goOptions.giTabWidth), "8"},
         {"WindowState 3", P + "WindowState=3\r\n", [] { return HeldText(oWindowObject->WindowState()); }, "0"},
         {"WindowState -1", P + "WindowState=-1\r\n", [] { return HeldText(oWindowObject->WindowState()); }, "0"},
         {"WindowState word", P + "WindowState=max\r\n", [] { return HeldText(oWindowObject->WindowState()); }, "0"},
@@ -123,104 +122,104 @@ TEST_F(SettingsLoad, EdgeCasesOfTheKeys) {
         {"Height under a tenth", P + "Height=1\r\n", HELD(oWindowObject->TheHeight), "1620"},
         {"Height a word", P + "Height=tall\r\n", HELD(oWindowObject->TheHeight), "10854"},
         // Numbers: clamps, fractions, words, empty versus missing.
-        {"AlignAsColumn missing", "", HELD(giAlignAsColumn), "40"},
-        {"AlignAsColumn 5", G + "AlignAsColumn=5\r\n", HELD(giAlignAsColumn), "10"},
-        {"AlignAsColumn 300", G + "AlignAsColumn=300\r\n", HELD(giAlignAsColumn), "255"},
-        {"AlignAsColumn 40.5", G + "AlignAsColumn=40.5\r\n", HELD(giAlignAsColumn), "40"},
-        {"AlignAsColumn 41.5", G + "AlignAsColumn=41.5\r\n", HELD(giAlignAsColumn), "42"},
-        {"AlignAsColumn empty", G + "AlignAsColumn=\r\n", HELD(giAlignAsColumn), "40"},
-        {"AlignAsColumn 50px", G + "AlignAsColumn=50px\r\n", HELD(giAlignAsColumn), "40"},
+        {"AlignAsColumn missing", "", HELD(goOptions.giAlignAsColumn), "40"},
+        {"AlignAsColumn 5", G + "AlignAsColumn=5\r\n", HELD(goOptions.giAlignAsColumn), "10"},
+        {"AlignAsColumn 300", G + "AlignAsColumn=300\r\n", HELD(goOptions.giAlignAsColumn), "255"},
+        {"AlignAsColumn 40.5", G + "AlignAsColumn=40.5\r\n", HELD(goOptions.giAlignAsColumn), "40"},
+        {"AlignAsColumn 41.5", G + "AlignAsColumn=41.5\r\n", HELD(goOptions.giAlignAsColumn), "42"},
+        {"AlignAsColumn empty", G + "AlignAsColumn=\r\n", HELD(goOptions.giAlignAsColumn), "40"},
+        {"AlignAsColumn 50px", G + "AlignAsColumn=50px\r\n", HELD(goOptions.giAlignAsColumn), "40"},
         {"CDLGFilterIndex 9", G + "CDLGFilterIndex=9\r\n", HELD(oCommonDialog->FilterIndex), "6"},
         {"CDLGFilterIndex 0", G + "CDLGFilterIndex=0\r\n", HELD(oCommonDialog->FilterIndex), "1"},
-        {"SaveInBackup beyond an Integer", F + "SaveInBackup=99999\r\n", HELD(giSaveInBackup), "32767"},
-        {"Overwrite below an Integer", F + "Overwrite=-99999\r\n", HELD(giOverwrite), "-32768"},
-        {"CaseStructure missing", "", HELD(giCaseStructure), "0"},
-        {"CaseStructure 5", "[Indentation]\r\nCaseStructure=5\r\n", HELD(giCaseStructure), "2"},
-        {"XSLinesAmount 25", "[White Space]\r\nXSLinesAmount=25\r\n", HELD(giXSLinesAmount), "20"},
-        {"XSLinesAmount missing", "", HELD(giXSLinesAmount), "1"},
-        {"StandAlone 99", "[Comments]\r\nStandAlone=99\r\n", HELD(giCmtStandAlone), "20"},
-        {"InLine 99", "[Comments]\r\nInLine=99\r\n", HELD(giCmtInLine), "99"},
-        {"Dialect 2", "[Dialect]\r\nDefault=2\r\n", HELD(gsDialectDefault), "3"},
-        {"Dialect 9", "[Dialect]\r\nDefault=9\r\n", HELD(gsDialectDefault), "6"},
-        {"Dialect word", "[Dialect]\r\nDefault=five\r\n", HELD(gsDialectDefault), "6"},
-        {"Dialect fraction", "[Dialect]\r\nDefault=4.5\r\n", HELD(gsDialectDefault), "4.5"},
-        {"ConvertIntrinsicFunction 5", A + "ConvertIntrinsicFunction=5\r\n", HELD(glConvertIntrinsicFunction), "2"},
-        {"ConvertIntrinsicFunction -1", A + "ConvertIntrinsicFunction=-1\r\n", HELD(glConvertIntrinsicFunction),
+        {"SaveInBackup beyond an Integer", F + "SaveInBackup=99999\r\n", HELD(goOptions.giSaveInBackup), "32767"},
+        {"Overwrite below an Integer", F + "Overwrite=-99999\r\n", HELD(goOptions.giOverwrite), "-32768"},
+        {"CaseStructure missing", "", HELD(goOptions.giCaseStructure), "0"},
+        {"CaseStructure 5", "[Indentation]\r\nCaseStructure=5\r\n", HELD(goOptions.giCaseStructure), "2"},
+        {"XSLinesAmount 25", "[White Space]\r\nXSLinesAmount=25\r\n", HELD(goOptions.giXSLinesAmount), "20"},
+        {"XSLinesAmount missing", "", HELD(goOptions.giXSLinesAmount), "1"},
+        {"StandAlone 99", "[Comments]\r\nStandAlone=99\r\n", HELD(goOptions.giCmtStandAlone), "20"},
+        {"InLine 99", "[Comments]\r\nInLine=99\r\n", HELD(goOptions.giCmtInLine), "99"},
+        {"Dialect 2", "[Dialect]\r\nDefault=2\r\n", HELD(goOptions.gsDialectDefault), "3"},
+        {"Dialect 9", "[Dialect]\r\nDefault=9\r\n", HELD(goOptions.gsDialectDefault), "6"},
+        {"Dialect word", "[Dialect]\r\nDefault=five\r\n", HELD(goOptions.gsDialectDefault), "6"},
+        {"Dialect fraction", "[Dialect]\r\nDefault=4.5\r\n", HELD(goOptions.gsDialectDefault), "4.5"},
+        {"ConvertIntrinsicFunction 5", A + "ConvertIntrinsicFunction=5\r\n", HELD(goOptions.glConvertIntrinsicFunction), "2"},
+        {"ConvertIntrinsicFunction -1", A + "ConvertIntrinsicFunction=-1\r\n", HELD(goOptions.glConvertIntrinsicFunction),
          "0"},
-        {"ConvertIntrinsicFunction 1.5", A + "ConvertIntrinsicFunction=1.5\r\n", HELD(glConvertIntrinsicFunction),
+        {"ConvertIntrinsicFunction 1.5", A + "ConvertIntrinsicFunction=1.5\r\n", HELD(goOptions.glConvertIntrinsicFunction),
          "2"},
         // Line numbers: the whole-number rule, no bounds.
-        {"LineNumberStart missing", "", HELD(glLineNumberStart), "10000"},
-        {"LineNumberStart empty", E + "LineNumberStart=\r\n", HELD(glLineNumberStart), "0"},
-        {"LineNumberStart word", E + "LineNumberStart=ten\r\n", HELD(glLineNumberStart), "0"},
-        {"LineNumberStart 12.6", E + "LineNumberStart=12.6\r\n", HELD(glLineNumberStart), "13"},
-        {"LineNumberInc 12.5", E + "LineNumberInc=12.5\r\n", HELD(glLineNumberInc), "12"},
-        {"LineNumberStart 70000", E + "LineNumberStart=70000\r\n", HELD(glLineNumberStart), "70000"},
-        {"LineNumberHow 7abc", E + "LineNumberHow=7abc\r\n", HELD(glLineNumberHow), "7"},
+        {"LineNumberStart missing", "", HELD(goOptions.glLineNumberStart), "10000"},
+        {"LineNumberStart empty", E + "LineNumberStart=\r\n", HELD(goOptions.glLineNumberStart), "0"},
+        {"LineNumberStart word", E + "LineNumberStart=ten\r\n", HELD(goOptions.glLineNumberStart), "0"},
+        {"LineNumberStart 12.6", E + "LineNumberStart=12.6\r\n", HELD(goOptions.glLineNumberStart), "13"},
+        {"LineNumberInc 12.5", E + "LineNumberInc=12.5\r\n", HELD(goOptions.glLineNumberInc), "12"},
+        {"LineNumberStart 70000", E + "LineNumberStart=70000\r\n", HELD(goOptions.glLineNumberStart), "70000"},
+        {"LineNumberHow 7abc", E + "LineNumberHow=7abc\r\n", HELD(goOptions.glLineNumberHow), "7"},
         // Order strings.
-        {"ProcsHow seven digits", A + "ProcsHow=1323214\r\n", HELD(gsProcsHow), "13232145"},
-        {"ProcsHow eight letters", A + "ProcsHow=abcdefgh\r\n", HELD(gsProcsHow), "13232145"},
-        {"ProcsHow eight digits", A + "ProcsHow=99999999\r\n", HELD(gsProcsHow), "99999999"},
-        {"LocalHow empty", A + "LocalHow=\r\n", HELD(gsLocalHow), "12345"},
-        {"ModuleHow thirteen digits", A + "ModuleHow=1134271234567\r\n", HELD(gsModuleHow), "113427123456"},
+        {"ProcsHow seven digits", A + "ProcsHow=1323214\r\n", HELD(goOptions.gsProcsHow), "13232145"},
+        {"ProcsHow eight letters", A + "ProcsHow=abcdefgh\r\n", HELD(goOptions.gsProcsHow), "13232145"},
+        {"ProcsHow eight digits", A + "ProcsHow=99999999\r\n", HELD(goOptions.gsProcsHow), "99999999"},
+        {"LocalHow empty", A + "LocalHow=\r\n", HELD(goOptions.gsLocalHow), "12345"},
+        {"ModuleHow thirteen digits", A + "ModuleHow=1134271234567\r\n", HELD(goOptions.gsModuleHow), "113427123456"},
         // Words of the Boolean keys.
         {"Toolbar on", "[View]\r\nToolbar=on\r\n", HELD(oAppInfo->Toolbar), "True"},
         {"Toolbar empty", "[View]\r\nToolbar=\r\n", HELD(oAppInfo->Toolbar), "True"},
         {"Toolbar no", "[View]\r\nToolbar= no \r\n", HELD(oAppInfo->Toolbar), "False"},
-        {"SplitIfs -1", G + "SplitIfs=-1\r\n", HELD(gblnSplitIfs), "True"},
-        {"section and key in other letter case", "[general]\r\nsplitifs=TRUE\r\n", HELD(gblnSplitIfs), "True"},
-        {"InsertLogging by hand", G + "InsertLogging=Yes\r\n", HELD(gblnInsertLogging), "True"},
+        {"SplitIfs -1", G + "SplitIfs=-1\r\n", HELD(goOptions.gblnSplitIfs), "True"},
+        {"section and key in other letter case", "[general]\r\nsplitifs=TRUE\r\n", HELD(goOptions.gblnSplitIfs), "True"},
+        {"InsertLogging by hand", G + "InsertLogging=Yes\r\n", HELD(goOptions.gblnInsertLogging), "True"},
         // Extension lists and their legacy keys.
-        {"no lists", "", [] { return gsCodeExt + " " + gsFormExt + " " + gsProjectExt + " " + gsResourceExt; },
+        {"no lists", "", [] { return goOptions.gsCodeExt + " " + goOptions.gsFormExt + " " + goOptions.gsProjectExt + " " + goOptions.gsResourceExt; },
          "BAS|CLS FRM|CTL|PAG|DOB|DSR VBP|MAK|VBG RC"},
-        {"legacy CodeExt with blanks", F + "CodeExt=BAS TXT\r\n", HELD(gsCodeExt), "BAS|TXT"},
-        {"CodeExtNew wins over CodeExt", F + "CodeExtNew=BAS|X\r\nCodeExt=Y Z\r\n", HELD(gsCodeExt), "BAS|X"},
-        {"CodeExtNew empty, legacy read", F + "CodeExtNew=\r\nCodeExt=Y Z\r\n", HELD(gsCodeExt), "Y|Z"},
-        {"CodeExtNew with blanks", F + "CodeExtNew=A B\r\n", HELD(gsCodeExt), "A|B"},
-        {"CodeExtNew with blanks and a bar", F + "CodeExtNew=A B|C\r\n", HELD(gsCodeExt), "A B|C"},
-        {"both code keys empty", F + "CodeExtNew=\r\nCodeExt=\r\n", HELD(gsCodeExt), ""},
-        {"legacy FormExt", F + "FormExt=FRM CTL\r\n", HELD(gsFormExt), "FRM|CTL"},
-        {"legacy ProjectExt", F + "ProjectExt=VBP\r\n", HELD(gsProjectExt), "VBP"},
-        {"ResourceExt with blanks", F + "ResourceExt=RC RC2\r\n", HELD(gsResourceExt), "RC|RC2"},
-        {"ResourceExt empty", F + "ResourceExt=\r\n", HELD(gsResourceExt), ""},
+        {"legacy CodeExt with blanks", F + "CodeExt=BAS TXT\r\n", HELD(goOptions.gsCodeExt), "BAS|TXT"},
+        {"CodeExtNew wins over CodeExt", F + "CodeExtNew=BAS|X\r\nCodeExt=Y Z\r\n", HELD(goOptions.gsCodeExt), "BAS|X"},
+        {"CodeExtNew empty, legacy read", F + "CodeExtNew=\r\nCodeExt=Y Z\r\n", HELD(goOptions.gsCodeExt), "Y|Z"},
+        {"CodeExtNew with blanks", F + "CodeExtNew=A B\r\n", HELD(goOptions.gsCodeExt), "A|B"},
+        {"CodeExtNew with blanks and a bar", F + "CodeExtNew=A B|C\r\n", HELD(goOptions.gsCodeExt), "A B|C"},
+        {"both code keys empty", F + "CodeExtNew=\r\nCodeExt=\r\n", HELD(goOptions.gsCodeExt), ""},
+        {"legacy FormExt", F + "FormExt=FRM CTL\r\n", HELD(goOptions.gsFormExt), "FRM|CTL"},
+        {"legacy ProjectExt", F + "ProjectExt=VBP\r\n", HELD(goOptions.gsProjectExt), "VBP"},
+        {"ResourceExt with blanks", F + "ResourceExt=RC RC2\r\n", HELD(goOptions.gsResourceExt), "RC|RC2"},
+        {"ResourceExt empty", F + "ResourceExt=\r\n", HELD(goOptions.gsResourceExt), ""},
         // The history file's default is the program's own.
-        {"SaveZelFile missing", "", HELD(gsSaveZelFile), "@P/KEMHIST.KEM"},
-        {"SaveZelFile empty", G + "SaveZelFile=\r\n", HELD(gsSaveZelFile), ""},
+        {"SaveZelFile missing", "", HELD(goOptions.gsSaveZelFile), "@P/KEMHIST.KEM"},
+        {"SaveZelFile empty", G + "SaveZelFile=\r\n", HELD(goOptions.gsSaveZelFile), ""},
         // Dictionaries, present and absent.
-        {"main dictionary missing, own present", "", HELD(gsStandardDictionary), "@P/SPELLDIC.DAT", {"SPELLDIC.DAT"}},
-        {"main dictionary missing, own absent", "", HELD(gsStandardDictionary), ""},
-        {"main dictionary empty", S + "StandardDictionary=\r\n", HELD(gsStandardDictionary), "@P/SPELLDIC.DAT",
+        {"main dictionary missing, own present", "", HELD(goOptions.gsStandardDictionary), "@P/SPELLDIC.DAT", {"SPELLDIC.DAT"}},
+        {"main dictionary missing, own absent", "", HELD(goOptions.gsStandardDictionary), ""},
+        {"main dictionary empty", S + "StandardDictionary=\r\n", HELD(goOptions.gsStandardDictionary), "@P/SPELLDIC.DAT",
          {"SPELLDIC.DAT"}},
         {"main dictionary elsewhere named SPELLDIC.DAT", S + "StandardDictionary=/old/SPELLDIC.DAT\r\n",
-         HELD(gsStandardDictionary), "@P/SPELLDIC.DAT", {"SPELLDIC.DAT"}},
+         HELD(goOptions.gsStandardDictionary), "@P/SPELLDIC.DAT", {"SPELLDIC.DAT"}},
         {"main dictionary the old AMERICAN.VTD", S + "StandardDictionary=C:\\VB\\AMERICAN.VTD\r\n",
-         HELD(gsStandardDictionary), ""},
+         HELD(goOptions.gsStandardDictionary), ""},
         {"main dictionary name in other letter case", S + "StandardDictionary=/old/spelldic.dat\r\n",
-         HELD(gsStandardDictionary), "/old/spelldic.dat", {"SPELLDIC.DAT"}},
+         HELD(goOptions.gsStandardDictionary), "/old/spelldic.dat", {"SPELLDIC.DAT"}},
         {"main dictionary another missing file", S + "StandardDictionary=/nowhere/words.dat\r\n",
-         HELD(gsStandardDictionary), "/nowhere/words.dat"},
-        {"custom dictionary missing, own present", "", HELD(gsCustomDictionary), "@P/VEZUZ.DIC", {"VEZUZ.DIC"}},
-        {"custom dictionary missing, own absent", "", HELD(gsCustomDictionary), ""},
-        {"custom dictionary empty", S + "CustomDictionary=\r\n", HELD(gsCustomDictionary), "", {"VEZUZ.DIC"}},
-        {"custom dictionary Unknown", S + "CustomDictionary=Unknown\r\n", HELD(gsCustomDictionary), "@P/VEZUZ.DIC",
+         HELD(goOptions.gsStandardDictionary), "/nowhere/words.dat"},
+        {"custom dictionary missing, own present", "", HELD(goOptions.gsCustomDictionary), "@P/VEZUZ.DIC", {"VEZUZ.DIC"}},
+        {"custom dictionary missing, own absent", "", HELD(goOptions.gsCustomDictionary), ""},
+        {"custom dictionary empty", S + "CustomDictionary=\r\n", HELD(goOptions.gsCustomDictionary), "", {"VEZUZ.DIC"}},
+        {"custom dictionary Unknown", S + "CustomDictionary=Unknown\r\n", HELD(goOptions.gsCustomDictionary), "@P/VEZUZ.DIC",
          {"VEZUZ.DIC"}},
-        {"custom dictionary another missing file", S + "CustomDictionary=/x/mine.dic\r\n", HELD(gsCustomDictionary),
+        {"custom dictionary another missing file", S + "CustomDictionary=/x/mine.dic\r\n", HELD(goOptions.gsCustomDictionary),
          "/x/mine.dic"},
         // Comment-block templates, present and absent.
         {"ModuleFile names a missing file", C + "Module=Yes\r\nModuleFile=/gone/MOD.DEF\r\n",
-         [] { return gsCmtModuleFile + "|" + HeldText(gblnCmtModule); }, "|False", {"CMTMOD.DEF"}},
+         [] { return goOptions.gsCmtModuleFile + "|" + HeldText(goOptions.gblnCmtModule); }, "|False", {"CMTMOD.DEF"}},
         {"ModuleFile empty, own template present", C + "Module=Yes\r\nModuleFile=\r\n",
-         [] { return gsCmtModuleFile + "|" + HeldText(gblnCmtModule); }, "@P/CMTMOD.DEF|True", {"CMTMOD.DEF"}},
+         [] { return goOptions.gsCmtModuleFile + "|" + HeldText(goOptions.gblnCmtModule); }, "@P/CMTMOD.DEF|True", {"CMTMOD.DEF"}},
         {"ModuleFile empty, own template absent", C + "Module=Yes\r\n",
-         [] { return gsCmtModuleFile + "|" + HeldText(gblnCmtModule); }, "|True"},
+         [] { return goOptions.gsCmtModuleFile + "|" + HeldText(goOptions.gblnCmtModule); }, "|True"},
         {"ModuleFile names a present file", C + "Module=Yes\r\nModuleFile=@P/CMTUDP.DEF\r\n",
-         [] { return gsCmtModuleFile + "|" + HeldText(gblnCmtModule); }, "@P/CMTUDP.DEF|True", {"CMTUDP.DEF"}},
+         [] { return goOptions.gsCmtModuleFile + "|" + HeldText(goOptions.gblnCmtModule); }, "@P/CMTUDP.DEF|True", {"CMTUDP.DEF"}},
         {"UDPFile names a missing file", C + "Module=Yes\r\nUDP=Yes\r\nUDPFile=/gone/UDP.DEF\r\n",
-         [] { return gsCmtUDPFile + "|" + HeldText(gblnCmtUDP) + "|" + HeldText(gblnCmtModule); }, "|False|True"},
+         [] { return goOptions.gsCmtUDPFile + "|" + HeldText(goOptions.gblnCmtUDP) + "|" + HeldText(goOptions.gblnCmtModule); }, "|False|True"},
         {"EventFile missing, own template present", C + "Event=No\r\n",
-         [] { return gsCmtEventFile + "|" + HeldText(gblnCmtEvent); }, "@P/CMTEVT.DEF|False", {"CMTEVT.DEF"}},
+         [] { return goOptions.gsCmtEventFile + "|" + HeldText(goOptions.gblnCmtEvent); }, "@P/CMTEVT.DEF|False", {"CMTEVT.DEF"}},
         {"EventFile names a missing file", C + "Event=Yes\r\nEventFile=/gone/EVT.DEF\r\n",
-         [] { return gsCmtEventFile + "|" + HeldText(gblnCmtEvent); }, "|False", {"CMTEVT.DEF"}},
+         [] { return goOptions.gsCmtEventFile + "|" + HeldText(goOptions.gblnCmtEvent); }, "|False", {"CMTEVT.DEF"}},
     };
     for (const auto& c : cases) {
         settingsfile::OnlyProgramFiles(c.programFiles);
@@ -243,11 +242,11 @@ TEST_F(SettingsLoad, WindowPlaceFollowsTheScreen) {
 }
 
 TEST_F(SettingsLoad, AValueTheGlobalCannotHoldIsSkippedAndTheLoadGoesOn) {
-    glLineNumberStart = 777;
+    goOptions.glLineNumberStart = 777;
     settingsfile::Write("[ErrorHandling]\r\nLineNumberStart=5000000000\r\nLineNumberInc=3\r\n");
     settingsfile::Load();
-    EXPECT_EQ(glLineNumberStart, 777);
-    EXPECT_EQ(glLineNumberInc, 3);
+    EXPECT_EQ(goOptions.glLineNumberStart, 777);
+    EXPECT_EQ(goOptions.glLineNumberInc, 3);
 }
 
 TEST_F(SettingsLoad, WithoutTrappingTheFailureReachesTheCaller) {
@@ -278,7 +277,7 @@ TEST_F(SettingsLoad, MissingFileDialogObjectSkipsOnlyItsKey) {
     oCommonDialog.reset();
     settingsfile::Write("[General]\r\nCDLGFilterIndex=2\r\nSplitIfs=Yes\r\n");
     sbGetINIInfo(goOptions);
-    EXPECT_TRUE(gblnSplitIfs);
+    EXPECT_TRUE(goOptions.gblnSplitIfs);
     EXPECT_EQ(oCommonDialog, nullptr);
 }
 

@@ -7,7 +7,6 @@
 #include "settings/ProgramOptions.h"
 
 #include "platform/Clock.h"
-#include "settings/OptionGlobals.h"
 #include "platform/Paths.h"
 #include "SettingsFile.h"
 #include "SettingsPlaces.h"
@@ -87,7 +86,7 @@ TEST_F(SettingsSave, TheSaveRewritesInPlaceAndKeepsWhatItDoesNotWrite) {
     EXPECT_NE(text.find("CodeExtNew=BAS|TXT\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("[Program]\r\nSaveZelInfo=Yes\r\n"), std::string::npos) << text;
     settingsfile::Load();
-    EXPECT_TRUE(gblnInsertLogging);
+    EXPECT_TRUE(goOptions.gblnInsertLogging);
 }
 
 TEST_F(SettingsSave, DebugSwitchesAreOnDiskAtOnce) {
@@ -109,13 +108,13 @@ TEST_F(SettingsSave, TabWidthIsOnDiskAtOnce) {
     settingsfile::Write("[Program]\r\nTabWidth=99\r\nUser=Ann\r\n[Debug]\r\n");
     sbInitINI();
     oINI->Section("Debug");
-    giTabWidth = TabWidth{8};
+    goOptions.giTabWidth = TabWidth{8};
     sbINIPutTabWidth(goOptions);
     EXPECT_EQ(settingsfile::Read(), "[Program]\r\nTabWidth=8\r\nUser=Ann\r\n[Debug]\r\n");
-    giTabWidth = TabWidth::LeaveTabs;
+    goOptions.giTabWidth = TabWidth::LeaveTabs;
     sbINIPutTabWidth(goOptions);
     settingsfile::Load();
-    EXPECT_EQ(giTabWidth, TabWidth::LeaveTabs);
+    EXPECT_EQ(goOptions.giTabWidth, TabWidth::LeaveTabs);
 }
 
 TEST_F(SettingsSave, RecentFileEntries) {

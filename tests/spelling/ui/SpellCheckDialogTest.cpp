@@ -13,7 +13,6 @@
 #include <deque>
 #include <functional>
 
-#include "settings/OptionGlobals.h"
 #include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "engine/SpellingHooks.h"

@@ -68,7 +68,7 @@ TEST_F(TabWidthDialog, OkTakesAnAnswerAndRefusesAnythingElse) {
         form.cmdOK->click();
         EXPECT_TRUE(form.isVisible()) << bad;
         EXPECT_FALSE(form.Unloaded) << bad;
-        EXPECT_EQ(giTabWidth, TabWidth::NotChosen) << bad;
+        EXPECT_EQ(goOptions.giTabWidth, TabWidth::NotChosen) << bad;
     }
     EXPECT_EQ(ui().Messages.size(), 4u);
     EXPECT_EQ(testsupport::ReadFile(SettingsPath()), "[Program]\r\nTabWidth=99\r\n");
@@ -77,7 +77,7 @@ TEST_F(TabWidthDialog, OkTakesAnAnswerAndRefusesAnythingElse) {
     form.cmdOK->click();
     EXPECT_TRUE(form.Unloaded);
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(giTabWidth, TabWidth{0});
+    EXPECT_EQ(goOptions.giTabWidth, TabWidth{0});
     EXPECT_EQ(testsupport::ReadFile(SettingsPath()), "[Program]\r\nTabWidth=0\r\n");
     EXPECT_EQ(ui().Pointer, pointer::vbHourglass);
 
@@ -85,7 +85,7 @@ TEST_F(TabWidthDialog, OkTakesAnAnswerAndRefusesAnythingElse) {
     doNot.show();
     doNot.optDoNot->click();
     doNot.cmdOK->click();
-    EXPECT_EQ(giTabWidth, TabWidth::LeaveTabs);
+    EXPECT_EQ(goOptions.giTabWidth, TabWidth::LeaveTabs);
     EXPECT_EQ(testsupport::ReadFile(SettingsPath()), "[Program]\r\nTabWidth=-1\r\n");
 }
 
@@ -96,7 +96,7 @@ TEST_F(TabWidthDialog, CannotBeClosedWithoutAnAnswer) {
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(form.Unloaded);
-    EXPECT_EQ(giTabWidth, TabWidth::NotChosen);
+    EXPECT_EQ(goOptions.giTabWidth, TabWidth::NotChosen);
 }
 
 // Enter at once answers four; the question comes once for the file, and
@@ -126,7 +126,7 @@ TEST_F(TabWidthDialog, ZelkingAFileWithTabsAsksOnce) {
     });
     std::string out = zelk();
     EXPECT_EQ(robot.Seen, std::vector<std::string>{"Set Tab Width"});
-    EXPECT_EQ(giTabWidth, TabWidth{4});
+    EXPECT_EQ(goOptions.giTabWidth, TabWidth{4});
     EXPECT_NE(testsupport::ReadFile(SettingsPath()).find("TabWidth=4\r\n"), std::string::npos);
     EXPECT_EQ(out.find('\t'), std::string::npos) << out;
     EXPECT_NE(out.find("x =    1\r\n"), std::string::npos) << out;
@@ -138,7 +138,7 @@ TEST_F(TabWidthDialog, ZelkingAFileWithTabsAsksOnce) {
     EXPECT_EQ(robot.Seen.size(), 1u);
 
     // 99 is "ask me later": the next tab asks again.
-    giTabWidth = TabWidth::NotChosen;
+    goOptions.giTabWidth = TabWidth::NotChosen;
     auto answer = [](const char* width) {
         return [width](QWidget* w) {
             auto* form = static_cast<frmTabWidth*>(w);
@@ -150,7 +150,7 @@ TEST_F(TabWidthDialog, ZelkingAFileWithTabsAsksOnce) {
     robot.Then(answer("2"));
     out = zelk();
     EXPECT_EQ(robot.Seen.size(), 3u);
-    EXPECT_EQ(giTabWidth, TabWidth{2});
+    EXPECT_EQ(goOptions.giTabWidth, TabWidth{2});
     // The first tab stayed while no width was chosen.
     EXPECT_NE(out.find("x =\t1\r\n"), std::string::npos) << out;
     EXPECT_NE(out.find("y =  2\r\n"), std::string::npos) << out;

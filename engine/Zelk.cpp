@@ -52,14 +52,9 @@ std::optional<std::string> ReadIfMade(const std::string& path) {
     return text;
 }
 
-}  // namespace
-
-ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZelkWindow* host) {
+// The run itself, with the program's options as they stand.
+ZelkResult ZelkWithProgramOptions(const std::string& sourceFile, IZelkWindow* host) {
     ZelkResult result;
-    if (settings.Load) {
-        sbLoadSettingsFrom(settings.File, goOptions);
-        gblnSpellThisModule = gblnSpellEnabled;
-    }
     oDebug->ClearStatus();
     oAppInfo->WasCanceled = false;
     // The one number a session carries from file to file on purpose (the
@@ -89,6 +84,22 @@ ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZe
     result.Log = ReadIfMade(gsTempLogFile[1]);
     sbKillTemp(1);
     return result;
+}
+
+}  // namespace
+
+ZelkResult Zelk(const std::string& sourceFile, const ZelkOptions& options, IZelkWindow* host) {
+    // The engine reads the program's options: the run's become those.
+    goOptions = options;
+    gblnSpellThisModule = options.gblnSpellEnabled;
+    return ZelkWithProgramOptions(sourceFile, host);
+}
+
+ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZelkWindow* host) {
+    if (!settings.Load) return ZelkWithProgramOptions(sourceFile, host);
+    ZelkOptions loaded;
+    sbLoadSettingsFrom(settings.File, loaded);
+    return Zelk(sourceFile, loaded, host);
 }
 
 void OpenOneFileSession(const std::string& sourceFile) {

@@ -5,17 +5,18 @@
 #include <optional>
 #include <string>
 
+#include "settings/ZelkOptions.h"
 #include "settings/mINIHandler.h"
 
 class IZelkWindow;
 
-// Which settings the run uses.
+// Where a run's settings come from when it loads them.
 struct ZelkSettings {
     // The settings file the run loads as the start-up loads the program's
     // own (a name without a folder lies in the configuration folder); a file
     // that does not exist gives the first-run settings.
     std::string File = kSettingsFileName;
-    // False: the option values stay as the caller set them.
+    // False: the program's own options (goOptions) as they stand.
     bool Load = true;
 };
 
@@ -36,10 +37,15 @@ struct ZelkResult {
 };
 
 // Zelks the source file `sourceFile` (its full name: the log names it, and
-// its name and first line tell its kind). `host` is the window the run
-// shows its progress in, or null. The shared objects must exist and the
-// keyword tables must be loaded (BabInit); the run answers its questions
-// through the installed UI services.
+// its name and first line tell its kind) with `options`, which become the
+// program's options; its modules are spell checked when the options enable
+// spelling. `host` is the window the run shows its progress in, or null. The
+// shared objects must exist and the keyword tables must be loaded (BabInit);
+// the run answers its questions through the installed UI services.
+ZelkResult Zelk(const std::string& sourceFile, const ZelkOptions& options, IZelkWindow* host);
+
+// The same with the options loaded from the settings file `settings` names,
+// as the start-up loads them (the shared objects' settings too).
 ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZelkWindow* host);
 
 // Makes the session hold `sourceFile` alone, as its selected first entry,

@@ -19,35 +19,8 @@
 
 namespace arrangetest {
 
-// The options the arrangement, conversion and insertion steps read, at their
-// first-run values (the globals keep what an earlier test set).
-inline void ResetOptions() {
-    goOptions.gblnDoModules = false;
-    goOptions.gsModuleHow = "113427123456";
-    goOptions.gblnDoLocals = false;
-    goOptions.gsLocalHow = "12345";
-    goOptions.gblnConvertDeclare = false;
-    goOptions.gblnConvertMsgBox = false;
-    goOptions.gblnConvertDAO = false;
-    goOptions.gblnNextVariable = false;
-    goOptions.gblnInsertErrHandling = false;
-    goOptions.gblnInsertTracing = false;
-    goOptions.gblnInsertLogging = false;
-    goOptions.gblnAnalyzeDates = false;
-    goOptions.gsErrSet.clear();
-    goOptions.gsErrTrap.clear();
-    goOptions.gsTraceIn.clear();
-    goOptions.gsTraceOut.clear();
-    goOptions.giCmtWhere = CommentBlockPlace::AfterProcStart;
-    goOptions.gblnCmtOverwrite = false;
-    goOptions.gblnCmtAutoInsert = true;
-    goOptions.gblnCmtModule = false;
-    goOptions.gblnCmtUDP = false;
-    goOptions.gblnCmtEvent = false;
-    goOptions.gsCmtModuleFile.clear();
-    goOptions.gsCmtUDPFile.clear();
-    goOptions.gsCmtEventFile.clear();
-}
+// Every option at its first-run value: no test sees what an earlier one set.
+inline void ResetOptions() { goOptions = ZelkOptions{}; }
 
 // Every test starts with the shipped keyword table and first-run options.
 class ArrangeTest : public ::testing::Test {

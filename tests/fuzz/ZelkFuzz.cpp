@@ -25,20 +25,30 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path gWork;  // the run's own folder: configuration, sources
+ZelkOptions gLoaded;  // the settings file's options: the base of every draw
 
-bool* const kSwitches[] = {
-    &goOptions.gblnOptionExplicit, &goOptions.gblnAlignAs, &goOptions.gblnNextVariable, &goOptions.gblnSplitDeclarations, &goOptions.gblnSplitConsts,
-    &goOptions.gblnSplitIfs, &goOptions.gblnSplitLabels, &goOptions.gblnSplitMultiLines, &goOptions.gblnInsertContinuations, &goOptions.gblnKeepIndentation,
-    &goOptions.gblnKillNumericLabels, &goOptions.gblnInsertLogging, &goOptions.gblnAsIs, &goOptions.gblnDeclarations, &goOptions.gblnModDeclarations,
-    &goOptions.gblnBaseLines, &goOptions.gblnCmtModule, &goOptions.gblnCmtUDP, &goOptions.gblnCmtEvent, &goOptions.gblnXSLines, &goOptions.gblnWSNoChange, &goOptions.gblnWSChange,
-    &goOptions.gblnWSBeforeSub, &goOptions.gblnWSAfterSub, &goOptions.gblnWSBeforeEndSub, &goOptions.gblnWSAfterEndSub, &goOptions.gblnWSBeforeIf,
-    &goOptions.gblnWSAfterIf, &goOptions.gblnWSBeforeElse, &goOptions.gblnWSAfterElse, &goOptions.gblnWSBeforeEndIf, &goOptions.gblnWSAfterEndIf,
-    &goOptions.gblnWSBeforeLoop, &goOptions.gblnWSAfterLoop, &goOptions.gblnWSBeforeEndLoop, &goOptions.gblnWSAfterEndLoop, &goOptions.gblnWSBeforeSelect,
-    &goOptions.gblnWSAfterSelect, &goOptions.gblnWSBeforeCase, &goOptions.gblnWSAfterCase, &goOptions.gblnWSBeforeEndSelect, &goOptions.gblnWSAfterEndSelect,
-    &goOptions.gblnWSBeforeLabel, &goOptions.gblnWSAfterLabel, &goOptions.gblnWSBeforeDec, &goOptions.gblnWSAfterDec, &goOptions.gblnCmtInLineRight,
-    &goOptions.gblnCmtInLineNext, &goOptions.gblnDialectAutodetect, &goOptions.gblnDoProcs, &goOptions.gblnDoLocals, &goOptions.gblnDoModules, &goOptions.gblnPublicFirst,
-    &goOptions.gblnConvertDeclare, &goOptions.gblnConvertMsgBox, &goOptions.gblnConvertDAO, &goOptions.gblnConvertSymbols, &goOptions.gblnConvertSymbolsCode,
-    &goOptions.gblnInsertErrHandling, &goOptions.gblnInsertTracing, &goOptions.gblnAnalyzeDates, &goOptions.gblnInsertLineNumbers,
+bool ZelkOptions::* const kSwitches[] = {
+    &ZelkOptions::gblnOptionExplicit, &ZelkOptions::gblnAlignAs, &ZelkOptions::gblnNextVariable,
+    &ZelkOptions::gblnSplitDeclarations, &ZelkOptions::gblnSplitConsts, &ZelkOptions::gblnSplitIfs,
+    &ZelkOptions::gblnSplitLabels, &ZelkOptions::gblnSplitMultiLines, &ZelkOptions::gblnInsertContinuations,
+    &ZelkOptions::gblnKeepIndentation, &ZelkOptions::gblnKillNumericLabels, &ZelkOptions::gblnInsertLogging,
+    &ZelkOptions::gblnAsIs, &ZelkOptions::gblnDeclarations, &ZelkOptions::gblnModDeclarations,
+    &ZelkOptions::gblnBaseLines, &ZelkOptions::gblnCmtModule, &ZelkOptions::gblnCmtUDP, &ZelkOptions::gblnCmtEvent,
+    &ZelkOptions::gblnXSLines, &ZelkOptions::gblnWSNoChange, &ZelkOptions::gblnWSChange,
+    &ZelkOptions::gblnWSBeforeSub, &ZelkOptions::gblnWSAfterSub, &ZelkOptions::gblnWSBeforeEndSub,
+    &ZelkOptions::gblnWSAfterEndSub, &ZelkOptions::gblnWSBeforeIf, &ZelkOptions::gblnWSAfterIf,
+    &ZelkOptions::gblnWSBeforeElse, &ZelkOptions::gblnWSAfterElse, &ZelkOptions::gblnWSBeforeEndIf,
+    &ZelkOptions::gblnWSAfterEndIf, &ZelkOptions::gblnWSBeforeLoop, &ZelkOptions::gblnWSAfterLoop,
+    &ZelkOptions::gblnWSBeforeEndLoop, &ZelkOptions::gblnWSAfterEndLoop, &ZelkOptions::gblnWSBeforeSelect,
+    &ZelkOptions::gblnWSAfterSelect, &ZelkOptions::gblnWSBeforeCase, &ZelkOptions::gblnWSAfterCase,
+    &ZelkOptions::gblnWSBeforeEndSelect, &ZelkOptions::gblnWSAfterEndSelect, &ZelkOptions::gblnWSBeforeLabel,
+    &ZelkOptions::gblnWSAfterLabel, &ZelkOptions::gblnWSBeforeDec, &ZelkOptions::gblnWSAfterDec,
+    &ZelkOptions::gblnCmtInLineRight, &ZelkOptions::gblnCmtInLineNext, &ZelkOptions::gblnDialectAutodetect,
+    &ZelkOptions::gblnDoProcs, &ZelkOptions::gblnDoLocals, &ZelkOptions::gblnDoModules,
+    &ZelkOptions::gblnPublicFirst, &ZelkOptions::gblnConvertDeclare, &ZelkOptions::gblnConvertMsgBox,
+    &ZelkOptions::gblnConvertDAO, &ZelkOptions::gblnConvertSymbols, &ZelkOptions::gblnConvertSymbolsCode,
+    &ZelkOptions::gblnInsertErrHandling, &ZelkOptions::gblnInsertTracing, &ZelkOptions::gblnAnalyzeDates,
+    &ZelkOptions::gblnInsertLineNumbers,
 };
 
 template <class T>
@@ -46,28 +56,30 @@ T Pick(FuzzedDataProvider& in, std::initializer_list<T> values) {
     return *(values.begin() + in.ConsumeIntegralInRange<size_t>(0, values.size() - 1));
 }
 
-void DrawSettings(FuzzedDataProvider& in) {
-    for (bool* s : kSwitches) *s = in.ConsumeBool();
-    goOptions.giTabWidth = Pick(in, {-1, 2, 4, 8, 99});
-    goOptions.giContinuations = in.ConsumeIntegralInRange(0, 1);
-    goOptions.giContinuationColumn = in.ConsumeIntegralInRange(0, 255);
-    goOptions.giAlignAsColumn = in.ConsumeIntegralInRange(0, 120);
-    goOptions.giCodeLine = in.ConsumeIntegralInRange(0, 1);
-    goOptions.giCaseStructure = in.ConsumeIntegralInRange(0, 2);
-    goOptions.giIfStructure = in.ConsumeIntegralInRange(0, 1);
-    goOptions.giIndentAmount = in.ConsumeIntegralInRange(0, 8);
-    goOptions.giCmtWhere = in.ConsumeIntegralInRange(0, 1);
-    goOptions.giXSLinesAmount = in.ConsumeIntegralInRange(0, 3);
-    goOptions.giCmtStandAlone = in.ConsumeIntegralInRange(0, 4);
-    goOptions.giCmtStandAloneColumn = in.ConsumeIntegralInRange(0, 80);
-    goOptions.giCmtInLine = Pick(in, {0, 1, 2, 99});
-    goOptions.giCmtInLineColumn = in.ConsumeIntegralInRange(0, 120);
-    goOptions.gsDialectDefault = Pick<std::string>(in, {"3", "4", "5", "6"});
-    goOptions.glConvertIntrinsicFunction = in.ConsumeIntegralInRange(0, 2);
-    goOptions.glLineNumberHow = in.ConsumeIntegralInRange(1, 3);
-    goOptions.glLineNumberStart = Pick(in, {0L, 10L, 10000L});
-    goOptions.glLineNumberInc = Pick(in, {1L, 5L, 10L});
-    goOptions.gsProcsHow = Pick<std::string>(in, {"13232145", "12312145", "21312145", "23231145"});
+ZelkOptions DrawOptions(FuzzedDataProvider& in) {
+    ZelkOptions o = gLoaded;
+    for (bool ZelkOptions::*s : kSwitches) o.*s = in.ConsumeBool();
+    o.giTabWidth = TabWidth{Pick(in, {-1, 2, 4, 8, 99})};
+    o.giContinuations = ContinuationMode{in.ConsumeIntegralInRange(0, 1)};
+    o.giContinuationColumn = in.ConsumeIntegralInRange(0, 255);
+    o.giAlignAsColumn = in.ConsumeIntegralInRange(0, 120);
+    o.giCodeLine = CodeIndentation{in.ConsumeIntegralInRange(0, 1)};
+    o.giCaseStructure = CaseStructure{in.ConsumeIntegralInRange(0, 2)};
+    o.giIfStructure = IfStructure{in.ConsumeIntegralInRange(0, 1)};
+    o.giIndentAmount = in.ConsumeIntegralInRange(0, 8);
+    o.giCmtWhere = CommentBlockPlace{in.ConsumeIntegralInRange(0, 1)};
+    o.giXSLinesAmount = in.ConsumeIntegralInRange(0, 3);
+    o.giCmtStandAlone = StandAloneCommentPlace{in.ConsumeIntegralInRange(0, 4)};
+    o.giCmtStandAloneColumn = in.ConsumeIntegralInRange(0, 80);
+    o.giCmtInLine = InLineCommentPlace{Pick(in, {0, 1, 2, 99})};
+    o.giCmtInLineColumn = in.ConsumeIntegralInRange(0, 120);
+    o.gsDialectDefault = Pick<std::string>(in, {"3", "4", "5", "6"});
+    o.glConvertIntrinsicFunction = IntrinsicDollar{in.ConsumeIntegralInRange(0L, 2L)};
+    o.glLineNumberHow = LineNumbering{in.ConsumeIntegralInRange(1L, 3L)};
+    o.glLineNumberStart = Pick(in, {0L, 10L, 10000L});
+    o.glLineNumberInc = Pick(in, {1L, 5L, 10L});
+    o.gsProcsHow = Pick<std::string>(in, {"13232145", "12312145", "21312145", "23231145"});
+    return o;
 }
 
 }  // namespace
@@ -88,14 +100,15 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** argv) {
     SetUi(&ui);
     HeadlessCreateObjects();
     HeadlessReadSettings();
+    gLoaded = goOptions;
     BabInit();
-    gfnAskTabWidth = [] { goOptions.giTabWidth = 4; };
+    gfnAskTabWidth = [] { goOptions.giTabWidth = TabWidth{4}; };
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
-    DrawSettings(in);
+    const ZelkOptions drawn = DrawOptions(in);
     const char* ext = Pick(in, {".bas", ".cls", ".frm", ".ctl"});
     const std::string text = in.ConsumeRemainingBytesAsString();
     const fs::path source = gWork / (std::string("Fuzz") + ext);
@@ -103,8 +116,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::ofstream f(source, std::ios::binary | std::ios::trunc);
         f << text;
     }
-    ZelkSettings drawn;
-    drawn.Load = false;  // the switches just drawn
     try {
         Zelk(source.string(), drawn, nullptr);
     } catch (const VBError&) {

@@ -101,22 +101,22 @@ constexpr char kAnyText = '\x01';
 
 // A template line as a copy of the block holds it: the placeholders of the
 // file, the procedure and the user filled in, the date and @Ask open.
-std::string ExpectedLine(const std::string& templateLine) {
+std::string ExpectedLine(const ZelkRun& run, const std::string& templateLine) {
     using templatetext::ReplaceNoCase;
     std::string line = ReplaceNoCase(templateLine, "@Date", std::string(1, kAnyText));
     line = ReplaceNoCase(line, "@Ask", std::string(1, kAnyText));
     bool ask = false;
-    sbParseCommentLine(line, ask);
+    sbParseCommentLine(run, line, ask);
     return vb::Trim(line);
 }
 
 // Whether a source line reads like a template line: as written in the
 // template, or as the block was inserted (any text where the date and the
 // answer stood).
-bool ReadsLike(const std::string& source, const std::string& templateLine) {
+bool ReadsLike(const ZelkRun& run, const std::string& source, const std::string& templateLine) {
     const std::string text = vb::Trim(source);
     if (text == templateLine) return true;
-    const std::vector<std::string> parts = vb::Split(ExpectedLine(templateLine), std::string(1, kAnyText));
+    const std::vector<std::string> parts = vb::Split(ExpectedLine(run, templateLine), std::string(1, kAnyText));
     if (parts.size() == 1) return text == parts[0];
     const std::string& head = parts.front();
     const std::string& tail = parts.back();
@@ -133,11 +133,11 @@ bool ReadsLike(const std::string& source, const std::string& templateLine) {
     return true;
 }
 
-OldBlock FindOldBlock(const std::vector<std::string>& lines, const BlockTemplate& tmpl) {
+OldBlock FindOldBlock(const ZelkRun& run, const std::vector<std::string>& lines, const BlockTemplate& tmpl) {
     OldBlock found;
     if (tmpl.FirstLine.empty()) return found;
     for (size_t i = 1; i < lines.size(); ++i) {
-        if (ReadsLike(lines[i], tmpl.FirstLine)) {
+        if (ReadsLike(run, lines[i], tmpl.FirstLine)) {
             found.Start = i;
             break;
         }
@@ -149,7 +149,7 @@ OldBlock FindOldBlock(const std::vector<std::string>& lines, const BlockTemplate
         return found;
     }
     for (size_t j = found.Start + 1; j < lines.size(); ++j) {
-        if (ReadsLike(lines[j], tmpl.LastLine)) {
+        if (ReadsLike(run, lines[j], tmpl.LastLine)) {
             found.End = j;
             return found;
         }
@@ -171,10 +171,11 @@ std::string ContextLines(long stmt) {
 
 // The block as the user settles it: shown in the editor when AutoInsert is
 // off; empty when the user skipped it there.
-std::string SettleBlock(long stmt, const std::string& kind, std::string block, bool ask, bool beforeHeading) {
+std::string SettleBlock(const ZelkRun& run, long stmt, const std::string& kind, std::string block, bool ask,
+                        bool beforeHeading) {
     if (!ask && gblnCmtAutoInsert) return block;
     const bool before = kind == "M" || beforeHeading;
-    const std::string caption = "Inserting Comment Block For " + gsCurrentProc + " in file " + gsCurrentFileName +
+    const std::string caption = "Inserting Comment Block For " + run.gsCurrentProc + " in file " + gsCurrentFileName +
                                 (before ? " Before " : " After ") + " the indicated statement";
     const std::string context = ContextLines(stmt);
     // Only a block the user has just seen can be skipped: with AutoInsert
@@ -187,11 +188,11 @@ std::string SettleBlock(long stmt, const std::string& kind, std::string block, b
 
 // A block's lines are comment lines: like the comment lines of the source
 // they get no line number, so that the next zelk still knows the block.
-void Emit(std::string text) {
+void Emit(ZelkRun& run, std::string text) {
     bool firstCall = false;
     BabStatement commentLine;
     commentLine.Class = StatementClass::Comment;
-    sbDoEmitLine(text, glOutputLines, firstCall, commentLine);
+    sbDoEmitLine(run, text, run.glOutputLines, firstCall, commentLine);
 }
 
 bool PlainWhiteSpace() { return !(gblnWSChange && !gblnWSNoChange); }
@@ -231,7 +232,8 @@ void MakeBlankLine(long s) {
 // The insertion statement itself is already on its way through the loop,
 // which writes it after the block: a blank insertion statement is that blank
 // line; a comment is turned into it.
-void PlaceBlock(long stmt, const std::string& kind, const std::vector<std::string>& region, const OldBlock& old,
+void PlaceBlock(ZelkRun& run, long stmt, const std::string& kind, const std::vector<std::string>& region,
+                const OldBlock& old,
                 const std::string& block, bool beforeProcHeading) {
     const bool beforeHeading = kind != "M" && beforeProcHeading;
     const size_t collected = region.empty() ? 0 : region.size() - 1;
@@ -242,13 +244,13 @@ void PlaceBlock(long stmt, const std::string& kind, const std::vector<std::strin
         return yStatement[static_cast<size_t>(statementAt(i))].Class == StatementClass::Blank;
     };
     const bool insertionIsBlank = beforeHeading && collected > 0 && isBlankLine(1);
-    if (beforeHeading && !insertionIsBlank && glOutputLines > 0) Emit("");
-    for (size_t i = 1; i <= ahead; ++i) Emit(region[i]);
-    Emit(block);
+    if (beforeHeading && !insertionIsBlank && run.glOutputLines > 0) Emit(run, "");
+    for (size_t i = 1; i <= ahead; ++i) Emit(run, region[i]);
+    Emit(run, block);
     // Before a heading that is itself the insertion statement, the plain
     // mode's own empty line before the heading follows the block; the change
     // mode writes none, so it is written here.
-    if (beforeHeading && collected == 0 && !PlainWhiteSpace()) Emit("");
+    if (beforeHeading && collected == 0 && !PlainWhiteSpace()) Emit(run, "");
 
     for (size_t i = 1; i <= ahead; ++i)
         if (!(beforeHeading && i == 1)) RemoveStatement(statementAt(i));
@@ -263,7 +265,7 @@ void PlaceBlock(long stmt, const std::string& kind, const std::vector<std::strin
     if (beforeHeading && collected > 0 && !insertionIsBlank) MakeBlankLine(stmt);
 }
 
-void InsertBlock(long stmt, const std::string& kind, bool beforeHeading) {
+void InsertBlock(ZelkRun& run, long stmt, const std::string& kind, bool beforeHeading) {
     if (!gblnEditorLoaded) {
         if (goCommentEditor) goCommentEditor->Load();
         gblnEditorLoaded = true;
@@ -277,19 +279,19 @@ void InsertBlock(long stmt, const std::string& kind, bool beforeHeading) {
     // an old copy of the whole template.
     std::vector<std::string> region;
     sbGet5Lines(stmt, 0, static_cast<int>(10 + tmpl.LineCount), region, true);
-    const OldBlock old = FindOldBlock(region, tmpl);
+    const OldBlock old = FindOldBlock(run, region, tmpl);
     // Without Overwrite an old copy stays as it is: a block is never there
     // twice.
     if (old.Start > 0 && !gblnCmtOverwrite) return;
-    if (kind == "M") sbLogLine(" Zelker inserted module comment block for: " + gsCurrentProc, false);
+    if (kind == "M") sbLogLine(" Zelker inserted module comment block for: " + run.gsCurrentProc, false);
 
     std::string block = tmpl.Text;
     bool ask = false;
-    sbParseCommentLine(block, ask);
-    block = SettleBlock(stmt, kind, block, ask, beforeHeading);
+    sbParseCommentLine(run, block, ask);
+    block = SettleBlock(run, stmt, kind, block, ask, beforeHeading);
     // A block that is not written replaces nothing.
     if (block.empty()) return;
-    PlaceBlock(stmt, kind, region, old, block, beforeHeading);
+    PlaceBlock(run, stmt, kind, region, old, block, beforeHeading);
 }
 
 void CloseEditor() {
@@ -308,14 +310,14 @@ std::string CommentBlockProcType(const std::string& name) {
     return name.find('_', underscore + 1) == std::string::npos ? "E" : "U";
 }
 
-void sbParseCommentLine(std::string& text, bool& ask) {
+void sbParseCommentLine(const ZelkRun& run, std::string& text, bool& ask) {
     TraceGuard trace(TraceKind::App, "sbParseCommentLine");
     Trapped("sbParseCommentLine", [&] {
         using templatetext::ReplaceNoCase;
         text = ReplaceNoCase(text, "@User", oAppInfo->User());
         text = ReplaceNoCase(text, "@Company", oAppInfo->Company());
         text = ReplaceNoCase(text, "@Module", gsCurrentFileName);
-        text = ReplaceNoCase(text, "@Procedure", gsCurrentProc);
+        text = ReplaceNoCase(text, "@Procedure", run.gsCurrentProc);
         text = ReplaceNoCase(text, "@Date", datetime::ShortDate(Clock().Now()));
         ask = text.find("@Ask") != std::string::npos;
         text = ReplaceNoCase(text, "@Ask", ">>");
@@ -325,7 +327,6 @@ void sbParseCommentLine(std::string& text, bool& ask) {
 void sbGet5Lines(long stmt, int offset, int count, std::vector<std::string>& lines, bool commentsOnly) {
     TraceGuard trace(TraceKind::App, "sbGet5Lines");
     Trapped("sbGet5Lines", [&] {
-        if (stmt == -1) stmt = glCurrentStatement;
         lines.assign(static_cast<size_t>(std::max(count, 0)) + 1, std::string());
         size_t index = commentsOnly ? 1 : 0;
         const size_t endIndex = commentsOnly ? static_cast<size_t>(count) : static_cast<size_t>(count) - 1;
@@ -353,11 +354,12 @@ void sbStartCommentBlockRun() {
     gsTemplatesReportedThisRun.clear();
 }
 
-void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced) {
-    sbCommentBlockInsert(stmt, kind, closeCall, replaced, giCmtWhere == CommentBlockPlace::BeforeProcStart);
+void sbCommentBlockInsert(ZelkRun& run, long& stmt, const std::string& kind, bool closeCall, int& replaced) {
+    sbCommentBlockInsert(run, stmt, kind, closeCall, replaced, giCmtWhere == CommentBlockPlace::BeforeProcStart);
 }
 
-void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced, bool beforeHeading) {
+void sbCommentBlockInsert(ZelkRun& run, long& stmt, const std::string& kind, bool closeCall, int& replaced,
+                          bool beforeHeading) {
     TraceGuard trace(TraceKind::App, "sbCommentBlockInsert");
     // The lines a block replaces leave the source model, so the loop has
     // nothing to pass over.
@@ -366,6 +368,6 @@ void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, i
         if (closeCall)
             CloseEditor();
         else
-            InsertBlock(stmt, kind, beforeHeading);
+            InsertBlock(run, stmt, kind, beforeHeading);
     });
 }

@@ -80,7 +80,7 @@ void SourceLineFormatter::PlaceComment() {
 // comment lines keep their columns, else where comment lines go.
 long SourceLineFormatter::MovedCommentColumn() const {
     if (giCmtStandAlone == StandAloneCommentPlace::NoChange) return giCmtInLineColumn;
-    long numberColumn = glLineNumberWidth >= 1 && !gblnInsertLineNumbers ? glLineNumberWidth : 0;
+    long numberColumn = run_.glLineNumberWidth >= 1 && !gblnInsertLineNumbers ? run_.glLineNumberWidth : 0;
     return numberColumn + StandAloneColumn(giCmtInLineColumn, r_ + 1, TiedOnNextRead(r_ + 1));
 }
 

@@ -87,10 +87,10 @@ void SourceLineFormatter::InsertContinuation() {
         // number kept in front of the code (not one removed, whose place the
         // writer's new number takes) is stepped over again.
         const std::string& first = out_[std::min(stmtLine_, out_.size() - 1)];
-        size_t w = static_cast<size_t>(std::max(0L, glLineNumberWidth));
+        size_t w = static_cast<size_t>(std::max(0L, run_.glLineNumberWidth));
         std::string rest = first;
         if (w > 0 && first.size() >= w && vb::IsNumeric(first.substr(0, w))) rest = first.substr(w);
-        contIndent_ = LeadingBlanks(rest) + giIndentAmount + (keptNumber_ ? glLineNumberWidth : 0);
+        contIndent_ = LeadingBlanks(rest) + giIndentAmount + (keptNumber_ ? run_.glLineNumberWidth : 0);
         contIndentKnown_ = true;
     }
     cur_.WhiteSpaceLeft = Blanks(contIndent_);

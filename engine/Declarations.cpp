@@ -39,7 +39,8 @@ void SourceLineFormatter::WarnFunctionNotTyped() {
     const BabStatement& heading = OwnStatement();
     // A type character converted into an As clause types the function.
     if (i_ != heading.LastSignificant || clauses_.count(i_) > 0 || !fblnParenGroupAtEnd(heading)) return;
-    sbLogLine(std::string("Function not typed: ") + " Procedure: " + gsCurrentProc + "\r\n" + line_ + cur_.Piece, true);
+    sbLogLine(std::string("Function not typed: ") + " Procedure: " + run_.gsCurrentProc + "\r\n" + line_ + cur_.Piece,
+              true);
 }
 
 // At a "," of a declaration or constant list: the line ends there and the
@@ -58,7 +59,8 @@ bool SourceLineFormatter::SplitList() {
         std::string flushed = line_;
         Flush();
         if (flushed.find(" As ") == std::string::npos && (flushed.empty() || !IsTypeCharacter(flushed.back())))
-            sbLogLine(std::string("Declaration not typed: ") + " Procedure: " + gsCurrentProc + "\r\n" + flushed, true);
+            sbLogLine(std::string("Declaration not typed: ") + " Procedure: " + run_.gsCurrentProc + "\r\n" + flushed,
+                      true);
         line_ = Blanks(stmtCol_) + declHead_;
         return true;
     }

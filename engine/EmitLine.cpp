@@ -19,14 +19,6 @@
 
 namespace {
 
-// What the writer carries from one line to the next within a file.
-struct WriterState {
-    bool pendingFirstCase = false;  // a Select Case was written, its first Case is to come
-    int emptyRun = 0;               // empty texts met in a row
-    std::string lastLine;           // the last text written
-};
-WriterState gWriter;
-
 const char* const kCrLf = "\r\n";
 
 bool IsBlank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
@@ -75,9 +67,9 @@ bool TooLongForVB3(const std::string& text) {
     return true;
 }
 
-std::string NextNumber() {
-    std::string n = Num(glNextLineNumber);
-    glNextLineNumber += glLineNumberInc;
+std::string NextNumber(ZelkRun& run) {
+    std::string n = Num(run.glNextLineNumber);
+    run.glNextLineNumber += glLineNumberInc;
     return n;
 }
 
@@ -102,12 +94,12 @@ bool TakesNoNumber(const std::string& line) {
 
 // A Select Case line sets the first Case to come; true for that first Case,
 // which takes no number: nothing may stand between Select Case and it.
-bool FirstCaseAfterSelect(const std::string& line) {
+bool FirstCaseAfterSelect(EmitState& writer, const std::string& line) {
     if (line.find("Select Case ") != std::string::npos) {
-        gWriter.pendingFirstCase = true;
+        writer.pendingFirstCase = true;
     } else if (line.find("Case ") != std::string::npos) {
-        bool first = gWriter.pendingFirstCase;
-        gWriter.pendingFirstCase = false;
+        bool first = writer.pendingFirstCase;
+        writer.pendingFirstCase = false;
         return first;
     }
     return false;
@@ -116,26 +108,26 @@ bool FirstCaseAfterSelect(const std::string& line) {
 // Prefixes every line of a text of several lines: a number, or blanks as
 // wide as one where the line continues the one before. Lines that take no
 // number are written as they stand.
-void NumberLines(std::string& text, bool numberFirst) {
+void NumberLines(ZelkRun& run, std::string& text, bool numberFirst) {
     std::vector<std::string> lines = vb::Split(text, kCrLf);
     std::string built;
     bool continued = false;
     bool shifted = false;  // the statement's first line got a number or its pad
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) built += kCrLf;
-        const bool firstCase = !continued && FirstCaseAfterSelect(lines[i]);
+        const bool firstCase = !continued && FirstCaseAfterSelect(run.writer, lines[i]);
         // An empty line that a "_" runs into stays empty: blanks would make
         // it a line that continues the statement when read again. The lines
         // that continue a line without a number stay as they are: nothing
         // takes a pad off them when the output is read again.
         if (continued) {
-            if (shifted && !lines[i].empty()) built += std::string(Num(glNextLineNumber).size() + 1, ' ');
+            if (shifted && !lines[i].empty()) built += std::string(Num(run.glNextLineNumber).size() + 1, ' ');
         } else if (firstCase) {
-            built += std::string(Num(glNextLineNumber).size() + 1, ' ');
+            built += std::string(Num(run.glNextLineNumber).size() + 1, ' ');
             shifted = true;
         } else {
             shifted = (i > 0 || numberFirst) && !TakesNoNumber(lines[i]);
-            if (shifted) built += NextNumber() + " ";
+            if (shifted) built += NextNumber(run) + " ";
         }
         built += lines[i];
         continued = lines[i].ends_with(" _");
@@ -145,13 +137,13 @@ void NumberLines(std::string& text, bool numberFirst) {
 
 // Inserted line numbers. Each rule can end the numbering of a text; the
 // text is then written as it stands.
-void InsertLineNumber(std::string& text, const BabStatement& stmt) {
-    if (gsCurrentProc == "<Declarations>" || gsCurrentProc == "(Designer Object Definition)") return;
+void InsertLineNumber(ZelkRun& run, std::string& text, const BabStatement& stmt) {
+    if (run.gsCurrentProc == "<Declarations>" || run.gsCurrentProc == "(Designer Object Definition)") return;
     // A procedure written on one line, split: its statements are numbered
     // as they will be when they stand on lines of their own.
     if (stmt.Class == StatementClass::ProcHeading && gblnInsertLineNumbers && text.find('\r') != std::string::npos &&
         IsProcedureEnd(text.substr(text.rfind('\n') + 1))) {
-        NumberLines(text, false);
+        NumberLines(run, text, false);
         return;
     }
     if (stmt.Class == StatementClass::Comment || stmt.Class == StatementClass::Blank ||
@@ -175,10 +167,10 @@ void InsertLineNumber(std::string& text, const BabStatement& stmt) {
             else text.erase(0, blank + 1);
         }
     }
-    if (IsBlank(text) || gWriter.lastLine.ends_with(" _")) return;
+    if (IsBlank(text) || run.writer.lastLine.ends_with(" _")) return;
     const bool severalLines = text.find('\r') != std::string::npos;
-    if (!severalLines && FirstCaseAfterSelect(text)) {
-        text = std::string(Num(glNextLineNumber).size() + 1, ' ') + text;
+    if (!severalLines && FirstCaseAfterSelect(run.writer, text)) {
+        text = std::string(Num(run.glNextLineNumber).size() + 1, ' ') + text;
         return;
     }
     if ((stmt.Flags & stmtflag::kLabel) && text.find(':') != std::string::npos) {
@@ -186,17 +178,15 @@ void InsertLineNumber(std::string& text, const BabStatement& stmt) {
         numbered = blank != std::string::npos && blank < text.find(':');
     }
     if (severalLines) {
-        NumberLines(text, numbered);
+        NumberLines(run, text, numbered);
         return;
     }
-    if (numbered) text = NextNumber() + " " + text;
+    if (numbered) text = NextNumber(run) + " " + text;
 }
 
 }  // namespace
 
-void sbResetEmitLine() { gWriter = WriterState{}; }
-
-void sbDoEmitLine(std::string& text, long& count, bool& firstCall, BabStatement& stmt) {
+void sbDoEmitLine(ZelkRun& run, std::string& text, long& count, bool& firstCall, BabStatement& stmt) {
     TraceGuard trace(TraceKind::App, "sbDoEmitLine");
     if (AppTraceOn()) AppTrace("Record=" + text);
     if (TooLongForVB3(text)) return;
@@ -205,36 +195,36 @@ void sbDoEmitLine(std::string& text, long& count, bool& firstCall, BabStatement&
     // inserted numbering is about to take it away unreferenced.
     bool empty = IsBlank(text) || ((stmt.Flags & stmtflag::kLabel) && vb::IsNumeric(text) && gblnInsertLineNumbers &&
                                    !fblnLabelReferenced(text));
-    gWriter.emptyRun = empty ? gWriter.emptyRun + 1 : 0;
-    if (gblnXSLines && !gblnWSNoChange && gWriter.emptyRun > giXSLinesAmount) return;
-    InsertLineNumber(text, stmt);
+    run.writer.emptyRun = empty ? run.writer.emptyRun + 1 : 0;
+    if (gblnXSLines && !gblnWSNoChange && run.writer.emptyRun > giXSLinesAmount) return;
+    InsertLineNumber(run, text, stmt);
     FileFailing([&] { goOutFile.WriteLine(text); });
     // The footer's count of output lines is the count of lines in the file.
     count += LinesWritten(text);
     oZel->StatusBarUpdate(firstCall, false, count);
-    gWriter.lastLine = text;
+    run.writer.lastLine = text;
 }
 
-void sbEndSplitIf(long& level, std::string& text) {
+void sbEndSplitIf(ZelkRun& run, long& level, std::string& text) {
     TraceGuard trace(TraceKind::App, "sbEndSplitIf");
     text.clear();
-    if ((gblnSplitIfs && gblnSplitIfPending) || (gblnIfOpen && gblnSplitMultiLines && gblnSplitIfPending)) {
-        gblnIfOpen = false;
+    if ((gblnSplitIfs && run.gblnSplitIfPending) || (run.gblnIfOpen && gblnSplitMultiLines && run.gblnSplitIfPending)) {
+        run.gblnIfOpen = false;
         if (gblnBaseLines) ++level;
         // The End If stands where its If stands; the If's level alone would
         // miss a Case's indentation and a line kept as written.
-        text = std::string(glSplitIfColumn > 0 ? static_cast<size_t>(glSplitIfColumn) : 0, ' ') + "End If";
+        text = std::string(run.glSplitIfColumn > 0 ? static_cast<size_t>(run.glSplitIfColumn) : 0, ' ') + "End If";
         BabStatement none;
         bool firstCall = false;
         std::string empty;
         // The empty lines an End If of the source gets: only in the change
         // mode, and none before it right after an empty line.
         const bool change = gblnWSChange && !gblnWSNoChange;
-        if (gblnWSBeforeEndIf && change && !IsBlank(gWriter.lastLine))
-            sbDoEmitLine(empty, glOutputLines, firstCall, none);
-        sbDoEmitLine(text, glOutputLines, firstCall, none);
+        if (gblnWSBeforeEndIf && change && !IsBlank(run.writer.lastLine))
+            sbDoEmitLine(run, empty, run.glOutputLines, firstCall, none);
+        sbDoEmitLine(run, text, run.glOutputLines, firstCall, none);
         empty.clear();
-        if (gblnWSAfterEndIf && change) sbDoEmitLine(empty, glOutputLines, firstCall, none);
+        if (gblnWSAfterEndIf && change) sbDoEmitLine(run, empty, run.glOutputLines, firstCall, none);
     }
-    gblnSplitIfPending = false;
+    run.gblnSplitIfPending = false;
 }

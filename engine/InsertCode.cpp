@@ -75,7 +75,7 @@ bool NamesAProcedure(const std::string& which, long procIndex) {
     return which == "ErrTrap" && kind != "D" && kind != "M";
 }
 
-std::string ExpandTemplate(const std::string& which, long procIndex) {
+std::string ExpandTemplate(const ZelkRun& run, const std::string& which, long procIndex) {
     const std::string* setting = TemplateSetting(which);
     if (!setting) {
         sbLogLine("Bad request for insert", true);
@@ -87,28 +87,28 @@ std::string ExpandTemplate(const std::string& which, long procIndex) {
     }
     std::string text = templatetext::Read(*setting).Text();
     text = templatetext::ReplaceNoCase(text, "@Module", gsModuleName);
-    text = templatetext::ReplaceNoCase(text, "@Procedure", gsCurrentProc);
+    text = templatetext::ReplaceNoCase(text, "@Procedure", run.gsCurrentProc);
     if (NamesAProcedure(which, procIndex))
         text = templatetext::ReplaceNoCase(text, "@Sub", ProcedureKeyword(gtProcTable[static_cast<size_t>(procIndex)]));
     return text;
 }
 
-void EmitInserted(std::string text) {
+void EmitInserted(ZelkRun& run, std::string text) {
     bool firstCall = false;
     BabStatement none;
-    sbDoEmitLine(text, glOutputLines, firstCall, none);
+    sbDoEmitLine(run, text, run.glOutputLines, firstCall, none);
 }
 
 // The exit lines stand in place of the procedure's end line; when there
 // are none, the end line is written as it stands so that the procedure
 // still ends.
-void KeepEndLine() {
-    if (glCurrentStatement < 1 || static_cast<size_t>(glCurrentStatement) >= yStatement.size()) return;
-    BabStatement end = yStatement[static_cast<size_t>(glCurrentStatement)];
+void KeepEndLine(ZelkRun& run) {
+    if (run.glCurrentStatement < 1 || static_cast<size_t>(run.glCurrentStatement) >= yStatement.size()) return;
+    BabStatement end = yStatement[static_cast<size_t>(run.glCurrentStatement)];
     if (end.Class != StatementClass::ProcEnd) return;
     std::string text = vb::LTrim(tokentext::StatementSourceText(end));
     bool firstCall = false;
-    sbDoEmitLine(text, glOutputLines, firstCall, end);
+    sbDoEmitLine(run, text, run.glOutputLines, firstCall, end);
 }
 
 std::string WithoutBlanks(const std::string& text) {
@@ -180,7 +180,7 @@ bool Continues(const std::string& line) {
 // lines), as the next zelk reads them: an end of procedure at the line's
 // start and without a number, as the formatter writes one. With `endLine`,
 // the end of procedure and what follows it are handed back instead.
-void EmitStatements(const std::string& text, std::string* endLine) {
+void EmitStatements(ZelkRun& run, const std::string& text, std::string* endLine) {
     const std::vector<std::string> lines = vb::Split(text, "\r\n");
     std::string statement;
     bool open = false;
@@ -200,14 +200,15 @@ void EmitStatements(const std::string& text, std::string* endLine) {
             *endLine += endLine->empty() ? statement : "\r\n" + statement;
         } else {
             bool firstCall = false;
-            sbDoEmitLine(statement, glOutputLines, firstCall, stmt);
+            sbDoEmitLine(run, statement, run.glOutputLines, firstCall, stmt);
         }
         statement.clear();
     }
-    if (open) EmitInserted(statement);
+    if (open) EmitInserted(run, statement);
 }
 
-void InsertLoggingFile(const std::string& kind, int which, int functionPos, long column, std::string* endLine) {
+void InsertLoggingFile(ZelkRun& run, const std::string& kind, int which, int functionPos, long column,
+                       std::string* endLine) {
     if (kind != "U" && kind != "E") {
         sbLogLine("Bad File for Log", false);
         return;
@@ -217,13 +218,13 @@ void InsertLoggingFile(const std::string& kind, int which, int functionPos, long
     if (FileExists(file)) lines = templatetext::Read(file).Lines;
     if (lines.empty()) {
         sbLogLine("Insertion file not found " + file, true);
-        if (which == 2 && !endLine) KeepEndLine();
+        if (which == 2 && !endLine) KeepEndLine(run);
         return;
     }
     // At the end of a function or a property procedure the exit lines leave
     // it with its own keyword: End Sub becomes End Function or End Property.
     std::string exitKeyword;
-    if (which == 2 && IsPropertyProcedureName(gsCurrentProc))
+    if (which == 2 && IsPropertyProcedureName(run.gsCurrentProc))
         exitKeyword = "Property";
     else if (functionPos > 0)
         exitKeyword = "Function";
@@ -231,7 +232,7 @@ void InsertLoggingFile(const std::string& kind, int which, int functionPos, long
     for (size_t k = 0; k < lines.size(); ++k) {
         std::string& line = lines[k];
         size_t at = line.find("@@");
-        if (at != std::string::npos) line.replace(at, 2, gsCurrentProc);
+        if (at != std::string::npos) line.replace(at, 2, run.gsCurrentProc);
         if (!exitKeyword.empty()) line = templatetext::ReplaceFirstNoCase(line, "SUB", exitKeyword);
         if (k > 0) text += "\r\n";
         text += line;
@@ -239,7 +240,7 @@ void InsertLoggingFile(const std::string& kind, int which, int functionPos, long
     // The lines are code of the procedure: laid out as the code around them
     // and continued as the formatter continues code, or the next zelk would
     // lay them out again.
-    EmitStatements(ContinuedLikeCode(AtColumn(text, column)), which == 2 ? endLine : nullptr);
+    EmitStatements(run, ContinuedLikeCode(AtColumn(text, column)), which == 2 ? endLine : nullptr);
 }
 
 }  // namespace
@@ -301,30 +302,33 @@ bool fblnProcedureLogs(const ProcInfo& proc, const std::string& kind) {
     return false;
 }
 
-std::string GetInsertText(const std::string& which, long procIndex) {
+std::string GetInsertText(const ZelkRun& run, const std::string& which, long procIndex) {
     TraceGuard trace(TraceKind::App, "modVEZUZ::GetInsertText");
-    return AlwaysTrapped("GetInsertText", [&] { return ExpandTemplate(which, procIndex); });
+    return AlwaysTrapped("GetInsertText", [&] { return ExpandTemplate(run, which, procIndex); });
 }
 
-void sbInsertTracing(const std::string& which, long procIndex) { sbInsertTracing(which, procIndex, -1); }
+void sbInsertTracing(ZelkRun& run, const std::string& which, long procIndex) {
+    sbInsertTracing(run, which, procIndex, -1);
+}
 
-void sbInsertTracing(const std::string& which, long procIndex, long column) {
+void sbInsertTracing(ZelkRun& run, const std::string& which, long procIndex, long column) {
     TraceGuard trace(TraceKind::App, "modVEZUZ::sbInsertTracing");
     AlwaysTrapped("sbInsertTracing", [&] {
         // A missing or empty template inserts nothing, not an empty line
         // that every further zelk would add again.
-        std::string text = GetInsertText(which, procIndex);
-        if (!text.empty()) EmitInserted(ContinuedLikeCode(AtColumn(text, column)));
+        std::string text = GetInsertText(run, which, procIndex);
+        if (!text.empty()) EmitInserted(run, ContinuedLikeCode(AtColumn(text, column)));
     });
 }
 
-void sbLogInsert(const std::string& kind, int which, int functionPos) {
+void sbLogInsert(ZelkRun& run, const std::string& kind, int which, int functionPos) {
     TraceGuard trace(TraceKind::App, "sbLogInsert");
-    Trapped("sbLogInsert", [&] { InsertLoggingFile(kind, which, functionPos, -1, nullptr); });
+    Trapped("sbLogInsert", [&] { InsertLoggingFile(run, kind, which, functionPos, -1, nullptr); });
 }
 
-void sbLogInsert(const std::string& kind, int which, int functionPos, long column, std::string& endLine) {
+void sbLogInsert(ZelkRun& run, const std::string& kind, int which, int functionPos, long column,
+                 std::string& endLine) {
     TraceGuard trace(TraceKind::App, "sbLogInsert");
     endLine.clear();
-    Trapped("sbLogInsert", [&] { InsertLoggingFile(kind, which, functionPos, column, &endLine); });
+    Trapped("sbLogInsert", [&] { InsertLoggingFile(run, kind, which, functionPos, column, &endLine); });
 }

@@ -57,9 +57,9 @@ FirstWordsKind KindOfFirstWords(const std::string& w, const std::string& next) {
 void SourceLineFormatter::ClassifyFirstWord() {
     const std::string& w = curWord_;
     const FirstWordsKind k = KindOfFirstWords(w, vb::UCase(NextPiece()));
-    if (k.kind != SourceLineKind::None) giLineKind = k.kind;
-    if (k.opens) gblnBlockOpened = true;
-    if (k.closes) gblnBlockClosed = true;
+    if (k.kind != SourceLineKind::None) run_.giLineKind = k.kind;
+    if (k.opens) run_.gblnBlockOpened = true;
+    if (k.closes) run_.gblnBlockClosed = true;
     if (OneOf(w, {"GLOBAL", "DIM", "PUBLIC", "PRIVATE", "STATIC"})) {
         fDecl_ = true;
         declHead_ = cur_.Piece;
@@ -77,10 +77,10 @@ void SourceLineFormatter::ClassifyFirstWord() {
         funcStmt_ = OwnStatementIndex();
     } else if (w == "IF") {
         fIfLine_ = true;
-        gblnIfOpen = true;
+        run_.gblnIfOpen = true;
         PrepareIfSplit();
     } else if (w == "SELECT") {
-        gblnInSelect = true;
+        run_.gblnInSelect = true;
     } else if (w == "NEXT") {
         fNext_ = true;
         PrepareNextVariables();
@@ -101,13 +101,13 @@ void SourceLineFormatter::ClassifyLaterWord() {
         declStmt_ = OwnStatementIndex();
     } else if (w == "SUB" || w == "FUNCTION" || w == "PROPERTY") {
         if (p == "DECLARE" || p == "EXIT") {
-            gblnBlockOpened = false;
+            run_.gblnBlockOpened = false;
         } else if (p == "END") {
-            gblnBlockOpened = false;
+            run_.gblnBlockOpened = false;
             TrimLineStart(static_cast<size_t>(LeadingBlanks(line_)));
         } else if (p == "PUBLIC" || p == "PRIVATE") {
-            gblnBlockOpened = true;
-            giLineKind = SourceLineKind::ProcHeading;
+            run_.gblnBlockOpened = true;
+            run_.giLineKind = SourceLineKind::ProcHeading;
             fDeclare_ = true;
             TrimLineStart(static_cast<size_t>(LeadingBlanks(line_)));
             if (w == "FUNCTION") {
@@ -119,7 +119,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
             // keyword file does not know (PtrSafe after Declare, a modifier
             // of another dialect) makes no heading: the line keeps its blanks
             // as the analysis, which sees no procedure there, keeps it.
-            gblnBlockOpened = true;
+            run_.gblnBlockOpened = true;
             fDecl_ = true;
             fDeclare_ = false;
             declStmt_ = OwnStatementIndex();
@@ -133,17 +133,17 @@ void SourceLineFormatter::ClassifyLaterWord() {
     } else if (cur_.Piece == ":") {
         fColon_ = true;
     } else if (w == "SELECT" && p == "END") {
-        gblnInSelect = false;
-        giLineKind = SourceLineKind::EndSelect;
+        run_.gblnInSelect = false;
+        run_.giLineKind = SourceLineKind::EndSelect;
         if (!gblnAsIs && giCaseStructure == CaseStructure::OneLevelIn) {
-            --gtFormatterCarry().iCaseOffset;
+            --carry_.iCaseOffset;
             // End Select goes back to the level of its Select.
             if (giIndentAmount > 0 && line_.compare(0, static_cast<size_t>(giIndentAmount), Blanks(giIndentAmount)) == 0)
                 TrimLineStart(static_cast<size_t>(giIndentAmount));
         }
     } else if (w == "IF") {
-        giLineKind = SourceLineKind::EndIf;
-        if (p == "END") gblnIfOpen = false;
+        run_.giLineKind = SourceLineKind::EndIf;
+        if (p == "END") run_.gblnIfOpen = false;
     } else if (w == "(" || w == ")") {
         ++paren_;
     } else if (w == "THEN") {

@@ -43,7 +43,7 @@ bool SourceLineFormatter::StandsAsCommentLine() const {
 }
 
 long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
-    const FormatterCarry& carry = gtFormatterCarry();
+    const FormatterCarry& carry = carry_;
     if (carry.lWrittenNext > 0) return StandAloneColumn(ownBlanks, carry.lWrittenNext, carry.lWrittenTied);
     if (st_.Class != StatementClass::Comment) return StandAloneColumn(ownBlanks, r_ + 1, TiedOnNextRead(r_ + 1));
     return StandAloneColumn(ownBlanks, r_ + 1, yRecord[static_cast<size_t>(r_)].TiedTo);
@@ -66,7 +66,7 @@ long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied)
             return giIndentAmount * (level + (extra ? 1 : 0));
         }
         case StandAloneCommentPlace::PreviousLineIndent:
-            return gtFormatterCarry().lPriorIndent;
+            return carry_.lPriorIndent;
         case StandAloneCommentPlace::NoChange:
             return ownBlanks;
         default:
@@ -104,7 +104,7 @@ long SourceLineFormatter::CodeBase() const {
 }
 
 void SourceLineFormatter::IndentFirstWord() {
-    FormatterCarry& carry = gtFormatterCarry();
+    FormatterCarry& carry = carry_;
     const long ownBlanks = static_cast<long>(cur_.WhiteSpaceLeft.size());
     const long indent = giIndentAmount;
     const long level = rec_.IndentLevel;
@@ -167,7 +167,7 @@ void SourceLineFormatter::IndentFirstWord() {
                     // number in front, so where the source had one says
                     // nothing about the column.
                     if (line_.empty() && carry.blnPriorLineNumbered && !numericLabel_ && !gblnInsertLineNumbers)
-                        c += glLineNumberWidth;
+                        c += run_.glLineNumberWidth;
                 }
             } else {
                 c = continuation ? indent * (level + 2 + k) : CodeBase() + indent * (level + k);
@@ -183,8 +183,8 @@ void SourceLineFormatter::IndentFirstWord() {
 
     // A kept line number is followed by at least one blank, and by as many
     // as make its code line up with the lines whose number column is blank.
-    if (computed && keptNumber_ && line_.size() < static_cast<size_t>(glLineNumberWidth) && r_ == st_.RecordFirst)
-        line_.append(static_cast<size_t>(glLineNumberWidth) - line_.size(), ' ');
+    if (computed && keptNumber_ && line_.size() < static_cast<size_t>(run_.glLineNumberWidth) && r_ == st_.RecordFirst)
+        line_.append(static_cast<size_t>(run_.glLineNumberWidth) - line_.size(), ' ');
 
     if (!own || adj != 0) cur_.WhiteSpaceLeft = Blanks(c);
     if (computed && continuation && !gblnKeepIndentation && !joined_)

@@ -1,13 +1,12 @@
 // Whether a module already declares Option Explicit.
 #include "engine/OptionExplicit.h"
 
-#include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "analysis/SourceModel.h"
 #include "common/Trace.h"
 #include "platform/VBText.h"
 
-bool fblnOptionExplicit(int startRecord) {
+bool fblnOptionExplicit(ZelkRun& run, int startRecord) {
     TraceGuard trace(TraceKind::App, "fblnOptionExplicit");
     return Trapped("fblnOptionExplicit", [&] {
         // The scan runs over records from the first one after the module's
@@ -17,7 +16,7 @@ bool fblnOptionExplicit(int startRecord) {
             const BabRecord& rec = yRecord[static_cast<size_t>(r)];
             const BabStatement& st = yStatement[static_cast<size_t>(rec.FirstStmt)];
             if (rec.FirstToken != 0 && (st.Flags & stmtflag::kFormDescription)) {
-                ++glPseudoStatement;
+                ++run.glPseudoStatement;
                 continue;
             }
             if (rec.FirstToken == 0) return true;

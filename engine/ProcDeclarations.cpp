@@ -211,7 +211,7 @@ void MoveDeclarations(std::vector<LocalDecl>& decls, long first, long last, long
     PlacePieces(rearranged, firstDecl, order);
 }
 
-void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIndex) {
+void ArrangeProcedure(const ZelkRun& run, long& first, long& last, StatementOrder& order, int procIndex) {
     oDebug->ClearStatus();
     const bool anyStep = gblnConvertDeclare || gblnConvertMsgBox || gblnConvertDAO || gblnNextVariable ||
                          gblnInsertErrHandling || gblnInsertTracing || gblnAnalyzeDates;
@@ -292,7 +292,7 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
 
     // Pass 3: conversions, date scan, error handler and trace recognition.
     if (anyStep) {
-        const std::string traceText = gblnInsertTracing ? GetInsertText("TraceOn", procIndex) : std::string();
+        const std::string traceText = gblnInsertTracing ? GetInsertText(run, "TraceOn", procIndex) : std::string();
         for (long s = std::max(bodyStart, first); s <= last; ++s) {
             if (yStatement[static_cast<size_t>(s)].Class != StatementClass::Other) continue;
             BabStatement st = yStatement[static_cast<size_t>(s)];
@@ -314,7 +314,7 @@ void ArrangeProcedure(long& first, long& last, StatementOrder& order, int procIn
 
 }  // namespace
 
-void FloatProcDeclarations(long& first, long& last, StatementOrder& order, int procIndex) {
+void FloatProcDeclarations(const ZelkRun& run, long& first, long& last, StatementOrder& order, int procIndex) {
     TraceGuard trace(TraceKind::App, "FloatProcDeclarations");
-    Trapped("FloatProcDeclarations", [&] { ArrangeProcedure(first, last, order, procIndex); });
+    Trapped("FloatProcDeclarations", [&] { ArrangeProcedure(run, first, last, order, procIndex); });
 }

@@ -80,11 +80,11 @@ void CannotSort() {
 
 }  // namespace
 
-void sbSortProcs() {
+void sbSortProcs(ZelkRun& run) {
     TraceGuard trace(TraceKind::App, "sbSortProcs");
     Trapped("sbSortProcs", [&] {
         const size_t count = gtProcTable.size();
-        gtProcOrder.assign(count, ProcOrderEntry{});
+        run.gtProcOrder.assign(count, ProcOrderEntry{});
         const ProcsHow how = ReadProcsHow(gsProcsHow);
         for (size_t p = 0; p < count; ++p) {
             ProcInfo& e = gtProcTable[p];
@@ -99,15 +99,15 @@ void sbSortProcs() {
                 // part before it.
                 e.LastStmt = std::max(next.FirstStmt - 1, e.FirstStmt - 1);
             }
-            gtProcOrder[p].Key = how.valid ? KeyPrefix(e, how) + vb::UCase(e.Name) : std::string();
-            gtProcOrder[p].ProcIndex = static_cast<long>(p);
+            run.gtProcOrder[p].Key = how.valid ? KeyPrefix(e, how) + vb::UCase(e.Name) : std::string();
+            run.gtProcOrder[p].ProcIndex = static_cast<long>(p);
         }
         if (vb::Val(gsProcsHow) != 0 && gblnDoProcs) {
             if (gblnCondCompProc) {
                 CannotSort();
                 return;
             }
-            SortByKey(gtProcOrder);
+            SortByKey(run.gtProcOrder);
         }
     });
 }

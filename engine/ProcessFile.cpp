@@ -126,13 +126,12 @@ void FailRun(const std::string& fileName, const VBError& error) {
     Ui().MsgBox(text, mb::vbExclamation, app::kTitle);
 }
 
-void RunFile(int index) {
+void RunFile(int index, ZelkRun& run) {
     const std::string fileName = oFile->Item(index).FileName;
     FileStatsRecord& stats = gtFileStats[static_cast<size_t>(index)];
 
     sbFileNameFromDir(fileName, gsCurrentFileName, gsCurrentFileDir);
     gsModuleName = gsCurrentFileName.substr(0, gsCurrentFileName.find('.'));
-    gsCurrentProc = "<Declarations>";
 
     Ui().SetMousePointer(pointer::vbHourglass);
     if (gfrmZelker) {
@@ -175,9 +174,7 @@ void RunFile(int index) {
     goLogFile.Open(gsTempLogFile[static_cast<size_t>(index)], LineWriter::Mode::Output);
     WriteLogHeader(fileName);
 
-    glPseudoStatement = 0;
-    glOutputLines = 0;
-    sbProcessSourceFile(index);
+    sbProcessSourceFile(index, run);
     WriteLogFooter(stats);
 
     goInputFile.Close();
@@ -207,7 +204,20 @@ void sbProcessSelection(int index, bool& ok) {
 }
 
 void sbProcessFile(int index) {
+    long nextLineNumber = 0;
+    sbProcessFile(index, nextLineNumber);
+}
+
+void sbProcessFile(int index, long& nextLineNumber) {
     TraceGuard trace(TraceKind::App, "sbProcessFile");
+    // A new file is a new run: only the line numbering across modules goes
+    // on from the file before, and comes back for the file after.
+    ZelkRun run(nextLineNumber);
+    struct HandBack {
+        long& to;
+        const ZelkRun& from;
+        ~HandBack() { to = from.glNextLineNumber; }
+    } handBack{nextLineNumber, run};
     Trapped("sbProcessFile", [&] {
         const long count = oFile->Count();
         AppTrace("Which=" + Num(index) + kCrLf + " oFile(wWhich)=<" +
@@ -222,7 +232,7 @@ void sbProcessFile(int index) {
         }
         const std::string fileName = oFile->Item(index).FileName;
         try {
-            FileFailing([&] { RunFile(index); });
+            FileFailing([&] { RunFile(index, run); });
         } catch (const FileFailure& failure) {
             FailRun(fileName, failure.Error);
         }
@@ -230,7 +240,7 @@ void sbProcessFile(int index) {
     });
 }
 
-void sbProcessSourceFile(int index) {
+void sbProcessSourceFile(int index, ZelkRun& run) {
     TraceGuard trace(TraceKind::App, "sbProcessSourceFile");
     Trapped("sbProcessSourceFile", [&] {
         AppTrace("Which=" + Num(index));
@@ -277,11 +287,12 @@ void sbProcessSourceFile(int index) {
             }
             return;
         }
-        if (gblnInsertLineNumbers && glLineNumberHow == LineNumbering::PerModule) glNextLineNumber = glLineNumberStart;
+        if (gblnInsertLineNumbers && glLineNumberHow == LineNumbering::PerModule)
+            run.glNextLineNumber = glLineNumberStart;
         bool firstCall = true;
         oZel->StatusBarUpdate(firstCall, true, 0);
         ProcessSelectedFile(index);
         if (oAppInfo->WasCanceled) sbLogLine("Zelk Canceled", false);
-        else sbDoFile();
+        else sbDoFile(run);
     });
 }

@@ -7,16 +7,10 @@
 #include "analysis/SourceModel.h"
 #include "common/Trace.h"
 
-void sbOutputSourceRecord(long& stmt, std::string& text, bool isDeclarationsPart) {
-    // The zelking loop's call before the first part of a file: nothing that
-    // an earlier file left may change this file's layout.
-    if (stmt == -1) {
-        ResetFormatterCarry();
-        return;
-    }
+void sbOutputSourceRecord(ZelkRun& run, long& stmt, std::string& text, bool isDeclarationsPart) {
     TraceGuard trace(TraceKind::App, "sbOutputSourceRecord");
     Trapped("sbOutputSourceRecord", [&] {
-        SourceLineFormatter formatter(stmt, isDeclarationsPart);
+        SourceLineFormatter formatter(run, stmt, isDeclarationsPart);
         text = formatter.Format();
     });
 }

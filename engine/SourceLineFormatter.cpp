@@ -16,16 +16,6 @@ bool IsComment(const BabToken& t) { return t.Class == TokenClass::NonCode && t.D
 
 }  // namespace
 
-FormatterCarry& gtFormatterCarry() {
-    static FormatterCarry carry;
-    return carry;
-}
-
-void ResetFormatterCarry() {
-    gtFormatterCarry() = FormatterCarry();
-    glSplitIfColumn = 0;
-}
-
 std::string Blanks(long n) { return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string(); }
 
 bool IsBlankText(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
@@ -37,7 +27,8 @@ long LeadingBlanks(const std::string& text) {
 
 bool IsTypeCharacter(char c) { return c == '!' || c == '@' || c == '#' || c == '$' || c == '%' || c == '&'; }
 
-SourceLineFormatter::SourceLineFormatter(long stmt, bool declarationsPart) : s_(stmt), declarationsPart_(declarationsPart) {
+SourceLineFormatter::SourceLineFormatter(ZelkRun& run, long stmt, bool declarationsPart)
+    : run_(run), carry_(run.Carry()), s_(stmt), declarationsPart_(declarationsPart) {
     if (stmt < 1 || stmt > glStmtCount || static_cast<size_t>(stmt) >= yStatement.size())
         RaiseError(vberr::kSubscriptOutOfRange, "sbOutputSourceRecord");
     st_ = yStatement[static_cast<size_t>(stmt)];
@@ -81,7 +72,7 @@ long SourceLineFormatter::MatchingParen(long open) const {
 std::string SourceLineFormatter::Format() {
     declIndent_ = declarationsPart_ ? gblnModDeclarations : gblnDeclarations;
     joinNext_ = giContinuations == ContinuationMode::Remove;
-    segment_ = gtFormatterCarry().segment;
+    segment_ = carry_.segment;
     if (segment_.FirstToken > 0) {
         st_.RecordFirst = segment_.RecordFirst;
         st_.RecordLast = segment_.RecordLast;
@@ -105,7 +96,7 @@ std::string SourceLineFormatter::Format() {
             Flush();
         }
     }
-    if (st_.Class != StatementClass::Comment) gtFormatterCarry().firstCaseCut = selectLine_ ? removedNumLen_ : 0;
+    if (st_.Class != StatementClass::Comment) carry_.firstCaseCut = selectLine_ ? removedNumLen_ : 0;
     return Result();
 }
 
@@ -123,7 +114,7 @@ void SourceLineFormatter::BeginRecord(long r) {
     // no ":" on them may take a statement out from under its condition.
     const bool ifOwnsLine = protectColons_ || (fIfLine_ && (ifStack_.empty() || ifFrozen_));
     const bool continued = r > st_.RecordFirst && rec_.FirstToken > 0 && ContinuesLine(rec_.FirstToken);
-    gblnBlockOpened = gblnBlockClosed = false;
+    run_.gblnBlockOpened = run_.gblnBlockClosed = false;
     fDecl_ = fDeclare_ = fConst_ = fIfLine_ = fColon_ = fNext_ = false;
     declStmt_ = 0;
     declHead_.clear();
@@ -147,14 +138,14 @@ void SourceLineFormatter::LeadingLabel() {
     line_ = label.Piece;
     skip_ = 1;
     if (!IsLineNumberText(label.Piece)) {
-        giLineKind = SourceLineKind::Label;
+        run_.giLineKind = SourceLineKind::Label;
         line_ += ":";
         skip_ = 2;
         Flush();
         return;
     }
     numericLabel_ = true;
-    giLineKind = SourceLineKind::None;
+    run_.giLineKind = SourceLineKind::None;
     // A number written with a ":" after it keeps the ":" at its side; the
     // code after it is the line's first word.
     if (f < rec_.LastToken && Tok(f + 1).Piece == ":" && Tok(f + 1).Statement == label.Statement) {
@@ -173,7 +164,7 @@ void SourceLineFormatter::LeadingLabel() {
         removedNumLen_ = static_cast<size_t>(width);
     } else {
         keptNumber_ = true;
-        glLineNumberWidth = std::max(glLineNumberWidth, width);
+        run_.glLineNumberWidth = std::max(run_.glLineNumberWidth, width);
     }
 }
 
@@ -205,7 +196,7 @@ void SourceLineFormatter::TokenPass() {
         }
         if (!IsBlankText(prevWord_)) lastIsThen = prevWord_ == "THEN";
     }
-    if (lastIsThen && gblnSplitIfPending) gblnSplitIfPending = false;
+    if (lastIsThen && run_.gblnSplitIfPending) run_.gblnSplitIfPending = false;
 }
 
 // One token, in the order the steps must run. False when an in-line comment
@@ -224,9 +215,9 @@ bool SourceLineFormatter::ProcessToken(long i) {
     // for comment lines that keep their column, the line's own blanks
     // already hold it.
     bool keepsOwnColumn = gblnAsIs || (StandsAsCommentLine() && giCmtStandAlone == StandAloneCommentPlace::NoChange);
-    if (!keepsOwnColumn && line_.empty() && i == first_ && glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
+    if (!keepsOwnColumn && line_.empty() && i == first_ && run_.glLineNumberWidth >= 1 && !gblnInsertLineNumbers &&
         !ContinuesLine(i))
-        line_ = Blanks(glLineNumberWidth);
+        line_ = Blanks(run_.glLineNumberWidth);
     if (curWord_.size() > 1 && curWord_[0] == '#' && curWord_.back() != '#') cur_.Class = TokenClass::Name;
     ConvertTabs();
     // The word after a line number is the statement's first; after a number
@@ -250,7 +241,7 @@ bool SourceLineFormatter::ProcessToken(long i) {
     // it by the number's width instead, which comes off again here.
     if (firstWord_ && i == first_ && r_ == st_.RecordFirst && gblnInsertLineNumbers) {
         selectLine_ = curWord_ == "SELECT";
-        const size_t cut = gtFormatterCarry().firstCaseCut;
+        const size_t cut = carry_.firstCaseCut;
         if (curWord_ == "CASE" && cut > 0 && cur_.WhiteSpaceLeft.size() >= cut) cur_.WhiteSpaceLeft.erase(0, cut);
     }
 
@@ -328,7 +319,7 @@ void SourceLineFormatter::TrimLineStart(size_t count) {
 }
 
 std::string SourceLineFormatter::Result() {
-    gtFormatterCarry().blnPriorLineNumbered = numericLabel_;
+    carry_.blnPriorLineNumbered = numericLabel_;
     if (out_.empty()) return line_;
     if (!IsBlankText(line_)) Flush();
     // The End If of every split If inside the outermost one; the zelking

@@ -74,10 +74,10 @@ long SourceLineFormatter::ColumnAfterColon(long& adj) {
     bool procLine = false;
     long kindColumn = ColumnOfKind(curWord_, n, procLine);
     long col = kindColumn >= 0 ? kindColumn : stmtLevelCol_;
-    if (curWord_ == "SELECT" && giCaseStructure == CaseStructure::OneLevelIn) ++gtFormatterCarry().iCaseOffset;
+    if (curWord_ == "SELECT" && giCaseStructure == CaseStructure::OneLevelIn) ++carry_.iCaseOffset;
     long adjusted = AdjustColumn(curWord_, col);
     adj = adjusted - col;
-    long numberColumn = glLineNumberWidth >= 1 && !gblnInsertLineNumbers ? glLineNumberWidth : 0;
+    long numberColumn = run_.glLineNumberWidth >= 1 && !gblnInsertLineNumbers ? run_.glLineNumberWidth : 0;
     return numberColumn + adjusted;
 }
 
@@ -85,7 +85,7 @@ long SourceLineFormatter::ColumnAfterColon(long& adj) {
 void SourceLineFormatter::WarnSplitRefused() {
     if (refusedWarned_) return;
     refusedWarned_ = true;
-    sbLogLine(line_ + " Procedure: " + gsCurrentProc, true);
+    sbLogLine(line_ + " Procedure: " + run_.gsCurrentProc, true);
 }
 
 void SourceLineFormatter::SplitAtColon() {
@@ -104,7 +104,7 @@ void SourceLineFormatter::SplitAtColon() {
     Flush();
     stmtLine_ = out_.size();
     splitOffStmt_ = OwnStatementIndex();
-    if (fIfLine_ && gblnIfOpen) gblnSplitIfPending = true;
+    if (fIfLine_ && run_.gblnIfOpen) run_.gblnSplitIfPending = true;
     cur_.WhiteSpaceLeft = Blanks(col);
     stmtCol_ = col;
     stmtAdj_ = adj;
@@ -119,7 +119,7 @@ void SourceLineFormatter::SplitAtColon() {
     } else if (curWord_ == "IF" && !fIfLine_ && gblnSplitIfs) {
         fIfLine_ = true;
         ifFrozen_ = false;
-        gblnIfOpen = true;
+        run_.gblnIfOpen = true;
         PrepareIfSplit();
     }
 }
@@ -135,10 +135,10 @@ void SourceLineFormatter::SplitSingleLineIf() {
     if (prevWord_ == "THEN" && !fColon_) {
         long col = std::max(0L, stmtCol_ - stmtAdj_);
         Flush();
-        if (ifStack_.empty()) glSplitIfColumn = col;
+        if (ifStack_.empty()) run_.glSplitIfColumn = col;
         stmtLine_ = out_.size();
         ifStack_.push_back({col, false, stmtLevelCol_});
-        gblnSplitIfPending = true;
+        run_.gblnSplitIfPending = true;
         // An empty Then part: the Else comes next, at the If's column.
         if (curWord_ != "ELSE") {
             cur_.WhiteSpaceLeft = Blanks(col + indent);

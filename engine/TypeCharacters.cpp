@@ -150,7 +150,7 @@ bool SourceLineFormatter::IntrinsicNameMayChange() const {
     // by a type clause, nor one the file declares itself (a parameter named
     // str, a Property Get Left).
     if (vb::EqualsNoCase(NextPiece(), "As")) return false;
-    FormatterCarry& carry = gtFormatterCarry();
+    FormatterCarry& carry = carry_;
     if (!carry.declaredNamesKnown) {
         CollectDeclaredNames(carry.declaredNames);
         carry.declaredNamesKnown = true;

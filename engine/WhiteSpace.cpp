@@ -43,9 +43,9 @@ KindSwitches SwitchesOf(SourceLineKind kind) {
 bool IsBlank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
 
 // A line that stands at the edge of a block, where the kind's switches apply.
-bool AtBlockEdge(SourceLineKind kind) {
-    return gblnBlockOpened || gblnBlockClosed || (gblnInSelect && kind == SourceLineKind::Case) ||
-           (gblnIfOpen && kind == SourceLineKind::Else) || kind == SourceLineKind::Label;
+bool AtBlockEdge(const ZelkRun& run, SourceLineKind kind) {
+    return run.gblnBlockOpened || run.gblnBlockClosed || (run.gblnInSelect && kind == SourceLineKind::Case) ||
+           (run.gblnIfOpen && kind == SourceLineKind::Else) || kind == SourceLineKind::Label;
 }
 
 bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
@@ -122,9 +122,9 @@ void WhiteSpaceWriter::WritePlain(std::string& text, BabStatement& stmt, bool& f
         // Straight to the file: the writer's limit on empty lines does not
         // take this one away.
         FileFailing([] { goOutFile.WriteLine(""); });
-        ++glOutputLines;
+        ++run_.glOutputLines;
     }
-    sbDoEmitLine(text, glOutputLines, firstCall, stmt);
+    sbDoEmitLine(run_, text, run_.glOutputLines, firstCall, stmt);
     lastText_ = text;
     EndSplitIf(stmt);
 }
@@ -133,8 +133,8 @@ void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool 
     bool declarationChange = false;
     if (insideProc && stmt.Class == StatementClass::Declaration) {
         long kind = stmt.Detail % 100;
-        if (kind == 1 || kind == 3) giLineKind = SourceLineKind::DeclarationGroup;
-        declarationChange = giLineKind != lastKind_;
+        if (kind == 1 || kind == 3) run_.giLineKind = SourceLineKind::DeclarationGroup;
+        declarationChange = run_.giLineKind != lastKind_;
     }
     const bool headingAfterItsComments = stmt.Class == StatementClass::ProcHeading && inHeadingGroup_;
     if (OpensHeadingGroup(text, stmt) && stmt.Class != StatementClass::ProcHeading && gblnWSBeforeSub) {
@@ -149,8 +149,8 @@ void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool 
         WriteStatements(statements, stmt, insideProc, headingAfterItsComments, firstCall);
         return;
     }
-    const SourceLineKind kind = giLineKind;
-    const bool edge = AtBlockEdge(kind);
+    const SourceLineKind kind = run_.giLineKind;
+    const bool edge = AtBlockEdge(run_, kind);
     if (BeforeNeedsEmptyLine(kind, edge || declarationChange, headingAfterItsComments)) {
         EmptyLine(firstCall);
         lastText_.clear();
@@ -158,7 +158,7 @@ void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool 
     // An empty text after an empty line is not written: runs of empty lines
     // shrink to one.
     if (!IsBlank(lastText_) || !IsBlank(text)) {
-        sbDoEmitLine(text, glOutputLines, firstCall, stmt);
+        sbDoEmitLine(run_, text, run_.glOutputLines, firstCall, stmt);
         lastText_ = text;
         lastKind_ = kind;
     }
@@ -189,7 +189,7 @@ bool WhiteSpaceWriter::AfterNeedsEmptyLine(SourceLineKind kind, bool edge, const
 
 void WhiteSpaceWriter::WriteStatements(const std::vector<std::string>& statements, BabStatement& stmt, bool insideProc,
                                        bool headingAfterItsComments, bool& firstCall) {
-    bool ifOpen = gblnIfOpen, inSelect = gblnInSelect;
+    bool ifOpen = run_.gblnIfOpen, inSelect = run_.gblnInSelect;
     std::string joined;
     SourceLineKind kind = SourceLineKind::None;
     bool edge = false;
@@ -219,7 +219,7 @@ void WhiteSpaceWriter::WriteStatements(const std::vector<std::string>& statement
             lastText_.clear();
         }
     }
-    sbDoEmitLine(joined, glOutputLines, firstCall, stmt);
+    sbDoEmitLine(run_, joined, run_.glOutputLines, firstCall, stmt);
     lastText_ = joined;
     if (AfterNeedsEmptyLine(kind, edge, lastText_)) {
         EmptyLine(firstCall);
@@ -231,14 +231,14 @@ void WhiteSpaceWriter::WriteStatements(const std::vector<std::string>& statement
 void WhiteSpaceWriter::EmptyLine(bool& firstCall) {
     std::string empty;
     BabStatement none;
-    sbDoEmitLine(empty, glOutputLines, firstCall, none);
+    sbDoEmitLine(run_, empty, run_.glOutputLines, firstCall, none);
 }
 
 void WhiteSpaceWriter::EndSplitIf(const BabStatement& stmt) {
     std::string endIf;
     size_t record = static_cast<size_t>(stmt.RecordFirst);
     long level = record < yRecord.size() ? yRecord[record].IndentLevel : 0;
-    sbEndSplitIf(level, endIf);
+    sbEndSplitIf(run_, level, endIf);
     if (record < yRecord.size()) yRecord[record].IndentLevel = level;
     if (endIf.empty()) return;
     lastText_ = endIf;

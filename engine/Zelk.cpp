@@ -57,9 +57,6 @@ ZelkResult ZelkWithProgramOptions(const std::string& sourceFile, IZelkWindow* ho
     ZelkResult result;
     oDebug->ClearStatus();
     oAppInfo->WasCanceled = false;
-    // The one number a session carries from file to file on purpose (the
-    // continuous line numbering) starts afresh with a run of its own.
-    glNextLineNumber = 0;
     sbStartCommentBlockRun();
 
     std::vector<std::string> names = {"", sourceFile};
@@ -72,6 +69,8 @@ ZelkResult ZelkWithProgramOptions(const std::string& sourceFile, IZelkWindow* ho
     OpenOneFileSession(sourceFile);
 
     try {
+        // The one number a session carries from file to file on purpose (the
+        // continuous line numbering) starts afresh with a run of its own.
         sbProcessFile(1);
     } catch (...) {
         sbKillTemp(1);  // no temporary file outlives the run

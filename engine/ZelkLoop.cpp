@@ -104,8 +104,9 @@ void WrittenNeighbours(const ProcInfo& part, const StatementOrder& order, long p
     }
 }
 
-class ZelkRun {
+class ZelkLoop {
 public:
+    explicit ZelkLoop(ZelkRun& run) : run_(run), whiteSpace_(run) {}
     void Run();
 
 private:
@@ -126,6 +127,7 @@ private:
     void SetProgressCaption(const std::string& prefix);
     void Result();
 
+    ZelkRun& run_;
     bool firstCall_ = true;
     bool optionChecked_ = false;
     bool optionMissing_ = false;
@@ -149,45 +151,36 @@ private:
     std::string fileCaption_;
 };
 
-void ZelkRun::SetProgressCaption(const std::string& prefix) {
+void ZelkLoop::SetProgressCaption(const std::string& prefix) {
     if (oProgressForm) oProgressForm->SetProgressCaption(prefix + fileCaption_);
 }
 
-void ZelkRun::Run() {
+void ZelkLoop::Run() {
     AppTrace("Outputting File");
     t0_ = Clock().TickCount();
     Ui().SetMousePointer(pointer::vbHourglass);
-    // Nothing of the file before may shape this one.
-    gblnInSelect = gblnIfOpen = gblnSplitIfPending = false;
-    gblnBlockOpened = gblnBlockClosed = false;
-    giLineKind = SourceLineKind::None;
-
     fileCaption_ = oProgressForm ? oProgressForm->ProgressCaption() : std::string();
     SetProgressCaption("Parsing - ");
     firstCall_ = true;
     oZel->StatusBarUpdate(firstCall_, true, 0);
     oZel->StatusBarUpdate(firstCall_, true, kPumpOnly);
-    glPseudoStatement = glRecordCount;
+    run_.glPseudoStatement = glRecordCount;
     t1_ = Clock().TickCount();
-    gsCurrentProc = kDeclarations;
-    sbSortProcs();
+    run_.gsCurrentProc = kDeclarations;
+    sbSortProcs(run_);
     glLinesInFile = vb::CLng(static_cast<double>(glStmtCount) * 1.1);
 
     if (oDebug->StatusCode == 0) {
         SetProgressCaption("Zelking - ");
         firstCall_ = true;
         oZel->StatusBarUpdate(firstCall_, false, 0);
-        long reset = -1;
-        std::string none;
-        sbOutputSourceRecord(reset, none, true);
-        sbResetEmitLine();
         sbCollectLabelReferences();
 
-        for (size_t k = 0; k < gtProcOrder.size(); ++k) {
-            long p = gtProcOrder[k].ProcIndex;
+        for (size_t k = 0; k < run_.gtProcOrder.size(); ++k) {
+            long p = run_.gtProcOrder[k].ProcIndex;
             ProcInfo& part = gtProcTable[static_cast<size_t>(p)];
-            gsCurrentProc = part.Name;
-            glLineNumberWidth = 0;
+            run_.gsCurrentProc = part.Name;
+            run_.glLineNumberWidth = 0;
             blockInserted_ = false;
             PartEnd end = part.Kind == "M"   ? WriteDesigner(part)
                           : part.Kind == "D" ? WriteDeclarations(part)
@@ -202,24 +195,24 @@ void ZelkRun::Run() {
     Result();
 }
 
-ZelkRun::PartEnd ZelkRun::WriteDesigner(const ProcInfo& part) {
+ZelkLoop::PartEnd ZelkLoop::WriteDesigner(const ProcInfo& part) {
     for (long r = part.FirstRecord; r <= part.LastRecord; ++r) {
         const BabRecord& rec = yRecord[static_cast<size_t>(r)];
         // The record after the file's last line has no text to write.
         if (rec.FirstToken == 0) continue;
         BabStatement stmt = yStatement[static_cast<size_t>(rec.FirstStmt)];
-        ++glPseudoStatement;
-        glCurrentStatement = glPseudoStatement;
+        ++run_.glPseudoStatement;
+        run_.glCurrentStatement = run_.glPseudoStatement;
         std::string text;
         long record = r;
         sbOutputFormRecord(record, text);
-        sbDoEmitLine(text, glOutputLines, firstCall_, stmt);
+        sbDoEmitLine(run_, text, run_.glOutputLines, firstCall_, stmt);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
     }
     return PartEnd::Done;
 }
 
-ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
+ZelkLoop::PartEnd ZelkLoop::WriteDeclarations(ProcInfo& part) {
     insideProc_ = false;
     logging_ = false;
     oneLine_ = false;
@@ -245,14 +238,14 @@ ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
         if (Contains(text, "MultiUse = -1") && gblnDoProcs)
             sbLogLine(" Sorting procedures in a MultiUse class may invalidate the component's use if compiled as a DLL",
                       false);
-        sbDoEmitLine(text, glOutputLines, firstCall_, stmt);
+        sbDoEmitLine(run_, text, run_.glOutputLines, firstCall_, stmt);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
         if (position == part.LastStmt) break;
     }
     const long headEnd = order.Items.empty() ? part.FirstStmt - 1 : order(position);
 
     if (!optionChecked_ && gblnOptionExplicit) {
-        optionMissing_ = fblnOptionExplicit(static_cast<int>(headEnd));
+        optionMissing_ = fblnOptionExplicit(run_, static_cast<int>(headEnd));
         optionChecked_ = true;
     }
     // When the part holds nothing but the description lines, the module's
@@ -266,20 +259,21 @@ ZelkRun::PartEnd ZelkRun::WriteDeclarations(ProcInfo& part) {
         std::string line = "Option Explicit";
         BabStatement none;
         whiteSpace_.Write(line, none, false, firstCall_);
-        giLineKind = SourceLineKind::None;
+        run_.giLineKind = SourceLineKind::None;
         sbLogLine("Adding Option Explicit May Cause Compile Failures ", true);
         sbLogLine("", false);
     }
-    ++glPseudoStatement;
+    ++run_.glPseudoStatement;
     // The statement loop starts with the statement that ended the head.
     return StatementLoop(part, 0, order, headIsPart ? position : position - 1);
 }
 
-ZelkRun::PartEnd ZelkRun::WriteProcedure(ProcInfo& part, long index) {
+ZelkLoop::PartEnd ZelkLoop::WriteProcedure(ProcInfo& part, long index) {
     insideProc_ = true;
     if (gblnInsertLineNumbers &&
-        (glLineNumberHow == LineNumbering::PerProcedure || (glLineNumberHow == LineNumbering::AcrossModules && glNextLineNumber == 0)))
-        glNextLineNumber = glLineNumberStart;
+        (glLineNumberHow == LineNumbering::PerProcedure ||
+         (glLineNumberHow == LineNumbering::AcrossModules && run_.glNextLineNumber == 0)))
+        run_.glNextLineNumber = glLineNumberStart;
     // Only logging and comment blocks tell event procedures from others.
     kindLetter_ = (gblnInsertLogging || gblnCmtUDP || gblnCmtEvent) ? CommentBlockProcType(part.Name) : std::string();
     // Logging lines go into a procedure that does not log yet: its entry
@@ -294,14 +288,14 @@ ZelkRun::PartEnd ZelkRun::WriteProcedure(ProcInfo& part, long index) {
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
     if (ProcArrangementWanted())
-        FloatProcDeclarations(part.FirstStmt, part.LastStmt, order, static_cast<int>(index));
+        FloatProcDeclarations(run_, part.FirstStmt, part.LastStmt, order, static_cast<int>(index));
     return StatementLoop(part, index, order, part.FirstStmt - 1);
 }
 
 // A one-line procedure whose line the formatter split: its end line waits
 // for the end statement, so that the code inserted into the procedure comes
 // before it, as it will when the split output is zelked again.
-void ZelkRun::HoldSplitEndLine(std::string& text) {
+void ZelkLoop::HoldSplitEndLine(std::string& text) {
     if (!gblnInsertErrHandling && !gblnInsertTracing && !logging_) return;
     const size_t cut = text.rfind("\r\n");
     if (cut == std::string::npos || !fblnProcedureEndLine(text.substr(cut + 2))) return;
@@ -310,31 +304,31 @@ void ZelkRun::HoldSplitEndLine(std::string& text) {
     oneLine_ = false;
     // What is left is the heading line alone: the white-space rules judge it
     // as one.
-    giLineKind = SourceLineKind::ProcHeading;
-    gblnBlockOpened = true;
-    gblnBlockClosed = false;
+    run_.giLineKind = SourceLineKind::ProcHeading;
+    run_.gblnBlockOpened = true;
+    run_.gblnBlockClosed = false;
 }
 
-bool ZelkRun::CommentBlockWanted() const {
+bool ZelkLoop::CommentBlockWanted() const {
     return (kindLetter_ == "U" && gblnCmtUDP) || (kindLetter_ == "E" && gblnCmtEvent);
 }
 
-int ZelkRun::InsertCommentBlock(long at, const std::string& kind, bool beforeHeading) {
+int ZelkLoop::InsertCommentBlock(long at, const std::string& kind, bool beforeHeading) {
     int replaced = 0;
     editorUsed_ = true;
-    sbCommentBlockInsert(at, kind, false, replaced, beforeHeading);
+    sbCommentBlockInsert(run_, at, kind, false, replaced, beforeHeading);
     return replaced;
 }
 
-void ZelkRun::CloseCommentEditor() {
+void ZelkLoop::CloseCommentEditor() {
     if (!editorUsed_) return;
     long none = 0;
     int replaced = 0;
-    sbCommentBlockInsert(none, "", true, replaced);
+    sbCommentBlockInsert(run_, none, "", true, replaced);
     editorUsed_ = false;
 }
 
-void ZelkRun::WriteDescriptionLine(long s, BabStatement& stmt) {
+void ZelkLoop::WriteDescriptionLine(long s, BabStatement& stmt) {
     std::string text;
     sbOutputALine(s, text);
     for (long t = stmt.FirstToken; t + 3 <= stmt.LastToken; ++t) {
@@ -342,11 +336,11 @@ void ZelkRun::WriteDescriptionLine(long s, BabStatement& stmt) {
             yToken[static_cast<size_t>(t + 1)].Piece == "VB_Name")
             gsModuleName = vb::Replace(yToken[static_cast<size_t>(t + 3)].Piece, "\"", "");
     }
-    sbDoEmitLine(text, glOutputLines, firstCall_, stmt);
+    sbDoEmitLine(run_, text, run_.glOutputLines, firstCall_, stmt);
 }
 
-void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt, const std::string& text) {
-    if (gsCurrentProc == kDeclarations || oneLine_) return;
+void ZelkLoop::InsertCode(ProcInfo& part, long index, long s, const BabStatement& stmt, const std::string& text) {
+    if (run_.gsCurrentProc == kDeclarations || oneLine_) return;
     if (s == part.BodyStartRecord) {
         // The column of the body's statements, as a later zelk lays them out;
         // with the layout kept, the column of the first of them.
@@ -355,25 +349,26 @@ void ZelkRun::InsertCode(ProcInfo& part, long index, long s, const BabStatement&
                                                               : -1;
         if (logging_) {
             std::string none;
-            sbLogInsert(kindLetter_, 1, -1, bodyColumn_, none);
+            sbLogInsert(run_, kindLetter_, 1, -1, bodyColumn_, none);
         }
-        if (gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing("ErrSet", 0, bodyColumn_);
-        if (gblnInsertTracing && !part.HasTrace) sbInsertTracing("TraceOn", 0, bodyColumn_);
+        if (gblnInsertErrHandling && !part.HasErrorHandler) sbInsertTracing(run_, "ErrSet", 0, bodyColumn_);
+        if (gblnInsertTracing && !part.HasTrace) sbInsertTracing(run_, "TraceOn", 0, bodyColumn_);
     }
     if (stmt.Class == StatementClass::ProcEnd || s == part.BodyEndRecord) {
         if (gblnInsertTracing && !part.HasTrace) {
-            sbInsertTracing("TraceOff", 0, stmt.Class == StatementClass::ProcEnd ? bodyColumn_ : InsertColumn(text));
+            sbInsertTracing(run_, "TraceOff", 0,
+                            stmt.Class == StatementClass::ProcEnd ? bodyColumn_ : InsertColumn(text));
             part.HasTrace = true;
         }
         if (stmt.Class == StatementClass::ProcEnd && gblnInsertErrHandling && !part.HasErrorHandler)
-            sbInsertTracing("ErrTrap", index, bodyColumn_);
+            sbInsertTracing(run_, "ErrTrap", index, bodyColumn_);
     }
 }
 
 // The line of a list written at the list's own position; the others wait
 // for their places. A list whose text is not one line a declaration is
 // written whole there.
-std::string ZelkRun::LeadLine(long s, const StatementOrder::ListLines& list, const std::string& text) {
+std::string ZelkLoop::LeadLine(long s, const StatementOrder::ListLines& list, const std::string& text) {
     std::vector<std::string> lines = vb::Split(text, "\r\n");
     if (static_cast<int>(lines.size()) != list.Pieces || list.Lead < 0 || list.Lead >= list.Pieces) {
         pieceLines_[s].clear();
@@ -385,7 +380,7 @@ std::string ZelkRun::LeadLine(long s, const StatementOrder::ListLines& list, con
 }
 
 // The pieces of lists that were sorted after the statement at `position`.
-bool ZelkRun::WriteLaterPieces(const StatementOrder& order, long position) {
+bool ZelkLoop::WriteLaterPieces(const StatementOrder& order, long position) {
     auto later = order.PiecesAfter.find(position);
     if (later == order.PiecesAfter.end()) return true;
     for (const StatementOrder::LaterPiece& piece : later->second) {
@@ -393,15 +388,15 @@ bool ZelkRun::WriteLaterPieces(const StatementOrder& order, long position) {
         if (lines == pieceLines_.end() || static_cast<size_t>(piece.Piece) >= lines->second.size()) continue;
         std::string text = lines->second[static_cast<size_t>(piece.Piece)];
         BabStatement stmt = yStatement[static_cast<size_t>(piece.Stmt)];
-        giLineKind = SourceLineKind::None;
+        run_.giLineKind = SourceLineKind::None;
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
-        giLineKind = SourceLineKind::None;
+        run_.giLineKind = SourceLineKind::None;
         if (oDebug->StatusCode != 0) return false;
     }
     return true;
 }
 
-ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const StatementOrder& order, long position) {
+ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const StatementOrder& order, long position) {
     skip_ = 0;
     pieceLines_.clear();
     while (position < part.LastStmt) {
@@ -415,7 +410,7 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
             sbLogLine("Zelk Canceled", false);
             return PartEnd::Canceled;
         }
-        glCurrentStatement = s;
+        run_.glCurrentStatement = s;
         if (stmt.FirstToken != 0 && stmt.Class == StatementClass::ModuleDescription) {
             WriteDescriptionLine(s, stmt);
             if (oDebug->StatusCode != 0) return PartEnd::Failed;
@@ -433,7 +428,7 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
         std::string text;
         if (!dropped) {
             long formatted = s;
-            FormatterCarry& carry = gtFormatterCarry();
+            FormatterCarry& carry = run_.Carry();
             if (!insideProc_ && gblnDoModules && stmt.Class == StatementClass::Comment)
                 WrittenNeighbours(part, order, position, carry.lWrittenNext, carry.lWrittenTied);
             if (auto moved = order.MovedComments.find(s); insideProc_ && moved != order.MovedComments.end()) {
@@ -444,7 +439,7 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
                 stmt.RecordFirst = carry.segment.RecordFirst;
                 stmt.RecordLast = carry.segment.RecordLast;
             }
-            sbOutputSourceRecord(formatted, text, !insideProc_);
+            sbOutputSourceRecord(run_, formatted, text, !insideProc_);
             carry.lWrittenNext = carry.lWrittenTied = 0;
             carry.segment = LineSegment();
             stmt.Flags = yStatement[static_cast<size_t>(s)].Flags;
@@ -455,9 +450,9 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
         if (stmt.Class == StatementClass::ProcEnd && !heldEnd_.empty()) {
             text = heldEnd_;
             heldEnd_.clear();
-            giLineKind = SourceLineKind::ProcEnd;
-            gblnBlockOpened = false;
-            gblnBlockClosed = true;
+            run_.giLineKind = SourceLineKind::ProcEnd;
+            run_.gblnBlockOpened = false;
+            run_.gblnBlockClosed = true;
         }
         InsertCode(part, index, s, stmt, text);
         if (dropped) continue;
@@ -471,28 +466,28 @@ ZelkRun::PartEnd ZelkRun::StatementLoop(ProcInfo& part, long index, const Statem
             // when they hold none, so that the procedure still ends).
             size_t function = vb::UCase(text).find("FUNCTION");
             std::string endLine;
-            sbLogInsert(kindLetter_, 2, function == std::string::npos ? 0 : static_cast<int>(function) + 1,
+            sbLogInsert(run_, kindLetter_, 2, function == std::string::npos ? 0 : static_cast<int>(function) + 1,
                         bodyColumn_, endLine);
             if (oDebug->StatusCode != 0) return PartEnd::Failed;
             if (!endLine.empty()) text = endLine;
         }
         if (insideProc_ && gblnInsertTracing && !part.HasTrace && fblnTraceableExit(stmt))
-            sbInsertTracing("TraceOff", 0, InsertColumn(text));
+            sbInsertTracing(run_, "TraceOff", 0, InsertColumn(text));
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
 
-        giLineKind = SourceLineKind::None;
+        run_.giLineKind = SourceLineKind::None;
         if (stmt.Class == StatementClass::ProcHeading && !blockBefore_ && CommentBlockWanted())
             InsertCommentBlock(s + 1, kindLetter_, false);
     }
     return WriteLaterPieces(order, position) ? PartEnd::Done : PartEnd::Failed;
 }
 
-void ZelkRun::Result() {
+void ZelkLoop::Result() {
     oZel->StatusBarUpdate(firstCall_, false, kPumpOnly);
     const uint32_t t3 = Clock().TickCount();
     FileStatsRecord& stats = gtFileStats[static_cast<size_t>(giFileIndex)];
-    stats.OutputLines = glOutputLines;
+    stats.OutputLines = run_.glOutputLines;
     if (AppTraceOn()) {
         AppTrace(oFile->Item(giFileIndex).FileName + " took " + vb::Format(t3 - t0_, "#,##0") +
                  " milliseconds to process");
@@ -524,8 +519,8 @@ void ZelkRun::Result() {
 
 }  // namespace
 
-void sbDoFile() {
+void sbDoFile(ZelkRun& run) {
     TraceGuard trace(TraceKind::App, "sbDoFile");
-    Trapped("sbDoFile", [] { ZelkRun().Run(); });
+    Trapped("sbDoFile", [&] { ZelkLoop(run).Run(); });
     Ui().SetMousePointer(pointer::vbDefault);
 }

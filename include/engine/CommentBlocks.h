@@ -8,12 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "engine/ZelkRun.h"
+
 std::string CommentBlockProcType(const std::string& name);
-void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced);
+void sbCommentBlockInsert(ZelkRun& run, long& stmt, const std::string& kind, bool closeCall, int& replaced);
 // The same with the place of a procedure's block given by the caller: before
 // its heading, or after it (the setting's choice, unless the procedure has no
 // line after its heading to hold the block).
-void sbCommentBlockInsert(long& stmt, const std::string& kind, bool closeCall, int& replaced, bool beforeHeading);
+void sbCommentBlockInsert(ZelkRun& run, long& stmt, const std::string& kind, bool closeCall, int& replaced,
+                          bool beforeHeading);
 
 // Starts a run over one or more files: an unreadable template is shown in a
 // message once per run (each file's log still says its blocks are missing).
@@ -21,9 +24,9 @@ void sbStartCommentBlockRun();
 
 // Replaces the placeholders of a comment block; `ask` tells whether the text
 // held "@Ask".
-void sbParseCommentLine(std::string& text, bool& ask);
+void sbParseCommentLine(const ZelkRun& run, std::string& text, bool& ask);
 
-// Texts of the statements around stmt (-1: the statement being written):
+// Texts of the statements around stmt:
 // from stmt + offset on, count of them. With commentsOnly, the first token
 // of each comment or blank line from index 1, ending at the first other
 // statement; otherwise each statement's full text from index 0.

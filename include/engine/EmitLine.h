@@ -3,8 +3,7 @@
 #include <string>
 
 #include "analysis/SourceModel.h"
+#include "engine/ZelkRun.h"
 
-void sbDoEmitLine(std::string& text, long& count, bool& firstCall, BabStatement& stmt);
-void sbEndSplitIf(long& level, std::string& text);
-// The line writer's carried state back to the start of a new file.
-void sbResetEmitLine();
+void sbDoEmitLine(ZelkRun& run, std::string& text, long& count, bool& firstCall, BabStatement& stmt);
+void sbEndSplitIf(ZelkRun& run, long& level, std::string& text);

@@ -1,11 +1,12 @@
 #pragma once
-// State shared by the parts of the engine: the per-file run, the zelking
-// loop, the formatter and the line writer. One file is zelked at a time.
+// The session's state that the engine and the windows share: the per-file
+// arrays of the session, the file being zelked or shown, its dialect, the
+// temporary output and log of the run. What one file's zelk carries from
+// line to line is the run's own (ZelkRun.h).
 #include <string>
 #include <unordered_map>
 #include <vector>
 
-#include "analysis/ModelCodes.h"
 #include "platform/TextFile.h"
 
 // Per session file (index as in oFile, element 0 unused): the last run's
@@ -25,9 +26,6 @@ inline std::vector<bool> gblnFileZelked;
 // The file being zelked or shown.
 inline std::string gsCurrentFileName;
 inline std::string gsCurrentFileDir;  // with its trailing separator
-// The module part being written ("<Declarations>", "(Designer Object
-// Definition)" or a procedure's name).
-inline std::string gsCurrentProc;
 // The dialect found for the file ("3" to "6"); the Visual Basic 3.0 rules
 // test it.
 inline std::string gsDialectInUse;
@@ -36,29 +34,10 @@ inline std::string gsDialectInUse;
 inline LineWriter goOutFile;
 inline LineWriter goLogFile;
 
-// Line kind of the text just formatted and the block flags the formatter
-// sets for the white-space rules.
-inline SourceLineKind giLineKind = SourceLineKind::None;
-inline bool gblnBlockOpened = false;
-inline bool gblnBlockClosed = false;
-inline bool gblnInSelect = false;
-inline bool gblnIfOpen = false;
-inline bool gblnSplitIfPending = false;
-
-inline long glLineNumberWidth = 0;
+// The next inserted line number that the numbering across modules carries
+// from one file of the session to the next: the session hands it to each
+// file's run and takes back where the run ended.
 inline long glNextLineNumber = 0;
-inline long glOutputLines = 0;
-// Numbers given to statements the engine makes (above glRecordCount).
-inline long glPseudoStatement = 0;
-// The statement being written.
-inline long glCurrentStatement = 0;
-
-// The order in which the module's parts are written.
-struct ProcOrderEntry {
-    std::string Key;
-    long ProcIndex = 0;
-};
-inline std::vector<ProcOrderEntry> gtProcOrder;
 
 // The statement order of one module part, indexed by statement number from
 // the part's first to its last statement.
@@ -91,8 +70,3 @@ public:
     long& operator()(long i) { return Items[static_cast<size_t>(i - First)]; }
     long operator()(long i) const { return Items[static_cast<size_t>(i - First)]; }
 };
-
-// ---- eng-format (the source-line formatter) ----
-// Column of the If line whose single-line form the formatter split: the
-// End If that closes it belongs there.
-inline long glSplitIfColumn = 0;

@@ -4,19 +4,21 @@
 #include <string>
 
 #include "analysis/FileParse.h"
+#include "engine/ZelkRun.h"
 
-std::string GetInsertText(const std::string& which, long procIndex);
-void sbInsertTracing(const std::string& which, long procIndex);
+std::string GetInsertText(const ZelkRun& run, const std::string& which, long procIndex);
+void sbInsertTracing(ZelkRun& run, const std::string& which, long procIndex);
 // The same with the text's lines put at a column (labels at the line's
 // start when the layout is not kept); -1 keeps the template's own blanks.
-void sbInsertTracing(const std::string& which, long procIndex, long column);
-void sbLogInsert(const std::string& kind, int which, int functionPos);
+void sbInsertTracing(ZelkRun& run, const std::string& which, long procIndex, long column);
+void sbLogInsert(ZelkRun& run, const std::string& kind, int which, int functionPos);
 // The zelking loop's form: the lines put at the column of the code around
 // them (-1 keeps the file's own blanks) and continued as code. At the exit
 // (which 2) the line that ends the procedure, and any after it, are not
 // written but handed back in endLine (empty when the file holds none), for
 // the loop to write as the procedure's end.
-void sbLogInsert(const std::string& kind, int which, int functionPos, long column, std::string& endLine);
+void sbLogInsert(ZelkRun& run, const std::string& kind, int which, int functionPos, long column,
+                 std::string& endLine);
 
 // True for the table name of a property procedure ("Value [PropertyGet]").
 bool IsPropertyProcedureName(const std::string& name);

@@ -1,3 +1,7 @@
 #pragma once
 // Whether a module already declares Option Explicit.
-bool fblnOptionExplicit(int startRecord);
+#include "engine/ZelkRun.h"
+
+// The scan counts the designer lines it passes as statements the engine
+// makes (glPseudoStatement).
+bool fblnOptionExplicit(ZelkRun& run, int startRecord);

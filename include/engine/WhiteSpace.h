@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "analysis/SourceModel.h"
+#include "engine/ZelkRun.h"
 
 class WhiteSpaceWriter {
 public:
+    explicit WhiteSpaceWriter(ZelkRun& run) : run_(run) {}
+
     // Writes a statement's text (which the line writer may change), then the
     // End If of a single-line If split by the formatter.
     void Write(std::string& text, BabStatement& stmt, bool insideProc, bool& firstCall);
@@ -26,6 +29,7 @@ private:
     void EndSplitIf(const BabStatement& stmt);
     bool OpensHeadingGroup(const std::string& text, const BabStatement& stmt);
 
+    ZelkRun& run_;
     std::string lastText_;  // the last text written here; empty after an empty line
     SourceLineKind lastKind_ = SourceLineKind::None;  // the line kind of that text
     bool inHeadingGroup_ = false;  // the last text was a comment line tied to the heading that follows

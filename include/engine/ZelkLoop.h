@@ -1,3 +1,5 @@
 #pragma once
 // The zelking loop: writes the parsed file into the temporary output.
-void sbDoFile();
+#include "engine/ZelkRun.h"
+
+void sbDoFile(ZelkRun& run);

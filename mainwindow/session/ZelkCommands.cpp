@@ -88,7 +88,7 @@ bool fbZelkAndSaveEach(ISessionWindow& w, int index, long& zelked) {
         if (index == 1 && !fbIsNewer(fileName)) continue;
 
         giFileIndex = static_cast<int>(i);
-        sbRetryWithoutCustomDictionary([&] { sbProcessFile(giFileIndex); });
+        sbRetryWithoutCustomDictionary([&] { sbProcessFile(giFileIndex, glNextLineNumber); });
         ++zelked;
         if (RunWasGood()) {
             bool saved = false;
@@ -135,7 +135,7 @@ void mnuProcessZelk_Click(ISessionWindow& w) {
         if (current >= 1 && current <= oFile->Count() && !oFile->Item(current).IsSource()) return;
         w.SetZelking(true);
         sbStartCommentBlockRun();
-        sbRetryWithoutCustomDictionary([&] { sbProcessFile(current); });
+        sbRetryWithoutCustomDictionary([&] { sbProcessFile(current, glNextLineNumber); });
         if (RunWasGood()) {
             gblnUnsaved = true;
             SetZelked(current, true);

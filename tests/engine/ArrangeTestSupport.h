@@ -30,7 +30,6 @@ protected:
         BabReset();
         BabInit();
         ASSERT_EQ(oDebug->StatusCode, 0) << "keyword file not loaded";
-        gsCurrentProc = "<Declarations>";
         gsCurrentFileName = "Module1.bas";
         gsModuleName = "Module1";
     }

@@ -10,6 +10,7 @@
 #include "engine/CommentEditorHost.h"
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
+#include "engine/ZelkRun.h"
 
 using namespace arrangetest;
 
@@ -46,10 +47,10 @@ protected:
         CloseEditor();
         goCommentEditor = nullptr;
     }
-    static void CloseEditor() {
+    void CloseEditor() {
         long none = 0;
         int replaced = 0;
-        sbCommentBlockInsert(none, "", true, replaced);
+        sbCommentBlockInsert(run, none, "", true, replaced);
     }
     std::string Template(const std::string& name, const std::string& text) {
         std::string path = paths::Join(testsupport::ProgramDir(), name);
@@ -62,11 +63,12 @@ protected:
         enginetest::RunFiles files;
         long stmt = StatementOfLine(line);
         int replaced = -1;
-        sbCommentBlockInsert(stmt, kind, false, replaced);
+        sbCommentBlockInsert(run, stmt, kind, false, replaced);
         EXPECT_EQ(replaced, 0);
         return files.Output();
     }
     FakeEditor editor;
+    ZelkRun run;
 };
 
 TEST_F(CommentBlocksTest, EventProceduresHaveOneUnderscore) {
@@ -84,15 +86,15 @@ TEST_F(CommentBlocksTest, PlaceholdersAreReplacedWithoutRegardToCase) {
     oAppInfo->User("Ann");
     oAppInfo->Company("Zembrock");
     gsCurrentFileName = "Shop.bas";
-    gsCurrentProc = "Total";
+    run.gsCurrentProc = "Total";
     std::string text = "' @user/@COMPANY @Module @procedure @Date @Ask";
     bool ask = false;
-    sbParseCommentLine(text, ask);
+    sbParseCommentLine(run, text, ask);
     EXPECT_EQ(text, "' Ann/Zembrock Shop.bas Total 3/7/2026 >>");
     EXPECT_TRUE(ask);
     // Only "@Ask" spelt so raises the flag; the marker is replaced anyway.
     text = "' @ASK";
-    sbParseCommentLine(text, ask);
+    sbParseCommentLine(run, text, ask);
     EXPECT_EQ(text, "' >>");
     EXPECT_FALSE(ask);
 }
@@ -104,8 +106,7 @@ TEST_F(CommentBlocksTest, ContextLinesKeepTheirPlacesAtTheStartOfTheFile) {
     EXPECT_EQ(lines, (std::vector<std::string>{"", "", "' one", "", "' three"}));
     sbGet5Lines(1, 0, 10, lines, true);
     EXPECT_EQ(lines, (std::vector<std::string>{"", "' one", "", "' three"}));
-    glCurrentStatement = StatementOfLine(4);
-    sbGet5Lines(-1, 0, 2, lines, false);
+    sbGet5Lines(StatementOfLine(4), 0, 2, lines, false);
     EXPECT_EQ(lines, (std::vector<std::string>{"x = 1", "' five"}));
 }
 
@@ -115,7 +116,7 @@ TEST_F(CommentBlocksTest, WithAutoInsertOffTheUserEditsOrSkipsEachBlock) {
     goOptions.giCmtWhere = CommentBlockPlace::AfterProcStart;
     ParseLines({"Sub Calc()", "    x = 1", "End Sub"});
     gsCurrentFileName = "Module1.bas";
-    gsCurrentProc = "Calc";
+    run.gsCurrentProc = "Calc";
     editor.Answer = "' edited";
     EXPECT_EQ(Insert(2, "U"), std::vector<std::string>{"' edited"});
     EXPECT_EQ(editor.Loads, 1);
@@ -154,7 +155,7 @@ std::vector<long> RemovedLines(long count) {
 
 TEST_F(CommentBlocksTest, AnOldCopyIsFoundWhateverTheTemplatesLength) {
     goOptions.gblnCmtOverwrite = true;
-    gsCurrentProc = "<Declarations>";
+    run.gsCurrentProc = "<Declarations>";
     // Twelve lines: longer than the ten an old copy was once looked for in.
     std::vector<std::string> block = {"'<<<<"};
     for (int i = 1; i <= 10; ++i) block.push_back("' line " + std::to_string(i));
@@ -195,12 +196,12 @@ TEST_F(CommentBlocksTest, AnUnreadableTemplateIsLoggedInEachFileShownOnceARunAnd
     goOptions.gsCmtModuleFile = paths::Join(testsupport::ProgramDir(), "missing.def");
     goOptions.gsCmtUDPFile = goOptions.gsCmtModuleFile;
     ParseLines({"Option Explicit", "Sub A()", "End Sub", "Sub B()", "End Sub"});
-    gsCurrentProc = "<Declarations>";
+    run.gsCurrentProc = "<Declarations>";
     enginetest::RunFiles files;
     int replaced = 0;
     for (long line : {1, 2, 4}) {
         long stmt = StatementOfLine(line);
-        sbCommentBlockInsert(stmt, line == 1 ? "M" : "U", false, replaced);
+        sbCommentBlockInsert(run, stmt, line == 1 ? "M" : "U", false, replaced);
     }
     EXPECT_TRUE(files.Output().empty());
     // The log says that no block went in, and claims no module block.
@@ -216,7 +217,7 @@ TEST_F(CommentBlocksTest, AnUnreadableTemplateIsLoggedInEachFileShownOnceARunAnd
     CloseEditor();
     enginetest::RunFiles next;
     long stmt = StatementOfLine(2);
-    sbCommentBlockInsert(stmt, "U", false, replaced);
+    sbCommentBlockInsert(run, stmt, "U", false, replaced);
     EXPECT_EQ(testsupport::Ui().Messages.size(), 1u);
     EXPECT_EQ(next.Log().size(), 1u);
 
@@ -225,7 +226,7 @@ TEST_F(CommentBlocksTest, AnUnreadableTemplateIsLoggedInEachFileShownOnceARunAnd
     sbStartCommentBlockRun();
     enginetest::RunFiles again;
     stmt = StatementOfLine(2);
-    sbCommentBlockInsert(stmt, "U", false, replaced);
+    sbCommentBlockInsert(run, stmt, "U", false, replaced);
     EXPECT_EQ(testsupport::Ui().Messages.size(), 2u);
     EXPECT_EQ(again.Log().size(), 1u);
 }
@@ -235,7 +236,7 @@ TEST_F(CommentBlocksTest, ACopyIsKnownByItsFilledInPlaceholdersAndKeptWithoutOve
     clock.Current = {2026, 3, 7, 14, 5, 9};
     SetClock(&clock);
     goOptions.giCmtWhere = CommentBlockPlace::AfterProcStart;
-    gsCurrentProc = "Calc";
+    run.gsCurrentProc = "Calc";
     gsCurrentFileName = "Module1.bas";
     goOptions.gsCmtUDPFile = Template("udp.def", "' @Procedure in @Module\r\n' on @Date: @Ask\r\n");
     // Written on another day, with an answer where @Ask stood.

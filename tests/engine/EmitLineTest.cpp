@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "engine/EmitLine.h"
 #include "settings/ProgramOptions.h"
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "engine/LabelReferences.h"
+#include "engine/ZelkRun.h"
 
 using namespace enginetest;
 
@@ -13,23 +16,30 @@ namespace {
 struct EmitLine : ::testing::Test {
     RunFiles files;
     bool firstCall = true;
+    std::unique_ptr<ZelkRun> zelk;
+    ZelkRun& run() { return *zelk; }
+    // A new file: a run of its own.
+    void NewFile() {
+        zelk = std::make_unique<ZelkRun>();
+        zelk->gsCurrentProc = "Main";
+    }
     void SetUp() override {
         LoadSettings();
         ClearModel();
         sbCollectLabelReferences();
-        gsCurrentProc = "Main";
+        NewFile();
     }
     // Writes one text for a statement of the given class and flags.
     std::string Emit(std::string text, StatementClass cls = StatementClass::Other, long flags = 0) {
         BabStatement stmt;
         stmt.Class = cls;
         stmt.Flags = flags;
-        sbDoEmitLine(text, glOutputLines, firstCall, stmt);
+        sbDoEmitLine(run(), text, run().glOutputLines, firstCall, stmt);
         return text;
     }
     void NumberFrom(long start, long inc) {
         goOptions.gblnInsertLineNumbers = true;
-        glNextLineNumber = start;
+        run().glNextLineNumber = start;
         goOptions.glLineNumberInc = inc;
     }
 };
@@ -40,7 +50,7 @@ struct EmitLine : ::testing::Test {
 TEST_F(EmitLine, WritesEachTextAsOneLineAndCountsItsLines) {
     Emit("a = 1");
     Emit("b = 2\r\nc = 3");
-    EXPECT_EQ(glOutputLines, 3);
+    EXPECT_EQ(run().glOutputLines, 3);
     EXPECT_EQ(files.Output(), (std::vector<std::string>{"a = 1", "b = 2", "c = 3"}));
 }
 
@@ -84,8 +94,8 @@ TEST_F(EmitLine, LimitsRunsOfEmptyLines) {
         size_t expectedEmpty;
     } cases[] = {{true, 1, false, 1}, {true, 0, false, 0}, {true, 2, false, 2}, {true, 1, true, 3}, {false, 1, false, 3}};
     for (const Case& c : cases) {
-        RunFiles run;
-        sbResetEmitLine();
+        RunFiles caseFiles;
+        NewFile();
         goOptions.gblnXSLines = c.xsLines;
         goOptions.giXSLinesAmount = c.amount;
         goOptions.gblnWSNoChange = c.noChange;
@@ -94,7 +104,7 @@ TEST_F(EmitLine, LimitsRunsOfEmptyLines) {
         Emit("   ");
         Emit("");
         Emit("b");
-        std::vector<std::string> out = run.Output();
+        std::vector<std::string> out = caseFiles.Output();
         EXPECT_EQ(out.size(), c.expectedEmpty + 2) << c.xsLines << c.amount << c.noChange;
         EXPECT_EQ(out.back(), "b");
     }
@@ -105,7 +115,7 @@ TEST_F(EmitLine, ANewFileStartsWithoutTheEmptyLinesOfTheFileBefore) {
     goOptions.giXSLinesAmount = 1;
     goOptions.gblnWSNoChange = false;
     Emit("");
-    sbResetEmitLine();
+    NewFile();
     Emit("");
     EXPECT_EQ(files.Output().size(), 2u);
 }
@@ -130,7 +140,7 @@ TEST_F(EmitLine, NumbersTheLinesOfProceduresOnly) {
         {"Main", StatementClass::Declaration, "Dim y", "110 Dim y"},
     };
     for (const Case& c : cases) {
-        gsCurrentProc = c.proc;
+        run().gsCurrentProc = c.proc;
         EXPECT_EQ(Emit(c.text, c.cls), c.expected) << c.proc << " " << c.text;
     }
 }
@@ -185,7 +195,7 @@ TEST_F(EmitLine, KeepsLineNumbersThatAJumpRefersTo) {
     EXPECT_EQ(Emit("20 y = 2", StatementClass::Other, stmtflag::kLabel), "20 y = 2");
     EXPECT_EQ(Emit("30", StatementClass::Other, stmtflag::kLabel), "30");
     EXPECT_EQ(Emit("40 z = 3", StatementClass::Other, stmtflag::kLabel), "100 z = 3");
-    EXPECT_EQ(glNextLineNumber, 110);
+    EXPECT_EQ(run().glNextLineNumber, 110);
 }
 
 TEST_F(EmitLine, EndSplitIfClosesAnIfTheFormatterSplit) {
@@ -201,20 +211,20 @@ TEST_F(EmitLine, EndSplitIfClosesAnIfTheFormatterSplit) {
         {true, false, false, true, 12, "            End If"},
     };
     for (const Case& c : cases) {
-        glSplitIfColumn = c.ifColumn;
+        run().glSplitIfColumn = c.ifColumn;
         goOptions.gblnSplitIfs = c.splitIfs;
         goOptions.gblnSplitMultiLines = c.splitMulti;
-        gblnIfOpen = c.ifOpen;
+        run().gblnIfOpen = c.ifOpen;
         goOptions.gblnBaseLines = c.baseLines;
-        gblnSplitIfPending = true;
+        run().gblnSplitIfPending = true;
         long level = 2;
         std::string text = "stale";
-        sbEndSplitIf(level, text);
+        sbEndSplitIf(run(), level, text);
         EXPECT_EQ(text, c.expected);
-        EXPECT_FALSE(gblnSplitIfPending);
+        EXPECT_FALSE(run().gblnSplitIfPending);
         EXPECT_EQ(level, c.baseLines ? 3 : 2);
         if (!c.expected.empty()) {
-            EXPECT_FALSE(gblnIfOpen);
+            EXPECT_FALSE(run().gblnIfOpen);
         }
     }
     EXPECT_EQ(files.Output(), (std::vector<std::string>{"        End If", "        End If", "            End If"}));
@@ -224,12 +234,12 @@ TEST_F(EmitLine, EndSplitIfAddsEmptyLinesInTheChangeMode) {
     goOptions.gblnWSChange = goOptions.gblnWSBeforeEndIf = goOptions.gblnWSAfterEndIf = true;
     goOptions.gblnWSNoChange = false;
     Emit("    x = 1");
-    goOptions.gblnSplitIfs = gblnSplitIfPending = true;
+    goOptions.gblnSplitIfs = run().gblnSplitIfPending = true;
     long level = 0;
     std::string text;
-    sbEndSplitIf(level, text);
+    sbEndSplitIf(run(), level, text);
     EXPECT_EQ(files.Output(), (std::vector<std::string>{"    x = 1", "", "End If", ""}));
-    EXPECT_EQ(glOutputLines, 4);
+    EXPECT_EQ(run().glOutputLines, 4);
 }
 
 // Like an End If of the source: no second empty line before it, and none at
@@ -239,12 +249,12 @@ TEST_F(EmitLine, EndSplitIfAddsNoEmptyLineAfterOneOrOutsideTheChangeMode) {
     goOptions.gblnWSNoChange = false;
     Emit("    x = 1");
     Emit("");
-    goOptions.gblnSplitIfs = gblnSplitIfPending = true;
+    goOptions.gblnSplitIfs = run().gblnSplitIfPending = true;
     long level = 0;
     std::string text;
-    sbEndSplitIf(level, text);
+    sbEndSplitIf(run(), level, text);
     goOptions.gblnWSNoChange = true;
-    gblnSplitIfPending = true;
-    sbEndSplitIf(level, text);
+    run().gblnSplitIfPending = true;
+    sbEndSplitIf(run(), level, text);
     EXPECT_EQ(files.Output(), (std::vector<std::string>{"    x = 1", "", "End If", "", "End If"}));
 }

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/EmitLine.h"
 #include "engine/EngineState.h"
 #include "settings/ProgramOptions.h"
 #include "engine/Zelk.h"
@@ -21,19 +20,14 @@
 namespace enginetest {
 
 // Every setting loaded from the text as the settings file (missing keys take
-// their defaults), and the engine's per-file state as a new session has it.
+// their defaults), and the session's state as a new session has it. The
+// per-file state is a test's own ZelkRun.
 inline void LoadSettings(const std::string& ini = "") {
     testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName), ini);
     sbGetINIInfo(goOptions);
     gblnSpellThisModule = goOptions.gblnSpellEnabled;
     gsDialectInUse.clear();
     glNextLineNumber = 0;
-    glOutputLines = 0;
-    giLineKind = SourceLineKind::None;
-    gblnBlockOpened = gblnBlockClosed = gblnInSelect = gblnIfOpen = gblnSplitIfPending = false;
-    glSplitIfColumn = 0;
-    gsCurrentProc = "<Declarations>";
-    sbResetEmitLine();
 }
 
 // An empty source model: element 0 of every array, no entries.

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineState.h"
 #include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "analysis/KeywordTable.h"
 #include "engine/LabelReferences.h"
 #include "engine/SourceLine.h"
 #include "engine/SpellingHooks.h"
+#include "engine/ZelkRun.h"
 
 namespace formattest {
 
@@ -30,6 +30,10 @@ struct Formatted {
     std::vector<std::string> lines;
     std::vector<std::string> log;
     std::vector<LineInfo> statements;  // one entry per statement formatted
+    // The run's state after the last statement.
+    bool ifOpen = false;
+    bool inSelect = false;
+    long lineNumberWidth = 0;
 };
 
 inline std::vector<std::string> SplitText(const std::string& text) { return vb::Split(text, "\r\n"); }
@@ -64,14 +68,11 @@ inline void Parse(const std::string& path, const std::string& fileKind = "M") {
 inline Formatted FormatParsed() {
     Formatted result;
     enginetest::RunFiles files;
-    long reset = -1;
-    std::string none;
-    sbOutputSourceRecord(reset, none, true);
+    ZelkRun run;
     sbCollectLabelReferences();
-    gblnInSelect = gblnIfOpen = gblnSplitIfPending = false;
     for (const ProcInfo& part : gtProcTable) {
-        gsCurrentProc = part.Name;
-        glLineNumberWidth = 0;
+        run.gsCurrentProc = part.Name;
+        run.glLineNumberWidth = 0;
         for (long s = part.FirstStmt; s >= 1 && s <= part.LastStmt; ++s) {
             const BabStatement& st = yStatement[static_cast<size_t>(s)];
             // The later statements of a code line are written by the first.
@@ -81,20 +82,23 @@ inline Formatted FormatParsed() {
                 sbOutputALine(s, text);
             } else {
                 long stmt = s;
-                sbOutputSourceRecord(stmt, text, part.Kind == "D");
+                sbOutputSourceRecord(run, stmt, text, part.Kind == "D");
             }
             std::vector<std::string> lines = SplitText(text);
-            result.statements.push_back({lines.front(), giLineKind, gblnBlockOpened, gblnBlockClosed});
+            result.statements.push_back({lines.front(), run.giLineKind, run.gblnBlockOpened, run.gblnBlockClosed});
             result.lines.insert(result.lines.end(), lines.begin(), lines.end());
-            if (gblnSplitIfPending && (goOptions.gblnSplitIfs || (gblnIfOpen && goOptions.gblnSplitMultiLines))) {
-                result.lines.push_back(std::string(static_cast<size_t>(glSplitIfColumn), ' ') + "End If");
-                gblnIfOpen = false;
+            if (run.gblnSplitIfPending && (goOptions.gblnSplitIfs || (run.gblnIfOpen && goOptions.gblnSplitMultiLines))) {
+                result.lines.push_back(std::string(static_cast<size_t>(run.glSplitIfColumn), ' ') + "End If");
+                run.gblnIfOpen = false;
             }
-            gblnSplitIfPending = false;
-            giLineKind = SourceLineKind::None;
+            run.gblnSplitIfPending = false;
+            run.giLineKind = SourceLineKind::None;
         }
     }
     result.log = files.Log();
+    result.ifOpen = run.gblnIfOpen;
+    result.inSelect = run.gblnInSelect;
+    result.lineNumberWidth = run.glLineNumberWidth;
     return result;
 }
 

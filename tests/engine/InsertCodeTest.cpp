@@ -8,6 +8,7 @@
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "engine/InsertCode.h"
+#include "engine/ZelkRun.h"
 
 using namespace arrangetest;
 
@@ -39,6 +40,7 @@ protected:
         testsupport::WriteFile(path, text);
         return path;
     }
+    ZelkRun run;
 };
 
 TEST_F(InsertCodeTest, TemplatePlaceholdersTakeTheModuleProcedureAndKeyword) {
@@ -51,21 +53,21 @@ TEST_F(InsertCodeTest, TemplatePlaceholdersTakeTheModuleProcedureAndKeyword) {
     // procedures, although it carries the kind letter of a Sub.
     for (const Case& c : {Case{"DoIt", "Sub"}, Case{"Calc", "Function"}, Case{"Value [PropertyGet]", "Property"},
                           Case{"Value [PropertyLet]", "Property"}, Case{"Target [PropertySet]", "Property"}}) {
-        gsCurrentProc = c.Proc;
-        EXPECT_EQ(GetInsertText("ErrTrap", ProcIndex(c.Proc)),
+        run.gsCurrentProc = c.Proc;
+        EXPECT_EQ(GetInsertText(run, "ErrTrap", ProcIndex(c.Proc)),
                   std::string("Exit ") + c.Keyword + " ' Shop." + c.Proc + "\r\nErr:\r\n");
     }
     // Without a procedure index "@Sub" stays as it is.
     goOptions.gsTraceIn = Program("in.txt", "Enter @Sub");
-    EXPECT_EQ(GetInsertText("TraceOn", 0), "Enter @Sub");
+    EXPECT_EQ(GetInsertText(run, "TraceOn", 0), "Enter @Sub");
 }
 
 TEST_F(InsertCodeTest, MissingTemplateOrUnknownRequestInsertsNothingAndWarns) {
     enginetest::RunFiles files;
     goOptions.gsErrSet = paths::Join(testsupport::ProgramDir(), "none.txt");
-    gsCurrentProc = "DoIt";
-    sbInsertTracing("ErrSet", 0);
-    EXPECT_EQ(GetInsertText("Bogus", 0), "");
+    run.gsCurrentProc = "DoIt";
+    sbInsertTracing(run, "ErrSet", 0);
+    EXPECT_EQ(GetInsertText(run, "Bogus", 0), "");
     EXPECT_EQ(files.Log(), (std::vector<std::string>{"WARNING:  Insertion file not found " + goOptions.gsErrSet,
                                                      "WARNING:  Bad request for insert"}));
     // Nothing reaches the writer, not even an empty line.
@@ -83,9 +85,9 @@ TEST_F(InsertCodeTest, LoggingFilesNameTheProcedureAndLeaveWithItsKeyword) {
     for (const Case& c : {Case{"DoIt", 0, "Sub"}, Case{"Calc", 5, "Function"}, Case{"Value [PropertyGet]", 0, "Property"},
                           Case{"Target [PropertySet]", 0, "Property"}}) {
         enginetest::RunFiles files;
-        gsCurrentProc = c.Proc;
-        sbLogInsert("U", 1, -1);
-        sbLogInsert("U", 2, c.FunctionPos);
+        run.gsCurrentProc = c.Proc;
+        sbLogInsert(run, "U", 1, -1);
+        sbLogInsert(run, "U", 2, c.FunctionPos);
         const std::string k = c.Keyword;
         EXPECT_EQ(files.Output(), (std::vector<std::string>{"LogIn \"" + std::string(c.Proc) + "\", \"@@\"",
                                                             "LogOut \"" + std::string(c.Proc) + "\"",
@@ -97,11 +99,11 @@ TEST_F(InsertCodeTest, LoggingFilesNameTheProcedureAndLeaveWithItsKeyword) {
 TEST_F(InsertCodeTest, MissingOrEmptyLoggingFileWarnsAndKeepsTheEndLine) {
     enginetest::RunFiles files;
     Program("zlogevt1.txt", "");
-    gsCurrentProc = "Calc";
-    sbLogInsert("E", 1, -1);
-    glCurrentStatement = StatementOfLine(4);
-    sbLogInsert("E", 2, 5);
-    sbLogInsert("X", 1, -1);
+    run.gsCurrentProc = "Calc";
+    sbLogInsert(run, "E", 1, -1);
+    run.glCurrentStatement = StatementOfLine(4);
+    sbLogInsert(run, "E", 2, 5);
+    sbLogInsert(run, "X", 1, -1);
     EXPECT_EQ(files.Output(), std::vector<std::string>{"End Function"});
     EXPECT_EQ(files.Log(), (std::vector<std::string>{"WARNING:  Insertion file not found " + LoggingFileName("E", 1),
                                                      "WARNING:  Insertion file not found " + LoggingFileName("E", 2),

@@ -3,6 +3,7 @@
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "engine/OptionExplicit.h"
+#include "engine/ZelkRun.h"
 
 using namespace enginetest;
 
@@ -12,8 +13,8 @@ struct OptionExplicit : ::testing::Test {
     void SetUp() override {
         LoadSettings();
         ClearModel();
-        glPseudoStatement = 0;
     }
+    ZelkRun run;
 };
 
 }  // namespace
@@ -25,7 +26,7 @@ TEST_F(OptionExplicit, FoundInAnyCaseAndSpacing) {
     AddLine(StatementClass::Blank, {{"", "", TokenClass::NonCode, tokdetail::kBlank}});
     AddLine(StatementClass::Other, {KeywordTok("option", ""), KeywordTok("EXPLICIT", "     "), CommentTok("' why")});
     AddEndRecord();
-    EXPECT_FALSE(fblnOptionExplicit(2));
+    EXPECT_FALSE(fblnOptionExplicit(run, 2));
 }
 
 TEST_F(OptionExplicit, MissingWhenOnlyLaterOrHiddenInAnotherStatement) {
@@ -49,7 +50,7 @@ TEST_F(OptionExplicit, MissingWhenOnlyLaterOrHiddenInAnotherStatement) {
         ClearModel();
         c.build();
         AddEndRecord();
-        EXPECT_TRUE(fblnOptionExplicit(1)) << c.what;
+        EXPECT_TRUE(fblnOptionExplicit(run, 1)) << c.what;
     }
 }
 
@@ -60,6 +61,6 @@ TEST_F(OptionExplicit, PassesOverTheFormDescriptionCountingItsLines) {
     AddLine(StatementClass::Other, {KeywordTok("End", "")}, stmtflag::kFormDescription);
     AddLine(StatementClass::Other, {KeywordTok("Option", ""), KeywordTok("Explicit")});
     AddEndRecord();
-    EXPECT_FALSE(fblnOptionExplicit(1));
-    EXPECT_EQ(glPseudoStatement, 3);
+    EXPECT_FALSE(fblnOptionExplicit(run, 1));
+    EXPECT_EQ(run.glPseudoStatement, 3);
 }

@@ -8,6 +8,7 @@
 #include "engine/EngineState.h"
 #include "platform/Paths.h"
 #include "engine/ProcDeclarations.h"
+#include "engine/ZelkRun.h"
 #include "analysis/SourceModel.h"
 #include "platform/VBText.h"
 
@@ -28,9 +29,10 @@ StatementOrder IdentityOrder(long first, long last) {
 std::vector<std::string> Prepared(const std::string& name) {
     int p = ProcIndex(name);
     ProcInfo& proc = gtProcTable[static_cast<size_t>(p)];
-    gsCurrentProc = proc.Name;
+    ZelkRun run;
+    run.gsCurrentProc = proc.Name;
     StatementOrder order = IdentityOrder(proc.FirstStmt, proc.LastStmt);
-    FloatProcDeclarations(proc.FirstStmt, proc.LastStmt, order, p);
+    FloatProcDeclarations(run, proc.FirstStmt, proc.LastStmt, order, p);
     std::vector<std::string> texts;
     for (long i = proc.FirstStmt; i <= proc.LastStmt; ++i) texts.push_back(vb::Trim(Text(order(i))));
     return texts;
@@ -157,7 +159,8 @@ TEST_F(ProcDeclarationsTest, AnIndexOutsideTheStatementsStopsOnlyThisProcedure) 
     long first = gtProcTable[static_cast<size_t>(p)].FirstStmt;
     long last = static_cast<long>(yStatement.size()) + 3;
     StatementOrder order = IdentityOrder(first, last);
-    EXPECT_NO_THROW(FloatProcDeclarations(first, last, order, p));
+    ZelkRun run;
+    EXPECT_NO_THROW(FloatProcDeclarations(run, first, last, order, p));
     oLog->LogClose();
     EXPECT_NE(testsupport::ReadFile(logFile).find("Out of bound error in yStatement FloatProcDeclarations"),
               std::string::npos);

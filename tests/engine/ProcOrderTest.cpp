@@ -4,6 +4,7 @@
 #include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "engine/ProcOrder.h"
+#include "engine/ZelkRun.h"
 
 using namespace enginetest;
 
@@ -28,7 +29,8 @@ struct ProcOrder : ::testing::Test {
     }
     std::vector<std::string> Order() {
         std::vector<std::string> names;
-        for (const ProcOrderEntry& e : gtProcOrder) names.push_back(gtProcTable[static_cast<size_t>(e.ProcIndex)].Name);
+        for (const ProcOrderEntry& e : run.gtProcOrder)
+            names.push_back(gtProcTable[static_cast<size_t>(e.ProcIndex)].Name);
         return names;
     }
     // A module with both kinds of parts, in an order no key gives.
@@ -41,6 +43,7 @@ struct ProcOrder : ::testing::Test {
         Part("Command1_Click", "S", 40, true, true);
         Part("Beta", "S", 50, true);
     }
+    ZelkRun run;
 };
 
 }  // namespace
@@ -50,7 +53,7 @@ TEST_F(ProcOrder, WithoutSortingThePartsStayInFileOrderAndGetTheirRanges) {
     glStmtCount = 29;
     Part("<Declarations>", "D", 1);
     Part("Main", "S", 12);
-    sbSortProcs();
+    sbSortProcs(run);
     EXPECT_EQ(Order(), (std::vector<std::string>{"<Declarations>", "Main"}));
     EXPECT_EQ(gtProcTable[0].LastRecord, 11);
     EXPECT_EQ(gtProcTable[0].LastStmt, 11);
@@ -65,7 +68,7 @@ TEST_F(ProcOrder, APartWithoutStatementsStaysEmpty) {
     Part("(Designer Object Definition)", "M", 1);
     Part("<Declarations>", "D", 5);
     Part("Main", "S", 5);
-    sbSortProcs();
+    sbSortProcs(run);
     EXPECT_EQ(gtProcTable[0].LastStmt, 4);
     EXPECT_EQ(gtProcTable[1].FirstStmt, 5);
     EXPECT_EQ(gtProcTable[1].LastStmt, 4);
@@ -95,7 +98,7 @@ TEST_F(ProcOrder, SortsByTheOrderCode) {
         gtProcTable.assign(1, ProcInfo{});
         Module();
         goOptions.gsProcsHow = c.how;
-        sbSortProcs();
+        sbSortProcs(run);
         EXPECT_EQ(Order(), c.expected) << c.how;
     }
 }
@@ -108,7 +111,7 @@ TEST_F(ProcOrder, InvalidCodesAndConditionalProceduresKeepFileOrder) {
         gtProcTable.assign(1, ProcInfo{});
         Module();
         goOptions.gsProcsHow = how;
-        sbSortProcs();
+        sbSortProcs(run);
         EXPECT_EQ(Order(), fileOrder) << how;
     }
     EXPECT_TRUE(testsupport::Ui().Messages.empty());
@@ -117,7 +120,7 @@ TEST_F(ProcOrder, InvalidCodesAndConditionalProceduresKeepFileOrder) {
     Module();
     goOptions.gsProcsHow = "13232145";
     gblnCondCompProc = true;
-    sbSortProcs();
+    sbSortProcs(run);
     EXPECT_EQ(Order(), fileOrder);
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
     EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Cannot Sort");

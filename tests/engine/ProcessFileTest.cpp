@@ -149,7 +149,6 @@ TEST_F(ProcessFile, NamesAndKindOfTheFile) {
         sbProcessFile(1);
         EXPECT_EQ(gsModuleName, c.module) << c.name;
         EXPECT_EQ(gsFileKind, c.kind) << c.name;
-        EXPECT_EQ(gsCurrentProc, "<Declarations>");
     }
     oAppInfo->IsAResourceFile = false;
 }

@@ -6,6 +6,7 @@
 #include "common/ErrorTrap.h"
 #include "FormatterHarness.h"
 #include "engine/SourceLine.h"
+#include "engine/ZelkRun.h"
 
 using namespace formattest;
 
@@ -246,16 +247,17 @@ TEST_F(SourceLineLayout, KilledNumberLeavesTheStatementWithoutItsLabelFlag) {
     formattest::Parse(formattest::WriteModule(InSub({"100 x = 1"})));
     long s = yRecord[2].FirstStmt;
     ASSERT_EQ(yStatement[static_cast<size_t>(s)].Flags & 16, 16);
-    formattest::FormatParsed();
+    const formattest::Formatted f = formattest::FormatParsed();
     EXPECT_EQ(yStatement[static_cast<size_t>(s)].Flags & 16, 0);
-    EXPECT_EQ(glLineNumberWidth, 0);
+    EXPECT_EQ(f.lineNumberWidth, 0);
 }
 
 TEST_F(SourceLineLayout, AStatementOutsideTheFileIsReported) {
     formattest::Parse(formattest::WriteModule({"x = 1"}));
     long outside = glStmtCount + 1;
     std::string text;
-    EXPECT_THROW(sbOutputSourceRecord(outside, text, true), ErrorReported);
+    ZelkRun run;
+    EXPECT_THROW(sbOutputSourceRecord(run, outside, text, true), ErrorReported);
 }
 
 TEST_F(SourceLineLayout, TabsAreConvertedWithTheWidthAskedForOnce) {
@@ -316,8 +318,8 @@ TEST_F(SourceLineLayout, LineKindsAndBlockFlags) {
     };
     EXPECT_EQ(got, expected);
     // The If stays open after its End If only for a later statement to close.
-    EXPECT_FALSE(gblnIfOpen);
-    EXPECT_FALSE(gblnInSelect);
+    EXPECT_FALSE(f.ifOpen);
+    EXPECT_FALSE(f.inSelect);
 }
 
 TEST_F(SourceLineLayout, NextLosesASingleVariableOnly) {

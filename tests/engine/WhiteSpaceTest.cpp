@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "engine/EngineState.h"
 #include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "engine/WhiteSpace.h"
+#include "engine/ZelkRun.h"
 
 using namespace enginetest;
 
@@ -13,12 +16,20 @@ using Lines = std::vector<std::string>;
 
 struct WhiteSpace : ::testing::Test {
     RunFiles files;
-    WhiteSpaceWriter writer;
+    std::unique_ptr<ZelkRun> zelk;
+    std::unique_ptr<WhiteSpaceWriter> writer;
     bool firstCall = false;
+    ZelkRun& run() { return *zelk; }
+    // A new file: a run and a writer of its own.
+    void NewFile() {
+        zelk = std::make_unique<ZelkRun>();
+        zelk->gsCurrentProc = "Main";
+        writer = std::make_unique<WhiteSpaceWriter>(*zelk);
+    }
     void SetUp() override {
         LoadSettings();
         ClearModel();
-        gsCurrentProc = "Main";
+        NewFile();
     }
     void ChangeMode() {
         goOptions.gblnWSNoChange = false;
@@ -30,9 +41,9 @@ struct WhiteSpace : ::testing::Test {
         BabStatement stmt;
         stmt.Class = cls;
         stmt.Detail = detail;
-        giLineKind = kind;
-        writer.Write(text, stmt, insideProc, firstCall);
-        giLineKind = SourceLineKind::None;
+        run().giLineKind = kind;
+        writer->Write(text, stmt, insideProc, firstCall);
+        run().giLineKind = SourceLineKind::None;
     }
 };
 
@@ -63,7 +74,7 @@ TEST_F(WhiteSpace, PlainModeSeparatesProcedureHeadings) {
     Write("y = 2 _");
     Write("Sub C()", SourceLineKind::ProcHeading, StatementClass::ProcHeading);
     EXPECT_EQ(files.Output(), (Lines{"x = 1", "", "Sub A()", "End Sub", "", "Sub B()", "y = 2 _", "Sub C()"}));
-    EXPECT_EQ(glOutputLines, 8);
+    EXPECT_EQ(run().glOutputLines, 8);
 }
 
 TEST_F(WhiteSpace, PlainModeKeepsEveryEmptyLine) {
@@ -79,25 +90,24 @@ TEST_F(WhiteSpace, ChangeModeHasASwitchBeforeAndAfterEachKind) {
     for (int kind = 1; kind <= CodeOf(SourceLineKind::Label); ++kind) {
         const SourceLineKind lk = static_cast<SourceLineKind>(kind);
         for (bool before : {true, false}) {
-            RunFiles run;
-            WhiteSpaceWriter fresh;
-            writer = fresh;
+            RunFiles caseFiles;
+            NewFile();
             *BeforeSwitch(kind) = before;
             *AfterSwitch(kind) = !before;
             // The edge of a block that each kind needs for its switches.
-            gblnBlockOpened = lk != SourceLineKind::Else && lk != SourceLineKind::Case &&
-                              lk != SourceLineKind::DeclarationGroup && lk != SourceLineKind::Label;
-            gblnIfOpen = lk == SourceLineKind::Else;
-            gblnInSelect = lk == SourceLineKind::Case;
+            run().gblnBlockOpened = lk != SourceLineKind::Else && lk != SourceLineKind::Case &&
+                                    lk != SourceLineKind::DeclarationGroup && lk != SourceLineKind::Label;
+            run().gblnIfOpen = lk == SourceLineKind::Else;
+            run().gblnInSelect = lk == SourceLineKind::Case;
             Write("a");
             const bool declaration = lk == SourceLineKind::DeclarationGroup;
             if (declaration) Write("Dim x", SourceLineKind::None, StatementClass::Declaration, 303);
             else Write("line", lk);
-            gblnBlockOpened = gblnIfOpen = gblnInSelect = false;
+            run().gblnBlockOpened = run().gblnIfOpen = run().gblnInSelect = false;
             Write("b");
             *BeforeSwitch(kind) = *AfterSwitch(kind) = false;
             const std::string line = declaration ? "Dim x" : "line";
-            EXPECT_EQ(run.Output(), before ? (Lines{"a", "", line, "b"}) : (Lines{"a", line, "", "b"}))
+            EXPECT_EQ(caseFiles.Output(), before ? (Lines{"a", "", line, "b"}) : (Lines{"a", line, "", "b"}))
                 << "kind " << kind << (before ? " before" : " after");
         }
     }
@@ -120,12 +130,12 @@ TEST_F(WhiteSpace, ChangeModeShrinksRunsOfEmptyLines) {
     Write("");
     Write("");
     Write("b");
-    gblnBlockOpened = true;
+    run().gblnBlockOpened = true;
     Write("For i = 1 To 2", SourceLineKind::LoopStart);
-    gblnBlockOpened = false;
+    run().gblnBlockOpened = false;
     Write("c");
     Write("");
-    gblnBlockOpened = true;
+    run().gblnBlockOpened = true;
     Write("Do", SourceLineKind::LoopStart);  // the empty line before it is already there
     EXPECT_EQ(files.Output(), (Lines{"a", "", "b", "", "For i = 1 To 2", "c", "", "Do"}));
 }
@@ -133,9 +143,9 @@ TEST_F(WhiteSpace, ChangeModeShrinksRunsOfEmptyLines) {
 TEST_F(WhiteSpace, ChangeModeAddsNoEmptyLineAfterAContinuedLine) {
     ChangeMode();
     goOptions.gblnWSAfterLoop = true;
-    gblnBlockOpened = true;
+    run().gblnBlockOpened = true;
     Write("For i = 1 To _", SourceLineKind::LoopStart);
-    gblnBlockOpened = false;
+    run().gblnBlockOpened = false;
     Write("    2");
     EXPECT_EQ(files.Output(), (Lines{"For i = 1 To _", "    2"}));
 }
@@ -157,7 +167,7 @@ TEST_F(WhiteSpace, ChangeModeSetsOffDeclarationGroupsInProcedures) {
 TEST_F(WhiteSpace, TheEndIfOfASplitIfBecomesTheLastText) {
     goOptions.gblnSplitIfs = true;
     goOptions.giIndentAmount = 4;
-    gblnSplitIfPending = true;
+    run().gblnSplitIfPending = true;
     Write("If x Then");
     Write("Sub B()", SourceLineKind::ProcHeading, StatementClass::ProcHeading);
     EXPECT_EQ(files.Output(), (Lines{"If x Then", "End If", "", "Sub B()"}));

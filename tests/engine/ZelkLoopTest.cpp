@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "platform/Clock.h"
+#include "common/IProgressView.h"
 #include "settings/ProgramOptions.h"
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
@@ -19,6 +20,7 @@ using Lines = std::vector<std::string>;
 struct ZelkLoop : ::testing::Test {
     FakeClock clock;
     std::string dir;
+    long nextLineNumber = 0;  // carried from file to file, as the session carries it
     void SetUp() override {
         SetClock(&clock);
         LoadSettings();
@@ -27,13 +29,16 @@ struct ZelkLoop : ::testing::Test {
         oDebug->ClearStatus();
         dir = testsupport::MakeDir("src");
     }
-    void TearDown() override { testsupport::Ui().OnDoEvents = nullptr; }
+    void TearDown() override {
+        testsupport::Ui().OnDoEvents = nullptr;
+        oProgressForm = nullptr;
+    }
     // Zelks the text as the named file; returns the output lines.
     Lines Zelk(const std::string& name, const std::string& text) {
         std::string path = paths::Join(dir, name);
         testsupport::WriteFile(path, text);
         OpenSession(path);
-        sbProcessFile(1);
+        sbProcessFile(1, nextLineNumber);
         return textfile::SplitLines(testsupport::ReadFile(gsTempOutFile[1]));
     }
     Lines Log() { return textfile::SplitLines(testsupport::ReadFile(gsTempLogFile[1])); }
@@ -47,13 +52,31 @@ std::string Procedure(const std::string& name, int statements) {
 
 }  // namespace
 
+// A progress panel on which the user presses Cancel when it shows the tenth
+// output line.
+struct CancelAtTenthLine : IProgressView {
+    void InitProgress() override {}
+    void TermProgress() override {}
+    std::string ProgressCaption() const override { return {}; }
+    void SetProgressCaption(const std::string&) override {}
+    void SetProgressVisible(bool) override {}
+    void SetCountText(const std::string& text) override {
+        if (text == " Lines output 10 ") oAppInfo->WasCanceled = true;
+    }
+    void SetCountWhatText(const std::string&) override {}
+    void ClearGauge() override {}
+    void SetGaugeMin(long) override {}
+    void SetGaugeMax(long) override {}
+    void SetGaugeValue(long) override {}
+};
+
 TEST_F(ZelkLoop, CancelStopsAtTheNextStatement) {
-    testsupport::Ui().OnDoEvents = [] {
-        if (glOutputLines >= 5) oAppInfo->WasCanceled = true;
-    };
+    CancelAtTenthLine panel;
+    oProgressForm = &panel;
     Lines out = Zelk("Slow.bas", "Attribute VB_Name = \"Slow\"\r\n" + Procedure("Run", 40));
+    oProgressForm = nullptr;
     EXPECT_TRUE(oAppInfo->WasCanceled);
-    EXPECT_EQ(out.size(), 5u);
+    EXPECT_EQ(out.size(), 10u);
     Lines log = Log();
     ASSERT_EQ(log.size(), 13u);
     EXPECT_EQ(log[9], "Zelk Canceled");  // no result lines follow

@@ -1,0 +1,74 @@
+#pragma once
+// One file's zelk: what the stages carry from statement to statement and from
+// line to line while one file is written. The per-file run makes one for each
+// file and hands it to the zelking loop, the formatter and the line writer; a
+// new file starts from a new run, so nothing an earlier file left can shape
+// the next one.
+#include <memory>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "analysis/ModelCodes.h"
+
+struct FormatterCarry;
+
+// The order in which the module's parts are written.
+struct ProcOrderEntry {
+    std::string Key;
+    long ProcIndex = 0;
+};
+
+// What the line writer carries from one line to the next.
+struct EmitState {
+    bool pendingFirstCase = false;  // a Select Case was written, its first Case is to come
+    int emptyRun = 0;               // empty texts met in a row
+    std::string lastLine;           // the last text written
+};
+
+class ZelkRun {
+public:
+    // nextLineNumber: the next inserted line number, which the numbering
+    // across modules carries from the file before (0: none yet).
+    explicit ZelkRun(long nextLineNumber = 0);
+    ~ZelkRun();
+    ZelkRun(const ZelkRun&) = delete;
+    ZelkRun& operator=(const ZelkRun&) = delete;
+
+    // The module part being written ("<Declarations>", "(Designer Object
+    // Definition)" or a procedure's name).
+    std::string gsCurrentProc = "<Declarations>";
+
+    // Line kind of the text just formatted and the block flags the formatter
+    // sets for the white-space rules.
+    SourceLineKind giLineKind = SourceLineKind::None;
+    bool gblnBlockOpened = false;
+    bool gblnBlockClosed = false;
+    bool gblnInSelect = false;
+    bool gblnIfOpen = false;
+    bool gblnSplitIfPending = false;
+    // Column of the If line whose single-line form the formatter split: the
+    // End If that closes it belongs there.
+    long glSplitIfColumn = 0;
+
+    long glLineNumberWidth = 0;
+    long glNextLineNumber = 0;
+    long glOutputLines = 0;
+    // Numbers given to statements the engine makes (above glRecordCount).
+    long glPseudoStatement = 0;
+    // The statement being written.
+    long glCurrentStatement = 0;
+
+    std::vector<ProcOrderEntry> gtProcOrder;
+
+    // The labels and line numbers that the file's jumps go to (upper case).
+    std::unordered_set<std::string> referencedLabels;
+
+    EmitState writer;
+
+    // What the formatter carries from one statement to the next.
+    FormatterCarry& Carry() { return *carry_; }
+
+private:
+    std::unique_ptr<FormatterCarry> carry_;
+};

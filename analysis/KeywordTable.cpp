@@ -1,5 +1,7 @@
 #include "analysis/KeywordTable.h"
 
+#include <cstdint>
+
 #include "analysis/AnalyserLog.h"
 #include "common/ErrorReport.h"
 #include "common/ErrorTrap.h"
@@ -12,6 +14,10 @@
 
 namespace {
 
+// Words shorter than this are found through the buckets; longer ones (no
+// keyword is that long in practice) by a binary search of the sorted table.
+constexpr size_t kBucketLengths = 32;
+
 struct Tables {
     bool initialised = false;
     std::vector<BabKeyWord> master;
@@ -19,8 +25,65 @@ struct Tables {
     std::vector<BabKeyWord> dialect;
     long nextFree = 0;
     long letIndex = 0;
+    // The dialect table's indices grouped by (upper-cased first character,
+    // length): bucket b holds bucketed[bucketStart[b] .. bucketStart[b + 1]).
+    // A word is compared with the few keywords of its bucket only, without
+    // being copied or upper-cased first.
+    std::vector<uint32_t> bucketStart;
+    std::vector<uint32_t> bucketed;
 };
 Tables gTables;
+
+size_t BucketOf(std::string_view word) {
+    const unsigned first = word.empty() ? 0u : static_cast<unsigned char>(vb::UCaseChar(word[0]));
+    return first * kBucketLengths + word.size();
+}
+
+void BuildBuckets(Tables& t) {
+    t.bucketStart.assign(256 * kBucketLengths + 1, 0);
+    t.bucketed.clear();
+    for (long i = 1; i < t.nextFree; ++i) {
+        const std::string& k = t.dialect[static_cast<size_t>(i)].KeyWord;
+        if (k.size() < kBucketLengths) ++t.bucketStart[BucketOf(k) + 1];
+    }
+    for (size_t b = 1; b < t.bucketStart.size(); ++b) t.bucketStart[b] += t.bucketStart[b - 1];
+    t.bucketed.resize(t.bucketStart.back());
+    std::vector<uint32_t> fill(t.bucketStart.begin(), t.bucketStart.end() - 1);
+    for (long i = 1; i < t.nextFree; ++i) {
+        const std::string& k = t.dialect[static_cast<size_t>(i)].KeyWord;
+        if (k.size() < kBucketLengths) t.bucketed[fill[BucketOf(k)]++] = static_cast<uint32_t>(i);
+    }
+}
+
+// The keyword (upper case) equals the word in any case; the lengths are equal.
+bool SameUpper(const std::string& keyword, std::string_view word) {
+    for (size_t i = 0; i < word.size(); ++i)
+        if (keyword[i] != vb::UCaseChar(word[i])) return false;
+    return true;
+}
+
+long FindInBuckets(std::string_view word) {
+    if (gTables.bucketStart.empty()) return 0;
+    const size_t b = BucketOf(word);
+    for (uint32_t k = gTables.bucketStart[b]; k < gTables.bucketStart[b + 1]; ++k) {
+        const uint32_t index = gTables.bucketed[k];
+        if (SameUpper(gTables.dialect[index].KeyWord, word)) return static_cast<long>(index);
+    }
+    return 0;
+}
+
+long FindBySearch(std::string_view word) {
+    const std::string key = vb::UCase(word);
+    long low = 1, high = gTables.nextFree - 1;
+    while (high >= low) {
+        long middle = (low + high) / 2;
+        int cmp = std::string_view(gTables.dialect[static_cast<size_t>(middle)].KeyWord).compare(key);
+        if (cmp < 0) low = middle + 1;
+        else if (cmp > 0) high = middle - 1;
+        else return middle;
+    }
+    return 0;
+}
 
 const BabKeyWord& BlankKeyWord() {
     static const BabKeyWord blank{0, false, {}, false, false, false, false, std::string(1, '\0')};
@@ -68,6 +131,7 @@ void BuildKeyWordsForDialect(const std::string& wDialect) {
     for (const BabKeyWord& k : gTables.master)
         if (k.Dialect == "*" || k.Dialect <= wDialect) gTables.dialect.push_back(k);
     gTables.nextFree = static_cast<long>(gTables.dialect.size());
+    BuildBuckets(gTables);
 
     CurrentDialect = wDialect;
     gTables.letIndex = KeyWordIndex("LET");
@@ -76,31 +140,7 @@ void BuildKeyWordsForDialect(const std::string& wDialect) {
 }
 
 void SearchForKeyWord(std::string_view word, long& index) {
-    index = 0;
-    // Words are short: upper-case into a small buffer without allocating.
-    char buf[64];
-    std::string big;
-    std::string_view key;
-    if (word.size() <= sizeof buf) {
-        for (size_t i = 0; i < word.size(); ++i) buf[i] = vb::UCaseChar(word[i]);
-        key = std::string_view(buf, word.size());
-    } else {
-        big = vb::UCase(word);
-        key = big;
-    }
-    long low = 1, high = gTables.nextFree - 1;
-    while (high >= low) {
-        long middle = (low + high) / 2;
-        int cmp = std::string_view(gTables.dialect[static_cast<size_t>(middle)].KeyWord).compare(key);
-        if (cmp < 0) {
-            low = middle + 1;
-        } else if (cmp > 0) {
-            high = middle - 1;
-        } else {
-            index = middle;
-            return;
-        }
-    }
+    index = word.size() < kBucketLengths ? FindInBuckets(word) : FindBySearch(word);
 }
 
 long KeyWordIndex(std::string_view word) {

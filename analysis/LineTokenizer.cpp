@@ -30,6 +30,22 @@ const CharSets& Sets() {
 inline unsigned char U(char c) { return static_cast<unsigned char>(c); }
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Blanks a work element for the next token. Its texts keep the room they
+// have, so that building a token allocates nothing.
+BabToken& Fresh(BabToken& t) {
+    t.Class = {};
+    t.Detail = {};
+    t.FlagsMisc = {};
+    t.FlagsOut = {};
+    t.IsKeyWord = t.IsReservedWord = false;
+    t.Piece.clear();
+    t.pKeyWord = {};
+    t.Statement = {};
+    t.Where = {};
+    t.WhiteSpaceLeft.clear();
+    return t;
+}
+
 }  // namespace
 
 bool CommentContinues(const std::string& text) {
@@ -45,19 +61,20 @@ void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n
     auto at = [&](size_t p) -> unsigned char { return p < end ? U(line[p]) : 0; };
     size_t pos = 0;
     size_t wsColumn = 0;
-    BabToken tok;
+    // Tokens are built in place: the element after the last one stored is
+    // the token being built.
     n = 0;
+    BabToken* tok = &Fresh(work[1]);
     auto store = [&] {
         ++n;
-        work[static_cast<size_t>(n)] = std::move(tok);
-        tok = BabToken();
+        tok = &Fresh(work[static_cast<size_t>(n) + 1]);
     };
 
     while (true) {
         if (pos > end) {
             if (n == 0) {
                 n = 1;
-                work[1] = BabToken();
+                Fresh(work[1]);
             }
             break;
         }
@@ -70,21 +87,24 @@ void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n
         size_t wsStart = pos;
         while (pos < end && cs.blank[U(line[pos])]) ++pos;
         if (pos > wsStart) {
-            tok.WhiteSpaceLeft.assign(line, wsStart, pos - wsStart);
+            tok->WhiteSpaceLeft.assign(line, wsStart, pos - wsStart);
             wsColumn = wsStart + 1;
         }
 
-        // The word and the delimiter that ends it.
+        // The word and the delimiter that ends it. The word is always a
+        // stretch of the line, except after Rem, so it is kept as a view
+        // and copied once, into the token that takes it.
         size_t wordStart = pos;
         while (pos < end && !cs.wordEnd[U(line[pos])]) ++pos;
-        std::string word(line, wordStart, pos - wordStart);
         size_t delimPos = pos;
         unsigned char delim = at(pos);
         ++pos;
         // A code-0 character inside the line belongs to the word.
         bool delimInWord = delim == 0 && pos <= end;
-        if (delimInWord) word.push_back('\0');
+        std::string_view word(line.data() + wordStart, delimPos - wordStart + (delimInWord ? 1 : 0));
+        auto wordUpTo = [&](size_t stop) { word = std::string_view(line.data() + wordStart, stop - wordStart); };
         long wordWhere = static_cast<long>(wordStart) + 1;
+        bool isRem = false;
 
         if (!word.empty()) {
             char c = word[0];
@@ -93,7 +113,7 @@ void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n
                 if (!delimInWord) {
                     pos = delimPos;
                     while (pos < end && !cs.numberEnd[U(line[pos])]) ++pos;
-                    word.assign(line, wordStart, pos - wordStart);
+                    wordUpTo(pos);
                     delimPos = pos;
                     delim = at(pos);
                     ++pos;
@@ -102,35 +122,43 @@ void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n
                 size_t q = pos;
                 while (q < end && !cs.hashStop[U(line[q])]) ++q;
                 if (pos <= end && q < end && line[q] == '#') {
-                    if (!delimInWord) word.push_back(static_cast<char>(delim));
-                    word.append(line, pos, q - pos + 1);
+                    // The word, its delimiter and the text up to the closing
+                    // "#" stand side by side in the line.
+                    wordUpTo(q + 1);
                     pos = q + 1;
                     delim = 0;
                 } else {
-                    tok.Piece = "#";
-                    tok.Where = wordWhere;
+                    tok->Piece = "#";
+                    tok->Where = wordWhere;
                     store();
-                    word.erase(0, 1);
+                    word.remove_prefix(1);
+                    ++wordStart;
                     ++wordWhere;
                 }
             } else if (word.size() == 3 && (c == 'R' || c == 'r') && (word[1] == 'E' || word[1] == 'e') &&
                        (word[2] == 'M' || word[2] == 'm')) {
+                // Rem, one blank in place of its delimiter, and the rest of the line.
+                tok->Piece.assign(word);
                 if (pos < end) {
-                    word += ' ';
-                    word.append(line, pos, end - pos);
+                    tok->Piece += ' ';
+                    tok->Piece.append(line, pos, end - pos);
                 }
                 pos = end;
                 delim = 0;
-                if (CommentContinues(word)) {
-                    tok.FlagsOut = 1;
-                    word.pop_back();
+                if (CommentContinues(tok->Piece)) {
+                    tok->FlagsOut = 1;
+                    tok->Piece.pop_back();
                 }
-                tok.Class = TokenClass::NonCode;
-                tok.Detail = tokdetail::kComment;
+                tok->Class = TokenClass::NonCode;
+                tok->Detail = tokdetail::kComment;
+                isRem = true;
             }
-            if (!word.empty()) {
-                tok.Piece = std::move(word);
-                tok.Where = wordWhere;
+            if (isRem) {
+                tok->Where = wordWhere;
+                store();
+            } else if (!word.empty()) {
+                tok->Piece.assign(word);
+                tok->Where = wordWhere;
                 store();
             }
         }
@@ -138,65 +166,65 @@ void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n
         long delimWhere = static_cast<long>(delimPos) + 1;
         switch (delim) {
             case '\'':
-                tok.Piece.assign(1, '\'');
-                if (pos < end) tok.Piece.append(line, pos, end - pos);
+                tok->Piece.assign(1, '\'');
+                if (pos < end) tok->Piece.append(line, pos, end - pos);
                 pos = end;
-                if (CommentContinues(tok.Piece)) {
-                    tok.FlagsOut = 1;
-                    tok.Piece.pop_back();
+                if (CommentContinues(tok->Piece)) {
+                    tok->FlagsOut = 1;
+                    tok->Piece.pop_back();
                 }
-                tok.Where = delimWhere;
+                tok->Where = delimWhere;
                 store();
                 break;
             case '"': {
                 // Only the true end of the line ends a literal: a code-0
                 // character inside a literal is kept in it.
-                tok.Piece.assign(1, '"');
+                tok->Piece.assign(1, '"');
                 while (true) {
                     size_t q = pos < end ? line.find('"', pos) : std::string::npos;
                     if (q == std::string::npos) {
-                        if (pos < end) tok.Piece.append(line, pos, end - pos);
-                        tok.Piece.push_back('"');
+                        if (pos < end) tok->Piece.append(line, pos, end - pos);
+                        tok->Piece.push_back('"');
                         pos = end;
                         break;
                     }
-                    tok.Piece.append(line, pos, q - pos + 1);
+                    tok->Piece.append(line, pos, q - pos + 1);
                     pos = q + 1;
                     if (pos < end && line[pos] == '"') {
-                        tok.Piece.push_back('"');
+                        tok->Piece.push_back('"');
                         ++pos;
                         continue;
                     }
                     break;
                 }
-                tok.Where = delimWhere;
+                tok->Where = delimWhere;
                 store();
                 break;
             }
             case '+':
             case '-':
             case '.':
-                tok.Piece.assign(1, static_cast<char>(delim));
+                tok->Piece.assign(1, static_cast<char>(delim));
                 if (pos < end && IsDigit(line[pos])) {
                     size_t q = pos;
                     while (q < end && !cs.numberEnd[U(line[q])]) ++q;
-                    tok.Piece.append(line, pos, q - pos);
+                    tok->Piece.append(line, pos, q - pos);
                     pos = q;
                 }
-                tok.Where = delimWhere;
+                tok->Where = delimWhere;
                 store();
                 break;
             case '<':
             case '>':
-                tok.Piece.assign(1, static_cast<char>(delim));
-                if (pos < end && (line[pos] == '=' || line[pos] == '>')) tok.Piece.push_back(line[pos++]);
-                tok.Where = delimWhere;
+                tok->Piece.assign(1, static_cast<char>(delim));
+                if (pos < end && (line[pos] == '=' || line[pos] == '>')) tok->Piece.push_back(line[pos++]);
+                tok->Where = delimWhere;
                 store();
                 break;
             case ':':
-                tok.Piece.assign(1, ':');
-                if (pos < end && line[pos] == '=') tok.Piece.push_back(line[pos++]);
-                tok.Where = delimWhere;
+                tok->Piece.assign(1, ':');
+                if (pos < end && line[pos] == '=') tok->Piece.push_back(line[pos++]);
+                tok->Where = delimWhere;
                 store();
                 break;
             case '[': {
@@ -204,14 +232,14 @@ void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n
                 // inside them is part of it. Such a name is one token.
                 size_t close = pos < end ? line.find(']', pos) : std::string::npos;
                 if (close != std::string::npos && line.find_first_of("\"':", pos) < close) {
-                    tok.Piece.assign(line, delimPos, close - delimPos + 1);
-                    tok.Class = TokenClass::Name;
-                    tok.Detail = tokdetail::kName;
+                    tok->Piece.assign(line, delimPos, close - delimPos + 1);
+                    tok->Class = TokenClass::Name;
+                    tok->Detail = tokdetail::kName;
                     pos = close + 1;
                 } else {
-                    tok.Piece.assign(1, '[');
+                    tok->Piece.assign(1, '[');
                 }
-                tok.Where = delimWhere;
+                tok->Where = delimWhere;
                 store();
                 break;
             }
@@ -220,18 +248,17 @@ void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n
                 pos = delimPos;  // white space of the next token
                 break;
             case 0:
-                if (tok.Piece.empty() && !tok.WhiteSpaceLeft.empty()) {
-                    tok.Piece = std::move(tok.WhiteSpaceLeft);
-                    tok.WhiteSpaceLeft.clear();
-                    tok.Where = static_cast<long>(wsColumn);
-                    tok.Class = TokenClass::NonCode;
-                    tok.Detail = tokdetail::kBlank;
+                if (tok->Piece.empty() && !tok->WhiteSpaceLeft.empty()) {
+                    tok->Piece.swap(tok->WhiteSpaceLeft);
+                    tok->Where = static_cast<long>(wsColumn);
+                    tok->Class = TokenClass::NonCode;
+                    tok->Detail = tokdetail::kBlank;
                     store();
                 }
                 break;
             default:
-                tok.Piece.assign(1, static_cast<char>(delim));
-                tok.Where = delimWhere;
+                tok->Piece.assign(1, static_cast<char>(delim));
+                tok->Where = delimWhere;
                 store();
                 break;
         }

@@ -195,7 +195,8 @@ TEST(KeywordTable, DialectTablesHoldTheWordsOfEarlierDialects) {
 }
 
 TEST(KeywordTable, LookupsIgnoreCaseAndRespectByteOrder) {
-    LoadKeywordFileText("CHR,*,-\r\nCHR$,*,-\r\nCHRB,*,-\r\nELSE,*,V\r\nELSEIF,*,V\r\nIF,*,V\r\n");
+    LoadKeywordFileText("CHR,*,-\r\nCHR$,*,-\r\nCHRB,*,-\r\nELSE,*,V\r\nELSEIF,*,V\r\nIF,*,V\r\n"
+                        "ZLONGKEYWORDOFMORETHANTHIRTYTWOCHARACTERS,*,-\r\n");
     EXPECT_EQ(KeyWordIndex("chr"), 1);
     EXPECT_EQ(KeyWordIndex("Chr$"), 2);
     EXPECT_EQ(KeyWordIndex("CHRB"), 3);
@@ -203,6 +204,10 @@ TEST(KeywordTable, LookupsIgnoreCaseAndRespectByteOrder) {
     EXPECT_EQ(KeyWordIndex("iF"), 6);
     EXPECT_EQ(KeyWordIndex("CH"), 0);
     EXPECT_EQ(KeyWordIndex("ZZZ"), 0);
+    // Short words and long ones are looked up in different ways.
+    EXPECT_EQ(KeyWordIndex("zLongKeyWordOfMoreThanThirtyTwoCharacters"), 7);
+    EXPECT_EQ(KeyWordIndex("zLongKeyWordOfMoreThanThirtyTwoCharacter"), 0);
+    EXPECT_EQ(KeyWordIndex("\xe9LSE"), 0);
     EXPECT_EQ(BabLetIndex(), 0);
     for (const char* w : {"else", "Else", "ELSE", "eLsE"}) EXPECT_TRUE(BabIsKeyWord(w)) << w;
     EXPECT_FALSE(BabIsKeyWord(""));

@@ -1,6 +1,7 @@
 #include "options/OptionsDialogLogic.h"
 
 #include "common/ErrorTrap.h"
+#include "common/SharedState.h"
 #include "options/ExtensionPage.h"
 #include "platform/KeyCodes.h"
 #include "options/OptionsChanged.h"
@@ -9,6 +10,7 @@
 #include "options/PageRules.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"
+#include "settings/ProgramOptions.h"
 
 namespace {
 
@@ -18,6 +20,16 @@ template <class F>
 void Traced(const std::string& name, F&& body) {
     TraceGuard trace(TraceKind::Events, name + kForm);
     Trapped(name + kForm, body);
+}
+
+// The dialog's edits go into a copy of the program's options, which then
+// takes their place; the modules zelked one by one follow the spelling
+// switch as saved.
+void HandBackOptions(const OptionControls& c) {
+    ZelkOptions edited = goOptions;
+    sbSaveOptions(c, edited);
+    goOptions = edited;
+    gblnSpellThisModule = edited.gblnSpellEnabled;
 }
 
 }  // namespace
@@ -57,7 +69,7 @@ void OptionsDialogLogic::Form_Load() {
         miCurTab = 0;
         // Tab 1 goes on screen while the current tab stays unknown.
         view_.SetupTabs(miTabCount, 1, msTabCaptions);
-        sbRestoreOptions(Controls);
+        sbRestoreOptions(Controls, goOptions);
     });
 }
 
@@ -85,7 +97,7 @@ bool OptionsDialogLogic::cmdOk_Click() {
                 return;
             }
         }
-        if (gblnOptionsChanged) sbSaveOptions(Controls);
+        if (gblnOptionsChanged) HandBackOptions(Controls);
         Controls.Visible = false;
         view_.Hide();
         miCurTab = 0;
@@ -98,7 +110,7 @@ void OptionsDialogLogic::cmdCancel_Click() {
         Controls.Visible = false;
         view_.Hide();
         miCurTab = 0;
-        sbRestoreOptions(Controls);
+        sbRestoreOptions(Controls, goOptions);
         gblnOptionsChanged = false;
     });
 }

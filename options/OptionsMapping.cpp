@@ -5,8 +5,7 @@
 #include <type_traits>
 
 #include "common/ErrorTrap.h"
-#include "common/SharedState.h"
-#include "settings/ProgramOptions.h"
+#include "settings/ZelkOptions.h"
 #include "options/OrderListsPage.h"
 #include "options/SpinRules.h"
 #include "common/Trace.h"
@@ -18,23 +17,20 @@ namespace {
 
 std::string Name(const std::string& base, int index) { return OptionControls::NameOf(base, index); }
 
-// The blank-line grid: before and after each kind of statement, row by row.
-bool* const kBlankLineGrid[24] = {
-    &goOptions.gblnWSBeforeSub,    &goOptions.gblnWSAfterSub,    &goOptions.gblnWSBeforeEndSub,    &goOptions.gblnWSAfterEndSub,
-    &goOptions.gblnWSBeforeIf,     &goOptions.gblnWSAfterIf,     &goOptions.gblnWSBeforeElse,      &goOptions.gblnWSAfterElse,
-    &goOptions.gblnWSBeforeEndIf,  &goOptions.gblnWSAfterEndIf,  &goOptions.gblnWSBeforeLoop,      &goOptions.gblnWSAfterLoop,
-    &goOptions.gblnWSBeforeEndLoop, &goOptions.gblnWSAfterEndLoop, &goOptions.gblnWSBeforeSelect,  &goOptions.gblnWSAfterSelect,
-    &goOptions.gblnWSBeforeCase,   &goOptions.gblnWSAfterCase,   &goOptions.gblnWSBeforeEndSelect, &goOptions.gblnWSAfterEndSelect,
-    &goOptions.gblnWSBeforeLabel,  &goOptions.gblnWSAfterLabel,  &goOptions.gblnWSBeforeDec,       &goOptions.gblnWSAfterDec};
+bool ZelkOptions::*const kSpellWhat[6] = {&ZelkOptions::gblnSpellComments,     &ZelkOptions::gblnSpellFormLiterals,
+                                          &ZelkOptions::gblnSpellCodeLiterals, &ZelkOptions::gblnIgnoreCaps,
+                                          &ZelkOptions::gblnIgnoreNumbers,     &ZelkOptions::gblnIgnoreVBWords};
 
-bool* const kSpellWhat[6] = {&goOptions.gblnSpellComments, &goOptions.gblnSpellFormLiterals, &goOptions.gblnSpellCodeLiterals,
-                             &goOptions.gblnIgnoreCaps,    &goOptions.gblnIgnoreNumbers,     &goOptions.gblnIgnoreVBWords};
-
-std::string* const kCommentFiles[3] = {&goOptions.gsCmtModuleFile, &goOptions.gsCmtUDPFile, &goOptions.gsCmtEventFile};
-bool* const kCommentSwitches[3] = {&goOptions.gblnCmtModule, &goOptions.gblnCmtUDP, &goOptions.gblnCmtEvent};
-std::string* const kTemplates[4] = {&goOptions.gsErrSet, &goOptions.gsErrTrap, &goOptions.gsTraceIn, &goOptions.gsTraceOut};
-std::string* const kDictionaries[2] = {&goOptions.gsCustomDictionary, &goOptions.gsStandardDictionary};
-std::string* const kExtensions[4] = {&goOptions.gsProjectExt, &goOptions.gsFormExt, &goOptions.gsCodeExt, &goOptions.gsResourceExt};
+std::string ZelkOptions::*const kCommentFiles[3] = {&ZelkOptions::gsCmtModuleFile, &ZelkOptions::gsCmtUDPFile,
+                                                    &ZelkOptions::gsCmtEventFile};
+bool ZelkOptions::*const kCommentSwitches[3] = {&ZelkOptions::gblnCmtModule, &ZelkOptions::gblnCmtUDP,
+                                                &ZelkOptions::gblnCmtEvent};
+std::string ZelkOptions::*const kTemplates[4] = {&ZelkOptions::gsErrSet, &ZelkOptions::gsErrTrap,
+                                                 &ZelkOptions::gsTraceIn, &ZelkOptions::gsTraceOut};
+std::string ZelkOptions::*const kDictionaries[2] = {&ZelkOptions::gsCustomDictionary,
+                                                    &ZelkOptions::gsStandardDictionary};
+std::string ZelkOptions::*const kExtensions[4] = {&ZelkOptions::gsProjectExt, &ZelkOptions::gsFormExt,
+                                                  &ZelkOptions::gsCodeExt, &ZelkOptions::gsResourceExt};
 
 // --- restore: control from setting
 
@@ -81,210 +77,209 @@ void SaveNumberText(const OptionControls& c, const std::string& name, long& sett
     setting = static_cast<long>(v);
 }
 
-void RestoreSteps(OptionControls& c) {
+void RestoreSteps(OptionControls& c, const ZelkOptions& o) {
     // 1-2: user, dialect.
     c.SetText("txtUserName", oAppInfo->User());
     c.SetText("txtCompany", oAppInfo->Company());
-    c.SetOption(goOptions.gblnDialectAutodetect ? "optAutoDetect_0" : "optAutoDetect_1", true);
-    Code(c, "optDialect", vb::IsNumeric(goOptions.gsDialectDefault) ? static_cast<long>(vb::Val(goOptions.gsDialectDefault)) : -1);
+    c.SetOption(o.gblnDialectAutodetect ? "optAutoDetect_0" : "optAutoDetect_1", true);
+    Code(c, "optDialect", vb::IsNumeric(o.gsDialectDefault) ? static_cast<long>(vb::Val(o.gsDialectDefault)) : -1);
     // 3: declarations.
-    Check(c, "chkOptionExplicit", goOptions.gblnOptionExplicit);
-    Check(c, "chkAlign", goOptions.gblnAlignAs);
-    Spin(c, "spnAlignAs", goOptions.giAlignAsColumn);
+    Check(c, "chkOptionExplicit", o.gblnOptionExplicit);
+    Check(c, "chkAlign", o.gblnAlignAs);
+    Spin(c, "spnAlignAs", o.giAlignAsColumn);
     c.SetEnabled("spnAlignAs", Checked(c, "chkAlign"));
     // 4: splits.
-    Check(c, "chkForNext", goOptions.gblnNextVariable);
-    Check(c, "chkSplitDeclaration", goOptions.gblnSplitDeclarations);
-    Check(c, "chkSplitConst", goOptions.gblnSplitConsts);
-    Check(c, "chkSplitIf", goOptions.gblnSplitIfs);
-    Check(c, "chkSplitLabels", goOptions.gblnSplitLabels);
-    Check(c, "chkSplitMultiLine", goOptions.gblnSplitMultiLines);
-    Check(c, "chkKillNumericLabels", goOptions.gblnKillNumericLabels);
+    Check(c, "chkForNext", o.gblnNextVariable);
+    Check(c, "chkSplitDeclaration", o.gblnSplitDeclarations);
+    Check(c, "chkSplitConst", o.gblnSplitConsts);
+    Check(c, "chkSplitIf", o.gblnSplitIfs);
+    Check(c, "chkSplitLabels", o.gblnSplitLabels);
+    Check(c, "chkSplitMultiLine", o.gblnSplitMultiLines);
+    Check(c, "chkKillNumericLabels", o.gblnKillNumericLabels);
     // 5: continuations.
-    Code(c, "optLines", goOptions.giContinuations);
-    Check(c, "chkContinue", goOptions.gblnInsertContinuations);
-    Check(c, "chkKeepIndentation", goOptions.gblnKeepIndentation);
+    Code(c, "optLines", o.giContinuations);
+    Check(c, "chkContinue", o.gblnInsertContinuations);
+    Check(c, "chkKeepIndentation", o.gblnKeepIndentation);
     Check(c, "chkShowOpenDialog", oAppInfo->ShowOpenDialog);
-    Spin(c, "spnLineLength", goOptions.giContinuationColumn);
+    Spin(c, "spnLineLength", o.giContinuationColumn);
     // 6: comment blocks.
-    Code(c, "optPositionBlock", goOptions.giCmtWhere);
-    Check(c, "chkOverwriteBlock", goOptions.gblnCmtOverwrite);
-    Check(c, "chkInsertAutomatically", goOptions.gblnCmtAutoInsert);
-    for (int i = 0; i < 3; ++i) Check(c, Name("chkComments", i), *kCommentSwitches[i]);
-    for (int i = 0; i < 3; ++i) c.SetText(Name("txtCommentFile", i), *kCommentFiles[i]);
+    Code(c, "optPositionBlock", o.giCmtWhere);
+    Check(c, "chkOverwriteBlock", o.gblnCmtOverwrite);
+    Check(c, "chkInsertAutomatically", o.gblnCmtAutoInsert);
+    for (int i = 0; i < 3; ++i) Check(c, Name("chkComments", i), o.*kCommentSwitches[i]);
+    for (int i = 0; i < 3; ++i) c.SetText(Name("txtCommentFile", i), o.*kCommentFiles[i]);
     // 7: white space.
-    Check(c, "chkXSLines", goOptions.gblnXSLines);
-    Spin(c, "spnXSLines", goOptions.giXSLinesAmount);
-    Check(c, "chkNoWSChange", goOptions.gblnWSNoChange);
-    Check(c, "chkInsertWS", goOptions.gblnWSChange);
+    Check(c, "chkXSLines", o.gblnXSLines);
+    Spin(c, "spnXSLines", o.giXSLinesAmount);
+    Check(c, "chkNoWSChange", o.gblnWSNoChange);
+    Check(c, "chkInsertWS", o.gblnWSChange);
     c.SetEnabled("chkInsertWS", c["chkNoWSChange"].Value == 0);
     c.SetEnabled("chkXSLines", c["chkNoWSChange"].Value == 0);
-    for (int i = 0; i < 24; ++i) Check(c, Name("chkInsertBlank", i), *kBlankLineGrid[i]);
+    for (int i = 0; i < 24; ++i) Check(c, Name("chkInsertBlank", i), o.*kBlankLineSwitches[i].Field);
     // 8: comments.
-    Spin(c, "spnCommentStart", goOptions.giCmtStandAloneColumn);
-    Code(c, "optInlineStart", goOptions.giCmtStandAlone);
-    Spin(c, "spnInLine", goOptions.giCmtInLineColumn);
-    Code(c, "optInLine", goOptions.giCmtInLine);
-    c.SetOption("optRight", goOptions.gblnCmtInLineRight);
-    c.SetOption("optNextLine", goOptions.gblnCmtInLineNext);
+    Spin(c, "spnCommentStart", o.giCmtStandAloneColumn);
+    Code(c, "optInlineStart", o.giCmtStandAlone);
+    Spin(c, "spnInLine", o.giCmtInLineColumn);
+    Code(c, "optInLine", o.giCmtInLine);
+    c.SetOption("optRight", o.gblnCmtInLineRight);
+    c.SetOption("optNextLine", o.gblnCmtInLineNext);
     // 9: indentation.
-    Check(c, "chkASIS", goOptions.gblnAsIs);
-    Spin(c, "spnIndentBy", goOptions.giIndentAmount);
-    Code(c, "optIndent", goOptions.giCodeLine);
-    Check(c, "chkDeclaration", goOptions.gblnDeclarations);
-    Check(c, "chkDeclarationsModule", goOptions.gblnModDeclarations);
-    Check(c, "chkBaseLine", goOptions.gblnBaseLines);
-    Code(c, "optIndentCase", goOptions.giCaseStructure);
-    Code(c, "optElse", goOptions.giIfStructure);
+    Check(c, "chkASIS", o.gblnAsIs);
+    Spin(c, "spnIndentBy", o.giIndentAmount);
+    Code(c, "optIndent", o.giCodeLine);
+    Check(c, "chkDeclaration", o.gblnDeclarations);
+    Check(c, "chkDeclarationsModule", o.gblnModDeclarations);
+    Check(c, "chkBaseLine", o.gblnBaseLines);
+    Code(c, "optIndentCase", o.giCaseStructure);
+    Code(c, "optElse", o.giIfStructure);
     // 10: history file and default location.
-    Check(c, "chkSaveInfo", goOptions.gblnSaveZelInfo);
-    c.SetText("txtQPSave", goOptions.gsSaveZelFile);
-    c.SetText("txtDefaultFileLoc", goOptions.gsDefaultFileLoc);
-    c.SetEnabled("txtQPSave", goOptions.gblnSaveZelInfo);
-    c.SetEnabled("cmdFindQPFile", goOptions.gblnSaveZelInfo);
+    Check(c, "chkSaveInfo", o.gblnSaveZelInfo);
+    c.SetText("txtQPSave", o.gsSaveZelFile);
+    c.SetText("txtDefaultFileLoc", o.gsDefaultFileLoc);
+    c.SetEnabled("txtQPSave", o.gblnSaveZelInfo);
+    c.SetEnabled("cmdFindQPFile", o.gblnSaveZelInfo);
     // 11: saving and backups.
-    Code(c, "optWhereToSave", goOptions.giSaveInBackup);
-    Code(c, "optBackupDir", goOptions.giBackup);
-    c.SetText("txtBackupDir", goOptions.gsBackupDirectory);
-    Code(c, "optOVerwrite", goOptions.giOverwrite);
-    Code(c, "optOverwriteLog", goOptions.giLogOverwrite);
-    Check(c, "chkSignificant", goOptions.gblnLogSignificant);
+    Code(c, "optWhereToSave", o.giSaveInBackup);
+    Code(c, "optBackupDir", o.giBackup);
+    c.SetText("txtBackupDir", o.gsBackupDirectory);
+    Code(c, "optOVerwrite", o.giOverwrite);
+    Code(c, "optOverwriteLog", o.giLogOverwrite);
+    Check(c, "chkSignificant", o.gblnLogSignificant);
     // 12: extension lists, an entry per piece between the separators.
     for (int i = 0; i < 4; ++i) c[Name("cboExtension", i)].Items.clear();
     for (int i = 0; i < 4; ++i)
-        if (!kExtensions[i]->empty()) c[Name("cboExtension", i)].Items = vb::Split(*kExtensions[i], "|");
+        if (!(o.*kExtensions[i]).empty()) c[Name("cboExtension", i)].Items = vb::Split(o.*kExtensions[i], "|");
     // 13: spelling.
-    Check(c, "chkSpellDisable", !goOptions.gblnSpellEnabled);
-    for (int i = 0; i < 6; ++i) Check(c, Name("chkSpellWhat", i), *kSpellWhat[i]);
-    for (int i = 0; i < 2; ++i) c.SetText(Name("txtDictionary", i), *kDictionaries[i]);
+    Check(c, "chkSpellDisable", !o.gblnSpellEnabled);
+    for (int i = 0; i < 6; ++i) Check(c, Name("chkSpellWhat", i), o.*kSpellWhat[i]);
+    for (int i = 0; i < 2; ++i) c.SetText(Name("txtDictionary", i), o.*kDictionaries[i]);
     // 14: arranging; the order lists show the order strings as they stand.
-    Check(c, "chkChangeProcs", goOptions.gblnDoProcs);
-    Check(c, "chkArrangeLocal", goOptions.gblnDoLocals);
-    Check(c, "chkArrangeModule", goOptions.gblnDoModules);
-    sbRestoreOrder(c);
+    Check(c, "chkChangeProcs", o.gblnDoProcs);
+    Check(c, "chkArrangeLocal", o.gblnDoLocals);
+    Check(c, "chkArrangeModule", o.gblnDoModules);
+    sbRestoreOrder(c, o);
     // 15: conversions. The intrinsic-function choice is saved from the
     // frame's tag, which its buttons keep; no button, no tag.
-    Check(c, "chkConvertDeclare", goOptions.gblnConvertDeclare);
-    Check(c, "chkConvertMsgbox", goOptions.gblnConvertMsgBox);
-    Check(c, "chkConvertDAO", goOptions.gblnConvertDAO);
-    Check(c, "chkConvertSymbols", goOptions.gblnConvertSymbols);
-    Code(c, "optIntrinsic", goOptions.glConvertIntrinsicFunction);
+    Check(c, "chkConvertDeclare", o.gblnConvertDeclare);
+    Check(c, "chkConvertMsgbox", o.gblnConvertMsgBox);
+    Check(c, "chkConvertDAO", o.gblnConvertDAO);
+    Check(c, "chkConvertSymbols", o.gblnConvertSymbols);
+    Code(c, "optIntrinsic", o.glConvertIntrinsicFunction);
     if (!c.Selected("optIntrinsic")) c["fraIntrinsicFunctions"].Tag.clear();
-    Check(c, "chkConvertSymbolsCode", goOptions.gblnConvertSymbolsCode);
+    Check(c, "chkConvertSymbolsCode", o.gblnConvertSymbolsCode);
     // 16: error handling and line numbers.
-    Check(c, "chkERHandling", goOptions.gblnInsertErrHandling);
-    Check(c, "chkTrace", goOptions.gblnInsertTracing);
-    Check(c, "chkDates", goOptions.gblnAnalyzeDates);
-    Check(c, "chkLineNumbers", goOptions.gblnInsertLineNumbers);
-    c.SetText("txtLineNumberStart", std::to_string(goOptions.glLineNumberStart));
-    c.SetText("txtLineNumberIncrement", std::to_string(goOptions.glLineNumberInc));
-    Code(c, "optLineNumber", goOptions.glLineNumberHow);
-    for (int i = 0; i < 4; ++i) c.SetText(Name("txtErrHandler", i), *kTemplates[i]);
+    Check(c, "chkERHandling", o.gblnInsertErrHandling);
+    Check(c, "chkTrace", o.gblnInsertTracing);
+    Check(c, "chkDates", o.gblnAnalyzeDates);
+    Check(c, "chkLineNumbers", o.gblnInsertLineNumbers);
+    c.SetText("txtLineNumberStart", std::to_string(o.glLineNumberStart));
+    c.SetText("txtLineNumberIncrement", std::to_string(o.glLineNumberInc));
+    Code(c, "optLineNumber", o.glLineNumberHow);
+    for (int i = 0; i < 4; ++i) c.SetText(Name("txtErrHandler", i), o.*kTemplates[i]);
 }
 
-void SaveSteps(const OptionControls& c) {
+void SaveSteps(const OptionControls& c, ZelkOptions& o) {
     // 1-2: user, dialect.
     oAppInfo->User(c["txtUserName"].Text);
     oAppInfo->Company(c["txtCompany"].Text);
-    if (auto detect = c.Selected("optAutoDetect")) goOptions.gblnDialectAutodetect = *detect == 0;
-    if (auto dialect = c.Selected("optDialect")) goOptions.gsDialectDefault = std::to_string(*dialect);
+    if (auto detect = c.Selected("optAutoDetect")) o.gblnDialectAutodetect = *detect == 0;
+    if (auto dialect = c.Selected("optDialect")) o.gsDialectDefault = std::to_string(*dialect);
     // 3: declarations and splits.
-    goOptions.gblnOptionExplicit = Checked(c, "chkOptionExplicit");
-    goOptions.gblnAlignAs = Checked(c, "chkAlign");
-    SaveSpin(c, "spnAlignAs", goOptions.giAlignAsColumn);
-    goOptions.gblnSplitDeclarations = Checked(c, "chkSplitDeclaration");
-    goOptions.gblnSplitConsts = Checked(c, "chkSplitConst");
-    goOptions.gblnSplitIfs = Checked(c, "chkSplitIf");
-    goOptions.gblnSplitLabels = Checked(c, "chkSplitLabels");
-    goOptions.gblnSplitMultiLines = Checked(c, "chkSplitMultiLine");
-    goOptions.gblnKillNumericLabels = Checked(c, "chkKillNumericLabels");
+    o.gblnOptionExplicit = Checked(c, "chkOptionExplicit");
+    o.gblnAlignAs = Checked(c, "chkAlign");
+    SaveSpin(c, "spnAlignAs", o.giAlignAsColumn);
+    o.gblnSplitDeclarations = Checked(c, "chkSplitDeclaration");
+    o.gblnSplitConsts = Checked(c, "chkSplitConst");
+    o.gblnSplitIfs = Checked(c, "chkSplitIf");
+    o.gblnSplitLabels = Checked(c, "chkSplitLabels");
+    o.gblnSplitMultiLines = Checked(c, "chkSplitMultiLine");
+    o.gblnKillNumericLabels = Checked(c, "chkKillNumericLabels");
     // 4: continuations.
-    SaveCode(c, "optLines", goOptions.giContinuations);
-    goOptions.gblnInsertContinuations = Checked(c, "chkContinue");
-    goOptions.gblnKeepIndentation = Checked(c, "chkKeepIndentation");
+    SaveCode(c, "optLines", o.giContinuations);
+    o.gblnInsertContinuations = Checked(c, "chkContinue");
+    o.gblnKeepIndentation = Checked(c, "chkKeepIndentation");
     oAppInfo->ShowOpenDialog = Checked(c, "chkShowOpenDialog");
-    SaveSpin(c, "spnLineLength", goOptions.giContinuationColumn);
+    SaveSpin(c, "spnLineLength", o.giContinuationColumn);
     // 5: comment blocks.
-    SaveCode(c, "optPositionBlock", goOptions.giCmtWhere);
-    goOptions.gblnCmtOverwrite = Checked(c, "chkOverwriteBlock");
-    goOptions.gblnCmtAutoInsert = Checked(c, "chkInsertAutomatically");
-    for (int i = 0; i < 3; ++i) *kCommentSwitches[i] = Checked(c, Name("chkComments", i));
-    for (int i = 0; i < 3; ++i) *kCommentFiles[i] = c[Name("txtCommentFile", i)].Text;
+    SaveCode(c, "optPositionBlock", o.giCmtWhere);
+    o.gblnCmtOverwrite = Checked(c, "chkOverwriteBlock");
+    o.gblnCmtAutoInsert = Checked(c, "chkInsertAutomatically");
+    for (int i = 0; i < 3; ++i) o.*kCommentSwitches[i] = Checked(c, Name("chkComments", i));
+    for (int i = 0; i < 3; ++i) o.*kCommentFiles[i] = c[Name("txtCommentFile", i)].Text;
     // 6: white space.
-    goOptions.gblnXSLines = Checked(c, "chkXSLines");
-    SaveSpin(c, "spnXSLines", goOptions.giXSLinesAmount);
-    goOptions.gblnWSNoChange = Checked(c, "chkNoWSChange");
-    goOptions.gblnWSChange = Checked(c, "chkInsertWS");
-    for (int i = 0; i < 24; ++i) *kBlankLineGrid[i] = Checked(c, Name("chkInsertBlank", i));
+    o.gblnXSLines = Checked(c, "chkXSLines");
+    SaveSpin(c, "spnXSLines", o.giXSLinesAmount);
+    o.gblnWSNoChange = Checked(c, "chkNoWSChange");
+    o.gblnWSChange = Checked(c, "chkInsertWS");
+    for (int i = 0; i < 24; ++i) o.*kBlankLineSwitches[i].Field = Checked(c, Name("chkInsertBlank", i));
     // 7: comments.
-    SaveSpin(c, "spnCommentStart", goOptions.giCmtStandAloneColumn);
-    SaveCode(c, "optInlineStart", goOptions.giCmtStandAlone);
-    SaveSpin(c, "spnInLine", goOptions.giCmtInLineColumn);
-    SaveCode(c, "optInLine", goOptions.giCmtInLine);
-    goOptions.gblnCmtInLineRight = c["optRight"].Value != 0;
-    goOptions.gblnCmtInLineNext = c["optNextLine"].Value != 0;
+    SaveSpin(c, "spnCommentStart", o.giCmtStandAloneColumn);
+    SaveCode(c, "optInlineStart", o.giCmtStandAlone);
+    SaveSpin(c, "spnInLine", o.giCmtInLineColumn);
+    SaveCode(c, "optInLine", o.giCmtInLine);
+    o.gblnCmtInLineRight = c["optRight"].Value != 0;
+    o.gblnCmtInLineNext = c["optNextLine"].Value != 0;
     // 8: indentation.
-    goOptions.gblnAsIs = Checked(c, "chkASIS");
-    SaveSpin(c, "spnIndentBy", goOptions.giIndentAmount);
-    SaveCode(c, "optIndent", goOptions.giCodeLine);
-    goOptions.gblnDeclarations = Checked(c, "chkDeclaration");
-    goOptions.gblnModDeclarations = Checked(c, "chkDeclarationsModule");
-    goOptions.gblnBaseLines = Checked(c, "chkBaseLine");
-    SaveCode(c, "optIndentCase", goOptions.giCaseStructure);
-    SaveCode(c, "optElse", goOptions.giIfStructure);
+    o.gblnAsIs = Checked(c, "chkASIS");
+    SaveSpin(c, "spnIndentBy", o.giIndentAmount);
+    SaveCode(c, "optIndent", o.giCodeLine);
+    o.gblnDeclarations = Checked(c, "chkDeclaration");
+    o.gblnModDeclarations = Checked(c, "chkDeclarationsModule");
+    o.gblnBaseLines = Checked(c, "chkBaseLine");
+    SaveCode(c, "optIndentCase", o.giCaseStructure);
+    SaveCode(c, "optElse", o.giIfStructure);
     // 9: files.
-    goOptions.gblnSaveZelInfo = Checked(c, "chkSaveInfo");
-    goOptions.gsSaveZelFile = c["txtQPSave"].Text;
-    goOptions.gsDefaultFileLoc = c["txtDefaultFileLoc"].Text;
-    SaveCode(c, "optBackupDir", goOptions.giBackup);
-    SaveCode(c, "optWhereToSave", goOptions.giSaveInBackup);
-    goOptions.gsBackupDirectory = c["txtBackupDir"].Text;
-    SaveCode(c, "optOVerwrite", goOptions.giOverwrite);
-    SaveCode(c, "optOverwriteLog", goOptions.giLogOverwrite);
-    goOptions.gblnLogSignificant = Checked(c, "chkSignificant");
+    o.gblnSaveZelInfo = Checked(c, "chkSaveInfo");
+    o.gsSaveZelFile = c["txtQPSave"].Text;
+    o.gsDefaultFileLoc = c["txtDefaultFileLoc"].Text;
+    SaveCode(c, "optBackupDir", o.giBackup);
+    SaveCode(c, "optWhereToSave", o.giSaveInBackup);
+    o.gsBackupDirectory = c["txtBackupDir"].Text;
+    SaveCode(c, "optOVerwrite", o.giOverwrite);
+    SaveCode(c, "optOverwriteLog", o.giLogOverwrite);
+    o.gblnLogSignificant = Checked(c, "chkSignificant");
     // 10: extension lists.
-    for (int i = 0; i < 4; ++i) *kExtensions[i] = vb::Join(c[Name("cboExtension", i)].Items, "|");
+    for (int i = 0; i < 4; ++i) o.*kExtensions[i] = vb::Join(c[Name("cboExtension", i)].Items, "|");
     // 11: spelling.
-    goOptions.gblnSpellEnabled = c["chkSpellDisable"].Value == 0;
-    gblnSpellThisModule = goOptions.gblnSpellEnabled;
-    for (int i = 0; i < 6; ++i) *kSpellWhat[i] = Checked(c, Name("chkSpellWhat", i));
-    for (int i = 0; i < 2; ++i) *kDictionaries[i] = c[Name("txtDictionary", i)].Text;
+    o.gblnSpellEnabled = c["chkSpellDisable"].Value == 0;
+    for (int i = 0; i < 6; ++i) o.*kSpellWhat[i] = Checked(c, Name("chkSpellWhat", i));
+    for (int i = 0; i < 2; ++i) o.*kDictionaries[i] = c[Name("txtDictionary", i)].Text;
     // 12: arranging; each order is saved whether or not its group is ticked.
     const OrderStrings how = OrderStringsOf(c);
-    goOptions.gblnDoLocals = Checked(c, "chkArrangeLocal");
-    goOptions.gsLocalHow = how.LocalHow;
-    goOptions.gblnDoProcs = Checked(c, "chkChangeProcs");
-    goOptions.gsProcsHow = how.ProcsHow;
-    goOptions.gblnDoModules = Checked(c, "chkArrangeModule");
-    goOptions.gsModuleHow = how.ModuleHow;
+    o.gblnDoLocals = Checked(c, "chkArrangeLocal");
+    o.gsLocalHow = how.LocalHow;
+    o.gblnDoProcs = Checked(c, "chkChangeProcs");
+    o.gsProcsHow = how.ProcsHow;
+    o.gblnDoModules = Checked(c, "chkArrangeModule");
+    o.gsModuleHow = how.ModuleHow;
     // 13: conversions.
-    goOptions.gblnConvertDeclare = Checked(c, "chkConvertDeclare");
-    goOptions.gblnConvertMsgBox = Checked(c, "chkConvertMsgbox");
-    goOptions.gblnConvertDAO = Checked(c, "chkConvertDAO");
-    goOptions.gblnConvertSymbols = Checked(c, "chkConvertSymbols");
-    goOptions.gblnConvertSymbolsCode = Checked(c, "chkConvertSymbolsCode");
+    o.gblnConvertDeclare = Checked(c, "chkConvertDeclare");
+    o.gblnConvertMsgBox = Checked(c, "chkConvertMsgbox");
+    o.gblnConvertDAO = Checked(c, "chkConvertDAO");
+    o.gblnConvertSymbols = Checked(c, "chkConvertSymbols");
+    o.gblnConvertSymbolsCode = Checked(c, "chkConvertSymbolsCode");
     const std::string& tag = c["fraIntrinsicFunctions"].Tag;
-    if (vb::IsNumeric(tag)) goOptions.glConvertIntrinsicFunction = static_cast<IntrinsicDollar>(static_cast<long>(vb::Val(tag)));
-    goOptions.gblnNextVariable = Checked(c, "chkForNext");
+    if (vb::IsNumeric(tag)) o.glConvertIntrinsicFunction = static_cast<IntrinsicDollar>(static_cast<long>(vb::Val(tag)));
+    o.gblnNextVariable = Checked(c, "chkForNext");
     // 14: error handling and line numbers.
-    goOptions.gblnInsertErrHandling = Checked(c, "chkERHandling");
-    goOptions.gblnInsertTracing = Checked(c, "chkTrace");
-    goOptions.gblnInsertLineNumbers = Checked(c, "chkLineNumbers");
-    SaveNumberText(c, "txtLineNumberStart", goOptions.glLineNumberStart);
-    goOptions.gblnAnalyzeDates = Checked(c, "chkDates");
-    SaveNumberText(c, "txtLineNumberIncrement", goOptions.glLineNumberInc);
-    SaveCode(c, "optLineNumber", goOptions.glLineNumberHow);
-    for (int i = 0; i < 4; ++i) *kTemplates[i] = c[Name("txtErrHandler", i)].Text;
+    o.gblnInsertErrHandling = Checked(c, "chkERHandling");
+    o.gblnInsertTracing = Checked(c, "chkTrace");
+    o.gblnInsertLineNumbers = Checked(c, "chkLineNumbers");
+    SaveNumberText(c, "txtLineNumberStart", o.glLineNumberStart);
+    o.gblnAnalyzeDates = Checked(c, "chkDates");
+    SaveNumberText(c, "txtLineNumberIncrement", o.glLineNumberInc);
+    SaveCode(c, "optLineNumber", o.glLineNumberHow);
+    for (int i = 0; i < 4; ++i) o.*kTemplates[i] = c[Name("txtErrHandler", i)].Text;
 }
 
 }  // namespace
 
-void sbRestoreOptions(OptionControls& c) {
+void sbRestoreOptions(OptionControls& c, const ZelkOptions& options) {
     TraceGuard trace(TraceKind::Events, "sbRestoreOptions(frmZelOptions)");
-    Trapped("sbRestoreOptions", [&] { RestoreSteps(c); });
+    Trapped("sbRestoreOptions", [&] { RestoreSteps(c, options); });
 }
 
-void sbSaveOptions(const OptionControls& c) {
+void sbSaveOptions(const OptionControls& c, ZelkOptions& options) {
     TraceGuard trace(TraceKind::Events, "sbSaveOptions(frmZelOptions)");
-    Trapped("sbSaveOptions", [&] { SaveSteps(c); });
+    Trapped("sbSaveOptions", [&] { SaveSteps(c, options); });
 }

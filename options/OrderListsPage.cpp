@@ -1,7 +1,6 @@
 #include "options/OrderListsPage.h"
 
 #include "common/ErrorTrap.h"
-#include "settings/ProgramOptions.h"
 #include "options/OptionsChanged.h"
 #include "platform/UiServices.h"
 
@@ -48,9 +47,9 @@ void Moved(OrderMove move) {
 
 }  // namespace
 
-void sbRestoreOrder(OptionControls& c) {
+void sbRestoreOrder(OptionControls& c, const ZelkOptions& options) {
     Trapped("sbRestoreOrder", [&] {
-        const OrderLists lists = RestoreOrder({goOptions.gsModuleHow, goOptions.gsProcsHow, goOptions.gsLocalHow});
+        const OrderLists lists = RestoreOrder({options.gsModuleHow, options.gsProcsHow, options.gsLocalHow});
         for (int i = 0; i < kOrderListCount; ++i) {
             const auto id = static_cast<OrderListId>(i);
             Show(c[NameOf(id)], lists[id]);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "platform/Paths.h"
@@ -37,10 +38,13 @@ std::optional<std::string_view> KeyOf(std::string_view line) {
     return TrimWs(line.substr(0, eq));
 }
 
-// The documents read while a ReadSession lives, by path.
+// The documents read or changed while a session lives, by path.
 struct SessionCache {
-    int depth = 0;
+    int depth = 0;       // sessions of either kind alive
+    int writeDepth = 0;  // write sessions alive
     std::map<std::string, IniDocument, std::less<>> documents;
+    // The documents a write session changed that are not on the disk yet.
+    std::set<std::string, std::less<>> pending;
 };
 
 SessionCache& Cache() {
@@ -77,8 +81,12 @@ bool IniDocument::Save(const std::string& path) const {
     if (cache.depth > 0) {
         // What the next read of the session sees: this document when it is
         // on the disk; after a failed save, whatever the disk holds.
-        if (saved) cache.documents.insert_or_assign(path, *this);
-        else cache.documents.erase(path);
+        if (saved) {
+            cache.documents.insert_or_assign(path, *this);
+            cache.pending.erase(path);
+        } else {
+            cache.documents.erase(path);
+        }
     }
     return saved;
 }
@@ -184,6 +192,25 @@ ReadSession::~ReadSession() {
     if (--cache.depth == 0) cache.documents.clear();
 }
 
+WriteSession::WriteSession() {
+    SessionCache& cache = Cache();
+    ++cache.depth;
+    ++cache.writeDepth;
+}
+
+WriteSession::~WriteSession() {
+    SessionCache& cache = Cache();
+    if (--cache.writeDepth == 0) {
+        // Saving takes a document off the list (and off the cache when the
+        // disk refused it), so the list is walked from a copy.
+        const std::set<std::string, std::less<>> changed = std::move(cache.pending);
+        cache.pending.clear();
+        for (const std::string& path : changed)
+            if (auto it = cache.documents.find(path); it != cache.documents.end()) it->second.Save(path);
+    }
+    if (--cache.depth == 0) cache.documents.clear();
+}
+
 namespace {
 // The document of a file as a read sees it: from the session's reading of
 // it while a session lives, else from the disk.
@@ -213,6 +240,18 @@ template <class F>
 bool Change(const std::string& file, F&& change) {
     std::string path = paths::ResolveProfileFile(file);
     if (path != file) paths::EnsureConfigDir();
+    SessionCache& cache = Cache();
+    if (cache.writeDepth > 0) {
+        if (auto it = cache.documents.find(path); it != cache.documents.end() && cache.pending.contains(path)) {
+            change(it->second);
+            return true;
+        }
+        IniDocument doc = IniDocument::Load(path);
+        if (!change(doc)) return true;
+        cache.documents.insert_or_assign(path, std::move(doc));
+        cache.pending.insert(path);
+        return true;
+    }
     IniDocument doc = IniDocument::Load(path);
     if (!change(doc)) return true;  // nothing to change is not a failure
     return doc.Save(path);

@@ -5,28 +5,6 @@ namespace keys {
 
 namespace {
 
-// One blank line before or after the statements of a group: the key, and the
-// option named gblnWS and the key.
-struct BlankLineSwitch {
-    const char* Key;
-    bool ZelkOptions::*Field;
-};
-
-constexpr BlankLineSwitch kBlankLineSwitches[] = {
-    {"BeforeSub", &ZelkOptions::gblnWSBeforeSub},         {"AfterSub", &ZelkOptions::gblnWSAfterSub},
-    {"BeforeEndSub", &ZelkOptions::gblnWSBeforeEndSub},   {"AfterEndSub", &ZelkOptions::gblnWSAfterEndSub},
-    {"BeforeIf", &ZelkOptions::gblnWSBeforeIf},           {"AfterIf", &ZelkOptions::gblnWSAfterIf},
-    {"BeforeElse", &ZelkOptions::gblnWSBeforeElse},       {"AfterElse", &ZelkOptions::gblnWSAfterElse},
-    {"BeforeEndIf", &ZelkOptions::gblnWSBeforeEndIf},     {"AfterEndIf", &ZelkOptions::gblnWSAfterEndIf},
-    {"BeforeLoop", &ZelkOptions::gblnWSBeforeLoop},       {"AfterLoop", &ZelkOptions::gblnWSAfterLoop},
-    {"BeforeEndLoop", &ZelkOptions::gblnWSBeforeEndLoop}, {"AfterEndLoop", &ZelkOptions::gblnWSAfterEndLoop},
-    {"BeforeSelect", &ZelkOptions::gblnWSBeforeSelect},   {"AfterSelect", &ZelkOptions::gblnWSAfterSelect},
-    {"BeforeCase", &ZelkOptions::gblnWSBeforeCase},       {"AfterCase", &ZelkOptions::gblnWSAfterCase},
-    {"BeforeEndSelect", &ZelkOptions::gblnWSBeforeEndSelect}, {"AfterEndSelect", &ZelkOptions::gblnWSAfterEndSelect},
-    {"BeforeLabel", &ZelkOptions::gblnWSBeforeLabel},     {"AfterLabel", &ZelkOptions::gblnWSAfterLabel},
-    {"BeforeDec", &ZelkOptions::gblnWSBeforeDec},         {"AfterDec", &ZelkOptions::gblnWSAfterDec},
-};
-
 SettingSection WhiteSpace() {
     SettingSection s{"White Space", {}, {}};
     s.Keys = {

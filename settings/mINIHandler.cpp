@@ -81,6 +81,8 @@ void sbGetINIInfo(ZelkOptions& options, const std::string& file) {
 }
 
 void sbLoadSettingsFrom(const std::string& file, ZelkOptions& options) {
+    // Each file is read once for all the steps, the missing one included.
+    ini::ReadSession readOnce;
     // First every loaded setting as a first run has it: each key read from a
     // file that does not exist, so that a key the file lacks, or holds a
     // value that cannot be held, keeps nothing of an earlier load.
@@ -108,6 +110,9 @@ std::string fsINIGetVersion() { return INI().ReadString("Version", "", "Program"
 void sbINIPutInfo(const ZelkOptions& options) {
     TraceGuard trace(TraceKind::App, "sbINIPutInfo");
     Trapped("sbINIPutInfo", [&options] {
+        // The file is written once, whole, when the save ends (also when an
+        // error stops it: what was saved until then), not once a key.
+        ini::WriteSession writeOnce;
         sbInitINI();
         for (const std::string& name : SettingsSaveOrder()) SaveSection(SettingsSection(name), options);
     });
@@ -115,6 +120,7 @@ void sbINIPutInfo(const ZelkOptions& options) {
 
 void sbINIPutDebug() {
     const SettingSection& debug = SettingsSection("Debug");
+    ini::WriteSession writeOnce;
     INI().Section(debug.Name);
     for (const char* name : {"DontTrapErrors", "DontFixDataErrors", "TraceEvents", "TraceMouseMove",
                              "TraceApplication", "TracePackages", "TraceClasses"})

@@ -7,9 +7,9 @@ class cVEZUZ {
 public:
     long lMaxLines = 0;
 
-    // Refreshes the progress panel and the status line on the first line and
-    // every tenth; on every call lets pending window events run when they
-    // are due (IUiServices::KeepResponsive).
+    // The progress panel and the status line count the first line and every
+    // tenth; they are brought up to date when pending window events are due
+    // (IUiServices::EventsDue), and then the events run.
     void StatusBarUpdate(bool& ablnFirstTime, bool ablnParsing, long aCount);
     void CloseFiles();
     void CloseFile();
@@ -18,7 +18,16 @@ public:
     void FormName(void* form) { form_ = form; }
 
 private:
+    struct Progress {
+        long Count = -1;  // below zero: none
+        bool Parsing = false;
+        bool operator==(const Progress&) const = default;
+    };
+    void Show(const Progress& progress);
+
     void* form_ = nullptr;
+    Progress due_;    // what the panel and the status line should show
+    Progress shown_;  // what they show
 };
 
 // Unloads the project dialog; set by the projects window code.

@@ -6,10 +6,11 @@
 
 #include "options/OptionControls.h"
 #include "options/OrderCodes.h"
+#include "settings/ZelkOptions.h"
 
-// Fills the eight lists from gsModuleHow, gsProcsHow and gsLocalHow, each
-// with its first entry selected.
-void sbRestoreOrder(OptionControls& c);
+// Fills the eight lists from gsModuleHow, gsProcsHow and gsLocalHow of
+// `options`, each with its first entry selected.
+void sbRestoreOrder(OptionControls& c, const ZelkOptions& options);
 
 // The three strings the lists give, entries top to bottom.
 OrderStrings OrderStringsOf(const OptionControls& c);

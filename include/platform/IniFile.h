@@ -3,7 +3,8 @@
 // functions the rest of the code was written against: section and key names
 // match without regard to ASCII case, a key present with an empty value is not
 // a missing key, writes change the file in place (other lines stay byte for
-// byte) and are on disk, whole, when the call returns.
+// byte) and are on disk, whole, when the call returns (inside a WriteSession,
+// when the session ends).
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,9 +46,10 @@ private:
 namespace ini {
 // While one lives (they nest), the reads of a file are served from one
 // reading of it, so that loading many keys opens the file once. Every save
-// still reaches the disk before it returns and updates what later reads
-// see. Outside a session every read goes to the disk, so a file that another
-// program changed between two loads is read fresh.
+// outside a WriteSession still reaches the disk before it returns and
+// updates what later reads see. Outside a session every read goes to the
+// disk, so a file that another program changed between two loads is read
+// fresh.
 class ReadSession {
 public:
     ReadSession();
@@ -56,9 +58,25 @@ public:
     ReadSession& operator=(const ReadSession&) = delete;
 };
 
+// While one lives (they nest, and may stand inside a ReadSession or hold
+// one), the writes to a file change one reading of it in memory, and reads
+// see them; the end of the outermost writes every file it changed once,
+// whole, beside the file and renamed over it. Saving many keys so writes the
+// file once, and a write that fails leaves the old file as it was. The first
+// write of a file in the session starts from the disk, as a lone write does.
+// A write inside the session returns true when the change is taken: the
+// disk is met only at the end.
+class WriteSession {
+public:
+    WriteSession();
+    ~WriteSession();
+    WriteSession(const WriteSession&) = delete;
+    WriteSession& operator=(const WriteSession&) = delete;
+};
+
 // The profile calls: each opens, changes and closes the file (reads inside a
-// ReadSession excepted). A bare name (no folder) means the per-user
-// configuration folder.
+// session and writes inside a WriteSession excepted). A bare name (no
+// folder) means the per-user configuration folder.
 std::optional<std::string> Read(const std::string& file, std::string_view section, std::string_view key);
 std::string ReadOr(const std::string& file, std::string_view section, std::string_view key,
                    std::string_view fallback);

@@ -65,11 +65,18 @@ public:
     virtual bool OpenUrl(const std::string& url) = 0;
     // Lets pending window events run.
     virtual void DoEvents() = 0;
+    // Whether pending window events are due: often enough that the window
+    // follows and a click (Cancel) is taken at once, seldom enough that a long
+    // loop asking on every line does not spend its time there. The desktop
+    // lets them run some 30 ms apart; by default they are always due. A loop
+    // that drives a display brings it up to date only when they are due: the
+    // window shows nothing of it before they run.
+    virtual bool EventsDue() { return true; }
     // For a long loop to call as often as it likes: lets pending window
-    // events run when they are due, often enough that the window follows and
-    // a click (Cancel) is taken at once. The desktop lets them run some 30 ms
-    // apart; by default, on every call.
-    virtual void KeepResponsive() { DoEvents(); }
+    // events run when they are due.
+    void KeepResponsive() {
+        if (EventsDue()) DoEvents();
+    }
     virtual void SetMousePointer(int pointer) = 0;
     virtual int MousePointer() = 0;
     virtual void Beep() = 0;

@@ -1,6 +1,6 @@
 #pragma once
 // The desktop implementation of the UI services.
-#include <QElapsedTimer>
+#include <cstdint>
 #include <memory>
 
 #include "platform/UiServices.h"
@@ -20,7 +20,7 @@ public:
     bool StartProgram(const std::string& program, const std::vector<std::string>& args) override;
     bool OpenUrl(const std::string& url) override;
     void DoEvents() override;
-    void KeepResponsive() override;
+    bool EventsDue() override;
     void SetMousePointer(int pointer) override;
     int MousePointer() override { return pointer_; }
     void Beep() override;
@@ -36,8 +36,9 @@ private:
     QPrinter& Printer();
 
     int pointer_ = pointer::vbDefault;
-    // Since window events last ran.
-    QElapsedTimer sinceEvents_;
+    // When window events last ran (the coarse monotonic clock, ms); below
+    // zero before they first run.
+    int64_t eventsRanMs_ = -1;
     // The current printer, made on first use from the desktop's default.
     std::unique_ptr<QPrinter> printer_;
 };

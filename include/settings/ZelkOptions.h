@@ -248,3 +248,26 @@ struct ZelkOptions {
 
     bool operator==(const ZelkOptions&) const = default;
 };
+
+// One blank line before or after the statements of a group: the key of
+// [White Space], and the option named gblnWS and the key; in the order of the
+// settings file and of the options dialog's grid.
+struct BlankLineSwitch {
+    const char* Key;
+    bool ZelkOptions::*Field;
+};
+
+inline constexpr BlankLineSwitch kBlankLineSwitches[24] = {
+    {"BeforeSub", &ZelkOptions::gblnWSBeforeSub},         {"AfterSub", &ZelkOptions::gblnWSAfterSub},
+    {"BeforeEndSub", &ZelkOptions::gblnWSBeforeEndSub},   {"AfterEndSub", &ZelkOptions::gblnWSAfterEndSub},
+    {"BeforeIf", &ZelkOptions::gblnWSBeforeIf},           {"AfterIf", &ZelkOptions::gblnWSAfterIf},
+    {"BeforeElse", &ZelkOptions::gblnWSBeforeElse},       {"AfterElse", &ZelkOptions::gblnWSAfterElse},
+    {"BeforeEndIf", &ZelkOptions::gblnWSBeforeEndIf},     {"AfterEndIf", &ZelkOptions::gblnWSAfterEndIf},
+    {"BeforeLoop", &ZelkOptions::gblnWSBeforeLoop},       {"AfterLoop", &ZelkOptions::gblnWSAfterLoop},
+    {"BeforeEndLoop", &ZelkOptions::gblnWSBeforeEndLoop}, {"AfterEndLoop", &ZelkOptions::gblnWSAfterEndLoop},
+    {"BeforeSelect", &ZelkOptions::gblnWSBeforeSelect},   {"AfterSelect", &ZelkOptions::gblnWSAfterSelect},
+    {"BeforeCase", &ZelkOptions::gblnWSBeforeCase},       {"AfterCase", &ZelkOptions::gblnWSAfterCase},
+    {"BeforeEndSelect", &ZelkOptions::gblnWSBeforeEndSelect}, {"AfterEndSelect", &ZelkOptions::gblnWSAfterEndSelect},
+    {"BeforeLabel", &ZelkOptions::gblnWSBeforeLabel},     {"AfterLabel", &ZelkOptions::gblnWSAfterLabel},
+    {"BeforeDec", &ZelkOptions::gblnWSBeforeDec},         {"AfterDec", &ZelkOptions::gblnWSAfterDec},
+};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 
 #include <QApplication>
 #include <QClipboard>
@@ -161,18 +162,28 @@ bool QtUiServices::OpenUrl(const std::string& url) {
     return QDesktopServices::openUrl(QUrl(FromAnsi(url), QUrl::TolerantMode));
 }
 
+namespace {
+// The coarse clock is read from memory the kernel keeps up to date, without
+// asking the hardware: a loop can look at it on every line. Its steps (a few
+// ms) are fine for a pace of some 30 ms.
+int64_t CoarseNowMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+}  // namespace
+
 void QtUiServices::DoEvents() {
     QCoreApplication::processEvents();
-    sinceEvents_.start();
+    eventsRanMs_ = CoarseNowMs();
 }
 
-void QtUiServices::KeepResponsive() {
+bool QtUiServices::EventsDue() {
     // A pass of the event loop costs far more than a look at the clock: a
     // zelk that let events run on every line spent most of its time there,
     // while a repaint more often than the screen's own pace shows nothing.
-    constexpr qint64 kEventsApartMs = 30;
-    if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kEventsApartMs) return;
-    DoEvents();
+    constexpr int64_t kEventsApartMs = 30;
+    return eventsRanMs_ < 0 || CoarseNowMs() - eventsRanMs_ >= kEventsApartMs;
 }
 
 void QtUiServices::SetMousePointer(int p) {

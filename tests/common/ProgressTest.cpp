@@ -4,6 +4,7 @@
 #include "common/SharedState.h"
 #include "TestSupport.h"
 #include "common/WindowHelpers.h"
+#include "platform/UiServices.h"
 #include "common/mKEMCommon.h"
 
 namespace {
@@ -61,6 +62,36 @@ TEST_F(ProgressFixture, RefreshesOnTheFirstAndEveryTenthLine) {
     EXPECT_EQ(panel.value, 20);
     EXPECT_EQ(status.text, " Lines output 20  about 2% completed, please wait ...");
     EXPECT_GE(testsupport::Ui().DoEventsCount, 20);
+}
+
+// The window shows nothing before its events run: the panel and the status
+// line are told only then, with the count of the last tenth line.
+TEST_F(ProgressFixture, TheWindowIsToldOnlyWhenItsEventsAreDue) {
+    struct PacedUi : ScriptedUiServices {
+        bool due = false;
+        bool EventsDue() override { return due; }
+    } ui;
+    SetUi(&ui);
+    glLinesInFile = 1000;
+    bool first = true;
+    for (long n = 0; n <= 25; ++n) oZel->StatusBarUpdate(first, false, n);
+    EXPECT_EQ(panel.count, "");  // cleared by the first call, then left alone
+    EXPECT_EQ(panel.countWrites, 1);
+    EXPECT_EQ(status.writes, 0);
+    EXPECT_EQ(ui.DoEventsCount, 0);
+
+    ui.due = true;
+    oZel->StatusBarUpdate(first, false, 26);
+    EXPECT_EQ(panel.count, " Lines output 20 ");
+    EXPECT_EQ(panel.value, 20);
+    EXPECT_EQ(status.text, " Lines output 20  about 2% completed, please wait ...");
+    EXPECT_EQ(ui.DoEventsCount, 1);
+    // Due again with the same count to show: the events run, nothing is redrawn.
+    oZel->StatusBarUpdate(first, false, 27);
+    EXPECT_EQ(panel.countWrites, 2);
+    EXPECT_EQ(status.writes, 1);
+    EXPECT_EQ(ui.DoEventsCount, 2);
+    SetUi(&testsupport::Ui());
 }
 
 TEST_F(ProgressFixture, CountIsCappedAndNeverShows100Percent) {

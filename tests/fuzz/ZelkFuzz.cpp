@@ -27,6 +27,7 @@ namespace {
 fs::path gWork;  // the run's own folder: configuration, sources
 ZelkOptions gLoaded;  // the settings file's options: the base of every draw
 
+// The switches drawn besides the blank-line ones.
 bool ZelkOptions::* const kSwitches[] = {
     &ZelkOptions::gblnOptionExplicit, &ZelkOptions::gblnAlignAs, &ZelkOptions::gblnNextVariable,
     &ZelkOptions::gblnSplitDeclarations, &ZelkOptions::gblnSplitConsts, &ZelkOptions::gblnSplitIfs,
@@ -35,14 +36,6 @@ bool ZelkOptions::* const kSwitches[] = {
     &ZelkOptions::gblnAsIs, &ZelkOptions::gblnDeclarations, &ZelkOptions::gblnModDeclarations,
     &ZelkOptions::gblnBaseLines, &ZelkOptions::gblnCmtModule, &ZelkOptions::gblnCmtUDP, &ZelkOptions::gblnCmtEvent,
     &ZelkOptions::gblnXSLines, &ZelkOptions::gblnWSNoChange, &ZelkOptions::gblnWSChange,
-    &ZelkOptions::gblnWSBeforeSub, &ZelkOptions::gblnWSAfterSub, &ZelkOptions::gblnWSBeforeEndSub,
-    &ZelkOptions::gblnWSAfterEndSub, &ZelkOptions::gblnWSBeforeIf, &ZelkOptions::gblnWSAfterIf,
-    &ZelkOptions::gblnWSBeforeElse, &ZelkOptions::gblnWSAfterElse, &ZelkOptions::gblnWSBeforeEndIf,
-    &ZelkOptions::gblnWSAfterEndIf, &ZelkOptions::gblnWSBeforeLoop, &ZelkOptions::gblnWSAfterLoop,
-    &ZelkOptions::gblnWSBeforeEndLoop, &ZelkOptions::gblnWSAfterEndLoop, &ZelkOptions::gblnWSBeforeSelect,
-    &ZelkOptions::gblnWSAfterSelect, &ZelkOptions::gblnWSBeforeCase, &ZelkOptions::gblnWSAfterCase,
-    &ZelkOptions::gblnWSBeforeEndSelect, &ZelkOptions::gblnWSAfterEndSelect, &ZelkOptions::gblnWSBeforeLabel,
-    &ZelkOptions::gblnWSAfterLabel, &ZelkOptions::gblnWSBeforeDec, &ZelkOptions::gblnWSAfterDec,
     &ZelkOptions::gblnCmtInLineRight, &ZelkOptions::gblnCmtInLineNext, &ZelkOptions::gblnDialectAutodetect,
     &ZelkOptions::gblnDoProcs, &ZelkOptions::gblnDoLocals, &ZelkOptions::gblnDoModules,
     &ZelkOptions::gblnPublicFirst, &ZelkOptions::gblnConvertDeclare, &ZelkOptions::gblnConvertMsgBox,
@@ -59,6 +52,7 @@ T Pick(FuzzedDataProvider& in, std::initializer_list<T> values) {
 ZelkOptions DrawOptions(FuzzedDataProvider& in) {
     ZelkOptions o = gLoaded;
     for (bool ZelkOptions::*s : kSwitches) o.*s = in.ConsumeBool();
+    for (const BlankLineSwitch& s : kBlankLineSwitches) o.*s.Field = in.ConsumeBool();
     o.giTabWidth = TabWidth{Pick(in, {-1, 2, 4, 8, 99})};
     o.giContinuations = ContinuationMode{in.ConsumeIntegralInRange(0, 1)};
     o.giContinuationColumn = in.ConsumeIntegralInRange(0, 255);

@@ -91,7 +91,7 @@ TEST_F(ExtensionPage, DialectSixAddsItsExtensionsOnceAndRemovesNothing) {
     c.SetOption("optDialect_3", true);
     c.SetOption("optDialect_6", true);
     EXPECT_EQ(List(1).Items, (V{"X", "CTL", "DOB", "PAG", "DSR"}));
-    sbSaveOptions(c);
+    sbSaveOptions(c, goOptions);
     EXPECT_EQ(goOptions.gsFormExt, "X|CTL|DOB|PAG|DSR");
 }
 

@@ -1,5 +1,6 @@
 // The dialog's life cycle: showing, OK, Cancel, the close box, and page
 // switching by keys and by mouse, with a recorded stand-in for the window.
+#include "common/SharedState.h"
 #include "platform/KeyCodes.h"
 #include "settings/ProgramOptions.h"
 #include "options/OptionsDialogLogic.h"
@@ -82,9 +83,11 @@ TEST_F(OptionsDialog, OkWithoutChangesSavesNothingAndATabClickCountsAsAChange) {
     view.hitTab = 0;
     dlg.TabHolder_MouseUp(5000, 5000);  // on no tab
     EXPECT_EQ(dlg.miCurTab, 0);
+    gblnSpellThisModule = true;
     EXPECT_TRUE(dlg.cmdOk_Click());
     EXPECT_TRUE(gblnOptionsChanged);
     EXPECT_EQ(goOptions.giIndentAmount, 4);  // the save ran
+    EXPECT_FALSE(gblnSpellThisModule);       // follows the saved spelling switch
 }
 
 TEST_F(OptionsDialog, CommentBlockWithoutAFileKeepsTheDialogOpenAndReportsOnlyTheFirst) {

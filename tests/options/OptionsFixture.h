@@ -29,7 +29,7 @@ protected:
     // The design with the settings copied in, not yet counted as changed.
     static OptionControls Restored() {
         OptionControls c = Design();
-        sbRestoreOptions(c);
+        sbRestoreOptions(c, goOptions);
         gblnOptionsChanged = false;
         return c;
     }

@@ -7,7 +7,6 @@
 #include "settings/ProgramOptions.h"
 #include "options/OptionsMapping.h"
 #include "common/ErrorTrap.h"
-#include "common/SharedState.h"
 #include "TestSupport.h"
 #include "common/cAppInfo.h"
 #include "common/mKEMCommon.h"
@@ -238,10 +237,10 @@ TEST_F(OptionsMapping, RestoreShowsEachSettingAndSaveWritesItsEditBack) {
         sbGetINIInfo(goOptions);
         r.Put();
         Model c = Design();
-        sbRestoreOptions(c);
+        sbRestoreOptions(c, goOptions);
         r.Shown(c);
         r.Edit(c);
-        sbSaveOptions(c);
+        sbSaveOptions(c, goOptions);
         r.Saved();
     }
 }
@@ -266,8 +265,8 @@ TEST_F(OptionsMapping, RestoreThenSaveChangesNoSettingThatTheControlsCanShow) {
         FAIL() << e.Number << " " << e.Description << " " << e.ProcName;
     }
     Model c = Design();
-    sbRestoreOptions(c);
-    sbSaveOptions(c);
+    sbRestoreOptions(c, goOptions);
+    sbSaveOptions(c, goOptions);
     EXPECT_EQ(SettingsText(), before);
 }
 
@@ -276,23 +275,21 @@ TEST_F(OptionsMapping, WhereRestoreAndSaveDifferOnPurpose) {
     goOptions.giIndentAmount = 0;                             // below the spin box: its bound
     goOptions.giAlignAsColumn = 200;                          // above it
     goOptions.gblnSpellEnabled = false;
-    gblnSpellThisModule = true;
     oAppInfo->User("Ann");
     Model c = Design();
-    sbRestoreOptions(c);
+    sbRestoreOptions(c, goOptions);
     EXPECT_EQ(c["optRight"].Value, 0);
     EXPECT_EQ(c["optNextLine"].Value, 1);
     EXPECT_EQ(c["spnIndentBy"].Text, "1");
     EXPECT_EQ(c["spnAlignAs"].Text, "100");
     c.SetText("txtUserName", "");
-    sbSaveOptions(c);
+    sbSaveOptions(c, goOptions);
     EXPECT_FALSE(goOptions.gblnCmtInLineRight);
     EXPECT_TRUE(goOptions.gblnCmtInLineNext);
     EXPECT_EQ(goOptions.giIndentAmount, 1);
     EXPECT_EQ(goOptions.giAlignAsColumn, 100);
-    EXPECT_FALSE(gblnSpellThisModule);  // follows the saved spell switch
     EXPECT_EQ(oAppInfo->User(), "Ann"); // an emptied name keeps the stored one
-    sbRestoreOptions(c);
+    sbRestoreOptions(c, goOptions);
     EXPECT_EQ(c["txtUserName"].Text, "Ann");
 }
 
@@ -310,11 +307,11 @@ TEST_F(OptionsMapping, CodesWithoutAButtonShowNoChoiceAndAreSavedUnchanged) {
     // An earlier choice on screen must not survive a restore.
     c.SetOption("optInLine_0", true);
     c.SetOption("optIntrinsic_1", true);
-    sbRestoreOptions(c);
+    sbRestoreOptions(c, goOptions);
     for (const char* base : {"optInLine", "optWhereToSave", "optOVerwrite", "optIndent", "optInlineStart",
                              "optLineNumber", "optPositionBlock", "optIntrinsic"})
         EXPECT_FALSE(c.Selected(base).has_value()) << base;
-    sbSaveOptions(c);
+    sbSaveOptions(c, goOptions);
     EXPECT_EQ(goOptions.giCmtInLine, InLineCommentPlace::NotChosen);
     EXPECT_EQ(goOptions.giSaveInBackup, SaveMode{7});  // never "replace without backup"
     EXPECT_EQ(goOptions.giOverwrite, OverwriteMode{5});
@@ -329,12 +326,12 @@ TEST_F(OptionsMapping, NumberFieldsAndSpinBoxesWithoutANumberKeepTheirSetting) {
     goOptions.glLineNumberStart = 500;
     goOptions.glLineNumberInc = 5;
     Model c = Design();
-    sbRestoreOptions(c);
+    sbRestoreOptions(c, goOptions);
     c.SetText("txtLineNumberStart", "");
     c.SetText("txtLineNumberIncrement", "99999999999");
     c["spnIndentBy"].Text = "abc";  // pasted past the digit filter
     c.SetText("spnAlignAs", "99999");
-    sbSaveOptions(c);
+    sbSaveOptions(c, goOptions);
     EXPECT_EQ(goOptions.glLineNumberStart, 500);
     EXPECT_EQ(goOptions.glLineNumberInc, 5);
     EXPECT_EQ(goOptions.giIndentAmount, 4);
@@ -346,10 +343,10 @@ TEST_F(OptionsMapping, ExtensionListsKeepEmptyPiecesAndAnEmptySettingGivesAnEmpt
     goOptions.gsResourceExt = "";
     Model c = Design();
     c["cboExtension_3"].Items = {"old"};
-    sbRestoreOptions(c);
+    sbRestoreOptions(c, goOptions);
     EXPECT_EQ(c["cboExtension_2"].Items, (std::vector<std::string>{"BAS", "", "CLS"}));
     EXPECT_TRUE(c["cboExtension_3"].Items.empty());
-    sbSaveOptions(c);
+    sbSaveOptions(c, goOptions);
     EXPECT_EQ(goOptions.gsCodeExt, "BAS||CLS");
     EXPECT_EQ(goOptions.gsResourceExt, "");
 }
@@ -363,7 +360,7 @@ TEST_F(OptionsMapping, DesignStateDecidesWhichHandlersRunAtCreation) {
         ran.push_back(e.Name);
         OptionsPageRules(m, e);
     });
-    sbRestoreOptions(c);
+    sbRestoreOptions(c, goOptions);
     auto has = [&ran](const std::string& n) { return std::find(ran.begin(), ran.end(), n) != ran.end(); };
     EXPECT_FALSE(has("optDialect_6"));
     EXPECT_FALSE(has("optIndentCase_0"));
@@ -372,7 +369,7 @@ TEST_F(OptionsMapping, DesignStateDecidesWhichHandlersRunAtCreation) {
     EXPECT_TRUE(gblnOptionsChanged);
     goOptions.gsDialectDefault = "3";
     ran.clear();
-    sbRestoreOptions(c);
+    sbRestoreOptions(c, goOptions);
     EXPECT_TRUE(has("optDialect_3"));
 }
 

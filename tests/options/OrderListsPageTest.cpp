@@ -42,13 +42,13 @@ TEST_F(OrderListsPage, PrivateMovedToTopStartsModuleHowWithTwoAndBackWithOne) {
     EXPECT_EQ(c["lstOrderDeclarations_2"].Items, (V{"Private", "Public"}));
     EXPECT_EQ(c["lstOrderDeclarations_2"].ListIndex, 0);
     EXPECT_TRUE(gblnOptionsChanged);
-    sbSaveOptions(c);
+    sbSaveOptions(c, goOptions);
     EXPECT_EQ(goOptions.gsModuleHow, "213427123456");
     EXPECT_EQ(goOptions.gsProcsHow, "13232145");
     EXPECT_EQ(goOptions.gsLocalHow, "12345");
 
     imgMove_Click(c, 5);  // down again
-    sbSaveOptions(c);
+    sbSaveOptions(c, goOptions);
     EXPECT_EQ(goOptions.gsModuleHow, "113427123456");
 }
 
@@ -138,7 +138,7 @@ TEST_F(OrderListsPage, CancelAfterMovesShowsTheUnchangedStringsAgain) {
     imgMove_Click(c, 1);
     imgMove_Click(c, 21);
     EXPECT_NE(OrderStringsOf(c).ModuleHow, goOptions.gsModuleHow);
-    sbRestoreOptions(c);
+    sbRestoreOptions(c, goOptions);
     EXPECT_EQ(OrderStringsOf(c), (OrderStrings{goOptions.gsModuleHow, goOptions.gsProcsHow, goOptions.gsLocalHow}));
     EXPECT_EQ(c["lstOrderDeclarations_0"].ListIndex, 0);
 }
@@ -150,10 +150,10 @@ TEST_F(OrderListsPage, UnknownCodesRoundTripAndModuleScopeIsAlwaysOneOrTwo) {
     goOptions.gsModuleHow = "309+.7123E56";
     goOptions.gsProcsHow = "11102 45";
     goOptions.gsLocalHow = "45312";
-    sbRestoreOptions(c);
+    sbRestoreOptions(c, goOptions);
     EXPECT_EQ(c["lstOrderLocal_0"].Items, (V{"Const", "Variable Declaration", "Data Type"}));
     EXPECT_EQ(c["lstOrderProcs_2"].Items, (V{"Public", "Public", "Public"}));
-    sbSaveOptions(c);
+    sbSaveOptions(c, goOptions);
     EXPECT_EQ(goOptions.gsModuleHow, "109+.7123E56");
     EXPECT_EQ(goOptions.gsProcsHow, "11102 45");
     EXPECT_EQ(goOptions.gsLocalHow, "45312");

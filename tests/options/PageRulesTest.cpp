@@ -15,7 +15,7 @@ protected:
     Model c = Restored();
     static Model Restored() {
         Model m = Design();
-        sbRestoreOptions(m);
+        sbRestoreOptions(m, goOptions);
         gblnOptionsChanged = false;
         return m;
     }

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
@@ -84,4 +87,78 @@ TEST(IniFile, ASessionReadsAFileOnceAndSeesItsOwnWrites) {
     // With the session over, every read goes to the disk again.
     WriteFile(f, "[S]\r\nA=5\r\n");
     EXPECT_EQ(ini::Read(f, "S", "A"), std::optional<std::string>("5"));
+}
+
+namespace {
+// What a run of writes, deletes and reads does to the file; reads are
+// recorded so that the run inside a session can be compared with the run
+// of lone calls.
+std::vector<std::optional<std::string>> EditRun(const std::string& f) {
+    std::vector<std::optional<std::string>> seen;
+    EXPECT_TRUE(ini::Write(f, "one", "b", "22"));
+    seen.push_back(ini::Read(f, "One", "B"));
+    EXPECT_TRUE(ini::Write(f, "Three", "D", "4"));
+    EXPECT_TRUE(ini::DeleteKey(f, "One", "A"));
+    seen.push_back(ini::Read(f, "One", "A"));
+    EXPECT_TRUE(ini::DeleteSection(f, "Two"));
+    EXPECT_TRUE(ini::Write(f, "Three", "E", "5"));
+    seen.push_back(ini::Read(f, "Three", "D"));
+    EXPECT_EQ(ini::Entries(f, "Three").size(), 2u);
+    return seen;
+}
+const char* const kBefore = "; a comment\r\n[One]\r\nA=1\r\nB=2\r\n\r\n[Two]\r\nC=3\r\n";
+}  // namespace
+
+TEST(IniFile, AWriteSessionWritesTheFileOnceAtItsEndWithTheTextOfLoneWrites) {
+    std::string lone = Path("lone.ini"), once = Path("once.ini");
+    WriteFile(lone, kBefore);
+    WriteFile(once, kBefore);
+    const auto seenLone = EditRun(lone);
+    {
+        ini::WriteSession outer;
+        {
+            ini::WriteSession nested;
+            EXPECT_EQ(EditRun(once), seenLone);
+        }
+        // Nothing reaches the disk before the outermost session ends.
+        EXPECT_EQ(ReadFile(once), kBefore);
+        ASSERT_TRUE(ini::Write(once, "Three", "F", "6"));
+        ASSERT_TRUE(ini::Write(lone, "Three", "F", "6"));
+        EXPECT_EQ(ReadFile(once), kBefore);
+    }
+    EXPECT_EQ(ReadFile(once), ReadFile(lone));
+    EXPECT_EQ(ReadFile(once), "; a comment\r\n[One]\r\nb=22\r\n\r\n[Three]\r\nD=4\r\nE=5\r\nF=6\r\n");
+}
+
+TEST(IniFile, AWriteSessionStartsFromTheDiskNotFromAnEarlierReading) {
+    std::string f = Path("fresh.ini");
+    WriteFile(f, "[S]\r\nA=1\r\n");
+    ini::ReadSession reads;
+    EXPECT_EQ(ini::Read(f, "S", "A"), std::optional<std::string>("1"));
+    WriteFile(f, "[S]\r\nA=9\r\n");  // another program's change
+    {
+        ini::WriteSession writes;
+        ASSERT_TRUE(ini::Write(f, "S", "B", "2"));
+    }
+    EXPECT_EQ(ReadFile(f), "[S]\r\nA=9\r\nB=2\r\n");
+    EXPECT_EQ(ini::Read(f, "S", "A"), std::optional<std::string>("9"));
+}
+
+TEST(IniFile, AWriteSessionThatCannotWriteLeavesTheOldFileWhole) {
+    std::string f = Path("kept.ini");
+    WriteFile(f, kBefore);
+    // The file is written beside the target first: a folder in that place
+    // makes the write fail.
+    const std::string beside = f + ".zelkertmp" + std::to_string(::getpid());
+    std::filesystem::create_directory(beside);
+    {
+        ini::WriteSession writes;
+        ASSERT_TRUE(ini::Write(f, "One", "A", "changed"));
+        ASSERT_TRUE(ini::DeleteSection(f, "Two"));
+        EXPECT_EQ(ini::Read(f, "One", "A"), std::optional<std::string>("changed"));
+    }
+    EXPECT_EQ(ReadFile(f), kBefore);
+    // The reads after it see the disk, not the lost changes.
+    EXPECT_EQ(ini::Read(f, "One", "A"), std::optional<std::string>("1"));
+    std::filesystem::remove(beside);
 }

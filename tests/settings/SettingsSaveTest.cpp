@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -87,6 +88,19 @@ TEST_F(SettingsSave, TheSaveRewritesInPlaceAndKeepsWhatItDoesNotWrite) {
     EXPECT_NE(text.find("[Program]\r\nSaveZelInfo=Yes\r\n"), std::string::npos) << text;
     settingsfile::Load();
     EXPECT_TRUE(goOptions.gblnInsertLogging);
+}
+
+TEST_F(SettingsSave, ASaveTheDiskRefusesLeavesTheOldFileWhole) {
+    const std::string before = "; kept by hand\r\n[General]\r\nInsertLogging=Yes\r\n";
+    settingsfile::Write(before);
+    // The file is written beside the old one and renamed over it: a folder
+    // in that place makes the write fail.
+    const std::string beside = settingsfile::Path() + ".zelkertmp" + std::to_string(::getpid());
+    std::filesystem::create_directory(beside);
+    sbInitINI();
+    sbINIPutInfo(goOptions);
+    std::filesystem::remove(beside);
+    EXPECT_EQ(settingsfile::Read(), before);
 }
 
 TEST_F(SettingsSave, DebugSwitchesAreOnDiskAtOnce) {

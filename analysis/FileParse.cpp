@@ -1,7 +1,7 @@
 #include "analysis/FileParse.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <cerrno>
 
 #include "analysis/AnalyserLog.h"
 #include "common/AppIdentity.h"
@@ -15,12 +15,16 @@
 #include "platform/VBError.h"
 #include "platform/VBText.h"
 #include "common/WindowHelpers.h"
+#include "common/cVEZUZ.h"
 #include "common/mKEMCommon.h"
 
 namespace {
 
 // Inside an #If block (blocks are not counted: an inner #End If ends it).
 bool gblnInsideIf = false;
+
+// The kind of the text being parsed ("C", "F" or "M").
+std::string gsParseKind;
 
 const char* const kDeclarations = "<Declarations>";
 const char* const kDesigner = "(Designer Object Definition)";
@@ -141,7 +145,7 @@ void AddEntry(long r, const Group& grp) {
     }
 
     if (!heading) {
-        e.IsPublic = gsFileKind == "M";
+        e.IsPublic = gsParseKind == "M";
     } else if (nameIndex <= 2) {
         e.IsPublic = false;
     } else {
@@ -149,7 +153,7 @@ void AddEntry(long r, const Group& grp) {
         std::string scope = verb - 1 >= st.FirstToken ? vb::UCase(Tok(verb - 1).Piece) : std::string();
         if (scope == "PUBLIC") e.IsPublic = true;
         else if (scope == "PRIVATE") e.IsPublic = false;
-        else e.IsPublic = gsFileKind == "M";
+        else e.IsPublic = gsParseKind == "M";
     }
 
     size_t underscore = e.Name.find('_');
@@ -216,14 +220,12 @@ void CompleteProcTable() {
 }
 
 // The file vanished or cannot be read between its choice and its parse.
-// Reserves the token and record arrays from the file's size, so that a large
+// Reserves the token and record arrays from the text's size, so that a large
 // file is not copied over and over while its arrays double. Real code holds
 // about one token per six bytes and one line per forty; a guess short of the
 // file still grows as before, and nothing is reserved past the token ceiling.
-void ReserveForFileSize(const std::string& fileName) {
-    std::error_code ec;
-    const auto bytes = static_cast<long>(std::filesystem::file_size(fileName, ec));
-    if (ec) return;
+void ReserveForTextSize(size_t size) {
+    const auto bytes = static_cast<long>(size);
     yToken.reserve(static_cast<size_t>(std::min(bytes / 6, model::kMaxTokens) + 1));
     yRecord.reserve(static_cast<size_t>(bytes / 40 + 1));
 }
@@ -235,12 +237,58 @@ void ReportUnreadable(const std::string& fileName, const std::string& descriptio
     oDebug->StatusCode = 7;
 }
 
+// An empty model of the given kind and dialect.
+void StartModel(const std::string& kind, const std::string& dialect) {
+    gsParseKind = kind;
+    yTokenKind.assign(1, 0);
+    gtProcTable.assign(1, ProcInfo());
+    gsModuleName.clear();
+    BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, dialect);
+}
+
+void ParseInput(cVEZUZ* host) {
+    for (long n = 1;; ++n) {
+        if (oAppInfo->WasCanceled) break;
+        sbParseRecord(n);
+        if (oDebug->StatusCode != 0) break;
+        if (host) {
+            bool firstTime = false;
+            host->StatusBarUpdate(firstTime, true, glRecordCount);
+        }
+        if ((n >= 0 && n <= glRecordCount && Rec(n).FirstToken == 0) || giInputFileNo < 1) break;
+    }
+}
+
+void FinishModel() {
+    CompleteProcTable();
+    // A file of nothing but blank lines has nothing to zelk: it ends like an
+    // empty file.
+    if (oDebug->StatusCode == 0 && glStmtCount > 0 &&
+        std::all_of(yStatement.begin() + 1, yStatement.begin() + glStmtCount + 1,
+                    [](const BabStatement& s) { return s.Class == StatementClass::Blank; }))
+        oDebug->StatusCode = 11;
+}
+
 }  // namespace
 
 void sbParseRecord(long& n) {
     TraceGuard trace(TraceKind::App, "sbParseRecord");
     AppTrace("Record=" + Num(n));
     Trapped("sbParseRecord line: 0", [&] { ParseGroups(n); });
+}
+
+SourceModel& ParseSource(std::string text, const std::string& kind, const std::string& dialect, cVEZUZ* host) {
+    if (giInputFileNo != 0) {
+        goInputFile.Close();
+        giInputFileNo = 0;
+    }
+    StartModel(kind, dialect);
+    ReserveForTextSize(text.size());
+    goInputFile.OpenText(std::move(text));
+    giInputFileNo = 1;
+    ParseInput(host);
+    FinishModel();
+    return gModel;
 }
 
 std::string FileKindOf(const std::string& fileName) {
@@ -276,45 +324,16 @@ void ProcessSelectedFile(int wWhich) {
     const cFileDesc& entry = oFile->Item(wWhich);
     if (entry.FileType != 2) return;
 
-    giInputFileNo = 1;
-    std::string openError;
-    if (!FileExists(entry.FileName)) {
-        openError = fsErrorDescription(vberr::kFileNotFound);
+    std::string text, openError;
+    if (!FileExists(entry.FileName)) openError = fsErrorDescription(vberr::kFileNotFound);
+    else if (!textfile::ReadAll(entry.FileName, text))
+        openError = VBError(fnErrnoToVB(errno), {}, "LineReader", entry.FileName).Description;
+    if (openError.empty()) {
+        ParseSource(std::move(text), gsFileKind, "6", oZel.get());
     } else {
-        try {
-            goInputFile.Open(entry.FileName);
-        } catch (const VBError& e) {
-            openError = e.Description;
-        }
-    }
-
-    yTokenKind.assign(1, 0);
-    gtProcTable.assign(1, ProcInfo());
-    gsModuleName.clear();
-    BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6");
-    if (openError.empty()) ReserveForFileSize(entry.FileName);
-
-    if (!openError.empty()) {
-        giInputFileNo = 0;
+        StartModel(gsFileKind, "6");
         ReportUnreadable(entry.FileName, openError);
-    } else {
-        for (long n = 1;; ++n) {
-            if (oAppInfo->WasCanceled) break;
-            sbParseRecord(n);
-            if (oDebug->StatusCode != 0) break;
-            if (oZel) {
-                bool firstTime = false;
-                oZel->StatusBarUpdate(firstTime, true, glRecordCount);
-            }
-            if ((n >= 0 && n <= glRecordCount && Rec(n).FirstToken == 0) || giInputFileNo < 1) break;
-        }
+        FinishModel();
     }
-    CompleteProcTable();
-    // A file of nothing but blank lines has nothing to zelk: it ends like an
-    // empty file.
-    if (oDebug->StatusCode == 0 && glStmtCount > 0 &&
-        std::all_of(yStatement.begin() + 1, yStatement.begin() + glStmtCount + 1,
-                    [](const BabStatement& s) { return s.Class == StatementClass::Blank; }))
-        oDebug->StatusCode = 11;
     AppTrace("Which=" + Num(wWhich));
 }

@@ -157,6 +157,14 @@ void LineReader::Open(const std::string& path) {
     open_ = true;
 }
 
+void LineReader::OpenText(std::string text, const std::string& name) {
+    Close();
+    text_ = std::move(text);
+    path_ = name;
+    pos_ = 0;
+    open_ = true;
+}
+
 bool LineReader::ReadLine(std::string& line) {
     if (!open_ || pos_ >= text_.size()) return false;
     size_t next;

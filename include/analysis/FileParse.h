@@ -7,30 +7,6 @@
 
 #include "analysis/SourceModel.h"
 
-struct ProcInfo {
-    std::string Name;  // "<Declarations>", "(Designer Object Definition)" or the procedure's name
-    std::string Kind;  // "D", "M", "F", "S", "Q" (Property Get), "R" (Let), "S" (Set)
-    long FirstRecord = 0;
-    long LastRecord = 0;
-    long FirstStmt = 0;
-    long LastStmt = 0;
-    bool IsPublic = false;
-    bool IsEventName = false;
-    // Filled by the engine.
-    long BodyStartRecord = 0;
-    long BodyEndRecord = 0;
-    bool HasErrorHandler = false;
-    bool HasTrace = false;
-};
-
-// One entry per module part, in file order, from index 0.
-inline std::vector<ProcInfo> gtProcTable;
-
-// Per token of yToken (indices 0 to glTokenCount): 3 keywords, operators and
-// separators; 2 names, labels, line numbers and label references; 4 literals;
-// 1 comments and empty lines.
-inline std::vector<long> yTokenKind;
-
 // From the module's Attribute VB_Name line.
 inline std::string gsModuleName;
 
@@ -46,9 +22,17 @@ inline std::string gsFileKind;
 // designer file, "M" code module.
 std::string FileKindOf(const std::string& fileName);
 
-// Parses entry wWhich of oFile. StatusCode 0 after a complete parse; 11 for a
-// file without lines; 7 (after a message) when the file cannot be opened;
-// -6 and error 32000 for an index outside oFile.
+class cVEZUZ;
+
+// Parses a source text of the given kind ("C", "F" or "M") with the keyword
+// table of the dialect into the current model (gModel) and returns it; the
+// host, when there is one, shows the records read. StatusCode 0 after a
+// complete parse, 11 for a text without lines.
+SourceModel& ParseSource(std::string text, const std::string& kind, const std::string& dialect, cVEZUZ* host);
+
+// Reads entry wWhich of oFile and parses it (kind gsFileKind, dialect "6",
+// progress to oZel). StatusCode as ParseSource; 7 (after a message) when the
+// file cannot be read; -6 and error 32000 for an index outside oFile.
 void ProcessSelectedFile(int wWhich);
 
 // Reads at least one more record group (n = -1: to the end of the file) and

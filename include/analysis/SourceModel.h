@@ -1,6 +1,6 @@
 #pragma once
 // The analysed source file: one record per physical line, one statement per
-// statement, one token per token, in three global arrays indexed from 1
+// statement, one token per token, in three arrays indexed from 1
 // (element 0 is a blank element that is never an entry; an index field that
 // holds 0 means "none"). The analyser writes their structure; the engine reads
 // them and may rewrite token texts in place.
@@ -11,12 +11,6 @@
 
 #include "analysis/ModelCodes.h"
 #include "common/SharedState.h"
-
-// How many records, statements and tokens of the file being processed the
-// arrays hold.
-inline long glRecordCount = 0;
-inline long glStmtCount = 0;
-inline long glTokenCount = 0;
 
 struct BabRecord {
     long FirstStmt = 0;
@@ -72,16 +66,6 @@ constexpr long kLastOfLine = 1;
 constexpr long kFirstOfStatement = 2;
 }  // namespace tokflag
 
-inline std::vector<BabRecord> yRecord;
-inline std::vector<BabStatement> yStatement;
-inline std::vector<BabToken> yToken;
-
-// The upper bound each array was last given; the arrays hold at least
-// capacity + 1 elements.
-inline long glRecordCapacity = 0;
-inline long glStmtCapacity = 0;
-inline long glTokenCapacity = 0;
-
 namespace model {
 constexpr long kInitialRecords = 3000;
 constexpr long kInitialStatements = 3000;
@@ -108,7 +92,63 @@ struct BabFileFlags {
     bool InType = false;
     bool InEnum = false;
 };
-inline BabFileFlags gtBabFlags;
+
+// One part of a module: the form description, the declarations, or one
+// procedure.
+struct ProcInfo {
+    std::string Name;  // "<Declarations>", "(Designer Object Definition)" or the procedure's name
+    std::string Kind;  // "D", "M", "F", "S", "Q" (Property Get), "R" (Let), "S" (Set)
+    long FirstRecord = 0;
+    long LastRecord = 0;
+    long FirstStmt = 0;
+    long LastStmt = 0;
+    bool IsPublic = false;
+    bool IsEventName = false;
+    // Filled by the engine.
+    long BodyStartRecord = 0;
+    long BodyEndRecord = 0;
+    bool HasErrorHandler = false;
+    bool HasTrace = false;
+};
+
+// One analysed source file.
+struct SourceModel {
+    std::vector<BabRecord> yRecord;
+    std::vector<BabStatement> yStatement;
+    std::vector<BabToken> yToken;
+    // How many records, statements and tokens the arrays hold.
+    long glRecordCount = 0;
+    long glStmtCount = 0;
+    long glTokenCount = 0;
+    // The upper bound each array was last given; the arrays hold at least
+    // capacity + 1 elements.
+    long glRecordCapacity = 0;
+    long glStmtCapacity = 0;
+    long glTokenCapacity = 0;
+    BabFileFlags gtBabFlags;
+    // Per token (indices 0 to glTokenCount): 3 keywords, operators and
+    // separators; 2 names, labels, line numbers and label references; 4
+    // literals; 1 comments and empty lines.
+    std::vector<long> yTokenKind;
+    // One entry per module part, in file order, from index 0.
+    std::vector<ProcInfo> gtProcTable;
+};
+
+// The model of the file being processed. The analyser builds it and the
+// engine reads it through the names below, which refer into it.
+inline SourceModel gModel;
+inline std::vector<BabRecord>& yRecord = gModel.yRecord;
+inline std::vector<BabStatement>& yStatement = gModel.yStatement;
+inline std::vector<BabToken>& yToken = gModel.yToken;
+inline long& glRecordCount = gModel.glRecordCount;
+inline long& glStmtCount = gModel.glStmtCount;
+inline long& glTokenCount = gModel.glTokenCount;
+inline long& glRecordCapacity = gModel.glRecordCapacity;
+inline long& glStmtCapacity = gModel.glStmtCapacity;
+inline long& glTokenCapacity = gModel.glTokenCapacity;
+inline BabFileFlags& gtBabFlags = gModel.gtBabFlags;
+inline std::vector<long>& yTokenKind = gModel.yTokenKind;
+inline std::vector<ProcInfo>& gtProcTable = gModel.gtProcTable;
 
 // "Record =n Statement =n Token =n" of the file being processed, for the
 // error report (BabInit installs it there); empty before its first record.

@@ -89,7 +89,7 @@ std::string WithLineEnds(const std::string& crlfText, const std::string& lineEnd
 }
 
 void ReadAllRecords(const std::string& text) {
-    goInputFile.Open(WriteSource("records.bas", text));
+    goInputFile.OpenText(text);
     BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6");
     oDebug->ClearStatus();
     while (oDebug->StatusCode == 0) {
@@ -99,14 +99,9 @@ void ReadAllRecords(const std::string& text) {
 }
 
 void ParseText(const std::string& text, const std::string& fileKind) {
-    cFileDesc entry;
-    entry.FileName = WriteSource("parsed.bas", text);
-    oFile->Clear();
-    oFile->Add(entry);
-    gsFileKind = fileKind;
     gblnCondCompProc = false;
     oDebug->ClearStatus();
-    ProcessSelectedFile(1);
+    ParseSource(text, fileKind, "6", oZel.get());
 }
 
 std::vector<std::string> RecordPieces(long record) {

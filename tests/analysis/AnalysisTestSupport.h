@@ -34,7 +34,7 @@ std::string WithLineEnds(const std::string& crlfText, const std::string& lineEnd
 // until the end of the file or a rejected line.
 void ReadAllRecords(const std::string& text);
 
-// Parses the text as the single entry of oFile; gsFileKind as given.
+// Parses the text as a file of the given kind, reporting to oZel.
 void ParseText(const std::string& text, const std::string& fileKind = "M");
 
 // The pieces of the tokens of a record, and of a statement.

@@ -251,9 +251,43 @@ TEST(FileParse, OnlySourceEntriesAreParsed) {
     cFileDesc project;
     project.FileName = WriteSource("p.vbp", "Form=a.frm\r\n");
     project.FileType = 1;
+    oFile->Clear();
     oFile->Add(project);
-    ProcessSelectedFile(2);
-    EXPECT_EQ(giFileIndex, 2);
+    ProcessSelectedFile(1);
+    EXPECT_EQ(giFileIndex, 1);
     EXPECT_EQ(glRecordCount, 2);  // the model of the last source file stays
     EXPECT_EQ(giInputFileNo, 0);
+}
+
+// The file entry reads its file and parses the text with the session's file
+// kind: a text parsed from memory gives the same model, and a parse replaces
+// whatever model the one before it left.
+TEST(FileParse, AFileEntryParsesAsItsTextDoes) {
+    UseStandardKeywords();
+    const std::string text = "Option Explicit\r\n' note\r\nSub A()\r\n    x = 1: GoTo 10\r\n10 End Sub\r\n";
+    for (const char* kind : {"M", "C"}) {
+        SCOPED_TRACE(kind);
+        ParseText("Sub Other()\r\nEnd Sub\r\n' a longer file before this one\r\n\r\n\r\n", "M");
+        ParseText(text, kind);
+        EXPECT_EQ(oDebug->StatusCode, 0);
+        const V fromText = Table();
+        const std::vector<long> kinds = yTokenKind;
+        const long records = glRecordCount, statements = glStmtCount, tokens = glTokenCount;
+
+        cFileDesc entry;
+        entry.FileName = WriteSource("same.bas", text);
+        oFile->Clear();
+        oFile->Add(entry);
+        gsFileKind = kind;
+        oDebug->ClearStatus();
+        ProcessSelectedFile(1);
+        EXPECT_EQ(oDebug->StatusCode, 0);
+        EXPECT_EQ(Table(), fromText);
+        EXPECT_EQ(yTokenKind, kinds);
+        EXPECT_EQ(glRecordCount, records);
+        EXPECT_EQ(glStmtCount, statements);
+        EXPECT_EQ(glTokenCount, tokens);
+        // Only a code module's parts are public without a scope word.
+        EXPECT_EQ(fromText.front().ends_with(" public"), std::string(kind) == "M") << fromText.front();
+    }
 }

@@ -209,7 +209,7 @@ TEST(Tokenizer, TypeAndEnumBlocks) {
 TEST(Tokenizer, TypeInsideAProcedureOrTheFormDescriptionOpensNoBlock) {
     UseStandardKeywords();
     for (int which = 0; which < 2; ++which) {
-        goInputFile.Open(WriteSource("t.bas", "Type T\r\n    Date As Long\r\n"));
+        goInputFile.OpenText("Type T\r\n    Date As Long\r\n");
         BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6");
         (which == 0 ? gtBabFlags.InProcedure : gtBabFlags.FormDescription) = true;
         bool cont = false;
@@ -223,7 +223,7 @@ TEST(Tokenizer, TypeInsideAProcedureOrTheFormDescriptionOpensNoBlock) {
 
 TEST(Tokenizer, ColonInsideTheFormDescriptionIsAnOperator) {
     UseStandardKeywords();
-    goInputFile.Open(WriteSource("f.frm", "Start: OleObjectBlob = \"f.frx\":0000\r\n"));
+    goInputFile.OpenText("Start: OleObjectBlob = \"f.frx\":0000\r\n");
     BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6");
     gtBabFlags.FormDescription = true;
     bool cont = false;

@@ -3,9 +3,10 @@
 // statement a statement is, and what kind of line the formatter has just
 // written. The numbers are those the analysis dump, the trace lines and the
 // tests print, so they never change.
+#include <cstdint>
 
 // BabToken::Class. The token's Detail refines it (tokdetail below).
-enum class TokenClass : long {
+enum class TokenClass : int32_t {
     Keyword = 0,        // a word of the keyword table; also a ":" that is the first token of its line
     Name = 1,           // a word that is no keyword (or was not looked up)
     InvalidRecord = 2,  // the token that stands for a line the record reader rejected

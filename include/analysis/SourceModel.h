@@ -5,6 +5,7 @@
 // holds 0 means "none"). The analyser writes their structure; the engine reads
 // them and may rewrite token texts in place.
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -33,18 +34,20 @@ struct BabStatement {
     long Verb = 0;  // token of the verb keyword (or the "=" of an assignment)
 };
 
+// Narrow fields, texts first and the flags last: a large file holds hundreds
+// of thousands of tokens, and their bytes are most of the parse's memory.
 struct BabToken {
+    std::string Piece;
+    std::string WhiteSpaceLeft;
     TokenClass Class = TokenClass::Keyword;
-    long Detail = 0;
-    long FlagsMisc = 0;  // 1 last token of its line, 2 first token of a statement
-    long FlagsOut = 0;   // 1 a line continuation follows
+    int32_t Detail = 0;
+    int32_t FlagsMisc = 0;  // 1 last token of its line, 2 first token of a statement
+    int32_t FlagsOut = 0;   // 1 a line continuation follows
+    int32_t pKeyWord = 0;
+    int32_t Statement = 0;
+    int32_t Where = 0;  // 1-based column of the text in its line; 0 for tokens the reader makes
     bool IsKeyWord = false;
     bool IsReservedWord = false;
-    std::string Piece;
-    long pKeyWord = 0;
-    long Statement = 0;
-    long Where = 0;  // 1-based column of the text in its line; 0 for tokens the reader makes
-    std::string WhiteSpaceLeft;
 };
 
 // Statement Flags bits.

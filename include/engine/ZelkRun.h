@@ -6,7 +6,6 @@
 // the next one.
 #include <memory>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "analysis/ModelCodes.h"
@@ -64,9 +63,6 @@ public:
     long glCurrentStatement = 0;
 
     std::vector<ProcOrderEntry> gtProcOrder;
-
-    // The labels and line numbers that the file's jumps go to (upper case).
-    std::unordered_set<std::string> referencedLabels;
 
     EmitState writer;
 

@@ -219,17 +219,22 @@ void CompleteProcTable() {
     gtProcTable.back().LastStmt = glStmtCount;
 }
 
-// The file vanished or cannot be read between its choice and its parse.
-// Reserves the token and record arrays from the text's size, so that a large
-// file is not copied over and over while its arrays double. Real code holds
-// about one token per six bytes and one line per forty; a guess short of the
-// file still grows as before, and nothing is reserved past the token ceiling.
+// Reserves the model's arrays from the text's size, so that a large file is
+// not copied over and over while its arrays double. Real code holds about one
+// token per six bytes and one line (and at most about one statement) per
+// forty; a guess short of the file still grows as before, and nothing is
+// reserved past the token ceiling.
 void ReserveForTextSize(size_t size) {
     const auto bytes = static_cast<long>(size);
-    yToken.reserve(static_cast<size_t>(std::min(bytes / 6, model::kMaxTokens) + 1));
-    yRecord.reserve(static_cast<size_t>(bytes / 40 + 1));
+    const auto tokens = static_cast<size_t>(std::min(bytes / 6, model::kMaxTokens) + 1);
+    const auto lines = static_cast<size_t>(bytes / 40 + 1);
+    yToken.reserve(tokens);
+    yTokenKind.reserve(tokens);
+    yRecord.reserve(lines);
+    yStatement.reserve(lines);
 }
 
+// The file vanished or cannot be read between its choice and its parse.
 void ReportUnreadable(const std::string& fileName, const std::string& description) {
     std::string text = "The following error occurred processing " + fileName + "." + "\r\n\r\n" + description;
     LogErrorBlock(text);

@@ -1,6 +1,7 @@
 #include "platform_ui/QtUiServices.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <ctime>
 
@@ -166,10 +167,16 @@ namespace {
 // The coarse clock is read from memory the kernel keeps up to date, without
 // asking the hardware: a loop can look at it on every line. Its steps (a few
 // ms) are fine for a pace of some 30 ms.
+// Where the system has no such clock, the standard steady clock serves.
 int64_t CoarseNowMs() {
+#ifdef CLOCK_MONOTONIC_COARSE
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
     return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+#else
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+#endif
 }
 }  // namespace
 

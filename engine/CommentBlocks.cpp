@@ -14,7 +14,6 @@
 #include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "engine/FileLog.h"
-#include "settings/OptionGlobals.h"
 #include "analysis/SourceModel.h"
 #include "TemplateText.h"
 #include "TokenText.h"
@@ -34,10 +33,10 @@ std::set<std::string> gsUnreadableTemplates;
 // over many files asks the user to read about each missing file only once.
 std::set<std::string> gsTemplatesReportedThisRun;
 
-const std::string& TemplateFor(const std::string& kind) {
-    if (kind == "M") return gsCmtModuleFile;
-    if (kind == "E") return gsCmtEventFile;
-    return gsCmtUDPFile;
+const std::string& TemplateFor(const ZelkOptions& o, const std::string& kind) {
+    if (kind == "M") return o.gsCmtModuleFile;
+    if (kind == "E") return o.gsCmtEventFile;
+    return o.gsCmtUDPFile;
 }
 
 // The template as the insertion uses it: the block text, and the first and
@@ -195,7 +194,7 @@ void Emit(ZelkRun& run, std::string text) {
     sbDoEmitLine(run, text, run.glOutputLines, firstCall, commentLine);
 }
 
-bool PlainWhiteSpace() { return !(gblnWSChange && !gblnWSNoChange); }
+bool PlainWhiteSpace(const ZelkOptions& o) { return !(o.gblnWSChange && !o.gblnWSNoChange); }
 
 // A line the insertion has written or replaced leaves the source model: the
 // zelking loop passes over a statement without tokens.
@@ -250,7 +249,7 @@ void PlaceBlock(ZelkRun& run, long stmt, const std::string& kind, const std::vec
     // Before a heading that is itself the insertion statement, the plain
     // mode's own empty line before the heading follows the block; the change
     // mode writes none, so it is written here.
-    if (beforeHeading && collected == 0 && !PlainWhiteSpace()) Emit(run, "");
+    if (beforeHeading && collected == 0 && !PlainWhiteSpace(run.opt)) Emit(run, "");
 
     for (size_t i = 1; i <= ahead; ++i)
         if (!(beforeHeading && i == 1)) RemoveStatement(statementAt(i));
@@ -271,7 +270,7 @@ void InsertBlock(ZelkRun& run, long stmt, const std::string& kind, bool beforeHe
         gblnEditorLoaded = true;
         gblnCommentEdit = true;
     }
-    const std::string& file = TemplateFor(kind);
+    const std::string& file = TemplateFor(run.opt, kind);
 
     BlockTemplate tmpl;
     if (!ReadBlockTemplate(file, tmpl)) return;

@@ -4,7 +4,6 @@
 
 #include "engine/EngineState.h"
 #include "engine/LabelReferences.h"
-#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
 #include "analysis/SourceModel.h"
 #include "engine/SpellingHooks.h"
@@ -20,8 +19,8 @@ void Spell(std::string& text, const char* kind, long stmt) {
 
 // A line of nothing but a line number and a comment, whose number goes:
 // read again it is a comment line.
-bool NumberedCommentLine(const BabRecord& rec) {
-    if (!gblnInsertLineNumbers && !gblnKillNumericLabels) return false;
+bool NumberedCommentLine(const ZelkOptions& o, const BabRecord& rec) {
+    if (!o.gblnInsertLineNumbers && !o.gblnKillNumericLabels) return false;
     const long f = rec.FirstToken;
     if (f < 1 || rec.LastToken != f + 1 || rec.LastToken > glTokenCount) return false;
     const BabToken& number = yToken[static_cast<size_t>(f)];
@@ -33,14 +32,14 @@ bool NumberedCommentLine(const BabRecord& rec) {
 
 }  // namespace
 
-long TiedOnNextRead(long next) {
+long TiedOnNextRead(const ZelkOptions& o, long next) {
     for (long r = next; r > 0 && r <= glRecordCount; ++r) {
         const BabRecord& rec = yRecord[static_cast<size_t>(r)];
         if (rec.FirstStmt <= 0 || static_cast<size_t>(rec.FirstStmt) >= yStatement.size()) return 0;
         const StatementClass cls = yStatement[static_cast<size_t>(rec.FirstStmt)].Class;
         if (cls == StatementClass::Comment) return rec.TiedTo;
         if (cls == StatementClass::Blank) return 0;
-        if (!NumberedCommentLine(rec)) return r;
+        if (!NumberedCommentLine(o, rec)) return r;
     }
     return 0;
 }
@@ -81,7 +80,7 @@ void SourceLineFormatter::PlaceComment() {
 long SourceLineFormatter::MovedCommentColumn() const {
     if (run_.opt.giCmtStandAlone == StandAloneCommentPlace::NoChange) return run_.opt.giCmtInLineColumn;
     long numberColumn = run_.glLineNumberWidth >= 1 && !run_.opt.gblnInsertLineNumbers ? run_.glLineNumberWidth : 0;
-    return numberColumn + StandAloneColumn(run_.opt.giCmtInLineColumn, r_ + 1, TiedOnNextRead(r_ + 1));
+    return numberColumn + StandAloneColumn(run_.opt.giCmtInLineColumn, r_ + 1, TiedOnNextRead(run_.opt, r_ + 1));
 }
 
 // A comment after code ends the record's tokens; it is not spell-checked.

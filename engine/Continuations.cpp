@@ -3,7 +3,6 @@
 #include "engine/Continuations.h"
 #include "engine/EngineState.h"
 #include "analysis/LineTokenizer.h"
-#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
 #include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
@@ -107,7 +106,7 @@ bool IsCommentText(const std::string& line) {
 // continuation column, by the formatter's rule: never before the first word
 // or a word without blanks before it, never inside a comment; every
 // continuation line one level in from the first.
-std::string BreakLikeCode(const std::string& line) {
+std::string BreakLikeCode(const ZelkOptions& o, const std::string& line) {
     static std::vector<BabToken> work(2001);
     long n = 0;
     ExtractTokens(line, work, n);
@@ -123,9 +122,9 @@ std::string BreakLikeCode(const std::string& line) {
             continue;
         }
         const long width = static_cast<long>(built.size() + ws.size() + tok.Piece.size());
-        if (!first && !ws.empty() && tok.Piece != "!" && !IsBlankText(built) && width > giContinuationColumn &&
+        if (!first && !ws.empty() && tok.Piece != "!" && !IsBlankText(built) && width > o.giContinuationColumn &&
             !IsCommentText(tok.Piece)) {
-            if (contIndent < 0) contIndent = LeadingBlanks(built) + giIndentAmount;
+            if (contIndent < 0) contIndent = LeadingBlanks(built) + o.giIndentAmount;
             out += built + " _\r\n";
             built.clear();
             ws = Blanks(contIndent);
@@ -138,13 +137,13 @@ std::string BreakLikeCode(const std::string& line) {
 
 }  // namespace
 
-std::string ContinuedLikeCode(const std::string& text) {
-    if (giContinuations != ContinuationMode::Remove && !gblnInsertContinuations) return text;
+std::string ContinuedLikeCode(const ZelkOptions& o, const std::string& text) {
+    if (o.giContinuations != ContinuationMode::Remove && !o.gblnInsertContinuations) return text;
     std::vector<std::string> lines = vb::Split(text, "\r\n");
     // Removed: the next line joins with one blank where the break was.
     std::vector<std::string> joined;
     for (std::string& line : lines) {
-        if (giContinuations == ContinuationMode::Remove && !joined.empty() && joined.back().ends_with(" _") && !IsCommentText(joined.back()) &&
+        if (o.giContinuations == ContinuationMode::Remove && !joined.empty() && joined.back().ends_with(" _") && !IsCommentText(joined.back()) &&
             joined.back().size() + line.size() < 1000) {
             std::string& prev = joined.back();
             prev = vb::RTrim(prev.substr(0, prev.size() - 1)) + " " + vb::LTrim(line);
@@ -159,7 +158,7 @@ std::string ContinuedLikeCode(const std::string& text) {
         const bool continues = line.ends_with(" _");
         const bool single = !continued && !continues && !IsBlankText(line) && !IsCommentText(line);
         if (i > 0) out += "\r\n";
-        out += gblnInsertContinuations && single ? BreakLikeCode(line) : line;
+        out += o.gblnInsertContinuations && single ? BreakLikeCode(o, line) : line;
         continued = continues;
     }
     return out;

@@ -2,7 +2,6 @@
 
 #include "engine/EngineState.h"
 #include "LineSegments.h"
-#include "settings/OptionGlobals.h"
 #include "analysis/StatementAnalysis.h"
 #include "TokenText.h"
 
@@ -27,7 +26,7 @@ std::string DeclaredName(long t) {
     return name;
 }
 
-std::string DeclaredType(long name, long end) {
+std::string DeclaredType(const ZelkOptions& o, long name, long end) {
     long depth = 0;
     for (long t = name + 1; t <= end && tokentext::InTokens(t); ++t) {
         const std::string& p = tokentext::Piece(t);
@@ -39,7 +38,7 @@ std::string DeclaredType(long name, long end) {
             break;
         } else if (depth <= 0 && tokentext::Is(t, "AS")) {
             const std::string type = Upper(t + 1);
-            if (gblnConvertDAO && (type == "DYNASET" || type == "TABLE" || type == "SNAPSHOT")) return "RECORDSET";
+            if (o.gblnConvertDAO && (type == "DYNASET" || type == "TABLE" || type == "SNAPSHOT")) return "RECORDSET";
             return type;
         }
     }
@@ -65,11 +64,11 @@ bool StandsAlone(long s) {
 
 }  // namespace
 
-std::vector<long> DeclarationPieceNames(long s, long firstName, bool isConst) {
+std::vector<long> DeclarationPieceNames(const ZelkOptions& o, long s, long firstName, bool isConst) {
     std::vector<long> names{firstName};
     // A declaration written apart from its line stands alone on its lines.
-    const bool alone = StandsAlone(s) || (DetachesFromItsLine(s) && !(yStatement[static_cast<size_t>(s)].Flags & stmtflag::kLabel));
-    if (!(isConst ? gblnSplitConsts : gblnSplitDeclarations) || firstName < 1 || !alone) return names;
+    const bool alone = StandsAlone(s) || (DetachesFromItsLine(o, s) && !(yStatement[static_cast<size_t>(s)].Flags & stmtflag::kLabel));
+    if (!(isConst ? o.gblnSplitConsts : o.gblnSplitDeclarations) || firstName < 1 || !alone) return names;
     const BabStatement& st = yStatement[static_cast<size_t>(s)];
     long depth = 0;
     for (long t = firstName + 1; t < st.LastToken && tokentext::InTokens(t + 1); ++t) {
@@ -94,8 +93,8 @@ void PlacePieces(const std::vector<SortedPiece>& sorted, long from, StatementOrd
     }
 }
 
-std::vector<long> DeclarationLineStatements(long s) {
-    if (!gblnSplitMultiLines || s < 1 || static_cast<size_t>(s) >= yStatement.size()) return {};
+std::vector<long> DeclarationLineStatements(const ZelkOptions& o, long s) {
+    if (!o.gblnSplitMultiLines || s < 1 || static_cast<size_t>(s) >= yStatement.size()) return {};
     const BabStatement& st = yStatement[static_cast<size_t>(s)];
     if (st.RecordFirst < 1 || st.RecordFirst != st.RecordLast || static_cast<size_t>(st.RecordFirst) >= yRecord.size())
         return {};

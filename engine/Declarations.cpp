@@ -3,7 +3,6 @@
 #include "engine/Declarations.h"
 #include "engine/EngineState.h"
 #include "engine/FileLog.h"
-#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
 #include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"

@@ -9,7 +9,6 @@
 #include "engine/EngineState.h"
 #include "FileFailure.h"
 #include "engine/LabelReferences.h"
-#include "settings/OptionGlobals.h"
 #include "analysis/SourceModel.h"
 #include "platform/TextFile.h"
 #include "common/Trace.h"

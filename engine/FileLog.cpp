@@ -8,7 +8,6 @@
 #include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "FileFailure.h"
-#include "settings/OptionGlobals.h"
 #include "platform/Paths.h"
 #include "platform/TempFiles.h"
 #include "common/Trace.h"
@@ -59,20 +58,21 @@ void sbKillTemp(int index) {
     gblnFileZelked[i] = false;
 }
 
-std::string fsLogFileGet(const std::string& base) {
+std::string fsLogFileGet(const std::string& base, OverwriteMode mode) {
     return Trapped("fsLogFileGet", [&]() -> std::string {
         TraceGuard trace(TraceKind::App, "fsLogFileGet");
         oDebug->ClearStatus();
         std::string name = base + "LOG";
         // -1 is "ask" suspended for one Zelk and Save All: overwrite without
         // asking, as the saved files themselves do, rather than lose the log.
-        if (!FileExists(name) || giLogOverwrite == OverwriteMode::Overwrite || giLogOverwrite == OverwriteMode::AskSuspended) return name;
-        if (giLogOverwrite == OverwriteMode::Ask) {
+        if (!FileExists(name) || mode == OverwriteMode::Overwrite || mode == OverwriteMode::AskSuspended)
+            return name;
+        if (mode == OverwriteMode::Ask) {
             int answer = Ui().MsgBox("Logfile " + name + " Exists." + "\r\n" + "Do you want to overwrite?",
                                      mb::vbYesNo | mb::vbQuestion, "Overwrite Log");
             return answer == mb::vbYes ? name : std::string();
         }
-        if (giLogOverwrite == OverwriteMode::NumberedCycles) {
+        if (mode == OverwriteMode::NumberedCycles) {
             for (int n = 1; n <= 99; ++n) {
                 std::string numbered = base + "L" + vb::Format(n, "00");
                 if (!FileExists(numbered)) return numbered;

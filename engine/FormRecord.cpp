@@ -9,7 +9,6 @@
 #include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "engine/FileLog.h"
-#include "settings/OptionGlobals.h"
 #include "analysis/SourceModel.h"
 #include "engine/SpellingHooks.h"
 #include "common/Trace.h"
@@ -43,7 +42,7 @@ std::string SpellChecked(const std::string& piece, long record) {
 
 }  // namespace
 
-void sbOutputFormRecord(long& record, std::string& text) {
+void sbOutputFormRecord(const ZelkOptions& o, long& record, std::string& text) {
     TraceGuard trace(TraceKind::App, "sbOutputFormRecord");
     Trapped("sbOutputFormRecord", [&] {
         text.clear();
@@ -55,7 +54,7 @@ void sbOutputFormRecord(long& record, std::string& text) {
             std::string piece = token.Piece;
             if (t == rec.FirstToken) {
                 property = piece;
-            } else if (gblnSpellThisModule && gblnSpellFormLiterals && gfnSpellCheckIt && piece != "=" &&
+            } else if (gblnSpellThisModule && o.gblnSpellFormLiterals && gfnSpellCheckIt && piece != "=" &&
                        piece.compare(0, gsQuote.size(), gsQuote) == 0 && !NeverSpellChecked(property)) {
                 piece = SpellChecked(piece, record);
             }

@@ -12,7 +12,6 @@
 #include "common/ErrorTrap.h"
 #include "engine/FileLog.h"
 #include "engine/LabelReferences.h"
-#include "settings/OptionGlobals.h"
 #include "platform/Paths.h"
 #include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
@@ -56,11 +55,11 @@ auto AlwaysTrapped(const std::string& procName, F&& body) -> decltype(body()) {
     }
 }
 
-const std::string* TemplateSetting(const std::string& which) {
-    if (which == "ErrSet") return &gsErrSet;
-    if (which == "ErrTrap") return &gsErrTrap;
-    if (which == "TraceOn") return &gsTraceIn;
-    if (which == "TraceOff") return &gsTraceOut;
+const std::string* TemplateSetting(const ZelkOptions& o, const std::string& which) {
+    if (which == "ErrSet") return &o.gsErrSet;
+    if (which == "ErrTrap") return &o.gsErrTrap;
+    if (which == "TraceOn") return &o.gsTraceIn;
+    if (which == "TraceOff") return &o.gsTraceOut;
     return nullptr;
 }
 
@@ -76,7 +75,7 @@ bool NamesAProcedure(const std::string& which, long procIndex) {
 }
 
 std::string ExpandTemplate(const ZelkRun& run, const std::string& which, long procIndex) {
-    const std::string* setting = TemplateSetting(which);
+    const std::string* setting = TemplateSetting(run.opt, which);
     if (!setting) {
         sbLogLine("Bad request for insert", true);
         return {};
@@ -145,7 +144,7 @@ bool IsLabelLine(const std::string& line) {
 // continue a line go one level in from it, as the formatter puts them, unless
 // they keep their own indentation; a label starts its line when the layout
 // is laid out anew, as the formatter puts labels.
-std::string AtColumn(const std::string& text, long column) {
+std::string AtColumn(const ZelkOptions& o, const std::string& text, long column) {
     if (column < 0 || text.empty()) return text;
     std::vector<std::string> lines = vb::Split(text, "\r\n");
     bool continued = false;
@@ -153,13 +152,13 @@ std::string AtColumn(const std::string& text, long column) {
         const bool continues = continued;
         continued = line.size() >= 2 && line.compare(line.size() - 2, 2, " _") == 0;
         if (continues) {
-            if (!gblnAsIs && !gblnKeepIndentation && !vb::Trim(line).empty())
-                line = std::string(static_cast<size_t>(column + giIndentAmount), ' ') + vb::LTrim(line);
+            if (!o.gblnAsIs && !o.gblnKeepIndentation && !vb::Trim(line).empty())
+                line = std::string(static_cast<size_t>(column + o.giIndentAmount), ' ') + vb::LTrim(line);
             continue;
         }
         if (vb::Trim(line).empty()) continue;
         if (IsLabelLine(line)) {
-            if (!gblnAsIs) line = vb::LTrim(line);
+            if (!o.gblnAsIs) line = vb::LTrim(line);
             continue;
         }
         line = std::string(static_cast<size_t>(column), ' ') + vb::LTrim(line);
@@ -240,7 +239,7 @@ void InsertLoggingFile(ZelkRun& run, const std::string& kind, int which, int fun
     // The lines are code of the procedure: laid out as the code around them
     // and continued as the formatter continues code, or the next zelk would
     // lay them out again.
-    EmitStatements(run, ContinuedLikeCode(AtColumn(text, column)), which == 2 ? endLine : nullptr);
+    EmitStatements(run, ContinuedLikeCode(run.opt, AtColumn(run.opt, text, column)), which == 2 ? endLine : nullptr);
 }
 
 }  // namespace
@@ -317,7 +316,7 @@ void sbInsertTracing(ZelkRun& run, const std::string& which, long procIndex, lon
         // A missing or empty template inserts nothing, not an empty line
         // that every further zelk would add again.
         std::string text = GetInsertText(run, which, procIndex);
-        if (!text.empty()) EmitInserted(run, ContinuedLikeCode(AtColumn(text, column)));
+        if (!text.empty()) EmitInserted(run, ContinuedLikeCode(run.opt, AtColumn(run.opt, text, column)));
     });
 }
 

@@ -4,18 +4,17 @@
 
 #include "common/AppIdentity.h"
 #include "platform/Clock.h"
-#include "settings/OptionGlobals.h"
 #include "common/Trace.h"
 #include "settings/cINIHandler.h"
 
-bool fbIsNewer(const std::string& file) {
+bool fbIsNewer(const std::string& file, const std::string& historyFile) {
     TraceGuard trace(TraceKind::App, "fbIsNewer");
     // Any doubt (no record, an unreadable record or history, a file that
     // cannot be looked at) means the file is zelked again: zelking too much
     // loses nothing, skipping a changed file would.
     try {
         cINIHandler history;
-        history.INIFileName(gsSaveZelFile);
+        history.INIFileName(historyFile);
         history.Section(app::kFileDescription);
         std::string value = history.ReadString(file, "");
         if (value.empty()) return true;

@@ -5,7 +5,6 @@
 
 #include "engine/EngineState.h"
 #include "analysis/KeywordTable.h"
-#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
 #include "platform/VBText.h"
 

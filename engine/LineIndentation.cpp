@@ -2,7 +2,6 @@
 #include "CommentColumns.h"
 #include "engine/EngineState.h"
 #include "LineClassification.h"
-#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
 #include "engine/SpellingHooks.h"
 #include "analysis/StatementAnalysis.h"
@@ -45,7 +44,7 @@ bool SourceLineFormatter::StandsAsCommentLine() const {
 long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
     const FormatterCarry& carry = carry_;
     if (carry.lWrittenNext > 0) return StandAloneColumn(ownBlanks, carry.lWrittenNext, carry.lWrittenTied);
-    if (st_.Class != StatementClass::Comment) return StandAloneColumn(ownBlanks, r_ + 1, TiedOnNextRead(r_ + 1));
+    if (st_.Class != StatementClass::Comment) return StandAloneColumn(ownBlanks, r_ + 1, TiedOnNextRead(run_.opt, r_ + 1));
     return StandAloneColumn(ownBlanks, r_ + 1, yRecord[static_cast<size_t>(r_)].TiedTo);
 }
 

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "engine/LabelReferences.h"
-#include "settings/OptionGlobals.h"
 #include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "TokenText.h"
@@ -65,15 +64,15 @@ bool TextLabel(const BabStatement& st) {
 
 bool IsReDim(const BabStatement& st) { return st.Detail % 100 == 6 || FirstWord(st) == "REDIM"; }
 
-bool Detaches(long s, long first, long last) {
+bool Detaches(const ZelkOptions& o, long s, long first, long last) {
     if (first == last) return false;
     const BabStatement& st = Stmt(s);
     if (st.Class != StatementClass::Declaration || st.Detail / 100 != 3 || IsReDim(st)) return false;
-    if ((LeadingLabelStays(Stmt(first)) && !TextLabel(Stmt(first))) || (s != first && (st.Flags & stmtflag::kLabel)))
+    if ((LeadingLabelStays(o, Stmt(first)) && !TextLabel(Stmt(first))) || (s != first && (st.Flags & stmtflag::kLabel)))
         return false;
     // Kept as it stands, a line's later statements take the column of its
     // code, which a number in front of it would shift.
-    if (gblnAsIs && (Stmt(first).Flags & stmtflag::kLabel) && !TextLabel(Stmt(first))) return false;
+    if (o.gblnAsIs && (Stmt(first).Flags & stmtflag::kLabel) && !TextLabel(Stmt(first))) return false;
     if (!OnOneRecordWithoutComment(st)) return false;
     for (long k = first; k < s; ++k)
         if (!Plain(Stmt(k))) return false;
@@ -89,40 +88,40 @@ long SegmentEnd(long s, long lineLast) {
 
 }  // namespace
 
-bool LeadingLabelStays(const BabStatement& st) {
+bool LeadingLabelStays(const ZelkOptions& o, const BabStatement& st) {
     if (!(st.Flags & stmtflag::kLabel)) return false;
     const std::string& label = tokentext::Piece(st.FirstToken);
     const bool number = !label.empty() && label[0] >= '0' && label[0] <= '9';
-    return !number || !(gblnInsertLineNumbers || gblnKillNumericLabels) || fblnLabelReferenced(label);
+    return !number || !(o.gblnInsertLineNumbers || o.gblnKillNumericLabels) || fblnLabelReferenced(label);
 }
 
-bool DetachesFromItsLine(long s) {
-    if (!gblnDoLocals || !gblnSplitMultiLines || !InStatements(s)) return false;
+bool DetachesFromItsLine(const ZelkOptions& o, long s) {
+    if (!o.gblnDoLocals || !o.gblnSplitMultiLines || !InStatements(s)) return false;
     long first = 0, last = 0;
-    return LineOf(s, first, last) && Detaches(s, first, last);
+    return LineOf(s, first, last) && Detaches(o, s, first, last);
 }
 
-bool LineSegmentOf(long s, LineSegment& segment) {
-    if (!gblnDoLocals || !gblnSplitMultiLines || !InStatements(s)) return false;
+bool LineSegmentOf(const ZelkOptions& o, long s, LineSegment& segment) {
+    if (!o.gblnDoLocals || !o.gblnSplitMultiLines || !InStatements(s)) return false;
     long first = 0, last = 0;
     if (!LineOf(s, first, last) || first == last) return false;
     bool any = false;
-    for (long k = first; k <= last && !any; ++k) any = Detaches(k, first, last);
+    for (long k = first; k <= last && !any; ++k) any = Detaches(o, k, first, last);
     if (!any) return false;
     // s begins a segment when it detaches, or when the statement before it
     // on the line does (or it is the line's first).
-    const bool own = Detaches(s, first, last);
-    if (!own && s != first && !Detaches(s - 1, first, last)) return false;
+    const bool own = Detaches(o, s, first, last);
+    if (!own && s != first && !Detaches(o, s - 1, first, last)) return false;
     long end = s;
     if (!own)
-        while (end < last && !Detaches(end + 1, first, last)) ++end;
+        while (end < last && !Detaches(o, end + 1, first, last)) ++end;
     segment.FirstToken = Stmt(s).FirstToken;
     segment.CarriesLabel = false;
     if (TextLabel(Stmt(first))) {
         // The label stays where the line stood: the declaration leaves it
         // to the statements after it.
         if (s == first && own) segment.FirstToken += 2;
-        segment.CarriesLabel = s == first + 1 && Detaches(first, first, last);
+        segment.CarriesLabel = s == first + 1 && Detaches(o, first, first, last);
     }
     segment.LastToken = SegmentEnd(end, last);
     const BabStatement& line = Stmt(first);

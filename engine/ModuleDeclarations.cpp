@@ -13,7 +13,6 @@
 #include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "engine/ExchangeSort.h"
-#include "settings/OptionGlobals.h"
 #include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "TokenText.h"
@@ -46,6 +45,8 @@ bool IsOneOf(const std::string& word, std::initializer_list<const char*> words) 
 
 class ModuleClassifier {
 public:
+    explicit ModuleClassifier(const ZelkOptions& options) : opt_(options) {}
+
     // Classifies statement s given the fields of the statement before it.
     void Classify(long s, DeclFields& f, const DeclFields* before, long& firstDecl) {
         const BabStatement& st = yStatement[static_cast<size_t>(s)];
@@ -97,6 +98,8 @@ private:
 
     bool InBlock() const { return inConditional_ || inTypeOrEnum_; }
 
+    const ZelkOptions& opt_;
+
     void ScanTokens(const BabStatement& st, DeclFields& f, const DeclFields* before) {
         const long ft = st.FirstToken;
         for (long t = ft; t <= st.LastToken; ++t) {
@@ -109,7 +112,7 @@ private:
             const std::string w = Upper(t);
             if (IsOneOf(w, {"DIM", "PUBLIC", "PRIVATE", "GLOBAL"})) {
                 if (InBlock()) return;
-                if (gblnConvertDeclare) {
+                if (opt_.gblnConvertDeclare) {
                     if (w == "GLOBAL") tokentext::SetPiece(t, "Public");
                     if (w == "DIM") tokentext::SetPiece(t, "Private");
                 }
@@ -118,7 +121,7 @@ private:
                     // A variable takes its own type, never the one of the
                     // line above: the first one declared in a list.
                     f.SortName = Fixed(DeclaredName(t + 1), kNameWidth);
-                    f.TypeName = Fixed(DeclaredType(t + 1, st.LastToken), kTypeWidth);
+                    f.TypeName = Fixed(DeclaredType(opt_, t + 1, st.LastToken), kTypeWidth);
                 }
                 continue;
             }
@@ -126,14 +129,14 @@ private:
                 if (InBlock()) return;
                 f.SortName = Fixed(DeclaredName(t + 1), kNameWidth);
                 f.Category = 1 + ((t == ft || Upper(t - 1) == "PRIVATE") ? 200 : 100);
-                f.TypeName = Fixed(DeclaredType(t + 1, st.LastToken), kTypeWidth);
+                f.TypeName = Fixed(DeclaredType(opt_, t + 1, st.LastToken), kTypeWidth);
                 return;
             }
             if (w == "AS") {
                 std::string type = Upper(t + 1);
                 // The key takes the converted type, so that a second zelk
                 // sorts the declaration where the first one put it.
-                if (gblnConvertDAO && IsOneOf(type, {"DYNASET", "TABLE", "SNAPSHOT"})) {
+                if (opt_.gblnConvertDAO && IsOneOf(type, {"DYNASET", "TABLE", "SNAPSHOT"})) {
                     tokentext::SetPiece(t + 1, "Recordset");
                     type = "RECORDSET";
                 }
@@ -148,7 +151,7 @@ private:
                 // The function's type, written as an As clause or as the
                 // name's type character alike.
                 f.SortName = Fixed(DeclaredName(t + 2), kNameWidth);
-                f.TypeName = Fixed(DeclaredType(t + 2, st.LastToken), kTypeWidth);
+                f.TypeName = Fixed(DeclaredType(opt_, t + 2, st.LastToken), kTypeWidth);
                 return;
             }
             if (w == "TYPE" || w == "ENUM") {
@@ -241,16 +244,16 @@ void KeepCommentsWithTheirDeclarations(long first, long last, std::vector<DeclFi
 // The name tokens of a variable or constant list's declarations, when the
 // formatter writes them a line each; else the first name alone (0 for a
 // statement that declares nothing).
-std::vector<long> ListNames(long s, const DeclFields& f) {
+std::vector<long> ListNames(const ZelkOptions& o, long s, const DeclFields& f) {
     const BabStatement& st = yStatement[static_cast<size_t>(s)];
     const long kind = f.Category % 100;
     const long ft = st.FirstToken;
     if (st.Class == StatementClass::Declaration && kind == 3 &&
         IsOneOf(Upper(ft), {"DIM", "PUBLIC", "PRIVATE", "GLOBAL"}))
-        return DeclarationPieceNames(s, ft + 1, false);
+        return DeclarationPieceNames(o, s, ft + 1, false);
     if (st.Class == StatementClass::Declaration && kind == 1) {
         for (long t = ft; t <= ft + 1; ++t)
-            if (tokentext::Is(t, "CONST")) return DeclarationPieceNames(s, t + 1, true);
+            if (tokentext::Is(t, "CONST")) return DeclarationPieceNames(o, s, t + 1, true);
     }
     return {0};
 }
@@ -325,14 +328,16 @@ long UnknownProcedureStart(long first, long last) {
     return first;
 }
 
-void ArrangeModule(long first, long last, StatementOrder& order) {
+void ArrangeModule(const ZelkOptions& o, long first, long last, StatementOrder& order) {
     oDebug->ClearStatus();
-    if (!(gblnDoModules || gblnConvertDeclare || gblnConvertDAO || gblnInsertErrHandling || gblnInsertLogging ||
-          gblnInsertTracing))
+    if (!(o.gblnDoModules || o.gblnConvertDeclare || o.gblnConvertDAO || o.gblnInsertErrHandling ||
+          o.gblnInsertLogging || o.gblnInsertTracing))
         return;
-    if (gsModuleHow.size() != 12) gsModuleHow = kDefaultModuleHow;
-    const std::string keyDigits = gsModuleHow.substr(1, 4);
-    const std::string kindDigits = gsModuleHow.substr(5, 7);
+    // An order code of the wrong length is read as the fallback order for
+    // this run; the user's setting stays as it is.
+    const std::string& how = o.gsModuleHow.size() == 12 ? o.gsModuleHow : kDefaultModuleHow;
+    const std::string keyDigits = how.substr(1, 4);
+    const std::string kindDigits = how.substr(5, 7);
     if (last < first) return;
     // A procedure left in the part is neither converted nor arranged: a
     // declaration moved below its end, or a Dim of its body made Private,
@@ -343,7 +348,7 @@ void ArrangeModule(long first, long last, StatementOrder& order) {
     const size_t n = static_cast<size_t>(last - first + 1);
     std::vector<DeclFields> fields(n);
     long firstDecl = 0;
-    ModuleClassifier classifier;
+    ModuleClassifier classifier(o);
     for (long s = first; s <= last; ++s) {
         if (s < 0 || static_cast<size_t>(s) >= yStatement.size()) {
             oLog->LogData("Out of bound error in yStatement FloatModuleDeclarations");
@@ -354,7 +359,7 @@ void ArrangeModule(long first, long last, StatementOrder& order) {
         classifier.Classify(s, fields[k], k > 0 ? &fields[k - 1] : nullptr, firstDecl);
     }
 
-    if (!gblnDoModules) return;
+    if (!o.gblnDoModules) return;
     if (firstDecl == 0) firstDecl = first;
     KeepCommentsWithTheirDeclarations(first, last, fields);
 
@@ -371,20 +376,20 @@ void ArrangeModule(long first, long last, StatementOrder& order) {
         const size_t k = static_cast<size_t>(s - first);
         // Each piece: its fields and the statement number that breaks ties.
         std::vector<std::pair<DeclFields, long>> pieces;
-        const std::vector<long> line = s < firstDecl ? std::vector<long>{} : DeclarationLineStatements(s);
+        const std::vector<long> line = s < firstDecl ? std::vector<long>{} : DeclarationLineStatements(o, s);
         if (!line.empty() && line.back() <= last) {
             // Declarations that share a line are written a line each; they
             // sort as those lines will. The later ones keep their own
             // entries, which write nothing.
             for (long one : line) pieces.push_back({fields[static_cast<size_t>(one - first)], one});
         } else {
-            const std::vector<long> names = s < firstDecl ? std::vector<long>{0} : ListNames(s, fields[k]);
+            const std::vector<long> names = s < firstDecl ? std::vector<long>{0} : ListNames(o, s, fields[k]);
             for (size_t piece = 0; piece < names.size(); ++piece) {
                 DeclFields f = fields[k];
                 if (piece > 0) {
                     f.SortName = Fixed(DeclaredName(names[piece]), kNameWidth);
                     f.TypeName =
-                        Fixed(DeclaredType(names[piece], yStatement[static_cast<size_t>(s)].LastToken), kTypeWidth);
+                        Fixed(DeclaredType(o, names[piece], yStatement[static_cast<size_t>(s)].LastToken), kTypeWidth);
                 }
                 pieces.push_back({f, s});
             }
@@ -406,7 +411,7 @@ void ArrangeModule(long first, long last, StatementOrder& order) {
 
 }  // namespace
 
-void FloatModuleDeclarations(long& first, long& last, StatementOrder& order) {
+void FloatModuleDeclarations(const ZelkOptions& options, long& first, long& last, StatementOrder& order) {
     TraceGuard trace(TraceKind::App, "FloatModuleDeclarations");
-    Trapped("FloatModuleDeclarations", [&] { ArrangeModule(first, last, order); });
+    Trapped("FloatModuleDeclarations", [&] { ArrangeModule(options, first, last, order); });
 }

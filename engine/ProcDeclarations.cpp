@@ -18,7 +18,6 @@
 #include "analysis/FileParse.h"
 #include "LineSegments.h"
 #include "engine/InsertCode.h"
-#include "settings/OptionGlobals.h"
 #include "TokenText.h"
 #include "common/Trace.h"
 #include "platform/VBText.h"
@@ -78,13 +77,12 @@ bool SharesItsLine(long s, long last) {
     return next.RecordFirst == 0 && next.FirstToken != 0;
 }
 
-// The key of a local declaration by gsLocalHow: kind ("0" Const, "1" any
+// The key of a local declaration by the order code `how` (gsLocalHow): kind ("0" Const, "1" any
 // other), name and type, in the order of its first three digits.
-std::string LocalKey(char kind, const std::string& name, const std::string& type) {
+std::string LocalKey(const std::string& how, char kind, const std::string& name, const std::string& type) {
     const std::string k(1, kind);
     const std::string n = Fixed(name, kNameWidth);
     const std::string t = Fixed(type, kTypeWidth);
-    const std::string& how = gsLocalHow;
     if (how == "12345" || how == "12354") return k + n + t;
     if (how == "13245" || how == "13254") return k + t + n;
     if (how == "23145" || how == "23154") return n + t + k;
@@ -97,7 +95,7 @@ std::string LocalKey(char kind, const std::string& name, const std::string& type
 // type from its own As clause or type character (Variant without either),
 // as the lines read once they are split and converted. A Static statement
 // keeps an empty name.
-std::vector<LocalDecl> DeclarationEntries(long s, const BabStatement& st) {
+std::vector<LocalDecl> DeclarationEntries(const ZelkOptions& o, long s, const BabStatement& st) {
     char kind = '1';
     long firstName = 0;
     bool named = false;
@@ -111,17 +109,17 @@ std::vector<LocalDecl> DeclarationEntries(long s, const BabStatement& st) {
     }
     for (long t = st.FirstToken; t <= st.LastToken; ++t) {
         // The key takes the converted type, as a second zelk will.
-        if (gblnConvertDAO && tokentext::Is(t, "AS")) {
+        if (o.gblnConvertDAO && tokentext::Is(t, "AS")) {
             const std::string type = Upper(t + 1);
             if (type == "DYNASET" || type == "TABLE" || type == "SNAPSHOT") tokentext::SetPiece(t + 1, "Recordset");
         }
     }
-    if (firstName == 0) return {{LocalKey(kind, "", ""), s}};
-    const std::vector<long> names = DeclarationPieceNames(s, firstName, kind == '0');
+    if (firstName == 0) return {{LocalKey(o.gsLocalHow, kind, "", ""), s}};
+    const std::vector<long> names = DeclarationPieceNames(o, s, firstName, kind == '0');
     std::vector<LocalDecl> entries;
     for (size_t k = 0; k < names.size(); ++k) {
         const std::string name = named ? DeclaredName(names[k]) : std::string();
-        entries.push_back({LocalKey(kind, name, DeclaredType(names[k], st.LastToken)), s, static_cast<int>(k),
+        entries.push_back({LocalKey(o.gsLocalHow, kind, name, DeclaredType(o, names[k], st.LastToken)), s, static_cast<int>(k),
                            static_cast<int>(names.size())});
     }
     return entries;
@@ -213,10 +211,11 @@ void MoveDeclarations(std::vector<LocalDecl>& decls, long first, long last, long
 
 void ArrangeProcedure(const ZelkRun& run, long& first, long& last, StatementOrder& order, int procIndex) {
     oDebug->ClearStatus();
-    const bool anyStep = gblnConvertDeclare || gblnConvertMsgBox || gblnConvertDAO || gblnNextVariable ||
-                         gblnInsertErrHandling || gblnInsertTracing || gblnAnalyzeDates;
+    const ZelkOptions& o = run.opt;
+    const bool anyStep = o.gblnConvertDeclare || o.gblnConvertMsgBox || o.gblnConvertDAO || o.gblnNextVariable ||
+                         o.gblnInsertErrHandling || o.gblnInsertTracing || o.gblnAnalyzeDates;
     // Logging needs the body start, where its entry lines go.
-    if (!gblnDoLocals && !anyStep && !gblnInsertLogging) return;
+    if (!o.gblnDoLocals && !anyStep && !o.gblnInsertLogging) return;
     if (procIndex < 0 || static_cast<size_t>(procIndex) >= gtProcTable.size()) {
         OutOfBound("gtProcTable");
         return;
@@ -279,9 +278,9 @@ void ArrangeProcedure(const ZelkRun& run, long& first, long& last, StatementOrde
         if (st.Class == StatementClass::Declaration) {
             // A declaration that something may jump to stays where the
             // jump lands.
-            const bool detached = DetachesFromItsLine(s);
-            if (!IsReDim(st) && (!LeadingLabelStays(st) || detached) && (detached || !SharesItsLine(s, last))) {
-                std::vector<LocalDecl> entries = DeclarationEntries(s, st);
+            const bool detached = DetachesFromItsLine(run.opt, s);
+            if (!IsReDim(st) && (!LeadingLabelStays(run.opt, st) || detached) && (detached || !SharesItsLine(s, last))) {
+                std::vector<LocalDecl> entries = DeclarationEntries(run.opt, s, st);
                 decls.insert(decls.end(), entries.begin(), entries.end());
             }
             continue;
@@ -292,14 +291,14 @@ void ArrangeProcedure(const ZelkRun& run, long& first, long& last, StatementOrde
 
     // Pass 3: conversions, date scan, error handler and trace recognition.
     if (anyStep) {
-        const std::string traceText = gblnInsertTracing ? GetInsertText(run, "TraceOn", procIndex) : std::string();
+        const std::string traceText = o.gblnInsertTracing ? GetInsertText(run, "TraceOn", procIndex) : std::string();
         for (long s = std::max(bodyStart, first); s <= last; ++s) {
             if (yStatement[static_cast<size_t>(s)].Class != StatementClass::Other) continue;
             BabStatement st = yStatement[static_cast<size_t>(s)];
             const std::string normal = traceText.empty() ? std::string() : NormalText(st);
-            if (gblnConvertMsgBox) sbConvertMsgbox(st);
-            if (gblnConvertDAO) sbConvertDAO(st);
-            if (gblnAnalyzeDates) ScanForY2K(st);
+            if (o.gblnConvertMsgBox) sbConvertMsgbox(st);
+            if (o.gblnConvertDAO) sbConvertDAO(st);
+            if (o.gblnAnalyzeDates) ScanForY2K(st);
             ProcInfo& proc = gtProcTable[static_cast<size_t>(procIndex)];
             const long n = LeadingTokens(st);
             if (tokentext::Is(st.FirstToken + n, "ON") && tokentext::Is(st.FirstToken + n + 1, "ERROR"))
@@ -309,7 +308,7 @@ void ArrangeProcedure(const ZelkRun& run, long& first, long& last, StatementOrde
         }
     }
 
-    if (gblnDoLocals) MoveDeclarations(decls, first, last, firstDecl, lastDecl, order);
+    if (o.gblnDoLocals) MoveDeclarations(decls, first, last, firstDecl, lastDecl, order);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include "common/ErrorTrap.h"
 #include "engine/ExchangeSort.h"
 #include "analysis/FileParse.h"
-#include "settings/OptionGlobals.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"
 #include "platform/VBText.h"

@@ -16,8 +16,8 @@
 #include "engine/FileNames.h"
 #include "analysis/FileParse.h"
 #include "analysis/FileValidation.h"
-#include "settings/OptionGlobals.h"
 #include "platform/Paths.h"
+#include "settings/ProgramOptions.h"
 #include "engine/SpellingHooks.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"
@@ -51,22 +51,26 @@ void EnsureFileArrays(int index) {
     throw VBError(vberr::kOwnFailure, text, "sbProcessFile");
 }
 
+// A dictionary found missing is forgotten in the program's options, which
+// the spelling set-up reads, so that the session goes on without it.
 void CheckDictionaries() {
     if (!gblnSpellThisModule || !gfnSpellInitialize) return;
-    if (!gsStandardDictionary.empty() && !FileExists(gsStandardDictionary)) {
-        Ui().MsgBox("The spelling dictionary " + gsStandardDictionary + " was not found!" + kCrLf +
+    std::string& standard = goOptions.gsStandardDictionary;
+    std::string& custom = goOptions.gsCustomDictionary;
+    if (!standard.empty() && !FileExists(standard)) {
+        Ui().MsgBox("The spelling dictionary " + standard + " was not found!" + kCrLf +
                         "Please use Zelker Options" + kCrLf + kCrLf + "Continuing without spell checking.",
                     mb::vbExclamation, "Standard Dictionary");
         gblnSpellThisModule = false;
-        gsStandardDictionary.clear();
+        standard.clear();
     }
     gfnSpellInitialize();
-    if (!gsCustomDictionary.empty() && !FileExists(gsCustomDictionary)) {
-        Ui().MsgBox(std::string("The custom spelling dictionary ") + kCrLf + gsCustomDictionary + kCrLf +
+    if (!custom.empty() && !FileExists(custom)) {
+        Ui().MsgBox(std::string("The custom spelling dictionary ") + kCrLf + custom + kCrLf +
                         "was not found!" + kCrLf + "Please specify the custom dictionary " +
                         "with the Options->Spell!" + kCrLf + kCrLf + "Continuing without the custom dictionary.",
                     mb::vbExclamation, "Custom Dictionary");
-        gsCustomDictionary.clear();
+        custom.clear();
     }
 }
 
@@ -203,16 +207,16 @@ void sbProcessSelection(int index, bool& ok) {
     });
 }
 
-void sbProcessFile(int index) {
+void sbProcessFile(int index, const ZelkOptions& options) {
     long nextLineNumber = 0;
-    sbProcessFile(index, nextLineNumber);
+    sbProcessFile(index, options, nextLineNumber);
 }
 
-void sbProcessFile(int index, long& nextLineNumber) {
+void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber) {
     TraceGuard trace(TraceKind::App, "sbProcessFile");
     // A new file is a new run: only the line numbering across modules goes
     // on from the file before, and comes back for the file after.
-    ZelkRun run(goOptions, nextLineNumber);
+    ZelkRun run(options, nextLineNumber);
     struct HandBack {
         long& to;
         const ZelkRun& from;
@@ -265,8 +269,9 @@ void sbProcessSourceFile(int index, ZelkRun& run) {
                                   "especially CVDate and DateSerial",
                               true);
             }
-            if (dialect == "?") gsDialectDefault = "6";
-            dialectUsed = dialect == "?" ? run.opt.gsDialectDefault : dialect;
+            // A file whose dialect cannot be told is zelked as Visual Basic
+            // 6.0; the user's default dialect stays as it is.
+            dialectUsed = dialect == "?" ? "6" : dialect;
         }
         // The rules of a dialect follow the dialect this file is zelked as,
         // never the file zelked before it.

@@ -2,7 +2,6 @@
 
 #include "engine/EngineState.h"
 #include "engine/LabelReferences.h"
-#include "settings/OptionGlobals.h"
 #include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "platform/VBError.h"

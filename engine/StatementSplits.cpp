@@ -5,7 +5,6 @@
 #include "engine/EngineState.h"
 #include "engine/FileLog.h"
 #include "analysis/KeywordTable.h"
-#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
 #include "analysis/SourceModel.h"
 #include "platform/VBText.h"

@@ -4,7 +4,6 @@
 #include "engine/TypeCharacters.h"
 
 #include "analysis/KeywordTable.h"
-#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
 #include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
@@ -66,13 +65,13 @@ bool IsIntrinsicFunction(const std::string& name) {
     return BabIsKeyWord(bare + "$") && BabIsKeyWord(bare);
 }
 
-std::string GetFunction(std::string name, const std::string& upperWord) {
+std::string GetFunction(IntrinsicDollar how, std::string name, const std::string& upperWord) {
     if (name.empty()) return "";
     // Error and Error$ differ (a statement and a function): never add the "$".
     if (vb::EqualsNoCase(name, "Error")) return name;
     if (!IsIntrinsicFunction(name)) return name;
     bool hasDollar = name.back() == '$';
-    switch (glConvertIntrinsicFunction) {
+    switch (how) {
         case IntrinsicDollar::NoChange:
             return !upperWord.empty() && upperWord.back() == '$' && !hasDollar ? name + "$" : name;
         case IntrinsicDollar::Remove:
@@ -171,7 +170,7 @@ void SourceLineFormatter::CodeTypeCharacter() {
         // Only a keyword can be an intrinsic function's name (the analyser
         // looked every word of code up in the same table).
         if (!cur_.IsKeyWord || !IntrinsicNameMayChange()) return;
-        std::string converted = GetFunction(cur_.Piece, curWord_);
+        std::string converted = GetFunction(run_.opt.glConvertIntrinsicFunction, cur_.Piece, curWord_);
         if (!converted.empty()) SetPiece(converted);
         return;
     }
@@ -181,7 +180,7 @@ void SourceLineFormatter::CodeTypeCharacter() {
     std::string newName = name;
     if (t == '%' || t == '@' || t == '$') {
         if (t == '$' && IsIntrinsicFunction(name) && !IntrinsicNameMayChange()) return;
-        newName = GetFunction(name, curWord_);
+        newName = GetFunction(run_.opt.glConvertIntrinsicFunction, name, curWord_);
         if (newName.empty()) newName = name;
     } else if (i_ == rec_.FirstToken) {
         return;

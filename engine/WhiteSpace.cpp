@@ -7,7 +7,6 @@
 #include "FileFailure.h"
 #include "analysis/LineTokenizer.h"
 #include "LineClassification.h"
-#include "settings/OptionGlobals.h"
 #include "SourceLineFormatter.h"
 #include "analysis/SourceModel.h"
 #include "platform/VBText.h"
@@ -15,26 +14,26 @@
 namespace {
 
 struct KindSwitches {
-    const bool* before;
-    const bool* after;
+    bool ZelkOptions::*before;
+    bool ZelkOptions::*after;
 };
 
 // Each line kind's switches, by its code; None has none.
 KindSwitches SwitchesOf(SourceLineKind kind) {
     static const KindSwitches table[] = {
         {nullptr, nullptr},
-        {&gblnWSBeforeSub, &gblnWSAfterSub},
-        {&gblnWSBeforeEndSub, &gblnWSAfterEndSub},
-        {&gblnWSBeforeIf, &gblnWSAfterIf},
-        {&gblnWSBeforeElse, &gblnWSAfterElse},
-        {&gblnWSBeforeEndIf, &gblnWSAfterEndIf},
-        {&gblnWSBeforeLoop, &gblnWSAfterLoop},
-        {&gblnWSBeforeEndLoop, &gblnWSAfterEndLoop},
-        {&gblnWSBeforeSelect, &gblnWSAfterSelect},
-        {&gblnWSBeforeCase, &gblnWSAfterCase},
-        {&gblnWSBeforeEndSelect, &gblnWSAfterEndSelect},
-        {&gblnWSBeforeDec, &gblnWSAfterDec},
-        {&gblnWSBeforeLabel, &gblnWSAfterLabel},
+        {&ZelkOptions::gblnWSBeforeSub, &ZelkOptions::gblnWSAfterSub},
+        {&ZelkOptions::gblnWSBeforeEndSub, &ZelkOptions::gblnWSAfterEndSub},
+        {&ZelkOptions::gblnWSBeforeIf, &ZelkOptions::gblnWSAfterIf},
+        {&ZelkOptions::gblnWSBeforeElse, &ZelkOptions::gblnWSAfterElse},
+        {&ZelkOptions::gblnWSBeforeEndIf, &ZelkOptions::gblnWSAfterEndIf},
+        {&ZelkOptions::gblnWSBeforeLoop, &ZelkOptions::gblnWSAfterLoop},
+        {&ZelkOptions::gblnWSBeforeEndLoop, &ZelkOptions::gblnWSAfterEndLoop},
+        {&ZelkOptions::gblnWSBeforeSelect, &ZelkOptions::gblnWSAfterSelect},
+        {&ZelkOptions::gblnWSBeforeCase, &ZelkOptions::gblnWSAfterCase},
+        {&ZelkOptions::gblnWSBeforeEndSelect, &ZelkOptions::gblnWSAfterEndSelect},
+        {&ZelkOptions::gblnWSBeforeDec, &ZelkOptions::gblnWSAfterDec},
+        {&ZelkOptions::gblnWSBeforeLabel, &ZelkOptions::gblnWSAfterLabel},
     };
     const int code = CodeOf(kind);
     return code >= 1 && code <= CodeOf(SourceLineKind::Label) ? table[code] : table[0];
@@ -180,12 +179,12 @@ bool WhiteSpaceWriter::BeforeNeedsEmptyLine(SourceLineKind kind, bool edge, bool
         run_.opt.gblnWSAfterDec)
         return true;
     const KindSwitches sw = SwitchesOf(kind);
-    return edge && sw.before && *sw.before && !headingAfterItsComments;
+    return edge && sw.before && run_.opt.*sw.before && !headingAfterItsComments;
 }
 
 bool WhiteSpaceWriter::AfterNeedsEmptyLine(SourceLineKind kind, bool edge, const std::string& written) const {
     const KindSwitches sw = SwitchesOf(kind);
-    return edge && sw.after && *sw.after && !IsBlank(written) && !written.ends_with(" _");
+    return edge && sw.after && run_.opt.*sw.after && !IsBlank(written) && !written.ends_with(" _");
 }
 
 void WhiteSpaceWriter::WriteStatements(const std::vector<std::string>& statements, BabStatement& stmt, bool insideProc,

@@ -8,8 +8,8 @@
 #include "engine/EngineState.h"
 #include "engine/FileLog.h"
 #include "analysis/FileValidation.h"
-#include "settings/OptionGlobals.h"
 #include "engine/ProcessFile.h"
+#include "settings/ProgramOptions.h"
 #include "platform/TextFile.h"
 #include "platform/VBText.h"
 #include "engine/ZelkHost.h"
@@ -19,10 +19,10 @@ namespace {
 
 // A resource script is spell-checked, not zelked: its extension is one of
 // the resource extensions of the settings.
-bool IsResourceScript(const std::string& path) {
+bool IsResourceScript(const ZelkOptions& o, const std::string& path) {
     const std::string ext = vb::UCase(std::filesystem::path(path).extension().string());
     if (ext.empty()) return false;
-    for (const std::string& e : vb::Split(vb::UCase(gsResourceExt), "|"))
+    for (const std::string& e : vb::Split(vb::UCase(o.gsResourceExt), "|"))
         if ("." + e == ext) return true;
     return false;
 }
@@ -52,8 +52,9 @@ std::optional<std::string> ReadIfMade(const std::string& path) {
     return text;
 }
 
-// The run itself, with the program's options as they stand.
-ZelkResult ZelkWithProgramOptions(const std::string& sourceFile, IZelkWindow* host) {
+// The run itself. `options` are the program's options, which the spelling
+// passes read as well.
+ZelkResult ZelkWithProgramOptions(const std::string& sourceFile, const ZelkOptions& options, IZelkWindow* host) {
     ZelkResult result;
     oDebug->ClearStatus();
     oAppInfo->WasCanceled = false;
@@ -65,13 +66,13 @@ ZelkResult ZelkWithProgramOptions(const std::string& sourceFile, IZelkWindow* ho
     result.Accepted = true;
 
     HostForRun installed(host);
-    oAppInfo->IsAResourceFile = IsResourceScript(sourceFile);
+    oAppInfo->IsAResourceFile = IsResourceScript(options, sourceFile);
     OpenOneFileSession(sourceFile);
 
     try {
         // The one number a session carries from file to file on purpose (the
         // continuous line numbering) starts afresh with a run of its own.
-        sbProcessFile(1);
+        sbProcessFile(1, options);
     } catch (...) {
         sbKillTemp(1);  // no temporary file outlives the run
         throw;
@@ -88,14 +89,14 @@ ZelkResult ZelkWithProgramOptions(const std::string& sourceFile, IZelkWindow* ho
 }  // namespace
 
 ZelkResult Zelk(const std::string& sourceFile, const ZelkOptions& options, IZelkWindow* host) {
-    // The engine reads the program's options: the run's become those.
+    // The spelling passes read the program's options: the run's become those.
     goOptions = options;
     gblnSpellThisModule = options.gblnSpellEnabled;
-    return ZelkWithProgramOptions(sourceFile, host);
+    return ZelkWithProgramOptions(sourceFile, goOptions, host);
 }
 
 ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZelkWindow* host) {
-    if (!settings.Load) return ZelkWithProgramOptions(sourceFile, host);
+    if (!settings.Load) return ZelkWithProgramOptions(sourceFile, goOptions, host);
     ZelkOptions loaded;
     sbLoadSettingsFrom(settings.File, loaded);
     return Zelk(sourceFile, loaded, host);

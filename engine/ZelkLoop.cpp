@@ -20,7 +20,6 @@
 #include "engine/LabelReferences.h"
 #include "engine/ModuleDeclarations.h"
 #include "engine/OptionExplicit.h"
-#include "settings/OptionGlobals.h"
 #include "engine/ProcDeclarations.h"
 #include "engine/ProcOrder.h"
 #include "engine/SourceLine.h"
@@ -42,14 +41,14 @@ constexpr long kPumpOnly = 32323;
 
 // The steps of the arrangement each return at once when none of their
 // settings is on; they are not called then.
-bool ModuleArrangementWanted() {
-    return gblnDoModules || gblnConvertDeclare || gblnConvertDAO || gblnInsertErrHandling || gblnInsertLogging ||
-           gblnInsertTracing;
+bool ModuleArrangementWanted(const ZelkOptions& o) {
+    return o.gblnDoModules || o.gblnConvertDeclare || o.gblnConvertDAO || o.gblnInsertErrHandling ||
+           o.gblnInsertLogging || o.gblnInsertTracing;
 }
 
-bool ProcArrangementWanted() {
-    return gblnDoLocals || gblnConvertDeclare || gblnConvertMsgBox || gblnConvertDAO || gblnNextVariable ||
-           gblnInsertErrHandling || gblnInsertTracing || gblnAnalyzeDates || gblnInsertLogging;
+bool ProcArrangementWanted(const ZelkOptions& o) {
+    return o.gblnDoLocals || o.gblnConvertDeclare || o.gblnConvertMsgBox || o.gblnConvertDAO || o.gblnNextVariable ||
+           o.gblnInsertErrHandling || o.gblnInsertTracing || o.gblnAnalyzeDates || o.gblnInsertLogging;
 }
 
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
@@ -205,7 +204,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteDesigner(const ProcInfo& part) {
         run_.glCurrentStatement = run_.glPseudoStatement;
         std::string text;
         long record = r;
-        sbOutputFormRecord(record, text);
+        sbOutputFormRecord(run_.opt, record, text);
         sbDoEmitLine(run_, text, run_.glOutputLines, firstCall_, stmt);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
     }
@@ -219,7 +218,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteDeclarations(ProcInfo& part) {
     kindLetter_.clear();
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
-    if (ModuleArrangementWanted()) FloatModuleDeclarations(part.FirstStmt, part.LastStmt, order);
+    if (ModuleArrangementWanted(run_.opt)) FloatModuleDeclarations(run_.opt, part.FirstStmt, part.LastStmt, order);
 
     // The module's description lines at the head of the part, as they stand.
     // An empty part (its comments all belong to the first heading) has no
@@ -290,7 +289,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteProcedure(ProcInfo& part, long index) {
     blockBefore_ = run_.opt.giCmtWhere == CommentBlockPlace::BeforeProcStart || oneLine_;
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
-    if (ProcArrangementWanted())
+    if (ProcArrangementWanted(run_.opt))
         FloatProcDeclarations(run_, part.FirstStmt, part.LastStmt, order, static_cast<int>(index));
     return StatementLoop(part, index, order, part.FirstStmt - 1);
 }
@@ -441,7 +440,7 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
                 carry.lWrittenNext = moved->second.LevelRecord;
                 carry.lWrittenTied = moved->second.TiedRecord;
             }
-            if (insideProc_ && LineSegmentOf(s, carry.segment)) {
+            if (insideProc_ && LineSegmentOf(run_.opt, s, carry.segment)) {
                 stmt.RecordFirst = carry.segment.RecordFirst;
                 stmt.RecordLast = carry.segment.RecordLast;
             }

@@ -3,8 +3,10 @@
 // joined), or inserted where a line would pass the continuation column.
 #include <string>
 
+#include "settings/ZelkOptions.h"
+
 int fiLineNumberEnd(const std::string& text);
 // Inserted code (several lines joined by CR LF) with its continuations
 // removed and inserted as the formatter treats a statement's lines, so that
-// zelking it again as source changes nothing.
-std::string ContinuedLikeCode(const std::string& text);
+// zelking it again as source changes nothing, under the run's options `o`.
+std::string ContinuedLikeCode(const ZelkOptions& o, const std::string& text);

@@ -6,12 +6,13 @@
 
 // Per-file run.
 void sbProcessSelection(int index, bool& ok);
-// Zelks session file `index` with a run of its own. nextLineNumber is the
+// Zelks session file `index` with a run of its own, with the options
+// `options` (the session hands the program's own). nextLineNumber is the
 // next inserted line number that the numbering across modules carries from
 // one file to the next: the run starts from it and hands back where it
 // ended. Without it the numbering starts afresh.
-void sbProcessFile(int index, long& nextLineNumber);
-void sbProcessFile(int index);
+void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber);
+void sbProcessFile(int index, const ZelkOptions& options);
 void sbProcessSourceFile(int index, ZelkRun& run);
 // The per-file arrays emptied and sized to a session of `count` files (from
 // 1), as a new session has them.

@@ -2,5 +2,9 @@
 // Type-declaration characters and the "$" of intrinsic string functions.
 #include <string>
 
-std::string GetFunction(std::string name, const std::string& upperWord);
+#include "settings/ZelkOptions.h"
+
+// The name of an intrinsic function with its "$" as the setting `how`
+// (glConvertIntrinsicFunction) wants it.
+std::string GetFunction(IntrinsicDollar how, std::string name, const std::string& upperWord);
 bool IsIntrinsicFunction(const std::string& name);

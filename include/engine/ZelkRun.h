@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "analysis/ModelCodes.h"
-#include "settings/ProgramOptions.h"
+#include "settings/ZelkOptions.h"
 
 struct FormatterCarry;
 
@@ -28,10 +28,10 @@ struct EmitState {
 
 class ZelkRun {
 public:
-    // options: the options the file is zelked with (the program's own unless
-    // given); nextLineNumber: the next inserted line number, which the
+    // options: the options the file is zelked with, which must outlive the
+    // run; nextLineNumber: the next inserted line number, which the
     // numbering across modules carries from the file before (0: none yet).
-    explicit ZelkRun(const ZelkOptions& options = goOptions, long nextLineNumber = 0);
+    explicit ZelkRun(const ZelkOptions& options, long nextLineNumber = 0);
     ~ZelkRun();
     ZelkRun(const ZelkRun&) = delete;
     ZelkRun& operator=(const ZelkRun&) = delete;

@@ -6,6 +6,11 @@
 
 class IViewFileList;
 
+// Whether a save asks before overwriting as the settings say, or with the
+// "ask" settings (giOverwrite, giLogOverwrite) suspended for the saves of
+// one Zelk and Save All. The settings themselves never change.
+enum class OverwriteQuestions { AsSet, Suspended };
+
 // Saves file `index` (1-based position in oFile). Saved comes back True when
 // the output was put in place, False when the user cancelled, no backup name
 // was free, the source is read-only, the save was refused or a file could
@@ -13,7 +18,8 @@ class IViewFileList;
 // output stays in place). Changes neither
 // gblnFileZelked nor gblnUnsaved; afterwards gsTempOutFile(index) names the
 // file that holds the zelked output. viewList may be null.
-void sbSaveAFile(int index, bool& Saved, IViewFileList* viewList);
+void sbSaveAFile(int index, bool& Saved, IViewFileList* viewList,
+                 OverwriteQuestions questions = OverwriteQuestions::AsSet);
 
 // Writes the history record of a saved file when gblnSaveZelInfo is on:
 // key = the full path, value = the file's time stamp, "|", the time of the

@@ -41,14 +41,22 @@ std::string TooManyCyclesText(const std::string& name, const std::string& backup
            "Please delete some cycles and save again";
 }
 
+// An "ask" setting suspended for the save reads as "ask suspended".
+OverwriteMode InForce(OverwriteMode setting, OverwriteQuestions questions) {
+    return questions == OverwriteQuestions::Suspended && setting == OverwriteMode::Ask ? OverwriteMode::AskSuspended
+                                                                                        : setting;
+}
+
 // Keeps the file's temporary log under the name fsLogFileGet gives in
-// logDir. When the copy fails and that is not an error, the temporary log
-// and its name stay as they are, so the log is not lost.
-void KeepLog(int index, const std::string& logDir, const std::string& name, bool copyFailureIsError) {
-    if (goOptions.giLogOverwrite == OverwriteMode::KeepNoLog) return;
+// logDir, by the log overwrite mode `mode`. When the copy fails and that is
+// not an error, the temporary log and its name stay as they are, so the log
+// is not lost.
+void KeepLog(int index, OverwriteMode mode, const std::string& logDir, const std::string& name,
+             bool copyFailureIsError) {
+    if (mode == OverwriteMode::KeepNoLog) return;
     const std::string tempLog = gsTempLogFile[static_cast<size_t>(index)];
     if (tempLog.empty()) return;
-    const std::string finalName = fsLogFileGet(logDir + fsNameThroughFirstDot(name));
+    const std::string finalName = fsLogFileGet(logDir + fsNameThroughFirstDot(name), mode);
     if (!finalName.empty()) {
         try {
             CopyFileOver(tempLog, finalName);
@@ -88,7 +96,7 @@ void ReportSaveFailure(int index, const VBError& error) {
            app::kTitle);
 }
 
-Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
+Ending SaveOne(int index, OverwriteQuestions questions, bool& Saved, std::string& backupDir) {
     if (index < 1 || index > oFile->Count() || static_cast<size_t>(index) >= gsTempOutFile.size() ||
         static_cast<size_t>(index) >= gsTempLogFile.size())
         RaiseError(vberr::kSubscriptOutOfRange, "sbSaveAFile");
@@ -114,12 +122,14 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
         return Ending::Stop;
     }
 
+    const OverwriteMode overwrite = InForce(goOptions.giOverwrite, questions);
+    const OverwriteMode logOverwrite = InForce(goOptions.giLogOverwrite, questions);
     backupDir = fsBackupDirectory(dir);
     std::string backupName = name;
     // Only the modes that make a backup name one and ask about it.
     if (mode != SaveMode::ReplaceOnly) {
         MakeBackupFolder(backupDir);
-        if (goOptions.giOverwrite == OverwriteMode::NumberedCycles) {
+        if (overwrite == OverwriteMode::NumberedCycles) {
             backupName = fsFreeCycleName(backupDir, name);
             if (backupName.empty()) {
                 Refuse(TooManyCyclesText(name, backupDir), "Too Many Cycles");
@@ -134,7 +144,7 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
             Saved = false;
             return Ending::Stop;
         }
-        if (goOptions.giOverwrite == OverwriteMode::Ask && FileExists(backupDir + name)) {
+        if (overwrite == OverwriteMode::Ask && FileExists(backupDir + name)) {
             int answer = Ui().MsgBox("A Backup of File " + name +
                                          " already exists.\r\n"
                                          "Select 'Yes' to Overwrite Backup\r\n"
@@ -180,20 +190,20 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
             CopyFileOver(tempOut, backupPath);
             KillOwnTemp(tempOut);
             gsTempOutFile[at] = backupPath;
-            if (warnings) KeepLog(index, backupDir, name, false);
+            if (warnings) KeepLog(index, logOverwrite, backupDir, name, false);
             break;
         case SaveMode::ReplaceOnly:
             CopyFileOver(tempOut, source);
             KillOwnTemp(tempOut);
             gsTempOutFile[at] = source;
-            KeepLog(index, dir, name, false);
+            KeepLog(index, logOverwrite, dir, name, false);
             break;
         default:
             CopyFileOver(source, backupPath);
             CopyFileOver(tempOut, source);
             KillOwnTemp(tempOut);
             gsTempOutFile[at] = source;
-            if (goOptions.gblnLogSignificant && warnings) KeepLog(index, dir, name, true);
+            if (goOptions.gblnLogSignificant && warnings) KeepLog(index, logOverwrite, dir, name, true);
             break;
     }
 
@@ -204,13 +214,13 @@ Ending SaveOne(int index, bool& Saved, std::string& backupDir) {
 
 }  // namespace
 
-void sbSaveAFile(int index, bool& Saved, IViewFileList* viewList) {
+void sbSaveAFile(int index, bool& Saved, IViewFileList* viewList, OverwriteQuestions questions) {
     TraceGuard trace(TraceKind::App, "sbSaveAFile");
     Saved = true;
     std::string backupDir;
     Ending ending = Trapped("(frmZelker): sbSaveAFile", [&] {
         try {
-            return SaveOne(index, Saved, backupDir);
+            return SaveOne(index, questions, Saved, backupDir);
         } catch (const VBError& e) {
             // With the traps off the error goes on to the debugger.
             if (!TrapErrors()) throw;

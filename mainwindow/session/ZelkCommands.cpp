@@ -40,17 +40,16 @@ bool fbListedEarlier(long first, long index) {
     return false;
 }
 
-// The questions before the loop; false when the user cancels.
-bool fbAskBeforeZelkAll() {
+// The questions before the loop; false when the user cancels. `questions`
+// tells whether the user suspended the overwrite questions for this command.
+bool fbAskBeforeZelkAll(OverwriteQuestions& questions) {
+    questions = OverwriteQuestions::AsSet;
     if (goOptions.giOverwrite == OverwriteMode::Ask) {
         const int answer = Ui().MsgBox("You have selected 'Ask before overwriting' \r\n\r\n"
                                        "Do you want to maintain this setting while zelking all files?",
                                        mb::vbYesNoCancel | mb::vbQuestion, "Cancel Ask");
         if (answer == mb::vbCancel) return false;
-        if (answer == mb::vbNo) {
-            goOptions.giOverwrite = OverwriteMode::AskSuspended;
-            if (goOptions.giLogOverwrite == OverwriteMode::Ask) goOptions.giLogOverwrite = OverwriteMode::AskSuspended;
-        }
+        if (answer == mb::vbNo) questions = OverwriteQuestions::Suspended;
     }
     gblnSpellThisModule = goOptions.gblnSpellEnabled;
     if (gblnSpellThisModule) {
@@ -75,7 +74,7 @@ void ShowSummary(long first, long zelked) {
 
 // The loop over the session's source files, counting the files zelked;
 // false when a file failed and the session was closed.
-bool fbZelkAndSaveEach(ISessionWindow& w, int index, long& zelked) {
+bool fbZelkAndSaveEach(ISessionWindow& w, int index, OverwriteQuestions questions, long& zelked) {
     const long first = oAppInfo->IsAProjectFile ? 2 : 1;
     const long count = oFile->Count();
     zelked = 0;
@@ -85,14 +84,14 @@ bool fbZelkAndSaveEach(ISessionWindow& w, int index, long& zelked) {
         if (!oFile->Item(i).IsSource()) continue;
         const std::string fileName = oFile->Item(i).FileName;
         sbMsgBar("Zelking " + fileName, true, gctlStatus);
-        if (index == 1 && !fbIsNewer(fileName)) continue;
+        if (index == 1 && !fbIsNewer(fileName, goOptions.gsSaveZelFile)) continue;
 
         giFileIndex = static_cast<int>(i);
-        sbRetryWithoutCustomDictionary([&] { sbProcessFile(giFileIndex, glNextLineNumber); });
+        sbRetryWithoutCustomDictionary([&] { sbProcessFile(giFileIndex, goOptions, glNextLineNumber); });
         ++zelked;
         if (RunWasGood()) {
             bool saved = false;
-            sbSaveAFile(giFileIndex, saved, &w);
+            sbSaveAFile(giFileIndex, saved, &w, questions);
             // Output whose save did not take place stays unsaved, so that
             // Close and Exit still ask about it.
             SetZelked(giFileIndex, !saved);
@@ -135,7 +134,7 @@ void mnuProcessZelk_Click(ISessionWindow& w) {
         if (current >= 1 && current <= oFile->Count() && !oFile->Item(current).IsSource()) return;
         w.SetZelking(true);
         sbStartCommentBlockRun();
-        sbRetryWithoutCustomDictionary([&] { sbProcessFile(current, glNextLineNumber); });
+        sbRetryWithoutCustomDictionary([&] { sbProcessFile(current, goOptions, glNextLineNumber); });
         if (RunWasGood()) {
             gblnUnsaved = true;
             SetZelked(current, true);
@@ -181,15 +180,16 @@ void mnuProcessZelkAll_Click(ISessionWindow& w, int index) {
         oAppInfo->WasCanceled = false;
         w.SetZelking(true);
 
-        const bool asked = fbAskBeforeZelkAll();
+        // The overwrite questions are suspended for this command's saves
+        // alone: the user's settings are never changed, whatever ends it.
+        OverwriteQuestions questions = OverwriteQuestions::AsSet;
+        const bool asked = fbAskBeforeZelkAll(questions);
         long zelked = 0;
-        if (!asked || fbZelkAndSaveEach(w, index, zelked)) mnuFileClose_Click(w, 0);
+        if (!asked || fbZelkAndSaveEach(w, index, questions, zelked)) mnuFileClose_Click(w, 0);
 
         w.SetZelking(false);
         Ui().SetMousePointer(pointer::vbDefault);
         w.BringToTop();
-        if (goOptions.giOverwrite == OverwriteMode::AskSuspended) goOptions.giOverwrite = OverwriteMode::Ask;
-        if (goOptions.giLogOverwrite == OverwriteMode::AskSuspended) goOptions.giLogOverwrite = OverwriteMode::Ask;
         // Looking for newer files and finding none is worth saying.
         sbMsgBar(asked && index == 1 && zelked == 0 ? "No Newer Files to Zelk" : "", false, gctlStatus);
     });

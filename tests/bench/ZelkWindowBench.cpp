@@ -22,6 +22,7 @@
 
 #include "platform/Clock.h"
 #include "engine/FileLog.h"
+#include "settings/ProgramOptions.h"
 #include "GeneratedModule.h"
 #include "HeadlessStartUp.h"
 #include "common/IProgressView.h"
@@ -45,7 +46,7 @@ double Median(std::vector<double> v) {
 double ZelkOnce() {
     QElapsedTimer timer;
     timer.start();
-    sbProcessFile(1);
+    sbProcessFile(1, goOptions);
     const double seconds = static_cast<double>(timer.nsecsElapsed()) * 1e-9;
     if (oDebug->StatusCode != 0 || oAppInfo->WasCanceled) {
         std::cerr << "zelk_window_bench: the file was not zelked (status " << oDebug->StatusCode << ")\n";

@@ -68,7 +68,7 @@ protected:
         return files.Output();
     }
     FakeEditor editor;
-    ZelkRun run;
+    ZelkRun run{goOptions};
 };
 
 TEST_F(CommentBlocksTest, EventProceduresHaveOneUnderscore) {

@@ -20,7 +20,7 @@ struct EmitLine : ::testing::Test {
     ZelkRun& run() { return *zelk; }
     // A new file: a run of its own.
     void NewFile() {
-        zelk = std::make_unique<ZelkRun>();
+        zelk = std::make_unique<ZelkRun>(goOptions);
         zelk->gsCurrentProc = "Main";
     }
     void SetUp() override {

@@ -83,35 +83,36 @@ TEST_F(FileLog, KillTempClosesTheEngineFilesAndIgnoresBadIndexes) {
 
 TEST_F(FileLog, LogNameForASavedFile) {
     const std::string base = PathOf("FORM1.");
-    EXPECT_EQ(fsLogFileGet(base), base + "LOG");
+    OverwriteMode mode = OverwriteMode::NumberedCycles;
+    EXPECT_EQ(fsLogFileGet(base, mode), base + "LOG");
     Touch("FORM1.LOG");
-    goOptions.giLogOverwrite = OverwriteMode::Overwrite;
-    EXPECT_EQ(fsLogFileGet(base), base + "LOG");
+    mode = OverwriteMode::Overwrite;
+    EXPECT_EQ(fsLogFileGet(base, mode), base + "LOG");
 
-    goOptions.giLogOverwrite = OverwriteMode::Ask;
+    mode = OverwriteMode::Ask;
     testsupport::Ui().MsgBoxAnswers = {mb::vbNo, mb::vbYes};
-    EXPECT_EQ(fsLogFileGet(base), "");
-    EXPECT_EQ(fsLogFileGet(base), base + "LOG");
+    EXPECT_EQ(fsLogFileGet(base, mode), "");
+    EXPECT_EQ(fsLogFileGet(base, mode), base + "LOG");
     EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Overwrite Log");
     EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, "Logfile " + base + "LOG Exists.\r\nDo you want to overwrite?");
 
     // The question suspended for a Zelk and Save All: the log is still kept.
-    goOptions.giLogOverwrite = OverwriteMode::AskSuspended;
-    EXPECT_EQ(fsLogFileGet(base), base + "LOG");
+    mode = OverwriteMode::AskSuspended;
+    EXPECT_EQ(fsLogFileGet(base, mode), base + "LOG");
     EXPECT_EQ(testsupport::Ui().Messages.size(), 2u);
 
-    goOptions.giLogOverwrite = OverwriteMode::NumberedCycles;
-    EXPECT_EQ(fsLogFileGet(base), base + "L01");
+    mode = OverwriteMode::NumberedCycles;
+    EXPECT_EQ(fsLogFileGet(base, mode), base + "L01");
     Touch("FORM1.L01");
     Touch("FORM1.L03");
-    EXPECT_EQ(fsLogFileGet(base), base + "L02");
+    EXPECT_EQ(fsLogFileGet(base, mode), base + "L02");
 }
 
 TEST_F(FileLog, AFullCycleOfLogsGivesNoName) {
-    goOptions.giLogOverwrite = OverwriteMode::NumberedCycles;
+    const OverwriteMode mode = OverwriteMode::NumberedCycles;
     Touch("M.LOG");
     for (int n = 1; n <= 99; ++n) Touch("M.L" + vb::Format(n, "00"));
-    EXPECT_EQ(fsLogFileGet(PathOf("M.")), "");
+    EXPECT_EQ(fsLogFileGet(PathOf("M."), mode), "");
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
     EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Too Many Log Files");
     EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, "You have already created 100 logfiles in the directory\r\n" + dir +

@@ -27,7 +27,7 @@ struct FormRecord : ::testing::Test {
     void TearDown() override { gfnSpellCheckIt = nullptr; }
     std::string Write(long record) {
         std::string text = "stale";
-        sbOutputFormRecord(record, text);
+        sbOutputFormRecord(goOptions, record, text);
         return text;
     }
     long Property(const std::string& name, const std::string& value, const std::string& lead = "\t\t") {

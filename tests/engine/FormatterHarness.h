@@ -68,7 +68,7 @@ inline void Parse(const std::string& path, const std::string& fileKind = "M") {
 inline Formatted FormatParsed() {
     Formatted result;
     enginetest::RunFiles files;
-    ZelkRun run;
+    ZelkRun run{goOptions};
     sbCollectLabelReferences();
     for (const ProcInfo& part : gtProcTable) {
         run.gsCurrentProc = part.Name;

@@ -40,7 +40,7 @@ protected:
         testsupport::WriteFile(path, text);
         return path;
     }
-    ZelkRun run;
+    ZelkRun run{goOptions};
 };
 
 TEST_F(InsertCodeTest, TemplatePlaceholdersTakeTheModuleProcedureAndKeyword) {

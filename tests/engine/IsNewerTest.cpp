@@ -42,34 +42,34 @@ struct IsNewer : ::testing::Test {
 }  // namespace
 
 TEST_F(IsNewer, AFileWithoutAUsableRecordIsZelked) {
-    EXPECT_TRUE(fbIsNewer(source));  // no history file
+    EXPECT_TRUE(fbIsNewer(source, goOptions.gsSaveZelFile));  // no history file
     for (const char* value : {"", "3/07/2026 10:15:30 AM", "3/07/2026 10:15:30 AM|not a date",
                               "3/07/2026 10:15:30 AM|2/30/2026 10:15:30 AM", "x|3/07/2026 13:15:30 PM"}) {
         Record(value);
-        EXPECT_TRUE(fbIsNewer(source)) << value;
+        EXPECT_TRUE(fbIsNewer(source, goOptions.gsSaveZelFile)) << value;
     }
     testsupport::WriteFile(goOptions.gsSaveZelFile, "[Another Program]\r\n" + source + "=x|3/07/2026 11:00:00 AM\r\n");
-    EXPECT_TRUE(fbIsNewer(source));
+    EXPECT_TRUE(fbIsNewer(source, goOptions.gsSaveZelFile));
 }
 
 TEST_F(IsNewer, ComparesTheSaveTimeWithTheFileInWholeSeconds) {
     // The recorded time stamp before the "|" plays no part.
     Record("1/01/1990 1:00:00 AM|3/07/2026 10:15:30 AM");
-    EXPECT_FALSE(fbIsNewer(source));  // same second, fraction ignored
+    EXPECT_FALSE(fbIsNewer(source, goOptions.gsSaveZelFile));  // same second, fraction ignored
     SetFileTime(10, 20, 0);
-    EXPECT_TRUE(fbIsNewer(source));
+    EXPECT_TRUE(fbIsNewer(source, goOptions.gsSaveZelFile));
     Record("12/31/2030 1:00:00 AM|3/07/2026 10:20:01 AM");
-    EXPECT_FALSE(fbIsNewer(source));
+    EXPECT_FALSE(fbIsNewer(source, goOptions.gsSaveZelFile));
     SetFileTime(22, 20, 1);
     Record("x|3/07/2026 10:20:01 PM");
-    EXPECT_FALSE(fbIsNewer(source));
+    EXPECT_FALSE(fbIsNewer(source, goOptions.gsSaveZelFile));
 }
 
 TEST_F(IsNewer, NeverEndsTheProgram) {
     Record("x|3/07/2026 11:00:00 AM");
-    EXPECT_FALSE(fbIsNewer(source));
+    EXPECT_FALSE(fbIsNewer(source, goOptions.gsSaveZelFile));
     std::remove(source.c_str());
-    EXPECT_TRUE(fbIsNewer(source));  // the file vanished
+    EXPECT_TRUE(fbIsNewer(source, goOptions.gsSaveZelFile));  // the file vanished
     goOptions.gsSaveZelFile = testsupport::MakeDir("a-folder");
-    EXPECT_TRUE(fbIsNewer(source));  // the history cannot be read
+    EXPECT_TRUE(fbIsNewer(source, goOptions.gsSaveZelFile));  // the history cannot be read
 }

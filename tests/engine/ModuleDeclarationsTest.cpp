@@ -42,7 +42,7 @@ std::vector<std::string> Arranged() {
     order.First = first;
     order.Last = last;
     for (long s = first; s <= last; ++s) order.Items.push_back(s);
-    FloatModuleDeclarations(first, last, order);
+    FloatModuleDeclarations(goOptions, first, last, order);
     std::vector<std::string> texts;
     for (long i = first; i <= last; ++i) texts.push_back(Text(order(i)));
     return texts;
@@ -159,12 +159,18 @@ TEST_F(ModuleDeclarationsTest, ConditionalBlockStaysTogetherInFileOrder) {
     EXPECT_EQ(Arranged(), Lines({7, 1, 2, 3, 4, 5, 6}, source));
 }
 
-TEST_F(ModuleDeclarationsTest, ModuleHowOfWrongLengthIsReplacedInTheSetting) {
+// An order code of the wrong length arranges as the fallback code does, and
+// the user's setting is left as it is.
+TEST_F(ModuleDeclarationsTest, ModuleHowOfWrongLengthArrangesByTheFallbackAndStays) {
     goOptions.gblnDoModules = true;
+    goOptions.gsModuleHow = "112341234567";
+    ParseLines(kModule);
+    const std::vector<std::string> fallback = Arranged();
+    ASSERT_NE(fallback, kModule);
     goOptions.gsModuleHow = "11342712345";
     ParseLines(kModule);
-    Arranged();
-    EXPECT_EQ(goOptions.gsModuleHow, "112341234567");
+    EXPECT_EQ(Arranged(), fallback);
+    EXPECT_EQ(goOptions.gsModuleHow, "11342712345");
 }
 
 TEST_F(ModuleDeclarationsTest, NothingHappensWithoutAnyOfItsSwitches) {
@@ -185,7 +191,7 @@ TEST_F(ModuleDeclarationsTest, AStatementPastTheArrayIsLoggedAndNothingMoves) {
     order.First = first;
     order.Last = last;
     for (long s = first; s <= last; ++s) order.Items.push_back(s);
-    FloatModuleDeclarations(first, last, order);
+    FloatModuleDeclarations(goOptions, first, last, order);
     oLog->LogClose();
     EXPECT_NE(testsupport::ReadFile(logFile).find("Out of bound error in yStatement FloatModuleDeclarations"),
               std::string::npos);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "engine/OptionExplicit.h"
 #include "engine/ZelkRun.h"
@@ -14,7 +15,7 @@ struct OptionExplicit : ::testing::Test {
         LoadSettings();
         ClearModel();
     }
-    ZelkRun run;
+    ZelkRun run{goOptions};
 };
 
 }  // namespace

@@ -29,7 +29,7 @@ StatementOrder IdentityOrder(long first, long last) {
 std::vector<std::string> Prepared(const std::string& name) {
     int p = ProcIndex(name);
     ProcInfo& proc = gtProcTable[static_cast<size_t>(p)];
-    ZelkRun run;
+    ZelkRun run{goOptions};
     run.gsCurrentProc = proc.Name;
     StatementOrder order = IdentityOrder(proc.FirstStmt, proc.LastStmt);
     FloatProcDeclarations(run, proc.FirstStmt, proc.LastStmt, order, p);
@@ -159,7 +159,7 @@ TEST_F(ProcDeclarationsTest, AnIndexOutsideTheStatementsStopsOnlyThisProcedure) 
     long first = gtProcTable[static_cast<size_t>(p)].FirstStmt;
     long last = static_cast<long>(yStatement.size()) + 3;
     StatementOrder order = IdentityOrder(first, last);
-    ZelkRun run;
+    ZelkRun run{goOptions};
     EXPECT_NO_THROW(FloatProcDeclarations(run, first, last, order, p));
     oLog->LogClose();
     EXPECT_NE(testsupport::ReadFile(logFile).find("Out of bound error in yStatement FloatProcDeclarations"),

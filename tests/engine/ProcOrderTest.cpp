@@ -43,7 +43,7 @@ struct ProcOrder : ::testing::Test {
         Part("Command1_Click", "S", 40, true, true);
         Part("Beta", "S", 50, true);
     }
-    ZelkRun run;
+    ZelkRun run{goOptions};
 };
 
 }  // namespace

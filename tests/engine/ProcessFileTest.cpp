@@ -76,7 +76,7 @@ TEST_F(ProcessFile, AnIndexOutsideTheSessionEndsTheProgram) {
     Source("a.bas", "x = 1\r\n");
     for (int index : {0, 2}) {
         try {
-            sbProcessFile(index);
+            sbProcessFile(index, goOptions);
             ADD_FAILURE() << "no error report for " << index;
         } catch (const ErrorReported& e) {
             EXPECT_EQ(e.Number, 32000);
@@ -98,7 +98,7 @@ TEST_F(ProcessFile, AProjectOrGroupEntryIsNeverZelked) {
         oFile->Item(1).FileType = kind;
         window.calls.clear();
         oDebug->StatusCode = 5;
-        sbProcessFile(1);
+        sbProcessFile(1, goOptions);
         EXPECT_EQ(window.calls, (Lines{"BringToTop"}));
         EXPECT_EQ(gsTempOutFile[1], "");
         EXPECT_EQ(gsTempLogFile[1], "");
@@ -111,7 +111,7 @@ TEST_F(ProcessFile, AResourceScriptIsCopiedWithItsLog) {
     oAppInfo->IsAResourceFile = true;
     const std::string stale = gsTempOutFile[1] = paths::Join(testsupport::TempDir(), "PVOLD.TMP");
     testsupport::WriteFile(stale, "old");
-    sbProcessFile(1);
+    sbProcessFile(1, goOptions);
     oAppInfo->IsAResourceFile = false;
     EXPECT_EQ(oDebug->StatusCode, 0);
     EXPECT_FALSE(FileExists(stale));  // the earlier run's output is gone
@@ -146,13 +146,16 @@ TEST_F(ProcessFile, NamesAndKindOfTheFile) {
     };
     for (const Case& c : cases) {
         Source(c.name, c.firstLine + "\r\n");
-        sbProcessFile(1);
+        sbProcessFile(1, goOptions);
         EXPECT_EQ(gsModuleName, c.module) << c.name;
         EXPECT_EQ(gsFileKind, c.kind) << c.name;
     }
     oAppInfo->IsAResourceFile = false;
 }
 
+// The dialect a file is zelked as, and its date warnings; the user's default
+// dialect is never changed by a run, not even by a file whose dialect cannot
+// be told.
 TEST_F(ProcessFile, DialectDateWarnings) {
     oAppInfo->IsAResourceFile = true;  // the dialect step runs, the parse does not
     goOptions.gblnAnalyzeDates = true;
@@ -160,37 +163,37 @@ TEST_F(ProcessFile, DialectDateWarnings) {
         bool detect;
         std::string firstLine, defaultDialect;
         Lines warnings;
-        std::string inUse, defaultAfter;
+        std::string inUse;
     } cases[] = {
         {true, "VERSION 2.00", "6", {"WARNING:  Visual Basic 3 has many date issues, especially CVDate and DateSerial"},
-         "3", "6"},
+         "3"},
         {true, "VERSION 4.00", "6",
-         {"WARNING:  Visual Basic 4-16 bit has many date issues, especially CVDate and DateSerial"}, "4", "6"},
+         {"WARNING:  Visual Basic 4-16 bit has many date issues, especially CVDate and DateSerial"}, "4"},
         {true, "VERSION 5.00", "4",
-         {"WARNING:  Visual Basic 4-16 bit has many date issues, especially CVDate and DateSerial"}, "6", "4"},
-        {true, "VERSION 5.00", "6", {}, "6", "6"},
-        {true, "VERSION 9.00", "5", {}, "6", "6"},  // not recognised: the default becomes 6
-        {false, "VERSION 2.00", "4", {}, "4", "4"},  // without detection the default is the dialect
-        {false, "VERSION 5.00", "3", {}, "3", "3"},
+         {"WARNING:  Visual Basic 4-16 bit has many date issues, especially CVDate and DateSerial"}, "6"},
+        {true, "VERSION 5.00", "6", {}, "6"},
+        {true, "VERSION 9.00", "5", {}, "6"},  // not recognised: zelked as 6
+        {false, "VERSION 2.00", "4", {}, "4"},  // without detection the default is the dialect
+        {false, "VERSION 5.00", "3", {}, "3"},
     };
     for (const Case& c : cases) {
         const std::string path = Source("F.frm", c.firstLine + "\r\n");
         goOptions.gblnDialectAutodetect = c.detect;
         goOptions.gsDialectDefault = c.defaultDialect;
-        sbProcessFile(1);
+        sbProcessFile(1, goOptions);
         Lines expected = Join(Join(Header(path), c.warnings),
                               {"Number of Input Lines: 1", "Number of Output Lines: 1",
                                std::to_string(c.warnings.size()) + " Warning Messages"});
         EXPECT_EQ(Log(), expected) << c.firstLine << " " << c.defaultDialect;
         EXPECT_EQ(gsDialectInUse, c.inUse) << c.firstLine;
-        EXPECT_EQ(goOptions.gsDialectDefault, c.defaultAfter) << c.firstLine;
+        EXPECT_EQ(goOptions.gsDialectDefault, c.defaultDialect) << c.firstLine;
     }
     oAppInfo->IsAResourceFile = false;
 }
 
 TEST_F(ProcessFile, ALineLongerThan2048CharactersFailsTheFile) {
     const std::string path = Source("Big.bas", "Sub A()\r\n    x = \"" + std::string(2049, 'y') + "\"\r\nEnd Sub\r\n");
-    sbProcessFile(1);
+    sbProcessFile(1, goOptions);
     EXPECT_EQ(oDebug->StatusCode, 4);
     EXPECT_EQ(oDebug->ReasonCode, -2);
     EXPECT_TRUE(Output().empty());
@@ -209,7 +212,7 @@ TEST_F(ProcessFile, CancelDuringTheParseLeavesTheFlagSet) {
     for (int i = 0; i < 200; ++i) text += "Dim x" + std::to_string(i) + "\r\n";
     Source("Many.bas", text);
     testsupport::Ui().OnDoEvents = [] { oAppInfo->WasCanceled = true; };
-    sbProcessFile(1);
+    sbProcessFile(1, goOptions);
     testsupport::Ui().OnDoEvents = nullptr;
     EXPECT_TRUE(oAppInfo->WasCanceled);
     Lines log = Log();
@@ -218,7 +221,7 @@ TEST_F(ProcessFile, CancelDuringTheParseLeavesTheFlagSet) {
     EXPECT_TRUE(Output().empty());
     // The next run starts with the flag cleared.
     oAppInfo->IsAResourceFile = true;
-    sbProcessFile(1);
+    sbProcessFile(1, goOptions);
     oAppInfo->IsAResourceFile = false;
     EXPECT_FALSE(oAppInfo->WasCanceled);
 }
@@ -226,7 +229,7 @@ TEST_F(ProcessFile, CancelDuringTheParseLeavesTheFlagSet) {
 TEST_F(ProcessFile, AFileErrorFailsOnlyThatFile) {
     const std::string path = Source("Gone.bas", "x = 1\r\n");
     std::remove(path.c_str());
-    sbProcessFile(1);
+    sbProcessFile(1, goOptions);
     EXPECT_EQ(oDebug->StatusCode, 7);
     EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Zelker");
     EXPECT_EQ(testsupport::Ui().LastPrompt().rfind("The following error occurred processing " + path + ".\r\n\r\nFile not found", 0),
@@ -245,7 +248,7 @@ TEST_F(ProcessFile, AFileErrorFailsOnlyThatFile) {
     const std::string nowhere = testsupport::MakeDir("gone") + "/nowhere";
     ::setenv("XDG_RUNTIME_DIR", nowhere.c_str(), 1);
     ::setenv("TMPDIR", nowhere.c_str(), 1);
-    sbProcessFile(1);
+    sbProcessFile(1, goOptions);
     ::unsetenv("TMPDIR");
     ::setenv("XDG_RUNTIME_DIR", place.c_str(), 1);
     EXPECT_EQ(oDebug->StatusCode, 7);
@@ -253,7 +256,7 @@ TEST_F(ProcessFile, AFileErrorFailsOnlyThatFile) {
               std::string::npos);
 
     // The session goes on with the next file once there is a place again.
-    sbProcessFile(1);
+    sbProcessFile(1, goOptions);
     oAppInfo->IsAResourceFile = false;
     EXPECT_EQ(oDebug->StatusCode, 0);
     EXPECT_EQ(Output(), (Lines{"x = 1"}));
@@ -270,7 +273,7 @@ TEST_F(ProcessFile, MissingDictionariesAreReportedAndForgotten) {
     gblnSpellThisModule = true;
     goOptions.gsStandardDictionary = paths::Join(dir, "NONE.DAT");
     goOptions.gsCustomDictionary = present;
-    sbProcessFile(1);
+    sbProcessFile(1, goOptions);
     EXPECT_EQ(setUps, 1);
     EXPECT_FALSE(gblnSpellThisModule);
     EXPECT_EQ(goOptions.gsStandardDictionary, "");
@@ -282,12 +285,12 @@ TEST_F(ProcessFile, MissingDictionariesAreReportedAndForgotten) {
                                                         "Continuing without spell checking.");
 
     // Spell checking is off now: nothing is checked or asked.
-    sbProcessFile(1);
+    sbProcessFile(1, goOptions);
     EXPECT_EQ(setUps, 1);
 
     gblnSpellThisModule = true;
     goOptions.gsCustomDictionary = paths::Join(dir, "GONE.DIC");
-    sbProcessFile(1);
+    sbProcessFile(1, goOptions);
     EXPECT_EQ(setUps, 2);
     EXPECT_TRUE(gblnSpellThisModule);
     EXPECT_EQ(goOptions.gsCustomDictionary, "");
@@ -315,7 +318,7 @@ TEST(ProcessSelection, PreparesAnEntryWithoutOpeningIt) {
 
 TEST_F(ProcessFile, AnEmptyFileIsReportedNotZelked) {
     const std::string path = Source("Empty.bas", "");
-    sbProcessFile(1);
+    sbProcessFile(1, goOptions);
     EXPECT_NE(oDebug->StatusCode, 0);
     EXPECT_EQ(gsFileKind, "M");
     EXPECT_TRUE(Output().empty());

@@ -179,8 +179,7 @@ TEST(IntrinsicFunctionNames, GetFunctionBySetting) {
         {3, "Left", "LEFT", ""},
     };
     for (const Row& r : rows) {
-        goOptions.glConvertIntrinsicFunction = static_cast<IntrinsicDollar>(r.setting);
-        EXPECT_EQ(GetFunction(r.name, r.word), r.expected) << r.setting << " " << r.name;
+        EXPECT_EQ(GetFunction(static_cast<IntrinsicDollar>(r.setting), r.name, r.word), r.expected) << r.setting << " " << r.name;
     }
     EXPECT_TRUE(IsIntrinsicFunction("Mid$"));
     EXPECT_TRUE(IsIntrinsicFunction("trim"));

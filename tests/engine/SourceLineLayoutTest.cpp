@@ -256,7 +256,7 @@ TEST_F(SourceLineLayout, AStatementOutsideTheFileIsReported) {
     formattest::Parse(formattest::WriteModule({"x = 1"}));
     long outside = glStmtCount + 1;
     std::string text;
-    ZelkRun run;
+    ZelkRun run{goOptions};
     EXPECT_THROW(sbOutputSourceRecord(run, outside, text, true), ErrorReported);
 }
 

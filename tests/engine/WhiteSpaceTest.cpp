@@ -22,7 +22,7 @@ struct WhiteSpace : ::testing::Test {
     ZelkRun& run() { return *zelk; }
     // A new file: a run and a writer of its own.
     void NewFile() {
-        zelk = std::make_unique<ZelkRun>();
+        zelk = std::make_unique<ZelkRun>(goOptions);
         zelk->gsCurrentProc = "Main";
         writer = std::make_unique<WhiteSpaceWriter>(*zelk);
     }

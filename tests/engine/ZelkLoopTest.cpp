@@ -38,7 +38,7 @@ struct ZelkLoop : ::testing::Test {
         std::string path = paths::Join(dir, name);
         testsupport::WriteFile(path, text);
         OpenSession(path);
-        sbProcessFile(1, nextLineNumber);
+        sbProcessFile(1, goOptions, nextLineNumber);
         return textfile::SplitLines(testsupport::ReadFile(gsTempOutFile[1]));
     }
     Lines Log() { return textfile::SplitLines(testsupport::ReadFile(gsTempLogFile[1])); }

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "engine/ProcessFile.h"
 #include "ProjectFixtures.h"
 #include "session/SaveAFile.h"
@@ -65,7 +66,7 @@ TEST_F(ProjectSession, ZelkAndSaveAllSavesEveryChosenFileAndNoProjectFile) {
     EXPECT_FALSE(gblnFileZelked[2] || gblnUnsaved);
     EXPECT_TRUE(OwnTemporaryFiles().empty());
     // Nor do the engine's run and the save when called on such an entry.
-    sbProcessFile(7);  // Reports.vbp, inside the session
+    sbProcessFile(7, goOptions);  // Reports.vbp, inside the session
     EXPECT_TRUE(gsTempOutFile[7].empty());
     bool saved = true;
     sbSaveAFile(7, saved, &w);

@@ -414,12 +414,12 @@ TEST_F(SaveAFile, KeptLogTakesTheNextNumberAndANameWithoutDotGetsOne) {
 
 TEST_F(SaveAFile, HistoryRecordRoundTripsWithTheChangedSinceLastSaveTest) {
     goOptions.gblnSaveZelInfo = true;
-    EXPECT_TRUE(fbIsNewer(source));  // never saved
+    EXPECT_TRUE(fbIsNewer(source, goOptions.gsSaveZelFile));  // never saved
     ASSERT_TRUE(Save());
-    EXPECT_FALSE(fbIsNewer(source));
+    EXPECT_FALSE(fbIsNewer(source, goOptions.gsSaveZelFile));
     // Edited after the save.
     fs::last_write_time(source, fs::last_write_time(source) + std::chrono::minutes(5));
-    EXPECT_TRUE(fbIsNewer(source));
+    EXPECT_TRUE(fbIsNewer(source, goOptions.gsSaveZelFile));
     // Zelked and saved again in the mode that keeps the source: its own
     // (edited) time stamp is recorded, and the save is later.
     goOptions.giSaveInBackup = SaveMode::IntoBackupFolder;
@@ -432,7 +432,7 @@ TEST_F(SaveAFile, HistoryRecordRoundTripsWithTheChangedSinceLastSaveTest) {
         1);
     SetClock(&clock);
     ASSERT_TRUE(Save());
-    EXPECT_FALSE(fbIsNewer(source));
+    EXPECT_FALSE(fbIsNewer(source, goOptions.gsSaveZelFile));
 }
 
 }  // namespace

@@ -115,11 +115,11 @@ TEST_F(SaveCommands, TheHistoryRecordAndItsRoundTrip) {
     mnuFileSave_Click(w);
     const std::string history = testsupport::ReadFile(goOptions.gsSaveZelFile);
     EXPECT_EQ(history, "[Zembrock Zelker for Visual Basic]\r\n" + source + "=3/07/2026 2:05:09 PM|3/07/2026 3:00:00 PM\r\n");
-    EXPECT_FALSE(fbIsNewer(source));
+    EXPECT_FALSE(fbIsNewer(source, goOptions.gsSaveZelFile));
 
     // Changed after the save: newer; a second save updates the record.
     SetFileTime(source, DateTime{2026, 3, 7, 15, 0, 1});
-    EXPECT_TRUE(fbIsNewer(source));
+    EXPECT_TRUE(fbIsNewer(source, goOptions.gsSaveZelFile));
     clock.Current = DateTime{2026, 12, 25, 9, 30, 0};
     Open({source});
     mnuProcessZelk_Click(w);
@@ -128,7 +128,7 @@ TEST_F(SaveCommands, TheHistoryRecordAndItsRoundTrip) {
     ini.INIFileName(goOptions.gsSaveZelFile);
     ini.Section("Zembrock Zelker for Visual Basic");
     EXPECT_EQ(ini.ReadString(source, ""), "3/07/2026 3:00:01 PM|12/25/2026 9:30:00 AM");
-    EXPECT_FALSE(fbIsNewer(source));
+    EXPECT_FALSE(fbIsNewer(source, goOptions.gsSaveZelFile));
 }
 
 // The source vanished after the zelk: Save is a message naming the file and

@@ -187,7 +187,7 @@ TEST_F(Zelk, ZelkAllNewerWithNothingChangedZelksNothing) {
     // Saved at 3:00 PM; the files' own time stamps lie before that.
     for (const std::string& source : picked) {
         SetFileTime(source, kEarlier);
-        EXPECT_FALSE(fbIsNewer(source)) << source;
+        EXPECT_FALSE(fbIsNewer(source, goOptions.gsSaveZelFile)) << source;
     }
 
     Open(picked);
@@ -248,6 +248,38 @@ TEST_F(Zelk, TheAskSettingCanBeSuspendedForTheRun) {
     mnuProcessZelkAll_Click(w, 0);
     EXPECT_EQ(ui.Messages.back().Title, "Cancel Spell");
     EXPECT_EQ(Prompts().size(), 1u);
+}
+
+// Suspending the questions never touches the user's settings: not while the
+// files are saved, and not when the command ends in an error.
+TEST_F(Zelk, SuspendedQuestionsLeaveTheSettingsAsTheyAre) {
+    class FailingSummary : public ScriptedUiServices {
+    public:
+        std::vector<OverwriteMode> seen;
+        int MsgBox(const std::string& prompt, int buttons, const std::string& title) override {
+            if (title != "Zelker Diagnostics") return ScriptedUiServices::MsgBox(prompt, buttons, title);
+            seen = {goOptions.giOverwrite, goOptions.giLogOverwrite};
+            throw VBError(vberr::kOwnFailure, "the summary failed");
+        }
+    } failing;
+    failing.MsgBoxAnswers = {mb::vbNo};
+    const Names picked{Source("A.bas"), Source("B.bas")};
+    Open(picked);
+    fs::create_directories(paths::Join(dir, "ZELBACK"));
+    testsupport::WriteFile(paths::Join(dir, "ZELBACK/A.bas"), "old backup");
+    goOptions.giOverwrite = OverwriteMode::Ask;
+    goOptions.giLogOverwrite = OverwriteMode::Ask;
+    SetUi(&failing);
+    EXPECT_THROW(mnuProcessZelkAll_Click(w, 0), ErrorReported);
+    SetUi(&testsupport::Ui());
+    // The backup was overwritten without a question (the summary's box threw
+    // before it was noted), the settings unchanged.
+    ASSERT_EQ(failing.Messages.size(), 1u);
+    EXPECT_EQ(failing.Messages[0].Title, "Cancel Ask");
+    EXPECT_EQ(testsupport::ReadFile(paths::Join(dir, "ZELBACK/A.bas")), kClean);
+    EXPECT_EQ(failing.seen, (std::vector<OverwriteMode>{OverwriteMode::Ask, OverwriteMode::Ask}));
+    EXPECT_EQ(goOptions.giOverwrite, OverwriteMode::Ask);
+    EXPECT_EQ(goOptions.giLogOverwrite, OverwriteMode::Ask);
 }
 
 TEST_F(Zelk, AFailedFileEndsTheRunAndTheSession) {

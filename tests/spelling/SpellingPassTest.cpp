@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "FakeZelkWindow.h"
 #include "analysis/KeywordTable.h"
@@ -53,7 +54,7 @@ protected:
         testsupport::WriteFile(path, text);
         OpenSession(path);
         oAppInfo->IsAResourceFile = name.size() > 3 && name.substr(name.size() - 3) == ".rc";
-        sbProcessFile(1);
+        sbProcessFile(1, goOptions);
         EXPECT_EQ(oDebug->StatusCode, 0);
         return textfile::SplitLines(testsupport::ReadFile(gsTempOutFile[1]));
     }

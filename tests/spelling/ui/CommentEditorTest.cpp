@@ -17,6 +17,7 @@
 #include <map>
 
 #include "engine/EngineState.h"
+#include "settings/ProgramOptions.h"
 #include "ModalRobot.h"
 #include "engine/ProcessFile.h"
 #include "../SpellingTestSupport.h"
@@ -410,7 +411,7 @@ TEST_F(CommentEditor, ADefinedTemplateIsEditedAndInsertedWhileZelking) {
     const std::string source = paths::Join(testsupport::MakeDir("src"), "Mod.bas");
     testsupport::WriteFile(source, "Option Explicit\r\nPublic Sub Go()\r\nEnd Sub\r\n");
     enginetest::OpenSession(source);
-    sbProcessFile(1);
+    sbProcessFile(1, goOptions);
     goCommentEditor = nullptr;
     EXPECT_EQ(oDebug->StatusCode, 0);
     EXPECT_EQ(robot.Pending(), 0u);

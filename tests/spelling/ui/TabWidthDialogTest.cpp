@@ -110,7 +110,7 @@ TEST_F(TabWidthDialog, ZelkingAFileWithTabsAsksOnce) {
     testsupport::WriteFile(source, "Public Sub Go()\r\nx =\t1\r\ny =\t2\r\nEnd Sub\r\n");
     auto zelk = [&] {
         enginetest::OpenSession(source);
-        sbProcessFile(1);
+        sbProcessFile(1, goOptions);
         EXPECT_EQ(oDebug->StatusCode, 0);
         return testsupport::ReadFile(gsTempOutFile[1]);
     };

@@ -11,6 +11,7 @@
 #include "engine/FileLog.h"
 #include "analysis/SourceModel.h"
 #include "engine/SpellingHooks.h"
+#include "engine/ZelkRun.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"
 #include "common/mKEMCommon.h"
@@ -42,7 +43,7 @@ std::string SpellChecked(const std::string& piece, long record) {
 
 }  // namespace
 
-void sbOutputFormRecord(const ZelkOptions& o, long& record, std::string& text) {
+void sbOutputFormRecord(ZelkRun& run, long& record, std::string& text) {
     TraceGuard trace(TraceKind::App, "sbOutputFormRecord");
     Trapped("sbOutputFormRecord", [&] {
         text.clear();
@@ -54,7 +55,7 @@ void sbOutputFormRecord(const ZelkOptions& o, long& record, std::string& text) {
             std::string piece = token.Piece;
             if (t == rec.FirstToken) {
                 property = piece;
-            } else if (gblnSpellThisModule && o.gblnSpellFormLiterals && gfnSpellCheckIt && piece != "=" &&
+            } else if (gblnSpellThisModule && run.opt.gblnSpellFormLiterals && gfnSpellCheckIt && piece != "=" &&
                        piece.compare(0, gsQuote.size(), gsQuote) == 0 && !NeverSpellChecked(property)) {
                 piece = SpellChecked(piece, record);
             }
@@ -70,7 +71,7 @@ void sbOutputFormRecord(const ZelkOptions& o, long& record, std::string& text) {
                                  "long for Visual Basic 3.0" + "\r\n\r\n" + text + "\r\n\r\n" +
                                  "The Original line will be retained." + "\r\n\r\n" + asRead;
             text = asRead;
-            sbLogLine(notice, false);
+            sbLogLine(run, notice, false);
             Ui().MsgBox(notice, mb::vbExclamation | mb::vbOKOnly, "Too Long");
         }
     });

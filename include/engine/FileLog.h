@@ -4,7 +4,10 @@
 
 #include "settings/ZelkOptions.h"
 
-void sbLogLine(const std::string& text, bool warning);
+class ZelkRun;
+
+// A line of the run's log; a warning is marked and counted for the file.
+void sbLogLine(ZelkRun& run, const std::string& text, bool warning);
 void sbKillTemp(int index);
 // The name under which the log of a saved file is kept (base + "LOG", or a
 // numbered one), by `mode` (the log overwrite setting in force for the

@@ -2,8 +2,8 @@
 // Designer records.
 #include <string>
 
-#include "settings/ZelkOptions.h"
+class ZelkRun;
 
 // The designer record `record` as its output line, its literals spell
-// checked when the options `o` ask for it.
-void sbOutputFormRecord(const ZelkOptions& o, long& record, std::string& text);
+// checked when the run's options ask for it.
+void sbOutputFormRecord(ZelkRun& run, long& record, std::string& text);

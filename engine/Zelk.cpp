@@ -1,6 +1,7 @@
 #include "engine/Zelk.h"
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "common/SharedState.h"
@@ -52,27 +53,33 @@ std::optional<std::string> ReadIfMade(const std::string& path) {
     return text;
 }
 
-// The run itself. `options` are the program's options, which the spelling
-// passes read as well.
-ZelkResult ZelkWithProgramOptions(const std::string& sourceFile, const ZelkOptions& options, IZelkWindow* host) {
+// The run itself, on the text given, else on the file read here once. The
+// source is checked once, with the messages the file's choice gives.
+// `options` are the program's options, which the spelling passes read as well.
+ZelkResult ZelkWithProgramOptions(const std::string& name, std::optional<std::string> given, const ZelkOptions& options,
+                                  IZelkWindow* host) {
     ZelkResult result;
     oDebug->ClearStatus();
     oAppInfo->WasCanceled = false;
     sbStartCommentBlockRun();
 
-    std::vector<std::string> names = {"", sourceFile};
-    VBFileValidate(names, true);
-    if (names[1].empty()) return result;
+    std::string text;
+    if (given) {
+        if (!VBTextValidate(*given, name, true)) return result;
+        text = std::move(*given);
+    } else if (!VBFileValidateRead(name, true, text)) {
+        return result;
+    }
     result.Accepted = true;
 
     HostForRun installed(host);
-    oAppInfo->IsAResourceFile = IsResourceScript(options, sourceFile);
-    OpenOneFileSession(sourceFile);
+    oAppInfo->IsAResourceFile = IsResourceScript(options, name);
+    OpenOneFileSession(name);
 
     try {
         // The one number a session carries from file to file on purpose (the
         // continuous line numbering) starts afresh with a run of its own.
-        sbProcessFile(1, options);
+        sbProcessText(1, options, std::move(text));
     } catch (...) {
         sbKillTemp(1);  // no temporary file outlives the run
         throw;
@@ -86,17 +93,26 @@ ZelkResult ZelkWithProgramOptions(const std::string& sourceFile, const ZelkOptio
     return result;
 }
 
-}  // namespace
-
-ZelkResult Zelk(const std::string& sourceFile, const ZelkOptions& options, IZelkWindow* host) {
-    // The spelling passes read the program's options: the run's become those.
+// The spelling passes read the program's options: the run's become those.
+void UseOptions(const ZelkOptions& options) {
     goOptions = options;
     gblnSpellThisModule = options.gblnSpellEnabled;
-    return ZelkWithProgramOptions(sourceFile, goOptions, host);
+}
+
+}  // namespace
+
+ZelkResult Zelk(std::string text, const std::string& name, const ZelkOptions& options, IZelkWindow* host) {
+    UseOptions(options);
+    return ZelkWithProgramOptions(name, std::move(text), goOptions, host);
+}
+
+ZelkResult Zelk(const std::string& sourceFile, const ZelkOptions& options, IZelkWindow* host) {
+    UseOptions(options);
+    return ZelkWithProgramOptions(sourceFile, std::nullopt, goOptions, host);
 }
 
 ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZelkWindow* host) {
-    if (!settings.Load) return ZelkWithProgramOptions(sourceFile, goOptions, host);
+    if (!settings.Load) return ZelkWithProgramOptions(sourceFile, std::nullopt, goOptions, host);
     ZelkOptions loaded;
     sbLoadSettingsFrom(settings.File, loaded);
     return Zelk(sourceFile, loaded, host);

@@ -115,7 +115,6 @@ void FailRun(const std::string& fileName, const VBError& error) {
         } catch (...) {
         }
     }
-    CloseQuietly(goInputFile);
     CloseQuietly(goOutFile);
     CloseQuietly(goLogFile);
     oDebug->StatusCode = 7;
@@ -131,7 +130,6 @@ void RunFile(int index, ZelkRun& run) {
     FileStatsRecord& stats = gtFileStats[static_cast<size_t>(index)];
 
     sbFileNameFromDir(fileName, gsCurrentFileName, gsCurrentFileDir);
-    gsModuleName = gsCurrentFileName.substr(0, gsCurrentFileName.find('.'));
 
     Ui().SetMousePointer(pointer::vbHourglass);
     if (gfrmZelker) {
@@ -143,7 +141,7 @@ void RunFile(int index, ZelkRun& run) {
     if (gfrmZelker) gfrmZelker->SetWindowCaption(app::kProductName + " - " + gsCurrentFileName);
 
     stats.FileName = gsCurrentFileName;
-    gsFileKind = FileKindOf(fileName);
+    const std::string kind = FileKindOf(fileName);
     CheckDictionaries();
 
     if (!oProgressForm) oProgressForm = gfrmZelker;
@@ -154,20 +152,16 @@ void RunFile(int index, ZelkRun& run) {
     sbMsgBar(app::kProductName + " : " + fileName.substr(fileName.rfind(paths::kSep) + 1), true, gctlStatus);
     Clock().Sleep(200);
 
-    if (giInputFileNo != 0) {
-        goInputFile.Close();
-        giInputFileNo = 0;
-    }
     sbKillTemp(index);
-    gtProcTable.assign(1, ProcInfo{});
-    stats.Warnings = 0;
     // Counts of an earlier file never reach this file's footer.
+    gModel = SourceModel{};
+    gModel.gtProcTable.assign(1, ProcInfo{});
+    gModel.gsFileKind = kind;
+    gModel.gsModuleName = gsCurrentFileName.substr(0, gsCurrentFileName.find('.'));
+    stats.Warnings = 0;
     stats.OutputLines = 0;
-    glRecordCount = 0;
 
-    goInputFile.Open(fileName);
-    giInputFileNo = 1;
-    glLinesInFile = static_cast<long>(goInputFile.Size() / 26);
+    glLinesInFile = static_cast<long>(LineReader(fileName).Size() / 26);
     gsTempOutFile[static_cast<size_t>(index)] = oWindow->GetTempFile("PV");
     goOutFile.Open(gsTempOutFile[static_cast<size_t>(index)], LineWriter::Mode::Output);
     gsTempLogFile[static_cast<size_t>(index)] = oWindow->GetTempFile("PV");
@@ -177,7 +171,6 @@ void RunFile(int index, ZelkRun& run) {
     sbProcessSourceFile(index, run);
     WriteLogFooter(stats);
 
-    goInputFile.Close();
     goOutFile.Close();
     goLogFile.Close();
 }
@@ -244,9 +237,7 @@ void sbProcessSourceFile(int index, ZelkRun& run) {
     TraceGuard trace(TraceKind::App, "sbProcessSourceFile");
     Trapped("sbProcessSourceFile", [&] {
         AppTrace("Which=" + Num(index));
-        yTokenKind.assign(1, 0);
         oDebug->ClearStatus();
-        gblnCondCompProc = false;
 
         std::string dialectUsed = run.opt.gsDialectDefault;
         if (run.opt.gblnDialectAutodetect) {
@@ -291,7 +282,7 @@ void sbProcessSourceFile(int index, ZelkRun& run) {
             run.glNextLineNumber = run.opt.glLineNumberStart;
         bool firstCall = true;
         oZel->StatusBarUpdate(firstCall, true, 0);
-        ProcessSelectedFile(index);
+        gModel = ProcessSelectedFile(index, gModel.gsFileKind);
         if (oAppInfo->WasCanceled) sbLogLine("Zelk Canceled", false);
         else sbDoFile(run);
     });

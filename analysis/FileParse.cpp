@@ -32,7 +32,7 @@ struct ModelAt {
     bool LastIsEndRecord() const { return m.glRecordCount > 0 && Rec(m.glRecordCount).FirstToken == 0; }
 };
 
-long TokenKind(const BabToken& t) {
+uint8_t TokenKind(const BabToken& t) {
     if (t.IsKeyWord || t.Class == TokenClass::Operator || t.Class == TokenClass::Colon) return 3;
     if (t.Class == TokenClass::Name) return 2;
     if (t.Class == TokenClass::Literal) return 4;

@@ -176,7 +176,7 @@ TEST(FileParse, ConditionalCompilationAroundAHeading) {
 TEST(FileParse, TokenKinds) {
     UseStandardKeywords();
     ParseText("10 If x = \"a\" Then GoTo 20 ' c\r\n");
-    EXPECT_EQ(Parsed().yTokenKind, (std::vector<long>{0, 2, 3, 2, 3, 4, 3, 3, 2, 1}));
+    EXPECT_EQ(Parsed().yTokenKind, (std::vector<uint8_t>{0, 2, 3, 2, 3, 4, 3, 3, 2, 1}));
 }
 
 TEST(FileParse, CancelStopsBeforeTheNextGroup) {
@@ -276,7 +276,7 @@ TEST(FileParse, AFileEntryParsesAsItsTextDoes) {
         ParseText(text, kind);
         EXPECT_EQ(oDebug->StatusCode, 0);
         const V fromText = Table();
-        const std::vector<long> kinds = Parsed().yTokenKind;
+        const std::vector<uint8_t> kinds = Parsed().yTokenKind;
         const long records = Parsed().glRecordCount, statements = Parsed().glStmtCount, tokens = Parsed().glTokenCount;
 
         cFileDesc entry;

@@ -241,10 +241,10 @@ void ReserveForTextSize(SourceModel& m, size_t size) {
     const auto bytes = static_cast<long>(size);
     const auto tokens = static_cast<size_t>(std::min(bytes / 6, model::kMaxTokens) + 1);
     const auto lines = static_cast<size_t>(bytes / 40 + 1);
-    m.yToken.reserve(tokens);
-    m.yTokenKind.reserve(tokens);
-    m.yRecord.reserve(lines);
-    m.yStatement.reserve(lines);
+    ReserveModelArray(m.yToken, tokens);
+    ReserveModelArray(m.yTokenKind, tokens);
+    ReserveModelArray(m.yRecord, lines);
+    ReserveModelArray(m.yStatement, lines);
 }
 
 // The file vanished or cannot be read between its choice and its parse.

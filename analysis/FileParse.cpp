@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string_view>
 
 #include "analysis/AnalyserLog.h"
 #include "common/AppIdentity.h"
@@ -305,17 +306,21 @@ SourceModel ParseSource(std::string text, const std::string& kind, const std::st
     return model;
 }
 
-std::string FileKindOf(const std::string& fileName) {
-    LineReader reader(fileName);
-    std::string first;
-    reader.ReadLine(first);
-    if (first.find("CLASS") != std::string::npos) return "C";
-    if (first.find("VERSION") != std::string::npos) return "F";
+std::string FileKindOfText(std::string_view text) {
+    size_t next;
+    const std::string_view first = text.substr(0, textfile::LineEnd(text, 0, next));
+    if (first.find("CLASS") != std::string_view::npos) return "C";
+    if (first.find("VERSION") != std::string_view::npos) return "F";
     return "M";
 }
 
-SourceModel ProcessSelectedFile(int wWhich, const std::string& kind) {
-    TraceGuard trace(TraceKind::App, "ProcessSelectedFile");
+std::string FileKindOf(const std::string& fileName) { return FileKindOfText(LineReader::ReadWhole(fileName)); }
+
+namespace {
+
+// Makes entry wWhich the file being processed; false when it is no source
+// to parse. Raises error 32000 (StatusCode -6) for an index outside oFile.
+bool SelectEntry(int wWhich) {
     long count = oFile->Count();
     bool inBounds = wWhich >= 1 && wWhich <= count;
     AppTrace("Which=" + Num(wWhich) + "\r\n oFile(wWhich).FileName=<" + (inBounds ? oFile->Item(wWhich).FileName : "") +
@@ -331,10 +336,16 @@ SourceModel ProcessSelectedFile(int wWhich, const std::string& kind) {
     }
 
     giFileIndex = wWhich;
-    const cFileDesc& entry = oFile->Item(wWhich);
-    SourceModel model;
-    if (entry.FileType != 2) return model;
+    return oFile->Item(wWhich).FileType == 2;
+}
 
+}  // namespace
+
+SourceModel ProcessSelectedFile(int wWhich, const std::string& kind) {
+    TraceGuard trace(TraceKind::App, "ProcessSelectedFile");
+    SourceModel model;
+    if (!SelectEntry(wWhich)) return model;
+    const cFileDesc& entry = oFile->Item(wWhich);
     std::string text, openError;
     if (!FileExists(entry.FileName)) openError = fsErrorDescription(vberr::kFileNotFound);
     else if (!textfile::ReadAll(entry.FileName, text))
@@ -346,6 +357,14 @@ SourceModel ProcessSelectedFile(int wWhich, const std::string& kind) {
         ReportUnreadable(entry.FileName, openError);
         FinishModel(model);
     }
+    AppTrace("Which=" + Num(wWhich));
+    return model;
+}
+
+SourceModel ProcessSelectedText(int wWhich, std::string text, const std::string& kind) {
+    TraceGuard trace(TraceKind::App, "ProcessSelectedFile");
+    if (!SelectEntry(wWhich)) return SourceModel{};
+    SourceModel model = ParseSource(std::move(text), kind, "6", oZel.get());
     AppTrace("Which=" + Num(wWhich));
     return model;
 }

@@ -4,6 +4,7 @@
 #include "engine/ProcessFile.h"
 
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 
 #include "analysis/AnalyserLog.h"
@@ -125,7 +126,9 @@ void FailRun(ZelkRun& run, const std::string& fileName, const VBError& error) {
     Ui().MsgBox(text, mb::vbExclamation, app::kTitle);
 }
 
-void RunFile(int index, ZelkRun& run) {
+// Zelks the file's text when it is given, else the file read here, once:
+// its kind, size, dialect and parse all come from that one text.
+void RunFile(int index, ZelkRun& run, std::optional<std::string> given) {
     const std::string fileName = oFile->Item(index).FileName;
     FileStatsRecord& stats = gtFileStats[static_cast<size_t>(index)];
 
@@ -141,7 +144,8 @@ void RunFile(int index, ZelkRun& run) {
     if (gfrmZelker) gfrmZelker->SetWindowCaption(app::kProductName + " - " + gsCurrentFileName);
 
     stats.FileName = gsCurrentFileName;
-    const std::string kind = FileKindOf(fileName);
+    std::string text = given ? std::move(*given) : LineReader::ReadWhole(fileName);
+    const std::string kind = FileKindOfText(text);
     CheckDictionaries();
 
     if (!oProgressForm) oProgressForm = gfrmZelker;
@@ -161,14 +165,14 @@ void RunFile(int index, ZelkRun& run) {
     stats.Warnings = 0;
     stats.OutputLines = 0;
 
-    glLinesInFile = static_cast<long>(LineReader(fileName).Size() / 26);
+    glLinesInFile = static_cast<long>(text.size() / 26);
     gsTempOutFile[static_cast<size_t>(index)] = oWindow->GetTempFile("PV");
     run.goOutFile.Open(gsTempOutFile[static_cast<size_t>(index)], LineWriter::Mode::Output);
     gsTempLogFile[static_cast<size_t>(index)] = oWindow->GetTempFile("PV");
     run.goLogFile.Open(gsTempLogFile[static_cast<size_t>(index)], LineWriter::Mode::Output);
     WriteLogHeader(run, fileName);
 
-    sbProcessSourceFile(index, run);
+    sbProcessSourceFile(index, run, std::move(text));
     WriteLogFooter(run, stats);
 
     run.goOutFile.Close();
@@ -201,7 +205,9 @@ void sbProcessFile(int index) {
     sbProcessFile(index, nextLineNumber);
 }
 
-void sbProcessFile(int index, long& nextLineNumber) {
+namespace {
+
+void ProcessFileOrText(int index, long& nextLineNumber, std::optional<std::string> text) {
     TraceGuard trace(TraceKind::App, "sbProcessFile");
     // A new file is a new run: only the line numbering across modules goes
     // on from the file before, and comes back for the file after.
@@ -225,7 +231,7 @@ void sbProcessFile(int index, long& nextLineNumber) {
         }
         const std::string fileName = oFile->Item(index).FileName;
         try {
-            FileFailing([&] { RunFile(index, run); });
+            FileFailing([&] { RunFile(index, run, std::move(text)); });
         } catch (const FileFailure& failure) {
             FailRun(run, fileName, failure.Error);
         }
@@ -233,7 +239,16 @@ void sbProcessFile(int index, long& nextLineNumber) {
     });
 }
 
-void sbProcessSourceFile(int index, ZelkRun& run) {
+}  // namespace
+
+void sbProcessFile(int index, long& nextLineNumber) { ProcessFileOrText(index, nextLineNumber, std::nullopt); }
+
+void sbProcessText(int index, std::string text) {
+    long nextLineNumber = 0;
+    ProcessFileOrText(index, nextLineNumber, std::move(text));
+}
+
+void sbProcessSourceFile(int index, ZelkRun& run, std::string text) {
     TraceGuard trace(TraceKind::App, "sbProcessSourceFile");
     Trapped("sbProcessSourceFile", [&] {
         AppTrace("Which=" + Num(index));
@@ -241,9 +256,8 @@ void sbProcessSourceFile(int index, ZelkRun& run) {
 
         std::string dialectUsed = run.opt.gsDialectDefault;
         if (run.opt.gblnDialectAutodetect) {
-            std::string fileName = oFile->Item(index).FileName;
             std::string dialect;
-            BabValidateFile(fileName, dialect);
+            BabValidateText(text, oFile->Item(index).FileName, dialect);
             // The file was accepted when it was opened; here the check only
             // tells its dialect, and nothing else it finds stops the run.
             oDebug->ClearStatus();
@@ -282,7 +296,7 @@ void sbProcessSourceFile(int index, ZelkRun& run) {
             run.glNextLineNumber = run.opt.glLineNumberStart;
         bool firstCall = true;
         oZel->StatusBarUpdate(firstCall, true, 0);
-        gModel = ProcessSelectedFile(index, gModel.gsFileKind);
+        gModel = ProcessSelectedText(index, std::move(text), gModel.gsFileKind);
         if (oAppInfo->WasCanceled) sbLogLine(run, "Zelk Canceled", false);
         else sbDoFile(run);
     });

@@ -3,6 +3,7 @@
 // token kinds the engine reads, and the procedure table (the module's parts:
 // form description, declarations, one entry per procedure).
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/SourceModel.h"
@@ -11,6 +12,7 @@
 // The kind of file its first line tells: "C" class, "F" form or other
 // designer file, "M" code module.
 std::string FileKindOf(const std::string& fileName);
+std::string FileKindOfText(std::string_view text);
 
 class cVEZUZ;
 
@@ -26,6 +28,8 @@ SourceModel ParseSource(std::string text, const std::string& kind, const std::st
 // for an entry that is not a source file; -6 and error 32000 for an index
 // outside oFile.
 SourceModel ProcessSelectedFile(int wWhich, const std::string& kind);
+// The same for entry wWhich's text, already read: the file is not read again.
+SourceModel ProcessSelectedText(int wWhich, std::string text, const std::string& kind);
 
 // Reads at least one more record group of the parse (n = -1: to the end of
 // its text) and extends the model's token kinds and procedure table; may

@@ -56,7 +56,7 @@ bool IsFileError(long number) {
 // Reads the template; a file error gives false and is reported the first
 // time the file is met, in a message and in the log, which says that its
 // blocks are not inserted.
-bool ReadBlockTemplate(const std::string& file, BlockTemplate& tmpl) {
+bool ReadBlockTemplate(ZelkRun& run, const std::string& file, BlockTemplate& tmpl) {
     if (gsUnreadableTemplates.count(file) > 0) return false;
     templatetext::TemplateFile content;
     try {
@@ -64,7 +64,7 @@ bool ReadBlockTemplate(const std::string& file, BlockTemplate& tmpl) {
     } catch (const VBError& e) {
         if (!IsFileError(e.Number)) throw;
         gsUnreadableTemplates.insert(file);
-        sbLogLine("No comment block inserted from " + file + ": " + e.Description, true);
+        sbLogLine(run, "No comment block inserted from " + file + ": " + e.Description, true);
         if (!gsTemplatesReportedThisRun.insert(file).second) return false;
         Ui().MsgBox("Error with the comment block file: " + e.Description + "\r\nFile: " + file, mb::vbExclamation,
                     "Comment Block File Error");
@@ -274,7 +274,7 @@ void InsertBlock(ZelkRun& run, long stmt, const std::string& kind, bool beforeHe
     const std::string& file = TemplateFor(kind);
 
     BlockTemplate tmpl;
-    if (!ReadBlockTemplate(file, tmpl)) return;
+    if (!ReadBlockTemplate(run, file, tmpl)) return;
     // The comment and blank lines at the insertion point, far enough to hold
     // an old copy of the whole template.
     std::vector<std::string> region;
@@ -283,7 +283,7 @@ void InsertBlock(ZelkRun& run, long stmt, const std::string& kind, bool beforeHe
     // Without Overwrite an old copy stays as it is: a block is never there
     // twice.
     if (old.Start > 0 && !run.opt.gblnCmtOverwrite) return;
-    if (kind == "M") sbLogLine(" Zelker inserted module comment block for: " + run.gsCurrentProc, false);
+    if (kind == "M") sbLogLine(run, " Zelker inserted module comment block for: " + run.gsCurrentProc, false);
 
     std::string block = tmpl.Text;
     bool ask = false;

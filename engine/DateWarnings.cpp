@@ -87,7 +87,7 @@ std::string WarningText(DateRule rule, const BabToken& tok) {
     }
 }
 
-void Scan(BabStatement& stmt) {
+void Scan(ZelkRun& run, BabStatement& stmt) {
     oDebug->ClearStatus();
     if (stmt.FirstToken < 1) return;
     for (long t = stmt.FirstToken; t <= stmt.LastToken; ++t) {
@@ -98,14 +98,14 @@ void Scan(BabStatement& stmt) {
         const BabToken& tok = yToken[static_cast<size_t>(t)];
         DateRule rule = RuleOf(tok);
         if (rule == DateRule::None) continue;
-        sbLogLine(WarningText(rule, tok) + "\r\n" + tokentext::StatementSourceText(stmt), true);
+        sbLogLine(run, WarningText(rule, tok) + "\r\n" + tokentext::StatementSourceText(stmt), true);
         return;
     }
 }
 
 }  // namespace
 
-void ScanForY2K(BabStatement& stmt) {
+void ScanForY2K(ZelkRun& run, BabStatement& stmt) {
     TraceGuard trace(TraceKind::App, "ScanForY2K");
-    Trapped("ScanForY2K", [&] { Scan(stmt); });
+    Trapped("ScanForY2K", [&] { Scan(run, stmt); });
 }

@@ -39,7 +39,7 @@ void SourceLineFormatter::WarnFunctionNotTyped() {
     const BabStatement& heading = OwnStatement();
     // A type character converted into an As clause types the function.
     if (i_ != heading.LastSignificant || clauses_.count(i_) > 0 || !fblnParenGroupAtEnd(heading)) return;
-    sbLogLine(std::string("Function not typed: ") + " Procedure: " + run_.gsCurrentProc + "\r\n" + line_ + cur_.Piece,
+    sbLogLine(run_, std::string("Function not typed: ") + " Procedure: " + run_.gsCurrentProc + "\r\n" + line_ + cur_.Piece,
               true);
 }
 
@@ -59,7 +59,7 @@ bool SourceLineFormatter::SplitList() {
         std::string flushed = line_;
         Flush();
         if (flushed.find(" As ") == std::string::npos && (flushed.empty() || !IsTypeCharacter(flushed.back())))
-            sbLogLine(std::string("Declaration not typed: ") + " Procedure: " + run_.gsCurrentProc + "\r\n" + flushed,
+            sbLogLine(run_, std::string("Declaration not typed: ") + " Procedure: " + run_.gsCurrentProc + "\r\n" + flushed,
                       true);
         line_ = Blanks(stmtCol_) + declHead_;
         return true;

@@ -198,7 +198,7 @@ void sbDoEmitLine(ZelkRun& run, std::string& text, long& count, bool& firstCall,
     run.writer.emptyRun = empty ? run.writer.emptyRun + 1 : 0;
     if (run.opt.gblnXSLines && !run.opt.gblnWSNoChange && run.writer.emptyRun > run.opt.giXSLinesAmount) return;
     InsertLineNumber(run, text, stmt);
-    FileFailing([&] { goOutFile.WriteLine(text); });
+    FileFailing([&] { run.goOutFile.WriteLine(text); });
     // The footer's count of output lines is the count of lines in the file.
     count += LinesWritten(text);
     oZel->StatusBarUpdate(firstCall, false, count);

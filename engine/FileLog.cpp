@@ -16,26 +16,16 @@
 #include "platform/VBText.h"
 #include "common/WindowHelpers.h"
 #include "common/mKEMCommon.h"
+#include "engine/ZelkRun.h"
 
-namespace {
-
-void CloseIgnoringErrors(LineWriter& file) {
-    try {
-        file.Close();
-    } catch (...) {
-    }
-}
-
-}  // namespace
-
-void sbLogLine(const std::string& text, bool warning) {
+void sbLogLine(ZelkRun& run, const std::string& text, bool warning) {
     FileFailing([&] {
         if (warning) {
-            goLogFile.WriteLine("WARNING:  " + text);
+            run.goLogFile.WriteLine("WARNING:  " + text);
             if (giFileIndex >= 0 && static_cast<size_t>(giFileIndex) < gtFileStats.size())
                 ++gtFileStats[static_cast<size_t>(giFileIndex)].Warnings;
         } else {
-            goLogFile.WriteLine(text);
+            run.goLogFile.WriteLine(text);
         }
     });
 }
@@ -43,8 +33,6 @@ void sbLogLine(const std::string& text, bool warning) {
 void sbKillTemp(int index) {
     TraceGuard trace(TraceKind::App, "sbKillTemp");
     oDebug->ClearStatus();
-    CloseIgnoringErrors(goOutFile);
-    CloseIgnoringErrors(goLogFile);
     if (index < 0) return;
     size_t i = static_cast<size_t>(index);
     if (i >= gsTempOutFile.size() || i >= gsTempLogFile.size() || i >= gblnFileZelked.size()) return;

@@ -43,7 +43,7 @@ std::string SpellChecked(const std::string& piece, long record) {
 
 }  // namespace
 
-void sbOutputFormRecord(long& record, std::string& text) {
+void sbOutputFormRecord(ZelkRun& run, long& record, std::string& text) {
     TraceGuard trace(TraceKind::App, "sbOutputFormRecord");
     Trapped("sbOutputFormRecord", [&] {
         text.clear();
@@ -71,7 +71,7 @@ void sbOutputFormRecord(long& record, std::string& text) {
                                  "long for Visual Basic 3.0" + "\r\n\r\n" + text + "\r\n\r\n" +
                                  "The Original line will be retained." + "\r\n\r\n" + asRead;
             text = asRead;
-            sbLogLine(notice, false);
+            sbLogLine(run, notice, false);
             Ui().MsgBox(notice, mb::vbExclamation | mb::vbOKOnly, "Too Long");
         }
     });

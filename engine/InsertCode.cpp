@@ -75,14 +75,14 @@ bool NamesAProcedure(const std::string& which, long procIndex) {
     return which == "ErrTrap" && kind != "D" && kind != "M";
 }
 
-std::string ExpandTemplate(const ZelkRun& run, const std::string& which, long procIndex) {
+std::string ExpandTemplate(ZelkRun& run, const std::string& which, long procIndex) {
     const std::string* setting = TemplateSetting(which);
     if (!setting) {
-        sbLogLine("Bad request for insert", true);
+        sbLogLine(run, "Bad request for insert", true);
         return {};
     }
     if (!FileExists(*setting)) {
-        sbLogLine("Insertion file not found " + *setting, true);
+        sbLogLine(run, "Insertion file not found " + *setting, true);
         return {};
     }
     std::string text = templatetext::Read(*setting).Text();
@@ -210,14 +210,14 @@ void EmitStatements(ZelkRun& run, const std::string& text, std::string* endLine)
 void InsertLoggingFile(ZelkRun& run, const std::string& kind, int which, int functionPos, long column,
                        std::string* endLine) {
     if (kind != "U" && kind != "E") {
-        sbLogLine("Bad File for Log", false);
+        sbLogLine(run, "Bad File for Log", false);
         return;
     }
     const std::string file = LoggingFileName(kind, which);
     std::vector<std::string> lines;
     if (FileExists(file)) lines = templatetext::Read(file).Lines;
     if (lines.empty()) {
-        sbLogLine("Insertion file not found " + file, true);
+        sbLogLine(run, "Insertion file not found " + file, true);
         if (which == 2 && !endLine) KeepEndLine(run);
         return;
     }
@@ -302,7 +302,7 @@ bool fblnProcedureLogs(const ProcInfo& proc, const std::string& kind) {
     return false;
 }
 
-std::string GetInsertText(const ZelkRun& run, const std::string& which, long procIndex) {
+std::string GetInsertText(ZelkRun& run, const std::string& which, long procIndex) {
     TraceGuard trace(TraceKind::App, "modVEZUZ::GetInsertText");
     return AlwaysTrapped("GetInsertText", [&] { return ExpandTemplate(run, which, procIndex); });
 }

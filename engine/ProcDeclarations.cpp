@@ -211,7 +211,7 @@ void MoveDeclarations(std::vector<LocalDecl>& decls, long first, long last, long
     PlacePieces(rearranged, firstDecl, order);
 }
 
-void ArrangeProcedure(const ZelkRun& run, long& first, long& last, StatementOrder& order, int procIndex) {
+void ArrangeProcedure(ZelkRun& run, long& first, long& last, StatementOrder& order, int procIndex) {
     oDebug->ClearStatus();
     const bool anyStep = gblnConvertDeclare || gblnConvertMsgBox || gblnConvertDAO || gblnNextVariable ||
                          gblnInsertErrHandling || gblnInsertTracing || gblnAnalyzeDates;
@@ -299,7 +299,7 @@ void ArrangeProcedure(const ZelkRun& run, long& first, long& last, StatementOrde
             const std::string normal = traceText.empty() ? std::string() : NormalText(st);
             if (gblnConvertMsgBox) sbConvertMsgbox(st);
             if (gblnConvertDAO) sbConvertDAO(st);
-            if (gblnAnalyzeDates) ScanForY2K(st);
+            if (gblnAnalyzeDates) ScanForY2K(run, st);
             ProcInfo& proc = gtProcTable[static_cast<size_t>(procIndex)];
             const long n = LeadingTokens(st);
             if (tokentext::Is(st.FirstToken + n, "ON") && tokentext::Is(st.FirstToken + n + 1, "ERROR"))
@@ -314,7 +314,7 @@ void ArrangeProcedure(const ZelkRun& run, long& first, long& last, StatementOrde
 
 }  // namespace
 
-void FloatProcDeclarations(const ZelkRun& run, long& first, long& last, StatementOrder& order, int procIndex) {
+void FloatProcDeclarations(ZelkRun& run, long& first, long& last, StatementOrder& order, int procIndex) {
     TraceGuard trace(TraceKind::App, "FloatProcDeclarations");
     Trapped("FloatProcDeclarations", [&] { ArrangeProcedure(run, first, last, order, procIndex); });
 }

@@ -70,23 +70,23 @@ void CheckDictionaries() {
     }
 }
 
-void WriteLogHeader(const std::string& fileName) {
+void WriteLogHeader(ZelkRun& run, const std::string& fileName) {
     DateTime now = Clock().Now();
-    sbLogLine(app::kProductName + " Version: " + oAppInfo->AppVersion(), false);
-    sbLogLine("Zelker Log for: " + fileName, false);
-    sbLogLine("", false);
-    sbLogLine("Zelker Date: " + datetime::ShortDate(now), false);
-    sbLogLine("Zelker Time: " + datetime::LongTime(now), false);
-    sbLogLine("Zelker User: " + oAppInfo->User() + " Company: " + oAppInfo->Company(), false);
-    sbLogLine("", false);
-    sbLogLine("*******WARNING: You should test the zelked product before proceeding*******", false);
-    sbLogLine("", false);
+    sbLogLine(run, app::kProductName + " Version: " + oAppInfo->AppVersion(), false);
+    sbLogLine(run, "Zelker Log for: " + fileName, false);
+    sbLogLine(run, "", false);
+    sbLogLine(run, "Zelker Date: " + datetime::ShortDate(now), false);
+    sbLogLine(run, "Zelker Time: " + datetime::LongTime(now), false);
+    sbLogLine(run, "Zelker User: " + oAppInfo->User() + " Company: " + oAppInfo->Company(), false);
+    sbLogLine(run, "", false);
+    sbLogLine(run, "*******WARNING: You should test the zelked product before proceeding*******", false);
+    sbLogLine(run, "", false);
 }
 
-void WriteLogFooter(const FileStatsRecord& stats) {
-    sbLogLine("Number of Input Lines: " + Num(glRecordCount), false);
-    sbLogLine("Number of Output Lines: " + Num(stats.OutputLines), false);
-    sbLogLine(Num(stats.Warnings) + " Warning Messages", false);
+void WriteLogFooter(ZelkRun& run, const FileStatsRecord& stats) {
+    sbLogLine(run, "Number of Input Lines: " + Num(glRecordCount), false);
+    sbLogLine(run, "Number of Output Lines: " + Num(stats.OutputLines), false);
+    sbLogLine(run, Num(stats.Warnings) + " Warning Messages", false);
 }
 
 void EndOfRun() {
@@ -105,19 +105,19 @@ void CloseQuietly(Closable& file) {
 
 // A file error fails this file alone: whatever is open is closed, the user
 // is told, and the status words say that the file was not zelked.
-void FailRun(const std::string& fileName, const VBError& error) {
+void FailRun(ZelkRun& run, const std::string& fileName, const VBError& error) {
     std::string reason = error.Description;
     if (!error.Location.empty()) reason += kCrLf + error.Location;
-    if (goLogFile.IsOpen()) {
+    if (run.goLogFile.IsOpen()) {
         try {
-            goLogFile.WriteLine("Error processing file, File not zelked");
-            goLogFile.WriteLine(vb::Replace(reason, kCrLf, " "));
+            run.goLogFile.WriteLine("Error processing file, File not zelked");
+            run.goLogFile.WriteLine(vb::Replace(reason, kCrLf, " "));
         } catch (...) {
         }
     }
     CloseQuietly(goInputFile);
-    CloseQuietly(goOutFile);
-    CloseQuietly(goLogFile);
+    CloseQuietly(run.goOutFile);
+    CloseQuietly(run.goLogFile);
     oDebug->StatusCode = 7;
     oDebug->ReasonCode = 0;
     std::string text = "The following error occurred processing " + fileName + "." + kCrLf + kCrLf + reason;
@@ -169,17 +169,17 @@ void RunFile(int index, ZelkRun& run) {
     giInputFileNo = 1;
     glLinesInFile = static_cast<long>(goInputFile.Size() / 26);
     gsTempOutFile[static_cast<size_t>(index)] = oWindow->GetTempFile("PV");
-    goOutFile.Open(gsTempOutFile[static_cast<size_t>(index)], LineWriter::Mode::Output);
+    run.goOutFile.Open(gsTempOutFile[static_cast<size_t>(index)], LineWriter::Mode::Output);
     gsTempLogFile[static_cast<size_t>(index)] = oWindow->GetTempFile("PV");
-    goLogFile.Open(gsTempLogFile[static_cast<size_t>(index)], LineWriter::Mode::Output);
-    WriteLogHeader(fileName);
+    run.goLogFile.Open(gsTempLogFile[static_cast<size_t>(index)], LineWriter::Mode::Output);
+    WriteLogHeader(run, fileName);
 
     sbProcessSourceFile(index, run);
-    WriteLogFooter(stats);
+    WriteLogFooter(run, stats);
 
     goInputFile.Close();
-    goOutFile.Close();
-    goLogFile.Close();
+    run.goOutFile.Close();
+    run.goLogFile.Close();
 }
 
 }  // namespace
@@ -234,7 +234,7 @@ void sbProcessFile(int index, long& nextLineNumber) {
         try {
             FileFailing([&] { RunFile(index, run); });
         } catch (const FileFailure& failure) {
-            FailRun(fileName, failure.Error);
+            FailRun(run, fileName, failure.Error);
         }
         EndOfRun();
     });
@@ -258,10 +258,10 @@ void sbProcessSourceFile(int index, ZelkRun& run) {
             oDebug->ClearStatus();
             if (run.opt.gblnAnalyzeDates) {
                 if (dialect == "3" || run.opt.gsDialectDefault == "3")
-                    sbLogLine(std::string("Visual Basic 3 has many date issues, ") + "especially CVDate and DateSerial",
+                    sbLogLine(run, std::string("Visual Basic 3 has many date issues, ") + "especially CVDate and DateSerial",
                               true);
                 else if (dialect == "4" || run.opt.gsDialectDefault == "4")
-                    sbLogLine(std::string("Visual Basic 4-16 bit has many date issues, ") +
+                    sbLogLine(run, std::string("Visual Basic 4-16 bit has many date issues, ") +
                                   "especially CVDate and DateSerial",
                               true);
             }
@@ -282,7 +282,7 @@ void sbProcessSourceFile(int index, ZelkRun& run) {
             // The spelling pass made an output of its own; the empty one
             // opened for the run would be left behind.
             if (gsTempOutFile[static_cast<size_t>(index)] != opened) {
-                goOutFile.Close();
+                run.goOutFile.Close();
                 std::remove(opened.c_str());
             }
             return;
@@ -292,7 +292,7 @@ void sbProcessSourceFile(int index, ZelkRun& run) {
         bool firstCall = true;
         oZel->StatusBarUpdate(firstCall, true, 0);
         ProcessSelectedFile(index);
-        if (oAppInfo->WasCanceled) sbLogLine("Zelk Canceled", false);
+        if (oAppInfo->WasCanceled) sbLogLine(run, "Zelk Canceled", false);
         else sbDoFile(run);
     });
 }

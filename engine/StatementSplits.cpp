@@ -87,7 +87,7 @@ long SourceLineFormatter::ColumnAfterColon(long& adj) {
 void SourceLineFormatter::WarnSplitRefused() {
     if (refusedWarned_) return;
     refusedWarned_ = true;
-    sbLogLine(line_ + " Procedure: " + run_.gsCurrentProc, true);
+    sbLogLine(run_, line_ + " Procedure: " + run_.gsCurrentProc, true);
 }
 
 void SourceLineFormatter::SplitAtColon() {

@@ -121,7 +121,7 @@ void WhiteSpaceWriter::WritePlain(std::string& text, BabStatement& stmt, bool& f
     if (OpensHeadingGroup(text, stmt) && !lastText_.ends_with("_")) {
         // Straight to the file: the writer's limit on empty lines does not
         // take this one away.
-        FileFailing([] { goOutFile.WriteLine(""); });
+        FileFailing([this] { run_.goOutFile.WriteLine(""); });
         ++run_.glOutputLines;
     }
     sbDoEmitLine(run_, text, run_.glOutputLines, firstCall, stmt);

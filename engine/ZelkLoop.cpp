@@ -205,7 +205,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteDesigner(const ProcInfo& part) {
         run_.glCurrentStatement = run_.glPseudoStatement;
         std::string text;
         long record = r;
-        sbOutputFormRecord(record, text);
+        sbOutputFormRecord(run_, record, text);
         sbDoEmitLine(run_, text, run_.glOutputLines, firstCall_, stmt);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
     }
@@ -236,7 +236,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteDeclarations(ProcInfo& part) {
         std::string text;
         sbOutputALine(s, text);
         if (Contains(text, "MultiUse = -1") && run_.opt.gblnDoProcs)
-            sbLogLine(" Sorting procedures in a MultiUse class may invalidate the component's use if compiled as a DLL",
+            sbLogLine(run_, " Sorting procedures in a MultiUse class may invalidate the component's use if compiled as a DLL",
                       false);
         sbDoEmitLine(run_, text, run_.glOutputLines, firstCall_, stmt);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
@@ -261,8 +261,8 @@ ZelkLoop::PartEnd ZelkLoop::WriteDeclarations(ProcInfo& part) {
         BabStatement none;
         whiteSpace_.Write(line, none, false, firstCall_);
         run_.giLineKind = SourceLineKind::None;
-        sbLogLine("Adding Option Explicit May Cause Compile Failures ", true);
-        sbLogLine("", false);
+        sbLogLine(run_, "Adding Option Explicit May Cause Compile Failures ", true);
+        sbLogLine(run_, "", false);
     }
     ++run_.glPseudoStatement;
     // The statement loop starts with the statement that ended the head.
@@ -412,7 +412,7 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
         BabStatement stmt = yStatement[static_cast<size_t>(s)];
         skip_ = 0;
         if (oAppInfo->WasCanceled) {
-            sbLogLine("Zelk Canceled", false);
+            sbLogLine(run_, "Zelk Canceled", false);
             return PartEnd::Canceled;
         }
         run_.glCurrentStatement = s;
@@ -500,10 +500,10 @@ void ZelkLoop::Result() {
         AppTrace(vb::Format(t1_ - t0_, "#,##0") + " milliseconds to Parse");
         AppTrace(vb::Format(t3 - t1_, "#,##0") + " milliseconds to Zelk");
     }
-    sbLogLine("", false);
+    sbLogLine(run_, "", false);
     if (oDebug->StatusCode != 0) {
         std::string message = "Error processing file, File not zelked";
-        sbLogLine(message, false);
+        sbLogLine(run_, message, false);
         sbMsgBar(message, false, gctlStatus);
         message += "\r\n";
         if (oDebug->StatusCode == 4) {

@@ -2,4 +2,7 @@
 // Warnings about statements that may handle dates, years and leap years.
 #include "analysis/SourceModel.h"
 
-void ScanForY2K(BabStatement& stmt);
+class ZelkRun;
+
+// The first finding goes to the run's log as a warning.
+void ScanForY2K(ZelkRun& run, BabStatement& stmt);

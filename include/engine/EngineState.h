@@ -1,13 +1,10 @@
 #pragma once
 // The session's state that the engine and the windows share: the per-file
-// arrays of the session, the file being zelked or shown, its dialect, the
-// temporary output and log of the run. What one file's zelk carries from
+// arrays of the session, the file being zelked or shown, its dialect. What one file's zelk carries from
 // line to line is the run's own (ZelkRun.h).
 #include <string>
 #include <unordered_map>
 #include <vector>
-
-#include "platform/TextFile.h"
 
 // Per session file (index as in oFile, element 0 unused): the last run's
 // counts.
@@ -29,10 +26,6 @@ inline std::string gsCurrentFileDir;  // with its trailing separator
 // The dialect found for the file ("3" to "6"); the Visual Basic 3.0 rules
 // test it.
 inline std::string gsDialectInUse;
-
-// The engine's temporary output and per-file log, open only during a run.
-inline LineWriter goOutFile;
-inline LineWriter goLogFile;
 
 // The next inserted line number that the numbering across modules carries
 // from one file of the session to the next: the session hands it to each

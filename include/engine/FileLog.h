@@ -2,6 +2,9 @@
 // Per-file log and temporary files.
 #include <string>
 
-void sbLogLine(const std::string& text, bool warning);
+class ZelkRun;
+
+// A line of the run's log; a warning is marked and counted for the file.
+void sbLogLine(ZelkRun& run, const std::string& text, bool warning);
 void sbKillTemp(int index);
 std::string fsLogFileGet(const std::string& base);

@@ -2,4 +2,6 @@
 // Designer records.
 #include <string>
 
-void sbOutputFormRecord(long& record, std::string& text);
+class ZelkRun;
+
+void sbOutputFormRecord(ZelkRun& run, long& record, std::string& text);

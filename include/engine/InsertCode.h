@@ -6,7 +6,7 @@
 #include "analysis/FileParse.h"
 #include "engine/ZelkRun.h"
 
-std::string GetInsertText(const ZelkRun& run, const std::string& which, long procIndex);
+std::string GetInsertText(ZelkRun& run, const std::string& which, long procIndex);
 void sbInsertTracing(ZelkRun& run, const std::string& which, long procIndex);
 // The same with the text's lines put at a column (labels at the line's
 // start when the layout is not kept); -1 keeps the template's own blanks.

@@ -4,4 +4,4 @@
 #include "engine/EngineState.h"
 #include "engine/ZelkRun.h"
 
-void FloatProcDeclarations(const ZelkRun& run, long& first, long& last, StatementOrder& order, int procIndex);
+void FloatProcDeclarations(ZelkRun& run, long& first, long& last, StatementOrder& order, int procIndex);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/ModelCodes.h"
+#include "platform/TextFile.h"
 #include "settings/ProgramOptions.h"
 
 struct FormatterCarry;
@@ -65,6 +66,12 @@ public:
     std::vector<ProcOrderEntry> gtProcOrder;
 
     EmitState writer;
+
+    // The temporary output and the per-file log, open while the file is
+    // written. The session keeps their names (gsTempOutFile, gsTempLogFile)
+    // and reads them once the run is over.
+    LineWriter goOutFile;
+    LineWriter goLogFile;
 
     // What the formatter carries from one statement to the next.
     FormatterCarry& Carry() { return *carry_; }

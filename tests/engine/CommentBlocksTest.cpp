@@ -60,7 +60,7 @@ protected:
     // Inserts a block of the kind before the statement on the given line and
     // returns the lines written.
     std::vector<std::string> Insert(long line, const std::string& kind) {
-        enginetest::RunFiles files;
+        enginetest::RunFiles files(run);
         long stmt = StatementOfLine(line);
         int replaced = -1;
         sbCommentBlockInsert(run, stmt, kind, false, replaced);
@@ -197,7 +197,7 @@ TEST_F(CommentBlocksTest, AnUnreadableTemplateIsLoggedInEachFileShownOnceARunAnd
     goOptions.gsCmtUDPFile = goOptions.gsCmtModuleFile;
     ParseLines({"Option Explicit", "Sub A()", "End Sub", "Sub B()", "End Sub"});
     run.gsCurrentProc = "<Declarations>";
-    enginetest::RunFiles files;
+    enginetest::RunFiles files(run);
     int replaced = 0;
     for (long line : {1, 2, 4}) {
         long stmt = StatementOfLine(line);
@@ -215,7 +215,7 @@ TEST_F(CommentBlocksTest, AnUnreadableTemplateIsLoggedInEachFileShownOnceARunAnd
 
     // The next file of the run logs it again, without a second message.
     CloseEditor();
-    enginetest::RunFiles next;
+    enginetest::RunFiles next(run);
     long stmt = StatementOfLine(2);
     sbCommentBlockInsert(run, stmt, "U", false, replaced);
     EXPECT_EQ(testsupport::Ui().Messages.size(), 1u);
@@ -224,7 +224,7 @@ TEST_F(CommentBlocksTest, AnUnreadableTemplateIsLoggedInEachFileShownOnceARunAnd
     // A new run shows it again.
     CloseEditor();
     sbStartCommentBlockRun();
-    enginetest::RunFiles again;
+    enginetest::RunFiles again(run);
     stmt = StatementOfLine(2);
     sbCommentBlockInsert(run, stmt, "U", false, replaced);
     EXPECT_EQ(testsupport::Ui().Messages.size(), 2u);

@@ -16,9 +16,10 @@ class DateWarningsTest : public ArrangeTest {};
 
 // The log lines the date scan writes for the statement on the given line.
 std::vector<std::string> Scanned(long line) {
-    enginetest::RunFiles files;
+    ZelkRun run;
+    enginetest::RunFiles files(run);
     BabStatement stmt = yStatement[static_cast<size_t>(StatementOfLine(line))];
-    ScanForY2K(stmt);
+    ScanForY2K(run, stmt);
     return files.Log();
 }
 

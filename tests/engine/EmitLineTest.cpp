@@ -22,6 +22,7 @@ struct EmitLine : ::testing::Test {
     void NewFile() {
         zelk = std::make_unique<ZelkRun>();
         zelk->gsCurrentProc = "Main";
+        files.Attach(*zelk);
     }
     void SetUp() override {
         LoadSettings();
@@ -94,8 +95,8 @@ TEST_F(EmitLine, LimitsRunsOfEmptyLines) {
         size_t expectedEmpty;
     } cases[] = {{true, 1, false, 1}, {true, 0, false, 0}, {true, 2, false, 2}, {true, 1, true, 3}, {false, 1, false, 3}};
     for (const Case& c : cases) {
-        RunFiles caseFiles;
         NewFile();
+        RunFiles caseFiles(run());
         goOptions.gblnXSLines = c.xsLines;
         goOptions.giXSLinesAmount = c.amount;
         goOptions.gblnWSNoChange = c.noChange;

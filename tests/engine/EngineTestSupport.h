@@ -1,6 +1,6 @@
 #pragma once
 // Helpers of the engine tests: settings from an INI text, a source model
-// built by hand, the engine's output and log opened on temporary files, and
+// built by hand, a run's output and log opened on temporary files, and
 // a session of one file.
 #include <initializer_list>
 #include <string>
@@ -9,6 +9,7 @@
 #include "engine/EngineState.h"
 #include "settings/ProgramOptions.h"
 #include "engine/Zelk.h"
+#include "engine/ZelkRun.h"
 #include "analysis/FileParse.h"
 #include "platform/Paths.h"
 #include "TestSupport.h"
@@ -97,24 +98,27 @@ inline void AddEndRecord() {
     yRecord.push_back(BabRecord{});
 }
 
-// The engine's output and log open on new files of the test's folder.
+// A run's output and log open on new files of the test's folder.
 struct RunFiles {
     std::string out = paths::Join(testsupport::MakeDir("run"), "out.txt");
     std::string log = paths::Join(testsupport::MakeDir("run"), "log.txt");
-    RunFiles() {
-        goOutFile.Open(out, LineWriter::Mode::Output);
-        goLogFile.Open(log, LineWriter::Mode::Output);
-    }
-    ~RunFiles() {
-        goOutFile.Close();
-        goLogFile.Close();
+    ZelkRun* run = nullptr;
+    RunFiles() = default;
+    explicit RunFiles(ZelkRun& r) { Attach(r); }
+    // Opens the run's output and log on these files; a later run (a test's
+    // next file) goes on writing where the one before stopped.
+    void Attach(ZelkRun& r) {
+        const LineWriter::Mode mode = run ? LineWriter::Mode::Append : LineWriter::Mode::Output;
+        r.goOutFile.Open(out, mode);
+        r.goLogFile.Open(log, mode);
+        run = &r;
     }
     std::vector<std::string> Output() {
-        goOutFile.Close();
+        if (run) run->goOutFile.Close();
         return textfile::SplitLines(testsupport::ReadFile(out));
     }
     std::vector<std::string> Log() {
-        goLogFile.Close();
+        if (run) run->goLogFile.Close();
         return textfile::SplitLines(testsupport::ReadFile(log));
     }
 };

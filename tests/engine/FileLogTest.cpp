@@ -24,11 +24,12 @@ struct FileLog : ::testing::Test {
 
 TEST_F(FileLog, WarningsAreMarkedAndCounted) {
     OpenSession("/src/a.bas");
-    RunFiles files;
-    sbLogLine("first", true);
-    sbLogLine("plain", false);
-    sbLogLine("second", true);
-    sbLogLine("third", true);
+    ZelkRun run;
+    RunFiles files(run);
+    sbLogLine(run, "first", true);
+    sbLogLine(run, "plain", false);
+    sbLogLine(run, "second", true);
+    sbLogLine(run, "third", true);
     EXPECT_EQ(files.Log(), (std::vector<std::string>{"WARNING:  first", "plain", "WARNING:  second", "WARNING:  third"}));
     EXPECT_EQ(gtFileStats[1].Warnings, 3);
 }
@@ -66,16 +67,13 @@ TEST_F(FileLog, KillTempDeletesOnlyTheProgramsOwnTemporaryFiles) {
     EXPECT_TRUE(FileExists(paths::Join(testsupport::TempDir(), "other.tmp")));
 }
 
-TEST_F(FileLog, KillTempClosesTheEngineFilesAndIgnoresBadIndexes) {
+TEST_F(FileLog, KillTempIgnoresBadIndexes) {
     OpenSession("/src/a.bas");
-    RunFiles files;
     const std::string own = paths::Join(testsupport::TempDir(), "pv2b.tmp");
     gsTempOutFile[1] = own + "  ";
     testsupport::WriteFile(own, "x");
     sbKillTemp(7);
     sbKillTemp(-1);
-    EXPECT_FALSE(goOutFile.IsOpen());
-    EXPECT_FALSE(goLogFile.IsOpen());
     EXPECT_TRUE(FileExists(own));
     sbKillTemp(1);  // trailing blanks and lower case still name our own temporary file
     EXPECT_FALSE(FileExists(own));

@@ -12,6 +12,7 @@ namespace {
 
 struct FormRecord : ::testing::Test {
     std::vector<std::string> checked;
+    ZelkRun run;
     void SetUp() override {
         LoadSettings();
         ClearModel();
@@ -27,7 +28,7 @@ struct FormRecord : ::testing::Test {
     void TearDown() override { gfnSpellCheckIt = nullptr; }
     std::string Write(long record) {
         std::string text = "stale";
-        sbOutputFormRecord(record, text);
+        sbOutputFormRecord(run, record, text);
         return text;
     }
     long Property(const std::string& name, const std::string& value, const std::string& lead = "\t\t") {
@@ -75,7 +76,7 @@ TEST_F(FormRecord, VisualBasic3KeepsTheLineAsReadWhenTheCorrectionIsTooLong) {
     // "Caption = " and the value with one character added.
     const std::string fits = "\"" + std::string(1010, 'a') + "\"";     // 1023 once corrected
     const std::string tooLong = "\"" + std::string(1011, 'b') + "\"";  // 1024 once corrected
-    RunFiles files;
+    RunFiles files(run);
     long r1 = AddLine(StatementClass::Other, {{"Caption", ""}, OperatorTok("="), StringTok(fits)});
     long r2 = AddLine(StatementClass::Other, {{"Caption", ""}, OperatorTok("="), StringTok(tooLong)});
     EXPECT_EQ(Write(r1).size(), 1023u);

@@ -67,8 +67,8 @@ inline void Parse(const std::string& path, const std::string& fileKind = "M") {
 // column the formatter gives for it.
 inline Formatted FormatParsed() {
     Formatted result;
-    enginetest::RunFiles files;
     ZelkRun run;
+    enginetest::RunFiles files(run);
     sbCollectLabelReferences();
     for (const ProcInfo& part : gtProcTable) {
         run.gsCurrentProc = part.Name;

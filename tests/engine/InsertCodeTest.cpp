@@ -63,7 +63,7 @@ TEST_F(InsertCodeTest, TemplatePlaceholdersTakeTheModuleProcedureAndKeyword) {
 }
 
 TEST_F(InsertCodeTest, MissingTemplateOrUnknownRequestInsertsNothingAndWarns) {
-    enginetest::RunFiles files;
+    enginetest::RunFiles files(run);
     goOptions.gsErrSet = paths::Join(testsupport::ProgramDir(), "none.txt");
     run.gsCurrentProc = "DoIt";
     sbInsertTracing(run, "ErrSet", 0);
@@ -84,7 +84,7 @@ TEST_F(InsertCodeTest, LoggingFilesNameTheProcedureAndLeaveWithItsKeyword) {
     };
     for (const Case& c : {Case{"DoIt", 0, "Sub"}, Case{"Calc", 5, "Function"}, Case{"Value [PropertyGet]", 0, "Property"},
                           Case{"Target [PropertySet]", 0, "Property"}}) {
-        enginetest::RunFiles files;
+        enginetest::RunFiles files(run);
         run.gsCurrentProc = c.Proc;
         sbLogInsert(run, "U", 1, -1);
         sbLogInsert(run, "U", 2, c.FunctionPos);
@@ -97,7 +97,7 @@ TEST_F(InsertCodeTest, LoggingFilesNameTheProcedureAndLeaveWithItsKeyword) {
 }
 
 TEST_F(InsertCodeTest, MissingOrEmptyLoggingFileWarnsAndKeepsTheEndLine) {
-    enginetest::RunFiles files;
+    enginetest::RunFiles files(run);
     Program("zlogevt1.txt", "");
     run.gsCurrentProc = "Calc";
     sbLogInsert(run, "E", 1, -1);

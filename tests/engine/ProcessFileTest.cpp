@@ -134,6 +134,18 @@ TEST_F(ProcessFile, AResourceScriptIsCopiedWithItsLog) {
     EXPECT_EQ(testsupport::Ui().Pointer, pointer::vbDefault);
 }
 
+// An error that is no file error ends the run through the error report; the
+// log written up to it is on disk for the session to show.
+TEST_F(ProcessFile, AnUnexpectedErrorLeavesTheLogWrittenSoFar) {
+    const std::string path = Source("App.rc", "STRINGTABLE\r\n");
+    oAppInfo->IsAResourceFile = true;
+    gfnSpellCheckResource = nullptr;  // the run cannot go on without its pass
+    EXPECT_ANY_THROW(sbProcessFile(1));
+    oAppInfo->IsAResourceFile = false;
+    EXPECT_EQ(Log(), Header(path));
+    EXPECT_TRUE(Output().empty());
+}
+
 TEST_F(ProcessFile, NamesAndKindOfTheFile) {
     oAppInfo->IsAResourceFile = true;  // the run stops before the parse
     struct Case {
@@ -231,8 +243,6 @@ TEST_F(ProcessFile, AFileErrorFailsOnlyThatFile) {
     EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Zelker");
     EXPECT_EQ(testsupport::Ui().LastPrompt().rfind("The following error occurred processing " + path + ".\r\n\r\nFile not found", 0),
               0u);
-    EXPECT_FALSE(goOutFile.IsOpen());
-    EXPECT_FALSE(goLogFile.IsOpen());
     EXPECT_EQ(window.calls.back(), "BringToTop");
 
     // No temporary file can be made: the folder for them is gone, and so is

@@ -25,6 +25,7 @@ struct WhiteSpace : ::testing::Test {
         zelk = std::make_unique<ZelkRun>();
         zelk->gsCurrentProc = "Main";
         writer = std::make_unique<WhiteSpaceWriter>(*zelk);
+        files.Attach(*zelk);
     }
     void SetUp() override {
         LoadSettings();
@@ -90,8 +91,8 @@ TEST_F(WhiteSpace, ChangeModeHasASwitchBeforeAndAfterEachKind) {
     for (int kind = 1; kind <= CodeOf(SourceLineKind::Label); ++kind) {
         const SourceLineKind lk = static_cast<SourceLineKind>(kind);
         for (bool before : {true, false}) {
-            RunFiles caseFiles;
             NewFile();
+            RunFiles caseFiles(run());
             *BeforeSwitch(kind) = before;
             *AfterSwitch(kind) = !before;
             // The edge of a block that each kind needs for its switches.

@@ -18,10 +18,12 @@
 #include <string>
 #include <vector>
 
+#include "analysis/SourceModel.h"
+
 // Parses the file as the program's run does (its kind from its first line),
 // as the only entry of oFile; the keyword file is loaded when it is not yet.
 // Raises VBError when the analyser cannot start.
-void ParseAsOnlyFile(const std::string& path);
+SourceModel ParseAsOnlyFile(const std::string& path);
 
 // args: the arguments after the command word (the file name). Uses the
 // keyword file of the program's directory and the shared objects, which the

@@ -65,7 +65,7 @@ void CheckDictionaries() {
         gblnSpellThisModule = false;
         standard.clear();
     }
-    gfnSpellInitialize();
+    gfnSpellInitialize(goOptions);
     if (!custom.empty() && !FileExists(custom)) {
         Ui().MsgBox(std::string("The custom spelling dictionary ") + kCrLf + custom + kCrLf +
                         "was not found!" + kCrLf + "Please specify the custom dictionary " +

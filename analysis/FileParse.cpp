@@ -35,7 +35,7 @@ BabStatement& Stmt(long s) { return yStatement[static_cast<size_t>(s)]; }
 
 bool LastIsEndRecord() { return glRecordCount > 0 && Rec(glRecordCount).FirstToken == 0; }
 
-long TokenKind(const BabToken& t) {
+uint8_t TokenKind(const BabToken& t) {
     if (t.IsKeyWord || t.Class == TokenClass::Operator || t.Class == TokenClass::Colon) return 3;
     if (t.Class == TokenClass::Name) return 2;
     if (t.Class == TokenClass::Literal) return 4;

@@ -78,7 +78,7 @@ std::string SourceLineFormatter::Format() {
         st_.RecordLast = segment_.RecordLast;
         if (segment_.CarriesLabel) st_.Flags |= stmtflag::kLabel;
     }
-    long last = std::min(st_.RecordLast, glRecordCount);
+    long last = std::min<long>(st_.RecordLast, glRecordCount);
     // Statements after the first of a code line have no records of their
     // own: the first statement's call wrote the whole line.
     if (st_.RecordFirst < 1 || st_.RecordFirst > last) return Result();

@@ -115,7 +115,7 @@ void SourceLineFormatter::DeclarationTypeCharacter() {
     if (own.Class == StatementClass::Declaration && kind == 2 && i_ >= 2 &&
         vb::EqualsNoCase(Tok(i_ - 2).Piece, "Declare")) {
         SetPiece(name);
-        AddClause(std::max(own.LastSignificant, i_), clause);
+        AddClause(std::max<long>(own.LastSignificant, i_), clause);
         return;
     }
     // A function's own name, an array's bounds or a parameter array: the

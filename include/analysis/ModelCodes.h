@@ -6,7 +6,7 @@
 #include <cstdint>
 
 // BabToken::Class. The token's Detail refines it (tokdetail below).
-enum class TokenClass : int32_t {
+enum class TokenClass : uint8_t {
     Keyword = 0,        // a word of the keyword table; also a ":" that is the first token of its line
     Name = 1,           // a word that is no keyword (or was not looked up)
     InvalidRecord = 2,  // the token that stands for a line the record reader rejected
@@ -38,7 +38,7 @@ constexpr long kSeparator = 2;
 }  // namespace tokdetail
 
 // BabStatement::Class.
-enum class StatementClass : long {
+enum class StatementClass : int32_t {
     Other = 0,
     Comment = 1,            // a comment line
     Declaration = 2,        // declaration, Type or Enum block line (Detail tells which)

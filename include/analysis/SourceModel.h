@@ -12,40 +12,45 @@
 #include "analysis/ModelCodes.h"
 #include "common/SharedState.h"
 
+// 32-bit fields throughout: indices stay under the 500,000-token ceiling, and
+// a large file holds tens of thousands of records and statements, whose bytes
+// are touched once each by the parse.
 struct BabRecord {
-    long FirstStmt = 0;
-    long FirstToken = 0;
-    long IndentLevel = 0;
-    long LastStmt = 0;
-    long LastToken = 0;
-    long TiedTo = 0;    // comment or blank line: the record of the statement it belongs to
-    long TiedBack = 0;  // tied comment line: the record just before the tied group
+    int32_t FirstStmt = 0;
+    int32_t FirstToken = 0;
+    int32_t IndentLevel = 0;
+    int32_t LastStmt = 0;
+    int32_t LastToken = 0;
+    int32_t TiedTo = 0;    // comment or blank line: the record of the statement it belongs to
+    int32_t TiedBack = 0;  // tied comment line: the record just before the tied group
 };
 
 struct BabStatement {
     StatementClass Class = StatementClass::Other;
-    long Detail = 0;
-    long FirstToken = 0;
-    long Flags = 0;
-    long LastSignificant = 0;  // last token that is neither NonCode nor Colon
-    long LastToken = 0;
-    long RecordFirst = 0;
-    long RecordLast = 0;
-    long Verb = 0;  // token of the verb keyword (or the "=" of an assignment)
+    int32_t Detail = 0;
+    int32_t FirstToken = 0;
+    int32_t Flags = 0;
+    int32_t LastSignificant = 0;  // last token that is neither NonCode nor Colon
+    int32_t LastToken = 0;
+    int32_t RecordFirst = 0;
+    int32_t RecordLast = 0;
+    int32_t Verb = 0;  // token of the verb keyword (or the "=" of an assignment)
 };
 
-// Narrow fields, texts first and the flags last: a large file holds hundreds
-// of thousands of tokens, and their bytes are most of the parse's memory.
+// Narrow fields, texts first and the small ones last: a large file holds
+// hundreds of thousands of tokens, and their bytes are most of the parse's
+// memory. A line is at most 2,048 characters, so a column fits 16 bits; a
+// token's Detail is one of the small codes of tokdetail.
 struct BabToken {
     std::string Piece;
     std::string WhiteSpaceLeft;
-    TokenClass Class = TokenClass::Keyword;
-    int32_t Detail = 0;
-    int32_t FlagsMisc = 0;  // 1 last token of its line, 2 first token of a statement
-    int32_t FlagsOut = 0;   // 1 a line continuation follows
-    int32_t pKeyWord = 0;
     int32_t Statement = 0;
-    int32_t Where = 0;  // 1-based column of the text in its line; 0 for tokens the reader makes
+    int32_t pKeyWord = 0;
+    int16_t Where = 0;  // 1-based column of the text in its line; 0 for tokens the reader makes
+    int8_t Detail = 0;
+    TokenClass Class = TokenClass::Keyword;
+    uint8_t FlagsMisc = 0;  // 1 last token of its line, 2 first token of a statement
+    uint8_t FlagsOut = 0;   // 1 a line continuation follows
     bool IsKeyWord = false;
     bool IsReservedWord = false;
 };
@@ -129,7 +134,7 @@ struct SourceModel {
     // Per token (indices 0 to glTokenCount): 3 keywords, operators and
     // separators; 2 names, labels, line numbers and label references; 4
     // literals; 1 comments and empty lines.
-    std::vector<long> yTokenKind;
+    std::vector<uint8_t> yTokenKind;
     // One entry per module part, in file order, from index 0.
     std::vector<ProcInfo> gtProcTable;
 };
@@ -147,7 +152,7 @@ inline long& glRecordCapacity = gModel.glRecordCapacity;
 inline long& glStmtCapacity = gModel.glStmtCapacity;
 inline long& glTokenCapacity = gModel.glTokenCapacity;
 inline BabFileFlags& gtBabFlags = gModel.gtBabFlags;
-inline std::vector<long>& yTokenKind = gModel.yTokenKind;
+inline std::vector<uint8_t>& yTokenKind = gModel.yTokenKind;
 inline std::vector<ProcInfo>& gtProcTable = gModel.gtProcTable;
 
 // "Record =n Statement =n Token =n" of the file being processed, for the

@@ -169,7 +169,7 @@ TEST(FileParse, ConditionalCompilationAroundAHeading) {
 TEST(FileParse, TokenKinds) {
     UseStandardKeywords();
     ParseText("10 If x = \"a\" Then GoTo 20 ' c\r\n");
-    EXPECT_EQ(yTokenKind, (std::vector<long>{0, 2, 3, 2, 3, 4, 3, 3, 2, 1}));
+    EXPECT_EQ(yTokenKind, (std::vector<uint8_t>{0, 2, 3, 2, 3, 4, 3, 3, 2, 1}));
 }
 
 TEST(FileParse, CancelStopsBeforeTheNextGroup) {
@@ -271,7 +271,7 @@ TEST(FileParse, AFileEntryParsesAsItsTextDoes) {
         ParseText(text, kind);
         EXPECT_EQ(oDebug->StatusCode, 0);
         const V fromText = Table();
-        const std::vector<long> kinds = yTokenKind;
+        const std::vector<uint8_t> kinds = yTokenKind;
         const long records = glRecordCount, statements = glStmtCount, tokens = glTokenCount;
 
         cFileDesc entry;

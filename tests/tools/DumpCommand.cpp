@@ -31,9 +31,10 @@ std::string Escaped(const std::string& s) {
 
 void DumpToken(long t, std::ostream& out) {
     const BabToken& k = yToken[static_cast<size_t>(t)];
-    long kind = t < static_cast<long>(yTokenKind.size()) ? yTokenKind[static_cast<size_t>(t)] : 0;
+    int kind = t < static_cast<long>(yTokenKind.size()) ? yTokenKind[static_cast<size_t>(t)] : 0;
     out << "  T" << t << " @" << k.Where << " ws=" << Escaped(k.WhiteSpaceLeft) << " piece=" << Escaped(k.Piece)
-        << " class=" << CodeOf(k.Class) << "/" << k.Detail << " flags=" << k.FlagsMisc << "/" << k.FlagsOut
+        << " class=" << CodeOf(k.Class) << "/" << static_cast<int>(k.Detail) << " flags=" << static_cast<int>(k.FlagsMisc) << "/"
+        << static_cast<int>(k.FlagsOut)
         << " stmt=" << k.Statement << " kind=" << kind;
     if (k.IsKeyWord) out << " kw=" << BabKeyWordAt(k.pKeyWord).KeyWord;
     out << "\n";

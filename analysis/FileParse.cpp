@@ -228,10 +228,10 @@ void ReserveForTextSize(size_t size) {
     const auto bytes = static_cast<long>(size);
     const auto tokens = static_cast<size_t>(std::min(bytes / 6, model::kMaxTokens) + 1);
     const auto lines = static_cast<size_t>(bytes / 40 + 1);
-    yToken.reserve(tokens);
-    yTokenKind.reserve(tokens);
-    yRecord.reserve(lines);
-    yStatement.reserve(lines);
+    ReserveModelArray(yToken, tokens);
+    ReserveModelArray(yTokenKind, tokens);
+    ReserveModelArray(yRecord, lines);
+    ReserveModelArray(yStatement, lines);
 }
 
 // The file vanished or cannot be read between its choice and its parse.

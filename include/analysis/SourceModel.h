@@ -11,6 +11,7 @@
 
 #include "analysis/ModelCodes.h"
 #include "common/SharedState.h"
+#include "platform/LargeArrays.h"
 
 // 32-bit fields throughout: indices stay under the 500,000-token ceiling, and
 // a large file holds tens of thousands of records and statements, whose bytes
@@ -171,6 +172,15 @@ void BabInitTokens(std::vector<BabToken>& tokens, long from, long to);
 void BabInitRecord(BabRecord& record);
 void BabInitToken(BabToken& token);
 
+// Room for `count` elements of a model array, backed by huge pages where the
+// system allows: the parse touches each element once, front to back.
+template <class T>
+void ReserveModelArray(std::vector<T>& v, size_t count) {
+    if (v.capacity() >= count) return;
+    v.reserve(count);
+    AdviseHugePages(v.data(), v.capacity() * sizeof(T));
+}
+
 // Grows an array to hold indices 0 to `upper`, keeping its contents; new
 // elements are blank. Reserves geometrically so that repeated growth stays
 // linear.
@@ -178,6 +188,6 @@ template <class T>
 void GrowTo(std::vector<T>& v, long upper) {
     size_t want = static_cast<size_t>(upper) + 1;
     if (v.size() >= want) return;
-    if (v.capacity() < want) v.reserve(std::max(want, v.capacity() * 2));
+    if (v.capacity() < want) ReserveModelArray(v, std::max(want, v.capacity() * 2));
     v.resize(want);
 }

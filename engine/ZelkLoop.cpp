@@ -426,7 +426,7 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
         }
         if (stmt.FirstToken == 0) continue;
 
-        if (blockBefore_ && !blockInserted_ && IsHeadingGroup(stmt) && CommentBlockWanted()) {
+        if (blockBefore_ && !blockInserted_ && IsHeadingGroup(run_.model, stmt) && CommentBlockWanted()) {
             skip_ = InsertCommentBlock(s, kindLetter_, true);
             blockInserted_ = true;
             if (stmt.Class == StatementClass::Blank && skip_ > 0) ++skip_;

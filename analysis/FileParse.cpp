@@ -219,19 +219,19 @@ void CompleteProcTable() {
     gtProcTable.back().LastStmt = glStmtCount;
 }
 
-// Reserves the model's arrays from the text's size, so that a large file is
-// not copied over and over while its arrays double. Real code holds about one
-// token per six bytes and one line (and at most about one statement) per
-// forty; a guess short of the file still grows as before, and nothing is
-// reserved past the token ceiling.
-void ReserveForTextSize(size_t size) {
-    const auto bytes = static_cast<long>(size);
+// Reserves the model's arrays from the text, so that a large file is not
+// copied over and over while its arrays double: a record per line and one
+// after the last, about a statement per line (colons add a few), and about
+// one token per six bytes of real code. A guess short of the file still grows
+// as before, and nothing is reserved past the token ceiling.
+void ReserveForText(std::string_view text) {
+    const auto bytes = static_cast<long>(text.size());
     const auto tokens = static_cast<size_t>(std::min(bytes / 6, model::kMaxTokens) + 1);
-    const auto lines = static_cast<size_t>(bytes / 40 + 1);
+    const size_t lines = textfile::CountLines(text);
     ReserveModelArray(yToken, tokens);
     ReserveModelArray(yTokenKind, tokens);
-    ReserveModelArray(yRecord, lines);
-    ReserveModelArray(yStatement, lines);
+    ReserveModelArray(yRecord, lines + 2);
+    ReserveModelArray(yStatement, lines + lines / 4 + 2);
 }
 
 // The file vanished or cannot be read between its choice and its parse.
@@ -288,7 +288,7 @@ SourceModel& ParseSource(std::string text, const std::string& kind, const std::s
         giInputFileNo = 0;
     }
     StartModel(kind, dialect);
-    ReserveForTextSize(text.size());
+    ReserveForText(text);
     goInputFile.OpenText(std::move(text));
     giInputFileNo = 1;
     ParseInput(host);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string_view>
 
 #include "analysis/AnalyserLog.h"
 #include "common/AppIdentity.h"
@@ -296,17 +297,21 @@ SourceModel& ParseSource(std::string text, const std::string& kind, const std::s
     return gModel;
 }
 
-std::string FileKindOf(const std::string& fileName) {
-    LineReader reader(fileName);
-    std::string first;
-    reader.ReadLine(first);
-    if (first.find("CLASS") != std::string::npos) return "C";
-    if (first.find("VERSION") != std::string::npos) return "F";
+std::string FileKindOfText(std::string_view text) {
+    size_t next;
+    const std::string_view first = text.substr(0, textfile::LineEnd(text, 0, next));
+    if (first.find("CLASS") != std::string_view::npos) return "C";
+    if (first.find("VERSION") != std::string_view::npos) return "F";
     return "M";
 }
 
-void ProcessSelectedFile(int wWhich) {
-    TraceGuard trace(TraceKind::App, "ProcessSelectedFile");
+std::string FileKindOf(const std::string& fileName) { return FileKindOfText(LineReader::ReadWhole(fileName)); }
+
+namespace {
+
+// Makes entry wWhich the file being processed; false when it is no source
+// to parse. Raises error 32000 (StatusCode -6) for an index outside oFile.
+bool SelectEntry(int wWhich) {
     long count = oFile->Count();
     bool inBounds = wWhich >= 1 && wWhich <= count;
     AppTrace("Which=" + Num(wWhich) + "\r\n oFile(wWhich).FileName=<" + (inBounds ? oFile->Item(wWhich).FileName : "") +
@@ -326,9 +331,15 @@ void ProcessSelectedFile(int wWhich) {
         goInputFile.Close();
         giInputFileNo = 0;
     }
-    const cFileDesc& entry = oFile->Item(wWhich);
-    if (entry.FileType != 2) return;
+    return oFile->Item(wWhich).FileType == 2;
+}
 
+}  // namespace
+
+void ProcessSelectedFile(int wWhich) {
+    TraceGuard trace(TraceKind::App, "ProcessSelectedFile");
+    if (!SelectEntry(wWhich)) return;
+    const cFileDesc& entry = oFile->Item(wWhich);
     std::string text, openError;
     if (!FileExists(entry.FileName)) openError = fsErrorDescription(vberr::kFileNotFound);
     else if (!textfile::ReadAll(entry.FileName, text))
@@ -340,5 +351,12 @@ void ProcessSelectedFile(int wWhich) {
         ReportUnreadable(entry.FileName, openError);
         FinishModel();
     }
+    AppTrace("Which=" + Num(wWhich));
+}
+
+void ProcessSelectedText(int wWhich, std::string text) {
+    TraceGuard trace(TraceKind::App, "ProcessSelectedFile");
+    if (!SelectEntry(wWhich)) return;
+    ParseSource(std::move(text), gsFileKind, "6", oZel.get());
     AppTrace("Which=" + Num(wWhich));
 }

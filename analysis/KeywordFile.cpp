@@ -14,8 +14,10 @@
 
 namespace {
 
-constexpr size_t kInitialUpper = 4500;
-constexpr size_t kGrowth = 100;
+// A keyword file's line is about 25 bytes; the table is reserved from the
+// file's size so that it is neither copied while it grows nor made larger
+// than the file needs.
+constexpr size_t kBytesPerLine = 20;
 constexpr std::string_view kClassLetters = "-CEMDBOPVX";
 
 [[noreturn]] void Fail(const std::string& text, int icon, int status, int reason) {
@@ -69,31 +71,30 @@ void ReadKeyWordFile(const std::string& path, LineReader& reader) {
 
 }  // namespace
 
-std::vector<std::string> SplitInputFields(std::string_view line) {
-    std::vector<std::string> fields;
+void SplitInputFields(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
     size_t i = 0;
     while (true) {
         while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-        std::string field;
+        std::string_view field;
         if (i < line.size() && line[i] == '"') {
             size_t close = line.find('"', i + 1);
             if (close == std::string_view::npos) close = line.size();
-            field.assign(line.substr(i + 1, close - i - 1));
+            field = line.substr(i + 1, close - i - 1);
             i = close + 1;
             size_t comma = i < line.size() ? line.find(',', i) : std::string_view::npos;
             i = comma == std::string_view::npos ? line.size() : comma;
         } else {
             size_t comma = line.find(',', i);
             size_t end = comma == std::string_view::npos ? line.size() : comma;
-            field.assign(line.substr(i, end - i));
-            while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.pop_back();
+            field = line.substr(i, end - i);
+            while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.remove_suffix(1);
             i = end;
         }
-        fields.push_back(std::move(field));
+        fields.push_back(field);
         if (i >= line.size()) break;
         ++i;  // the comma
     }
-    return fields;
 }
 
 std::vector<BabKeyWord> LoadKeyWordFile(const std::string& path) {
@@ -103,18 +104,18 @@ std::vector<BabKeyWord> LoadKeyWordFile(const std::string& path) {
     LineReader reader;
     ReadKeyWordFile(path, reader);
 
-    std::vector<BabKeyWord> table(kInitialUpper + 1);
-    table[0].KeyWord = std::string(1, '\0');
-    size_t n = 0;
+    std::vector<BabKeyWord> table;
+    table.reserve(reader.Size() / kBytesPerLine + 2);
+    table.emplace_back().KeyWord = std::string(1, '\0');
     std::string line;
+    std::vector<std::string_view> fields;
     while (reader.ReadLine(line)) {
         // A line with nothing on it holds no record (an empty last line of a
         // file edited by hand, say); it is skipped rather than read as an
         // empty keyword.
-        if (vb::Trim(line).empty()) continue;
-        ++n;
-        if (n >= table.size()) table.resize(n + kGrowth + 1);
-        std::vector<std::string> fields = SplitInputFields(line);
+        if (line.find_first_not_of(' ') == std::string::npos) continue;
+        const size_t n = table.size();
+        SplitInputFields(line, fields);
         fields.resize(3);
 
         BabKeyWord k;
@@ -123,7 +124,7 @@ std::vector<BabKeyWord> LoadKeyWordFile(const std::string& path) {
         std::string codes = vb::UCase(fields[2]);
         codes.resize(6, '-');
 
-        std::string failed = FailedCheck(k, table[n - 1].KeyWord, codes);
+        std::string failed = FailedCheck(k, table.back().KeyWord, codes);
         if (!failed.empty()) {
             std::string text = std::string("BabInit") + "\r\n" + path + "\r\n\r\n" + "Invalid " + failed +
                                "\r\n\r\n" + "Record=" + Num(static_cast<long>(n)) + " KeyWord=|" + k.KeyWord + "|";
@@ -136,9 +137,8 @@ std::vector<BabKeyWord> LoadKeyWordFile(const std::string& path) {
         k.ClassOverride = FlagOn(codes[3]);
         k.KeepLeadingComments = FlagOn(codes[4]);
         k.ScanForVerb = FlagOn(codes[5]);
-        table[n] = std::move(k);
+        table.push_back(std::move(k));
     }
     reader.Close();
-    table.resize(n + 1);
     return table;
 }

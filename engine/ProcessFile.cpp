@@ -4,6 +4,7 @@
 #include "engine/ProcessFile.h"
 
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 
 #include "analysis/AnalyserLog.h"
@@ -126,7 +127,9 @@ void FailRun(ZelkRun& run, const std::string& fileName, const VBError& error) {
     Ui().MsgBox(text, mb::vbExclamation, app::kTitle);
 }
 
-void RunFile(int index, ZelkRun& run) {
+// Zelks the file's text when it is given, else the file read here, once:
+// its kind, size, dialect and parse all come from that one text.
+void RunFile(int index, ZelkRun& run, std::optional<std::string> given) {
     const std::string fileName = oFile->Item(index).FileName;
     FileStatsRecord& stats = gtFileStats[static_cast<size_t>(index)];
 
@@ -143,7 +146,8 @@ void RunFile(int index, ZelkRun& run) {
     if (gfrmZelker) gfrmZelker->SetWindowCaption(app::kProductName + " - " + gsCurrentFileName);
 
     stats.FileName = gsCurrentFileName;
-    gsFileKind = FileKindOf(fileName);
+    std::string text = given ? std::move(*given) : LineReader::ReadWhole(fileName);
+    gsFileKind = FileKindOfText(text);
     CheckDictionaries();
 
     if (!oProgressForm) oProgressForm = gfrmZelker;
@@ -165,16 +169,14 @@ void RunFile(int index, ZelkRun& run) {
     stats.OutputLines = 0;
     glRecordCount = 0;
 
-    goInputFile.Open(fileName);
-    giInputFileNo = 1;
-    glLinesInFile = static_cast<long>(goInputFile.Size() / 26);
+    glLinesInFile = static_cast<long>(text.size() / 26);
     gsTempOutFile[static_cast<size_t>(index)] = oWindow->GetTempFile("PV");
     run.goOutFile.Open(gsTempOutFile[static_cast<size_t>(index)], LineWriter::Mode::Output);
     gsTempLogFile[static_cast<size_t>(index)] = oWindow->GetTempFile("PV");
     run.goLogFile.Open(gsTempLogFile[static_cast<size_t>(index)], LineWriter::Mode::Output);
     WriteLogHeader(run, fileName);
 
-    sbProcessSourceFile(index, run);
+    sbProcessSourceFile(index, run, std::move(text));
     WriteLogFooter(run, stats);
 
     goInputFile.Close();
@@ -208,7 +210,9 @@ void sbProcessFile(int index) {
     sbProcessFile(index, nextLineNumber);
 }
 
-void sbProcessFile(int index, long& nextLineNumber) {
+namespace {
+
+void ProcessFileOrText(int index, long& nextLineNumber, std::optional<std::string> text) {
     TraceGuard trace(TraceKind::App, "sbProcessFile");
     // A new file is a new run: only the line numbering across modules goes
     // on from the file before, and comes back for the file after.
@@ -232,7 +236,7 @@ void sbProcessFile(int index, long& nextLineNumber) {
         }
         const std::string fileName = oFile->Item(index).FileName;
         try {
-            FileFailing([&] { RunFile(index, run); });
+            FileFailing([&] { RunFile(index, run, std::move(text)); });
         } catch (const FileFailure& failure) {
             FailRun(run, fileName, failure.Error);
         }
@@ -240,7 +244,16 @@ void sbProcessFile(int index, long& nextLineNumber) {
     });
 }
 
-void sbProcessSourceFile(int index, ZelkRun& run) {
+}  // namespace
+
+void sbProcessFile(int index, long& nextLineNumber) { ProcessFileOrText(index, nextLineNumber, std::nullopt); }
+
+void sbProcessText(int index, std::string text) {
+    long nextLineNumber = 0;
+    ProcessFileOrText(index, nextLineNumber, std::move(text));
+}
+
+void sbProcessSourceFile(int index, ZelkRun& run, std::string text) {
     TraceGuard trace(TraceKind::App, "sbProcessSourceFile");
     Trapped("sbProcessSourceFile", [&] {
         AppTrace("Which=" + Num(index));
@@ -250,9 +263,8 @@ void sbProcessSourceFile(int index, ZelkRun& run) {
 
         std::string dialectUsed = run.opt.gsDialectDefault;
         if (run.opt.gblnDialectAutodetect) {
-            std::string fileName = oFile->Item(index).FileName;
             std::string dialect;
-            BabValidateFile(fileName, dialect);
+            BabValidateText(text, oFile->Item(index).FileName, dialect);
             // The file was accepted when it was opened; here the check only
             // tells its dialect, and nothing else it finds stops the run.
             oDebug->ClearStatus();
@@ -291,7 +303,7 @@ void sbProcessSourceFile(int index, ZelkRun& run) {
             run.glNextLineNumber = run.opt.glLineNumberStart;
         bool firstCall = true;
         oZel->StatusBarUpdate(firstCall, true, 0);
-        ProcessSelectedFile(index);
+        ProcessSelectedText(index, std::move(text));
         if (oAppInfo->WasCanceled) sbLogLine(run, "Zelk Canceled", false);
         else sbDoFile(run);
     });

@@ -1,6 +1,7 @@
 #include "engine/Zelk.h"
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "common/SharedState.h"
@@ -52,26 +53,32 @@ std::optional<std::string> ReadIfMade(const std::string& path) {
     return text;
 }
 
-// The run itself, with the program's options as they stand.
-ZelkResult ZelkWithProgramOptions(const std::string& sourceFile, IZelkWindow* host) {
+// The run itself, with the program's options as they stand, on the text
+// given, else on the file read here once. The source is checked once, with
+// the messages the file's choice gives.
+ZelkResult ZelkWithProgramOptions(const std::string& name, std::optional<std::string> given, IZelkWindow* host) {
     ZelkResult result;
     oDebug->ClearStatus();
     oAppInfo->WasCanceled = false;
     sbStartCommentBlockRun();
 
-    std::vector<std::string> names = {"", sourceFile};
-    VBFileValidate(names, true);
-    if (names[1].empty()) return result;
+    std::string text;
+    if (given) {
+        if (!VBTextValidate(*given, name, true)) return result;
+        text = std::move(*given);
+    } else if (!VBFileValidateRead(name, true, text)) {
+        return result;
+    }
     result.Accepted = true;
 
     HostForRun installed(host);
-    oAppInfo->IsAResourceFile = IsResourceScript(sourceFile);
-    OpenOneFileSession(sourceFile);
+    oAppInfo->IsAResourceFile = IsResourceScript(name);
+    OpenOneFileSession(name);
 
     try {
         // The one number a session carries from file to file on purpose (the
         // continuous line numbering) starts afresh with a run of its own.
-        sbProcessFile(1);
+        sbProcessText(1, std::move(text));
     } catch (...) {
         sbKillTemp(1);  // no temporary file outlives the run
         throw;
@@ -85,17 +92,26 @@ ZelkResult ZelkWithProgramOptions(const std::string& sourceFile, IZelkWindow* ho
     return result;
 }
 
-}  // namespace
-
-ZelkResult Zelk(const std::string& sourceFile, const ZelkOptions& options, IZelkWindow* host) {
-    // The engine reads the program's options: the run's become those.
+// The engine reads the program's options: the run's become those.
+void UseOptions(const ZelkOptions& options) {
     goOptions = options;
     gblnSpellThisModule = options.gblnSpellEnabled;
-    return ZelkWithProgramOptions(sourceFile, host);
+}
+
+}  // namespace
+
+ZelkResult Zelk(std::string text, const std::string& name, const ZelkOptions& options, IZelkWindow* host) {
+    UseOptions(options);
+    return ZelkWithProgramOptions(name, std::move(text), host);
+}
+
+ZelkResult Zelk(const std::string& sourceFile, const ZelkOptions& options, IZelkWindow* host) {
+    UseOptions(options);
+    return ZelkWithProgramOptions(sourceFile, std::nullopt, host);
 }
 
 ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZelkWindow* host) {
-    if (!settings.Load) return ZelkWithProgramOptions(sourceFile, host);
+    if (!settings.Load) return ZelkWithProgramOptions(sourceFile, std::nullopt, host);
     ZelkOptions loaded;
     sbLoadSettingsFrom(settings.File, loaded);
     return Zelk(sourceFile, loaded, host);

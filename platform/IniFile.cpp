@@ -229,6 +229,10 @@ std::optional<std::string> Read(const std::string& file, std::string_view sectio
     return ReadDocument(file, [&](const IniDocument& d) { return d.Get(section, key); });
 }
 
+bool HasSection(const std::string& file, std::string_view section) {
+    return ReadDocument(file, [&](const IniDocument& d) { return d.HasSection(section); });
+}
+
 std::string ReadOr(const std::string& file, std::string_view section, std::string_view key,
                    std::string_view fallback) {
     auto v = Read(file, section, key);

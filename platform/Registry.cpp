@@ -46,7 +46,8 @@ std::string StoreFile() { return paths::Join(paths::ConfigDir(), "registry.ini")
 
 bool KeyExists(int32_t root, const std::string& path) {
     std::string section = SectionOf(root, path);
-    return !section.empty() && IniDocument::Load(StoreFile()).HasSection(section);
+    // Reads inside a settings read session share its one reading of the store.
+    return !section.empty() && ini::HasSection(StoreFile(), section);
 }
 
 bool CreateKey(int32_t root, const std::string& path) {
@@ -62,7 +63,7 @@ bool CreateKey(int32_t root, const std::string& path) {
 std::optional<Value> QueryValue(int32_t root, const std::string& path, const std::string& name) {
     std::string section = SectionOf(root, path);
     if (section.empty()) return std::nullopt;
-    auto raw = IniDocument::Load(StoreFile()).Get(section, name);
+    auto raw = ini::Read(StoreFile(), section, name);
     if (!raw) return std::nullopt;
     std::string_view v = *raw;
     if (v.substr(0, 3) == "sz:") return Value{REG_SZ, DecodeText(v.substr(3)), 0};

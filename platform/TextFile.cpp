@@ -158,9 +158,15 @@ bool WriteAllAtomic(const std::string& name, std::string_view bytes) {
 
 }  // namespace textfile
 
+std::string LineReader::ReadWhole(const std::string& path) {
+    std::string text;
+    if (!textfile::ReadAll(path, text)) RaiseErrno(errno, path, "LineReader");
+    return text;
+}
+
 void LineReader::Open(const std::string& path) {
     Close();
-    if (!textfile::ReadAll(path, text_)) RaiseErrno(errno, path, "LineReader");
+    text_ = ReadWhole(path);
     path_ = path;
     pos_ = 0;
     open_ = true;

@@ -3,6 +3,7 @@
 // token kinds the engine reads, and the procedure table (the module's parts:
 // form description, declarations, one entry per procedure).
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/SourceModel.h"
@@ -21,6 +22,7 @@ inline std::string gsFileKind;
 // The kind of file its first line tells: "C" class, "F" form or other
 // designer file, "M" code module.
 std::string FileKindOf(const std::string& fileName);
+std::string FileKindOfText(std::string_view text);
 
 class cVEZUZ;
 
@@ -34,6 +36,8 @@ SourceModel& ParseSource(std::string text, const std::string& kind, const std::s
 // progress to oZel). StatusCode as ParseSource; 7 (after a message) when the
 // file cannot be read; -6 and error 32000 for an index outside oFile.
 void ProcessSelectedFile(int wWhich);
+// The same for entry wWhich's text, already read: the file is not read again.
+void ProcessSelectedText(int wWhich, std::string text);
 
 // Reads at least one more record group (n = -1: to the end of the file) and
 // extends yTokenKind and gtProcTable; may rewrite n.

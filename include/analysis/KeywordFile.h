@@ -17,5 +17,5 @@ std::vector<BabKeyWord> LoadKeyWordFile(const std::string& path);
 // The fields of one line as the platform's Input # reads them: blanks before
 // a field are skipped; a quoted field ends at its closing quote (the rest up
 // to the comma is dropped); an unquoted field ends at the comma, trailing
-// blanks removed.
-std::vector<std::string> SplitInputFields(std::string_view line);
+// blanks removed. The fields are views into the line.
+void SplitInputFields(std::string_view line, std::vector<std::string_view>& fields);

@@ -36,12 +36,18 @@ struct ZelkResult {
     bool Zelked() const { return Accepted && Status == 0 && !Canceled; }
 };
 
-// Zelks the source file `sourceFile` (its full name: the log names it, and
-// its name and first line tell its kind) with `options`, which become the
-// program's options; its modules are spell checked when the options enable
-// spelling. `host` is the window the run shows its progress in, or null. The
-// shared objects must exist and the keyword tables must be loaded (BabInit);
-// the run answers its questions through the installed UI services.
+// Zelks the source text `text` as the file `name` (its full name: the log
+// names it, and its extension and first line tell its kind) with `options`,
+// which become the program's options; its modules are spell checked when the
+// options enable spelling. Nothing reads the file itself, except a resource
+// script's spelling pass. `host` is the window the run shows its progress
+// in, or null. The shared objects must exist and the keyword tables must be
+// loaded (BabInit); the run answers its questions through the installed UI
+// services.
+ZelkResult Zelk(std::string text, const std::string& name, const ZelkOptions& options, IZelkWindow* host);
+
+// The same for the source file `sourceFile`, read once (a file that cannot
+// be read is reported as the file's choice reports it, and not accepted).
 ZelkResult Zelk(const std::string& sourceFile, const ZelkOptions& options, IZelkWindow* host);
 
 // The same with the options loaded from the settings file `settings` names,

@@ -78,6 +78,7 @@ public:
 // session and writes inside a WriteSession excepted). A bare name (no
 // folder) means the per-user configuration folder.
 std::optional<std::string> Read(const std::string& file, std::string_view section, std::string_view key);
+bool HasSection(const std::string& file, std::string_view section);
 std::string ReadOr(const std::string& file, std::string_view section, std::string_view key,
                    std::string_view fallback);
 bool Write(const std::string& file, std::string_view section, std::string_view key, std::string_view value);

@@ -33,6 +33,8 @@ public:
     explicit LineReader(const std::string& path) { Open(path); }
 
     void Open(const std::string& path);
+    // The whole text of a file, failing as Open does.
+    static std::string ReadWhole(const std::string& path);
     // Reads the lines of a text held in memory; Path() gives `name`.
     void OpenText(std::string text, const std::string& name = {});
     // Reads the next line without its terminator; raises error 62 (input

@@ -72,6 +72,13 @@ TEST(FileValidation, FirstLinesAndTheirDialects) {
         EXPECT_EQ(o.dialect, r.dialect);
         EXPECT_EQ(o.status, r.status);
         EXPECT_EQ(o.reason, r.reason);
+        // The text already read is judged as its file is.
+        oDebug->ClearStatus();
+        std::string dialect = "unset";
+        BabValidateText(r.text, "/nowhere/v.bas", dialect);
+        EXPECT_EQ(dialect, r.dialect);
+        EXPECT_EQ(oDebug->StatusCode, r.status);
+        EXPECT_EQ(oDebug->ReasonCode, r.reason);
     }
 }
 

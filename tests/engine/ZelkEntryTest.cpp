@@ -1,4 +1,5 @@
 // The in-process entry handed its options as a value.
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "EngineTestSupport.h"
@@ -41,4 +42,55 @@ TEST_F(ZelkEntry, EachRunUsesTheOptionsItIsGiven) {
             << amount << "\n" << *r.Output;
         EXPECT_FALSE(gblnSpellThisModule);  // spelling is off in these options
     }
+}
+
+// The text form reads no file: the source's file is gone when its text is
+// zelked, and the text gives what the file gave (kind, dialect, output, log,
+// the questions asked), for sources accepted and rejected alike.
+TEST_F(ZelkEntry, ATextGivesWhatItsFileGivesWithoutReadingIt) {
+    struct Row {
+        std::string name, text;
+        bool accepted;
+    };
+    const Row rows[] = {
+        {"Entry.bas", "Attribute VB_Name = \"Entry\"\r\nSub A()\r\nIf x Then\r\ny = 1\r\nEnd If\r\nEnd Sub\r\n", true},
+        {"Thing.cls", "VERSION 1.0 CLASS\r\nBEGIN\r\nEND\r\nAttribute VB_Name = \"Thing\"\r\nSub B()\r\nEnd Sub\r\n", true},
+        {"Old.frm", "VERSION 2.00\r\nBegin Form Old\r\nEnd\r\nSub Form_Load ()\r\nx=1\r\nEnd Sub\r\n", true},
+        {"Blank.bas", "\r\n\r\n", true},  // asked whether to process it anyway; the first answer is Yes
+        {"Binary.frm", std::string("MZ\0\0", 4), false},
+    };
+    ZelkOptions options;
+    options.gblnAsIs = false;
+    const std::string dir = testsupport::MakeDir("texts");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string path = paths::Join(dir, row.name);
+        testsupport::WriteFile(path, row.text);
+        testsupport::Ui().Messages.clear();
+        const ZelkResult fromFile = Zelk(path, options, nullptr);
+        const auto fileMessages = testsupport::Ui().Messages;
+        std::filesystem::remove(path);
+
+        testsupport::Ui().Messages.clear();
+        const ZelkResult fromText = Zelk(row.text, path, options, nullptr);
+        EXPECT_EQ(fromFile.Accepted, row.accepted);
+        EXPECT_EQ(fromText.Accepted, fromFile.Accepted);
+        EXPECT_EQ(fromText.Status, fromFile.Status);
+        EXPECT_EQ(fromText.Reason, fromFile.Reason);
+        EXPECT_EQ(fromText.Output, fromFile.Output);
+        EXPECT_EQ(fromText.Log, fromFile.Log);
+        ASSERT_EQ(testsupport::Ui().Messages.size(), fileMessages.size());
+        for (size_t i = 0; i < fileMessages.size(); ++i)
+            EXPECT_EQ(testsupport::Ui().Messages[i].Prompt, fileMessages[i].Prompt);
+    }
+}
+
+// A file that cannot be read is reported as the file's choice reports it.
+TEST_F(ZelkEntry, AMissingFileIsReportedAndNotAccepted) {
+    const std::string missing = paths::Join(testsupport::MakeDir("gone"), "Gone.bas");
+    const ZelkResult r = Zelk(missing, ZelkOptions{}, nullptr);
+    EXPECT_FALSE(r.Accepted);
+    EXPECT_FALSE(r.Output.has_value());
+    EXPECT_EQ(testsupport::Ui().LastPrompt(), "There are errors in processing\r\nFile: " + missing +
+                                                  "\r\nWas Not Found\r\n\r\nDo you want to cancel processing?");
 }

@@ -1,4 +1,4 @@
-// libFuzzer target: one source file zelked by the engine's in-process entry,
+// libFuzzer target: one source text zelked by the engine's in-process entry,
 // under settings drawn from the input. The input's last bytes choose the
 // switches (FuzzedDataProvider takes numbers from the end); the
 // rest is the source, zelked as a module, class or form. Crashes, hangs and
@@ -7,7 +7,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "platform/Clock.h"
@@ -104,14 +103,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     const ZelkOptions drawn = DrawOptions(in);
     const char* ext = Pick(in, {".bas", ".cls", ".frm", ".ctl"});
-    const std::string text = in.ConsumeRemainingBytesAsString();
     const fs::path source = gWork / (std::string("Fuzz") + ext);
-    {
-        std::ofstream f(source, std::ios::binary | std::ios::trunc);
-        f << text;
-    }
     try {
-        Zelk(source.string(), drawn, nullptr);
+        Zelk(in.ConsumeRemainingBytesAsString(), source.string(), drawn, nullptr);
     } catch (const VBError&) {
         // A failure the program reports to the user is no finding.
     }

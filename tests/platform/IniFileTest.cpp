@@ -5,6 +5,7 @@
 
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
+#include "platform/Registry.h"
 #include "TestSupport.h"
 
 using testsupport::ReadFile;
@@ -161,4 +162,24 @@ TEST(IniFile, AWriteSessionThatCannotWriteLeavesTheOldFileWhole) {
     // The reads after it see the disk, not the lost changes.
     EXPECT_EQ(ini::Read(f, "One", "A"), std::optional<std::string>("1"));
     std::filesystem::remove(beside);
+}
+
+// The registry store is one of the settings files: inside a read session it
+// is read once, and a value set meanwhile is what the next query sees.
+TEST(IniFile, TheRegistryStoreIsReadOnceInASessionAndSeesItsOwnWrites) {
+    const std::string key = "Software\\Zelker";
+    const auto text = [&] { return reg::QueryValue(reg::HKEY_CURRENT_USER, key, "User").value_or(reg::Value{}).Text; };
+    ASSERT_TRUE(reg::CreateKey(reg::HKEY_CURRENT_USER, key));
+    ASSERT_TRUE(reg::SetValue(reg::HKEY_CURRENT_USER, key, "User", reg::Value{reg::REG_SZ, "Ann", 0}));
+    {
+        ini::ReadSession once;
+        EXPECT_EQ(text(), "Ann");
+        WriteFile(reg::StoreFile(), "[HKEY_CURRENT_USER\\Software\\Zelker]\r\nUser=sz:\"Bob\"\r\n");
+        EXPECT_EQ(text(), "Ann");
+        EXPECT_TRUE(reg::KeyExists(reg::HKEY_CURRENT_USER, key));
+        ASSERT_TRUE(reg::SetValue(reg::HKEY_CURRENT_USER, key, "User", reg::Value{reg::REG_SZ, "Cid", 0}));
+        EXPECT_EQ(text(), "Cid");
+    }
+    WriteFile(reg::StoreFile(), "[HKEY_CURRENT_USER\\Software\\Zelker]\r\nUser=sz:\"Dee\"\r\n");
+    EXPECT_EQ(text(), "Dee");  // outside a session every query reads the disk
 }

@@ -21,20 +21,17 @@
 
 namespace {
 
-// Inside an #If block (blocks are not counted: an inner #End If ends it).
-bool gblnInsideIf = false;
-
-// The kind of the text being parsed ("C", "F" or "M").
-std::string gsParseKind;
-
 const char* const kDeclarations = "<Declarations>";
 const char* const kDesigner = "(Designer Object Definition)";
 
-BabToken& Tok(long t) { return yToken[static_cast<size_t>(t)]; }
-BabRecord& Rec(long r) { return yRecord[static_cast<size_t>(r)]; }
-BabStatement& Stmt(long s) { return yStatement[static_cast<size_t>(s)]; }
-
-bool LastIsEndRecord() { return glRecordCount > 0 && Rec(glRecordCount).FirstToken == 0; }
+// The model's elements by index.
+struct ModelAt {
+    SourceModel& m;
+    BabToken& Tok(long t) const { return m.yToken[static_cast<size_t>(t)]; }
+    BabRecord& Rec(long r) const { return m.yRecord[static_cast<size_t>(r)]; }
+    BabStatement& Stmt(long s) const { return m.yStatement[static_cast<size_t>(s)]; }
+    bool LastIsEndRecord() const { return m.glRecordCount > 0 && Rec(m.glRecordCount).FirstToken == 0; }
+};
 
 uint8_t TokenKind(const BabToken& t) {
     if (t.IsKeyWord || t.Class == TokenClass::Operator || t.Class == TokenClass::Colon) return 3;
@@ -47,14 +44,17 @@ uint8_t TokenKind(const BabToken& t) {
 }
 
 // Follows #If ... #End If from the group's code line.
-void FollowConditionalCompilation(long g) {
-    for (long r = g; r <= glRecordCount; ++r) {
+void FollowConditionalCompilation(SourceParse& p, long g) {
+    const ModelAt at{p.model};
+    auto Tok = [&](long t) -> const BabToken& { return at.Tok(t); };
+    auto Rec = [&](long r) -> const BabRecord& { return at.Rec(r); };
+    for (long r = g; r <= p.model.glRecordCount; ++r) {
         const BabRecord& rec = Rec(r);
         if (rec.FirstToken == 0 || IsCommentOrBlank(Tok(rec.FirstToken))) continue;
         if (Tok(rec.FirstToken).Piece == "#" && rec.FirstToken < rec.LastToken) {
             const std::string& word = Tok(rec.FirstToken + 1).Piece;
-            if (vb::EqualsNoCase(word, "IF")) gblnInsideIf = true;
-            else if (vb::EqualsNoCase(word, "END")) gblnInsideIf = false;
+            if (vb::EqualsNoCase(word, "IF")) p.insideIf = true;
+            else if (vb::EqualsNoCase(word, "END")) p.insideIf = false;
         }
         return;
     }
@@ -77,7 +77,14 @@ std::string KindOfHeading(const BabToken& verb, const BabToken* accessor, bool p
     return "S";
 }
 
-void AddEntry(long r, const Group& grp) {
+void AddEntry(SourceParse& p, long r, const Group& grp) {
+    SourceModel& m = p.model;
+    const ModelAt at{m};
+    auto Tok = [&](long t) -> BabToken& { return at.Tok(t); };
+    auto Rec = [&](long i) -> BabRecord& { return at.Rec(i); };
+    auto Stmt = [&](long i) -> BabStatement& { return at.Stmt(i); };
+    const long glTokenCount = m.glTokenCount;
+    std::vector<ProcInfo>& gtProcTable = m.gtProcTable;
     const BabRecord& rec = Rec(r);
     long s = rec.FirstStmt;
     BabStatement& st = Stmt(s);
@@ -86,7 +93,7 @@ void AddEntry(long r, const Group& grp) {
     if (grp.isFirst) {
         if (glTokenCount - grp.tokensBefore == 2 && vb::EqualsNoCase(Tok(grp.tokensBefore + 1).Piece, "VERSION"))
             Stmt(Tok(grp.tokensBefore + 1).Statement).Flags = stmtflag::kFormDescription;
-        gsModuleName.clear();
+        m.gsModuleName.clear();
     }
 
     // A record without a statement (the blank record after the last line, a
@@ -95,7 +102,7 @@ void AddEntry(long r, const Group& grp) {
 
     if (rec.FirstToken != 0 && rec.FirstToken + 3 <= rec.LastToken &&
         Tok(st.FirstToken).Piece == "Attribute" && Tok(rec.FirstToken + 1).Piece == "VB_Name")
-        gsModuleName = vb::Replace(Tok(rec.FirstToken + 3).Piece, "\"", "");
+        m.gsModuleName = vb::Replace(Tok(rec.FirstToken + 3).Piece, "\"", "");
 
     std::string name, kind;
     bool isNew = false;
@@ -116,7 +123,7 @@ void AddEntry(long r, const Group& grp) {
         }
     } else {
         isNew = true;
-        if (gblnInsideIf) gblnCondCompProc = true;
+        if (p.insideIf) m.gblnCondCompProc = true;
         verb = st.Verb;
         bool property = vb::EqualsNoCase(Tok(verb).Piece, "PROPERTY");
         nameIndex = verb + (property ? 2 : 1);
@@ -146,7 +153,7 @@ void AddEntry(long r, const Group& grp) {
     }
 
     if (!heading) {
-        e.IsPublic = gsParseKind == "M";
+        e.IsPublic = m.gsFileKind == "M";
     } else if (nameIndex <= 2) {
         e.IsPublic = false;
     } else {
@@ -154,7 +161,7 @@ void AddEntry(long r, const Group& grp) {
         std::string scope = verb - 1 >= st.FirstToken ? vb::UCase(Tok(verb - 1).Piece) : std::string();
         if (scope == "PUBLIC") e.IsPublic = true;
         else if (scope == "PRIVATE") e.IsPublic = false;
-        else e.IsPublic = gsParseKind == "M";
+        else e.IsPublic = m.gsFileKind == "M";
     }
 
     size_t underscore = e.Name.find('_');
@@ -164,8 +171,13 @@ void AddEntry(long r, const Group& grp) {
              e.Name);
 }
 
-void ParseGroups(long& n) {
-    if (n < 2) gblnInsideIf = false;
+void ParseGroups(SourceParse& p, long& n) {
+    SourceModel& m = p.model;
+    const ModelAt at{m};
+    const long& glRecordCount = m.glRecordCount;
+    const long& glTokenCount = m.glTokenCount;
+    auto Rec = [&](long r) -> const BabRecord& { return at.Rec(r); };
+    if (n < 2) p.insideIf = false;
     if (glRecordCount > 0 && Rec(glRecordCount).FirstStmt == 0 && Rec(glRecordCount).FirstToken == 0) {
         std::string text = std::string("sbParseRecord") + "\r\n\r\n" + "Trying to read Record # " + Num(n) +
                            " after EOF.";
@@ -175,32 +187,33 @@ void ParseGroups(long& n) {
     }
 
     while (true) {
-        Group grp{glRecordCount + 1, glStmtCount + 1, glTokenCount, glRecordCount == 0};
-        BabParseRecord(goInputFile, yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount);
+        Group grp{glRecordCount + 1, m.glStmtCount + 1, glTokenCount, glRecordCount == 0};
+        BabParseRecord(p);
         int status = oDebug->StatusCode;
         bool added = glTokenCount > grp.tokensBefore;
         // Nothing read (the end of the file, or a failure before any token):
         // the reading ends here.
         if (status != 0 && !added) break;
 
-        yTokenKind.resize(static_cast<size_t>(glTokenCount) + 1, 0);
-        FollowConditionalCompilation(grp.firstRecord);
-        for (long t = grp.tokensBefore + 1; t <= glTokenCount; ++t) yTokenKind[static_cast<size_t>(t)] = TokenKind(Tok(t));
-        for (long r = grp.firstRecord; r <= glRecordCount; ++r) AddEntry(r, grp);
+        m.yTokenKind.resize(static_cast<size_t>(glTokenCount) + 1, 0);
+        FollowConditionalCompilation(p, grp.firstRecord);
+        for (long t = grp.tokensBefore + 1; t <= glTokenCount; ++t)
+            m.yTokenKind[static_cast<size_t>(t)] = TokenKind(at.Tok(t));
+        for (long r = grp.firstRecord; r <= glRecordCount; ++r) AddEntry(p, r, grp);
 
         if (status != 0) break;
-        if ((n != -1 && glRecordCount >= n) || LastIsEndRecord()) break;
+        if ((n != -1 && glRecordCount >= n) || at.LastIsEndRecord()) break;
     }
-    if (giInputFileNo != 0 && (LastIsEndRecord() || goInputFile.Eof())) {
-        goInputFile.Close();
-        giInputFileNo = 0;
-    }
+    if (p.input.IsOpen() && (at.LastIsEndRecord() || p.input.Eof())) p.input.Close();
     if (n == -1 || n > glRecordCount) n = glRecordCount - 1;
 }
 
 // The ranges of the parts, once the file is read: a part starts with the
 // comment lines tied to its first line and ends where the next one starts.
-void CompleteProcTable() {
+void CompleteProcTable(SourceModel& m) {
+    const ModelAt at{m};
+    auto Rec = [&](long r) -> const BabRecord& { return at.Rec(r); };
+    std::vector<ProcInfo>& gtProcTable = m.gtProcTable;
     for (size_t i = 0; i < gtProcTable.size(); ++i) {
         ProcInfo& e = gtProcTable[i];
         long named = e.FirstRecord;
@@ -216,8 +229,8 @@ void CompleteProcTable() {
             prev.LastStmt = prev.LastRecord >= 0 ? Rec(prev.LastRecord).LastStmt : 0;
         }
     }
-    gtProcTable.back().LastRecord = glRecordCount;
-    gtProcTable.back().LastStmt = glStmtCount;
+    gtProcTable.back().LastRecord = m.glRecordCount;
+    gtProcTable.back().LastStmt = m.glStmtCount;
 }
 
 // Reserves the model's arrays from the text, so that a large file is not
@@ -225,14 +238,14 @@ void CompleteProcTable() {
 // after the last, about a statement per line (colons add a few), and about
 // one token per six bytes of real code. A guess short of the file still grows
 // as before, and nothing is reserved past the token ceiling.
-void ReserveForText(std::string_view text) {
+void ReserveForText(SourceModel& m, std::string_view text) {
     const auto bytes = static_cast<long>(text.size());
     const auto tokens = static_cast<size_t>(std::min(bytes / 6, model::kMaxTokens) + 1);
     const size_t lines = textfile::CountLines(text);
-    ReserveModelArray(yToken, tokens);
-    ReserveModelArray(yTokenKind, tokens);
-    ReserveModelArray(yRecord, lines + 2);
-    ReserveModelArray(yStatement, lines + lines / 4 + 2);
+    ReserveModelArray(m.yToken, tokens);
+    ReserveModelArray(m.yTokenKind, tokens);
+    ReserveModelArray(m.yRecord, lines + 2);
+    ReserveModelArray(m.yStatement, lines + lines / 4 + 2);
 }
 
 // The file vanished or cannot be read between its choice and its parse.
@@ -244,57 +257,53 @@ void ReportUnreadable(const std::string& fileName, const std::string& descriptio
 }
 
 // An empty model of the given kind and dialect.
-void StartModel(const std::string& kind, const std::string& dialect) {
-    gsParseKind = kind;
-    yTokenKind.assign(1, 0);
-    gtProcTable.assign(1, ProcInfo());
-    gsModuleName.clear();
-    BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, dialect);
+void StartModel(SourceModel& m, const std::string& kind, const std::string& dialect) {
+    m.gsFileKind = kind;
+    BabInitFile(m, dialect);
 }
 
-void ParseInput(cVEZUZ* host) {
+void ParseInput(SourceParse& p, cVEZUZ* host) {
+    const ModelAt at{p.model};
     for (long n = 1;; ++n) {
         if (oAppInfo->WasCanceled) break;
-        sbParseRecord(n);
+        sbParseRecord(p, n);
         if (oDebug->StatusCode != 0) break;
         if (host) {
             bool firstTime = false;
-            host->StatusBarUpdate(firstTime, true, glRecordCount);
+            host->StatusBarUpdate(firstTime, true, p.model.glRecordCount);
         }
-        if ((n >= 0 && n <= glRecordCount && Rec(n).FirstToken == 0) || giInputFileNo < 1) break;
+        if ((n >= 0 && n <= p.model.glRecordCount && at.Rec(n).FirstToken == 0) || !p.input.IsOpen()) break;
     }
 }
 
-void FinishModel() {
-    CompleteProcTable();
+void FinishModel(SourceModel& m) {
+    CompleteProcTable(m);
     // A file of nothing but blank lines has nothing to zelk: it ends like an
     // empty file.
-    if (oDebug->StatusCode == 0 && glStmtCount > 0 &&
-        std::all_of(yStatement.begin() + 1, yStatement.begin() + glStmtCount + 1,
+    if (oDebug->StatusCode == 0 && m.glStmtCount > 0 &&
+        std::all_of(m.yStatement.begin() + 1, m.yStatement.begin() + m.glStmtCount + 1,
                     [](const BabStatement& s) { return s.Class == StatementClass::Blank; }))
         oDebug->StatusCode = 11;
 }
 
 }  // namespace
 
-void sbParseRecord(long& n) {
+void sbParseRecord(SourceParse& parse, long& n) {
     TraceGuard trace(TraceKind::App, "sbParseRecord");
     AppTrace("Record=" + Num(n));
-    Trapped("sbParseRecord line: 0", [&] { ParseGroups(n); });
+    Trapped("sbParseRecord line: 0", [&] { ParseGroups(parse, n); });
 }
 
-SourceModel& ParseSource(std::string text, const std::string& kind, const std::string& dialect, cVEZUZ* host) {
-    if (giInputFileNo != 0) {
-        goInputFile.Close();
-        giInputFileNo = 0;
-    }
-    StartModel(kind, dialect);
-    ReserveForText(text);
-    goInputFile.OpenText(std::move(text));
-    giInputFileNo = 1;
-    ParseInput(host);
-    FinishModel();
-    return gModel;
+SourceModel ParseSource(std::string text, const std::string& kind, const std::string& dialect, cVEZUZ* host) {
+    SourceModel model;
+    ReportedModel reported(model);
+    StartModel(model, kind, dialect);
+    ReserveForText(model, text);
+    SourceParse parse(model);
+    parse.input.OpenText(std::move(text));
+    ParseInput(parse, host);
+    FinishModel(model);
+    return model;
 }
 
 std::string FileKindOfText(std::string_view text) {
@@ -327,36 +336,35 @@ bool SelectEntry(int wWhich) {
     }
 
     giFileIndex = wWhich;
-    if (giInputFileNo != 0) {
-        goInputFile.Close();
-        giInputFileNo = 0;
-    }
     return oFile->Item(wWhich).FileType == 2;
 }
 
 }  // namespace
 
-void ProcessSelectedFile(int wWhich) {
+SourceModel ProcessSelectedFile(int wWhich, const std::string& kind) {
     TraceGuard trace(TraceKind::App, "ProcessSelectedFile");
-    if (!SelectEntry(wWhich)) return;
+    SourceModel model;
+    if (!SelectEntry(wWhich)) return model;
     const cFileDesc& entry = oFile->Item(wWhich);
     std::string text, openError;
     if (!FileExists(entry.FileName)) openError = fsErrorDescription(vberr::kFileNotFound);
     else if (!textfile::ReadAll(entry.FileName, text))
         openError = VBError(fnErrnoToVB(errno), {}, "LineReader", entry.FileName).Description;
     if (openError.empty()) {
-        ParseSource(std::move(text), gsFileKind, "6", oZel.get());
+        model = ParseSource(std::move(text), kind, "6", oZel.get());
     } else {
-        StartModel(gsFileKind, "6");
+        StartModel(model, kind, "6");
         ReportUnreadable(entry.FileName, openError);
-        FinishModel();
+        FinishModel(model);
     }
     AppTrace("Which=" + Num(wWhich));
+    return model;
 }
 
-void ProcessSelectedText(int wWhich, std::string text) {
+SourceModel ProcessSelectedText(int wWhich, std::string text, const std::string& kind) {
     TraceGuard trace(TraceKind::App, "ProcessSelectedFile");
-    if (!SelectEntry(wWhich)) return;
-    ParseSource(std::move(text), gsFileKind, "6", oZel.get());
+    if (!SelectEntry(wWhich)) return SourceModel{};
+    SourceModel model = ParseSource(std::move(text), kind, "6", oZel.get());
     AppTrace("Which=" + Num(wWhich));
+    return model;
 }

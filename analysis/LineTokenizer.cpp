@@ -27,6 +27,9 @@ const CharSets& Sets() {
     return sets;
 }
 
+// Elements the work array starts with.
+constexpr size_t kFirstWorkSize = 64;
+
 inline unsigned char U(char c) { return static_cast<unsigned char>(c); }
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -63,10 +66,14 @@ void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n
     size_t wsColumn = 0;
     // Tokens are built in place: the element after the last one stored is
     // the token being built.
+    // The array grows as the line needs (a line gives at most kWorkTokens
+    // tokens): most lines give a few, so it stays small.
     n = 0;
+    if (work.size() < kFirstWorkSize) work.resize(kFirstWorkSize);
     BabToken* tok = &Fresh(work[1]);
     auto store = [&] {
         ++n;
+        if (static_cast<size_t>(n) + 1 >= work.size()) work.resize(work.size() * 2);
         tok = &Fresh(work[static_cast<size_t>(n) + 1]);
     };
 

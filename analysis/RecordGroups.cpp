@@ -13,35 +13,25 @@
 
 namespace {
 
-// Indentation level of the code at the current point of the file.
-long giRunningLevel = 0;
-
-// An open #If: the level at the #If, and at the end of its first branch once
-// an #Else or #ElseIf began another. Each branch starts at the #If's level,
-// and after the #End If the code goes on from the first branch's end, so a
-// block opened in every branch counts once.
-struct DirectiveFrame {
-    long levelAtIf = 0;
-    long levelAfterFirst = 0;
-    bool otherBranch = false;
-};
-std::vector<DirectiveFrame> gDirectives;
-
-void FollowDirective(const std::string& verbText) {
+// Each branch of an #If starts at the #If's level, and after the #End If the
+// code goes on from the first branch's end, so a block opened in every branch
+// counts once.
+void FollowDirective(SourceParse& p, const std::string& verbText) {
+    long& level = p.runningLevel;
     if (verbText == "If") {
-        gDirectives.push_back({giRunningLevel, 0, false});
+        p.directives.push_back({level, 0, false});
         return;
     }
-    if (gDirectives.empty()) return;
-    DirectiveFrame& frame = gDirectives.back();
+    if (p.directives.empty()) return;
+    DirectiveFrame& frame = p.directives.back();
     if (verbText == "End") {
-        if (frame.otherBranch) giRunningLevel = frame.levelAfterFirst;
-        gDirectives.pop_back();
+        if (frame.otherBranch) level = frame.levelAfterFirst;
+        p.directives.pop_back();
         return;
     }
-    if (!frame.otherBranch) frame.levelAfterFirst = giRunningLevel;
+    if (!frame.otherBranch) frame.levelAfterFirst = level;
     frame.otherBranch = true;
-    giRunningLevel = frame.levelAtIf;
+    level = frame.levelAtIf;
 }
 
 // A statement that is only a label or a line number with its ":".
@@ -88,10 +78,13 @@ bool IsDirective(const std::string& verbText) {
     return verbText == "If" || verbText == "ElseIf" || verbText == "Else" || verbText == "End";
 }
 
-void TraceGroup(const std::vector<BabRecord>& rec, long firstRecord, long lastRecord, long recBefore, long recCount,
-                long stBefore, long stCount, long tokBefore, long tokCount, long comments) {
+void TraceGroup(const SourceParse& p, long firstRecord, long lastRecord, long recBefore, long stBefore,
+                long tokBefore, long comments) {
     if (!BabTraceOn()) return;
-    BabTrace("IndentLevel=" + Num(giRunningLevel) + "\r\n Records/new Records=" + Num(recCount) + " / " +
+    const long runningLevel = p.runningLevel;
+    const std::vector<BabRecord>& rec = p.model.yRecord;
+    const long recCount = p.model.glRecordCount, stCount = p.model.glStmtCount, tokCount = p.model.glTokenCount;
+    BabTrace("IndentLevel=" + Num(runningLevel) + "\r\n Records/new Records=" + Num(recCount) + " / " +
              Num(recCount - recBefore) + "\r\n Statements/new Statements=" + Num(stCount) + " / " +
              Num(stCount - stBefore) + "\r\n Tokens/new Tokens=" + Num(tokCount) + " / " + Num(tokCount - tokBefore));
     for (long r = firstRecord; r <= lastRecord; ++r) {
@@ -105,19 +98,27 @@ void TraceGroup(const std::vector<BabRecord>& rec, long firstRecord, long lastRe
 
 }  // namespace
 
-void BabParseRecord(LineReader& file, std::vector<BabRecord>& rec, long& recCount, std::vector<BabStatement>& st,
-                    long& stCount, std::vector<BabToken>& tok, long& tokCount) {
+void BabParseRecord(SourceParse& p) {
     TraceGuard trace(TraceKind::ZurudUvu, "BabParseRecord");
-    if (BabTraceOn()) BabTrace("IndentLevel=" + Num(giRunningLevel));
+    LineReader& file = p.input;
+    SourceModel& m = p.model;
+    std::vector<BabRecord>& rec = m.yRecord;
+    std::vector<BabStatement>& st = m.yStatement;
+    std::vector<BabToken>& tok = m.yToken;
+    long& recCount = m.glRecordCount;
+    long& stCount = m.glStmtCount;
+    long& tokCount = m.glTokenCount;
+    long& runningLevel = p.runningLevel;
+    if (BabTraceOn()) BabTrace("IndentLevel=" + Num(runningLevel));
     if (!BabIsInitialised()) RaiseStatus(2, oDebug->ReasonCode, "BabParseRecord");
     if (file.Eof()) {
         oDebug->StatusCode = 11;
         return;
     }
-    BabFileFlags& f = gtBabFlags;
+    BabFileFlags& f = m.gtBabFlags;
     if (recCount == 0) {
-        giRunningLevel = 0;
-        gDirectives.clear();
+        runningLevel = 0;
+        p.directives.clear();
         f.FormDescription = f.BeginBlock = false;
     }
     const long groupFirst = recCount + 1;
@@ -133,7 +134,7 @@ void BabParseRecord(LineReader& file, std::vector<BabRecord>& rec, long& recCoun
     long comments = 0;
     long c = 0;
     while (true) {
-        ReadRecordExtractTokens(file, rec, recCount, tok, tokCount, commentContinues);
+        ReadRecordExtractTokens(p, commentContinues);
         if (oDebug->StatusCode == 4) return;
         long r = lineRecord();
         BabRecord& record = rec[static_cast<size_t>(r)];
@@ -149,18 +150,18 @@ void BabParseRecord(LineReader& file, std::vector<BabRecord>& rec, long& recCoun
             at(record.FirstToken).Statement = stCount;
         } else {
             long first = record.FirstToken;
-            AnalyzeStatement(tok, first, tokCount, st, stCount);
+            AnalyzeStatement(m, first, tokCount);
             st[static_cast<size_t>(stCount)].RecordFirst = r;
         }
         st[static_cast<size_t>(stCount)].RecordLast = r;
         record.FirstStmt = record.LastStmt = stCount;
-        record.IndentLevel = giRunningLevel;
+        record.IndentLevel = runningLevel;
         if (head.Class == TokenClass::NonCode && head.Detail == tokdetail::kComment && head.FlagsOut == 1)
             commentContinues = true;
         if (file.Eof()) {
             // The file ends with comment or blank lines: the group has no
             // code line, and the blank end record stays blank.
-            TraceGroup(rec, groupFirst, r, recBefore, recCount, stBefore, stCount, tokBefore, tokCount, comments);
+            TraceGroup(p, groupFirst, r, recBefore, stBefore, tokBefore, comments);
             return;
         }
     }
@@ -169,13 +170,13 @@ void BabParseRecord(LineReader& file, std::vector<BabRecord>& rec, long& recCoun
     const long s = stCount + 1;
     long last = c;
     while (!file.Eof() && (at(tokCount).FlagsOut & 1)) {
-        ReadRecordExtractTokens(file, rec, recCount, tok, tokCount, false);
+        ReadRecordExtractTokens(p, false);
         if (oDebug->StatusCode == 4) return;
         last = lineRecord();
     }
 
     long first = rec[static_cast<size_t>(c)].FirstToken;
-    while (first <= tokCount) AnalyzeStatement(tok, first, tokCount, st, stCount);
+    while (first <= tokCount) AnalyzeStatement(m, first, tokCount);
 
     for (long r = c; r <= last; ++r) {
         BabRecord& record = rec[static_cast<size_t>(r)];
@@ -205,18 +206,18 @@ void BabParseRecord(LineReader& file, std::vector<BabRecord>& rec, long& recCoun
         // branch goes on from the level before the #If.
         code.Flags = 0;
         for (long r = groupFirst; r <= last; ++r) rec[static_cast<size_t>(r)].IndentLevel = 0;
-        FollowDirective(verbText);
+        FollowDirective(p, verbText);
     } else {
         if (leading.Flags & stmtflag::kClosesBlock) {
-            --giRunningLevel;
-            if (giRunningLevel < 1) f.FormDescription = f.BeginBlock = false;
+            --runningLevel;
+            if (runningLevel < 1) f.FormDescription = f.BeginBlock = false;
         }
-        if (VerbIs(leading, tok, BabVerbKeyWords().Next)) OutdentMultipleNext(giRunningLevel, leading, tok);
-        if (giRunningLevel < 0) {
+        if (VerbIs(leading, tok, BabVerbKeyWords().Next)) OutdentMultipleNext(runningLevel, leading, tok);
+        if (runningLevel < 0) {
             ReportInternalError("BabParseRecord", "Indent-level < 0.");
-            if (!oDebug->DontFixDataErrors) giRunningLevel = 0;
+            if (!oDebug->DontFixDataErrors) runningLevel = 0;
         }
-        for (long r = groupFirst; r <= last; ++r) rec[static_cast<size_t>(r)].IndentLevel = giRunningLevel;
+        for (long r = groupFirst; r <= last; ++r) rec[static_cast<size_t>(r)].IndentLevel = runningLevel;
     }
 
     // Comment lines just above the code line belong to it.
@@ -233,19 +234,19 @@ void BabParseRecord(LineReader& file, std::vector<BabRecord>& rec, long& recCoun
     }
 
     if (!directive) {
-        if (code.Class == StatementClass::ProcHeading && !(code.Flags & stmtflag::kOpensBlock)) giRunningLevel = 0;
+        if (code.Class == StatementClass::ProcHeading && !(code.Flags & stmtflag::kOpensBlock)) runningLevel = 0;
         long change = LevelChangeOfLine(st, lead, stCount, tok);
-        giRunningLevel += change;
-        if (change < 0 && giRunningLevel < 0) {
+        runningLevel += change;
+        if (change < 0 && runningLevel < 0) {
             ReportInternalError("BabParseRecord", "Indent-level < 0.");
-            if (!oDebug->DontFixDataErrors) giRunningLevel = 0;
+            if (!oDebug->DontFixDataErrors) runningLevel = 0;
         }
         // A one-line If or a loop closed on the same line opens no block.
         if ((code.Flags & stmtflag::kOpensBlock) && stCount > s &&
             (vb::EqualsNoCase(verbText, "IF") || (st[static_cast<size_t>(stCount)].Flags & stmtflag::kClosesBlock)))
             code.Flags &= ~stmtflag::kOpensBlock;
     }
-    TraceGroup(rec, groupFirst, last, recBefore, recCount, stBefore, stCount, tokBefore, tokCount, comments);
+    TraceGroup(p, groupFirst, last, recBefore, stBefore, tokBefore, comments);
 }
 
 void FindStartOfProc(long& first, std::vector<BabRecord>& rec, long& heading, std::vector<BabStatement>& st) {

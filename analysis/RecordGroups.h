@@ -4,15 +4,12 @@
 // ties, and keeps the running indentation level of the file.
 #include <vector>
 
-#include "analysis/SourceModel.h"
-#include "platform/TextFile.h"
+#include "analysis/SourceParse.h"
 
-// Reads and analyses the next record group. StatusCode 11 at the end of the
-// file (nothing read), 4 after a rejected line, 6 for a negative level with
-// oDebug.DontFixDataErrors on.
-void BabParseRecord(LineReader& file, std::vector<BabRecord>& records, long& recordCount,
-                    std::vector<BabStatement>& statements, long& stmtCount, std::vector<BabToken>& tokens,
-                    long& tokenCount);
+// Reads and analyses the next record group of the parse's text. StatusCode 11
+// at the end of the text (nothing read), 4 after a rejected line, 6 for a
+// negative level with oDebug.DontFixDataErrors on.
+void BabParseRecord(SourceParse& parse);
 
 // Ties the comment block in front of a procedure heading (from the first
 // blank line of the group on) to the heading's record.

@@ -10,26 +10,10 @@
 
 namespace {
 
-// Index of the last record made; restarts with every file.
-long glRecordCounter = 0;
-
-// Room for record `index` (grown by 3000 beyond the margin).
-void RecordRoom(std::vector<BabRecord>& records, long index) {
-    if (index <= glRecordCapacity - model::kGrowthMargin) return;
-    glRecordCapacity += model::kRecordGrowth;
-    GrowTo(records, glRecordCapacity);
-    BabInitRecords(records, index, glRecordCapacity);
-}
-
 // Room for `n` more tokens; the 500000-token ceiling raises -4.
 void TokenRoom(std::vector<BabToken>& tokens, long tokenCount, long n) {
-    if (tokenCount + n <= glTokenCapacity) return;
-    glTokenCapacity += model::kTokenGrowth;
-    if (glTokenCapacity > model::kMaxTokens) {
-        glTokenCapacity = model::kMaxTokens;
-        RaiseStatus(-4, oDebug->ReasonCode, "ReadRecordExtractTokens");
-    }
-    GrowTo(tokens, glTokenCapacity);
+    if (tokenCount + n > model::kMaxTokens) RaiseStatus(-4, oDebug->ReasonCode, "ReadRecordExtractTokens");
+    RoomFor(tokens, tokenCount + n);
 }
 
 std::string RejectionDetail(const VBError& e) {
@@ -49,56 +33,53 @@ std::string RejectionDetail(const VBError& e) {
 }
 
 // The rejected line becomes one invalid-line token on a record of its own.
-void StoreInvalidLine(std::vector<BabRecord>& records, std::vector<BabToken>& tokens, long& tokenCount) {
+void StoreInvalidLine(SourceParse& p) {
+    std::vector<BabToken>& tokens = p.model.yToken;
+    long& tokenCount = p.model.glTokenCount;
     if (tokenCount < model::kMaxTokens) ++tokenCount;
-    if (tokenCount > glTokenCapacity) glTokenCapacity = std::min(tokenCount, model::kMaxTokens);
-    GrowTo(tokens, glTokenCapacity);
+    RoomFor(tokens, tokenCount);
     BabToken& t = tokens[static_cast<size_t>(tokenCount)];
     BabInitToken(t);
     t.Class = TokenClass::InvalidRecord;
     t.Piece = "???InvalidRecord???";
 
-    ++glRecordCounter;
-    if (glRecordCounter > glRecordCapacity - model::kGrowthMargin) {
-        glRecordCapacity += 1;
-        GrowTo(records, glRecordCapacity);
-        BabInitRecords(records, glRecordCounter, glRecordCapacity);
-    }
-    BabRecord& r = records[static_cast<size_t>(glRecordCounter)];
+    ++p.recordCounter;
+    RoomFor(p.model.yRecord, p.recordCounter);
+    BabRecord& r = p.model.yRecord[static_cast<size_t>(p.recordCounter)];
     r.FirstToken = r.LastToken = tokenCount;
     oDebug->StatusCode = 4;
 }
 
 }  // namespace
 
-std::vector<BabToken>& TokenWorkArray() {
-    static std::vector<BabToken> work(static_cast<size_t>(model::kWorkTokens) + 1);
-    return work;
-}
-
-void ReadRecordExtractTokens(LineReader& file, std::vector<BabRecord>& records, long& recordCount,
-                             std::vector<BabToken>& tokens, long& tokenCount, const bool& commentContinues) {
+void ReadRecordExtractTokens(SourceParse& p, bool commentContinues) {
     TraceGuard trace(TraceKind::ZurudUvu, "ReadRecordExtractTokens");
+    LineReader& file = p.input;
+    std::vector<BabRecord>& records = p.model.yRecord;
+    long& recordCount = p.model.glRecordCount;
+    std::vector<BabToken>& tokens = p.model.yToken;
+    long& tokenCount = p.model.glTokenCount;
+    long& recordCounter = p.recordCounter;
     if (file.Eof()) {
         oDebug->StatusCode = 11;
         return;
     }
     BabRecord record;
     BabInitRecord(record);
-    if (recordCount == 0) glRecordCounter = 0;
+    if (recordCount == 0) recordCounter = 0;
 
     try {
         std::string line;
         if (!file.ReadLine(line)) RaiseError(vberr::kInputPastEnd, "ReadRecordExtractTokens");
         if (line.size() > reader::kMaxLineLength) RaiseStatus(-2, oDebug->ReasonCode, "ReadRecordExtractTokens");
-        if (BabTraceOn()) BabTrace("Record #" + Num(glRecordCounter + 1) + " SourceRec=|" + line + "|");
+        if (BabTraceOn()) BabTrace("Record #" + Num(recordCounter + 1) + " SourceRec=|" + line + "|");
 
         const BabToken& lastStored = tokens[static_cast<size_t>(tokenCount)];
         if (commentContinues || (lastStored.Class == TokenClass::NonCode && lastStored.Detail == tokdetail::kComment &&
                                  lastStored.FlagsOut == 1)) {
             // The line continues a comment: it is one more comment token, as it stands.
             TokenRoom(tokens, tokenCount, 1);
-            RecordRoom(records, recordCount + 1);
+            RoomFor(records, recordCount + 1);
             BabToken& t = tokens[static_cast<size_t>(++tokenCount)];
             t = BabToken();
             t.Class = TokenClass::NonCode;
@@ -109,15 +90,15 @@ void ReadRecordExtractTokens(LineReader& file, std::vector<BabRecord>& records, 
             }
             t.Piece = std::move(line);
             ++recordCount;
-            glRecordCounter = recordCount;
+            recordCounter = recordCount;
             record.FirstToken = record.LastToken = tokenCount;
-            records[static_cast<size_t>(glRecordCounter)] = record;
+            records[static_cast<size_t>(recordCounter)] = record;
         } else {
-            std::vector<BabToken>& work = TokenWorkArray();
+            std::vector<BabToken>& work = p.work;
             long n = 0;
             ExtractTokens(line, work, n);
             if (oDebug->StatusCode == 4) RaiseStatus(-3, oDebug->ReasonCode, "ReadRecordExtractTokens");
-            AnalyzeTokens(work, n);
+            AnalyzeTokens(work, n, p.model.gtBabFlags);
             // A number that starts a continuation line is part of the
             // statement (If a > _ / 0 Then), never a line number.
             if (n >= 1 && (lastStored.FlagsOut & 1) && work[1].Class == TokenClass::NonCode &&
@@ -128,31 +109,31 @@ void ReadRecordExtractTokens(LineReader& file, std::vector<BabRecord>& records, 
             }
             TokenRoom(tokens, tokenCount, n);
 
-            ++glRecordCounter;
-            RecordRoom(records, glRecordCounter);
+            ++recordCounter;
+            RoomFor(records, recordCounter);
             for (long k = 1; k <= n; ++k)
                 tokens[static_cast<size_t>(tokenCount + k)] = std::move(work[static_cast<size_t>(k)]);
             record.FirstToken = tokenCount + 1;
             record.LastToken = tokenCount + n;
             tokenCount += n;
-            records[static_cast<size_t>(glRecordCounter)] = record;
+            records[static_cast<size_t>(recordCounter)] = record;
         }
     } catch (const VBError& e) {
         std::string detail = RejectionDetail(e);
         if (oLog)
             oLog->LogData(std::string("The following error occurred in proc ") + "ReadRecordExtractTokens" +
-                          " reading record:" + Num(glRecordCounter + 1) + ". " + "\r\n" + "===>" + detail);
-        StoreInvalidLine(records, tokens, tokenCount);
+                          " reading record:" + Num(recordCounter + 1) + ". " + "\r\n" + "===>" + detail);
+        StoreInvalidLine(p);
     }
 
     if (oDebug->StatusCode == 4 || file.Eof()) {
         // One blank record follows the last line.
-        ++glRecordCounter;
-        GrowTo(records, glRecordCounter);
-        BabInitRecord(records[static_cast<size_t>(glRecordCounter)]);
-        if (oLog) oLog->LogData("Records/Tokens=" + Num(glRecordCounter) + "/" + Num(tokenCount));
+        ++recordCounter;
+        RoomFor(records, recordCounter);
+        BabInitRecord(records[static_cast<size_t>(recordCounter)]);
+        if (oLog) oLog->LogData("Records/Tokens=" + Num(recordCounter) + "/" + Num(tokenCount));
     }
-    recordCount = glRecordCounter;
+    recordCount = recordCounter;
 
     if (BabTraceOn()) {
         const BabRecord& r = records[static_cast<size_t>(recordCount)];

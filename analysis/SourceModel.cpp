@@ -22,37 +22,44 @@ void BlankRange(std::vector<T>& v, long from, long to, const char* procName) {
     for (long i = from; i <= to; ++i) v[static_cast<size_t>(i)] = T();
 }
 
+// A fresh array: element 0 and the blank tail.
 template <class T>
-void Recreate(std::vector<T>& v, long upper) {
+void Recreate(std::vector<T>& v) {
     v.clear();
-    v.resize(static_cast<size_t>(upper) + 1);
+    RoomFor(v, 0);
 }
+
+// The model the error report describes.
+const SourceModel* gReported = &gModel;
 
 }  // namespace
 
 std::string fsSourcePosition() {
-    if (glRecordCount <= 0) return "";
-    return "Record =" + Num(glRecordCount) + " Statement =" + Num(glStmtCount) + " Token =" + Num(glTokenCount);
+    if (!gReported || gReported->glRecordCount <= 0) return "";
+    return "Record =" + Num(gReported->glRecordCount) + " Statement =" + Num(gReported->glStmtCount) +
+           " Token =" + Num(gReported->glTokenCount);
 }
 
-void BabInitFile(std::vector<BabRecord>& records, long& recordCount, std::vector<BabStatement>& statements,
-                 long& stmtCount, std::vector<BabToken>& tokens, long& tokenCount, const std::string& dialect) {
+ReportedModel::ReportedModel(const SourceModel& model) : before_(gReported) { gReported = &model; }
+
+ReportedModel::~ReportedModel() { gReported = before_; }
+
+void BabInitFile(SourceModel& model, const std::string& dialect) {
     TraceGuard trace(TraceKind::ZurudUvu, "BabInitFile");
     BabTrace("Dialect=<" + dialect + ">");
     RequireBabInit("BabInitFile");
     BuildKeyWordsForDialect(dialect);
 
-    recordCount = 0;
-    glRecordCapacity = model::kInitialRecords;
-    Recreate(records, glRecordCapacity);
-    stmtCount = 0;
-    glStmtCapacity = model::kInitialStatements;
-    Recreate(statements, glStmtCapacity);
-    tokenCount = 0;
-    glTokenCapacity = model::kInitialTokens;
-    Recreate(tokens, glTokenCapacity);
+    model.glRecordCount = 0;
+    Recreate(model.yRecord);
+    model.glStmtCount = 0;
+    Recreate(model.yStatement);
+    model.glTokenCount = 0;
+    Recreate(model.yToken);
+    model.yTokenKind.assign(1, 0);
+    model.gtProcTable.assign(1, ProcInfo());
 
-    gtBabFlags = BabFileFlags();
+    model.gtBabFlags = BabFileFlags();
 }
 
 void BabInitRecords(std::vector<BabRecord>& records, long from, long to) {

@@ -69,19 +69,15 @@ void TraceStatement(const BabStatement& s, long first) {
 
 }  // namespace
 
-void AnalyzeStatement(std::vector<BabToken>& tok, long& first, long groupLast, std::vector<BabStatement>& stmts,
-                      long& stmtCount) {
+void AnalyzeStatement(SourceModel& m, long& first, long groupLast) {
     TraceGuard trace(TraceKind::ZurudUvu, "AnalyzeStatement");
     if (BabTraceOn()) BabTrace("Tokens (First)=" + Num(first));
-    BabFileFlags& f = gtBabFlags;
+    std::vector<BabToken>& tok = m.yToken;
+    std::vector<BabStatement>& stmts = m.yStatement;
+    BabFileFlags& f = m.gtBabFlags;
 
-    long n = ++stmtCount;
-    if (n > glStmtCapacity - model::kGrowthMargin) {
-        glStmtCapacity += model::kStatementGrowth;
-        long oldUpper = static_cast<long>(stmts.size()) - 1;
-        GrowTo(stmts, glStmtCapacity);
-        BabInitStatements(stmts, oldUpper + 1, glStmtCapacity);
-    }
+    long n = ++m.glStmtCount;
+    RoomFor(stmts, n);
     BabStatement s;
     s.FirstToken = first;
     BabToken& head = tok[static_cast<size_t>(first)];

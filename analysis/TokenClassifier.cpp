@@ -20,9 +20,8 @@ bool IsTrailingBlanks(const BabToken& t) {
     return t.Class == TokenClass::NonCode && t.Detail == tokdetail::kBlank && !t.Piece.empty();
 }
 
-void ClassifyWord(std::vector<BabToken>& w, long i, long n) {
+void ClassifyWord(std::vector<BabToken>& w, long i, long n, BabFileFlags& f) {
     BabToken& t = w[static_cast<size_t>(i)];
-    BabFileFlags& f = gtBabFlags;
     const BabToken& first = w[1];
     bool lookUp = i > 1 || !f.InType;
     // Inside a Type block the first word of a line is a member name, unless
@@ -76,9 +75,9 @@ void ClassifyBang(std::vector<BabToken>& w, long i, long n) {
     t.Piece.clear();
 }
 
-void ClassifyColon(std::vector<BabToken>& w, long i, bool& hasLabel) {
+void ClassifyColon(std::vector<BabToken>& w, long i, bool& hasLabel, const BabFileFlags& f) {
     BabToken& t = w[static_cast<size_t>(i)];
-    if (gtBabFlags.FormDescription) {
+    if (f.FormDescription) {
         Set(t, TokenClass::Operator, tokdetail::kOperator);
         return;
     }
@@ -112,7 +111,7 @@ void TraceResult(const std::vector<BabToken>& w, long n) {
 
 }  // namespace
 
-void AnalyzeTokens(std::vector<BabToken>& w, long& n) {
+void AnalyzeTokens(std::vector<BabToken>& w, long& n, BabFileFlags& flags) {
     bool hasLabel = false;
     for (long i = 1; i <= n; ++i) {
         BabToken& t = w[static_cast<size_t>(i)];
@@ -123,7 +122,7 @@ void AnalyzeTokens(std::vector<BabToken>& w, long& n) {
         } else if (t.Piece.empty()) {
             if (i == 1) Set(t, TokenClass::NonCode, tokdetail::kBlank);
         } else if (IsAsciiLetter(c)) {
-            if (t.Class == TokenClass::Keyword) ClassifyWord(w, i, n);
+            if (t.Class == TokenClass::Keyword) ClassifyWord(w, i, n, flags);
         } else if (c >= '0' && c <= '9') {
             if (i == 1) Set(t, TokenClass::NonCode, tokdetail::kLeadingLabel);
             else Set(t, TokenClass::Literal, tokdetail::kNumber);
@@ -142,7 +141,7 @@ void AnalyzeTokens(std::vector<BabToken>& w, long& n) {
             if (single) Set(t, TokenClass::Operator, tokdetail::kOperator);
             else Set(t, TokenClass::Literal, tokdetail::kDate);
         } else if (c == ':') {
-            ClassifyColon(w, i, hasLabel);
+            ClassifyColon(w, i, hasLabel, flags);
         } else if (c == '_' && single && i > 1 &&
                    (i == n || (i == n - 1 && IsTrailingBlanks(w[static_cast<size_t>(n)])))) {
             // Only "_" continues a line, also with blanks after it (which

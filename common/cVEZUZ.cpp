@@ -57,10 +57,6 @@ void cVEZUZ::Show(const Progress& progress) {
 
 void cVEZUZ::CloseFiles() {
     TraceGuard trace(TraceKind::App, "CloseFiles");
-    if (giInputFileNo != 0) {
-        goInputFile.Close();
-        giInputFileNo = 0;
-    }
     oFile = std::make_unique<cFileCollection>();
     giFileIndex = 0;
     if (oAppInfo->IsAProjectFile && giRunMode == 0 && gfnUnloadProjectDialog) gfnUnloadProjectDialog();
@@ -72,10 +68,6 @@ void cVEZUZ::CloseFile() {
     if (oAppInfo->IsAProjectFile) {
         CloseFiles();
         return;
-    }
-    if (giInputFileNo != 0) {
-        goInputFile.Close();
-        giInputFileNo = 0;
     }
     oFile->Remove(giFileIndex);
     if (giFileIndex >= oFile->Count()) giFileIndex = static_cast<int>(oFile->Count());

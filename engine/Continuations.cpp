@@ -108,7 +108,7 @@ bool IsCommentText(const std::string& line) {
 // or a word without blanks before it, never inside a comment; every
 // continuation line one level in from the first.
 std::string BreakLikeCode(const std::string& line) {
-    static std::vector<BabToken> work(2001);
+    static std::vector<BabToken> work;
     long n = 0;
     ExtractTokens(line, work, n);
     std::string out, built;

@@ -116,7 +116,6 @@ void FailRun(ZelkRun& run, const std::string& fileName, const VBError& error) {
         } catch (...) {
         }
     }
-    CloseQuietly(goInputFile);
     CloseQuietly(run.goOutFile);
     CloseQuietly(run.goLogFile);
     oDebug->StatusCode = 7;
@@ -134,7 +133,6 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given) {
     FileStatsRecord& stats = gtFileStats[static_cast<size_t>(index)];
 
     sbFileNameFromDir(fileName, gsCurrentFileName, gsCurrentFileDir);
-    gsModuleName = gsCurrentFileName.substr(0, gsCurrentFileName.find('.'));
 
     Ui().SetMousePointer(pointer::vbHourglass);
     if (gfrmZelker) {
@@ -147,7 +145,7 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given) {
 
     stats.FileName = gsCurrentFileName;
     std::string text = given ? std::move(*given) : LineReader::ReadWhole(fileName);
-    gsFileKind = FileKindOfText(text);
+    const std::string kind = FileKindOfText(text);
     CheckDictionaries();
 
     if (!oProgressForm) oProgressForm = gfrmZelker;
@@ -158,16 +156,14 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given) {
     sbMsgBar(app::kProductName + " : " + fileName.substr(fileName.rfind(paths::kSep) + 1), true, gctlStatus);
     Clock().Sleep(200);
 
-    if (giInputFileNo != 0) {
-        goInputFile.Close();
-        giInputFileNo = 0;
-    }
     sbKillTemp(index);
-    gtProcTable.assign(1, ProcInfo{});
-    stats.Warnings = 0;
     // Counts of an earlier file never reach this file's footer.
+    gModel = SourceModel{};
+    gModel.gtProcTable.assign(1, ProcInfo{});
+    gModel.gsFileKind = kind;
+    gModel.gsModuleName = gsCurrentFileName.substr(0, gsCurrentFileName.find('.'));
+    stats.Warnings = 0;
     stats.OutputLines = 0;
-    glRecordCount = 0;
 
     glLinesInFile = static_cast<long>(text.size() / 26);
     gsTempOutFile[static_cast<size_t>(index)] = oWindow->GetTempFile("PV");
@@ -179,7 +175,6 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given) {
     sbProcessSourceFile(index, run, std::move(text));
     WriteLogFooter(run, stats);
 
-    goInputFile.Close();
     run.goOutFile.Close();
     run.goLogFile.Close();
 }
@@ -257,9 +252,7 @@ void sbProcessSourceFile(int index, ZelkRun& run, std::string text) {
     TraceGuard trace(TraceKind::App, "sbProcessSourceFile");
     Trapped("sbProcessSourceFile", [&] {
         AppTrace("Which=" + Num(index));
-        yTokenKind.assign(1, 0);
         oDebug->ClearStatus();
-        gblnCondCompProc = false;
 
         std::string dialectUsed = run.opt.gsDialectDefault;
         if (run.opt.gblnDialectAutodetect) {
@@ -303,7 +296,7 @@ void sbProcessSourceFile(int index, ZelkRun& run, std::string text) {
             run.glNextLineNumber = run.opt.glLineNumberStart;
         bool firstCall = true;
         oZel->StatusBarUpdate(firstCall, true, 0);
-        ProcessSelectedText(index, std::move(text));
+        gModel = ProcessSelectedText(index, std::move(text), gModel.gsFileKind);
         if (oAppInfo->WasCanceled) sbLogLine(run, "Zelk Canceled", false);
         else sbDoFile(run);
     });

@@ -5,8 +5,8 @@
 
 #include "analysis/SourceModel.h"
 
-// The line's raw tokens in elements 1 to n of the work array (which holds at
-// least 2001 elements). Every character of the line lands in a token's
+// The line's raw tokens in elements 1 to n of the work array, which grows as
+// the line needs; element n + 1 is there too, blank. Every character of the line lands in a token's
 // WhiteSpaceLeft or Piece, in order, except: the "_" of a continued comment
 // (recorded as FlagsOut 1), the delimiter after REM (replaced by one blank),
 // and the closing quote added to an unterminated string literal. A line that

@@ -73,15 +73,11 @@ constexpr long kFirstOfStatement = 2;
 }  // namespace tokflag
 
 namespace model {
-constexpr long kInitialRecords = 3000;
-constexpr long kInitialStatements = 3000;
-constexpr long kInitialTokens = 10000;
-constexpr long kRecordGrowth = 3000;
-constexpr long kStatementGrowth = 3000;
-constexpr long kTokenGrowth = 10000;
-constexpr long kGrowthMargin = 250;
+// Blank elements each array keeps past its last entry, so that a look one
+// element ahead of the last entry finds a blank element rather than nothing.
+constexpr long kTailMargin = 250;
 constexpr long kMaxTokens = 500000;
-constexpr long kWorkTokens = 2000;  // upper bound of the per-line token work array
+constexpr long kWorkTokens = 2000;  // upper bound of the tokens one line may give
 }  // namespace model
 
 // A comment token or the token of an empty line: such a token begins a
@@ -122,15 +118,11 @@ struct SourceModel {
     std::vector<BabRecord> yRecord;
     std::vector<BabStatement> yStatement;
     std::vector<BabToken> yToken;
-    // How many records, statements and tokens the arrays hold.
+    // How many records, statements and tokens the arrays hold; each array
+    // holds at least count + kTailMargin + 1 elements.
     long glRecordCount = 0;
     long glStmtCount = 0;
     long glTokenCount = 0;
-    // The upper bound each array was last given; the arrays hold at least
-    // capacity + 1 elements.
-    long glRecordCapacity = 0;
-    long glStmtCapacity = 0;
-    long glTokenCapacity = 0;
     BabFileFlags gtBabFlags;
     // Per token (indices 0 to glTokenCount): 3 keywords, operators and
     // separators; 2 names, labels, line numbers and label references; 4
@@ -138,10 +130,17 @@ struct SourceModel {
     std::vector<uint8_t> yTokenKind;
     // One entry per module part, in file order, from index 0.
     std::vector<ProcInfo> gtProcTable;
+    // The kind the text was parsed as: "C" class, "F" form or other designer
+    // file, "M" code module.
+    std::string gsFileKind;
+    // From the module's Attribute VB_Name line.
+    std::string gsModuleName;
+    // A procedure heading lies inside an #If block.
+    bool gblnCondCompProc = false;
 };
 
-// The model of the file being processed. The analyser builds it and the
-// engine reads it through the names below, which refer into it.
+// The model of the file being processed, which the engine reads through the
+// names below, which refer into it.
 inline SourceModel gModel;
 inline std::vector<BabRecord>& yRecord = gModel.yRecord;
 inline std::vector<BabStatement>& yStatement = gModel.yStatement;
@@ -149,21 +148,35 @@ inline std::vector<BabToken>& yToken = gModel.yToken;
 inline long& glRecordCount = gModel.glRecordCount;
 inline long& glStmtCount = gModel.glStmtCount;
 inline long& glTokenCount = gModel.glTokenCount;
-inline long& glRecordCapacity = gModel.glRecordCapacity;
-inline long& glStmtCapacity = gModel.glStmtCapacity;
-inline long& glTokenCapacity = gModel.glTokenCapacity;
 inline BabFileFlags& gtBabFlags = gModel.gtBabFlags;
 inline std::vector<uint8_t>& yTokenKind = gModel.yTokenKind;
 inline std::vector<ProcInfo>& gtProcTable = gModel.gtProcTable;
+inline std::string& gsModuleName = gModel.gsModuleName;
+inline bool& gblnCondCompProc = gModel.gblnCondCompProc;
 
-// "Record =n Statement =n Token =n" of the file being processed, for the
-// error report (BabInit installs it there); empty before its first record.
+// "Record =n Statement =n Token =n" of the model being parsed or zelked, for
+// the error report (BabInit installs it there); empty when there is none or
+// it has no record yet.
 std::string fsSourcePosition();
 
-// Per-file set-up: keyword table of the dialect, empty arrays of their initial
-// size, cleared flags. Raises 32000 with StatusCode 2 before BabInit.
-void BabInitFile(std::vector<BabRecord>& records, long& recordCount, std::vector<BabStatement>& statements,
-                 long& stmtCount, std::vector<BabToken>& tokens, long& tokenCount, const std::string& dialect);
+// Names the model the error report's source position describes while it
+// lives; the one named before comes back at its end.
+class ReportedModel {
+public:
+    explicit ReportedModel(const SourceModel& model);
+    ~ReportedModel();
+    ReportedModel(const ReportedModel&) = delete;
+    ReportedModel& operator=(const ReportedModel&) = delete;
+
+private:
+    const SourceModel* before_;
+};
+
+// Per-file set-up: keyword table of the dialect, empty arrays (element 0 and
+// the blank tail), one token kind and one procedure-table entry, cleared
+// flags. Raises 32000 with StatusCode 2 before
+// BabInit.
+void BabInitFile(SourceModel& model, const std::string& dialect);
 
 // Blank the elements From to To; StatusCode 3 / ReasonCode 23 outside the array.
 void BabInitRecords(std::vector<BabRecord>& records, long from, long to);
@@ -190,4 +203,10 @@ void GrowTo(std::vector<T>& v, long upper) {
     if (v.size() >= want) return;
     if (v.capacity() < want) ReserveModelArray(v, std::max(want, v.capacity() * 2));
     v.resize(want);
+}
+
+// Room for entry `index` and the blank tail after it.
+template <class T>
+void RoomFor(std::vector<T>& v, long index) {
+    GrowTo(v, index + model::kTailMargin);
 }

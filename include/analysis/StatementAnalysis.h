@@ -4,11 +4,10 @@
 
 #include "analysis/SourceModel.h"
 
-// Makes statement count + 1 from the token `first` on (up to a ":" separator
-// or the group's last token), stores it, raises the count and moves `first`
-// past the statement.
-void AnalyzeStatement(std::vector<BabToken>& tokens, long& first, long groupLast,
-                      std::vector<BabStatement>& statements, long& stmtCount);
+// Makes statement count + 1 of the model from the token `first` on (up to a
+// ":" separator or the group's last token), stores it, raises the count and
+// moves `first` past the statement.
+void AnalyzeStatement(SourceModel& model, long& first, long groupLast);
 
 // Marks the label references (NonCode, kLabelReference) of a GoSub, GoTo, If,
 // On or Resume statement.

@@ -4,15 +4,9 @@
 // the closing of files can reach it.
 #include <string>
 
-#include "platform/TextFile.h"
 
 // Lines of the file being processed: the progress gauge's maximum.
 inline long glLinesInFile = 0;
-
-// The source file open for reading by the parse; giInputFileNo is not 0
-// while it is open.
-inline int giInputFileNo = 0;
-inline LineReader goInputFile;
 
 // Whether the module being zelked is spell checked: a copy of the spelling
 // option taken at start-up, before a Zelk All and when the options are saved;

@@ -88,39 +88,47 @@ std::string WithLineEnds(const std::string& crlfText, const std::string& lineEnd
     return out;
 }
 
-void ReadAllRecords(const std::string& text) {
-    goInputFile.OpenText(text);
-    BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6");
-    oDebug->ClearStatus();
-    while (oDebug->StatusCode == 0) {
-        bool commentContinues = false;
-        ReadRecordExtractTokens(goInputFile, yRecord, glRecordCount, yToken, glTokenCount, commentContinues);
-    }
+SourceModel& Parsed() {
+    static SourceModel model;
+    return model;
 }
 
-void ParseText(const std::string& text, const std::string& fileKind) {
-    gblnCondCompProc = false;
+const SourceModel& ReadAllRecords(const std::string& text) {
+    SourceModel& model = Parsed();
+    model = SourceModel{};
+    BabInitFile(model, "6");
+    SourceParse parse(model);
+    parse.input.OpenText(text);
     oDebug->ClearStatus();
-    ParseSource(text, fileKind, "6", oZel.get());
+    while (oDebug->StatusCode == 0) ReadRecordExtractTokens(parse, false);
+    return model;
+}
+
+const SourceModel& ParseText(const std::string& text, const std::string& fileKind) {
+    oDebug->ClearStatus();
+    return Parsed() = ParseSource(text, fileKind, "6", oZel.get());
 }
 
 std::vector<std::string> RecordPieces(long record) {
+    const SourceModel& m = Parsed();
     std::vector<std::string> out;
-    const BabRecord& r = yRecord[static_cast<size_t>(record)];
+    const BabRecord& r = m.yRecord[static_cast<size_t>(record)];
     if (r.FirstToken == 0) return out;
-    for (long t = r.FirstToken; t <= r.LastToken; ++t) out.push_back(yToken[static_cast<size_t>(t)].Piece);
+    for (long t = r.FirstToken; t <= r.LastToken; ++t) out.push_back(m.yToken[static_cast<size_t>(t)].Piece);
     return out;
 }
 
 std::vector<std::string> StatementPieces(long statement) {
+    const SourceModel& m = Parsed();
     std::vector<std::string> out;
-    const BabStatement& s = yStatement[static_cast<size_t>(statement)];
-    for (long t = s.FirstToken; t <= s.LastToken && t > 0; ++t) out.push_back(yToken[static_cast<size_t>(t)].Piece);
+    const BabStatement& s = m.yStatement[static_cast<size_t>(statement)];
+    for (long t = s.FirstToken; t <= s.LastToken && t > 0; ++t) out.push_back(m.yToken[static_cast<size_t>(t)].Piece);
     return out;
 }
 
 const BabStatement& FirstStatementOf(long record) {
-    return yStatement[static_cast<size_t>(yRecord[static_cast<size_t>(record)].FirstStmt)];
+    const SourceModel& m = Parsed();
+    return m.yStatement[static_cast<size_t>(m.yRecord[static_cast<size_t>(record)].FirstStmt)];
 }
 
 LogCapture::LogCapture() {

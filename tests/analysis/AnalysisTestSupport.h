@@ -30,12 +30,16 @@ std::string Fixture(const std::string& name);
 // Converts CR LF line ends to LF or to CR.
 std::string WithLineEnds(const std::string& crlfText, const std::string& lineEnd);
 
+// The model the last ReadAllRecords or ParseText made; the helpers below
+// read it.
+SourceModel& Parsed();
+
 // Reads every line of the text with the record reader alone (no statements),
-// until the end of the file or a rejected line.
-void ReadAllRecords(const std::string& text);
+// until the end of the file or a rejected line, into a new model.
+const SourceModel& ReadAllRecords(const std::string& text);
 
 // Parses the text as a file of the given kind, reporting to oZel.
-void ParseText(const std::string& text, const std::string& fileKind = "M");
+const SourceModel& ParseText(const std::string& text, const std::string& fileKind = "M");
 
 // The pieces of the tokens of a record, and of a statement.
 std::vector<std::string> RecordPieces(long record);

@@ -25,7 +25,7 @@ std::string Describe(const ProcInfo& p) {
 
 std::vector<std::string> Table() {
     std::vector<std::string> out;
-    for (const ProcInfo& p : gtProcTable) out.push_back(Describe(p));
+    for (const ProcInfo& p : Parsed().gtProcTable) out.push_back(Describe(p));
     return out;
 }
 
@@ -38,21 +38,21 @@ TEST(FileParse, StandardModule) {
     ParseText("Attribute VB_Name = \"Utils\"\r\nOption Explicit\r\n\r\nPublic Function Add(a, b)\r\n"
               "    Add = a + b\r\nEnd Function\r\n");
     EXPECT_EQ(oDebug->StatusCode, 0);
-    EXPECT_EQ(gsModuleName, "Utils");
+    EXPECT_EQ(Parsed().gsModuleName, "Utils");
     EXPECT_EQ(Table(), (V{"<Declarations> D 1-2 1-2 public", "Add F 3-7 3-6 public"}));
-    EXPECT_EQ(glRecordCount, 7);
-    EXPECT_FALSE(gblnCondCompProc);
+    EXPECT_EQ(Parsed().glRecordCount, 7);
+    EXPECT_FALSE(Parsed().gblnCondCompProc);
 }
 
 TEST(FileParse, FormFixture) {
     UseStandardKeywords();
     ParseText(Fixture("form.frm"), "F");
     EXPECT_EQ(oDebug->StatusCode, 0);
-    EXPECT_EQ(gsModuleName, "frmMain");
+    EXPECT_EQ(Parsed().gsModuleName, "frmMain");
     EXPECT_EQ(Table(), (V{"(Designer Object Definition) M 1-24 1-24", "<Declarations> D 25-30 25-30",
                           "cmdOK_Click S 31-38 31-38 event", "Form_Load S 39-42 39-42 event",
                           "Form_Resize S 43-48 43-47 event"}));
-    EXPECT_EQ(yStatement[1].Flags, stmtflag::kFormDescription);
+    EXPECT_EQ(Parsed().yStatement[1].Flags, stmtflag::kFormDescription);
 }
 
 TEST(FileParse, FormWithoutCode) {
@@ -89,16 +89,23 @@ TEST(FileParse, OneLineTypeAndEnumEndOnTheirLine) {
     ParseText("Private Type Pair: A As Long: End Type\r\nPublic Enum Side: Left = 1: End Enum\r\n"
               "Sub Main()\r\nEnd Sub\r\nSub Other()\r\nEnd Sub\r\n");
     EXPECT_EQ(Table(), (V{"<Declarations> D 1-2 1-6 public", "Main S 3-4 7-8 public", "Other S 5-7 9-10 public"}));
-    EXPECT_FALSE(gtBabFlags.InType);
-    EXPECT_FALSE(gtBabFlags.InEnum);
+    EXPECT_FALSE(Parsed().gtBabFlags.InType);
+    EXPECT_FALSE(Parsed().gtBabFlags.InEnum);
 }
 
 TEST(FileParse, ReadingAfterTheEndIsAnInternalError) {
     UseStandardKeywords();
     LogCapture log;
-    ParseText("x = 1\r\n");
-    long n = 5;
-    EXPECT_THROW(sbParseRecord(n), ErrorReported);
+    SourceModel model;
+    BabInitFile(model, "6");
+    SourceParse parse(model);
+    parse.input.OpenText("x = 1\r\n");
+    long n = -1;
+    sbParseRecord(parse, n);
+    ASSERT_EQ(oDebug->StatusCode, 0);
+    EXPECT_FALSE(parse.input.IsOpen());
+    n = 5;
+    EXPECT_THROW(sbParseRecord(parse, n), ErrorReported);
     EXPECT_EQ(oDebug->StatusCode, 6);
     std::string text = "sbParseRecord\r\n\r\nTrying to read Record # 5 after EOF.";
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
@@ -112,7 +119,7 @@ TEST(FileParse, ClassFixtureWithPropertyProcedures) {
     UseStandardKeywords();
     ParseText(Fixture("class.cls"), "C");
     EXPECT_EQ(oDebug->StatusCode, 0);
-    EXPECT_EQ(gsModuleName, "cCounter");
+    EXPECT_EQ(Parsed().gsModuleName, "cCounter");
     EXPECT_EQ(Table(), (V{"<Declarations> D 1-13 1-13", "Class_Initialize S 14-17 14-17 event",
                           "Value [PropertyGet] Q 18-22 18-22 public", "Value [PropertyLet] R 23-27 23-27 public",
                           "Owner [PropertySet] S 28-31 28-31 public", "Class_Terminate S 32-36 32-35 event"}));
@@ -158,30 +165,31 @@ TEST(FileParse, PartsAndTheirLeadingComments) {
 TEST(FileParse, ConditionalCompilationAroundAHeading) {
     UseStandardKeywords();
     ParseText("Dim x\r\n#If Win32 Then\r\nSub A()\r\nEnd Sub\r\n#End If\r\nSub B()\r\nEnd Sub\r\n");
-    EXPECT_TRUE(gblnCondCompProc);
+    EXPECT_TRUE(Parsed().gblnCondCompProc);
     ParseText("Dim x\r\n' about the block\r\n#If Win32 Then\r\n#Else\r\n' no heading here\r\nSub A()\r\nEnd Sub\r\n"
               "#End If\r\n");
-    EXPECT_TRUE(gblnCondCompProc);
+    EXPECT_TRUE(Parsed().gblnCondCompProc);
     ParseText("#If Win32 Then\r\nDim x\r\n#End If\r\nSub A()\r\nEnd Sub\r\n");
-    EXPECT_FALSE(gblnCondCompProc);
+    EXPECT_FALSE(Parsed().gblnCondCompProc);
 }
 
 TEST(FileParse, TokenKinds) {
     UseStandardKeywords();
     ParseText("10 If x = \"a\" Then GoTo 20 ' c\r\n");
-    EXPECT_EQ(yTokenKind, (std::vector<uint8_t>{0, 2, 3, 2, 3, 4, 3, 3, 2, 1}));
+    EXPECT_EQ(Parsed().yTokenKind, (std::vector<uint8_t>{0, 2, 3, 2, 3, 4, 3, 3, 2, 1}));
 }
 
 TEST(FileParse, CancelStopsBeforeTheNextGroup) {
     UseStandardKeywords();
     // The Cancel button is pressed while the fourth group is reported.
-    testsupport::Ui().OnDoEvents = [] {
-        if (glRecordCount >= 4) oAppInfo->WasCanceled = true;
+    int reported = 0;
+    testsupport::Ui().OnDoEvents = [&reported] {
+        if (++reported == 4) oAppInfo->WasCanceled = true;
     };
     ParseText("a = 1\r\nb = 2\r\nc = 3\r\nSub A()\r\nEnd Sub\r\n");
     EXPECT_TRUE(oAppInfo->WasCanceled);
     EXPECT_EQ(oDebug->StatusCode, 0);
-    EXPECT_EQ(glRecordCount, 4);  // four groups read, the fifth not
+    EXPECT_EQ(Parsed().glRecordCount, 4);  // four groups read, the fifth not
     EXPECT_EQ(Table(), (V{"<Declarations> D 1-3 1-3 public", "A S 4-4 4-4 public"}));
 }
 
@@ -198,7 +206,7 @@ TEST(FileParse, FileIndexOutsideTheCollection) {
                            "oFile()\r\nSpecified File-index =" +
                            std::to_string(which) + "\r\noFile() bounds = (1,1)";
         try {
-            ProcessSelectedFile(which);
+            ProcessSelectedFile(which, "M");
             ADD_FAILURE() << "no error";
         } catch (const VBError& e) {
             EXPECT_EQ(e.Number, 32000);
@@ -214,16 +222,14 @@ TEST(FileParse, FilesWithoutCode) {
     UseStandardKeywords();
     ParseText("");
     EXPECT_EQ(oDebug->StatusCode, 11);
-    EXPECT_EQ(glRecordCount, 0);
-    EXPECT_EQ(giInputFileNo, 0);
-    EXPECT_EQ(gtProcTable.size(), 1u);
+    EXPECT_EQ(Parsed().glRecordCount, 0);
+    EXPECT_EQ(Parsed().gtProcTable.size(), 1u);
 
     // Only blank lines: read to the end, then nothing to zelk.
     ParseText("\r\n\r\n   \r\n");
     EXPECT_EQ(oDebug->StatusCode, 11);
-    EXPECT_EQ(glRecordCount, 4);
-    EXPECT_EQ(glStmtCount, 3);
-    EXPECT_EQ(giInputFileNo, 0);
+    EXPECT_EQ(Parsed().glRecordCount, 4);
+    EXPECT_EQ(Parsed().glStmtCount, 3);
     EXPECT_EQ(Table(), (V{"<Declarations> D 1-4 1-3 public"}));
 }
 
@@ -235,10 +241,10 @@ TEST(FileParse, VanishedFileIsReported) {
     std::filesystem::remove(entry.FileName);
     oFile->Add(entry);
     oDebug->ClearStatus();
-    ProcessSelectedFile(1);
+    const SourceModel model = ProcessSelectedFile(1, "M");
     EXPECT_EQ(oDebug->StatusCode, 7);
-    EXPECT_EQ(giInputFileNo, 0);
-    EXPECT_EQ(glRecordCount, 0);
+    EXPECT_EQ(model.glRecordCount, 0);
+    EXPECT_EQ(model.gtProcTable.size(), 1u);
     std::string text = "The following error occurred processing " + entry.FileName + ".\r\n\r\nFile not found";
     EXPECT_EQ(testsupport::Ui().LastPrompt(), text);
     EXPECT_EQ(testsupport::Ui().Messages.back().Title, app::kTitle);
@@ -253,10 +259,9 @@ TEST(FileParse, OnlySourceEntriesAreParsed) {
     project.FileType = 1;
     oFile->Clear();
     oFile->Add(project);
-    ProcessSelectedFile(1);
+    const SourceModel model = ProcessSelectedFile(1, "M");
     EXPECT_EQ(giFileIndex, 1);
-    EXPECT_EQ(glRecordCount, 2);  // the model of the last source file stays
-    EXPECT_EQ(giInputFileNo, 0);
+    EXPECT_EQ(model.glRecordCount, 0);  // nothing parsed
 }
 
 // The file entry reads its file and parses the text with the session's file
@@ -271,22 +276,21 @@ TEST(FileParse, AFileEntryParsesAsItsTextDoes) {
         ParseText(text, kind);
         EXPECT_EQ(oDebug->StatusCode, 0);
         const V fromText = Table();
-        const std::vector<uint8_t> kinds = yTokenKind;
-        const long records = glRecordCount, statements = glStmtCount, tokens = glTokenCount;
+        const std::vector<uint8_t> kinds = Parsed().yTokenKind;
+        const long records = Parsed().glRecordCount, statements = Parsed().glStmtCount, tokens = Parsed().glTokenCount;
 
         cFileDesc entry;
         entry.FileName = WriteSource("same.bas", text);
         oFile->Clear();
         oFile->Add(entry);
-        gsFileKind = kind;
         oDebug->ClearStatus();
-        ProcessSelectedFile(1);
+        Parsed() = ProcessSelectedFile(1, kind);
         EXPECT_EQ(oDebug->StatusCode, 0);
         EXPECT_EQ(Table(), fromText);
-        EXPECT_EQ(yTokenKind, kinds);
-        EXPECT_EQ(glRecordCount, records);
-        EXPECT_EQ(glStmtCount, statements);
-        EXPECT_EQ(glTokenCount, tokens);
+        EXPECT_EQ(Parsed().yTokenKind, kinds);
+        EXPECT_EQ(Parsed().glRecordCount, records);
+        EXPECT_EQ(Parsed().glStmtCount, statements);
+        EXPECT_EQ(Parsed().glTokenCount, tokens);
         // Only a code module's parts are public without a scope word.
         EXPECT_EQ(fromText.front().ends_with(" public"), std::string(kind) == "M") << fromText.front();
     }

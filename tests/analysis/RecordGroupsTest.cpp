@@ -13,13 +13,14 @@ namespace {
 
 std::vector<long> Levels() {
     std::vector<long> out;
-    for (long r = 1; r <= glRecordCount; ++r) out.push_back(yRecord[static_cast<size_t>(r)].IndentLevel);
+    const SourceModel& m = Parsed();
+    for (long r = 1; r <= m.glRecordCount; ++r) out.push_back(m.yRecord[static_cast<size_t>(r)].IndentLevel);
     return out;
 }
 
 std::vector<long> TiedTo() {
     std::vector<long> out;
-    for (long r = 1; r <= glRecordCount; ++r) out.push_back(yRecord[static_cast<size_t>(r)].TiedTo);
+    for (long r = 1; r <= Parsed().glRecordCount; ++r) out.push_back(Parsed().yRecord[static_cast<size_t>(r)].TiedTo);
     return out;
 }
 
@@ -68,8 +69,8 @@ TEST(RecordGroups, CommentsTieToTheCodeLineBelowThem) {
     UseStandardKeywords();
     ParseText("x = 0\r\ny = 0\r\n' one\r\n' two\r\n\r\n' three\r\nx = 1\r\n");
     EXPECT_EQ(TiedTo(), (L{0, 0, 0, 0, 0, 7, 0, 0}));
-    EXPECT_EQ(yRecord[6].TiedBack, 2);
-    EXPECT_EQ(yRecord[3].TiedBack, 0);
+    EXPECT_EQ(Parsed().yRecord[6].TiedBack, 2);
+    EXPECT_EQ(Parsed().yRecord[3].TiedBack, 0);
 
     // The same lines before a heading: the blank line and what follows it
     // belong to the procedure.
@@ -90,55 +91,54 @@ TEST(RecordGroups, CommentsTieToTheCodeLineBelowThem) {
     // Only code lines: nothing tied.
     ParseText("a = 1\r\nb = 2\r\nc = 3\r\n");
     EXPECT_EQ(TiedTo(), (L{0, 0, 0, 0}));
-    for (long r = 1; r <= 3; ++r) EXPECT_EQ(yRecord[static_cast<size_t>(r)].FirstStmt, r);
+    for (long r = 1; r <= 3; ++r) EXPECT_EQ(Parsed().yRecord[static_cast<size_t>(r)].FirstStmt, r);
 }
 
 TEST(RecordGroups, ContinuedCommentIsOneStatement) {
     UseStandardKeywords();
     ParseText("' first _\r\nsecond line\r\nx = 1\r\n");
-    ASSERT_EQ(glStmtCount, 2);
-    const BabStatement& c = yStatement[1];
+    ASSERT_EQ(Parsed().glStmtCount, 2);
+    const BabStatement& c = Parsed().yStatement[1];
     EXPECT_EQ(c.Class, StatementClass::Comment);
     EXPECT_EQ(c.RecordFirst, 1);
     EXPECT_EQ(c.RecordLast, 2);
     EXPECT_EQ(c.LastToken, 2);
-    EXPECT_EQ(yToken[2].Statement, 1);
-    EXPECT_EQ(yRecord[2].FirstStmt, 1);
+    EXPECT_EQ(Parsed().yToken[2].Statement, 1);
+    EXPECT_EQ(Parsed().yRecord[2].FirstStmt, 1);
     EXPECT_EQ(TiedTo(), (L{3, 3, 0, 0}));
 }
 
 TEST(RecordGroups, ContinuationRecords) {
     UseStandardKeywords();
     ParseText("a = 1 + _\r\n  2: b = 3 + _\r\n  4\r\nc = 5\r\n");
-    ASSERT_EQ(glStmtCount, 3);
-    EXPECT_EQ(yStatement[1].RecordFirst, 1);
-    EXPECT_EQ(yStatement[1].RecordLast, 3);
-    EXPECT_EQ(yStatement[2].RecordFirst, 0);  // later statements of a line keep no records
-    EXPECT_EQ(yRecord[1].FirstStmt, 1);
-    EXPECT_EQ(yRecord[2].FirstStmt, 2);  // "b = 3" begins inside it
-    EXPECT_EQ(yRecord[3].FirstStmt, 2);
-    for (long r = 1; r <= 3; ++r) EXPECT_EQ(yRecord[static_cast<size_t>(r)].LastStmt, 2);
-    EXPECT_EQ(yRecord[4].FirstStmt, 3);
+    ASSERT_EQ(Parsed().glStmtCount, 3);
+    EXPECT_EQ(Parsed().yStatement[1].RecordFirst, 1);
+    EXPECT_EQ(Parsed().yStatement[1].RecordLast, 3);
+    EXPECT_EQ(Parsed().yStatement[2].RecordFirst, 0);  // later statements of a line keep no records
+    EXPECT_EQ(Parsed().yRecord[1].FirstStmt, 1);
+    EXPECT_EQ(Parsed().yRecord[2].FirstStmt, 2);  // "b = 3" begins inside it
+    EXPECT_EQ(Parsed().yRecord[3].FirstStmt, 2);
+    for (long r = 1; r <= 3; ++r) EXPECT_EQ(Parsed().yRecord[static_cast<size_t>(r)].LastStmt, 2);
+    EXPECT_EQ(Parsed().yRecord[4].FirstStmt, 3);
 }
 
 TEST(RecordGroups, TrailingCommentsAreStatementsOfTheirOwnRecords) {
     UseStandardKeywords();
     for (const char* tail : {"' last\r\n\r\n' very last\r\n", "' last\r\n\r\n' very last"}) {
-        ParseText(std::string("x = 1\r\n") + tail);
+        const SourceModel& m = ParseText(std::string("x = 1\r\n") + tail);
         EXPECT_EQ(oDebug->StatusCode, 0);
-        ASSERT_EQ(glRecordCount, 5);
-        ASSERT_EQ(glStmtCount, 4);
+        ASSERT_EQ(m.glRecordCount, 5);
+        ASSERT_EQ(m.glStmtCount, 4);
         for (long r = 2; r <= 4; ++r) {
-            EXPECT_EQ(yRecord[static_cast<size_t>(r)].FirstStmt, r);
-            EXPECT_EQ(yStatement[static_cast<size_t>(r)].RecordFirst, r);
-            EXPECT_EQ(yStatement[static_cast<size_t>(r)].RecordLast, r);
-            EXPECT_EQ(yStatement[static_cast<size_t>(r)].FirstToken, yRecord[static_cast<size_t>(r)].FirstToken);
+            EXPECT_EQ(m.yRecord[static_cast<size_t>(r)].FirstStmt, r);
+            EXPECT_EQ(m.yStatement[static_cast<size_t>(r)].RecordFirst, r);
+            EXPECT_EQ(m.yStatement[static_cast<size_t>(r)].RecordLast, r);
+            EXPECT_EQ(m.yStatement[static_cast<size_t>(r)].FirstToken, m.yRecord[static_cast<size_t>(r)].FirstToken);
         }
-        const BabRecord& end = yRecord[5];
+        const BabRecord& end = m.yRecord[5];
         EXPECT_TRUE(end.FirstStmt == 0 && end.LastStmt == 0 && end.FirstToken == 0 && end.TiedTo == 0);
         // Each token belongs to one statement and got its first-token mark once.
-        for (long t = 1; t <= glTokenCount; ++t) EXPECT_LE(yToken[static_cast<size_t>(t)].FlagsMisc, 3);
-        EXPECT_EQ(giInputFileNo, 0);
+        for (long t = 1; t <= m.glTokenCount; ++t) EXPECT_LE(m.yToken[static_cast<size_t>(t)].FlagsMisc, 3);
     }
 }
 
@@ -158,8 +158,8 @@ TEST(RecordGroups, NegativeLevelStopsWithTheDebugSwitch) {
     oDebug->DontFixDataErrors = true;
     ParseText("End If\r\nx = 1\r\n");
     EXPECT_EQ(oDebug->StatusCode, 6);
-    EXPECT_EQ(yRecord[1].IndentLevel, -1);
-    EXPECT_EQ(glRecordCount, 1);  // the parse stopped after the group
+    EXPECT_EQ(Parsed().yRecord[1].IndentLevel, -1);
+    EXPECT_EQ(Parsed().glRecordCount, 1);  // the parse stopped after the group
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
     EXPECT_EQ(testsupport::Ui().Messages[0].Buttons, mb::vbExclamation);
     EXPECT_EQ(log.Count(kNegativeLevelBlock), 1u);

@@ -16,7 +16,7 @@ std::string Repeat(const std::string& s, size_t n) {
 }
 
 const BabToken& FirstTokenOf(long record) {
-    return yToken[static_cast<size_t>(yRecord[static_cast<size_t>(record)].FirstToken)];
+    return Parsed().yToken[static_cast<size_t>(Parsed().yRecord[static_cast<size_t>(record)].FirstToken)];
 }
 
 // Statuses and records after reading a file whose second line is `bad`.
@@ -32,7 +32,7 @@ TEST(RecordReader, OneRecordPerLineAndABlankEndRecord) {
     UseStandardKeywords();
     ReadAllRecords("x = 1\r\n\r\n   \r\ny");
     EXPECT_EQ(oDebug->StatusCode, 11);
-    ASSERT_EQ(glRecordCount, 5);
+    ASSERT_EQ(Parsed().glRecordCount, 5);
     EXPECT_EQ(RecordPieces(1), (std::vector<std::string>{"x", "=", "1"}));
     EXPECT_EQ(FirstTokenOf(2).Piece, "");
     EXPECT_EQ(FirstTokenOf(2).Class, TokenClass::NonCode);
@@ -40,17 +40,17 @@ TEST(RecordReader, OneRecordPerLineAndABlankEndRecord) {
     EXPECT_EQ(FirstTokenOf(3).Piece, "   ");
     EXPECT_EQ(FirstTokenOf(3).Detail, 3);
     EXPECT_EQ(RecordPieces(4), std::vector<std::string>{"y"});
-    EXPECT_EQ(yRecord[5].FirstToken, 0);
-    EXPECT_EQ(yRecord[5].LastToken, 0);
-    EXPECT_EQ(glTokenCount, 6);
+    EXPECT_EQ(Parsed().yRecord[5].FirstToken, 0);
+    EXPECT_EQ(Parsed().yRecord[5].LastToken, 0);
+    EXPECT_EQ(Parsed().glTokenCount, 6);
 }
 
 TEST(RecordReader, AtTheEndOfTheFileNoRecordIsMade) {
     UseStandardKeywords();
     ReadAllRecords("");
     EXPECT_EQ(oDebug->StatusCode, 11);
-    EXPECT_EQ(glRecordCount, 0);
-    EXPECT_EQ(glTokenCount, 0);
+    EXPECT_EQ(Parsed().glRecordCount, 0);
+    EXPECT_EQ(Parsed().glTokenCount, 0);
 }
 
 TEST(RecordReader, LineEndsOfEveryKindGiveTheSameRecords) {
@@ -59,13 +59,13 @@ TEST(RecordReader, LineEndsOfEveryKindGiveTheSameRecords) {
         SCOPED_TRACE(name);
         std::string crlf = Fixture(name);
         ReadAllRecords(crlf);
-        long records = glRecordCount;
+        long records = Parsed().glRecordCount;
         std::vector<std::vector<std::string>> expected;
         for (long r = 1; r <= records; ++r) expected.push_back(RecordPieces(r));
         EXPECT_EQ(records, static_cast<long>(textfile::SplitLines(crlf).size()) + 1);
         for (const char* end : {"\n", "\r"}) {
             ReadAllRecords(WithLineEnds(crlf, end));
-            ASSERT_EQ(glRecordCount, records);
+            ASSERT_EQ(Parsed().glRecordCount, records);
             for (long r = 1; r <= records; ++r) EXPECT_EQ(RecordPieces(r), expected[static_cast<size_t>(r) - 1]);
         }
     }
@@ -83,12 +83,12 @@ TEST(RecordReader, RejectedLinesEndTheFileWithAnInvalidRecord) {
         ReadAllRecords("a = 1\r\n" + c.bad + "\r\nb = 2\r\n");
         EXPECT_EQ(oDebug->StatusCode, 4);
         EXPECT_EQ(oDebug->ReasonCode, c.reason);
-        ASSERT_EQ(glRecordCount, 3);
+        ASSERT_EQ(Parsed().glRecordCount, 3);
         EXPECT_EQ(RecordPieces(2), std::vector<std::string>{"???InvalidRecord???"});
         EXPECT_EQ(FirstTokenOf(2).Class, TokenClass::InvalidRecord);
         EXPECT_EQ(FirstTokenOf(2).Where, 0);
-        EXPECT_EQ(yRecord[3].FirstToken, 0);
-        EXPECT_EQ(glTokenCount, 4);
+        EXPECT_EQ(Parsed().yRecord[3].FirstToken, 0);
+        EXPECT_EQ(Parsed().glTokenCount, 4);
         EXPECT_NE(log.Text().find("The following error occurred in proc ReadRecordExtractTokens reading record:2. \r\n" +
                                   c.logText),
                   std::string::npos);
@@ -103,7 +103,7 @@ TEST(RecordReader, LimitsAreInclusive) {
 
     ReadAllRecords(Repeat(",", 1996) + "\r\n");
     EXPECT_EQ(oDebug->StatusCode, 11);
-    EXPECT_EQ(glTokenCount, 1996);
+    EXPECT_EQ(Parsed().glTokenCount, 1996);
 }
 
 TEST(RecordReader, TokenCeilingOfAFile) {
@@ -117,10 +117,9 @@ TEST(RecordReader, TokenCeilingOfAFile) {
     ReadAllRecords(text);
     EXPECT_EQ(oDebug->StatusCode, 4);
     EXPECT_EQ(oDebug->ReasonCode, -4);
-    EXPECT_EQ(glTokenCount, 251 * 1989 + 1);
-    EXPECT_LE(glTokenCount, 500000);
-    EXPECT_EQ(glTokenCapacity, 500000);
-    ASSERT_EQ(glRecordCount, 253);
+    EXPECT_EQ(Parsed().glTokenCount, 251 * 1989 + 1);
+    EXPECT_LE(Parsed().glTokenCount, 500000);
+    ASSERT_EQ(Parsed().glRecordCount, 253);
     EXPECT_EQ(RecordPieces(252), std::vector<std::string>{"???InvalidRecord???"});
     EXPECT_NE(log.Text().find("===>Too many tokens -- more than500000"), std::string::npos);
 }

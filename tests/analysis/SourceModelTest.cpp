@@ -24,34 +24,36 @@ bool Blank(const BabStatement& s) {
            s.LastSignificant == 0 && s.LastToken == 0 && s.RecordFirst == 0 && s.RecordLast == 0 && s.Verb == 0;
 }
 
-void InitFile() { BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6"); }
+void InitFile() { BabInitFile(Parsed(), "6"); }
+
+constexpr size_t kFresh = model::kTailMargin + 1;  // element 0 and the blank tail
 
 }  // namespace
 
 TEST(SourceModel, InitFileStartsEmptyWhateverTheLastFileLeft) {
     UseStandardKeywords();
     ReadAllRecords("x = 1\r\ny = 2\r\n");
-    yStatement[7].Class = StatementClass::Blank;
-    gtBabFlags.InType = gtBabFlags.InEnum = gtBabFlags.InProcedure = true;
-    gtBabFlags.FormDescription = gtBabFlags.BeginBlock = true;
+    Parsed().yStatement[7].Class = StatementClass::Blank;
+    Parsed().gtBabFlags.InType = Parsed().gtBabFlags.InEnum = Parsed().gtBabFlags.InProcedure = true;
+    Parsed().gtBabFlags.FormDescription = Parsed().gtBabFlags.BeginBlock = true;
     InitFile();
-    EXPECT_EQ(glRecordCount, 0);
-    EXPECT_EQ(glStmtCount, 0);
-    EXPECT_EQ(glTokenCount, 0);
-    ASSERT_EQ(yRecord.size(), 3001u);
-    ASSERT_EQ(yStatement.size(), 3001u);
-    ASSERT_EQ(yToken.size(), 10001u);
-    for (const auto& r : yRecord) ASSERT_TRUE(Blank(r));
-    for (const auto& s : yStatement) ASSERT_TRUE(Blank(s));
-    for (const auto& t : yToken) ASSERT_TRUE(Blank(t));
-    EXPECT_FALSE(gtBabFlags.InType || gtBabFlags.InEnum || gtBabFlags.InProcedure || gtBabFlags.FormDescription ||
-                 gtBabFlags.BeginBlock);
+    EXPECT_EQ(Parsed().glRecordCount, 0);
+    EXPECT_EQ(Parsed().glStmtCount, 0);
+    EXPECT_EQ(Parsed().glTokenCount, 0);
+    ASSERT_EQ(Parsed().yRecord.size(), kFresh);
+    ASSERT_EQ(Parsed().yStatement.size(), kFresh);
+    ASSERT_EQ(Parsed().yToken.size(), kFresh);
+    for (const auto& r : Parsed().yRecord) ASSERT_TRUE(Blank(r));
+    for (const auto& s : Parsed().yStatement) ASSERT_TRUE(Blank(s));
+    for (const auto& t : Parsed().yToken) ASSERT_TRUE(Blank(t));
+    const BabFileFlags& f = Parsed().gtBabFlags;
+    EXPECT_FALSE(f.InType || f.InEnum || f.InProcedure || f.FormDescription || f.BeginBlock);
 }
 
 TEST(SourceModel, EveryOperationNeedsBabInit) {
     UseStandardKeywords();
     InitFile();
-    yToken[1].Piece = "kept";
+    Parsed().yToken[1].Piece = "kept";
     BabReset();
     BabToken t;
     BabRecord r;
@@ -61,67 +63,79 @@ TEST(SourceModel, EveryOperationNeedsBabInit) {
         return oDebug->StatusCode;
     };
     EXPECT_EQ(statusAfter([] { InitFile(); }), 2);
-    EXPECT_EQ(statusAfter([] { BabInitTokens(yToken, 1, 2); }), 2);
-    EXPECT_EQ(statusAfter([] { BabInitRecords(yRecord, 1, 2); }), 2);
-    EXPECT_EQ(statusAfter([] { BabInitStatements(yStatement, 1, 2); }), 2);
+    EXPECT_EQ(statusAfter([] { BabInitTokens(Parsed().yToken, 1, 2); }), 2);
+    EXPECT_EQ(statusAfter([] { BabInitRecords(Parsed().yRecord, 1, 2); }), 2);
+    EXPECT_EQ(statusAfter([] { BabInitStatements(Parsed().yStatement, 1, 2); }), 2);
     EXPECT_EQ(statusAfter([&] { BabInitToken(t); }), 2);
     EXPECT_EQ(statusAfter([&] { BabInitRecord(r); }), 2);
-    EXPECT_EQ(yToken[1].Piece, "kept");
-    EXPECT_EQ(yToken.size(), 10001u);
+    EXPECT_EQ(Parsed().yToken[1].Piece, "kept");
+    EXPECT_EQ(Parsed().yToken.size(), kFresh);
 }
 
 TEST(SourceModel, RangeOperationsCheckTheirBounds) {
     UseStandardKeywords();
     InitFile();
-    for (long i = 3; i <= 7; ++i) yToken[static_cast<size_t>(i)].Piece = "t";
+    for (long i = 3; i <= 7; ++i) Parsed().yToken[static_cast<size_t>(i)].Piece = "t";
 
-    BabInitTokens(yToken, 5, 5);
-    EXPECT_TRUE(Blank(yToken[5]));
-    EXPECT_EQ(yToken[4].Piece, "t");
-    EXPECT_EQ(yToken[6].Piece, "t");
+    BabInitTokens(Parsed().yToken, 5, 5);
+    EXPECT_TRUE(Blank(Parsed().yToken[5]));
+    EXPECT_EQ(Parsed().yToken[4].Piece, "t");
+    EXPECT_EQ(Parsed().yToken[6].Piece, "t");
 
     struct Bad {
         long from, to;
     };
-    for (Bad b : {Bad{5, 4}, Bad{-1, 3}, Bad{9000, 10001}}) {
+    for (Bad b : {Bad{5, 4}, Bad{-1, 3}, Bad{200, model::kTailMargin + 1}}) {
         SCOPED_TRACE(b.from);
         oDebug->ClearStatus();
-        EXPECT_THROW(BabInitTokens(yToken, b.from, b.to), VBError);
+        EXPECT_THROW(BabInitTokens(Parsed().yToken, b.from, b.to), VBError);
         EXPECT_EQ(oDebug->StatusCode, 3);
         EXPECT_EQ(oDebug->ReasonCode, 23);
     }
-    EXPECT_EQ(yToken[4].Piece, "t");
-    BabInitTokens(yToken, 0, 10000);
-    EXPECT_TRUE(Blank(yToken[7]));
+    EXPECT_EQ(Parsed().yToken[4].Piece, "t");
+    BabInitTokens(Parsed().yToken, 0, model::kTailMargin);
+    EXPECT_TRUE(Blank(Parsed().yToken[7]));
 }
 
-TEST(SourceModel, RecordArrayGrowsAtRecord2751) {
+// The arrays hold what the text gives and a blank tail: a small file does
+// not pay for a large one, and a large one grows past any first size.
+TEST(SourceModel, ArraysGrowWithTheText) {
     UseStandardKeywords();
-    std::string text;
-    for (int i = 0; i < 2750; ++i) text += "x\r\n";
-    ReadAllRecords(text);
-    EXPECT_EQ(glRecordCount, 2751);  // with the blank end record
-    EXPECT_EQ(glRecordCapacity, 3000);
-    EXPECT_EQ(yRecord.size(), 3001u);
-
-    ReadAllRecords(text + "x\r\n");
-    EXPECT_EQ(glRecordCount, 2752);
-    EXPECT_EQ(glRecordCapacity, 6000);
-    EXPECT_EQ(yRecord.size(), 6001u);
-    EXPECT_EQ(yRecord[2751].FirstToken, 2751);
-    for (size_t i = 2752; i <= 6000; ++i) ASSERT_TRUE(Blank(yRecord[i])) << i;
+    for (int lines : {2, 4000}) {
+        SCOPED_TRACE(lines);
+        std::string text;
+        for (int i = 0; i < lines; ++i) text += "a = 1: b = 2\r\n";
+        const SourceModel& m = ParseText(text);
+        ASSERT_EQ(m.glRecordCount, lines + 1);  // with the blank end record
+        ASSERT_EQ(m.glStmtCount, 2 * lines);
+        ASSERT_EQ(m.glTokenCount, 7 * lines);
+        EXPECT_EQ(m.yRecord[static_cast<size_t>(lines)].FirstToken, 7 * lines - 6);
+        EXPECT_EQ(m.yStatement[static_cast<size_t>(2 * lines)].FirstToken, 7 * lines - 2);
+        const auto tail = [](const auto& v, long count) {
+            EXPECT_GE(v.size(), static_cast<size_t>(count) + kFresh);
+            for (size_t i = static_cast<size_t>(count) + 1; i < v.size(); ++i) ASSERT_TRUE(Blank(v[i])) << i;
+        };
+        tail(m.yRecord, m.glRecordCount);
+        tail(m.yStatement, m.glStmtCount);
+        tail(m.yToken, m.glTokenCount);
+        if (lines == 2) {
+            EXPECT_EQ(m.yRecord.size(), m.glRecordCount + kFresh);
+            EXPECT_EQ(m.yStatement.size(), m.glStmtCount + kFresh);
+            EXPECT_EQ(m.yToken.size(), m.glTokenCount + kFresh);
+        }
+    }
 }
 
 TEST(SourceModel, KeywordAndNameTokens) {
     UseStandardKeywords();
     ReadAllRecords("If Total Then\r\n");
-    const BabToken& kw = yToken[1];
+    const BabToken& kw = Parsed().yToken[1];
     EXPECT_EQ(kw.Class, TokenClass::Keyword);
     EXPECT_EQ(kw.Detail, tokdetail::kKeyword);
     EXPECT_TRUE(kw.IsKeyWord);
     EXPECT_TRUE(kw.IsReservedWord);
     EXPECT_EQ(BabKeyWordAt(kw.pKeyWord).KeyWord, "IF");
-    const BabToken& name = yToken[2];
+    const BabToken& name = Parsed().yToken[2];
     EXPECT_EQ(name.Class, TokenClass::Name);
     EXPECT_EQ(name.Detail, tokdetail::kName);
     EXPECT_FALSE(name.IsKeyWord || name.IsReservedWord);

@@ -12,8 +12,8 @@ namespace {
 
 // A statement as "Class/Detail f=Flags v=verb text" ("-" without a verb).
 std::string Describe(long s) {
-    const BabStatement& st = yStatement[static_cast<size_t>(s)];
-    std::string verb = st.Verb ? yToken[static_cast<size_t>(st.Verb)].Piece : "-";
+    const BabStatement& st = Parsed().yStatement[static_cast<size_t>(s)];
+    std::string verb = st.Verb ? Parsed().yToken[static_cast<size_t>(st.Verb)].Piece : "-";
     return std::to_string(CodeOf(st.Class)) + "/" + std::to_string(st.Detail) + " f=" + std::to_string(st.Flags) +
            " v=" + verb;
 }
@@ -22,15 +22,15 @@ std::vector<std::string> DescribeAll(const std::string& lines) {
     ParseText(lines);
     EXPECT_EQ(oDebug->StatusCode, 0);
     std::vector<std::string> out;
-    for (long s = 1; s <= glStmtCount; ++s) out.push_back(Describe(s));
+    for (long s = 1; s <= Parsed().glStmtCount; ++s) out.push_back(Describe(s));
     return out;
 }
 
 // The pieces of the tokens marked as label references.
 std::vector<std::string> LabelReferences() {
     std::vector<std::string> out;
-    for (long t = 1; t <= glTokenCount; ++t) {
-        const BabToken& k = yToken[static_cast<size_t>(t)];
+    for (long t = 1; t <= Parsed().glTokenCount; ++t) {
+        const BabToken& k = Parsed().yToken[static_cast<size_t>(t)];
         if (k.Class == TokenClass::NonCode && k.Detail == tokdetail::kLabelReference) out.push_back(k.Piece);
     }
     return out;
@@ -93,24 +93,24 @@ TEST(StatementAnalysis, KeywordsMissingFromTheKeywordFileMatchNoVerb) {
 TEST(StatementAnalysis, ImplicitLetAndStatementTokens) {
     UseStandardKeywords();
     ParseText("x = 5: Let y = 6\r\n");
-    ASSERT_EQ(glStmtCount, 2);
-    const BabStatement& first = yStatement[1];
+    ASSERT_EQ(Parsed().glStmtCount, 2);
+    const BabStatement& first = Parsed().yStatement[1];
     EXPECT_EQ(StatementPieces(1), (V{"x", "=", "5", ":"}));
     EXPECT_EQ(first.LastSignificant, 3);
-    const BabToken& eq = yToken[static_cast<size_t>(first.Verb)];
+    const BabToken& eq = Parsed().yToken[static_cast<size_t>(first.Verb)];
     EXPECT_EQ(eq.Piece, "=");
     EXPECT_EQ(eq.pKeyWord, BabLetIndex());
     EXPECT_FALSE(eq.IsKeyWord);
-    EXPECT_EQ(yToken[1].FlagsMisc & tokflag::kFirstOfStatement, tokflag::kFirstOfStatement);
-    EXPECT_EQ(yToken[5].FlagsMisc & tokflag::kFirstOfStatement, tokflag::kFirstOfStatement);
-    EXPECT_EQ(yToken[2].FlagsMisc, 0);
-    for (long t = 1; t <= 4; ++t) EXPECT_EQ(yToken[static_cast<size_t>(t)].Statement, 1) << t;
-    for (long t = 5; t <= 8; ++t) EXPECT_EQ(yToken[static_cast<size_t>(t)].Statement, 2) << t;
+    EXPECT_EQ(Parsed().yToken[1].FlagsMisc & tokflag::kFirstOfStatement, tokflag::kFirstOfStatement);
+    EXPECT_EQ(Parsed().yToken[5].FlagsMisc & tokflag::kFirstOfStatement, tokflag::kFirstOfStatement);
+    EXPECT_EQ(Parsed().yToken[2].FlagsMisc, 0);
+    for (long t = 1; t <= 4; ++t) EXPECT_EQ(Parsed().yToken[static_cast<size_t>(t)].Statement, 1) << t;
+    for (long t = 5; t <= 8; ++t) EXPECT_EQ(Parsed().yToken[static_cast<size_t>(t)].Statement, 2) << t;
     // Only the first statement of a line knows its records.
     EXPECT_EQ(first.RecordFirst, 1);
     EXPECT_EQ(first.RecordLast, 1);
-    EXPECT_EQ(yStatement[2].RecordFirst, 0);
-    EXPECT_EQ(yStatement[2].RecordLast, 0);
+    EXPECT_EQ(Parsed().yStatement[2].RecordFirst, 0);
+    EXPECT_EQ(Parsed().yStatement[2].RecordLast, 0);
 }
 
 TEST(StatementAnalysis, LabelReferences) {
@@ -166,14 +166,13 @@ TEST(StatementAnalysis, KeepLeadingCommentsAndScanForVerb) {
               (V{"0/0 f=8 v=XKeep", "0/0 f=0 v=Print", "0/0 f=0 v=-"}));
 }
 
-TEST(StatementAnalysis, StatementArrayGrowsPast2750) {
+TEST(StatementAnalysis, StatementArrayGrowsPastTheRecords) {
     UseStandardKeywords();
     std::string text;
     for (int i = 0; i < 1400; ++i) text += "a = 1: b = 2\r\n";
     ParseText(text);
-    EXPECT_EQ(glStmtCount, 2800);
-    EXPECT_EQ(glStmtCapacity, 6000);
-    EXPECT_EQ(yStatement.size(), 6001u);
-    EXPECT_EQ(yStatement[2800].Verb, glTokenCount - 1);
-    EXPECT_EQ(yStatement[2801].FirstToken, 0);
+    EXPECT_EQ(Parsed().glStmtCount, 2800);
+    EXPECT_GT(Parsed().yStatement.size(), 2801u);
+    EXPECT_EQ(Parsed().yStatement[2800].Verb, Parsed().glTokenCount - 1);
+    EXPECT_EQ(Parsed().yStatement[2801].FirstToken, 0);
 }

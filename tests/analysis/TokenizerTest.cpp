@@ -21,8 +21,9 @@ std::string Show(const BabToken& t) {
 
 std::vector<std::string> ShowRecord(long record) {
     std::vector<std::string> out;
-    const BabRecord& r = yRecord[static_cast<size_t>(record)];
-    for (long t = r.FirstToken; t <= r.LastToken && t > 0; ++t) out.push_back(Show(yToken[static_cast<size_t>(t)]));
+    const SourceModel& m = Parsed();
+    const BabRecord& r = m.yRecord[static_cast<size_t>(record)];
+    for (long t = r.FirstToken; t <= r.LastToken && t > 0; ++t) out.push_back(Show(m.yToken[static_cast<size_t>(t)]));
     return out;
 }
 
@@ -104,7 +105,7 @@ TEST(Tokenizer, LinesGiveTheirTokens) {
 TEST(Tokenizer, ColumnsAndLineEndMarks) {
     UseStandardKeywords();
     ReadAllRecords("\tx = #1/1/99#  \r\n\r\nIf a Then b _\r\n");
-    const BabToken* t = &yToken[0];
+    const BabToken* t = &Parsed().yToken[0];
     EXPECT_EQ(t[1].Where, 2);   // after the tab
     EXPECT_EQ(t[2].Where, 4);
     EXPECT_EQ(t[3].Where, 6);
@@ -113,8 +114,8 @@ TEST(Tokenizer, ColumnsAndLineEndMarks) {
     EXPECT_EQ(t[3].FlagsMisc, 0);
     EXPECT_EQ(t[5].Where, 0);  // the token of an empty line
     EXPECT_EQ(t[5].FlagsMisc, tokflag::kLastOfLine);
-    const BabRecord& r3 = yRecord[3];
-    const BabToken& b = yToken[static_cast<size_t>(r3.LastToken)];
+    const BabRecord& r3 = Parsed().yRecord[3];
+    const BabToken& b = Parsed().yToken[static_cast<size_t>(r3.LastToken)];
     EXPECT_EQ(b.Piece, "b");
     EXPECT_EQ(b.FlagsOut, 1);
     EXPECT_EQ(b.FlagsMisc, 0);  // the mark went with the dropped "_"
@@ -129,7 +130,7 @@ TEST(Tokenizer, CodeZeroInsideALineIsKept) {
 
 TEST(Tokenizer, TheThreeDocumentedChangesOfALine) {
     UseStandardKeywords();
-    std::vector<BabToken> work(2001);
+    std::vector<BabToken> work;
     long n = 0;
     struct Case {
         std::string line, rebuilt;
@@ -152,7 +153,7 @@ TEST(Tokenizer, TheThreeDocumentedChangesOfALine) {
 
 TEST(Tokenizer, EveryFixtureLineRebuildsFromItsTokens) {
     UseStandardKeywords();
-    std::vector<BabToken> work(2001);
+    std::vector<BabToken> work;
     for (const char* name : {"module.bas", "class.cls", "form.frm", "vb3.bas"}) {
         for (const std::string& line : textfile::SplitLines(Fixture(name))) {
             long n = 0;
@@ -166,15 +167,15 @@ TEST(Tokenizer, EveryFixtureLineRebuildsFromItsTokens) {
 TEST(Tokenizer, CommentContinuesOnlyAfterABlankAndUnderscore) {
     UseStandardKeywords();
     ReadAllRecords("' first _\r\n   x = 1 whatever\r\n'_______\r\ny = 2 ' tail\t_\r\nz\r\n");
-    ASSERT_EQ(glRecordCount, 6);
+    ASSERT_EQ(Parsed().glRecordCount, 6);
     EXPECT_EQ(ShowRecord(1), V{"' first :5/1"});
-    EXPECT_EQ(yToken[1].FlagsOut, 1);
-    const BabToken& cont = yToken[static_cast<size_t>(yRecord[2].FirstToken)];
+    EXPECT_EQ(Parsed().yToken[1].FlagsOut, 1);
+    const BabToken& cont = Parsed().yToken[static_cast<size_t>(Parsed().yRecord[2].FirstToken)];
     EXPECT_EQ(cont.Piece, "   x = 1 whatever");
     EXPECT_EQ(cont.Class, TokenClass::NonCode);
     EXPECT_EQ(cont.Detail, tokdetail::kComment);
     EXPECT_EQ(cont.Where, 0);
-    EXPECT_EQ(yRecord[2].FirstToken, yRecord[2].LastToken);
+    EXPECT_EQ(Parsed().yRecord[2].FirstToken, Parsed().yRecord[2].LastToken);
     // A separator comment does not swallow the next line.
     EXPECT_EQ(ShowRecord(3), V{"'_______:5/1"});
     EXPECT_EQ(ShowRecord(4), (V{"y:1/8", "[ ]=:4/6", "[ ]2:3/2", "[ ]' tail\t:5/1"}));
@@ -195,39 +196,41 @@ TEST(Tokenizer, TypeAndEnumBlocks) {
     EXPECT_EQ(ShowRecord(3)[0], "End:0/0");
     EXPECT_EQ(ShowRecord(4)[0], "Date:0/0");  // looked up again after End Type
     EXPECT_EQ(ShowRecord(6)[0], "[    ]Date:0/0");  // Enum members are looked up
-    EXPECT_FALSE(gtBabFlags.InType);
-    EXPECT_FALSE(gtBabFlags.InEnum);
+    EXPECT_FALSE(Parsed().gtBabFlags.InType);
+    EXPECT_FALSE(Parsed().gtBabFlags.InEnum);
 
     ReadAllRecords("Public Enum E\r\n");
-    EXPECT_TRUE(gtBabFlags.InEnum);
+    EXPECT_TRUE(Parsed().gtBabFlags.InEnum);
     ReadAllRecords("Type T\r\n");
-    EXPECT_TRUE(gtBabFlags.InType);
+    EXPECT_TRUE(Parsed().gtBabFlags.InType);
     ReadAllRecords("x = Type\r\n");
-    EXPECT_FALSE(gtBabFlags.InType);
+    EXPECT_FALSE(Parsed().gtBabFlags.InType);
 }
 
 TEST(Tokenizer, TypeInsideAProcedureOrTheFormDescriptionOpensNoBlock) {
     UseStandardKeywords();
     for (int which = 0; which < 2; ++which) {
-        goInputFile.OpenText("Type T\r\n    Date As Long\r\n");
-        BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6");
-        (which == 0 ? gtBabFlags.InProcedure : gtBabFlags.FormDescription) = true;
-        bool cont = false;
+        SourceModel& m = Parsed() = SourceModel{};
+        BabInitFile(m, "6");
+        SourceParse parse(m);
+        parse.input.OpenText("Type T\r\n    Date As Long\r\n");
+        (which == 0 ? m.gtBabFlags.InProcedure : m.gtBabFlags.FormDescription) = true;
         oDebug->ClearStatus();
-        ReadRecordExtractTokens(goInputFile, yRecord, glRecordCount, yToken, glTokenCount, cont);
-        ReadRecordExtractTokens(goInputFile, yRecord, glRecordCount, yToken, glTokenCount, cont);
-        EXPECT_FALSE(gtBabFlags.InType);
+        ReadRecordExtractTokens(parse, false);
+        ReadRecordExtractTokens(parse, false);
+        EXPECT_FALSE(m.gtBabFlags.InType);
         EXPECT_EQ(ShowRecord(2)[0], "[    ]Date:0/0");
     }
 }
 
 TEST(Tokenizer, ColonInsideTheFormDescriptionIsAnOperator) {
     UseStandardKeywords();
-    goInputFile.OpenText("Start: OleObjectBlob = \"f.frx\":0000\r\n");
-    BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6");
-    gtBabFlags.FormDescription = true;
-    bool cont = false;
-    ReadRecordExtractTokens(goInputFile, yRecord, glRecordCount, yToken, glTokenCount, cont);
+    SourceModel& m = Parsed() = SourceModel{};
+    BabInitFile(m, "6");
+    SourceParse parse(m);
+    parse.input.OpenText("Start: OleObjectBlob = \"f.frx\":0000\r\n");
+    m.gtBabFlags.FormDescription = true;
+    ReadRecordExtractTokens(parse, false);
     EXPECT_EQ(ShowRecord(1), (V{"Start:1/8", "::4/6", "[ ]OleObjectBlob:1/8", "[ ]=:4/6", "[ ]\"f.frx\":3/3",
                                 "::4/6", "0000:3/2"}));
 }

@@ -42,10 +42,8 @@ inline void ParseLines(const std::vector<std::string>& lines, const std::string&
     std::string path = paths::Join(testsupport::MakeDir("src"), "Module1.bas");
     testsupport::WriteFile(path, text);
     OpenOneFileSession(path);
-    gsFileKind = fileKind;
-    gblnCondCompProc = false;
     oDebug->ClearStatus();
-    ProcessSelectedFile(1);
+    gModel = ProcessSelectedFile(1, fileKind);
     ASSERT_EQ(oDebug->StatusCode, 0);
 }
 

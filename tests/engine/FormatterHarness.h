@@ -54,12 +54,10 @@ inline std::string WriteModule(const std::vector<std::string>& source, const std
 // Parses the file as the session's only file.
 inline void Parse(const std::string& path, const std::string& fileKind = "M") {
     enginetest::OpenSession(path);
-    gsFileKind = fileKind;
     BabReset();
     BabInit();
-    gblnCondCompProc = false;
     oDebug->StatusCode = 0;
-    ProcessSelectedFile(1);
+    gModel = ProcessSelectedFile(1, fileKind);
     ASSERT_EQ(oDebug->StatusCode, 0) << "the parse failed";
 }
 

@@ -160,7 +160,7 @@ TEST_F(ProcessFile, NamesAndKindOfTheFile) {
         Source(c.name, c.firstLine + "\r\n");
         sbProcessFile(1);
         EXPECT_EQ(gsModuleName, c.module) << c.name;
-        EXPECT_EQ(gsFileKind, c.kind) << c.name;
+        EXPECT_EQ(gModel.gsFileKind, c.kind) << c.name;
     }
     oAppInfo->IsAResourceFile = false;
 }
@@ -327,7 +327,7 @@ TEST_F(ProcessFile, AnEmptyFileIsReportedNotZelked) {
     const std::string path = Source("Empty.bas", "");
     sbProcessFile(1);
     EXPECT_NE(oDebug->StatusCode, 0);
-    EXPECT_EQ(gsFileKind, "M");
+    EXPECT_EQ(gModel.gsFileKind, "M");
     EXPECT_TRUE(Output().empty());
     EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Error");
     EXPECT_EQ(testsupport::Ui().LastPrompt(), "Error processing file, File not zelked\r\n");

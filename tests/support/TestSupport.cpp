@@ -63,9 +63,8 @@ class PerTestListener : public ::testing::EmptyTestEventListener {
         oProgressForm = nullptr;
         gfrmZelker = nullptr;
         gctlStatus = nullptr;
-        glRecordCount = glStmtCount = glTokenCount = glLinesInFile = 0;
-        giInputFileNo = 0;
-        goInputFile.Close();
+        gModel = SourceModel{};
+        glLinesInFile = 0;
         giFileIndex = 0;
         oZel = std::make_unique<cVEZUZ>();
         sbCommonInit("");
@@ -73,7 +72,6 @@ class PerTestListener : public ::testing::EmptyTestEventListener {
 
     void OnTestEnd(const ::testing::TestInfo&) override {
         if (oLog) oLog->LogClose();
-        goInputFile.Close();
         SetUi(nullptr);
         SetClock(nullptr);
         std::error_code ec;

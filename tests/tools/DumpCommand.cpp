@@ -29,9 +29,9 @@ std::string Escaped(const std::string& s) {
     return out + "|";
 }
 
-void DumpToken(long t, std::ostream& out) {
-    const BabToken& k = yToken[static_cast<size_t>(t)];
-    int kind = t < static_cast<long>(yTokenKind.size()) ? yTokenKind[static_cast<size_t>(t)] : 0;
+void DumpToken(const SourceModel& m, long t, std::ostream& out) {
+    const BabToken& k = m.yToken[static_cast<size_t>(t)];
+    int kind = t < static_cast<long>(m.yTokenKind.size()) ? m.yTokenKind[static_cast<size_t>(t)] : 0;
     out << "  T" << t << " @" << k.Where << " ws=" << Escaped(k.WhiteSpaceLeft) << " piece=" << Escaped(k.Piece)
         << " class=" << CodeOf(k.Class) << "/" << static_cast<int>(k.Detail) << " flags=" << static_cast<int>(k.FlagsMisc) << "/"
         << static_cast<int>(k.FlagsOut)
@@ -40,30 +40,30 @@ void DumpToken(long t, std::ostream& out) {
     out << "\n";
 }
 
-void DumpStatement(long s, std::ostream& out) {
-    const BabStatement& st = yStatement[static_cast<size_t>(s)];
-    std::string verb = st.Verb ? yToken[static_cast<size_t>(st.Verb)].Piece : std::string();
+void DumpStatement(const SourceModel& m, long s, std::ostream& out) {
+    const BabStatement& st = m.yStatement[static_cast<size_t>(s)];
+    std::string verb = st.Verb ? m.yToken[static_cast<size_t>(st.Verb)].Piece : std::string();
     out << "  S" << s << " class=" << CodeOf(st.Class) << "/" << st.Detail << " flags=" << st.Flags
         << " verb=" << st.Verb << Escaped(verb) << " tokens=" << st.FirstToken << ".." << st.LastToken
         << " sig=" << st.LastSignificant << " records=" << st.RecordFirst << ".." << st.RecordLast << "\n";
 }
 
-void DumpModel(std::ostream& out) {
-    out << "MODULE " << Escaped(gsModuleName) << "\n";
-    out << "RECORDS " << glRecordCount << " STATEMENTS " << glStmtCount << " TOKENS " << glTokenCount << "\n";
+void DumpModel(const SourceModel& m, std::ostream& out) {
+    out << "MODULE " << Escaped(m.gsModuleName) << "\n";
+    out << "RECORDS " << m.glRecordCount << " STATEMENTS " << m.glStmtCount << " TOKENS " << m.glTokenCount << "\n";
     long s = 1;
-    for (long r = 1; r <= glRecordCount; ++r) {
-        const BabRecord& rec = yRecord[static_cast<size_t>(r)];
+    for (long r = 1; r <= m.glRecordCount; ++r) {
+        const BabRecord& rec = m.yRecord[static_cast<size_t>(r)];
         out << "R" << r << " level=" << rec.IndentLevel << " stmts=" << rec.FirstStmt << ".." << rec.LastStmt
             << " tied=" << rec.TiedTo << "/" << rec.TiedBack << " tokens=" << rec.FirstToken << ".." << rec.LastToken
             << "\n";
         if (rec.FirstToken == 0) continue;
-        for (long t = rec.FirstToken; t <= rec.LastToken; ++t) DumpToken(t, out);
-        for (; s <= glStmtCount && yStatement[static_cast<size_t>(s)].FirstToken <= rec.LastToken; ++s)
-            DumpStatement(s, out);
+        for (long t = rec.FirstToken; t <= rec.LastToken; ++t) DumpToken(m, t, out);
+        for (; s <= m.glStmtCount && m.yStatement[static_cast<size_t>(s)].FirstToken <= rec.LastToken; ++s)
+            DumpStatement(m, s, out);
     }
-    for (size_t i = 0; i < gtProcTable.size(); ++i) {
-        const ProcInfo& p = gtProcTable[i];
+    for (size_t i = 0; i < m.gtProcTable.size(); ++i) {
+        const ProcInfo& p = m.gtProcTable[i];
         out << "P" << i << " " << Escaped(p.Name) << " kind=" << p.Kind << " records=" << p.FirstRecord << ".."
             << p.LastRecord << " stmts=" << p.FirstStmt << ".." << p.LastStmt << " public=" << p.IsPublic
             << " event=" << p.IsEventName << "\n";
@@ -72,16 +72,15 @@ void DumpModel(std::ostream& out) {
 
 }  // namespace
 
-void ParseAsOnlyFile(const std::string& path) {
+SourceModel ParseAsOnlyFile(const std::string& path) {
     if (!BabIsInitialised()) BabInit();
-    gsFileKind = FileKindOf(path);
+    const std::string kind = FileKindOf(path);
     oFile = std::make_unique<cFileCollection>();
     cFileDesc entry;
     entry.FileName = path;
     oFile->Add(entry);
     oDebug->ClearStatus();
-    gblnCondCompProc = false;
-    ProcessSelectedFile(1);
+    return ProcessSelectedFile(1, kind);
 }
 
 int RunDump(const std::vector<std::string>& args, std::ostream& out) {
@@ -91,13 +90,14 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out) {
     }
     const std::string& path = args[0];
     out << "FILE " << path << "\n";
+    SourceModel model;
     try {
-        ParseAsOnlyFile(path);
+        model = ParseAsOnlyFile(path);
     } catch (const VBError& e) {
         out << "ERROR " << e.Number << " " << e.Description << "\n";
         return 1;
     }
     if (oDebug->StatusCode != 0) out << "STATUS " << oDebug->StatusCode << " REASON " << oDebug->ReasonCode << "\n";
-    DumpModel(out);
+    DumpModel(model, out);
     return 0;
 }

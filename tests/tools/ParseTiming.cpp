@@ -57,29 +57,28 @@ int main(int argc, char** argv) {
 
     // The record reader and tokenizer alone.
     auto start = std::chrono::steady_clock::now();
-    goInputFile.Open(source.string());
-    BabInitFile(yRecord, glRecordCount, yStatement, glStmtCount, yToken, glTokenCount, "6");
-    while (oDebug->StatusCode == 0) {
-        bool commentContinues = false;
-        ReadRecordExtractTokens(goInputFile, yRecord, glRecordCount, yToken, glTokenCount, commentContinues);
+    {
+        SourceModel read;
+        BabInitFile(read, "6");
+        SourceParse parse(read);
+        parse.input.Open(source.string());
+        while (oDebug->StatusCode == 0) ReadRecordExtractTokens(parse, false);
+        double readSeconds = Seconds(start);
+        std::printf("lines %ld: records %ld, tokens %ld, read and tokenized in %.3f s (status %d)\n", lines,
+                    read.glRecordCount, read.glTokenCount, readSeconds, oDebug->StatusCode);
     }
-    double readSeconds = Seconds(start);
-    std::printf("lines %ld: records %ld, tokens %ld, read and tokenized in %.3f s (status %d)\n", lines,
-                glRecordCount, glTokenCount, readSeconds, oDebug->StatusCode);
-    goInputFile.Close();
 
     // The whole per-file parse: statements, groups, levels, procedure table.
     cFileDesc entry;
     entry.FileName = source.string();
     oFile->Add(entry);
-    gsFileKind = "M";
     oDebug->ClearStatus();
     start = std::chrono::steady_clock::now();
-    ProcessSelectedFile(1);
+    const SourceModel parsed = ProcessSelectedFile(1, "M");
     double parseSeconds = Seconds(start);
     std::printf("lines %ld: records %ld, statements %ld, tokens %ld, procedures %zu, parsed in %.3f s (status %d)\n",
-                lines, glRecordCount, glStmtCount, glTokenCount, gtProcTable.size(), parseSeconds,
-                oDebug->StatusCode);
+                lines, parsed.glRecordCount, parsed.glStmtCount, parsed.glTokenCount, parsed.gtProcTable.size(),
+                parseSeconds, oDebug->StatusCode);
     int result = oDebug->StatusCode == 0 ? 0 : 1;
 
     fs::remove_all(work);

@@ -12,9 +12,10 @@ bool fblnOptionExplicit(ZelkRun& run, int startRecord) {
         // The scan runs over records from the first one after the module's
         // description lines; in a module's header each record holds one
         // statement, so the statement number the loop passes is the record.
-        for (long r = startRecord < 1 ? 1 : startRecord; r <= glRecordCount; ++r) {
-            const BabRecord& rec = yRecord[static_cast<size_t>(r)];
-            const BabStatement& st = yStatement[static_cast<size_t>(rec.FirstStmt)];
+        const SourceModel& m = run.model;
+        for (long r = startRecord < 1 ? 1 : startRecord; r <= m.glRecordCount; ++r) {
+            const BabRecord& rec = m.yRecord[static_cast<size_t>(r)];
+            const BabStatement& st = m.yStatement[static_cast<size_t>(rec.FirstStmt)];
             if (rec.FirstToken != 0 && (st.Flags & stmtflag::kFormDescription)) {
                 ++run.glPseudoStatement;
                 continue;
@@ -23,7 +24,7 @@ bool fblnOptionExplicit(ZelkRun& run, int startRecord) {
             if (st.Class == StatementClass::Other) {
                 std::string text;
                 for (long t = rec.FirstToken; t <= rec.LastToken; ++t) {
-                    text += yToken[static_cast<size_t>(t)].Piece + " ";
+                    text += m.yToken[static_cast<size_t>(t)].Piece + " ";
                     if (vb::UCase(vb::Trim(text)) == "OPTION EXPLICIT") return false;
                 }
             } else if (st.Class == StatementClass::ProcHeading) {

@@ -83,16 +83,17 @@ void CannotSort() {
 void sbSortProcs(ZelkRun& run) {
     TraceGuard trace(TraceKind::App, "sbSortProcs");
     Trapped("sbSortProcs", [&] {
-        const size_t count = gtProcTable.size();
+        std::vector<ProcInfo>& parts = run.model.gtProcTable;
+        const size_t count = parts.size();
         run.gtProcOrder.assign(count, ProcOrderEntry{});
         const ProcsHow how = ReadProcsHow(run.opt.gsProcsHow);
         for (size_t p = 0; p < count; ++p) {
-            ProcInfo& e = gtProcTable[p];
+            ProcInfo& e = parts[p];
             if (p + 1 == count) {
-                e.LastRecord = glRecordCount;
-                e.LastStmt = glStmtCount;
+                e.LastRecord = run.model.glRecordCount;
+                e.LastStmt = run.model.glStmtCount;
             } else {
-                const ProcInfo& next = gtProcTable[p + 1];
+                const ProcInfo& next = parts[p + 1];
                 e.LastRecord = next.FirstRecord - 1;
                 // A part whose lines all belong to the next one (the comments
                 // of a heading) is empty: it never takes a statement of the
@@ -103,7 +104,7 @@ void sbSortProcs(ZelkRun& run) {
             run.gtProcOrder[p].ProcIndex = static_cast<long>(p);
         }
         if (vb::Val(run.opt.gsProcsHow) != 0 && run.opt.gblnDoProcs) {
-            if (gblnCondCompProc) {
+            if (run.model.gblnCondCompProc) {
                 CannotSort();
                 return;
             }

@@ -85,7 +85,7 @@ void WriteLogHeader(ZelkRun& run, const std::string& fileName) {
 }
 
 void WriteLogFooter(ZelkRun& run, const FileStatsRecord& stats) {
-    sbLogLine(run, "Number of Input Lines: " + Num(glRecordCount), false);
+    sbLogLine(run, "Number of Input Lines: " + Num(run.model.glRecordCount), false);
     sbLogLine(run, "Number of Output Lines: " + Num(stats.OutputLines), false);
     sbLogLine(run, Num(stats.Warnings) + " Warning Messages", false);
 }
@@ -158,10 +158,10 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given) {
 
     sbKillTemp(index);
     // Counts of an earlier file never reach this file's footer.
-    gModel = SourceModel{};
-    gModel.gtProcTable.assign(1, ProcInfo{});
-    gModel.gsFileKind = kind;
-    gModel.gsModuleName = gsCurrentFileName.substr(0, gsCurrentFileName.find('.'));
+    run.model = SourceModel{};
+    run.model.gtProcTable.assign(1, ProcInfo{});
+    run.model.gsFileKind = kind;
+    run.model.gsModuleName = gsCurrentFileName.substr(0, gsCurrentFileName.find('.'));
     stats.Warnings = 0;
     stats.OutputLines = 0;
 
@@ -296,7 +296,7 @@ void sbProcessSourceFile(int index, ZelkRun& run, std::string text) {
             run.glNextLineNumber = run.opt.glLineNumberStart;
         bool firstCall = true;
         oZel->StatusBarUpdate(firstCall, true, 0);
-        gModel = ProcessSelectedText(index, std::move(text), gModel.gsFileKind);
+        run.model = ProcessSelectedText(index, std::move(text), run.model.gsFileKind);
         if (oAppInfo->WasCanceled) sbLogLine(run, "Zelk Canceled", false);
         else sbDoFile(run);
     });

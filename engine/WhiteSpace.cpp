@@ -96,17 +96,18 @@ std::vector<std::string> StatementsOf(const std::string& text) {
 
 }  // namespace
 
-bool IsHeadingGroup(const BabStatement& stmt) {
+bool IsHeadingGroup(const SourceModel& model, const BabStatement& stmt) {
     if (stmt.Class == StatementClass::ProcHeading) return true;
-    long tied = yRecord[static_cast<size_t>(stmt.RecordFirst)].TiedTo;
-    return tied != 0 && yStatement[static_cast<size_t>(yRecord[static_cast<size_t>(tied)].FirstStmt)].Class ==
+    const std::vector<BabRecord>& records = model.yRecord;
+    long tied = records[static_cast<size_t>(stmt.RecordFirst)].TiedTo;
+    return tied != 0 && model.yStatement[static_cast<size_t>(records[static_cast<size_t>(tied)].FirstStmt)].Class ==
                             StatementClass::ProcHeading;
 }
 
 // The empty line that goes before a procedure heading goes before the
 // comment lines tied to it: they stay with their heading.
 bool WhiteSpaceWriter::OpensHeadingGroup(const std::string& text, const BabStatement& stmt) {
-    bool group = IsHeadingGroup(stmt);
+    bool group = IsHeadingGroup(run_.model, stmt);
     bool opens = group && !inHeadingGroup_ && !IsBlank(lastText_) && !IsBlank(text);
     inHeadingGroup_ = group && stmt.Class != StatementClass::ProcHeading;
     return opens;
@@ -238,9 +239,10 @@ void WhiteSpaceWriter::EmptyLine(bool& firstCall) {
 void WhiteSpaceWriter::EndSplitIf(const BabStatement& stmt) {
     std::string endIf;
     size_t record = static_cast<size_t>(stmt.RecordFirst);
-    long level = record < yRecord.size() ? yRecord[record].IndentLevel : 0;
+    std::vector<BabRecord>& records = run_.model.yRecord;
+    long level = record < records.size() ? records[record].IndentLevel : 0;
     sbEndSplitIf(run_, level, endIf);
-    if (record < yRecord.size()) yRecord[record].IndentLevel = level;
+    if (record < records.size()) records[record].IndentLevel = level;
     if (endIf.empty()) return;
     lastText_ = endIf;
     lastKind_ = SourceLineKind::EndIf;

@@ -55,7 +55,8 @@ bool ProcArrangementWanted() {
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
 
 // The procedure's end statement stands on its heading's line.
-bool EndsOnItsHeadingLine(const ProcInfo& part) {
+bool EndsOnItsHeadingLine(const SourceModel& model, const ProcInfo& part) {
+    const std::vector<BabStatement>& yStatement = model.yStatement;
     bool afterHeading = false;
     for (long s = part.FirstStmt; s <= part.LastStmt && s > 0 && static_cast<size_t>(s) < yStatement.size(); ++s) {
         const BabStatement& st = yStatement[static_cast<size_t>(s)];
@@ -76,7 +77,9 @@ bool EndsOnItsHeadingLine(const ProcInfo& part) {
 // are taken from the order written, never from the source's: a comment that
 // stood above a declaration may now stand above a blank line or at the
 // part's end, and a second zelk must find it where the first one put it.
-void WrittenNeighbours(const ProcInfo& part, const StatementOrder& order, long position, long& next, long& tied) {
+void WrittenNeighbours(const SourceModel& model, const ProcInfo& part, const StatementOrder& order, long position,
+                       long& next, long& tied) {
+    const std::vector<BabStatement>& yStatement = model.yStatement;
     next = tied = 0;
     for (long p = position; p <= part.LastStmt; ++p) {
         // The later lines of a sorted list are written right after the
@@ -164,11 +167,11 @@ void ZelkLoop::Run() {
     firstCall_ = true;
     oZel->StatusBarUpdate(firstCall_, true, 0);
     oZel->StatusBarUpdate(firstCall_, true, kPumpOnly);
-    run_.glPseudoStatement = glRecordCount;
+    run_.glPseudoStatement = run_.model.glRecordCount;
     t1_ = Clock().TickCount();
     run_.gsCurrentProc = kDeclarations;
     sbSortProcs(run_);
-    glLinesInFile = vb::CLng(static_cast<double>(glStmtCount) * 1.1);
+    glLinesInFile = vb::CLng(static_cast<double>(run_.model.glStmtCount) * 1.1);
 
     if (oDebug->StatusCode == 0) {
         SetProgressCaption("Zelking - ");
@@ -178,7 +181,7 @@ void ZelkLoop::Run() {
 
         for (size_t k = 0; k < run_.gtProcOrder.size(); ++k) {
             long p = run_.gtProcOrder[k].ProcIndex;
-            ProcInfo& part = gtProcTable[static_cast<size_t>(p)];
+            ProcInfo& part = run_.model.gtProcTable[static_cast<size_t>(p)];
             run_.gsCurrentProc = part.Name;
             run_.glLineNumberWidth = 0;
             blockInserted_ = false;
@@ -197,10 +200,10 @@ void ZelkLoop::Run() {
 
 ZelkLoop::PartEnd ZelkLoop::WriteDesigner(const ProcInfo& part) {
     for (long r = part.FirstRecord; r <= part.LastRecord; ++r) {
-        const BabRecord& rec = yRecord[static_cast<size_t>(r)];
+        const BabRecord& rec = run_.model.yRecord[static_cast<size_t>(r)];
         // The record after the file's last line has no text to write.
         if (rec.FirstToken == 0) continue;
-        BabStatement stmt = yStatement[static_cast<size_t>(rec.FirstStmt)];
+        BabStatement stmt = run_.model.yStatement[static_cast<size_t>(rec.FirstStmt)];
         ++run_.glPseudoStatement;
         run_.glCurrentStatement = run_.glPseudoStatement;
         std::string text;
@@ -228,7 +231,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteDeclarations(ProcInfo& part) {
     bool headIsPart = true;  // every statement of the part is a description line
     for (; !order.Items.empty(); ++position) {
         long s = order(position);
-        BabStatement stmt = yStatement[static_cast<size_t>(s)];
+        BabStatement stmt = run_.model.yStatement[static_cast<size_t>(s)];
         if (stmt.FirstToken == 0 || stmt.Class != StatementClass::ModuleDescription) {
             headIsPart = false;
             break;
@@ -285,7 +288,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteProcedure(ProcInfo& part, long index) {
     logging_ = run_.opt.gblnInsertLogging && !fblnProcedureLogs(part, kindLetter_);
     // A procedure written on one line has no line after its heading to hold
     // a block: its block goes before the heading, where the next zelk finds it.
-    oneLine_ = EndsOnItsHeadingLine(part);
+    oneLine_ = EndsOnItsHeadingLine(run_.model, part);
     heldEnd_.clear();
     blockBefore_ = run_.opt.giCmtWhere == CommentBlockPlace::BeforeProcStart || oneLine_;
     StatementOrder order;
@@ -335,9 +338,9 @@ void ZelkLoop::WriteDescriptionLine(long s, BabStatement& stmt) {
     std::string text;
     sbOutputALine(s, text);
     for (long t = stmt.FirstToken; t + 3 <= stmt.LastToken; ++t) {
-        if (yToken[static_cast<size_t>(t)].Piece == "Attribute" &&
-            yToken[static_cast<size_t>(t + 1)].Piece == "VB_Name")
-            gsModuleName = vb::Replace(yToken[static_cast<size_t>(t + 3)].Piece, "\"", "");
+        if (run_.model.yToken[static_cast<size_t>(t)].Piece == "Attribute" &&
+            run_.model.yToken[static_cast<size_t>(t + 1)].Piece == "VB_Name")
+            run_.model.gsModuleName = vb::Replace(run_.model.yToken[static_cast<size_t>(t + 3)].Piece, "\"", "");
     }
     sbDoEmitLine(run_, text, run_.glOutputLines, firstCall_, stmt);
 }
@@ -392,7 +395,7 @@ bool ZelkLoop::WriteLaterPieces(const StatementOrder& order, long position) {
         auto lines = pieceLines_.find(piece.Stmt);
         if (lines == pieceLines_.end() || static_cast<size_t>(piece.Piece) >= lines->second.size()) continue;
         std::string text = lines->second[static_cast<size_t>(piece.Piece)];
-        BabStatement stmt = yStatement[static_cast<size_t>(piece.Stmt)];
+        BabStatement stmt = run_.model.yStatement[static_cast<size_t>(piece.Stmt)];
         run_.giLineKind = SourceLineKind::None;
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
         run_.giLineKind = SourceLineKind::None;
@@ -409,7 +412,7 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
         position += 1 + skip_;
         if (position > part.LastStmt) break;
         const long s = order(position);
-        BabStatement stmt = yStatement[static_cast<size_t>(s)];
+        BabStatement stmt = run_.model.yStatement[static_cast<size_t>(s)];
         skip_ = 0;
         if (oAppInfo->WasCanceled) {
             sbLogLine(run_, "Zelk Canceled", false);
@@ -423,7 +426,7 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
         }
         if (stmt.FirstToken == 0) continue;
 
-        if (blockBefore_ && !blockInserted_ && IsHeadingGroup(stmt) && CommentBlockWanted()) {
+        if (blockBefore_ && !blockInserted_ && IsHeadingGroup(run_.model, stmt) && CommentBlockWanted()) {
             skip_ = InsertCommentBlock(s, kindLetter_, true);
             blockInserted_ = true;
             if (stmt.Class == StatementClass::Blank && skip_ > 0) ++skip_;
@@ -436,7 +439,7 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
             long formatted = s;
             FormatterCarry& carry = run_.Carry();
             if (!insideProc_ && run_.opt.gblnDoModules && stmt.Class == StatementClass::Comment)
-                WrittenNeighbours(part, order, position, carry.lWrittenNext, carry.lWrittenTied);
+                WrittenNeighbours(run_.model, part, order, position, carry.lWrittenNext, carry.lWrittenTied);
             if (auto moved = order.MovedComments.find(s); insideProc_ && moved != order.MovedComments.end()) {
                 carry.lWrittenNext = moved->second.LevelRecord;
                 carry.lWrittenTied = moved->second.TiedRecord;
@@ -448,7 +451,7 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
             sbOutputSourceRecord(run_, formatted, text, !insideProc_);
             carry.lWrittenNext = carry.lWrittenTied = 0;
             carry.segment = LineSegment();
-            stmt.Flags = yStatement[static_cast<size_t>(s)].Flags;
+            stmt.Flags = run_.model.yStatement[static_cast<size_t>(s)].Flags;
             if (oDebug->StatusCode != 0) return PartEnd::Failed;
         }
         if (auto list = order.Lists.find(s); list != order.Lists.end()) text = LeadLine(s, list->second, text);

@@ -35,6 +35,6 @@ private:
     bool inHeadingGroup_ = false;  // the last text was a comment line tied to the heading that follows
 };
 
-// The statement is a procedure's heading or one of the comment and blank
-// lines tied to it.
-bool IsHeadingGroup(const BabStatement& stmt);
+// The statement of the model is a procedure's heading or one of the comment
+// and blank lines tied to it.
+bool IsHeadingGroup(const SourceModel& model, const BabStatement& stmt);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/ModelCodes.h"
+#include "analysis/SourceModel.h"
 #include "platform/TextFile.h"
 #include "settings/ProgramOptions.h"
 
@@ -38,6 +39,12 @@ public:
     ZelkRun& operator=(const ZelkRun&) = delete;
 
     const ZelkOptions& opt;
+
+    // The file's source model: the parse's result, which the stages read and
+    // whose token texts they may rewrite. It is the program's one current
+    // model (gModel) while stages remain that read it through the global
+    // names.
+    SourceModel& model;
 
     // The module part being written ("<Declarations>", "(Designer Object
     // Definition)" or a procedure's name).

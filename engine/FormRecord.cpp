@@ -13,6 +13,7 @@
 #include "analysis/SourceModel.h"
 #include "engine/SpellingHooks.h"
 #include "common/Trace.h"
+#include "engine/ZelkRun.h"
 #include "platform/UiServices.h"
 #include "common/mKEMCommon.h"
 
@@ -47,11 +48,12 @@ void sbOutputFormRecord(ZelkRun& run, long& record, std::string& text) {
     TraceGuard trace(TraceKind::App, "sbOutputFormRecord");
     Trapped("sbOutputFormRecord", [&] {
         text.clear();
-        const BabRecord& rec = yRecord[static_cast<size_t>(record)];
+        const std::vector<BabToken>& tokens = run.model.yToken;
+        const BabRecord& rec = run.model.yRecord[static_cast<size_t>(record)];
         if (rec.FirstToken == 0) return;
         std::string property;
         for (long t = rec.FirstToken; t <= rec.LastToken; ++t) {
-            const BabToken& token = yToken[static_cast<size_t>(t)];
+            const BabToken& token = tokens[static_cast<size_t>(t)];
             std::string piece = token.Piece;
             if (t == rec.FirstToken) {
                 property = piece;
@@ -64,7 +66,7 @@ void sbOutputFormRecord(ZelkRun& run, long& record, std::string& text) {
         if (gsDialectInUse == "3" && text.size() > 1023) {
             std::string asRead;
             for (long t = rec.FirstToken; t <= rec.LastToken; ++t) {
-                const BabToken& token = yToken[static_cast<size_t>(t)];
+                const BabToken& token = tokens[static_cast<size_t>(t)];
                 AppendToken(asRead, token, token.Piece);
             }
             std::string notice = std::string("The following line was generated and is too ") +

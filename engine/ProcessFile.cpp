@@ -61,7 +61,7 @@ void CheckDictionaries() {
         gblnSpellThisModule = false;
         gsStandardDictionary.clear();
     }
-    gfnSpellInitialize();
+    gfnSpellInitialize(goOptions);
     if (!gsCustomDictionary.empty() && !FileExists(gsCustomDictionary)) {
         Ui().MsgBox(std::string("The custom spelling dictionary ") + kCrLf + gsCustomDictionary + kCrLf +
                         "was not found!" + kCrLf + "Please specify the custom dictionary " +

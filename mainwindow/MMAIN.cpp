@@ -68,7 +68,7 @@ void StartUp(const std::string& commandLine, IStartupWindows& windows, bool& tra
     // The spell checker, asking through the windows' Word Not Found dialog,
     // set up from the settings as before each file.
     InstallSpelling(windows.WordNotFound());
-    gfnSpellInitialize();
+    gfnSpellInitialize(goOptions);
 
     WaitSinceStart(startTick, kSecondWaitMs);
     if (!goOptions.gsDefaultFileLoc.empty()) oCommonDialog->InitDir = goOptions.gsDefaultFileLoc;

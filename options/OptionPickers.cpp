@@ -60,7 +60,7 @@ private:
 }  // namespace
 
 std::string CodeTemplateFileText(const std::string& text) {
-    if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0) return text;
+    if (text.ends_with("\r\n")) return text;
     return text + "\r\n";
 }
 

@@ -19,7 +19,7 @@ std::atomic<unsigned> gCounter{0};
 
 bool IsOwnName(const std::string& name) {
     std::string upper = vb::UCase(name);
-    return upper.size() > 6 && upper.compare(0, 2, "PV") == 0 && upper.compare(upper.size() - 4, 4, ".TMP") == 0;
+    return upper.size() > 6 && upper.starts_with("PV") && upper.ends_with(".TMP");
 }
 
 // The place the own folder was made in, and the folder; empty until made.

@@ -9,7 +9,6 @@
 #include "common/AppIdentity.h"
 #include "platform/Clock.h"
 #include "common/ErrorTrap.h"
-#include "settings/ProgramOptions.h"
 #include "platform/PictureBox.h"
 #include "projects/ProjectSelection.h"
 #include "platform/UiServices.h"
@@ -51,7 +50,7 @@ std::pair<std::string, std::string> HistoryRecord(cINIHandler& history, const st
 
 }  // namespace
 
-void cotlControl::OutlineSetData() {
+void cotlControl::OutlineSetData(const std::string& historyFile) {
     std::vector<OtlNode> nodes;
     LevelCount_ = 3;
     for (long p = 1; p <= oProjectFiles->Count(); ++p) {
@@ -83,14 +82,14 @@ void cotlControl::OutlineSetData() {
     }
     SetNodes(std::move(nodes));
     if (Checkmarks_) CheckMarkParents();
-    SetKEMInfo();
+    SetKEMInfo(historyFile);
 }
 
-void cotlControl::SetKEMInfo() {
+void cotlControl::SetKEMInfo(const std::string& historyFile) {
     Trapped("SetKEMInfo line: 0", [&] {
         KEM_.assign(static_cast<size_t>(oProjectFiles->Count()) + 1, {});
         History_ = std::make_unique<cINIHandler>();
-        History_->INIFileName(goOptions.gsSaveZelFile);
+        History_->INIFileName(historyFile);
         for (long p = 1; p <= oProjectFiles->Count(); ++p) {
             const cProjectFile& project = oProjectFiles->Item(p);
             std::vector<KEMInfo>& row = KEM_[static_cast<size_t>(p)];

@@ -6,7 +6,7 @@
 
 #include "common/AppIdentity.h"
 #include "analysis/FileValidation.h"
-#include "settings/ProgramOptions.h"
+#include "settings/ZelkOptions.h"
 #include "platform/Paths.h"
 #include "projects/ProjectFileDialog.h"
 #include "platform/TextFile.h"
@@ -134,11 +134,11 @@ bool ReadAll(cFileCollection& names, const std::string& formList, const std::str
 
 }  // namespace
 
-void PFParseFile(cFileCollection& names) {
+void PFParseFile(cFileCollection& names, const ZelkOptions& options) {
     TraceGuard trace(TraceKind::App, "PFParseFile");
     oProjectFiles = std::make_unique<cProjectFiles>();
-    const std::string formList = ExtensionList(goOptions.gsFormExt);
-    const std::string codeList = ExtensionList(goOptions.gsCodeExt);
+    const std::string formList = ExtensionList(options.gsFormExt);
+    const std::string codeList = ExtensionList(options.gsCodeExt);
 
     const long chosen = names.Count();
     long members = 0;

@@ -8,7 +8,7 @@
 #include "common/AppIdentity.h"
 #include "common/ErrorTrap.h"
 #include "analysis/FileValidation.h"
-#include "settings/ProgramOptions.h"
+#include "settings/ZelkOptions.h"
 #include "projects/PFParseFile.h"
 #include "platform/Paths.h"
 #include "common/Trace.h"
@@ -38,12 +38,12 @@ public:
     HourglassPointer& operator=(const HourglassPointer&) = delete;
 };
 
-const std::string& ExtensionList(const std::string& kind) {
+const std::string& ExtensionList(const std::string& kind, const ZelkOptions& options) {
     static const std::string none;
-    if (kind == "M") return goOptions.gsCodeExt;
-    if (kind == "F") return goOptions.gsFormExt;
-    if (kind == "P") return goOptions.gsProjectExt;
-    if (kind == "R") return goOptions.gsResourceExt;
+    if (kind == "M") return options.gsCodeExt;
+    if (kind == "F") return options.gsFormExt;
+    if (kind == "P") return options.gsProjectExt;
+    if (kind == "R") return options.gsResourceExt;
     return none;
 }
 
@@ -84,10 +84,10 @@ void ParseLine(const std::string& text, const std::string& delimiter, std::vecto
     pieces = vb::Split(text, delimiter);
 }
 
-bool fblnValidFileExtension(const std::string& fileName, const std::string& kind) {
+bool fblnValidFileExtension(const std::string& fileName, const std::string& kind, const ZelkOptions& options) {
     size_t dot = fileName.rfind('.');
     std::string ext = vb::UCase(dot == std::string::npos ? fileName : fileName.substr(dot + 1));
-    for (const auto& item : vb::Split(ExtensionList(kind), "|")) {
+    for (const auto& item : vb::Split(ExtensionList(kind, options), "|")) {
         // An empty element (an empty list) names no extension.
         if (!item.empty() && vb::UCase(item) == ext) {
             oDebug->StatusCode = 0;
@@ -115,19 +115,19 @@ void FindNameInList(const std::string& fileName, long& index) {
     if (LogApp()) oLog->LogData("Which=" + std::to_string(index));
 }
 
-std::string fsFileDialogFilter() {
-    const std::string project = PatternText(goOptions.gsProjectExt);
-    const std::string form = PatternText(goOptions.gsFormExt);
-    const std::string code = PatternText(goOptions.gsCodeExt);
-    const std::string resource = PatternText(goOptions.gsResourceExt);
+std::string fsFileDialogFilter(const ZelkOptions& options) {
+    const std::string project = PatternText(options.gsProjectExt);
+    const std::string form = PatternText(options.gsFormExt);
+    const std::string code = PatternText(options.gsCodeExt);
+    const std::string resource = PatternText(options.gsResourceExt);
     return FilterEntry("VB Files", form + code + project) + FilterEntry("Forms", form) +
            FilterEntry("Code Modules", code) + FilterEntry("Project Files", project) +
            FilterEntry("Resource Files", resource) + "All Files (*.*)|*.*";
 }
 
-void GetListFromCommonDialog(IMRUMenu*, NameList& names) {
+void GetListFromCommonDialog(IMRUMenu*, NameList& names, const ZelkOptions& options) {
     TraceGuard trace(TraceKind::App, "GetListFromCommonDialog");
-    const std::string filter = fsFileDialogFilter();
+    const std::string filter = fsFileDialogFilter(options);
     if (LogApp()) oLog->LogData("FileExtensions...\r\n" + filter);
 
     clsCommonDialog& dlg = *oCommonDialog;
@@ -172,7 +172,7 @@ void GetListFromCommonDialog(IMRUMenu*, NameList& names) {
 namespace {
 
 // The chosen names become the session's files.
-void LoadNames(IMRUMenu* window, NameList names, int recentIndex) {
+void LoadNames(IMRUMenu* window, NameList names, int recentIndex, const ZelkOptions& options) {
     if (oAppInfo->IsAProjectFile || oAppInfo->IsAResourceFile) oZel->CloseFiles();
     oAppInfo->IsAProjectFile = false;
     oAppInfo->IsAResourceFile = false;
@@ -184,8 +184,8 @@ void LoadNames(IMRUMenu* window, NameList names, int recentIndex) {
 
     size_t projectNames = 0, resourceNames = 0;
     for (size_t i = 1; i < names.size(); ++i) {
-        if (fblnValidFileExtension(names[i], "P")) ++projectNames;
-        else if (fblnValidFileExtension(names[i], "R")) ++resourceNames;
+        if (fblnValidFileExtension(names[i], "P", options)) ++projectNames;
+        else if (fblnValidFileExtension(names[i], "R", options)) ++resourceNames;
     }
     const size_t nameCount = names.size() - 1;
 
@@ -246,7 +246,7 @@ void LoadNames(IMRUMenu* window, NameList names, int recentIndex) {
         }
 
         if (projectSelection) {
-            PFParseFile(projects);
+            PFParseFile(projects, options);
             if (oDebug->StatusCode != 0 || !fbHoldsSourceFile(*oFile)) {
                 // Nothing of a failed or cancelled choice stays open, not
                 // even a group's own entry.
@@ -267,7 +267,7 @@ void LoadNames(IMRUMenu* window, NameList names, int recentIndex) {
 
 }  // namespace
 
-void GetFilesToProcess(IMRUMenu* window, int recentIndex) {
+void GetFilesToProcess(IMRUMenu* window, int recentIndex, const ZelkOptions& options) {
     TraceGuard trace(TraceKind::App, "GetFilesToProcess");
     Trapped("GetFilesToProcess", [&] {
         NameList names(1);
@@ -281,13 +281,13 @@ void GetFilesToProcess(IMRUMenu* window, int recentIndex) {
             }
             names.push_back(recent);
         } else {
-            GetListFromCommonDialog(window, names);
+            GetListFromCommonDialog(window, names, options);
         }
-        LoadNames(window, std::move(names), recentIndex);
+        LoadNames(window, std::move(names), recentIndex, options);
     });
 }
 
-void GetChosenFilesToProcess(IMRUMenu* window, const NameList& chosen) {
+void GetChosenFilesToProcess(IMRUMenu* window, const NameList& chosen, const ZelkOptions& options) {
     TraceGuard trace(TraceKind::App, "GetFilesToProcess");
-    Trapped("GetFilesToProcess", [&] { LoadNames(window, chosen, 0); });
+    Trapped("GetFilesToProcess", [&] { LoadNames(window, chosen, 0, options); });
 }

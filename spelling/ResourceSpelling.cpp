@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "engine/EngineState.h"
-#include "settings/ProgramOptions.h"
 #include "common/SharedState.h"
 #include "analysis/SourceModel.h"
 #include "platform/TextFile.h"

@@ -1,17 +1,17 @@
 #include "spelling/SpellingInstaller.h"
 
-#include "settings/ProgramOptions.h"
 #include "spelling/ResourceSpelling.h"
+#include "settings/ZelkOptions.h"
 #include "engine/SpellingHooks.h"
 #include "spelling/modSpell.h"
 
-void sbSpellSetUp(IWordNotFound* question) {
+void sbSpellSetUp(IWordNotFound* question, const ZelkOptions& options) {
     if (!oSpell) oSpell = std::make_unique<cSpellCheck>(question);
-    oSpell->IgnoreNumbers = goOptions.gblnIgnoreNumbers;
-    oSpell->IgnoreVBWords = goOptions.gblnIgnoreVBWords;
-    oSpell->IgnoreUpperCase = goOptions.gblnIgnoreCaps;
-    oSpell->MainDictName(goOptions.gsStandardDictionary);
-    oSpell->UserDictName(goOptions.gsCustomDictionary);
+    oSpell->IgnoreNumbers = options.gblnIgnoreNumbers;
+    oSpell->IgnoreVBWords = options.gblnIgnoreVBWords;
+    oSpell->IgnoreUpperCase = options.gblnIgnoreCaps;
+    oSpell->MainDictName(options.gsStandardDictionary);
+    oSpell->UserDictName(options.gsCustomDictionary);
     oSpell->SpellInitialize();
 }
 
@@ -19,5 +19,5 @@ void InstallSpelling(IWordNotFound* question) {
     oSpell = std::make_unique<cSpellCheck>(question);
     gfnSpellCheckIt = [](std::string& text, const std::string& kind, long stmt) { sbSpellCheckIt(text, kind, stmt); };
     gfnSpellCheckResource = [](int index) { sbSpellCheckResource(index); };
-    gfnSpellInitialize = [question] { sbSpellSetUp(question); };
+    gfnSpellInitialize = [question](const ZelkOptions& options) { sbSpellSetUp(question, options); };
 }

@@ -1,8 +1,8 @@
 #include "spelling/TabWidth.h"
-#include "settings/ProgramOptions.h"
 
 #include "platform/UiServices.h"
 #include "platform/VBText.h"
+#include "settings/ZelkOptions.h"
 #include "settings/mINIHandler.h"
 
 std::optional<int> fnTabWidthEntry(const std::string& text) {
@@ -12,7 +12,7 @@ std::optional<int> fnTabWidthEntry(const std::string& text) {
     return std::nullopt;
 }
 
-bool fbTakeTabWidth(bool setTo, const std::string& text) {
+bool fbTakeTabWidth(bool setTo, const std::string& text, ZelkOptions& options) {
     int width = -1;
     if (setTo) {
         const std::optional<int> entry = fnTabWidthEntry(text);
@@ -24,7 +24,7 @@ bool fbTakeTabWidth(bool setTo, const std::string& text) {
         }
         width = *entry;
     }
-    goOptions.giTabWidth = static_cast<TabWidth>(width);
-    sbINIPutTabWidth(goOptions);
+    options.giTabWidth = static_cast<TabWidth>(width);
+    sbINIPutTabWidth(options);
     return true;
 }

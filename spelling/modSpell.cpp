@@ -4,7 +4,6 @@
 #include "engine/CommentBlocks.h"
 #include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
-#include "settings/ProgramOptions.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"
 #include "engine/ZelkHost.h"

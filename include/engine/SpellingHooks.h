@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+struct ZelkOptions;
+
 // Checks one comment or literal; may replace the text by the corrected one.
 inline std::function<void(std::string& text, const std::string& kind, long stmt)> gfnSpellCheckIt;
 // The one-time tab-width dialog: sets giTabWidth (and saves it).
@@ -13,7 +15,7 @@ inline std::function<void()> gfnAskTabWidth;
 // copy whose name it puts into gsTempOutFile[index].
 inline std::function<void(int index)> gfnSpellCheckResource;
 
-// Sets the spell checker up from the spelling settings (the three ignore
-// switches, the dictionary names) and opens its dictionaries, creating a
-// missing custom dictionary. Unset while there is no spell checker.
-inline std::function<void()> gfnSpellInitialize;
+// Sets the spell checker up from the spelling settings of the options (the
+// three ignore switches, the dictionary names) and opens its dictionaries,
+// creating a missing custom dictionary. Unset while there is no spell checker.
+inline std::function<void(const ZelkOptions& options)> gfnSpellInitialize;

@@ -90,8 +90,9 @@ public:
     void Drawbox(IPictureBox& pic, int X, int Y, bool Plus);
     void PaintBranchBmp(bool Expanded, int Selected, bool CheckmarkFlag, int currX, int CurrY);
 
-    // The outline of the loaded projects (oProjectFiles).
-    void OutlineSetData();
+    // The outline of the loaded projects (oProjectFiles); each file's last
+    // zelk and print come from the zelk history file historyFile.
+    void OutlineSetData(const std::string& historyFile);
     void DisplayData();
     void SelectAll();
     void SelectNewer();
@@ -125,7 +126,7 @@ private:
     void DrawCaption(int node, int line, bool current, int tppy);
     void PaintLeafBmp(const OtlNode& node, int x, int y, std::string& loadedFile);
     void PutPicture(const PictureHolder* holder, int x, int y);
-    void SetKEMInfo();
+    void SetKEMInfo(const std::string& historyFile);
 
     std::vector<OtlNode> Nodes_;
     int LevelCount_ = 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 class IMRUMenu;
+struct ZelkOptions;
 
 // A list of names in elements 1 to n; element 0 holds no name.
 using NameList = std::vector<std::string>;
@@ -15,23 +16,24 @@ using NameList = std::vector<std::string>;
 // Afterwards either oDebug->StatusCode is 8 and nothing is open, or oFile
 // holds the session and oAppInfo tells a resource or project session apart.
 // The window's recent-file menu is refreshed after a selection that opened
-// files; it may be null.
-void GetFilesToProcess(IMRUMenu* window, int recentIndex);
+// files; it may be null. The extension lists of the options tell projects
+// and resource scripts from source files.
+void GetFilesToProcess(IMRUMenu* window, int recentIndex, const ZelkOptions& options);
 // The same for names already chosen in the file dialog (elements 1 to n).
-void GetChosenFilesToProcess(IMRUMenu* window, const NameList& chosen);
+void GetChosenFilesToProcess(IMRUMenu* window, const NameList& chosen, const ZelkOptions& options);
 
 // Shows the file dialog; the chosen full paths come back in names (a name
 // from another folder than the first comes back whole). A cancel sets
 // status 8 and leaves names with the empty element 0 alone.
-void GetListFromCommonDialog(IMRUMenu* window, NameList& names);
+void GetListFromCommonDialog(IMRUMenu* window, NameList& names, const ZelkOptions& options);
 
 // The dialog's filter: all source kinds together, one entry per extension
-// list that has extensions, then all files.
-std::string fsFileDialogFilter();
+// list of the options that has extensions, then all files.
+std::string fsFileDialogFilter(const ZelkOptions& options);
 
-// True (and status 0) when the file's extension is in the list of the kind:
-// "M" code, "F" forms, "P" projects, "R" resource scripts.
-bool fblnValidFileExtension(const std::string& fileName, const std::string& kind);
+// True (and status 0) when the file's extension is in the options' list of
+// the kind: "M" code, "F" forms, "P" projects, "R" resource scripts.
+bool fblnValidFileExtension(const std::string& fileName, const std::string& kind, const ZelkOptions& options);
 
 // index: the 1-based position of the first oFile entry with exactly this
 // name (status 9), else oFile's count + 1 (status 5); 0 for an empty name.

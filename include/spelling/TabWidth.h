@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+struct ZelkOptions;
+
 // The width an entry of the number box stands for (rounded to a whole
 // number, halves to even); none when the entry is not a number or not one
 // of -1, 0 to 20 and 99.
@@ -11,5 +13,5 @@ std::optional<int> fnTabWidthEntry(const std::string& text);
 
 // Takes the answer: "Set to" with the box's text, or "Do not convert".
 // A width that is no answer is reported and changes nothing (false). An
-// answer goes into giTabWidth and the settings file at once.
-bool fbTakeTabWidth(bool setTo, const std::string& text);
+// answer goes into the options' giTabWidth and the settings file at once.
+bool fbTakeTabWidth(bool setTo, const std::string& text, ZelkOptions& options);

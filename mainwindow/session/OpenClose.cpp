@@ -149,14 +149,14 @@ void mnuFileOpen_Click(ISessionWindow& w) {
     // dialog changes nothing.
     NameList chosen(1);
     oDebug->StatusCode = 0;
-    Trapped("GetFilesToProcess", [&] { GetListFromCommonDialog(&w, chosen); });
+    Trapped("GetFilesToProcess", [&] { GetListFromCommonDialog(&w, chosen, goOptions); });
     oDebug->StatusCode = 0;
     if (chosen.size() < 2) {
         Ui().SetMousePointer(pointer::vbDefault);
         return;
     }
     EndOldSession(w);
-    GetChosenFilesToProcess(&w, chosen);
+    GetChosenFilesToProcess(&w, chosen, goOptions);
     if (SelectionFailed()) {
         oDebug->StatusCode = 0;
         IgnoringErrors([&] { sbButtonsDisable(w); });
@@ -176,7 +176,7 @@ void mnuFileMRU_Click(ISessionWindow& w, int index) {
         return;
     }
     oDebug->StatusCode = 0;
-    GetFilesToProcess(&w, index);
+    GetFilesToProcess(&w, index, goOptions);
     if (SelectionFailed()) {
         sbButtonsDisable(w);
         return;

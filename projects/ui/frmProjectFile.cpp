@@ -11,6 +11,7 @@
 #include "common/ErrorTrap.h"
 #include "projects/OutlineImages.h"
 #include "platform_ui/ProgramIcon.h"
+#include "settings/ProgramOptions.h"
 #include "platform_ui/QtKeys.h"
 #include "platform_ui/QtPictureBox.h"
 #include "common/Trace.h"
@@ -141,7 +142,7 @@ void frmProjectFile::Form_Load() {
         };
         otl_->OutlineSetup(*picOTL, *scroll_, *picFileInfo, *list_, "Project, Type, Item", true, true, true, true,
                            0x800000, 0xFFFFFF);
-        otl_->OutlineSetData();
+        otl_->OutlineSetData(goOptions.gsSaveZelFile);
         otl_->OutlineRefresh();
         picOTL_Click();
         splitter_ = std::make_unique<CSplitter>();

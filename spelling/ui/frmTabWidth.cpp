@@ -13,6 +13,7 @@
 #include "platform_ui/DesignFont.h"
 #include "spelling/TabWidth.h"
 #include "platform_ui/Twips.h"
+#include "settings/ProgramOptions.h"
 #include "platform/UiServices.h"
 #include "common/mKEMCommon.h"
 
@@ -122,7 +123,7 @@ bool frmTabWidth::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmTabWidth::cmdOK_Click() {
-    if (!fbTakeTabWidth(optSetTo->isChecked(), ToAnsi(txtSetTo->text()))) {
+    if (!fbTakeTabWidth(optSetTo->isChecked(), ToAnsi(txtSetTo->text()), goOptions)) {
         txtSetTo->setFocus();
         return;
     }

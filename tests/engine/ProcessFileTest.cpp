@@ -273,7 +273,7 @@ TEST_F(ProcessFile, MissingDictionariesAreReportedAndForgotten) {
     oAppInfo->IsAResourceFile = true;
     Source("App.rc", "END\r\n");
     int setUps = 0;
-    gfnSpellInitialize = [&] { ++setUps; };
+    gfnSpellInitialize = [&](const ZelkOptions&) { ++setUps; };
     const std::string present = paths::Join(dir, "VEZUZ.DIC");
     testsupport::WriteFile(present, "header\r\n");
 

@@ -124,5 +124,5 @@ TEST(StartupWindows, TheOpenCommandShowsTheChosenFile) {
     EXPECT_EQ(oFile->Count(), 1);
     EXPECT_EQ(main->fraFile->title().toStdString(), path + " -- Before Zelking");
     EXPECT_TRUE(main->Enabled("mnuProcessZelk"));
-    EXPECT_EQ(testsupport::Ui().FileDialogRequests.at(0).Filter, fsFileDialogFilter());
+    EXPECT_EQ(testsupport::Ui().FileDialogRequests.at(0).Filter, fsFileDialogFilter(goOptions));
 }

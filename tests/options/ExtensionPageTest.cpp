@@ -2,7 +2,6 @@
 // handlers leave in the lists, the text lines, lblMessage, the focus and the
 // change flag.
 #include "options/ExtensionPage.h"
-#include "settings/ProgramOptions.h"
 #include "options/OptionsDialogLogic.h"
 #include "OptionsFixture.h"
 #include "options/OptionsMapping.h"
@@ -91,8 +90,8 @@ TEST_F(ExtensionPage, DialectSixAddsItsExtensionsOnceAndRemovesNothing) {
     c.SetOption("optDialect_3", true);
     c.SetOption("optDialect_6", true);
     EXPECT_EQ(List(1).Items, (V{"X", "CTL", "DOB", "PAG", "DSR"}));
-    sbSaveOptions(c, goOptions);
-    EXPECT_EQ(goOptions.gsFormExt, "X|CTL|DOB|PAG|DSR");
+    sbSaveOptions(c, options);
+    EXPECT_EQ(options.gsFormExt, "X|CTL|DOB|PAG|DSR");
 }
 
 // Enter in a list presses OK, which adds the typed text and keeps the dialog.

@@ -2,7 +2,6 @@
 // order strings, moved by arrows and keys (codes travelling with their
 // captions), and written back by the save.
 #include "platform/KeyCodes.h"
-#include "settings/ProgramOptions.h"
 #include "OptionsFixture.h"
 #include "options/OptionsMapping.h"
 #include "options/OrderListsPage.h"
@@ -42,14 +41,14 @@ TEST_F(OrderListsPage, PrivateMovedToTopStartsModuleHowWithTwoAndBackWithOne) {
     EXPECT_EQ(c["lstOrderDeclarations_2"].Items, (V{"Private", "Public"}));
     EXPECT_EQ(c["lstOrderDeclarations_2"].ListIndex, 0);
     EXPECT_TRUE(gblnOptionsChanged);
-    sbSaveOptions(c, goOptions);
-    EXPECT_EQ(goOptions.gsModuleHow, "213427123456");
-    EXPECT_EQ(goOptions.gsProcsHow, "13232145");
-    EXPECT_EQ(goOptions.gsLocalHow, "12345");
+    sbSaveOptions(c, options);
+    EXPECT_EQ(options.gsModuleHow, "213427123456");
+    EXPECT_EQ(options.gsProcsHow, "13232145");
+    EXPECT_EQ(options.gsLocalHow, "12345");
 
     imgMove_Click(c, 5);  // down again
-    sbSaveOptions(c, goOptions);
-    EXPECT_EQ(goOptions.gsModuleHow, "113427123456");
+    sbSaveOptions(c, options);
+    EXPECT_EQ(options.gsModuleHow, "113427123456");
 }
 
 // Every list moves alike, by its arrows and by Ctrl+Up/Down, and the code
@@ -137,9 +136,9 @@ TEST_F(OrderListsPage, OnlyCtrlAloneActsAndEveryCtrlKeyIsSwallowed) {
 TEST_F(OrderListsPage, CancelAfterMovesShowsTheUnchangedStringsAgain) {
     imgMove_Click(c, 1);
     imgMove_Click(c, 21);
-    EXPECT_NE(OrderStringsOf(c).ModuleHow, goOptions.gsModuleHow);
-    sbRestoreOptions(c, goOptions);
-    EXPECT_EQ(OrderStringsOf(c), (OrderStrings{goOptions.gsModuleHow, goOptions.gsProcsHow, goOptions.gsLocalHow}));
+    EXPECT_NE(OrderStringsOf(c).ModuleHow, options.gsModuleHow);
+    sbRestoreOptions(c, options);
+    EXPECT_EQ(OrderStringsOf(c), (OrderStrings{options.gsModuleHow, options.gsProcsHow, options.gsLocalHow}));
     EXPECT_EQ(c["lstOrderDeclarations_0"].ListIndex, 0);
 }
 
@@ -147,16 +146,16 @@ TEST_F(OrderListsPage, CancelAfterMovesShowsTheUnchangedStringsAgain) {
 // placeholders carry their characters, so an untouched save changes nothing,
 // and a hand-edited scope digit is written back as the top entry's code.
 TEST_F(OrderListsPage, UnknownCodesRoundTripAndModuleScopeIsAlwaysOneOrTwo) {
-    goOptions.gsModuleHow = "309+.7123E56";
-    goOptions.gsProcsHow = "11102 45";
-    goOptions.gsLocalHow = "45312";
-    sbRestoreOptions(c, goOptions);
+    options.gsModuleHow = "309+.7123E56";
+    options.gsProcsHow = "11102 45";
+    options.gsLocalHow = "45312";
+    sbRestoreOptions(c, options);
     EXPECT_EQ(c["lstOrderLocal_0"].Items, (V{"Const", "Variable Declaration", "Data Type"}));
     EXPECT_EQ(c["lstOrderProcs_2"].Items, (V{"Public", "Public", "Public"}));
-    sbSaveOptions(c, goOptions);
-    EXPECT_EQ(goOptions.gsModuleHow, "109+.7123E56");
-    EXPECT_EQ(goOptions.gsProcsHow, "11102 45");
-    EXPECT_EQ(goOptions.gsLocalHow, "45312");
+    sbSaveOptions(c, options);
+    EXPECT_EQ(options.gsModuleHow, "109+.7123E56");
+    EXPECT_EQ(options.gsProcsHow, "11102 45");
+    EXPECT_EQ(options.gsLocalHow, "45312");
 }
 
 }  // namespace

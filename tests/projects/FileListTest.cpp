@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "common/ErrorTrap.h"
-#include "settings/ProgramOptions.h"
 #include "analysis/KeywordTable.h"
 #include "ProjectFixtures.h"
 #include "ProjectsFixture.h"
@@ -55,11 +54,11 @@ protected:
         if (!BabIsInitialised()) BabInit();
         oDebug->ClearStatus();
     }
-    void Open(int recentIndex = 0) { GetFilesToProcess(&menu, recentIndex); }
+    void Open(int recentIndex = 0) { GetFilesToProcess(&menu, recentIndex, options); }
 };
 
 TEST_F(FileList, FilterOfTheDefaultLists) {
-    EXPECT_EQ(fsFileDialogFilter(),
+    EXPECT_EQ(fsFileDialogFilter(options),
               "VB Files (*.FRM;*.CTL;*.PAG;*.DOB;*.DSR;*.BAS;*.CLS;*.VBP;*.MAK;*.VBG)|"
               "*.FRM;*.CTL;*.PAG;*.DOB;*.DSR;*.BAS;*.CLS;*.VBP;*.MAK;*.VBG|"
               "Forms (*.FRM;*.CTL;*.PAG;*.DOB;*.DSR)|*.FRM;*.CTL;*.PAG;*.DOB;*.DSR|"
@@ -70,9 +69,9 @@ TEST_F(FileList, FilterOfTheDefaultLists) {
 }
 
 TEST_F(FileList, EmptyListsHaveNoFilterEntry) {
-    goOptions.gsResourceExt = "";
-    goOptions.gsCodeExt = "";
-    EXPECT_EQ(fsFileDialogFilter(),
+    options.gsResourceExt = "";
+    options.gsCodeExt = "";
+    EXPECT_EQ(fsFileDialogFilter(options),
               "VB Files (*.FRM;*.CTL;*.PAG;*.DOB;*.DSR;*.VBP;*.MAK;*.VBG)|*.FRM;*.CTL;*.PAG;*.DOB;*.DSR;*.VBP;*.MAK;*.VBG|"
               "Forms (*.FRM;*.CTL;*.PAG;*.DOB;*.DSR)|*.FRM;*.CTL;*.PAG;*.DOB;*.DSR|"
               "Project Files (*.VBP;*.MAK;*.VBG)|*.VBP;*.MAK;*.VBG|"
@@ -92,12 +91,12 @@ TEST_F(FileList, ExtensionTest) {
     };
     for (const auto& c : cases) {
         oDebug->StatusCode = 77;
-        EXPECT_EQ(fblnValidFileExtension(c.name, c.kind), c.valid) << c.name << " " << c.kind;
+        EXPECT_EQ(fblnValidFileExtension(c.name, c.kind, options), c.valid) << c.name << " " << c.kind;
         EXPECT_EQ(oDebug->StatusCode, c.valid ? 0 : 77) << c.name;
     }
-    goOptions.gsResourceExt = "";
-    EXPECT_FALSE(fblnValidFileExtension("/src/x.", "R"));
-    EXPECT_FALSE(fblnValidFileExtension("/src/x.rc", "R"));
+    options.gsResourceExt = "";
+    EXPECT_FALSE(fblnValidFileExtension("/src/x.", "R", options));
+    EXPECT_FALSE(fblnValidFileExtension("/src/x.rc", "R", options));
 }
 
 TEST_F(FileList, FindNameInListComparesExactly) {
@@ -134,7 +133,7 @@ TEST_F(FileList, DialogIsSetUpForSeveralExistingSourceFiles) {
     ASSERT_EQ(ui.FileDialogRequests.size(), 1u);
     const FileDialogRequest& req = ui.FileDialogRequests[0];
     EXPECT_EQ(req.Title, "File(s) to Process");
-    EXPECT_EQ(req.Filter, fsFileDialogFilter());
+    EXPECT_EQ(req.Filter, fsFileDialogFilter(options));
     EXPECT_EQ(req.FileName, "");
     EXPECT_EQ(req.InitDir, dir);
     EXPECT_EQ(req.FilterIndex, 3);
@@ -239,7 +238,7 @@ TEST_F(FileList, ProjectFilesGoToTheProjectReaderAlone) {
     ScriptedProjectDialog dialog;
     // An extension in both the project and the resource list counts as a
     // project.
-    goOptions.gsResourceExt = "RC|VBG";
+    options.gsResourceExt = "RC|VBG";
     const std::string module = Source("m.bas");
     const std::string project = Source("one.vbp", "Type=Exe\r\nModule=m; m.bas\r\n");
     const std::string group = Source("all.vbg", "VBGROUP 5.0\r\n");

@@ -8,7 +8,6 @@
 
 #include "common/AppIdentity.h"
 #include "platform/Clock.h"
-#include "settings/ProgramOptions.h"
 #include "OutlineRig.h"
 #include "TestSupport.h"
 #include "settings/cINIHandler.h"
@@ -31,12 +30,12 @@ struct Line {
 class ProjectsOutline : public ::testing::Test {
 protected:
     std::string dir = testsupport::MakeDir("outline");
+    std::string historyFile = dir + "/history.ini";
     OutlineRig rig;
 
     void SetUp() override {
         oProjectFiles = std::make_unique<cProjectFiles>();
         oFile = std::make_unique<cFileCollection>();
-        goOptions.gsSaveZelFile = dir + "/history.ini";
         oDebug->ClearStatus();
     }
 
@@ -77,7 +76,7 @@ protected:
     }
 
     void Load() {
-        rig.otl.OutlineSetData();
+        rig.otl.OutlineSetData(historyFile);
         rig.otl.OutlineRefresh();
     }
 
@@ -96,7 +95,7 @@ protected:
     // Records a save by this system: the file's time stamp then, and when.
     void RecordZelk(const std::string& file, const std::string& stampAtSave) {
         cINIHandler history;
-        history.INIFileName(goOptions.gsSaveZelFile);
+        history.INIFileName(historyFile);
         history.Section(app::kFileDescription);
         history.WriteString(file, stampAtSave + "|1/02/2026 3:04:05 AM");
     }
@@ -176,7 +175,7 @@ TEST_F(ProjectsOutline, SelectUpdatedTicksFilesChangedSinceTheirLastZelk) {
     std::filesystem::last_write_time(later, std::filesystem::last_write_time(later) + std::chrono::seconds(1));
     {
         cINIHandler history;  // the stamp, the bar and nothing after it
-        history.INIFileName(goOptions.gsSaveZelFile);
+        history.INIFileName(historyFile);
         history.Section(app::kFileDescription);
         history.WriteString(dir + "/Broken.frm", stamp("Broken.frm") + "|");
         history.Section("Zembrock Quindy Printer for Visual Basic");

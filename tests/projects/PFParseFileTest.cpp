@@ -57,7 +57,7 @@ TEST_F(OpenProject, AGroupOpensItsProjectsAndOffersTheReadableComponents) {
     ui.Strict = true;
     ui.MsgBoxAnswers = {mb::vbOK, mb::vbOK, mb::vbNo, mb::vbNo, mb::vbOK};
     cFileCollection names = Chosen(group);
-    PFParseFile(names);
+    PFParseFile(names, options);
 
     EXPECT_EQ(oDebug->StatusCode, 0);
     // Member paths: "\" converted, another case resolved.
@@ -100,7 +100,7 @@ TEST_F(OpenProject, AnAbsoluteMemberPathIsUsedAsItStands) {
     testsupport::WriteFile(other + "/All.vbg",
                            "VBGROUP 5.0\r\nProject=" + books + "/Reports/Reports.vbp\r\nNot a member\r\n");
     cFileCollection names = Chosen(other + "/All.vbg");
-    PFParseFile(names);
+    PFParseFile(names, options);
     EXPECT_EQ(oDebug->StatusCode, 0);
     ASSERT_EQ(names.Count(), 2);
     EXPECT_EQ(names.Item(2).FileName, books + "/Reports/Reports.vbp");
@@ -117,7 +117,7 @@ TEST_F(OpenProject, AFileThatCannotBeOpenedIsToldNotReported) {
     for (const std::string name : {"missing.vbp", "dir.vbg", "link.vbp"}) {
         oDebug->ClearStatus();
         cFileCollection names = Chosen(dir + "/" + name);
-        PFParseFile(names);
+        PFParseFile(names, options);
         EXPECT_EQ(oDebug->StatusCode, 12) << name;
         EXPECT_EQ(ui.LastPrompt(), "Unable to open " + dir + "/" + name + ".");
     }
@@ -129,7 +129,7 @@ TEST_F(OpenProject, AMemberThatCannotBeOpenedEndsBeforeTheDialog) {
     const std::string dir = testsupport::MakeDir("g");
     testsupport::WriteFile(dir + "/g.vbg", "VBGROUP 5.0\r\nProject=gone\\gone.vbp\r\n");
     cFileCollection names = Chosen(dir + "/g.vbg");
-    PFParseFile(names);
+    PFParseFile(names, options);
     EXPECT_EQ(oDebug->StatusCode, 12);
     ASSERT_EQ(ui.Messages.size(), 2u);
     EXPECT_EQ(ui.Messages[0].Prompt,
@@ -148,14 +148,14 @@ TEST_F(OpenProject, EndsBeforeTheDialogWhenNoComponentIsFoundOrTheUserCancels) {
     ui.MsgBoxAnswers = {mb::vbOK};
     cFileCollection none = Chosen(dir + "/none.vbp");
     std::filesystem::remove(dir + "/m.bas");
-    PFParseFile(none);
+    PFParseFile(none, options);
     EXPECT_EQ(oDebug->StatusCode, 19);
 
     std::filesystem::create_directory(dir + "/m.bas");
     oDebug->ClearStatus();
     ui.MsgBoxAnswers.push_back(mb::vbYes);  // "Do you want to cancel processing?"
     cFileCollection locked = Chosen(dir + "/locked.vbp");
-    PFParseFile(locked);
+    PFParseFile(locked, options);
     EXPECT_EQ(oDebug->StatusCode, 8);
     EXPECT_TRUE(dialog.Captions.empty());
 }
@@ -164,7 +164,7 @@ TEST_F(OpenProject, AnEmptyProjectFileOffersNothing) {
     const std::string path = dir + "/empty.vbp";
     testsupport::WriteFile(path, "");
     cFileCollection names = Chosen(path);
-    PFParseFile(names);
+    PFParseFile(names, options);
     EXPECT_EQ(oProjectFiles->Item(1).Records, 0);
     EXPECT_EQ(dialog.Captions.size(), 1u);
     EXPECT_EQ(oFile->Count(), 0);  // OK without a ticked file appends nothing
@@ -187,7 +187,7 @@ TEST_F(OpenProject, AFailedOrCancelledChoiceLeavesNothingOpen) {
         answer.Files = {c.path};
         ui.FileDialogAnswers.push_back(answer);
         oDebug->ClearStatus();
-        GetFilesToProcess(&menu, 0);
+        GetFilesToProcess(&menu, 0, options);
         EXPECT_EQ(oDebug->StatusCode, c.status) << c.path;
         EXPECT_EQ(oFile->Count(), 0) << c.path;
         EXPECT_FALSE(oAppInfo->IsAProjectFile) << c.path;

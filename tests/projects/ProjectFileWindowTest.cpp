@@ -42,7 +42,7 @@ protected:
         entry.FileName = path;
         entry.FileType = filekind::kProject;
         names.Add(entry);
-        PFParseFile(names);
+        PFParseFile(names, options);
     }
 
     static frmProjectFile& Form(QWidget* w) { return *qobject_cast<frmProjectFile*>(w); }

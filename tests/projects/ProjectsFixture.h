@@ -1,6 +1,6 @@
 #pragma once
-// The state every file-selection test starts from: the first-run extension
-// lists, an empty recent-file list, a new shared file dialog and a folder
+// The state every file-selection test starts from: options with the
+// first-run extension lists, an empty recent-file list, a new shared file dialog and a folder
 // of source files.
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "projects/IMRUMenu.h"
-#include "settings/ProgramOptions.h"
+#include "settings/ZelkOptions.h"
 #include "TestSupport.h"
 #include "common/clsCommonDialog.h"
 #include "settings/mINIHandler.h"
@@ -34,13 +34,10 @@ class ProjectsFixture : public ::testing::Test {
 protected:
     ScriptedUiServices& ui = testsupport::Ui();
     FakeMRUMenu menu;
+    ZelkOptions options;
     std::string dir;
 
     void SetUp() override {
-        goOptions.gsCodeExt = "BAS|CLS";
-        goOptions.gsFormExt = "FRM|CTL|PAG|DOB|DSR";
-        goOptions.gsProjectExt = "VBP|MAK|VBG";
-        goOptions.gsResourceExt = "RC";
         gsMRU.assign(kMRUEntries + 1, std::string());
         oCommonDialog = std::make_unique<clsCommonDialog>();
         dir = testsupport::MakeDir("src");

@@ -1,5 +1,4 @@
 #include "SettingsFile.h"
-#include "settings/ProgramOptions.h"
 
 #include <filesystem>
 
@@ -17,9 +16,15 @@ void Write(const std::string& content) { testsupport::WriteFile(Path(), content)
 
 std::string Read() { return testsupport::ReadFile(Path()); }
 
-void Load() {
+void Load(ZelkOptions& options) {
     if (!oCommonDialog) oCommonDialog = std::make_unique<clsCommonDialog>();
-    sbGetINIInfo(goOptions);
+    sbGetINIInfo(options);
+}
+
+ZelkOptions Load() {
+    ZelkOptions options;
+    Load(options);
+    return options;
 }
 
 void OnlyProgramFiles(std::initializer_list<std::string> present) {

@@ -4,7 +4,6 @@
 #include <map>
 
 #include "platform/VBError.h"
-#include "settings/ProgramOptions.h"
 
 #include <functional>
 
@@ -22,9 +21,9 @@ namespace {
 
 std::string Section(const std::string& name, const std::string& lines) { return "[" + name + "]\r\n" + lines; }
 
-std::map<std::string, std::string> HeldValues() {
+std::map<std::string, std::string> HeldValues(const ZelkOptions& options) {
     std::map<std::string, std::string> out;
-    for (const auto& p : SettingPlaces()) out[p.Section + "/" + p.Key] = p.Get();
+    for (const auto& p : SettingPlaces()) out[p.Section + "/" + p.Key] = p.Get(options);
     return out;
 }
 
@@ -44,14 +43,12 @@ TEST_F(SettingsLoad, EveryKeyReachesItsOwnPlace) {
     for (const char* f : {"MINE.MOD", "MINE.UDP", "MINE.EVT"})
         testsupport::WriteFile(paths::Join(testsupport::ProgramDir(), f), "'block");
     settingsfile::Write("");
-    settingsfile::Load();
-    const auto firstRun = HeldValues();
+    const auto firstRun = HeldValues(settingsfile::Load());
     for (const auto& place : SettingPlaces()) {
         std::string stored = settingsfile::WithProgramDir(place.Stored);
         ASSERT_NE(firstRun.at(place.Section + "/" + place.Key), stored) << place.Key << " stores its default";
         settingsfile::Write(Section(place.Section, place.Key + "=" + stored + "\r\n"));
-        settingsfile::Load();
-        auto held = HeldValues();
+        auto held = HeldValues(settingsfile::Load());
         for (const auto& [name, value] : held) {
             if (name == place.Section + "/" + place.Key)
                 EXPECT_EQ(value, stored) << name;
@@ -68,12 +65,12 @@ TEST_F(SettingsLoad, EveryKeyReachesItsOwnPlace) {
 struct LoadCase {
     const char* what;
     std::string file;
-    std::function<std::string()> actual;
+    std::function<std::string(const ZelkOptions&)> actual;
     std::string expected;  // "@P": the program's folder
     std::initializer_list<std::string> programFiles = {};
 };
 
-#define HELD(expr) [] { return HeldText(expr); }
+#define HELD(expr) []([[maybe_unused]] const ZelkOptions& o) { return HeldText(expr); }
 namespace {
 std::string HeldText(bool b) { return b ? "True" : "False"; }
 std::string HeldText(int v) { return std::to_string(v); }
@@ -97,24 +94,24 @@ TEST_F(SettingsLoad, EdgeCasesOfTheKeys) {
     const std::string E = "[ErrorHandling]\r\n";
     const LoadCase cases[] = {
         // Tab width: 99 means "not chosen yet" and must survive the load.
-        {"TabWidth missing", "", HELD(goOptions.giTabWidth), "99"},
-        {"TabWidth 99", P + "TabWidth=99\r\n", HELD(goOptions.giTabWidth), "99"},
-        {"TabWidth word", P + "TabWidth=wide\r\n", HELD(goOptions.giTabWidth), "99"},
-        {"TabWidth empty", P + "TabWidth=\r\n", HELD(goOptions.giTabWidth), "99"},
-        {"TabWidth 50", P + "TabWidth=50\r\n", HELD(goOptions.giTabWidth), "20"},
-        {"TabWidth -5", P + "TabWidth=-5\r\n", HELD(goOptions.giTabWidth), "-1"},
-        {"TabWidth 8", P + "TabWidth=8\r\n", HELD(goOptions.giTabWidth), "8"},
-        {"WindowState 3", P + "WindowState=3\r\n", [] { return HeldText(oWindowObject->WindowState()); }, "0"},
-        {"WindowState -1", P + "WindowState=-1\r\n", [] { return HeldText(oWindowObject->WindowState()); }, "0"},
-        {"WindowState word", P + "WindowState=max\r\n", [] { return HeldText(oWindowObject->WindowState()); }, "0"},
-        {"WindowState 1.5", P + "WindowState=1.5\r\n", [] { return HeldText(oWindowObject->WindowState()); }, "2"},
+        {"TabWidth missing", "", HELD(o.giTabWidth), "99"},
+        {"TabWidth 99", P + "TabWidth=99\r\n", HELD(o.giTabWidth), "99"},
+        {"TabWidth word", P + "TabWidth=wide\r\n", HELD(o.giTabWidth), "99"},
+        {"TabWidth empty", P + "TabWidth=\r\n", HELD(o.giTabWidth), "99"},
+        {"TabWidth 50", P + "TabWidth=50\r\n", HELD(o.giTabWidth), "20"},
+        {"TabWidth -5", P + "TabWidth=-5\r\n", HELD(o.giTabWidth), "-1"},
+        {"TabWidth 8", P + "TabWidth=8\r\n", HELD(o.giTabWidth), "8"},
+        {"WindowState 3", P + "WindowState=3\r\n", [](const ZelkOptions&) { return HeldText(oWindowObject->WindowState()); }, "0"},
+        {"WindowState -1", P + "WindowState=-1\r\n", [](const ZelkOptions&) { return HeldText(oWindowObject->WindowState()); }, "0"},
+        {"WindowState word", P + "WindowState=max\r\n", [](const ZelkOptions&) { return HeldText(oWindowObject->WindowState()); }, "0"},
+        {"WindowState 1.5", P + "WindowState=1.5\r\n", [](const ZelkOptions&) { return HeldText(oWindowObject->WindowState()); }, "2"},
         // The window's place: shares of a 28800 x 16200 twip screen.
         {"Left missing", "", HELD(oWindowObject->TheLeft), "4809.6"},
         {"Top missing", "", HELD(oWindowObject->TheTop), "2705.4"},
         {"Width missing", "", HELD(oWindowObject->TheWidth), "19296"},
         {"Height missing", "", HELD(oWindowObject->TheHeight), "10854"},
         {"Top and Height stored", P + "Top=100\r\nHeight=9000\r\n",
-         [] { return HeldText(oWindowObject->TheTop) + " " + HeldText(oWindowObject->TheHeight); }, "100 9000"},
+         [](const ZelkOptions&) { return HeldText(oWindowObject->TheTop) + " " + HeldText(oWindowObject->TheHeight); }, "100 9000"},
         {"Left beyond 32767", P + "Left=40000\r\n", HELD(oWindowObject->TheLeft), "32767"},
         {"Left negative", P + "Left=-3\r\n", HELD(oWindowObject->TheLeft), "0"},
         {"Width over the screen", P + "Width=30000\r\n", HELD(oWindowObject->TheWidth), "28800"},
@@ -122,110 +119,109 @@ TEST_F(SettingsLoad, EdgeCasesOfTheKeys) {
         {"Height under a tenth", P + "Height=1\r\n", HELD(oWindowObject->TheHeight), "1620"},
         {"Height a word", P + "Height=tall\r\n", HELD(oWindowObject->TheHeight), "10854"},
         // Numbers: clamps, fractions, words, empty versus missing.
-        {"AlignAsColumn missing", "", HELD(goOptions.giAlignAsColumn), "40"},
-        {"AlignAsColumn 5", G + "AlignAsColumn=5\r\n", HELD(goOptions.giAlignAsColumn), "10"},
-        {"AlignAsColumn 300", G + "AlignAsColumn=300\r\n", HELD(goOptions.giAlignAsColumn), "255"},
-        {"AlignAsColumn 40.5", G + "AlignAsColumn=40.5\r\n", HELD(goOptions.giAlignAsColumn), "40"},
-        {"AlignAsColumn 41.5", G + "AlignAsColumn=41.5\r\n", HELD(goOptions.giAlignAsColumn), "42"},
-        {"AlignAsColumn empty", G + "AlignAsColumn=\r\n", HELD(goOptions.giAlignAsColumn), "40"},
-        {"AlignAsColumn 50px", G + "AlignAsColumn=50px\r\n", HELD(goOptions.giAlignAsColumn), "40"},
+        {"AlignAsColumn missing", "", HELD(o.giAlignAsColumn), "40"},
+        {"AlignAsColumn 5", G + "AlignAsColumn=5\r\n", HELD(o.giAlignAsColumn), "10"},
+        {"AlignAsColumn 300", G + "AlignAsColumn=300\r\n", HELD(o.giAlignAsColumn), "255"},
+        {"AlignAsColumn 40.5", G + "AlignAsColumn=40.5\r\n", HELD(o.giAlignAsColumn), "40"},
+        {"AlignAsColumn 41.5", G + "AlignAsColumn=41.5\r\n", HELD(o.giAlignAsColumn), "42"},
+        {"AlignAsColumn empty", G + "AlignAsColumn=\r\n", HELD(o.giAlignAsColumn), "40"},
+        {"AlignAsColumn 50px", G + "AlignAsColumn=50px\r\n", HELD(o.giAlignAsColumn), "40"},
         {"CDLGFilterIndex 9", G + "CDLGFilterIndex=9\r\n", HELD(oCommonDialog->FilterIndex), "6"},
         {"CDLGFilterIndex 0", G + "CDLGFilterIndex=0\r\n", HELD(oCommonDialog->FilterIndex), "1"},
-        {"SaveInBackup beyond an Integer", F + "SaveInBackup=99999\r\n", HELD(goOptions.giSaveInBackup), "32767"},
-        {"Overwrite below an Integer", F + "Overwrite=-99999\r\n", HELD(goOptions.giOverwrite), "-32768"},
-        {"CaseStructure missing", "", HELD(goOptions.giCaseStructure), "0"},
-        {"CaseStructure 5", "[Indentation]\r\nCaseStructure=5\r\n", HELD(goOptions.giCaseStructure), "2"},
-        {"XSLinesAmount 25", "[White Space]\r\nXSLinesAmount=25\r\n", HELD(goOptions.giXSLinesAmount), "20"},
-        {"XSLinesAmount missing", "", HELD(goOptions.giXSLinesAmount), "1"},
-        {"StandAlone 99", "[Comments]\r\nStandAlone=99\r\n", HELD(goOptions.giCmtStandAlone), "20"},
-        {"InLine 99", "[Comments]\r\nInLine=99\r\n", HELD(goOptions.giCmtInLine), "99"},
-        {"Dialect 2", "[Dialect]\r\nDefault=2\r\n", HELD(goOptions.gsDialectDefault), "3"},
-        {"Dialect 9", "[Dialect]\r\nDefault=9\r\n", HELD(goOptions.gsDialectDefault), "6"},
-        {"Dialect word", "[Dialect]\r\nDefault=five\r\n", HELD(goOptions.gsDialectDefault), "6"},
-        {"Dialect fraction", "[Dialect]\r\nDefault=4.5\r\n", HELD(goOptions.gsDialectDefault), "4.5"},
-        {"ConvertIntrinsicFunction 5", A + "ConvertIntrinsicFunction=5\r\n", HELD(goOptions.glConvertIntrinsicFunction), "2"},
-        {"ConvertIntrinsicFunction -1", A + "ConvertIntrinsicFunction=-1\r\n", HELD(goOptions.glConvertIntrinsicFunction),
+        {"SaveInBackup beyond an Integer", F + "SaveInBackup=99999\r\n", HELD(o.giSaveInBackup), "32767"},
+        {"Overwrite below an Integer", F + "Overwrite=-99999\r\n", HELD(o.giOverwrite), "-32768"},
+        {"CaseStructure missing", "", HELD(o.giCaseStructure), "0"},
+        {"CaseStructure 5", "[Indentation]\r\nCaseStructure=5\r\n", HELD(o.giCaseStructure), "2"},
+        {"XSLinesAmount 25", "[White Space]\r\nXSLinesAmount=25\r\n", HELD(o.giXSLinesAmount), "20"},
+        {"XSLinesAmount missing", "", HELD(o.giXSLinesAmount), "1"},
+        {"StandAlone 99", "[Comments]\r\nStandAlone=99\r\n", HELD(o.giCmtStandAlone), "20"},
+        {"InLine 99", "[Comments]\r\nInLine=99\r\n", HELD(o.giCmtInLine), "99"},
+        {"Dialect 2", "[Dialect]\r\nDefault=2\r\n", HELD(o.gsDialectDefault), "3"},
+        {"Dialect 9", "[Dialect]\r\nDefault=9\r\n", HELD(o.gsDialectDefault), "6"},
+        {"Dialect word", "[Dialect]\r\nDefault=five\r\n", HELD(o.gsDialectDefault), "6"},
+        {"Dialect fraction", "[Dialect]\r\nDefault=4.5\r\n", HELD(o.gsDialectDefault), "4.5"},
+        {"ConvertIntrinsicFunction 5", A + "ConvertIntrinsicFunction=5\r\n", HELD(o.glConvertIntrinsicFunction), "2"},
+        {"ConvertIntrinsicFunction -1", A + "ConvertIntrinsicFunction=-1\r\n", HELD(o.glConvertIntrinsicFunction),
          "0"},
-        {"ConvertIntrinsicFunction 1.5", A + "ConvertIntrinsicFunction=1.5\r\n", HELD(goOptions.glConvertIntrinsicFunction),
+        {"ConvertIntrinsicFunction 1.5", A + "ConvertIntrinsicFunction=1.5\r\n", HELD(o.glConvertIntrinsicFunction),
          "2"},
         // Line numbers: the whole-number rule, no bounds.
-        {"LineNumberStart missing", "", HELD(goOptions.glLineNumberStart), "10000"},
-        {"LineNumberStart empty", E + "LineNumberStart=\r\n", HELD(goOptions.glLineNumberStart), "0"},
-        {"LineNumberStart word", E + "LineNumberStart=ten\r\n", HELD(goOptions.glLineNumberStart), "0"},
-        {"LineNumberStart 12.6", E + "LineNumberStart=12.6\r\n", HELD(goOptions.glLineNumberStart), "13"},
-        {"LineNumberInc 12.5", E + "LineNumberInc=12.5\r\n", HELD(goOptions.glLineNumberInc), "12"},
-        {"LineNumberStart 70000", E + "LineNumberStart=70000\r\n", HELD(goOptions.glLineNumberStart), "70000"},
-        {"LineNumberHow 7abc", E + "LineNumberHow=7abc\r\n", HELD(goOptions.glLineNumberHow), "7"},
+        {"LineNumberStart missing", "", HELD(o.glLineNumberStart), "10000"},
+        {"LineNumberStart empty", E + "LineNumberStart=\r\n", HELD(o.glLineNumberStart), "0"},
+        {"LineNumberStart word", E + "LineNumberStart=ten\r\n", HELD(o.glLineNumberStart), "0"},
+        {"LineNumberStart 12.6", E + "LineNumberStart=12.6\r\n", HELD(o.glLineNumberStart), "13"},
+        {"LineNumberInc 12.5", E + "LineNumberInc=12.5\r\n", HELD(o.glLineNumberInc), "12"},
+        {"LineNumberStart 70000", E + "LineNumberStart=70000\r\n", HELD(o.glLineNumberStart), "70000"},
+        {"LineNumberHow 7abc", E + "LineNumberHow=7abc\r\n", HELD(o.glLineNumberHow), "7"},
         // Order strings.
-        {"ProcsHow seven digits", A + "ProcsHow=1323214\r\n", HELD(goOptions.gsProcsHow), "13232145"},
-        {"ProcsHow eight letters", A + "ProcsHow=abcdefgh\r\n", HELD(goOptions.gsProcsHow), "13232145"},
-        {"ProcsHow eight digits", A + "ProcsHow=99999999\r\n", HELD(goOptions.gsProcsHow), "99999999"},
-        {"LocalHow empty", A + "LocalHow=\r\n", HELD(goOptions.gsLocalHow), "12345"},
-        {"ModuleHow thirteen digits", A + "ModuleHow=1134271234567\r\n", HELD(goOptions.gsModuleHow), "113427123456"},
+        {"ProcsHow seven digits", A + "ProcsHow=1323214\r\n", HELD(o.gsProcsHow), "13232145"},
+        {"ProcsHow eight letters", A + "ProcsHow=abcdefgh\r\n", HELD(o.gsProcsHow), "13232145"},
+        {"ProcsHow eight digits", A + "ProcsHow=99999999\r\n", HELD(o.gsProcsHow), "99999999"},
+        {"LocalHow empty", A + "LocalHow=\r\n", HELD(o.gsLocalHow), "12345"},
+        {"ModuleHow thirteen digits", A + "ModuleHow=1134271234567\r\n", HELD(o.gsModuleHow), "113427123456"},
         // Words of the Boolean keys.
         {"Toolbar on", "[View]\r\nToolbar=on\r\n", HELD(oAppInfo->Toolbar), "True"},
         {"Toolbar empty", "[View]\r\nToolbar=\r\n", HELD(oAppInfo->Toolbar), "True"},
         {"Toolbar no", "[View]\r\nToolbar= no \r\n", HELD(oAppInfo->Toolbar), "False"},
-        {"SplitIfs -1", G + "SplitIfs=-1\r\n", HELD(goOptions.gblnSplitIfs), "True"},
-        {"section and key in other letter case", "[general]\r\nsplitifs=TRUE\r\n", HELD(goOptions.gblnSplitIfs), "True"},
-        {"InsertLogging by hand", G + "InsertLogging=Yes\r\n", HELD(goOptions.gblnInsertLogging), "True"},
+        {"SplitIfs -1", G + "SplitIfs=-1\r\n", HELD(o.gblnSplitIfs), "True"},
+        {"section and key in other letter case", "[general]\r\nsplitifs=TRUE\r\n", HELD(o.gblnSplitIfs), "True"},
+        {"InsertLogging by hand", G + "InsertLogging=Yes\r\n", HELD(o.gblnInsertLogging), "True"},
         // Extension lists and their legacy keys.
-        {"no lists", "", [] { return goOptions.gsCodeExt + " " + goOptions.gsFormExt + " " + goOptions.gsProjectExt + " " + goOptions.gsResourceExt; },
+        {"no lists", "", [](const ZelkOptions& o) { return o.gsCodeExt + " " + o.gsFormExt + " " + o.gsProjectExt + " " + o.gsResourceExt; },
          "BAS|CLS FRM|CTL|PAG|DOB|DSR VBP|MAK|VBG RC"},
-        {"legacy CodeExt with blanks", F + "CodeExt=BAS TXT\r\n", HELD(goOptions.gsCodeExt), "BAS|TXT"},
-        {"CodeExtNew wins over CodeExt", F + "CodeExtNew=BAS|X\r\nCodeExt=Y Z\r\n", HELD(goOptions.gsCodeExt), "BAS|X"},
-        {"CodeExtNew empty, legacy read", F + "CodeExtNew=\r\nCodeExt=Y Z\r\n", HELD(goOptions.gsCodeExt), "Y|Z"},
-        {"CodeExtNew with blanks", F + "CodeExtNew=A B\r\n", HELD(goOptions.gsCodeExt), "A|B"},
-        {"CodeExtNew with blanks and a bar", F + "CodeExtNew=A B|C\r\n", HELD(goOptions.gsCodeExt), "A B|C"},
-        {"both code keys empty", F + "CodeExtNew=\r\nCodeExt=\r\n", HELD(goOptions.gsCodeExt), ""},
-        {"legacy FormExt", F + "FormExt=FRM CTL\r\n", HELD(goOptions.gsFormExt), "FRM|CTL"},
-        {"legacy ProjectExt", F + "ProjectExt=VBP\r\n", HELD(goOptions.gsProjectExt), "VBP"},
-        {"ResourceExt with blanks", F + "ResourceExt=RC RC2\r\n", HELD(goOptions.gsResourceExt), "RC|RC2"},
-        {"ResourceExt empty", F + "ResourceExt=\r\n", HELD(goOptions.gsResourceExt), ""},
+        {"legacy CodeExt with blanks", F + "CodeExt=BAS TXT\r\n", HELD(o.gsCodeExt), "BAS|TXT"},
+        {"CodeExtNew wins over CodeExt", F + "CodeExtNew=BAS|X\r\nCodeExt=Y Z\r\n", HELD(o.gsCodeExt), "BAS|X"},
+        {"CodeExtNew empty, legacy read", F + "CodeExtNew=\r\nCodeExt=Y Z\r\n", HELD(o.gsCodeExt), "Y|Z"},
+        {"CodeExtNew with blanks", F + "CodeExtNew=A B\r\n", HELD(o.gsCodeExt), "A|B"},
+        {"CodeExtNew with blanks and a bar", F + "CodeExtNew=A B|C\r\n", HELD(o.gsCodeExt), "A B|C"},
+        {"both code keys empty", F + "CodeExtNew=\r\nCodeExt=\r\n", HELD(o.gsCodeExt), ""},
+        {"legacy FormExt", F + "FormExt=FRM CTL\r\n", HELD(o.gsFormExt), "FRM|CTL"},
+        {"legacy ProjectExt", F + "ProjectExt=VBP\r\n", HELD(o.gsProjectExt), "VBP"},
+        {"ResourceExt with blanks", F + "ResourceExt=RC RC2\r\n", HELD(o.gsResourceExt), "RC|RC2"},
+        {"ResourceExt empty", F + "ResourceExt=\r\n", HELD(o.gsResourceExt), ""},
         // The history file's default is the program's own.
-        {"SaveZelFile missing", "", HELD(goOptions.gsSaveZelFile), "@P/KEMHIST.KEM"},
-        {"SaveZelFile empty", G + "SaveZelFile=\r\n", HELD(goOptions.gsSaveZelFile), ""},
+        {"SaveZelFile missing", "", HELD(o.gsSaveZelFile), "@P/KEMHIST.KEM"},
+        {"SaveZelFile empty", G + "SaveZelFile=\r\n", HELD(o.gsSaveZelFile), ""},
         // Dictionaries, present and absent.
-        {"main dictionary missing, own present", "", HELD(goOptions.gsStandardDictionary), "@P/SPELLDIC.DAT", {"SPELLDIC.DAT"}},
-        {"main dictionary missing, own absent", "", HELD(goOptions.gsStandardDictionary), ""},
-        {"main dictionary empty", S + "StandardDictionary=\r\n", HELD(goOptions.gsStandardDictionary), "@P/SPELLDIC.DAT",
+        {"main dictionary missing, own present", "", HELD(o.gsStandardDictionary), "@P/SPELLDIC.DAT", {"SPELLDIC.DAT"}},
+        {"main dictionary missing, own absent", "", HELD(o.gsStandardDictionary), ""},
+        {"main dictionary empty", S + "StandardDictionary=\r\n", HELD(o.gsStandardDictionary), "@P/SPELLDIC.DAT",
          {"SPELLDIC.DAT"}},
         {"main dictionary elsewhere named SPELLDIC.DAT", S + "StandardDictionary=/old/SPELLDIC.DAT\r\n",
-         HELD(goOptions.gsStandardDictionary), "@P/SPELLDIC.DAT", {"SPELLDIC.DAT"}},
+         HELD(o.gsStandardDictionary), "@P/SPELLDIC.DAT", {"SPELLDIC.DAT"}},
         {"main dictionary the old AMERICAN.VTD", S + "StandardDictionary=C:\\VB\\AMERICAN.VTD\r\n",
-         HELD(goOptions.gsStandardDictionary), ""},
+         HELD(o.gsStandardDictionary), ""},
         {"main dictionary name in other letter case", S + "StandardDictionary=/old/spelldic.dat\r\n",
-         HELD(goOptions.gsStandardDictionary), "/old/spelldic.dat", {"SPELLDIC.DAT"}},
+         HELD(o.gsStandardDictionary), "/old/spelldic.dat", {"SPELLDIC.DAT"}},
         {"main dictionary another missing file", S + "StandardDictionary=/nowhere/words.dat\r\n",
-         HELD(goOptions.gsStandardDictionary), "/nowhere/words.dat"},
-        {"custom dictionary missing, own present", "", HELD(goOptions.gsCustomDictionary), "@P/VEZUZ.DIC", {"VEZUZ.DIC"}},
-        {"custom dictionary missing, own absent", "", HELD(goOptions.gsCustomDictionary), ""},
-        {"custom dictionary empty", S + "CustomDictionary=\r\n", HELD(goOptions.gsCustomDictionary), "", {"VEZUZ.DIC"}},
-        {"custom dictionary Unknown", S + "CustomDictionary=Unknown\r\n", HELD(goOptions.gsCustomDictionary), "@P/VEZUZ.DIC",
+         HELD(o.gsStandardDictionary), "/nowhere/words.dat"},
+        {"custom dictionary missing, own present", "", HELD(o.gsCustomDictionary), "@P/VEZUZ.DIC", {"VEZUZ.DIC"}},
+        {"custom dictionary missing, own absent", "", HELD(o.gsCustomDictionary), ""},
+        {"custom dictionary empty", S + "CustomDictionary=\r\n", HELD(o.gsCustomDictionary), "", {"VEZUZ.DIC"}},
+        {"custom dictionary Unknown", S + "CustomDictionary=Unknown\r\n", HELD(o.gsCustomDictionary), "@P/VEZUZ.DIC",
          {"VEZUZ.DIC"}},
-        {"custom dictionary another missing file", S + "CustomDictionary=/x/mine.dic\r\n", HELD(goOptions.gsCustomDictionary),
+        {"custom dictionary another missing file", S + "CustomDictionary=/x/mine.dic\r\n", HELD(o.gsCustomDictionary),
          "/x/mine.dic"},
         // Comment-block templates, present and absent.
         {"ModuleFile names a missing file", C + "Module=Yes\r\nModuleFile=/gone/MOD.DEF\r\n",
-         [] { return goOptions.gsCmtModuleFile + "|" + HeldText(goOptions.gblnCmtModule); }, "|False", {"CMTMOD.DEF"}},
+         [](const ZelkOptions& o) { return o.gsCmtModuleFile + "|" + HeldText(o.gblnCmtModule); }, "|False", {"CMTMOD.DEF"}},
         {"ModuleFile empty, own template present", C + "Module=Yes\r\nModuleFile=\r\n",
-         [] { return goOptions.gsCmtModuleFile + "|" + HeldText(goOptions.gblnCmtModule); }, "@P/CMTMOD.DEF|True", {"CMTMOD.DEF"}},
+         [](const ZelkOptions& o) { return o.gsCmtModuleFile + "|" + HeldText(o.gblnCmtModule); }, "@P/CMTMOD.DEF|True", {"CMTMOD.DEF"}},
         {"ModuleFile empty, own template absent", C + "Module=Yes\r\n",
-         [] { return goOptions.gsCmtModuleFile + "|" + HeldText(goOptions.gblnCmtModule); }, "|True"},
+         [](const ZelkOptions& o) { return o.gsCmtModuleFile + "|" + HeldText(o.gblnCmtModule); }, "|True"},
         {"ModuleFile names a present file", C + "Module=Yes\r\nModuleFile=@P/CMTUDP.DEF\r\n",
-         [] { return goOptions.gsCmtModuleFile + "|" + HeldText(goOptions.gblnCmtModule); }, "@P/CMTUDP.DEF|True", {"CMTUDP.DEF"}},
+         [](const ZelkOptions& o) { return o.gsCmtModuleFile + "|" + HeldText(o.gblnCmtModule); }, "@P/CMTUDP.DEF|True", {"CMTUDP.DEF"}},
         {"UDPFile names a missing file", C + "Module=Yes\r\nUDP=Yes\r\nUDPFile=/gone/UDP.DEF\r\n",
-         [] { return goOptions.gsCmtUDPFile + "|" + HeldText(goOptions.gblnCmtUDP) + "|" + HeldText(goOptions.gblnCmtModule); }, "|False|True"},
+         [](const ZelkOptions& o) { return o.gsCmtUDPFile + "|" + HeldText(o.gblnCmtUDP) + "|" + HeldText(o.gblnCmtModule); }, "|False|True"},
         {"EventFile missing, own template present", C + "Event=No\r\n",
-         [] { return goOptions.gsCmtEventFile + "|" + HeldText(goOptions.gblnCmtEvent); }, "@P/CMTEVT.DEF|False", {"CMTEVT.DEF"}},
+         [](const ZelkOptions& o) { return o.gsCmtEventFile + "|" + HeldText(o.gblnCmtEvent); }, "@P/CMTEVT.DEF|False", {"CMTEVT.DEF"}},
         {"EventFile names a missing file", C + "Event=Yes\r\nEventFile=/gone/EVT.DEF\r\n",
-         [] { return goOptions.gsCmtEventFile + "|" + HeldText(goOptions.gblnCmtEvent); }, "|False", {"CMTEVT.DEF"}},
+         [](const ZelkOptions& o) { return o.gsCmtEventFile + "|" + HeldText(o.gblnCmtEvent); }, "|False", {"CMTEVT.DEF"}},
     };
     for (const auto& c : cases) {
         settingsfile::OnlyProgramFiles(c.programFiles);
         settingsfile::Write(settingsfile::WithProgramDir(c.file));
-        settingsfile::Load();
-        EXPECT_EQ(c.actual(), settingsfile::WithProgramDir(c.expected)) << c.what;
+        EXPECT_EQ(c.actual(settingsfile::Load()), settingsfile::WithProgramDir(c.expected)) << c.what;
     }
 }
 
@@ -242,11 +238,12 @@ TEST_F(SettingsLoad, WindowPlaceFollowsTheScreen) {
 }
 
 TEST_F(SettingsLoad, AValueTheGlobalCannotHoldIsSkippedAndTheLoadGoesOn) {
-    goOptions.glLineNumberStart = 777;
+    ZelkOptions options;
+    options.glLineNumberStart = 777;
     settingsfile::Write("[ErrorHandling]\r\nLineNumberStart=5000000000\r\nLineNumberInc=3\r\n");
-    settingsfile::Load();
-    EXPECT_EQ(goOptions.glLineNumberStart, 777);
-    EXPECT_EQ(goOptions.glLineNumberInc, 3);
+    settingsfile::Load(options);
+    EXPECT_EQ(options.glLineNumberStart, 777);
+    EXPECT_EQ(options.glLineNumberInc, 3);
 }
 
 TEST_F(SettingsLoad, WithoutTrappingTheFailureReachesTheCaller) {
@@ -276,8 +273,9 @@ TEST_F(SettingsLoad, TheErrorModeIsTheOneInForceWhenTheLoadStarts) {
 TEST_F(SettingsLoad, MissingFileDialogObjectSkipsOnlyItsKey) {
     oCommonDialog.reset();
     settingsfile::Write("[General]\r\nCDLGFilterIndex=2\r\nSplitIfs=Yes\r\n");
-    sbGetINIInfo(goOptions);
-    EXPECT_TRUE(goOptions.gblnSplitIfs);
+    ZelkOptions options;
+    sbGetINIInfo(options);
+    EXPECT_TRUE(options.gblnSplitIfs);
     EXPECT_EQ(oCommonDialog, nullptr);
 }
 

@@ -5,7 +5,6 @@
 #include <map>
 
 #include "platform/VBError.h"
-#include "settings/ProgramOptions.h"
 
 #include "platform/Clock.h"
 #include "platform/Paths.h"
@@ -33,9 +32,9 @@ protected:
 void StartAndExit() {
     bool userFound = false;
     sbINIGetUser(userFound);
-    settingsfile::Load();
-    if (fsINIGetVersion() != oAppInfo->AppVersion()) sbINIPutInfo(goOptions);
-    sbINIPutInfo(goOptions);
+    const ZelkOptions options = settingsfile::Load();
+    if (fsINIGetVersion() != oAppInfo->AppVersion()) sbINIPutInfo(options);
+    sbINIPutInfo(options);
 }
 
 }  // namespace
@@ -54,20 +53,21 @@ TEST_F(SettingsSave, FirstRunWritesEverySectionAndKeyInSaveOrder) {
 TEST_F(SettingsSave, EveryHeldValueSurvivesASaveAndALoad) {
     for (const char* f : {"MINE.MOD", "MINE.UDP", "MINE.EVT"})
         testsupport::WriteFile(paths::Join(testsupport::ProgramDir(), f), "'block");
-    for (const auto& place : SettingPlaces()) place.Set(settingsfile::WithProgramDir(place.Stored));
+    ZelkOptions options;
+    for (const auto& place : SettingPlaces()) place.Set(options, settingsfile::WithProgramDir(place.Stored));
     oAppInfo->User("Ann");
     oAppInfo->Company("Ann's Software");
-    sbINIPutInfo(goOptions);
+    sbINIPutInfo(options);
     const std::string saved = settingsfile::Read();
 
     settingsfile::Write("");
     settingsfile::Load();
     settingsfile::Write(saved);
-    settingsfile::Load();
+    const ZelkOptions loaded = settingsfile::Load();
     for (const auto& place : SettingPlaces()) {
         // A key the save never writes comes back with its first-run value.
         std::string expected = place.Saved ? settingsfile::WithProgramDir(place.Stored) : "No";
-        EXPECT_EQ(place.Get(), expected) << place.Section << "/" << place.Key;
+        EXPECT_EQ(place.Get(loaded), expected) << place.Section << "/" << place.Key;
     }
     EXPECT_NE(saved.find("\r\nUser=Ann\r\nCompany=Ann's Software\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("\r\nVersion=" + oAppInfo->AppVersion() + "\r\n"), std::string::npos) << saved;
@@ -86,8 +86,7 @@ TEST_F(SettingsSave, TheSaveRewritesInPlaceAndKeepsWhatItDoesNotWrite) {
         EXPECT_NE(text.find(kept), std::string::npos) << kept << "\n" << text;
     EXPECT_NE(text.find("CodeExtNew=BAS|TXT\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("[Program]\r\nSaveZelInfo=Yes\r\n"), std::string::npos) << text;
-    settingsfile::Load();
-    EXPECT_TRUE(goOptions.gblnInsertLogging);
+    EXPECT_TRUE(settingsfile::Load().gblnInsertLogging);
 }
 
 TEST_F(SettingsSave, ASaveTheDiskRefusesLeavesTheOldFileWhole) {
@@ -98,7 +97,7 @@ TEST_F(SettingsSave, ASaveTheDiskRefusesLeavesTheOldFileWhole) {
     const std::string beside = settingsfile::Path() + ".zelkertmp" + std::to_string(::getpid());
     std::filesystem::create_directory(beside);
     sbInitINI();
-    sbINIPutInfo(goOptions);
+    sbINIPutInfo(ZelkOptions{});
     std::filesystem::remove(beside);
     EXPECT_EQ(settingsfile::Read(), before);
 }
@@ -122,13 +121,13 @@ TEST_F(SettingsSave, TabWidthIsOnDiskAtOnce) {
     settingsfile::Write("[Program]\r\nTabWidth=99\r\nUser=Ann\r\n[Debug]\r\n");
     sbInitINI();
     oINI->Section("Debug");
-    goOptions.giTabWidth = TabWidth{8};
-    sbINIPutTabWidth(goOptions);
+    ZelkOptions options;
+    options.giTabWidth = TabWidth{8};
+    sbINIPutTabWidth(options);
     EXPECT_EQ(settingsfile::Read(), "[Program]\r\nTabWidth=8\r\nUser=Ann\r\n[Debug]\r\n");
-    goOptions.giTabWidth = TabWidth::LeaveTabs;
-    sbINIPutTabWidth(goOptions);
-    settingsfile::Load();
-    EXPECT_EQ(goOptions.giTabWidth, TabWidth::LeaveTabs);
+    options.giTabWidth = TabWidth::LeaveTabs;
+    sbINIPutTabWidth(options);
+    EXPECT_EQ(settingsfile::Load().giTabWidth, TabWidth::LeaveTabs);
 }
 
 TEST_F(SettingsSave, RecentFileEntries) {
@@ -151,6 +150,6 @@ TEST_F(SettingsSave, ProceduresThatNeedTheHandlerRaiseWithoutIt) {
     } catch (const VBError& e) {
         EXPECT_EQ(e.Number, vberr::kObjectNotSet);
     }
-    EXPECT_THROW(sbINIPutTabWidth(goOptions), VBError);
+    EXPECT_THROW(sbINIPutTabWidth(ZelkOptions{}), VBError);
     EXPECT_FALSE(std::filesystem::exists(settingsfile::Path()));
 }

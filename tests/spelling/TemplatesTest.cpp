@@ -6,7 +6,7 @@
 
 #include "spelling/CodeTemplates.h"
 #include "spelling/CommentTemplates.h"
-#include "settings/ProgramOptions.h"
+#include "settings/ZelkOptions.h"
 #include "platform/Paths.h"
 #include "spelling/TabWidth.h"
 #include "TestSupport.h"
@@ -113,23 +113,24 @@ TEST(TabWidth, TheEntriesThatAreAnAnswer) {
 TEST(TabWidth, AnAnswerReachesTheSettingAndTheFileAtOnce) {
     testsupport::WriteFile(SettingsPath(), "[Program]\r\nTabWidth=99\r\nUser=Ann\r\n");
     sbInitINI();
-    goOptions.giTabWidth = TabWidth::NotChosen;
+    ZelkOptions options;
+    options.giTabWidth = TabWidth::NotChosen;
 
     // Not an answer: reported, nothing changes.
     for (const char* bad : {"", "x", "25"}) {
-        EXPECT_FALSE(fbTakeTabWidth(true, bad)) << bad;
+        EXPECT_FALSE(fbTakeTabWidth(true, bad, options)) << bad;
         EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Set Tab Width");
-        EXPECT_EQ(goOptions.giTabWidth, TabWidth::NotChosen);
+        EXPECT_EQ(options.giTabWidth, TabWidth::NotChosen);
     }
     EXPECT_EQ(testsupport::ReadFile(SettingsPath()), "[Program]\r\nTabWidth=99\r\nUser=Ann\r\n");
 
     const size_t messages = testsupport::Ui().Messages.size();
-    EXPECT_TRUE(fbTakeTabWidth(true, " 8"));
-    EXPECT_EQ(goOptions.giTabWidth, TabWidth{8});
+    EXPECT_TRUE(fbTakeTabWidth(true, " 8", options));
+    EXPECT_EQ(options.giTabWidth, TabWidth{8});
     EXPECT_EQ(testsupport::ReadFile(SettingsPath()), "[Program]\r\nTabWidth=8\r\nUser=Ann\r\n");
     // "Do not convert" whatever the box holds.
-    EXPECT_TRUE(fbTakeTabWidth(false, "junk"));
-    EXPECT_EQ(goOptions.giTabWidth, TabWidth::LeaveTabs);
+    EXPECT_TRUE(fbTakeTabWidth(false, "junk", options));
+    EXPECT_EQ(options.giTabWidth, TabWidth::LeaveTabs);
     EXPECT_EQ(testsupport::ReadFile(SettingsPath()), "[Program]\r\nTabWidth=-1\r\nUser=Ann\r\n");
     EXPECT_EQ(testsupport::Ui().Messages.size(), messages);
 }

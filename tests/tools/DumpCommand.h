@@ -20,10 +20,6 @@
 
 #include "analysis/SourceModel.h"
 
-// The kind of file its first line tells, as the program's run decides it:
-// "C" class, "F" form or other designer file, "M" code module.
-std::string FileKindOf(const std::string& path);
-
 // Parses the file as the program's run does (its kind from its first line),
 // as the only entry of oFile; the keyword file is loaded when it is not yet.
 // Raises VBError when the analyser cannot start.

@@ -9,6 +9,7 @@
 #include "HeadlessStartUp.h"
 #include "analysis/KeywordTable.h"
 #include "projects/PFParseFile.h"
+#include "settings/ProgramOptions.h"
 #include "projects/ProjectFileDialog.h"
 #include "projects/ProjectSelection.h"
 #include "platform/UiServices.h"
@@ -104,7 +105,7 @@ int RunProject(const std::vector<std::string>& args) {
     chosen.FileType = filekind::kProject;
     names.Add(chosen);
     oDebug->ClearStatus();
-    PFParseFile(names);
+    PFParseFile(names, goOptions);
     const int status = oDebug->StatusCode, reason = oDebug->ReasonCode;
 
     if (oProjectFiles)

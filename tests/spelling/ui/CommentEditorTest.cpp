@@ -272,7 +272,7 @@ TEST_F(CommentEditor, SpellCheckTakesTheCorrectionAndCountsItAsAChange) {
     spelltest::WriteDictionary({"receive", "the", "data"});
     enginetest::LoadSettings();
     ScriptedWordNotFound question;
-    sbSpellSetUp(&question);
+    sbSpellSetUp(&question, goOptions);
     auto form = Define("Module Level ");
     form->SetCommentBlockText("'receive the data\r\n'recieve");
 

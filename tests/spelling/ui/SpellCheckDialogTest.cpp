@@ -213,7 +213,7 @@ TEST_F(SpellCheckDialog, ACorrectedCommentBlockKeepsItsLineBreaks) {
     sbGetINIInfo(goOptions);
     QtWordNotFound question;
     InstallSpelling(&question);
-    gfnSpellInitialize();
+    gfnSpellInitialize(goOptions);
 
     DialogRobot robot;
     robot.Then([](frmSpellCheck& d) {

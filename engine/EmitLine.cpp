@@ -208,13 +208,13 @@ void sbDoEmitLine(ZelkRun& run, std::string& text, long& count, bool& firstCall,
 void sbEndSplitIf(ZelkRun& run, long& level, std::string& text) {
     TraceGuard trace(TraceKind::App, "sbEndSplitIf");
     text.clear();
-    if ((run.opt.gblnSplitIfs && run.gblnSplitIfPending) ||
-        (run.gblnIfOpen && run.opt.gblnSplitMultiLines && run.gblnSplitIfPending)) {
-        run.gblnIfOpen = false;
+    // The formatter decided to split the If; here its End If is only written.
+    if (run.line.gblnSplitIfPending) {
+        run.line.gblnIfOpen = false;
         if (run.opt.gblnBaseLines) ++level;
         // The End If stands where its If stands; the If's level alone would
         // miss a Case's indentation and a line kept as written.
-        text = std::string(run.glSplitIfColumn > 0 ? static_cast<size_t>(run.glSplitIfColumn) : 0, ' ') + "End If";
+        text = std::string(run.line.glSplitIfColumn > 0 ? static_cast<size_t>(run.line.glSplitIfColumn) : 0, ' ') + "End If";
         BabStatement none;
         bool firstCall = false;
         std::string empty;
@@ -227,5 +227,5 @@ void sbEndSplitIf(ZelkRun& run, long& level, std::string& text) {
         empty.clear();
         if (run.opt.gblnWSAfterEndIf && change) sbDoEmitLine(run, empty, run.glOutputLines, firstCall, none);
     }
-    run.gblnSplitIfPending = false;
+    run.line.gblnSplitIfPending = false;
 }

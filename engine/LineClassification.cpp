@@ -57,9 +57,9 @@ FirstWordsKind KindOfFirstWords(const std::string& w, const std::string& next) {
 void SourceLineFormatter::ClassifyFirstWord() {
     const std::string& w = curWord_;
     const FirstWordsKind k = KindOfFirstWords(w, vb::UCase(NextPiece()));
-    if (k.kind != SourceLineKind::None) run_.giLineKind = k.kind;
-    if (k.opens) run_.gblnBlockOpened = true;
-    if (k.closes) run_.gblnBlockClosed = true;
+    if (k.kind != SourceLineKind::None) lineClass_.giLineKind = k.kind;
+    if (k.opens) lineClass_.gblnBlockOpened = true;
+    if (k.closes) lineClass_.gblnBlockClosed = true;
     if (OneOf(w, {"GLOBAL", "DIM", "PUBLIC", "PRIVATE", "STATIC"})) {
         fDecl_ = true;
         declHead_ = cur_.Piece;
@@ -77,10 +77,10 @@ void SourceLineFormatter::ClassifyFirstWord() {
         funcStmt_ = OwnStatementIndex();
     } else if (w == "IF") {
         fIfLine_ = true;
-        run_.gblnIfOpen = true;
+        lineClass_.gblnIfOpen = true;
         PrepareIfSplit();
     } else if (w == "SELECT") {
-        run_.gblnInSelect = true;
+        lineClass_.gblnInSelect = true;
     } else if (w == "NEXT") {
         fNext_ = true;
         PrepareNextVariables();
@@ -101,13 +101,13 @@ void SourceLineFormatter::ClassifyLaterWord() {
         declStmt_ = OwnStatementIndex();
     } else if (w == "SUB" || w == "FUNCTION" || w == "PROPERTY") {
         if (p == "DECLARE" || p == "EXIT") {
-            run_.gblnBlockOpened = false;
+            lineClass_.gblnBlockOpened = false;
         } else if (p == "END") {
-            run_.gblnBlockOpened = false;
+            lineClass_.gblnBlockOpened = false;
             TrimLineStart(static_cast<size_t>(LeadingBlanks(line_)));
         } else if (p == "PUBLIC" || p == "PRIVATE") {
-            run_.gblnBlockOpened = true;
-            run_.giLineKind = SourceLineKind::ProcHeading;
+            lineClass_.gblnBlockOpened = true;
+            lineClass_.giLineKind = SourceLineKind::ProcHeading;
             fDeclare_ = true;
             TrimLineStart(static_cast<size_t>(LeadingBlanks(line_)));
             if (w == "FUNCTION") {
@@ -119,7 +119,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
             // keyword file does not know (PtrSafe after Declare, a modifier
             // of another dialect) makes no heading: the line keeps its blanks
             // as the analysis, which sees no procedure there, keeps it.
-            run_.gblnBlockOpened = true;
+            lineClass_.gblnBlockOpened = true;
             fDecl_ = true;
             fDeclare_ = false;
             declStmt_ = OwnStatementIndex();
@@ -133,8 +133,8 @@ void SourceLineFormatter::ClassifyLaterWord() {
     } else if (cur_.Piece == ":") {
         fColon_ = true;
     } else if (w == "SELECT" && p == "END") {
-        run_.gblnInSelect = false;
-        run_.giLineKind = SourceLineKind::EndSelect;
+        lineClass_.gblnInSelect = false;
+        lineClass_.giLineKind = SourceLineKind::EndSelect;
         if (!run_.opt.gblnAsIs && run_.opt.giCaseStructure == CaseStructure::OneLevelIn) {
             --carry_.iCaseOffset;
             // End Select goes back to the level of its Select.
@@ -143,8 +143,8 @@ void SourceLineFormatter::ClassifyLaterWord() {
                 TrimLineStart(static_cast<size_t>(run_.opt.giIndentAmount));
         }
     } else if (w == "IF") {
-        run_.giLineKind = SourceLineKind::EndIf;
-        if (p == "END") run_.gblnIfOpen = false;
+        lineClass_.giLineKind = SourceLineKind::EndIf;
+        if (p == "END") lineClass_.gblnIfOpen = false;
     } else if (w == "(" || w == ")") {
         ++paren_;
     } else if (w == "THEN") {

@@ -7,11 +7,12 @@
 #include "analysis/SourceModel.h"
 #include "common/Trace.h"
 
-void sbOutputSourceRecord(ZelkRun& run, long& stmt, std::string& text, bool isDeclarationsPart) {
+LineClass sbOutputSourceRecord(ZelkRun& run, long& stmt, std::string& text, bool isDeclarationsPart) {
     TraceGuard trace(TraceKind::App, "sbOutputSourceRecord");
-    Trapped("sbOutputSourceRecord", [&] {
+    return Trapped("sbOutputSourceRecord", [&] {
         SourceLineFormatter formatter(run, stmt, isDeclarationsPart);
         text = formatter.Format();
+        return formatter.Class();
     });
 }
 

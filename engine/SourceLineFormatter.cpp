@@ -28,7 +28,7 @@ long LeadingBlanks(const std::string& text) {
 bool IsTypeCharacter(char c) { return c == '!' || c == '@' || c == '#' || c == '$' || c == '%' || c == '&'; }
 
 SourceLineFormatter::SourceLineFormatter(ZelkRun& run, long stmt, bool declarationsPart)
-    : run_(run), carry_(run.Carry()), s_(stmt), declarationsPart_(declarationsPart) {
+    : run_(run), carry_(run.Carry()), s_(stmt), declarationsPart_(declarationsPart), lineClass_(run.line) {
     if (stmt < 1 || stmt > glStmtCount || static_cast<size_t>(stmt) >= yStatement.size())
         RaiseError(vberr::kSubscriptOutOfRange, "sbOutputSourceRecord");
     st_ = yStatement[static_cast<size_t>(stmt)];
@@ -114,7 +114,7 @@ void SourceLineFormatter::BeginRecord(long r) {
     // no ":" on them may take a statement out from under its condition.
     const bool ifOwnsLine = protectColons_ || (fIfLine_ && (ifStack_.empty() || ifFrozen_));
     const bool continued = r > st_.RecordFirst && rec_.FirstToken > 0 && ContinuesLine(rec_.FirstToken);
-    run_.gblnBlockOpened = run_.gblnBlockClosed = false;
+    lineClass_.gblnBlockOpened = lineClass_.gblnBlockClosed = false;
     fDecl_ = fDeclare_ = fConst_ = fIfLine_ = fColon_ = fNext_ = false;
     declStmt_ = 0;
     declHead_.clear();
@@ -138,14 +138,14 @@ void SourceLineFormatter::LeadingLabel() {
     line_ = label.Piece;
     skip_ = 1;
     if (!IsLineNumberText(label.Piece)) {
-        run_.giLineKind = SourceLineKind::Label;
+        lineClass_.giLineKind = SourceLineKind::Label;
         line_ += ":";
         skip_ = 2;
         Flush();
         return;
     }
     numericLabel_ = true;
-    run_.giLineKind = SourceLineKind::None;
+    lineClass_.giLineKind = SourceLineKind::None;
     // A number written with a ":" after it keeps the ":" at its side; the
     // code after it is the line's first word.
     if (f < rec_.LastToken && Tok(f + 1).Piece == ":" && Tok(f + 1).Statement == label.Statement) {
@@ -196,7 +196,7 @@ void SourceLineFormatter::TokenPass() {
         }
         if (!IsBlankText(prevWord_)) lastIsThen = prevWord_ == "THEN";
     }
-    if (lastIsThen && run_.gblnSplitIfPending) run_.gblnSplitIfPending = false;
+    if (lastIsThen && lineClass_.gblnSplitIfPending) lineClass_.gblnSplitIfPending = false;
 }
 
 // One token, in the order the steps must run. False when an in-line comment

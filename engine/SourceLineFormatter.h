@@ -26,6 +26,9 @@ public:
     SourceLineFormatter(ZelkRun& run, long stmt, bool declarationsPart);
     // The statement's output lines joined by CR LF.
     std::string Format();
+    // What the statement's words said about its line, once formatted: the
+    // class it was made with (the run's last one), changed by this statement.
+    const LineClass& Class() const { return lineClass_; }
 
 private:
     // A single-line If split into a block: its column, and whether its Else
@@ -112,6 +115,7 @@ private:
     BabStatement st_;
     LineSegment segment_;  // FirstToken 0: the whole line
     bool declIndent_ = false;  // declarations are indented (module or procedure switch)
+    LineClass lineClass_;      // the line kind, block edges and open blocks
 
     // Output.
     std::string line_;

@@ -106,7 +106,7 @@ void SourceLineFormatter::SplitAtColon() {
     Flush();
     stmtLine_ = out_.size();
     splitOffStmt_ = OwnStatementIndex();
-    if (fIfLine_ && run_.gblnIfOpen) run_.gblnSplitIfPending = true;
+    if (fIfLine_ && lineClass_.gblnIfOpen) lineClass_.gblnSplitIfPending = true;
     cur_.WhiteSpaceLeft = Blanks(col);
     stmtCol_ = col;
     stmtAdj_ = adj;
@@ -121,7 +121,7 @@ void SourceLineFormatter::SplitAtColon() {
     } else if (curWord_ == "IF" && !fIfLine_ && run_.opt.gblnSplitIfs) {
         fIfLine_ = true;
         ifFrozen_ = false;
-        run_.gblnIfOpen = true;
+        lineClass_.gblnIfOpen = true;
         PrepareIfSplit();
     }
 }
@@ -137,10 +137,10 @@ void SourceLineFormatter::SplitSingleLineIf() {
     if (prevWord_ == "THEN" && !fColon_) {
         long col = std::max(0L, stmtCol_ - stmtAdj_);
         Flush();
-        if (ifStack_.empty()) run_.glSplitIfColumn = col;
+        if (ifStack_.empty()) lineClass_.glSplitIfColumn = col;
         stmtLine_ = out_.size();
         ifStack_.push_back({col, false, stmtLevelCol_});
-        run_.gblnSplitIfPending = true;
+        lineClass_.gblnSplitIfPending = true;
         // An empty Then part: the Else comes next, at the If's column.
         if (curWord_ != "ELSE") {
             cur_.WhiteSpaceLeft = Blanks(col + indent);

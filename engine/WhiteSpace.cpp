@@ -43,9 +43,9 @@ KindSwitches SwitchesOf(SourceLineKind kind) {
 bool IsBlank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
 
 // A line that stands at the edge of a block, where the kind's switches apply.
-bool AtBlockEdge(const ZelkRun& run, SourceLineKind kind) {
-    return run.gblnBlockOpened || run.gblnBlockClosed || (run.gblnInSelect && kind == SourceLineKind::Case) ||
-           (run.gblnIfOpen && kind == SourceLineKind::Else) || kind == SourceLineKind::Label;
+bool AtBlockEdge(const LineClass& line, SourceLineKind kind) {
+    return line.gblnBlockOpened || line.gblnBlockClosed || (line.gblnInSelect && kind == SourceLineKind::Case) ||
+           (line.gblnIfOpen && kind == SourceLineKind::Else) || kind == SourceLineKind::Label;
 }
 
 bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
@@ -131,11 +131,14 @@ void WhiteSpaceWriter::WritePlain(std::string& text, BabStatement& stmt, bool& f
 }
 
 void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool insideProc, bool& firstCall) {
+    // A Dim or Const inside a procedure belongs to a declaration group,
+    // whatever the formatter made of its line.
+    SourceLineKind kind = run_.line.giLineKind;
     bool declarationChange = false;
     if (insideProc && stmt.Class == StatementClass::Declaration) {
-        long kind = stmt.Detail % 100;
-        if (kind == 1 || kind == 3) run_.giLineKind = SourceLineKind::DeclarationGroup;
-        declarationChange = run_.giLineKind != lastKind_;
+        const long declaration = stmt.Detail % 100;
+        if (declaration == 1 || declaration == 3) kind = SourceLineKind::DeclarationGroup;
+        declarationChange = kind != lastKind_;
     }
     const bool headingAfterItsComments = stmt.Class == StatementClass::ProcHeading && inHeadingGroup_;
     if (OpensHeadingGroup(text, stmt) && stmt.Class != StatementClass::ProcHeading && run_.opt.gblnWSBeforeSub) {
@@ -150,8 +153,7 @@ void WhiteSpaceWriter::WriteChanged(std::string& text, BabStatement& stmt, bool 
         WriteStatements(statements, stmt, insideProc, headingAfterItsComments, firstCall);
         return;
     }
-    const SourceLineKind kind = run_.giLineKind;
-    const bool edge = AtBlockEdge(run_, kind);
+    const bool edge = AtBlockEdge(run_.line, kind);
     if (BeforeNeedsEmptyLine(kind, edge || declarationChange, headingAfterItsComments)) {
         EmptyLine(firstCall);
         lastText_.clear();
@@ -191,7 +193,7 @@ bool WhiteSpaceWriter::AfterNeedsEmptyLine(SourceLineKind kind, bool edge, const
 
 void WhiteSpaceWriter::WriteStatements(const std::vector<std::string>& statements, BabStatement& stmt, bool insideProc,
                                        bool headingAfterItsComments, bool& firstCall) {
-    bool ifOpen = run_.gblnIfOpen, inSelect = run_.gblnInSelect;
+    bool ifOpen = run_.line.gblnIfOpen, inSelect = run_.line.gblnInSelect;
     std::string joined;
     SourceLineKind kind = SourceLineKind::None;
     bool edge = false;

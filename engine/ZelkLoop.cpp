@@ -263,7 +263,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteDeclarations(ProcInfo& part) {
         std::string line = "Option Explicit";
         BabStatement none;
         whiteSpace_.Write(line, none, false, firstCall_);
-        run_.giLineKind = SourceLineKind::None;
+        run_.line.giLineKind = SourceLineKind::None;
         sbLogLine(run_, "Adding Option Explicit May Cause Compile Failures ", true);
         sbLogLine(run_, "", false);
     }
@@ -310,9 +310,9 @@ void ZelkLoop::HoldSplitEndLine(std::string& text) {
     oneLine_ = false;
     // What is left is the heading line alone: the white-space rules judge it
     // as one.
-    run_.giLineKind = SourceLineKind::ProcHeading;
-    run_.gblnBlockOpened = true;
-    run_.gblnBlockClosed = false;
+    run_.line.giLineKind = SourceLineKind::ProcHeading;
+    run_.line.gblnBlockOpened = true;
+    run_.line.gblnBlockClosed = false;
 }
 
 bool ZelkLoop::CommentBlockWanted() const {
@@ -396,9 +396,9 @@ bool ZelkLoop::WriteLaterPieces(const StatementOrder& order, long position) {
         if (lines == pieceLines_.end() || static_cast<size_t>(piece.Piece) >= lines->second.size()) continue;
         std::string text = lines->second[static_cast<size_t>(piece.Piece)];
         BabStatement stmt = run_.model.yStatement[static_cast<size_t>(piece.Stmt)];
-        run_.giLineKind = SourceLineKind::None;
+        run_.line.giLineKind = SourceLineKind::None;
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
-        run_.giLineKind = SourceLineKind::None;
+        run_.line.giLineKind = SourceLineKind::None;
         if (oDebug->StatusCode != 0) return false;
     }
     return true;
@@ -448,7 +448,7 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
                 stmt.RecordFirst = carry.segment.RecordFirst;
                 stmt.RecordLast = carry.segment.RecordLast;
             }
-            sbOutputSourceRecord(run_, formatted, text, !insideProc_);
+            run_.line = sbOutputSourceRecord(run_, formatted, text, !insideProc_);
             carry.lWrittenNext = carry.lWrittenTied = 0;
             carry.segment = LineSegment();
             stmt.Flags = run_.model.yStatement[static_cast<size_t>(s)].Flags;
@@ -459,9 +459,9 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
         if (stmt.Class == StatementClass::ProcEnd && !heldEnd_.empty()) {
             text = heldEnd_;
             heldEnd_.clear();
-            run_.giLineKind = SourceLineKind::ProcEnd;
-            run_.gblnBlockOpened = false;
-            run_.gblnBlockClosed = true;
+            run_.line.giLineKind = SourceLineKind::ProcEnd;
+            run_.line.gblnBlockOpened = false;
+            run_.line.gblnBlockClosed = true;
         }
         InsertCode(part, index, s, stmt, text);
         if (dropped) continue;
@@ -485,7 +485,7 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;
 
-        run_.giLineKind = SourceLineKind::None;
+        run_.line.giLineKind = SourceLineKind::None;
         if (stmt.Class == StatementClass::ProcHeading && !blockBefore_ && CommentBlockWanted())
             InsertCommentBlock(s + 1, kindLetter_, false);
     }

@@ -4,5 +4,7 @@
 
 #include "engine/ZelkRun.h"
 
-void sbOutputSourceRecord(ZelkRun& run, long& stmt, std::string& text, bool isDeclarationsPart);
+// Returns the statement's line class; the caller keeps it in the run, where
+// the white-space rules and the line writer read it.
+LineClass sbOutputSourceRecord(ZelkRun& run, long& stmt, std::string& text, bool isDeclarationsPart);
 void sbOutputALine(long stmt, std::string& text);

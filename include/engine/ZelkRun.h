@@ -28,6 +28,21 @@ struct EmitState {
     std::string lastLine;           // the last text written
 };
 
+// What the formatter tells the white-space rules and the line writer about
+// the statement it has just formatted: its line kind and the block edges it
+// stands at, and the blocks it leaves open for the lines after it.
+struct LineClass {
+    SourceLineKind giLineKind = SourceLineKind::None;
+    bool gblnBlockOpened = false;
+    bool gblnBlockClosed = false;
+    bool gblnInSelect = false;  // inside a Select Case
+    bool gblnIfOpen = false;    // inside an If
+    // The formatter split a single-line If: its End If is due after the
+    // statement, at the column of the If line.
+    bool gblnSplitIfPending = false;
+    long glSplitIfColumn = 0;
+};
+
 class ZelkRun {
 public:
     // options: the options the file is zelked with (the program's own unless
@@ -50,17 +65,9 @@ public:
     // Definition)" or a procedure's name).
     std::string gsCurrentProc = "<Declarations>";
 
-    // Line kind of the text just formatted and the block flags the formatter
-    // sets for the white-space rules.
-    SourceLineKind giLineKind = SourceLineKind::None;
-    bool gblnBlockOpened = false;
-    bool gblnBlockClosed = false;
-    bool gblnInSelect = false;
-    bool gblnIfOpen = false;
-    bool gblnSplitIfPending = false;
-    // Column of the If line whose single-line form the formatter split: the
-    // End If that closes it belongs there.
-    long glSplitIfColumn = 0;
+    // The class of the statement just formatted, as the formatter returned
+    // it; the white-space rules and the line writer read it.
+    LineClass line;
 
     long glLineNumberWidth = 0;
     long glNextLineNumber = 0;

@@ -199,43 +199,41 @@ TEST_F(EmitLine, KeepsLineNumbersThatAJumpRefersTo) {
     EXPECT_EQ(run().glNextLineNumber, 110);
 }
 
+// The formatter alone decides to split an If; the writer writes the End If
+// it left pending, whatever the split switches say.
 TEST_F(EmitLine, EndSplitIfClosesAnIfTheFormatterSplit) {
     struct Case {
-        bool splitIfs, splitMulti, ifOpen, baseLines;
+        bool pending, splitIfs, baseLines;
         long ifColumn;
         std::string expected;
     } cases[] = {
-        {false, false, true, false, 8, ""},
-        {true, false, false, false, 8, "        End If"},
-        {false, true, true, false, 8, "        End If"},
-        {false, true, false, false, 8, ""},
-        {true, false, false, true, 12, "            End If"},
+        {false, true, false, 8, ""},
+        {true, true, false, 8, "        End If"},
+        {true, false, false, 0, "End If"},
+        {true, true, true, 12, "            End If"},
     };
     for (const Case& c : cases) {
-        run().glSplitIfColumn = c.ifColumn;
+        run().line.glSplitIfColumn = c.ifColumn;
         goOptions.gblnSplitIfs = c.splitIfs;
-        goOptions.gblnSplitMultiLines = c.splitMulti;
-        run().gblnIfOpen = c.ifOpen;
         goOptions.gblnBaseLines = c.baseLines;
-        run().gblnSplitIfPending = true;
+        run().line.gblnIfOpen = true;
+        run().line.gblnSplitIfPending = c.pending;
         long level = 2;
         std::string text = "stale";
         sbEndSplitIf(run(), level, text);
         EXPECT_EQ(text, c.expected);
-        EXPECT_FALSE(run().gblnSplitIfPending);
-        EXPECT_EQ(level, c.baseLines ? 3 : 2);
-        if (!c.expected.empty()) {
-            EXPECT_FALSE(run().gblnIfOpen);
-        }
+        EXPECT_FALSE(run().line.gblnSplitIfPending);
+        EXPECT_EQ(run().line.gblnIfOpen, !c.pending);
+        EXPECT_EQ(level, c.pending && c.baseLines ? 3 : 2);
     }
-    EXPECT_EQ(files.Output(), (std::vector<std::string>{"        End If", "        End If", "            End If"}));
+    EXPECT_EQ(files.Output(), (std::vector<std::string>{"        End If", "End If", "            End If"}));
 }
 
 TEST_F(EmitLine, EndSplitIfAddsEmptyLinesInTheChangeMode) {
     goOptions.gblnWSChange = goOptions.gblnWSBeforeEndIf = goOptions.gblnWSAfterEndIf = true;
     goOptions.gblnWSNoChange = false;
     Emit("    x = 1");
-    goOptions.gblnSplitIfs = run().gblnSplitIfPending = true;
+    goOptions.gblnSplitIfs = run().line.gblnSplitIfPending = true;
     long level = 0;
     std::string text;
     sbEndSplitIf(run(), level, text);
@@ -250,12 +248,12 @@ TEST_F(EmitLine, EndSplitIfAddsNoEmptyLineAfterOneOrOutsideTheChangeMode) {
     goOptions.gblnWSNoChange = false;
     Emit("    x = 1");
     Emit("");
-    goOptions.gblnSplitIfs = run().gblnSplitIfPending = true;
+    goOptions.gblnSplitIfs = run().line.gblnSplitIfPending = true;
     long level = 0;
     std::string text;
     sbEndSplitIf(run(), level, text);
     goOptions.gblnWSNoChange = true;
-    run().gblnSplitIfPending = true;
+    run().line.gblnSplitIfPending = true;
     sbEndSplitIf(run(), level, text);
     EXPECT_EQ(files.Output(), (std::vector<std::string>{"    x = 1", "", "End If", "", "End If"}));
 }

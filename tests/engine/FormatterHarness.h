@@ -80,22 +80,22 @@ inline Formatted FormatParsed() {
                 sbOutputALine(s, text);
             } else {
                 long stmt = s;
-                sbOutputSourceRecord(run, stmt, text, part.Kind == "D");
+                run.line = sbOutputSourceRecord(run, stmt, text, part.Kind == "D");
             }
             std::vector<std::string> lines = SplitText(text);
-            result.statements.push_back({lines.front(), run.giLineKind, run.gblnBlockOpened, run.gblnBlockClosed});
+            result.statements.push_back({lines.front(), run.line.giLineKind, run.line.gblnBlockOpened, run.line.gblnBlockClosed});
             result.lines.insert(result.lines.end(), lines.begin(), lines.end());
-            if (run.gblnSplitIfPending && (goOptions.gblnSplitIfs || (run.gblnIfOpen && goOptions.gblnSplitMultiLines))) {
-                result.lines.push_back(std::string(static_cast<size_t>(run.glSplitIfColumn), ' ') + "End If");
-                run.gblnIfOpen = false;
+            if (run.line.gblnSplitIfPending) {
+                result.lines.push_back(std::string(static_cast<size_t>(run.line.glSplitIfColumn), ' ') + "End If");
+                run.line.gblnIfOpen = false;
             }
-            run.gblnSplitIfPending = false;
-            run.giLineKind = SourceLineKind::None;
+            run.line.gblnSplitIfPending = false;
+            run.line.giLineKind = SourceLineKind::None;
         }
     }
     result.log = files.Log();
-    result.ifOpen = run.gblnIfOpen;
-    result.inSelect = run.gblnInSelect;
+    result.ifOpen = run.line.gblnIfOpen;
+    result.inSelect = run.line.gblnInSelect;
     result.lineNumberWidth = run.glLineNumberWidth;
     return result;
 }

@@ -42,9 +42,9 @@ struct WhiteSpace : ::testing::Test {
         BabStatement stmt;
         stmt.Class = cls;
         stmt.Detail = detail;
-        run().giLineKind = kind;
+        run().line.giLineKind = kind;
         writer->Write(text, stmt, insideProc, firstCall);
-        run().giLineKind = SourceLineKind::None;
+        run().line.giLineKind = SourceLineKind::None;
     }
 };
 
@@ -96,15 +96,15 @@ TEST_F(WhiteSpace, ChangeModeHasASwitchBeforeAndAfterEachKind) {
             *BeforeSwitch(kind) = before;
             *AfterSwitch(kind) = !before;
             // The edge of a block that each kind needs for its switches.
-            run().gblnBlockOpened = lk != SourceLineKind::Else && lk != SourceLineKind::Case &&
+            run().line.gblnBlockOpened = lk != SourceLineKind::Else && lk != SourceLineKind::Case &&
                                     lk != SourceLineKind::DeclarationGroup && lk != SourceLineKind::Label;
-            run().gblnIfOpen = lk == SourceLineKind::Else;
-            run().gblnInSelect = lk == SourceLineKind::Case;
+            run().line.gblnIfOpen = lk == SourceLineKind::Else;
+            run().line.gblnInSelect = lk == SourceLineKind::Case;
             Write("a");
             const bool declaration = lk == SourceLineKind::DeclarationGroup;
             if (declaration) Write("Dim x", SourceLineKind::None, StatementClass::Declaration, 303);
             else Write("line", lk);
-            run().gblnBlockOpened = run().gblnIfOpen = run().gblnInSelect = false;
+            run().line.gblnBlockOpened = run().line.gblnIfOpen = run().line.gblnInSelect = false;
             Write("b");
             *BeforeSwitch(kind) = *AfterSwitch(kind) = false;
             const std::string line = declaration ? "Dim x" : "line";
@@ -131,12 +131,12 @@ TEST_F(WhiteSpace, ChangeModeShrinksRunsOfEmptyLines) {
     Write("");
     Write("");
     Write("b");
-    run().gblnBlockOpened = true;
+    run().line.gblnBlockOpened = true;
     Write("For i = 1 To 2", SourceLineKind::LoopStart);
-    run().gblnBlockOpened = false;
+    run().line.gblnBlockOpened = false;
     Write("c");
     Write("");
-    run().gblnBlockOpened = true;
+    run().line.gblnBlockOpened = true;
     Write("Do", SourceLineKind::LoopStart);  // the empty line before it is already there
     EXPECT_EQ(files.Output(), (Lines{"a", "", "b", "", "For i = 1 To 2", "c", "", "Do"}));
 }
@@ -144,9 +144,9 @@ TEST_F(WhiteSpace, ChangeModeShrinksRunsOfEmptyLines) {
 TEST_F(WhiteSpace, ChangeModeAddsNoEmptyLineAfterAContinuedLine) {
     ChangeMode();
     goOptions.gblnWSAfterLoop = true;
-    run().gblnBlockOpened = true;
+    run().line.gblnBlockOpened = true;
     Write("For i = 1 To _", SourceLineKind::LoopStart);
-    run().gblnBlockOpened = false;
+    run().line.gblnBlockOpened = false;
     Write("    2");
     EXPECT_EQ(files.Output(), (Lines{"For i = 1 To _", "    2"}));
 }
@@ -168,7 +168,7 @@ TEST_F(WhiteSpace, ChangeModeSetsOffDeclarationGroupsInProcedures) {
 TEST_F(WhiteSpace, TheEndIfOfASplitIfBecomesTheLastText) {
     goOptions.gblnSplitIfs = true;
     goOptions.giIndentAmount = 4;
-    run().gblnSplitIfPending = true;
+    run().line.gblnSplitIfPending = true;
     Write("If x Then");
     Write("Sub B()", SourceLineKind::ProcHeading, StatementClass::ProcHeading);
     EXPECT_EQ(files.Output(), (Lines{"If x Then", "End If", "", "Sub B()"}));

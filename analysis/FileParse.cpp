@@ -233,19 +233,19 @@ void CompleteProcTable(SourceModel& m) {
     gtProcTable.back().LastStmt = m.glStmtCount;
 }
 
-// Reserves the model's arrays from the text's size, so that a large file is
-// not copied over and over while its arrays double. Real code holds about one
-// token per six bytes and one line (and at most about one statement) per
-// forty; a guess short of the file still grows as before, and nothing is
-// reserved past the token ceiling.
-void ReserveForTextSize(SourceModel& m, size_t size) {
-    const auto bytes = static_cast<long>(size);
+// Reserves the model's arrays from the text, so that a large file is not
+// copied over and over while its arrays double: a record per line and one
+// after the last, about a statement per line (colons add a few), and about
+// one token per six bytes of real code. A guess short of the file still grows
+// as before, and nothing is reserved past the token ceiling.
+void ReserveForText(SourceModel& m, std::string_view text) {
+    const auto bytes = static_cast<long>(text.size());
     const auto tokens = static_cast<size_t>(std::min(bytes / 6, model::kMaxTokens) + 1);
-    const auto lines = static_cast<size_t>(bytes / 40 + 1);
+    const size_t lines = textfile::CountLines(text);
     ReserveModelArray(m.yToken, tokens);
     ReserveModelArray(m.yTokenKind, tokens);
-    ReserveModelArray(m.yRecord, lines);
-    ReserveModelArray(m.yStatement, lines);
+    ReserveModelArray(m.yRecord, lines + 2);
+    ReserveModelArray(m.yStatement, lines + lines / 4 + 2);
 }
 
 // The file vanished or cannot be read between its choice and its parse.
@@ -298,7 +298,7 @@ SourceModel ParseSource(std::string text, const std::string& kind, const std::st
     SourceModel model;
     ReportedModel reported(model);
     StartModel(model, kind, dialect);
-    ReserveForTextSize(model, text.size());
+    ReserveForText(model, text);
     SourceParse parse(model);
     parse.input.OpenText(std::move(text));
     ParseInput(parse, host);

@@ -1,6 +1,7 @@
 #include "analysis/KeywordTable.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "analysis/AnalyserLog.h"
 #include "common/ErrorReport.h"
@@ -25,6 +26,7 @@ struct Tables {
     std::vector<BabKeyWord> dialect;
     long nextFree = 0;
     long letIndex = 0;
+    VerbKeyWords verbs;
     // The dialect table's indices grouped by (upper-cased first character,
     // length): bucket b holds bucketed[bucketStart[b] .. bucketStart[b + 1]).
     // A word is compared with the few keywords of its bucket only, without
@@ -90,6 +92,21 @@ const BabKeyWord& BlankKeyWord() {
     return blank;
 }
 
+void FindVerbKeyWords(VerbKeyWords& v) {
+    const std::pair<long*, const char*> words[] = {
+        {&v.Attribute, "ATTRIBUTE"}, {&v.Begin, "BEGIN"},     {&v.BeginProperty, "BEGINPROPERTY"},
+        {&v.Const, "CONST"},         {&v.Declare, "DECLARE"}, {&v.Dim, "DIM"},
+        {&v.Else, "ELSE"},           {&v.End, "END"},         {&v.EndProperty, "ENDPROPERTY"},
+        {&v.Event, "EVENT"},         {&v.Function, "FUNCTION"}, {&v.Global, "GLOBAL"},
+        {&v.GoSub, "GOSUB"},         {&v.GoTo, "GOTO"},       {&v.If, "IF"},
+        {&v.Next, "NEXT"},           {&v.On, "ON"},           {&v.Private, "PRIVATE"},
+        {&v.Property, "PROPERTY"},   {&v.Public, "PUBLIC"},   {&v.ReDim, "REDIM"},
+        {&v.Resume, "RESUME"},       {&v.Static, "STATIC"},   {&v.Sub, "SUB"},
+        {&v.Version, "VERSION"},
+    };
+    for (const auto& [index, word] : words) *index = KeyWordIndex(word);
+}
+
 }  // namespace
 
 bool BabIsInitialised() { return gTables.initialised; }
@@ -135,6 +152,7 @@ void BuildKeyWordsForDialect(const std::string& wDialect) {
 
     CurrentDialect = wDialect;
     gTables.letIndex = KeyWordIndex("LET");
+    FindVerbKeyWords(gTables.verbs);
     BabTrace("CurrentDialect=<" + CurrentDialect + ">\r\n KeyWords=" + Num(gTables.nextFree) +
              "\r\n KeyWord(\"LET\")=" + Num(gTables.letIndex));
 }
@@ -163,6 +181,7 @@ const BabKeyWord& BabKeyWordAt(long index) {
 }
 
 long BabLetIndex() { return gTables.letIndex; }
+const VerbKeyWords& BabVerbKeyWords() { return gTables.verbs; }
 const std::vector<BabKeyWord>& BabMasterTable() { return gTables.master; }
 long BabMasterCount() { return gTables.masterCount; }
 const std::vector<BabKeyWord>& BabDialectTable() { return gTables.dialect; }

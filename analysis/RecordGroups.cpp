@@ -37,15 +37,16 @@ void FollowDirective(SourceParse& p, const std::string& verbText) {
 // A statement that is only a label or a line number with its ":".
 bool IsLabelOnly(const BabStatement& st) { return (st.Flags & stmtflag::kLabel) && st.Verb == 0; }
 
-bool VerbIs(const BabStatement& st, const std::vector<BabToken>& tok, const char* keyWord) {
-    return st.Verb && BabKeyWordAt(tok[static_cast<size_t>(st.Verb)].pKeyWord).KeyWord == keyWord;
+// The statement's verb is the keyword (an index of BabVerbKeyWords).
+bool VerbIs(const BabStatement& st, const std::vector<BabToken>& tok, long keyWord) {
+    return st.Verb && IsKeyWordIndex(tok[static_cast<size_t>(st.Verb)].pKeyWord, keyWord);
 }
 
 // The blocks a statement closes before it: its own, and one more for each
 // further loop variable of a Next.
 void CloseBlocks(long& level, BabStatement& x, std::vector<BabToken>& tok) {
     if (x.Flags & stmtflag::kClosesBlock) --level;
-    if (VerbIs(x, tok, "NEXT")) OutdentMultipleNext(level, x, tok);
+    if (VerbIs(x, tok, BabVerbKeyWords().Next)) OutdentMultipleNext(level, x, tok);
 }
 
 // What the statements of a code line from `lead` (the first one after any
@@ -58,7 +59,7 @@ long LevelChangeOfLine(std::vector<BabStatement>& st, long lead, long last, std:
     for (long k = lead; k <= last; ++k) {
         BabStatement& x = st[static_cast<size_t>(k)];
         if (k > lead) CloseBlocks(change, x, tok);
-        if (VerbIs(x, tok, "IF") && (!(x.Flags & stmtflag::kOpensBlock) || k < last)) break;
+        if (VerbIs(x, tok, BabVerbKeyWords().If) && (!(x.Flags & stmtflag::kOpensBlock) || k < last)) break;
         if (x.Flags & stmtflag::kOpensBlock) ++change;
     }
     return change;
@@ -211,7 +212,7 @@ void BabParseRecord(SourceParse& p) {
             --runningLevel;
             if (runningLevel < 1) f.FormDescription = f.BeginBlock = false;
         }
-        if (VerbIs(leading, tok, "NEXT")) OutdentMultipleNext(runningLevel, leading, tok);
+        if (VerbIs(leading, tok, BabVerbKeyWords().Next)) OutdentMultipleNext(runningLevel, leading, tok);
         if (runningLevel < 0) {
             ReportInternalError("BabParseRecord", "Indent-level < 0.");
             if (!oDebug->DontFixDataErrors) runningLevel = 0;

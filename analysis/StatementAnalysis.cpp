@@ -9,8 +9,6 @@ namespace {
 
 bool UpperIs(const BabToken& t, std::string_view word) { return vb::EqualsNoCase(t.Piece, word); }
 
-const std::string& KeyWordOf(const BabToken& t) { return BabKeyWordAt(t.pKeyWord).KeyWord; }
-
 void Mark(BabToken& t) {
     t.Class = TokenClass::NonCode;
     t.Detail = tokdetail::kLabelReference;
@@ -19,6 +17,7 @@ void Mark(BabToken& t) {
 // The verb: the first qualifying verb keyword (a scope word such as Private
 // lets a later verb replace it), or the "=" of an assignment without LET.
 long FindVerb(std::vector<BabToken>& tok, long start, long last) {
+    const VerbKeyWords& kw = BabVerbKeyWords();
     long verb = 0;
     for (long t = start; t <= last; ++t) {
         BabToken& token = tok[static_cast<size_t>(t)];
@@ -27,7 +26,7 @@ long FindVerb(std::vector<BabToken>& tok, long start, long last) {
             if (k.Class != 'V') continue;
             // VERSION is the verb of a file's header line ("VERSION 5.00");
             // elsewhere it is a name, as in "version = GetVersion(a)".
-            if (k.KeyWord == "VERSION" && !(t < last && tok[static_cast<size_t>(t) + 1].Class == TokenClass::Literal))
+            if (IsKeyWordIndex(token.pKeyWord, kw.Version) && !(t < last && tok[static_cast<size_t>(t) + 1].Class == TokenClass::Literal))
                 continue;
             bool qualifies = t == start || (t == start + 1 && tok[static_cast<size_t>(start)].Piece == "#");
             if (!qualifies && t > start) {
@@ -48,15 +47,15 @@ long FindVerb(std::vector<BabToken>& tok, long start, long last) {
     return verb;
 }
 
-long DeclarationKind(const std::string& kw) {
-    if (kw == "CONST") return 1;
-    if (kw == "DECLARE") return 2;
-    if (kw == "DIM") return 3;
-    if (kw == "PRIVATE") return 4;
-    if (kw == "GLOBAL" || kw == "PUBLIC") return 5;
-    if (kw == "REDIM") return 6;
-    if (kw == "STATIC") return 7;
-    if (kw == "EVENT") return 8;
+long DeclarationKind(long verb, const VerbKeyWords& kw) {
+    if (IsKeyWordIndex(verb, kw.Const)) return 1;
+    if (IsKeyWordIndex(verb, kw.Declare)) return 2;
+    if (IsKeyWordIndex(verb, kw.Dim)) return 3;
+    if (IsKeyWordIndex(verb, kw.Private)) return 4;
+    if (IsKeyWordIndex(verb, kw.Global) || IsKeyWordIndex(verb, kw.Public)) return 5;
+    if (IsKeyWordIndex(verb, kw.ReDim)) return 6;
+    if (IsKeyWordIndex(verb, kw.Static)) return 7;
+    if (IsKeyWordIndex(verb, kw.Event)) return 8;
     return 0;
 }
 
@@ -123,17 +122,20 @@ void AnalyzeStatement(SourceModel& m, long& first, long groupLast) {
 
     s.Verb = start <= s.LastToken ? FindVerb(tok, start, s.LastToken) : 0;
     const BabToken* verb = s.Verb ? &tok[static_cast<size_t>(s.Verb)] : nullptr;
-    const std::string verbKw = verb ? KeyWordOf(*verb) : std::string();
+    // The verb's keyword, by its index in the keyword table.
+    const VerbKeyWords& kw = BabVerbKeyWords();
+    const long verbKw = verb ? verb->pKeyWord : 0;
+    auto verbIs = [&](long keyWord) { return IsKeyWordIndex(verbKw, keyWord); };
 
     // Module-description lines.
     if (!f.InType && verb && verb->pKeyWord != 0) {
-        if (verbKw == "ATTRIBUTE") {
+        if (verbIs(kw.Attribute)) {
             s.Class = StatementClass::ModuleDescription;
-        } else if (verbKw == "BEGIN") {
+        } else if (verbIs(kw.Begin)) {
             bool alone = s.Verb == start && s.LastSignificant == s.Verb;
             if (alone) f.BeginBlock = true;
             else f.FormDescription = true;
-        } else if (verbKw == "VERSION") {
+        } else if (verbIs(kw.Version)) {
             s.Class = StatementClass::ModuleDescription;
             if (s.LastToken == 2) f.FormDescription = true;
         }
@@ -156,11 +158,11 @@ void AnalyzeStatement(SourceModel& m, long& first, long groupLast) {
     // Procedure headings and ends.
     auto next = [&](long t) -> const BabToken* { return t < s.LastToken ? &tok[static_cast<size_t>(t) + 1] : nullptr; };
     const BabToken* after = next(s.Verb);
-    if (verbKw == "SUB" || verbKw == "FUNCTION" ||
-        (verbKw == "PROPERTY" && after && (UpperIs(*after, "LET") || UpperIs(*after, "GET") || UpperIs(*after, "SET")))) {
+    if (verbIs(kw.Sub) || verbIs(kw.Function) ||
+        (verbIs(kw.Property) && after && (UpperIs(*after, "LET") || UpperIs(*after, "GET") || UpperIs(*after, "SET")))) {
         s.Class = StatementClass::ProcHeading;
         f.InProcedure = true;
-    } else if (verbKw == "END" && after &&
+    } else if (verbIs(kw.End) && after &&
                (UpperIs(*after, "SUB") || UpperIs(*after, "FUNCTION") || UpperIs(*after, "PROPERTY"))) {
         s.Class = StatementClass::ProcEnd;
         f.InProcedure = false;
@@ -168,11 +170,11 @@ void AnalyzeStatement(SourceModel& m, long& first, long groupLast) {
 
     // Declarations, Type and Enum blocks.
     const BabStatement& previous = stmts[static_cast<size_t>(n) - 1];
-    if (long kind = DeclarationKind(verbKw)) {
+    if (long kind = DeclarationKind(verbKw, kw)) {
         const BabToken& before = tok[static_cast<size_t>(s.Verb) - 1];
-        bool publicWord = verbKw == "PUBLIC" || verbKw == "GLOBAL" ||
+        bool publicWord = verbIs(kw.Public) || verbIs(kw.Global) ||
                           (s.Verb > start && before.IsKeyWord &&
-                           (KeyWordOf(before) == "PUBLIC" || KeyWordOf(before) == "GLOBAL"));
+                           (IsKeyWordIndex(before.pKeyWord, kw.Public) || IsKeyWordIndex(before.pKeyWord, kw.Global)));
         long base = publicWord ? 100 : (f.InProcedure ? 300 : 200);
         s.Class = StatementClass::Declaration;
         s.Detail = base + kind;
@@ -180,20 +182,20 @@ void AnalyzeStatement(SourceModel& m, long& first, long groupLast) {
         if (f.InType) {
             s.Class = StatementClass::Declaration;
             s.Detail = 111;
-        } else if (verbKw == "END" && previous.Detail == 109) {
+        } else if (verbIs(kw.End) && previous.Detail == 109) {
             s.Class = StatementClass::Declaration;
             s.Detail = 110;
         }
         if (f.InEnum) {
             s.Class = StatementClass::Declaration;
             s.Detail = 114;
-        } else if (verbKw == "END" && previous.Detail == 112) {
+        } else if (verbIs(kw.End) && previous.Detail == 112) {
             s.Class = StatementClass::Declaration;
             s.Detail = 113;
         }
     }
 
-    if (verbKw == "GOSUB" || verbKw == "GOTO" || verbKw == "IF" || verbKw == "ON" || verbKw == "RESUME")
+    if (verbIs(kw.GoSub) || verbIs(kw.GoTo) || verbIs(kw.If) || verbIs(kw.On) || verbIs(kw.Resume))
         ScanForLabelReferences(verb->pKeyWord, s, tok);
 
     // Block flags.
@@ -202,21 +204,21 @@ void AnalyzeStatement(SourceModel& m, long& first, long groupLast) {
     const BabToken* lastSig = s.LastSignificant ? &tok[static_cast<size_t>(s.LastSignificant)] : nullptr;
     if (k.Indent) {
         bool opens;
-        if (verbKw == "BEGIN" || verbKw == "BEGINPROPERTY") opens = formFlag;
-        else if (verbKw == "IF") opens = lastSig && UpperIs(*lastSig, "THEN");
+        if (verbIs(kw.Begin) || verbIs(kw.BeginProperty)) opens = formFlag;
+        else if (verbIs(kw.If)) opens = lastSig && UpperIs(*lastSig, "THEN");
         else opens = !formFlag;
         if (opens) s.Flags |= stmtflag::kOpensBlock;
     }
     if (k.KeepLeadingComments) s.Flags |= stmtflag::kKeepLeadingComments;
     if (k.Outdent) {
         bool closes;
-        if (verbKw == "END") {
+        if (verbIs(kw.End)) {
             closes = lastSig && (formFlag || !(UpperIs(*lastSig, "END") || UpperIs(*lastSig, "FUNCTION") ||
                                                UpperIs(*lastSig, "PROPERTY") || UpperIs(*lastSig, "SUB")));
-        } else if (verbKw == "ENDPROPERTY") {
+        } else if (verbIs(kw.EndProperty)) {
             closes = f.FormDescription;
         } else {
-            closes = (f.FormDescription || f.InType) ? verbKw == "ELSE" : true;
+            closes = (f.FormDescription || f.InType) ? verbIs(kw.Else) : true;
         }
         if (closes) s.Flags |= stmtflag::kClosesBlock;
     }
@@ -225,14 +227,15 @@ void AnalyzeStatement(SourceModel& m, long& first, long groupLast) {
 
 void ScanForLabelReferences(long verbKeyWord, BabStatement& s, std::vector<BabToken>& tok) {
     TraceGuard trace(TraceKind::ZurudUvu, "ScanForLabelReferences");
-    const std::string& kw = BabKeyWordAt(verbKeyWord).KeyWord;
+    const VerbKeyWords& kw = BabVerbKeyWords();
+    auto verbIs = [&](long keyWord) { return IsKeyWordIndex(verbKeyWord, keyWord); };
     const long last = s.LastSignificant;
     auto at = [&](long t) -> BabToken& { return tok[static_cast<size_t>(t)]; };
     long i = s.Verb + 1;
 
-    if (kw == "GOSUB" || kw == "GOTO") {
+    if (verbIs(kw.GoSub) || verbIs(kw.GoTo)) {
         if (i <= last) Mark(at(i));
-    } else if (kw == "IF") {
+    } else if (verbIs(kw.If)) {
         if (last == 0 || UpperIs(at(last), "THEN")) return;
         long then = 0;
         for (long t = i; t <= last && !then; ++t)
@@ -252,7 +255,7 @@ void ScanForLabelReferences(long verbKeyWord, BabStatement& s, std::vector<BabTo
                 break;
             }
         }
-    } else if (kw == "ON") {
+    } else if (verbIs(kw.On)) {
         if (i + 1 <= last && UpperIs(at(i), "ERROR") && UpperIs(at(i + 1), "GOTO")) {
             if (i + 2 <= last) Mark(at(i + 2));
             return;
@@ -264,7 +267,7 @@ void ScanForLabelReferences(long verbKeyWord, BabStatement& s, std::vector<BabTo
                 break;
             }
         }
-    } else if (kw == "RESUME") {
+    } else if (verbIs(kw.Resume)) {
         if (i <= last && !UpperIs(at(i), "NEXT")) Mark(at(i));
     }
 }

@@ -1,5 +1,6 @@
 #include "platform/TextFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -49,6 +50,14 @@ size_t LineEnd(std::string_view text, size_t pos, size_t& next) {
         if (text[i] == '\r' && next < text.size() && text[next] == '\n') ++next;
     }
     return i;
+}
+
+size_t CountLines(std::string_view text) {
+    size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+    for (size_t i = text.find('\r'); i != std::string_view::npos; i = text.find('\r', i + 1))
+        if (i + 1 == text.size() || text[i + 1] != '\n') ++lines;
+    if (!text.empty() && text.back() != '\n' && text.back() != '\r') ++lines;
+    return lines;
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

@@ -20,6 +20,8 @@ bool WriteAllAtomic(const std::string& path, std::string_view bytes);
 // The end of the line that starts at pos; `next` receives where the next
 // line starts.
 size_t LineEnd(std::string_view text, size_t pos, size_t& next);
+// How many lines the text holds, by the same rule.
+size_t CountLines(std::string_view text);
 
 }  // namespace textfile
 

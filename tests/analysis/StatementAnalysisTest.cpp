@@ -81,6 +81,15 @@ TEST(StatementAnalysis, ClassesDetailsFlagsAndVerbs) {
     for (const Case& c : cases) EXPECT_EQ(DescribeAll(c.text), c.statements) << c.text;
 }
 
+// A keyword file without LET gives an assignment a verb of no keyword; the
+// declaration, block and procedure words it lacks must not take that for
+// theirs.
+TEST(StatementAnalysis, KeywordsMissingFromTheKeywordFileMatchNoVerb) {
+    LoadKeywords({{"GOTO", "*", "V"}});
+    EXPECT_EQ(DescribeAll("x = 5\r\nGoTo 10\r\nEnd Sub\r\n"), (V{"0/0 f=0 v==", "0/0 f=0 v=GoTo", "0/0 f=0 v=-"}));
+    EXPECT_EQ(LabelReferences(), V{"10"});
+}
+
 TEST(StatementAnalysis, ImplicitLetAndStatementTokens) {
     UseStandardKeywords();
     ParseText("x = 5: Let y = 6\r\n");

@@ -20,8 +20,13 @@ TEST(TextFile, LinesEndAtCrLfCrOrLf) {
         {"a\rb\nc\r\n\r\nd", {"a", "b", "c", "", "d"}},
         {"\r\n", {""}},
         {"a\n\n", {"a", ""}},
+        {"\r", {""}},
+        {"a\r\r\nb\n\r", {"a", "", "b", ""}},
     };
-    for (const auto& c : cases) EXPECT_EQ(textfile::SplitLines(c.text), c.lines) << c.text;
+    for (const auto& c : cases) {
+        EXPECT_EQ(textfile::SplitLines(c.text), c.lines) << c.text;
+        EXPECT_EQ(textfile::CountLines(c.text), c.lines.size()) << c.text;
+    }
 }
 
 TEST(TextFile, ReaderAndWriter) {

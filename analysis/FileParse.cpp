@@ -52,7 +52,7 @@ void FollowConditionalCompilation(SourceParse& p, long g) {
         const BabRecord& rec = Rec(r);
         if (rec.FirstToken == 0 || IsCommentOrBlank(Tok(rec.FirstToken))) continue;
         if (Tok(rec.FirstToken).Piece == "#" && rec.FirstToken < rec.LastToken) {
-            const std::string& word = Tok(rec.FirstToken + 1).Piece;
+            const StoredText word = Tok(rec.FirstToken + 1).Piece;
             if (vb::EqualsNoCase(word, "IF")) p.insideIf = true;
             else if (vb::EqualsNoCase(word, "END")) p.insideIf = false;
         }
@@ -242,10 +242,14 @@ void ReserveForText(SourceModel& m, std::string_view text) {
     const auto bytes = static_cast<long>(text.size());
     const auto tokens = static_cast<size_t>(std::min(bytes / 6, model::kMaxTokens) + 1);
     const size_t lines = textfile::CountLines(text);
-    ReserveModelArray(m.yToken, tokens);
-    ReserveModelArray(m.yTokenKind, tokens);
-    ReserveModelArray(m.yRecord, lines + 2);
-    ReserveModelArray(m.yStatement, lines + lines / 4 + 2);
+    // Each array also keeps its blank tail past the last entry.
+    const size_t tail = model::kTailMargin + 2;
+    ReserveModelArray(m.yToken, tokens + tail);
+    ReserveModelArray(m.yTokenKind, tokens + tail);
+    ReserveModelArray(m.yRecord, lines + tail);
+    ReserveModelArray(m.yStatement, lines + lines / 4 + tail);
+    // The token texts are the text's own characters but the line ends.
+    m.texts.Reserve(text.size());
 }
 
 // The file vanished or cannot be read between its choice and its parse.

@@ -35,7 +35,7 @@ inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Blanks a work element for the next token. Its texts keep the room they
 // have, so that building a token allocates nothing.
-BabToken& Fresh(BabToken& t) {
+WorkToken& Fresh(WorkToken& t) {
     t.Class = {};
     t.Detail = {};
     t.FlagsMisc = {};
@@ -56,7 +56,7 @@ bool CommentContinues(const std::string& text) {
     return n >= 2 && text[n - 1] == '_' && (text[n - 2] == ' ' || text[n - 2] == '\t');
 }
 
-void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n) {
+void ExtractTokens(const std::string& line, std::vector<WorkToken>& work, long& n) {
     const CharSets& cs = Sets();
     // The rest of the line is line[pos, end) followed by the end mark (code
     // 0); it is empty once pos passes end.
@@ -70,7 +70,7 @@ void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n
     // tokens): most lines give a few, so it stays small.
     n = 0;
     if (work.size() < kFirstWorkSize) work.resize(kFirstWorkSize);
-    BabToken* tok = &Fresh(work[1]);
+    WorkToken* tok = &Fresh(work[1]);
     auto store = [&] {
         ++n;
         if (static_cast<size_t>(n) + 1 >= work.size()) work.resize(work.size() * 2);

@@ -16,7 +16,7 @@ namespace {
 // Each branch of an #If starts at the #If's level, and after the #End If the
 // code goes on from the first branch's end, so a block opened in every branch
 // counts once.
-void FollowDirective(SourceParse& p, const std::string& verbText) {
+void FollowDirective(SourceParse& p, std::string_view verbText) {
     long& level = p.runningLevel;
     if (verbText == "If") {
         p.directives.push_back({level, 0, false});
@@ -74,7 +74,7 @@ void ReportInternalError(const std::string& procName, const std::string& what) {
     }
 }
 
-bool IsDirective(const std::string& verbText) {
+bool IsDirective(std::string_view verbText) {
     return verbText == "If" || verbText == "ElseIf" || verbText == "Else" || verbText == "End";
 }
 
@@ -195,7 +195,7 @@ void BabParseRecord(SourceParse& p) {
     code.RecordFirst = c;
     code.RecordLast = last;
 
-    const std::string verbText = code.Verb ? at(code.Verb).Piece : std::string();
+    const std::string_view verbText = code.Verb ? at(code.Verb).Piece.view() : std::string_view();
     bool directive = at(rec[static_cast<size_t>(c)].FirstToken).Piece == "#" && IsDirective(verbText);
     // A line that begins with a label: the statement after it sets the level.
     long lead = s;
@@ -269,7 +269,7 @@ void OutdentMultipleNext(long& level, BabStatement& next, std::vector<BabToken>&
     BabTrace("Indent=" + Num(level));
     long depth = 0;
     for (long t = next.Verb + 1; t <= next.LastSignificant; ++t) {
-        const std::string& p = tok[static_cast<size_t>(t)].Piece;
+        const StoredText p = tok[static_cast<size_t>(t)].Piece;
         if (p == "(") {
             ++depth;
         } else if (p == ")") {

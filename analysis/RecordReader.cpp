@@ -41,7 +41,7 @@ void StoreInvalidLine(SourceParse& p) {
     BabToken& t = tokens[static_cast<size_t>(tokenCount)];
     BabInitToken(t);
     t.Class = TokenClass::InvalidRecord;
-    t.Piece = "???InvalidRecord???";
+    t.Piece = p.model.texts.Add("???InvalidRecord???");
 
     ++p.recordCounter;
     RoomFor(p.model.yRecord, p.recordCounter);
@@ -88,13 +88,13 @@ void ReadRecordExtractTokens(SourceParse& p, bool commentContinues) {
                 t.FlagsOut = 1;
                 line.pop_back();
             }
-            t.Piece = std::move(line);
+            t.Piece = p.model.texts.Add(line);
             ++recordCount;
             recordCounter = recordCount;
             record.FirstToken = record.LastToken = tokenCount;
             records[static_cast<size_t>(recordCounter)] = record;
         } else {
-            std::vector<BabToken>& work = p.work;
+            std::vector<WorkToken>& work = p.work;
             long n = 0;
             ExtractTokens(line, work, n);
             if (oDebug->StatusCode == 4) RaiseStatus(-3, oDebug->ReasonCode, "ReadRecordExtractTokens");
@@ -111,8 +111,12 @@ void ReadRecordExtractTokens(SourceParse& p, bool commentContinues) {
 
             ++recordCounter;
             RoomFor(records, recordCounter);
-            for (long k = 1; k <= n; ++k)
-                tokens[static_cast<size_t>(tokenCount + k)] = std::move(work[static_cast<size_t>(k)]);
+            for (long k = 1; k <= n; ++k) {
+                const WorkToken& w = work[static_cast<size_t>(k)];
+                BabToken& t = tokens[static_cast<size_t>(tokenCount + k)];
+                static_cast<TokenFields&>(t) = w;
+                p.model.texts.AddPair(w.WhiteSpaceLeft, w.Piece, t.WhiteSpaceLeft, t.Piece);
+            }
             record.FirstToken = tokenCount + 1;
             record.LastToken = tokenCount + n;
             tokenCount += n;

@@ -8,21 +8,21 @@ namespace {
 
 inline bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-void Set(BabToken& t, TokenClass cls, long detail) {
+void Set(WorkToken& t, TokenClass cls, long detail) {
     t.Class = cls;
     t.Detail = detail;
 }
 
-bool UpperIs(const BabToken& t, std::string_view word) { return vb::EqualsNoCase(t.Piece, word); }
+bool UpperIs(const WorkToken& t, std::string_view word) { return vb::EqualsNoCase(t.Piece, word); }
 
 // The token the blanks at the end of a line make.
-bool IsTrailingBlanks(const BabToken& t) {
+bool IsTrailingBlanks(const WorkToken& t) {
     return t.Class == TokenClass::NonCode && t.Detail == tokdetail::kBlank && !t.Piece.empty();
 }
 
-void ClassifyWord(std::vector<BabToken>& w, long i, long n, BabFileFlags& f) {
-    BabToken& t = w[static_cast<size_t>(i)];
-    const BabToken& first = w[1];
+void ClassifyWord(std::vector<WorkToken>& w, long i, long n, BabFileFlags& f) {
+    WorkToken& t = w[static_cast<size_t>(i)];
+    const WorkToken& first = w[1];
     bool lookUp = i > 1 || !f.InType;
     // Inside a Type block the first word of a line is a member name, unless
     // the line ends the block.
@@ -45,7 +45,7 @@ void ClassifyWord(std::vector<BabToken>& w, long i, long n, BabFileFlags& f) {
     // one line ends there too).
     bool startsStatement = i == 1 || w[static_cast<size_t>(i) - 1].Piece == ":";
     bool endOf = kw == "END" && startsStatement && i < n;
-    const BabToken& after = w[static_cast<size_t>(i) + (i < n ? 1 : 0)];
+    const WorkToken& after = w[static_cast<size_t>(i) + (i < n ? 1 : 0)];
     bool afterEnd = i > 1 && UpperIs(w[static_cast<size_t>(i) - 1], "END");
     if (kw == "TYPE") {
         if (!f.InProcedure && !f.FormDescription && scoped && !afterEnd) f.InType = true;
@@ -59,8 +59,8 @@ void ClassifyWord(std::vector<BabToken>& w, long i, long n, BabFileFlags& f) {
     }
 }
 
-void ClassifyBang(std::vector<BabToken>& w, long i, long n) {
-    BabToken& t = w[static_cast<size_t>(i)];
+void ClassifyBang(std::vector<WorkToken>& w, long i, long n) {
+    WorkToken& t = w[static_cast<size_t>(i)];
     Set(t, TokenClass::Operator, tokdetail::kOperator);
     if (i <= 1 || i >= n || !t.WhiteSpaceLeft.empty()) return;
     const std::string& next = w[static_cast<size_t>(i) + 1].Piece;
@@ -69,20 +69,20 @@ void ClassifyBang(std::vector<BabToken>& w, long i, long n) {
     // (rs!Name, rs![Field Name]); otherwise it is the type character of the
     // word before it.
     if ((c >= 'A' && c <= 'Z') || c == '[') return;
-    BabToken& prev = w[static_cast<size_t>(i) - 1];
+    WorkToken& prev = w[static_cast<size_t>(i) - 1];
     prev.Piece += t.Piece;
     prev.FlagsMisc += t.FlagsMisc;
     t.Piece.clear();
 }
 
-void ClassifyColon(std::vector<BabToken>& w, long i, bool& hasLabel, const BabFileFlags& f) {
-    BabToken& t = w[static_cast<size_t>(i)];
+void ClassifyColon(std::vector<WorkToken>& w, long i, bool& hasLabel, const BabFileFlags& f) {
+    WorkToken& t = w[static_cast<size_t>(i)];
     if (f.FormDescription) {
         Set(t, TokenClass::Operator, tokdetail::kOperator);
         return;
     }
     if (i == 1) return;
-    BabToken& p = w[static_cast<size_t>(i) - 1];
+    WorkToken& p = w[static_cast<size_t>(i) - 1];
     bool candidate = p.Class == TokenClass::Name || (p.Class == TokenClass::Literal && p.Detail == tokdetail::kNumber);
     // Only a name at the start of a line is a label: after a ":" between
     // statements it is the call of a procedure.
@@ -98,11 +98,11 @@ void ClassifyColon(std::vector<BabToken>& w, long i, bool& hasLabel, const BabFi
     }
 }
 
-void TraceResult(const std::vector<BabToken>& w, long n) {
+void TraceResult(const std::vector<WorkToken>& w, long n) {
     if (!BabTraceOn()) return;
     BabTrace("Tokens returned=" + Num(n));
     for (long i = 1; i <= n; ++i) {
-        const BabToken& t = w[static_cast<size_t>(i)];
+        const WorkToken& t = w[static_cast<size_t>(i)];
         BabTrace("Token-" + Num(i) + "...\r\n  |" + t.Piece + "|\r\n  LeadingSpace=" +
                  Num(static_cast<long>(t.WhiteSpaceLeft.size())) + "\r\n  Class=" + Num(CodeOf(t.Class)) +
                  "\r\n  Detail=" + Num(t.Detail) + "\r\n  pKeyWord=" + Num(t.pKeyWord));
@@ -111,10 +111,10 @@ void TraceResult(const std::vector<BabToken>& w, long n) {
 
 }  // namespace
 
-void AnalyzeTokens(std::vector<BabToken>& w, long& n, BabFileFlags& flags) {
+void AnalyzeTokens(std::vector<WorkToken>& w, long& n, BabFileFlags& flags) {
     bool hasLabel = false;
     for (long i = 1; i <= n; ++i) {
-        BabToken& t = w[static_cast<size_t>(i)];
+        WorkToken& t = w[static_cast<size_t>(i)];
         char c = t.Piece.empty() ? '\0' : t.Piece[0];
         bool single = t.Piece.size() == 1;
         if (c == '[' && t.Class == TokenClass::Name) {
@@ -160,7 +160,7 @@ void AnalyzeTokens(std::vector<BabToken>& w, long& n, BabFileFlags& flags) {
     // the first token of the line.
     long kept = 1;
     for (long i = 2; i <= n; ++i) {
-        BabToken& t = w[static_cast<size_t>(i)];
+        WorkToken& t = w[static_cast<size_t>(i)];
         if (t.Piece.empty()) continue;
         ++kept;
         if (kept != i) w[static_cast<size_t>(kept)] = std::move(t);

@@ -9,4 +9,4 @@
 // character "!" to the word before it; turns a trailing "_" into FlagsOut on
 // the token before it; follows the start and end of Type and Enum blocks in
 // the file's flags. Dropped tokens are removed, so n may fall.
-void AnalyzeTokens(std::vector<BabToken>& work, long& n, BabFileFlags& flags);
+void AnalyzeTokens(std::vector<WorkToken>& work, long& n, BabFileFlags& flags);

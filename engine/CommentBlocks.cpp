@@ -213,8 +213,8 @@ void MakeBlankLine(long s) {
     BabToken& first = yToken[static_cast<size_t>(st.FirstToken)];
     first.Class = TokenClass::NonCode;
     first.Detail = tokdetail::kBlank;
-    first.Piece.clear();
-    first.WhiteSpaceLeft.clear();
+    first.Piece = StoredText();
+    first.WhiteSpaceLeft = StoredText();
     first.FlagsOut = 0;
     st.Class = StatementClass::Blank;
     st.LastToken = st.FirstToken;

@@ -27,7 +27,7 @@ bool NumberedCommentLine(const ZelkOptions& o, const BabRecord& rec) {
     const BabToken& comment = yToken[static_cast<size_t>(f + 1)];
     return number.Class == TokenClass::NonCode && number.Detail == tokdetail::kLeadingLabel && !number.Piece.empty() &&
            number.Piece[0] >= '0' && number.Piece[0] <= '9' && comment.Class == TokenClass::NonCode &&
-           comment.Detail == tokdetail::kComment && !fblnLabelReferenced(number.Piece);
+           comment.Detail == tokdetail::kComment && !fblnLabelReferenced(number.Piece.str());
 }
 
 }  // namespace

@@ -107,14 +107,14 @@ bool IsCommentText(const std::string& line) {
 // or a word without blanks before it, never inside a comment; every
 // continuation line one level in from the first.
 std::string BreakLikeCode(const ZelkOptions& o, const std::string& line) {
-    static std::vector<BabToken> work;
+    static std::vector<WorkToken> work;
     long n = 0;
     ExtractTokens(line, work, n);
     std::string out, built;
     long contIndent = -1;
     bool first = true;
     for (long k = 1; k <= n; ++k) {
-        const BabToken& tok = work[static_cast<size_t>(k)];
+        const WorkToken& tok = work[static_cast<size_t>(k)];
         if (tok.Piece.empty()) continue;
         std::string ws = tok.WhiteSpaceLeft;
         if (tok.Class == TokenClass::NonCode && tok.Detail == tokdetail::kComment) {

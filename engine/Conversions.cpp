@@ -53,7 +53,7 @@ constexpr MsgBoxName kMsgBoxNames[] = {
 };
 
 // The row of an old name; only words that begin like one are compared.
-const MsgBoxName* RowByName(const std::string& piece) {
+const MsgBoxName* RowByName(std::string_view piece) {
     if (piece.empty()) return nullptr;
     const char first = vb::UCaseChar(piece[0]);
     if (first != 'M' && first != 'I') return nullptr;
@@ -63,7 +63,7 @@ const MsgBoxName* RowByName(const std::string& piece) {
 }
 
 // The row of a text that is exactly a row's decimal number.
-const MsgBoxName* RowByNumber(const std::string& text) {
+const MsgBoxName* RowByNumber(std::string_view text) {
     if (text.empty() || text.size() > 4 || (text.size() > 1 && text[0] == '0')) return nullptr;
     int value = 0;
     for (char c : text) {
@@ -105,7 +105,7 @@ bool IsSeparatorOrComment(long t) {
 
 // The value of the number a text begins with: decimal, or hexadecimal and
 // octal with the &H and &O prefixes; 0 when it begins with no number.
-double MsgBoxNumberValue(const std::string& text) {
+double MsgBoxNumberValue(std::string_view text) {
     if (text.size() > 2 && text[0] == '&') {
         char base = vb::UCaseChar(text[1]);
         int radix = base == 'H' ? 16 : (base == 'O' ? 8 : 0);
@@ -165,7 +165,7 @@ long ArgumentEnd(long from, long last, long argDepth) {
     long depth = 0;
     for (long t = from; t <= last; ++t) {
         if (IsSeparatorOrComment(t)) return 0;
-        const std::string& p = Piece(t);
+        const StoredText p = Piece(t);
         if (p == "(") {
             ++depth;
         } else if (p == ")") {
@@ -190,7 +190,7 @@ long MsgBoxArgumentComma(long m, long last) {
     return (end && Piece(end) == ",") ? end : 0;
 }
 
-bool BindsTighterThanPlus(const std::string& op) {
+bool BindsTighterThanPlus(std::string_view op) {
     return op == "*" || op == "/" || op == "\\" || op == "^" || vb::EqualsNoCase(op, "MOD");
 }
 

@@ -18,14 +18,14 @@ enum class DateRule { None, Dates, LeapYears, Years, Separator, TwoDigitYear, Na
 
 // The token's text as the rules test it: upper-cased, with the words UPDATE
 // and VALIDATE masked so that they do not count as holding DATE.
-std::string TestWord(const std::string& piece) {
+std::string TestWord(std::string_view piece) {
     std::string word = vb::UCase(piece);
     if (word.find("UPDATE") != std::string::npos) word = vb::Replace(word, "UPDATE", "XXXXXX");
     if (word.find("VALIDATE") != std::string::npos) word = vb::Replace(word, "VALIDATE", "XXXXXXXX");
     return word;
 }
 
-bool Holds(const std::string& text, const char* what) { return text.find(what) != std::string::npos; }
+bool Holds(std::string_view text, const char* what) { return text.find(what) != std::string_view::npos; }
 
 DateRule RuleOf(const BabToken& tok) {
     if (tok.Class == TokenClass::Name) {

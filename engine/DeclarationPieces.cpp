@@ -29,7 +29,7 @@ std::string DeclaredName(long t) {
 std::string DeclaredType(const ZelkOptions& o, long name, long end) {
     long depth = 0;
     for (long t = name + 1; t <= end && tokentext::InTokens(t); ++t) {
-        const std::string& p = tokentext::Piece(t);
+        const StoredText p = tokentext::Piece(t);
         if (p == "(") {
             ++depth;
         } else if (p == ")") {
@@ -72,7 +72,7 @@ std::vector<long> DeclarationPieceNames(const ZelkOptions& o, long s, long first
     const BabStatement& st = yStatement[static_cast<size_t>(s)];
     long depth = 0;
     for (long t = firstName + 1; t < st.LastToken && tokentext::InTokens(t + 1); ++t) {
-        const std::string& p = tokentext::Piece(t);
+        const StoredText p = tokentext::Piece(t);
         if (p == "(") ++depth;
         else if (p == ")") --depth;
         else if (p == "," && depth == 0) names.push_back(t + 1);

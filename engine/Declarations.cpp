@@ -23,7 +23,7 @@ bool fblnParenGroupAtEnd(const BabStatement& stmt) {
     if (open == 0) return false;
     long depth = 1;
     for (long t = open + 1; t <= stmt.LastToken && t <= glTokenCount; ++t) {
-        const std::string& p = yToken[static_cast<size_t>(t)].Piece;
+        const StoredText p = yToken[static_cast<size_t>(t)].Piece;
         if (p == "(") {
             ++depth;
         } else if (p == ")" && --depth == 0) {

@@ -26,7 +26,7 @@ bool NeverSpellChecked(const std::string& property) {
 }
 
 // The token's blanks (a tab counts as one blank) and its text.
-void AppendToken(std::string& line, const BabToken& token, const std::string& piece) {
+void AppendToken(std::string& line, const BabToken& token, std::string_view piece) {
     line.append(token.WhiteSpaceLeft.size(), ' ');
     line += piece;
 }
@@ -54,7 +54,7 @@ void sbOutputFormRecord(ZelkRun& run, long& record, std::string& text) {
         std::string property;
         for (long t = rec.FirstToken; t <= rec.LastToken; ++t) {
             const BabToken& token = tokens[static_cast<size_t>(t)];
-            std::string piece = token.Piece;
+            std::string piece(token.Piece);
             if (t == rec.FirstToken) {
                 property = piece;
             } else if (gblnSpellThisModule && run.opt.gblnSpellFormLiterals && gfnSpellCheckIt && piece != "=" &&

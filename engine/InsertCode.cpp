@@ -270,8 +270,8 @@ bool fblnTraceableExit(const BabStatement& st) {
         yToken[static_cast<size_t>(t)].Detail == tokdetail::kLeadingLabel) {
         // A named label is there to be jumped to (its jumps are not
         // collected); a line number only when some jump names it.
-        const std::string& label = yToken[static_cast<size_t>(t)].Piece;
-        if (!vb::IsNumeric(label) || fblnLabelReferenced(label)) return false;
+        const StoredText label = yToken[static_cast<size_t>(t)].Piece;
+        if (!vb::IsNumeric(label) || fblnLabelReferenced(label.str())) return false;
         ++t;
         if (tokentext::Piece(t) == ":") ++t;
     }

@@ -16,7 +16,7 @@ bool OneOf(const std::string& w, std::initializer_list<const char*> words) {
     return false;
 }
 
-bool IsAccessor(const std::string& piece) {
+bool IsAccessor(std::string_view piece) {
     std::string w = vb::UCase(piece);
     return w == "GET" || w == "LET" || w == "SET";
 }
@@ -163,7 +163,7 @@ void SourceLineFormatter::PrepareNextVariables() {
     const BabStatement& own = OwnStatement();
     long depth = 0;
     for (long t = i_ + 1; t <= own.LastSignificant; ++t) {
-        const std::string& piece = Tok(t).Piece;
+        const StoredText piece = Tok(t).Piece;
         if (piece == "(") ++depth;
         else if (piece == ")") --depth;
         else if (piece == "," && depth <= 0) return;

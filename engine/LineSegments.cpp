@@ -57,7 +57,7 @@ bool OnOneRecordWithoutComment(const BabStatement& st) {
 
 // A label that is not a number: it always goes on a line of its own.
 bool TextLabel(const BabStatement& st) {
-    const std::string& label = tokentext::Piece(st.FirstToken);
+    const StoredText label = tokentext::Piece(st.FirstToken);
     return (st.Flags & stmtflag::kLabel) && !label.empty() && !(label[0] >= '0' && label[0] <= '9') &&
            tokentext::Piece(st.FirstToken + 1) == ":";
 }
@@ -90,9 +90,9 @@ long SegmentEnd(long s, long lineLast) {
 
 bool LeadingLabelStays(const ZelkOptions& o, const BabStatement& st) {
     if (!(st.Flags & stmtflag::kLabel)) return false;
-    const std::string& label = tokentext::Piece(st.FirstToken);
+    const StoredText label = tokentext::Piece(st.FirstToken);
     const bool number = !label.empty() && label[0] >= '0' && label[0] <= '9';
-    return !number || !(o.gblnInsertLineNumbers || o.gblnKillNumericLabels) || fblnLabelReferenced(label);
+    return !number || !(o.gblnInsertLineNumbers || o.gblnKillNumericLabels) || fblnLabelReferenced(label.str());
 }
 
 bool DetachesFromItsLine(const ZelkOptions& o, long s) {

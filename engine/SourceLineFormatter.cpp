@@ -9,19 +9,25 @@
 
 namespace {
 
-bool IsLineNumberText(const std::string& label) { return !label.empty() && label[0] >= '0' && label[0] <= '9'; }
+bool IsLineNumberText(std::string_view label) { return !label.empty() && label[0] >= '0' && label[0] <= '9'; }
 
-bool IsComment(const BabToken& t) { return t.Class == TokenClass::NonCode && t.Detail == tokdetail::kComment; }
+bool IsComment(const TokenFields& t) { return t.Class == TokenClass::NonCode && t.Detail == tokdetail::kComment; }
+
+// The text upper-cased into `out`, whose room is reused.
+void UpperInto(std::string& out, std::string_view text) {
+    out.assign(text);
+    for (char& c : out) c = vb::UCaseChar(c);
+}
 
 }  // namespace
 
 std::string Blanks(long n) { return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string(); }
 
-bool IsBlankText(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+bool IsBlankText(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
-long LeadingBlanks(const std::string& text) {
+long LeadingBlanks(std::string_view text) {
     size_t n = text.find_first_not_of(' ');
-    return static_cast<long>(n == std::string::npos ? text.size() : n);
+    return static_cast<long>(n == std::string_view::npos ? text.size() : n);
 }
 
 bool IsTypeCharacter(char c) { return c == '!' || c == '@' || c == '#' || c == '$' || c == '%' || c == '&'; }
@@ -37,9 +43,8 @@ BabToken& SourceLineFormatter::Tok(long index) { return yToken[static_cast<size_
 
 bool SourceLineFormatter::ContinuesLine(long index) const { return index > 0 && (Tok(index - 1).FlagsOut & 1); }
 
-const std::string& SourceLineFormatter::NextPiece() const {
-    static const std::string none;
-    return i_ < glTokenCount && Tok(i_ + 1).Statement == Tok(i_).Statement ? Tok(i_ + 1).Piece : none;
+StoredText SourceLineFormatter::NextPiece() const {
+    return i_ < glTokenCount && Tok(i_ + 1).Statement == Tok(i_).Statement ? Tok(i_ + 1).Piece : StoredText();
 }
 
 long SourceLineFormatter::OwnStatementIndex() const { return Tok(i_).Statement; }
@@ -58,7 +63,7 @@ long SourceLineFormatter::MatchingParen(long open) const {
     const BabStatement& st = own ? st_ : yStatement[static_cast<size_t>(owner)];
     long depth = 0;
     for (long t = open; t <= st.LastToken && t <= glTokenCount; ++t) {
-        const std::string& p = Tok(t).Piece;
+        const StoredText p = Tok(t).Piece;
         if (p == "(") {
             ++depth;
         } else if (p == ")" && --depth == 0) {
@@ -154,7 +159,7 @@ void SourceLineFormatter::LeadingLabel() {
     // A number that a jump refers to is kept whatever the settings say:
     // removing it would leave the jump without its target. The number
     // column is as wide as the longest number kept so far in the part.
-    bool referenced = fblnLabelReferenced(label.Piece);
+    bool referenced = fblnLabelReferenced(label.Piece.str());
     long width = static_cast<long>(line_.size()) + 1;
     if ((run_.opt.gblnKillNumericLabels || run_.opt.gblnInsertLineNumbers) && !referenced) {
         line_.clear();
@@ -202,8 +207,8 @@ void SourceLineFormatter::TokenPass() {
 // ended the record.
 bool SourceLineFormatter::ProcessToken(long i) {
     i_ = i;
-    cur_ = Tok(i);
-    curWord_ = vb::UCase(cur_.Piece);
+    cur_.Assign(Tok(i));
+    UpperInto(curWord_, cur_.Piece);
 
     if (IsComment(cur_) && i > first_ && st_.Class != StatementClass::Comment) {
         InlineComment();
@@ -273,8 +278,8 @@ bool SourceLineFormatter::ProcessToken(long i) {
             SetPiece("");
         if (!cur_.Piece.empty()) AppendToken();
     }
-    prev_ = std::move(cur_);
-    prevWord_ = std::move(curWord_);
+    std::swap(prev_, cur_);
+    prevWord_.swap(curWord_);
     firstWord_ = false;
     return true;
 }
@@ -296,7 +301,7 @@ void SourceLineFormatter::Flush() {
 
 void SourceLineFormatter::SetPiece(std::string piece) {
     cur_.Piece = std::move(piece);
-    curWord_ = vb::UCase(cur_.Piece);
+    UpperInto(curWord_, cur_.Piece);
 }
 
 void SourceLineFormatter::AddClause(long index, const std::string& clause) { clauses_[index] = clause; }

@@ -55,7 +55,7 @@ private:
     // Token helpers.
     static BabToken& Tok(long index);
     bool ContinuesLine(long index) const;
-    const std::string& NextPiece() const;
+    StoredText NextPiece() const;
     const BabStatement& OwnStatement() const;
     long OwnStatementIndex() const;
     long MatchingParen(long open) const;
@@ -141,11 +141,14 @@ private:
     bool refusedWarned_ = false;
     long lastProcessed_ = 0;
 
-    // The token being processed.
+    // The token being processed: a copy the steps rewrite (the model keeps
+    // the token as written), and its text upper-cased. The texts of cur_ and
+    // prev_ trade places from one token to the next, so that the pass
+    // allocates nothing once they have grown.
     long i_ = 0;
-    BabToken cur_;
+    WorkToken cur_;
     std::string curWord_;
-    BabToken prev_;
+    WorkToken prev_;
     std::string prevWord_;
 
     // The whole call.
@@ -175,12 +178,12 @@ private:
 
 // Blanks.
 std::string Blanks(long n);
-bool IsBlankText(const std::string& text);
-long LeadingBlanks(const std::string& text);
+bool IsBlankText(std::string_view text);
+long LeadingBlanks(std::string_view text);
 bool IsTypeCharacter(char c);
 // The next physical line of a continued comment (a token the record reader
 // made of the whole line): it belongs to the comment before it and has no
 // column of its own.
-inline bool IsCommentContinuation(const BabToken& t) {
+inline bool IsCommentContinuation(const TokenFields& t) {
     return t.Class == TokenClass::NonCode && t.Detail == tokdetail::kComment && t.Where == 0;
 }

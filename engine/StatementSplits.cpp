@@ -30,7 +30,7 @@ long Closes(const BabStatement& st) {
     if (st.Verb > 0 && BabKeyWordAt(yToken[static_cast<size_t>(st.Verb)].pKeyWord).KeyWord == "NEXT") {
         long depth = 0;
         for (long t = st.Verb + 1; t <= st.LastSignificant; ++t) {
-            const std::string& p = yToken[static_cast<size_t>(t)].Piece;
+            const StoredText p = yToken[static_cast<size_t>(t)].Piece;
             if (p == "(") ++depth;
             else if (p == ")") --depth;
             else if (p == "," && depth <= 0) ++n;

@@ -13,10 +13,7 @@ namespace tokentext {
 inline bool InTokens(long t) { return t >= 0 && static_cast<size_t>(t) < yToken.size(); }
 
 // The token's text as written; empty outside the array.
-inline const std::string& Piece(long t) {
-    static const std::string kNone;
-    return InTokens(t) ? yToken[static_cast<size_t>(t)].Piece : kNone;
-}
+inline StoredText Piece(long t) { return InTokens(t) ? yToken[static_cast<size_t>(t)].Piece : StoredText(); }
 
 // The token's text upper-cased; empty outside the array.
 inline std::string Upper(long t) { return vb::UCase(Piece(t)); }
@@ -25,9 +22,10 @@ inline std::string Upper(long t) { return vb::UCase(Piece(t)); }
 // case (the word given in upper case); no copy is made.
 inline bool Is(long t, std::string_view upperWord) { return vb::EqualsNoCase(Piece(t), upperWord); }
 
-// Rewrites a token's text; nothing happens outside the array.
-inline void SetPiece(long t, const std::string& text) {
-    if (InTokens(t)) yToken[static_cast<size_t>(t)].Piece = text;
+// Rewrites a token's text; nothing happens outside the array. The new text
+// takes room in the model's text store.
+inline void SetPiece(long t, std::string_view text) {
+    if (InTokens(t)) yToken[static_cast<size_t>(t)].Piece = gModel.texts.Add(text);
 }
 
 // The statement's text as it stands in the source: every token's leading

@@ -24,12 +24,12 @@ const char* TypeName(char c) {
 
 // Names and keywords carry type characters; literals (&H10&, 1.5@),
 // operators, comments and separators keep theirs.
-bool MayCarryTypeCharacter(const BabToken& t) {
+bool MayCarryTypeCharacter(const WorkToken& t) {
     return (t.Class == TokenClass::Keyword || t.Class == TokenClass::Name) && t.Piece.size() >= 2 &&
            IsTypeCharacter(t.Piece.back());
 }
 
-std::string BareUpper(const std::string& piece) {
+std::string BareUpper(std::string_view piece) {
     std::string w = vb::UCase(piece);
     if (!w.empty() && IsTypeCharacter(w.back())) w.pop_back();
     return w;

@@ -11,7 +11,7 @@
 // (recorded as FlagsOut 1), the delimiter after REM (replaced by one blank),
 // and the closing quote added to an unterminated string literal. A line that
 // would give 1997 or more tokens stops with StatusCode 4.
-void ExtractTokens(const std::string& line, std::vector<BabToken>& work, long& n);
+void ExtractTokens(const std::string& line, std::vector<WorkToken>& work, long& n);
 
 // True when a comment ends in a continuation: a final "_" after a blank or tab.
 bool CommentContinues(const std::string& text);

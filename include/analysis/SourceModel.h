@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "analysis/ModelCodes.h"
+#include "analysis/StoredText.h"
+#include "analysis/TextStore.h"
 #include "common/SharedState.h"
 #include "platform/LargeArrays.h"
 
@@ -38,13 +40,11 @@ struct BabStatement {
     int32_t Verb = 0;  // token of the verb keyword (or the "=" of an assignment)
 };
 
-// Narrow fields, texts first and the small ones last: a large file holds
+// Everything of a token but its texts. Narrow fields: a large file holds
 // hundreds of thousands of tokens, and their bytes are most of the parse's
 // memory. A line is at most 2,048 characters, so a column fits 16 bits; a
 // token's Detail is one of the small codes of tokdetail.
-struct BabToken {
-    std::string Piece;
-    std::string WhiteSpaceLeft;
+struct TokenFields {
     int32_t Statement = 0;
     int32_t pKeyWord = 0;
     int16_t Where = 0;  // 1-based column of the text in its line; 0 for tokens the reader makes
@@ -54,6 +54,31 @@ struct BabToken {
     uint8_t FlagsOut = 0;   // 1 a line continuation follows
     bool IsKeyWord = false;
     bool IsReservedWord = false;
+};
+
+// A token of the model: its texts are places in the model's text store
+// (SourceModel::texts), so that the token is 32 bytes and a copy of it copies
+// no characters.
+struct BabToken : TokenFields {
+    StoredText Piece;
+    StoredText WhiteSpaceLeft;
+};
+
+// A token whose texts are its own: the tokenizer builds a line's tokens in
+// these and the formatter rewrites the token it is at in one. The texts keep
+// their room from one token to the next, so that reusing one allocates
+// nothing once it has grown.
+struct WorkToken : TokenFields {
+    std::string Piece;
+    std::string WhiteSpaceLeft;
+
+    WorkToken() = default;
+    explicit WorkToken(const BabToken& t) { Assign(t); }
+    void Assign(const BabToken& t) {
+        static_cast<TokenFields&>(*this) = t;
+        Piece.assign(t.Piece.view());
+        WhiteSpaceLeft.assign(t.WhiteSpaceLeft.view());
+    }
 };
 
 // Statement Flags bits.
@@ -82,7 +107,7 @@ constexpr long kWorkTokens = 2000;  // upper bound of the tokens one line may gi
 
 // A comment token or the token of an empty line: such a token begins a
 // comment or blank-line statement.
-inline bool IsCommentOrBlank(const BabToken& t) {
+inline bool IsCommentOrBlank(const TokenFields& t) {
     return t.Class == TokenClass::NonCode && (t.Detail == tokdetail::kComment || t.Detail == tokdetail::kBlank);
 }
 
@@ -118,6 +143,8 @@ struct SourceModel {
     std::vector<BabRecord> yRecord;
     std::vector<BabStatement> yStatement;
     std::vector<BabToken> yToken;
+    // The characters of every token's texts.
+    TextStore texts;
     // How many records, statements and tokens the arrays hold; each array
     // holds at least count + kTailMargin + 1 elements.
     long glRecordCount = 0;

@@ -34,5 +34,5 @@ struct SourceParse {
     bool insideIf = false;
     // The raw tokens of the line being read, from element 1; it grows as a
     // line needs and its elements keep their texts' room from line to line.
-    std::vector<BabToken> work;
+    std::vector<WorkToken> work;
 };

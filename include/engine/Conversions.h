@@ -10,7 +10,7 @@ void sbConvertDAO(BabStatement& stmt);
 
 // The value of the number a token's text begins with: decimal, or with the
 // &H and &O prefixes; 0 when it begins with none.
-double MsgBoxNumberValue(const std::string& text);
+double MsgBoxNumberValue(std::string_view text);
 
 // The vb constants whose values add up to a combined buttons value, joined
 // by " + " (buttons, icon, default button, system modal); empty when the

@@ -114,7 +114,7 @@ std::vector<std::string> RecordPieces(long record) {
     std::vector<std::string> out;
     const BabRecord& r = m.yRecord[static_cast<size_t>(record)];
     if (r.FirstToken == 0) return out;
-    for (long t = r.FirstToken; t <= r.LastToken; ++t) out.push_back(m.yToken[static_cast<size_t>(t)].Piece);
+    for (long t = r.FirstToken; t <= r.LastToken; ++t) out.emplace_back(m.yToken[static_cast<size_t>(t)].Piece);
     return out;
 }
 
@@ -122,7 +122,7 @@ std::vector<std::string> StatementPieces(long statement) {
     const SourceModel& m = Parsed();
     std::vector<std::string> out;
     const BabStatement& s = m.yStatement[static_cast<size_t>(statement)];
-    for (long t = s.FirstToken; t <= s.LastToken && t > 0; ++t) out.push_back(m.yToken[static_cast<size_t>(t)].Piece);
+    for (long t = s.FirstToken; t <= s.LastToken && t > 0; ++t) out.emplace_back(m.yToken[static_cast<size_t>(t)].Piece);
     return out;
 }
 

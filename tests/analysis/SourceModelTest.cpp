@@ -53,7 +53,7 @@ TEST(SourceModel, InitFileStartsEmptyWhateverTheLastFileLeft) {
 TEST(SourceModel, EveryOperationNeedsBabInit) {
     UseStandardKeywords();
     InitFile();
-    Parsed().yToken[1].Piece = "kept";
+    Parsed().yToken[1].Piece = Parsed().texts.Add("kept");
     BabReset();
     BabToken t;
     BabRecord r;
@@ -75,7 +75,7 @@ TEST(SourceModel, EveryOperationNeedsBabInit) {
 TEST(SourceModel, RangeOperationsCheckTheirBounds) {
     UseStandardKeywords();
     InitFile();
-    for (long i = 3; i <= 7; ++i) Parsed().yToken[static_cast<size_t>(i)].Piece = "t";
+    for (long i = 3; i <= 7; ++i) Parsed().yToken[static_cast<size_t>(i)].Piece = Parsed().texts.Add("t");
 
     BabInitTokens(Parsed().yToken, 5, 5);
     EXPECT_TRUE(Blank(Parsed().yToken[5]));

@@ -13,7 +13,7 @@ namespace {
 // A statement as "Class/Detail f=Flags v=verb text" ("-" without a verb).
 std::string Describe(long s) {
     const BabStatement& st = Parsed().yStatement[static_cast<size_t>(s)];
-    std::string verb = st.Verb ? Parsed().yToken[static_cast<size_t>(st.Verb)].Piece : "-";
+    std::string verb = st.Verb ? Parsed().yToken[static_cast<size_t>(st.Verb)].Piece.str() : "-";
     return std::to_string(CodeOf(st.Class)) + "/" + std::to_string(st.Detail) + " f=" + std::to_string(st.Flags) +
            " v=" + verb;
 }
@@ -31,7 +31,7 @@ std::vector<std::string> LabelReferences() {
     std::vector<std::string> out;
     for (long t = 1; t <= Parsed().glTokenCount; ++t) {
         const BabToken& k = Parsed().yToken[static_cast<size_t>(t)];
-        if (k.Class == TokenClass::NonCode && k.Detail == tokdetail::kLabelReference) out.push_back(k.Piece);
+        if (k.Class == TokenClass::NonCode && k.Detail == tokdetail::kLabelReference) out.emplace_back(k.Piece);
     }
     return out;
 }

@@ -41,10 +41,10 @@ using V = std::vector<std::string>;
 
 // Rebuilds a line from its raw tokens, giving back the "_" of a continued
 // comment.
-std::string Rebuild(const std::vector<BabToken>& work, long n) {
+std::string Rebuild(const std::vector<WorkToken>& work, long n) {
     std::string s;
     for (long i = 1; i <= n; ++i) {
-        const BabToken& t = work[static_cast<size_t>(i)];
+        const WorkToken& t = work[static_cast<size_t>(i)];
         s += t.WhiteSpaceLeft + t.Piece;
         if (t.FlagsOut == 1) s += "_";
     }
@@ -130,7 +130,7 @@ TEST(Tokenizer, CodeZeroInsideALineIsKept) {
 
 TEST(Tokenizer, TheThreeDocumentedChangesOfALine) {
     UseStandardKeywords();
-    std::vector<BabToken> work;
+    std::vector<WorkToken> work;
     long n = 0;
     struct Case {
         std::string line, rebuilt;
@@ -153,7 +153,7 @@ TEST(Tokenizer, TheThreeDocumentedChangesOfALine) {
 
 TEST(Tokenizer, EveryFixtureLineRebuildsFromItsTokens) {
     UseStandardKeywords();
-    std::vector<BabToken> work;
+    std::vector<WorkToken> work;
     for (const char* name : {"module.bas", "class.cls", "form.frm", "vb3.bas"}) {
         for (const std::string& line : textfile::SplitLines(Fixture(name))) {
             long n = 0;

@@ -77,8 +77,7 @@ inline long AddLine(StatementClass stmtClass, std::initializer_list<Tok> tokens,
     rec.FirstStmt = rec.LastStmt = s;
     for (const Tok& t : tokens) {
         BabToken token;
-        token.Piece = t.piece;
-        token.WhiteSpaceLeft = t.blanks;
+        gModel.texts.AddPair(t.blanks, t.piece, token.WhiteSpaceLeft, token.Piece);
         token.Class = t.cls;
         token.Detail = t.detail;
         token.Statement = s;

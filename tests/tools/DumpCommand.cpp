@@ -11,7 +11,7 @@
 
 namespace {
 
-std::string Escaped(const std::string& s) {
+std::string Escaped(std::string_view s) {
     std::string out = "|";
     for (unsigned char c : s) {
         if (c == '\t') {
@@ -42,7 +42,7 @@ void DumpToken(const SourceModel& m, long t, std::ostream& out) {
 
 void DumpStatement(const SourceModel& m, long s, std::ostream& out) {
     const BabStatement& st = m.yStatement[static_cast<size_t>(s)];
-    std::string verb = st.Verb ? m.yToken[static_cast<size_t>(st.Verb)].Piece : std::string();
+    std::string verb = st.Verb ? m.yToken[static_cast<size_t>(st.Verb)].Piece.str() : std::string();
     out << "  S" << s << " class=" << CodeOf(st.Class) << "/" << st.Detail << " flags=" << st.Flags
         << " verb=" << st.Verb << Escaped(verb) << " tokens=" << st.FirstToken << ".." << st.LastToken
         << " sig=" << st.LastSignificant << " records=" << st.RecordFirst << ".." << st.RecordLast << "\n";

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "AnalysisTestSupport.h"
+#include "analysis/TextStore.h"
+
+using namespace analysistest;
+
+// Texts of every size the store handles: empty, one character, the short
+// texts a string would keep inside itself, texts that fill several blocks,
+// and texts long enough to carry their length in front of them.
+TEST(TextStore, TextsStayValidAcrossBlocksAndMoves) {
+    std::vector<std::string> written;
+    for (size_t n : {0, 1, 2, 15, 16, 100, 5000, 65534, 65535, 65536, 200000})
+        written.push_back(std::string(n, static_cast<char>('a' + n % 26)));
+    for (int i = 0; i < 3000; ++i) written.push_back("w" + std::to_string(i));
+
+    TextStore store;
+    std::vector<StoredText> texts;
+    for (const std::string& w : written) texts.push_back(store.Add(w));
+    TextStore moved = std::move(store);
+    TextStore movedAgain;
+    movedAgain = std::move(moved);
+
+    ASSERT_EQ(texts.size(), written.size());
+    for (size_t i = 0; i < written.size(); ++i) {
+        EXPECT_EQ(texts[i].size(), written[i].size()) << i;
+        EXPECT_EQ(texts[i].view(), written[i]) << i;
+        EXPECT_EQ(texts[i].empty(), written[i].empty()) << i;
+    }
+}
+
+TEST(TextStore, APairStandsSideBySideLeadingBlanksFirst) {
+    TextStore store;
+    StoredText blanks, piece;
+    store.AddPair("  \t", "Dim", blanks, piece);
+    EXPECT_EQ(blanks, "  \t");
+    EXPECT_EQ(piece, "Dim");
+    EXPECT_EQ(blanks.data() + blanks.size(), piece.data());
+
+    store.AddPair("", "x", blanks, piece);
+    EXPECT_TRUE(blanks.empty());
+    EXPECT_EQ(piece, "x");
+    store.AddPair(" ", "", blanks, piece);
+    EXPECT_EQ(blanks, " ");
+    EXPECT_TRUE(piece.empty());
+
+    const std::string huge(70000, 'q');
+    store.AddPair(" ", huge, blanks, piece);
+    EXPECT_EQ(blanks, " ");
+    EXPECT_EQ(piece.view(), huge);
+}
+
+// The model is handed from the parse to its caller and on by moves; its
+// tokens must still read their texts, also one- and two-character ones.
+TEST(TextStore, AParsedModelKeepsItsTextsWhenMoved) {
+    UseStandardKeywords();
+    ParseText("Dim a As Long\r\n' a comment that is long enough to need room of its own\r\nx = \"s\"\r\n");
+    SourceModel first = std::move(Parsed());
+    SourceModel second = std::move(first);
+    first = SourceModel();
+    std::string rebuilt;
+    for (long t = 1; t <= second.glTokenCount; ++t) {
+        const BabToken& k = second.yToken[static_cast<size_t>(t)];
+        rebuilt += k.WhiteSpaceLeft + k.Piece + "|";
+    }
+    EXPECT_EQ(rebuilt, "Dim| a| As| Long|' a comment that is long enough to need room of its own|x| =| \"s\"|");
+}

@@ -248,8 +248,6 @@ void ReserveForText(SourceModel& m, std::string_view text) {
     ReserveModelArray(m.yTokenKind, tokens + tail);
     ReserveModelArray(m.yRecord, lines + tail);
     ReserveModelArray(m.yStatement, lines + lines / 4 + tail);
-    // The token texts are the text's own characters but the line ends.
-    m.texts.Reserve(text.size());
 }
 
 // The file vanished or cannot be read between its choice and its parse.
@@ -304,7 +302,8 @@ SourceModel ParseSource(std::string text, const std::string& kind, const std::st
     StartModel(model, kind, dialect);
     ReserveForText(model, text);
     SourceParse parse(model);
-    parse.input.OpenText(std::move(text));
+    // The model keeps the text: most token texts are places in it.
+    parse.input.OpenView(model.texts.Adopt(std::move(text)));
     ParseInput(parse, host);
     FinishModel(model);
     return model;

@@ -50,6 +50,22 @@ void StoreInvalidLine(SourceParse& p) {
     oDebug->StatusCode = 4;
 }
 
+// A token's texts: where they stand as written in the line, and the model
+// keeps the line's text, they are places in it; otherwise copies.
+void StoreTexts(TextStore& texts, std::string_view keptLine, const WorkToken& w, BabToken& t) {
+    const size_t blanks = w.WhiteSpaceLeft.size(), size = w.Piece.size();
+    if (w.Where > 0 && !keptLine.empty() && blanks < StoredText::kLongText && size < StoredText::kLongText) {
+        const size_t at = static_cast<size_t>(w.Where) - 1;
+        if (at >= blanks && at + size <= keptLine.size() &&
+            keptLine.compare(at - blanks, blanks, w.WhiteSpaceLeft) == 0 && keptLine.compare(at, size, w.Piece) == 0) {
+            t.WhiteSpaceLeft = blanks ? StoredText::At(keptLine.data() + at - blanks, blanks) : StoredText();
+            t.Piece = size ? StoredText::At(keptLine.data() + at, size) : StoredText();
+            return;
+        }
+    }
+    texts.AddPair(w.WhiteSpaceLeft, w.Piece, t.WhiteSpaceLeft, t.Piece);
+}
+
 }  // namespace
 
 void ReadRecordExtractTokens(SourceParse& p, bool commentContinues) {
@@ -70,7 +86,12 @@ void ReadRecordExtractTokens(SourceParse& p, bool commentContinues) {
 
     try {
         std::string line;
+        const size_t lineStart = file.Position();
         if (!file.ReadLine(line)) RaiseError(vberr::kInputPastEnd, "ReadRecordExtractTokens");
+        // The line as it stands in the text, when the model keeps that text.
+        std::string_view keptLine;
+        if (file.Data() && p.model.texts.Holds(std::string_view(file.Data() + lineStart, line.size())))
+            keptLine = std::string_view(file.Data() + lineStart, line.size());
         if (line.size() > reader::kMaxLineLength) RaiseStatus(-2, oDebug->ReasonCode, "ReadRecordExtractTokens");
         if (BabTraceOn()) BabTrace("Record #" + Num(recordCounter + 1) + " SourceRec=|" + line + "|");
 
@@ -88,7 +109,8 @@ void ReadRecordExtractTokens(SourceParse& p, bool commentContinues) {
                 t.FlagsOut = 1;
                 line.pop_back();
             }
-            t.Piece = p.model.texts.Add(line);
+            t.Piece = keptLine.empty() || line.empty() ? p.model.texts.Add(line)
+                                                       : StoredText::At(keptLine.data(), line.size());
             ++recordCount;
             recordCounter = recordCount;
             record.FirstToken = record.LastToken = tokenCount;
@@ -115,7 +137,7 @@ void ReadRecordExtractTokens(SourceParse& p, bool commentContinues) {
                 const WorkToken& w = work[static_cast<size_t>(k)];
                 BabToken& t = tokens[static_cast<size_t>(tokenCount + k)];
                 static_cast<TokenFields&>(t) = w;
-                p.model.texts.AddPair(w.WhiteSpaceLeft, w.Piece, t.WhiteSpaceLeft, t.Piece);
+                StoreTexts(p.model.texts, keptLine, w, t);
             }
             record.FirstToken = tokenCount + 1;
             record.LastToken = tokenCount + n;

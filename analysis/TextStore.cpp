@@ -40,6 +40,24 @@ char* TextStore::Take(size_t n) {
     return at;
 }
 
+std::string_view TextStore::Adopt(std::string text) {
+    auto kept = std::make_unique<const std::string>(std::move(text));
+    if ((reinterpret_cast<uintptr_t>(kept->data()) + kept->size()) >> 48 != 0) throw std::bad_alloc();
+    const std::string_view view = *kept;
+    capacity_ += kept->size();
+    adopted_.push_back(std::move(kept));
+    return view;
+}
+
+bool TextStore::Holds(std::string_view chars) const {
+    const auto from = reinterpret_cast<uintptr_t>(chars.data());
+    for (const auto& text : adopted_) {
+        const auto start = reinterpret_cast<uintptr_t>(text->data());
+        if (from >= start && from + chars.size() <= start + text->size()) return true;
+    }
+    return false;
+}
+
 StoredText TextStore::Place(char* at, std::string_view text) {
     std::memcpy(at, text.data(), text.size());
     return StoredText::At(at, text.size());

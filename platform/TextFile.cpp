@@ -167,6 +167,7 @@ std::string LineReader::ReadWhole(const std::string& path) {
 void LineReader::Open(const std::string& path) {
     Close();
     text_ = ReadWhole(path);
+    view_ = text_;
     path_ = path;
     pos_ = 0;
     open_ = true;
@@ -175,16 +176,25 @@ void LineReader::Open(const std::string& path) {
 void LineReader::OpenText(std::string text, const std::string& name) {
     Close();
     text_ = std::move(text);
+    view_ = text_;
+    path_ = name;
+    pos_ = 0;
+    open_ = true;
+}
+
+void LineReader::OpenView(std::string_view text, const std::string& name) {
+    Close();
+    view_ = text;
     path_ = name;
     pos_ = 0;
     open_ = true;
 }
 
 bool LineReader::ReadLine(std::string& line) {
-    if (!open_ || pos_ >= text_.size()) return false;
+    if (!open_ || pos_ >= view_.size()) return false;
     size_t next;
-    size_t end = textfile::LineEnd(text_, pos_, next);
-    line.assign(text_, pos_, end - pos_);
+    size_t end = textfile::LineEnd(view_, pos_, next);
+    line.assign(view_.substr(pos_, end - pos_));
     pos_ = next;
     return true;
 }
@@ -198,6 +208,7 @@ std::string LineReader::ReadLine() {
 
 void LineReader::Close() {
     open_ = false;
+    view_ = {};
     text_.clear();
     text_.shrink_to_fit();
     pos_ = 0;

@@ -20,7 +20,8 @@ public:
 
     constexpr StoredText() = default;
 
-    // Only the store makes texts that refer to characters (see TextStore).
+    // Texts refer only to characters a TextStore keeps: its own copies, or
+    // the text it adopted.
     static StoredText At(const char* data, size_t size) {
         StoredText t;
         t.word_ = (static_cast<uint64_t>(reinterpret_cast<uintptr_t>(data)) << 16) |

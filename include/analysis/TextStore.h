@@ -6,6 +6,7 @@
 // old characters stay where they were.
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,9 +20,14 @@ public:
     TextStore(const TextStore&) = delete;
     TextStore& operator=(const TextStore&) = delete;
 
-    // The next block is made at least this large (a parse sizes it from its
-    // text, so that a whole file's texts share one block).
+    // The next block is made at least this large.
     void Reserve(size_t bytes);
+
+    // Keeps a whole text (a parse's source) where it is, so that token
+    // texts may refer to its characters (StoredText::At) without a copy.
+    std::string_view Adopt(std::string text);
+    // True when the characters lie inside a text the store adopted.
+    bool Holds(std::string_view chars) const;
 
     // A copy of the text in the store; an empty text takes no room.
     StoredText Add(std::string_view text);
@@ -38,6 +44,7 @@ private:
     StoredText Place(char* at, std::string_view text);
 
     std::vector<std::unique_ptr<char[]>> blocks_;
+    std::vector<std::unique_ptr<const std::string>> adopted_;
     char* next_ = nullptr;
     size_t left_ = 0;
     size_t capacity_ = 0;

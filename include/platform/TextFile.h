@@ -31,28 +31,37 @@ class LineReader {
 public:
     LineReader() = default;
     explicit LineReader(const std::string& path) { Open(path); }
+    // The view refers into the reader's own text.
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
 
     void Open(const std::string& path);
     // The whole text of a file, failing as Open does.
     static std::string ReadWhole(const std::string& path);
     // Reads the lines of a text held in memory; Path() gives `name`.
     void OpenText(std::string text, const std::string& name = {});
+    // Reads the lines of a text held elsewhere, which must outlive the
+    // reading; Data() gives its characters, so that a reader of lines may
+    // refer to them instead of copying.
+    void OpenView(std::string_view text, const std::string& name = {});
+    const char* Data() const { return view_.data(); }
     // Reads the next line without its terminator; raises error 62 (input
     // past end of file) when there is none.
     std::string ReadLine();
     // Like ReadLine, but returns false at the end instead of raising.
     bool ReadLine(std::string& line);
-    bool Eof() const { return pos_ >= text_.size(); }
+    bool Eof() const { return pos_ >= view_.size(); }
     bool IsOpen() const { return open_; }
     void Close();
     const std::string& Path() const { return path_; }
     // Bytes read so far and in all, for progress.
     size_t Position() const { return pos_; }
-    size_t Size() const { return text_.size(); }
+    size_t Size() const { return view_.size(); }
 
 private:
     std::string path_;
-    std::string text_;
+    std::string text_;       // the text, when the reader holds it
+    std::string_view view_;  // the text being read: text_ or one held elsewhere
     size_t pos_ = 0;
     bool open_ = false;
 };

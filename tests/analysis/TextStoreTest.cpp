@@ -69,3 +69,27 @@ TEST(TextStore, AParsedModelKeepsItsTextsWhenMoved) {
     }
     EXPECT_EQ(rebuilt, "Dim| a| As| Long|' a comment that is long enough to need room of its own|x| =| \"s\"|");
 }
+
+// A parse keeps its source and refers into it; only the texts the reader
+// makes (the blank after Rem in place of a tab, the quote that closes an
+// unterminated literal) are copies.
+TEST(TextStore, AParseCopiesOnlyTheTextsItMakes) {
+    UseStandardKeywords();
+    const SourceModel& m = ParseText("Rem\tnote\r\nx = \"open\r\ny  = 1 ' as written\r\n");
+    struct Expect {
+        const char* piece;
+        bool inSource;
+    };
+    const Expect expected[] = {{"Rem note", false}, {"x", true},     {"=", true},
+                               {"\"open\"", false}, {"y", true},     {"=", true},
+                               {"1", true},         {"' as written", true}};
+    ASSERT_EQ(m.glTokenCount, static_cast<long>(std::size(expected)));
+    for (long t = 1; t <= m.glTokenCount; ++t) {
+        const BabToken& k = m.yToken[static_cast<size_t>(t)];
+        const Expect& e = expected[t - 1];
+        EXPECT_EQ(k.Piece, e.piece) << t;
+        EXPECT_EQ(m.texts.Holds(k.Piece.view()), e.inSource) << e.piece;
+        if (!k.WhiteSpaceLeft.empty()) EXPECT_EQ(k.WhiteSpaceLeft.data() + k.WhiteSpaceLeft.size(), k.Piece.data());
+    }
+    EXPECT_EQ(m.yToken[6].WhiteSpaceLeft, "  ");
+}

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "analysis/AnalyserLog.h"
+#include "analysis/SourceModel.h"
 #include "common/AppIdentity.h"
 #include "common/ErrorTrap.h"
 #include "platform/Paths.h"
@@ -39,7 +40,9 @@ bool FlagOn(char c) { return c == 'Y'; }
 bool FlagValid(char c) { return c == 'Y' || c == 'N' || c == '-'; }
 
 // The word of the first check the record fails; empty when it passes.
-std::string FailedCheck(const BabKeyWord& k, const std::string& previous, const std::string& codes) {
+std::string FailedCheck(const BabKeyWord& k, const std::string& previous, const std::string& codes, size_t index) {
+    // A token holds a keyword index in a few bits.
+    if (index > static_cast<size_t>(model::kMaxKeywords)) return "File length";
     if (!(k.KeyWord > previous)) return "File sequence";
     if (k.Dialect.empty()) return "Dialect";
     if (kClassLetters.find(codes[0]) == std::string_view::npos) return "Class-code";
@@ -124,7 +127,7 @@ std::vector<BabKeyWord> LoadKeyWordFile(const std::string& path) {
         std::string codes = vb::UCase(fields[2]);
         codes.resize(6, '-');
 
-        std::string failed = FailedCheck(k, table.back().KeyWord, codes);
+        std::string failed = FailedCheck(k, table.back().KeyWord, codes, n);
         if (!failed.empty()) {
             std::string text = std::string("BabInit") + "\r\n" + path + "\r\n\r\n" + "Invalid " + failed +
                                "\r\n\r\n" + "Record=" + Num(static_cast<long>(n)) + " KeyWord=|" + k.KeyWord + "|";

@@ -40,24 +40,29 @@ struct BabStatement {
     int32_t Verb = 0;  // token of the verb keyword (or the "=" of an assignment)
 };
 
-// Everything of a token but its texts. Narrow fields: a large file holds
+// Everything of a token but its texts, in eight bytes: a large file holds
 // hundreds of thousands of tokens, and their bytes are most of the parse's
-// memory. A line is at most 2,048 characters, so a column fits 16 bits; a
-// token's Detail is one of the small codes of tokdetail.
+// memory. Every field holds all the values it can be given: a statement
+// index stays under the 500,000-token ceiling (20 bits), a column under the
+// 2,048-character line (12 bits), a keyword index under kMaxKeywords (the
+// keyword file's reader refuses more), a Detail is one of the small codes of
+// tokdetail. The bit fields are arranged so that none crosses the unit of
+// its type.
 struct TokenFields {
-    int32_t Statement = 0;
-    int32_t pKeyWord = 0;
-    int16_t Where = 0;  // 1-based column of the text in its line; 0 for tokens the reader makes
-    int8_t Detail = 0;
-    TokenClass Class = TokenClass::Keyword;
-    uint8_t FlagsMisc = 0;  // 1 last token of its line, 2 first token of a statement
-    uint8_t FlagsOut = 0;   // 1 a line continuation follows
-    bool IsKeyWord = false;
-    bool IsReservedWord = false;
+    int32_t Statement : 20 = 0;
+    uint32_t Where : 12 = 0;  // 1-based column of the text in its line; 0 for tokens the reader makes
+    TokenClass Class : 3 = TokenClass::Keyword;
+    bool IsKeyWord : 1 = false;
+    bool IsReservedWord : 1 = false;
+    uint32_t FlagsMisc : 2 = 0;  // 1 last token of its line, 2 first token of a statement
+    uint32_t FlagsOut : 2 = 0;   // 1 a line continuation follows
+    int32_t Detail : 5 = 0;
+    int32_t pKeyWord : 18 = 0;
 };
+static_assert(sizeof(TokenFields) == 8, "a token's fields take eight bytes");
 
 // A token of the model: its texts are places in the model's text store
-// (SourceModel::texts), so that the token is 32 bytes and a copy of it copies
+// (SourceModel::texts), so that the token is 24 bytes and a copy of it copies
 // no characters.
 struct BabToken : TokenFields {
     StoredText Piece;
@@ -103,6 +108,7 @@ namespace model {
 constexpr long kTailMargin = 250;
 constexpr long kMaxTokens = 500000;
 constexpr long kWorkTokens = 2000;  // upper bound of the tokens one line may give
+constexpr long kMaxKeywords = (1L << 17) - 1;  // the largest keyword index a token holds
 }  // namespace model
 
 // A comment token or the token of an empty line: such a token begins a

@@ -65,6 +65,24 @@ TEST(KeywordFile, EachCheckFailsWithItsWordAndRecord) {
     }
 }
 
+// A token holds a keyword index in a few bits: a file with more keywords
+// than that is refused at the first one past the limit.
+TEST(KeywordFile, MoreKeywordsThanATokenCanIndexAreRefused) {
+    std::string file;
+    char word[16];
+    for (long i = 1; i <= model::kMaxKeywords + 1; ++i) {
+        std::snprintf(word, sizeof word, "K%07ld", i);
+        file += word;
+        file += ",*,-\r\n";
+    }
+    testsupport::Ui().Messages.clear();
+    oDebug->ClearStatus();
+    EXPECT_EQ(LoadFailing(file), vberr::kOwnFailure);
+    EXPECT_EQ(oDebug->ReasonCode, model::kMaxKeywords + 1);
+    ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
+    EXPECT_NE(testsupport::Ui().Messages[0].Prompt.find("Invalid File length"), std::string::npos);
+}
+
 TEST(KeywordFile, CodesAndQuotedOrPlainFields) {
     LoadKeywordFileText(
         "\"ABS\",\"*\",\"-\"\r\n"

@@ -89,7 +89,9 @@ TEST(TextStore, AParseCopiesOnlyTheTextsItMakes) {
         const Expect& e = expected[t - 1];
         EXPECT_EQ(k.Piece, e.piece) << t;
         EXPECT_EQ(m.texts.Holds(k.Piece.view()), e.inSource) << e.piece;
-        if (!k.WhiteSpaceLeft.empty()) EXPECT_EQ(k.WhiteSpaceLeft.data() + k.WhiteSpaceLeft.size(), k.Piece.data());
+        if (!k.WhiteSpaceLeft.empty()) {
+            EXPECT_EQ(k.WhiteSpaceLeft.data() + k.WhiteSpaceLeft.size(), k.Piece.data());
+        }
     }
     EXPECT_EQ(m.yToken[6].WhiteSpaceLeft, "  ");
 }

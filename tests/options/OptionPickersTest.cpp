@@ -40,10 +40,8 @@ protected:
     void SetUp() override {
         OptionsFixture::SetUp();
         c = Restored();
-        goTemplateEditors = &editors;
         dir = testsupport::MakeDir("pickers");
     }
-    void TearDown() override { goTemplateEditors = nullptr; }
     // The next file dialog answers with a file, or is cancelled (empty).
     void Answer(const std::string& file) {
         FileDialogResult r;
@@ -56,6 +54,7 @@ protected:
 
     OptionControls c;
     FakeEditors editors;
+    testsupport::Lend<ITemplateEditors*> installed{goTemplateEditors, &editors};
     std::string dir;
 };
 

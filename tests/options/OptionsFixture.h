@@ -5,6 +5,7 @@
 // the mapping fills.
 #include <gtest/gtest.h>
 
+#include "Lend.h"
 #include "options/OptionControls.h"
 #include "options/OptionsChanged.h"
 #include "options/OptionsDesign.h"
@@ -17,11 +18,11 @@
 class OptionsFixture : public ::testing::Test {
 protected:
     ZelkOptions options;
+    testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog{oCommonDialog, std::make_unique<clsCommonDialog>()};
+    testsupport::Lend<bool> changed{gblnOptionsChanged, false};
 
     void SetUp() override {
-        oCommonDialog = std::make_unique<clsCommonDialog>();
         sbGetINIInfo(options);  // no settings file: every first-run value
-        gblnOptionsChanged = false;
     }
     // The design state with the rules judging the given stored options.
     static OptionControls DesignOver(ZelkOptions& saved) {

@@ -7,6 +7,7 @@
 #include "common/ErrorReport.h"
 #include "common/ErrorTrap.h"
 #include "analysis/SourceModel.h"
+#include "Lend.h"
 #include "TestSupport.h"
 #include "common/mKEMCommon.h"
 
@@ -107,8 +108,6 @@ TEST_F(ErrorReport, FileRecordCountsSourceAndCallList) {
     const std::string log = Log();
     EXPECT_NE(log.find(" Processing File /src/Form1.frm\r\n Record =12 Statement =10 Token =99\r\n"),
               std::string::npos);
-    giFileIndex = 0;
-    glRecordCount = glStmtCount = glTokenCount = 0;
 }
 
 TEST_F(ErrorReport, AChosenFileWithoutRecords) {
@@ -119,17 +118,15 @@ TEST_F(ErrorReport, AChosenFileWithoutRecords) {
     ASSERT_TRUE(Report(5, "Invalid procedure call or argument", "", "Main"));
     EXPECT_NE(shown.at(0).find("Processing File /src/a.bas\r\n\r\n\r\nIf you"), std::string::npos);
     EXPECT_EQ(shown.at(0).find("Record ="), std::string::npos);
-    giFileIndex = 0;
 }
 
 TEST_F(ErrorReport, IdeModeAsksToStop) {
-    giRunMode = 3;
+    testsupport::Lend ide{giRunMode, 3};
     testsupport::Ui().MsgBoxAnswers = {mb::vbNo};
     EXPECT_TRUE(Report(13, "Type mismatch", "", "Main"));
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
     EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, "Stop for debugging?");
     EXPECT_EQ(testsupport::Ui().Messages[0].Buttons, mb::vbYesNo | mb::vbQuestion);
-    giRunMode = 0;
 }
 
 TEST_F(ErrorReport, AFailingPresenterStillEndsTheProgram) {

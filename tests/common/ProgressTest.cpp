@@ -2,6 +2,7 @@
 
 #include "common/IProgressView.h"
 #include "common/SharedState.h"
+#include "Lend.h"
 #include "TestSupport.h"
 #include "common/WindowHelpers.h"
 #include "platform/UiServices.h"
@@ -36,10 +37,8 @@ struct FakeCaption : ICaption {
 struct ProgressFixture : ::testing::Test {
     FakeProgress panel;
     FakeCaption status;
-    void SetUp() override {
-        oProgressForm = &panel;
-        gctlStatus = &status;
-    }
+    testsupport::Lend<IProgressView*> progress{oProgressForm, &panel};
+    testsupport::Lend<ICaption*> statusLine{gctlStatus, &status};
 };
 
 }  // namespace
@@ -131,7 +130,7 @@ TEST(WindowObject, WindowStateOutsideTheRangeStoresZero) {
 
 TEST(CloseFiles, EmptiesTheSessionAndUnloadsTheProjectDialogOnlyInRunModeZero) {
     int unloads = 0;
-    gfnUnloadProjectDialog = [&] { ++unloads; };
+    testsupport::Lend unload{gfnUnloadProjectDialog, [&] { ++unloads; }};
     for (int mode : {0, 3}) {
         giRunMode = mode;
         oFile->Add({"/a.bas"});
@@ -145,7 +144,6 @@ TEST(CloseFiles, EmptiesTheSessionAndUnloadsTheProjectDialogOnlyInRunModeZero) {
     EXPECT_EQ(unloads, 1);
     oZel->CloseFiles();  // no project loaded: the dialog is left alone
     EXPECT_EQ(unloads, 1);
-    gfnUnloadProjectDialog = nullptr;
 }
 
 TEST(CloseFiles, CloseFileRemovesTheCurrentEntry) {

@@ -62,6 +62,7 @@ bool OwnTemporaryFilesLeft() {
 
 TEST(SessionWindows, APersonOpensZelksReadsSavesAndExits) {
     testsupport::EnsureQApplication();
+    testsupport::Lend ending{gblnProgramEnding};
     QtUiServices desktop;
     SetUi(&desktop);
     FakeClock clock;  // the start-up's waits and the engine's pauses end at once
@@ -128,23 +129,18 @@ TEST(SessionWindows, APersonOpensZelksReadsSavesAndExits) {
               std::string::npos);
     EXPECT_EQ(robot.Seen.size(), 3u);  // the Open dialog, the first run's options, the warnings
 
-    gblnProgramEnding = false;
     SetClock(nullptr);
     SetUi(&testsupport::Ui());
 }
 
 namespace {
 struct SessionWindow : MainWindowFixture {
+    testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog{oCommonDialog, std::make_unique<clsCommonDialog>()};
     void SetUp() override {
         MainWindowFixture::SetUp();
-        oCommonDialog = std::make_unique<clsCommonDialog>();
         BabReset();
         BabInit();
         Load();
-    }
-    void TearDown() override {
-        MainWindowFixture::TearDown();
-        oCommonDialog.reset();
     }
     std::vector<std::string> OpenFiles(int count) {
         std::vector<std::string> paths;
@@ -241,7 +237,6 @@ TEST_F(SessionWindow, ExitWithUnsavedOutputCanBeCancelled) {
     EXPECT_TRUE(gblnProgramEnding);
     EXPECT_FALSE(fs::exists(output));
     EXPECT_EQ(testsupport::Ui().Messages.size(), 2u);
-    gblnProgramEnding = false;
 }
 
 // Sources that go away during a session: moving to one is a message and the
@@ -310,5 +305,4 @@ TEST_F(SessionWindow, VanishedSourcesAreMessagesAndTheSessionGoesOn) {
     form->Menu("mnuFileExit")->trigger();
     EXPECT_TRUE(gblnProgramEnding);
     EXPECT_FALSE(fs::exists(output));
-    gblnProgramEnding = false;
 }

@@ -68,6 +68,7 @@ struct OptionsAnswer {
 
 TEST(StartupWindows, StartsWithTheOpenCommandAndExits) {
     testsupport::EnsureQApplication();
+    testsupport::Lend ending{gblnProgramEnding};  // the Exit command ends the program
     InstantClock clock;
     SetClock(&clock);
     QtStartupWindows windows;
@@ -104,7 +105,6 @@ TEST(StartupWindows, StartsWithTheOpenCommandAndExits) {
     EXPECT_TRUE(gblnProgramEnding);
     // Leaving writes every setting.
     EXPECT_TRUE(std::filesystem::exists(paths::Join(testsupport::ConfigDir(), "VEZUZ.INI")));
-    gblnProgramEnding = false;
 }
 
 TEST(StartupWindows, TheOpenCommandShowsTheChosenFile) {

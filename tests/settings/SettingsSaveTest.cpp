@@ -10,6 +10,7 @@
 #include "platform/Paths.h"
 #include "SettingsFile.h"
 #include "SettingsPlaces.h"
+#include "Lend.h"
 #include "TestSupport.h"
 #include "platform/VBText.h"
 #include "common/clsCommonDialog.h"
@@ -22,10 +23,10 @@ class SettingsSave : public ::testing::Test {
 protected:
     void SetUp() override {
         SetClock(&clock_);
-        oCommonDialog = std::make_unique<clsCommonDialog>();
         settingsfile::OnlyProgramFiles({});
     }
     FakeClock clock_;
+    testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog_{oCommonDialog, std::make_unique<clsCommonDialog>()};
 };
 
 // What start-up does with the settings file, then the exit's save.

@@ -5,12 +5,14 @@
 #include <functional>
 #include <string>
 
-struct ZelkOptions;
+#include "settings/ZelkOptions.h"
 
 // Checks one comment or literal; may replace the text by the corrected one.
 inline std::function<void(std::string& text, const std::string& kind, long stmt)> gfnSpellCheckIt;
-// The one-time tab-width dialog: sets giTabWidth (and saves it).
-inline std::function<void()> gfnAskTabWidth;
+// The one-time tab-width question: the width the user chose (NotChosen when
+// none). The run uses it for the rest of its file and changes no setting;
+// the program's question keeps the answer in the program's settings itself.
+inline std::function<TabWidth()> gfnAskTabWidth;
 // Spell-checks the string tables of resource script `index` into a temporary
 // copy whose name it puts into gsTempOutFile[index].
 inline std::function<void(int index)> gfnSpellCheckResource;

@@ -6,13 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "settings/ZelkOptions.h"
+
 class LineWriter;
-struct ZelkOptions;
 
 // Checks one comment or literal; may replace the text by the corrected one.
 inline std::function<void(std::string& text, const std::string& kind, long stmt)> gfnSpellCheckIt;
-// The one-time tab-width dialog: sets giTabWidth (and saves it).
-inline std::function<void()> gfnAskTabWidth;
+// The one-time tab-width question: the width the user chose (NotChosen when
+// none). The run uses it for the rest of its file and changes no setting;
+// the program's question keeps the answer in the program's settings itself.
+inline std::function<TabWidth()> gfnAskTabWidth;
 // Copies the text of a resource script line by line into `out`, spell-checking
 // the texts of its string tables when `spell` is on; returns the number of
 // lines copied.

@@ -8,6 +8,7 @@
 #include "common/ErrorTrap.h"
 #include "analysis/SourceModel.h"
 #include "Lend.h"
+#include "ServiceScopes.h"
 #include "TestSupport.h"
 #include "common/mKEMCommon.h"
 
@@ -19,12 +20,12 @@ struct ProgramEnded {
 
 struct ErrorReport : ::testing::Test {
     FakeClock clock;
+    testsupport::ClockScope fixed{clock};
     std::vector<std::string> shown;
     std::string logPath;
 
     void SetUp() override {
         clock.Current = {2026, 7, 4, 9, 5, 3};
-        SetClock(&clock);
         SetErrorReportHook(nullptr);  // the real report
         oDebug->LogApp = false;       // no trace line of the report itself in the call list
         SetErrorReportPresenter([this](const std::string& report) { shown.push_back(report); });
@@ -36,7 +37,6 @@ struct ErrorReport : ::testing::Test {
         SetErrorReportPresenter(nullptr);
         SetSourcePositionText(nullptr);
         SetProgramEndHook(nullptr);
-        SetClock(nullptr);
     }
 
     // Runs the report; true when the program ended afterwards.

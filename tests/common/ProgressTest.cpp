@@ -3,6 +3,7 @@
 #include "common/IProgressView.h"
 #include "common/SharedState.h"
 #include "Lend.h"
+#include "ServiceScopes.h"
 #include "TestSupport.h"
 #include "common/WindowHelpers.h"
 #include "platform/UiServices.h"
@@ -70,7 +71,7 @@ TEST_F(ProgressFixture, TheWindowIsToldOnlyWhenItsEventsAreDue) {
         bool due = false;
         bool EventsDue() override { return due; }
     } ui;
-    SetUi(&ui);
+    testsupport::UiScope paced{ui};
     glLinesInFile = 1000;
     bool first = true;
     for (long n = 0; n <= 25; ++n) oZel->StatusBarUpdate(first, false, n);
@@ -90,7 +91,6 @@ TEST_F(ProgressFixture, TheWindowIsToldOnlyWhenItsEventsAreDue) {
     EXPECT_EQ(panel.countWrites, 2);
     EXPECT_EQ(status.writes, 1);
     EXPECT_EQ(ui.DoEventsCount, 2);
-    SetUi(&testsupport::Ui());
 }
 
 TEST_F(ProgressFixture, CountIsCappedAndNeverShows100Percent) {

@@ -10,6 +10,7 @@
 #include "engine/EngineState.h"
 #include "MainWindowFixture.h"
 #include "ModalRobot.h"
+#include "ServiceScopes.h"
 #include "platform/Paths.h"
 #include "platform_ui/QtUiServices.h"
 #include "mainwindow_ui/StartupWindows.h"
@@ -64,9 +65,9 @@ TEST(SessionWindows, APersonOpensZelksReadsSavesAndExits) {
     testsupport::EnsureQApplication();
     testsupport::Lend ending{gblnProgramEnding};
     QtUiServices desktop;
-    SetUi(&desktop);
+    testsupport::UiScope onTheDesktop{desktop};
     FakeClock clock;  // the start-up's waits and the engine's pauses end at once
-    SetClock(&clock);
+    testsupport::ClockScope instant{clock};
     const std::string dir = testsupport::MakeDir("Orders");
     const std::string source = paths::Join(dir, "Orders.bas");
     testsupport::WriteFile(source, kOrders);
@@ -128,9 +129,6 @@ TEST(SessionWindows, APersonOpensZelksReadsSavesAndExits) {
     EXPECT_NE(testsupport::ReadFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName)).find("MRU1=" + source),
               std::string::npos);
     EXPECT_EQ(robot.Seen.size(), 3u);  // the Open dialog, the first run's options, the warnings
-
-    SetClock(nullptr);
-    SetUi(&testsupport::Ui());
 }
 
 namespace {

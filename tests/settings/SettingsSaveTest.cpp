@@ -11,6 +11,7 @@
 #include "SettingsFile.h"
 #include "SettingsPlaces.h"
 #include "Lend.h"
+#include "ServiceScopes.h"
 #include "TestSupport.h"
 #include "platform/VBText.h"
 #include "common/clsCommonDialog.h"
@@ -21,11 +22,9 @@ namespace {
 
 class SettingsSave : public ::testing::Test {
 protected:
-    void SetUp() override {
-        SetClock(&clock_);
-        settingsfile::OnlyProgramFiles({});
-    }
+    void SetUp() override { settingsfile::OnlyProgramFiles({}); }
     FakeClock clock_;
+    testsupport::ClockScope fixed_{clock_};
     testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog_{oCommonDialog, std::make_unique<clsCommonDialog>()};
 };
 

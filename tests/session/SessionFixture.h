@@ -25,6 +25,8 @@
 #include "analysis/SourceModel.h"
 #include "spelling/SpellingInstaller.h"
 #include "options/OptionsChanged.h"
+#include "Lend.h"
+#include "ServiceScopes.h"
 #include "TestSupport.h"
 #include "mainwindow/Viewer.h"
 #include "common/clsCommonDialog.h"
@@ -190,6 +192,18 @@ protected:
     FakeClock clock;  // the engine's pauses take no time
     std::string dir;
 
+    // The window, its status line and file dialog, and a session with
+    // nothing open and nothing recent, for the length of the test.
+    testsupport::ClockScope clockScope{clock};
+    testsupport::Lend<IZelkWindow*> window{gfrmZelker, &w};
+    testsupport::Lend<ICaption*> statusLine{gctlStatus, &status};
+    testsupport::Lend<std::unique_ptr<clsCommonDialog>> commonDialog{oCommonDialog,
+                                                                     std::make_unique<clsCommonDialog>()};
+    testsupport::Lend<std::vector<std::string>> mru{gsMRU, std::vector<std::string>(kMRUEntries + 1)};
+    testsupport::Lend<bool> unsaved{gblnUnsaved, false}, multiFile{gblnMultiFile, false},
+        optionsChanged{gblnOptionsChanged, false}, projectFile{oAppInfo->IsAProjectFile, false},
+        resourceFile{oAppInfo->IsAResourceFile, false};
+
     // The settings of the session: indentation and Option Explicit on, the
     // rest as on a first run.
     static constexpr const char* kSettings = "[Indentation]\r\nAsIs=No\r\n[General]\r\nOptionExplicit=Yes\r\n";
@@ -202,29 +216,14 @@ protected:
 
     void SetUp() override {
         clock.Current = DateTime{2026, 3, 7, 15, 0, 0};
-        SetClock(&clock);
         testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName), kSettings);
         sbGetINIInfo(w.settings);
         BabReset();
         BabInit();
         oDebug->ClearStatus();
-        oCommonDialog = std::make_unique<clsCommonDialog>();
-        gsMRU.assign(kMRUEntries + 1, std::string());
-        gblnUnsaved = gblnMultiFile = false;
-        gblnOptionsChanged = false;
-        oAppInfo->IsAProjectFile = oAppInfo->IsAResourceFile = false;
         sbSizeFileArrays(0);
-        gctlStatus = &status;
-        gfrmZelker = &w;
         dir = testsupport::MakeDir("src");
         InstallSpelling(nullptr);  // as the program's start-up does
-    }
-    void TearDown() override {
-        gctlStatus = nullptr;
-        gfrmZelker = nullptr;
-        oProgressForm = nullptr;
-        oCommonDialog.reset();
-        SetClock(nullptr);
     }
 
     std::string Source(const std::string& name, const std::string& text = kClean) {

@@ -6,9 +6,9 @@
 #include <sys/wait.h>
 
 #include "engine/EngineState.h"
-#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "FakeZelkWindow.h"
+#include "Lend.h"
 #include "analysis/KeywordTable.h"
 #include "engine/ProcessFile.h"
 #include "spelling/ResourceSpelling.h"
@@ -30,22 +30,13 @@ class SpellingPass : public ::testing::Test {
 protected:
     void SetUp() override {
         spelltest::WriteDictionary({"receive", "data", "hello", "world", "open", "file", "print"});
-        LoadSettings("[Spell]\r\nEnabled=Yes\r\n");
+        options = spelltest::SettingsFrom("[Spell]\r\nEnabled=Yes\r\n");
+        gblnSpellThisModule = options.gblnSpellEnabled;
         BabReset();
         BabInit();
         oDebug->ClearStatus();
-        gfrmZelker = &window;
         InstallSpelling(&question);
         dir = testsupport::MakeDir("src");
-    }
-    void TearDown() override {
-        gfrmZelker = nullptr;
-        oProgressForm = nullptr;
-        gfnSpellCheckIt = nullptr;
-        gfnSpellCheckResource = nullptr;
-        gfnSpellInitialize = nullptr;
-        oSpell.reset();
-        oAppInfo->IsAResourceFile = false;
     }
 
     // Zelks the file; returns its output lines.
@@ -54,7 +45,7 @@ protected:
         testsupport::WriteFile(path, text);
         OpenSession(path);
         oAppInfo->IsAResourceFile = name.size() > 3 && name.substr(name.size() - 3) == ".rc";
-        sbProcessFile(1, goOptions);
+        sbProcessFile(1, options);
         EXPECT_EQ(oDebug->StatusCode, 0);
         return textfile::SplitLines(testsupport::ReadFile(gsTempOutFile[1]));
     }
@@ -70,6 +61,11 @@ protected:
     FakeZelkWindow window;
     ScriptedWordNotFound question;
     std::string dir;
+    ZelkOptions options;  // the run's
+
+    testsupport::Lend<IZelkWindow*> installed{gfrmZelker, &window};
+    testsupport::Lend<std::unique_ptr<cSpellCheck>> checker{oSpell, nullptr};
+    testsupport::Lend<bool> resourceFile{oAppInfo->IsAResourceFile, false};
 };
 
 constexpr const char* kModule =

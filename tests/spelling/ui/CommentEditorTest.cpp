@@ -17,10 +17,10 @@
 #include <map>
 
 #include "engine/EngineState.h"
-#include "settings/ProgramOptions.h"
 #include "ModalRobot.h"
 #include "engine/ProcessFile.h"
 #include "../SpellingTestSupport.h"
+#include "Lend.h"
 #include "engine/CommentEditorHost.h"
 #include "spelling/CommentTemplates.h"
 #include "EngineTestSupport.h"
@@ -54,16 +54,9 @@ void Type(QWidget* box, const QString& text) {
 
 class CommentEditor : public ::testing::Test {
 protected:
-    void SetUp() override {
-        testsupport::EnsureQApplication();
-        gblnCommentEdit = false;
-        gblnCommentSkip = false;
-        oCommonDialog = std::make_unique<clsCommonDialog>();
-    }
-    void TearDown() override {
-        gblnCommentEdit = false;
-        oSpell.reset();
-    }
+    void SetUp() override { testsupport::EnsureQApplication(); }
+    testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog{oCommonDialog, std::make_unique<clsCommonDialog>()};
+    testsupport::Lend<std::unique_ptr<cSpellCheck>> checker{oSpell, nullptr};
     // The form in definition mode as the options dialog opens it, on the
     // screen and set up.
     std::unique_ptr<frmComments> Define(const std::string& caption, const std::string& file = "") {
@@ -271,9 +264,8 @@ TEST_F(CommentEditor, ASaveThatFailsIsReportedAndTheEditorStaysOpen) {
 
 TEST_F(CommentEditor, SpellCheckTakesTheCorrectionAndCountsItAsAChange) {
     spelltest::WriteDictionary({"receive", "the", "data"});
-    enginetest::LoadSettings();
     ScriptedWordNotFound question;
-    sbSpellSetUp(&question, goOptions);
+    sbSpellSetUp(&question, spelltest::SettingsFrom(""));
     auto form = Define("Module Level ");
     form->SetCommentBlockText("'receive the data\r\n'recieve");
 
@@ -392,11 +384,12 @@ TEST_F(CommentEditor, ADefinedTemplateIsEditedAndInsertedWhileZelking) {
     EXPECT_EQ(fields.Written, (std::map<int, std::string>{{0, file}}));
     EXPECT_EQ(testsupport::ReadFile(file), "'@Module block\r\n'Note: @Ask");
 
-    enginetest::LoadSettings("[Comment Blocks]\r\nModule=Yes\r\nModuleFile=" + file + "\r\nAutoInsert=No\r\n");
+    const ZelkOptions options =
+        spelltest::SettingsFrom("[Comment Blocks]\r\nModule=Yes\r\nModuleFile=" + file + "\r\nAutoInsert=No\r\n");
     BabReset();
     BabInit();
     QtCommentEditor editor;
-    goCommentEditor = &editor;
+    testsupport::Lend<ICommentEditor*> installed{goCommentEditor, &editor};
     robot.Then([](QWidget* w) {
         auto* form = static_cast<frmComments*>(w);
         EXPECT_EQ(form->windowTitle().toStdString(), "Editing Comment B");
@@ -411,8 +404,7 @@ TEST_F(CommentEditor, ADefinedTemplateIsEditedAndInsertedWhileZelking) {
     const std::string source = paths::Join(testsupport::MakeDir("src"), "Mod.bas");
     testsupport::WriteFile(source, "Option Explicit\r\nPublic Sub Go()\r\nEnd Sub\r\n");
     enginetest::OpenSession(source);
-    sbProcessFile(1, goOptions);
-    goCommentEditor = nullptr;
+    sbProcessFile(1, options);
     EXPECT_EQ(oDebug->StatusCode, 0);
     EXPECT_EQ(robot.Pending(), 0u);
     const std::string out = testsupport::ReadFile(gsTempOutFile[1]);

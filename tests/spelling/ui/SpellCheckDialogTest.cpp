@@ -13,7 +13,6 @@
 #include <deque>
 #include <functional>
 
-#include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "engine/SpellingHooks.h"
 #include "settings/mINIHandler.h"
@@ -21,6 +20,7 @@
 #include "spelling_ui/QtWordNotFound.h"
 #include "spelling/SpellingInstaller.h"
 #include "../SpellingTestSupport.h"
+#include "Lend.h"
 #include "TestSupport.h"
 #include "spelling_ui/frmSpellCheck.h"
 #include "spelling/modSpell.h"
@@ -209,11 +209,10 @@ TEST_F(SpellCheckDialog, AsTheCheckersQuestion) {
 // the spelling pass, keeps every line end.
 TEST_F(SpellCheckDialog, ACorrectedCommentBlockKeepsItsLineBreaks) {
     spelltest::WriteDictionary({"receive", "data", "here", "line"});
-    testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), "VEZUZ.INI"), "[Spell]\r\nEnabled=Yes\r\n");
-    sbGetINIInfo(goOptions);
     QtWordNotFound question;
+    testsupport::Lend<std::unique_ptr<cSpellCheck>> checker{oSpell, nullptr};
     InstallSpelling(&question);
-    gfnSpellInitialize(goOptions);
+    gfnSpellInitialize(spelltest::SettingsFrom("[Spell]\r\nEnabled=Yes\r\n"));
 
     DialogRobot robot;
     robot.Then([](frmSpellCheck& d) {
@@ -228,5 +227,4 @@ TEST_F(SpellCheckDialog, ACorrectedCommentBlockKeepsItsLineBreaks) {
     sbSpellCheckIt(text, "Comment", 0);
     EXPECT_EQ(text, "'receive the data\r\n'here\r\n\r\n'line");
     EXPECT_EQ(robot.Pending(), 0u);
-    oSpell.reset();
 }

@@ -31,7 +31,6 @@ struct TabWidthDialog : ::testing::Test {
         testsupport::WriteFile(SettingsPath(), "[Program]\r\nTabWidth=99\r\n");
         sbGetINIInfo(settings);
     }
-    ~TabWidthDialog() override { gfnAskTabWidth = nullptr; }
     ScriptedUiServices& ui() { return testsupport::Ui(); }
     // The program's settings as the question keeps its answer there.
     ZelkOptions settings;

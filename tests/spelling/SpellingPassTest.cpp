@@ -13,10 +13,9 @@
 #include "engine/ProcessFile.h"
 #include "spelling/ResourceSpelling.h"
 #include "engine/SpellingHooks.h"
-#include "spelling/SpellingInstaller.h"
+#include "SpellingScope.h"
 #include "SpellingTestSupport.h"
 #include "engine/ZelkHost.h"
-#include "spelling/modSpell.h"
 
 using namespace enginetest;
 using Lines = std::vector<std::string>;
@@ -34,18 +33,7 @@ protected:
         BabReset();
         BabInit();
         oDebug->ClearStatus();
-        gfrmZelker = &window;
-        InstallSpelling(&question);
         dir = testsupport::MakeDir("src");
-    }
-    void TearDown() override {
-        gfrmZelker = nullptr;
-        oProgressForm = nullptr;
-        gfnSpellCheckIt = nullptr;
-        gfnSpellCheckResource = nullptr;
-        gfnSpellInitialize = nullptr;
-        oSpell.reset();
-        oAppInfo->IsAResourceFile = false;
     }
 
     // Zelks the file; returns its output lines.
@@ -69,6 +57,8 @@ protected:
 
     FakeZelkWindow window;
     ScriptedWordNotFound question;
+    testsupport::Lend<IZelkWindow*> host{gfrmZelker, &window};
+    testsupport::SpellingScope spelling{&question};  // as the program has it
     std::string dir;
 };
 

@@ -19,7 +19,7 @@
 #include "settings/mINIHandler.h"
 #include "QtTestApp.h"
 #include "spelling_ui/QtWordNotFound.h"
-#include "spelling/SpellingInstaller.h"
+#include "SpellingScope.h"
 #include "../SpellingTestSupport.h"
 #include "TestSupport.h"
 #include "spelling_ui/frmSpellCheck.h"
@@ -212,7 +212,7 @@ TEST_F(SpellCheckDialog, ACorrectedCommentBlockKeepsItsLineBreaks) {
     testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), "VEZUZ.INI"), "[Spell]\r\nEnabled=Yes\r\n");
     sbGetINIInfo(goOptions);
     QtWordNotFound question;
-    InstallSpelling(&question);
+    testsupport::SpellingScope spelling{&question};
     gfnSpellInitialize(goOptions);
 
     DialogRobot robot;
@@ -228,5 +228,4 @@ TEST_F(SpellCheckDialog, ACorrectedCommentBlockKeepsItsLineBreaks) {
     sbSpellCheckIt(text, "Comment", 0);
     EXPECT_EQ(text, "'receive the data\r\n'here\r\n\r\n'line");
     EXPECT_EQ(robot.Pending(), 0u);
-    oSpell.reset();
 }

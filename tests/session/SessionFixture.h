@@ -23,10 +23,10 @@
 #include "mainwindow/SessionState.h"
 #include "session/SessionWindow.h"
 #include "analysis/SourceModel.h"
-#include "spelling/SpellingInstaller.h"
-#include "options/OptionsChanged.h"
 #include "Lend.h"
 #include "ServiceScopes.h"
+#include "SpellingScope.h"
+#include "options/OptionsChanged.h"
 #include "TestSupport.h"
 #include "mainwindow/Viewer.h"
 #include "common/clsCommonDialog.h"
@@ -191,18 +191,15 @@ protected:
     StatusCaption status;
     FakeClock clock;  // the engine's pauses take no time
     std::string dir;
-
-    // The window, its status line and file dialog, and a session with
-    // nothing open and nothing recent, for the length of the test.
-    testsupport::ClockScope clockScope{clock};
-    testsupport::Lend<IZelkWindow*> window{gfrmZelker, &w};
-    testsupport::Lend<ICaption*> statusLine{gctlStatus, &status};
-    testsupport::Lend<std::unique_ptr<clsCommonDialog>> commonDialog{oCommonDialog,
-                                                                     std::make_unique<clsCommonDialog>()};
+    testsupport::ClockScope fixedClock{clock};
+    testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog{oCommonDialog, std::make_unique<clsCommonDialog>()};
     testsupport::Lend<std::vector<std::string>> mru{gsMRU, std::vector<std::string>(kMRUEntries + 1)};
-    testsupport::Lend<bool> unsaved{gblnUnsaved, false}, multiFile{gblnMultiFile, false},
-        optionsChanged{gblnOptionsChanged, false}, projectFile{oAppInfo->IsAProjectFile, false},
-        resourceFile{oAppInfo->IsAResourceFile, false};
+    testsupport::Lend<bool> unsaved{gblnUnsaved, false};
+    testsupport::Lend<bool> multiFile{gblnMultiFile, false};
+    testsupport::Lend<bool> optionsChanged{gblnOptionsChanged, false};
+    testsupport::Lend<ICaption*> statusLine{gctlStatus, &status};
+    testsupport::Lend<IZelkWindow*> host{gfrmZelker, &w};
+    testsupport::SpellingScope spelling{nullptr};  // as the program's start-up installs it
 
     // The settings of the session: indentation and Option Explicit on, the
     // rest as on a first run.
@@ -221,9 +218,9 @@ protected:
         BabReset();
         BabInit();
         oDebug->ClearStatus();
+        oAppInfo->IsAProjectFile = oAppInfo->IsAResourceFile = false;
         sbSizeFileArrays(0);
         dir = testsupport::MakeDir("src");
-        InstallSpelling(nullptr);  // as the program's start-up does
     }
 
     std::string Source(const std::string& name, const std::string& text = kClean) {

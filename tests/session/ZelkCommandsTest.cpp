@@ -5,7 +5,6 @@
 #include "engine/ProcessFile.h"
 #include "settings/ProgramOptions.h"
 #include "SessionFixture.h"
-#include "ServiceScopes.h"
 #include "settings/cINIHandler.h"
 
 namespace {
@@ -55,7 +54,7 @@ TEST_F(Zelk, WithoutWarningsTheOutputIsShown) {
 
 TEST_F(Zelk, WarningsShowTheLogBeforeTheWarningBox) {
     TimelineUi timeline(w);
-    testsupport::UiScope timelineUi(timeline);
+    testsupport::UiScope timed{timeline};
     const Names picked{Source("Warned.bas", kWarned), Source("B.bas")};
     FileDialogResult chosen;
     chosen.Accepted = true;
@@ -308,7 +307,7 @@ TEST_F(Zelk, SuspendedQuestionsLeaveTheSettingsAsTheyAre) {
     w.settings.giOverwrite = OverwriteMode::Ask;
     w.settings.giLogOverwrite = OverwriteMode::Ask;
     {
-        testsupport::UiScope failingUi(failing);
+        testsupport::UiScope failingBox{failing};
         EXPECT_THROW(mnuProcessZelkAll_Click(w, 0), ErrorReported);
     }
     // The backup was overwritten without a question (the summary's box threw

@@ -8,15 +8,13 @@
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "FakeZelkWindow.h"
-#include "Lend.h"
 #include "analysis/KeywordTable.h"
 #include "engine/ProcessFile.h"
 #include "spelling/ResourceSpelling.h"
 #include "engine/SpellingHooks.h"
-#include "spelling/SpellingInstaller.h"
+#include "SpellingScope.h"
 #include "SpellingTestSupport.h"
 #include "engine/ZelkHost.h"
-#include "spelling/modSpell.h"
 
 using namespace enginetest;
 using Lines = std::vector<std::string>;
@@ -35,7 +33,6 @@ protected:
         BabReset();
         BabInit();
         oDebug->ClearStatus();
-        InstallSpelling(&question);
         dir = testsupport::MakeDir("src");
     }
 
@@ -60,12 +57,10 @@ protected:
 
     FakeZelkWindow window;
     ScriptedWordNotFound question;
+    testsupport::Lend<IZelkWindow*> host{gfrmZelker, &window};
+    testsupport::SpellingScope spelling{&question};  // as the program has it
     std::string dir;
     ZelkOptions options;  // the run's
-
-    testsupport::Lend<IZelkWindow*> installed{gfrmZelker, &window};
-    testsupport::Lend<std::unique_ptr<cSpellCheck>> checker{oSpell, nullptr};
-    testsupport::Lend<bool> resourceFile{oAppInfo->IsAResourceFile, false};
 };
 
 constexpr const char* kModule =

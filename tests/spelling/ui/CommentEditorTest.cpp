@@ -20,7 +20,6 @@
 #include "ModalRobot.h"
 #include "engine/ProcessFile.h"
 #include "../SpellingTestSupport.h"
-#include "Lend.h"
 #include "engine/CommentEditorHost.h"
 #include "spelling/CommentTemplates.h"
 #include "EngineTestSupport.h"
@@ -29,6 +28,7 @@
 #include "common/SharedState.h"
 #include "spelling/SpellingInstaller.h"
 #include "spelling_ui/TemplateWindows.h"
+#include "Lend.h"
 #include "TestSupport.h"
 #include "platform_ui/TextBoxText.h"
 #include "common/clsCommonDialog.h"
@@ -54,9 +54,9 @@ void Type(QWidget* box, const QString& text) {
 
 class CommentEditor : public ::testing::Test {
 protected:
-    void SetUp() override { testsupport::EnsureQApplication(); }
     testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog{oCommonDialog, std::make_unique<clsCommonDialog>()};
-    testsupport::Lend<std::unique_ptr<cSpellCheck>> checker{oSpell, nullptr};
+    testsupport::Lend<std::unique_ptr<cSpellCheck>> checker{oSpell, nullptr};  // the editor's spell check makes one
+    void SetUp() override { testsupport::EnsureQApplication(); }
     // The form in definition mode as the options dialog opens it, on the
     // screen and set up.
     std::unique_ptr<frmComments> Define(const std::string& caption, const std::string& file = "") {
@@ -287,7 +287,7 @@ TEST_F(CommentEditor, SpellCheckTakesTheCorrectionAndCountsItAsAChange) {
 }
 
 TEST_F(CommentEditor, HelpAndF1OpenTheHelpFile) {
-    gsHelpFile = Program("zelker.hlp");
+    testsupport::Lend help{gsHelpFile, Program("zelker.hlp")};
     auto form = Define("Module Level ");
     form->cmdHelp->click();
     QTest::keyClick(form.get(), Qt::Key_F1);
@@ -296,7 +296,6 @@ TEST_F(CommentEditor, HelpAndF1OpenTheHelpFile) {
     testsupport::WriteFile(gsHelpFile, "help");
     form->cmdHelp->click();
     EXPECT_EQ(ui().OpenedUrls, std::vector<std::string>{"file://" + gsHelpFile});
-    gsHelpFile.clear();
 }
 
 // Editing mode, as the engine holds the form: OK, Skip and the close box,
@@ -304,7 +303,7 @@ TEST_F(CommentEditor, HelpAndF1OpenTheHelpFile) {
 TEST_F(CommentEditor, EditingModeAsTheEngineDrivesIt) {
     QtCommentEditor editor;
     editor.Load();
-    gblnCommentEdit = true;
+    testsupport::Lend editing{gblnCommentEdit, true};
     const std::string caption =
         "Inserting Comment Block For Go in file Mod.bas After  the indicated statement";
     const std::string context = "     Option Explicit\r\n>> Sub Go()\r\n     End Sub\r\n";
@@ -389,7 +388,7 @@ TEST_F(CommentEditor, ADefinedTemplateIsEditedAndInsertedWhileZelking) {
     BabReset();
     BabInit();
     QtCommentEditor editor;
-    testsupport::Lend<ICommentEditor*> installed{goCommentEditor, &editor};
+    testsupport::Lend installed{goCommentEditor, &editor};
     robot.Then([](QWidget* w) {
         auto* form = static_cast<frmComments*>(w);
         EXPECT_EQ(form->windowTitle().toStdString(), "Editing Comment B");

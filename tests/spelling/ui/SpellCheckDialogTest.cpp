@@ -18,9 +18,8 @@
 #include "settings/mINIHandler.h"
 #include "QtTestApp.h"
 #include "spelling_ui/QtWordNotFound.h"
-#include "spelling/SpellingInstaller.h"
+#include "SpellingScope.h"
 #include "../SpellingTestSupport.h"
-#include "Lend.h"
 #include "TestSupport.h"
 #include "spelling_ui/frmSpellCheck.h"
 #include "spelling/modSpell.h"
@@ -210,8 +209,7 @@ TEST_F(SpellCheckDialog, AsTheCheckersQuestion) {
 TEST_F(SpellCheckDialog, ACorrectedCommentBlockKeepsItsLineBreaks) {
     spelltest::WriteDictionary({"receive", "data", "here", "line"});
     QtWordNotFound question;
-    testsupport::Lend<std::unique_ptr<cSpellCheck>> checker{oSpell, nullptr};
-    InstallSpelling(&question);
+    testsupport::SpellingScope spelling{&question};
     gfnSpellInitialize(spelltest::SettingsFrom("[Spell]\r\nEnabled=Yes\r\n"));
 
     DialogRobot robot;

@@ -134,6 +134,19 @@ TEST_F(ProcessFile, AResourceScriptIsCopiedWithItsLog) {
     EXPECT_EQ(testsupport::Ui().Pointer, pointer::vbDefault);
 }
 
+// The pass copies the text the run was handed: the file on disk, which says
+// something else, is not read again.
+TEST_F(ProcessFile, AResourceScriptIsCopiedFromTheTextTheRunRead) {
+    const std::string path = Source("App.rc", "STRINGTABLE\r\nBEGIN\r\n  1 \"On disk\"\r\nEND\r\n");
+    oAppInfo->IsAResourceFile = true;
+    sbProcessText(1, goOptions, "// handed in\r\nEND");
+    oAppInfo->IsAResourceFile = false;
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    EXPECT_EQ(Output(), (Lines{"// handed in", "END"}));
+    EXPECT_EQ(Log(), Join(Header(path), {"Number of Input Lines: 2", "Number of Output Lines: 2", "0 Warning Messages"}));
+    EXPECT_EQ(gtFileStats[1].OutputLines, 2);
+}
+
 // An error that is no file error ends the run through the error report; the
 // log written up to it is on disk for the session to show.
 TEST_F(ProcessFile, AnUnexpectedErrorLeavesTheLogWrittenSoFar) {
@@ -272,22 +285,31 @@ TEST_F(ProcessFile, AFileErrorFailsOnlyThatFile) {
     EXPECT_EQ(Output(), (Lines{"x = 1"}));
 }
 
-TEST_F(ProcessFile, MissingDictionariesAreReportedAndForgotten) {
+// The run goes on without a missing dictionary and says so; the options it
+// was given stay as they are.
+TEST_F(ProcessFile, MissingDictionariesAreReportedAndLeftOut) {
     oAppInfo->IsAResourceFile = true;
     Source("App.rc", "END\r\n");
-    int setUps = 0;
-    gfnSpellInitialize = [&](const ZelkOptions&) { ++setUps; };
+    std::vector<ZelkOptions> setUps;
+    gfnSpellInitialize = [&](const ZelkOptions& o) { setUps.push_back(o); };
     const std::string present = paths::Join(dir, "VEZUZ.DIC");
     testsupport::WriteFile(present, "header\r\n");
 
+    ZelkOptions options;
     gblnSpellThisModule = true;
-    goOptions.gsStandardDictionary = paths::Join(dir, "NONE.DAT");
-    goOptions.gsCustomDictionary = present;
-    sbProcessFile(1, goOptions);
-    EXPECT_EQ(setUps, 1);
+    options.gsStandardDictionary = paths::Join(dir, "NONE.DAT");
+    options.gsCustomDictionary = present;
+    const ZelkOptions given = options;
+    long next = 0;
+    DictionaryFindings found;
+    sbProcessFile(1, options, next, found);
+    ASSERT_EQ(setUps.size(), 1u);
+    EXPECT_EQ(setUps[0].gsStandardDictionary, "");
+    EXPECT_EQ(setUps[0].gsCustomDictionary, present);
     EXPECT_FALSE(gblnSpellThisModule);
-    EXPECT_EQ(goOptions.gsStandardDictionary, "");
-    EXPECT_EQ(goOptions.gsCustomDictionary, present);
+    EXPECT_TRUE(found.StandardMissing);
+    EXPECT_FALSE(found.CustomMissing);
+    EXPECT_EQ(options, given);
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
     EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Standard Dictionary");
     EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, "The spelling dictionary " + paths::Join(dir, "NONE.DAT") +
@@ -295,15 +317,20 @@ TEST_F(ProcessFile, MissingDictionariesAreReportedAndForgotten) {
                                                         "Continuing without spell checking.");
 
     // Spell checking is off now: nothing is checked or asked.
-    sbProcessFile(1, goOptions);
-    EXPECT_EQ(setUps, 1);
+    found = {};
+    sbProcessFile(1, options, next, found);
+    EXPECT_EQ(setUps.size(), 1u);
+    EXPECT_FALSE(found.StandardMissing || found.CustomMissing);
 
     gblnSpellThisModule = true;
-    goOptions.gsCustomDictionary = paths::Join(dir, "GONE.DIC");
-    sbProcessFile(1, goOptions);
-    EXPECT_EQ(setUps, 2);
+    options.gsStandardDictionary.clear();
+    options.gsCustomDictionary = paths::Join(dir, "GONE.DIC");
+    sbProcessFile(1, options, next, found);
+    EXPECT_EQ(setUps.size(), 2u);
     EXPECT_TRUE(gblnSpellThisModule);
-    EXPECT_EQ(goOptions.gsCustomDictionary, "");
+    EXPECT_FALSE(found.StandardMissing);
+    EXPECT_TRUE(found.CustomMissing);
+    EXPECT_EQ(options.gsCustomDictionary, paths::Join(dir, "GONE.DIC"));
     EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Custom Dictionary");
     EXPECT_EQ(testsupport::Ui().LastPrompt(), "The custom spelling dictionary \r\n" + paths::Join(dir, "GONE.DIC") +
                                                   "\r\nwas not found!\r\nPlease specify the custom dictionary with "

@@ -11,10 +11,10 @@
 #include "engine/EngineState.h"
 #include "common/IProgressView.h"
 #include "session/IViewFileList.h"
-#include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "session/SaveAFile.h"
 #include "platform/TempFiles.h"
+#include "Lend.h"
 #include "TestSupport.h"
 #include "common/mKEMCommon.h"
 
@@ -42,22 +42,22 @@ protected:
     FakeViewList viewList;
     std::string srcDir;
     std::string source;
+    // The settings the saves go by.
+    ZelkOptions options;
+    testsupport::Lend<ICaption*> statusLine{gctlStatus, &status};
 
     void SetUp() override {
-        goOptions.giSaveInBackup = SaveMode::ReplaceWithBackup;
-        goOptions.giBackup = BackupPlace::BesideSource;
-        goOptions.gsBackupDirectory.clear();
-        goOptions.giOverwrite = OverwriteMode::NumberedCycles;
-        goOptions.giLogOverwrite = OverwriteMode::KeepNoLog;
-        goOptions.gblnLogSignificant = false;
-        goOptions.gblnSaveZelInfo = false;
-        goOptions.gsSaveZelFile = paths::Join(testsupport::ProgramDir(), "KEMHIST.KEM");
-        gctlStatus = &status;
+        options.giSaveInBackup = SaveMode::ReplaceWithBackup;
+        options.giBackup = BackupPlace::BesideSource;
+        options.gsBackupDirectory.clear();
+        options.giOverwrite = OverwriteMode::NumberedCycles;
+        options.giLogOverwrite = OverwriteMode::KeepNoLog;
+        options.gblnLogSignificant = false;
+        options.gblnSaveZelInfo = false;
+        options.gsSaveZelFile = paths::Join(testsupport::ProgramDir(), "KEMHIST.KEM");
         srcDir = testsupport::MakeDir("src") + "/";
         OpenSession("Form1.frm", "old source\r\n");
     }
-
-    void TearDown() override { gctlStatus = nullptr; }
 
     // Makes `name` in srcDir the one file of the session and gives it a
     // zelked output "output 1" and a log.
@@ -87,7 +87,7 @@ protected:
 
     bool Save() {
         bool saved = false;
-        sbSaveAFile(1, saved, &viewList);
+        sbSaveAFile(1, options, saved, &viewList);
         return saved;
     }
 

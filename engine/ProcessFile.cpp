@@ -149,7 +149,6 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given) {
 
     stats.FileName = gsCurrentFileName;
     std::string text = given ? std::move(*given) : LineReader::ReadWhole(fileName);
-    const std::string kind = FileKindOfText(text);
     CheckDictionaries();
 
     if (!oProgressForm) oProgressForm = gfrmZelker;
@@ -161,11 +160,7 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given) {
     Clock().Sleep(200);
 
     sbKillTemp(index);
-    // Counts of an earlier file never reach this file's footer.
-    run.model = SourceModel{};
-    run.model.gtProcTable.assign(1, ProcInfo{});
-    run.model.gsFileKind = kind;
-    run.model.gsModuleName = gsCurrentFileName.substr(0, gsCurrentFileName.find('.'));
+    run.model = FileModel(gsCurrentFileName, text);
     stats.Warnings = 0;
     stats.OutputLines = 0;
 
@@ -184,6 +179,14 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given) {
 }
 
 }  // namespace
+
+SourceModel FileModel(const std::string& fileName, std::string_view text) {
+    SourceModel model;
+    model.gtProcTable.assign(1, ProcInfo{});
+    model.gsFileKind = FileKindOfText(text);
+    model.gsModuleName = fileName.substr(0, fileName.find('.'));
+    return model;
+}
 
 void sbSizeFileArrays(long count) {
     size_t size = static_cast<size_t>(count < 0 ? 0 : count) + 1;
@@ -290,7 +293,9 @@ void sbProcessSourceFile(int index, ZelkRun& run, std::string text) {
             // Without its pass a script would get an empty output that could
             // be saved over it: a program that zelks has installed it.
             if (!gfnSpellCheckResource) throw std::logic_error("no resource script pass is installed");
-            gfnSpellCheckResource(index);
+            // The log's footer counts the script's lines as for any other
+            // file: a script is copied line for line.
+            run.model.glRecordCount = gfnSpellCheckResource(index);
             // The spelling pass made an output of its own; the empty one
             // opened for the run would be left behind.
             if (gsTempOutFile[static_cast<size_t>(index)] != opened) {

@@ -68,7 +68,7 @@ std::string fsCheckResourceLine(const std::string& line, const TextCheck& check)
     return out;
 }
 
-void sbSpellCheckResource(int index) {
+long sbSpellCheckResource(int index) {
     bool firstTime = true;
     oZel->StatusBarUpdate(firstTime, false, 0);
 
@@ -90,8 +90,6 @@ void sbSpellCheckResource(int index) {
     }
     oZel->StatusBarUpdate(firstTime, false, kLastCount);
     out.Close();
-    // The log's footer counts the script's lines as for any other file: a
-    // script is copied line for line.
-    glRecordCount = count;
     gtFileStats[static_cast<size_t>(index)].OutputLines = count;
+    return count;
 }

@@ -17,7 +17,9 @@ void sbSpellSetUp(IWordNotFound* question, const ZelkOptions& options) {
 
 void InstallSpelling(IWordNotFound* question) {
     oSpell = std::make_unique<cSpellCheck>(question);
-    gfnSpellCheckIt = [](std::string& text, const std::string& kind, long stmt) { sbSpellCheckIt(text, kind, stmt); };
-    gfnSpellCheckResource = [](int index) { sbSpellCheckResource(index); };
+    gfnSpellCheckIt = [](std::string& text, const std::string& kind, const SourceModel& model, long stmt) {
+        sbSpellCheckIt(text, kind, model, stmt);
+    };
+    gfnSpellCheckResource = [](int index) { return sbSpellCheckResource(index); };
     gfnSpellInitialize = [question](const ZelkOptions& options) { sbSpellSetUp(question, options); };
 }

@@ -5,15 +5,19 @@
 #include <functional>
 #include <string>
 
+struct SourceModel;
 struct ZelkOptions;
 
-// Checks one comment or literal; may replace the text by the corrected one.
-inline std::function<void(std::string& text, const std::string& kind, long stmt)> gfnSpellCheckIt;
+// Checks one comment or literal of the model; may replace the text by the
+// corrected one.
+inline std::function<void(std::string& text, const std::string& kind, const SourceModel& model, long stmt)>
+    gfnSpellCheckIt;
 // The one-time tab-width dialog: sets giTabWidth (and saves it).
 inline std::function<void()> gfnAskTabWidth;
 // Spell-checks the string tables of resource script `index` into a temporary
-// copy whose name it puts into gsTempOutFile[index].
-inline std::function<void(int index)> gfnSpellCheckResource;
+// copy whose name it puts into gsTempOutFile[index]; returns the script's
+// line count.
+inline std::function<long(int index)> gfnSpellCheckResource;
 
 // Sets the spell checker up from the spelling settings of the options (the
 // three ignore switches, the dictionary names) and opens its dictionaries,

@@ -30,4 +30,5 @@ std::string fsCheckResourceLine(const std::string& line, const TextCheck& check)
 // only while spell checking is on for the run and the checker has a usable
 // main dictionary; otherwise the copy is the script unchanged. A file that
 // cannot be read or written raises the run-time error to the caller.
-void sbSpellCheckResource(int index);
+// Returns the script's line count.
+long sbSpellCheckResource(int index);

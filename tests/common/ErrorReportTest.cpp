@@ -93,9 +93,11 @@ TEST_F(ErrorReport, FileRecordCountsSourceAndCallList) {
     oFile->Add(entry);
     giFileIndex = 1;
     SetSourcePositionText(fsSourcePosition);  // as the analyser installs it
-    glRecordCount = 12;
-    glStmtCount = 10;
-    glTokenCount = 99;
+    SourceModel model;
+    model.glRecordCount = 12;
+    model.glStmtCount = 10;
+    model.glTokenCount = 99;
+    const ReportedModel reported(model);
     oLog->LogTraceEnter("sbProcessFile");
     ASSERT_TRUE(Report(53, "File not found", "LineReader", "sbGetFile"));
     const std::string& r = shown.at(0);
@@ -108,7 +110,6 @@ TEST_F(ErrorReport, FileRecordCountsSourceAndCallList) {
     EXPECT_NE(log.find(" Processing File /src/Form1.frm\r\n Record =12 Statement =10 Token =99\r\n"),
               std::string::npos);
     giFileIndex = 0;
-    glRecordCount = glStmtCount = glTokenCount = 0;
 }
 
 TEST_F(ErrorReport, AChosenFileWithoutRecords) {

@@ -63,7 +63,6 @@ class PerTestListener : public ::testing::EmptyTestEventListener {
         oProgressForm = nullptr;
         gfrmZelker = nullptr;
         gctlStatus = nullptr;
-        gModel = SourceModel{};
         glLinesInFile = 0;
         giFileIndex = 0;
         oZel = std::make_unique<cVEZUZ>();

@@ -1,8 +1,10 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <unordered_set>
 
 #include "LineSegments.h"
+#include "settings/ZelkOptions.h"
 
 // What the formatter carries from one statement to the next within a file.
 struct FormatterCarry {
@@ -22,4 +24,7 @@ struct FormatterCarry {
     // variables, constants, parameters, members and procedures.
     std::unordered_set<std::string> declaredNames;
     bool declaredNamesKnown = false;
+    // The width the tab-width question gave while this file was written;
+    // none until it was asked. It stands for the options' width from then on.
+    std::optional<TabWidth> tabWidthAnswer;
 };

@@ -13,11 +13,13 @@ void SourceLineFormatter::ConvertTabs() {
     bool wsTab = cur_.WhiteSpaceLeft == "\t";
     bool pieceTab = cur_.Piece == "\t";
     if (!wsTab && !pieceTab) return;
-    if (run_.opt.giTabWidth == TabWidth::NotChosen && gfnAskTabWidth) gfnAskTabWidth();
+    std::optional<TabWidth>& answer = carry_.tabWidthAnswer;
+    TabWidth chosen = answer.value_or(run_.opt.giTabWidth);
+    if (chosen == TabWidth::NotChosen && gfnAskTabWidth) answer = chosen = gfnAskTabWidth();
     // Still no width chosen (the question was closed), or tabs left as they
     // are: the tab stays.
-    const int width = static_cast<int>(run_.opt.giTabWidth);
-    if (run_.opt.giTabWidth == TabWidth::NotChosen || width < 0) return;
+    const int width = static_cast<int>(chosen);
+    if (chosen == TabWidth::NotChosen || width < 0) return;
     std::string blanks = Blanks(width);
     if (wsTab) cur_.WhiteSpaceLeft = blanks;
     if (pieceTab) SetPiece(blanks);

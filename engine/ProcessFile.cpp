@@ -18,7 +18,6 @@
 #include "analysis/FileParse.h"
 #include "analysis/FileValidation.h"
 #include "platform/Paths.h"
-#include "settings/ProgramOptions.h"
 #include "engine/SpellingHooks.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"
@@ -52,26 +51,34 @@ void EnsureFileArrays(int index) {
     throw VBError(vberr::kOwnFailure, text, "sbProcessFile");
 }
 
-// A dictionary found missing is forgotten in the program's options, which
-// the spelling set-up reads, so that the session goes on without it.
-void CheckDictionaries() {
+// The spell checker is set up from the dictionaries the options name. A
+// missing one is reported and the run goes on without it (without spell
+// checking when the standard dictionary is missing); the options stay as
+// they are: the caller learns what was missing from `found`.
+void CheckDictionaries(const ZelkOptions& options, DictionaryFindings& found) {
     if (!gblnSpellThisModule || !gfnSpellInitialize) return;
-    std::string& standard = goOptions.gsStandardDictionary;
-    std::string& custom = goOptions.gsCustomDictionary;
+    const std::string& standard = options.gsStandardDictionary;
+    const std::string& custom = options.gsCustomDictionary;
     if (!standard.empty() && !FileExists(standard)) {
         Ui().MsgBox("The spelling dictionary " + standard + " was not found!" + kCrLf +
                         "Please use Zelker Options" + kCrLf + kCrLf + "Continuing without spell checking.",
                     mb::vbExclamation, "Standard Dictionary");
         gblnSpellThisModule = false;
-        standard.clear();
+        found.StandardMissing = true;
+        ZelkOptions without = options;
+        without.gsStandardDictionary.clear();
+        gfnSpellInitialize(without);
+    } else {
+        gfnSpellInitialize(options);
     }
-    gfnSpellInitialize(goOptions);
+    // The set-up makes a missing custom dictionary: only one it could not
+    // make is still missing.
     if (!custom.empty() && !FileExists(custom)) {
         Ui().MsgBox(std::string("The custom spelling dictionary ") + kCrLf + custom + kCrLf +
                         "was not found!" + kCrLf + "Please specify the custom dictionary " +
                         "with the Options->Spell!" + kCrLf + kCrLf + "Continuing without the custom dictionary.",
                     mb::vbExclamation, "Custom Dictionary");
-        custom.clear();
+        found.CustomMissing = true;
     }
 }
 
@@ -132,7 +139,7 @@ void FailRun(ZelkRun& run, const std::string& fileName, const VBError& error) {
 
 // Zelks the file's text when it is given, else the file read here, once:
 // its kind, size, dialect and parse all come from that one text.
-void RunFile(int index, ZelkRun& run, std::optional<std::string> given) {
+void RunFile(int index, ZelkRun& run, std::optional<std::string> given, DictionaryFindings& found) {
     const std::string fileName = oFile->Item(index).FileName;
     FileStatsRecord& stats = gtFileStats[static_cast<size_t>(index)];
 
@@ -149,7 +156,7 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given) {
 
     stats.FileName = gsCurrentFileName;
     std::string text = given ? std::move(*given) : LineReader::ReadWhole(fileName);
-    CheckDictionaries();
+    CheckDictionaries(run.opt, found);
 
     if (!oProgressForm) oProgressForm = gfrmZelker;
     if (oProgressForm) {
@@ -212,9 +219,15 @@ void sbProcessFile(int index, const ZelkOptions& options) {
     sbProcessFile(index, options, nextLineNumber);
 }
 
+void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber) {
+    DictionaryFindings found;
+    sbProcessFile(index, options, nextLineNumber, found);
+}
+
 namespace {
 
-void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumber, std::optional<std::string> text) {
+void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumber, std::optional<std::string> text,
+                       DictionaryFindings& found) {
     TraceGuard trace(TraceKind::App, "sbProcessFile");
     // A new file is a new run: only the line numbering across modules goes
     // on from the file before, and comes back for the file after.
@@ -238,7 +251,7 @@ void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumb
         }
         const std::string fileName = oFile->Item(index).FileName;
         try {
-            FileFailing([&] { RunFile(index, run, std::move(text)); });
+            FileFailing([&] { RunFile(index, run, std::move(text), found); });
         } catch (const FileFailure& failure) {
             FailRun(run, fileName, failure.Error);
         }
@@ -248,13 +261,15 @@ void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumb
 
 }  // namespace
 
-void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber) {
-    ProcessFileOrText(index, options, nextLineNumber, std::nullopt);
+void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber, DictionaryFindings& found) {
+    ProcessFileOrText(index, options, nextLineNumber, std::nullopt, found);
 }
 
-void sbProcessText(int index, const ZelkOptions& options, std::string text) {
+DictionaryFindings sbProcessText(int index, const ZelkOptions& options, std::string text) {
     long nextLineNumber = 0;
-    ProcessFileOrText(index, options, nextLineNumber, std::move(text));
+    DictionaryFindings found;
+    ProcessFileOrText(index, options, nextLineNumber, std::move(text), found);
+    return found;
 }
 
 void sbProcessSourceFile(int index, ZelkRun& run, std::string text) {

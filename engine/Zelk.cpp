@@ -10,7 +10,6 @@
 #include "engine/FileLog.h"
 #include "analysis/FileValidation.h"
 #include "engine/ProcessFile.h"
-#include "settings/ProgramOptions.h"
 #include "platform/TextFile.h"
 #include "platform/VBText.h"
 #include "engine/ZelkHost.h"
@@ -55,9 +54,8 @@ std::optional<std::string> ReadIfMade(const std::string& path) {
 
 // The run itself, on the text given, else on the file read here once. The
 // source is checked once, with the messages the file's choice gives.
-// `options` are the program's options, which the spelling passes read as well.
-ZelkResult ZelkWithProgramOptions(const std::string& name, std::optional<std::string> given, const ZelkOptions& options,
-                                  IZelkWindow* host) {
+ZelkResult ZelkWith(const std::string& name, std::optional<std::string> given, const ZelkOptions& options,
+                    IZelkWindow* host) {
     ZelkResult result;
     oDebug->ClearStatus();
     oAppInfo->WasCanceled = false;
@@ -79,7 +77,7 @@ ZelkResult ZelkWithProgramOptions(const std::string& name, std::optional<std::st
     try {
         // The one number a session carries from file to file on purpose (the
         // continuous line numbering) starts afresh with a run of its own.
-        sbProcessText(1, options, std::move(text));
+        result.Dictionaries = sbProcessText(1, options, std::move(text));
     } catch (...) {
         sbKillTemp(1);  // no temporary file outlives the run
         throw;
@@ -93,26 +91,20 @@ ZelkResult ZelkWithProgramOptions(const std::string& name, std::optional<std::st
     return result;
 }
 
-// The spelling passes read the program's options: the run's become those.
-void UseOptions(const ZelkOptions& options) {
-    goOptions = options;
-    gblnSpellThisModule = options.gblnSpellEnabled;
-}
-
 }  // namespace
 
 ZelkResult Zelk(std::string text, const std::string& name, const ZelkOptions& options, IZelkWindow* host) {
-    UseOptions(options);
-    return ZelkWithProgramOptions(name, std::move(text), goOptions, host);
+    // The run's modules are spelled when its options enable spelling.
+    gblnSpellThisModule = options.gblnSpellEnabled;
+    return ZelkWith(name, std::move(text), options, host);
 }
 
 ZelkResult Zelk(const std::string& sourceFile, const ZelkOptions& options, IZelkWindow* host) {
-    UseOptions(options);
-    return ZelkWithProgramOptions(sourceFile, std::nullopt, goOptions, host);
+    gblnSpellThisModule = options.gblnSpellEnabled;
+    return ZelkWith(sourceFile, std::nullopt, options, host);
 }
 
 ZelkResult Zelk(const std::string& sourceFile, const ZelkSettings& settings, IZelkWindow* host) {
-    if (!settings.Load) return ZelkWithProgramOptions(sourceFile, std::nullopt, goOptions, host);
     ZelkOptions loaded;
     sbLoadSettingsFrom(settings.File, loaded);
     return Zelk(sourceFile, loaded, host);

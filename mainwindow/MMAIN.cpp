@@ -28,7 +28,8 @@ void WaitSinceStart(uint32_t startTick, uint32_t ms) {
     }
 }
 
-void StartUp(const std::string& commandLine, IStartupWindows& windows, bool& trap) {
+// `settings`: the program's settings, loaded here.
+void StartUp(const std::string& commandLine, IStartupWindows& windows, ZelkOptions& settings, bool& trap) {
     gsApostrophe = "'";
     gsQuote = "\"";
     oZel = std::make_unique<cVEZUZ>();
@@ -48,14 +49,14 @@ void StartUp(const std::string& commandLine, IStartupWindows& windows, bool& tra
     windows.RefreshSplash();
     Ui().DoEvents();
 
-    sbGetINIInfo(goOptions);
-    gblnSpellThisModule = goOptions.gblnSpellEnabled;
+    sbGetINIInfo(settings);
+    gblnSpellThisModule = settings.gblnSpellEnabled;
     oDebug->ClearStatus();
     BabInit();
     if (oDebug->StatusCode == -7) EndProgram(1);
 
     if (!oLog->LogFileName().empty()) oLog->LogOpen(oLog->LogFileName(), 1);
-    if (oAppInfo->AppVersion() != fsINIGetVersion()) sbINIPutInfo(goOptions);
+    if (oAppInfo->AppVersion() != fsINIGetVersion()) sbINIPutInfo(settings);
 
     WaitSinceStart(startTick, kFirstWaitMs);
     windows.LoadMainWindow();
@@ -68,10 +69,10 @@ void StartUp(const std::string& commandLine, IStartupWindows& windows, bool& tra
     // The spell checker, asking through the windows' Word Not Found dialog,
     // set up from the settings as before each file.
     InstallSpelling(windows.WordNotFound());
-    gfnSpellInitialize(goOptions);
+    gfnSpellInitialize(settings);
 
     WaitSinceStart(startTick, kSecondWaitMs);
-    if (!goOptions.gsDefaultFileLoc.empty()) oCommonDialog->InitDir = goOptions.gsDefaultFileLoc;
+    if (!settings.gsDefaultFileLoc.empty()) oCommonDialog->InitDir = settings.gsDefaultFileLoc;
     if (!userFound) {
         windows.ShowOptionsModal();
         windows.BringMainToTop();
@@ -89,7 +90,7 @@ void Main(const std::string& commandLine, IStartupWindows& windows) {
     gblnStarting = true;
     bool trap = true;
     try {
-        StartUp(commandLine, windows, trap);
+        StartUp(commandLine, windows, goOptions, trap);
     } catch (const std::exception&) {
         if (!trap) throw;
         ERHandlerForCurrentException("Main");

@@ -6,7 +6,6 @@
 #include "common/AppIdentity.h"
 #include "spelling/CustomDictionary.h"
 #include "common/ErrorTrap.h"
-#include "settings/ProgramOptions.h"
 #include "options/OptionsChanged.h"
 #include "platform/Paths.h"
 #include "spelling/TemplateEditors.h"
@@ -42,7 +41,10 @@ bool Chosen(clsCommonDialog& dlg, bool save) {
     return !dlg.WasCanceled;
 }
 
-std::string* const kTemplates[4] = {&goOptions.gsErrSet, &goOptions.gsErrTrap, &goOptions.gsTraceIn, &goOptions.gsTraceOut};
+std::string& TemplateOf(ZelkOptions& options, int index) {
+    std::string* const templates[4] = {&options.gsErrSet, &options.gsErrTrap, &options.gsTraceIn, &options.gsTraceOut};
+    return *templates[index];
+}
 const char* const kTemplateFiles[4] = {"ErrSet.DEF", "ErrTrap.DEF", "TraceIn.DEF", "TraceOut.DEF"};
 
 // Fills a comment-file field from the comment-block editor's save.
@@ -130,7 +132,7 @@ void cmdCommentBlock_Click(OptionControls& c, int index) {
     });
 }
 
-void cmdERHandler_Click(OptionControls& c, int index) {
+void cmdERHandler_Click(OptionControls& c, int index, ZelkOptions& saved) {
     TraceGuard trace(TraceKind::App, "cmdERHandler_Click");
     if (TraceOn(TraceKind::App)) oLog->LogData(c[Name("cmdERHandler", index)].Caption);
     Trapped("cmdERHandler_Click", [&] {
@@ -149,7 +151,7 @@ void cmdERHandler_Click(OptionControls& c, int index) {
         if (answer.bCanceled || answer.DefFileName.empty()) return;
         if (!textfile::WriteAllAtomic(answer.DefFileName, CodeTemplateFileText(answer.Text)))
             RaiseErrno(errno, answer.DefFileName);
-        *kTemplates[index] = answer.DefFileName;
+        TemplateOf(saved, index) = answer.DefFileName;
         c.SetText(field, answer.DefFileName);
     });
 }
@@ -192,11 +194,11 @@ void cmdDefaultFileLoc_Click(OptionControls& c) {
     c.SetText("txtDefaultFileLoc", sep == 0 ? std::string(1, paths::kSep) : dlg.FileName.substr(0, sep));
 }
 
-bool OptionPickerClick(OptionControls& c, const std::string& base, int index) {
+bool OptionPickerClick(OptionControls& c, const std::string& base, int index, ZelkOptions& saved) {
     if (base == "cmdBackupTo") cmdBackupTo_Click(c);
     else if (base == "cmdSpellDictionary") cmdSpellDictionary_Click(c, index);
     else if (base == "cmdCommentBlock") cmdCommentBlock_Click(c, index);
-    else if (base == "cmdERHandler") cmdERHandler_Click(c, index);
+    else if (base == "cmdERHandler") cmdERHandler_Click(c, index, saved);
     else if (base == "cmdErrFind") cmdErrFind_Click(c, index);
     else if (base == "cmdFindQPFile") cmdFindQPFile_Click(c);
     else if (base == "cmdDefaultFileLoc") cmdDefaultFileLoc_Click(c);

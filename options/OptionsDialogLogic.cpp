@@ -1,5 +1,7 @@
 #include "options/OptionsDialogLogic.h"
 
+#include <utility>
+
 #include "common/ErrorTrap.h"
 #include "common/SharedState.h"
 #include "options/ExtensionPage.h"
@@ -10,7 +12,6 @@
 #include "options/PageRules.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"
-#include "settings/ProgramOptions.h"
 
 namespace {
 
@@ -22,14 +23,14 @@ void Traced(const std::string& name, F&& body) {
     Trapped(name + kForm, body);
 }
 
-// The dialog's edits go into a copy of the program's options, which then
-// takes their place; the modules zelked one by one follow the spelling
-// switch as saved.
-void HandBackOptions(const OptionControls& c) {
-    ZelkOptions edited = goOptions;
+// The dialog's edits go into a copy of the saved options, which then takes
+// their place; the modules zelked one by one follow the spelling switch as
+// saved.
+void HandBackOptions(const OptionControls& c, ZelkOptions& saved) {
+    ZelkOptions edited = saved;
     sbSaveOptions(c, edited);
-    goOptions = edited;
-    gblnSpellThisModule = edited.gblnSpellEnabled;
+    saved = std::move(edited);
+    gblnSpellThisModule = saved.gblnSpellEnabled;
 }
 
 }  // namespace
@@ -56,20 +57,20 @@ int TabForKey(int curTab, int keyCode, int shift, int tabCount) {
     return -1;
 }
 
-OptionsDialogLogic::OptionsDialogLogic(IOptionsView& view) : view_(view) {}
+OptionsDialogLogic::OptionsDialogLogic(IOptionsView& view, ZelkOptions& options) : view_(view), options_(options) {}
 
 void OptionsDialogLogic::Form_Load() {
     Traced("Form_Load", [&] {
         Ui().DoEvents();
         Controls = OptionControls();
         BuildOptionsDesign(Controls);
-        Controls.SetHandler(OptionsPageRules);
+        Controls.SetHandler(PageRulesOver(options_));
         msTabCaptions.assign(1, std::string());
         for (const auto& caption : OptionTabCaptions()) msTabCaptions.push_back(caption);
         miCurTab = 0;
         // Tab 1 goes on screen while the current tab stays unknown.
         view_.SetupTabs(miTabCount, 1, msTabCaptions);
-        sbRestoreOptions(Controls, goOptions);
+        sbRestoreOptions(Controls, options_);
     });
 }
 
@@ -97,7 +98,7 @@ bool OptionsDialogLogic::cmdOk_Click() {
                 return;
             }
         }
-        if (gblnOptionsChanged) HandBackOptions(Controls);
+        if (gblnOptionsChanged) HandBackOptions(Controls, options_);
         Controls.Visible = false;
         view_.Hide();
         miCurTab = 0;
@@ -110,7 +111,7 @@ void OptionsDialogLogic::cmdCancel_Click() {
         Controls.Visible = false;
         view_.Hide();
         miCurTab = 0;
-        sbRestoreOptions(Controls, goOptions);
+        sbRestoreOptions(Controls, options_);
         gblnOptionsChanged = false;
     });
 }

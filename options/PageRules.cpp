@@ -4,7 +4,6 @@
 #include <set>
 
 #include "options/ExtensionPage.h"
-#include "settings/ProgramOptions.h"
 #include "options/OptionPickers.h"
 #include "options/OptionsChanged.h"
 #include "common/AppIdentity.h"
@@ -54,11 +53,11 @@ void Traced(const std::string& name, F&& body) {
     Trapped(name + kForm, body);
 }
 
-void chkContinue_Click(OptionControls& c) {
+void chkContinue_Click(OptionControls& c, const ZelkOptions& saved) {
     Traced("chkContinue_Click", [&] {
         c.SetEnabled("spnLineLength", Checked(c, "chkContinue"));
         gblnOptionsChanged = true;
-        if (goOptions.gsDialectDefault == "3" && Checked(c, "chkContinue") && c.Visible)
+        if (saved.gsDialectDefault == "3" && Checked(c, "chkContinue") && c.Visible)
             Exclaim("WARNING\r\n\r\nLine Continuations are Not Valid in Visual Basic 3.0!", "WARNING");
     });
 }
@@ -102,13 +101,13 @@ void optAutoDetect_Click(OptionControls& c, int index) {
     });
 }
 
-void optBackupDir_Click(OptionControls& c, int index) {
+void optBackupDir_Click(OptionControls& c, int index, const ZelkOptions& saved) {
     Traced("optBackupDir_Click", [&] {
         gblnOptionsChanged = true;
         if (index == 1) {
             c.SetEnabled("cmdBackupTo", true);
             c.SetEnabled("txtBackupDir", true);
-            c.SetText("txtBackupDir", goOptions.gsBackupDirectory);
+            c.SetText("txtBackupDir", saved.gsBackupDirectory);
             c.RequestFocus("txtBackupDir");
         } else {
             c.SetEnabled("cmdBackupTo", false);
@@ -160,14 +159,14 @@ void txtCommentFile_Validate(OptionControls& c, const std::string& name) {
     c.ValidateCancel = true;
 }
 
-void txtErrHandler_Validate(OptionControls& c, const std::string& name, int index) {
+void txtErrHandler_Validate(OptionControls& c, const std::string& name, int index, const ZelkOptions& saved) {
     const std::string file = c[name].Text;
     if (!file.empty()) {
         if (!FileExists(file)) c.SetText(name, "");
         return;
     }
-    const std::string* saved[] = {&goOptions.gsErrSet, &goOptions.gsErrTrap, &goOptions.gsTraceIn, &goOptions.gsTraceOut};
-    if (index >= 0 && index < 4) c.SetText(name, *saved[index]);
+    const std::string* templates[] = {&saved.gsErrSet, &saved.gsErrTrap, &saved.gsTraceIn, &saved.gsTraceOut};
+    if (index >= 0 && index < 4) c.SetText(name, *templates[index]);
 }
 
 void txtDictionary_LostFocus(OptionControls& c, const std::string& name) {
@@ -180,13 +179,13 @@ void txtDictionary_LostFocus(OptionControls& c, const std::string& name) {
     });
 }
 
-void Click(OptionControls& c, const ControlEvent& e) {
+void Click(OptionControls& c, const ControlEvent& e, const ZelkOptions& saved) {
     const std::string& b = e.Base;
-    if (b == "chkContinue") return chkContinue_Click(c);
+    if (b == "chkContinue") return chkContinue_Click(c, saved);
     if (b == "chkASIS") return chkASIS_Click(c);
     if (b == "chkSaveInfo") return chkSaveInfo_Click(c);
     if (b == "optAutoDetect") return optAutoDetect_Click(c, e.Index);
-    if (b == "optBackupDir") return optBackupDir_Click(c, e.Index);
+    if (b == "optBackupDir") return optBackupDir_Click(c, e.Index, saved);
     if (b == "optWhereToSave") return optWhereToSave_Click(c, e.Index);
     if (b == "chkAlign") {
         Traced("chkAlign_Click", [&] {
@@ -281,7 +280,7 @@ std::string DefaultHistoryFile() { return paths::Join(paths::ProgramDir(), "QPHI
 
 bool LineNumberAcceptsChar(char ch) { return ch >= '0' && ch <= '9'; }
 
-void OptionsPageRules(OptionControls& c, const ControlEvent& e) {
+void OptionsPageRules(OptionControls& c, const ControlEvent& e, ZelkOptions& saved) {
     if (OnlyMarksChange(e)) {
         gblnOptionsChanged = true;
         return;
@@ -293,15 +292,15 @@ void OptionsPageRules(OptionControls& c, const ControlEvent& e) {
         return;
     }
     if (e.Kind == CtlEvent::Click && e.Base == "optDialect") return optDialect_Click(c, e.Index);
-    if (e.Kind == CtlEvent::Click && OptionPickerClick(c, e.Base, e.Index)) return;
+    if (e.Kind == CtlEvent::Click && OptionPickerClick(c, e.Base, e.Index, saved)) return;
     switch (e.Kind) {
         case CtlEvent::Click:
-            Click(c, e);
+            Click(c, e, saved);
             return;
         case CtlEvent::Validate:
             if (e.Base == "txtBackupDir") txtBackupDir_Validate(c);
             if (e.Base == "txtCommentFile") txtCommentFile_Validate(c, e.Name);
-            if (e.Base == "txtErrHandler") txtErrHandler_Validate(c, e.Name, e.Index);
+            if (e.Base == "txtErrHandler") txtErrHandler_Validate(c, e.Name, e.Index, saved);
             return;
         case CtlEvent::LostFocus:
             if (e.Base == "txtDictionary") txtDictionary_LostFocus(c, e.Name);
@@ -309,4 +308,8 @@ void OptionsPageRules(OptionControls& c, const ControlEvent& e) {
         default:
             return;
     }
+}
+
+OptionControls::Handler PageRulesOver(ZelkOptions& saved) {
+    return [&saved](OptionControls& c, const ControlEvent& e) { OptionsPageRules(c, e, saved); };
 }

@@ -5,15 +5,18 @@
 #include <functional>
 #include <string>
 
+#include "settings/ZelkOptions.h"
+
 struct SourceModel;
-struct ZelkOptions;
 
 // Checks one comment or literal of the model; may replace the text by the
 // corrected one.
 inline std::function<void(std::string& text, const std::string& kind, const SourceModel& model, long stmt)>
     gfnSpellCheckIt;
-// The one-time tab-width dialog: sets giTabWidth (and saves it).
-inline std::function<void()> gfnAskTabWidth;
+// The one-time tab-width question: the width the user chose (NotChosen when
+// none). The run uses it for the rest of its file and changes no setting;
+// the program's question keeps the answer in the program's settings itself.
+inline std::function<TabWidth()> gfnAskTabWidth;
 // Spell-checks the string tables of resource script `index` into a temporary
 // copy whose name it puts into gsTempOutFile[index]; returns the script's
 // line count.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/ProcessFile.h"
 #include "settings/ZelkOptions.h"
 #include "settings/mINIHandler.h"
 
@@ -16,8 +17,6 @@ struct ZelkSettings {
     // own (a name without a folder lies in the configuration folder); a file
     // that does not exist gives the first-run settings.
     std::string File = kSettingsFileName;
-    // False: the program's own options (goOptions) as they stand.
-    bool Load = true;
 };
 
 struct ZelkResult {
@@ -32,14 +31,16 @@ struct ZelkResult {
     int Status = 0;
     int Reason = 0;
     bool Canceled = false;
+    // The dictionaries the options name that the run went on without.
+    DictionaryFindings Dictionaries;
 
     bool Zelked() const { return Accepted && Status == 0 && !Canceled; }
 };
 
 // Zelks the source text `text` as the file `name` (its full name: the log
-// names it, and its extension and first line tell its kind) with `options`,
-// which become the program's options; its modules are spell checked when the
-// options enable spelling. Nothing reads the file itself, except a resource
+// names it, and its extension and first line tell its kind) with `options`;
+// its modules are spell checked when the options enable spelling. No
+// setting changes: what the run went without is in the result. Nothing reads the file itself, except a resource
 // script's spelling pass. `host` is the window the run shows its progress
 // in, or null. The shared objects must exist and the keyword tables must be
 // loaded (BabInit); the run answers its questions through the installed UI

@@ -1,7 +1,8 @@
 #pragma once
-// The one options dialog of the run: loaded hidden at start-up, shown
-// modally for a first run and by the Options command; OK and Cancel hide it,
-// its close box unloads it and the next showing loads it again.
+// The one options dialog of the run, over the program's options: loaded
+// hidden at start-up, shown modally for a first run and by the Options
+// command; OK and Cancel hide it, its close box unloads it and the next
+// showing loads it again.
 class QWidget;
 class frmZelOptions;
 

@@ -187,6 +187,8 @@ public:
     void SetZelking(bool zelking) override { mblnZelking = zelking; }
     void ShowOptionsDialog() override;
     void ShowAbout() override;
+    // The program's own settings.
+    ZelkOptions& Settings() override;
     // IViewFileList
     bool SetViewFileChecked(int item, bool checked) override;
     // IMRUMenu

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "options/OptionControls.h"
+#include "settings/ZelkOptions.h"
 
 // The backup folder, chosen as the folder of a file named Backup.BAK.
 void cmdBackupTo_Click(OptionControls& c);
@@ -16,8 +17,9 @@ void cmdSpellDictionary_Click(OptionControls& c, int index);
 // user-defined procedures, 2 event procedures).
 void cmdCommentBlock_Click(OptionControls& c, int index);
 // The code-template editor on template index (0 error trap, 1 error handler,
-// 2 trace entry, 3 trace exit); a confirmed template is saved at once.
-void cmdERHandler_Click(OptionControls& c, int index);
+// 2 trace entry, 3 trace exit); a confirmed template is saved at once, its
+// file and its name in the saved options (which Cancel keeps).
+void cmdERHandler_Click(OptionControls& c, int index, ZelkOptions& saved);
 // Browsing for a code-template file, for the history file and for the
 // default file location.
 void cmdErrFind_Click(OptionControls& c, int index);
@@ -25,7 +27,7 @@ void cmdFindQPFile_Click(OptionControls& c);
 void cmdDefaultFileLoc_Click(OptionControls& c);
 
 // Runs the picker of a clicked button; false for a button that is none.
-bool OptionPickerClick(OptionControls& c, const std::string& base, int index);
+bool OptionPickerClick(OptionControls& c, const std::string& base, int index, ZelkOptions& saved);
 
 // What a code template's file holds: the text with one line end at its end,
 // added only when the text lacks it, so that confirming a template again

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "options/OptionControls.h"
+#include "settings/ZelkOptions.h"
 
 class IOptionsView {
 public:
@@ -32,9 +33,12 @@ int OptionsHelpTopic(int tab);
 // step forward and back and wrap.
 int TabForKey(int curTab, int keyCode, int shift, int tabCount);
 
+// The dialog edits the options it is given: the controls show them, Cancel
+// shows them again and OK (when something changed) hands the edits back into
+// them. The program gives its own options; they must outlive the dialog.
 class OptionsDialogLogic {
 public:
-    explicit OptionsDialogLogic(IOptionsView& view);
+    OptionsDialogLogic(IOptionsView& view, ZelkOptions& options);
 
     OptionControls Controls;
     int miCurTab = 0;
@@ -62,4 +66,5 @@ public:
 
 private:
     IOptionsView& view_;
+    ZelkOptions& options_;
 };

@@ -20,10 +20,11 @@ class QBoxLayout;
 class frmZelOptions : public QDialog, private IOptionsView {
     Q_OBJECT
 public:
-    explicit frmZelOptions(QWidget* parent = nullptr);
+    // Edits the given options (the program's), which must outlive it.
+    explicit frmZelOptions(ZelkOptions& options, QWidget* parent = nullptr);
     ~frmZelOptions() override;
 
-    OptionsDialogLogic Logic{*this};
+    OptionsDialogLogic Logic;
     TabHost Tabs;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancel = nullptr;

@@ -2,12 +2,14 @@
 // Where a saved file's backup goes and under which name.
 #include <string>
 
+#include "settings/ZelkOptions.h"
+
 constexpr int kMaxCycles = 99;
 
 // The backup directory for a source in sourceDir (which ends in the
-// separator or is empty): "ZELBACK" beside the source, or the configured
-// backup directory when giBackup is 1. Always ends in the separator.
-std::string fsBackupDirectory(const std::string& sourceDir);
+// separator or is empty): "ZELBACK" beside the source, or the options'
+// backup directory when their giBackup says so. Always ends in the separator.
+std::string fsBackupDirectory(const ZelkOptions& options, const std::string& sourceDir);
 
 // The file name up to and including its first "."; a name without "." gets
 // one, so that the cycle and log names of such a file are valid names too.

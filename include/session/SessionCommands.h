@@ -6,6 +6,8 @@
 #include <functional>
 
 class ISessionWindow;
+struct DictionaryFindings;
+struct ZelkOptions;
 
 // --- Opening, closing and leaving.
 void mnuFileOpen_Click(ISessionWindow& w);
@@ -38,9 +40,17 @@ void mnuProcessZelk_Click(ISessionWindow& w);
 // 0 every source file, 1 only those changed since their last save.
 void mnuProcessZelkAll_Click(ISessionWindow& w, int index);
 // Runs a step; when it fails on a dictionary error (13 or 32354), the custom
-// dictionary is dropped and the step runs once more. A second failure goes
-// on to the caller's error trap.
-void sbRetryWithoutCustomDictionary(const std::function<void()>& step);
+// dictionary is dropped from `settings` and the step runs once more. A
+// second failure goes on to the caller's error trap.
+void sbRetryWithoutCustomDictionary(ZelkOptions& settings, const std::function<void()>& step);
+// The program's settings forget the dictionaries a run went on without, as
+// the run told the user: the next file is not told again, and the settings
+// file gets the emptied names when it is next written.
+void sbForgetMissingDictionaries(ZelkOptions& settings, const DictionaryFindings& found);
+// Zelks session file `index` with the program's settings `settings`, which
+// afterwards forget what the run found missing (also when it failed), with
+// one more try without the custom dictionary when that fails.
+void ZelkSessionFile(int index, ZelkOptions& settings);
 
 // --- Saving, options and help.
 void mnuFileSave_Click(ISessionWindow& w);
@@ -50,9 +60,9 @@ void mnuHelpContents_Click(ISessionWindow& w);
 void mnuHelpAbout_Click(ISessionWindow& w);
 
 // --- Printing through the printing program.
-// True when [Files] QuindyPrinter names an existing file whose name holds
-// "vodu32" (in any case).
-bool fbQuindyPrinterIdentified();
+// True when the settings' gsQuindyPrinter ([Files] QuindyPrinter) names an
+// existing file whose name holds "vodu32" (in any case).
+bool fbQuindyPrinterIdentified(const ZelkOptions& settings);
 // Starts the printing program on the current file: the saved output, or
 // the source while the file is not zelked; unsaved output is refused.
 void mnuFilePrint_Click(ISessionWindow& w);

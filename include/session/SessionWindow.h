@@ -10,6 +10,7 @@
 #include "projects/IMRUMenu.h"
 #include "session/IViewFileList.h"
 #include "engine/ZelkHost.h"
+#include "settings/ZelkOptions.h"
 
 class ISessionWindow : public IZelkWindow, public ICommandControls, public IViewFileList, public IMRUMenu {
 public:
@@ -44,4 +45,10 @@ public:
 
     // Gives the viewer's text box its own context menu back.
     virtual void UnhookText() = 0;
+
+    // The program's settings the commands work with: every command reads
+    // them, and the few that change a setting (a dictionary found missing,
+    // the printing program found) change them here. The main window's are
+    // the program's own.
+    virtual ZelkOptions& Settings() = 0;
 };

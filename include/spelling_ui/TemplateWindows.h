@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/CommentEditorHost.h"
+#include "settings/ZelkOptions.h"
 #include "spelling/TemplateEditors.h"
 
 class frmComments;
@@ -37,5 +38,5 @@ public:
 };
 
 // Installs the windows as goCommentEditor, goTemplateEditors and
-// gfnAskTabWidth.
-void InstallTemplateWindows();
+// gfnAskTabWidth, whose answer the program's settings `settings` keep.
+void InstallTemplateWindows(ZelkOptions& settings);

@@ -1,10 +1,12 @@
 #pragma once
 // The one-time question how many blanks a tab becomes. OK takes an answer
-// into giTabWidth and the settings file; the window cannot be closed
-// without one.
+// into the giTabWidth of the settings it was given and into the settings
+// file; the window cannot be closed without one.
 #include <QDialog>
 #include <string>
 #include <vector>
+
+#include "settings/ZelkOptions.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -14,7 +16,8 @@ class QRadioButton;
 class frmTabWidth : public QDialog {
     Q_OBJECT
 public:
-    explicit frmTabWidth(QWidget* parent = nullptr);
+    // settings: the program's settings, which keep the answer.
+    explicit frmTabWidth(ZelkOptions& settings, QWidget* parent = nullptr);
 
     QGroupBox* fraTabWidth;
     QRadioButton* optSetTo;
@@ -44,8 +47,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+
+private:
+    ZelkOptions& settings_;
 };
 
 // Shows the question modally (the engine's first tab while no width is
-// chosen).
-void sbAskTabWidth();
+// chosen) and returns the width the settings hold afterwards.
+TabWidth sbAskTabWidth(ZelkOptions& settings);

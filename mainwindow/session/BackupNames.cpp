@@ -2,18 +2,17 @@
 
 #include <cstdio>
 
-#include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "platform/VBText.h"
 #include "common/WindowHelpers.h"
 
-std::string fsBackupDirectory(const std::string& sourceDir) {
+std::string fsBackupDirectory(const ZelkOptions& options, const std::string& sourceDir) {
     // A setting written on Windows separates with "\"; a leading one means
     // "below the source's directory".
-    const std::string& setting = goOptions.gsBackupDirectory;
+    const std::string& setting = options.gsBackupDirectory;
     auto native = [](std::string text) { return vb::Replace(text, "\\", std::string(1, paths::kSep)); };
     std::string dir;
-    if (setting.empty() || goOptions.giBackup != BackupPlace::BackupDirectory) dir = sourceDir + "ZELBACK";
+    if (setting.empty() || options.giBackup != BackupPlace::BackupDirectory) dir = sourceDir + "ZELBACK";
     else if (setting.front() == '\\') dir = sourceDir + native(setting.substr(1));
     else if (paths::IsAbsolute(setting)) dir = native(setting);
     else dir = sourceDir + native(setting);

@@ -1,7 +1,6 @@
 // Opening a session (the Open command and the recent-file entries), closing
 // its files, and leaving the program.
 #include "common/AppIdentity.h"
-#include "settings/ProgramOptions.h"
 #include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "engine/FileLog.h"
@@ -149,14 +148,14 @@ void mnuFileOpen_Click(ISessionWindow& w) {
     // dialog changes nothing.
     NameList chosen(1);
     oDebug->StatusCode = 0;
-    Trapped("GetFilesToProcess", [&] { GetListFromCommonDialog(&w, chosen, goOptions); });
+    Trapped("GetFilesToProcess", [&] { GetListFromCommonDialog(&w, chosen, w.Settings()); });
     oDebug->StatusCode = 0;
     if (chosen.size() < 2) {
         Ui().SetMousePointer(pointer::vbDefault);
         return;
     }
     EndOldSession(w);
-    GetChosenFilesToProcess(&w, chosen, goOptions);
+    GetChosenFilesToProcess(&w, chosen, w.Settings());
     if (SelectionFailed()) {
         oDebug->StatusCode = 0;
         IgnoringErrors([&] { sbButtonsDisable(w); });
@@ -176,7 +175,7 @@ void mnuFileMRU_Click(ISessionWindow& w, int index) {
         return;
     }
     oDebug->StatusCode = 0;
-    GetFilesToProcess(&w, index, goOptions);
+    GetFilesToProcess(&w, index, w.Settings());
     if (SelectionFailed()) {
         sbButtonsDisable(w);
         return;
@@ -211,7 +210,7 @@ bool fbFormUnload(ISessionWindow& w) {
     IgnoringErrors([] { tempfiles::RemoveOwnDir(); });
     IgnoringErrors([] { sbCloseFile(); });
     IgnoringErrors([] { oWindow->CallWinHelp(gsHelpFile, HELP_QUIT, 0); });
-    IgnoringErrors([] { sbINIPutInfo(goOptions); });
+    IgnoringErrors([&] { sbINIPutInfo(w.Settings()); });
     IgnoringErrors([] { SaveMRU(); });
     return true;
 }

@@ -3,9 +3,9 @@
 #include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
 #include "common/IProgressView.h"
-#include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "session/SessionCommands.h"
+#include "session/SessionWindow.h"
 #include "platform/TempFiles.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"
@@ -18,9 +18,10 @@ namespace {
 
 const std::string kNotIdentified = "Quindy Printer not Identified";
 
-// Asks for the printing program in the file dialog; false when the user
-// declines or cancels (a cancel forgets any stored path).
-bool fbIdentifyPrinter() {
+// Asks for the printing program in the file dialog, which the settings then
+// name; false when the user declines or cancels (a cancel forgets any stored
+// path).
+bool fbIdentifyPrinter(ZelkOptions& settings) {
     if (Ui().MsgBox("Quindy Printer has not been identified.\r\nDo you want to identify it now?",
                     mb::vbYesNo | mb::vbQuestion, "Quindy Printer") != mb::vbYes) {
         sbMsgBar(kNotIdentified, false, gctlStatus);
@@ -42,42 +43,43 @@ bool fbIdentifyPrinter() {
     } catch (const VBError& e) {
         if (e.Number != vberr::kCancelError) throw;
         sbMsgBar(kNotIdentified, false, gctlStatus);
-        goOptions.gsQuindyPrinter.clear();
+        settings.gsQuindyPrinter.clear();
         return false;
     }
-    goOptions.gsQuindyPrinter = dlg.FileName;
+    settings.gsQuindyPrinter = dlg.FileName;
     return true;
 }
 
-void Start(const std::string& file) {
-    if (Ui().StartProgram(goOptions.gsQuindyPrinter, {file})) return;
-    Ui().MsgBox("Quindy Printer could not be started:\r\n" + goOptions.gsQuindyPrinter, mb::vbOKOnly | mb::vbExclamation,
+void Start(const std::string& printer, const std::string& file) {
+    if (Ui().StartProgram(printer, {file})) return;
+    Ui().MsgBox("Quindy Printer could not be started:\r\n" + printer, mb::vbOKOnly | mb::vbExclamation,
                 "Quindy Printer");
 }
 
 }  // namespace
 
-bool fbQuindyPrinterIdentified() {
-    return !goOptions.gsQuindyPrinter.empty() && FileExists(goOptions.gsQuindyPrinter) &&
-           vb::LCase(goOptions.gsQuindyPrinter).find("vodu32") != std::string::npos;
+bool fbQuindyPrinterIdentified(const ZelkOptions& settings) {
+    const std::string& printer = settings.gsQuindyPrinter;
+    return !printer.empty() && FileExists(printer) && vb::LCase(printer).find("vodu32") != std::string::npos;
 }
 
-void mnuFilePrint_Click(ISessionWindow&) {
+void mnuFilePrint_Click(ISessionWindow& w) {
     TraceGuard trace(TraceKind::Events, "mnuFilePrint_Click(frmZelker)");
-    Trapped("(frmZelker): mnuFilePrint_Click", [] {
-        if (!fbQuindyPrinterIdentified() && !fbIdentifyPrinter()) return;
+    Trapped("(frmZelker): mnuFilePrint_Click", [&] {
+        ZelkOptions& settings = w.Settings();
+        if (!fbQuindyPrinterIdentified(settings) && !fbIdentifyPrinter(settings)) return;
         if (giFileIndex < 1 || giFileIndex > oFile->Count()) return;
         const size_t at = static_cast<size_t>(giFileIndex);
         const std::string stored = at < gsTempOutFile.size() ? vb::RTrim(gsTempOutFile[at]) : std::string();
         if (stored.empty()) {
             // Not zelked: the source itself.
-            Start(oFile->Item(giFileIndex).FileName);
+            Start(settings.gsQuindyPrinter, oFile->Item(giFileIndex).FileName);
         } else if (tempfiles::IsOwn(stored)) {
             Ui().MsgBox("The Zelked file must be saved before Quindy Printing.\r\n"
                         "Please Save the File and then Request Print Again.",
                         mb::vbOKOnly | mb::vbExclamation, "File Not Saved");
         } else {
-            Start(stored);
+            Start(settings.gsQuindyPrinter, stored);
         }
     });
 }

@@ -11,7 +11,6 @@
 #include "FileReplace.h"
 #include "common/IProgressView.h"
 #include "session/IViewFileList.h"
-#include "settings/ProgramOptions.h"
 #include "common/Trace.h"
 #include "platform/UiServices.h"
 #include "platform/VBError.h"
@@ -96,7 +95,8 @@ void ReportSaveFailure(int index, const VBError& error) {
            app::kTitle);
 }
 
-Ending SaveOne(int index, OverwriteQuestions questions, bool& Saved, std::string& backupDir) {
+Ending SaveOne(int index, const ZelkOptions& options, OverwriteQuestions questions, bool& Saved,
+               std::string& backupDir) {
     if (index < 1 || index > oFile->Count() || static_cast<size_t>(index) >= gsTempOutFile.size() ||
         static_cast<size_t>(index) >= gsTempLogFile.size())
         RaiseError(vberr::kSubscriptOutOfRange, "sbSaveAFile");
@@ -113,18 +113,18 @@ Ending SaveOne(int index, OverwriteQuestions questions, bool& Saved, std::string
 
     // A mode no save knows (a hand-edited settings file) saves nothing and
     // records nothing.
-    SaveMode mode = goOptions.giSaveInBackup;
+    SaveMode mode = options.giSaveInBackup;
     if (mode < SaveMode::ReplaceWithBackup || mode > SaveMode::ReplaceOnly) {
-        Refuse("The setting SaveInBackup=" + std::to_string(static_cast<int>(goOptions.giSaveInBackup)) +
+        Refuse("The setting SaveInBackup=" + std::to_string(static_cast<int>(options.giSaveInBackup)) +
                    " is not a save mode (0, 1 or 2).\r\nFile " + name + " Not Saved",
                app::kTitle);
         Saved = false;
         return Ending::Stop;
     }
 
-    const OverwriteMode overwrite = InForce(goOptions.giOverwrite, questions);
-    const OverwriteMode logOverwrite = InForce(goOptions.giLogOverwrite, questions);
-    backupDir = fsBackupDirectory(dir);
+    const OverwriteMode overwrite = InForce(options.giOverwrite, questions);
+    const OverwriteMode logOverwrite = InForce(options.giLogOverwrite, questions);
+    backupDir = fsBackupDirectory(options, dir);
     std::string backupName = name;
     // Only the modes that make a backup name one and ask about it.
     if (mode != SaveMode::ReplaceOnly) {
@@ -203,24 +203,25 @@ Ending SaveOne(int index, OverwriteQuestions questions, bool& Saved, std::string
             CopyFileOver(tempOut, source);
             KillOwnTemp(tempOut);
             gsTempOutFile[at] = source;
-            if (goOptions.gblnLogSignificant && warnings) KeepLog(index, logOverwrite, dir, name, true);
+            if (options.gblnLogSignificant && warnings) KeepLog(index, logOverwrite, dir, name, true);
             break;
     }
 
-    SaveZelInfo(source);
+    SaveZelInfo(options, source);
     sbMsgBar(source + " Has Been Saved", false, gctlStatus);
     return Ending::ClearCheck;
 }
 
 }  // namespace
 
-void sbSaveAFile(int index, bool& Saved, IViewFileList* viewList, OverwriteQuestions questions) {
+void sbSaveAFile(int index, const ZelkOptions& options, bool& Saved, IViewFileList* viewList,
+                 OverwriteQuestions questions) {
     TraceGuard trace(TraceKind::App, "sbSaveAFile");
     Saved = true;
     std::string backupDir;
     Ending ending = Trapped("(frmZelker): sbSaveAFile", [&] {
         try {
-            return SaveOne(index, questions, Saved, backupDir);
+            return SaveOne(index, options, questions, Saved, backupDir);
         } catch (const VBError& e) {
             // With the traps off the error goes on to the debugger.
             if (!TrapErrors()) throw;

@@ -1,7 +1,6 @@
 // Save and Save All, the Options command with its offer to zelk again, and
 // the Help menu's commands.
 #include "engine/EngineState.h"
-#include "settings/ProgramOptions.h"
 #include "common/ErrorTrap.h"
 #include "session/SaveAFile.h"
 #include "session/SessionCommands.h"
@@ -20,7 +19,7 @@ namespace {
 // Saves file `index`; a save that took place clears its marker.
 void SaveOne(ISessionWindow& w, int index) {
     bool saved = false;
-    sbSaveAFile(index, saved, &w);
+    sbSaveAFile(index, w.Settings(), saved, &w);
     if (saved) gblnFileZelked[static_cast<size_t>(index)] = false;
 }
 
@@ -69,7 +68,7 @@ void mnuOptions_Click(ISessionWindow& w) {
         w.ShowOptionsDialog();
         w.BringToTop();
         if (!gblnOptionsChanged) return;
-        sbINIPutInfo(goOptions);
+        sbINIPutInfo(w.Settings());
         if (!OfferToZelkAgain(*oFile, w.Enabled("mnuProcessZelk"))) return;
         if (oFile->Count() > 1)
             mnuProcessZelkAll_Click(w, 0);

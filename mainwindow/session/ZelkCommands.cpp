@@ -6,7 +6,6 @@
 #include "common/ErrorTrap.h"
 #include "engine/FileLog.h"
 #include "engine/IsNewer.h"
-#include "settings/ProgramOptions.h"
 #include "engine/ProcessFile.h"
 #include "session/SaveAFile.h"
 #include "session/SessionCommands.h"
@@ -42,16 +41,16 @@ bool fbListedEarlier(long first, long index) {
 
 // The questions before the loop; false when the user cancels. `questions`
 // tells whether the user suspended the overwrite questions for this command.
-bool fbAskBeforeZelkAll(OverwriteQuestions& questions) {
+bool fbAskBeforeZelkAll(const ZelkOptions& settings, OverwriteQuestions& questions) {
     questions = OverwriteQuestions::AsSet;
-    if (goOptions.giOverwrite == OverwriteMode::Ask) {
+    if (settings.giOverwrite == OverwriteMode::Ask) {
         const int answer = Ui().MsgBox("You have selected 'Ask before overwriting' \r\n\r\n"
                                        "Do you want to maintain this setting while zelking all files?",
                                        mb::vbYesNoCancel | mb::vbQuestion, "Cancel Ask");
         if (answer == mb::vbCancel) return false;
         if (answer == mb::vbNo) questions = OverwriteQuestions::Suspended;
     }
-    gblnSpellThisModule = goOptions.gblnSpellEnabled;
+    gblnSpellThisModule = settings.gblnSpellEnabled;
     if (gblnSpellThisModule) {
         const int answer = Ui().MsgBox("You have spell checking enabled\r\n\r\n"
                                        "Do you want to Spell Check all modules while Zelking?",
@@ -73,8 +72,10 @@ void ShowSummary(long first, long zelked) {
 }
 
 // The loop over the session's source files, counting the files zelked;
-// false when a file failed and the session was closed.
-bool fbZelkAndSaveEach(ISessionWindow& w, int index, OverwriteQuestions questions, long& zelked) {
+// false when a file failed and the session was closed. `settings` forget a
+// dictionary found missing, so that the next file goes on without it.
+bool fbZelkAndSaveEach(ISessionWindow& w, ZelkOptions& settings, int index, OverwriteQuestions questions,
+                       long& zelked) {
     const long first = oAppInfo->IsAProjectFile ? 2 : 1;
     const long count = oFile->Count();
     zelked = 0;
@@ -84,14 +85,14 @@ bool fbZelkAndSaveEach(ISessionWindow& w, int index, OverwriteQuestions question
         if (!oFile->Item(i).IsSource()) continue;
         const std::string fileName = oFile->Item(i).FileName;
         sbMsgBar("Zelking " + fileName, true, gctlStatus);
-        if (index == 1 && !fbIsNewer(fileName, goOptions.gsSaveZelFile)) continue;
+        if (index == 1 && !fbIsNewer(fileName, settings.gsSaveZelFile)) continue;
 
         giFileIndex = static_cast<int>(i);
-        sbRetryWithoutCustomDictionary([&] { sbProcessFile(giFileIndex, goOptions, glNextLineNumber); });
+        ZelkSessionFile(giFileIndex, settings);
         ++zelked;
         if (RunWasGood()) {
             bool saved = false;
-            sbSaveAFile(giFileIndex, saved, &w, questions);
+            sbSaveAFile(giFileIndex, settings, saved, &w, questions);
             // Output whose save did not take place stays unsaved, so that
             // Close and Exit still ask about it.
             SetZelked(giFileIndex, !saved);
@@ -115,14 +116,32 @@ bool fbZelkAndSaveEach(ISessionWindow& w, int index, OverwriteQuestions question
 
 }  // namespace
 
-void sbRetryWithoutCustomDictionary(const std::function<void()>& step) {
+void sbRetryWithoutCustomDictionary(ZelkOptions& settings, const std::function<void()>& step) {
     try {
         step();
     } catch (const VBError& e) {
         if (e.Number != kErrTypeMismatch && e.Number != kErrDictionary) throw;
-        goOptions.gsCustomDictionary.clear();
+        settings.gsCustomDictionary.clear();
         step();
     }
+}
+
+void sbForgetMissingDictionaries(ZelkOptions& settings, const DictionaryFindings& found) {
+    if (found.StandardMissing) settings.gsStandardDictionary.clear();
+    if (found.CustomMissing) settings.gsCustomDictionary.clear();
+}
+
+void ZelkSessionFile(int index, ZelkOptions& settings) {
+    sbRetryWithoutCustomDictionary(settings, [&] {
+        DictionaryFindings found;
+        try {
+            sbProcessFile(index, settings, glNextLineNumber, found);
+        } catch (...) {
+            sbForgetMissingDictionaries(settings, found);
+            throw;
+        }
+        sbForgetMissingDictionaries(settings, found);
+    });
 }
 
 void mnuProcessZelk_Click(ISessionWindow& w) {
@@ -134,7 +153,7 @@ void mnuProcessZelk_Click(ISessionWindow& w) {
         if (current >= 1 && current <= oFile->Count() && !oFile->Item(current).IsSource()) return;
         w.SetZelking(true);
         sbStartCommentBlockRun();
-        sbRetryWithoutCustomDictionary([&] { sbProcessFile(current, goOptions, glNextLineNumber); });
+        ZelkSessionFile(current, w.Settings());
         if (RunWasGood()) {
             gblnUnsaved = true;
             SetZelked(current, true);
@@ -183,9 +202,9 @@ void mnuProcessZelkAll_Click(ISessionWindow& w, int index) {
         // The overwrite questions are suspended for this command's saves
         // alone: the user's settings are never changed, whatever ends it.
         OverwriteQuestions questions = OverwriteQuestions::AsSet;
-        const bool asked = fbAskBeforeZelkAll(questions);
+        const bool asked = fbAskBeforeZelkAll(w.Settings(), questions);
         long zelked = 0;
-        if (!asked || fbZelkAndSaveEach(w, index, questions, zelked)) mnuFileClose_Click(w, 0);
+        if (!asked || fbZelkAndSaveEach(w, w.Settings(), index, questions, zelked)) mnuFileClose_Click(w, 0);
 
         w.SetZelking(false);
         Ui().SetMousePointer(pointer::vbDefault);

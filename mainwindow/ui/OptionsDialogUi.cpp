@@ -6,6 +6,7 @@
 #include "common/cWindow.h"
 #include "options_ui/frmZelOptions.h"
 #include "common/mKEMCommon.h"
+#include "settings/ProgramOptions.h"
 
 namespace {
 std::unique_ptr<frmZelOptions> gOptions;
@@ -13,7 +14,7 @@ std::unique_ptr<frmZelOptions> gOptions;
 
 void sbLoadOptionsDialog(QWidget*) {
     // Not a child of the main window: the dialog is unloaded on its own.
-    gOptions = std::make_unique<frmZelOptions>();
+    gOptions = std::make_unique<frmZelOptions>(goOptions);
     gOptions->OpenHelp = [](int topic) { oWindow->CallWinHelp(gsHelpFile, HELP_CONTEXT, topic); };
     gOptions->Form_Load();
 }

@@ -11,6 +11,7 @@
 #include "platform_ui/AnsiText.h"
 #include "session/SessionCommands.h"
 #include "mainwindow/SessionState.h"
+#include "settings/ProgramOptions.h"
 #include "mainwindow_ui/OptionsDialogUi.h"
 #include "common/Trace.h"
 #include "mainwindow_ui/frmAbout.h"
@@ -124,6 +125,7 @@ void frmZelker::UnloadFileList() { mFileList.reset(); }
 
 void frmZelker::ShowOptionsDialog() { sbShowOptionsDialog(this); }
 void frmZelker::ShowAbout() { sbShowAboutWindow(this); }
+ZelkOptions& frmZelker::Settings() { return goOptions; }
 
 void frmZelker::SetMRUCaption(int item, const std::string& caption) {
     if (QAction* a = Menu("mnuFileMRU_" + std::to_string(item))) a->setText(FromAnsi(caption));

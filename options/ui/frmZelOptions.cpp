@@ -98,7 +98,7 @@ void ShowEntries(QListWidget* list, const Control& c) {
 
 }  // namespace
 
-frmZelOptions::frmZelOptions(QWidget* parent) : QDialog(parent) {
+frmZelOptions::frmZelOptions(ZelkOptions& options, QWidget* parent) : QDialog(parent), Logic(*this, options) {
     setObjectName(QStringLiteral("frmZelOptions"));
     setWindowTitle(QStringLiteral("Zelker Options"));
     setWindowIcon(ProgramIcon());

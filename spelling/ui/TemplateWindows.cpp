@@ -50,10 +50,10 @@ CodeTemplateAnswer QtTemplateEditors::EditCodeTemplate(const std::string& text, 
     return {form.bCanceled, form.DefFileName, form.InfoText()};
 }
 
-void InstallTemplateWindows() {
+void InstallTemplateWindows(ZelkOptions& settings) {
     static QtCommentEditor commentEditor;
     static QtTemplateEditors templateEditors;
     goCommentEditor = &commentEditor;
     goTemplateEditors = &templateEditors;
-    gfnAskTabWidth = [] { sbAskTabWidth(); };
+    gfnAskTabWidth = [&settings] { return sbAskTabWidth(settings); };
 }

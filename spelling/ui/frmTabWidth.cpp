@@ -13,7 +13,6 @@
 #include "platform_ui/DesignFont.h"
 #include "spelling/TabWidth.h"
 #include "platform_ui/Twips.h"
-#include "settings/ProgramOptions.h"
 #include "platform/UiServices.h"
 #include "common/mKEMCommon.h"
 
@@ -41,7 +40,7 @@ std::vector<frmTabWidth::PrintedLine> frmTabWidth::Explanation() {
     };
 }
 
-frmTabWidth::frmTabWidth(QWidget* parent) : QDialog(parent) {
+frmTabWidth::frmTabWidth(ZelkOptions& settings, QWidget* parent) : QDialog(parent), settings_(settings) {
     setObjectName("frmTabWidth");
     setWindowTitle("Set Tab Width");
     setFont(FormFont());
@@ -123,7 +122,7 @@ bool frmTabWidth::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmTabWidth::cmdOK_Click() {
-    if (!fbTakeTabWidth(optSetTo->isChecked(), ToAnsi(txtSetTo->text()), goOptions)) {
+    if (!fbTakeTabWidth(optSetTo->isChecked(), ToAnsi(txtSetTo->text()), settings_)) {
         txtSetTo->setFocus();
         return;
     }
@@ -136,7 +135,8 @@ void frmTabWidth::cmdOK_Click() {
 void frmTabWidth::closeEvent(QCloseEvent* event) { event->ignore(); }
 void frmTabWidth::reject() {}
 
-void sbAskTabWidth() {
-    frmTabWidth form(QApplication::activeWindow());
+TabWidth sbAskTabWidth(ZelkOptions& settings) {
+    frmTabWidth form(settings, QApplication::activeWindow());
     form.exec();
+    return settings.giTabWidth;
 }

@@ -2,6 +2,7 @@
 // the scripted UI services.
 #include <gtest/gtest.h>
 
+#include "ServiceScopes.h"
 #include "TestSupport.h"
 #include "platform/VBError.h"
 #include "common/cDebug.h"
@@ -240,12 +241,11 @@ TEST_F(PickersTest, PrinterFailuresRaiseTheirErrors) {
         PrinterDialogResult accepted;
         accepted.Result = 1;
         if (c.dialogHandsBackNoPrinter) fresh.PrinterDialogAnswers.push_back(accepted);
-        SetUi(&fresh);
+        testsupport::UiScope printers{fresh};
         clsCommonDialog d;
         std::string description;
         EXPECT_EQ(ErrorOf([&] { d.ShowPrinter(); }, &description), c.number) << c.what;
         EXPECT_EQ(description, c.description) << c.what;
-        SetUi(&ui);
     }
     // No printer at all cannot be opened either.
     EXPECT_EQ(ErrorOf([&] { dlg.ShowPrinter(); }), 30001);
@@ -318,10 +318,11 @@ TEST_F(PickersTest, InitPrinterFallsBackToTheSetUpDialogThenGivesUp) {
         }
         fresh.Strict = true;
         fresh.MsgBoxAnswers.assign(c.messages, mb::vbOK);
-        SetUi(&fresh);
-        clsCommonDialog d;
-        EXPECT_EQ(d.InitPrinter(), c.expected);
-        SetUi(&ui);
+        {
+            testsupport::UiScope printers{fresh};
+            clsCommonDialog d;
+            EXPECT_EQ(d.InitPrinter(), c.expected);
+        }
         ASSERT_EQ(fresh.Messages.size(), c.messages);
         EXPECT_EQ(fresh.PrinterDialogRequests[0].Flags, picker::PD_RETURNDEFAULT);
         if (c.messages >= 1) {

@@ -7,6 +7,8 @@
 #include "common/ErrorReport.h"
 #include "common/ErrorTrap.h"
 #include "analysis/SourceModel.h"
+#include "Lend.h"
+#include "ServiceScopes.h"
 #include "TestSupport.h"
 #include "common/mKEMCommon.h"
 
@@ -18,12 +20,12 @@ struct ProgramEnded {
 
 struct ErrorReport : ::testing::Test {
     FakeClock clock;
+    testsupport::ClockScope fixed{clock};
     std::vector<std::string> shown;
     std::string logPath;
 
     void SetUp() override {
         clock.Current = {2026, 7, 4, 9, 5, 3};
-        SetClock(&clock);
         SetErrorReportHook(nullptr);  // the real report
         oDebug->LogApp = false;       // no trace line of the report itself in the call list
         SetErrorReportPresenter([this](const std::string& report) { shown.push_back(report); });
@@ -35,7 +37,6 @@ struct ErrorReport : ::testing::Test {
         SetErrorReportPresenter(nullptr);
         SetSourcePositionText(nullptr);
         SetProgramEndHook(nullptr);
-        SetClock(nullptr);
     }
 
     // Runs the report; true when the program ended afterwards.
@@ -109,7 +110,6 @@ TEST_F(ErrorReport, FileRecordCountsSourceAndCallList) {
     const std::string log = Log();
     EXPECT_NE(log.find(" Processing File /src/Form1.frm\r\n Record =12 Statement =10 Token =99\r\n"),
               std::string::npos);
-    giFileIndex = 0;
 }
 
 TEST_F(ErrorReport, AChosenFileWithoutRecords) {
@@ -120,17 +120,15 @@ TEST_F(ErrorReport, AChosenFileWithoutRecords) {
     ASSERT_TRUE(Report(5, "Invalid procedure call or argument", "", "Main"));
     EXPECT_NE(shown.at(0).find("Processing File /src/a.bas\r\n\r\n\r\nIf you"), std::string::npos);
     EXPECT_EQ(shown.at(0).find("Record ="), std::string::npos);
-    giFileIndex = 0;
 }
 
 TEST_F(ErrorReport, IdeModeAsksToStop) {
-    giRunMode = 3;
+    testsupport::Lend ide{giRunMode, 3};
     testsupport::Ui().MsgBoxAnswers = {mb::vbNo};
     EXPECT_TRUE(Report(13, "Type mismatch", "", "Main"));
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
     EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, "Stop for debugging?");
     EXPECT_EQ(testsupport::Ui().Messages[0].Buttons, mb::vbYesNo | mb::vbQuestion);
-    giRunMode = 0;
 }
 
 TEST_F(ErrorReport, AFailingPresenterStillEndsTheProgram) {

@@ -2,6 +2,8 @@
 
 #include "common/IProgressView.h"
 #include "common/SharedState.h"
+#include "Lend.h"
+#include "ServiceScopes.h"
 #include "TestSupport.h"
 #include "common/WindowHelpers.h"
 #include "platform/UiServices.h"
@@ -36,10 +38,8 @@ struct FakeCaption : ICaption {
 struct ProgressFixture : ::testing::Test {
     FakeProgress panel;
     FakeCaption status;
-    void SetUp() override {
-        oProgressForm = &panel;
-        gctlStatus = &status;
-    }
+    testsupport::Lend<IProgressView*> progress{oProgressForm, &panel};
+    testsupport::Lend<ICaption*> statusLine{gctlStatus, &status};
 };
 
 }  // namespace
@@ -71,7 +71,7 @@ TEST_F(ProgressFixture, TheWindowIsToldOnlyWhenItsEventsAreDue) {
         bool due = false;
         bool EventsDue() override { return due; }
     } ui;
-    SetUi(&ui);
+    testsupport::UiScope paced{ui};
     glLinesInFile = 1000;
     bool first = true;
     for (long n = 0; n <= 25; ++n) oZel->StatusBarUpdate(first, false, n);
@@ -91,7 +91,6 @@ TEST_F(ProgressFixture, TheWindowIsToldOnlyWhenItsEventsAreDue) {
     EXPECT_EQ(panel.countWrites, 2);
     EXPECT_EQ(status.writes, 1);
     EXPECT_EQ(ui.DoEventsCount, 2);
-    SetUi(&testsupport::Ui());
 }
 
 TEST_F(ProgressFixture, CountIsCappedAndNeverShows100Percent) {
@@ -131,7 +130,7 @@ TEST(WindowObject, WindowStateOutsideTheRangeStoresZero) {
 
 TEST(CloseFiles, EmptiesTheSessionAndUnloadsTheProjectDialogOnlyInRunModeZero) {
     int unloads = 0;
-    gfnUnloadProjectDialog = [&] { ++unloads; };
+    testsupport::Lend unload{gfnUnloadProjectDialog, [&] { ++unloads; }};
     for (int mode : {0, 3}) {
         giRunMode = mode;
         oFile->Add({"/a.bas"});
@@ -145,7 +144,6 @@ TEST(CloseFiles, EmptiesTheSessionAndUnloadsTheProjectDialogOnlyInRunModeZero) {
     EXPECT_EQ(unloads, 1);
     oZel->CloseFiles();  // no project loaded: the dialog is left alone
     EXPECT_EQ(unloads, 1);
-    gfnUnloadProjectDialog = nullptr;
 }
 
 TEST(CloseFiles, CloseFileRemovesTheCurrentEntry) {

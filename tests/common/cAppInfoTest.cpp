@@ -7,6 +7,7 @@
 #include "platform/Paths.h"
 #include "platform/Registry.h"
 #include "common/RegistryEntry.h"
+#include "ServiceScopes.h"
 #include "TestSupport.h"
 #include "common/mKEMCommon.h"
 
@@ -21,7 +22,7 @@ const std::string kSetupPath = "Software\\Microsoft\\MS Setup (ACME)\\User Info"
 TEST(cAppInfo, VersionCarriesTheTimeWhenNoProgramFileIsFound) {
     FakeClock clock;
     clock.Current = {2026, 3, 4, 15, 6, 7};
-    SetClock(&clock);
+    testsupport::ClockScope fixed{clock};
     EXPECT_EQ(oAppInfo->AppVersion(), "1.0.0 (3/4/2026 3:06:07 PM)");
     oAppInfo->IsBeta = true;
     EXPECT_EQ(oAppInfo->AppVersion(), "1.0.0 BETA (3/4/2026 3:06:07 PM)");

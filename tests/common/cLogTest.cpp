@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Paths.h"
+#include "ServiceScopes.h"
 #include "TestSupport.h"
 #include "platform/TextFile.h"
 #include "common/Trace.h"
@@ -11,9 +12,9 @@ namespace {
 
 struct LogFixture : ::testing::Test {
     FakeClock clock;
+    testsupport::ClockScope fixed{clock};
     std::string file;
     void SetUp() override {
-        SetClock(&clock);
         clock.Tick = 1000;
         oLog = std::make_unique<cLog>();  // takes its start tick from the fake clock
         file = paths::Join(testsupport::MakeDir("log"), "t.log");

@@ -268,22 +268,31 @@ TEST_F(ProcessFile, AFileErrorFailsOnlyThatFile) {
     EXPECT_EQ(Output(), (Lines{"x = 1"}));
 }
 
-TEST_F(ProcessFile, MissingDictionariesAreReportedAndForgotten) {
+// The run goes on without a missing dictionary and says so; the options it
+// was given stay as they are.
+TEST_F(ProcessFile, MissingDictionariesAreReportedAndLeftOut) {
     oAppInfo->IsAResourceFile = true;
     Source("App.rc", "END\r\n");
-    int setUps = 0;
-    gfnSpellInitialize = [&](const ZelkOptions&) { ++setUps; };
+    std::vector<ZelkOptions> setUps;
+    gfnSpellInitialize = [&](const ZelkOptions& o) { setUps.push_back(o); };
     const std::string present = paths::Join(dir, "VEZUZ.DIC");
     testsupport::WriteFile(present, "header\r\n");
 
+    ZelkOptions options;
     gblnSpellThisModule = true;
-    goOptions.gsStandardDictionary = paths::Join(dir, "NONE.DAT");
-    goOptions.gsCustomDictionary = present;
-    sbProcessFile(1, goOptions);
-    EXPECT_EQ(setUps, 1);
+    options.gsStandardDictionary = paths::Join(dir, "NONE.DAT");
+    options.gsCustomDictionary = present;
+    const ZelkOptions given = options;
+    long next = 0;
+    DictionaryFindings found;
+    sbProcessFile(1, options, next, found);
+    ASSERT_EQ(setUps.size(), 1u);
+    EXPECT_EQ(setUps[0].gsStandardDictionary, "");
+    EXPECT_EQ(setUps[0].gsCustomDictionary, present);
     EXPECT_FALSE(gblnSpellThisModule);
-    EXPECT_EQ(goOptions.gsStandardDictionary, "");
-    EXPECT_EQ(goOptions.gsCustomDictionary, present);
+    EXPECT_TRUE(found.StandardMissing);
+    EXPECT_FALSE(found.CustomMissing);
+    EXPECT_EQ(options, given);
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
     EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Standard Dictionary");
     EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, "The spelling dictionary " + paths::Join(dir, "NONE.DAT") +
@@ -291,15 +300,20 @@ TEST_F(ProcessFile, MissingDictionariesAreReportedAndForgotten) {
                                                         "Continuing without spell checking.");
 
     // Spell checking is off now: nothing is checked or asked.
-    sbProcessFile(1, goOptions);
-    EXPECT_EQ(setUps, 1);
+    found = {};
+    sbProcessFile(1, options, next, found);
+    EXPECT_EQ(setUps.size(), 1u);
+    EXPECT_FALSE(found.StandardMissing || found.CustomMissing);
 
     gblnSpellThisModule = true;
-    goOptions.gsCustomDictionary = paths::Join(dir, "GONE.DIC");
-    sbProcessFile(1, goOptions);
-    EXPECT_EQ(setUps, 2);
+    options.gsStandardDictionary.clear();
+    options.gsCustomDictionary = paths::Join(dir, "GONE.DIC");
+    sbProcessFile(1, options, next, found);
+    EXPECT_EQ(setUps.size(), 2u);
     EXPECT_TRUE(gblnSpellThisModule);
-    EXPECT_EQ(goOptions.gsCustomDictionary, "");
+    EXPECT_FALSE(found.StandardMissing);
+    EXPECT_TRUE(found.CustomMissing);
+    EXPECT_EQ(options.gsCustomDictionary, paths::Join(dir, "GONE.DIC"));
     EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Custom Dictionary");
     EXPECT_EQ(testsupport::Ui().LastPrompt(), "The custom spelling dictionary \r\n" + paths::Join(dir, "GONE.DIC") +
                                                   "\r\nwas not found!\r\nPlease specify the custom dictionary with "

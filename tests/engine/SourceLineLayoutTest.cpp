@@ -264,10 +264,12 @@ TEST_F(SourceLineLayout, TabsAreConvertedWithTheWidthAskedForOnce) {
     int asked = 0;
     gfnAskTabWidth = [&] {
         ++asked;
-        goOptions.giTabWidth = TabWidth{2};
+        return TabWidth{2};
     };
     EXPECT_EQ(Body(Format(InSub({"\tx = 1", "\ty =\t2"}))), (std::vector<std::string>{"  x = 1", "  y =  2"}));
     EXPECT_EQ(asked, 1);
+    // The answer served the run alone: the run's options are as they were.
+    EXPECT_EQ(goOptions.giTabWidth, TabWidth::NotChosen);
 }
 
 TEST_F(SourceLineLayout, TabsStayWhenNotToBeConvertedOrNoWidthIsChosen) {
@@ -276,7 +278,10 @@ TEST_F(SourceLineLayout, TabsStayWhenNotToBeConvertedOrNoWidthIsChosen) {
     // The question closed without an answer: 99 is no width.
     goOptions.giTabWidth = TabWidth::NotChosen;
     int asked = 0;
-    gfnAskTabWidth = [&] { ++asked; };
+    gfnAskTabWidth = [&] {
+        ++asked;
+        return TabWidth::NotChosen;
+    };
     EXPECT_EQ(Body(Format(InSub({"\tx = 1", "\ty = 2"}))), (std::vector<std::string>{"\tx = 1", "\ty = 2"}));
     EXPECT_EQ(asked, 2);
 }

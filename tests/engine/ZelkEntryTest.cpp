@@ -5,6 +5,7 @@
 #include "EngineTestSupport.h"
 #include "analysis/KeywordTable.h"
 #include "common/SharedState.h"
+#include "engine/SpellingHooks.h"
 #include "platform/Clock.h"
 #include "settings/ProgramOptions.h"
 
@@ -93,4 +94,36 @@ TEST_F(ZelkEntry, AMissingFileIsReportedAndNotAccepted) {
     EXPECT_FALSE(r.Output.has_value());
     EXPECT_EQ(testsupport::Ui().LastPrompt(), "There are errors in processing\r\nFile: " + missing +
                                                   "\r\nWas Not Found\r\n\r\nDo you want to cancel processing?");
+}
+
+// The run changes no setting, not even the program's own: the tab width it
+// asked for serves the run, and a dictionary it could not find is left out
+// and reported in the result.
+TEST_F(ZelkEntry, TheRunKeepsItsAnswersToItselfAndReportsAMissingDictionary) {
+    const ZelkOptions program = goOptions;
+    int setUps = 0;
+    gfnSpellInitialize = [&](const ZelkOptions& o) {
+        ++setUps;
+        EXPECT_EQ(o.gsStandardDictionary, "");
+    };
+    int asked = 0;
+    gfnAskTabWidth = [&] {
+        ++asked;
+        return TabWidth{3};
+    };
+    ZelkOptions options;
+    options.gblnSpellEnabled = true;
+    options.gsStandardDictionary = paths::Join(testsupport::MakeDir("dict"), "NONE.DAT");
+    options.giTabWidth = TabWidth::NotChosen;
+    const ZelkResult r = Zelk("Sub A()\r\nx =\t1\r\ny =\t2\r\nEnd Sub\r\n", source, options, nullptr);
+    gfnSpellInitialize = nullptr;
+    gfnAskTabWidth = nullptr;
+    ASSERT_TRUE(r.Zelked());
+    EXPECT_NE(r.Output->find("x =   1\r\ny =   2\r\n"), std::string::npos) << *r.Output;
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(setUps, 1);
+    EXPECT_TRUE(r.Dictionaries.StandardMissing);
+    EXPECT_FALSE(r.Dictionaries.CustomMissing);
+    EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Standard Dictionary");
+    EXPECT_EQ(goOptions, program);
 }

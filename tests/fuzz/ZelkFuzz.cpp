@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** argv) {
     HeadlessReadSettings();
     gLoaded = goOptions;
     BabInit();
-    gfnAskTabWidth = [] { goOptions.giTabWidth = TabWidth{4}; };
+    gfnAskTabWidth = [] { return TabWidth{4}; };
     return 0;
 }
 

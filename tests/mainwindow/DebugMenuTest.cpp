@@ -10,6 +10,7 @@
 #include "common/IProgressView.h"
 #include "platform/KeyCodes.h"
 #include "platform/Paths.h"
+#include "Lend.h"
 #include "TestSupport.h"
 #include "settings/cINIHandler.h"
 #include "common/clsCommonDialog.h"
@@ -50,21 +51,16 @@ class DebugMenu : public ::testing::Test {
 protected:
     FakeDebugWindow w;
     StatusLine status;
+    testsupport::Lend<ICaption*> statusLine{gctlStatus, &status};
+    testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog{oCommonDialog, std::make_unique<clsCommonDialog>()};
     bool armed = false;
     void SetUp() override {
-        gctlStatus = &status;
-        oCommonDialog = std::make_unique<clsCommonDialog>();
         sbInitINI();
         oLog->LogFileName("");  // no [Debug] LogFile
         oDebug->LogApp = false;  // as the settings leave it
         EnableDebugItems(w);
     }
-    void TearDown() override {
-        gctlStatus = nullptr;
-        oCommonDialog.reset();
-        giRunMode = 0;
-        SetProgramEndHook(nullptr);
-    }
+    void TearDown() override { SetProgramEndHook(nullptr); }
     void Key(int code, int shift) { Form_KeyDown(w, w, code, shift, armed); }
     static std::string LogText(const std::string& path) { return testsupport::ReadFile(path); }
     std::string DebugKey(const std::string& key) {
@@ -232,7 +228,7 @@ TEST_F(DebugMenu, HotKeys) {
     // The stop asks only in the development run mode.
     Key(vbKeyF2, vbShiftMask | vbCtrlMask | vbAltMask);
     EXPECT_TRUE(ui.Messages.empty());
-    giRunMode = 3;
+    testsupport::Lend development{giRunMode, 3};
     Key(vbKeyF2, vbCtrlMask | vbAltMask);
     EXPECT_TRUE(ui.Messages.empty());
     ui.MsgBoxAnswers = {mb::vbNo, mb::vbYes};

@@ -18,6 +18,7 @@
 #include "platform/VBError.h"
 #include "mainwindow_ui/ViewerTextBox.h"
 #include "platform_ui/QtPictureBox.h"
+#include "Lend.h"
 #include "QtTestApp.h"
 #include "TestSupport.h"
 #include "platform_ui/Twips.h"
@@ -25,6 +26,7 @@
 #include "common/mKEMCommon.h"
 
 struct MainWindowFixture : ::testing::Test {
+    testsupport::Lend<bool> ending{gblnProgramEnding};  // the window's Exit ends the program
     std::unique_ptr<frmZelker> form;
 
     void SetUp() override {

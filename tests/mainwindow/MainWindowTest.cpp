@@ -163,7 +163,7 @@ TEST_F(MainWindow, StatesNothingOpenFileOpenZelked) {
 
 TEST_F(MainWindow, NextAndPriorFollowThePositionInASession) {
     for (int i = 0; i < 3; ++i) oFile->Add(cFileDesc{});
-    gblnMultiFile = true;
+    testsupport::Lend multiFile{gblnMultiFile, true};
     const struct {
         int index;
         long prior, next;
@@ -177,14 +177,13 @@ TEST_F(MainWindow, NextAndPriorFollowThePositionInASession) {
         EXPECT_TRUE(On("mnuProcessNext_1"));
     }
     // A session whose only file is both the first and the last.
-    oFile = std::make_unique<cFileCollection>();
+    testsupport::Lend single{oFile, std::make_unique<cFileCollection>()};
     oFile->Add(cFileDesc{});
     giFileIndex = 1;
     form->sbButtonsOpen();
     EXPECT_EQ(Button(17), 2);
     EXPECT_EQ(Button(18), 2);
     EXPECT_TRUE(On("mnuProcessNext_1"));
-    gblnMultiFile = false;
 }
 
 TEST_F(MainWindow, DebugSwitchItemsFlipBothWays) {
@@ -427,7 +426,7 @@ TEST_F(MainWindow, TitleAndSplashAtTheStart) {
     form.reset();
     splash.show();
     oAppInfo->ShowOpenDialog = true;
-    oCommonDialog = std::make_unique<clsCommonDialog>();
+    testsupport::Lend dialog{oCommonDialog, std::make_unique<clsCommonDialog>()};
     Load();
     oAppInfo->ShowOpenDialog = false;
     EXPECT_EQ(testsupport::Ui().FileDialogRequests.size(), 1u);

@@ -10,6 +10,7 @@
 #include "engine/EngineState.h"
 #include "MainWindowFixture.h"
 #include "ModalRobot.h"
+#include "ServiceScopes.h"
 #include "platform/Paths.h"
 #include "platform_ui/QtUiServices.h"
 #include "mainwindow_ui/StartupWindows.h"
@@ -62,10 +63,11 @@ bool OwnTemporaryFilesLeft() {
 
 TEST(SessionWindows, APersonOpensZelksReadsSavesAndExits) {
     testsupport::EnsureQApplication();
+    testsupport::Lend ending{gblnProgramEnding};
     QtUiServices desktop;
-    SetUi(&desktop);
+    testsupport::UiScope onTheDesktop{desktop};
     FakeClock clock;  // the start-up's waits and the engine's pauses end at once
-    SetClock(&clock);
+    testsupport::ClockScope instant{clock};
     const std::string dir = testsupport::MakeDir("Orders");
     const std::string source = paths::Join(dir, "Orders.bas");
     testsupport::WriteFile(source, kOrders);
@@ -127,24 +129,16 @@ TEST(SessionWindows, APersonOpensZelksReadsSavesAndExits) {
     EXPECT_NE(testsupport::ReadFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName)).find("MRU1=" + source),
               std::string::npos);
     EXPECT_EQ(robot.Seen.size(), 3u);  // the Open dialog, the first run's options, the warnings
-
-    gblnProgramEnding = false;
-    SetClock(nullptr);
-    SetUi(&testsupport::Ui());
 }
 
 namespace {
 struct SessionWindow : MainWindowFixture {
+    testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog{oCommonDialog, std::make_unique<clsCommonDialog>()};
     void SetUp() override {
         MainWindowFixture::SetUp();
-        oCommonDialog = std::make_unique<clsCommonDialog>();
         BabReset();
         BabInit();
         Load();
-    }
-    void TearDown() override {
-        MainWindowFixture::TearDown();
-        oCommonDialog.reset();
     }
     std::vector<std::string> OpenFiles(int count) {
         std::vector<std::string> paths;
@@ -241,7 +235,6 @@ TEST_F(SessionWindow, ExitWithUnsavedOutputCanBeCancelled) {
     EXPECT_TRUE(gblnProgramEnding);
     EXPECT_FALSE(fs::exists(output));
     EXPECT_EQ(testsupport::Ui().Messages.size(), 2u);
-    gblnProgramEnding = false;
 }
 
 // Sources that go away during a session: moving to one is a message and the
@@ -310,5 +303,4 @@ TEST_F(SessionWindow, VanishedSourcesAreMessagesAndTheSessionGoesOn) {
     form->Menu("mnuFileExit")->trigger();
     EXPECT_TRUE(gblnProgramEnding);
     EXPECT_FALSE(fs::exists(output));
-    gblnProgramEnding = false;
 }

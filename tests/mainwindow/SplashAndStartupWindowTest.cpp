@@ -9,6 +9,7 @@
 
 #include "platform/Clock.h"
 #include "MainWindowFixture.h"
+#include "ServiceScopes.h"
 #include "platform/Paths.h"
 #include "mainwindow/SessionState.h"
 #include "mainwindow_ui/StartupWindows.h"
@@ -68,12 +69,14 @@ struct OptionsAnswer {
 
 TEST(StartupWindows, StartsWithTheOpenCommandAndExits) {
     testsupport::EnsureQApplication();
+    testsupport::Lend ending{gblnProgramEnding};  // the Exit command ends the program
     InstantClock clock;
-    SetClock(&clock);
     QtStartupWindows windows;
     OptionsAnswer answer;
-    Main("", windows);
-    SetClock(nullptr);
+    {
+        testsupport::ClockScope instant{clock};
+        Main("", windows);
+    }
     // No user is stored: the first run shows the options dialog.
     EXPECT_EQ(answer.shown, 1);
 
@@ -104,13 +107,11 @@ TEST(StartupWindows, StartsWithTheOpenCommandAndExits) {
     EXPECT_TRUE(gblnProgramEnding);
     // Leaving writes every setting.
     EXPECT_TRUE(std::filesystem::exists(paths::Join(testsupport::ConfigDir(), "VEZUZ.INI")));
-    gblnProgramEnding = false;
 }
 
 TEST(StartupWindows, TheOpenCommandShowsTheChosenFile) {
     testsupport::EnsureQApplication();
     FakeClock clock;
-    SetClock(&clock);
     const std::string path = MainWindowFixture::WriteLines("chosen.bas", 30);
     FileDialogResult chosen;
     chosen.Accepted = true;
@@ -118,8 +119,10 @@ TEST(StartupWindows, TheOpenCommandShowsTheChosenFile) {
     testsupport::Ui().FileDialogAnswers = {chosen};
     QtStartupWindows windows;
     OptionsAnswer firstRun;
-    Main("", windows);
-    SetClock(nullptr);
+    {
+        testsupport::ClockScope instant{clock};
+        Main("", windows);
+    }
     frmZelker* main = windows.MainWindow();
     EXPECT_EQ(oFile->Count(), 1);
     EXPECT_EQ(main->fraFile->title().toStdString(), path + " -- Before Zelking");

@@ -11,6 +11,7 @@
 #include "platform/Paths.h"
 #include "mainwindow/SessionState.h"
 #include "spelling/modSpell.h"
+#include "ServiceScopes.h"
 #include "TestSupport.h"
 #include "common/clsCommonDialog.h"
 #include "settings/mINIHandler.h"
@@ -79,16 +80,15 @@ struct FakeStartupWindows : IStartupWindows {
 
 struct Startup : ::testing::Test {
     MovingClock clock;
+    testsupport::ClockScope moving{clock};
     FakeStartupWindows windows{clock};
     std::string settings;
 
     void SetUp() override {
-        SetClock(&clock);
         // The program's own file gives the version its date.
         testsupport::WriteFile(paths::Join(testsupport::ProgramDir(), paths::ExeName()), "");
         settings = paths::Join(testsupport::ConfigDir(), "VEZUZ.INI");
     }
-    void TearDown() override { SetClock(nullptr); }
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "Fakes.h"
 #include "mainwindow/MFILESET.h"
 #include "common/SharedState.h"
+#include "Lend.h"
 #include "TestSupport.h"
 #include "platform/UiServices.h"
 #include "platform/VBText.h"
@@ -30,16 +31,16 @@ std::pair<long, long> Shown(const std::string& text) {
 struct ViewerBuffer : ::testing::Test {
     FakeViewerControls controls;
     FakeCaption status;
+    testsupport::Lend<IViewerControls*> viewer{goViewerControls, &controls};
+    testsupport::Lend<ICaption*> statusLine{gctlStatus, &status};
+    testsupport::Lend<long> windowLines{glLinesInWindow, 20};
+    testsupport::Lend<bool> busy{gblnBufferBusy};
     std::string path;
 
     void SetUp() override {
-        goViewerControls = &controls;
-        gctlStatus = &status;
-        glLinesInWindow = 20;
         path = testsupport::ProgramDir() + "/hundred.bas";
         testsupport::WriteFile(path, Lines(100, 5));
     }
-    void TearDown() override { goViewerControls = nullptr; }
 
     std::string Page(long op) {
         gblnBufferBusy = true;

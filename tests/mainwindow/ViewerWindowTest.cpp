@@ -137,10 +137,9 @@ TEST_F(ViewerWindow, RightClickShowsTheProgramsPopup) {
     EXPECT_TRUE(form->mnuPopupMenu->isVisible());
     form->mnuPopupMenu->hide();
     form.reset();
-    giRunMode = 3;  // the development mode keeps the text box's own menu
+    testsupport::Lend development{giRunMode, 3};  // the development mode keeps the text box's own menu
     Load();
     EXPECT_FALSE(form->TextWindowProc_ContextMenu(QPoint(10, 10)));
-    giRunMode = 0;
 }
 
 // Only one window of lines is ever put into the text box, however long the file.
@@ -160,6 +159,7 @@ TEST_F(ViewerWindow, ALargeFileLoadsOneWindowOfLines) {
 TEST_F(ViewerWindow, PagingShowsEveryLineInFull) {
     for (int height = 560; height <= 720; height += 8) {
         SCOPED_TRACE("window height " + std::to_string(height));
+        testsupport::Lend session{oFile, std::make_unique<cFileCollection>()};  // each height its own
         form->resize(900, height);
         Open({path});
         std::set<int> seen;
@@ -186,7 +186,6 @@ TEST_F(ViewerWindow, PagingShowsEveryLineInFull) {
         Key(Qt::Key_End, Qt::ControlModifier);
         EXPECT_EQ(FullyVisibleLines().back(), 100);
         EXPECT_EQ(form->txtSourceFile->textCursor().block().text(), "L100");
-        oFile = std::make_unique<cFileCollection>();
     }
     SavePicture(form.get(), "viewer-at-its-end.png");
 }

@@ -108,7 +108,7 @@ public:
 
 TEST_F(ExtensionPage, OkWithTheFocusInAListAddsTheTextAndStaysOpen) {
     FocusInList view;
-    OptionsDialogLogic logic(view);
+    OptionsDialogLogic logic(view, options);
     logic.Form_Load();
     logic.Controls.SetText("cboExtension_2", "ctl");
     EXPECT_FALSE(logic.cmdOk_Click());

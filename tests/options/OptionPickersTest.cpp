@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "options/OptionPickers.h"
-#include "settings/ProgramOptions.h"
 #include "OptionsFixture.h"
 #include "options/OptionsMapping.h"
 #include "platform/Paths.h"
@@ -41,10 +40,8 @@ protected:
     void SetUp() override {
         OptionsFixture::SetUp();
         c = Restored();
-        goTemplateEditors = &editors;
         dir = testsupport::MakeDir("pickers");
     }
-    void TearDown() override { goTemplateEditors = nullptr; }
     // The next file dialog answers with a file, or is cancelled (empty).
     void Answer(const std::string& file) {
         FileDialogResult r;
@@ -57,6 +54,7 @@ protected:
 
     OptionControls c;
     FakeEditors editors;
+    testsupport::Lend<ITemplateEditors*> installed{goTemplateEditors, &editors};
     std::string dir;
 };
 
@@ -176,14 +174,14 @@ TEST_F(OptionPickers, CommentBlockEditorOpensOnTheFieldsTemplateAndItsSaveFillsT
 TEST_F(OptionPickers, CodeTemplateEditorOpensOnTheFileOrTheDefaultTemplate) {
     const std::string traceIn = paths::Join(testsupport::ProgramDir(), "TraceIn.DEF");
     c.SetText("txtErrHandler_2", "");
-    cmdERHandler_Click(c, 2);  // no such file: the kind's default template
+    cmdERHandler_Click(c, 2, options);  // no such file: the kind's default template
     ASSERT_EQ(editors.codeCalls.size(), 1u);
     EXPECT_EQ(editors.codeCalls[0].File, traceIn);
     EXPECT_EQ(editors.codeCalls[0].Kind, 3);
     EXPECT_EQ(editors.codeCalls[0].Text, "");
 
     testsupport::WriteFile(traceIn, "");  // an existing file, even empty, is its own text
-    cmdERHandler_Click(c, 2);
+    cmdERHandler_Click(c, 2, options);
     EXPECT_EQ(editors.codeCalls[1].Kind, 0);
     EXPECT_EQ(testsupport::ReadFile(traceIn), "");  // the editor was cancelled
 }
@@ -195,24 +193,24 @@ TEST_F(OptionPickers, ConfirmedTemplateIsSavedAtOnceWithOneLineEndAndCancelWrite
 
     editors.answer = {true, file, "changed"};  // cancelled
     gblnOptionsChanged = false;
-    const std::string before = goOptions.gsErrSet;
-    cmdERHandler_Click(c, 0);
+    const std::string before = options.gsErrSet;
+    cmdERHandler_Click(c, 0, options);
     EXPECT_EQ(testsupport::ReadFile(file), "On Error GoTo @Sub_Err\r\n");
-    EXPECT_EQ(goOptions.gsErrSet, before);
+    EXPECT_EQ(options.gsErrSet, before);
     EXPECT_TRUE(gblnOptionsChanged);
 
     // Confirming the text as read, twice, leaves the file as it was.
     for (int round = 0; round < 2; ++round) {
         editors.answer = {false, file, editors.codeCalls.back().Text};
-        cmdERHandler_Click(c, 0);
+        cmdERHandler_Click(c, 0, options);
         EXPECT_EQ(testsupport::ReadFile(file), "On Error GoTo @Sub_Err\r\n");
     }
     // A text without a line end gets one; the new file is named at once.
     const std::string other = In("Other.DEF");
     editors.answer = {false, other, "On Error GoTo Trap\r\nResume"};
-    cmdERHandler_Click(c, 0);
+    cmdERHandler_Click(c, 0, options);
     EXPECT_EQ(testsupport::ReadFile(other), "On Error GoTo Trap\r\nResume\r\n");
-    EXPECT_EQ(goOptions.gsErrSet, other);
+    EXPECT_EQ(options.gsErrSet, other);
     EXPECT_EQ(c["txtErrHandler_0"].Text, other);
 }
 

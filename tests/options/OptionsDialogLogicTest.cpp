@@ -2,7 +2,6 @@
 // switching by keys and by mouse, with a recorded stand-in for the window.
 #include "common/SharedState.h"
 #include "platform/KeyCodes.h"
-#include "settings/ProgramOptions.h"
 #include "options/OptionsDialogLogic.h"
 #include "OptionsFixture.h"
 #include "TestSupport.h"
@@ -33,7 +32,7 @@ struct FakeView : IOptionsView {
 class OptionsDialog : public OptionsFixture {
 protected:
     FakeView view;
-    OptionsDialogLogic dlg{view};
+    OptionsDialogLogic dlg{view, options};
     void Show() {
         dlg.Controls.Visible = true;
         dlg.Form_Activate(true);
@@ -74,10 +73,10 @@ TEST_F(OptionsDialog, LoadingShowsTabOneWithNoCurrentTabAndShowingClearsTheFlag)
 TEST_F(OptionsDialog, OkWithoutChangesSavesNothingAndATabClickCountsAsAChange) {
     dlg.Form_Load();
     Show();
-    goOptions.giIndentAmount = 17;  // would be overwritten by a save
+    options.giIndentAmount = 17;  // would be overwritten by a save
     EXPECT_TRUE(dlg.cmdOk_Click());
     EXPECT_EQ(view.hides, 1);
-    EXPECT_EQ(goOptions.giIndentAmount, 17);
+    EXPECT_EQ(options.giIndentAmount, 17);
     EXPECT_FALSE(gblnOptionsChanged);
     Show();
     view.hitTab = 0;
@@ -86,7 +85,7 @@ TEST_F(OptionsDialog, OkWithoutChangesSavesNothingAndATabClickCountsAsAChange) {
     gblnSpellThisModule = true;
     EXPECT_TRUE(dlg.cmdOk_Click());
     EXPECT_TRUE(gblnOptionsChanged);
-    EXPECT_EQ(goOptions.giIndentAmount, 4);  // the save ran
+    EXPECT_EQ(options.giIndentAmount, 4);  // the save ran
     EXPECT_FALSE(gblnSpellThisModule);       // follows the saved spelling switch
 }
 
@@ -137,8 +136,8 @@ TEST_F(OptionsDialog, CancelAndTheCloseBoxNoDropEveryEdit) {
         EXPECT_EQ(dlg.Controls["chkSplitIf"].Value, 0);
         EXPECT_EQ(dlg.Controls.Selected("optWhereToSave"), std::optional<int>(0));
         EXPECT_FALSE(gblnOptionsChanged);
-        EXPECT_EQ(goOptions.giIndentAmount, 4);
-        EXPECT_FALSE(goOptions.gblnSplitIfs);
+        EXPECT_EQ(options.giIndentAmount, 4);
+        EXPECT_FALSE(options.gblnSplitIfs);
     }
 }
 
@@ -151,7 +150,7 @@ TEST_F(OptionsDialog, CloseBoxYesSavesAndOtherModesAskNothing) {
     EXPECT_FALSE(dlg.Form_QueryUnload(0));
     EXPECT_EQ(ui.Messages.back().Prompt, "Do You Want to Save Your Options?");
     EXPECT_EQ(ui.Messages.back().Title, "Save Options");
-    EXPECT_EQ(goOptions.giIndentAmount, 9);
+    EXPECT_EQ(options.giIndentAmount, 9);
     EXPECT_TRUE(gblnOptionsChanged);
     ui.Messages.clear();
     EXPECT_FALSE(dlg.Form_QueryUnload(1));

@@ -1,14 +1,12 @@
 #pragma once
 // A fresh options model in the dialog's design state over the first-run
 // settings, with the page rules as its handlers. The first-run settings are
-// the fixture's options value and, for the dialog and its rules, which read
-// the program's options, the program's options while the test runs.
+// the fixture's options value: the one the rules judge, the dialog edits and
+// the mapping fills.
 #include <gtest/gtest.h>
 
-#include <optional>
-
+#include "Lend.h"
 #include "options/OptionControls.h"
-#include "ProgramOptionsScope.h"
 #include "options/OptionsChanged.h"
 #include "options/OptionsDesign.h"
 #include "options/OptionsMapping.h"
@@ -20,22 +18,22 @@
 class OptionsFixture : public ::testing::Test {
 protected:
     ZelkOptions options;
-    std::optional<ProgramOptionsScope> program;
+    testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog{oCommonDialog, std::make_unique<clsCommonDialog>()};
+    testsupport::Lend<bool> changed{gblnOptionsChanged, false};
 
     void SetUp() override {
-        oCommonDialog = std::make_unique<clsCommonDialog>();
         sbGetINIInfo(options);  // no settings file: every first-run value
-        program.emplace(options);
-        gblnOptionsChanged = false;
     }
-    static OptionControls Design() {
+    // The design state with the rules judging the given stored options.
+    static OptionControls DesignOver(ZelkOptions& saved) {
         OptionControls c;
         BuildOptionsDesign(c);
-        c.SetHandler(OptionsPageRules);
+        c.SetHandler(PageRulesOver(saved));
         return c;
     }
+    OptionControls Design() { return DesignOver(options); }
     // The design with the settings copied in, not yet counted as changed.
-    OptionControls Restored() const {
+    OptionControls Restored() {
         OptionControls c = Design();
         sbRestoreOptions(c, options);
         gblnOptionsChanged = false;

@@ -236,9 +236,8 @@ TEST_F(OptionsMapping, RestoreShowsEachSettingAndSaveWritesItsEditBack) {
         ZelkOptions o;
         sbGetINIInfo(o);
         r.Put(o);
-        // The dialog's rules compare with the program's stored options.
-        ProgramOptionsScope stored{o};
-        Model c = Design();
+        // The dialog's rules compare with the stored options.
+        Model c = DesignOver(o);
         sbRestoreOptions(c, o);
         r.Shown(c);
         r.Edit(c);
@@ -260,7 +259,6 @@ std::string SettingsText(const ZelkOptions& options) {
 TEST_F(OptionsMapping, RestoreThenSaveChangesNoSettingThatTheControlsCanShow) {
     for (const Row& r : Rows()) r.Put(options);
     options.gblnCmtInLineRight = false;  // with both placements on, the later wins
-    ProgramOptionsScope stored{options};
     std::string before;
     try {
         before = SettingsText(options);
@@ -359,9 +357,9 @@ TEST_F(OptionsMapping, DesignStateDecidesWhichHandlersRunAtCreation) {
     // run's switches tick No Change and the indentation's No Change.
     std::vector<std::string> ran;
     Model c = Design();
-    c.SetHandler([&ran](Model& m, const ControlEvent& e) {
+    c.SetHandler([&ran, this](Model& m, const ControlEvent& e) {
         ran.push_back(e.Name);
-        OptionsPageRules(m, e);
+        OptionsPageRules(m, e, options);
     });
     sbRestoreOptions(c, options);
     auto has = [&ran](const std::string& n) { return std::find(ran.begin(), ran.end(), n) != ran.end(); };

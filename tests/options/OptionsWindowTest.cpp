@@ -11,7 +11,6 @@
 #include <QTimer>
 
 #include "platform/KeyCodes.h"
-#include "settings/ProgramOptions.h"
 #include "OptionsFixture.h"
 #include "platform_ui/QtPictureBox.h"
 #include "QtTestApp.h"
@@ -28,7 +27,7 @@ protected:
     void SetUp() override {
         testsupport::EnsureQApplication();
         OptionsFixture::SetUp();
-        dlg = std::make_unique<frmZelOptions>();
+        dlg = std::make_unique<frmZelOptions>(options);
         dlg->Form_Load();
     }
     void TearDown() override { dlg.reset(); }
@@ -200,7 +199,7 @@ TEST_F(OptionsWindow, OrderListsMoveByArrowsAndCtrlKeysAndRefusedMovesBeep) {
     EXPECT_TRUE(dlg->grab().save(QString::fromStdString(testsupport::PicturePath("options-arrange-moved.png"))));
 
     QTest::mouseClick(dlg->cmdOk, Qt::LeftButton);
-    EXPECT_EQ(goOptions.gsModuleHow, "113427213456");
+    EXPECT_EQ(options.gsModuleHow, "113427213456");
 }
 
 TEST_F(OptionsWindow, ExtensionListsTakeTypedEntriesAndShowRefusals) {

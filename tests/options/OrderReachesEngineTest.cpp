@@ -7,7 +7,6 @@
 #include <cstdlib>
 
 #include "options/OptionsDialogLogic.h"
-#include "settings/ProgramOptions.h"
 #include "OptionsFixture.h"
 #include "options/OrderListsPage.h"
 #include "settings/mINIHandler.h"
@@ -40,8 +39,8 @@ const char* const kModule =
 
 // Writes the settings as the program does after a changed dialog and zelks
 // the module under them; returns the output.
-std::string ZelkUnderSavedSettings(const std::string& name) {
-    sbINIPutInfo(goOptions);
+std::string ZelkUnderSavedSettings(const ZelkOptions& options, const std::string& name) {
+    sbINIPutInfo(options);
     const std::string work = testsupport::MakeDir(name);
     const std::string settings = paths::Join(work, "settings.ini");
     testsupport::WriteFile(settings, testsupport::ReadFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName)));
@@ -56,12 +55,12 @@ std::string ZelkUnderSavedSettings(const std::string& name) {
 
 TEST_F(OptionsFixture, AnOrderChangedInTheDialogReachesTheEngine) {
     HiddenView view;
-    OptionsDialogLogic dlg(view);
+    OptionsDialogLogic dlg(view, options);
     dlg.Form_Load();
     dlg.Form_Activate(true);
     dlg.Controls.SetCheck("chkArrangeModule", 1);
     ASSERT_TRUE(dlg.cmdOk_Click());
-    const std::string before = ZelkUnderSavedSettings("default-order");
+    const std::string before = ZelkUnderSavedSettings(options, "default-order");
     const size_t constAt = before.find("Private Const mclngMax"), varAt = before.find("Private mlngCount");
     ASSERT_NE(constAt, std::string::npos);
     ASSERT_NE(varAt, std::string::npos);
@@ -73,8 +72,8 @@ TEST_F(OptionsFixture, AnOrderChangedInTheDialogReachesTheEngine) {
     imgMove_Click(dlg.Controls, 2);
     imgMove_Click(dlg.Controls, 2);
     ASSERT_TRUE(dlg.cmdOk_Click());
-    EXPECT_EQ(goOptions.gsModuleHow, "113427312456");
-    const std::string after = ZelkUnderSavedSettings("changed-order");
+    EXPECT_EQ(options.gsModuleHow, "113427312456");
+    const std::string after = ZelkUnderSavedSettings(options, "changed-order");
     EXPECT_LT(after.find("Private mlngCount"), after.find("Private Const mclngMax")) << after;
     EXPECT_NE(after.find("Private Const mclngMax"), std::string::npos);
 }

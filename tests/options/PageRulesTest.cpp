@@ -1,7 +1,6 @@
 // The page rules: what each edit enables, the texts and captions it sets,
 // the checks of the file and folder fields, and that every edit counts.
 #include "OptionsFixture.h"
-#include "settings/ProgramOptions.h"
 #include "options/OptionsMapping.h"
 #include "platform/Paths.h"
 #include "TestSupport.h"
@@ -12,12 +11,10 @@ using Model = OptionControls;
 
 class PageRules : public OptionsFixture {
 protected:
-    Model c = Restored();
-    static Model Restored() {
-        Model m = Design();
-        sbRestoreOptions(m, goOptions);
-        gblnOptionsChanged = false;
-        return m;
+    Model c;
+    void SetUp() override {
+        OptionsFixture::SetUp();
+        c = Restored();
     }
     void Flip(const std::string& name) {
         if (c[name].Kind == CtlKind::CheckBox)
@@ -133,7 +130,7 @@ TEST_F(PageRules, FocusMovesIntoAHiddenDialogAreSkipped) {
 }
 
 TEST_F(PageRules, BackupFolderChoiceRefillsTheSavedFolderNotTheTypedOne) {
-    goOptions.gsBackupDirectory = "/saved";
+    options.gsBackupDirectory = "/saved";
     c.SetOption("optBackupDir_1", true);
     EXPECT_TRUE(c["txtBackupDir"].Enabled);
     EXPECT_TRUE(c["cmdBackupTo"].Enabled);
@@ -176,7 +173,7 @@ TEST_F(PageRules, IntrinsicChoiceIsKeptInTheFrameTag) {
 
 TEST_F(PageRules, ContinuationWarningOnlyForTheSavedDialectThreeWhileShown) {
     auto& ui = testsupport::Ui();
-    goOptions.gsDialectDefault = "3";
+    options.gsDialectDefault = "3";
     c.Visible = false;
     c.SetCheck("chkContinue", 1);
     EXPECT_TRUE(ui.Messages.empty());
@@ -187,7 +184,7 @@ TEST_F(PageRules, ContinuationWarningOnlyForTheSavedDialectThreeWhileShown) {
     EXPECT_EQ(ui.Messages[0].Prompt, "WARNING\r\n\r\nLine Continuations are Not Valid in Visual Basic 3.0!");
     EXPECT_EQ(ui.Messages[0].Title, "WARNING");
     EXPECT_EQ(c["chkContinue"].Value, 1);
-    goOptions.gsDialectDefault = "5";
+    options.gsDialectDefault = "5";
     c.SetOption("optDialect_3", true);  // chosen, not saved: no warning
     c.SetCheck("chkContinue", 0);
     c.SetCheck("chkContinue", 1);
@@ -240,7 +237,7 @@ TEST_F(PageRules, FileFieldsCheckTheirFiles) {
     c.Raise(CtlEvent::Validate, "txtCommentFile_1");  // an empty field passes
     EXPECT_FALSE(c.ValidateCancel);
     // A template file: cleared silently, then refilled with its saved name.
-    goOptions.gsErrTrap = there;
+    options.gsErrTrap = there;
     ui.Messages.clear();
     c.SetText("txtErrHandler_1", dir + "/gone.def");
     c.Raise(CtlEvent::Validate, "txtErrHandler_1");

@@ -7,6 +7,7 @@
 #include "analysis/KeywordTable.h"
 #include "ProjectFixtures.h"
 #include "ProjectsFixture.h"
+#include "ServiceScopes.h"
 #include "platform/VBText.h"
 #include "projects/modFileList.h"
 
@@ -185,7 +186,7 @@ TEST_F(FileList, SeveralFilesInDialogOrderLastOneOnTopOfTheRecentList) {
 
 TEST_F(FileList, PatternsOfTheChosenFilterMatchWithoutRegardToCase) {
     FolderPickerUi picker;
-    SetUi(&picker);
+    testsupport::UiScope folders{picker};
     std::string upper = Source("A.BAS"), lower = Source("b.bas"), mixed = Source("c.Cls");
     Source("form.Frm");
     Source("notes.txt");

@@ -9,6 +9,7 @@
 #include "common/AppIdentity.h"
 #include "platform/Clock.h"
 #include "OutlineRig.h"
+#include "Lend.h"
 #include "TestSupport.h"
 #include "settings/cINIHandler.h"
 #include "projects/cProjectFiles.h"
@@ -32,12 +33,9 @@ protected:
     std::string dir = testsupport::MakeDir("outline");
     std::string historyFile = dir + "/history.ini";
     OutlineRig rig;
+    testsupport::Lend<std::unique_ptr<cProjectFiles>> projects{oProjectFiles, std::make_unique<cProjectFiles>()};
 
-    void SetUp() override {
-        oProjectFiles = std::make_unique<cProjectFiles>();
-        oFile = std::make_unique<cFileCollection>();
-        oDebug->ClearStatus();
-    }
+    void SetUp() override { oDebug->ClearStatus(); }
 
     cProjectFile& AddProject(const std::string& base, const std::vector<Line>& lines,
                              ProjectFileType type = ProjectFileType::Project) {

@@ -24,7 +24,6 @@ protected:
         BabInit();
         oDebug->ClearStatus();
         oAppInfo->IsAProjectFile = false;
-        oFile = std::make_unique<cFileCollection>();
     }
 
     cFileCollection Chosen(const std::string& path) {

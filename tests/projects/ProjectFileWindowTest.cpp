@@ -32,7 +32,6 @@ protected:
         BabReset();
         BabInit();
         oDebug->ClearStatus();
-        oFile = std::make_unique<cFileCollection>();
         reports = projectfixtures::Copy("books") + "/Reports/Reports.vbp";
     }
 

@@ -11,6 +11,7 @@
 
 #include "projects/IMRUMenu.h"
 #include "settings/ZelkOptions.h"
+#include "Lend.h"
 #include "TestSupport.h"
 #include "common/clsCommonDialog.h"
 #include "settings/mINIHandler.h"
@@ -36,15 +37,13 @@ protected:
     FakeMRUMenu menu;
     ZelkOptions options;
     std::string dir;
+    testsupport::Lend<std::vector<std::string>> mru{gsMRU, std::vector<std::string>(kMRUEntries + 1)};
+    testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog{oCommonDialog, std::make_unique<clsCommonDialog>()};
 
     void SetUp() override {
-        gsMRU.assign(kMRUEntries + 1, std::string());
-        oCommonDialog = std::make_unique<clsCommonDialog>();
         dir = testsupport::MakeDir("src");
         sbInitINI();
     }
-
-    void TearDown() override { oCommonDialog.reset(); }
 
     void SetMRU(std::vector<std::string> entries) {
         gsMRU.assign(kMRUEntries + 1, std::string());

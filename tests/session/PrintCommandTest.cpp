@@ -1,7 +1,6 @@
 // The print command: finding the printing program, and which file it is
 // given, as one argument, through the scripted launcher.
 #include "engine/EngineState.h"
-#include "settings/ProgramOptions.h"
 #include "SessionFixture.h"
 
 namespace {
@@ -14,12 +13,8 @@ protected:
         const std::string folder = testsupport::MakeDir("Quindy Printer");
         printer = folder + "/vodu32";
         testsupport::WriteFile(printer, "#!/bin/sh\n");
-        goOptions.gsQuindyPrinter = printer;
+        w.settings.gsQuindyPrinter = printer;
         ui.StartedPrograms.clear();
-    }
-    void TearDown() override {
-        goOptions.gsQuindyPrinter.clear();
-        SessionFixture::TearDown();
     }
     std::vector<std::vector<std::string>> Started() const { return ui.StartedPrograms; }
     using Run = std::vector<std::vector<std::string>>;
@@ -70,36 +65,36 @@ TEST_F(Print, AFailureToStartIsAMessage) {
 }
 
 TEST_F(Print, IdentifyingThePrintingProgram) {
-    EXPECT_TRUE(fbQuindyPrinterIdentified());
+    EXPECT_TRUE(fbQuindyPrinterIdentified(w.settings));
     for (const std::string& stored :
          {std::string(), paths::Join(dir, "missing/vodu32"), paths::Join(dir, "Clean.bas")}) {
         Source("Clean.bas");
-        goOptions.gsQuindyPrinter = stored;
-        EXPECT_FALSE(fbQuindyPrinterIdentified()) << stored;
+        w.settings.gsQuindyPrinter = stored;
+        EXPECT_FALSE(fbQuindyPrinterIdentified(w.settings)) << stored;
     }
     const std::string upper = paths::Join(dir, "VODU32.EXE");
     testsupport::WriteFile(upper, "");
-    goOptions.gsQuindyPrinter = upper;
-    EXPECT_TRUE(fbQuindyPrinterIdentified());  // letter case does not matter
+    w.settings.gsQuindyPrinter = upper;
+    EXPECT_TRUE(fbQuindyPrinterIdentified(w.settings));  // letter case does not matter
 
     const std::string source = Source("Clean.bas");
     Open({source});
     const std::string question = "Quindy Printer has not been identified.\r\nDo you want to identify it now?";
 
     // Declined: nothing started, the path kept.
-    goOptions.gsQuindyPrinter = "/nowhere/vodu32";
+    w.settings.gsQuindyPrinter = "/nowhere/vodu32";
     Answer({mb::vbNo});
     mnuFilePrint_Click(w);
     EXPECT_EQ(Prompts(), (Names{question}));
     EXPECT_EQ(status.Text, "Quindy Printer not Identified");
-    EXPECT_EQ(goOptions.gsQuindyPrinter, "/nowhere/vodu32");
+    EXPECT_EQ(w.settings.gsQuindyPrinter, "/nowhere/vodu32");
 
     // Cancelled in the dialog: the stored path is forgotten.
     Answer({mb::vbYes});
     ui.FileDialogAnswers.push_back(FileDialogResult{});
     const size_t asked = ui.FileDialogRequests.size();
     mnuFilePrint_Click(w);
-    EXPECT_EQ(goOptions.gsQuindyPrinter, "");
+    EXPECT_EQ(w.settings.gsQuindyPrinter, "");
     ASSERT_EQ(ui.FileDialogRequests.size(), asked + 1);
     const FileDialogRequest& request = ui.FileDialogRequests.back();
     EXPECT_EQ(request.Title, "Looking for Quindy Printer");
@@ -119,7 +114,7 @@ TEST_F(Print, IdentifyingThePrintingProgram) {
     ui.FileDialogAnswers.push_back(chosen);
     Prompts();
     mnuFilePrint_Click(w);
-    EXPECT_EQ(goOptions.gsQuindyPrinter, other);
+    EXPECT_EQ(w.settings.gsQuindyPrinter, other);
     EXPECT_EQ(Started(), (Run{{other, source}}));
     Answer({mb::vbNo});
     mnuFilePrint_Click(w);

@@ -4,7 +4,6 @@
 #include <map>
 
 #include "engine/EngineState.h"
-#include "settings/ProgramOptions.h"
 #include "engine/ProcessFile.h"
 #include "ProjectFixtures.h"
 #include "session/SaveAFile.h"
@@ -66,10 +65,10 @@ TEST_F(ProjectSession, ZelkAndSaveAllSavesEveryChosenFileAndNoProjectFile) {
     EXPECT_FALSE(gblnFileZelked[2] || gblnUnsaved);
     EXPECT_TRUE(OwnTemporaryFiles().empty());
     // Nor do the engine's run and the save when called on such an entry.
-    sbProcessFile(7, goOptions);  // Reports.vbp, inside the session
+    sbProcessFile(7, w.settings);  // Reports.vbp, inside the session
     EXPECT_TRUE(gsTempOutFile[7].empty());
     bool saved = true;
-    sbSaveAFile(7, saved, &w);
+    sbSaveAFile(7, w.settings, saved, &w);
     EXPECT_FALSE(saved);
     EXPECT_EQ(testsupport::ReadFile(reports), before[reports]);
 

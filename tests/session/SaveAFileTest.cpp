@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "session/BackupNames.h"
-#include "settings/ProgramOptions.h"
 #include "platform/Clock.h"
 #include "engine/EngineState.h"
 #include "common/ErrorTrap.h"
@@ -44,15 +43,14 @@ TEST(BackupNames, BackupDirectoryFromTheSettings) {
         {1, "old", "~old/"},           {1, "\\old\\sub", "~old/sub/"},
     };
     const std::string src = "/home/u/src/";
+    ZelkOptions options;
     for (const auto& c : cases) {
-        goOptions.giBackup = BackupPlace{c.backup};
-        goOptions.gsBackupDirectory = c.setting;
+        options.giBackup = BackupPlace{c.backup};
+        options.gsBackupDirectory = c.setting;
         std::string expected = c.expected;
         if (expected.front() == '~') expected = src + expected.substr(1);
-        EXPECT_EQ(fsBackupDirectory(src), expected) << c.backup << " " << c.setting;
+        EXPECT_EQ(fsBackupDirectory(options, src), expected) << c.backup << " " << c.setting;
     }
-    goOptions.giBackup = BackupPlace::BesideSource;
-    goOptions.gsBackupDirectory.clear();
 }
 
 using SaveAFile = SaveFixture;
@@ -106,7 +104,7 @@ TEST_F(SaveAFile, NameWithoutDotGetsAValidCycleName) {
 }
 
 TEST_F(SaveAFile, AskBeforeOverwritingOnlyWhenABackupExists) {
-    goOptions.giOverwrite = OverwriteMode::Ask;
+    options.giOverwrite = OverwriteMode::Ask;
     ASSERT_TRUE(Save());
     EXPECT_TRUE(ui.Messages.empty());  // no question without an earlier backup
     EXPECT_EQ(Read(Backup("Form1.frm")), "old source\r\n");
@@ -125,7 +123,7 @@ TEST_F(SaveAFile, AskBeforeOverwritingOnlyWhenABackupExists) {
 }
 
 TEST_F(SaveAFile, AnswerNoKeepsTheBackupAndReplacesTheSource) {
-    goOptions.giOverwrite = OverwriteMode::Ask;
+    options.giOverwrite = OverwriteMode::Ask;
     fs::create_directory(srcDir + "ZELBACK");
     testsupport::WriteFile(Backup("Form1.frm"), "earlier backup");
     ui.MsgBoxAnswers = {mb::vbNo};
@@ -136,7 +134,7 @@ TEST_F(SaveAFile, AnswerNoKeepsTheBackupAndReplacesTheSource) {
 }
 
 TEST_F(SaveAFile, CancelAtTheQuestionLeavesEverythingAndClearsTheCheckMark) {
-    goOptions.giOverwrite = OverwriteMode::Ask;
+    options.giOverwrite = OverwriteMode::Ask;
     fs::create_directory(srcDir + "ZELBACK");
     testsupport::WriteFile(Backup("Form1.frm"), "earlier backup");
     const std::string temp = gsTempOutFile[1];
@@ -150,7 +148,7 @@ TEST_F(SaveAFile, CancelAtTheQuestionLeavesEverythingAndClearsTheCheckMark) {
 }
 
 TEST_F(SaveAFile, KeepSourceModeWritesTheOutputIntoTheBackupDirectory) {
-    goOptions.giSaveInBackup = SaveMode::IntoBackupFolder;
+    options.giSaveInBackup = SaveMode::IntoBackupFolder;
     const auto stamp = fs::file_time_type::clock::now() - std::chrono::hours(48);
     fs::last_write_time(source, stamp);
     ASSERT_TRUE(Save());
@@ -161,8 +159,8 @@ TEST_F(SaveAFile, KeepSourceModeWritesTheOutputIntoTheBackupDirectory) {
 }
 
 TEST_F(SaveAFile, KeepSourceModeAnswerNoTakesTheNextFreeCycle) {
-    goOptions.giSaveInBackup = SaveMode::IntoBackupFolder;
-    goOptions.giOverwrite = OverwriteMode::Ask;
+    options.giSaveInBackup = SaveMode::IntoBackupFolder;
+    options.giOverwrite = OverwriteMode::Ask;
     fs::create_directory(srcDir + "ZELBACK");
     testsupport::WriteFile(Backup("Form1.frm"), "earlier output");
     testsupport::WriteFile(Backup("Form1.f01"), "cycle 1");
@@ -176,7 +174,7 @@ TEST_F(SaveAFile, KeepSourceModeAnswerNoTakesTheNextFreeCycle) {
 }
 
 TEST_F(SaveAFile, ReplaceOnlyModeMakesNoBackupDirectory) {
-    goOptions.giSaveInBackup = SaveMode::ReplaceOnly;
+    options.giSaveInBackup = SaveMode::ReplaceOnly;
     ASSERT_TRUE(Save());
     EXPECT_FALSE(Exists(srcDir + "ZELBACK"));
     EXPECT_EQ(Read(source), "output 1\r\n");
@@ -188,7 +186,7 @@ TEST_F(SaveAFile, ReadOnlySourceIsRefusedInTheModesThatWriteIt) {
                     fs::perm_options::remove);
     for (int mode : {0, 2}) {
         ui.Messages.clear();
-        goOptions.giSaveInBackup = SaveMode{mode};
+        options.giSaveInBackup = SaveMode{mode};
         const std::string temp = gsTempOutFile[1];
         EXPECT_FALSE(Save()) << mode;
         ASSERT_EQ(ui.Messages.size(), 1u);
@@ -205,19 +203,19 @@ TEST_F(SaveAFile, ReadOnlySourceIsRefusedInTheModesThatWriteIt) {
     EXPECT_EQ(status.Text, "");
 
     // Keeping the source does not write it.
-    goOptions.giSaveInBackup = SaveMode::IntoBackupFolder;
+    options.giSaveInBackup = SaveMode::IntoBackupFolder;
     EXPECT_TRUE(Save());
     EXPECT_EQ(Read(Backup("Form1.f01")), "output 1\r\n");
 }
 
 TEST_F(SaveAFile, BackupThatWouldBeTheSourceItselfIsRefused) {
-    goOptions.giBackup = BackupPlace::BackupDirectory;
-    goOptions.gsBackupDirectory = srcDir;
+    options.giBackup = BackupPlace::BackupDirectory;
+    options.gsBackupDirectory = srcDir;
     for (int overwrite : {0, 1}) {
         for (int mode : {0, 1}) {
             ui.Messages.clear();
-            goOptions.giOverwrite = OverwriteMode{overwrite};
-            goOptions.giSaveInBackup = SaveMode{mode};
+            options.giOverwrite = OverwriteMode{overwrite};
+            options.giSaveInBackup = SaveMode{mode};
             EXPECT_FALSE(Save()) << overwrite << mode;
             ASSERT_EQ(ui.Messages.size(), 1u);  // refused before any question
             EXPECT_NE(ui.Messages[0].Prompt.find("would be the file itself"), std::string::npos);
@@ -227,17 +225,17 @@ TEST_F(SaveAFile, BackupThatWouldBeTheSourceItselfIsRefused) {
 }
 
 TEST_F(SaveAFile, UnknownSaveModeSavesAndRecordsNothing) {
-    goOptions.gblnSaveZelInfo = true;
+    options.gblnSaveZelInfo = true;
     for (int mode : {3, -1}) {
         ui.Messages.clear();
-        goOptions.giSaveInBackup = SaveMode{mode};
+        options.giSaveInBackup = SaveMode{mode};
         EXPECT_FALSE(Save());
         ASSERT_EQ(ui.Messages.size(), 1u);
         EXPECT_NE(ui.Messages[0].Prompt.find("File Form1.frm Not Saved"), std::string::npos);
     }
     EXPECT_EQ(Read(source), "old source\r\n");
     EXPECT_FALSE(Exists(srcDir + "ZELBACK"));
-    EXPECT_FALSE(Exists(goOptions.gsSaveZelFile));
+    EXPECT_FALSE(Exists(options.gsSaveZelFile));
     EXPECT_EQ(status.Text, "");
 }
 
@@ -253,16 +251,16 @@ TEST_F(SaveAFile, AFailedSaveIsAMessageAndKeepsTheOutput) {
         {"the source vanished", 0, [this] { fs::remove(source); }, "File not found\r\n~Form1.frm"},
         {"the output vanished", 2, [] { fs::remove(gsTempOutFile[1]); }, "File not found\r\n@"},
         {"the backup folder cannot be made", 0,
-         [] {
-             goOptions.giBackup = BackupPlace::BackupDirectory;
-             goOptions.gsBackupDirectory = "no/such/folder";
+         [this] {
+             options.giBackup = BackupPlace::BackupDirectory;
+             options.gsBackupDirectory = "no/such/folder";
          },
          "The backup folder could not be created (Path not found)\r\n~no/such/folder/"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         OpenSession("Form1.frm", "old source\r\n");
-        goOptions.giSaveInBackup = SaveMode{c.mode};
+        options.giSaveInBackup = SaveMode{c.mode};
         const std::string output = gsTempOutFile[1];
         c.breakIt();
         std::string reason = c.reason;
@@ -281,8 +279,8 @@ TEST_F(SaveAFile, AFailedSaveIsAMessageAndKeepsTheOutput) {
         }
         EXPECT_EQ(Exists(output), c.mode != 2);
         EXPECT_FALSE(Exists(Backup("Form1.f01")));
-        goOptions.giBackup = BackupPlace::BesideSource;
-        goOptions.gsBackupDirectory.clear();
+        options.giBackup = BackupPlace::BesideSource;
+        options.gsBackupDirectory.clear();
         ui.Messages.clear();
     }
 }
@@ -318,7 +316,7 @@ TEST_F(SaveAFile, OnlyOurOwnTemporaryOutputIsDeleted) {
     const std::string foreign = srcDir + "PVFOREIGN.TMP";
     testsupport::WriteFile(foreign, "someone else's\r\n");
     gsTempOutFile[1] = foreign;
-    goOptions.giSaveInBackup = SaveMode::ReplaceOnly;
+    options.giSaveInBackup = SaveMode::ReplaceOnly;
     ASSERT_TRUE(Save());
     EXPECT_TRUE(Exists(foreign));
     EXPECT_EQ(Read(source), "someone else's\r\n");
@@ -328,33 +326,33 @@ TEST_F(SaveAFile, HistoryRecordHoldsTheSavedFilesStampAndTheTimeOfTheSave) {
     FakeClock clock;
     clock.Current = DateTime{2026, 3, 7, 14, 5, 11};
     SetClock(&clock);
-    goOptions.gblnSaveZelInfo = true;
+    options.gblnSaveZelInfo = true;
     ASSERT_TRUE(Save());
     const std::string stamp = datetime::HistoryStamp(datetime::FileDateTime(source));
-    EXPECT_EQ(Read(goOptions.gsSaveZelFile),
+    EXPECT_EQ(Read(options.gsSaveZelFile),
               "[Zembrock Zelker for Visual Basic]\r\n" + source + "=" + stamp + "|3/07/2026 2:05:11 PM\r\n");
 
     // One record per path: a later save replaces its value.
     clock.Current = DateTime{2026, 11, 30, 9, 0, 0};
     Zelked("output 2\r\n");
     ASSERT_TRUE(Save());
-    EXPECT_EQ(Read(goOptions.gsSaveZelFile), "[Zembrock Zelker for Visual Basic]\r\n" + source + "=" +
+    EXPECT_EQ(Read(options.gsSaveZelFile), "[Zembrock Zelker for Visual Basic]\r\n" + source + "=" +
                                        datetime::HistoryStamp(datetime::FileDateTime(source)) +
                                        "|11/30/2026 9:00:00 AM\r\n");
 }
 
 TEST_F(SaveAFile, HistoryOffLeavesTheHistoryFileAlone) {
     ASSERT_TRUE(Save());
-    EXPECT_FALSE(Exists(goOptions.gsSaveZelFile));
+    EXPECT_FALSE(Exists(options.gsSaveZelFile));
 }
 
 TEST_F(SaveAFile, KeepSourceModeRecordsTheUntouchedSourcesStamp) {
-    goOptions.giSaveInBackup = SaveMode::IntoBackupFolder;
-    goOptions.gblnSaveZelInfo = true;
+    options.giSaveInBackup = SaveMode::IntoBackupFolder;
+    options.gblnSaveZelInfo = true;
     fs::last_write_time(source, fs::file_time_type::clock::from_sys(
                                     std::chrono::sys_seconds{std::chrono::seconds{1000000000}}));
     ASSERT_TRUE(Save());
-    const std::string value = Read(goOptions.gsSaveZelFile);
+    const std::string value = Read(options.gsSaveZelFile);
     EXPECT_NE(value.find("=" + datetime::HistoryStamp(datetime::FromTimeT(1000000000)) + "|"), std::string::npos);
 }
 
@@ -380,9 +378,9 @@ TEST_F(SaveAFile, KeptLogByModeAndSettings) {
         OpenSession("Form1.frm", "old source\r\n");
         fs::remove(srcDir + "Form1.LOG");
         fs::remove_all(srcDir + "ZELBACK");
-        goOptions.giSaveInBackup = SaveMode{c.mode};
-        goOptions.gblnLogSignificant = c.significant;
-        goOptions.giLogOverwrite = OverwriteMode{c.logOverwrite};
+        options.giSaveInBackup = SaveMode{c.mode};
+        options.gblnLogSignificant = c.significant;
+        options.giLogOverwrite = OverwriteMode{c.logOverwrite};
         Zelked("output\r\n", c.warnings);
         const std::string tempLog = gsTempLogFile[1];
         ASSERT_TRUE(Save());
@@ -400,8 +398,8 @@ TEST_F(SaveAFile, KeptLogByModeAndSettings) {
 }
 
 TEST_F(SaveAFile, KeptLogTakesTheNextNumberAndANameWithoutDotGetsOne) {
-    goOptions.giSaveInBackup = SaveMode::ReplaceOnly;
-    goOptions.giLogOverwrite = OverwriteMode::NumberedCycles;
+    options.giSaveInBackup = SaveMode::ReplaceOnly;
+    options.giLogOverwrite = OverwriteMode::NumberedCycles;
     testsupport::WriteFile(srcDir + "Form1.LOG", "earlier log");
     ASSERT_TRUE(Save());
     EXPECT_EQ(gsTempLogFile[1], srcDir + "Form1.L01");
@@ -413,16 +411,16 @@ TEST_F(SaveAFile, KeptLogTakesTheNextNumberAndANameWithoutDotGetsOne) {
 }
 
 TEST_F(SaveAFile, HistoryRecordRoundTripsWithTheChangedSinceLastSaveTest) {
-    goOptions.gblnSaveZelInfo = true;
-    EXPECT_TRUE(fbIsNewer(source, goOptions.gsSaveZelFile));  // never saved
+    options.gblnSaveZelInfo = true;
+    EXPECT_TRUE(fbIsNewer(source, options.gsSaveZelFile));  // never saved
     ASSERT_TRUE(Save());
-    EXPECT_FALSE(fbIsNewer(source, goOptions.gsSaveZelFile));
+    EXPECT_FALSE(fbIsNewer(source, options.gsSaveZelFile));
     // Edited after the save.
     fs::last_write_time(source, fs::last_write_time(source) + std::chrono::minutes(5));
-    EXPECT_TRUE(fbIsNewer(source, goOptions.gsSaveZelFile));
+    EXPECT_TRUE(fbIsNewer(source, options.gsSaveZelFile));
     // Zelked and saved again in the mode that keeps the source: its own
     // (edited) time stamp is recorded, and the save is later.
-    goOptions.giSaveInBackup = SaveMode::IntoBackupFolder;
+    options.giSaveInBackup = SaveMode::IntoBackupFolder;
     Zelked("output 2\r\n");
     FakeClock clock;
     clock.Current = datetime::FromTimeT(
@@ -432,7 +430,7 @@ TEST_F(SaveAFile, HistoryRecordRoundTripsWithTheChangedSinceLastSaveTest) {
         1);
     SetClock(&clock);
     ASSERT_TRUE(Save());
-    EXPECT_FALSE(fbIsNewer(source, goOptions.gsSaveZelFile));
+    EXPECT_FALSE(fbIsNewer(source, options.gsSaveZelFile));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // Save and Save All after a real zelk, the Options command and help.
 #include "engine/EngineState.h"
-#include "settings/ProgramOptions.h"
 #include "engine/IsNewer.h"
 #include "SessionFixture.h"
 #include "platform/VBText.h"
@@ -39,7 +38,7 @@ TEST_F(SaveCommands, EachModePutsTheOutputInPlaceAndClosesTheFile) {
     for (const Case& c : cases) {
         fs::remove_all(dir);
         fs::create_directories(dir);
-        goOptions.giSaveInBackup = SaveMode{c.mode};
+        w.settings.giSaveInBackup = SaveMode{c.mode};
         OpenAndZelk();
         mnuFileSave_Click(w);
         EXPECT_TRUE(Prompts().empty()) << c.mode;
@@ -108,27 +107,27 @@ TEST_F(SaveCommands, AReadOnlySourceIsNotSaved) {
 }
 
 TEST_F(SaveCommands, TheHistoryRecordAndItsRoundTrip) {
-    goOptions.gblnSaveZelInfo = true;
-    goOptions.giSaveInBackup = SaveMode::IntoBackupFolder;  // keeps the source: its time stamp is known
+    w.settings.gblnSaveZelInfo = true;
+    w.settings.giSaveInBackup = SaveMode::IntoBackupFolder;  // keeps the source: its time stamp is known
     OpenAndZelk();
     SetFileTime(source, DateTime{2026, 3, 7, 14, 5, 9});
     mnuFileSave_Click(w);
-    const std::string history = testsupport::ReadFile(goOptions.gsSaveZelFile);
+    const std::string history = testsupport::ReadFile(w.settings.gsSaveZelFile);
     EXPECT_EQ(history, "[Zembrock Zelker for Visual Basic]\r\n" + source + "=3/07/2026 2:05:09 PM|3/07/2026 3:00:00 PM\r\n");
-    EXPECT_FALSE(fbIsNewer(source, goOptions.gsSaveZelFile));
+    EXPECT_FALSE(fbIsNewer(source, w.settings.gsSaveZelFile));
 
     // Changed after the save: newer; a second save updates the record.
     SetFileTime(source, DateTime{2026, 3, 7, 15, 0, 1});
-    EXPECT_TRUE(fbIsNewer(source, goOptions.gsSaveZelFile));
+    EXPECT_TRUE(fbIsNewer(source, w.settings.gsSaveZelFile));
     clock.Current = DateTime{2026, 12, 25, 9, 30, 0};
     Open({source});
     mnuProcessZelk_Click(w);
     mnuFileSave_Click(w);
     cINIHandler ini;
-    ini.INIFileName(goOptions.gsSaveZelFile);
+    ini.INIFileName(w.settings.gsSaveZelFile);
     ini.Section("Zembrock Zelker for Visual Basic");
     EXPECT_EQ(ini.ReadString(source, ""), "3/07/2026 3:00:01 PM|12/25/2026 9:30:00 AM");
-    EXPECT_FALSE(fbIsNewer(source, goOptions.gsSaveZelFile));
+    EXPECT_FALSE(fbIsNewer(source, w.settings.gsSaveZelFile));
 }
 
 // The source vanished after the zelk: Save is a message naming the file and

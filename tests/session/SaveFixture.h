@@ -11,7 +11,6 @@
 #include "engine/EngineState.h"
 #include "common/IProgressView.h"
 #include "session/IViewFileList.h"
-#include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "session/SaveAFile.h"
 #include "platform/TempFiles.h"
@@ -42,16 +41,18 @@ protected:
     FakeViewList viewList;
     std::string srcDir;
     std::string source;
+    // The settings the saves go by.
+    ZelkOptions options;
 
     void SetUp() override {
-        goOptions.giSaveInBackup = SaveMode::ReplaceWithBackup;
-        goOptions.giBackup = BackupPlace::BesideSource;
-        goOptions.gsBackupDirectory.clear();
-        goOptions.giOverwrite = OverwriteMode::NumberedCycles;
-        goOptions.giLogOverwrite = OverwriteMode::KeepNoLog;
-        goOptions.gblnLogSignificant = false;
-        goOptions.gblnSaveZelInfo = false;
-        goOptions.gsSaveZelFile = paths::Join(testsupport::ProgramDir(), "KEMHIST.KEM");
+        options.giSaveInBackup = SaveMode::ReplaceWithBackup;
+        options.giBackup = BackupPlace::BesideSource;
+        options.gsBackupDirectory.clear();
+        options.giOverwrite = OverwriteMode::NumberedCycles;
+        options.giLogOverwrite = OverwriteMode::KeepNoLog;
+        options.gblnLogSignificant = false;
+        options.gblnSaveZelInfo = false;
+        options.gsSaveZelFile = paths::Join(testsupport::ProgramDir(), "KEMHIST.KEM");
         gctlStatus = &status;
         srcDir = testsupport::MakeDir("src") + "/";
         OpenSession("Form1.frm", "old source\r\n");
@@ -87,7 +88,7 @@ protected:
 
     bool Save() {
         bool saved = false;
-        sbSaveAFile(1, saved, &viewList);
+        sbSaveAFile(1, options, saved, &viewList);
         return saved;
     }
 

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "common/AppIdentity.h"
-#include "settings/ProgramOptions.h"
 #include "platform/Clock.h"
 #include "analysis/KeywordTable.h"
 #include "FakeZelkWindow.h"
@@ -120,6 +119,9 @@ public:
     }
     void ShowAbout() override { ++aboutShown; }
     void UnhookText() override { ++unhooked; }
+    ZelkOptions& Settings() override { return settings; }
+    // The settings the commands work with, in place of the program's own.
+    ZelkOptions settings;
 
     // IViewFileList
     bool SetViewFileChecked(int item, bool on) override {
@@ -202,7 +204,7 @@ protected:
         clock.Current = DateTime{2026, 3, 7, 15, 0, 0};
         SetClock(&clock);
         testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName), kSettings);
-        sbGetINIInfo(goOptions);
+        sbGetINIInfo(w.settings);
         BabReset();
         BabInit();
         oDebug->ClearStatus();

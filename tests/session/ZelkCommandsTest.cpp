@@ -1,9 +1,9 @@
 // Zelk File and Zelk and Save All on the real engine.
 #include "engine/EngineState.h"
-#include "settings/ProgramOptions.h"
 #include "common/ErrorTrap.h"
 #include "engine/IsNewer.h"
 #include "engine/ProcessFile.h"
+#include "settings/ProgramOptions.h"
 #include "SessionFixture.h"
 #include "settings/cINIHandler.h"
 
@@ -125,13 +125,14 @@ TEST_F(Zelk, AFailedOrCancelledRunCountsAsNotZelked) {
 }
 
 TEST_F(Zelk, TheDictionaryRetryHappensOnce) {
-    goOptions.gsCustomDictionary = "/nowhere/custom.dic";
+    ZelkOptions settings;
+    settings.gsCustomDictionary = "/nowhere/custom.dic";
     int runs = 0;
-    sbRetryWithoutCustomDictionary([&] {
+    sbRetryWithoutCustomDictionary(settings, [&] {
         if (++runs == 1) throw VBError(32354, "dictionary", "cSpellCheck");
     });
     EXPECT_EQ(runs, 2);
-    EXPECT_EQ(goOptions.gsCustomDictionary, "");
+    EXPECT_EQ(settings.gsCustomDictionary, "");
 
     // A dictionary error that comes again goes on to the caller's error
     // trap; any other error goes there at once.
@@ -141,13 +142,46 @@ TEST_F(Zelk, TheDictionaryRetryHappensOnce) {
     } failing[] = {{13, 2}, {32354, 2}, {5, 1}};
     for (const auto& f : failing) {
         runs = 0;
-        EXPECT_THROW(sbRetryWithoutCustomDictionary([&] {
+        EXPECT_THROW(sbRetryWithoutCustomDictionary(settings, [&] {
                          ++runs;
                          throw VBError(f.number, "failed", "cSpellCheck");
                      }),
                      VBError);
         EXPECT_EQ(runs, f.runs) << f.number;
     }
+}
+
+// A dictionary a run went without is forgotten in the settings the session
+// works with, so that the user is told once; the program's own options are
+// not the run's to change.
+TEST_F(Zelk, MissingDictionariesAreToldOnceAndForgotten) {
+    const ZelkOptions program = goOptions;
+    const Names picked{Source("A.bas"), Source("B.bas")};
+    w.settings.gblnSpellEnabled = true;
+    w.settings.gsStandardDictionary = paths::Join(dir, "NONE.DAT");
+    w.settings.gsCustomDictionary = "/nowhere/custom.dic";  // cannot be made either
+    Open(picked);
+    mnuProcessZelkAll_Click(w, 0);
+    const Names prompts = Prompts();
+    ASSERT_EQ(prompts.size(), 4u);
+    EXPECT_EQ(prompts[0].substr(0, 30), "You have spell checking enable");
+    EXPECT_EQ(prompts[1].substr(0, 24), "The spelling dictionary ");
+    EXPECT_EQ(prompts[2].substr(0, 31), "The custom spelling dictionary ");
+    EXPECT_EQ(prompts[3], "2 files Zelked\r\n\r\n");
+    EXPECT_EQ(w.settings.gsStandardDictionary, "");
+    EXPECT_EQ(w.settings.gsCustomDictionary, "");
+    EXPECT_EQ(goOptions, program);
+
+    // Zelk File goes on without them too.
+    w.settings.gsCustomDictionary = "/nowhere/again.dic";
+    gblnSpellThisModule = true;
+    Open({picked[0]});
+    mnuProcessZelk_Click(w);
+    EXPECT_EQ(Prompts(), Names{"The custom spelling dictionary \r\n/nowhere/again.dic\r\nwas not found!\r\n"
+                               "Please specify the custom dictionary with the Options->Spell!\r\n\r\n"
+                               "Continuing without the custom dictionary."});
+    EXPECT_EQ(w.settings.gsCustomDictionary, "");
+    EXPECT_TRUE(gblnFileZelked[1]);
 }
 
 TEST_F(Zelk, ZelkAndSaveAllSavesEachOnceAndSumsUp) {
@@ -179,7 +213,7 @@ TEST_F(Zelk, ZelkAndSaveAllSavesEachOnceAndSumsUp) {
 }
 
 TEST_F(Zelk, ZelkAllNewerWithNothingChangedZelksNothing) {
-    goOptions.gblnSaveZelInfo = true;
+    w.settings.gblnSaveZelInfo = true;
     const Names picked{Source("A.bas"), Source("B.bas")};
     Open(picked);
     mnuProcessZelkAll_Click(w, 0);
@@ -187,7 +221,7 @@ TEST_F(Zelk, ZelkAllNewerWithNothingChangedZelksNothing) {
     // Saved at 3:00 PM; the files' own time stamps lie before that.
     for (const std::string& source : picked) {
         SetFileTime(source, kEarlier);
-        EXPECT_FALSE(fbIsNewer(source, goOptions.gsSaveZelFile)) << source;
+        EXPECT_FALSE(fbIsNewer(source, w.settings.gsSaveZelFile)) << source;
     }
 
     Open(picked);
@@ -212,8 +246,8 @@ TEST_F(Zelk, ZelkAllNewerWithNothingChangedZelksNothing) {
 
 TEST_F(Zelk, TheAskSettingCanBeSuspendedForTheRun) {
     const Names picked{Source("A.bas"), Source("B.bas")};
-    goOptions.giOverwrite = OverwriteMode::Ask;
-    goOptions.giLogOverwrite = OverwriteMode::Ask;
+    w.settings.giOverwrite = OverwriteMode::Ask;
+    w.settings.giLogOverwrite = OverwriteMode::Ask;
     // Cancel at the first question: nothing zelked, the settings kept, the
     // current file closed.
     Open(picked);
@@ -222,7 +256,7 @@ TEST_F(Zelk, TheAskSettingCanBeSuspendedForTheRun) {
     EXPECT_EQ(Prompts(), Names{"You have selected 'Ask before overwriting' \r\n\r\n"
                                "Do you want to maintain this setting while zelking all files?"});
     EXPECT_EQ(ui.Messages.back().Title, "Cancel Ask");
-    EXPECT_EQ(goOptions.giOverwrite, OverwriteMode::Ask);
+    EXPECT_EQ(w.settings.giOverwrite, OverwriteMode::Ask);
     EXPECT_EQ(giFileIndex, 2);
     EXPECT_FALSE(Exists(paths::Join(dir, "ZELBACK")));
 
@@ -237,12 +271,12 @@ TEST_F(Zelk, TheAskSettingCanBeSuspendedForTheRun) {
     ASSERT_EQ(prompts.size(), 2u);
     EXPECT_EQ(prompts[1], "2 files Zelked\r\n\r\n");
     EXPECT_EQ(testsupport::ReadFile(paths::Join(dir, "ZELBACK/A.bas")), kClean);
-    EXPECT_EQ(goOptions.giOverwrite, OverwriteMode::Ask);
-    EXPECT_EQ(goOptions.giLogOverwrite, OverwriteMode::Ask);
+    EXPECT_EQ(w.settings.giOverwrite, OverwriteMode::Ask);
+    EXPECT_EQ(w.settings.giLogOverwrite, OverwriteMode::Ask);
 
     // With spell checking on, the second question can cancel too.
-    goOptions.gblnSpellEnabled = true;
-    goOptions.giOverwrite = OverwriteMode::NumberedCycles;
+    w.settings.gblnSpellEnabled = true;
+    w.settings.giOverwrite = OverwriteMode::NumberedCycles;
     Open(picked);
     Answer({mb::vbCancel});
     mnuProcessZelkAll_Click(w, 0);
@@ -255,20 +289,24 @@ TEST_F(Zelk, TheAskSettingCanBeSuspendedForTheRun) {
 TEST_F(Zelk, SuspendedQuestionsLeaveTheSettingsAsTheyAre) {
     class FailingSummary : public ScriptedUiServices {
     public:
+        explicit FailingSummary(const ZelkOptions& settings) : settings_(settings) {}
         std::vector<OverwriteMode> seen;
         int MsgBox(const std::string& prompt, int buttons, const std::string& title) override {
             if (title != "Zelker Diagnostics") return ScriptedUiServices::MsgBox(prompt, buttons, title);
-            seen = {goOptions.giOverwrite, goOptions.giLogOverwrite};
+            seen = {settings_.giOverwrite, settings_.giLogOverwrite};
             throw VBError(vberr::kOwnFailure, "the summary failed");
         }
-    } failing;
+
+    private:
+        const ZelkOptions& settings_;
+    } failing(w.settings);
     failing.MsgBoxAnswers = {mb::vbNo};
     const Names picked{Source("A.bas"), Source("B.bas")};
     Open(picked);
     fs::create_directories(paths::Join(dir, "ZELBACK"));
     testsupport::WriteFile(paths::Join(dir, "ZELBACK/A.bas"), "old backup");
-    goOptions.giOverwrite = OverwriteMode::Ask;
-    goOptions.giLogOverwrite = OverwriteMode::Ask;
+    w.settings.giOverwrite = OverwriteMode::Ask;
+    w.settings.giLogOverwrite = OverwriteMode::Ask;
     SetUi(&failing);
     EXPECT_THROW(mnuProcessZelkAll_Click(w, 0), ErrorReported);
     SetUi(&testsupport::Ui());
@@ -278,8 +316,8 @@ TEST_F(Zelk, SuspendedQuestionsLeaveTheSettingsAsTheyAre) {
     EXPECT_EQ(failing.Messages[0].Title, "Cancel Ask");
     EXPECT_EQ(testsupport::ReadFile(paths::Join(dir, "ZELBACK/A.bas")), kClean);
     EXPECT_EQ(failing.seen, (std::vector<OverwriteMode>{OverwriteMode::Ask, OverwriteMode::Ask}));
-    EXPECT_EQ(goOptions.giOverwrite, OverwriteMode::Ask);
-    EXPECT_EQ(goOptions.giLogOverwrite, OverwriteMode::Ask);
+    EXPECT_EQ(w.settings.giOverwrite, OverwriteMode::Ask);
+    EXPECT_EQ(w.settings.giLogOverwrite, OverwriteMode::Ask);
 }
 
 TEST_F(Zelk, AFailedFileEndsTheRunAndTheSession) {

@@ -11,6 +11,7 @@
 #include "common/ScreenSize.h"
 #include "SettingsFile.h"
 #include "SettingsPlaces.h"
+#include "Lend.h"
 #include "TestSupport.h"
 #include "platform/VBText.h"
 #include "common/clsCommonDialog.h"
@@ -29,10 +30,8 @@ std::map<std::string, std::string> HeldValues(const ZelkOptions& options) {
 
 class SettingsLoad : public ::testing::Test {
 protected:
-    void SetUp() override {
-        oCommonDialog = std::make_unique<clsCommonDialog>();
-        settingsfile::OnlyProgramFiles({});
-    }
+    void SetUp() override { settingsfile::OnlyProgramFiles({}); }
+    testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog{oCommonDialog, std::make_unique<clsCommonDialog>()};
 };
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include "platform/Paths.h"
 #include "SettingsFile.h"
 #include "SettingsPlaces.h"
+#include "Lend.h"
+#include "ServiceScopes.h"
 #include "TestSupport.h"
 #include "platform/VBText.h"
 #include "common/clsCommonDialog.h"
@@ -20,12 +22,10 @@ namespace {
 
 class SettingsSave : public ::testing::Test {
 protected:
-    void SetUp() override {
-        SetClock(&clock_);
-        oCommonDialog = std::make_unique<clsCommonDialog>();
-        settingsfile::OnlyProgramFiles({});
-    }
+    void SetUp() override { settingsfile::OnlyProgramFiles({}); }
     FakeClock clock_;
+    testsupport::ClockScope fixed_{clock_};
+    testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog_{oCommonDialog, std::make_unique<clsCommonDialog>()};
 };
 
 // What start-up does with the settings file, then the exit's save.

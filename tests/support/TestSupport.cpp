@@ -10,21 +10,52 @@
 #include "platform/Clock.h"
 #include "common/ErrorTrap.h"
 #include "common/SharedState.h"
-#include "analysis/SourceModel.h"
 #include "platform/TempFiles.h"
 #include "engine/ZelkHost.h"
 #include "common/mKEMCommon.h"
+#include "common/clsCommonDialog.h"
+#include "engine/CommentEditorHost.h"
+#include "engine/SpellingHooks.h"
+#include "spelling/TemplateEditors.h"
+#include "Lend.h"
+#include "settings/ProgramOptions.h"
 
 namespace fs = std::filesystem;
 
 namespace testsupport {
 namespace {
 
+// What the program's parts share, as each test finds it and leaves it: no
+// window, progress view or status line, a fresh engine object, no shared
+// file dialog, no spelling hooks or template editors installed, and the
+// program's options as they were. Whatever a test changes there is undone
+// when it ends.
+struct FreshProgram {
+    Lend<ZelkOptions> options{goOptions};
+    Lend<IProgressView*> progress{oProgressForm, nullptr};
+    Lend<IZelkWindow*> window{gfrmZelker, nullptr};
+    Lend<ICaption*> status{gctlStatus, nullptr};
+    Lend<long> linesInFile{glLinesInFile, 0};
+    Lend<int> fileIndex{giFileIndex, 0};
+    Lend<std::unique_ptr<cVEZUZ>> zel{oZel, std::make_unique<cVEZUZ>()};
+    Lend<std::unique_ptr<clsCommonDialog>> commonDialog{oCommonDialog, nullptr};
+    Lend<bool> spellThisModule{gblnSpellThisModule, false};
+    Lend<decltype(gfnSpellCheckIt)> spellCheck{gfnSpellCheckIt, nullptr};
+    Lend<decltype(gfnSpellCheckResource)> spellResource{gfnSpellCheckResource, nullptr};
+    Lend<decltype(gfnSpellInitialize)> spellSetUp{gfnSpellInitialize, nullptr};
+    Lend<decltype(gfnAskTabWidth)> askTabWidth{gfnAskTabWidth, nullptr};
+    Lend<ICommentEditor*> commentEditor{goCommentEditor, nullptr};
+    Lend<ITemplateEditors*> templateEditors{goTemplateEditors, nullptr};
+    Lend<bool> commentEdit{gblnCommentEdit, false};
+    Lend<bool> commentSkip{gblnCommentSkip, false};
+};
+
 struct State {
     std::string root;
     std::string programDir;
     std::string configDir;
     std::unique_ptr<ScriptedUiServices> ui;
+    std::unique_ptr<FreshProgram> program;
 };
 State gState;
 
@@ -60,17 +91,13 @@ class PerTestListener : public ::testing::EmptyTestEventListener {
                               const std::string& procName) {
             throw ErrorReported{number, description, source, procName};
         });
-        oProgressForm = nullptr;
-        gfrmZelker = nullptr;
-        gctlStatus = nullptr;
-        glLinesInFile = 0;
-        giFileIndex = 0;
-        oZel = std::make_unique<cVEZUZ>();
+        gState.program = std::make_unique<FreshProgram>();
         sbCommonInit("");
     }
 
     void OnTestEnd(const ::testing::TestInfo&) override {
         if (oLog) oLog->LogClose();
+        gState.program.reset();
         SetUi(nullptr);
         SetClock(nullptr);
         std::error_code ec;

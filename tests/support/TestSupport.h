@@ -2,7 +2,11 @@
 // What every test gets: its own program and configuration folders (through
 // the ZELKER_PROGRAM_DIR and ZELKER_CONFIG_DIR overrides), freshly created
 // shared objects, a scripted UI, and an error report that throws
-// ErrorReported instead of ending the program.
+// ErrorReported instead of ending the program. The state the program's parts
+// share starts fresh (no window, hooks, editor or file dialog installed) and
+// comes back as it was when the test ends; a test that needs something else
+// there for a while lends it with a scope (Lend.h, SpellingScope.h) instead
+// of setting and resetting it by hand.
 #include <string>
 
 #include "platform/UiServices.h"

@@ -10,7 +10,6 @@
 #include <optional>
 
 #include "platform/Clock.h"
-#include "settings/ProgramOptions.h"
 #include "HeadlessCommand.h"
 #include "HeadlessStartUp.h"
 #include "HeadlessWordNotFound.h"
@@ -142,7 +141,7 @@ int RunZelk(const std::vector<std::string>& args) {
     }
     // The tab width the settings give, else 4; every unknown word answered
     // alike.
-    gfnAskTabWidth = [] { goOptions.giTabWidth = TabWidth{4}; };
+    gfnAskTabWidth = [] { return TabWidth{4}; };
     HeadlessWordNotFound question(a.spell);
     InstallSpelling(&question);
 

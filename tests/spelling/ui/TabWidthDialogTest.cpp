@@ -12,7 +12,6 @@
 
 #include "engine/EngineState.h"
 #include "ModalRobot.h"
-#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "analysis/KeywordTable.h"
 #include "engine/ProcessFile.h"
@@ -30,17 +29,19 @@ struct TabWidthDialog : ::testing::Test {
     TabWidthDialog() {
         testsupport::EnsureQApplication();
         testsupport::WriteFile(SettingsPath(), "[Program]\r\nTabWidth=99\r\n");
-        sbGetINIInfo(goOptions);
+        sbGetINIInfo(settings);
     }
     ~TabWidthDialog() override { gfnAskTabWidth = nullptr; }
     ScriptedUiServices& ui() { return testsupport::Ui(); }
+    // The program's settings as the question keeps its answer there.
+    ZelkOptions settings;
 };
 
 }  // namespace
 
 TEST_F(TabWidthDialog, LoadsReadyForFourBlanks) {
     ui().Pointer = pointer::vbHourglass;
-    frmTabWidth form;
+    frmTabWidth form(settings);
     EXPECT_EQ(form.windowTitle().toStdString(), "Set Tab Width");
     EXPECT_EQ(form.fraTabWidth->title().toStdString(), "Set Tab Width");
     EXPECT_TRUE(form.optSetTo->isChecked());
@@ -61,14 +62,14 @@ TEST_F(TabWidthDialog, LoadsReadyForFourBlanks) {
 }
 
 TEST_F(TabWidthDialog, OkTakesAnAnswerAndRefusesAnythingElse) {
-    frmTabWidth form;
+    frmTabWidth form(settings);
     form.show();
     for (const char* bad : {"", "abc", "21", "-5"}) {
         form.txtSetTo->setText(bad);
         form.cmdOK->click();
         EXPECT_TRUE(form.isVisible()) << bad;
         EXPECT_FALSE(form.Unloaded) << bad;
-        EXPECT_EQ(goOptions.giTabWidth, TabWidth::NotChosen) << bad;
+        EXPECT_EQ(settings.giTabWidth, TabWidth::NotChosen) << bad;
     }
     EXPECT_EQ(ui().Messages.size(), 4u);
     EXPECT_EQ(testsupport::ReadFile(SettingsPath()), "[Program]\r\nTabWidth=99\r\n");
@@ -77,32 +78,32 @@ TEST_F(TabWidthDialog, OkTakesAnAnswerAndRefusesAnythingElse) {
     form.cmdOK->click();
     EXPECT_TRUE(form.Unloaded);
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(goOptions.giTabWidth, TabWidth{0});
+    EXPECT_EQ(settings.giTabWidth, TabWidth{0});
     EXPECT_EQ(testsupport::ReadFile(SettingsPath()), "[Program]\r\nTabWidth=0\r\n");
     EXPECT_EQ(ui().Pointer, pointer::vbHourglass);
 
-    frmTabWidth doNot;
+    frmTabWidth doNot(settings);
     doNot.show();
     doNot.optDoNot->click();
     doNot.cmdOK->click();
-    EXPECT_EQ(goOptions.giTabWidth, TabWidth::LeaveTabs);
+    EXPECT_EQ(settings.giTabWidth, TabWidth::LeaveTabs);
     EXPECT_EQ(testsupport::ReadFile(SettingsPath()), "[Program]\r\nTabWidth=-1\r\n");
 }
 
 TEST_F(TabWidthDialog, CannotBeClosedWithoutAnAnswer) {
-    frmTabWidth form;
+    frmTabWidth form(settings);
     form.show();
     form.close();
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(form.Unloaded);
-    EXPECT_EQ(goOptions.giTabWidth, TabWidth::NotChosen);
+    EXPECT_EQ(settings.giTabWidth, TabWidth::NotChosen);
 }
 
 // Enter at once answers four; the question comes once for the file, and
 // once more only after an answer of 99.
 TEST_F(TabWidthDialog, ZelkingAFileWithTabsAsksOnce) {
-    InstallTemplateWindows();
+    InstallTemplateWindows(settings);
     goCommentEditor = nullptr;
     BabReset();
     BabInit();
@@ -110,7 +111,7 @@ TEST_F(TabWidthDialog, ZelkingAFileWithTabsAsksOnce) {
     testsupport::WriteFile(source, "Public Sub Go()\r\nx =\t1\r\ny =\t2\r\nEnd Sub\r\n");
     auto zelk = [&] {
         enginetest::OpenSession(source);
-        sbProcessFile(1, goOptions);
+        sbProcessFile(1, settings);
         EXPECT_EQ(oDebug->StatusCode, 0);
         return testsupport::ReadFile(gsTempOutFile[1]);
     };
@@ -126,19 +127,19 @@ TEST_F(TabWidthDialog, ZelkingAFileWithTabsAsksOnce) {
     });
     std::string out = zelk();
     EXPECT_EQ(robot.Seen, std::vector<std::string>{"Set Tab Width"});
-    EXPECT_EQ(goOptions.giTabWidth, TabWidth{4});
+    EXPECT_EQ(settings.giTabWidth, TabWidth{4});
     EXPECT_NE(testsupport::ReadFile(SettingsPath()).find("TabWidth=4\r\n"), std::string::npos);
     EXPECT_EQ(out.find('\t'), std::string::npos) << out;
     EXPECT_NE(out.find("x =    1\r\n"), std::string::npos) << out;
 
     // Answered: not asked again, in this run or from the settings file.
     zelk();
-    sbGetINIInfo(goOptions);
+    sbGetINIInfo(settings);
     zelk();
     EXPECT_EQ(robot.Seen.size(), 1u);
 
     // 99 is "ask me later": the next tab asks again.
-    goOptions.giTabWidth = TabWidth::NotChosen;
+    settings.giTabWidth = TabWidth::NotChosen;
     auto answer = [](const char* width) {
         return [width](QWidget* w) {
             auto* form = static_cast<frmTabWidth*>(w);
@@ -150,7 +151,7 @@ TEST_F(TabWidthDialog, ZelkingAFileWithTabsAsksOnce) {
     robot.Then(answer("2"));
     out = zelk();
     EXPECT_EQ(robot.Seen.size(), 3u);
-    EXPECT_EQ(goOptions.giTabWidth, TabWidth{2});
+    EXPECT_EQ(settings.giTabWidth, TabWidth{2});
     // The first tab stayed while no width was chosen.
     EXPECT_NE(out.find("x =\t1\r\n"), std::string::npos) << out;
     EXPECT_NE(out.find("y =  2\r\n"), std::string::npos) << out;

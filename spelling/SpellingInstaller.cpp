@@ -20,6 +20,8 @@ void InstallSpelling(IWordNotFound* question) {
     gfnSpellCheckIt = [](std::string& text, const std::string& kind, const SourceModel& model, long stmt) {
         sbSpellCheckIt(text, kind, model, stmt);
     };
-    gfnSpellCheckResource = [](int index) { return sbSpellCheckResource(index); };
+    gfnSpellCheckResource = [](std::string_view text, LineWriter& out, bool spell) {
+        return sbSpellCheckResource(text, out, spell);
+    };
     gfnSpellInitialize = [question](const ZelkOptions& options) { sbSpellSetUp(question, options); };
 }

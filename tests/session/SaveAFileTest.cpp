@@ -8,6 +8,7 @@
 #include "common/ErrorTrap.h"
 #include "engine/IsNewer.h"
 #include "SaveFixture.h"
+#include "ServiceScopes.h"
 
 namespace fs = std::filesystem;
 
@@ -325,7 +326,7 @@ TEST_F(SaveAFile, OnlyOurOwnTemporaryOutputIsDeleted) {
 TEST_F(SaveAFile, HistoryRecordHoldsTheSavedFilesStampAndTheTimeOfTheSave) {
     FakeClock clock;
     clock.Current = DateTime{2026, 3, 7, 14, 5, 11};
-    SetClock(&clock);
+    testsupport::ClockScope fixed{clock};
     options.gblnSaveZelInfo = true;
     ASSERT_TRUE(Save());
     const std::string stamp = datetime::HistoryStamp(datetime::FileDateTime(source));
@@ -428,7 +429,7 @@ TEST_F(SaveAFile, HistoryRecordRoundTripsWithTheChangedSinceLastSaveTest) {
             fs::file_time_type::clock::to_sys(fs::last_write_time(source)).time_since_epoch())
             .count() +
         1);
-    SetClock(&clock);
+    testsupport::ClockScope fixed{clock};
     ASSERT_TRUE(Save());
     EXPECT_FALSE(fbIsNewer(source, options.gsSaveZelFile));
 }

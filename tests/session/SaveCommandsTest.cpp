@@ -228,7 +228,7 @@ TEST_F(SaveCommands, OptionsWriteTheSettingsAndOfferToZelkAgainOnlyAfterAChange)
 }
 
 TEST_F(SaveCommands, HelpAndAbout) {
-    gsHelpFile = paths::Join(testsupport::ProgramDir(), "zelker.hlp");
+    testsupport::Lend help{gsHelpFile, paths::Join(testsupport::ProgramDir(), "zelker.hlp")};
     mnuHelpContents_Click(w);
     const Names prompts = Prompts();
     ASSERT_EQ(prompts.size(), 1u);

@@ -14,6 +14,7 @@
 #include "platform/Paths.h"
 #include "session/SaveAFile.h"
 #include "platform/TempFiles.h"
+#include "Lend.h"
 #include "TestSupport.h"
 #include "common/mKEMCommon.h"
 
@@ -43,6 +44,7 @@ protected:
     std::string source;
     // The settings the saves go by.
     ZelkOptions options;
+    testsupport::Lend<ICaption*> statusLine{gctlStatus, &status};
 
     void SetUp() override {
         options.giSaveInBackup = SaveMode::ReplaceWithBackup;
@@ -53,12 +55,9 @@ protected:
         options.gblnLogSignificant = false;
         options.gblnSaveZelInfo = false;
         options.gsSaveZelFile = paths::Join(testsupport::ProgramDir(), "KEMHIST.KEM");
-        gctlStatus = &status;
         srcDir = testsupport::MakeDir("src") + "/";
         OpenSession("Form1.frm", "old source\r\n");
     }
-
-    void TearDown() override { gctlStatus = nullptr; }
 
     // Makes `name` in srcDir the one file of the session and gives it a
     // zelked output "output 1" and a log.

@@ -23,7 +23,9 @@
 #include "mainwindow/SessionState.h"
 #include "session/SessionWindow.h"
 #include "analysis/SourceModel.h"
-#include "spelling/SpellingInstaller.h"
+#include "Lend.h"
+#include "ServiceScopes.h"
+#include "SpellingScope.h"
 #include "options/OptionsChanged.h"
 #include "TestSupport.h"
 #include "mainwindow/Viewer.h"
@@ -189,6 +191,15 @@ protected:
     StatusCaption status;
     FakeClock clock;  // the engine's pauses take no time
     std::string dir;
+    testsupport::ClockScope fixedClock{clock};
+    testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog{oCommonDialog, std::make_unique<clsCommonDialog>()};
+    testsupport::Lend<std::vector<std::string>> mru{gsMRU, std::vector<std::string>(kMRUEntries + 1)};
+    testsupport::Lend<bool> unsaved{gblnUnsaved, false};
+    testsupport::Lend<bool> multiFile{gblnMultiFile, false};
+    testsupport::Lend<bool> optionsChanged{gblnOptionsChanged, false};
+    testsupport::Lend<ICaption*> statusLine{gctlStatus, &status};
+    testsupport::Lend<IZelkWindow*> host{gfrmZelker, &w};
+    testsupport::SpellingScope spelling{nullptr};  // as the program's start-up installs it
 
     // The settings of the session: indentation and Option Explicit on, the
     // rest as on a first run.
@@ -202,29 +213,14 @@ protected:
 
     void SetUp() override {
         clock.Current = DateTime{2026, 3, 7, 15, 0, 0};
-        SetClock(&clock);
         testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName), kSettings);
         sbGetINIInfo(w.settings);
         BabReset();
         BabInit();
         oDebug->ClearStatus();
-        oCommonDialog = std::make_unique<clsCommonDialog>();
-        gsMRU.assign(kMRUEntries + 1, std::string());
-        gblnUnsaved = gblnMultiFile = false;
-        gblnOptionsChanged = false;
         oAppInfo->IsAProjectFile = oAppInfo->IsAResourceFile = false;
         sbSizeFileArrays(0);
-        gctlStatus = &status;
-        gfrmZelker = &w;
         dir = testsupport::MakeDir("src");
-        InstallSpelling(nullptr);  // as the program's start-up does
-    }
-    void TearDown() override {
-        gctlStatus = nullptr;
-        gfrmZelker = nullptr;
-        oProgressForm = nullptr;
-        oCommonDialog.reset();
-        SetClock(nullptr);
     }
 
     std::string Source(const std::string& name, const std::string& text = kClean) {

@@ -54,7 +54,7 @@ TEST_F(Zelk, WithoutWarningsTheOutputIsShown) {
 
 TEST_F(Zelk, WarningsShowTheLogBeforeTheWarningBox) {
     TimelineUi timeline(w);
-    SetUi(&timeline);
+    testsupport::UiScope timed{timeline};
     const Names picked{Source("Warned.bas", kWarned), Source("B.bas")};
     FileDialogResult chosen;
     chosen.Accepted = true;
@@ -72,7 +72,6 @@ TEST_F(Zelk, WarningsShowTheLogBeforeTheWarningBox) {
     EXPECT_NE(testsupport::ReadFile(w.shownFile).find("WARNING:  "), std::string::npos);
     // The zelked file's item of the View list is checked.
     EXPECT_EQ(w.CheckedItems(), std::vector<int>{0});
-    SetUi(&testsupport::Ui());
 }
 
 TEST_F(Zelk, AFailedOrCancelledRunCountsAsNotZelked) {
@@ -307,9 +306,10 @@ TEST_F(Zelk, SuspendedQuestionsLeaveTheSettingsAsTheyAre) {
     testsupport::WriteFile(paths::Join(dir, "ZELBACK/A.bas"), "old backup");
     w.settings.giOverwrite = OverwriteMode::Ask;
     w.settings.giLogOverwrite = OverwriteMode::Ask;
-    SetUi(&failing);
-    EXPECT_THROW(mnuProcessZelkAll_Click(w, 0), ErrorReported);
-    SetUi(&testsupport::Ui());
+    {
+        testsupport::UiScope failingBox{failing};
+        EXPECT_THROW(mnuProcessZelkAll_Click(w, 0), ErrorReported);
+    }
     // The backup was overwritten without a question (the summary's box threw
     // before it was noted), the settings unchanged.
     ASSERT_EQ(failing.Messages.size(), 1u);

@@ -6,17 +6,15 @@
 #include <sys/wait.h>
 
 #include "engine/EngineState.h"
-#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "FakeZelkWindow.h"
 #include "analysis/KeywordTable.h"
 #include "engine/ProcessFile.h"
 #include "spelling/ResourceSpelling.h"
 #include "engine/SpellingHooks.h"
-#include "spelling/SpellingInstaller.h"
+#include "SpellingScope.h"
 #include "SpellingTestSupport.h"
 #include "engine/ZelkHost.h"
-#include "spelling/modSpell.h"
 
 using namespace enginetest;
 using Lines = std::vector<std::string>;
@@ -30,22 +28,12 @@ class SpellingPass : public ::testing::Test {
 protected:
     void SetUp() override {
         spelltest::WriteDictionary({"receive", "data", "hello", "world", "open", "file", "print"});
-        LoadSettings("[Spell]\r\nEnabled=Yes\r\n");
+        options = spelltest::SettingsFrom("[Spell]\r\nEnabled=Yes\r\n");
+        gblnSpellThisModule = options.gblnSpellEnabled;
         BabReset();
         BabInit();
         oDebug->ClearStatus();
-        gfrmZelker = &window;
-        InstallSpelling(&question);
         dir = testsupport::MakeDir("src");
-    }
-    void TearDown() override {
-        gfrmZelker = nullptr;
-        oProgressForm = nullptr;
-        gfnSpellCheckIt = nullptr;
-        gfnSpellCheckResource = nullptr;
-        gfnSpellInitialize = nullptr;
-        oSpell.reset();
-        oAppInfo->IsAResourceFile = false;
     }
 
     // Zelks the file; returns its output lines.
@@ -54,7 +42,7 @@ protected:
         testsupport::WriteFile(path, text);
         OpenSession(path);
         oAppInfo->IsAResourceFile = name.size() > 3 && name.substr(name.size() - 3) == ".rc";
-        sbProcessFile(1, goOptions);
+        sbProcessFile(1, options);
         EXPECT_EQ(oDebug->StatusCode, 0);
         return textfile::SplitLines(testsupport::ReadFile(gsTempOutFile[1]));
     }
@@ -69,7 +57,10 @@ protected:
 
     FakeZelkWindow window;
     ScriptedWordNotFound question;
+    testsupport::Lend<IZelkWindow*> host{gfrmZelker, &window};
+    testsupport::SpellingScope spelling{&question};  // as the program has it
     std::string dir;
+    ZelkOptions options;  // the run's
 };
 
 constexpr const char* kModule =

@@ -17,7 +17,6 @@
 #include <map>
 
 #include "engine/EngineState.h"
-#include "settings/ProgramOptions.h"
 #include "ModalRobot.h"
 #include "engine/ProcessFile.h"
 #include "../SpellingTestSupport.h"
@@ -29,6 +28,7 @@
 #include "common/SharedState.h"
 #include "spelling/SpellingInstaller.h"
 #include "spelling_ui/TemplateWindows.h"
+#include "Lend.h"
 #include "TestSupport.h"
 #include "platform_ui/TextBoxText.h"
 #include "common/clsCommonDialog.h"
@@ -54,16 +54,9 @@ void Type(QWidget* box, const QString& text) {
 
 class CommentEditor : public ::testing::Test {
 protected:
-    void SetUp() override {
-        testsupport::EnsureQApplication();
-        gblnCommentEdit = false;
-        gblnCommentSkip = false;
-        oCommonDialog = std::make_unique<clsCommonDialog>();
-    }
-    void TearDown() override {
-        gblnCommentEdit = false;
-        oSpell.reset();
-    }
+    testsupport::Lend<std::unique_ptr<clsCommonDialog>> dialog{oCommonDialog, std::make_unique<clsCommonDialog>()};
+    testsupport::Lend<std::unique_ptr<cSpellCheck>> checker{oSpell, nullptr};  // the editor's spell check makes one
+    void SetUp() override { testsupport::EnsureQApplication(); }
     // The form in definition mode as the options dialog opens it, on the
     // screen and set up.
     std::unique_ptr<frmComments> Define(const std::string& caption, const std::string& file = "") {
@@ -271,9 +264,8 @@ TEST_F(CommentEditor, ASaveThatFailsIsReportedAndTheEditorStaysOpen) {
 
 TEST_F(CommentEditor, SpellCheckTakesTheCorrectionAndCountsItAsAChange) {
     spelltest::WriteDictionary({"receive", "the", "data"});
-    enginetest::LoadSettings();
     ScriptedWordNotFound question;
-    sbSpellSetUp(&question, goOptions);
+    sbSpellSetUp(&question, spelltest::SettingsFrom(""));
     auto form = Define("Module Level ");
     form->SetCommentBlockText("'receive the data\r\n'recieve");
 
@@ -295,7 +287,7 @@ TEST_F(CommentEditor, SpellCheckTakesTheCorrectionAndCountsItAsAChange) {
 }
 
 TEST_F(CommentEditor, HelpAndF1OpenTheHelpFile) {
-    gsHelpFile = Program("zelker.hlp");
+    testsupport::Lend help{gsHelpFile, Program("zelker.hlp")};
     auto form = Define("Module Level ");
     form->cmdHelp->click();
     QTest::keyClick(form.get(), Qt::Key_F1);
@@ -304,7 +296,6 @@ TEST_F(CommentEditor, HelpAndF1OpenTheHelpFile) {
     testsupport::WriteFile(gsHelpFile, "help");
     form->cmdHelp->click();
     EXPECT_EQ(ui().OpenedUrls, std::vector<std::string>{"file://" + gsHelpFile});
-    gsHelpFile.clear();
 }
 
 // Editing mode, as the engine holds the form: OK, Skip and the close box,
@@ -312,7 +303,7 @@ TEST_F(CommentEditor, HelpAndF1OpenTheHelpFile) {
 TEST_F(CommentEditor, EditingModeAsTheEngineDrivesIt) {
     QtCommentEditor editor;
     editor.Load();
-    gblnCommentEdit = true;
+    testsupport::Lend editing{gblnCommentEdit, true};
     const std::string caption =
         "Inserting Comment Block For Go in file Mod.bas After  the indicated statement";
     const std::string context = "     Option Explicit\r\n>> Sub Go()\r\n     End Sub\r\n";
@@ -392,11 +383,12 @@ TEST_F(CommentEditor, ADefinedTemplateIsEditedAndInsertedWhileZelking) {
     EXPECT_EQ(fields.Written, (std::map<int, std::string>{{0, file}}));
     EXPECT_EQ(testsupport::ReadFile(file), "'@Module block\r\n'Note: @Ask");
 
-    enginetest::LoadSettings("[Comment Blocks]\r\nModule=Yes\r\nModuleFile=" + file + "\r\nAutoInsert=No\r\n");
+    const ZelkOptions options =
+        spelltest::SettingsFrom("[Comment Blocks]\r\nModule=Yes\r\nModuleFile=" + file + "\r\nAutoInsert=No\r\n");
     BabReset();
     BabInit();
     QtCommentEditor editor;
-    goCommentEditor = &editor;
+    testsupport::Lend installed{goCommentEditor, &editor};
     robot.Then([](QWidget* w) {
         auto* form = static_cast<frmComments*>(w);
         EXPECT_EQ(form->windowTitle().toStdString(), "Editing Comment B");
@@ -411,8 +403,7 @@ TEST_F(CommentEditor, ADefinedTemplateIsEditedAndInsertedWhileZelking) {
     const std::string source = paths::Join(testsupport::MakeDir("src"), "Mod.bas");
     testsupport::WriteFile(source, "Option Explicit\r\nPublic Sub Go()\r\nEnd Sub\r\n");
     enginetest::OpenSession(source);
-    sbProcessFile(1, goOptions);
-    goCommentEditor = nullptr;
+    sbProcessFile(1, options);
     EXPECT_EQ(oDebug->StatusCode, 0);
     EXPECT_EQ(robot.Pending(), 0u);
     const std::string out = testsupport::ReadFile(gsTempOutFile[1]);

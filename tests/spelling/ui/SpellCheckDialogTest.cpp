@@ -13,13 +13,12 @@
 #include <deque>
 #include <functional>
 
-#include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "engine/SpellingHooks.h"
 #include "settings/mINIHandler.h"
 #include "QtTestApp.h"
 #include "spelling_ui/QtWordNotFound.h"
-#include "spelling/SpellingInstaller.h"
+#include "SpellingScope.h"
 #include "../SpellingTestSupport.h"
 #include "TestSupport.h"
 #include "spelling_ui/frmSpellCheck.h"
@@ -209,11 +208,9 @@ TEST_F(SpellCheckDialog, AsTheCheckersQuestion) {
 // the spelling pass, keeps every line end.
 TEST_F(SpellCheckDialog, ACorrectedCommentBlockKeepsItsLineBreaks) {
     spelltest::WriteDictionary({"receive", "data", "here", "line"});
-    testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), "VEZUZ.INI"), "[Spell]\r\nEnabled=Yes\r\n");
-    sbGetINIInfo(goOptions);
     QtWordNotFound question;
-    InstallSpelling(&question);
-    gfnSpellInitialize(goOptions);
+    testsupport::SpellingScope spelling{&question};
+    gfnSpellInitialize(spelltest::SettingsFrom("[Spell]\r\nEnabled=Yes\r\n"));
 
     DialogRobot robot;
     robot.Then([](frmSpellCheck& d) {
@@ -228,5 +225,4 @@ TEST_F(SpellCheckDialog, ACorrectedCommentBlockKeepsItsLineBreaks) {
     sbSpellCheckIt(text, "Comment", SourceModel{}, 0);
     EXPECT_EQ(text, "'receive the data\r\n'here\r\n\r\n'line");
     EXPECT_EQ(robot.Pending(), 0u);
-    oSpell.reset();
 }

@@ -18,6 +18,7 @@
 #include "QtTestApp.h"
 #include "engine/SpellingHooks.h"
 #include "spelling_ui/TemplateWindows.h"
+#include "Lend.h"
 #include "TestSupport.h"
 #include "spelling_ui/frmTabWidth.h"
 
@@ -31,10 +32,11 @@ struct TabWidthDialog : ::testing::Test {
         testsupport::WriteFile(SettingsPath(), "[Program]\r\nTabWidth=99\r\n");
         sbGetINIInfo(settings);
     }
-    ~TabWidthDialog() override { gfnAskTabWidth = nullptr; }
     ScriptedUiServices& ui() { return testsupport::Ui(); }
     // The program's settings as the question keeps its answer there.
     ZelkOptions settings;
+    // The question installed over them goes with them.
+    testsupport::Lend<decltype(gfnAskTabWidth)> asking{gfnAskTabWidth};
 };
 
 }  // namespace
@@ -104,7 +106,7 @@ TEST_F(TabWidthDialog, CannotBeClosedWithoutAnAnswer) {
 // once more only after an answer of 99.
 TEST_F(TabWidthDialog, ZelkingAFileWithTabsAsksOnce) {
     InstallTemplateWindows(settings);
-    goCommentEditor = nullptr;
+    testsupport::Lend noCommentEditor{goCommentEditor, nullptr};
     BabReset();
     BabInit();
     const std::string source = paths::Join(testsupport::MakeDir("src"), "Tabs.bas");

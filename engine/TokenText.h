@@ -10,27 +10,31 @@
 
 namespace tokentext {
 
-inline bool InTokens(long t) { return t >= 0 && static_cast<size_t>(t) < yToken.size(); }
+inline bool InTokens(const SourceModel& m, long t) { return t >= 0 && static_cast<size_t>(t) < m.yToken.size(); }
 
 // The token's text as written; empty outside the array.
-inline StoredText Piece(long t) { return InTokens(t) ? yToken[static_cast<size_t>(t)].Piece : StoredText(); }
+inline StoredText Piece(const SourceModel& m, long t) {
+    return InTokens(m, t) ? m.yToken[static_cast<size_t>(t)].Piece : StoredText();
+}
 
 // The token's text upper-cased; empty outside the array.
-inline std::string Upper(long t) { return vb::UCase(Piece(t)); }
+inline std::string Upper(const SourceModel& m, long t) { return vb::UCase(Piece(m, t)); }
 
 // True when the token's text is the word, compared without regard to ASCII
 // case (the word given in upper case); no copy is made.
-inline bool Is(long t, std::string_view upperWord) { return vb::EqualsNoCase(Piece(t), upperWord); }
+inline bool Is(const SourceModel& m, long t, std::string_view upperWord) {
+    return vb::EqualsNoCase(Piece(m, t), upperWord);
+}
 
 // Rewrites a token's text; nothing happens outside the array. The new text
 // takes room in the model's text store.
-inline void SetPiece(long t, std::string_view text) {
-    if (InTokens(t)) yToken[static_cast<size_t>(t)].Piece = gModel.texts.Add(text);
+inline void SetPiece(SourceModel& m, long t, std::string_view text) {
+    if (InTokens(m, t)) m.yToken[static_cast<size_t>(t)].Piece = m.texts.Add(text);
 }
 
 // The statement's text as it stands in the source: every token's leading
 // blanks and text.
-std::string StatementSourceText(const BabStatement& stmt);
+std::string StatementSourceText(const SourceModel& m, const BabStatement& stmt);
 
 // A text made exactly `width` characters long: cut, or padded with blanks.
 std::string Fixed(const std::string& text, size_t width);

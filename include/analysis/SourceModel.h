@@ -144,8 +144,16 @@ struct ProcInfo {
     bool HasTrace = false;
 };
 
-// One analysed source file.
+// One analysed source file. A moved model keeps its token texts where they
+// are; a copy copies them into a store of its own (a field added here is
+// copied in the copy assignment too).
 struct SourceModel {
+    SourceModel() = default;
+    SourceModel(SourceModel&&) noexcept = default;
+    SourceModel& operator=(SourceModel&&) noexcept = default;
+    SourceModel(const SourceModel& other) { *this = other; }
+    SourceModel& operator=(const SourceModel& other);
+
     std::vector<BabRecord> yRecord;
     std::vector<BabStatement> yStatement;
     std::vector<BabToken> yToken;
@@ -172,28 +180,15 @@ struct SourceModel {
     bool gblnCondCompProc = false;
 };
 
-// The model of the file being processed, which the engine reads through the
-// names below, which refer into it.
-inline SourceModel gModel;
-inline std::vector<BabRecord>& yRecord = gModel.yRecord;
-inline std::vector<BabStatement>& yStatement = gModel.yStatement;
-inline std::vector<BabToken>& yToken = gModel.yToken;
-inline long& glRecordCount = gModel.glRecordCount;
-inline long& glStmtCount = gModel.glStmtCount;
-inline long& glTokenCount = gModel.glTokenCount;
-inline BabFileFlags& gtBabFlags = gModel.gtBabFlags;
-inline std::vector<uint8_t>& yTokenKind = gModel.yTokenKind;
-inline std::vector<ProcInfo>& gtProcTable = gModel.gtProcTable;
-inline std::string& gsModuleName = gModel.gsModuleName;
-inline bool& gblnCondCompProc = gModel.gblnCondCompProc;
-
 // "Record =n Statement =n Token =n" of the model being parsed or zelked, for
-// the error report (BabInit installs it there); empty when there is none or
-// it has no record yet.
+// the error report (BabInit installs it there); empty when no model is named
+// or the one named has no record yet.
 std::string fsSourcePosition();
 
 // Names the model the error report's source position describes while it
-// lives; the one named before comes back at its end.
+// lives (the parse names the model it fills, the run the model it zelks);
+// the one named before comes back at its end, in whatever order the names
+// end.
 class ReportedModel {
 public:
     explicit ReportedModel(const SourceModel& model);
@@ -202,7 +197,7 @@ public:
     ReportedModel& operator=(const ReportedModel&) = delete;
 
 private:
-    const SourceModel* before_;
+    const SourceModel* model_;
 };
 
 // Per-file set-up: keyword table of the dialect, empty arrays (element 0 and

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,20 +55,38 @@ TEST(TextStore, APairStandsSideBySideLeadingBlanksFirst) {
     EXPECT_EQ(piece.view(), huge);
 }
 
-// The model is handed from the parse to its caller and on by moves; its
-// tokens must still read their texts, also one- and two-character ones.
-TEST(TextStore, AParsedModelKeepsItsTextsWhenMoved) {
+// The model is handed from the parse to its caller and on by moves, and a
+// test may copy one; its tokens must still read their texts once the model
+// they came from is gone, also one- and two-character ones.
+TEST(TextStore, AModelKeepsItsTextsWhenMovedOrCopied) {
     UseStandardKeywords();
     ParseText("Dim a As Long\r\n' a comment that is long enough to need room of its own\r\nx = \"s\"\r\n");
+    auto rebuilt = [](const SourceModel& m) {
+        std::string text;
+        for (long t = 1; t <= m.glTokenCount; ++t) {
+            const BabToken& k = m.yToken[static_cast<size_t>(t)];
+            text += k.WhiteSpaceLeft + k.Piece + "|";
+        }
+        return text;
+    };
+    const std::string expected = "Dim| a| As| Long|' a comment that is long enough to need room of its own|x| =| \"s\"|";
     SourceModel first = std::move(Parsed());
     SourceModel second = std::move(first);
     first = SourceModel();
-    std::string rebuilt;
+    EXPECT_EQ(rebuilt(second), expected);
+
+    auto copied = std::make_unique<SourceModel>(second);
+    SourceModel assigned;
+    assigned = *copied;
     for (long t = 1; t <= second.glTokenCount; ++t) {
-        const BabToken& k = second.yToken[static_cast<size_t>(t)];
-        rebuilt += k.WhiteSpaceLeft + k.Piece + "|";
+        const char* from = second.yToken[static_cast<size_t>(t)].Piece.data();
+        EXPECT_NE(copied->yToken[static_cast<size_t>(t)].Piece.data(), from) << t;
+        EXPECT_NE(assigned.yToken[static_cast<size_t>(t)].Piece.data(), from) << t;
     }
-    EXPECT_EQ(rebuilt, "Dim| a| As| Long|' a comment that is long enough to need room of its own|x| =| \"s\"|");
+    second = SourceModel();
+    EXPECT_EQ(rebuilt(*copied), expected);
+    copied.reset();
+    EXPECT_EQ(rebuilt(assigned), expected);
 }
 
 // A parse keeps its source and refers into it; only the texts the reader

@@ -19,7 +19,7 @@
 #include "settings/mINIHandler.h"
 #include "QtTestApp.h"
 #include "spelling_ui/QtWordNotFound.h"
-#include "SpellingScope.h"
+#include "spelling/SpellingInstaller.h"
 #include "../SpellingTestSupport.h"
 #include "TestSupport.h"
 #include "spelling_ui/frmSpellCheck.h"
@@ -212,7 +212,7 @@ TEST_F(SpellCheckDialog, ACorrectedCommentBlockKeepsItsLineBreaks) {
     testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), "VEZUZ.INI"), "[Spell]\r\nEnabled=Yes\r\n");
     sbGetINIInfo(goOptions);
     QtWordNotFound question;
-    testsupport::SpellingScope spelling{&question};
+    SpellingInstalled spelling{&question};
     gfnSpellInitialize(goOptions);
 
     DialogRobot robot;

@@ -3,7 +3,6 @@
 // header and footer, the dialect, the parse and the zelking loop.
 #include "engine/ProcessFile.h"
 
-#include <cstdio>
 #include <optional>
 #include <stdexcept>
 
@@ -96,7 +95,7 @@ void WriteLogHeader(ZelkRun& run, const std::string& fileName) {
 }
 
 void WriteLogFooter(ZelkRun& run, const FileStatsRecord& stats) {
-    sbLogLine(run, "Number of Input Lines: " + Num(run.model.glRecordCount), false);
+    sbLogLine(run, "Number of Input Lines: " + Num(run.glInputLines), false);
     sbLogLine(run, "Number of Output Lines: " + Num(stats.OutputLines), false);
     sbLogLine(run, Num(stats.Warnings) + " Warning Messages", false);
 }
@@ -301,17 +300,13 @@ void sbProcessSourceFile(int index, ZelkRun& run, std::string text) {
         AppTrace("Dialect used=" + dialectUsed);
 
         if (oAppInfo->IsAResourceFile) {
-            const std::string opened = gsTempOutFile[static_cast<size_t>(index)];
             // Without its pass a script would get an empty output that could
             // be saved over it: a program that zelks has installed it.
             if (!gfnSpellCheckResource) throw std::logic_error("no resource script pass is installed");
-            gfnSpellCheckResource(index);
-            // The spelling pass made an output of its own; the empty one
-            // opened for the run would be left behind.
-            if (gsTempOutFile[static_cast<size_t>(index)] != opened) {
-                run.goOutFile.Close();
-                std::remove(opened.c_str());
-            }
+            // A script is copied line for line: its footer counts the same
+            // lines in and out.
+            run.glInputLines = gfnSpellCheckResource(text, run.goOutFile, gblnSpellThisModule);
+            gtFileStats[static_cast<size_t>(index)].OutputLines = run.glInputLines;
             return;
         }
         if (run.opt.gblnInsertLineNumbers && run.opt.glLineNumberHow == LineNumbering::PerModule)
@@ -319,6 +314,7 @@ void sbProcessSourceFile(int index, ZelkRun& run, std::string text) {
         bool firstCall = true;
         oZel->StatusBarUpdate(firstCall, true, 0);
         run.model = ProcessSelectedText(index, std::move(text), run.model.gsFileKind);
+        run.glInputLines = run.model.glRecordCount;
         if (oAppInfo->WasCanceled) sbLogLine(run, "Zelk Canceled", false);
         else sbDoFile(run);
     });

@@ -4,8 +4,6 @@
 #include <string_view>
 
 #include "engine/EngineState.h"
-#include "common/SharedState.h"
-#include "analysis/SourceModel.h"
 #include "platform/TextFile.h"
 #include "platform/VBText.h"
 #include "common/mKEMCommon.h"
@@ -68,30 +66,23 @@ std::string fsCheckResourceLine(const std::string& line, const TextCheck& check)
     return out;
 }
 
-void sbSpellCheckResource(int index) {
+long sbSpellCheckResource(std::string_view text, LineWriter& out, bool spell) {
     bool firstTime = true;
     oZel->StatusBarUpdate(firstTime, false, 0);
 
-    LineReader in(oFile->Item(index).FileName);
-    const std::string copy = oWindow->GetTempFile("PV");
-    gsTempOutFile[static_cast<size_t>(index)] = copy;
-    LineWriter out(copy, LineWriter::Mode::Output);
-
     // Words are asked about only when the user wants spelling for this run
     // and there is a dictionary to judge them by.
-    const bool checking = gblnSpellThisModule && oSpell && oSpell->MainDictionary().IsUsable();
+    const bool checking = spell && oSpell && oSpell->MainDictionary().IsUsable();
     StringTableScan tables;
     long count = 0;
     std::string line;
-    while (in.ReadLine(line)) {
+    for (size_t pos = 0, next = 0; pos < text.size(); pos = next) {
+        const size_t end = textfile::LineEnd(text, pos, next);
+        line.assign(text, pos, end - pos);
         oZel->StatusBarUpdate(firstTime, false, ++count);
         if (tables.IsTableText(line) && checking) line = fsCheckResourceLine(line, CheckWithSpeller);
         out.WriteLine(line);
     }
     oZel->StatusBarUpdate(firstTime, false, kLastCount);
-    out.Close();
-    // The log's footer counts the script's lines as for any other file: a
-    // script is copied line for line.
-    glRecordCount = count;
-    gtFileStats[static_cast<size_t>(index)].OutputLines = count;
+    return count;
 }

@@ -20,7 +20,9 @@ void sbSpellSetUp(IWordNotFound* question, const ZelkOptions& options) {
 void InstallSpelling(IWordNotFound* question) {
     oSpell = std::make_unique<cSpellCheck>(question);
     gfnSpellCheckIt = [](std::string& text, const std::string& kind, long stmt) { sbSpellCheckIt(text, kind, stmt); };
-    gfnSpellCheckResource = [](int index) { sbSpellCheckResource(index); };
+    gfnSpellCheckResource = [](std::string_view text, LineWriter& out, bool spell) {
+        return sbSpellCheckResource(text, out, spell);
+    };
     gfnSpellInitialize = [question](const ZelkOptions& options) { sbSpellSetUp(question, options); };
 }
 

@@ -4,8 +4,11 @@
 // width stays unchosen; a resource script cannot be zelked without its pass.
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "settings/ZelkOptions.h"
+
+class LineWriter;
 
 // Checks one comment or literal; may replace the text by the corrected one.
 inline std::function<void(std::string& text, const std::string& kind, long stmt)> gfnSpellCheckIt;
@@ -13,9 +16,10 @@ inline std::function<void(std::string& text, const std::string& kind, long stmt)
 // none). The run uses it for the rest of its file and changes no setting;
 // the program's question keeps the answer in the program's settings itself.
 inline std::function<TabWidth()> gfnAskTabWidth;
-// Spell-checks the string tables of resource script `index` into a temporary
-// copy whose name it puts into gsTempOutFile[index].
-inline std::function<void(int index)> gfnSpellCheckResource;
+// Copies the text of a resource script line by line into `out`, spell-checking
+// the texts of its string tables when `spell` is on; returns the number of
+// lines copied.
+inline std::function<long(std::string_view text, LineWriter& out, bool spell)> gfnSpellCheckResource;
 
 // Sets the spell checker up from the spelling settings of the options (the
 // three ignore switches, the dictionary names) and opens its dictionaries,

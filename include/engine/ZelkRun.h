@@ -72,6 +72,9 @@ public:
     long glLineNumberWidth = 0;
     long glNextLineNumber = 0;
     long glOutputLines = 0;
+    // The input's lines as the log's footer counts them: the parse's
+    // records, or the lines of a resource script that its pass copied.
+    long glInputLines = 0;
     // Numbers given to statements the engine makes (above glRecordCount).
     long glPseudoStatement = 0;
     // The statement being written.

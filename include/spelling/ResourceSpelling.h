@@ -1,9 +1,12 @@
 #pragma once
-// A resource script is not zelked: it is copied line by line into a
-// temporary output of its own, and the quoted texts of its string tables are
-// spell-checked on the way.
+// A resource script is not zelked: it is copied line by line into the run's
+// output, and the quoted texts of its string tables are spell-checked on the
+// way.
 #include <functional>
 #include <string>
+#include <string_view>
+
+class LineWriter;
 
 // Checks a text in place (the checker's verdict already applied).
 using TextCheck = std::function<void(std::string& text)>;
@@ -25,9 +28,10 @@ private:
 // where it stood, or at the end of a text that became shorter than that.
 std::string fsCheckResourceLine(const std::string& line, const TextCheck& check);
 
-// The spelling pass of resource script `index` of oFile: its output becomes
-// a new temporary file named in gsTempOutFile[index]. The texts are checked
-// only while spell checking is on for the run and the checker has a usable
-// main dictionary; otherwise the copy is the script unchanged. A file that
-// cannot be read or written raises the run-time error to the caller.
-void sbSpellCheckResource(int index);
+// The spelling pass of a resource script: `text`, the script as the run read
+// it, is copied line by line into `out`. The texts are checked only while
+// `spell` is on (spelling wanted for this run) and the checker has a usable
+// main dictionary; otherwise the copy is the script unchanged. Returns the
+// number of lines, read and written alike. A failed write raises the run-time
+// error to the caller.
+long sbSpellCheckResource(std::string_view text, LineWriter& out, bool spell);

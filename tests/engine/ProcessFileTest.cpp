@@ -134,6 +134,19 @@ TEST_F(ProcessFile, AResourceScriptIsCopiedWithItsLog) {
     EXPECT_EQ(testsupport::Ui().Pointer, pointer::vbDefault);
 }
 
+// The pass copies the text the run was handed: the file on disk, which says
+// something else, is not read again.
+TEST_F(ProcessFile, AResourceScriptIsCopiedFromTheTextTheRunRead) {
+    const std::string path = Source("App.rc", "STRINGTABLE\r\nBEGIN\r\n  1 \"On disk\"\r\nEND\r\n");
+    oAppInfo->IsAResourceFile = true;
+    sbProcessText(1, goOptions, "// handed in\r\nEND");
+    oAppInfo->IsAResourceFile = false;
+    EXPECT_EQ(oDebug->StatusCode, 0);
+    EXPECT_EQ(Output(), (Lines{"// handed in", "END"}));
+    EXPECT_EQ(Log(), Join(Header(path), {"Number of Input Lines: 2", "Number of Output Lines: 2", "0 Warning Messages"}));
+    EXPECT_EQ(gtFileStats[1].OutputLines, 2);
+}
+
 // An error that is no file error ends the run through the error report; the
 // log written up to it is on disk for the session to show.
 TEST_F(ProcessFile, AnUnexpectedErrorLeavesTheLogWrittenSoFar) {

@@ -6,6 +6,7 @@
 #include "analysis/KeywordTable.h"
 #include "common/SharedState.h"
 #include "engine/SpellingHooks.h"
+#include "Lend.h"
 #include "platform/Clock.h"
 #include "settings/ProgramOptions.h"
 
@@ -102,22 +103,20 @@ TEST_F(ZelkEntry, AMissingFileIsReportedAndNotAccepted) {
 TEST_F(ZelkEntry, TheRunKeepsItsAnswersToItselfAndReportsAMissingDictionary) {
     const ZelkOptions program = goOptions;
     int setUps = 0;
-    gfnSpellInitialize = [&](const ZelkOptions& o) {
-        ++setUps;
-        EXPECT_EQ(o.gsStandardDictionary, "");
-    };
+    testsupport::Lend setUp{gfnSpellInitialize, [&](const ZelkOptions& o) {
+                                ++setUps;
+                                EXPECT_EQ(o.gsStandardDictionary, "");
+                            }};
     int asked = 0;
-    gfnAskTabWidth = [&] {
-        ++asked;
-        return TabWidth{3};
-    };
+    testsupport::Lend question{gfnAskTabWidth, [&] {
+                                   ++asked;
+                                   return TabWidth{3};
+                               }};
     ZelkOptions options;
     options.gblnSpellEnabled = true;
     options.gsStandardDictionary = paths::Join(testsupport::MakeDir("dict"), "NONE.DAT");
     options.giTabWidth = TabWidth::NotChosen;
     const ZelkResult r = Zelk("Sub A()\r\nx =\t1\r\ny =\t2\r\nEnd Sub\r\n", source, options, nullptr);
-    gfnSpellInitialize = nullptr;
-    gfnAskTabWidth = nullptr;
     ASSERT_TRUE(r.Zelked());
     EXPECT_NE(r.Output->find("x =   1\r\ny =   2\r\n"), std::string::npos) << *r.Output;
     EXPECT_EQ(asked, 1);

@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 
 #include "engine/EngineState.h"
-#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "FakeZelkWindow.h"
 #include "analysis/KeywordTable.h"
@@ -31,7 +30,8 @@ class SpellingPass : public ::testing::Test {
 protected:
     void SetUp() override {
         spelltest::WriteDictionary({"receive", "data", "hello", "world", "open", "file", "print"});
-        LoadSettings("[Spell]\r\nEnabled=Yes\r\n");
+        options = spelltest::SettingsFrom("[Spell]\r\nEnabled=Yes\r\n");
+        gblnSpellThisModule = options.gblnSpellEnabled;
         BabReset();
         BabInit();
         oDebug->ClearStatus();
@@ -44,7 +44,7 @@ protected:
         testsupport::WriteFile(path, text);
         OpenSession(path);
         oAppInfo->IsAResourceFile = name.size() > 3 && name.substr(name.size() - 3) == ".rc";
-        sbProcessFile(1, goOptions);
+        sbProcessFile(1, options);
         EXPECT_EQ(oDebug->StatusCode, 0);
         return textfile::SplitLines(testsupport::ReadFile(gsTempOutFile[1]));
     }
@@ -62,6 +62,7 @@ protected:
     testsupport::Lend<IZelkWindow*> host{gfrmZelker, &window};
     SpellingInstalled spelling{&question};  // as the program has it
     std::string dir;
+    ZelkOptions options;  // the run's
 };
 
 constexpr const char* kModule =

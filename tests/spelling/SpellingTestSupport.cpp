@@ -4,8 +4,16 @@
 #include "platform/Paths.h"
 #include "TestSupport.h"
 #include "platform/VBText.h"
+#include "settings/mINIHandler.h"
 
 namespace spelltest {
+
+ZelkOptions SettingsFrom(const std::string& ini) {
+    testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName), ini);
+    ZelkOptions options;
+    sbGetINIInfo(options);
+    return options;
+}
 
 std::vector<std::string> Normalized(const std::vector<std::string>& words) {
     return spelldict::NormalizeWordList(vb::Join(words, "\n")).Words;

@@ -4,7 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "settings/ZelkOptions.h"
+
 namespace spelltest {
+
+// The settings a settings file holding `ini` gives, loaded as the start-up
+// loads them (the file is the test's own configuration folder's).
+ZelkOptions SettingsFrom(const std::string& ini);
 
 // The list normalized as the builder does it, and the dictionary built from it.
 std::vector<std::string> Normalized(const std::vector<std::string>& words);

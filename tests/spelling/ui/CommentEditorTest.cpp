@@ -17,7 +17,6 @@
 #include <map>
 
 #include "engine/EngineState.h"
-#include "settings/ProgramOptions.h"
 #include "ModalRobot.h"
 #include "engine/ProcessFile.h"
 #include "../SpellingTestSupport.h"
@@ -265,9 +264,8 @@ TEST_F(CommentEditor, ASaveThatFailsIsReportedAndTheEditorStaysOpen) {
 
 TEST_F(CommentEditor, SpellCheckTakesTheCorrectionAndCountsItAsAChange) {
     spelltest::WriteDictionary({"receive", "the", "data"});
-    enginetest::LoadSettings();
     ScriptedWordNotFound question;
-    sbSpellSetUp(&question, goOptions);
+    sbSpellSetUp(&question, spelltest::SettingsFrom(""));
     auto form = Define("Module Level ");
     form->SetCommentBlockText("'receive the data\r\n'recieve");
 
@@ -385,7 +383,8 @@ TEST_F(CommentEditor, ADefinedTemplateIsEditedAndInsertedWhileZelking) {
     EXPECT_EQ(fields.Written, (std::map<int, std::string>{{0, file}}));
     EXPECT_EQ(testsupport::ReadFile(file), "'@Module block\r\n'Note: @Ask");
 
-    enginetest::LoadSettings("[Comment Blocks]\r\nModule=Yes\r\nModuleFile=" + file + "\r\nAutoInsert=No\r\n");
+    const ZelkOptions options =
+        spelltest::SettingsFrom("[Comment Blocks]\r\nModule=Yes\r\nModuleFile=" + file + "\r\nAutoInsert=No\r\n");
     BabReset();
     BabInit();
     QtCommentEditor editor;
@@ -404,7 +403,7 @@ TEST_F(CommentEditor, ADefinedTemplateIsEditedAndInsertedWhileZelking) {
     const std::string source = paths::Join(testsupport::MakeDir("src"), "Mod.bas");
     testsupport::WriteFile(source, "Option Explicit\r\nPublic Sub Go()\r\nEnd Sub\r\n");
     enginetest::OpenSession(source);
-    sbProcessFile(1, goOptions);
+    sbProcessFile(1, options);
     EXPECT_EQ(oDebug->StatusCode, 0);
     EXPECT_EQ(robot.Pending(), 0u);
     const std::string out = testsupport::ReadFile(gsTempOutFile[1]);

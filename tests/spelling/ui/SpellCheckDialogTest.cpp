@@ -13,7 +13,6 @@
 #include <deque>
 #include <functional>
 
-#include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "engine/SpellingHooks.h"
 #include "settings/mINIHandler.h"
@@ -209,11 +208,9 @@ TEST_F(SpellCheckDialog, AsTheCheckersQuestion) {
 // the spelling pass, keeps every line end.
 TEST_F(SpellCheckDialog, ACorrectedCommentBlockKeepsItsLineBreaks) {
     spelltest::WriteDictionary({"receive", "data", "here", "line"});
-    testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), "VEZUZ.INI"), "[Spell]\r\nEnabled=Yes\r\n");
-    sbGetINIInfo(goOptions);
     QtWordNotFound question;
     SpellingInstalled spelling{&question};
-    gfnSpellInitialize(goOptions);
+    gfnSpellInitialize(spelltest::SettingsFrom("[Spell]\r\nEnabled=Yes\r\n"));
 
     DialogRobot robot;
     robot.Then([](frmSpellCheck& d) {

@@ -150,5 +150,5 @@ void PFParseFile(cFileCollection& names, const ZelkOptions& options) {
     gfnUnloadProjectDialog = [] { ProjectFileDialog().Unload(); };
     ProjectFileDialog().Unload();
     Ui().DoEvents();
-    ProjectFileDialog().ShowModal("Project File - " + oProjectFiles->Item(1).FileName);
+    ProjectFileDialog().ShowModal("Project File - " + oProjectFiles->Item(1).FileName, options.gsSaveZelFile);
 }

@@ -8,7 +8,7 @@ namespace {
 // is chosen: the opening ends as the dialog's Cancel ends it.
 class NoDialog : public IProjectFileDialog {
 public:
-    void ShowModal(const std::string&) override { oDebug->StatusCode = 8; }
+    void ShowModal(const std::string&, const std::string&) override { oDebug->StatusCode = 8; }
     void Unload() override {}
 };
 

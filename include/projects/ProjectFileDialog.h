@@ -7,11 +7,13 @@
 class IProjectFileDialog {
 public:
     virtual ~IProjectFileDialog() = default;
-    // Shows the dialog modally under the caption. OK appends to oFile, for
+    // Shows the dialog modally under the caption; the outline dates the
+    // files from the zelking history in `historyFile` (the settings'
+    // gsSaveZelFile). OK appends to oFile, for
     // each loaded project file in turn, its own entry (FileType 1) followed
     // by its ticked files (FileType 2), and leaves the status words alone;
     // Cancel sets oDebug->StatusCode to 8 and leaves oFile alone.
-    virtual void ShowModal(const std::string& caption) = 0;
+    virtual void ShowModal(const std::string& caption, const std::string& historyFile) = 0;
     // Unloads the dialog when it is loaded; harmless when it is not.
     virtual void Unload() = 0;
 };

@@ -18,7 +18,7 @@ public:
     explicit ProjectFileDialogUi(std::function<std::string()> helpFile);
     ~ProjectFileDialogUi() override;
 
-    void ShowModal(const std::string& caption) override;
+    void ShowModal(const std::string& caption, const std::string& historyFile) override;
     void Unload() override;
 
     // The loaded window, or nullptr.

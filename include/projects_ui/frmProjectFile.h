@@ -22,7 +22,8 @@ class frmProjectFile : public QDialog {
     Q_OBJECT
 public:
     // `helpFile` is the program's help file (empty: none).
-    explicit frmProjectFile(std::string helpFile, QWidget* parent = nullptr);
+    // historyFile: the zelking history the outline dates the files from.
+    frmProjectFile(std::string helpFile, std::string historyFile, QWidget* parent = nullptr);
     ~frmProjectFile() override;
 
     cotlControl& Outline() { return *otl_; }
@@ -58,6 +59,7 @@ private:
     void sbSetToolTips();
 
     std::string helpFile_;
+    std::string historyFile_;
     std::unique_ptr<cotlControl> otl_;
     std::unique_ptr<CSplitter> splitter_;
     bool dragging_ = false;

@@ -11,7 +11,6 @@
 #include "common/ErrorTrap.h"
 #include "projects/OutlineImages.h"
 #include "platform_ui/ProgramIcon.h"
-#include "settings/ProgramOptions.h"
 #include "platform_ui/QtKeys.h"
 #include "platform_ui/QtPictureBox.h"
 #include "common/Trace.h"
@@ -43,7 +42,8 @@ QtPictureBox* Picture(QWidget* parent, const char* name, int l, int t, int w, in
 
 }  // namespace
 
-frmProjectFile::frmProjectFile(std::string helpFile, QWidget* parent) : QDialog(parent), helpFile_(std::move(helpFile)) {
+frmProjectFile::frmProjectFile(std::string helpFile, std::string historyFile, QWidget* parent)
+    : QDialog(parent), helpFile_(std::move(helpFile)), historyFile_(std::move(historyFile)) {
     setObjectName("frmProjectFile");
     setWindowTitle("Project File Processing");
     setFont(DesignFont());
@@ -142,7 +142,7 @@ void frmProjectFile::Form_Load() {
         };
         otl_->OutlineSetup(*picOTL, *scroll_, *picFileInfo, *list_, "Project, Type, Item", true, true, true, true,
                            0x800000, 0xFFFFFF);
-        otl_->OutlineSetData(goOptions.gsSaveZelFile);
+        otl_->OutlineSetData(historyFile_);
         otl_->OutlineRefresh();
         picOTL_Click();
         splitter_ = std::make_unique<CSplitter>();

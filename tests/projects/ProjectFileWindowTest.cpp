@@ -18,6 +18,9 @@
 #include "platform_ui/QtPictureBox.h"
 #include "QtTestApp.h"
 #include "projects_ui/frmProjectFile.h"
+#include "common/AppIdentity.h"
+#include "platform/Paths.h"
+#include "settings/cINIHandler.h"
 
 namespace {
 
@@ -184,4 +187,29 @@ TEST_F(ProjectWindow, TheSplitterBarIsDraggedWithinLimits) {
     });
     Open(reports);
     EXPECT_EQ(robot.Pending(), 0u);
+}
+
+// The outline dates the files from the zelking history the settings handed
+// to the opening name.
+TEST_F(ProjectWindow, TheOutlineReadsTheHistoryTheSettingsName) {
+    const std::string form = (std::filesystem::path(reports).parent_path() / "frmReport.frm").string();
+    options.gsSaveZelFile = paths::Join(testsupport::MakeDir("history"), "KEMHIST.KEM");
+    cINIHandler history;
+    history.INIFileName(options.gsSaveZelFile);
+    history.Section(app::kFileDescription);
+    history.WriteString(form, "1/01/2026 1:00:00 PM|1/02/2026 3:04:05 AM");
+
+    ModalRobot robot;
+    std::vector<std::string> zelked;
+    robot.Then([&](QWidget* w) {
+        frmProjectFile& f = Form(w);
+        const cProjectFile& project = oProjectFiles->Item(1);
+        for (long r = 1; r <= project.ProjectRecords.Count(); ++r)
+            if (!f.Outline().Info(1, r).LastZelk.empty())
+                zelked.push_back(project.ProjectRecords.Item(r).FileName + " " + f.Outline().Info(1, r).LastZelk);
+        f.cmdCancel->click();
+    });
+    Open(reports);
+    EXPECT_EQ(robot.Pending(), 0u);
+    EXPECT_EQ(zelked, std::vector<std::string>{"frmReport.frm 1/02/2026 3:04:05 AM"});
 }

@@ -48,7 +48,7 @@ public:
     ScriptedProjectDialog(const ScriptedProjectDialog&) = delete;
     ScriptedProjectDialog& operator=(const ScriptedProjectDialog&) = delete;
 
-    void ShowModal(const std::string& caption) override {
+    void ShowModal(const std::string& caption, const std::string&) override {
         Captions.push_back(caption);
         if (Cancel) {
             oDebug->StatusCode = 8;

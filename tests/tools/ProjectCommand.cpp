@@ -41,7 +41,7 @@ public:
 class TickEverything : public IProjectFileDialog {
 public:
     std::string Caption;
-    void ShowModal(const std::string& caption) override {
+    void ShowModal(const std::string& caption, const std::string&) override {
         Caption = caption;
         AppendProjectSelection(*oProjectFiles, [](long, long) { return true; }, *oFile);
     }

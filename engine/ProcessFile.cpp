@@ -155,7 +155,6 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given, Dictiona
 
     stats.FileName = gsCurrentFileName;
     std::string text = given ? std::move(*given) : LineReader::ReadWhole(fileName);
-    const std::string kind = FileKindOfText(text);
     CheckDictionaries(run.opt, found);
 
     if (!oProgressForm) oProgressForm = gfrmZelker;
@@ -167,11 +166,7 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given, Dictiona
     Clock().Sleep(200);
 
     sbKillTemp(index);
-    // Counts of an earlier file never reach this file's footer.
-    run.model = SourceModel{};
-    run.model.gtProcTable.assign(1, ProcInfo{});
-    run.model.gsFileKind = kind;
-    run.model.gsModuleName = gsCurrentFileName.substr(0, gsCurrentFileName.find('.'));
+    run.model = FileModel(gsCurrentFileName, text);
     stats.Warnings = 0;
     stats.OutputLines = 0;
 
@@ -190,6 +185,14 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given, Dictiona
 }
 
 }  // namespace
+
+SourceModel FileModel(const std::string& fileName, std::string_view text) {
+    SourceModel model;
+    model.gtProcTable.assign(1, ProcInfo{});
+    model.gsFileKind = FileKindOfText(text);
+    model.gsModuleName = fileName.substr(0, fileName.find('.'));
+    return model;
+}
 
 void sbSizeFileArrays(long count) {
     size_t size = static_cast<size_t>(count < 0 ? 0 : count) + 1;

@@ -10,6 +10,8 @@
 #include "engine/CommentEditorHost.h"
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
+#include "Lend.h"
+#include "ServiceScopes.h"
 #include "engine/ZelkRun.h"
 
 using namespace arrangetest;
@@ -38,15 +40,10 @@ class CommentBlocksTest : public ArrangeTest {
 protected:
     void SetUp() override {
         ArrangeTest::SetUp();
-        enginetest::LoadSettings();
-        gblnCommentSkip = false;
-        goCommentEditor = &editor;
+        options = enginetest::LoadSettings();
         sbStartCommentBlockRun();
     }
-    void TearDown() override {
-        CloseEditor();
-        goCommentEditor = nullptr;
-    }
+    void TearDown() override { CloseEditor(); }
     void CloseEditor() {
         long none = 0;
         int replaced = 0;
@@ -75,6 +72,7 @@ protected:
         return removed;
     }
     FakeEditor editor;
+    testsupport::Lend<ICommentEditor*> installed{goCommentEditor, &editor};
 };
 
 TEST_F(CommentBlocksTest, EventProceduresHaveOneUnderscore) {
@@ -88,7 +86,7 @@ TEST_F(CommentBlocksTest, EventProceduresHaveOneUnderscore) {
 TEST_F(CommentBlocksTest, PlaceholdersAreReplacedWithoutRegardToCase) {
     FakeClock clock;
     clock.Current = {2026, 3, 7, 14, 5, 9};
-    SetClock(&clock);
+    testsupport::ClockScope fixed{clock};
     oAppInfo->User("Ann");
     oAppInfo->Company("Zembrock");
     gsCurrentFileName = "Shop.bas";
@@ -117,9 +115,9 @@ TEST_F(CommentBlocksTest, ContextLinesKeepTheirPlacesAtTheStartOfTheFile) {
 }
 
 TEST_F(CommentBlocksTest, WithAutoInsertOffTheUserEditsOrSkipsEachBlock) {
-    goOptions.gsCmtUDPFile = Template("udp.def", "' @Procedure\r\n' by @User\r\n");
-    goOptions.gblnCmtAutoInsert = false;
-    goOptions.giCmtWhere = CommentBlockPlace::AfterProcStart;
+    options.gsCmtUDPFile = Template("udp.def", "' @Procedure\r\n' by @User\r\n");
+    options.gblnCmtAutoInsert = false;
+    options.giCmtWhere = CommentBlockPlace::AfterProcStart;
     ParseLines({"Sub Calc()", "    x = 1", "End Sub"});
     gsCurrentFileName = "Module1.bas";
     run.gsCurrentProc = "Calc";
@@ -142,8 +140,8 @@ TEST_F(CommentBlocksTest, WithAutoInsertOffTheUserEditsOrSkipsEachBlock) {
 }
 
 TEST_F(CommentBlocksTest, WithAutoInsertOnAnAskBlockIsInsertedUnseen) {
-    goOptions.gsCmtUDPFile = Template("udp.def", "' @Ask purpose\r\n");
-    goOptions.giCmtWhere = CommentBlockPlace::AfterProcStart;
+    options.gsCmtUDPFile = Template("udp.def", "' @Ask purpose\r\n");
+    options.giCmtWhere = CommentBlockPlace::AfterProcStart;
     ParseLines({"Sub Calc()", "    x = 1", "End Sub"});
     // An earlier Skip does not drop a block the user never saw.
     gblnCommentSkip = true;
@@ -152,7 +150,7 @@ TEST_F(CommentBlocksTest, WithAutoInsertOnAnAskBlockIsInsertedUnseen) {
 }
 
 TEST_F(CommentBlocksTest, AnOldCopyIsFoundWhateverTheTemplatesLength) {
-    goOptions.gblnCmtOverwrite = true;
+    options.gblnCmtOverwrite = true;
     run.gsCurrentProc = "<Declarations>";
     // Twelve lines: longer than the ten an old copy was once looked for in.
     std::vector<std::string> block = {"'<<<<"};
@@ -160,7 +158,7 @@ TEST_F(CommentBlocksTest, AnOldCopyIsFoundWhateverTheTemplatesLength) {
     block.push_back("'>>>>");
     std::string text;
     for (const std::string& line : block) text += line + "\r\n";
-    goOptions.gsCmtModuleFile = Template("mod.def", text);
+    options.gsCmtModuleFile = Template("mod.def", text);
     std::vector<std::string> source = {"' a note"};
     source.insert(source.end(), block.begin(), block.end());
     source.push_back("Option Explicit");
@@ -173,26 +171,26 @@ TEST_F(CommentBlocksTest, AnOldCopyIsFoundWhateverTheTemplatesLength) {
 }
 
 TEST_F(CommentBlocksTest, ATemplateOfOneLineReplacesThatLineOnly) {
-    goOptions.gblnCmtOverwrite = true;
-    goOptions.giCmtWhere = CommentBlockPlace::AfterProcStart;
-    goOptions.gsCmtUDPFile = Template("udp.def", "\r\n'==== procedure ====\r\n\r\n");
+    options.gblnCmtOverwrite = true;
+    options.giCmtWhere = CommentBlockPlace::AfterProcStart;
+    options.gsCmtUDPFile = Template("udp.def", "\r\n'==== procedure ====\r\n\r\n");
     ParseLines({"Sub Calc()", "'==== procedure ====", "", "    x = 1", "End Sub"});
     EXPECT_EQ(Insert(2, "U"), std::vector<std::string>{"'==== procedure ===="});
     EXPECT_EQ(RemovedLines(5), std::vector<long>{2});
 }
 
 TEST_F(CommentBlocksTest, ACopyWithoutItsLastLineIsNotReplaced) {
-    goOptions.gblnCmtOverwrite = true;
-    goOptions.giCmtWhere = CommentBlockPlace::AfterProcStart;
-    goOptions.gsCmtUDPFile = Template("udp.def", "'<<<<\r\n' about\r\n'>>>>\r\n");
+    options.gblnCmtOverwrite = true;
+    options.giCmtWhere = CommentBlockPlace::AfterProcStart;
+    options.gsCmtUDPFile = Template("udp.def", "'<<<<\r\n' about\r\n'>>>>\r\n");
     ParseLines({"Sub Calc()", "' first", "'<<<<", "' about", "    x = 1", "End Sub"});
     EXPECT_EQ(Insert(2, "U"), (std::vector<std::string>{"'<<<<", "' about", "'>>>>"}));
     EXPECT_TRUE(RemovedLines(6).empty());
 }
 
 TEST_F(CommentBlocksTest, AnUnreadableTemplateIsLoggedInEachFileShownOnceARunAndInsertsNothing) {
-    goOptions.gsCmtModuleFile = paths::Join(testsupport::ProgramDir(), "missing.def");
-    goOptions.gsCmtUDPFile = goOptions.gsCmtModuleFile;
+    options.gsCmtModuleFile = paths::Join(testsupport::ProgramDir(), "missing.def");
+    options.gsCmtUDPFile = options.gsCmtModuleFile;
     ParseLines({"Option Explicit", "Sub A()", "End Sub", "Sub B()", "End Sub"});
     run.gsCurrentProc = "<Declarations>";
     enginetest::RunFiles files(run);
@@ -203,13 +201,13 @@ TEST_F(CommentBlocksTest, AnUnreadableTemplateIsLoggedInEachFileShownOnceARunAnd
     }
     EXPECT_TRUE(files.Output().empty());
     // The log says that no block went in, and claims no module block.
-    EXPECT_EQ(files.Log(), std::vector<std::string>{"WARNING:  No comment block inserted from " + goOptions.gsCmtModuleFile +
+    EXPECT_EQ(files.Log(), std::vector<std::string>{"WARNING:  No comment block inserted from " + options.gsCmtModuleFile +
                                                     ": File not found"});
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
     EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Comment Block File Error");
     EXPECT_EQ(testsupport::Ui().Messages[0].Buttons, mb::vbExclamation);
     EXPECT_NE(testsupport::Ui().LastPrompt().find("Error with the comment block file: "), std::string::npos);
-    EXPECT_NE(testsupport::Ui().LastPrompt().find("\r\nFile: " + goOptions.gsCmtModuleFile), std::string::npos);
+    EXPECT_NE(testsupport::Ui().LastPrompt().find("\r\nFile: " + options.gsCmtModuleFile), std::string::npos);
 
     // The next file of the run logs it again, without a second message.
     CloseEditor();
@@ -232,11 +230,11 @@ TEST_F(CommentBlocksTest, AnUnreadableTemplateIsLoggedInEachFileShownOnceARunAnd
 TEST_F(CommentBlocksTest, ACopyIsKnownByItsFilledInPlaceholdersAndKeptWithoutOverwrite) {
     FakeClock clock;
     clock.Current = {2026, 3, 7, 14, 5, 9};
-    SetClock(&clock);
-    goOptions.giCmtWhere = CommentBlockPlace::AfterProcStart;
+    testsupport::ClockScope fixed{clock};
+    options.giCmtWhere = CommentBlockPlace::AfterProcStart;
     run.gsCurrentProc = "Calc";
     gsCurrentFileName = "Module1.bas";
-    goOptions.gsCmtUDPFile = Template("udp.def", "' @Procedure in @Module\r\n' on @Date: @Ask\r\n");
+    options.gsCmtUDPFile = Template("udp.def", "' @Procedure in @Module\r\n' on @Date: @Ask\r\n");
     // Written on another day, with an answer where @Ask stood.
     const std::vector<std::string> source = {"Sub Calc()", "' Calc in Module1.bas", "' on 1/2/2025: >> sums",
                                              "    x = 1", "End Sub"};
@@ -244,7 +242,7 @@ TEST_F(CommentBlocksTest, ACopyIsKnownByItsFilledInPlaceholdersAndKeptWithoutOve
     EXPECT_TRUE(Insert(2, "U").empty());
     EXPECT_TRUE(RemovedLines(5).empty());
 
-    goOptions.gblnCmtOverwrite = true;
+    options.gblnCmtOverwrite = true;
     EXPECT_EQ(Insert(2, "U"), (std::vector<std::string>{"' Calc in Module1.bas", "' on 3/7/2026: >>"}));
     EXPECT_EQ(RemovedLines(5), (std::vector<long>{2, 3}));
 
@@ -252,7 +250,6 @@ TEST_F(CommentBlocksTest, ACopyIsKnownByItsFilledInPlaceholdersAndKeptWithoutOve
     ParseLines({"Sub Calc()", "' Other in Module1.bas", "' on 1/2/2025: >> sums", "    x = 1", "End Sub"});
     EXPECT_EQ(Insert(2, "U"), (std::vector<std::string>{"' Calc in Module1.bas", "' on 3/7/2026: >>"}));
     EXPECT_TRUE(RemovedLines(5).empty());
-    SetClock(nullptr);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ struct FormRecord : ::testing::Test {
         options = LoadSettings();
         ClearModel(run.model);
         OpenSession("/src/Form1.frm");
+        run.fileIndex = 1;
         gblnSpellThisModule = true;
         options.gblnSpellFormLiterals = true;
         // A checker that records what it is given and corrects "Fiel".

@@ -10,6 +10,7 @@
 #include "engine/CommentEditorHost.h"
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
+#include "Lend.h"
 #include "engine/ZelkRun.h"
 
 using namespace arrangetest;
@@ -39,14 +40,9 @@ protected:
     void SetUp() override {
         ArrangeTest::SetUp();
         options = enginetest::LoadSettings();
-        gblnCommentSkip = false;
-        goCommentEditor = &editor;
         sbStartCommentBlockRun();
     }
-    void TearDown() override {
-        CloseEditor();
-        goCommentEditor = nullptr;
-    }
+    void TearDown() override { CloseEditor(); }
     void CloseEditor() {
         long none = 0;
         int replaced = 0;
@@ -75,6 +71,7 @@ protected:
         return removed;
     }
     FakeEditor editor;
+    testsupport::Lend<ICommentEditor*> installed{goCommentEditor, &editor};
 };
 
 TEST_F(CommentBlocksTest, EventProceduresHaveOneUnderscore) {

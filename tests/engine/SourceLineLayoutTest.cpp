@@ -153,6 +153,14 @@ INSTANTIATE_TEST_SUITE_P(
                    {"[Indentation]", "AsIs=No", "BaseLines=Yes", "IfStructure=1", "IndentAmount=3"},
                    {"Sub Main()", "If a Then", "x = 1", "Else", "x = 2", "End If", "End Sub"},
                    {"Sub Main()", "   If a Then", "      x = 1", "    Else", "      x = 2", "   End If", "End Sub"}},
+        // A member of a Type is no keyword, whatever word names it: one
+        // named like a module line or a heading keeps the members' column.
+        FormatCase{"TypeMembersNamedLikeKeywords",
+                   {"[Indentation]", "AsIs=No"},
+                   {"Private Type T", "Attribute As String", "Property As Long", "  Option As Byte", "B As Long",
+                    "End Type"},
+                   {"Private Type T", "    Attribute As String", "    Property As Long", "    Option As Byte",
+                    "    B As Long", "End Type"}},
         // Headings, End Sub and module lines stand in column 1 whatever
         // their blanks.
         FormatCase{"HeadingsInColumnOne",

@@ -235,6 +235,7 @@ void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumb
     // the file after.
     ZelkRun run(options, nextLineNumber);
     run.gblnSpellThisModule = spell;
+    run.fileIndex = index;
     struct HandBack {
         long& number;
         bool& spell;

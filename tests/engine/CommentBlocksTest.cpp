@@ -11,6 +11,7 @@
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
 #include "Lend.h"
+#include "ServiceScopes.h"
 #include "engine/ZelkRun.h"
 
 using namespace arrangetest;
@@ -85,7 +86,7 @@ TEST_F(CommentBlocksTest, EventProceduresHaveOneUnderscore) {
 TEST_F(CommentBlocksTest, PlaceholdersAreReplacedWithoutRegardToCase) {
     FakeClock clock;
     clock.Current = {2026, 3, 7, 14, 5, 9};
-    SetClock(&clock);
+    testsupport::ClockScope fixed{clock};
     oAppInfo->User("Ann");
     oAppInfo->Company("Zembrock");
     gsCurrentFileName = "Shop.bas";
@@ -229,7 +230,7 @@ TEST_F(CommentBlocksTest, AnUnreadableTemplateIsLoggedInEachFileShownOnceARunAnd
 TEST_F(CommentBlocksTest, ACopyIsKnownByItsFilledInPlaceholdersAndKeptWithoutOverwrite) {
     FakeClock clock;
     clock.Current = {2026, 3, 7, 14, 5, 9};
-    SetClock(&clock);
+    testsupport::ClockScope fixed{clock};
     options.giCmtWhere = CommentBlockPlace::AfterProcStart;
     run.gsCurrentProc = "Calc";
     gsCurrentFileName = "Module1.bas";
@@ -249,7 +250,6 @@ TEST_F(CommentBlocksTest, ACopyIsKnownByItsFilledInPlaceholdersAndKeptWithoutOve
     ParseLines({"Sub Calc()", "' Other in Module1.bas", "' on 1/2/2025: >> sums", "    x = 1", "End Sub"});
     EXPECT_EQ(Insert(2, "U"), (std::vector<std::string>{"' Calc in Module1.bas", "' on 3/7/2026: >>"}));
     EXPECT_TRUE(RemovedLines(5).empty());
-    SetClock(nullptr);
 }
 
 }  // namespace

@@ -54,15 +54,16 @@ void EnsureFileArrays(int index) {
 // missing one is reported and the run goes on without it (without spell
 // checking when the standard dictionary is missing); the options stay as
 // they are: the caller learns what was missing from `found`.
-void CheckDictionaries(const ZelkOptions& options, DictionaryFindings& found) {
-    if (!gblnSpellThisModule || !gfnSpellInitialize) return;
+void CheckDictionaries(ZelkRun& run, DictionaryFindings& found) {
+    const ZelkOptions& options = run.opt;
+    if (!run.gblnSpellThisModule || !gfnSpellInitialize) return;
     const std::string& standard = options.gsStandardDictionary;
     const std::string& custom = options.gsCustomDictionary;
     if (!standard.empty() && !FileExists(standard)) {
         Ui().MsgBox("The spelling dictionary " + standard + " was not found!" + kCrLf +
                         "Please use Zelker Options" + kCrLf + kCrLf + "Continuing without spell checking.",
                     mb::vbExclamation, "Standard Dictionary");
-        gblnSpellThisModule = false;
+        run.gblnSpellThisModule = false;
         found.StandardMissing = true;
         ZelkOptions without = options;
         without.gsStandardDictionary.clear();
@@ -155,7 +156,7 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given, Dictiona
 
     stats.FileName = gsCurrentFileName;
     std::string text = given ? std::move(*given) : LineReader::ReadWhole(fileName);
-    CheckDictionaries(run.opt, found);
+    CheckDictionaries(run, found);
 
     if (!oProgressForm) oProgressForm = gfrmZelker;
     if (oProgressForm) {
@@ -219,24 +220,31 @@ void sbProcessFile(int index, const ZelkOptions& options) {
 }
 
 void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber) {
+    bool spell = options.gblnSpellEnabled;
     DictionaryFindings found;
-    sbProcessFile(index, options, nextLineNumber, found);
+    sbProcessFile(index, options, nextLineNumber, spell, found);
 }
 
 namespace {
 
-void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumber, std::optional<std::string> text,
-                       DictionaryFindings& found) {
+void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumber, bool& spell,
+                       std::optional<std::string> text, DictionaryFindings& found) {
     TraceGuard trace(TraceKind::App, "sbProcessFile");
-    // A new file is a new run: only the line numbering across modules goes
-    // on from the file before, and comes back for the file after.
+    // A new file is a new run: only the line numbering across modules and
+    // the spelling decision go on from the file before, and come back for
+    // the file after.
     ZelkRun run(options, nextLineNumber);
+    run.gblnSpellThisModule = spell;
     run.fileIndex = index;
     struct HandBack {
-        long& to;
+        long& number;
+        bool& spell;
         const ZelkRun& from;
-        ~HandBack() { to = from.glNextLineNumber; }
-    } handBack{nextLineNumber, run};
+        ~HandBack() {
+            number = from.glNextLineNumber;
+            spell = from.gblnSpellThisModule;
+        }
+    } handBack{nextLineNumber, spell, run};
     Trapped("sbProcessFile", [&] {
         const long count = oFile->Count();
         AppTrace("Which=" + Num(index) + kCrLf + " oFile(wWhich)=<" +
@@ -261,14 +269,16 @@ void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumb
 
 }  // namespace
 
-void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber, DictionaryFindings& found) {
-    ProcessFileOrText(index, options, nextLineNumber, std::nullopt, found);
+void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber, bool& spell,
+                   DictionaryFindings& found) {
+    ProcessFileOrText(index, options, nextLineNumber, spell, std::nullopt, found);
 }
 
 DictionaryFindings sbProcessText(int index, const ZelkOptions& options, std::string text) {
     long nextLineNumber = 0;
+    bool spell = options.gblnSpellEnabled;
     DictionaryFindings found;
-    ProcessFileOrText(index, options, nextLineNumber, std::move(text), found);
+    ProcessFileOrText(index, options, nextLineNumber, spell, std::move(text), found);
     return found;
 }
 
@@ -300,7 +310,7 @@ void sbProcessSourceFile(int index, ZelkRun& run, std::string text) {
         }
         // The rules of a dialect follow the dialect this file is zelked as,
         // never the file zelked before it.
-        gsDialectInUse = dialectUsed;
+        run.gsDialectInUse = dialectUsed;
         AppTrace("Dialect used=" + dialectUsed);
 
         if (oAppInfo->IsAResourceFile) {
@@ -309,7 +319,7 @@ void sbProcessSourceFile(int index, ZelkRun& run, std::string text) {
             if (!gfnSpellCheckResource) throw std::logic_error("no resource script pass is installed");
             // A script is copied line for line: its footer counts the same
             // lines in and out.
-            run.glInputLines = gfnSpellCheckResource(text, run.goOutFile, gblnSpellThisModule);
+            run.glInputLines = gfnSpellCheckResource(text, run.goOutFile, run.gblnSpellThisModule);
             gtFileStats[static_cast<size_t>(index)].OutputLines = run.glInputLines;
             return;
         }

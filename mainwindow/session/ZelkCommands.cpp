@@ -135,7 +135,7 @@ void ZelkSessionFile(int index, ZelkOptions& settings) {
     sbRetryWithoutCustomDictionary(settings, [&] {
         DictionaryFindings found;
         try {
-            sbProcessFile(index, settings, glNextLineNumber, found);
+            sbProcessFile(index, settings, glNextLineNumber, gblnSpellThisModule, found);
         } catch (...) {
             sbForgetMissingDictionaries(settings, found);
             throw;

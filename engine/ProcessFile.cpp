@@ -25,6 +25,7 @@
 #include "engine/ZelkHost.h"
 #include "common/mKEMCommon.h"
 #include "engine/ZelkLoop.h"
+#include "FormatterCarry.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ void EnsureFileArrays(int index) {
 // missing one is reported and the run goes on without it (without spell
 // checking when the standard dictionary is missing); the options stay as
 // they are: the caller learns what was missing from `found`.
-void CheckDictionaries(const ZelkOptions& options, DictionaryFindings& found) {
+void CheckDictionaries(const ZelkOptions& options, RunFindings& found) {
     if (!gblnSpellThisModule || !gfnSpellInitialize) return;
     const std::string& standard = options.gsStandardDictionary;
     const std::string& custom = options.gsCustomDictionary;
@@ -63,7 +64,7 @@ void CheckDictionaries(const ZelkOptions& options, DictionaryFindings& found) {
                         "Please use Zelker Options" + kCrLf + kCrLf + "Continuing without spell checking.",
                     mb::vbExclamation, "Standard Dictionary");
         gblnSpellThisModule = false;
-        found.StandardMissing = true;
+        found.StandardDictionaryMissing = true;
         ZelkOptions without = options;
         without.gsStandardDictionary.clear();
         gfnSpellInitialize(without);
@@ -77,7 +78,7 @@ void CheckDictionaries(const ZelkOptions& options, DictionaryFindings& found) {
                         "was not found!" + kCrLf + "Please specify the custom dictionary " +
                         "with the Options->Spell!" + kCrLf + kCrLf + "Continuing without the custom dictionary.",
                     mb::vbExclamation, "Custom Dictionary");
-        found.CustomMissing = true;
+        found.CustomDictionaryMissing = true;
     }
 }
 
@@ -138,7 +139,7 @@ void FailRun(ZelkRun& run, const std::string& fileName, const VBError& error) {
 
 // Zelks the file's text when it is given, else the file read here, once:
 // its kind, size, dialect and parse all come from that one text.
-void RunFile(int index, ZelkRun& run, std::optional<std::string> given, DictionaryFindings& found) {
+void RunFile(int index, ZelkRun& run, std::optional<std::string> given, RunFindings& found) {
     const std::string fileName = oFile->Item(index).FileName;
     FileStatsRecord& stats = gtFileStats[static_cast<size_t>(index)];
 
@@ -191,6 +192,12 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given, Dictiona
 
 }  // namespace
 
+void RunFindings::ApplyTo(ZelkOptions& settings) const {
+    if (StandardDictionaryMissing) settings.gsStandardDictionary.clear();
+    if (CustomDictionaryMissing) settings.gsCustomDictionary.clear();
+    if (TabWidthChosen) settings.giTabWidth = *TabWidthChosen;
+}
+
 void sbSizeFileArrays(long count) {
     size_t size = static_cast<size_t>(count < 0 ? 0 : count) + 1;
     gtFileStats.assign(size, FileStatsRecord{});
@@ -216,23 +223,27 @@ void sbProcessFile(int index, const ZelkOptions& options) {
 }
 
 void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber) {
-    DictionaryFindings found;
+    RunFindings found;
     sbProcessFile(index, options, nextLineNumber, found);
 }
 
 namespace {
 
 void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumber, std::optional<std::string> text,
-                       DictionaryFindings& found) {
+                       RunFindings& found) {
     TraceGuard trace(TraceKind::App, "sbProcessFile");
     // A new file is a new run: only the line numbering across modules goes
     // on from the file before, and comes back for the file after.
     ZelkRun run(options, nextLineNumber);
     struct HandBack {
         long& to;
-        const ZelkRun& from;
-        ~HandBack() { to = from.glNextLineNumber; }
-    } handBack{nextLineNumber, run};
+        RunFindings& found;
+        ZelkRun& from;
+        ~HandBack() {
+            to = from.glNextLineNumber;
+            if (from.Carry().tabWidthAnswer) found.TabWidthChosen = from.Carry().tabWidthAnswer;
+        }
+    } handBack{nextLineNumber, found, run};
     Trapped("sbProcessFile", [&] {
         const long count = oFile->Count();
         AppTrace("Which=" + Num(index) + kCrLf + " oFile(wWhich)=<" +
@@ -257,13 +268,13 @@ void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumb
 
 }  // namespace
 
-void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber, DictionaryFindings& found) {
+void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber, RunFindings& found) {
     ProcessFileOrText(index, options, nextLineNumber, std::nullopt, found);
 }
 
-DictionaryFindings sbProcessText(int index, const ZelkOptions& options, std::string text) {
+RunFindings sbProcessText(int index, const ZelkOptions& options, std::string text) {
     long nextLineNumber = 0;
-    DictionaryFindings found;
+    RunFindings found;
     ProcessFileOrText(index, options, nextLineNumber, std::move(text), found);
     return found;
 }

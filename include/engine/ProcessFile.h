@@ -2,17 +2,24 @@
 // The per-file run: one session file zelked into its temporary output and
 // log, and the session's per-file arrays.
 
+#include <optional>
 #include <string>
 
 #include "engine/ZelkRun.h"
 
-// The spelling dictionaries named by a run's options that the run found
-// missing. The run told the user and went on without them; the options it
-// was given stay as they are, and a session forgets the names in the
-// program's settings (sbForgetMissingDictionaries).
-struct DictionaryFindings {
-    bool StandardMissing = false;
-    bool CustomMissing = false;
+// What a run found that its options did not say: the spelling dictionaries
+// they name that it could not find (it told the user and went on without
+// them) and the tab width the user chose when it asked. The options it was
+// given stay as they are; a session keeps the findings in the program's
+// settings (ApplyTo) once the run is over.
+struct RunFindings {
+    bool StandardDictionaryMissing = false;
+    bool CustomDictionaryMissing = false;
+    std::optional<TabWidth> TabWidthChosen;
+
+    // The settings forget the missing dictionaries (the settings file gets
+    // the emptied names when it is next written) and take the chosen width.
+    void ApplyTo(ZelkOptions& settings) const;
 };
 
 // Per-file run.
@@ -22,14 +29,14 @@ void sbProcessSelection(int index, bool& ok);
 // next inserted line number that the numbering across modules carries from
 // one file to the next: the run starts from it and hands back where it
 // ended. Without it the numbering starts afresh.
-// `found` gets what the run found of the dictionaries as soon as it is known,
-// so that a failure later in the run does not lose it.
-void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber, DictionaryFindings& found);
+// `found` gets what the run found as soon as it is known, so that a failure
+// later in the run does not lose it.
+void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber, RunFindings& found);
 void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber);
 void sbProcessFile(int index, const ZelkOptions& options);
 // The same for session file `index` whose text is already in memory (the
 // in-process entry): the file is not read; the numbering starts afresh.
-DictionaryFindings sbProcessText(int index, const ZelkOptions& options, std::string text);
+RunFindings sbProcessText(int index, const ZelkOptions& options, std::string text);
 // The per-file run's inner part on the file's text, read by the caller.
 void sbProcessSourceFile(int index, ZelkRun& run, std::string text);
 // The per-file arrays emptied and sized to a session of `count` files (from

@@ -1,5 +1,9 @@
 #include "analysis/SourceModel.h"
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include "analysis/AnalyserLog.h"
 #include "common/ErrorTrap.h"
 #include "analysis/KeywordTable.h"
@@ -29,20 +33,28 @@ void Recreate(std::vector<T>& v) {
     RoomFor(v, 0);
 }
 
-// The model the error report describes.
-const SourceModel* gReported = &gModel;
+// The models named for the error report, the one it describes last.
+std::vector<const SourceModel*>& Reported() {
+    static std::vector<const SourceModel*> named;
+    return named;
+}
 
 }  // namespace
 
 std::string fsSourcePosition() {
-    if (!gReported || gReported->glRecordCount <= 0) return "";
-    return "Record =" + Num(gReported->glRecordCount) + " Statement =" + Num(gReported->glStmtCount) +
-           " Token =" + Num(gReported->glTokenCount);
+    const std::vector<const SourceModel*>& named = Reported();
+    if (named.empty() || named.back()->glRecordCount <= 0) return "";
+    const SourceModel& m = *named.back();
+    return "Record =" + Num(m.glRecordCount) + " Statement =" + Num(m.glStmtCount) + " Token =" + Num(m.glTokenCount);
 }
 
-ReportedModel::ReportedModel(const SourceModel& model) : before_(gReported) { gReported = &model; }
+ReportedModel::ReportedModel(const SourceModel& model) : model_(&model) { Reported().push_back(model_); }
 
-ReportedModel::~ReportedModel() { gReported = before_; }
+ReportedModel::~ReportedModel() {
+    std::vector<const SourceModel*>& named = Reported();
+    const auto own = std::find(named.rbegin(), named.rend(), model_);
+    if (own != named.rend()) named.erase(std::next(own).base());
+}
 
 void BabInitFile(SourceModel& model, const std::string& dialect) {
     TraceGuard trace(TraceKind::ZurudUvu, "BabInitFile");

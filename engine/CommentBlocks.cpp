@@ -156,9 +156,9 @@ OldBlock FindOldBlock(const ZelkRun& run, const std::vector<std::string>& lines,
     return {};
 }
 
-std::string ContextLines(long stmt) {
+std::string ContextLines(const SourceModel& m, long stmt) {
     std::vector<std::string> around;
-    sbGet5Lines(stmt, -2, 5, around, false);
+    sbGet5Lines(m, stmt, -2, 5, around, false);
     std::string context;
     for (size_t i = 0; i < around.size(); ++i) {
         context += i == 2 ? ">> " : "     ";
@@ -176,7 +176,7 @@ std::string SettleBlock(const ZelkRun& run, long stmt, const std::string& kind, 
     const bool before = kind == "M" || beforeHeading;
     const std::string caption = "Inserting Comment Block For " + run.gsCurrentProc + " in file " + gsCurrentFileName +
                                 (before ? " Before " : " After ") + " the indicated statement";
-    const std::string context = ContextLines(stmt);
+    const std::string context = ContextLines(run.model, stmt);
     // Only a block the user has just seen can be skipped: with AutoInsert
     // on, an earlier Skip does not drop an @Ask block that was never shown.
     if (run.opt.gblnCmtAutoInsert || !goCommentEditor) return block;
@@ -198,8 +198,8 @@ bool PlainWhiteSpace(const ZelkOptions& o) { return !(o.gblnWSChange && !o.gblnW
 
 // A line the insertion has written or replaced leaves the source model: the
 // zelking loop passes over a statement without tokens.
-void RemoveStatement(long s) {
-    BabStatement& st = yStatement[static_cast<size_t>(s)];
+void RemoveStatement(SourceModel& m, long s) {
+    BabStatement& st = m.yStatement[static_cast<size_t>(s)];
     st.FirstToken = 0;
     st.LastToken = 0;
 }
@@ -207,10 +207,10 @@ void RemoveStatement(long s) {
 // The insertion statement of a block placed before a heading, which the loop
 // writes after the block, when it is a comment the block has taken over: it
 // becomes the blank line between the block and the heading.
-void MakeBlankLine(long s) {
-    BabStatement& st = yStatement[static_cast<size_t>(s)];
-    if (!tokentext::InTokens(st.FirstToken)) return;
-    BabToken& first = yToken[static_cast<size_t>(st.FirstToken)];
+void MakeBlankLine(SourceModel& m, long s) {
+    BabStatement& st = m.yStatement[static_cast<size_t>(s)];
+    if (!tokentext::InTokens(m, st.FirstToken)) return;
+    BabToken& first = m.yToken[static_cast<size_t>(st.FirstToken)];
     first.Class = TokenClass::NonCode;
     first.Detail = tokdetail::kBlank;
     first.Piece.clear();
@@ -240,7 +240,7 @@ void PlaceBlock(ZelkRun& run, long stmt, const std::string& kind, const std::vec
     auto statementAt = [&](size_t i) { return stmt + static_cast<long>(i) - 1; };
 
     auto isBlankLine = [&](size_t i) {
-        return yStatement[static_cast<size_t>(statementAt(i))].Class == StatementClass::Blank;
+        return run.model.yStatement[static_cast<size_t>(statementAt(i))].Class == StatementClass::Blank;
     };
     const bool insertionIsBlank = beforeHeading && collected > 0 && isBlankLine(1);
     if (beforeHeading && !insertionIsBlank && run.glOutputLines > 0) Emit(run, "");
@@ -252,16 +252,16 @@ void PlaceBlock(ZelkRun& run, long stmt, const std::string& kind, const std::vec
     if (beforeHeading && collected == 0 && !PlainWhiteSpace(run.opt)) Emit(run, "");
 
     for (size_t i = 1; i <= ahead; ++i)
-        if (!(beforeHeading && i == 1)) RemoveStatement(statementAt(i));
+        if (!(beforeHeading && i == 1)) RemoveStatement(run.model, statementAt(i));
     if (old.Start > 0) {
         for (size_t i = old.Start; i <= old.End; ++i)
-            if (!(beforeHeading && i == 1)) RemoveStatement(statementAt(i));
+            if (!(beforeHeading && i == 1)) RemoveStatement(run.model, statementAt(i));
         // The insertion statement stands in for the blank line below the old
         // block.
         if (insertionIsBlank && old.End < collected && isBlankLine(old.End + 1))
-            RemoveStatement(statementAt(old.End + 1));
+            RemoveStatement(run.model, statementAt(old.End + 1));
     }
-    if (beforeHeading && collected > 0 && !insertionIsBlank) MakeBlankLine(stmt);
+    if (beforeHeading && collected > 0 && !insertionIsBlank) MakeBlankLine(run.model, stmt);
 }
 
 void InsertBlock(ZelkRun& run, long stmt, const std::string& kind, bool beforeHeading) {
@@ -277,7 +277,7 @@ void InsertBlock(ZelkRun& run, long stmt, const std::string& kind, bool beforeHe
     // The comment and blank lines at the insertion point, far enough to hold
     // an old copy of the whole template.
     std::vector<std::string> region;
-    sbGet5Lines(stmt, 0, static_cast<int>(10 + tmpl.LineCount), region, true);
+    sbGet5Lines(run.model, stmt, 0, static_cast<int>(10 + tmpl.LineCount), region, true);
     const OldBlock old = FindOldBlock(run, region, tmpl);
     // Without Overwrite an old copy stays as it is: a block is never there
     // twice.
@@ -323,7 +323,8 @@ void sbParseCommentLine(const ZelkRun& run, std::string& text, bool& ask) {
     });
 }
 
-void sbGet5Lines(long stmt, int offset, int count, std::vector<std::string>& lines, bool commentsOnly) {
+void sbGet5Lines(const SourceModel& m, long stmt, int offset, int count, std::vector<std::string>& lines,
+                 bool commentsOnly) {
     TraceGuard trace(TraceKind::App, "sbGet5Lines");
     Trapped("sbGet5Lines", [&] {
         lines.assign(static_cast<size_t>(std::max(count, 0)) + 1, std::string());
@@ -335,14 +336,14 @@ void sbGet5Lines(long stmt, int offset, int count, std::vector<std::string>& lin
             s = 1;
         }
         for (; count > 0 && index <= endIndex; ++s, ++index) {
-            if (s >= static_cast<long>(yStatement.size())) break;
-            const BabStatement& st = yStatement[static_cast<size_t>(s)];
+            if (s >= static_cast<long>(m.yStatement.size())) break;
+            const BabStatement& st = m.yStatement[static_cast<size_t>(s)];
             if (st.FirstToken == 0) break;
             if (commentsOnly) {
                 if (st.Class != StatementClass::Comment && st.Class != StatementClass::Blank) break;
-                lines[index] = tokentext::Piece(st.FirstToken);
+                lines[index] = tokentext::Piece(m, st.FirstToken);
             } else {
-                lines[index] = tokentext::StatementSourceText(st);
+                lines[index] = tokentext::StatementSourceText(m, st);
             }
         }
         lines.resize(std::min(index, lines.size()));

@@ -12,34 +12,37 @@
 namespace {
 
 
-void Spell(std::string& text, const char* kind, long stmt) {
+void Spell(const SourceModel& m, std::string& text, const char* kind, long stmt) {
     if (!gblnSpellThisModule || !gfnSpellCheckIt) return;
-    gfnSpellCheckIt(text, kind, stmt);
+    gfnSpellCheckIt(text, kind, m, stmt);
 }
 
 // A line of nothing but a line number and a comment, whose number goes:
 // read again it is a comment line.
-bool NumberedCommentLine(const ZelkOptions& o, const BabRecord& rec) {
+bool NumberedCommentLine(const ZelkRun& run, const BabRecord& rec) {
+    const ZelkOptions& o = run.opt;
+    const SourceModel& m = run.model;
     if (!o.gblnInsertLineNumbers && !o.gblnKillNumericLabels) return false;
     const long f = rec.FirstToken;
-    if (f < 1 || rec.LastToken != f + 1 || rec.LastToken > glTokenCount) return false;
-    const BabToken& number = yToken[static_cast<size_t>(f)];
-    const BabToken& comment = yToken[static_cast<size_t>(f + 1)];
+    if (f < 1 || rec.LastToken != f + 1 || rec.LastToken > m.glTokenCount) return false;
+    const BabToken& number = m.yToken[static_cast<size_t>(f)];
+    const BabToken& comment = m.yToken[static_cast<size_t>(f + 1)];
     return number.Class == TokenClass::NonCode && number.Detail == tokdetail::kLeadingLabel && !number.Piece.empty() &&
            number.Piece[0] >= '0' && number.Piece[0] <= '9' && comment.Class == TokenClass::NonCode &&
-           comment.Detail == tokdetail::kComment && !fblnLabelReferenced(number.Piece);
+           comment.Detail == tokdetail::kComment && !fblnLabelReferenced(run, number.Piece);
 }
 
 }  // namespace
 
-long TiedOnNextRead(const ZelkOptions& o, long next) {
-    for (long r = next; r > 0 && r <= glRecordCount; ++r) {
-        const BabRecord& rec = yRecord[static_cast<size_t>(r)];
-        if (rec.FirstStmt <= 0 || static_cast<size_t>(rec.FirstStmt) >= yStatement.size()) return 0;
-        const StatementClass cls = yStatement[static_cast<size_t>(rec.FirstStmt)].Class;
+long TiedOnNextRead(const ZelkRun& run, long next) {
+    const SourceModel& m = run.model;
+    for (long r = next; r > 0 && r <= m.glRecordCount; ++r) {
+        const BabRecord& rec = m.yRecord[static_cast<size_t>(r)];
+        if (rec.FirstStmt <= 0 || static_cast<size_t>(rec.FirstStmt) >= m.yStatement.size()) return 0;
+        const StatementClass cls = m.yStatement[static_cast<size_t>(rec.FirstStmt)].Class;
         if (cls == StatementClass::Comment) return rec.TiedTo;
         if (cls == StatementClass::Blank) return 0;
-        if (!NumberedCommentLine(o, rec)) return r;
+        if (!NumberedCommentLine(run, rec)) return r;
     }
     return 0;
 }
@@ -80,7 +83,7 @@ void SourceLineFormatter::PlaceComment() {
 long SourceLineFormatter::MovedCommentColumn() const {
     if (run_.opt.giCmtStandAlone == StandAloneCommentPlace::NoChange) return run_.opt.giCmtInLineColumn;
     long numberColumn = run_.glLineNumberWidth >= 1 && !run_.opt.gblnInsertLineNumbers ? run_.glLineNumberWidth : 0;
-    return numberColumn + StandAloneColumn(run_.opt.giCmtInLineColumn, r_ + 1, TiedOnNextRead(run_.opt, r_ + 1));
+    return numberColumn + StandAloneColumn(run_.opt.giCmtInLineColumn, r_ + 1, TiedOnNextRead(run_, r_ + 1));
 }
 
 // A comment after code ends the record's tokens; it is not spell-checked.
@@ -97,7 +100,7 @@ void SourceLineFormatter::CommentAtRecordStart() {
     if (!StandsAsCommentLine()) PlaceComment();
     if (cur_.Piece.empty() || !run_.opt.gblnSpellComments) return;
     std::string text = cur_.Piece;
-    Spell(text, "Comment", s_ - 1);
+    Spell(m_, text, "Comment", s_ - 1);
     if (text != cur_.Piece) SetPiece(text);
 }
 
@@ -108,9 +111,9 @@ void SourceLineFormatter::SpellLiteralOrCommentLine() {
     std::string text = cur_.Piece;
     if (cur_.Class == TokenClass::Literal && !text.empty() && text[0] == '"' && run_.opt.gblnSpellCodeLiterals &&
         !fDeclare_) {
-        Spell(text, "Code String Literal ", s_ - 1);
+        Spell(m_, text, "Code String Literal ", s_ - 1);
     } else if (st_.Class == StatementClass::Comment && run_.opt.gblnSpellComments) {
-        Spell(text, "Comment ", s_ - 1);
+        Spell(m_, text, "Comment ", s_ - 1);
     } else {
         return;
     }

@@ -43,10 +43,10 @@ void SourceLineFormatter::EndOfRecord() {
 bool SourceLineFormatter::JoinPassesLineLimit() const {
     constexpr size_t kLineLimit = 1023;
     constexpr size_t kNumberRoom = 10;
-    if (r_ + 1 > glRecordCount) return false;
-    const BabRecord& next = yRecord[static_cast<size_t>(r_ + 1)];
+    if (r_ + 1 > m_.glRecordCount) return false;
+    const BabRecord& next = m_.yRecord[static_cast<size_t>(r_ + 1)];
     size_t length = line_.size() + 1;
-    for (long t = next.FirstToken; t > 0 && t <= next.LastToken && t <= glTokenCount; ++t)
+    for (long t = next.FirstToken; t > 0 && t <= next.LastToken && t <= m_.glTokenCount; ++t)
         length += Tok(t).WhiteSpaceLeft.size() + Tok(t).Piece.size();
     return length + (run_.opt.gblnInsertLineNumbers ? kNumberRoom : 0) > kLineLimit;
 }

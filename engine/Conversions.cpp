@@ -89,15 +89,16 @@ constexpr DaoName kDaoConstants[] = {
 
 // Reports a statement whose tokens lie past the token array. The
 // conversion then leaves the statement alone.
-bool TokensInBounds(const BabStatement& stmt, const char* procName) {
-    if (tokentext::InTokens(stmt.FirstToken) && tokentext::InTokens(stmt.LastToken)) return true;
+bool TokensInBounds(const SourceModel& model, const BabStatement& stmt, const char* procName) {
+    if (tokentext::InTokens(model, stmt.FirstToken) && tokentext::InTokens(model, stmt.LastToken)) return true;
     Ui().MsgBox(std::string("Out of bound error in ") + procName + "\r\nPlease report this to Zembrock", mb::vbCritical,
                 "");
     return false;
 }
 
-bool IsSeparatorOrComment(long t) {
-    const TokenClass cls = tokentext::InTokens(t) ? yToken[static_cast<size_t>(t)].Class : TokenClass::Keyword;
+bool IsSeparatorOrComment(const SourceModel& model, long t) {
+    const TokenClass cls =
+        tokentext::InTokens(model, t) ? model.yToken[static_cast<size_t>(t)].Class : TokenClass::Keyword;
     return cls == TokenClass::NonCode || cls == TokenClass::Colon;
 }
 
@@ -161,11 +162,11 @@ namespace {
 // the arguments or at the ")" that closes their list (depth counted from
 // `from`, so a list opened at `from` has its arguments at depth 1). 0 when
 // the statement's code ends first.
-long ArgumentEnd(long from, long last, long argDepth) {
+long ArgumentEnd(const SourceModel& model, long from, long last, long argDepth) {
     long depth = 0;
     for (long t = from; t <= last; ++t) {
-        if (IsSeparatorOrComment(t)) return 0;
-        const std::string& p = Piece(t);
+        if (IsSeparatorOrComment(model, t)) return 0;
+        const std::string& p = Piece(model, t);
         if (p == "(") {
             ++depth;
         } else if (p == ")") {
@@ -179,53 +180,53 @@ long ArgumentEnd(long from, long last, long argDepth) {
 
 // The comma that ends the first argument of the MsgBox call at token m; 0
 // when there is none.
-long MsgBoxArgumentComma(long m, long last) {
+long MsgBoxArgumentComma(const SourceModel& model, long m, long last) {
     // In an expression (a result assigned or compared, a Call) the call's
     // parentheses hold its arguments; as a statement of its own the
     // arguments stand at depth 0, even when the first is parenthesised.
-    const bool statementForm = Piece(m + 1) != "(" ||
-                               (yToken[static_cast<size_t>(m)].FlagsMisc & tokflag::kFirstOfStatement) != 0 ||
-                               IsSeparatorOrComment(m - 1);
-    long end = ArgumentEnd(m + 1, last, statementForm ? 0 : 1);
-    return (end && Piece(end) == ",") ? end : 0;
+    const bool statementForm = Piece(model, m + 1) != "(" ||
+                               (model.yToken[static_cast<size_t>(m)].FlagsMisc & tokflag::kFirstOfStatement) != 0 ||
+                               IsSeparatorOrComment(model, m - 1);
+    long end = ArgumentEnd(model, m + 1, last, statementForm ? 0 : 1);
+    return (end && Piece(model, end) == ",") ? end : 0;
 }
 
 bool BindsTighterThanPlus(const std::string& op) {
     return op == "*" || op == "/" || op == "\\" || op == "^" || vb::EqualsNoCase(op, "MOD");
 }
 
-void ConvertMsgBox(BabStatement& stmt) {
+void ConvertMsgBox(SourceModel& model, BabStatement& stmt) {
     oDebug->ClearStatus();
     if (stmt.FirstToken < 1 || stmt.LastToken < stmt.FirstToken) return;
-    if (!TokensInBounds(stmt, "sbConvertMsgbox")) return;
+    if (!TokensInBounds(model, stmt, "sbConvertMsgbox")) return;
     const long last = stmt.LastToken;
 
     long secondArgument = 0;
     for (long t = stmt.FirstToken; t <= last; ++t) {
-        if (tokentext::Is(t, "MSGBOX")) {
-            long comma = MsgBoxArgumentComma(t, last);
+        if (tokentext::Is(model, t, "MSGBOX")) {
+            long comma = MsgBoxArgumentComma(model, t, last);
             secondArgument = comma ? comma + 1 : 0;
             break;
         }
-        if (const MsgBoxName* row = RowByName(Piece(t))) SetPiece(t, row->NewName);
+        if (const MsgBoxName* row = RowByName(Piece(model, t))) SetPiece(model, t, row->NewName);
     }
     if (secondArgument == 0) return;
 
     for (long t = secondArgument; t <= last; ++t) {
-        const MsgBoxName* row = RowByName(Piece(t));
-        if (!row) row = RowByNumber(Piece(t));
+        const MsgBoxName* row = RowByName(Piece(model, t));
+        if (!row) row = RowByNumber(Piece(model, t));
         if (row) {
-            SetPiece(t, row->NewName);
+            SetPiece(model, t, row->NewName);
             continue;
         }
         if (t != secondArgument) continue;
-        std::string names = MsgBoxValueNames(MsgBoxNumberValue(Piece(t)));
+        std::string names = MsgBoxValueNames(MsgBoxNumberValue(Piece(model, t)));
         if (names.empty()) continue;
         // The names are a sum: where the value meets an operator that binds
         // tighter than "+", the sum keeps its value only in parentheses.
-        if (names.find(" + ") != std::string::npos && t < last && BindsTighterThanPlus(Piece(t + 1)))
+        if (names.find(" + ") != std::string::npos && t < last && BindsTighterThanPlus(Piece(model, t + 1)))
             names = "(" + names + ")";
-        SetPiece(t, names);
+        SetPiece(model, t, names);
     }
 }
 
@@ -233,62 +234,63 @@ void ConvertMsgBox(BabStatement& stmt) {
 // m: in front of the comma that ends its first argument or of the
 // parenthesis that closes its list, at the depth of its own arguments, never
 // inside a call nested in them.
-void AddRecordsetOption(long m, const BabStatement& stmt, const std::string& option) {
-    const bool parenthesised = Piece(m + 1) == "(";
-    long end = ArgumentEnd(m + 1, stmt.LastToken, parenthesised ? 1 : 0);
+void AddRecordsetOption(SourceModel& model, long m, const BabStatement& stmt, const std::string& option) {
+    const bool parenthesised = Piece(model, m + 1) == "(";
+    long end = ArgumentEnd(model, m + 1, stmt.LastToken, parenthesised ? 1 : 0);
     if (end) {
         // Without parentheses a method with no argument gets no option.
-        if (parenthesised || end > m + 1) SetPiece(end, option + Piece(end));
+        if (parenthesised || end > m + 1) SetPiece(model, end, option + Piece(model, end));
         return;
     }
     if (parenthesised) return;
     long lastArgument = stmt.LastSignificant;
-    if (lastArgument > m) SetPiece(lastArgument, Piece(lastArgument) + option);
+    if (lastArgument > m) SetPiece(model, lastArgument, Piece(model, lastArgument) + option);
 }
 
-void ConvertDAO(BabStatement& stmt) {
+void ConvertDAO(SourceModel& model, BabStatement& stmt) {
     oDebug->ClearStatus();
     if (stmt.FirstToken < 1 || stmt.LastToken < stmt.FirstToken) return;
-    if (!TokensInBounds(stmt, "sbConvertDAO")) return;
+    if (!TokensInBounds(model, stmt, "sbConvertDAO")) return;
     const long first = stmt.FirstToken;
     const long last = stmt.LastToken;
     using tokentext::Is;
     for (long t = first; t <= last; ++t) {
-        if (Is(t, "EXECUTESQL")) {
-            SetPiece(t, "Execute");
+        if (Is(model, t, "EXECUTESQL")) {
+            SetPiece(model, t, "Execute");
             return;
         }
-        if (Is(t, "OPENQUERYDEF") || Is(t, "BEGINTRANS") || Is(t, "COMMITTRANS") || Is(t, "ROLLBACK")) {
-            if (t - 2 >= first && Is(t - 2, "DATABASE")) SetPiece(t - 2, "DBEngine.Workspaces(0)");
+        if (Is(model, t, "OPENQUERYDEF") || Is(model, t, "BEGINTRANS") || Is(model, t, "COMMITTRANS") ||
+            Is(model, t, "ROLLBACK")) {
+            if (t - 2 >= first && Is(model, t - 2, "DATABASE")) SetPiece(model, t - 2, "DBEngine.Workspaces(0)");
             continue;
         }
-        if (Is(t, "FREELOCKS")) {
-            SetPiece(t, "Idle");
+        if (Is(model, t, "FREELOCKS")) {
+            SetPiece(model, t, "Idle");
             continue;
         }
-        const char* option = Is(t, "CREATEDYNASET")    ? ", dbOpenDynaset"
-                             : Is(t, "CREATESNAPSHOT") ? ", dbOpenSnapshot"
-                             : Is(t, "OPENTABLE")      ? ", dbOpenTable"
+        const char* option = Is(model, t, "CREATEDYNASET")    ? ", dbOpenDynaset"
+                             : Is(model, t, "CREATESNAPSHOT") ? ", dbOpenSnapshot"
+                             : Is(model, t, "OPENTABLE")      ? ", dbOpenTable"
                                                        : nullptr;
         if (!option) continue;
         for (long k = t + 1; k <= last; ++k) {
             for (const DaoName& c : kDaoConstants)
-                if (Is(k, c.OldName)) SetPiece(k, c.NewName);
+                if (Is(model, k, c.OldName)) SetPiece(model, k, c.NewName);
         }
-        AddRecordsetOption(t, stmt, option);
-        SetPiece(t, "OpenRecordset");
+        AddRecordsetOption(model, t, stmt, option);
+        SetPiece(model, t, "OpenRecordset");
         return;
     }
 }
 
 }  // namespace
 
-void sbConvertMsgbox(BabStatement& stmt) {
+void sbConvertMsgbox(SourceModel& model, BabStatement& stmt) {
     TraceGuard trace(TraceKind::App, "sbConvertMsgbox");
-    Trapped("sbConvertMsgbox", [&] { ConvertMsgBox(stmt); });
+    Trapped("sbConvertMsgbox", [&] { ConvertMsgBox(model, stmt); });
 }
 
-void sbConvertDAO(BabStatement& stmt) {
+void sbConvertDAO(SourceModel& model, BabStatement& stmt) {
     TraceGuard trace(TraceKind::App, "sbConvertDAO");
-    Trapped("sbConvertDAO", [&] { ConvertDAO(stmt); });
+    Trapped("sbConvertDAO", [&] { ConvertDAO(model, stmt); });
 }

@@ -6,6 +6,7 @@
 
 #include "common/ErrorTrap.h"
 #include "engine/FileLog.h"
+#include "engine/ZelkRun.h"
 #include "analysis/SourceModel.h"
 #include "TokenText.h"
 #include "common/Trace.h"
@@ -69,7 +70,7 @@ std::string NameRuleText(DateRule rule, StatementClass statementClass) {
     }
 }
 
-std::string WarningText(DateRule rule, const BabToken& tok) {
+std::string WarningText(const SourceModel& m, DateRule rule, const BabToken& tok) {
     switch (rule) {
         case DateRule::Separator:
             return "If you are formating a date in the following statement,\r\nVerify that it is correct.";
@@ -79,8 +80,8 @@ std::string WarningText(DateRule rule, const BabToken& tok) {
             return "The String " + tok.Piece +
                    " is used in a statement.\r\nYou need to verify that international settings use 4 digit years.";
         default: {
-            StatementClass cls = (tok.Statement >= 0 && static_cast<size_t>(tok.Statement) < yStatement.size())
-                                     ? yStatement[static_cast<size_t>(tok.Statement)].Class
+            StatementClass cls = (tok.Statement >= 0 && static_cast<size_t>(tok.Statement) < m.yStatement.size())
+                                     ? m.yStatement[static_cast<size_t>(tok.Statement)].Class
                                      : StatementClass::Other;
             return NameRuleText(rule, cls);
         }
@@ -90,15 +91,16 @@ std::string WarningText(DateRule rule, const BabToken& tok) {
 void Scan(ZelkRun& run, BabStatement& stmt) {
     oDebug->ClearStatus();
     if (stmt.FirstToken < 1) return;
+    const SourceModel& m = run.model;
     for (long t = stmt.FirstToken; t <= stmt.LastToken; ++t) {
-        if (!tokentext::InTokens(t)) {
+        if (!tokentext::InTokens(m, t)) {
             oLog->LogData("TK > UBound(yToken), line 46640 ScanForY2K");
             return;
         }
-        const BabToken& tok = yToken[static_cast<size_t>(t)];
+        const BabToken& tok = m.yToken[static_cast<size_t>(t)];
         DateRule rule = RuleOf(tok);
         if (rule == DateRule::None) continue;
-        sbLogLine(run, WarningText(rule, tok) + "\r\n" + tokentext::StatementSourceText(stmt), true);
+        sbLogLine(run, WarningText(m, rule, tok) + "\r\n" + tokentext::StatementSourceText(m, stmt), true);
         return;
     }
 }

@@ -11,19 +11,19 @@
 // Whether the statement's first parenthesis group closes at its last
 // significant token (so that nothing, not even an As clause, follows the
 // parameter list; an in-line comment or trailing blanks do not count).
-bool fblnParenGroupAtEnd(const BabStatement& stmt) {
+bool fblnParenGroupAtEnd(const SourceModel& m, const BabStatement& stmt) {
     long last = stmt.LastSignificant;
     long open = 0;
-    for (long t = stmt.FirstToken; t >= 1 && t <= stmt.LastToken && t <= glTokenCount; ++t) {
-        if (yToken[static_cast<size_t>(t)].Piece == "(") {
+    for (long t = stmt.FirstToken; t >= 1 && t <= stmt.LastToken && t <= m.glTokenCount; ++t) {
+        if (m.yToken[static_cast<size_t>(t)].Piece == "(") {
             open = t;
             break;
         }
     }
     if (open == 0) return false;
     long depth = 1;
-    for (long t = open + 1; t <= stmt.LastToken && t <= glTokenCount; ++t) {
-        const std::string& p = yToken[static_cast<size_t>(t)].Piece;
+    for (long t = open + 1; t <= stmt.LastToken && t <= m.glTokenCount; ++t) {
+        const std::string& p = m.yToken[static_cast<size_t>(t)].Piece;
         if (p == "(") {
             ++depth;
         } else if (p == ")" && --depth == 0) {
@@ -37,7 +37,7 @@ void SourceLineFormatter::WarnFunctionNotTyped() {
     if (!fFuncHeading_ || OwnStatementIndex() != funcStmt_) return;
     const BabStatement& heading = OwnStatement();
     // A type character converted into an As clause types the function.
-    if (i_ != heading.LastSignificant || clauses_.count(i_) > 0 || !fblnParenGroupAtEnd(heading)) return;
+    if (i_ != heading.LastSignificant || clauses_.count(i_) > 0 || !fblnParenGroupAtEnd(m_, heading)) return;
     sbLogLine(run_, std::string("Function not typed: ") + " Procedure: " + run_.gsCurrentProc + "\r\n" + line_ + cur_.Piece,
               true);
 }

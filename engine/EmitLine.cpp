@@ -161,7 +161,7 @@ void InsertLineNumber(ZelkRun& run, std::string& text, const BabStatement& stmt)
         std::string head = blank == std::string::npos ? text : text.substr(0, blank + 1);
         if (vb::IsNumeric(head)) {
             // A number that something jumps to stays the line's number.
-            if (fblnLabelReferenced(head)) return;
+            if (fblnLabelReferenced(run, head)) return;
             if (blank == std::string::npos) text.clear();
             else text.erase(0, blank + 1);
         }
@@ -193,7 +193,7 @@ void sbDoEmitLine(ZelkRun& run, std::string& text, long& count, bool& firstCall,
     // A line number alone on its line is code, a jump target, unless the
     // inserted numbering is about to take it away unreferenced.
     bool empty = IsBlank(text) || ((stmt.Flags & stmtflag::kLabel) && vb::IsNumeric(text) &&
-                                   run.opt.gblnInsertLineNumbers && !fblnLabelReferenced(text));
+                                   run.opt.gblnInsertLineNumbers && !fblnLabelReferenced(run, text));
     run.writer.emptyRun = empty ? run.writer.emptyRun + 1 : 0;
     if (run.opt.gblnXSLines && !run.opt.gblnWSNoChange && run.writer.emptyRun > run.opt.giXSLinesAmount) return;
     InsertLineNumber(run, text, stmt);

@@ -33,11 +33,11 @@ void AppendToken(std::string& line, const BabToken& token, const std::string& pi
 
 // A caption's text without its access-key marker, checked, and the marker
 // put back where it stood.
-std::string SpellChecked(const std::string& piece, long record) {
+std::string SpellChecked(const SourceModel& model, const std::string& piece, long record) {
     size_t amp = piece.find('&');
     std::string text = piece;
     if (amp != std::string::npos) text.erase(amp, 1);
-    gfnSpellCheckIt(text, "Form/Control Literal", record - 1);
+    gfnSpellCheckIt(text, "Form/Control Literal", model, record - 1);
     if (amp != std::string::npos) text.insert(std::min(amp, text.size()), 1, '&');
     return text;
 }
@@ -59,7 +59,7 @@ void sbOutputFormRecord(ZelkRun& run, long& record, std::string& text) {
                 property = piece;
             } else if (gblnSpellThisModule && run.opt.gblnSpellFormLiterals && gfnSpellCheckIt && piece != "=" &&
                        piece.compare(0, gsQuote.size(), gsQuote) == 0 && !NeverSpellChecked(property)) {
-                piece = SpellChecked(piece, record);
+                piece = SpellChecked(run.model, piece, record);
             }
             AppendToken(text, token, piece);
         }

@@ -67,10 +67,10 @@ const std::string* TemplateSetting(const ZelkOptions& o, const std::string& whic
 // index of 0 means none, except for the error trap, which is always asked
 // for with its procedure's index: in a module that begins with a procedure,
 // that procedure is entry 0.
-bool NamesAProcedure(const std::string& which, long procIndex) {
-    if (procIndex < 0 || static_cast<size_t>(procIndex) >= gtProcTable.size()) return false;
+bool NamesAProcedure(const SourceModel& m, const std::string& which, long procIndex) {
+    if (procIndex < 0 || static_cast<size_t>(procIndex) >= m.gtProcTable.size()) return false;
     if (procIndex > 0) return true;
-    const std::string& kind = gtProcTable[0].Kind;
+    const std::string& kind = m.gtProcTable[0].Kind;
     return which == "ErrTrap" && kind != "D" && kind != "M";
 }
 
@@ -85,10 +85,12 @@ std::string ExpandTemplate(ZelkRun& run, const std::string& which, long procInde
         return {};
     }
     std::string text = templatetext::Read(*setting).Text();
-    text = templatetext::ReplaceNoCase(text, "@Module", gsModuleName);
+    const SourceModel& m = run.model;
+    text = templatetext::ReplaceNoCase(text, "@Module", m.gsModuleName);
     text = templatetext::ReplaceNoCase(text, "@Procedure", run.gsCurrentProc);
-    if (NamesAProcedure(which, procIndex))
-        text = templatetext::ReplaceNoCase(text, "@Sub", ProcedureKeyword(gtProcTable[static_cast<size_t>(procIndex)]));
+    if (NamesAProcedure(m, which, procIndex))
+        text = templatetext::ReplaceNoCase(text, "@Sub",
+                                           ProcedureKeyword(m.gtProcTable[static_cast<size_t>(procIndex)]));
     return text;
 }
 
@@ -102,10 +104,13 @@ void EmitInserted(ZelkRun& run, std::string text) {
 // are none, the end line is written as it stands so that the procedure
 // still ends.
 void KeepEndLine(ZelkRun& run) {
-    if (run.glCurrentStatement < 1 || static_cast<size_t>(run.glCurrentStatement) >= yStatement.size()) return;
-    BabStatement end = yStatement[static_cast<size_t>(run.glCurrentStatement)];
+    const SourceModel& m = run.model;
+    if (run.glCurrentStatement < 1 || run.glCurrentStatement > m.glStmtCount ||
+        static_cast<size_t>(run.glCurrentStatement) >= m.yStatement.size())
+        return;
+    BabStatement end = m.yStatement[static_cast<size_t>(run.glCurrentStatement)];
     if (end.Class != StatementClass::ProcEnd) return;
-    std::string text = vb::LTrim(tokentext::StatementSourceText(end));
+    std::string text = vb::LTrim(tokentext::StatementSourceText(m, end));
     bool firstCall = false;
     sbDoEmitLine(run, text, run.glOutputLines, firstCall, end);
 }
@@ -119,10 +124,10 @@ std::string WithoutBlanks(const std::string& text) {
 }
 
 // The statement's text as the comparison with a logging line wants it.
-std::string ComparableText(const BabStatement& st) {
+std::string ComparableText(const SourceModel& m, const BabStatement& st) {
     std::string text;
-    for (long t = st.FirstToken; t > 0 && t <= st.LastToken && tokentext::InTokens(t); ++t) {
-        const BabToken& tok = yToken[static_cast<size_t>(t)];
+    for (long t = st.FirstToken; t > 0 && t <= st.LastToken && tokentext::InTokens(m, t); ++t) {
+        const BabToken& tok = m.yToken[static_cast<size_t>(t)];
         if (t == st.FirstToken && tok.Class == TokenClass::NonCode && tok.Detail == tokdetail::kLeadingLabel &&
             vb::IsNumeric(tok.Piece))
             continue;
@@ -262,24 +267,25 @@ bool fblnProcedureEndLine(const std::string& line) {
            (end == std::string::npos || vb::LTrim(rest.substr(end)).empty() || vb::LTrim(rest.substr(end))[0] == '\'');
 }
 
-bool fblnTraceableExit(const BabStatement& st) {
+bool fblnTraceableExit(const ZelkRun& run, const BabStatement& st) {
     if (st.RecordFirst <= 0 || st.FirstToken <= 0) return false;
+    const SourceModel& m = run.model;
     long t = st.FirstToken;
-    if ((st.Flags & stmtflag::kLabel) && tokentext::InTokens(t) &&
-        yToken[static_cast<size_t>(t)].Class == TokenClass::NonCode &&
-        yToken[static_cast<size_t>(t)].Detail == tokdetail::kLeadingLabel) {
+    if ((st.Flags & stmtflag::kLabel) && tokentext::InTokens(m, t) &&
+        m.yToken[static_cast<size_t>(t)].Class == TokenClass::NonCode &&
+        m.yToken[static_cast<size_t>(t)].Detail == tokdetail::kLeadingLabel) {
         // A named label is there to be jumped to (its jumps are not
         // collected); a line number only when some jump names it.
-        const std::string& label = yToken[static_cast<size_t>(t)].Piece;
-        if (!vb::IsNumeric(label) || fblnLabelReferenced(label)) return false;
+        const std::string& label = m.yToken[static_cast<size_t>(t)].Piece;
+        if (!vb::IsNumeric(label) || fblnLabelReferenced(run, label)) return false;
         ++t;
-        if (tokentext::Piece(t) == ":") ++t;
+        if (tokentext::Piece(m, t) == ":") ++t;
     }
-    if (t + 1 > st.LastToken || !tokentext::Is(t, "EXIT")) return false;
-    return tokentext::Is(t + 1, "SUB") || tokentext::Is(t + 1, "FUNCTION") || tokentext::Is(t + 1, "PROPERTY");
+    if (t + 1 > st.LastToken || !tokentext::Is(m, t, "EXIT")) return false;
+    return tokentext::Is(m, t + 1, "SUB") || tokentext::Is(m, t + 1, "FUNCTION") || tokentext::Is(m, t + 1, "PROPERTY");
 }
 
-bool fblnProcedureLogs(const ProcInfo& proc, const std::string& kind) {
+bool fblnProcedureLogs(const SourceModel& m, const ProcInfo& proc, const std::string& kind) {
     if (kind != "U" && kind != "E") return false;
     const std::string file = LoggingFileName(kind, 1);
     if (!FileExists(file)) return false;
@@ -291,10 +297,10 @@ bool fblnProcedureLogs(const ProcInfo& proc, const std::string& kind) {
         if (!line.empty()) lines.push_back(std::move(line));
     }
     if (lines.empty()) return false;
-    for (long s = proc.FirstStmt; s <= proc.LastStmt && s > 0 && static_cast<size_t>(s) < yStatement.size(); ++s) {
-        const BabStatement& st = yStatement[static_cast<size_t>(s)];
+    for (long s = proc.FirstStmt; s <= proc.LastStmt && s > 0 && static_cast<size_t>(s) < m.yStatement.size(); ++s) {
+        const BabStatement& st = m.yStatement[static_cast<size_t>(s)];
         if (st.FirstToken == 0) continue;
-        const std::string text = ComparableText(st);
+        const std::string text = ComparableText(m, st);
         for (const std::string& line : lines)
             if (text == line) return true;
     }

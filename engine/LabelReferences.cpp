@@ -3,22 +3,21 @@
 // not compile.
 #include "engine/LabelReferences.h"
 
-#include <unordered_set>
-
 #include "analysis/SourceModel.h"
+#include "engine/ZelkRun.h"
 #include "platform/VBText.h"
 
-namespace {
-std::unordered_set<std::string> gReferenced;
-}
-
-void sbCollectLabelReferences() {
-    gReferenced.clear();
-    for (long t = 1; t <= glTokenCount && static_cast<size_t>(t) < yToken.size(); ++t) {
-        const BabToken& token = yToken[static_cast<size_t>(t)];
+void sbCollectLabelReferences(ZelkRun& run) {
+    const SourceModel& m = run.model;
+    std::unordered_set<std::string>& referenced = run.labels.upper;
+    referenced.clear();
+    for (long t = 1; t <= m.glTokenCount && static_cast<size_t>(t) < m.yToken.size(); ++t) {
+        const BabToken& token = m.yToken[static_cast<size_t>(t)];
         if (token.Class == TokenClass::NonCode && token.Detail == tokdetail::kLabelReference)
-            gReferenced.insert(vb::UCase(token.Piece));
+            referenced.insert(vb::UCase(token.Piece));
     }
 }
 
-bool fblnLabelReferenced(const std::string& label) { return gReferenced.count(vb::UCase(vb::Trim(label))) != 0; }
+bool fblnLabelReferenced(const ZelkRun& run, const std::string& label) {
+    return run.labels.upper.count(vb::UCase(vb::Trim(label))) != 0;
+}

@@ -179,7 +179,7 @@ void SourceLineFormatter::PrepareIfSplit() {
     if (!run_.opt.gblnSplitIfs || OwnStatementIndex() == ifCheckedStmt_) return;
     ifCheckedStmt_ = OwnStatementIndex();
     const BabStatement& own = OwnStatement();
-    for (long t = i_ + 1; t <= own.LastToken && t <= glTokenCount; ++t) {
+    for (long t = i_ + 1; t <= own.LastToken && t <= m_.glTokenCount; ++t) {
         const BabToken& tok = Tok(t);
         if (tok.Class != TokenClass::NonCode || tok.Detail != tokdetail::kLabelReference) continue;
         std::string before = vb::UCase(Tok(t - 1).Piece);

@@ -46,8 +46,8 @@ bool SourceLineFormatter::StandsAsCommentLine() const {
 long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
     const FormatterCarry& carry = carry_;
     if (carry.lWrittenNext > 0) return StandAloneColumn(ownBlanks, carry.lWrittenNext, carry.lWrittenTied);
-    if (st_.Class != StatementClass::Comment) return StandAloneColumn(ownBlanks, r_ + 1, TiedOnNextRead(run_.opt, r_ + 1));
-    return StandAloneColumn(ownBlanks, r_ + 1, yRecord[static_cast<size_t>(r_)].TiedTo);
+    if (st_.Class != StatementClass::Comment) return StandAloneColumn(ownBlanks, r_ + 1, TiedOnNextRead(run_, r_ + 1));
+    return StandAloneColumn(ownBlanks, r_ + 1, m_.yRecord[static_cast<size_t>(r_)].TiedTo);
 }
 
 // The column of a comment line that stands before record `next` and is tied
@@ -59,10 +59,10 @@ long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied)
         case StandAloneCommentPlace::NextLineIndent: {
             // The level of the line that follows; one more when that line's
             // kind is indented beyond its level.
-            long level = next <= glRecordCount ? yRecord[static_cast<size_t>(next)].IndentLevel : 0;
-            long tiedStmt = tied > 0 && tied <= glRecordCount ? yRecord[static_cast<size_t>(tied)].FirstStmt : 0;
+            long level = next <= m_.glRecordCount ? m_.yRecord[static_cast<size_t>(next)].IndentLevel : 0;
+            long tiedStmt = tied > 0 && tied <= m_.glRecordCount ? m_.yRecord[static_cast<size_t>(tied)].FirstStmt : 0;
             bool declaration =
-                tiedStmt > 0 && yStatement[static_cast<size_t>(tiedStmt)].Class == StatementClass::Declaration;
+                tiedStmt > 0 && m_.yStatement[static_cast<size_t>(tiedStmt)].Class == StatementClass::Declaration;
             bool extra = declaration ? declIndent_ : run_.opt.gblnBaseLines;
             return run_.opt.giIndentAmount * (level + (extra ? 1 : 0));
         }

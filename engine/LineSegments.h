@@ -7,7 +7,8 @@
 // nothing. The line is written in segments: each such declaration is one,
 // and each run of the other statements between them is one.
 #include "analysis/SourceModel.h"
-#include "settings/ZelkOptions.h"
+
+class ZelkRun;
 
 struct LineSegment {
     long FirstToken = 0;
@@ -21,9 +22,8 @@ struct LineSegment {
 };
 
 // Whether the statement begins with a label or a line number that stays in
-// front of it in the output (under the run's options `o`): something may
-// jump to it.
-bool LeadingLabelStays(const ZelkOptions& o, const BabStatement& st);
+// front of it in the run's output: something may jump to it.
+bool LeadingLabelStays(const ZelkRun& run, const BabStatement& st);
 
 // Whether procedure-level declaration s shares its line with other
 // statements and is written apart from them. Only a declaration that the
@@ -31,9 +31,9 @@ bool LeadingLabelStays(const ZelkOptions& o, const BabStatement& st);
 // one record, without a comment, after nothing but plain statements (no
 // number kept in front of the line, no If, no statement that opens or closes
 // a block), and followed by a plain statement.
-bool DetachesFromItsLine(const ZelkOptions& o, long s);
+bool DetachesFromItsLine(const ZelkRun& run, long s);
 
 // The segment that statement s begins, when s's line is written in segments
 // and s is the first statement of one. False otherwise (s then is written
 // as it always is: whole, or with the line's first statement).
-bool LineSegmentOf(const ZelkOptions& o, long s, LineSegment& segment);
+bool LineSegmentOf(const ZelkRun& run, long s, LineSegment& segment);

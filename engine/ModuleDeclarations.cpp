@@ -45,15 +45,15 @@ bool IsOneOf(const std::string& word, std::initializer_list<const char*> words) 
 
 class ModuleClassifier {
 public:
-    explicit ModuleClassifier(const ZelkOptions& options) : opt_(options) {}
+    explicit ModuleClassifier(ZelkRun& run) : run_(run), opt_(run.opt), m_(run.model) {}
 
     // Classifies statement s given the fields of the statement before it.
     void Classify(long s, DeclFields& f, const DeclFields* before, long& firstDecl) {
-        const BabStatement& st = yStatement[static_cast<size_t>(s)];
+        const BabStatement& st = m_.yStatement[static_cast<size_t>(s)];
         if (st.Class == StatementClass::Declaration && firstDecl == 0) firstDecl = s;
         const long t0 = st.FirstToken;
-        if (tokentext::Piece(t0) == "#") {
-            std::string next = Upper(t0 + 1);
+        if (tokentext::Piece(m_, t0) == "#") {
+            std::string next = Upper(m_, t0 + 1);
             if (next == "IF") {
                 inConditional_ = true;
                 if (firstDecl == 0) firstDecl = s;
@@ -98,46 +98,48 @@ private:
 
     bool InBlock() const { return inConditional_ || inTypeOrEnum_; }
 
+    const ZelkRun& run_;
     const ZelkOptions& opt_;
+    SourceModel& m_;  // its token texts take the converted words
 
     void ScanTokens(const BabStatement& st, DeclFields& f, const DeclFields* before) {
         const long ft = st.FirstToken;
         for (long t = ft; t <= st.LastToken; ++t) {
-            if (tokentext::InTokens(t - 1) && yToken[static_cast<size_t>(t - 1)].FlagsOut == 1) {
+            if (tokentext::InTokens(m_, t - 1) && m_.yToken[static_cast<size_t>(t - 1)].FlagsOut == 1) {
                 // A continued line: the statement sorts with the one before it
                 // (the first statement of the part has none and keeps its own).
                 if (before) f.Category = before->Category;
                 return;
             }
-            const std::string w = Upper(t);
+            const std::string w = Upper(m_, t);
             if (IsOneOf(w, {"DIM", "PUBLIC", "PRIVATE", "GLOBAL"})) {
                 if (InBlock()) return;
                 if (opt_.gblnConvertDeclare) {
-                    if (w == "GLOBAL") tokentext::SetPiece(t, "Public");
-                    if (w == "DIM") tokentext::SetPiece(t, "Private");
+                    if (w == "GLOBAL") tokentext::SetPiece(m_, t, "Public");
+                    if (w == "DIM") tokentext::SetPiece(m_, t, "Private");
                 }
-                std::string next = Upper(t + 1);
+                std::string next = Upper(m_, t + 1);
                 if (!IsOneOf(next, {"CONST", "TYPE", "ENUM", "DECLARE", "EVENT", "WITHEVENTS"})) {
                     // A variable takes its own type, never the one of the
                     // line above: the first one declared in a list.
-                    f.SortName = Fixed(DeclaredName(t + 1), kNameWidth);
-                    f.TypeName = Fixed(DeclaredType(opt_, t + 1, st.LastToken), kTypeWidth);
+                    f.SortName = Fixed(DeclaredName(m_, t + 1), kNameWidth);
+                    f.TypeName = Fixed(DeclaredType(run_, t + 1, st.LastToken), kTypeWidth);
                 }
                 continue;
             }
             if (w == "CONST") {
                 if (InBlock()) return;
-                f.SortName = Fixed(DeclaredName(t + 1), kNameWidth);
-                f.Category = 1 + ((t == ft || Upper(t - 1) == "PRIVATE") ? 200 : 100);
-                f.TypeName = Fixed(DeclaredType(opt_, t + 1, st.LastToken), kTypeWidth);
+                f.SortName = Fixed(DeclaredName(m_, t + 1), kNameWidth);
+                f.Category = 1 + ((t == ft || Upper(m_, t - 1) == "PRIVATE") ? 200 : 100);
+                f.TypeName = Fixed(DeclaredType(run_, t + 1, st.LastToken), kTypeWidth);
                 return;
             }
             if (w == "AS") {
-                std::string type = Upper(t + 1);
+                std::string type = Upper(m_, t + 1);
                 // The key takes the converted type, so that a second zelk
                 // sorts the declaration where the first one put it.
                 if (opt_.gblnConvertDAO && IsOneOf(type, {"DYNASET", "TABLE", "SNAPSHOT"})) {
-                    tokentext::SetPiece(t + 1, "Recordset");
+                    tokentext::SetPiece(m_, t + 1, "Recordset");
                     type = "RECORDSET";
                 }
                 // A member of a Type keeps its header's fields; the type of
@@ -147,20 +149,20 @@ private:
             }
             if (w == "DECLARE") {
                 if (InBlock()) return;
-                f.Category = 5 + (Upper(t - 1) == "PRIVATE" ? 200 : 100);
+                f.Category = 5 + (Upper(m_, t - 1) == "PRIVATE" ? 200 : 100);
                 // The function's type, written as an As clause or as the
                 // name's type character alike.
-                f.SortName = Fixed(DeclaredName(t + 2), kNameWidth);
-                f.TypeName = Fixed(DeclaredType(opt_, t + 2, st.LastToken), kTypeWidth);
+                f.SortName = Fixed(DeclaredName(m_, t + 2), kNameWidth);
+                f.TypeName = Fixed(DeclaredType(run_, t + 2, st.LastToken), kTypeWidth);
                 return;
             }
             if (w == "TYPE" || w == "ENUM") {
                 if (inTypeOrEnum_) return;
                 if (inConditional_) continue;
                 f.Category = (w == "TYPE") ? 2 : 7;
-                f.SortName = Fixed(Upper(t + 1), kNameWidth);
+                f.SortName = Fixed(Upper(m_, t + 1), kNameWidth);
                 f.TypeName = Fixed("TYPEORENUM", kTypeWidth);
-                std::string before1 = Upper(t - 1);
+                std::string before1 = Upper(m_, t - 1);
                 if (t == ft || before1 == "PUBLIC")
                     f.Category += 100;
                 else if (before1 == "PRIVATE")
@@ -170,7 +172,7 @@ private:
             }
             if (w == "END") {
                 if (inConditional_) continue;
-                if (t == ft && IsOneOf(Upper(t + 1), {"TYPE", "ENUM"})) {
+                if (t == ft && IsOneOf(Upper(m_, t + 1), {"TYPE", "ENUM"})) {
                     inTypeOrEnum_ = !inTypeOrEnum_;
                     return;
                 }
@@ -178,14 +180,14 @@ private:
             }
             if (w == "EVENT" || w == "WITHEVENTS") {
                 if (inTypeOrEnum_) return;
-                f.Category = 6 + (Upper(t - 1) == "PRIVATE" ? 200 : 100);
-                f.SortName = Fixed(Upper(t + 1), kNameWidth);
+                f.Category = 6 + (Upper(m_, t - 1) == "PRIVATE" ? 200 : 100);
+                f.SortName = Fixed(Upper(m_, t + 1), kNameWidth);
                 f.TypeName = Fixed("EVENT", kTypeWidth);
                 return;
             }
-            if (tokentext::Piece(t) == "#") {
+            if (tokentext::Piece(m_, t) == "#") {
                 if (t != ft) continue;
-                std::string next = Upper(t + 1);
+                std::string next = Upper(m_, t + 1);
                 if (next == "IF") {
                     inConditional_ = true;
                     if (!inTypeOrEnum_) SetConditional(f);
@@ -200,7 +202,7 @@ private:
             }
             if (InBlock()) return;
             if (t == ft + 1) {
-                std::string scope = Upper(t - 1);
+                std::string scope = Upper(m_, t - 1);
                 if (scope == "GLOBAL" || scope == "PUBLIC")
                     f.Category = 103;
                 else if (scope == "DIM" || scope == "PRIVATE")
@@ -213,27 +215,27 @@ private:
     bool inTypeOrEnum_ = false;
 };
 
-StatementClass ClassOf(long s) { return yStatement[static_cast<size_t>(s)].Class; }
+StatementClass ClassOf(const SourceModel& m, long s) { return m.yStatement[static_cast<size_t>(s)].Class; }
 
 // Blank lines sort apart from the declarations, so a comment that follows
 // one would lose the declaration it documents. Comment lines after a blank
 // line travel with the code line right below them (they head it); when a
 // blank line or the part's end follows them too, with the code line above
 // them, as comment lines right below a declaration do.
-void KeepCommentsWithTheirDeclarations(long first, long last, std::vector<DeclFields>& fields) {
+void KeepCommentsWithTheirDeclarations(const SourceModel& m, long first, long last, std::vector<DeclFields>& fields) {
     auto at = [&](long s) -> DeclFields& { return fields[static_cast<size_t>(s - first)]; };
     long s = first + 1;
     while (s <= last) {
-        if (ClassOf(s) != StatementClass::Comment || ClassOf(s - 1) != StatementClass::Blank) {
+        if (ClassOf(m, s) != StatementClass::Comment || ClassOf(m, s - 1) != StatementClass::Blank) {
             ++s;
             continue;
         }
         long end = s;
-        while (end <= last && ClassOf(end) == StatementClass::Comment) ++end;
+        while (end <= last && ClassOf(m, end) == StatementClass::Comment) ++end;
         long owner = end;
-        if (end > last || ClassOf(end) == StatementClass::Blank) {
+        if (end > last || ClassOf(m, end) == StatementClass::Blank) {
             owner = s - 1;
-            while (owner >= first && ClassOf(owner) == StatementClass::Blank) --owner;
+            while (owner >= first && ClassOf(m, owner) == StatementClass::Blank) --owner;
         }
         if (owner >= first)
             for (long c = s; c < end; ++c) at(c) = at(owner);
@@ -244,16 +246,17 @@ void KeepCommentsWithTheirDeclarations(long first, long last, std::vector<DeclFi
 // The name tokens of a variable or constant list's declarations, when the
 // formatter writes them a line each; else the first name alone (0 for a
 // statement that declares nothing).
-std::vector<long> ListNames(const ZelkOptions& o, long s, const DeclFields& f) {
-    const BabStatement& st = yStatement[static_cast<size_t>(s)];
+std::vector<long> ListNames(const ZelkRun& run, long s, const DeclFields& f) {
+    const SourceModel& m = run.model;
+    const BabStatement& st = m.yStatement[static_cast<size_t>(s)];
     const long kind = f.Category % 100;
     const long ft = st.FirstToken;
     if (st.Class == StatementClass::Declaration && kind == 3 &&
-        IsOneOf(Upper(ft), {"DIM", "PUBLIC", "PRIVATE", "GLOBAL"}))
-        return DeclarationPieceNames(o, s, ft + 1, false);
+        IsOneOf(Upper(m, ft), {"DIM", "PUBLIC", "PRIVATE", "GLOBAL"}))
+        return DeclarationPieceNames(run, s, ft + 1, false);
     if (st.Class == StatementClass::Declaration && kind == 1) {
         for (long t = ft; t <= ft + 1; ++t)
-            if (tokentext::Is(t, "CONST")) return DeclarationPieceNames(o, s, t + 1, true);
+            if (tokentext::Is(m, t, "CONST")) return DeclarationPieceNames(run, s, t + 1, true);
     }
     return {0};
 }
@@ -306,29 +309,33 @@ std::string ModuleKey(const DeclFields& f, const std::string& keyDigits, const s
 // before the first procedure end, with the comment and blank lines right
 // above it.
 // last + 1 when the part holds no procedure end.
-long UnknownProcedureStart(long first, long last) {
+long UnknownProcedureStart(const SourceModel& m, long first, long last) {
     long end = first;
-    while (end <= last && ClassOf(end) != StatementClass::ProcEnd) ++end;
+    while (end <= last && ClassOf(m, end) != StatementClass::ProcEnd) ++end;
     if (end > last) return last + 1;
     for (long s = end - 1; s >= first; --s) {
-        const BabStatement& st = yStatement[static_cast<size_t>(s)];
+        const BabStatement& st = m.yStatement[static_cast<size_t>(s)];
         bool heading = false;
-        for (long t = st.FirstToken; t >= 1 && t <= st.LastToken && tokentext::InTokens(t); ++t) {
-            if (tokentext::Is(t, "DECLARE") || tokentext::Is(t, "EVENT")) break;
-            if (tokentext::Is(t, "SUB") || tokentext::Is(t, "FUNCTION") || tokentext::Is(t, "PROPERTY")) {
+        for (long t = st.FirstToken; t >= 1 && t <= st.LastToken && tokentext::InTokens(m, t); ++t) {
+            if (tokentext::Is(m, t, "DECLARE") || tokentext::Is(m, t, "EVENT")) break;
+            if (tokentext::Is(m, t, "SUB") || tokentext::Is(m, t, "FUNCTION") || tokentext::Is(m, t, "PROPERTY")) {
                 heading = true;
                 break;
             }
         }
         if (!heading) continue;
-        while (s > first && (ClassOf(s - 1) == StatementClass::Comment || ClassOf(s - 1) == StatementClass::Blank)) --s;
+        while (s > first &&
+               (ClassOf(m, s - 1) == StatementClass::Comment || ClassOf(m, s - 1) == StatementClass::Blank))
+            --s;
         return s;
     }
     // No heading to be found: nothing is safe to move.
     return first;
 }
 
-void ArrangeModule(const ZelkOptions& o, long first, long last, StatementOrder& order) {
+void ArrangeModule(ZelkRun& run, long first, long last, StatementOrder& order) {
+    const ZelkOptions& o = run.opt;
+    const SourceModel& m = run.model;
     oDebug->ClearStatus();
     if (!(o.gblnDoModules || o.gblnConvertDeclare || o.gblnConvertDAO || o.gblnInsertErrHandling ||
           o.gblnInsertLogging || o.gblnInsertTracing))
@@ -342,15 +349,15 @@ void ArrangeModule(const ZelkOptions& o, long first, long last, StatementOrder& 
     // A procedure left in the part is neither converted nor arranged: a
     // declaration moved below its end, or a Dim of its body made Private,
     // would no longer compile.
-    if (first >= 0 && last < static_cast<long>(yStatement.size())) last = UnknownProcedureStart(first, last) - 1;
+    if (first >= 0 && last < static_cast<long>(m.yStatement.size())) last = UnknownProcedureStart(m, first, last) - 1;
     if (last < first) return;
 
     const size_t n = static_cast<size_t>(last - first + 1);
     std::vector<DeclFields> fields(n);
     long firstDecl = 0;
-    ModuleClassifier classifier(o);
+    ModuleClassifier classifier(run);
     for (long s = first; s <= last; ++s) {
-        if (s < 0 || static_cast<size_t>(s) >= yStatement.size()) {
+        if (s < 0 || static_cast<size_t>(s) >= m.yStatement.size()) {
             oLog->LogData("Out of bound error in yStatement FloatModuleDeclarations");
             return;
         }
@@ -361,7 +368,7 @@ void ArrangeModule(const ZelkOptions& o, long first, long last, StatementOrder& 
 
     if (!o.gblnDoModules) return;
     if (firstDecl == 0) firstDecl = first;
-    KeepCommentsWithTheirDeclarations(first, last, fields);
+    KeepCommentsWithTheirDeclarations(m, first, last, fields);
 
     // Keys of the statements before the first declaration stay empty, so
     // that the sort leaves them where they are. A list split into lines
@@ -376,20 +383,21 @@ void ArrangeModule(const ZelkOptions& o, long first, long last, StatementOrder& 
         const size_t k = static_cast<size_t>(s - first);
         // Each piece: its fields and the statement number that breaks ties.
         std::vector<std::pair<DeclFields, long>> pieces;
-        const std::vector<long> line = s < firstDecl ? std::vector<long>{} : DeclarationLineStatements(o, s);
+        const std::vector<long> line = s < firstDecl ? std::vector<long>{} : DeclarationLineStatements(run, s);
         if (!line.empty() && line.back() <= last) {
             // Declarations that share a line are written a line each; they
             // sort as those lines will. The later ones keep their own
             // entries, which write nothing.
             for (long one : line) pieces.push_back({fields[static_cast<size_t>(one - first)], one});
         } else {
-            const std::vector<long> names = s < firstDecl ? std::vector<long>{0} : ListNames(o, s, fields[k]);
+            const std::vector<long> names = s < firstDecl ? std::vector<long>{0} : ListNames(run, s, fields[k]);
             for (size_t piece = 0; piece < names.size(); ++piece) {
                 DeclFields f = fields[k];
                 if (piece > 0) {
-                    f.SortName = Fixed(DeclaredName(names[piece]), kNameWidth);
+                    f.SortName = Fixed(DeclaredName(m, names[piece]), kNameWidth);
                     f.TypeName =
-                        Fixed(DeclaredType(o, names[piece], yStatement[static_cast<size_t>(s)].LastToken), kTypeWidth);
+                        Fixed(DeclaredType(run, names[piece], m.yStatement[static_cast<size_t>(s)].LastToken),
+                              kTypeWidth);
                 }
                 pieces.push_back({f, s});
             }
@@ -411,7 +419,7 @@ void ArrangeModule(const ZelkOptions& o, long first, long last, StatementOrder& 
 
 }  // namespace
 
-void FloatModuleDeclarations(const ZelkOptions& options, long& first, long& last, StatementOrder& order) {
+void FloatModuleDeclarations(ZelkRun& run, long& first, long& last, StatementOrder& order) {
     TraceGuard trace(TraceKind::App, "FloatModuleDeclarations");
-    Trapped("FloatModuleDeclarations", [&] { ArrangeModule(options, first, last, order); });
+    Trapped("FloatModuleDeclarations", [&] { ArrangeModule(run, first, last, order); });
 }

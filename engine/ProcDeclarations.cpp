@@ -41,7 +41,7 @@ struct LocalDecl {
     int Pieces = 1;
 };
 
-bool InStatements(long s) { return s >= 0 && static_cast<size_t>(s) < yStatement.size(); }
+bool InStatements(const SourceModel& m, long s) { return s >= 0 && static_cast<size_t>(s) < m.yStatement.size(); }
 
 // An index outside the source arrays stops the arrangement of this
 // procedure; the zelk goes on with the procedure as it stands.
@@ -51,29 +51,29 @@ void OutOfBound(const char* array) {
 
 // Tokens before the statement proper: a leading line number, or a label and
 // its colon.
-long LeadingTokens(const BabStatement& st) {
+long LeadingTokens(const SourceModel& m, const BabStatement& st) {
     const long ft = st.FirstToken;
-    if (!tokentext::InTokens(ft)) return 0;
-    const BabToken& tok = yToken[static_cast<size_t>(ft)];
+    if (!tokentext::InTokens(m, ft)) return 0;
+    const BabToken& tok = m.yToken[static_cast<size_t>(ft)];
     if (tok.Class != TokenClass::NonCode || tok.Detail != tokdetail::kLeadingLabel) return 0;
     if (vb::IsNumeric(tok.Piece)) return 1;
-    if (tokentext::InTokens(ft + 1) && yToken[static_cast<size_t>(ft + 1)].Class == TokenClass::Colon) return 2;
+    if (tokentext::InTokens(m, ft + 1) && m.yToken[static_cast<size_t>(ft + 1)].Class == TokenClass::Colon) return 2;
     return 1;
 }
 
 // ReDim resizes an array declared elsewhere: it stays where it stands and
 // is never moved ahead of its Dim.
-bool IsReDim(const BabStatement& st) {
+bool IsReDim(const SourceModel& m, const BabStatement& st) {
     if (st.Detail % 100 == 6 && st.Detail < 400) return true;
-    return Upper(st.FirstToken + LeadingTokens(st)) == "REDIM";
+    return Upper(m, st.FirstToken + LeadingTokens(m, st)) == "REDIM";
 }
 
 // A declaration followed by further statements on its line stays where it
 // is, unless it is written apart from them: the line is written as one, and
 // moving it would run those statements ahead of the code above them.
-bool SharesItsLine(long s, long last) {
-    if (s >= last || !InStatements(s + 1)) return false;
-    const BabStatement& next = yStatement[static_cast<size_t>(s + 1)];
+bool SharesItsLine(const SourceModel& m, long s, long last) {
+    if (s >= last || !InStatements(m, s + 1)) return false;
+    const BabStatement& next = m.yStatement[static_cast<size_t>(s + 1)];
     return next.RecordFirst == 0 && next.FirstToken != 0;
 }
 
@@ -95,12 +95,14 @@ std::string LocalKey(const std::string& how, char kind, const std::string& name,
 // type from its own As clause or type character (Variant without either),
 // as the lines read once they are split and converted. A Static statement
 // keeps an empty name.
-std::vector<LocalDecl> DeclarationEntries(const ZelkOptions& o, long s, const BabStatement& st) {
+std::vector<LocalDecl> DeclarationEntries(ZelkRun& run, long s, const BabStatement& st) {
+    const ZelkOptions& o = run.opt;
+    SourceModel& m = run.model;
     char kind = '1';
     long firstName = 0;
     bool named = false;
     for (long t = st.FirstToken; t <= st.LastToken && firstName == 0; ++t) {
-        const std::string w = Upper(t);
+        const std::string w = Upper(m, t);
         if (w == "DIM" || w == "STATIC" || w == "CONST") {
             kind = w == "CONST" ? '0' : '1';
             named = w != "STATIC";
@@ -109,17 +111,18 @@ std::vector<LocalDecl> DeclarationEntries(const ZelkOptions& o, long s, const Ba
     }
     for (long t = st.FirstToken; t <= st.LastToken; ++t) {
         // The key takes the converted type, as a second zelk will.
-        if (o.gblnConvertDAO && tokentext::Is(t, "AS")) {
-            const std::string type = Upper(t + 1);
-            if (type == "DYNASET" || type == "TABLE" || type == "SNAPSHOT") tokentext::SetPiece(t + 1, "Recordset");
+        if (o.gblnConvertDAO && tokentext::Is(m, t, "AS")) {
+            const std::string type = Upper(m, t + 1);
+            if (type == "DYNASET" || type == "TABLE" || type == "SNAPSHOT") tokentext::SetPiece(m, t + 1, "Recordset");
         }
     }
     if (firstName == 0) return {{LocalKey(o.gsLocalHow, kind, "", ""), s}};
-    const std::vector<long> names = DeclarationPieceNames(o, s, firstName, kind == '0');
+    const std::vector<long> names = DeclarationPieceNames(run, s, firstName, kind == '0');
     std::vector<LocalDecl> entries;
     for (size_t k = 0; k < names.size(); ++k) {
-        const std::string name = named ? DeclaredName(names[k]) : std::string();
-        entries.push_back({LocalKey(o.gsLocalHow, kind, name, DeclaredType(o, names[k], st.LastToken)), s, static_cast<int>(k),
+        const std::string name = named ? DeclaredName(m, names[k]) : std::string();
+        entries.push_back({LocalKey(o.gsLocalHow, kind, name, DeclaredType(run, names[k], st.LastToken)), s,
+                           static_cast<int>(k),
                            static_cast<int>(names.size())});
     }
     return entries;
@@ -127,11 +130,11 @@ std::vector<LocalDecl> DeclarationEntries(const ZelkOptions& o, long s, const Ba
 
 // The statement as the trace-entry template would hold it: tokens joined by
 // single blanks, a leading line number left out.
-std::string NormalText(const BabStatement& st) {
+std::string NormalText(const SourceModel& m, const BabStatement& st) {
     std::string text;
     for (long t = st.FirstToken; t <= st.LastToken; ++t) {
-        if (t == st.FirstToken && vb::IsNumeric(Piece(t))) continue;
-        text += Piece(t);
+        if (t == st.FirstToken && vb::IsNumeric(Piece(m, t))) continue;
+        text += Piece(m, t);
         text += ' ';
     }
     text = vb::Trim(vb::Replace(text, " . ", "."));
@@ -144,15 +147,15 @@ std::string NormalText(const BabStatement& st) {
 // its line, no blank line between), after the place the declarations go
 // to: they move with it. Those above that place stay there, at the head of
 // the procedure.
-std::vector<long> TiedComments(long d, long firstDecl) {
+std::vector<long> TiedComments(const SourceModel& m, long d, long firstDecl) {
     std::vector<long> comments;
-    const BabStatement& decl = yStatement[static_cast<size_t>(d)];
+    const BabStatement& decl = m.yStatement[static_cast<size_t>(d)];
     if (decl.RecordFirst < 1) return comments;
     for (long c = d - 1; c > firstDecl; --c) {
-        const BabStatement& st = yStatement[static_cast<size_t>(c)];
+        const BabStatement& st = m.yStatement[static_cast<size_t>(c)];
         if (st.Class != StatementClass::Comment || st.RecordFirst < 1 ||
-            static_cast<size_t>(st.RecordFirst) >= yRecord.size() ||
-            yRecord[static_cast<size_t>(st.RecordFirst)].TiedTo != decl.RecordFirst)
+            static_cast<size_t>(st.RecordFirst) >= m.yRecord.size() ||
+            m.yRecord[static_cast<size_t>(st.RecordFirst)].TiedTo != decl.RecordFirst)
             break;
         comments.insert(comments.begin(), c);
     }
@@ -161,7 +164,8 @@ std::vector<long> TiedComments(long d, long firstDecl) {
 
 // Moves the declarations, sorted, to the place of the first one, each with
 // the comment lines that belong to it.
-void MoveDeclarations(std::vector<LocalDecl>& decls, long first, long last, long firstDecl, long lastDecl,
+void MoveDeclarations(const SourceModel& m, std::vector<LocalDecl>& decls, long first, long last, long firstDecl,
+                      long lastDecl,
                       StatementOrder& order) {
     std::vector<bool> moved(static_cast<size_t>(last - first + 1), false);
     std::unordered_map<long, std::vector<long>> comments;  // by declaration
@@ -170,7 +174,7 @@ void MoveDeclarations(std::vector<LocalDecl>& decls, long first, long last, long
         if (d.Index < first || d.Index > last || moved[static_cast<size_t>(d.Index - first)]) continue;
         moved[static_cast<size_t>(d.Index - first)] = true;
         ++n;
-        std::vector<long> own = TiedComments(d.Index, firstDecl);
+        std::vector<long> own = TiedComments(m, d.Index, firstDecl);
         for (long c : own) {
             moved[static_cast<size_t>(c - first)] = true;
             ++n;
@@ -186,11 +190,11 @@ void MoveDeclarations(std::vector<LocalDecl>& decls, long first, long last, long
     std::vector<SortedPiece> rearranged;
     rearranged.reserve(static_cast<size_t>(last - firstDecl + 1) + decls.size());
     StatementOrder::MovedComment neighbours;
-    neighbours.LevelRecord = yStatement[static_cast<size_t>(order(firstDecl))].RecordFirst;
+    neighbours.LevelRecord = m.yStatement[static_cast<size_t>(order(firstDecl))].RecordFirst;
     for (size_t k : sorted) {
         auto own = comments.find(decls[k].Index);
         if (own != comments.end() && decls[k].Piece == 0) {
-            neighbours.TiedRecord = yStatement[static_cast<size_t>(decls[k].Index)].RecordFirst;
+            neighbours.TiedRecord = m.yStatement[static_cast<size_t>(decls[k].Index)].RecordFirst;
             for (long c : own->second) {
                 rearranged.push_back({c, 0, 1});
                 order.MovedComments[c] = neighbours;
@@ -212,11 +216,12 @@ void MoveDeclarations(std::vector<LocalDecl>& decls, long first, long last, long
 void ArrangeProcedure(ZelkRun& run, long& first, long& last, StatementOrder& order, int procIndex) {
     oDebug->ClearStatus();
     const ZelkOptions& o = run.opt;
+    SourceModel& m = run.model;
     const bool anyStep = o.gblnConvertDeclare || o.gblnConvertMsgBox || o.gblnConvertDAO || o.gblnNextVariable ||
                          o.gblnInsertErrHandling || o.gblnInsertTracing || o.gblnAnalyzeDates;
     // Logging needs the body start, where its entry lines go.
     if (!o.gblnDoLocals && !anyStep && !o.gblnInsertLogging) return;
-    if (procIndex < 0 || static_cast<size_t>(procIndex) >= gtProcTable.size()) {
+    if (procIndex < 0 || static_cast<size_t>(procIndex) >= m.gtProcTable.size()) {
         OutOfBound("gtProcTable");
         return;
     }
@@ -224,11 +229,11 @@ void ArrangeProcedure(ZelkRun& run, long& first, long& last, StatementOrder& ord
     // Pass 1: the body start and the first declaration.
     long bodyStart = 0, firstDecl = 0, lastDecl = 0;
     for (long s = first; s <= last; ++s) {
-        if (!InStatements(s)) {
+        if (!InStatements(m, s)) {
             OutOfBound("yStatement");
             return;
         }
-        BabStatement& st = yStatement[static_cast<size_t>(s)];
+        BabStatement& st = m.yStatement[static_cast<size_t>(s)];
         if (st.FirstToken == 0) st.LastToken = 0;
         if (st.Class == StatementClass::Other || st.Class == StatementClass::ProcEnd) {
             if (bodyStart == 0) bodyStart = s;
@@ -239,7 +244,7 @@ void ArrangeProcedure(ZelkRun& run, long& first, long& last, StatementOrder& ord
         if (bodyStart != 0 && firstDecl == 0) firstDecl = bodyStart;
     }
     if (bodyStart == 0) bodyStart = last - 1;
-    gtProcTable[static_cast<size_t>(procIndex)].BodyStartRecord = bodyStart;
+    m.gtProcTable[static_cast<size_t>(procIndex)].BodyStartRecord = bodyStart;
 
     // Pass 2: the declarations and the first Exit.
     // The statements past the file's last line have no tokens: the procedure
@@ -247,24 +252,24 @@ void ArrangeProcedure(ZelkRun& run, long& first, long& last, StatementOrder& ord
     // (the module's block above the first heading) have none either, but the
     // procedure goes on after them.
     long lastWithTokens = last;
-    while (lastWithTokens >= first && yStatement[static_cast<size_t>(lastWithTokens)].FirstToken == 0)
+    while (lastWithTokens >= first && m.yStatement[static_cast<size_t>(lastWithTokens)].FirstToken == 0)
         --lastWithTokens;
     std::vector<LocalDecl> decls;
     bool inConditional = false;
     for (long s = first; s <= last; ++s) {
-        const BabStatement& st = yStatement[static_cast<size_t>(s)];
+        const BabStatement& st = m.yStatement[static_cast<size_t>(s)];
         if (st.FirstToken == 0 && st.LastToken == 0) {
             if (s < lastWithTokens) continue;
             last = s - 1;
             break;
         }
         const long ft = st.FirstToken;
-        if (!tokentext::InTokens(ft) || !tokentext::InTokens(st.LastToken)) {
+        if (!tokentext::InTokens(m, ft) || !tokentext::InTokens(m, st.LastToken)) {
             OutOfBound("yToken");
             return;
         }
-        if (Piece(ft) == "#") {
-            const std::string next = Upper(ft + 1);
+        if (Piece(m, ft) == "#") {
+            const std::string next = Upper(m, ft + 1);
             if (next == "IF") {
                 inConditional = true;
                 continue;
@@ -278,37 +283,38 @@ void ArrangeProcedure(ZelkRun& run, long& first, long& last, StatementOrder& ord
         if (st.Class == StatementClass::Declaration) {
             // A declaration that something may jump to stays where the
             // jump lands.
-            const bool detached = DetachesFromItsLine(run.opt, s);
-            if (!IsReDim(st) && (!LeadingLabelStays(run.opt, st) || detached) && (detached || !SharesItsLine(s, last))) {
-                std::vector<LocalDecl> entries = DeclarationEntries(run.opt, s, st);
+            const bool detached = DetachesFromItsLine(run, s);
+            if (!IsReDim(m, st) && (!LeadingLabelStays(run, st) || detached) &&
+                (detached || !SharesItsLine(m, s, last))) {
+                std::vector<LocalDecl> entries = DeclarationEntries(run, s, st);
                 decls.insert(decls.end(), entries.begin(), entries.end());
             }
             continue;
         }
-        ProcInfo& proc = gtProcTable[static_cast<size_t>(procIndex)];
-        if (proc.BodyEndRecord == 0 && fblnTraceableExit(st)) proc.BodyEndRecord = s;
+        ProcInfo& proc = m.gtProcTable[static_cast<size_t>(procIndex)];
+        if (proc.BodyEndRecord == 0 && fblnTraceableExit(run, st)) proc.BodyEndRecord = s;
     }
 
     // Pass 3: conversions, date scan, error handler and trace recognition.
     if (anyStep) {
         const std::string traceText = o.gblnInsertTracing ? GetInsertText(run, "TraceOn", procIndex) : std::string();
         for (long s = std::max(bodyStart, first); s <= last; ++s) {
-            if (yStatement[static_cast<size_t>(s)].Class != StatementClass::Other) continue;
-            BabStatement st = yStatement[static_cast<size_t>(s)];
-            const std::string normal = traceText.empty() ? std::string() : NormalText(st);
-            if (o.gblnConvertMsgBox) sbConvertMsgbox(st);
-            if (o.gblnConvertDAO) sbConvertDAO(st);
+            if (m.yStatement[static_cast<size_t>(s)].Class != StatementClass::Other) continue;
+            BabStatement st = m.yStatement[static_cast<size_t>(s)];
+            const std::string normal = traceText.empty() ? std::string() : NormalText(m, st);
+            if (o.gblnConvertMsgBox) sbConvertMsgbox(m, st);
+            if (o.gblnConvertDAO) sbConvertDAO(m, st);
             if (o.gblnAnalyzeDates) ScanForY2K(run, st);
-            ProcInfo& proc = gtProcTable[static_cast<size_t>(procIndex)];
-            const long n = LeadingTokens(st);
-            if (tokentext::Is(st.FirstToken + n, "ON") && tokentext::Is(st.FirstToken + n + 1, "ERROR"))
+            ProcInfo& proc = m.gtProcTable[static_cast<size_t>(procIndex)];
+            const long n = LeadingTokens(m, st);
+            if (tokentext::Is(m, st.FirstToken + n, "ON") && tokentext::Is(m, st.FirstToken + n + 1, "ERROR"))
                 proc.HasErrorHandler = true;
             if (!proc.HasTrace && !normal.empty() && traceText.find(normal) != std::string::npos)
                 proc.HasTrace = true;
         }
     }
 
-    if (o.gblnDoLocals) MoveDeclarations(decls, first, last, firstDecl, lastDecl, order);
+    if (o.gblnDoLocals) MoveDeclarations(m, decls, first, last, firstDecl, lastDecl, order);
 }
 
 }  // namespace

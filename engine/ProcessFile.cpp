@@ -156,7 +156,6 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given, RunFindi
 
     stats.FileName = gsCurrentFileName;
     std::string text = given ? std::move(*given) : LineReader::ReadWhole(fileName);
-    const std::string kind = FileKindOfText(text);
     CheckDictionaries(run.opt, found);
 
     if (!oProgressForm) oProgressForm = gfrmZelker;
@@ -168,11 +167,7 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given, RunFindi
     Clock().Sleep(200);
 
     sbKillTemp(index);
-    // Counts of an earlier file never reach this file's footer.
-    run.model = SourceModel{};
-    run.model.gtProcTable.assign(1, ProcInfo{});
-    run.model.gsFileKind = kind;
-    run.model.gsModuleName = gsCurrentFileName.substr(0, gsCurrentFileName.find('.'));
+    run.model = FileModel(gsCurrentFileName, text);
     stats.Warnings = 0;
     stats.OutputLines = 0;
 
@@ -196,6 +191,14 @@ void RunFindings::ApplyTo(ZelkOptions& settings) const {
     if (StandardDictionaryMissing) settings.gsStandardDictionary.clear();
     if (CustomDictionaryMissing) settings.gsCustomDictionary.clear();
     if (TabWidthChosen) settings.giTabWidth = *TabWidthChosen;
+}
+
+SourceModel FileModel(const std::string& fileName, std::string_view text) {
+    SourceModel model;
+    model.gtProcTable.assign(1, ProcInfo{});
+    model.gsFileKind = FileKindOfText(text);
+    model.gsModuleName = fileName.substr(0, fileName.find('.'));
+    return model;
 }
 
 void sbSizeFileArrays(long count) {

@@ -16,13 +16,13 @@ LineClass sbOutputSourceRecord(ZelkRun& run, long& stmt, std::string& text, bool
     });
 }
 
-void sbOutputALine(long stmt, std::string& text) {
+void sbOutputALine(const SourceModel& m, long stmt, std::string& text) {
     text.clear();
-    if (stmt < 1 || stmt > glStmtCount) return;
-    const BabStatement& st = yStatement[static_cast<size_t>(stmt)];
+    if (stmt < 1 || stmt > m.glStmtCount) return;
+    const BabStatement& st = m.yStatement[static_cast<size_t>(stmt)];
     if (st.FirstToken <= 0) return;
-    for (long t = st.FirstToken; t <= st.LastToken && t <= glTokenCount; ++t) {
-        const BabToken& tok = yToken[static_cast<size_t>(t)];
+    for (long t = st.FirstToken; t <= st.LastToken && t <= m.glTokenCount; ++t) {
+        const BabToken& tok = m.yToken[static_cast<size_t>(t)];
         text += tok.WhiteSpaceLeft;
         text += tok.Piece;
     }

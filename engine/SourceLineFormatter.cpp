@@ -27,37 +27,42 @@ long LeadingBlanks(const std::string& text) {
 bool IsTypeCharacter(char c) { return c == '!' || c == '@' || c == '#' || c == '$' || c == '%' || c == '&'; }
 
 SourceLineFormatter::SourceLineFormatter(ZelkRun& run, long stmt, bool declarationsPart)
-    : run_(run), carry_(run.Carry()), s_(stmt), declarationsPart_(declarationsPart), lineClass_(run.line) {
-    if (stmt < 1 || stmt > glStmtCount || static_cast<size_t>(stmt) >= yStatement.size())
+    : run_(run),
+      m_(run.model),
+      carry_(run.Carry()),
+      s_(stmt),
+      declarationsPart_(declarationsPart),
+      lineClass_(run.line) {
+    if (stmt < 1 || stmt > m_.glStmtCount || static_cast<size_t>(stmt) >= m_.yStatement.size())
         RaiseError(vberr::kSubscriptOutOfRange, "sbOutputSourceRecord");
-    st_ = yStatement[static_cast<size_t>(stmt)];
+    st_ = m_.yStatement[static_cast<size_t>(stmt)];
 }
 
-BabToken& SourceLineFormatter::Tok(long index) { return yToken[static_cast<size_t>(index)]; }
+BabToken& SourceLineFormatter::Tok(long index) const { return m_.yToken[static_cast<size_t>(index)]; }
 
 bool SourceLineFormatter::ContinuesLine(long index) const { return index > 0 && (Tok(index - 1).FlagsOut & 1); }
 
 const std::string& SourceLineFormatter::NextPiece() const {
     static const std::string none;
-    return i_ < glTokenCount && Tok(i_ + 1).Statement == Tok(i_).Statement ? Tok(i_ + 1).Piece : none;
+    return i_ < m_.glTokenCount && Tok(i_ + 1).Statement == Tok(i_).Statement ? Tok(i_ + 1).Piece : none;
 }
 
 long SourceLineFormatter::OwnStatementIndex() const { return Tok(i_).Statement; }
 
 const BabStatement& SourceLineFormatter::OwnStatement() const {
     long own = OwnStatementIndex();
-    if (own == s_ || own <= 0 || static_cast<size_t>(own) >= yStatement.size()) return st_;
-    return yStatement[static_cast<size_t>(own)];
+    if (own == s_ || own <= 0 || static_cast<size_t>(own) >= m_.yStatement.size()) return st_;
+    return m_.yStatement[static_cast<size_t>(own)];
 }
 
 // The ")" that closes the "(" at `open`, within the statement that owns it;
 // 0 when the statement ends first.
 long SourceLineFormatter::MatchingParen(long open) const {
     long owner = Tok(open).Statement;
-    bool own = owner == s_ || owner <= 0 || static_cast<size_t>(owner) >= yStatement.size();
-    const BabStatement& st = own ? st_ : yStatement[static_cast<size_t>(owner)];
+    bool own = owner == s_ || owner <= 0 || static_cast<size_t>(owner) >= m_.yStatement.size();
+    const BabStatement& st = own ? st_ : m_.yStatement[static_cast<size_t>(owner)];
     long depth = 0;
-    for (long t = open; t <= st.LastToken && t <= glTokenCount; ++t) {
+    for (long t = open; t <= st.LastToken && t <= m_.glTokenCount; ++t) {
         const std::string& p = Tok(t).Piece;
         if (p == "(") {
             ++depth;
@@ -77,7 +82,7 @@ std::string SourceLineFormatter::Format() {
         st_.RecordLast = segment_.RecordLast;
         if (segment_.CarriesLabel) st_.Flags |= stmtflag::kLabel;
     }
-    long last = std::min<long>(st_.RecordLast, glRecordCount);
+    long last = std::min<long>(st_.RecordLast, m_.glRecordCount);
     // Statements after the first of a code line have no records of their
     // own: the first statement's call wrote the whole line.
     if (st_.RecordFirst < 1 || st_.RecordFirst > last) return Result();
@@ -101,7 +106,7 @@ std::string SourceLineFormatter::Format() {
 
 void SourceLineFormatter::BeginRecord(long r) {
     r_ = r;
-    rec_ = yRecord[static_cast<size_t>(r)];
+    rec_ = m_.yRecord[static_cast<size_t>(r)];
     firstWord_ = true;
     skip_ = 0;
     // A record joined to the line before (continuations removed) carries on
@@ -154,12 +159,12 @@ void SourceLineFormatter::LeadingLabel() {
     // A number that a jump refers to is kept whatever the settings say:
     // removing it would leave the jump without its target. The number
     // column is as wide as the longest number kept so far in the part.
-    bool referenced = fblnLabelReferenced(label.Piece);
+    bool referenced = fblnLabelReferenced(run_, label.Piece);
     long width = static_cast<long>(line_.size()) + 1;
     if ((run_.opt.gblnKillNumericLabels || run_.opt.gblnInsertLineNumbers) && !referenced) {
         line_.clear();
         st_.Flags &= 15;
-        yStatement[static_cast<size_t>(s_)].Flags &= 15;
+        m_.yStatement[static_cast<size_t>(s_)].Flags &= 15;
         removedNumLen_ = static_cast<size_t>(width);
     } else {
         keptNumber_ = true;
@@ -269,7 +274,7 @@ bool SourceLineFormatter::ProcessToken(long i) {
         // A line number met inside the record (not at its start).
         if (cur_.Class == TokenClass::NonCode && cur_.Detail == tokdetail::kLeadingLabel &&
             run_.opt.gblnKillNumericLabels && IsLineNumberText(cur_.Piece) && !ContinuesLine(i) &&
-            !fblnLabelReferenced(cur_.Piece))
+            !fblnLabelReferenced(run_, cur_.Piece))
             SetPiece("");
         if (!cur_.Piece.empty()) AppendToken();
     }

@@ -53,7 +53,7 @@ private:
     std::string Result();
 
     // Token helpers.
-    static BabToken& Tok(long index);
+    BabToken& Tok(long index) const;
     bool ContinuesLine(long index) const;
     const std::string& NextPiece() const;
     const BabStatement& OwnStatement() const;
@@ -109,6 +109,7 @@ private:
 
     // The statement.
     ZelkRun& run_;
+    SourceModel& m_;  // the run's model, whose token texts the formatter may rewrite
     FormatterCarry& carry_;
     long s_;
     bool declarationsPart_;

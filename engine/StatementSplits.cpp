@@ -12,25 +12,26 @@
 namespace {
 
 // Whether a statement opens a block for the statements after it on its line.
-bool Opens(const BabStatement& st) {
+bool Opens(const SourceModel& m, const BabStatement& st) {
     if (st.Verb <= 0) return false;
-    const BabToken& verb = yToken[static_cast<size_t>(st.Verb)];
+    const BabToken& verb = m.yToken[static_cast<size_t>(st.Verb)];
     const BabKeyWord& kw = BabKeyWordAt(verb.pKeyWord);
     if (!kw.Indent) return false;
     // A single-line If holds its statements; only a block If opens.
     if (kw.KeyWord == "IF")
-        return st.LastSignificant > 0 && vb::EqualsNoCase(yToken[static_cast<size_t>(st.LastSignificant)].Piece, "THEN");
+        return st.LastSignificant > 0 &&
+               vb::EqualsNoCase(m.yToken[static_cast<size_t>(st.LastSignificant)].Piece, "THEN");
     return true;
 }
 
 // How many blocks a statement closes before it: one for End ..., Loop, Wend,
 // Next, Case and Else, and one more for each further variable of a Next.
-long Closes(const BabStatement& st) {
+long Closes(const SourceModel& m, const BabStatement& st) {
     long n = (st.Flags & stmtflag::kClosesBlock) ? 1 : 0;
-    if (st.Verb > 0 && BabKeyWordAt(yToken[static_cast<size_t>(st.Verb)].pKeyWord).KeyWord == "NEXT") {
+    if (st.Verb > 0 && BabKeyWordAt(m.yToken[static_cast<size_t>(st.Verb)].pKeyWord).KeyWord == "NEXT") {
         long depth = 0;
         for (long t = st.Verb + 1; t <= st.LastSignificant; ++t) {
-            const std::string& p = yToken[static_cast<size_t>(t)].Piece;
+            const std::string& p = m.yToken[static_cast<size_t>(t)].Piece;
             if (p == "(") ++depth;
             else if (p == ")") --depth;
             else if (p == "," && depth <= 0) ++n;
@@ -39,9 +40,10 @@ long Closes(const BabStatement& st) {
     return n;
 }
 
-const BabStatement& StatementAt(long index) {
+const BabStatement& StatementAt(const SourceModel& m, long index) {
     static const BabStatement none;
-    return index > 0 && static_cast<size_t>(index) < yStatement.size() ? yStatement[static_cast<size_t>(index)] : none;
+    const bool inside = index > 0 && static_cast<size_t>(index) < m.yStatement.size();
+    return inside ? m.yStatement[static_cast<size_t>(index)] : none;
 }
 
 }  // namespace
@@ -61,9 +63,9 @@ bool SourceLineFormatter::ColonSplitAllowed() const {
 // previous statement's column stands for its level.
 long SourceLineFormatter::ColumnAfterColon(long& adj) {
     long before = Tok(i_ - 1).Statement;
-    const BabStatement& p = before == s_ ? st_ : StatementAt(before);
+    const BabStatement& p = before == s_ ? st_ : StatementAt(m_, before);
     const BabStatement& n = OwnStatement();
-    long depth = (Opens(p) ? 1 : 0) - Closes(n);
+    long depth = (Opens(m_, p) ? 1 : 0) - Closes(m_, n);
     if (run_.opt.gblnAsIs) {
         adj = 0;
         return std::max(0L, stmtCol_ - stmtAdj_ + run_.opt.giIndentAmount * depth);

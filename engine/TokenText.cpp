@@ -2,11 +2,11 @@
 
 namespace tokentext {
 
-std::string StatementSourceText(const BabStatement& stmt) {
+std::string StatementSourceText(const SourceModel& m, const BabStatement& stmt) {
     std::string text;
-    for (long t = stmt.FirstToken; t <= stmt.LastToken && InTokens(t); ++t) {
+    for (long t = stmt.FirstToken; t <= stmt.LastToken && InTokens(m, t); ++t) {
         if (t < 1) continue;
-        const BabToken& tok = yToken[static_cast<size_t>(t)];
+        const BabToken& tok = m.yToken[static_cast<size_t>(t)];
         text += tok.WhiteSpaceLeft;
         text += tok.Piece;
     }

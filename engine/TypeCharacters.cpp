@@ -39,18 +39,18 @@ std::string BareUpper(const std::string& piece) {
 // the first word and every word after a declaring keyword, "(" or ",". Some
 // words that are no declared names get in too (a function called in an
 // array's bounds); they only keep their form.
-void CollectDeclaredNames(std::unordered_set<std::string>& names) {
+void CollectDeclaredNames(const SourceModel& m, std::unordered_set<std::string>& names) {
     static const std::unordered_set<std::string> before = {
         "DIM",   "PRIVATE",  "PUBLIC",   "GLOBAL",   "STATIC",     "CONST",      "REDIM",  "PRESERVE", "SUB",
         "FUNCTION", "GET",   "LET",      "SET",      "BYVAL",      "BYREF",      "OPTIONAL", "PARAMARRAY",
         "WITHEVENTS", "FRIEND", "EVENT", "TYPE",     "ENUM",       "(",          ","};
-    for (long s = 1; s <= glStmtCount; ++s) {
-        const BabStatement& st = yStatement[static_cast<size_t>(s)];
+    for (long s = 1; s <= m.glStmtCount; ++s) {
+        const BabStatement& st = m.yStatement[static_cast<size_t>(s)];
         if (st.Class != StatementClass::Declaration && st.Class != StatementClass::ProcHeading) continue;
-        for (long t = st.FirstToken; t > 0 && t <= st.LastToken && t <= glTokenCount; ++t) {
-            const BabToken& tok = yToken[static_cast<size_t>(t)];
+        for (long t = st.FirstToken; t > 0 && t <= st.LastToken && t <= m.glTokenCount; ++t) {
+            const BabToken& tok = m.yToken[static_cast<size_t>(t)];
             if (tok.Class != TokenClass::Keyword && tok.Class != TokenClass::Name) continue;
-            if (t == st.FirstToken || before.count(vb::UCase(yToken[static_cast<size_t>(t) - 1].Piece)))
+            if (t == st.FirstToken || before.count(vb::UCase(m.yToken[static_cast<size_t>(t) - 1].Piece)))
                 names.insert(BareUpper(tok.Piece));
         }
     }
@@ -151,7 +151,7 @@ bool SourceLineFormatter::IntrinsicNameMayChange() const {
     if (vb::EqualsNoCase(NextPiece(), "As")) return false;
     FormatterCarry& carry = carry_;
     if (!carry.declaredNamesKnown) {
-        CollectDeclaredNames(carry.declaredNames);
+        CollectDeclaredNames(m_, carry.declaredNames);
         carry.declaredNamesKnown = true;
     }
     if (carry.declaredNames.count(BareUpper(cur_.Piece))) return false;

@@ -176,7 +176,7 @@ void ZelkLoop::Run() {
         SetProgressCaption("Zelking - ");
         firstCall_ = true;
         oZel->StatusBarUpdate(firstCall_, false, 0);
-        sbCollectLabelReferences();
+        sbCollectLabelReferences(run_);
 
         for (size_t k = 0; k < run_.gtProcOrder.size(); ++k) {
             long p = run_.gtProcOrder[k].ProcIndex;
@@ -203,8 +203,11 @@ ZelkLoop::PartEnd ZelkLoop::WriteDesigner(const ProcInfo& part) {
         // The record after the file's last line has no text to write.
         if (rec.FirstToken == 0) continue;
         BabStatement stmt = run_.model.yStatement[static_cast<size_t>(rec.FirstStmt)];
+        // A line of the form description is no statement of the model: it
+        // gets a pseudo number of its own, which never indexes the
+        // statements, and no statement is being written.
         ++run_.glPseudoStatement;
-        run_.glCurrentStatement = run_.glPseudoStatement;
+        run_.glCurrentStatement = 0;
         std::string text;
         long record = r;
         sbOutputFormRecord(run_, record, text);
@@ -221,7 +224,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteDeclarations(ProcInfo& part) {
     kindLetter_.clear();
     StatementOrder order;
     sbSetUpArray(part.FirstStmt, part.LastStmt, order);
-    if (ModuleArrangementWanted(run_.opt)) FloatModuleDeclarations(run_.opt, part.FirstStmt, part.LastStmt, order);
+    if (ModuleArrangementWanted(run_.opt)) FloatModuleDeclarations(run_, part.FirstStmt, part.LastStmt, order);
 
     // The module's description lines at the head of the part, as they stand.
     // An empty part (its comments all belong to the first heading) has no
@@ -236,7 +239,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteDeclarations(ProcInfo& part) {
             break;
         }
         std::string text;
-        sbOutputALine(s, text);
+        sbOutputALine(run_.model, s, text);
         if (Contains(text, "MultiUse = -1") && run_.opt.gblnDoProcs)
             sbLogLine(run_, " Sorting procedures in a MultiUse class may invalidate the component's use if compiled as a DLL",
                       false);
@@ -284,7 +287,7 @@ ZelkLoop::PartEnd ZelkLoop::WriteProcedure(ProcInfo& part, long index) {
     // Logging lines go into a procedure that does not log yet: its entry
     // lines at the body start, inside the procedure, its exit lines in place
     // of the end line.
-    logging_ = run_.opt.gblnInsertLogging && !fblnProcedureLogs(part, kindLetter_);
+    logging_ = run_.opt.gblnInsertLogging && !fblnProcedureLogs(run_.model, part, kindLetter_);
     // A procedure written on one line has no line after its heading to hold
     // a block: its block goes before the heading, where the next zelk finds it.
     oneLine_ = EndsOnItsHeadingLine(run_.model, part);
@@ -335,7 +338,7 @@ void ZelkLoop::CloseCommentEditor() {
 
 void ZelkLoop::WriteDescriptionLine(long s, BabStatement& stmt) {
     std::string text;
-    sbOutputALine(s, text);
+    sbOutputALine(run_.model, s, text);
     for (long t = stmt.FirstToken; t + 3 <= stmt.LastToken; ++t) {
         if (run_.model.yToken[static_cast<size_t>(t)].Piece == "Attribute" &&
             run_.model.yToken[static_cast<size_t>(t + 1)].Piece == "VB_Name")
@@ -443,7 +446,7 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
                 carry.lWrittenNext = moved->second.LevelRecord;
                 carry.lWrittenTied = moved->second.TiedRecord;
             }
-            if (insideProc_ && LineSegmentOf(run_.opt, s, carry.segment)) {
+            if (insideProc_ && LineSegmentOf(run_, s, carry.segment)) {
                 stmt.RecordFirst = carry.segment.RecordFirst;
                 stmt.RecordLast = carry.segment.RecordLast;
             }
@@ -479,7 +482,7 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
             if (oDebug->StatusCode != 0) return PartEnd::Failed;
             if (!endLine.empty()) text = endLine;
         }
-        if (insideProc_ && run_.opt.gblnInsertTracing && !part.HasTrace && fblnTraceableExit(stmt))
+        if (insideProc_ && run_.opt.gblnInsertTracing && !part.HasTrace && fblnTraceableExit(run_, stmt))
             sbInsertTracing(run_, "TraceOff", 0, InsertColumn(text));
         whiteSpace_.Write(text, stmt, insideProc_, firstCall_);
         if (oDebug->StatusCode != 0) return PartEnd::Failed;

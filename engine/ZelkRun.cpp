@@ -3,6 +3,6 @@
 #include "FormatterCarry.h"
 
 ZelkRun::ZelkRun(const ZelkOptions& options, long nextLineNumber)
-    : opt(options), model(gModel), glNextLineNumber(nextLineNumber), carry_(std::make_unique<FormatterCarry>()) {}
+    : opt(options), glNextLineNumber(nextLineNumber), carry_(std::make_unique<FormatterCarry>()) {}
 
 ZelkRun::~ZelkRun() = default;

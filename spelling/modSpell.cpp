@@ -19,31 +19,31 @@ bool fbCancelSpellingOfModule() {
                        mb::vbYesNo | mb::vbQuestion, "Cancel") == mb::vbYes;
 }
 
-void ShowSpellingFrame(IZelkWindow& window, const std::string& what, long record) {
+void ShowSpellingFrame(IZelkWindow& window, const std::string& what, const SourceModel& model, long record) {
     window.SetSpellCheckCaption("Spell Checking: " + gsCurrentFileName + " - " + what);
-    const std::vector<std::string> lines = fsSpellingContext(record);
+    const std::vector<std::string> lines = fsSpellingContext(model, record);
     for (int i = 0; i < kContextLines; ++i) window.SetSpellingLine(i, lines[static_cast<size_t>(i)]);
     window.SetSpellCheckVisible(true);
 }
 
 }  // namespace
 
-std::vector<std::string> fsSpellingContext(long record) {
+std::vector<std::string> fsSpellingContext(const SourceModel& model, long record) {
     std::vector<std::string> lines;
     // Statements record - 1 to record + 3: the one that holds the text is
     // record + 1, in the middle.
-    sbGet5Lines(record, -1, kContextLines, lines, false);
+    sbGet5Lines(model, record, -1, kContextLines, lines, false);
     lines.resize(kContextLines);
     return lines;
 }
 
-void sbSpellCheckIt(std::string& text, const std::string& what, long record) {
+void sbSpellCheckIt(std::string& text, const std::string& what, const SourceModel& model, long record) {
     TraceGuard trace(TraceKind::App, "sbSpellCheckIt");
     Trapped("sbSpellCheckIt", [&] {
         if (!oSpell) return;
         // The context is only gathered for a window that shows it.
         IZelkWindow* window = gfrmZelker;
-        if (window) ShowSpellingFrame(*window, what, record);
+        if (window) ShowSpellingFrame(*window, what, model, record);
 
         oSpell->SpellCheck(text, what);
         switch (oSpell->SCResult()) {

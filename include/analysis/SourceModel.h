@@ -139,28 +139,15 @@ struct SourceModel {
     bool gblnCondCompProc = false;
 };
 
-// The model of the file being processed, which the engine reads through the
-// names below, which refer into it.
-inline SourceModel gModel;
-inline std::vector<BabRecord>& yRecord = gModel.yRecord;
-inline std::vector<BabStatement>& yStatement = gModel.yStatement;
-inline std::vector<BabToken>& yToken = gModel.yToken;
-inline long& glRecordCount = gModel.glRecordCount;
-inline long& glStmtCount = gModel.glStmtCount;
-inline long& glTokenCount = gModel.glTokenCount;
-inline BabFileFlags& gtBabFlags = gModel.gtBabFlags;
-inline std::vector<uint8_t>& yTokenKind = gModel.yTokenKind;
-inline std::vector<ProcInfo>& gtProcTable = gModel.gtProcTable;
-inline std::string& gsModuleName = gModel.gsModuleName;
-inline bool& gblnCondCompProc = gModel.gblnCondCompProc;
-
 // "Record =n Statement =n Token =n" of the model being parsed or zelked, for
-// the error report (BabInit installs it there); empty when there is none or
-// it has no record yet.
+// the error report (BabInit installs it there); empty when no model is named
+// or the one named has no record yet.
 std::string fsSourcePosition();
 
 // Names the model the error report's source position describes while it
-// lives; the one named before comes back at its end.
+// lives (the parse names the model it fills, the run the model it zelks);
+// the one named before comes back at its end, in whatever order the names
+// end.
 class ReportedModel {
 public:
     explicit ReportedModel(const SourceModel& model);
@@ -169,7 +156,7 @@ public:
     ReportedModel& operator=(const ReportedModel&) = delete;
 
 private:
-    const SourceModel* before_;
+    const SourceModel* model_;
 };
 
 // Per-file set-up: keyword table of the dialect, empty arrays (element 0 and

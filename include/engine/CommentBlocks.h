@@ -26,8 +26,9 @@ void sbStartCommentBlockRun();
 // held "@Ask".
 void sbParseCommentLine(const ZelkRun& run, std::string& text, bool& ask);
 
-// Texts of the statements around stmt:
+// Texts of the model's statements around stmt:
 // from stmt + offset on, count of them. With commentsOnly, the first token
 // of each comment or blank line from index 1, ending at the first other
 // statement; otherwise each statement's full text from index 0.
-void sbGet5Lines(long stmt, int offset, int count, std::vector<std::string>& lines, bool commentsOnly);
+void sbGet5Lines(const SourceModel& model, long stmt, int offset, int count, std::vector<std::string>& lines,
+                 bool commentsOnly);

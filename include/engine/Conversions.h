@@ -5,8 +5,8 @@
 
 #include "analysis/SourceModel.h"
 
-void sbConvertMsgbox(BabStatement& stmt);
-void sbConvertDAO(BabStatement& stmt);
+void sbConvertMsgbox(SourceModel& model, BabStatement& stmt);
+void sbConvertDAO(SourceModel& model, BabStatement& stmt);
 
 // The value of the number a token's text begins with: decimal, or with the
 // &H and &O prefixes; 0 when it begins with none.

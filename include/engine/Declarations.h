@@ -3,4 +3,6 @@
 // warnings about functions and declarations without a type.
 #include "analysis/SourceModel.h"
 
-bool fblnParenGroupAtEnd(const BabStatement& stmt);
+// Whether the statement's first parenthesis group closes at its last
+// significant token.
+bool fblnParenGroupAtEnd(const SourceModel& model, const BabStatement& stmt);

@@ -38,7 +38,7 @@ std::string LoggingFileName(const std::string& kind, int which);
 // line would also run when the procedure goes on, or before code that runs
 // first; nor is one after a label, as a jump to the label would pass by the
 // trace.
-bool fblnTraceableExit(const BabStatement& st);
+bool fblnTraceableExit(const ZelkRun& run, const BabStatement& st);
 
 // A line that ends its procedure (End Sub, End Function, End Property).
 bool fblnProcedureEndLine(const std::string& line);
@@ -48,8 +48,9 @@ bool fblnProcedureEndLine(const std::string& line);
 // template's own) for a text without code.
 long InsertColumn(const std::string& text);
 
-// True when the procedure already holds a line of its entry logging file
-// (kind "U" or "E"), as a zelk with logging on wrote it: its text without
-// blanks and without a leading line number reads like a line of the file.
+// True when the procedure of the model already holds a line of its entry
+// logging file (kind "U" or "E"), as a zelk with logging on wrote it: its
+// text without blanks and without a leading line number reads like a line of
+// the file.
 // Such a procedure gets no second set of logging lines.
-bool fblnProcedureLogs(const ProcInfo& proc, const std::string& kind);
+bool fblnProcedureLogs(const SourceModel& model, const ProcInfo& proc, const std::string& kind);

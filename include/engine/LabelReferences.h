@@ -1,8 +1,17 @@
 #pragma once
 #include <string>
+#include <unordered_set>
+
+class ZelkRun;
 
 // The labels and line numbers that a GoTo, GoSub, Resume or On ... GoTo of
-// the parsed file jumps to, collected once per file after the parse; such a
-// line number is never removed or replaced.
-void sbCollectLabelReferences();
-bool fblnLabelReferenced(const std::string& label);
+// the parsed file jumps to (upper case); such a line number is never removed
+// or replaced.
+struct LabelReferences {
+    std::unordered_set<std::string> upper;
+};
+
+// Collects the run's label references from its model, once per file after
+// the parse.
+void sbCollectLabelReferences(ZelkRun& run);
+bool fblnLabelReferenced(const ZelkRun& run, const std::string& label);

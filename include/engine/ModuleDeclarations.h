@@ -1,7 +1,8 @@
 #pragma once
 // Arrangement of a module's declarations part.
 #include "engine/EngineState.h"
-#include "settings/ZelkOptions.h"
+#include "engine/ZelkRun.h"
 
-// options: the run's options (which declarations move, in which order).
-void FloatModuleDeclarations(const ZelkOptions& options, long& first, long& last, StatementOrder& order);
+// The run's options tell which declarations move, in which order; old
+// declaration words of the run's model are converted on the way.
+void FloatModuleDeclarations(ZelkRun& run, long& first, long& last, StatementOrder& order);

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/ZelkRun.h"
 
@@ -37,6 +38,11 @@ void sbProcessFile(int index, const ZelkOptions& options);
 // The same for session file `index` whose text is already in memory (the
 // in-process entry): the file is not read; the numbering starts afresh.
 RunFindings sbProcessText(int index, const ZelkOptions& options, std::string text);
+// The model a file's run starts from, before its parse: the kind the text's
+// first line tells, the module name the file's name (without its folder)
+// gives up to its first ".", one empty part. Counts of an earlier file never
+// reach this file's footer.
+SourceModel FileModel(const std::string& fileName, std::string_view text);
 // The per-file run's inner part on the file's text, read by the caller.
 void sbProcessSourceFile(int index, ZelkRun& run, std::string text);
 // The per-file arrays emptied and sized to a session of `count` files (from

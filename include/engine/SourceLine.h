@@ -7,4 +7,6 @@
 // Returns the statement's line class; the caller keeps it in the run, where
 // the white-space rules and the line writer read it.
 LineClass sbOutputSourceRecord(ZelkRun& run, long& stmt, std::string& text, bool isDeclarationsPart);
-void sbOutputALine(long stmt, std::string& text);
+// The model's statement as it stands in the source (empty outside the
+// model).
+void sbOutputALine(const SourceModel& model, long stmt, std::string& text);

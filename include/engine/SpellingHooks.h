@@ -9,9 +9,12 @@
 #include "settings/ZelkOptions.h"
 
 class LineWriter;
+struct SourceModel;
 
-// Checks one comment or literal; may replace the text by the corrected one.
-inline std::function<void(std::string& text, const std::string& kind, long stmt)> gfnSpellCheckIt;
+// Checks one comment or literal of the model; may replace the text by the
+// corrected one.
+inline std::function<void(std::string& text, const std::string& kind, const SourceModel& model, long stmt)>
+    gfnSpellCheckIt;
 // The one-time tab-width question: the width the user chose (NotChosen when
 // none). The run uses it for the rest of its file and changes no setting;
 // the program's question keeps the answer in the program's settings itself.

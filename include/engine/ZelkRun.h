@@ -10,6 +10,7 @@
 
 #include "analysis/ModelCodes.h"
 #include "analysis/SourceModel.h"
+#include "engine/LabelReferences.h"
 #include "platform/TextFile.h"
 #include "settings/ZelkOptions.h"
 
@@ -56,10 +57,13 @@ public:
     const ZelkOptions& opt;
 
     // The file's source model: the parse's result, which the stages read and
-    // whose token texts they may rewrite. It is the program's one current
-    // model (gModel) while stages remain that read it through the global
-    // names.
-    SourceModel& model;
+    // whose token texts they may rewrite. The error report's source position
+    // describes it while the run lives.
+    SourceModel model;
+
+    // The labels and line numbers the file's jumps refer to, collected once
+    // the file is parsed.
+    LabelReferences labels;
 
     // The module part being written ("<Declarations>", "(Designer Object
     // Definition)" or a procedure's name).
@@ -75,9 +79,11 @@ public:
     // The input's lines as the log's footer counts them: the parse's
     // records, or the lines of a resource script that its pass copied.
     long glInputLines = 0;
-    // Numbers given to statements the engine makes (above glRecordCount).
+    // Numbers given to statements the engine makes (above the model's
+    // record count); such a number indexes no statement of the model.
     long glPseudoStatement = 0;
-    // The statement being written.
+    // The model's statement being written (0 while a line of the form
+    // description, which is none, is written).
     long glCurrentStatement = 0;
 
     std::vector<ProcOrderEntry> gtProcOrder;
@@ -94,5 +100,6 @@ public:
     FormatterCarry& Carry() { return *carry_; }
 
 private:
+    ReportedModel reported_{model};
     std::unique_ptr<FormatterCarry> carry_;
 };

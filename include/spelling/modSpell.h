@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/SourceModel.h"
 #include "spelling/cSpellCheck.h"
 
 // The program's spell checker: made at start-up, set up again before each
@@ -14,12 +15,13 @@ inline std::unique_ptr<cSpellCheck> oSpell;
 
 // Checks one text of a source (a comment, a string literal of code, a
 // property text of a form): `what` names its kind ("Comment ", "Code String
-// Literal ", ...), `record` is one less than the statement that holds it.
+// Literal ", ...), `record` is one less than the statement of the model that
+// holds it.
 // The text becomes the checked text when the checker accepted or corrected
 // it. A stop in the Word Not Found dialog asks whether to stop spell
 // checking this module; Yes clears gblnSpellThisModule.
-void sbSpellCheckIt(std::string& text, const std::string& what, long record);
+void sbSpellCheckIt(std::string& text, const std::string& what, const SourceModel& model, long record);
 
-// The five statements around the one after `record` (two before it, it, two
-// after it); a position without a statement is empty.
-std::vector<std::string> fsSpellingContext(long record);
+// The five statements of the model around the one after `record` (two
+// before it, it, two after it); a position without a statement is empty.
+std::vector<std::string> fsSpellingContext(const SourceModel& model, long record);

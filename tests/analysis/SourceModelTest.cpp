@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "AnalysisTestSupport.h"
 #include "analysis/KeywordTable.h"
 #include "analysis/SourceModel.h"
@@ -140,4 +142,33 @@ TEST(SourceModel, KeywordAndNameTokens) {
     EXPECT_EQ(name.Detail, tokdetail::kName);
     EXPECT_FALSE(name.IsKeyWord || name.IsReservedWord);
     EXPECT_EQ(name.pKeyWord, 0);
+}
+
+// The error report's source position describes the model named last while
+// that name lives; without one it is empty, and names ending out of order
+// leave the ones still alive named.
+TEST(SourceModel, TheReportDescribesTheModelNamedLast) {
+    SourceModel parsing, zelking;
+    parsing.glRecordCount = 3;
+    parsing.glStmtCount = 2;
+    parsing.glTokenCount = 9;
+    zelking.glRecordCount = 40;
+    zelking.glStmtCount = 41;
+    zelking.glTokenCount = 300;
+    EXPECT_EQ(fsSourcePosition(), "");
+    {
+        auto run = std::make_unique<ReportedModel>(zelking);
+        EXPECT_EQ(fsSourcePosition(), "Record =40 Statement =41 Token =300");
+        {
+            const ReportedModel parse(parsing);
+            EXPECT_EQ(fsSourcePosition(), "Record =3 Statement =2 Token =9");
+            run.reset();
+            EXPECT_EQ(fsSourcePosition(), "Record =3 Statement =2 Token =9");
+        }
+        EXPECT_EQ(fsSourcePosition(), "");
+        // A named model without records gives no position.
+        const SourceModel empty;
+        const ReportedModel none(empty);
+        EXPECT_EQ(fsSourcePosition(), "");
+    }
 }

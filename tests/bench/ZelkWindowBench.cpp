@@ -31,7 +31,7 @@
 #include "platform_ui/QtUiServices.h"
 #include "mainwindow_ui/frmZelker.h"
 #include "common/mKEMCommon.h"
-#include "analysis/SourceModel.h"
+#include "platform/TextFile.h"
 
 namespace fs = std::filesystem;
 
@@ -141,7 +141,8 @@ int main(int argc, char** argv) {
         probe.stop();
     }
     const double h = Median(headless), w = Median(windowed);
-    std::printf("%s: %ld lines; median of %ld runs\n", file.c_str(), glRecordCount, runs);
+    const auto fileLines = static_cast<long>(textfile::CountLines(LineReader::ReadWhole(file)));
+    std::printf("%s: %ld lines; median of %ld runs\n", file.c_str(), fileLines, runs);
     std::printf("without a window %8.1f ms\nwith the window  %8.1f ms (%.2f x)\nlongest wait of the window's events "
                 "%.1f ms\n",
                 h * 1000.0, w * 1000.0, w / h, static_cast<double>(longestWaitNs) * 1e-6);

@@ -94,9 +94,11 @@ TEST_F(ErrorReport, FileRecordCountsSourceAndCallList) {
     oFile->Add(entry);
     giFileIndex = 1;
     SetSourcePositionText(fsSourcePosition);  // as the analyser installs it
-    glRecordCount = 12;
-    glStmtCount = 10;
-    glTokenCount = 99;
+    SourceModel model;
+    model.glRecordCount = 12;
+    model.glStmtCount = 10;
+    model.glTokenCount = 99;
+    const ReportedModel reported(model);
     oLog->LogTraceEnter("sbProcessFile");
     ASSERT_TRUE(Report(53, "File not found", "LineReader", "sbGetFile"));
     const std::string& r = shown.at(0);

@@ -14,6 +14,7 @@
 #include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "analysis/SourceModel.h"
+#include "engine/ZelkRun.h"
 #include "TestSupport.h"
 #include "common/mKEMCommon.h"
 
@@ -22,7 +23,8 @@ namespace arrangetest {
 // Every option at its first-run value: no test sees what an earlier one set.
 inline void ResetOptions() { goOptions = ZelkOptions{}; }
 
-// Every test starts with the shipped keyword table and first-run options.
+// Every test starts with the shipped keyword table and first-run options;
+// its steps are handed the fixture's run, which holds the parsed model.
 class ArrangeTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -31,40 +33,48 @@ protected:
         BabInit();
         ASSERT_EQ(oDebug->StatusCode, 0) << "keyword file not loaded";
         gsCurrentFileName = "Module1.bas";
-        gsModuleName = "Module1";
+        model.gsModuleName = "Module1";
     }
+
+    // Parses the text (lines joined by CR LF) as the single entry of oFile
+    // into the run's model.
+    void ParseLines(const std::vector<std::string>& lines, const std::string& fileKind = "M") {
+        std::string text;
+        for (const std::string& line : lines) text += line + "\r\n";
+        std::string path = paths::Join(testsupport::MakeDir("src"), "Module1.bas");
+        testsupport::WriteFile(path, text);
+        OpenOneFileSession(path);
+        oDebug->ClearStatus();
+        model = ProcessSelectedFile(1, fileKind);
+        ASSERT_EQ(oDebug->StatusCode, 0);
+    }
+
+    // The statement's tokens as they would be written: leading blanks and text.
+    std::string Text(long stmt) const {
+        std::string text;
+        const BabStatement& s = model.yStatement[static_cast<size_t>(stmt)];
+        for (long t = s.FirstToken; t > 0 && t <= s.LastToken; ++t) {
+            const BabToken& token = model.yToken[static_cast<size_t>(t)];
+            text += token.WhiteSpaceLeft + token.Piece;
+        }
+        return text;
+    }
+
+    // The first statement of the record (the source's line number, from 1).
+    long StatementOfLine(long line) const { return model.yRecord[static_cast<size_t>(line)].FirstStmt; }
+
+    // The procedure table entry of that name.
+    int ProcIndex(const std::string& name) const {
+        for (size_t i = 0; i < model.gtProcTable.size(); ++i)
+            if (model.gtProcTable[i].Name == name) return static_cast<int>(i);
+        ADD_FAILURE() << "no module part " << name;
+        return -1;
+    }
+
+    ProcInfo& Part(const std::string& name) { return model.gtProcTable[static_cast<size_t>(ProcIndex(name))]; }
+
+    ZelkRun run{goOptions};
+    SourceModel& model = run.model;
 };
-
-// Parses the text (lines joined by CR LF) as the single entry of oFile.
-inline void ParseLines(const std::vector<std::string>& lines, const std::string& fileKind = "M") {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    std::string path = paths::Join(testsupport::MakeDir("src"), "Module1.bas");
-    testsupport::WriteFile(path, text);
-    OpenOneFileSession(path);
-    oDebug->ClearStatus();
-    gModel = ProcessSelectedFile(1, fileKind);
-    ASSERT_EQ(oDebug->StatusCode, 0);
-}
-
-// The statement's tokens as they would be written: leading blanks and text.
-inline std::string Text(long stmt) {
-    std::string text;
-    const BabStatement& s = yStatement[static_cast<size_t>(stmt)];
-    for (long t = s.FirstToken; t > 0 && t <= s.LastToken; ++t)
-        text += yToken[static_cast<size_t>(t)].WhiteSpaceLeft + yToken[static_cast<size_t>(t)].Piece;
-    return text;
-}
-
-// The first statement of the record (the source's line number, from 1).
-inline long StatementOfLine(long line) { return yRecord[static_cast<size_t>(line)].FirstStmt; }
-
-// The procedure table entry of that name.
-inline int ProcIndex(const std::string& name) {
-    for (size_t i = 0; i < gtProcTable.size(); ++i)
-        if (gtProcTable[i].Name == name) return static_cast<int>(i);
-    ADD_FAILURE() << "no module part " << name;
-    return -1;
-}
 
 }  // namespace arrangetest

@@ -67,8 +67,14 @@ protected:
         EXPECT_EQ(replaced, 0);
         return files.Output();
     }
+    // The statements of the lines an insertion took out of the source.
+    std::vector<long> RemovedLines(long count) const {
+        std::vector<long> removed;
+        for (long line = 1; line <= count; ++line)
+            if (model.yStatement[static_cast<size_t>(StatementOfLine(line))].FirstToken == 0) removed.push_back(line);
+        return removed;
+    }
     FakeEditor editor;
-    ZelkRun run{goOptions};
 };
 
 TEST_F(CommentBlocksTest, EventProceduresHaveOneUnderscore) {
@@ -102,11 +108,11 @@ TEST_F(CommentBlocksTest, PlaceholdersAreReplacedWithoutRegardToCase) {
 TEST_F(CommentBlocksTest, ContextLinesKeepTheirPlacesAtTheStartOfTheFile) {
     ParseLines({"' one", "", "' three", "x = 1", "' five"});
     std::vector<std::string> lines;
-    sbGet5Lines(1, -2, 5, lines, false);
+    sbGet5Lines(model, 1, -2, 5, lines, false);
     EXPECT_EQ(lines, (std::vector<std::string>{"", "", "' one", "", "' three"}));
-    sbGet5Lines(1, 0, 10, lines, true);
+    sbGet5Lines(model, 1, 0, 10, lines, true);
     EXPECT_EQ(lines, (std::vector<std::string>{"", "' one", "", "' three"}));
-    sbGet5Lines(StatementOfLine(4), 0, 2, lines, false);
+    sbGet5Lines(model, StatementOfLine(4), 0, 2, lines, false);
     EXPECT_EQ(lines, (std::vector<std::string>{"x = 1", "' five"}));
 }
 
@@ -143,14 +149,6 @@ TEST_F(CommentBlocksTest, WithAutoInsertOnAnAskBlockIsInsertedUnseen) {
     gblnCommentSkip = true;
     EXPECT_EQ(Insert(2, "U"), std::vector<std::string>{"' >> purpose"});
     EXPECT_EQ(editor.Edits, 0);
-}
-
-// The statements of the lines an insertion took out of the source.
-std::vector<long> RemovedLines(long count) {
-    std::vector<long> removed;
-    for (long line = 1; line <= count; ++line)
-        if (yStatement[static_cast<size_t>(StatementOfLine(line))].FirstToken == 0) removed.push_back(line);
-    return removed;
 }
 
 TEST_F(CommentBlocksTest, AnOldCopyIsFoundWhateverTheTemplatesLength) {

@@ -8,21 +8,22 @@ using namespace arrangetest;
 
 namespace {
 
-// Converts the single statement of a one-line procedure body.
-std::string Converted(const std::string& line, void (*convert)(BabStatement&)) {
-    ParseLines({"Sub Test()", line, "End Sub"});
-    long s = StatementOfLine(2);
-    BabStatement copy = yStatement[static_cast<size_t>(s)];
-    convert(copy);
-    return Text(s);
-}
-
 struct Case {
     const char* Input;
     const char* Expected;
 };
 
-class ConversionsTest : public ArrangeTest {};
+class ConversionsTest : public ArrangeTest {
+protected:
+    // Converts the single statement of a one-line procedure body.
+    std::string Converted(const std::string& line, void (*convert)(SourceModel&, BabStatement&)) {
+        ParseLines({"Sub Test()", line, "End Sub"});
+        long s = StatementOfLine(2);
+        BabStatement copy = model.yStatement[static_cast<size_t>(s)];
+        convert(model, copy);
+        return Text(s);
+    }
+};
 
 TEST_F(ConversionsTest, MessageBoxConstantsAndNumbersBecomeVbConstants) {
     const Case cases[] = {
@@ -99,8 +100,8 @@ TEST_F(ConversionsTest, OldDataAccessCallsBecomeTheirLaterForms) {
             // Two statements on one line: each is converted on its own call.
             ParseLines({"Sub Test()", c.Input, "End Sub"});
             long s = StatementOfLine(2);
-            BabStatement copy = yStatement[static_cast<size_t>(s)];
-            sbConvertDAO(copy);
+            BabStatement copy = model.yStatement[static_cast<size_t>(s)];
+            sbConvertDAO(model, copy);
             EXPECT_EQ(Text(s) + Text(s + 1), c.Expected) << c.Input;
             continue;
         }
@@ -110,10 +111,10 @@ TEST_F(ConversionsTest, OldDataAccessCallsBecomeTheirLaterForms) {
 
 TEST_F(ConversionsTest, TokensPastTheArrayAreReportedAndLeftAlone) {
     ParseLines({"Sub Test()", "    MsgBox \"x\", 36", "End Sub"});
-    BabStatement stmt = yStatement[static_cast<size_t>(StatementOfLine(2))];
-    stmt.LastToken = static_cast<long>(yToken.size()) + 2;
-    EXPECT_NO_THROW(sbConvertMsgbox(stmt));
-    EXPECT_NO_THROW(sbConvertDAO(stmt));
+    BabStatement stmt = model.yStatement[static_cast<size_t>(StatementOfLine(2))];
+    stmt.LastToken = static_cast<long>(model.yToken.size()) + 2;
+    EXPECT_NO_THROW(sbConvertMsgbox(model, stmt));
+    EXPECT_NO_THROW(sbConvertDAO(model, stmt));
     ASSERT_EQ(testsupport::Ui().Messages.size(), 2u);
     EXPECT_EQ(testsupport::Ui().Messages[0].Prompt, "Out of bound error in sbConvertMsgbox\r\nPlease report this to Zembrock");
     EXPECT_EQ(testsupport::Ui().Messages[0].Buttons, mb::vbCritical);

@@ -13,16 +13,19 @@ using namespace arrangetest;
 
 namespace {
 
-class DateWarningsTest : public ArrangeTest {};
-
-// The log lines the date scan writes for the statement on the given line.
-std::vector<std::string> Scanned(long line) {
-    ZelkRun run{goOptions};
-    enginetest::RunFiles files(run);
-    BabStatement stmt = yStatement[static_cast<size_t>(StatementOfLine(line))];
-    ScanForY2K(run, stmt);
-    return files.Log();
-}
+class DateWarningsTest : public ArrangeTest {
+protected:
+    // The log lines the date scan writes for the statement on the given
+    // line, in a run of its own over the parsed model.
+    std::vector<std::string> Scanned(long line) {
+        ZelkRun scan{goOptions};
+        scan.model = model;
+        enginetest::RunFiles files(scan);
+        BabStatement stmt = model.yStatement[static_cast<size_t>(StatementOfLine(line))];
+        ScanForY2K(scan, stmt);
+        return files.Log();
+    }
+};
 
 TEST_F(DateWarningsTest, EachRuleWritesItsWarningWithTheStatement) {
     struct Case {

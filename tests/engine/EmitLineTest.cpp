@@ -22,12 +22,11 @@ struct EmitLine : ::testing::Test {
     void NewFile() {
         zelk = std::make_unique<ZelkRun>(goOptions);
         zelk->gsCurrentProc = "Main";
+        ClearModel(zelk->model);
         files.Attach(*zelk);
     }
     void SetUp() override {
         LoadSettings();
-        ClearModel();
-        sbCollectLabelReferences();
         NewFile();
     }
     // Writes one text for a statement of the given class and flags.
@@ -189,9 +188,9 @@ TEST_F(EmitLine, LabelsAndOldLineNumbers) {
 }
 
 TEST_F(EmitLine, KeepsLineNumbersThatAJumpRefersTo) {
-    AddLine(StatementClass::Other, {KeywordTok("GoTo", ""), LabelReferenceTok("20")});
-    AddLine(StatementClass::Other, {KeywordTok("Resume", ""), LabelReferenceTok("30")});
-    sbCollectLabelReferences();
+    AddLine(run().model, StatementClass::Other, {KeywordTok("GoTo", ""), LabelReferenceTok("20")});
+    AddLine(run().model, StatementClass::Other, {KeywordTok("Resume", ""), LabelReferenceTok("30")});
+    sbCollectLabelReferences(run());
     NumberFrom(100, 10);
     EXPECT_EQ(Emit("20 y = 2", StatementClass::Other, stmtflag::kLabel), "20 y = 2");
     EXPECT_EQ(Emit("30", StatementClass::Other, stmtflag::kLabel), "30");

@@ -31,13 +31,13 @@ inline void LoadSettings(const std::string& ini = "") {
     glNextLineNumber = 0;
 }
 
-// An empty source model: element 0 of every array, no entries.
-inline void ClearModel() {
-    yRecord.assign(1, BabRecord{});
-    yStatement.assign(1, BabStatement{});
-    yToken.assign(1, BabToken{});
-    glRecordCount = glStmtCount = glTokenCount = 0;
-    gtProcTable.assign(1, ProcInfo{});
+// Makes the model empty: element 0 of every array, no entries.
+inline void ClearModel(SourceModel& m) {
+    m.yRecord.assign(1, BabRecord{});
+    m.yStatement.assign(1, BabStatement{});
+    m.yToken.assign(1, BabToken{});
+    m.glRecordCount = m.glStmtCount = m.glTokenCount = 0;
+    m.gtProcTable.assign(1, ProcInfo{});
 }
 
 struct Tok {
@@ -63,11 +63,12 @@ inline Tok LabelReferenceTok(const std::string& piece, const std::string& blanks
     return {piece, blanks, TokenClass::NonCode, tokdetail::kLabelReference};
 }
 
-// Appends one line holding one statement; returns its record (and
-// statement) number.
-inline long AddLine(StatementClass stmtClass, std::initializer_list<Tok> tokens, long flags = 0, long detail = 0) {
-    long r = ++glRecordCount;
-    long s = ++glStmtCount;
+// Appends one line holding one statement to the model; returns its record
+// (and statement) number.
+inline long AddLine(SourceModel& m, StatementClass stmtClass, std::initializer_list<Tok> tokens, long flags = 0,
+                    long detail = 0) {
+    long r = ++m.glRecordCount;
+    long s = ++m.glStmtCount;
     BabRecord rec;
     BabStatement st;
     st.Class = stmtClass;
@@ -82,20 +83,20 @@ inline long AddLine(StatementClass stmtClass, std::initializer_list<Tok> tokens,
         token.Class = t.cls;
         token.Detail = t.detail;
         token.Statement = s;
-        yToken.push_back(token);
-        long index = ++glTokenCount;
+        m.yToken.push_back(token);
+        long index = ++m.glTokenCount;
         if (rec.FirstToken == 0) rec.FirstToken = st.FirstToken = index;
         rec.LastToken = st.LastToken = index;
     }
-    yRecord.push_back(rec);
-    yStatement.push_back(st);
+    m.yRecord.push_back(rec);
+    m.yStatement.push_back(st);
     return r;
 }
 
 // The blank record after a file's last line.
-inline void AddEndRecord() {
-    ++glRecordCount;
-    yRecord.push_back(BabRecord{});
+inline void AddEndRecord(SourceModel& m) {
+    ++m.glRecordCount;
+    m.yRecord.push_back(BabRecord{});
 }
 
 // A run's output and log open on new files of the test's folder.

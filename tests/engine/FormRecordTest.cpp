@@ -15,12 +15,12 @@ struct FormRecord : ::testing::Test {
     ZelkRun run{goOptions};
     void SetUp() override {
         LoadSettings();
-        ClearModel();
+        ClearModel(run.model);
         OpenSession("/src/Form1.frm");
         gblnSpellThisModule = true;
         goOptions.gblnSpellFormLiterals = true;
         // A checker that records what it is given and corrects "Fiel".
-        gfnSpellCheckIt = [this](std::string& text, const std::string& kind, long stmt) {
+        gfnSpellCheckIt = [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
             checked.push_back(text + "|" + kind + "|" + std::to_string(stmt));
             text = vb::Replace(text, "Fiel", "File");
         };
@@ -32,7 +32,8 @@ struct FormRecord : ::testing::Test {
         return text;
     }
     long Property(const std::string& name, const std::string& value, const std::string& lead = "\t\t") {
-        return AddLine(StatementClass::Other, {{name, lead}, OperatorTok("=", "   "), StringTok(value)});
+        return AddLine(run.model, StatementClass::Other,
+                       {{name, lead}, OperatorTok("=", "   "), StringTok(value)});
     }
 };
 
@@ -42,7 +43,8 @@ TEST_F(FormRecord, WritesTheLineWithItsOwnSpacing) {
     long r = Property("Left", "1200");
     EXPECT_EQ(Write(r), "  Left   = 1200");
     long begin =
-        AddLine(StatementClass::Other, {KeywordTok("Begin", "  "), {"VB.CommandButton", " "}, {"Command1", " "}});
+        AddLine(run.model, StatementClass::Other,
+                {KeywordTok("Begin", "  "), {"VB.CommandButton", " "}, {"Command1", " "}});
     EXPECT_EQ(Write(begin), "  Begin VB.CommandButton Command1");
     EXPECT_TRUE(checked.empty());
 }
@@ -54,7 +56,7 @@ TEST_F(FormRecord, SpellChecksCaptionsWithoutTheirAccessKey) {
     EXPECT_EQ(Write(r), "  Caption   = \"Open &File\"");
     EXPECT_EQ(checked, (std::vector<std::string>{"\"Fiel\"|Form/Control Literal|0", "\"Open Fiel\"|Form/Control Literal|1"}));
     // The source model keeps the text as read.
-    EXPECT_EQ(yToken[static_cast<size_t>(yRecord[1].LastToken)].Piece, "\"&Fiel\"");
+    EXPECT_EQ(run.model.yToken[static_cast<size_t>(run.model.yRecord[1].LastToken)].Piece, "\"&Fiel\"");
 }
 
 TEST_F(FormRecord, NamesFontsAndOffSwitchesAreNotChecked) {
@@ -72,13 +74,13 @@ TEST_F(FormRecord, NamesFontsAndOffSwitchesAreNotChecked) {
 
 TEST_F(FormRecord, VisualBasic3KeepsTheLineAsReadWhenTheCorrectionIsTooLong) {
     gsDialectInUse = "3";
-    gfnSpellCheckIt = [](std::string& text, const std::string&, long) { text += "x"; };
+    gfnSpellCheckIt = [](std::string& text, const std::string&, const SourceModel&, long) { text += "x"; };
     // "Caption = " and the value with one character added.
     const std::string fits = "\"" + std::string(1010, 'a') + "\"";     // 1023 once corrected
     const std::string tooLong = "\"" + std::string(1011, 'b') + "\"";  // 1024 once corrected
     RunFiles files(run);
-    long r1 = AddLine(StatementClass::Other, {{"Caption", ""}, OperatorTok("="), StringTok(fits)});
-    long r2 = AddLine(StatementClass::Other, {{"Caption", ""}, OperatorTok("="), StringTok(tooLong)});
+    long r1 = AddLine(run.model, StatementClass::Other, {{"Caption", ""}, OperatorTok("="), StringTok(fits)});
+    long r2 = AddLine(run.model, StatementClass::Other, {{"Caption", ""}, OperatorTok("="), StringTok(tooLong)});
     EXPECT_EQ(Write(r1).size(), 1023u);
     EXPECT_EQ(Write(r2), "Caption = " + tooLong);
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);

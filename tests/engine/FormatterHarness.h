@@ -34,6 +34,7 @@ struct Formatted {
     bool ifOpen = false;
     bool inSelect = false;
     long lineNumberWidth = 0;
+    SourceModel model;  // the run's model, as the formatter left it
 };
 
 inline std::vector<std::string> SplitText(const std::string& text) { return vb::Split(text, "\r\n"); }
@@ -52,32 +53,34 @@ inline std::string WriteModule(const std::vector<std::string>& source, const std
 }
 
 // Parses the file as the session's only file.
-inline void Parse(const std::string& path, const std::string& fileKind = "M") {
+inline SourceModel Parse(const std::string& path, const std::string& fileKind = "M") {
     enginetest::OpenSession(path);
     BabReset();
     BabInit();
     oDebug->StatusCode = 0;
-    gModel = ProcessSelectedFile(1, fileKind);
-    ASSERT_EQ(oDebug->StatusCode, 0) << "the parse failed";
+    SourceModel model = ProcessSelectedFile(1, fileKind);
+    EXPECT_EQ(oDebug->StatusCode, 0) << "the parse failed";
+    return model;
 }
 
-// Formats the parsed file; split single-line Ifs get their End If at the
-// column the formatter gives for it.
-inline Formatted FormatParsed() {
+// Formats the parsed file in a run of its own; split single-line Ifs get
+// their End If at the column the formatter gives for it.
+inline Formatted FormatParsed(SourceModel model) {
     Formatted result;
     ZelkRun run{goOptions};
+    run.model = std::move(model);
     enginetest::RunFiles files(run);
-    sbCollectLabelReferences();
-    for (const ProcInfo& part : gtProcTable) {
+    sbCollectLabelReferences(run);
+    for (const ProcInfo& part : run.model.gtProcTable) {
         run.gsCurrentProc = part.Name;
         run.glLineNumberWidth = 0;
         for (long s = part.FirstStmt; s >= 1 && s <= part.LastStmt; ++s) {
-            const BabStatement& st = yStatement[static_cast<size_t>(s)];
+            const BabStatement& st = run.model.yStatement[static_cast<size_t>(s)];
             // The later statements of a code line are written by the first.
             if (st.FirstToken == 0 || st.RecordFirst == 0) continue;
             std::string text;
             if (st.Class == StatementClass::ModuleDescription) {
-                sbOutputALine(s, text);
+                sbOutputALine(run.model, s, text);
             } else {
                 long stmt = s;
                 run.line = sbOutputSourceRecord(run, stmt, text, part.Kind == "D");
@@ -97,12 +100,12 @@ inline Formatted FormatParsed() {
     result.ifOpen = run.line.gblnIfOpen;
     result.inSelect = run.line.gblnInSelect;
     result.lineNumberWidth = run.glLineNumberWidth;
+    result.model = std::move(run.model);
     return result;
 }
 
 inline Formatted Format(const std::vector<std::string>& source, const std::string& fileKind = "M") {
-    Parse(WriteModule(source), fileKind);
-    return FormatParsed();
+    return FormatParsed(Parse(WriteModule(source), fileKind));
 }
 
 // The warning lines of a log ("WARNING:  " and the finding).

@@ -33,14 +33,13 @@ protected:
         ArrangeTest::SetUp();
         enginetest::LoadSettings();
         ParseLines(kProcedures);
-        gsModuleName = "Shop";
+        model.gsModuleName = "Shop";
     }
     std::string Program(const std::string& name, const std::string& text) {
         std::string path = paths::Join(testsupport::ProgramDir(), name);
         testsupport::WriteFile(path, text);
         return path;
     }
-    ZelkRun run{goOptions};
 };
 
 TEST_F(InsertCodeTest, TemplatePlaceholdersTakeTheModuleProcedureAndKeyword) {

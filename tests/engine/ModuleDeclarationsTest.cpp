@@ -33,28 +33,29 @@ const std::vector<std::string> kModule = {
     "End Enum",
 };
 
-// Arranges the declarations part and returns its statements' texts in the
-// new order.
-std::vector<std::string> Arranged() {
-    const ProcInfo& part = gtProcTable[static_cast<size_t>(ProcIndex("<Declarations>"))];
-    long first = part.FirstStmt, last = part.LastStmt;
-    StatementOrder order;
-    order.First = first;
-    order.Last = last;
-    for (long s = first; s <= last; ++s) order.Items.push_back(s);
-    FloatModuleDeclarations(goOptions, first, last, order);
-    std::vector<std::string> texts;
-    for (long i = first; i <= last; ++i) texts.push_back(Text(order(i)));
-    return texts;
-}
-
 std::vector<std::string> Lines(const std::vector<int>& numbers, const std::vector<std::string>& source = kModule) {
     std::vector<std::string> out;
     for (int n : numbers) out.push_back(source[static_cast<size_t>(n - 1)]);
     return out;
 }
 
-class ModuleDeclarationsTest : public ArrangeTest {};
+class ModuleDeclarationsTest : public ArrangeTest {
+protected:
+    // Arranges the declarations part and returns its statements' texts in
+    // the new order.
+    std::vector<std::string> Arranged() {
+        const ProcInfo& part = Part("<Declarations>");
+        long first = part.FirstStmt, last = part.LastStmt;
+        StatementOrder order;
+        order.First = first;
+        order.Last = last;
+        for (long s = first; s <= last; ++s) order.Items.push_back(s);
+        FloatModuleDeclarations(run, first, last, order);
+        std::vector<std::string> texts;
+        for (long i = first; i <= last; ++i) texts.push_back(Text(order(i)));
+        return texts;
+    }
+};
 
 TEST_F(ModuleDeclarationsTest, DefaultOrderSortsByScopeTypeKindAndName) {
     goOptions.gblnDoModules = true;
@@ -186,12 +187,12 @@ TEST_F(ModuleDeclarationsTest, AStatementPastTheArrayIsLoggedAndNothingMoves) {
     goOptions.gblnDoModules = true;
     goOptions.gblnConvertDeclare = true;
     ParseLines({"Public zLast As Long", "Global aFirst As Long"});
-    long first = 1, last = static_cast<long>(yStatement.size()) + 1;
+    long first = 1, last = static_cast<long>(model.yStatement.size()) + 1;
     StatementOrder order;
     order.First = first;
     order.Last = last;
     for (long s = first; s <= last; ++s) order.Items.push_back(s);
-    FloatModuleDeclarations(goOptions, first, last, order);
+    FloatModuleDeclarations(run, first, last, order);
     oLog->LogClose();
     EXPECT_NE(testsupport::ReadFile(logFile).find("Out of bound error in yStatement FloatModuleDeclarations"),
               std::string::npos);

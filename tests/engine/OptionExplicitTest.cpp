@@ -13,7 +13,7 @@ namespace {
 struct OptionExplicit : ::testing::Test {
     void SetUp() override {
         LoadSettings();
-        ClearModel();
+        ClearModel(run.model);
     }
     ZelkRun run{goOptions};
 };
@@ -21,47 +21,50 @@ struct OptionExplicit : ::testing::Test {
 }  // namespace
 
 TEST_F(OptionExplicit, FoundInAnyCaseAndSpacing) {
-    AddLine(StatementClass::ModuleDescription,
+    AddLine(run.model, StatementClass::ModuleDescription,
             {KeywordTok("Attribute", ""), {"VB_Name"}, OperatorTok("="), StringTok("\"M\"")});
-    AddLine(StatementClass::Comment, {CommentTok("' header", "")});
-    AddLine(StatementClass::Blank, {{"", "", TokenClass::NonCode, tokdetail::kBlank}});
-    AddLine(StatementClass::Other, {KeywordTok("option", ""), KeywordTok("EXPLICIT", "     "), CommentTok("' why")});
-    AddEndRecord();
+    AddLine(run.model, StatementClass::Comment, {CommentTok("' header", "")});
+    AddLine(run.model, StatementClass::Blank, {{"", "", TokenClass::NonCode, tokdetail::kBlank}});
+    AddLine(run.model, StatementClass::Other,
+            {KeywordTok("option", ""), KeywordTok("EXPLICIT", "     "), CommentTok("' why")});
+    AddEndRecord(run.model);
     EXPECT_FALSE(fblnOptionExplicit(run, 2));
 }
 
 TEST_F(OptionExplicit, MissingWhenOnlyLaterOrHiddenInAnotherStatement) {
     struct Case {
         const char* what;
-        std::function<void()> build;
+        std::function<void(SourceModel&)> build;
     } cases[] = {
         {"after a heading",
-         [] {
-             AddLine(StatementClass::ProcHeading, {KeywordTok("Sub", ""), {"Main"}});
-             AddLine(StatementClass::Other, {KeywordTok("Option", ""), KeywordTok("Explicit")});
+         [](SourceModel& m) {
+             AddLine(m, StatementClass::ProcHeading, {KeywordTok("Sub", ""), {"Main"}});
+             AddLine(m, StatementClass::Other, {KeywordTok("Option", ""), KeywordTok("Explicit")});
          }},
-        {"in a comment", [] { AddLine(StatementClass::Comment, {CommentTok("' Option Explicit", "")}); }},
+        {"in a comment",
+         [](SourceModel& m) { AddLine(m, StatementClass::Comment, {CommentTok("' Option Explicit", "")}); }},
         {"a declaration first",
-         [] {
-             AddLine(StatementClass::Declaration, {KeywordTok("Dim", ""), {"Option"}, {"Explicit"}}, 0, 203);
+         [](SourceModel& m) {
+             AddLine(m, StatementClass::Declaration, {KeywordTok("Dim", ""), {"Option"}, {"Explicit"}}, 0, 203);
          }},
-        {"nothing but the end", [] {}},
+        {"nothing but the end", [](SourceModel&) {}},
     };
     for (const Case& c : cases) {
-        ClearModel();
-        c.build();
-        AddEndRecord();
+        ClearModel(run.model);
+        c.build(run.model);
+        AddEndRecord(run.model);
         EXPECT_TRUE(fblnOptionExplicit(run, 1)) << c.what;
     }
 }
 
 TEST_F(OptionExplicit, PassesOverTheFormDescriptionCountingItsLines) {
-    AddLine(StatementClass::Other, {KeywordTok("Begin", ""), {"VB.Form"}, {"Form1"}}, stmtflag::kFormDescription);
-    AddLine(StatementClass::Other, {{"Caption", "   "}, OperatorTok("="), StringTok("\"Hi\"")},
+    AddLine(run.model, StatementClass::Other, {KeywordTok("Begin", ""), {"VB.Form"}, {"Form1"}},
             stmtflag::kFormDescription);
-    AddLine(StatementClass::Other, {KeywordTok("End", "")}, stmtflag::kFormDescription);
-    AddLine(StatementClass::Other, {KeywordTok("Option", ""), KeywordTok("Explicit")});
-    AddEndRecord();
+    AddLine(run.model, StatementClass::Other, {{"Caption", "   "}, OperatorTok("="), StringTok("\"Hi\"")},
+            stmtflag::kFormDescription);
+    AddLine(run.model, StatementClass::Other, {KeywordTok("End", "")}, stmtflag::kFormDescription);
+    AddLine(run.model, StatementClass::Other, {KeywordTok("Option", ""), KeywordTok("Explicit")});
+    AddEndRecord(run.model);
     EXPECT_FALSE(fblnOptionExplicit(run, 1));
     EXPECT_EQ(run.glPseudoStatement, 3);
 }

@@ -24,21 +24,21 @@ StatementOrder IdentityOrder(long first, long last) {
     return order;
 }
 
-// Prepares the named procedure and returns its statements' texts in the new
-// order.
-std::vector<std::string> Prepared(const std::string& name) {
-    int p = ProcIndex(name);
-    ProcInfo& proc = gtProcTable[static_cast<size_t>(p)];
-    ZelkRun run{goOptions};
-    run.gsCurrentProc = proc.Name;
-    StatementOrder order = IdentityOrder(proc.FirstStmt, proc.LastStmt);
-    FloatProcDeclarations(run, proc.FirstStmt, proc.LastStmt, order, p);
-    std::vector<std::string> texts;
-    for (long i = proc.FirstStmt; i <= proc.LastStmt; ++i) texts.push_back(vb::Trim(Text(order(i))));
-    return texts;
-}
-
-class ProcDeclarationsTest : public ArrangeTest {};
+class ProcDeclarationsTest : public ArrangeTest {
+protected:
+    // Prepares the named procedure and returns its statements' texts in the
+    // new order.
+    std::vector<std::string> Prepared(const std::string& name) {
+        int p = ProcIndex(name);
+        ProcInfo& proc = model.gtProcTable[static_cast<size_t>(p)];
+        run.gsCurrentProc = proc.Name;
+        StatementOrder order = IdentityOrder(proc.FirstStmt, proc.LastStmt);
+        FloatProcDeclarations(run, proc.FirstStmt, proc.LastStmt, order, p);
+        std::vector<std::string> texts;
+        for (long i = proc.FirstStmt; i <= proc.LastStmt; ++i) texts.push_back(vb::Trim(Text(order(i))));
+        return texts;
+    }
+};
 
 TEST_F(ProcDeclarationsTest, LocalDimsMoveUpAndReDimsStayAfterTheirDims) {
     goOptions.gblnDoLocals = true;
@@ -110,13 +110,13 @@ TEST_F(ProcDeclarationsTest, BodyStartFirstExitAndErrorHandlerAreFound) {
     Prepared("B");
     Prepared("C");
     Prepared("D");
-    const ProcInfo& a = gtProcTable[static_cast<size_t>(ProcIndex("A"))];
+    const ProcInfo& a = Part("A");
     EXPECT_EQ(a.BodyStartRecord, StatementOfLine(3));
     EXPECT_EQ(a.BodyEndRecord, StatementOfLine(8));  // not the Exit inside #If, not the single-line If
     EXPECT_TRUE(a.HasErrorHandler);                 // behind a line number
-    EXPECT_TRUE(gtProcTable[static_cast<size_t>(ProcIndex("B"))].HasErrorHandler);  // inside #If
-    EXPECT_TRUE(gtProcTable[static_cast<size_t>(ProcIndex("C"))].HasErrorHandler);  // behind a label
-    const ProcInfo& d = gtProcTable[static_cast<size_t>(ProcIndex("D"))];
+    EXPECT_TRUE(Part("B").HasErrorHandler);  // inside #If
+    EXPECT_TRUE(Part("C").HasErrorHandler);  // behind a label
+    const ProcInfo& d = Part("D");
     EXPECT_EQ(d.BodyStartRecord, StatementOfLine(21));  // its End Sub
     EXPECT_FALSE(d.HasErrorHandler);
     EXPECT_EQ(d.BodyEndRecord, 0);
@@ -137,17 +137,17 @@ TEST_F(ProcDeclarationsTest, AStatementOfTheTraceTemplateMarksTheProcedureTraced
     goOptions.gblnInsertTracing = true;
     ParseLines({"Attribute VB_Name = \"Shop\"", "Sub A()", "    oLog.Enter \"Shop\", \"A\"", "End Sub", "Sub B()",
                 "    If x Then", "    End If", "End Sub"});
-    gsModuleName = "Shop";
+    model.gsModuleName = "Shop";
     Prepared("A");
     Prepared("B");
-    EXPECT_TRUE(gtProcTable[static_cast<size_t>(ProcIndex("A"))].HasTrace);
-    EXPECT_FALSE(gtProcTable[static_cast<size_t>(ProcIndex("B"))].HasTrace);
+    EXPECT_TRUE(Part("A").HasTrace);
+    EXPECT_FALSE(Part("B").HasTrace);
 }
 
 TEST_F(ProcDeclarationsTest, NothingIsSetWhenNoStepIsOn) {
     ParseLines({"Sub A()", "    x = 1", "    Dim n As Long", "End Sub"});
     EXPECT_EQ(Prepared("A"), (std::vector<std::string>{"Sub A()", "x = 1", "Dim n As Long", "End Sub"}));
-    EXPECT_EQ(gtProcTable[static_cast<size_t>(ProcIndex("A"))].BodyStartRecord, 0);
+    EXPECT_EQ(Part("A").BodyStartRecord, 0);
 }
 
 TEST_F(ProcDeclarationsTest, AnIndexOutsideTheStatementsStopsOnlyThisProcedure) {
@@ -156,10 +156,9 @@ TEST_F(ProcDeclarationsTest, AnIndexOutsideTheStatementsStopsOnlyThisProcedure) 
     goOptions.gblnDoLocals = true;
     ParseLines({"Sub A()", "    x = 1", "    Dim n As Long", "End Sub"});
     int p = ProcIndex("A");
-    long first = gtProcTable[static_cast<size_t>(p)].FirstStmt;
-    long last = static_cast<long>(yStatement.size()) + 3;
+    long first = model.gtProcTable[static_cast<size_t>(p)].FirstStmt;
+    long last = static_cast<long>(model.yStatement.size()) + 3;
     StatementOrder order = IdentityOrder(first, last);
-    ZelkRun run{goOptions};
     EXPECT_NO_THROW(FloatProcDeclarations(run, first, last, order, p));
     oLog->LogClose();
     EXPECT_NE(testsupport::ReadFile(logFile).find("Out of bound error in yStatement FloatProcDeclarations"),

@@ -13,14 +13,15 @@ namespace {
 struct ProcOrder : ::testing::Test {
     void SetUp() override {
         LoadSettings();
-        ClearModel();
+        ClearModel(run.model);
         OpenSession("/src/Form1.frm");
     }
     // A table entry starting at the given record and statement.
     void Part(const std::string& name, const std::string& kind, long first, bool isPublic = false,
               bool isEvent = false) {
-        if (gtProcTable.back().FirstRecord != 0 || gtProcTable.size() > 1) gtProcTable.emplace_back();
-        ProcInfo& e = gtProcTable.back();
+        std::vector<ProcInfo>& table = run.model.gtProcTable;
+        if (table.back().FirstRecord != 0 || table.size() > 1) table.emplace_back();
+        ProcInfo& e = table.back();
         e.Name = name;
         e.Kind = kind;
         e.FirstRecord = e.FirstStmt = first;
@@ -30,12 +31,12 @@ struct ProcOrder : ::testing::Test {
     std::vector<std::string> Order() {
         std::vector<std::string> names;
         for (const ProcOrderEntry& e : run.gtProcOrder)
-            names.push_back(gtProcTable[static_cast<size_t>(e.ProcIndex)].Name);
+            names.push_back(run.model.gtProcTable[static_cast<size_t>(e.ProcIndex)].Name);
         return names;
     }
     // A module with both kinds of parts, in an order no key gives.
     void Module() {
-        glRecordCount = glStmtCount = 80;
+        run.model.glRecordCount = run.model.glStmtCount = 80;
         Part("<Declarations>", "D", 1);
         Part("Zeta", "S", 10, true);
         Part("Form_Load", "S", 20, false, true);
@@ -49,30 +50,30 @@ struct ProcOrder : ::testing::Test {
 }  // namespace
 
 TEST_F(ProcOrder, WithoutSortingThePartsStayInFileOrderAndGetTheirRanges) {
-    glRecordCount = 31;
-    glStmtCount = 29;
+    run.model.glRecordCount = 31;
+    run.model.glStmtCount = 29;
     Part("<Declarations>", "D", 1);
     Part("Main", "S", 12);
     sbSortProcs(run);
     EXPECT_EQ(Order(), (std::vector<std::string>{"<Declarations>", "Main"}));
-    EXPECT_EQ(gtProcTable[0].LastRecord, 11);
-    EXPECT_EQ(gtProcTable[0].LastStmt, 11);
-    EXPECT_EQ(gtProcTable[1].LastRecord, 31);
-    EXPECT_EQ(gtProcTable[1].LastStmt, 29);
+    EXPECT_EQ(run.model.gtProcTable[0].LastRecord, 11);
+    EXPECT_EQ(run.model.gtProcTable[0].LastStmt, 11);
+    EXPECT_EQ(run.model.gtProcTable[1].LastRecord, 31);
+    EXPECT_EQ(run.model.gtProcTable[1].LastStmt, 29);
 }
 
 // A part whose lines all went to the next one stays empty: it never takes
 // the last statement of the part before it, which would be written twice.
 TEST_F(ProcOrder, APartWithoutStatementsStaysEmpty) {
-    glRecordCount = glStmtCount = 20;
+    run.model.glRecordCount = run.model.glStmtCount = 20;
     Part("(Designer Object Definition)", "M", 1);
     Part("<Declarations>", "D", 5);
     Part("Main", "S", 5);
     sbSortProcs(run);
-    EXPECT_EQ(gtProcTable[0].LastStmt, 4);
-    EXPECT_EQ(gtProcTable[1].FirstStmt, 5);
-    EXPECT_EQ(gtProcTable[1].LastStmt, 4);
-    EXPECT_EQ(gtProcTable[2].LastStmt, 20);
+    EXPECT_EQ(run.model.gtProcTable[0].LastStmt, 4);
+    EXPECT_EQ(run.model.gtProcTable[1].FirstStmt, 5);
+    EXPECT_EQ(run.model.gtProcTable[1].LastStmt, 4);
+    EXPECT_EQ(run.model.gtProcTable[2].LastStmt, 20);
 }
 
 TEST_F(ProcOrder, SortsByTheOrderCode) {
@@ -95,7 +96,7 @@ TEST_F(ProcOrder, SortsByTheOrderCode) {
         {"12322145", {"<Declarations>", "alpha", "Beta", "Command1_Click", "Form_Load", "Zeta"}},
     };
     for (const Case& c : cases) {
-        gtProcTable.assign(1, ProcInfo{});
+        run.model.gtProcTable.assign(1, ProcInfo{});
         Module();
         goOptions.gsProcsHow = c.how;
         sbSortProcs(run);
@@ -108,7 +109,7 @@ TEST_F(ProcOrder, InvalidCodesAndConditionalProceduresKeepFileOrder) {
     const std::vector<std::string> fileOrder = {"<Declarations>", "Zeta", "Form_Load", "alpha", "Command1_Click",
                                                 "Beta"};
     for (const char* how : {"13292145", "13211145", "13233145", "43212145", "123", "00000000"}) {
-        gtProcTable.assign(1, ProcInfo{});
+        run.model.gtProcTable.assign(1, ProcInfo{});
         Module();
         goOptions.gsProcsHow = how;
         sbSortProcs(run);
@@ -116,10 +117,10 @@ TEST_F(ProcOrder, InvalidCodesAndConditionalProceduresKeepFileOrder) {
     }
     EXPECT_TRUE(testsupport::Ui().Messages.empty());
 
-    gtProcTable.assign(1, ProcInfo{});
+    run.model.gtProcTable.assign(1, ProcInfo{});
     Module();
     goOptions.gsProcsHow = "13232145";
-    gblnCondCompProc = true;
+    run.model.gblnCondCompProc = true;
     sbSortProcs(run);
     EXPECT_EQ(Order(), fileOrder);
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
@@ -128,7 +129,7 @@ TEST_F(ProcOrder, InvalidCodesAndConditionalProceduresKeepFileOrder) {
               "You have selected to sort procedures. \r\nZelker has detected procedures within conditional "
               "compilation statements.\r\nThese cannot be sorted without danger of corrupting the output.\r\n\r\n"
               "Procedures in this file: /src/Form1.frm\r\nwill not be rearranged.");
-    gblnCondCompProc = false;
+    run.model.gblnCondCompProc = false;
 }
 
 TEST(SetUpArray, GivesEachPositionItsOwnStatement) {

@@ -126,7 +126,6 @@ TEST_F(ProcessFile, AResourceScriptIsCopiedWithItsLog) {
     EXPECT_EQ(gtFileStats[1].FileName, "App.rc");
     EXPECT_EQ(gsCurrentFileName, "App.rc");
     EXPECT_EQ(gsCurrentFileDir, dir + "/");
-    EXPECT_EQ(gsModuleName, "App");
     EXPECT_EQ(clock.Tick, 200u);  // the pause
     EXPECT_EQ(window.calls, (Lines{"HideFileFrame", "ClearRecordLabel", "Caption Zelker - App.rc", "InitProgress",
                                    "Progress " + fsFileName(path, 55), "TermProgress", "BringToTop"}));
@@ -160,7 +159,6 @@ TEST_F(ProcessFile, AnUnexpectedErrorLeavesTheLogWrittenSoFar) {
 }
 
 TEST_F(ProcessFile, NamesAndKindOfTheFile) {
-    oAppInfo->IsAResourceFile = true;  // the run stops before the parse
     struct Case {
         std::string name, firstLine, module, kind;
     } cases[] = {
@@ -170,12 +168,10 @@ TEST_F(ProcessFile, NamesAndKindOfTheFile) {
         {"lower.cls", "version 1.0 class", "lower", "M"},
     };
     for (const Case& c : cases) {
-        Source(c.name, c.firstLine + "\r\n");
-        sbProcessFile(1, goOptions);
-        EXPECT_EQ(gsModuleName, c.module) << c.name;
-        EXPECT_EQ(gModel.gsFileKind, c.kind) << c.name;
+        const SourceModel named = FileModel(c.name, c.firstLine + "\r\n");
+        EXPECT_EQ(named.gsModuleName, c.module) << c.name;
+        EXPECT_EQ(named.gsFileKind, c.kind) << c.name;
     }
-    oAppInfo->IsAResourceFile = false;
 }
 
 // The dialect a file is zelked as, and its date warnings; the user's default
@@ -225,7 +221,7 @@ TEST_F(ProcessFile, ALineLongerThan2048CharactersFailsTheFile) {
     Lines log = Log();
     ASSERT_GE(log.size(), 14u);
     EXPECT_EQ(Lines(log.end() - 5, log.end()), (Lines{"", "Error processing file, File not zelked",
-                                                      "Number of Input Lines: " + std::to_string(glRecordCount),
+                                                      "Number of Input Lines: 3",
                                                       "Number of Output Lines: 0", "0 Warning Messages"}));
     EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Error");
     EXPECT_EQ(testsupport::Ui().LastPrompt(), "Error processing file, File not zelked\r\nInvalid data found in file");
@@ -357,7 +353,6 @@ TEST_F(ProcessFile, AnEmptyFileIsReportedNotZelked) {
     const std::string path = Source("Empty.bas", "");
     sbProcessFile(1, goOptions);
     EXPECT_NE(oDebug->StatusCode, 0);
-    EXPECT_EQ(gModel.gsFileKind, "M");
     EXPECT_TRUE(Output().empty());
     EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Error");
     EXPECT_EQ(testsupport::Ui().LastPrompt(), "Error processing file, File not zelked\r\n");

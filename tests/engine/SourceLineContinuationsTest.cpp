@@ -123,7 +123,7 @@ protected:
 
     void SetUp() override {
         Settings({"[Spell]", "Enabled=Yes"});
-        gfnSpellCheckIt = [this](std::string& text, const std::string& kind, long stmt) {
+        gfnSpellCheckIt = [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
             calls.push_back({text, kind, stmt});
             if (text == "\"teh\"") text = "\"the\"";
         };
@@ -139,12 +139,12 @@ TEST_F(Spelling, LiteralsAndCommentLinesAreCheckedAndCorrected) {
     EXPECT_EQ(got, (std::vector<std::pair<std::string, std::string>>{{"' a coment", "Comment "},
                                                                        {"\"teh\"", "Code String Literal "},
                                                                        {"' after a label", "Comment"}}));
-    EXPECT_EQ(calls[1].stmt, yRecord[4].FirstStmt - 1);
+    EXPECT_EQ(calls[1].stmt, f.model.yRecord[4].FirstStmt - 1);
     EXPECT_EQ(f.lines[3], "x = \"the\" ' not checked");
 }
 
 TEST_F(Spelling, StopsWhenTheUserStopsIt) {
-    gfnSpellCheckIt = [this](std::string& text, const std::string& kind, long stmt) {
+    gfnSpellCheckIt = [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
         calls.push_back({text, kind, stmt});
         gblnSpellThisModule = false;
     };
@@ -154,7 +154,7 @@ TEST_F(Spelling, StopsWhenTheUserStopsIt) {
 
 TEST_F(Spelling, NothingCheckedWhenSwitchedOff) {
     Settings({"[Spell]", "Enabled=Yes", "Comments=No", "CodeLiterals=No"});
-    gfnSpellCheckIt = [this](std::string& text, const std::string& kind, long stmt) {
+    gfnSpellCheckIt = [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
         calls.push_back({text, kind, stmt});
     };
     Format(InSub({"' comment", "x = \"one\""}));

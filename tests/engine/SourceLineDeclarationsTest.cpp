@@ -189,11 +189,12 @@ TEST(IntrinsicFunctionNames, GetFunctionBySetting) {
 
 TEST(ParenGroupAtEnd, ClosesAtTheLastSignificantToken) {
     Settings({});
-    formattest::Parse(formattest::WriteModule({"Function A()", "Function B(x As Long, y)   ' c",
-                                               "Function C() As Long", "Function D", "Function E((x))",
-                                               "Function F(a(1)) As Long"}));
+    const SourceModel m = formattest::Parse(
+        formattest::WriteModule({"Function A()", "Function B(x As Long, y)   ' c", "Function C() As Long",
+                                 "Function D", "Function E((x))", "Function F(a(1)) As Long"}));
     std::vector<bool> got;
-    for (long r = 1; r <= 6; ++r) got.push_back(fblnParenGroupAtEnd(yStatement[static_cast<size_t>(yRecord[r].FirstStmt)]));
+    for (long r = 1; r <= 6; ++r)
+        got.push_back(fblnParenGroupAtEnd(m, m.yStatement[static_cast<size_t>(m.yRecord[r].FirstStmt)]));
     EXPECT_EQ(got, (std::vector<bool>{true, true, false, false, true, false}));
 }
 

@@ -244,19 +244,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SourceLineLayout, KilledNumberLeavesTheStatementWithoutItsLabelFlag) {
     Settings({"[General]", "KillNumericLabels=Yes"});
-    formattest::Parse(formattest::WriteModule(InSub({"100 x = 1"})));
-    long s = yRecord[2].FirstStmt;
-    ASSERT_EQ(yStatement[static_cast<size_t>(s)].Flags & 16, 16);
-    const formattest::Formatted f = formattest::FormatParsed();
-    EXPECT_EQ(yStatement[static_cast<size_t>(s)].Flags & 16, 0);
+    SourceModel parsed = formattest::Parse(formattest::WriteModule(InSub({"100 x = 1"})));
+    long s = parsed.yRecord[2].FirstStmt;
+    ASSERT_EQ(parsed.yStatement[static_cast<size_t>(s)].Flags & 16, 16);
+    const formattest::Formatted f = formattest::FormatParsed(std::move(parsed));
+    EXPECT_EQ(f.model.yStatement[static_cast<size_t>(s)].Flags & 16, 0);
     EXPECT_EQ(f.lineNumberWidth, 0);
 }
 
 TEST_F(SourceLineLayout, AStatementOutsideTheFileIsReported) {
-    formattest::Parse(formattest::WriteModule({"x = 1"}));
-    long outside = glStmtCount + 1;
-    std::string text;
     ZelkRun run{goOptions};
+    run.model = formattest::Parse(formattest::WriteModule({"x = 1"}));
+    long outside = run.model.glStmtCount + 1;
+    std::string text;
     EXPECT_THROW(sbOutputSourceRecord(run, outside, text, true), ErrorReported);
 }
 

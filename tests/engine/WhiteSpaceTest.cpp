@@ -25,11 +25,11 @@ struct WhiteSpace : ::testing::Test {
         zelk = std::make_unique<ZelkRun>(goOptions);
         zelk->gsCurrentProc = "Main";
         writer = std::make_unique<WhiteSpaceWriter>(*zelk);
+        ClearModel(zelk->model);
         files.Attach(*zelk);
     }
     void SetUp() override {
         LoadSettings();
-        ClearModel();
         NewFile();
     }
     void ChangeMode() {

@@ -10,7 +10,6 @@
 #include "platform/Clock.h"
 #include "common/ErrorTrap.h"
 #include "common/SharedState.h"
-#include "analysis/SourceModel.h"
 #include "platform/TempFiles.h"
 #include "engine/ZelkHost.h"
 #include "common/mKEMCommon.h"
@@ -27,16 +26,15 @@ namespace testsupport {
 namespace {
 
 // What the program's parts share, as each test finds it and leaves it: no
-// window, progress view or status line, an empty source model, a fresh
-// engine object, no shared file dialog, no spelling hooks or template
-// editors installed, and the program's options as they were. Whatever a test
-// changes there is undone when it ends.
+// window, progress view or status line, a fresh engine object, no shared
+// file dialog, no spelling hooks or template editors installed, and the
+// program's options as they were. Whatever a test changes there is undone
+// when it ends.
 struct FreshProgram {
     Lend<ZelkOptions> options{goOptions};
     Lend<IProgressView*> progress{oProgressForm, nullptr};
     Lend<IZelkWindow*> window{gfrmZelker, nullptr};
     Lend<ICaption*> status{gctlStatus, nullptr};
-    Lend<SourceModel> model{gModel, SourceModel{}};
     Lend<long> linesInFile{glLinesInFile, 0};
     Lend<int> fileIndex{giFileIndex, 0};
     Lend<std::unique_ptr<cVEZUZ>> zel{oZel, std::make_unique<cVEZUZ>()};

@@ -222,7 +222,7 @@ TEST_F(SpellCheckDialog, ACorrectedCommentBlockKeepsItsLineBreaks) {
         d.cmdReplace->click();
     });
     std::string text = "'recieve the data\r\n'here\r\n\r\n'line";
-    sbSpellCheckIt(text, "Comment", 0);
+    sbSpellCheckIt(text, "Comment", SourceModel{}, 0);
     EXPECT_EQ(text, "'receive the data\r\n'here\r\n\r\n'line");
     EXPECT_EQ(robot.Pending(), 0u);
 }

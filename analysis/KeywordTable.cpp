@@ -102,7 +102,12 @@ void FindVerbKeyWords(VerbKeyWords& v) {
         {&v.Next, "NEXT"},           {&v.On, "ON"},           {&v.Private, "PRIVATE"},
         {&v.Property, "PROPERTY"},   {&v.Public, "PUBLIC"},   {&v.ReDim, "REDIM"},
         {&v.Resume, "RESUME"},       {&v.Static, "STATIC"},   {&v.Sub, "SUB"},
-        {&v.Version, "VERSION"},
+        {&v.Version, "VERSION"},     {&v.Case, "CASE"},       {&v.Do, "DO"},
+        {&v.ElseIf, "ELSEIF"},       {&v.Exit, "EXIT"},       {&v.For, "FOR"},
+        {&v.Get, "GET"},             {&v.Let, "LET"},         {&v.Loop, "LOOP"},
+        {&v.Option, "OPTION"},       {&v.Select, "SELECT"},   {&v.Set, "SET"},
+        {&v.Then, "THEN"},           {&v.Wend, "WEND"},       {&v.While, "WHILE"},
+        {&v.With, "WITH"},           {&v.As, "AS"},
     };
     for (const auto& [index, word] : words) *index = KeyWordIndex(word);
 }

@@ -4,6 +4,7 @@
 #include "engine/EngineState.h"
 #include "engine/FileLog.h"
 #include "SourceLineFormatter.h"
+#include "analysis/KeywordTable.h"
 #include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "platform/VBText.h"
@@ -82,7 +83,7 @@ bool SourceLineFormatter::AlignsAs() const {
 }
 
 void SourceLineFormatter::AlignAs() {
-    if (curWord_ != "AS" || !AlignsAs()) return;
+    if (!IsKeyWordIndex(cur_.pKeyWord, BabVerbKeyWords().As) || !AlignsAs()) return;
     long len = static_cast<long>(line_.size());
     cur_.WhiteSpaceLeft = run_.opt.giAlignAsColumn > len + 1 ? Blanks(run_.opt.giAlignAsColumn - len) : " ";
 }

@@ -1,6 +1,7 @@
 // Line kinds and block flags: what the white-space rules of the zelking loop
 // read about the line just formatted, and the per-record flags the later
-// steps of the formatter use.
+// steps of the formatter use. Words are told apart by their keyword index,
+// never by their text.
 #include "LineClassification.h"
 
 #include "engine/EngineState.h"
@@ -10,110 +11,124 @@
 
 namespace {
 
-bool OneOf(const std::string& w, std::initializer_list<const char*> words) {
-    for (const char* x : words)
-        if (w == x) return true;
+bool OneOf(long keyWord, std::initializer_list<long> words) {
+    for (long x : words)
+        if (IsKeyWordIndex(keyWord, x)) return true;
     return false;
 }
 
-bool IsAccessor(const std::string& piece) {
-    std::string w = vb::UCase(piece);
-    return w == "GET" || w == "LET" || w == "SET";
+bool IsAccessor(long keyWord) {
+    const VerbKeyWords& kw = BabVerbKeyWords();
+    return OneOf(keyWord, {kw.Get, kw.Let, kw.Set});
 }
 
 }  // namespace
 
-bool IsDeclarationWord(const std::string& w) {
-    return OneOf(w, {"GLOBAL", "DIM", "PUBLIC", "PRIVATE", "STATIC", "CONST", "DECLARE"});
+bool IsDeclarationWord(long w) {
+    const VerbKeyWords& kw = BabVerbKeyWords();
+    return OneOf(w, {kw.Global, kw.Dim, kw.Public, kw.Private, kw.Static, kw.Const, kw.Declare});
 }
 
-FirstWordsKind KindOfFirstWords(const std::string& w, const std::string& next) {
+FirstWordsKind KindOfFirstWords(long w, long next) {
+    const VerbKeyWords& kw = BabVerbKeyWords();
+    auto is = [&](long keyWord) { return IsKeyWordIndex(w, keyWord); };
     FirstWordsKind k;
-    if (w == "SUB" || w == "FUNCTION" || (w == "PROPERTY" && IsAccessor(next))) {
+    if (is(kw.Sub) || is(kw.Function) || (is(kw.Property) && IsAccessor(next))) {
         k = {SourceLineKind::ProcHeading, true, false};
-    } else if (w == "END") {
+    } else if (is(kw.End)) {
         k.closes = true;
-        if (next == "WITH") k.kind = SourceLineKind::LoopEnd;
-        else if (next == "IF") k.kind = SourceLineKind::EndIf;
-        else if (next == "SELECT") k.kind = SourceLineKind::EndSelect;
-        else if (OneOf(next, {"SUB", "FUNCTION", "PROPERTY"})) k.kind = SourceLineKind::ProcEnd;
-    } else if (w == "IF") {
+        if (IsKeyWordIndex(next, kw.With)) k.kind = SourceLineKind::LoopEnd;
+        else if (IsKeyWordIndex(next, kw.If)) k.kind = SourceLineKind::EndIf;
+        else if (IsKeyWordIndex(next, kw.Select)) k.kind = SourceLineKind::EndSelect;
+        else if (OneOf(next, {kw.Sub, kw.Function, kw.Property})) k.kind = SourceLineKind::ProcEnd;
+    } else if (is(kw.If)) {
         k = {SourceLineKind::If, true, false};
-    } else if (w == "ELSE" || w == "ELSEIF") {
+    } else if (is(kw.Else) || is(kw.ElseIf)) {
         k.kind = SourceLineKind::Else;
-    } else if (w == "SELECT") {
+    } else if (is(kw.Select)) {
         k = {SourceLineKind::Select, true, false};
-    } else if (w == "CASE") {
+    } else if (is(kw.Case)) {
         k.kind = SourceLineKind::Case;
-    } else if (OneOf(w, {"NEXT", "WEND", "LOOP"})) {
+    } else if (OneOf(w, {kw.Next, kw.Wend, kw.Loop})) {
         k = {SourceLineKind::LoopEnd, false, true};
-    } else if (OneOf(w, {"WITH", "WHILE", "DO", "FOR"})) {
+    } else if (OneOf(w, {kw.With, kw.While, kw.Do, kw.For})) {
         k = {SourceLineKind::LoopStart, true, false};
     }
     return k;
 }
 
+// The keyword index of the word after the current one in its statement; 0
+// when there is none or it is no keyword.
+long SourceLineFormatter::NextKeyWord() const {
+    return i_ < run_.model.glTokenCount && Tok(i_ + 1).Statement == Tok(i_).Statement ? Tok(i_ + 1).pKeyWord : 0;
+}
+
 void SourceLineFormatter::ClassifyFirstWord() {
-    const std::string& w = curWord_;
-    const FirstWordsKind k = KindOfFirstWords(w, vb::UCase(NextPiece()));
+    const VerbKeyWords& kw = BabVerbKeyWords();
+    const long w = cur_.pKeyWord;
+    auto is = [&](long keyWord) { return IsKeyWordIndex(w, keyWord); };
+    const FirstWordsKind k = KindOfFirstWords(w, NextKeyWord());
     if (k.kind != SourceLineKind::None) lineClass_.giLineKind = k.kind;
     if (k.opens) lineClass_.gblnBlockOpened = true;
     if (k.closes) lineClass_.gblnBlockClosed = true;
-    if (OneOf(w, {"GLOBAL", "DIM", "PUBLIC", "PRIVATE", "STATIC"})) {
+    if (OneOf(w, {kw.Global, kw.Dim, kw.Public, kw.Private, kw.Static})) {
         fDecl_ = true;
         declHead_ = cur_.Piece;
         declStmt_ = OwnStatementIndex();
-    } else if (w == "CONST") {
+    } else if (is(kw.Const)) {
         fDecl_ = fConst_ = true;
         declHead_ = cur_.Piece;
         declStmt_ = OwnStatementIndex();
-    } else if (w == "DECLARE") {
+    } else if (is(kw.Declare)) {
         fDeclare_ = true;
         declHead_ = cur_.Piece;
         declStmt_ = OwnStatementIndex();
-    } else if (w == "FUNCTION") {
+    } else if (is(kw.Function)) {
         fFuncHeading_ = true;
         funcStmt_ = OwnStatementIndex();
-    } else if (w == "IF") {
+    } else if (is(kw.If)) {
         fIfLine_ = true;
         lineClass_.gblnIfOpen = true;
         PrepareIfSplit();
-    } else if (w == "SELECT") {
+    } else if (is(kw.Select)) {
         lineClass_.gblnInSelect = true;
-    } else if (w == "NEXT") {
+    } else if (is(kw.Next)) {
         fNext_ = true;
         PrepareNextVariables();
     }
 }
 
 void SourceLineFormatter::ClassifyLaterWord() {
-    const std::string& w = curWord_;
-    const std::string& p = prevWord_;
-    if (w == "DECLARE") {
+    const VerbKeyWords& kw = BabVerbKeyWords();
+    const long w = cur_.pKeyWord;
+    const long p = prev_.pKeyWord;
+    auto is = [&](long keyWord) { return IsKeyWordIndex(w, keyWord); };
+    auto prevIs = [&](long keyWord) { return IsKeyWordIndex(p, keyWord); };
+    if (is(kw.Declare)) {
         fDeclare_ = true;
         fDecl_ = false;
         declStmt_ = OwnStatementIndex();
-    } else if (w == "CONST") {
+    } else if (is(kw.Const)) {
         fConst_ = fDecl_ = true;
         fDeclare_ = false;
         declHead_ += cur_.WhiteSpaceLeft + cur_.Piece;
         declStmt_ = OwnStatementIndex();
-    } else if (w == "SUB" || w == "FUNCTION" || w == "PROPERTY") {
-        if (p == "DECLARE" || p == "EXIT") {
+    } else if (is(kw.Sub) || is(kw.Function) || is(kw.Property)) {
+        if (prevIs(kw.Declare) || prevIs(kw.Exit)) {
             lineClass_.gblnBlockOpened = false;
-        } else if (p == "END") {
+        } else if (prevIs(kw.End)) {
             lineClass_.gblnBlockOpened = false;
             TrimLineStart(static_cast<size_t>(LeadingBlanks(line_)));
-        } else if (p == "PUBLIC" || p == "PRIVATE") {
+        } else if (prevIs(kw.Public) || prevIs(kw.Private)) {
             lineClass_.gblnBlockOpened = true;
             lineClass_.giLineKind = SourceLineKind::ProcHeading;
             fDeclare_ = true;
             TrimLineStart(static_cast<size_t>(LeadingBlanks(line_)));
-            if (w == "FUNCTION") {
+            if (is(kw.Function)) {
                 fFuncHeading_ = true;
                 funcStmt_ = OwnStatementIndex();
             }
-        } else if (prev_.IsKeyWord && (w != "PROPERTY" || IsAccessor(NextPiece()))) {
+        } else if (prev_.IsKeyWord && (!is(kw.Property) || IsAccessor(NextKeyWord()))) {
             // Static, Friend and the like in front of a heading. A word the
             // keyword file does not know (PtrSafe after Declare, a modifier
             // of another dialect) makes no heading: the line keeps its blanks
@@ -124,14 +139,14 @@ void SourceLineFormatter::ClassifyLaterWord() {
             declStmt_ = OwnStatementIndex();
             TrimLineStart(static_cast<size_t>(LeadingBlanks(line_)));
             declHead_.clear();
-            if (w == "FUNCTION") {
+            if (is(kw.Function)) {
                 fFuncHeading_ = true;
                 funcStmt_ = OwnStatementIndex();
             }
         }
     } else if (cur_.Piece == ":") {
         fColon_ = true;
-    } else if (w == "SELECT" && p == "END") {
+    } else if (is(kw.Select) && prevIs(kw.End)) {
         lineClass_.gblnInSelect = false;
         lineClass_.giLineKind = SourceLineKind::EndSelect;
         if (!run_.opt.gblnAsIs && run_.opt.giCaseStructure == CaseStructure::OneLevelIn) {
@@ -141,12 +156,12 @@ void SourceLineFormatter::ClassifyLaterWord() {
                 line_.compare(0, static_cast<size_t>(run_.opt.giIndentAmount), Blanks(run_.opt.giIndentAmount)) == 0)
                 TrimLineStart(static_cast<size_t>(run_.opt.giIndentAmount));
         }
-    } else if (w == "IF") {
+    } else if (is(kw.If)) {
         lineClass_.giLineKind = SourceLineKind::EndIf;
-        if (p == "END") lineClass_.gblnIfOpen = false;
-    } else if (w == "(" || w == ")") {
+        if (prevIs(kw.End)) lineClass_.gblnIfOpen = false;
+    } else if (cur_.Piece == "(" || cur_.Piece == ")") {
         ++paren_;
-    } else if (w == "THEN") {
+    } else if (is(kw.Then)) {
         // The statements after the Then of a single-line If belong to it; a
         // ":" among them is no place to split unless the If itself is split.
         if (!fIfLine_) protectColons_ = true;
@@ -182,8 +197,8 @@ void SourceLineFormatter::PrepareIfSplit() {
     for (long t = i_ + 1; t <= own.LastToken && t <= m_.glTokenCount; ++t) {
         const BabToken& tok = Tok(t);
         if (tok.Class != TokenClass::NonCode || tok.Detail != tokdetail::kLabelReference) continue;
-        std::string before = vb::UCase(Tok(t - 1).Piece);
-        if (before == "THEN" || before == "ELSE") {
+        const long before = Tok(t - 1).pKeyWord;
+        if (IsKeyWordIndex(before, BabVerbKeyWords().Then) || IsKeyWordIndex(before, BabVerbKeyWords().Else)) {
             ifFrozen_ = true;
             return;
         }

@@ -3,6 +3,7 @@
 #include "engine/EngineState.h"
 #include "LineClassification.h"
 #include "SourceLineFormatter.h"
+#include "analysis/KeywordTable.h"
 #include "engine/SpellingHooks.h"
 #include "analysis/StatementAnalysis.h"
 #include "platform/VBText.h"
@@ -27,9 +28,11 @@ void SourceLineFormatter::ConvertTabs() {
 
 // Case lines with giCaseStructure 2 and Else lines with giIfStructure 1 sit
 // half a level in (the column rounded, halves to the even neighbour).
-long SourceLineFormatter::AdjustColumn(const std::string& word, long c) const {
-    bool half = (word == "CASE" && run_.opt.giCaseStructure == CaseStructure::HalfLevelIn) ||
-                ((word == "ELSE" || word == "ELSEIF") && run_.opt.giIfStructure == IfStructure::HalfLevelIn);
+long SourceLineFormatter::AdjustColumn(long keyWord, long c) const {
+    const VerbKeyWords& kw = BabVerbKeyWords();
+    bool half = (IsKeyWordIndex(keyWord, kw.Case) && run_.opt.giCaseStructure == CaseStructure::HalfLevelIn) ||
+                ((IsKeyWordIndex(keyWord, kw.Else) || IsKeyWordIndex(keyWord, kw.ElseIf)) &&
+                 run_.opt.giIfStructure == IfStructure::HalfLevelIn);
     return half ? static_cast<long>(vb::RoundHalfEven(c + run_.opt.giIndentAmount / 2.0)) : c;
 }
 
@@ -79,15 +82,17 @@ long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied)
 // procedure headings and ends, and the words of the module header; -1 for
 // other code, whose column follows its level. `procLine` tells a heading or
 // an end of procedure.
-long SourceLineFormatter::ColumnOfKind(const std::string& w, const BabStatement& st, bool& procLine) const {
+long SourceLineFormatter::ColumnOfKind(long w, const BabStatement& st, bool& procLine) const {
+    const VerbKeyWords& kw = BabVerbKeyWords();
+    auto is = [&](long keyWord) { return IsKeyWordIndex(w, keyWord); };
     procLine = false;
     bool declaration = IsDeclarationWord(w);
     if (run_.opt.giCodeLine == CodeIndentation::None) return 0;
-    if (w == "SUB" || w == "FUNCTION" || w == "OPTION" || w == "ATTRIBUTE" || w == "PROPERTY" ||
-        (w == "VERSION" && st.Class == StatementClass::ModuleDescription))
+    if (is(kw.Sub) || is(kw.Function) || is(kw.Option) || is(kw.Attribute) || is(kw.Property) ||
+        (is(kw.Version) && st.Class == StatementClass::ModuleDescription))
         return 0;
     if (declaration && !declIndent_) return 0;
-    if ((w == "END" && st.Class == StatementClass::ProcEnd) || st.Class == StatementClass::ProcHeading) {
+    if ((is(kw.End) && st.Class == StatementClass::ProcEnd) || st.Class == StatementClass::ProcHeading) {
         procLine = true;
         return 0;
     }
@@ -111,7 +116,7 @@ void SourceLineFormatter::IndentFirstWord() {
     const long level = rec_.IndentLevel;
     const bool continuation = ContinuesLine(i_);
     const bool commentLine = StandsAsCommentLine();
-    const std::string& w = curWord_;
+    const long w = cur_.pKeyWord;
     long c = 0;
     long adj = 0;
     bool computed = false;  // a layout rule, not the line as it stands
@@ -175,7 +180,8 @@ void SourceLineFormatter::IndentFirstWord() {
                 c = continuation ? indent * (level + 2 + k) : CodeBase() + indent * (level + k);
                 if (cur_.Class == TokenClass::NonCode && cur_.Detail == tokdetail::kLeadingLabel) c = 0;
             }
-            if (w == "SELECT" && run_.opt.giCaseStructure == CaseStructure::OneLevelIn) ++carry.iCaseOffset;
+            if (IsKeyWordIndex(w, BabVerbKeyWords().Select) && run_.opt.giCaseStructure == CaseStructure::OneLevelIn)
+                ++carry.iCaseOffset;
             long adjusted = AdjustColumn(w, c);
             adj = adjusted - c;
             c = adjusted;

@@ -2,6 +2,7 @@
 
 #include "engine/EngineState.h"
 #include "engine/LabelReferences.h"
+#include "analysis/KeywordTable.h"
 #include "analysis/SourceModel.h"
 #include "analysis/StatementAnalysis.h"
 #include "platform/VBError.h"
@@ -198,7 +199,7 @@ void SourceLineFormatter::TokenPass() {
             lastProcessed_ = i;
             return;
         }
-        if (!IsBlankText(prevWord_)) lastIsThen = prevWord_ == "THEN";
+        if (!IsBlankText(prevWord_)) lastIsThen = IsKeyWordIndex(prev_.pKeyWord, BabVerbKeyWords().Then);
     }
     if (lastIsThen && lineClass_.gblnSplitIfPending) lineClass_.gblnSplitIfPending = false;
 }
@@ -245,9 +246,9 @@ bool SourceLineFormatter::ProcessToken(long i) {
     // The first Case of a Select Case may carry no number: the writer pads
     // it by the number's width instead, which comes off again here.
     if (firstWord_ && i == first_ && r_ == st_.RecordFirst && run_.opt.gblnInsertLineNumbers) {
-        selectLine_ = curWord_ == "SELECT";
+        selectLine_ = IsKeyWordIndex(cur_.pKeyWord, BabVerbKeyWords().Select);
         const size_t cut = carry_.firstCaseCut;
-        if (curWord_ == "CASE" && cut > 0 && cur_.WhiteSpaceLeft.size() >= cut) cur_.WhiteSpaceLeft.erase(0, cut);
+        if (IsKeyWordIndex(cur_.pKeyWord, BabVerbKeyWords().Case) && cut > 0 && cur_.WhiteSpaceLeft.size() >= cut) cur_.WhiteSpaceLeft.erase(0, cut);
     }
 
     if (firstWord_ && joined_) {

@@ -56,6 +56,7 @@ private:
     BabToken& Tok(long index) const;
     bool ContinuesLine(long index) const;
     const std::string& NextPiece() const;
+    long NextKeyWord() const;
     const BabStatement& OwnStatement() const;
     long OwnStatementIndex() const;
     long MatchingParen(long open) const;
@@ -72,9 +73,9 @@ private:
     long CommentLineColumn(long ownBlanks) const;
     bool StandsAsCommentLine() const;
     long StandAloneColumn(long ownBlanks, long next, long tied) const;
-    long AdjustColumn(const std::string& word, long c) const;
+    long AdjustColumn(long keyWord, long c) const;
     long CodeBase() const;
-    long ColumnOfKind(const std::string& word, const BabStatement& st, bool& procLine) const;
+    long ColumnOfKind(long keyWord, const BabStatement& st, bool& procLine) const;
 
     // Splits.
     void SplitAtColon();

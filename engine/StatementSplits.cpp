@@ -70,15 +70,17 @@ long SourceLineFormatter::ColumnAfterColon(long& adj) {
         adj = 0;
         return std::max(0L, stmtCol_ - stmtAdj_ + run_.opt.giIndentAmount * depth);
     }
+    const VerbKeyWords& kw = BabVerbKeyWords();
     if (run_.opt.giCaseStructure == CaseStructure::OneLevelIn && p.Verb > 0 &&
-        BabKeyWordAt(Tok(p.Verb).pKeyWord).KeyWord == "SELECT")
+        IsKeyWordIndex(Tok(p.Verb).pKeyWord, kw.Select))
         ++depth;
     stmtLevelCol_ = std::max(0L, stmtLevelCol_ + run_.opt.giIndentAmount * depth);
     bool procLine = false;
-    long kindColumn = ColumnOfKind(curWord_, n, procLine);
+    long kindColumn = ColumnOfKind(cur_.pKeyWord, n, procLine);
     long col = kindColumn >= 0 ? kindColumn : stmtLevelCol_;
-    if (curWord_ == "SELECT" && run_.opt.giCaseStructure == CaseStructure::OneLevelIn) ++carry_.iCaseOffset;
-    long adjusted = AdjustColumn(curWord_, col);
+    if (IsKeyWordIndex(cur_.pKeyWord, kw.Select) && run_.opt.giCaseStructure == CaseStructure::OneLevelIn)
+        ++carry_.iCaseOffset;
+    long adjusted = AdjustColumn(cur_.pKeyWord, col);
     adj = adjusted - col;
     long numberColumn = run_.glLineNumberWidth >= 1 && !run_.opt.gblnInsertLineNumbers ? run_.glLineNumberWidth : 0;
     return numberColumn + adjusted;
@@ -92,7 +94,7 @@ void SourceLineFormatter::WarnSplitRefused() {
 }
 
 void SourceLineFormatter::SplitAtColon() {
-    if (prev_.Piece != ":" || !fColon_ || !run_.opt.gblnSplitMultiLines || curWord_ == "=") return;
+    if (prev_.Piece != ":" || !fColon_ || !run_.opt.gblnSplitMultiLines || cur_.Piece == "=") return;
     // Never after a label's colon, never before a comment or trailing blanks.
     if (i_ >= 2 && Tok(i_ - 2).Detail == tokdetail::kLeadingLabel) return;
     if (IsCommentOrBlank(cur_)) return;
@@ -116,10 +118,11 @@ void SourceLineFormatter::SplitAtColon() {
     // A statement split off keeps the line kind of the record's first word,
     // but a Next and a single-line If get the treatment they get at the
     // start of a line, so that zelking the output again changes nothing.
-    if (curWord_ == "NEXT") {
+    const VerbKeyWords& kw = BabVerbKeyWords();
+    if (IsKeyWordIndex(cur_.pKeyWord, kw.Next)) {
         fNext_ = true;
         PrepareNextVariables();
-    } else if (curWord_ == "IF" && !fIfLine_ && run_.opt.gblnSplitIfs) {
+    } else if (IsKeyWordIndex(cur_.pKeyWord, kw.If) && !fIfLine_ && run_.opt.gblnSplitIfs) {
         fIfLine_ = true;
         ifFrozen_ = false;
         lineClass_.gblnIfOpen = true;
@@ -135,7 +138,9 @@ void SourceLineFormatter::SplitAtColon() {
 void SourceLineFormatter::SplitSingleLineIf() {
     if (!run_.opt.gblnSplitIfs || !fIfLine_ || cur_.Class == TokenClass::NonCode || ifFrozen_) return;
     const long indent = run_.opt.giIndentAmount;
-    if (prevWord_ == "THEN" && !fColon_) {
+    const VerbKeyWords& kw = BabVerbKeyWords();
+    const bool atElse = IsKeyWordIndex(cur_.pKeyWord, kw.Else);
+    if (IsKeyWordIndex(prev_.pKeyWord, kw.Then) && !fColon_) {
         long col = std::max(0L, stmtCol_ - stmtAdj_);
         Flush();
         if (ifStack_.empty()) lineClass_.glSplitIfColumn = col;
@@ -143,7 +148,7 @@ void SourceLineFormatter::SplitSingleLineIf() {
         ifStack_.push_back({col, false, stmtLevelCol_});
         lineClass_.gblnSplitIfPending = true;
         // An empty Then part: the Else comes next, at the If's column.
-        if (curWord_ != "ELSE") {
+        if (!atElse) {
             cur_.WhiteSpaceLeft = Blanks(col + indent);
             stmtCol_ = col + indent;
             stmtAdj_ = 0;
@@ -151,8 +156,8 @@ void SourceLineFormatter::SplitSingleLineIf() {
             stmtColPending_ = false;
         }
     }
-    if (!ifStack_.empty() && !fColon_ && (curWord_ == "ELSE" || prevWord_ == "ELSE")) {
-        if (curWord_ == "ELSE" && ifStack_.back().elseSeen && ifStack_.size() > 1) {
+    if (!ifStack_.empty() && !fColon_ && (atElse || IsKeyWordIndex(prev_.pKeyWord, kw.Else))) {
+        if (atElse && ifStack_.back().elseSeen && ifStack_.size() > 1) {
             // A second Else belongs to the If around the inner one, which
             // ends here.
             if (!IsBlankText(line_)) Flush();
@@ -164,8 +169,8 @@ void SourceLineFormatter::SplitSingleLineIf() {
         line_.clear();
         stmtLine_ = out_.size();
         IfFrame& frame = ifStack_.back();
-        if (curWord_ == "ELSE") {
-            long col = run_.opt.gblnAsIs ? frame.column : AdjustColumn(curWord_, frame.column);
+        if (atElse) {
+            long col = run_.opt.gblnAsIs ? frame.column : AdjustColumn(cur_.pKeyWord, frame.column);
             frame.elseSeen = true;
             cur_.WhiteSpaceLeft = Blanks(col);
             stmtCol_ = col;
@@ -181,5 +186,5 @@ void SourceLineFormatter::SplitSingleLineIf() {
     }
     // An If inside the statement part: split too, unless it jumps to a bare
     // line number.
-    if (curWord_ == "IF" && !ifStack_.empty()) PrepareIfSplit();
+    if (IsKeyWordIndex(cur_.pKeyWord, kw.If) && !ifStack_.empty()) PrepareIfSplit();
 }

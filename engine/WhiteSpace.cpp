@@ -7,6 +7,7 @@
 #include "FileFailure.h"
 #include "analysis/LineTokenizer.h"
 #include "LineClassification.h"
+#include "analysis/KeywordTable.h"
 #include "SourceLineFormatter.h"
 #include "analysis/SourceModel.h"
 #include "platform/VBText.h"
@@ -74,7 +75,7 @@ FirstWordsKind KindOfLine(const std::string& line, bool insideProc) {
     std::string first = WordAt(line, at);
     size_t next = line.find_first_not_of(' ', at);
     std::string second = next == std::string::npos ? std::string() : WordAt(line, next);
-    FirstWordsKind k = KindOfFirstWords(first, second);
+    FirstWordsKind k = KindOfFirstWords(KeyWordIndex(first), KeyWordIndex(second));
     if (insideProc && (first == "DIM" || first == "CONST")) k.kind = SourceLineKind::DeclarationGroup;
     return k;
 }

@@ -47,15 +47,17 @@ const BabKeyWord& BabKeyWordAt(long index);
 // Index of LET in the dialect table, 0 when absent.
 long BabLetIndex();
 
-// The dialect table's indices of the keywords that statements are told apart
-// by, found once per table, so that a statement's verb is compared by its
+// The dialect table's indices of the keywords that statements and lines are
+// told apart by, found once per table, so that a word is compared by its
 // index rather than by its text. A keyword the keyword file does not hold has
 // index 0, which IsKeyWordIndex never matches (a token that is no keyword has
 // index 0 too).
 struct VerbKeyWords {
-    long Attribute = 0, Begin = 0, BeginProperty = 0, Const = 0, Declare = 0, Dim = 0, Else = 0, End = 0,
-         EndProperty = 0, Event = 0, Function = 0, Global = 0, GoSub = 0, GoTo = 0, If = 0, Next = 0, On = 0,
-         Private = 0, Property = 0, Public = 0, ReDim = 0, Resume = 0, Static = 0, Sub = 0, Version = 0;
+    long As = 0, Attribute = 0, Begin = 0, BeginProperty = 0, Case = 0, Const = 0, Declare = 0, Dim = 0, Do = 0, Else = 0,
+         ElseIf = 0, End = 0, EndProperty = 0, Event = 0, Exit = 0, For = 0, Function = 0, Get = 0, Global = 0,
+         GoSub = 0, GoTo = 0, If = 0, Let = 0, Loop = 0, Next = 0, On = 0, Option = 0, Private = 0, Property = 0,
+         Public = 0, ReDim = 0, Resume = 0, Select = 0, Set = 0, Static = 0, Sub = 0, Then = 0, Version = 0,
+         Wend = 0, While = 0, With = 0;
 };
 const VerbKeyWords& BabVerbKeyWords();
 inline bool IsKeyWordIndex(long index, long keyWord) { return keyWord != 0 && index == keyWord; }

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers of the arrangement, conversion and insertion tests: the shipped
 // keyword table, a source parsed into the source model, statement texts, and
-// the options these steps read set back to their first-run values.
+// the options these steps read at their first-run values.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,7 +11,6 @@
 #include "engine/Zelk.h"
 #include "analysis/FileParse.h"
 #include "analysis/KeywordTable.h"
-#include "settings/ProgramOptions.h"
 #include "platform/Paths.h"
 #include "analysis/SourceModel.h"
 #include "engine/ZelkRun.h"
@@ -20,15 +19,12 @@
 
 namespace arrangetest {
 
-// Every option at its first-run value: no test sees what an earlier one set.
-inline void ResetOptions() { goOptions = ZelkOptions{}; }
-
-// Every test starts with the shipped keyword table and first-run options;
-// its steps are handed the fixture's run, which holds the parsed model.
+// Every test starts with the shipped keyword table and first-run options of
+// its own; its steps are handed the fixture's run, which holds the parsed
+// model and those options.
 class ArrangeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetOptions();
         BabReset();
         BabInit();
         ASSERT_EQ(oDebug->StatusCode, 0) << "keyword file not loaded";
@@ -73,7 +69,8 @@ protected:
 
     ProcInfo& Part(const std::string& name) { return model.gtProcTable[static_cast<size_t>(ProcIndex(name))]; }
 
-    ZelkRun run{goOptions};
+    ZelkOptions options;
+    ZelkRun run{options};
     SourceModel& model = run.model;
 };
 

@@ -38,7 +38,7 @@ class CommentBlocksTest : public ArrangeTest {
 protected:
     void SetUp() override {
         ArrangeTest::SetUp();
-        enginetest::LoadSettings();
+        options = enginetest::LoadSettings();
         gblnCommentSkip = false;
         goCommentEditor = &editor;
         sbStartCommentBlockRun();
@@ -117,9 +117,9 @@ TEST_F(CommentBlocksTest, ContextLinesKeepTheirPlacesAtTheStartOfTheFile) {
 }
 
 TEST_F(CommentBlocksTest, WithAutoInsertOffTheUserEditsOrSkipsEachBlock) {
-    goOptions.gsCmtUDPFile = Template("udp.def", "' @Procedure\r\n' by @User\r\n");
-    goOptions.gblnCmtAutoInsert = false;
-    goOptions.giCmtWhere = CommentBlockPlace::AfterProcStart;
+    options.gsCmtUDPFile = Template("udp.def", "' @Procedure\r\n' by @User\r\n");
+    options.gblnCmtAutoInsert = false;
+    options.giCmtWhere = CommentBlockPlace::AfterProcStart;
     ParseLines({"Sub Calc()", "    x = 1", "End Sub"});
     gsCurrentFileName = "Module1.bas";
     run.gsCurrentProc = "Calc";
@@ -142,8 +142,8 @@ TEST_F(CommentBlocksTest, WithAutoInsertOffTheUserEditsOrSkipsEachBlock) {
 }
 
 TEST_F(CommentBlocksTest, WithAutoInsertOnAnAskBlockIsInsertedUnseen) {
-    goOptions.gsCmtUDPFile = Template("udp.def", "' @Ask purpose\r\n");
-    goOptions.giCmtWhere = CommentBlockPlace::AfterProcStart;
+    options.gsCmtUDPFile = Template("udp.def", "' @Ask purpose\r\n");
+    options.giCmtWhere = CommentBlockPlace::AfterProcStart;
     ParseLines({"Sub Calc()", "    x = 1", "End Sub"});
     // An earlier Skip does not drop a block the user never saw.
     gblnCommentSkip = true;
@@ -152,7 +152,7 @@ TEST_F(CommentBlocksTest, WithAutoInsertOnAnAskBlockIsInsertedUnseen) {
 }
 
 TEST_F(CommentBlocksTest, AnOldCopyIsFoundWhateverTheTemplatesLength) {
-    goOptions.gblnCmtOverwrite = true;
+    options.gblnCmtOverwrite = true;
     run.gsCurrentProc = "<Declarations>";
     // Twelve lines: longer than the ten an old copy was once looked for in.
     std::vector<std::string> block = {"'<<<<"};
@@ -160,7 +160,7 @@ TEST_F(CommentBlocksTest, AnOldCopyIsFoundWhateverTheTemplatesLength) {
     block.push_back("'>>>>");
     std::string text;
     for (const std::string& line : block) text += line + "\r\n";
-    goOptions.gsCmtModuleFile = Template("mod.def", text);
+    options.gsCmtModuleFile = Template("mod.def", text);
     std::vector<std::string> source = {"' a note"};
     source.insert(source.end(), block.begin(), block.end());
     source.push_back("Option Explicit");
@@ -173,26 +173,26 @@ TEST_F(CommentBlocksTest, AnOldCopyIsFoundWhateverTheTemplatesLength) {
 }
 
 TEST_F(CommentBlocksTest, ATemplateOfOneLineReplacesThatLineOnly) {
-    goOptions.gblnCmtOverwrite = true;
-    goOptions.giCmtWhere = CommentBlockPlace::AfterProcStart;
-    goOptions.gsCmtUDPFile = Template("udp.def", "\r\n'==== procedure ====\r\n\r\n");
+    options.gblnCmtOverwrite = true;
+    options.giCmtWhere = CommentBlockPlace::AfterProcStart;
+    options.gsCmtUDPFile = Template("udp.def", "\r\n'==== procedure ====\r\n\r\n");
     ParseLines({"Sub Calc()", "'==== procedure ====", "", "    x = 1", "End Sub"});
     EXPECT_EQ(Insert(2, "U"), std::vector<std::string>{"'==== procedure ===="});
     EXPECT_EQ(RemovedLines(5), std::vector<long>{2});
 }
 
 TEST_F(CommentBlocksTest, ACopyWithoutItsLastLineIsNotReplaced) {
-    goOptions.gblnCmtOverwrite = true;
-    goOptions.giCmtWhere = CommentBlockPlace::AfterProcStart;
-    goOptions.gsCmtUDPFile = Template("udp.def", "'<<<<\r\n' about\r\n'>>>>\r\n");
+    options.gblnCmtOverwrite = true;
+    options.giCmtWhere = CommentBlockPlace::AfterProcStart;
+    options.gsCmtUDPFile = Template("udp.def", "'<<<<\r\n' about\r\n'>>>>\r\n");
     ParseLines({"Sub Calc()", "' first", "'<<<<", "' about", "    x = 1", "End Sub"});
     EXPECT_EQ(Insert(2, "U"), (std::vector<std::string>{"'<<<<", "' about", "'>>>>"}));
     EXPECT_TRUE(RemovedLines(6).empty());
 }
 
 TEST_F(CommentBlocksTest, AnUnreadableTemplateIsLoggedInEachFileShownOnceARunAndInsertsNothing) {
-    goOptions.gsCmtModuleFile = paths::Join(testsupport::ProgramDir(), "missing.def");
-    goOptions.gsCmtUDPFile = goOptions.gsCmtModuleFile;
+    options.gsCmtModuleFile = paths::Join(testsupport::ProgramDir(), "missing.def");
+    options.gsCmtUDPFile = options.gsCmtModuleFile;
     ParseLines({"Option Explicit", "Sub A()", "End Sub", "Sub B()", "End Sub"});
     run.gsCurrentProc = "<Declarations>";
     enginetest::RunFiles files(run);
@@ -203,13 +203,13 @@ TEST_F(CommentBlocksTest, AnUnreadableTemplateIsLoggedInEachFileShownOnceARunAnd
     }
     EXPECT_TRUE(files.Output().empty());
     // The log says that no block went in, and claims no module block.
-    EXPECT_EQ(files.Log(), std::vector<std::string>{"WARNING:  No comment block inserted from " + goOptions.gsCmtModuleFile +
+    EXPECT_EQ(files.Log(), std::vector<std::string>{"WARNING:  No comment block inserted from " + options.gsCmtModuleFile +
                                                     ": File not found"});
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
     EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Comment Block File Error");
     EXPECT_EQ(testsupport::Ui().Messages[0].Buttons, mb::vbExclamation);
     EXPECT_NE(testsupport::Ui().LastPrompt().find("Error with the comment block file: "), std::string::npos);
-    EXPECT_NE(testsupport::Ui().LastPrompt().find("\r\nFile: " + goOptions.gsCmtModuleFile), std::string::npos);
+    EXPECT_NE(testsupport::Ui().LastPrompt().find("\r\nFile: " + options.gsCmtModuleFile), std::string::npos);
 
     // The next file of the run logs it again, without a second message.
     CloseEditor();
@@ -233,10 +233,10 @@ TEST_F(CommentBlocksTest, ACopyIsKnownByItsFilledInPlaceholdersAndKeptWithoutOve
     FakeClock clock;
     clock.Current = {2026, 3, 7, 14, 5, 9};
     SetClock(&clock);
-    goOptions.giCmtWhere = CommentBlockPlace::AfterProcStart;
+    options.giCmtWhere = CommentBlockPlace::AfterProcStart;
     run.gsCurrentProc = "Calc";
     gsCurrentFileName = "Module1.bas";
-    goOptions.gsCmtUDPFile = Template("udp.def", "' @Procedure in @Module\r\n' on @Date: @Ask\r\n");
+    options.gsCmtUDPFile = Template("udp.def", "' @Procedure in @Module\r\n' on @Date: @Ask\r\n");
     // Written on another day, with an answer where @Ask stood.
     const std::vector<std::string> source = {"Sub Calc()", "' Calc in Module1.bas", "' on 1/2/2025: >> sums",
                                              "    x = 1", "End Sub"};
@@ -244,7 +244,7 @@ TEST_F(CommentBlocksTest, ACopyIsKnownByItsFilledInPlaceholdersAndKeptWithoutOve
     EXPECT_TRUE(Insert(2, "U").empty());
     EXPECT_TRUE(RemovedLines(5).empty());
 
-    goOptions.gblnCmtOverwrite = true;
+    options.gblnCmtOverwrite = true;
     EXPECT_EQ(Insert(2, "U"), (std::vector<std::string>{"' Calc in Module1.bas", "' on 3/7/2026: >>"}));
     EXPECT_EQ(RemovedLines(5), (std::vector<long>{2, 3}));
 

@@ -18,7 +18,7 @@ protected:
     // The log lines the date scan writes for the statement on the given
     // line, in a run of its own over the parsed model.
     std::vector<std::string> Scanned(long line) {
-        ZelkRun scan{goOptions};
+        ZelkRun scan{options};
         scan.model = model;
         enginetest::RunFiles files(scan);
         BabStatement stmt = model.yStatement[static_cast<size_t>(StatementOfLine(line))];

@@ -14,19 +14,20 @@ using namespace enginetest;
 namespace {
 
 struct EmitLine : ::testing::Test {
+    ZelkOptions options;
     RunFiles files;
     bool firstCall = true;
     std::unique_ptr<ZelkRun> zelk;
     ZelkRun& run() { return *zelk; }
     // A new file: a run of its own.
     void NewFile() {
-        zelk = std::make_unique<ZelkRun>(goOptions);
+        zelk = std::make_unique<ZelkRun>(options);
         zelk->gsCurrentProc = "Main";
         ClearModel(zelk->model);
         files.Attach(*zelk);
     }
     void SetUp() override {
-        LoadSettings();
+        options = LoadSettings();
         NewFile();
     }
     // Writes one text for a statement of the given class and flags.
@@ -38,9 +39,9 @@ struct EmitLine : ::testing::Test {
         return text;
     }
     void NumberFrom(long start, long inc) {
-        goOptions.gblnInsertLineNumbers = true;
+        options.gblnInsertLineNumbers = true;
         run().glNextLineNumber = start;
-        goOptions.glLineNumberInc = inc;
+        options.glLineNumberInc = inc;
     }
 };
 
@@ -96,9 +97,9 @@ TEST_F(EmitLine, LimitsRunsOfEmptyLines) {
     for (const Case& c : cases) {
         NewFile();
         RunFiles caseFiles(run());
-        goOptions.gblnXSLines = c.xsLines;
-        goOptions.giXSLinesAmount = c.amount;
-        goOptions.gblnWSNoChange = c.noChange;
+        options.gblnXSLines = c.xsLines;
+        options.giXSLinesAmount = c.amount;
+        options.gblnWSNoChange = c.noChange;
         Emit("a");
         Emit("");
         Emit("   ");
@@ -111,9 +112,9 @@ TEST_F(EmitLine, LimitsRunsOfEmptyLines) {
 }
 
 TEST_F(EmitLine, ANewFileStartsWithoutTheEmptyLinesOfTheFileBefore) {
-    goOptions.gblnXSLines = true;
-    goOptions.giXSLinesAmount = 1;
-    goOptions.gblnWSNoChange = false;
+    options.gblnXSLines = true;
+    options.giXSLinesAmount = 1;
+    options.gblnWSNoChange = false;
     Emit("");
     NewFile();
     Emit("");
@@ -213,8 +214,8 @@ TEST_F(EmitLine, EndSplitIfClosesAnIfTheFormatterSplit) {
     };
     for (const Case& c : cases) {
         run().line.glSplitIfColumn = c.ifColumn;
-        goOptions.gblnSplitIfs = c.splitIfs;
-        goOptions.gblnBaseLines = c.baseLines;
+        options.gblnSplitIfs = c.splitIfs;
+        options.gblnBaseLines = c.baseLines;
         run().line.gblnIfOpen = true;
         run().line.gblnSplitIfPending = c.pending;
         long level = 2;
@@ -229,10 +230,10 @@ TEST_F(EmitLine, EndSplitIfClosesAnIfTheFormatterSplit) {
 }
 
 TEST_F(EmitLine, EndSplitIfAddsEmptyLinesInTheChangeMode) {
-    goOptions.gblnWSChange = goOptions.gblnWSBeforeEndIf = goOptions.gblnWSAfterEndIf = true;
-    goOptions.gblnWSNoChange = false;
+    options.gblnWSChange = options.gblnWSBeforeEndIf = options.gblnWSAfterEndIf = true;
+    options.gblnWSNoChange = false;
     Emit("    x = 1");
-    goOptions.gblnSplitIfs = run().line.gblnSplitIfPending = true;
+    options.gblnSplitIfs = run().line.gblnSplitIfPending = true;
     long level = 0;
     std::string text;
     sbEndSplitIf(run(), level, text);
@@ -243,15 +244,15 @@ TEST_F(EmitLine, EndSplitIfAddsEmptyLinesInTheChangeMode) {
 // Like an End If of the source: no second empty line before it, and none at
 // all outside the change mode.
 TEST_F(EmitLine, EndSplitIfAddsNoEmptyLineAfterOneOrOutsideTheChangeMode) {
-    goOptions.gblnWSChange = goOptions.gblnWSBeforeEndIf = goOptions.gblnWSAfterEndIf = true;
-    goOptions.gblnWSNoChange = false;
+    options.gblnWSChange = options.gblnWSBeforeEndIf = options.gblnWSAfterEndIf = true;
+    options.gblnWSNoChange = false;
     Emit("    x = 1");
     Emit("");
-    goOptions.gblnSplitIfs = run().line.gblnSplitIfPending = true;
+    options.gblnSplitIfs = run().line.gblnSplitIfPending = true;
     long level = 0;
     std::string text;
     sbEndSplitIf(run(), level, text);
-    goOptions.gblnWSNoChange = true;
+    options.gblnWSNoChange = true;
     run().line.gblnSplitIfPending = true;
     sbEndSplitIf(run(), level, text);
     EXPECT_EQ(files.Output(), (std::vector<std::string>{"    x = 1", "", "End If", "", "End If"}));

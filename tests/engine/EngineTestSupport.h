@@ -21,14 +21,16 @@
 namespace enginetest {
 
 // Every setting loaded from the text as the settings file (missing keys take
-// their defaults), and the session's state as a new session has it. The
-// per-file state is a test's own ZelkRun.
-inline void LoadSettings(const std::string& ini = "") {
+// their defaults), for the test to hand to its runs, and the session's state
+// as a new session has it. The per-file state is a test's own ZelkRun.
+inline ZelkOptions LoadSettings(const std::string& ini = "") {
     testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName), ini);
-    sbGetINIInfo(goOptions);
-    gblnSpellThisModule = goOptions.gblnSpellEnabled;
+    ZelkOptions options;
+    sbGetINIInfo(options);
+    gblnSpellThisModule = options.gblnSpellEnabled;
     gsDialectInUse.clear();
     glNextLineNumber = 0;
+    return options;
 }
 
 // Makes the model empty: element 0 of every array, no entries.

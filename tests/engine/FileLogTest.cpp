@@ -11,9 +11,10 @@ using namespace enginetest;
 namespace {
 
 struct FileLog : ::testing::Test {
+    ZelkOptions options;
     std::string dir;
     void SetUp() override {
-        LoadSettings();
+        options = LoadSettings();
         dir = testsupport::MakeDir("saved");
     }
     std::string PathOf(const std::string& name) { return paths::Join(dir, name); }
@@ -24,7 +25,7 @@ struct FileLog : ::testing::Test {
 
 TEST_F(FileLog, WarningsAreMarkedAndCounted) {
     OpenSession("/src/a.bas");
-    ZelkRun run{goOptions};
+    ZelkRun run{options};
     RunFiles files(run);
     sbLogLine(run, "first", true);
     sbLogLine(run, "plain", false);

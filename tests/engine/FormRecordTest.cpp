@@ -11,14 +11,15 @@ using namespace enginetest;
 namespace {
 
 struct FormRecord : ::testing::Test {
+    ZelkOptions options;
     std::vector<std::string> checked;
-    ZelkRun run{goOptions};
+    ZelkRun run{options};
     void SetUp() override {
-        LoadSettings();
+        options = LoadSettings();
         ClearModel(run.model);
         OpenSession("/src/Form1.frm");
         gblnSpellThisModule = true;
-        goOptions.gblnSpellFormLiterals = true;
+        options.gblnSpellFormLiterals = true;
         // A checker that records what it is given and corrects "Fiel".
         gfnSpellCheckIt = [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
             checked.push_back(text + "|" + kind + "|" + std::to_string(stmt));
@@ -64,9 +65,9 @@ TEST_F(FormRecord, NamesFontsAndOffSwitchesAreNotChecked) {
         EXPECT_EQ(Write(Property(name, "\"Fiel\"")), std::string("  ") + name + "   = \"Fiel\"");
     EXPECT_TRUE(checked.empty());
     long r = Property("Caption", "\"Fiel\"");
-    goOptions.gblnSpellFormLiterals = false;
+    options.gblnSpellFormLiterals = false;
     EXPECT_EQ(Write(r), "  Caption   = \"Fiel\"");
-    goOptions.gblnSpellFormLiterals = true;
+    options.gblnSpellFormLiterals = true;
     gblnSpellThisModule = false;
     EXPECT_EQ(Write(r), "  Caption   = \"Fiel\"");
     EXPECT_TRUE(checked.empty());

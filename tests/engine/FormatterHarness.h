@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "analysis/KeywordTable.h"
 #include "engine/LabelReferences.h"
@@ -39,11 +38,12 @@ struct Formatted {
 
 inline std::vector<std::string> SplitText(const std::string& text) { return vb::Split(text, "\r\n"); }
 
-// Settings as the lines of a settings file ("[Indentation]", "AsIs=No", ...).
-inline void Settings(const std::vector<std::string>& ini) {
-    enginetest::LoadSettings(vb::Join(ini, "\r\n") + "\r\n");
+// Options from the lines of a settings file ("[Indentation]", "AsIs=No",
+// ...), for the test to hand to the formatter.
+inline ZelkOptions Settings(const std::vector<std::string>& ini) {
     gfnSpellCheckIt = nullptr;
     gfnAskTabWidth = nullptr;
+    return enginetest::LoadSettings(vb::Join(ini, "\r\n") + "\r\n");
 }
 
 inline std::string WriteModule(const std::vector<std::string>& source, const std::string& name = "Module1.bas") {
@@ -65,9 +65,9 @@ inline SourceModel Parse(const std::string& path, const std::string& fileKind = 
 
 // Formats the parsed file in a run of its own; split single-line Ifs get
 // their End If at the column the formatter gives for it.
-inline Formatted FormatParsed(SourceModel model) {
+inline Formatted FormatParsed(const ZelkOptions& options, SourceModel model) {
     Formatted result;
-    ZelkRun run{goOptions};
+    ZelkRun run{options};
     run.model = std::move(model);
     enginetest::RunFiles files(run);
     sbCollectLabelReferences(run);
@@ -104,8 +104,9 @@ inline Formatted FormatParsed(SourceModel model) {
     return result;
 }
 
-inline Formatted Format(const std::vector<std::string>& source, const std::string& fileKind = "M") {
-    return FormatParsed(Parse(WriteModule(source), fileKind));
+inline Formatted Format(const ZelkOptions& options, const std::vector<std::string>& source,
+                        const std::string& fileKind = "M") {
+    return FormatParsed(options, Parse(WriteModule(source), fileKind));
 }
 
 // The warning lines of a log ("WARNING:  " and the finding).

@@ -31,7 +31,7 @@ class InsertCodeTest : public ArrangeTest {
 protected:
     void SetUp() override {
         ArrangeTest::SetUp();
-        enginetest::LoadSettings();
+        options = enginetest::LoadSettings();
         ParseLines(kProcedures);
         model.gsModuleName = "Shop";
     }
@@ -43,7 +43,7 @@ protected:
 };
 
 TEST_F(InsertCodeTest, TemplatePlaceholdersTakeTheModuleProcedureAndKeyword) {
-    goOptions.gsErrTrap = Program("trap.txt", "Exit @SUB ' @module.@Procedure\nErr:\n");
+    options.gsErrTrap = Program("trap.txt", "Exit @SUB ' @module.@Procedure\nErr:\n");
     struct Case {
         const char* Proc;
         const char* Keyword;
@@ -57,17 +57,17 @@ TEST_F(InsertCodeTest, TemplatePlaceholdersTakeTheModuleProcedureAndKeyword) {
                   std::string("Exit ") + c.Keyword + " ' Shop." + c.Proc + "\r\nErr:\r\n");
     }
     // Without a procedure index "@Sub" stays as it is.
-    goOptions.gsTraceIn = Program("in.txt", "Enter @Sub");
+    options.gsTraceIn = Program("in.txt", "Enter @Sub");
     EXPECT_EQ(GetInsertText(run, "TraceOn", 0), "Enter @Sub");
 }
 
 TEST_F(InsertCodeTest, MissingTemplateOrUnknownRequestInsertsNothingAndWarns) {
     enginetest::RunFiles files(run);
-    goOptions.gsErrSet = paths::Join(testsupport::ProgramDir(), "none.txt");
+    options.gsErrSet = paths::Join(testsupport::ProgramDir(), "none.txt");
     run.gsCurrentProc = "DoIt";
     sbInsertTracing(run, "ErrSet", 0);
     EXPECT_EQ(GetInsertText(run, "Bogus", 0), "");
-    EXPECT_EQ(files.Log(), (std::vector<std::string>{"WARNING:  Insertion file not found " + goOptions.gsErrSet,
+    EXPECT_EQ(files.Log(), (std::vector<std::string>{"WARNING:  Insertion file not found " + options.gsErrSet,
                                                      "WARNING:  Bad request for insert"}));
     // Nothing reaches the writer, not even an empty line.
     EXPECT_TRUE(files.Output().empty());

@@ -58,7 +58,7 @@ protected:
 };
 
 TEST_F(ModuleDeclarationsTest, DefaultOrderSortsByScopeTypeKindAndName) {
-    goOptions.gblnDoModules = true;
+    options.gblnDoModules = true;
     ParseLines(kModule);
     // Public before private; within a scope by type name, then by kind (Enum,
     // Const, Type, variable, conditional, Declare, Event), then by name. The
@@ -68,15 +68,15 @@ TEST_F(ModuleDeclarationsTest, DefaultOrderSortsByScopeTypeKindAndName) {
 }
 
 TEST_F(ModuleDeclarationsTest, CustomOrderSortsByKindNameScopeAndType) {
-    goOptions.gblnDoModules = true;
-    goOptions.gsModuleHow = "142131234567";
+    options.gblnDoModules = true;
+    options.gsModuleHow = "142131234567";
     ParseLines(kModule);
     EXPECT_EQ(Arranged(), Lines({1, 2, 3, 8, 4, 10, 11, 12, 5, 6, 7, 9, 13, 14, 15}));
 }
 
 TEST_F(ModuleDeclarationsTest, EveryOrderOfTheFourKeysSorts) {
-    goOptions.gblnDoModules = true;
-    goOptions.gsModuleHow = "132411234567";  // type, name, declaration kind, scope
+    options.gblnDoModules = true;
+    options.gsModuleHow = "132411234567";  // type, name, declaration kind, scope
     ParseLines(kModule);
     // LONG: GCOUNT, GETTICKCOUNT; STRING: X; TYPEORENUM: COLORS, PT;
     // VARIANT: A_MIN, B_MAX.
@@ -84,8 +84,8 @@ TEST_F(ModuleDeclarationsTest, EveryOrderOfTheFourKeysSorts) {
 }
 
 TEST_F(ModuleDeclarationsTest, EachDeclarationSortsByItsOwnTypeAsAConvertedOneWill) {
-    goOptions.gblnDoModules = true;
-    goOptions.gsModuleHow = "132411234567";  // type, name, declaration kind, scope
+    options.gblnDoModules = true;
+    options.gsModuleHow = "132411234567";  // type, name, declaration kind, scope
     // An untyped name is a Variant, not the type of the line above; a type
     // character types its name as its As clause will; a list sorts by its
     // first name; a Declare by its function's type.
@@ -105,9 +105,9 @@ TEST_F(ModuleDeclarationsTest, EachDeclarationSortsByItsOwnTypeAsAConvertedOneWi
 
 TEST_F(ModuleDeclarationsTest, InvalidKeyDigitsKeepFileOrderButStillConvert) {
     for (const char* how : {"111231234567", "100001234567"}) {
-        goOptions.gblnDoModules = true;
-        goOptions.gblnConvertDeclare = true;
-        goOptions.gsModuleHow = how;
+        options.gblnDoModules = true;
+        options.gblnConvertDeclare = true;
+        options.gsModuleHow = how;
         ParseLines(kModule);
         std::vector<std::string> expected = kModule;
         expected[6] = "Private x As String";
@@ -128,15 +128,15 @@ TEST_F(ModuleDeclarationsTest, ConversionsAloneMoveNothing) {
         "    Dim As Long",
         "End Type",
     };
-    goOptions.gblnConvertDeclare = true;
+    options.gblnConvertDeclare = true;
     ParseLines(source);
     std::vector<std::string> expected = source;
     expected[0] = "Public gTotal As Long";
     expected[1] = "Private rs As Dynaset";
     EXPECT_EQ(Arranged(), expected);
 
-    ResetOptions();
-    goOptions.gblnConvertDAO = true;
+    options = ZelkOptions{};
+    options.gblnConvertDAO = true;
     ParseLines(source);
     expected = source;
     expected[1] = "Dim rs As Recordset";
@@ -154,7 +154,7 @@ TEST_F(ModuleDeclarationsTest, ConditionalBlockStaysTogetherInFileOrder) {
         "#End If",
         "Public aFirst As Long",
     };
-    goOptions.gblnDoModules = true;
+    options.gblnDoModules = true;
     ParseLines(source);
     // Default keys: scope 1 for the variables, 3 for the block.
     EXPECT_EQ(Arranged(), Lines({7, 1, 2, 3, 4, 5, 6}, source));
@@ -163,29 +163,29 @@ TEST_F(ModuleDeclarationsTest, ConditionalBlockStaysTogetherInFileOrder) {
 // An order code of the wrong length arranges as the fallback code does, and
 // the user's setting is left as it is.
 TEST_F(ModuleDeclarationsTest, ModuleHowOfWrongLengthArrangesByTheFallbackAndStays) {
-    goOptions.gblnDoModules = true;
-    goOptions.gsModuleHow = "112341234567";
+    options.gblnDoModules = true;
+    options.gsModuleHow = "112341234567";
     ParseLines(kModule);
     const std::vector<std::string> fallback = Arranged();
     ASSERT_NE(fallback, kModule);
-    goOptions.gsModuleHow = "11342712345";
+    options.gsModuleHow = "11342712345";
     ParseLines(kModule);
     EXPECT_EQ(Arranged(), fallback);
-    EXPECT_EQ(goOptions.gsModuleHow, "11342712345");
+    EXPECT_EQ(options.gsModuleHow, "11342712345");
 }
 
 TEST_F(ModuleDeclarationsTest, NothingHappensWithoutAnyOfItsSwitches) {
     ParseLines(kModule);
-    goOptions.gsModuleHow = "1";
+    options.gsModuleHow = "1";
     EXPECT_EQ(Arranged(), kModule);
-    EXPECT_EQ(goOptions.gsModuleHow, "1");
+    EXPECT_EQ(options.gsModuleHow, "1");
 }
 
 TEST_F(ModuleDeclarationsTest, AStatementPastTheArrayIsLoggedAndNothingMoves) {
     std::string logFile = paths::Join(testsupport::ProgramDir(), "trace.log");
     oLog->LogOpen(logFile, 1);
-    goOptions.gblnDoModules = true;
-    goOptions.gblnConvertDeclare = true;
+    options.gblnDoModules = true;
+    options.gblnConvertDeclare = true;
     ParseLines({"Public zLast As Long", "Global aFirst As Long"});
     long first = 1, last = static_cast<long>(model.yStatement.size()) + 1;
     StatementOrder order;
@@ -209,7 +209,7 @@ TEST_F(ModuleDeclarationsTest, ThousandsOfDeclarationsArrangeQuickly) {
         source.push_back("Public v" + std::to_string(100000 + i) + " As Long");
         if (i % 10 == 0) source.push_back("' group " + std::to_string(i));
     }
-    goOptions.gblnDoModules = true;
+    options.gblnDoModules = true;
     ParseLines(source);
     auto start = std::chrono::steady_clock::now();
     std::vector<std::string> texts = Arranged();

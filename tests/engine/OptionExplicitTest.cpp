@@ -11,11 +11,12 @@ using namespace enginetest;
 namespace {
 
 struct OptionExplicit : ::testing::Test {
+    ZelkOptions options;
     void SetUp() override {
-        LoadSettings();
+        options = LoadSettings();
         ClearModel(run.model);
     }
-    ZelkRun run{goOptions};
+    ZelkRun run{options};
 };
 
 }  // namespace

@@ -41,7 +41,7 @@ protected:
 };
 
 TEST_F(ProcDeclarationsTest, LocalDimsMoveUpAndReDimsStayAfterTheirDims) {
-    goOptions.gblnDoLocals = true;
+    options.gblnDoLocals = true;
     ParseLines({"Sub Test()", "    Dim a() As Long", "    ReDim a(10)", "    x = 1", "    Dim b As Long",
                 "    ReDim Preserve a(20)", "    y = 2", "End Sub"});
     EXPECT_EQ(Prepared("Test"), (std::vector<std::string>{"Sub Test()", "Dim a() As Long", "Dim b As Long",
@@ -71,9 +71,9 @@ TEST_F(ProcDeclarationsTest, LocalOrderCodesChooseTheKeys) {
         {"21345", {1, 2, 3, 5, 6, 7, 4, 8, 9}},  // no key: together, in file order
     };
     for (const Case& c : cases) {
-        ResetOptions();
-        goOptions.gblnDoLocals = true;
-        goOptions.gsLocalHow = c.How;
+        options = ZelkOptions{};
+        options.gblnDoLocals = true;
+        options.gsLocalHow = c.How;
         ParseLines(source);
         std::vector<std::string> expected;
         for (int n : c.Lines) expected.push_back(vb::Trim(source[static_cast<size_t>(n - 1)]));
@@ -82,7 +82,7 @@ TEST_F(ProcDeclarationsTest, LocalOrderCodesChooseTheKeys) {
 }
 
 TEST_F(ProcDeclarationsTest, BodyStartFirstExitAndErrorHandlerAreFound) {
-    goOptions.gblnInsertErrHandling = true;
+    options.gblnInsertErrHandling = true;
     ParseLines({
         "Sub A()",                   // 1
         "    Dim n As Long",         // 2
@@ -123,7 +123,7 @@ TEST_F(ProcDeclarationsTest, BodyStartFirstExitAndErrorHandlerAreFound) {
 }
 
 TEST_F(ProcDeclarationsTest, DeclarationsMoveToTheFirstStatementWhenCodeComesFirst) {
-    goOptions.gblnDoLocals = true;
+    options.gblnDoLocals = true;
     ParseLines({"Function F() As Long", "    ' start", "    F = 0", "    Dim b As Long", "    Const A = 1",
                 "    F = b", "End Function"});
     EXPECT_EQ(Prepared("F"), (std::vector<std::string>{"Function F() As Long", "' start", "Const A = 1",
@@ -133,8 +133,8 @@ TEST_F(ProcDeclarationsTest, DeclarationsMoveToTheFirstStatementWhenCodeComesFir
 TEST_F(ProcDeclarationsTest, AStatementOfTheTraceTemplateMarksTheProcedureTraced) {
     std::string templ = paths::Join(testsupport::ProgramDir(), "tracein.txt");
     testsupport::WriteFile(templ, "oLog.Enter \"@Module\", \"@Procedure\"\r\nIf gTrace Then\r\nEnd If\r\n");
-    goOptions.gsTraceIn = templ;
-    goOptions.gblnInsertTracing = true;
+    options.gsTraceIn = templ;
+    options.gblnInsertTracing = true;
     ParseLines({"Attribute VB_Name = \"Shop\"", "Sub A()", "    oLog.Enter \"Shop\", \"A\"", "End Sub", "Sub B()",
                 "    If x Then", "    End If", "End Sub"});
     model.gsModuleName = "Shop";
@@ -153,7 +153,7 @@ TEST_F(ProcDeclarationsTest, NothingIsSetWhenNoStepIsOn) {
 TEST_F(ProcDeclarationsTest, AnIndexOutsideTheStatementsStopsOnlyThisProcedure) {
     std::string logFile = paths::Join(testsupport::ProgramDir(), "trace.log");
     oLog->LogOpen(logFile, 1);
-    goOptions.gblnDoLocals = true;
+    options.gblnDoLocals = true;
     ParseLines({"Sub A()", "    x = 1", "    Dim n As Long", "End Sub"});
     int p = ProcIndex("A");
     long first = model.gtProcTable[static_cast<size_t>(p)].FirstStmt;

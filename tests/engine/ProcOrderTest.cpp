@@ -11,8 +11,9 @@ using namespace enginetest;
 namespace {
 
 struct ProcOrder : ::testing::Test {
+    ZelkOptions options;
     void SetUp() override {
-        LoadSettings();
+        options = LoadSettings();
         ClearModel(run.model);
         OpenSession("/src/Form1.frm");
     }
@@ -44,7 +45,7 @@ struct ProcOrder : ::testing::Test {
         Part("Command1_Click", "S", 40, true, true);
         Part("Beta", "S", 50, true);
     }
-    ZelkRun run{goOptions};
+    ZelkRun run{options};
 };
 
 }  // namespace
@@ -77,7 +78,7 @@ TEST_F(ProcOrder, APartWithoutStatementsStaysEmpty) {
 }
 
 TEST_F(ProcOrder, SortsByTheOrderCode) {
-    goOptions.gblnDoProcs = true;
+    options.gblnDoProcs = true;
     struct Case {
         std::string how;
         std::vector<std::string> expected;
@@ -98,20 +99,20 @@ TEST_F(ProcOrder, SortsByTheOrderCode) {
     for (const Case& c : cases) {
         run.model.gtProcTable.assign(1, ProcInfo{});
         Module();
-        goOptions.gsProcsHow = c.how;
+        options.gsProcsHow = c.how;
         sbSortProcs(run);
         EXPECT_EQ(Order(), c.expected) << c.how;
     }
 }
 
 TEST_F(ProcOrder, InvalidCodesAndConditionalProceduresKeepFileOrder) {
-    goOptions.gblnDoProcs = true;
+    options.gblnDoProcs = true;
     const std::vector<std::string> fileOrder = {"<Declarations>", "Zeta", "Form_Load", "alpha", "Command1_Click",
                                                 "Beta"};
     for (const char* how : {"13292145", "13211145", "13233145", "43212145", "123", "00000000"}) {
         run.model.gtProcTable.assign(1, ProcInfo{});
         Module();
-        goOptions.gsProcsHow = how;
+        options.gsProcsHow = how;
         sbSortProcs(run);
         EXPECT_EQ(Order(), fileOrder) << how;
     }
@@ -119,7 +120,7 @@ TEST_F(ProcOrder, InvalidCodesAndConditionalProceduresKeepFileOrder) {
 
     run.model.gtProcTable.assign(1, ProcInfo{});
     Module();
-    goOptions.gsProcsHow = "13232145";
+    options.gsProcsHow = "13232145";
     run.model.gblnCondCompProc = true;
     sbSortProcs(run);
     EXPECT_EQ(Order(), fileOrder);

@@ -24,13 +24,14 @@ namespace {
 using Lines = std::vector<std::string>;
 
 struct ProcessFile : ::testing::Test {
+    ZelkOptions options;
     FakeClock clock;
     FakeZelkWindow window;
     std::string dir;
     void SetUp() override {
         clock.Current = DateTime{2026, 3, 7, 14, 5, 9};
         SetClock(&clock);
-        LoadSettings();
+        options = LoadSettings();
         BabReset();
         BabInit();
         oDebug->ClearStatus();
@@ -76,7 +77,7 @@ TEST_F(ProcessFile, AnIndexOutsideTheSessionEndsTheProgram) {
     Source("a.bas", "x = 1\r\n");
     for (int index : {0, 2}) {
         try {
-            sbProcessFile(index, goOptions);
+            sbProcessFile(index, options);
             ADD_FAILURE() << "no error report for " << index;
         } catch (const ErrorReported& e) {
             EXPECT_EQ(e.Number, 32000);
@@ -98,7 +99,7 @@ TEST_F(ProcessFile, AProjectOrGroupEntryIsNeverZelked) {
         oFile->Item(1).FileType = kind;
         window.calls.clear();
         oDebug->StatusCode = 5;
-        sbProcessFile(1, goOptions);
+        sbProcessFile(1, options);
         EXPECT_EQ(window.calls, (Lines{"BringToTop"}));
         EXPECT_EQ(gsTempOutFile[1], "");
         EXPECT_EQ(gsTempLogFile[1], "");
@@ -111,7 +112,7 @@ TEST_F(ProcessFile, AResourceScriptIsCopiedWithItsLog) {
     oAppInfo->IsAResourceFile = true;
     const std::string stale = gsTempOutFile[1] = paths::Join(testsupport::TempDir(), "PVOLD.TMP");
     testsupport::WriteFile(stale, "old");
-    sbProcessFile(1, goOptions);
+    sbProcessFile(1, options);
     oAppInfo->IsAResourceFile = false;
     EXPECT_EQ(oDebug->StatusCode, 0);
     EXPECT_FALSE(FileExists(stale));  // the earlier run's output is gone
@@ -138,7 +139,7 @@ TEST_F(ProcessFile, AResourceScriptIsCopiedWithItsLog) {
 TEST_F(ProcessFile, AResourceScriptIsCopiedFromTheTextTheRunRead) {
     const std::string path = Source("App.rc", "STRINGTABLE\r\nBEGIN\r\n  1 \"On disk\"\r\nEND\r\n");
     oAppInfo->IsAResourceFile = true;
-    sbProcessText(1, goOptions, "// handed in\r\nEND");
+    sbProcessText(1, options, "// handed in\r\nEND");
     oAppInfo->IsAResourceFile = false;
     EXPECT_EQ(oDebug->StatusCode, 0);
     EXPECT_EQ(Output(), (Lines{"// handed in", "END"}));
@@ -152,7 +153,7 @@ TEST_F(ProcessFile, AnUnexpectedErrorLeavesTheLogWrittenSoFar) {
     const std::string path = Source("App.rc", "STRINGTABLE\r\n");
     oAppInfo->IsAResourceFile = true;
     gfnSpellCheckResource = nullptr;  // the run cannot go on without its pass
-    EXPECT_ANY_THROW(sbProcessFile(1, goOptions));
+    EXPECT_ANY_THROW(sbProcessFile(1, options));
     oAppInfo->IsAResourceFile = false;
     EXPECT_EQ(Log(), Header(path));
     EXPECT_TRUE(Output().empty());
@@ -179,7 +180,7 @@ TEST_F(ProcessFile, NamesAndKindOfTheFile) {
 // be told.
 TEST_F(ProcessFile, DialectDateWarnings) {
     oAppInfo->IsAResourceFile = true;  // the dialect step runs, the parse does not
-    goOptions.gblnAnalyzeDates = true;
+    options.gblnAnalyzeDates = true;
     struct Case {
         bool detect;
         std::string firstLine, defaultDialect;
@@ -199,22 +200,22 @@ TEST_F(ProcessFile, DialectDateWarnings) {
     };
     for (const Case& c : cases) {
         const std::string path = Source("F.frm", c.firstLine + "\r\n");
-        goOptions.gblnDialectAutodetect = c.detect;
-        goOptions.gsDialectDefault = c.defaultDialect;
-        sbProcessFile(1, goOptions);
+        options.gblnDialectAutodetect = c.detect;
+        options.gsDialectDefault = c.defaultDialect;
+        sbProcessFile(1, options);
         Lines expected = Join(Join(Header(path), c.warnings),
                               {"Number of Input Lines: 1", "Number of Output Lines: 1",
                                std::to_string(c.warnings.size()) + " Warning Messages"});
         EXPECT_EQ(Log(), expected) << c.firstLine << " " << c.defaultDialect;
         EXPECT_EQ(gsDialectInUse, c.inUse) << c.firstLine;
-        EXPECT_EQ(goOptions.gsDialectDefault, c.defaultDialect) << c.firstLine;
+        EXPECT_EQ(options.gsDialectDefault, c.defaultDialect) << c.firstLine;
     }
     oAppInfo->IsAResourceFile = false;
 }
 
 TEST_F(ProcessFile, ALineLongerThan2048CharactersFailsTheFile) {
     const std::string path = Source("Big.bas", "Sub A()\r\n    x = \"" + std::string(2049, 'y') + "\"\r\nEnd Sub\r\n");
-    sbProcessFile(1, goOptions);
+    sbProcessFile(1, options);
     EXPECT_EQ(oDebug->StatusCode, 4);
     EXPECT_EQ(oDebug->ReasonCode, -2);
     EXPECT_TRUE(Output().empty());
@@ -233,7 +234,7 @@ TEST_F(ProcessFile, CancelDuringTheParseLeavesTheFlagSet) {
     for (int i = 0; i < 200; ++i) text += "Dim x" + std::to_string(i) + "\r\n";
     Source("Many.bas", text);
     testsupport::Ui().OnDoEvents = [] { oAppInfo->WasCanceled = true; };
-    sbProcessFile(1, goOptions);
+    sbProcessFile(1, options);
     testsupport::Ui().OnDoEvents = nullptr;
     EXPECT_TRUE(oAppInfo->WasCanceled);
     Lines log = Log();
@@ -242,7 +243,7 @@ TEST_F(ProcessFile, CancelDuringTheParseLeavesTheFlagSet) {
     EXPECT_TRUE(Output().empty());
     // The next run starts with the flag cleared.
     oAppInfo->IsAResourceFile = true;
-    sbProcessFile(1, goOptions);
+    sbProcessFile(1, options);
     oAppInfo->IsAResourceFile = false;
     EXPECT_FALSE(oAppInfo->WasCanceled);
 }
@@ -250,7 +251,7 @@ TEST_F(ProcessFile, CancelDuringTheParseLeavesTheFlagSet) {
 TEST_F(ProcessFile, AFileErrorFailsOnlyThatFile) {
     const std::string path = Source("Gone.bas", "x = 1\r\n");
     std::remove(path.c_str());
-    sbProcessFile(1, goOptions);
+    sbProcessFile(1, options);
     EXPECT_EQ(oDebug->StatusCode, 7);
     EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Zelker");
     EXPECT_EQ(testsupport::Ui().LastPrompt().rfind("The following error occurred processing " + path + ".\r\n\r\nFile not found", 0),
@@ -267,7 +268,7 @@ TEST_F(ProcessFile, AFileErrorFailsOnlyThatFile) {
     const std::string nowhere = testsupport::MakeDir("gone") + "/nowhere";
     ::setenv("XDG_RUNTIME_DIR", nowhere.c_str(), 1);
     ::setenv("TMPDIR", nowhere.c_str(), 1);
-    sbProcessFile(1, goOptions);
+    sbProcessFile(1, options);
     ::unsetenv("TMPDIR");
     ::setenv("XDG_RUNTIME_DIR", place.c_str(), 1);
     EXPECT_EQ(oDebug->StatusCode, 7);
@@ -275,7 +276,7 @@ TEST_F(ProcessFile, AFileErrorFailsOnlyThatFile) {
               std::string::npos);
 
     // The session goes on with the next file once there is a place again.
-    sbProcessFile(1, goOptions);
+    sbProcessFile(1, options);
     oAppInfo->IsAResourceFile = false;
     EXPECT_EQ(oDebug->StatusCode, 0);
     EXPECT_EQ(Output(), (Lines{"x = 1"}));
@@ -351,7 +352,7 @@ TEST(ProcessSelection, PreparesAnEntryWithoutOpeningIt) {
 
 TEST_F(ProcessFile, AnEmptyFileIsReportedNotZelked) {
     const std::string path = Source("Empty.bas", "");
-    sbProcessFile(1, goOptions);
+    sbProcessFile(1, options);
     EXPECT_NE(oDebug->StatusCode, 0);
     EXPECT_TRUE(Output().empty());
     EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Error");

@@ -120,9 +120,10 @@ protected:
         long stmt;
     };
     std::vector<Call> calls;
+    ZelkOptions options;
 
     void SetUp() override {
-        Settings({"[Spell]", "Enabled=Yes"});
+        options = Settings({"[Spell]", "Enabled=Yes"});
         gfnSpellCheckIt = [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
             calls.push_back({text, kind, stmt});
             if (text == "\"teh\"") text = "\"the\"";
@@ -132,7 +133,7 @@ protected:
 
 TEST_F(Spelling, LiteralsAndCommentLinesAreCheckedAndCorrected) {
     formattest::Formatted f =
-        Format({"Declare Sub P Lib \"kernal\" ()", "Sub Main()", "' a coment", "x = \"teh\" ' not checked",
+        Format(options, {"Declare Sub P Lib \"kernal\" ()", "Sub Main()", "' a coment", "x = \"teh\" ' not checked",
                 "Done: ' after a label", "End Sub"});
     std::vector<std::pair<std::string, std::string>> got;
     for (const Call& c : calls) got.emplace_back(c.text, c.kind);
@@ -148,16 +149,16 @@ TEST_F(Spelling, StopsWhenTheUserStopsIt) {
         calls.push_back({text, kind, stmt});
         gblnSpellThisModule = false;
     };
-    Format(InSub({"x = \"one\"", "y = \"two\""}));
+    Format(options, InSub({"x = \"one\"", "y = \"two\""}));
     EXPECT_EQ(calls.size(), 1u);
 }
 
 TEST_F(Spelling, NothingCheckedWhenSwitchedOff) {
-    Settings({"[Spell]", "Enabled=Yes", "Comments=No", "CodeLiterals=No"});
+    options = Settings({"[Spell]", "Enabled=Yes", "Comments=No", "CodeLiterals=No"});
     gfnSpellCheckIt = [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
         calls.push_back({text, kind, stmt});
     };
-    Format(InSub({"' comment", "x = \"one\""}));
+    Format(options, InSub({"' comment", "x = \"one\""}));
     EXPECT_TRUE(calls.empty());
 }
 

@@ -78,11 +78,12 @@ const std::vector<std::string> kModule = {
 
 class SourceLineLayout : public ::testing::Test {
 protected:
-    void SetUp() override { Settings({}); }
+    void SetUp() override { options = Settings({}); }
+    ZelkOptions options;
 };
 
 TEST_F(SourceLineLayout, DefaultSettingsWriteEveryLineAsItStands) {
-    EXPECT_EQ(Format(kModule).lines, kModule);
+    EXPECT_EQ(Format(options, kModule).lines, kModule);
 }
 
 }  // namespace
@@ -90,8 +91,8 @@ TEST_F(SourceLineLayout, DefaultSettingsWriteEveryLineAsItStands) {
 // The tables of every formatter test file run through this one test.
 TEST_P(FormatTable, FormatsTheSourceAsExpected) {
     const formattest::FormatCase& c = GetParam();
-    Settings(c.settings);
-    formattest::Formatted f = Format(c.source);
+    const ZelkOptions options = Settings(c.settings);
+    formattest::Formatted f = Format(options, c.source);
     EXPECT_EQ(f.lines, c.expected);
     EXPECT_EQ(f.log, c.log);
 }
@@ -152,6 +153,14 @@ INSTANTIATE_TEST_SUITE_P(
                    {"[Indentation]", "AsIs=No", "BaseLines=Yes", "IfStructure=1", "IndentAmount=3"},
                    {"Sub Main()", "If a Then", "x = 1", "Else", "x = 2", "End If", "End Sub"},
                    {"Sub Main()", "   If a Then", "      x = 1", "    Else", "      x = 2", "   End If", "End Sub"}},
+        // A member of a Type is no keyword, whatever word names it: one
+        // named like a module line or a heading keeps the members' column.
+        FormatCase{"TypeMembersNamedLikeKeywords",
+                   {"[Indentation]", "AsIs=No"},
+                   {"Private Type T", "Attribute As String", "Property As Long", "  Option As Byte", "B As Long",
+                    "End Type"},
+                   {"Private Type T", "    Attribute As String", "    Property As Long", "    Option As Byte",
+                    "    B As Long", "End Type"}},
         // Headings, End Sub and module lines stand in column 1 whatever
         // their blanks.
         FormatCase{"HeadingsInColumnOne",
@@ -243,17 +252,17 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName);
 
 TEST_F(SourceLineLayout, KilledNumberLeavesTheStatementWithoutItsLabelFlag) {
-    Settings({"[General]", "KillNumericLabels=Yes"});
+    options = Settings({"[General]", "KillNumericLabels=Yes"});
     SourceModel parsed = formattest::Parse(formattest::WriteModule(InSub({"100 x = 1"})));
     long s = parsed.yRecord[2].FirstStmt;
     ASSERT_EQ(parsed.yStatement[static_cast<size_t>(s)].Flags & 16, 16);
-    const formattest::Formatted f = formattest::FormatParsed(std::move(parsed));
+    const formattest::Formatted f = formattest::FormatParsed(options, std::move(parsed));
     EXPECT_EQ(f.model.yStatement[static_cast<size_t>(s)].Flags & 16, 0);
     EXPECT_EQ(f.lineNumberWidth, 0);
 }
 
 TEST_F(SourceLineLayout, AStatementOutsideTheFileIsReported) {
-    ZelkRun run{goOptions};
+    ZelkRun run{options};
     run.model = formattest::Parse(formattest::WriteModule({"x = 1"}));
     long outside = run.model.glStmtCount + 1;
     std::string text;
@@ -266,28 +275,30 @@ TEST_F(SourceLineLayout, TabsAreConvertedWithTheWidthAskedForOnce) {
         ++asked;
         return TabWidth{2};
     };
-    EXPECT_EQ(Body(Format(InSub({"\tx = 1", "\ty =\t2"}))), (std::vector<std::string>{"  x = 1", "  y =  2"}));
+    EXPECT_EQ(Body(Format(options, InSub({"\tx = 1", "\ty =\t2"}))),
+              (std::vector<std::string>{"  x = 1", "  y =  2"}));
     EXPECT_EQ(asked, 1);
     // The answer served the run alone: the run's options are as they were.
-    EXPECT_EQ(goOptions.giTabWidth, TabWidth::NotChosen);
+    EXPECT_EQ(options.giTabWidth, TabWidth::NotChosen);
 }
 
 TEST_F(SourceLineLayout, TabsStayWhenNotToBeConvertedOrNoWidthIsChosen) {
-    goOptions.giTabWidth = TabWidth::LeaveTabs;
-    EXPECT_EQ(Body(Format(InSub({"\tx = 1"}))), std::vector<std::string>{"\tx = 1"});
+    options.giTabWidth = TabWidth::LeaveTabs;
+    EXPECT_EQ(Body(Format(options, InSub({"\tx = 1"}))), std::vector<std::string>{"\tx = 1"});
     // The question closed without an answer: 99 is no width.
-    goOptions.giTabWidth = TabWidth::NotChosen;
+    options.giTabWidth = TabWidth::NotChosen;
     int asked = 0;
     gfnAskTabWidth = [&] {
         ++asked;
         return TabWidth::NotChosen;
     };
-    EXPECT_EQ(Body(Format(InSub({"\tx = 1", "\ty = 2"}))), (std::vector<std::string>{"\tx = 1", "\ty = 2"}));
+    EXPECT_EQ(Body(Format(options, InSub({"\tx = 1", "\ty = 2"}))),
+              (std::vector<std::string>{"\tx = 1", "\ty = 2"}));
     EXPECT_EQ(asked, 2);
 }
 
 TEST_F(SourceLineLayout, LineKindsAndBlockFlags) {
-    formattest::Formatted f = Format({"Public Sub Main()", "If a Then", "ElseIf b Then", "Else", "End If",
+    formattest::Formatted f = Format(options, {"Public Sub Main()", "If a Then", "ElseIf b Then", "Else", "End If",
                                       "For i = 1 To 2", "Next", "Do", "Loop", "While x", "Wend", "With y",
                                       "End With", "Select Case z", "Case 1", "End Select", "Start:", "10 x = 1",
                                       "Exit Sub", "End Sub", "Static Function F()", "End Function",
@@ -328,9 +339,10 @@ TEST_F(SourceLineLayout, LineKindsAndBlockFlags) {
 }
 
 TEST_F(SourceLineLayout, NextLosesASingleVariableOnly) {
-    Settings({"[General]", "NextVariable=Yes", "SplitMultiLines=No"});
-    EXPECT_EQ(Body(Format(InSub({"For i = 1 To 2", "For j = 1 To 2", "Next j, i", "For k = 1 To 2", "Next k",
-                                 "For m = 1 To 2", "Next m: x = 1", "For n = 1 To 2", "Next n ' done"}))),
+    options = Settings({"[General]", "NextVariable=Yes", "SplitMultiLines=No"});
+    EXPECT_EQ(Body(Format(options, InSub({"For i = 1 To 2", "For j = 1 To 2", "Next j, i", "For k = 1 To 2",
+                                          "Next k", "For m = 1 To 2", "Next m: x = 1", "For n = 1 To 2",
+                                          "Next n ' done"}))),
               (std::vector<std::string>{"For i = 1 To 2", "For j = 1 To 2", "Next j, i", "For k = 1 To 2", "Next",
                                         "For m = 1 To 2", "Next: x = 1", "For n = 1 To 2", "Next ' done"}));
 }
@@ -370,8 +382,8 @@ INSTANTIATE_TEST_SUITE_P(
 // A single-line If keeps its ":" statements together under its condition
 // unless the If itself is split.
 TEST_F(SourceLineLayout, SingleLineIfIsNotSplitAtColonAlone) {
-    Settings({"[General]", "SplitMultiLines=Yes"});
-    formattest::Formatted f = Format(InSub({"If a Then b = 1: c = 2", "d = 1: If e Then f = 1: g = 2"}));
+    options = Settings({"[General]", "SplitMultiLines=Yes"});
+    formattest::Formatted f = Format(options, InSub({"If a Then b = 1: c = 2", "d = 1: If e Then f = 1: g = 2"}));
     EXPECT_EQ(Body(f), (std::vector<std::string>{"If a Then b = 1: c = 2", "d = 1", "If e Then f = 1: g = 2"}));
     EXPECT_EQ(Warnings(f), (std::vector<std::string>{"If a Then b = 1: Procedure: Main",
                                                       "If e Then f = 1: Procedure: Main"}));
@@ -438,20 +450,20 @@ TEST_F(SourceLineLayout, ZelkingTwiceChangesNothingMore) {
          "[Comments]", "InLine=0", "InLineColumn=20", "InLineRight=Yes", "StandAlone=0"},
     };
     for (const std::vector<std::string>& s : settings) {
-        Settings(s);
-        std::vector<std::string> once = Format(source).lines;
+        options = Settings(s);
+        std::vector<std::string> once = Format(options, source).lines;
         EXPECT_NE(once, source);
-        EXPECT_EQ(Format(once).lines, once) << s[1] << " " << s[3];
+        EXPECT_EQ(Format(options, once).lines, once) << s[1] << " " << s[3];
     }
 }
 
 // Nothing a file leaves in the formatter changes the next file's output.
 TEST_F(SourceLineLayout, OutputDoesNotDependOnTheFileBefore) {
-    Settings({"[Indentation]", "AsIs=No", "[Comments]", "StandAlone=2"});
+    options = Settings({"[Indentation]", "AsIs=No", "[Comments]", "StandAlone=2"});
     std::vector<std::string> second = {"' first line", "Sub Main()", "x = 1", "End Sub"};
-    std::vector<std::string> alone = Format(second).lines;
-    Format({"Sub Other()", "Select Case a", "Case 1", "100     b = 2"});
-    EXPECT_EQ(Format(second).lines, alone);
+    std::vector<std::string> alone = Format(options, second).lines;
+    Format(options, {"Sub Other()", "Select Case a", "Case 1", "100     b = 2"});
+    EXPECT_EQ(Format(options, second).lines, alone);
 }
 
 }  // namespace

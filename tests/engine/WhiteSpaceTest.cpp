@@ -15,6 +15,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 struct WhiteSpace : ::testing::Test {
+    ZelkOptions options;
     RunFiles files;
     std::unique_ptr<ZelkRun> zelk;
     std::unique_ptr<WhiteSpaceWriter> writer;
@@ -22,19 +23,19 @@ struct WhiteSpace : ::testing::Test {
     ZelkRun& run() { return *zelk; }
     // A new file: a run and a writer of its own.
     void NewFile() {
-        zelk = std::make_unique<ZelkRun>(goOptions);
+        zelk = std::make_unique<ZelkRun>(options);
         zelk->gsCurrentProc = "Main";
         writer = std::make_unique<WhiteSpaceWriter>(*zelk);
         ClearModel(zelk->model);
         files.Attach(*zelk);
     }
     void SetUp() override {
-        LoadSettings();
+        options = LoadSettings();
         NewFile();
     }
     void ChangeMode() {
-        goOptions.gblnWSNoChange = false;
-        goOptions.gblnWSChange = true;
+        options.gblnWSNoChange = false;
+        options.gblnWSChange = true;
     }
     // One statement as the formatter leaves it: its text, line kind and class.
     void Write(std::string text, SourceLineKind kind = SourceLineKind::None, StatementClass cls = StatementClass::Other,
@@ -48,19 +49,37 @@ struct WhiteSpace : ::testing::Test {
     }
 };
 
-bool* BeforeSwitch(int kind) {
-    bool* table[] = {nullptr,           &goOptions.gblnWSBeforeSub,  &goOptions.gblnWSBeforeEndSub, &goOptions.gblnWSBeforeIf,
-                     &goOptions.gblnWSBeforeElse, &goOptions.gblnWSBeforeEndIf, &goOptions.gblnWSBeforeLoop,  &goOptions.gblnWSBeforeEndLoop,
-                     &goOptions.gblnWSBeforeSelect, &goOptions.gblnWSBeforeCase, &goOptions.gblnWSBeforeEndSelect, &goOptions.gblnWSBeforeDec,
-                     &goOptions.gblnWSBeforeLabel};
+bool* BeforeSwitch(ZelkOptions& o, int kind) {
+    bool* table[] = {nullptr,
+                     &o.gblnWSBeforeSub,
+                     &o.gblnWSBeforeEndSub,
+                     &o.gblnWSBeforeIf,
+                     &o.gblnWSBeforeElse,
+                     &o.gblnWSBeforeEndIf,
+                     &o.gblnWSBeforeLoop,
+                     &o.gblnWSBeforeEndLoop,
+                     &o.gblnWSBeforeSelect,
+                     &o.gblnWSBeforeCase,
+                     &o.gblnWSBeforeEndSelect,
+                     &o.gblnWSBeforeDec,
+                     &o.gblnWSBeforeLabel};
     return table[kind];
 }
 
-bool* AfterSwitch(int kind) {
-    bool* table[] = {nullptr,          &goOptions.gblnWSAfterSub,  &goOptions.gblnWSAfterEndSub, &goOptions.gblnWSAfterIf,
-                     &goOptions.gblnWSAfterElse, &goOptions.gblnWSAfterEndIf, &goOptions.gblnWSAfterLoop,  &goOptions.gblnWSAfterEndLoop,
-                     &goOptions.gblnWSAfterSelect, &goOptions.gblnWSAfterCase, &goOptions.gblnWSAfterEndSelect, &goOptions.gblnWSAfterDec,
-                     &goOptions.gblnWSAfterLabel};
+bool* AfterSwitch(ZelkOptions& o, int kind) {
+    bool* table[] = {nullptr,
+                     &o.gblnWSAfterSub,
+                     &o.gblnWSAfterEndSub,
+                     &o.gblnWSAfterIf,
+                     &o.gblnWSAfterElse,
+                     &o.gblnWSAfterEndIf,
+                     &o.gblnWSAfterLoop,
+                     &o.gblnWSAfterEndLoop,
+                     &o.gblnWSAfterSelect,
+                     &o.gblnWSAfterCase,
+                     &o.gblnWSAfterEndSelect,
+                     &o.gblnWSAfterDec,
+                     &o.gblnWSAfterLabel};
     return table[kind];
 }
 
@@ -93,8 +112,8 @@ TEST_F(WhiteSpace, ChangeModeHasASwitchBeforeAndAfterEachKind) {
         for (bool before : {true, false}) {
             NewFile();
             RunFiles caseFiles(run());
-            *BeforeSwitch(kind) = before;
-            *AfterSwitch(kind) = !before;
+            *BeforeSwitch(options, kind) = before;
+            *AfterSwitch(options, kind) = !before;
             // The edge of a block that each kind needs for its switches.
             run().line.gblnBlockOpened = lk != SourceLineKind::Else && lk != SourceLineKind::Case &&
                                     lk != SourceLineKind::DeclarationGroup && lk != SourceLineKind::Label;
@@ -106,7 +125,7 @@ TEST_F(WhiteSpace, ChangeModeHasASwitchBeforeAndAfterEachKind) {
             else Write("line", lk);
             run().line.gblnBlockOpened = run().line.gblnIfOpen = run().line.gblnInSelect = false;
             Write("b");
-            *BeforeSwitch(kind) = *AfterSwitch(kind) = false;
+            *BeforeSwitch(options, kind) = *AfterSwitch(options, kind) = false;
             const std::string line = declaration ? "Dim x" : "line";
             EXPECT_EQ(caseFiles.Output(), before ? (Lines{"a", "", line, "b"}) : (Lines{"a", line, "", "b"}))
                 << "kind " << kind << (before ? " before" : " after");
@@ -116,7 +135,7 @@ TEST_F(WhiteSpace, ChangeModeHasASwitchBeforeAndAfterEachKind) {
 
 TEST_F(WhiteSpace, ChangeModeSwitchesApplyOnlyAtTheEdgeOfABlock) {
     ChangeMode();
-    goOptions.gblnWSBeforeIf = goOptions.gblnWSAfterIf = goOptions.gblnWSBeforeCase = goOptions.gblnWSBeforeElse = true;
+    options.gblnWSBeforeIf = options.gblnWSAfterIf = options.gblnWSBeforeCase = options.gblnWSBeforeElse = true;
     Write("a");
     Write("If x Then y = 1", SourceLineKind::If);  // a single-line If opens no block
     Write("Case 1", SourceLineKind::Case);         // not inside a Select
@@ -126,7 +145,7 @@ TEST_F(WhiteSpace, ChangeModeSwitchesApplyOnlyAtTheEdgeOfABlock) {
 
 TEST_F(WhiteSpace, ChangeModeShrinksRunsOfEmptyLines) {
     ChangeMode();
-    goOptions.gblnWSBeforeLoop = true;
+    options.gblnWSBeforeLoop = true;
     Write("a");
     Write("");
     Write("");
@@ -143,7 +162,7 @@ TEST_F(WhiteSpace, ChangeModeShrinksRunsOfEmptyLines) {
 
 TEST_F(WhiteSpace, ChangeModeAddsNoEmptyLineAfterAContinuedLine) {
     ChangeMode();
-    goOptions.gblnWSAfterLoop = true;
+    options.gblnWSAfterLoop = true;
     run().line.gblnBlockOpened = true;
     Write("For i = 1 To _", SourceLineKind::LoopStart);
     run().line.gblnBlockOpened = false;
@@ -153,7 +172,7 @@ TEST_F(WhiteSpace, ChangeModeAddsNoEmptyLineAfterAContinuedLine) {
 
 TEST_F(WhiteSpace, ChangeModeSetsOffDeclarationGroupsInProcedures) {
     ChangeMode();
-    goOptions.gblnWSBeforeDec = goOptions.gblnWSAfterDec = true;
+    options.gblnWSBeforeDec = options.gblnWSAfterDec = true;
     Write("Sub A()", SourceLineKind::ProcHeading, StatementClass::ProcHeading);
     Write("Dim x", SourceLineKind::None, StatementClass::Declaration, 303);
     Write("Const C = 1", SourceLineKind::None, StatementClass::Declaration, 301);
@@ -166,8 +185,8 @@ TEST_F(WhiteSpace, ChangeModeSetsOffDeclarationGroupsInProcedures) {
 }
 
 TEST_F(WhiteSpace, TheEndIfOfASplitIfBecomesTheLastText) {
-    goOptions.gblnSplitIfs = true;
-    goOptions.giIndentAmount = 4;
+    options.gblnSplitIfs = true;
+    options.giIndentAmount = 4;
     run().line.gblnSplitIfPending = true;
     Write("If x Then");
     Write("Sub B()", SourceLineKind::ProcHeading, StatementClass::ProcHeading);

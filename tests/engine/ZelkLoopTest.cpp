@@ -18,12 +18,13 @@ using Lines = std::vector<std::string>;
 
 // Runs of whole files through the per-file run, one session per file.
 struct ZelkLoop : ::testing::Test {
+    ZelkOptions options;
     FakeClock clock;
     std::string dir;
     long nextLineNumber = 0;  // carried from file to file, as the session carries it
     void SetUp() override {
         SetClock(&clock);
-        LoadSettings();
+        options = LoadSettings();
         BabReset();
         BabInit();
         oDebug->ClearStatus();
@@ -38,7 +39,7 @@ struct ZelkLoop : ::testing::Test {
         std::string path = paths::Join(dir, name);
         testsupport::WriteFile(path, text);
         OpenSession(path);
-        sbProcessFile(1, goOptions, nextLineNumber);
+        sbProcessFile(1, options, nextLineNumber);
         return textfile::SplitLines(testsupport::ReadFile(gsTempOutFile[1]));
     }
     Lines Log() { return textfile::SplitLines(testsupport::ReadFile(gsTempLogFile[1])); }
@@ -85,21 +86,21 @@ TEST_F(ZelkLoop, CancelStopsAtTheNextStatement) {
 }
 
 TEST_F(ZelkLoop, ContinuousNumbersRunOnFromFileToFile) {
-    LoadSettings("[ErrorHandling]\r\nInsertLineNumbers=Yes\r\nLineNumberHow=3\r\nLineNumberStart=100\r\n"
+    options = LoadSettings("[ErrorHandling]\r\nInsertLineNumbers=Yes\r\nLineNumberHow=3\r\nLineNumberStart=100\r\n"
                  "LineNumberInc=10\r\n");
     EXPECT_EQ(Zelk("A.bas", Procedure("A", 2)), (Lines{"Public Sub A()", "100     x = 0", "110     x = 1", "End Sub"}));
     EXPECT_EQ(Zelk("B.bas", Procedure("B", 1) + Procedure("C", 1)),
               (Lines{"Public Sub B()", "120     x = 0", "End Sub", "", "Public Sub C()", "130     x = 0", "End Sub"}));
     // By module, each file starts again; by procedure, each procedure.
-    goOptions.glLineNumberHow = LineNumbering::PerModule;
+    options.glLineNumberHow = LineNumbering::PerModule;
     EXPECT_EQ(Zelk("B.bas", Procedure("B", 1) + Procedure("C", 1))[5], "110     x = 0");
-    goOptions.glLineNumberHow = LineNumbering::PerProcedure;
+    options.glLineNumberHow = LineNumbering::PerProcedure;
     EXPECT_EQ(Zelk("B.bas", Procedure("B", 1) + Procedure("C", 1))[5], "100     x = 0");
 }
 
 TEST_F(ZelkLoop, AFilesOutputDoesNotDependOnTheFileBefore) {
     // Plain layout with at most one empty line in a row.
-    LoadSettings("[White Space]\r\nNoChange=No\r\nChange=No\r\nXSLines=Yes\r\nXSLinesAmount=1\r\n");
+    options = LoadSettings("[White Space]\r\nNoChange=No\r\nChange=No\r\nXSLines=Yes\r\nXSLinesAmount=1\r\n");
     const std::string second = "\r\nPublic Sub Wide()\r\n    s = \"" + std::string(1020, 'w') + "\"\r\nEnd Sub\r\n";
     Lines alone = Zelk("Wide.bas", second);
     ASSERT_EQ(oDebug->StatusCode, 0);
@@ -115,9 +116,9 @@ TEST_F(ZelkLoop, LinesOfSeveralStatementsGiveNoEmptyLines) {
     const std::string source = "Public Sub Run()\r\n    a = 1: b = 2\r\n    c = 3: d = 4: e = 5\r\nEnd Sub\r\n";
     const Lines kept{"Public Sub Run()", "    a = 1: b = 2", "    c = 3: d = 4: e = 5", "End Sub"};
     EXPECT_EQ(Zelk("Multi.bas", source), kept);
-    LoadSettings("[White Space]\r\nNoChange=No\r\nChange=Yes\r\n");
+    options = LoadSettings("[White Space]\r\nNoChange=No\r\nChange=Yes\r\n");
     EXPECT_EQ(Zelk("Multi.bas", source), kept);
-    LoadSettings("[Indentation]\r\nAsIs=No\r\n[General]\r\nSplitMultiLines=Yes\r\n");
+    options = LoadSettings("[Indentation]\r\nAsIs=No\r\n[General]\r\nSplitMultiLines=Yes\r\n");
     EXPECT_EQ(Zelk("Multi.bas", source),
               (Lines{"Public Sub Run()", "a = 1", "b = 2", "c = 3", "d = 4", "e = 5", "End Sub"}));
 }
@@ -129,7 +130,7 @@ TEST_F(ZelkLoop, ADeclarationLeavesTheLabelOfItsLineInPlace) {
         "Public Sub Run()\r\n    On Error GoTo Fail\r\n    x = 1\r\n    Exit Sub\r\n"
         "Fail:    Dim code As Long: code = Err.Number: On Error GoTo 0\r\nEnd Sub\r\n";
     for (const char* layout : {"AsIs=No\r\nBaseLines=Yes\r\nDeclarations=Yes", "AsIs=Yes"}) {
-        LoadSettings(std::string("[Indentation]\r\n") + layout +
+        options = LoadSettings(std::string("[Indentation]\r\n") + layout +
                      "\r\n[General]\r\nSplitMultiLines=Yes\r\n[Arrange Declares]\r\nDoLocals=Yes\r\n");
         const Lines once = Zelk("Labelled.bas", source);
         EXPECT_EQ(once, (Lines{"Public Sub Run()", "    Dim code As Long", "    On Error GoTo Fail", "    x = 1",
@@ -163,7 +164,7 @@ TEST_F(ZelkLoop, SixtyThousandLinesZelkWhole) {
          {"", "[Indentation]\r\nAsIs=No\r\n[General]\r\nSplitMultiLines=Yes\r\nSplitIfs=Yes\r\n"
               "[White Space]\r\nNoChange=No\r\nChange=Yes\r\nBeforeIf=Yes\r\nAfterEndIf=Yes\r\n"
               "[ErrorHandling]\r\nInsertLineNumbers=Yes\r\n"}) {
-        LoadSettings(settings);
+        options = LoadSettings(settings);
         Lines out = Zelk("Big.bas", text);
         EXPECT_EQ(oDebug->StatusCode, 0);
         EXPECT_GE(out.size(), 60000u);

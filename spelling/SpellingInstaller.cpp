@@ -1,5 +1,7 @@
 #include "spelling/SpellingInstaller.h"
 
+#include <utility>
+
 #include "spelling/ResourceSpelling.h"
 #include "settings/ZelkOptions.h"
 #include "engine/SpellingHooks.h"
@@ -24,4 +26,19 @@ void InstallSpelling(IWordNotFound* question) {
         return sbSpellCheckResource(text, out, spell);
     };
     gfnSpellInitialize = [question](const ZelkOptions& options) { sbSpellSetUp(question, options); };
+}
+
+SpellingInstalled::SpellingInstalled(IWordNotFound* question)
+    : check_(gfnSpellCheckIt),
+      resource_(gfnSpellCheckResource),
+      setUp_(gfnSpellInitialize),
+      checker_(std::move(oSpell)) {
+    InstallSpelling(question);
+}
+
+SpellingInstalled::~SpellingInstalled() {
+    oSpell = std::move(checker_);
+    gfnSpellCheckIt = std::move(check_);
+    gfnSpellCheckResource = std::move(resource_);
+    gfnSpellInitialize = std::move(setUp_);
 }

@@ -1,8 +1,14 @@
 #pragma once
-// Puts the spell checker to work in the engine. The program's start-up and
-// the headless driver call InstallSpelling once, each with its own way of
-// asking about an unknown word.
+// Puts the spell checker to work in the engine. The program's start-up calls
+// InstallSpelling once; the headless driver and the tests install it for one
+// run (SpellingInstalled), each with its own way of asking about an unknown
+// word.
+#include <memory>
+
+#include "engine/SpellingHooks.h"
+
 class IWordNotFound;
+class cSpellCheck;
 struct ZelkOptions;
 
 // Makes the spell checker oSpell, asking through `question` (not owned; it
@@ -15,3 +21,20 @@ void InstallSpelling(IWordNotFound* question);
 // switches, the dictionary names) and opens its dictionaries, creating a
 // missing custom dictionary. Makes the checker first when there is none.
 void sbSpellSetUp(IWordNotFound* question, const ZelkOptions& options);
+
+// InstallSpelling for as long as it lives: the spell checker and hooks
+// installed before it come back when it ends, so that runs in one process
+// leave nothing to the next.
+class SpellingInstalled {
+public:
+    explicit SpellingInstalled(IWordNotFound* question);
+    ~SpellingInstalled();
+    SpellingInstalled(const SpellingInstalled&) = delete;
+    SpellingInstalled& operator=(const SpellingInstalled&) = delete;
+
+private:
+    decltype(gfnSpellCheckIt) check_;
+    decltype(gfnSpellCheckResource) resource_;
+    decltype(gfnSpellInitialize) setUp_;
+    std::unique_ptr<cSpellCheck> checker_;
+};

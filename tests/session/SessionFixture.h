@@ -25,7 +25,7 @@
 #include "analysis/SourceModel.h"
 #include "Lend.h"
 #include "ServiceScopes.h"
-#include "SpellingScope.h"
+#include "spelling/SpellingInstaller.h"
 #include "options/OptionsChanged.h"
 #include "TestSupport.h"
 #include "mainwindow/Viewer.h"
@@ -199,7 +199,7 @@ protected:
     testsupport::Lend<bool> optionsChanged{gblnOptionsChanged, false};
     testsupport::Lend<ICaption*> statusLine{gctlStatus, &status};
     testsupport::Lend<IZelkWindow*> host{gfrmZelker, &w};
-    testsupport::SpellingScope spelling{nullptr};  // as the program's start-up installs it
+    SpellingInstalled spelling{nullptr};  // as the program's start-up installs it
 
     // The settings of the session: indentation and Option Explicit on, the
     // rest as on a first run.

@@ -12,9 +12,11 @@
 #include "engine/ProcessFile.h"
 #include "spelling/ResourceSpelling.h"
 #include "engine/SpellingHooks.h"
-#include "SpellingScope.h"
+#include "spelling/SpellingInstaller.h"
 #include "SpellingTestSupport.h"
 #include "engine/ZelkHost.h"
+#include "spelling/modSpell.h"
+#include "Lend.h"
 
 using namespace enginetest;
 using Lines = std::vector<std::string>;
@@ -58,7 +60,7 @@ protected:
     FakeZelkWindow window;
     ScriptedWordNotFound question;
     testsupport::Lend<IZelkWindow*> host{gfrmZelker, &window};
-    testsupport::SpellingScope spelling{&question};  // as the program has it
+    SpellingInstalled spelling{&question};  // as the program has it
     std::string dir;
     ZelkOptions options;  // the run's
 };

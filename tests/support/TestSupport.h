@@ -5,8 +5,9 @@
 // ErrorReported instead of ending the program. The state the program's parts
 // share starts fresh (no window, hooks, editor or file dialog installed) and
 // comes back as it was when the test ends; a test that needs something else
-// there for a while lends it with a scope (Lend.h, SpellingScope.h) instead
-// of setting and resetting it by hand.
+// there for a while lends it with a scope (Lend.h, ServiceScopes.h, the
+// spelling subsystem's SpellingInstalled) instead of setting and resetting
+// it by hand.
 #include <string>
 
 #include "platform/UiServices.h"

@@ -22,7 +22,6 @@
 #include "engine/Zelk.h"
 #include "settings/mINIHandler.h"
 #include "common/mKEMCommon.h"
-#include "spelling/modSpell.h"
 
 namespace fs = std::filesystem;
 
@@ -85,11 +84,7 @@ class RunScope {
 public:
     RunScope() : ui_(&Ui()), clock_(&Clock()) {}
     ~RunScope() {
-        gfnSpellCheckIt = nullptr;
-        gfnSpellCheckResource = nullptr;
-        gfnSpellInitialize = nullptr;
         gfnAskTabWidth = nullptr;
-        oSpell.reset();
         SetUi(ui_);
         SetClock(clock_);
     }
@@ -143,7 +138,7 @@ int RunZelk(const std::vector<std::string>& args) {
     // alike.
     gfnAskTabWidth = [] { return TabWidth{4}; };
     HeadlessWordNotFound question(a.spell);
-    InstallSpelling(&question);
+    const SpellingInstalled spelling(&question);
 
     const std::string source = fs::absolute(a.source, ec).string();
     // The settings file is in place: the run loads it (no settings file

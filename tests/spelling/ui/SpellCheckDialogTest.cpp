@@ -18,7 +18,7 @@
 #include "settings/mINIHandler.h"
 #include "QtTestApp.h"
 #include "spelling_ui/QtWordNotFound.h"
-#include "SpellingScope.h"
+#include "spelling/SpellingInstaller.h"
 #include "../SpellingTestSupport.h"
 #include "TestSupport.h"
 #include "spelling_ui/frmSpellCheck.h"
@@ -209,7 +209,7 @@ TEST_F(SpellCheckDialog, AsTheCheckersQuestion) {
 TEST_F(SpellCheckDialog, ACorrectedCommentBlockKeepsItsLineBreaks) {
     spelltest::WriteDictionary({"receive", "data", "here", "line"});
     QtWordNotFound question;
-    testsupport::SpellingScope spelling{&question};
+    SpellingInstalled spelling{&question};
     gfnSpellInitialize(spelltest::SettingsFrom("[Spell]\r\nEnabled=Yes\r\n"));
 
     DialogRobot robot;

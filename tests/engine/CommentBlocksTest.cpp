@@ -10,6 +10,8 @@
 #include "engine/CommentEditorHost.h"
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
+#include "Lend.h"
+#include "ServiceScopes.h"
 #include "engine/ZelkRun.h"
 
 using namespace arrangetest;
@@ -39,14 +41,9 @@ protected:
     void SetUp() override {
         ArrangeTest::SetUp();
         options = enginetest::LoadSettings();
-        gblnCommentSkip = false;
-        goCommentEditor = &editor;
         sbStartCommentBlockRun();
     }
-    void TearDown() override {
-        CloseEditor();
-        goCommentEditor = nullptr;
-    }
+    void TearDown() override { CloseEditor(); }
     void CloseEditor() {
         long none = 0;
         int replaced = 0;
@@ -75,6 +72,7 @@ protected:
         return removed;
     }
     FakeEditor editor;
+    testsupport::Lend<ICommentEditor*> installed{goCommentEditor, &editor};
 };
 
 TEST_F(CommentBlocksTest, EventProceduresHaveOneUnderscore) {
@@ -88,7 +86,7 @@ TEST_F(CommentBlocksTest, EventProceduresHaveOneUnderscore) {
 TEST_F(CommentBlocksTest, PlaceholdersAreReplacedWithoutRegardToCase) {
     FakeClock clock;
     clock.Current = {2026, 3, 7, 14, 5, 9};
-    SetClock(&clock);
+    testsupport::ClockScope fixed{clock};
     oAppInfo->User("Ann");
     oAppInfo->Company("Zembrock");
     gsCurrentFileName = "Shop.bas";
@@ -232,7 +230,7 @@ TEST_F(CommentBlocksTest, AnUnreadableTemplateIsLoggedInEachFileShownOnceARunAnd
 TEST_F(CommentBlocksTest, ACopyIsKnownByItsFilledInPlaceholdersAndKeptWithoutOverwrite) {
     FakeClock clock;
     clock.Current = {2026, 3, 7, 14, 5, 9};
-    SetClock(&clock);
+    testsupport::ClockScope fixed{clock};
     options.giCmtWhere = CommentBlockPlace::AfterProcStart;
     run.gsCurrentProc = "Calc";
     gsCurrentFileName = "Module1.bas";
@@ -252,7 +250,6 @@ TEST_F(CommentBlocksTest, ACopyIsKnownByItsFilledInPlaceholdersAndKeptWithoutOve
     ParseLines({"Sub Calc()", "' Other in Module1.bas", "' on 1/2/2025: >> sums", "    x = 1", "End Sub"});
     EXPECT_EQ(Insert(2, "U"), (std::vector<std::string>{"' Calc in Module1.bas", "' on 3/7/2026: >>"}));
     EXPECT_TRUE(RemovedLines(5).empty());
-    SetClock(nullptr);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "engine/EngineState.h"
 #include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
+#include "Lend.h"
 #include "engine/FormRecord.h"
 #include "engine/SpellingHooks.h"
 
@@ -20,13 +21,13 @@ struct FormRecord : ::testing::Test {
         OpenSession("/src/Form1.frm");
         gblnSpellThisModule = true;
         options.gblnSpellFormLiterals = true;
-        // A checker that records what it is given and corrects "Fiel".
-        gfnSpellCheckIt = [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
+    }
+    // A checker that records what it is given and corrects "Fiel".
+    testsupport::Lend<decltype(gfnSpellCheckIt)> checker{
+        gfnSpellCheckIt, [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
             checked.push_back(text + "|" + kind + "|" + std::to_string(stmt));
             text = vb::Replace(text, "Fiel", "File");
-        };
-    }
-    void TearDown() override { gfnSpellCheckIt = nullptr; }
+        }};
     std::string Write(long record) {
         std::string text = "stale";
         sbOutputFormRecord(run, record, text);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "EngineTestSupport.h"
+#include "Lend.h"
 #include "analysis/KeywordTable.h"
 #include "engine/LabelReferences.h"
 #include "engine/SourceLine.h"
@@ -41,8 +42,6 @@ inline std::vector<std::string> SplitText(const std::string& text) { return vb::
 // Options from the lines of a settings file ("[Indentation]", "AsIs=No",
 // ...), for the test to hand to the formatter.
 inline ZelkOptions Settings(const std::vector<std::string>& ini) {
-    gfnSpellCheckIt = nullptr;
-    gfnAskTabWidth = nullptr;
     return enginetest::LoadSettings(vb::Join(ini, "\r\n") + "\r\n");
 }
 

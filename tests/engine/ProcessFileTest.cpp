@@ -9,6 +9,8 @@
 #include "EngineTestSupport.h"
 #include "common/ErrorTrap.h"
 #include "FakeZelkWindow.h"
+#include "ServiceScopes.h"
+#include "Lend.h"
 #include "engine/FileNames.h"
 #include "analysis/KeywordTable.h"
 #include "engine/ProcessFile.h"
@@ -28,23 +30,17 @@ struct ProcessFile : ::testing::Test {
     FakeClock clock;
     FakeZelkWindow window;
     std::string dir;
+    testsupport::ClockScope fixedClock{clock};
+    testsupport::Lend<IZelkWindow*> host{gfrmZelker, &window};
+    // As the program has them; a resource script needs its pass.
+    SpellingInstalled spelling{nullptr};
     void SetUp() override {
         clock.Current = DateTime{2026, 3, 7, 14, 5, 9};
-        SetClock(&clock);
         options = LoadSettings();
         BabReset();
         BabInit();
         oDebug->ClearStatus();
-        gfrmZelker = &window;
         dir = testsupport::MakeDir("src");
-        // As the program has them; a resource script needs its pass.
-        InstallSpelling(nullptr);
-    }
-    void TearDown() override {
-        gfnSpellCheckIt = nullptr;
-        gfnSpellCheckResource = nullptr;
-        gfnSpellInitialize = nullptr;
-        oProgressForm = nullptr;
     }
     std::string Source(const std::string& name, const std::string& text) {
         std::string path = paths::Join(dir, name);

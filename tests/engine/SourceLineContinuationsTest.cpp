@@ -122,13 +122,14 @@ protected:
     std::vector<Call> calls;
     ZelkOptions options;
 
-    void SetUp() override {
-        options = Settings({"[Spell]", "Enabled=Yes"});
-        gfnSpellCheckIt = [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
+    // A checker that records what it is given and corrects "teh".
+    testsupport::Lend<decltype(gfnSpellCheckIt)> checker{
+        gfnSpellCheckIt, [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
             calls.push_back({text, kind, stmt});
             if (text == "\"teh\"") text = "\"the\"";
-        };
-    }
+        }};
+
+    void SetUp() override { options = Settings({"[Spell]", "Enabled=Yes"}); }
 };
 
 TEST_F(Spelling, LiteralsAndCommentLinesAreCheckedAndCorrected) {

@@ -271,10 +271,10 @@ TEST_F(SourceLineLayout, AStatementOutsideTheFileIsReported) {
 
 TEST_F(SourceLineLayout, TabsAreConvertedWithTheWidthAskedForOnce) {
     int asked = 0;
-    gfnAskTabWidth = [&] {
-        ++asked;
-        return TabWidth{2};
-    };
+    testsupport::Lend question{gfnAskTabWidth, [&] {
+                                   ++asked;
+                                   return TabWidth{2};
+                               }};
     EXPECT_EQ(Body(Format(options, InSub({"\tx = 1", "\ty =\t2"}))),
               (std::vector<std::string>{"  x = 1", "  y =  2"}));
     EXPECT_EQ(asked, 1);
@@ -288,10 +288,10 @@ TEST_F(SourceLineLayout, TabsStayWhenNotToBeConvertedOrNoWidthIsChosen) {
     // The question closed without an answer: 99 is no width.
     options.giTabWidth = TabWidth::NotChosen;
     int asked = 0;
-    gfnAskTabWidth = [&] {
-        ++asked;
-        return TabWidth::NotChosen;
-    };
+    testsupport::Lend question{gfnAskTabWidth, [&] {
+                                   ++asked;
+                                   return TabWidth::NotChosen;
+                               }};
     EXPECT_EQ(Body(Format(options, InSub({"\tx = 1", "\ty = 2"}))),
               (std::vector<std::string>{"\tx = 1", "\ty = 2"}));
     EXPECT_EQ(asked, 2);

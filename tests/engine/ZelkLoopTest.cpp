@@ -7,6 +7,7 @@
 #include "settings/ProgramOptions.h"
 #include "engine/EngineState.h"
 #include "EngineTestSupport.h"
+#include "Lend.h"
 #include "analysis/KeywordTable.h"
 #include "engine/ProcessFile.h"
 
@@ -30,10 +31,7 @@ struct ZelkLoop : ::testing::Test {
         oDebug->ClearStatus();
         dir = testsupport::MakeDir("src");
     }
-    void TearDown() override {
-        testsupport::Ui().OnDoEvents = nullptr;
-        oProgressForm = nullptr;
-    }
+    void TearDown() override { testsupport::Ui().OnDoEvents = nullptr; }
     // Zelks the text as the named file; returns the output lines.
     Lines Zelk(const std::string& name, const std::string& text) {
         std::string path = paths::Join(dir, name);
@@ -72,10 +70,12 @@ struct CancelAtTenthLine : IProgressView {
 };
 
 TEST_F(ZelkLoop, CancelStopsAtTheNextStatement) {
-    CancelAtTenthLine panel;
-    oProgressForm = &panel;
-    Lines out = Zelk("Slow.bas", "Attribute VB_Name = \"Slow\"\r\n" + Procedure("Run", 40));
-    oProgressForm = nullptr;
+    Lines out;
+    {
+        CancelAtTenthLine panel;
+        testsupport::Lend<IProgressView*> progress{oProgressForm, &panel};
+        out = Zelk("Slow.bas", "Attribute VB_Name = \"Slow\"\r\n" + Procedure("Run", 40));
+    }
     EXPECT_TRUE(oAppInfo->WasCanceled);
     EXPECT_EQ(out.size(), 10u);
     Lines log = Log();

@@ -21,8 +21,8 @@ void sbLogLine(ZelkRun& run, const std::string& text, bool warning) {
     FileFailing([&] {
         if (warning) {
             run.goLogFile.WriteLine("WARNING:  " + text);
-            if (giFileIndex >= 0 && static_cast<size_t>(giFileIndex) < gtFileStats.size())
-                ++gtFileStats[static_cast<size_t>(giFileIndex)].Warnings;
+            if (run.fileIndex >= 0 && static_cast<size_t>(run.fileIndex) < gtFileStats.size())
+                ++gtFileStats[static_cast<size_t>(run.fileIndex)].Warnings;
         } else {
             run.goLogFile.WriteLine(text);
         }

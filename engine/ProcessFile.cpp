@@ -238,6 +238,7 @@ void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumb
     // A new file is a new run: only the line numbering across modules goes
     // on from the file before, and comes back for the file after.
     ZelkRun run(options, nextLineNumber);
+    run.fileIndex = index;
     struct HandBack {
         long& to;
         RunFindings& found;

@@ -76,6 +76,9 @@ public:
     long glLineNumberWidth = 0;
     long glNextLineNumber = 0;
     long glOutputLines = 0;
+    // The session file (oFile's index) the run zelks, whose warnings its log
+    // counts; 0 for none.
+    int fileIndex = 0;
     // The input's lines as the log's footer counts them: the parse's
     // records, or the lines of a resource script that its pass copied.
     long glInputLines = 0;

@@ -19,6 +19,7 @@ protected:
     // line, in a run of its own over the parsed model.
     std::vector<std::string> Scanned(long line) {
         ZelkRun scan{options};
+        scan.fileIndex = 1;  // the session's one file
         scan.model = model;
         enginetest::RunFiles files(scan);
         BabStatement stmt = model.yStatement[static_cast<size_t>(StatementOfLine(line))];

@@ -4,6 +4,7 @@
 #include "settings/ProgramOptions.h"
 #include "EngineTestSupport.h"
 #include "engine/FileLog.h"
+#include "engine/ProcessFile.h"
 #include "common/WindowHelpers.h"
 
 using namespace enginetest;
@@ -23,9 +24,13 @@ struct FileLog : ::testing::Test {
 
 }  // namespace
 
+// A run's warnings count for its own file, whichever file the session shows.
 TEST_F(FileLog, WarningsAreMarkedAndCounted) {
     OpenSession("/src/a.bas");
+    sbSizeFileArrays(2);
+    giFileIndex = 2;
     ZelkRun run{options};
+    run.fileIndex = 1;
     RunFiles files(run);
     sbLogLine(run, "first", true);
     sbLogLine(run, "plain", false);
@@ -33,6 +38,7 @@ TEST_F(FileLog, WarningsAreMarkedAndCounted) {
     sbLogLine(run, "third", true);
     EXPECT_EQ(files.Log(), (std::vector<std::string>{"WARNING:  first", "plain", "WARNING:  second", "WARNING:  third"}));
     EXPECT_EQ(gtFileStats[1].Warnings, 3);
+    EXPECT_EQ(gtFileStats[2].Warnings, 0);
 }
 
 TEST_F(FileLog, KillTempDeletesOnlyTheProgramsOwnTemporaryFiles) {

@@ -19,6 +19,7 @@ struct FormRecord : ::testing::Test {
         options = LoadSettings();
         ClearModel(run.model);
         OpenSession("/src/Form1.frm");
+        run.fileIndex = 1;
         gblnSpellThisModule = true;
         options.gblnSpellFormLiterals = true;
     }

@@ -12,9 +12,10 @@
 namespace {
 
 
-void Spell(const SourceModel& m, std::string& text, const char* kind, long stmt) {
-    if (!gblnSpellThisModule || !gfnSpellCheckIt) return;
-    gfnSpellCheckIt(text, kind, m, stmt);
+// The user's stop turns spell checking off for the rest of the run's file.
+void Spell(ZelkRun& run, std::string& text, const char* kind, long stmt) {
+    if (!run.gblnSpellThisModule || !gfnSpellCheckIt) return;
+    if (!gfnSpellCheckIt(text, kind, run.model, stmt)) run.gblnSpellThisModule = false;
 }
 
 // A line of nothing but a line number and a comment, whose number goes:
@@ -100,20 +101,20 @@ void SourceLineFormatter::CommentAtRecordStart() {
     if (!StandsAsCommentLine()) PlaceComment();
     if (cur_.Piece.empty() || !run_.opt.gblnSpellComments) return;
     std::string text = cur_.Piece;
-    Spell(m_, text, "Comment", s_ - 1);
+    Spell(run_, text, "Comment", s_ - 1);
     if (text != cur_.Piece) SetPiece(text);
 }
 
 // String literals of code (not of Declare statements and scoped headings),
 // and every token of a comment line.
 void SourceLineFormatter::SpellLiteralOrCommentLine() {
-    if (!gblnSpellThisModule || !gfnSpellCheckIt) return;
+    if (!run_.gblnSpellThisModule || !gfnSpellCheckIt) return;
     std::string text = cur_.Piece;
     if (cur_.Class == TokenClass::Literal && !text.empty() && text[0] == '"' && run_.opt.gblnSpellCodeLiterals &&
         !fDeclare_) {
-        Spell(m_, text, "Code String Literal ", s_ - 1);
+        Spell(run_, text, "Code String Literal ", s_ - 1);
     } else if (st_.Class == StatementClass::Comment && run_.opt.gblnSpellComments) {
-        Spell(m_, text, "Comment ", s_ - 1);
+        Spell(run_, text, "Comment ", s_ - 1);
     } else {
         return;
     }

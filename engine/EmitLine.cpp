@@ -56,8 +56,8 @@ void TrimLineBreaks(std::string& text) {
     }
 }
 
-bool TooLongForVB3(const std::string& text) {
-    if (text.size() <= 1023 || gsDialectInUse != "3" || text.find('\r') != std::string::npos) return false;
+bool TooLongForVB3(const ZelkRun& run, const std::string& text) {
+    if (text.size() <= 1023 || run.gsDialectInUse != "3" || text.find('\r') != std::string::npos) return false;
     Ui().MsgBox(std::string("The following line was generated and is too long ") + "for Visual Basic 3.0" + kCrLf + kCrLf +
                     text + kCrLf + kCrLf + "Zelking being aborted",
                 mb::vbExclamation, "Too Long");
@@ -188,7 +188,7 @@ void InsertLineNumber(ZelkRun& run, std::string& text, const BabStatement& stmt)
 void sbDoEmitLine(ZelkRun& run, std::string& text, long& count, bool& firstCall, BabStatement& stmt) {
     TraceGuard trace(TraceKind::App, "sbDoEmitLine");
     if (AppTraceOn()) AppTrace("Record=" + text);
-    if (TooLongForVB3(text)) return;
+    if (TooLongForVB3(run, text)) return;
     TrimLineBreaks(text);
     // A line number alone on its line is code, a jump target, unless the
     // inserted numbering is about to take it away unreferenced.

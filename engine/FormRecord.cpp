@@ -33,11 +33,12 @@ void AppendToken(std::string& line, const BabToken& token, const std::string& pi
 
 // A caption's text without its access-key marker, checked, and the marker
 // put back where it stood.
-std::string SpellChecked(const SourceModel& model, const std::string& piece, long record) {
+// The user's stop turns spell checking off for the rest of the run's file.
+std::string SpellChecked(ZelkRun& run, const std::string& piece, long record) {
     size_t amp = piece.find('&');
     std::string text = piece;
     if (amp != std::string::npos) text.erase(amp, 1);
-    gfnSpellCheckIt(text, "Form/Control Literal", model, record - 1);
+    if (!gfnSpellCheckIt(text, "Form/Control Literal", run.model, record - 1)) run.gblnSpellThisModule = false;
     if (amp != std::string::npos) text.insert(std::min(amp, text.size()), 1, '&');
     return text;
 }
@@ -57,13 +58,13 @@ void sbOutputFormRecord(ZelkRun& run, long& record, std::string& text) {
             std::string piece = token.Piece;
             if (t == rec.FirstToken) {
                 property = piece;
-            } else if (gblnSpellThisModule && run.opt.gblnSpellFormLiterals && gfnSpellCheckIt && piece != "=" &&
+            } else if (run.gblnSpellThisModule && run.opt.gblnSpellFormLiterals && gfnSpellCheckIt && piece != "=" &&
                        piece.compare(0, gsQuote.size(), gsQuote) == 0 && !NeverSpellChecked(property)) {
-                piece = SpellChecked(run.model, piece, record);
+                piece = SpellChecked(run, piece, record);
             }
             AppendToken(text, token, piece);
         }
-        if (gsDialectInUse == "3" && text.size() > 1023) {
+        if (run.gsDialectInUse == "3" && text.size() > 1023) {
             std::string asRead;
             for (long t = rec.FirstToken; t <= rec.LastToken; ++t) {
                 const BabToken& token = tokens[static_cast<size_t>(t)];

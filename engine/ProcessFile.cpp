@@ -55,15 +55,16 @@ void EnsureFileArrays(int index) {
 // missing one is reported and the run goes on without it (without spell
 // checking when the standard dictionary is missing); the options stay as
 // they are: the caller learns what was missing from `found`.
-void CheckDictionaries(const ZelkOptions& options, RunFindings& found) {
-    if (!gblnSpellThisModule || !gfnSpellInitialize) return;
+void CheckDictionaries(ZelkRun& run, RunFindings& found) {
+    const ZelkOptions& options = run.opt;
+    if (!run.gblnSpellThisModule || !gfnSpellInitialize) return;
     const std::string& standard = options.gsStandardDictionary;
     const std::string& custom = options.gsCustomDictionary;
     if (!standard.empty() && !FileExists(standard)) {
         Ui().MsgBox("The spelling dictionary " + standard + " was not found!" + kCrLf +
                         "Please use Zelker Options" + kCrLf + kCrLf + "Continuing without spell checking.",
                     mb::vbExclamation, "Standard Dictionary");
-        gblnSpellThisModule = false;
+        run.gblnSpellThisModule = false;
         found.StandardDictionaryMissing = true;
         ZelkOptions without = options;
         without.gsStandardDictionary.clear();
@@ -156,7 +157,7 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given, RunFindi
 
     stats.FileName = gsCurrentFileName;
     std::string text = given ? std::move(*given) : LineReader::ReadWhole(fileName);
-    CheckDictionaries(run.opt, found);
+    CheckDictionaries(run, found);
 
     if (!oProgressForm) oProgressForm = gfrmZelker;
     if (oProgressForm) {
@@ -226,28 +227,33 @@ void sbProcessFile(int index, const ZelkOptions& options) {
 }
 
 void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber) {
+    bool spell = options.gblnSpellEnabled;
     RunFindings found;
-    sbProcessFile(index, options, nextLineNumber, found);
+    sbProcessFile(index, options, nextLineNumber, spell, found);
 }
 
 namespace {
 
-void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumber, std::optional<std::string> text,
-                       RunFindings& found) {
+void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumber, bool& spell,
+                       std::optional<std::string> text, RunFindings& found) {
     TraceGuard trace(TraceKind::App, "sbProcessFile");
-    // A new file is a new run: only the line numbering across modules goes
-    // on from the file before, and comes back for the file after.
+    // A new file is a new run: only the line numbering across modules and
+    // the spelling decision go on from the file before, and come back for
+    // the file after.
     ZelkRun run(options, nextLineNumber);
+    run.gblnSpellThisModule = spell;
     run.fileIndex = index;
     struct HandBack {
         long& to;
+        bool& spell;
         RunFindings& found;
         ZelkRun& from;
         ~HandBack() {
             to = from.glNextLineNumber;
+            spell = from.gblnSpellThisModule;
             if (from.Carry().tabWidthAnswer) found.TabWidthChosen = from.Carry().tabWidthAnswer;
         }
-    } handBack{nextLineNumber, found, run};
+    } handBack{nextLineNumber, spell, found, run};
     Trapped("sbProcessFile", [&] {
         const long count = oFile->Count();
         AppTrace("Which=" + Num(index) + kCrLf + " oFile(wWhich)=<" +
@@ -272,14 +278,15 @@ void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumb
 
 }  // namespace
 
-void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber, RunFindings& found) {
-    ProcessFileOrText(index, options, nextLineNumber, std::nullopt, found);
+void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber, bool& spell, RunFindings& found) {
+    ProcessFileOrText(index, options, nextLineNumber, spell, std::nullopt, found);
 }
 
 RunFindings sbProcessText(int index, const ZelkOptions& options, std::string text) {
     long nextLineNumber = 0;
+    bool spell = options.gblnSpellEnabled;
     RunFindings found;
-    ProcessFileOrText(index, options, nextLineNumber, std::move(text), found);
+    ProcessFileOrText(index, options, nextLineNumber, spell, std::move(text), found);
     return found;
 }
 
@@ -311,7 +318,7 @@ void sbProcessSourceFile(int index, ZelkRun& run, std::string text) {
         }
         // The rules of a dialect follow the dialect this file is zelked as,
         // never the file zelked before it.
-        gsDialectInUse = dialectUsed;
+        run.gsDialectInUse = dialectUsed;
         AppTrace("Dialect used=" + dialectUsed);
 
         if (oAppInfo->IsAResourceFile) {
@@ -320,7 +327,7 @@ void sbProcessSourceFile(int index, ZelkRun& run, std::string text) {
             if (!gfnSpellCheckResource) throw std::logic_error("no resource script pass is installed");
             // A script is copied line for line: its footer counts the same
             // lines in and out.
-            run.glInputLines = gfnSpellCheckResource(text, run.goOutFile, gblnSpellThisModule);
+            run.glInputLines = gfnSpellCheckResource(text, run.goOutFile, run.gblnSpellThisModule);
             gtFileStats[static_cast<size_t>(index)].OutputLines = run.glInputLines;
             return;
         }

@@ -95,12 +95,10 @@ ZelkResult ZelkWith(const std::string& name, std::optional<std::string> given, c
 
 ZelkResult Zelk(std::string text, const std::string& name, const ZelkOptions& options, IZelkWindow* host) {
     // The run's modules are spelled when its options enable spelling.
-    gblnSpellThisModule = options.gblnSpellEnabled;
     return ZelkWith(name, std::move(text), options, host);
 }
 
 ZelkResult Zelk(const std::string& sourceFile, const ZelkOptions& options, IZelkWindow* host) {
-    gblnSpellThisModule = options.gblnSpellEnabled;
     return ZelkWith(sourceFile, std::nullopt, options, host);
 }
 

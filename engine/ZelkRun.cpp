@@ -3,6 +3,9 @@
 #include "FormatterCarry.h"
 
 ZelkRun::ZelkRun(const ZelkOptions& options, long nextLineNumber)
-    : opt(options), glNextLineNumber(nextLineNumber), carry_(std::make_unique<FormatterCarry>()) {}
+    : opt(options),
+      gblnSpellThisModule(options.gblnSpellEnabled),
+      glNextLineNumber(nextLineNumber),
+      carry_(std::make_unique<FormatterCarry>()) {}
 
 ZelkRun::~ZelkRun() = default;

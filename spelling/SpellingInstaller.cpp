@@ -20,7 +20,7 @@ void sbSpellSetUp(IWordNotFound* question, const ZelkOptions& options) {
 void InstallSpelling(IWordNotFound* question) {
     oSpell = std::make_unique<cSpellCheck>(question);
     gfnSpellCheckIt = [](std::string& text, const std::string& kind, const SourceModel& model, long stmt) {
-        sbSpellCheckIt(text, kind, model, stmt);
+        return sbSpellCheckIt(text, kind, model, stmt);
     };
     gfnSpellCheckResource = [](std::string_view text, LineWriter& out, bool spell) {
         return sbSpellCheckResource(text, out, spell);

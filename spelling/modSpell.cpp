@@ -37,8 +37,9 @@ std::vector<std::string> fsSpellingContext(const SourceModel& model, long record
     return lines;
 }
 
-void sbSpellCheckIt(std::string& text, const std::string& what, const SourceModel& model, long record) {
+bool sbSpellCheckIt(std::string& text, const std::string& what, const SourceModel& model, long record) {
     TraceGuard trace(TraceKind::App, "sbSpellCheckIt");
+    bool goOn = true;
     Trapped("sbSpellCheckIt", [&] {
         if (!oSpell) return;
         // The context is only gathered for a window that shows it.
@@ -48,7 +49,7 @@ void sbSpellCheckIt(std::string& text, const std::string& what, const SourceMode
         oSpell->SpellCheck(text, what);
         switch (oSpell->SCResult()) {
             case sc::kCancelCheck:
-                if (fbCancelSpellingOfModule()) gblnSpellThisModule = false;
+                if (fbCancelSpellingOfModule()) goOn = false;
                 break;
             case sc::kCorrect:
                 Ui().SetMousePointer(pointer::vbHourglass);
@@ -62,4 +63,5 @@ void sbSpellCheckIt(std::string& text, const std::string& what, const SourceMode
         Ui().SetMousePointer(pointer::vbHourglass);
         if (window) window->SetSpellCheckVisible(false);
     });
+    return goOn;
 }

@@ -23,9 +23,6 @@ inline std::vector<bool> gblnFileZelked;
 // The file being zelked or shown.
 inline std::string gsCurrentFileName;
 inline std::string gsCurrentFileDir;  // with its trailing separator
-// The dialect found for the file ("3" to "6"); the Visual Basic 3.0 rules
-// test it.
-inline std::string gsDialectInUse;
 
 // The next inserted line number that the numbering across modules carries
 // from one file of the session to the next: the session hands it to each

@@ -30,9 +30,13 @@ void sbProcessSelection(int index, bool& ok);
 // next inserted line number that the numbering across modules carries from
 // one file to the next: the run starts from it and hands back where it
 // ended. Without it the numbering starts afresh.
+// spell: whether the file is spell checked (the session's decision); the run
+// hands back false when a missing dictionary or the user stopped it, so that
+// the files after it are not checked either. Without it the options' spelling
+// switch decides.
 // `found` gets what the run found as soon as it is known, so that a failure
 // later in the run does not lose it.
-void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber, RunFindings& found);
+void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber, bool& spell, RunFindings& found);
 void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber);
 void sbProcessFile(int index, const ZelkOptions& options);
 // The same for session file `index` whose text is already in memory (the

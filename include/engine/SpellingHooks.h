@@ -12,8 +12,9 @@ class LineWriter;
 struct SourceModel;
 
 // Checks one comment or literal of the model; may replace the text by the
-// corrected one.
-inline std::function<void(std::string& text, const std::string& kind, const SourceModel& model, long stmt)>
+// corrected one. False when the user stopped spell checking for the rest of
+// the module.
+inline std::function<bool(std::string& text, const std::string& kind, const SourceModel& model, long stmt)>
     gfnSpellCheckIt;
 // The one-time tab-width question: the width the user chose (NotChosen when
 // none). The run uses it for the rest of its file and changes no setting;

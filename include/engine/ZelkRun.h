@@ -49,6 +49,8 @@ public:
     // options: the options the file is zelked with, which must outlive the
     // run; nextLineNumber: the next inserted line number, which the
     // numbering across modules carries from the file before (0: none yet).
+    // The run spell checks when the options enable spelling, until the
+    // session that makes it says otherwise.
     explicit ZelkRun(const ZelkOptions& options, long nextLineNumber = 0);
     ~ZelkRun();
     ZelkRun(const ZelkRun&) = delete;
@@ -68,6 +70,15 @@ public:
     // The module part being written ("<Declarations>", "(Designer Object
     // Definition)" or a procedure's name).
     std::string gsCurrentProc = "<Declarations>";
+
+    // The dialect the file is zelked as ("3" to "6"): the one its text tells
+    // when the options detect it, else the options' default.
+    std::string gsDialectInUse;
+
+    // Whether the file's comments and literals are spell checked: the
+    // session's decision when the run starts; a missing dictionary or the
+    // user's stop turns it off for the rest of the file.
+    bool gblnSpellThisModule = false;
 
     // The class of the statement just formatted, as the formatter returned
     // it; the white-space rules and the line writer read it.

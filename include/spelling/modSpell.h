@@ -19,8 +19,8 @@ inline std::unique_ptr<cSpellCheck> oSpell;
 // holds it.
 // The text becomes the checked text when the checker accepted or corrected
 // it. A stop in the Word Not Found dialog asks whether to stop spell
-// checking this module; Yes clears gblnSpellThisModule.
-void sbSpellCheckIt(std::string& text, const std::string& what, const SourceModel& model, long record);
+// checking this module; false when the user answered Yes.
+bool sbSpellCheckIt(std::string& text, const std::string& what, const SourceModel& model, long record);
 
 // The five statements of the model around the one after `record` (two
 // before it, it, two after it); a position without a statement is empty.

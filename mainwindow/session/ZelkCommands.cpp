@@ -130,7 +130,7 @@ void ZelkSessionFile(int index, ZelkOptions& settings) {
     sbRetryWithoutCustomDictionary(settings, [&] {
         RunFindings found;
         try {
-            sbProcessFile(index, settings, glNextLineNumber, found);
+            sbProcessFile(index, settings, glNextLineNumber, gblnSpellThisModule, found);
         } catch (...) {
             found.ApplyTo(settings);
             throw;

@@ -56,7 +56,7 @@ TEST_F(EmitLine, WritesEachTextAsOneLineAndCountsItsLines) {
 }
 
 TEST_F(EmitLine, VisualBasic3RefusesALineLongerThan1023Characters) {
-    gsDialectInUse = "3";
+    run().gsDialectInUse = "3";
     Emit(std::string(1023, 'x'));
     EXPECT_EQ(oDebug->StatusCode, 0);
     // Several lines together are not checked.
@@ -75,7 +75,7 @@ TEST_F(EmitLine, VisualBasic3RefusesALineLongerThan1023Characters) {
 }
 
 TEST_F(EmitLine, OtherDialectsHaveNoLineLimit) {
-    gsDialectInUse = "6";
+    run().gsDialectInUse = "6";
     Emit(std::string(2000, 'x'));
     EXPECT_EQ(oDebug->StatusCode, 0);
     EXPECT_EQ(files.Output()[0].size(), 2000u);

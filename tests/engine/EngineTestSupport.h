@@ -27,8 +27,6 @@ inline ZelkOptions LoadSettings(const std::string& ini = "") {
     testsupport::WriteFile(paths::Join(testsupport::ConfigDir(), kSettingsFileName), ini);
     ZelkOptions options;
     sbGetINIInfo(options);
-    gblnSpellThisModule = options.gblnSpellEnabled;
-    gsDialectInUse.clear();
     glNextLineNumber = 0;
     return options;
 }

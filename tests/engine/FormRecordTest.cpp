@@ -20,7 +20,7 @@ struct FormRecord : ::testing::Test {
         ClearModel(run.model);
         OpenSession("/src/Form1.frm");
         run.fileIndex = 1;
-        gblnSpellThisModule = true;
+        run.gblnSpellThisModule = true;
         options.gblnSpellFormLiterals = true;
     }
     // A checker that records what it is given and corrects "Fiel".
@@ -28,6 +28,7 @@ struct FormRecord : ::testing::Test {
         gfnSpellCheckIt, [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
             checked.push_back(text + "|" + kind + "|" + std::to_string(stmt));
             text = vb::Replace(text, "Fiel", "File");
+            return true;
         }};
     std::string Write(long record) {
         std::string text = "stale";
@@ -70,14 +71,31 @@ TEST_F(FormRecord, NamesFontsAndOffSwitchesAreNotChecked) {
     options.gblnSpellFormLiterals = false;
     EXPECT_EQ(Write(r), "  Caption   = \"Fiel\"");
     options.gblnSpellFormLiterals = true;
-    gblnSpellThisModule = false;
+    run.gblnSpellThisModule = false;
     EXPECT_EQ(Write(r), "  Caption   = \"Fiel\"");
     EXPECT_TRUE(checked.empty());
 }
 
+// The user's stop ends the checks for the rest of the run's file.
+TEST_F(FormRecord, AStopEndsTheChecksOfTheFile) {
+    int asked = 0;
+    gfnSpellCheckIt = [&asked](std::string&, const std::string&, const SourceModel&, long) {
+        ++asked;
+        return false;
+    };
+    long r = Property("Caption", "\"Fiel\"");
+    EXPECT_EQ(Write(r), "  Caption   = \"Fiel\"");
+    EXPECT_FALSE(run.gblnSpellThisModule);
+    EXPECT_EQ(Write(Property("Caption", "\"Fiel\"")), "  Caption   = \"Fiel\"");
+    EXPECT_EQ(asked, 1);
+}
+
 TEST_F(FormRecord, VisualBasic3KeepsTheLineAsReadWhenTheCorrectionIsTooLong) {
-    gsDialectInUse = "3";
-    gfnSpellCheckIt = [](std::string& text, const std::string&, const SourceModel&, long) { text += "x"; };
+    run.gsDialectInUse = "3";
+    gfnSpellCheckIt = [](std::string& text, const std::string&, const SourceModel&, long) {
+        text += "x";
+        return true;
+    };
     // "Caption = " and the value with one character added.
     const std::string fits = "\"" + std::string(1010, 'a') + "\"";     // 1023 once corrected
     const std::string tooLong = "\"" + std::string(1011, 'b') + "\"";  // 1024 once corrected
@@ -96,6 +114,6 @@ TEST_F(FormRecord, VisualBasic3KeepsTheLineAsReadWhenTheCorrectionIsTooLong) {
     EXPECT_EQ(log[0], "The following line was generated and is too long for Visual Basic 3.0");
     EXPECT_EQ(gtFileStats[1].Warnings, 0);
     // Other dialects have no such rule.
-    gsDialectInUse = "6";
+    run.gsDialectInUse = "6";
     EXPECT_EQ(Write(r2).size(), 1024u);
 }

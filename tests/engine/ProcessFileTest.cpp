@@ -203,7 +203,11 @@ TEST_F(ProcessFile, DialectDateWarnings) {
                               {"Number of Input Lines: 1", "Number of Output Lines: 1",
                                std::to_string(c.warnings.size()) + " Warning Messages"});
         EXPECT_EQ(Log(), expected) << c.firstLine << " " << c.defaultDialect;
-        EXPECT_EQ(gsDialectInUse, c.inUse) << c.firstLine;
+        // The run's own dialect, as its inner part takes it from the text.
+        ZelkRun run(options);
+        RunFiles files(run);
+        sbProcessSourceFile(1, run, c.firstLine + "\r\n");
+        EXPECT_EQ(run.gsDialectInUse, c.inUse) << c.firstLine;
         EXPECT_EQ(options.gsDialectDefault, c.defaultDialect) << c.firstLine;
     }
     oAppInfo->IsAResourceFile = false;
@@ -289,17 +293,17 @@ TEST_F(ProcessFile, MissingDictionariesAreReportedAndLeftOut) {
     testsupport::WriteFile(present, "header\r\n");
 
     ZelkOptions options;
-    gblnSpellThisModule = true;
+    bool spell = true;
     options.gsStandardDictionary = paths::Join(dir, "NONE.DAT");
     options.gsCustomDictionary = present;
     const ZelkOptions given = options;
     long next = 0;
     RunFindings found;
-    sbProcessFile(1, options, next, found);
+    sbProcessFile(1, options, next, spell, found);
     ASSERT_EQ(setUps.size(), 1u);
     EXPECT_EQ(setUps[0].gsStandardDictionary, "");
     EXPECT_EQ(setUps[0].gsCustomDictionary, present);
-    EXPECT_FALSE(gblnSpellThisModule);
+    EXPECT_FALSE(spell);
     EXPECT_TRUE(found.StandardDictionaryMissing);
     EXPECT_FALSE(found.CustomDictionaryMissing);
     EXPECT_EQ(options, given);
@@ -311,16 +315,16 @@ TEST_F(ProcessFile, MissingDictionariesAreReportedAndLeftOut) {
 
     // Spell checking is off now: nothing is checked or asked.
     found = {};
-    sbProcessFile(1, options, next, found);
+    sbProcessFile(1, options, next, spell, found);
     EXPECT_EQ(setUps.size(), 1u);
     EXPECT_FALSE(found.StandardDictionaryMissing || found.CustomDictionaryMissing);
 
-    gblnSpellThisModule = true;
+    spell = true;
     options.gsStandardDictionary.clear();
     options.gsCustomDictionary = paths::Join(dir, "GONE.DIC");
-    sbProcessFile(1, options, next, found);
+    sbProcessFile(1, options, next, spell, found);
     EXPECT_EQ(setUps.size(), 2u);
-    EXPECT_TRUE(gblnSpellThisModule);
+    EXPECT_TRUE(spell);
     EXPECT_FALSE(found.StandardDictionaryMissing);
     EXPECT_TRUE(found.CustomDictionaryMissing);
     EXPECT_EQ(options.gsCustomDictionary, paths::Join(dir, "GONE.DIC"));

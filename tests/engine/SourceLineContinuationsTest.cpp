@@ -127,6 +127,7 @@ protected:
         gfnSpellCheckIt, [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
             calls.push_back({text, kind, stmt});
             if (text == "\"teh\"") text = "\"the\"";
+            return true;
         }};
 
     void SetUp() override { options = Settings({"[Spell]", "Enabled=Yes"}); }
@@ -148,7 +149,7 @@ TEST_F(Spelling, LiteralsAndCommentLinesAreCheckedAndCorrected) {
 TEST_F(Spelling, StopsWhenTheUserStopsIt) {
     gfnSpellCheckIt = [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
         calls.push_back({text, kind, stmt});
-        gblnSpellThisModule = false;
+        return false;  // the user stopped it
     };
     Format(options, InSub({"x = \"one\"", "y = \"two\""}));
     EXPECT_EQ(calls.size(), 1u);
@@ -158,6 +159,7 @@ TEST_F(Spelling, NothingCheckedWhenSwitchedOff) {
     options = Settings({"[Spell]", "Enabled=Yes", "Comments=No", "CodeLiterals=No"});
     gfnSpellCheckIt = [this](std::string& text, const std::string& kind, const SourceModel&, long stmt) {
         calls.push_back({text, kind, stmt});
+        return true;
     };
     Format(options, InSub({"' comment", "x = \"one\""}));
     EXPECT_TRUE(calls.empty());

@@ -31,20 +31,23 @@ protected:
     void SetUp() override {
         spelltest::WriteDictionary({"receive", "data", "hello", "world", "open", "file", "print"});
         options = spelltest::SettingsFrom("[Spell]\r\nEnabled=Yes\r\n");
-        gblnSpellThisModule = options.gblnSpellEnabled;
+        spell = options.gblnSpellEnabled;
         BabReset();
         BabInit();
         oDebug->ClearStatus();
         dir = testsupport::MakeDir("src");
     }
 
-    // Zelks the file; returns its output lines.
+    // Zelks the file with the session's spelling decision `spell`, which the
+    // run hands back; returns its output lines.
     Lines Zelk(const std::string& name, const std::string& text) {
         const std::string path = paths::Join(dir, name);
         testsupport::WriteFile(path, text);
         OpenSession(path);
         oAppInfo->IsAResourceFile = name.size() > 3 && name.substr(name.size() - 3) == ".rc";
-        sbProcessFile(1, options);
+        long next = 0;
+        RunFindings found;
+        sbProcessFile(1, options, next, spell, found);
         EXPECT_EQ(oDebug->StatusCode, 0);
         return textfile::SplitLines(testsupport::ReadFile(gsTempOutFile[1]));
     }
@@ -57,6 +60,7 @@ protected:
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
 
+    bool spell = false;
     FakeZelkWindow window;
     ScriptedWordNotFound question;
     testsupport::Lend<IZelkWindow*> host{gfrmZelker, &window};
@@ -112,7 +116,7 @@ TEST_F(SpellingPass, AStopAsksWhetherToStopTheModule) {
     EXPECT_EQ(testsupport::Ui().Messages[0].Prompt,
               "Selecting 'Yes' will Cancel SpellCheck for this module!\r\nDo you want to cancel SpellCheck?");
     EXPECT_EQ(testsupport::Ui().Messages[0].Buttons, mb::vbYesNo | mb::vbQuestion);
-    EXPECT_TRUE(gblnSpellThisModule);
+    EXPECT_TRUE(spell);
 
     // Yes: nothing further of the file is checked.
     question.Questions.clear();
@@ -121,7 +125,7 @@ TEST_F(SpellingPass, AStopAsksWhetherToStopTheModule) {
     testsupport::Ui().NextAnswer = 0;
     out = Zelk("Mod.bas", kModule);
     EXPECT_EQ(Asked(), (Lines{"recieve"}));
-    EXPECT_FALSE(gblnSpellThisModule);
+    EXPECT_FALSE(spell);
     EXPECT_TRUE(Holds(out, "MsgBox \"Recieve the file\""));
 }
 
@@ -150,11 +154,11 @@ TEST_F(SpellingPass, AResourceScriptsStringTablesAreCheckedIntoItsCopy) {
 TEST_F(SpellingPass, AResourceScriptIsCopiedUncheckedWithoutSpelling) {
     const std::string script = "STRINGTABLE\r\nBEGIN\r\n  1 \"Recieve\"\r\nEND\r\n";
     const Lines copied = {"STRINGTABLE", "BEGIN", "  1 \"Recieve\"", "END"};
-    gblnSpellThisModule = false;
+    spell = false;
     EXPECT_EQ(Zelk("App.rc", script), copied);
 
     testsupport::WriteFile(paths::Join(testsupport::ProgramDir(), "SPELLDIC.DAT"), "not a dictionary");
-    gblnSpellThisModule = true;
+    spell = true;
     EXPECT_EQ(Zelk("App.rc", script), copied);
     EXPECT_TRUE(question.Questions.empty());
 }

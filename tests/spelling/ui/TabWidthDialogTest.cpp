@@ -115,8 +115,9 @@ TEST_F(TabWidthDialog, ZelkingAFileWithTabsAsksOnce) {
         enginetest::OpenSession(source);
         // As the session does: the run's answer is kept once it is over.
         long next = 0;
+        bool spell = settings.gblnSpellEnabled;
         RunFindings found;
-        sbProcessFile(1, settings, next, found);
+        sbProcessFile(1, settings, next, spell, found);
         found.ApplyTo(settings);
         EXPECT_EQ(oDebug->StatusCode, 0);
         return testsupport::ReadFile(gsTempOutFile[1]);

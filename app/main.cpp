@@ -10,7 +10,6 @@
 #include "mainwindow_ui/StartupWindows.h"
 #include "spelling_ui/TemplateWindows.h"
 #include "platform/UiServices.h"
-#include "settings/ProgramOptions.h"
 #include "common_ui/frmErrorInfo.h"
 
 int main(int argc, char* argv[]) {
@@ -25,7 +24,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ProgramIcon());
     // The comment-block editor and the tab-width question for the engine,
     // the template editors for the options dialog.
-    InstallTemplateWindows(goOptions);
+    InstallTemplateWindows();
     if (QScreen* screen = QApplication::primaryScreen())
         SetScreenSize({screen->size().width() * 15.0, screen->size().height() * 15.0});
 

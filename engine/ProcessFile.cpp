@@ -25,6 +25,7 @@
 #include "engine/ZelkHost.h"
 #include "common/mKEMCommon.h"
 #include "engine/ZelkLoop.h"
+#include "FormatterCarry.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ void EnsureFileArrays(int index) {
 // missing one is reported and the run goes on without it (without spell
 // checking when the standard dictionary is missing); the options stay as
 // they are: the caller learns what was missing from `found`.
-void CheckDictionaries(ZelkRun& run, DictionaryFindings& found) {
+void CheckDictionaries(ZelkRun& run, RunFindings& found) {
     const ZelkOptions& options = run.opt;
     if (!run.gblnSpellThisModule || !gfnSpellInitialize) return;
     const std::string& standard = options.gsStandardDictionary;
@@ -64,7 +65,7 @@ void CheckDictionaries(ZelkRun& run, DictionaryFindings& found) {
                         "Please use Zelker Options" + kCrLf + kCrLf + "Continuing without spell checking.",
                     mb::vbExclamation, "Standard Dictionary");
         run.gblnSpellThisModule = false;
-        found.StandardMissing = true;
+        found.StandardDictionaryMissing = true;
         ZelkOptions without = options;
         without.gsStandardDictionary.clear();
         gfnSpellInitialize(without);
@@ -78,7 +79,7 @@ void CheckDictionaries(ZelkRun& run, DictionaryFindings& found) {
                         "was not found!" + kCrLf + "Please specify the custom dictionary " +
                         "with the Options->Spell!" + kCrLf + kCrLf + "Continuing without the custom dictionary.",
                     mb::vbExclamation, "Custom Dictionary");
-        found.CustomMissing = true;
+        found.CustomDictionaryMissing = true;
     }
 }
 
@@ -139,7 +140,7 @@ void FailRun(ZelkRun& run, const std::string& fileName, const VBError& error) {
 
 // Zelks the file's text when it is given, else the file read here, once:
 // its kind, size, dialect and parse all come from that one text.
-void RunFile(int index, ZelkRun& run, std::optional<std::string> given, DictionaryFindings& found) {
+void RunFile(int index, ZelkRun& run, std::optional<std::string> given, RunFindings& found) {
     const std::string fileName = oFile->Item(index).FileName;
     FileStatsRecord& stats = gtFileStats[static_cast<size_t>(index)];
 
@@ -187,6 +188,12 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given, Dictiona
 
 }  // namespace
 
+void RunFindings::ApplyTo(ZelkOptions& settings) const {
+    if (StandardDictionaryMissing) settings.gsStandardDictionary.clear();
+    if (CustomDictionaryMissing) settings.gsCustomDictionary.clear();
+    if (TabWidthChosen) settings.giTabWidth = *TabWidthChosen;
+}
+
 SourceModel FileModel(const std::string& fileName, std::string_view text) {
     SourceModel model;
     model.gtProcTable.assign(1, ProcInfo{});
@@ -221,14 +228,14 @@ void sbProcessFile(int index, const ZelkOptions& options) {
 
 void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber) {
     bool spell = options.gblnSpellEnabled;
-    DictionaryFindings found;
+    RunFindings found;
     sbProcessFile(index, options, nextLineNumber, spell, found);
 }
 
 namespace {
 
 void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumber, bool& spell,
-                       std::optional<std::string> text, DictionaryFindings& found) {
+                       std::optional<std::string> text, RunFindings& found) {
     TraceGuard trace(TraceKind::App, "sbProcessFile");
     // A new file is a new run: only the line numbering across modules and
     // the spelling decision go on from the file before, and come back for
@@ -237,14 +244,16 @@ void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumb
     run.gblnSpellThisModule = spell;
     run.fileIndex = index;
     struct HandBack {
-        long& number;
+        long& to;
         bool& spell;
-        const ZelkRun& from;
+        RunFindings& found;
+        ZelkRun& from;
         ~HandBack() {
-            number = from.glNextLineNumber;
+            to = from.glNextLineNumber;
             spell = from.gblnSpellThisModule;
+            if (from.Carry().tabWidthAnswer) found.TabWidthChosen = from.Carry().tabWidthAnswer;
         }
-    } handBack{nextLineNumber, spell, run};
+    } handBack{nextLineNumber, spell, found, run};
     Trapped("sbProcessFile", [&] {
         const long count = oFile->Count();
         AppTrace("Which=" + Num(index) + kCrLf + " oFile(wWhich)=<" +
@@ -269,15 +278,14 @@ void ProcessFileOrText(int index, const ZelkOptions& options, long& nextLineNumb
 
 }  // namespace
 
-void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber, bool& spell,
-                   DictionaryFindings& found) {
+void sbProcessFile(int index, const ZelkOptions& options, long& nextLineNumber, bool& spell, RunFindings& found) {
     ProcessFileOrText(index, options, nextLineNumber, spell, std::nullopt, found);
 }
 
-DictionaryFindings sbProcessText(int index, const ZelkOptions& options, std::string text) {
+RunFindings sbProcessText(int index, const ZelkOptions& options, std::string text) {
     long nextLineNumber = 0;
     bool spell = options.gblnSpellEnabled;
-    DictionaryFindings found;
+    RunFindings found;
     ProcessFileOrText(index, options, nextLineNumber, spell, std::move(text), found);
     return found;
 }

@@ -77,7 +77,7 @@ ZelkResult ZelkWith(const std::string& name, std::optional<std::string> given, c
     try {
         // The one number a session carries from file to file on purpose (the
         // continuous line numbering) starts afresh with a run of its own.
-        result.Dictionaries = sbProcessText(1, options, std::move(text));
+        result.Findings = sbProcessText(1, options, std::move(text));
     } catch (...) {
         sbKillTemp(1);  // no temporary file outlives the run
         throw;

@@ -31,8 +31,9 @@ struct ZelkResult {
     int Status = 0;
     int Reason = 0;
     bool Canceled = false;
-    // The dictionaries the options name that the run went on without.
-    DictionaryFindings Dictionaries;
+    // The dictionaries the options name that the run went without, and the
+    // tab width it was told.
+    RunFindings Findings;
 
     bool Zelked() const { return Accepted && Status == 0 && !Canceled; }
 };

@@ -6,7 +6,6 @@
 #include <functional>
 
 class ISessionWindow;
-struct DictionaryFindings;
 struct ZelkOptions;
 
 // --- Opening, closing and leaving.
@@ -43,13 +42,11 @@ void mnuProcessZelkAll_Click(ISessionWindow& w, int index);
 // dictionary is dropped from `settings` and the step runs once more. A
 // second failure goes on to the caller's error trap.
 void sbRetryWithoutCustomDictionary(ZelkOptions& settings, const std::function<void()>& step);
-// The program's settings forget the dictionaries a run went on without, as
-// the run told the user: the next file is not told again, and the settings
-// file gets the emptied names when it is next written.
-void sbForgetMissingDictionaries(ZelkOptions& settings, const DictionaryFindings& found);
 // Zelks session file `index` with the program's settings `settings`, which
-// afterwards forget what the run found missing (also when it failed), with
-// one more try without the custom dictionary when that fails.
+// afterwards keep what the run found (also when it failed): a dictionary it
+// went without is forgotten, so that the next file is not told again, and a
+// tab width the user chose is kept. A dictionary failure gets one more try
+// without the custom dictionary.
 void ZelkSessionFile(int index, ZelkOptions& settings);
 
 // --- Saving, options and help.

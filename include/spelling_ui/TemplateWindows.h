@@ -7,7 +7,6 @@
 #include <string>
 
 #include "engine/CommentEditorHost.h"
-#include "settings/ZelkOptions.h"
 #include "spelling/TemplateEditors.h"
 
 class frmComments;
@@ -38,5 +37,5 @@ public:
 };
 
 // Installs the windows as goCommentEditor, goTemplateEditors and
-// gfnAskTabWidth, whose answer the program's settings `settings` keep.
-void InstallTemplateWindows(ZelkOptions& settings);
+// gfnAskTabWidth.
+void InstallTemplateWindows();

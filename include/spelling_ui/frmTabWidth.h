@@ -53,5 +53,6 @@ private:
 };
 
 // Shows the question modally (the engine's first tab while no width is
-// chosen) and returns the width the settings hold afterwards.
-TabWidth sbAskTabWidth(ZelkOptions& settings);
+// chosen) and returns the answer, which is in the settings file at once;
+// the program's settings take it from the run once the run is over.
+TabWidth sbAskTabWidth();

@@ -126,21 +126,16 @@ void sbRetryWithoutCustomDictionary(ZelkOptions& settings, const std::function<v
     }
 }
 
-void sbForgetMissingDictionaries(ZelkOptions& settings, const DictionaryFindings& found) {
-    if (found.StandardMissing) settings.gsStandardDictionary.clear();
-    if (found.CustomMissing) settings.gsCustomDictionary.clear();
-}
-
 void ZelkSessionFile(int index, ZelkOptions& settings) {
     sbRetryWithoutCustomDictionary(settings, [&] {
-        DictionaryFindings found;
+        RunFindings found;
         try {
             sbProcessFile(index, settings, glNextLineNumber, gblnSpellThisModule, found);
         } catch (...) {
-            sbForgetMissingDictionaries(settings, found);
+            found.ApplyTo(settings);
             throw;
         }
-        sbForgetMissingDictionaries(settings, found);
+        found.ApplyTo(settings);
     });
 }
 

@@ -50,10 +50,10 @@ CodeTemplateAnswer QtTemplateEditors::EditCodeTemplate(const std::string& text, 
     return {form.bCanceled, form.DefFileName, form.InfoText()};
 }
 
-void InstallTemplateWindows(ZelkOptions& settings) {
+void InstallTemplateWindows() {
     static QtCommentEditor commentEditor;
     static QtTemplateEditors templateEditors;
     goCommentEditor = &commentEditor;
     goTemplateEditors = &templateEditors;
-    gfnAskTabWidth = [&settings] { return sbAskTabWidth(settings); };
+    gfnAskTabWidth = [] { return sbAskTabWidth(); };
 }

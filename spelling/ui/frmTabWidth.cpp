@@ -135,8 +135,9 @@ void frmTabWidth::cmdOK_Click() {
 void frmTabWidth::closeEvent(QCloseEvent* event) { event->ignore(); }
 void frmTabWidth::reject() {}
 
-TabWidth sbAskTabWidth(ZelkOptions& settings) {
-    frmTabWidth form(settings, QApplication::activeWindow());
+TabWidth sbAskTabWidth() {
+    ZelkOptions answer;
+    frmTabWidth form(answer, QApplication::activeWindow());
     form.exec();
-    return settings.giTabWidth;
+    return answer.giTabWidth;
 }

@@ -298,14 +298,14 @@ TEST_F(ProcessFile, MissingDictionariesAreReportedAndLeftOut) {
     options.gsCustomDictionary = present;
     const ZelkOptions given = options;
     long next = 0;
-    DictionaryFindings found;
+    RunFindings found;
     sbProcessFile(1, options, next, spell, found);
     ASSERT_EQ(setUps.size(), 1u);
     EXPECT_EQ(setUps[0].gsStandardDictionary, "");
     EXPECT_EQ(setUps[0].gsCustomDictionary, present);
     EXPECT_FALSE(spell);
-    EXPECT_TRUE(found.StandardMissing);
-    EXPECT_FALSE(found.CustomMissing);
+    EXPECT_TRUE(found.StandardDictionaryMissing);
+    EXPECT_FALSE(found.CustomDictionaryMissing);
     EXPECT_EQ(options, given);
     ASSERT_EQ(testsupport::Ui().Messages.size(), 1u);
     EXPECT_EQ(testsupport::Ui().Messages[0].Title, "Standard Dictionary");
@@ -317,7 +317,7 @@ TEST_F(ProcessFile, MissingDictionariesAreReportedAndLeftOut) {
     found = {};
     sbProcessFile(1, options, next, spell, found);
     EXPECT_EQ(setUps.size(), 1u);
-    EXPECT_FALSE(found.StandardMissing || found.CustomMissing);
+    EXPECT_FALSE(found.StandardDictionaryMissing || found.CustomDictionaryMissing);
 
     spell = true;
     options.gsStandardDictionary.clear();
@@ -325,8 +325,8 @@ TEST_F(ProcessFile, MissingDictionariesAreReportedAndLeftOut) {
     sbProcessFile(1, options, next, spell, found);
     EXPECT_EQ(setUps.size(), 2u);
     EXPECT_TRUE(spell);
-    EXPECT_FALSE(found.StandardMissing);
-    EXPECT_TRUE(found.CustomMissing);
+    EXPECT_FALSE(found.StandardDictionaryMissing);
+    EXPECT_TRUE(found.CustomDictionaryMissing);
     EXPECT_EQ(options.gsCustomDictionary, paths::Join(dir, "GONE.DIC"));
     EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Custom Dictionary");
     EXPECT_EQ(testsupport::Ui().LastPrompt(), "The custom spelling dictionary \r\n" + paths::Join(dir, "GONE.DIC") +

@@ -118,9 +118,10 @@ TEST_F(ZelkEntry, TheRunKeepsItsAnswersToItselfAndReportsAMissingDictionary) {
     ASSERT_TRUE(r.Zelked());
     EXPECT_NE(r.Output->find("x =   1\r\ny =   2\r\n"), std::string::npos) << *r.Output;
     EXPECT_EQ(asked, 1);
+    EXPECT_EQ(r.Findings.TabWidthChosen, TabWidth{3});
     EXPECT_EQ(setUps, 1);
-    EXPECT_TRUE(r.Dictionaries.StandardMissing);
-    EXPECT_FALSE(r.Dictionaries.CustomMissing);
+    EXPECT_TRUE(r.Findings.StandardDictionaryMissing);
+    EXPECT_FALSE(r.Findings.CustomDictionaryMissing);
     EXPECT_EQ(testsupport::Ui().Messages.back().Title, "Standard Dictionary");
     EXPECT_EQ(goOptions, program);
 }

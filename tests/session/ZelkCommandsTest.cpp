@@ -183,6 +183,26 @@ TEST_F(Zelk, MissingDictionariesAreToldOnceAndForgotten) {
     EXPECT_TRUE(gblnFileZelked[1]);
 }
 
+// The tab width chosen for one file is the session's from then on: the
+// files after it are not asked again.
+TEST_F(Zelk, TheTabWidthChosenOnceServesTheFilesAfter) {
+    const std::string tabbed = "Attribute VB_Name = \"Tabs\"\r\nOption Explicit\r\nPublic Sub Go()\r\nx =\t2\r\nEnd Sub\r\n";
+    const Names picked{Source("A.bas", tabbed), Source("B.bas", tabbed)};
+    ASSERT_EQ(w.settings.giTabWidth, TabWidth::NotChosen);
+    int asked = 0;
+    testsupport::Lend question{gfnAskTabWidth, [&] {
+                                   ++asked;
+                                   return TabWidth{3};
+                               }};
+    Open(picked);
+    mnuProcessZelkAll_Click(w, 0);
+    EXPECT_EQ(Prompts(), Names{"2 files Zelked\r\n\r\n"});
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(w.settings.giTabWidth, TabWidth{3});
+    for (const std::string& source : picked)
+        EXPECT_NE(testsupport::ReadFile(source).find("x =   2\r\n"), std::string::npos) << source;
+}
+
 TEST_F(Zelk, ZelkAndSaveAllSavesEachOnceAndSumsUp) {
     const Names picked{Source("A.bas"), Source("Warned.bas", kWarned), Source("C.bas")};
     Open(picked);

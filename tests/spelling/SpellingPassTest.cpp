@@ -46,7 +46,7 @@ protected:
         OpenSession(path);
         oAppInfo->IsAResourceFile = name.size() > 3 && name.substr(name.size() - 3) == ".rc";
         long next = 0;
-        DictionaryFindings found;
+        RunFindings found;
         sbProcessFile(1, options, next, spell, found);
         EXPECT_EQ(oDebug->StatusCode, 0);
         return textfile::SplitLines(testsupport::ReadFile(gsTempOutFile[1]));

@@ -105,7 +105,7 @@ TEST_F(TabWidthDialog, CannotBeClosedWithoutAnAnswer) {
 // Enter at once answers four; the question comes once for the file, and
 // once more only after an answer of 99.
 TEST_F(TabWidthDialog, ZelkingAFileWithTabsAsksOnce) {
-    InstallTemplateWindows(settings);
+    InstallTemplateWindows();
     testsupport::Lend noCommentEditor{goCommentEditor, nullptr};
     BabReset();
     BabInit();
@@ -113,7 +113,12 @@ TEST_F(TabWidthDialog, ZelkingAFileWithTabsAsksOnce) {
     testsupport::WriteFile(source, "Public Sub Go()\r\nx =\t1\r\ny =\t2\r\nEnd Sub\r\n");
     auto zelk = [&] {
         enginetest::OpenSession(source);
-        sbProcessFile(1, settings);
+        // As the session does: the run's answer is kept once it is over.
+        long next = 0;
+        bool spell = settings.gblnSpellEnabled;
+        RunFindings found;
+        sbProcessFile(1, settings, next, spell, found);
+        found.ApplyTo(settings);
         EXPECT_EQ(oDebug->StatusCode, 0);
         return testsupport::ReadFile(gsTempOutFile[1]);
     };

@@ -174,7 +174,7 @@ std::string SettleBlock(const ZelkRun& run, long stmt, const std::string& kind, 
                         bool beforeHeading) {
     if (!ask && run.opt.gblnCmtAutoInsert) return block;
     const bool before = kind == "M" || beforeHeading;
-    const std::string caption = "Inserting Comment Block For " + run.gsCurrentProc + " in file " + gsCurrentFileName +
+    const std::string caption = "Inserting Comment Block For " + run.gsCurrentProc + " in file " + run.fileName +
                                 (before ? " Before " : " After ") + " the indicated statement";
     const std::string context = ContextLines(run.model, stmt);
     // Only a block the user has just seen can be skipped: with AutoInsert
@@ -315,7 +315,7 @@ void sbParseCommentLine(const ZelkRun& run, std::string& text, bool& ask) {
         using templatetext::ReplaceNoCase;
         text = ReplaceNoCase(text, "@User", oAppInfo->User());
         text = ReplaceNoCase(text, "@Company", oAppInfo->Company());
-        text = ReplaceNoCase(text, "@Module", gsCurrentFileName);
+        text = ReplaceNoCase(text, "@Module", run.fileName);
         text = ReplaceNoCase(text, "@Procedure", run.gsCurrentProc);
         text = ReplaceNoCase(text, "@Date", datetime::ShortDate(Clock().Now()));
         ask = text.find("@Ask") != std::string::npos;

@@ -69,11 +69,11 @@ void SortByKey(std::vector<ProcOrderEntry>& entries) {
     entries = std::move(sorted);
 }
 
-void CannotSort() {
+void CannotSort(const ZelkRun& run) {
     Ui().MsgBox(std::string("You have selected to sort procedures. ") + "\r\n" +
                     "Zelker has detected procedures within conditional compilation statements." + "\r\n" +
                     "These cannot be sorted without danger of corrupting the output." + "\r\n\r\n" +
-                    "Procedures in this file: " + oFile->Item(giFileIndex).FileName + "\r\n" + "will not be rearranged.",
+                    "Procedures in this file: " + oFile->Item(run.fileIndex).FileName + "\r\n" + "will not be rearranged.",
                 mb::vbExclamation, "Cannot Sort");
 }
 
@@ -104,7 +104,7 @@ void sbSortProcs(ZelkRun& run) {
         }
         if (vb::Val(run.opt.gsProcsHow) != 0 && run.opt.gblnDoProcs) {
             if (run.model.gblnCondCompProc) {
-                CannotSort();
+                CannotSort(run);
                 return;
             }
             SortByKey(run.gtProcOrder);

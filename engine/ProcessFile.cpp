@@ -145,6 +145,7 @@ void RunFile(int index, ZelkRun& run, std::optional<std::string> given, RunFindi
     FileStatsRecord& stats = gtFileStats[static_cast<size_t>(index)];
 
     sbFileNameFromDir(fileName, gsCurrentFileName, gsCurrentFileDir);
+    run.fileName = gsCurrentFileName;
 
     Ui().SetMousePointer(pointer::vbHourglass);
     if (gfrmZelker) {

@@ -497,10 +497,10 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
 void ZelkLoop::Result() {
     oZel->StatusBarUpdate(firstCall_, false, kPumpOnly);
     const uint32_t t3 = Clock().TickCount();
-    FileStatsRecord& stats = gtFileStats[static_cast<size_t>(giFileIndex)];
+    FileStatsRecord& stats = gtFileStats[static_cast<size_t>(run_.fileIndex)];
     stats.OutputLines = run_.glOutputLines;
     if (AppTraceOn()) {
-        AppTrace(oFile->Item(giFileIndex).FileName + " took " + vb::Format(t3 - t0_, "#,##0") +
+        AppTrace(oFile->Item(run_.fileIndex).FileName + " took " + vb::Format(t3 - t0_, "#,##0") +
                  " milliseconds to process");
         AppTrace(vb::Format(t1_ - t0_, "#,##0") + " milliseconds to Parse");
         AppTrace(vb::Format(t3 - t1_, "#,##0") + " milliseconds to Zelk");

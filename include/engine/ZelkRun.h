@@ -90,6 +90,9 @@ public:
     // The session file (oFile's index) the run zelks, whose warnings its log
     // counts; 0 for none.
     int fileIndex = 0;
+    // The file's name without its folder, as comment blocks and messages
+    // name it.
+    std::string fileName;
     // The input's lines as the log's footer counts them: the parse's
     // records, or the lines of a resource script that its pass copied.
     long glInputLines = 0;

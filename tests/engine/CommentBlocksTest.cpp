@@ -89,7 +89,7 @@ TEST_F(CommentBlocksTest, PlaceholdersAreReplacedWithoutRegardToCase) {
     testsupport::ClockScope fixed{clock};
     oAppInfo->User("Ann");
     oAppInfo->Company("Zembrock");
-    gsCurrentFileName = "Shop.bas";
+    run.fileName = "Shop.bas";
     run.gsCurrentProc = "Total";
     std::string text = "' @user/@COMPANY @Module @procedure @Date @Ask";
     bool ask = false;
@@ -119,7 +119,7 @@ TEST_F(CommentBlocksTest, WithAutoInsertOffTheUserEditsOrSkipsEachBlock) {
     options.gblnCmtAutoInsert = false;
     options.giCmtWhere = CommentBlockPlace::AfterProcStart;
     ParseLines({"Sub Calc()", "    x = 1", "End Sub"});
-    gsCurrentFileName = "Module1.bas";
+    run.fileName = "Module1.bas";
     run.gsCurrentProc = "Calc";
     editor.Answer = "' edited";
     EXPECT_EQ(Insert(2, "U"), std::vector<std::string>{"' edited"});
@@ -233,7 +233,7 @@ TEST_F(CommentBlocksTest, ACopyIsKnownByItsFilledInPlaceholdersAndKeptWithoutOve
     testsupport::ClockScope fixed{clock};
     options.giCmtWhere = CommentBlockPlace::AfterProcStart;
     run.gsCurrentProc = "Calc";
-    gsCurrentFileName = "Module1.bas";
+    run.fileName = "Module1.bas";
     options.gsCmtUDPFile = Template("udp.def", "' @Procedure in @Module\r\n' on @Date: @Ask\r\n");
     // Written on another day, with an answer where @Ask stood.
     const std::vector<std::string> source = {"Sub Calc()", "' Calc in Module1.bas", "' on 1/2/2025: >> sums",

@@ -16,6 +16,7 @@ struct ProcOrder : ::testing::Test {
         options = LoadSettings();
         ClearModel(run.model);
         OpenSession("/src/Form1.frm");
+        run.fileIndex = 1;
     }
     // A table entry starting at the given record and statement.
     void Part(const std::string& name, const std::string& kind, long first, bool isPublic = false,

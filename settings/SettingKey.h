@@ -16,6 +16,7 @@
 #include "settings/ZelkOptions.h"
 
 class cINIHandler;
+class OwnFiles;
 
 // Where a value is held, reached at the time of the call: a field of the
 // options value the load fills or the save writes, or a member of one of the
@@ -74,8 +75,9 @@ struct KeyDefaults {
 };
 
 // Applied to a text right after it is read, in the key's section, with the
-// options the load is filling.
-using TextRule = std::function<void(cINIHandler& ini, std::string& value, ZelkOptions& options)>;
+// options the load is filling and the program's own files the load has
+// looked for.
+using TextRule = std::function<void(cINIHandler& ini, std::string& value, ZelkOptions& options, OwnFiles& own)>;
 
 using KeyHolder =
     std::variant<std::monostate, Holder<bool>, Holder<int>, Holder<long>, Holder<float>, Holder<std::string>>;

@@ -2,9 +2,8 @@
 
 #include "common/ErrorTrap.h"
 #include "platform/IniFile.h"
-#include "platform/Paths.h"
+#include "OwnFiles.h"
 #include "SettingsTable.h"
-#include "platform/TempFiles.h"
 #include "common/Trace.h"
 #include "platform/VBText.h"
 #include "common/mKEMCommon.h"
@@ -32,13 +31,29 @@ void LoadStep(bool trap, F&& step) {
     }
 }
 
-// Every key the load reads, from the handler's file, each into its place.
-void LoadKeys(bool trap, ZelkOptions& options) {
+// Every key the load reads, from the file of the handler `ini()` gives,
+// each into its place.
+template <class Handler>
+void LoadKeys(Handler&& ini, bool trap, ZelkOptions& options, OwnFiles& own) {
     for (const SettingSection& section : SettingsSections()) {
-        LoadStep(trap, [&] { INI().Section(section.Name); });
+        LoadStep(trap, [&] { ini().Section(section.Name); });
         for (const SettingKey& key : section.Keys)
-            if (key.Loaded) LoadStep(trap, [&] { LoadSettingKey(INI(), key, options); });
+            if (key.Loaded) LoadStep(trap, [&] { LoadSettingKey(ini(), key, options, own); });
     }
+}
+
+void GetINIInfo(ZelkOptions& options, const std::string& file, OwnFiles& own) {
+    // The load's enter and exit lines are written whatever the switches, so
+    // a log always shows where the settings came in.
+    if (oLog) oLog->LogTraceEnter("sbGetINIInfo");
+    // The error mode is the one in force when the load starts, although the
+    // load itself replaces DontTrapErrors from the file.
+    const bool trap = TrapErrors();
+    // The settings file is read once for the whole load, not once a key.
+    ini::ReadSession readOnce;
+    sbInitINI(file);
+    LoadKeys(INI, trap, options, own);
+    if (oLog) oLog->LogTraceExit("sbGetINIInfo");
 }
 
 void SaveSection(const SettingSection& section, const ZelkOptions& options) {
@@ -67,30 +82,23 @@ void sbINIGetUser(bool& blnUserFound, const std::string& file) {
 }
 
 void sbGetINIInfo(ZelkOptions& options, const std::string& file) {
-    // The load's enter and exit lines are written whatever the switches, so
-    // a log always shows where the settings came in.
-    if (oLog) oLog->LogTraceEnter("sbGetINIInfo");
-    // The error mode is the one in force when the load starts, although the
-    // load itself replaces DontTrapErrors from the file.
-    const bool trap = TrapErrors();
-    // The settings file is read once for the whole load, not once a key.
-    ini::ReadSession readOnce;
-    sbInitINI(file);
-    LoadKeys(trap, options);
-    if (oLog) oLog->LogTraceExit("sbGetINIInfo");
+    OwnFiles own;
+    GetINIInfo(options, file, own);
 }
 
 void sbLoadSettingsFrom(const std::string& file, ZelkOptions& options) {
-    // Each file is read once for all the steps, the missing one included.
+    // The settings file is read once for all the steps.
     ini::ReadSession readOnce;
-    // First every loaded setting as a first run has it: each key read from a
-    // file that does not exist, so that a key the file lacks, or holds a
-    // value that cannot be held, keeps nothing of an earlier load.
-    sbInitINI(paths::Join(tempfiles::OwnDir(), "no-settings.ini"));
-    LoadKeys(true, options);
+    // The program's own files are looked for once for both passes.
+    OwnFiles own;
+    // First every loaded setting as a first run has it, from no file at all,
+    // so that a key the file lacks, or holds a value that cannot be held,
+    // keeps nothing of an earlier load. Only the table is walked for it.
+    cINIHandler none = cINIHandler::OfNoFile();
+    LoadKeys([&none]() -> cINIHandler& { return none; }, true, options, own);
     bool userFound = false;
     sbINIGetUser(userFound, file);
-    sbGetINIInfo(options, file);
+    GetINIInfo(options, file, own);
     sbInitINI();
 }
 

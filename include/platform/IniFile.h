@@ -39,8 +39,14 @@ private:
     };
     std::optional<Range> FindSection(std::string_view section) const;
     std::optional<size_t> FindKey(const Range& r, std::string_view key) const;
+    // The header lines' indices, found on the first look for a section after
+    // a change, so that reading many keys does not scan the whole file for
+    // each.
+    const std::vector<size_t>& Headers() const;
+    void Changed() { headers_.reset(); }
 
     std::vector<std::string> lines_;  // without line ends
+    mutable std::optional<std::vector<size_t>> headers_;
 };
 
 namespace ini {

@@ -33,6 +33,7 @@ std::optional<std::string> cINIHandler::ReadRaw(const std::string& key) {
 
 bool cINIHandler::ReadBool(const std::string& key, bool defaultValue, const std::optional<std::string>& section) {
     if (section) Section(*section);
+    if (noFile_) return defaultValue;
     const std::string read = ReadOr(fileName_, key, defaultValue ? "True" : "False");
     // Blanks around the word and its letter case do not count.
     std::string_view text = read;

@@ -31,9 +31,10 @@ std::optional<std::string_view> HeaderName(std::string_view line) {
 
 // The key of a "key=value" line, or nullopt.
 std::optional<std::string_view> KeyOf(std::string_view line) {
-    std::string_view t = TrimWs(line);
-    if (t.empty() || t[0] == ';') return std::nullopt;
-    size_t eq = line.find('=');
+    size_t first = 0;
+    while (first < line.size() && (line[first] == ' ' || line[first] == '\t')) ++first;
+    if (first == line.size() || line[first] == ';') return std::nullopt;
+    size_t eq = line.find('=', first);
     if (eq == std::string_view::npos) return std::nullopt;
     return TrimWs(line.substr(0, eq));
 }
@@ -94,29 +95,33 @@ bool IniDocument::Save(const std::string& path) const {
     return saved;
 }
 
-const std::vector<size_t>& IniDocument::Headers() const {
+const std::vector<IniDocument::Header>& IniDocument::Headers() const {
     if (!headers_) {
         headers_.emplace();
         for (size_t i = 0; i < lines_.size(); ++i)
-            if (HeaderName(lines_[i])) headers_->push_back(i);
+            if (auto name = HeaderName(lines_[i]))
+                headers_->push_back({i, static_cast<size_t>(name->data() - lines_[i].data()), name->size()});
     }
     return *headers_;
 }
 
 std::optional<IniDocument::Range> IniDocument::FindSection(std::string_view section) const {
     const std::string_view wanted = TrimWs(section);
-    const std::vector<size_t>& headers = Headers();
+    const std::vector<Header>& headers = Headers();
     for (size_t h = 0; h < headers.size(); ++h) {
-        if (vb::EqualsNoCase(*HeaderName(lines_[headers[h]]), wanted))
-            return Range{headers[h], h + 1 < headers.size() ? headers[h + 1] : lines_.size()};
+        const Header& header = headers[h];
+        if (header.nameSize == wanted.size() &&
+            vb::EqualsNoCase(std::string_view(lines_[header.line]).substr(header.nameAt, header.nameSize), wanted))
+            return Range{header.line, h + 1 < headers.size() ? headers[h + 1].line : lines_.size()};
     }
     return std::nullopt;
 }
 
 std::optional<size_t> IniDocument::FindKey(const Range& r, std::string_view key) const {
+    const std::string_view wanted = TrimWs(key);
     for (size_t i = r.header + 1; i < r.end; ++i) {
         auto k = KeyOf(lines_[i]);
-        if (k && vb::EqualsNoCase(*k, TrimWs(key))) return i;
+        if (k && k->size() == wanted.size() && vb::EqualsNoCase(*k, wanted)) return i;
     }
     return std::nullopt;
 }

@@ -113,6 +113,16 @@ struct SettingSection {
     std::vector<const SettingKey*> KeysToSave() const;
 };
 
+// The items moved into a list, which an initializer list would copy one by
+// one: the tables are built so at the first load.
+template <class T, class... Items>
+std::vector<T> MoveList(Items&&... items) {
+    std::vector<T> list;
+    list.reserve(sizeof...(items));
+    (list.push_back(std::forward<Items>(items)), ...);
+    return list;
+}
+
 // The keys as the tables of the settings file give them.
 namespace keys {
 SettingKey Bool(std::string name, Holder<bool> place, bool defaultValue);

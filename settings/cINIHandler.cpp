@@ -33,9 +33,15 @@ std::optional<std::string> cINIHandler::ReadRaw(const std::string& key) {
 
 bool cINIHandler::ReadBool(const std::string& key, bool defaultValue, const std::optional<std::string>& section) {
     if (section) Section(*section);
-    std::string text = vb::Trim(vb::UCase(ReadOr(fileName_, key, defaultValue ? "True" : "False")));
-    if (text == "NO" || text == "FALSE" || text == "0") return false;
-    if (text == "YES" || text == "TRUE" || text == "-1") return true;
+    if (noFile_) return defaultValue;
+    const std::string read = ReadOr(fileName_, key, defaultValue ? "True" : "False");
+    // Blanks around the word and its letter case do not count.
+    std::string_view text = read;
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    const auto is = [text](std::string_view word) { return vb::EqualsNoCase(text, word); };
+    if (is("NO") || is("FALSE") || is("0")) return false;
+    if (is("YES") || is("TRUE") || is("-1")) return true;
     return defaultValue;
 }
 

@@ -108,9 +108,17 @@ double fvRangeCheck(std::string& sValue, std::string sDefault, std::optional<dou
     const double upper = vUpperBound.value_or(32767);
     if (!vb::IsNumeric(sDefault)) sDefault = "0";
     if (!vb::IsNumeric(sValue)) return vb::Val(sDefault);
-    if (vb::Val(sValue) > upper) sValue = vb::NumberText(upper);
-    if (vb::Val(sValue) < lower) sValue = vb::NumberText(lower);
-    return vb::Val(sValue);
+    // The number is read again from its text only when the text changes.
+    double value = vb::Val(sValue);
+    if (value > upper) {
+        sValue = vb::NumberText(upper);
+        value = vb::Val(sValue);
+    }
+    if (value < lower) {
+        sValue = vb::NumberText(lower);
+        value = vb::Val(sValue);
+    }
+    return value;
 }
 
 std::string fsINIGetVersion() { return INI().ReadString("Version", "", "Program"); }

@@ -58,11 +58,11 @@ void SourceLineFormatter::PlaceComment() {
         case InLineCommentPlace::Column: {
             long len = static_cast<long>(line_.size());
             if (len < run_.opt.giCmtInLineColumn) {
-                cur_->WhiteSpaceLeft = Blanks(run_.opt.giCmtInLineColumn - len);
+                SetBlanks(cur_->WhiteSpaceLeft, run_.opt.giCmtInLineColumn - len);
             } else if (run_.opt.gblnCmtInLineNext) {
                 if (!IsBlankText(line_)) Flush();
                 line_.clear();
-                cur_->WhiteSpaceLeft = Blanks(MovedCommentColumn());
+                SetBlanks(cur_->WhiteSpaceLeft, MovedCommentColumn());
             } else if (run_.opt.gblnCmtInLineRight) {
                 cur_->WhiteSpaceLeft.assign(1, ' ');
             }

@@ -92,7 +92,7 @@ void SourceLineFormatter::InsertContinuation() {
         contIndent_ = LeadingBlanks(rest) + run_.opt.giIndentAmount + (keptNumber_ ? run_.glLineNumberWidth : 0);
         contIndentKnown_ = true;
     }
-    cur_->WhiteSpaceLeft = Blanks(contIndent_);
+    SetBlanks(cur_->WhiteSpaceLeft, contIndent_);
 }
 
 namespace {

@@ -11,8 +11,9 @@
 // A lone tab before a token (or a token that is a tab) becomes the chosen
 // number of blanks; the width is asked for once, when the first tab is met.
 void SourceLineFormatter::ConvertTabs() {
-    bool wsTab = cur_->WhiteSpaceLeft == "\t";
-    bool pieceTab = cur_->Piece == "\t";
+    auto isTab = [](const std::string& s) { return s.size() == 1 && s[0] == '\t'; };
+    bool wsTab = isTab(cur_->WhiteSpaceLeft);
+    bool pieceTab = isTab(cur_->Piece);
     if (!wsTab && !pieceTab) return;
     std::optional<TabWidth>& answer = carry_.tabWidthAnswer;
     TabWidth chosen = answer.value_or(run_.opt.giTabWidth);
@@ -194,9 +195,9 @@ void SourceLineFormatter::IndentFirstWord() {
     if (computed && keptNumber_ && line_.size() < static_cast<size_t>(run_.glLineNumberWidth) && r_ == st_.RecordFirst)
         line_.append(static_cast<size_t>(run_.glLineNumberWidth) - line_.size(), ' ');
 
-    if (!own || adj != 0) cur_->WhiteSpaceLeft = Blanks(c);
+    if (!own || adj != 0) SetBlanks(cur_->WhiteSpaceLeft, c);
     if (computed && continuation && !run_.opt.gblnKeepIndentation && !joined_)
-        cur_->WhiteSpaceLeft = Blanks(lineNumberEnd_ - 1 + indent);
+        SetBlanks(cur_->WhiteSpaceLeft, lineNumberEnd_ - 1 + indent);
     if (!commentLine && !joined_) carry.lPriorIndent = c;
     if (r_ == st_.RecordFirst) stmtAdj_ = adj;
 }

@@ -18,6 +18,8 @@ bool IsComment(const TokenFields& t) { return t.Class == TokenClass::NonCode && 
 
 std::string Blanks(long n) { return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string(); }
 
+void SetBlanks(std::string& text, long n) { text.assign(n > 0 ? static_cast<size_t>(n) : 0, ' '); }
+
 bool IsBlankText(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
 long LeadingBlanks(std::string_view text) {
@@ -221,7 +223,7 @@ bool SourceLineFormatter::ProcessToken(long i) {
         run_.opt.gblnAsIs || (StandsAsCommentLine() && run_.opt.giCmtStandAlone == StandAloneCommentPlace::NoChange);
     if (!keepsOwnColumn && line_.empty() && i == first_ && run_.glLineNumberWidth >= 1 &&
         !run_.opt.gblnInsertLineNumbers && !ContinuesLine(i))
-        line_ = Blanks(run_.glLineNumberWidth);
+        SetBlanks(line_, run_.glLineNumberWidth);
     if (cur_->Piece.size() > 1 && cur_->Piece[0] == '#' && cur_->Piece.back() != '#') cur_->Class = TokenClass::Name;
     ConvertTabs();
     // The word after a line number is the statement's first; after a number
@@ -323,7 +325,7 @@ void SourceLineFormatter::TrimLineStart(size_t count) {
 
 std::string SourceLineFormatter::Result() {
     carry_.blnPriorLineNumbered = numericLabel_;
-    if (out_.empty()) return line_;
+    if (out_.empty()) return std::move(line_);
     if (!IsBlankText(line_)) Flush();
     // The End If of every split If inside the outermost one; the zelking
     // loop writes the outermost one's.

@@ -183,6 +183,8 @@ private:
 
 // Blanks.
 std::string Blanks(long n);
+// The text made `n` blanks (none for n <= 0), in the room it has.
+void SetBlanks(std::string& text, long n);
 bool IsBlankText(std::string_view text);
 long LeadingBlanks(std::string_view text);
 bool IsTypeCharacter(char c);

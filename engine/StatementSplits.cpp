@@ -110,7 +110,7 @@ void SourceLineFormatter::SplitAtColon() {
     stmtLine_ = out_.size();
     splitOffStmt_ = OwnStatementIndex();
     if (fIfLine_ && lineClass_.gblnIfOpen) lineClass_.gblnSplitIfPending = true;
-    cur_->WhiteSpaceLeft = Blanks(col);
+    SetBlanks(cur_->WhiteSpaceLeft, col);
     stmtCol_ = col;
     stmtAdj_ = adj;
     stmtColPending_ = false;
@@ -149,7 +149,7 @@ void SourceLineFormatter::SplitSingleLineIf() {
         lineClass_.gblnSplitIfPending = true;
         // An empty Then part: the Else comes next, at the If's column.
         if (!atElse) {
-            cur_->WhiteSpaceLeft = Blanks(col + indent);
+            SetBlanks(cur_->WhiteSpaceLeft, col + indent);
             stmtCol_ = col + indent;
             stmtAdj_ = 0;
             stmtLevelCol_ += indent;
@@ -172,12 +172,12 @@ void SourceLineFormatter::SplitSingleLineIf() {
         if (atElse) {
             long col = run_.opt.gblnAsIs ? frame.column : AdjustColumn(cur_->pKeyWord, frame.column);
             frame.elseSeen = true;
-            cur_->WhiteSpaceLeft = Blanks(col);
+            SetBlanks(cur_->WhiteSpaceLeft, col);
             stmtCol_ = col;
             stmtAdj_ = col - frame.column;
             stmtLevelCol_ = frame.levelColumn;
         } else {
-            cur_->WhiteSpaceLeft = Blanks(frame.column + indent);
+            SetBlanks(cur_->WhiteSpaceLeft, frame.column + indent);
             stmtCol_ = frame.column + indent;
             stmtAdj_ = 0;
             stmtLevelCol_ = frame.levelColumn + indent;

@@ -1,5 +1,6 @@
 #include "analysis/KeywordFile.h"
 
+#include <array>
 #include <filesystem>
 
 #include "analysis/AnalyserLog.h"
@@ -39,8 +40,19 @@ constexpr std::string_view kClassLetters = "-CEMDBOPVX";
 bool FlagOn(char c) { return c == 'Y'; }
 bool FlagValid(char c) { return c == 'Y' || c == 'N' || c == '-'; }
 
+// A record's class letter and five flags, upper-cased, "-" where the file
+// gives fewer.
+using RecordCodes = std::array<char, 6>;
+
+RecordCodes CodesOf(std::string_view field) {
+    RecordCodes codes;
+    codes.fill('-');
+    for (size_t i = 0; i < codes.size() && i < field.size(); ++i) codes[i] = vb::UCaseChar(field[i]);
+    return codes;
+}
+
 // The word of the first check the record fails; empty when it passes.
-std::string FailedCheck(const BabKeyWord& k, const std::string& previous, const std::string& codes, size_t index) {
+std::string FailedCheck(const BabKeyWord& k, const std::string& previous, const RecordCodes& codes, size_t index) {
     // A token holds a keyword index in a few bits.
     if (index > static_cast<size_t>(model::kMaxKeywords)) return "File length";
     if (!(k.KeyWord > previous)) return "File sequence";
@@ -122,10 +134,10 @@ std::vector<BabKeyWord> LoadKeyWordFile(const std::string& path) {
         fields.resize(3);
 
         BabKeyWord k;
-        k.KeyWord = vb::UCase(fields[0]);
+        k.KeyWord.assign(fields[0]);
+        for (char& c : k.KeyWord) c = vb::UCaseChar(c);
         k.Dialect = fields[1];
-        std::string codes = vb::UCase(fields[2]);
-        codes.resize(6, '-');
+        const RecordCodes codes = CodesOf(fields[2]);
 
         std::string failed = FailedCheck(k, table.back().KeyWord, codes, n);
         if (!failed.empty()) {

@@ -18,6 +18,12 @@ namespace {
 // Words shorter than this are found through the buckets; longer ones (no
 // keyword is that long in practice) by a binary search of the sorted table.
 constexpr size_t kBucketLengths = 32;
+// A bucket is chosen by the low six bits of the upper-cased first character:
+// the letters, digits and "_" that begin words each have their own, and the
+// table stays small enough to be built at start-up for the price of a few
+// hundred keywords. Words that share a bucket are told apart by comparing
+// them whole.
+constexpr unsigned kFirstCharBuckets = 64;
 
 struct Tables {
     bool initialised = false;
@@ -37,12 +43,12 @@ struct Tables {
 Tables gTables;
 
 size_t BucketOf(std::string_view word) {
-    const unsigned first = word.empty() ? 0u : static_cast<unsigned char>(vb::UCaseChar(word[0]));
+    const unsigned first = word.empty() ? 0u : static_cast<unsigned char>(vb::UCaseChar(word[0])) % kFirstCharBuckets;
     return first * kBucketLengths + word.size();
 }
 
 void BuildBuckets(Tables& t) {
-    t.bucketStart.assign(256 * kBucketLengths + 1, 0);
+    t.bucketStart.assign(kFirstCharBuckets * kBucketLengths + 1, 0);
     t.bucketed.clear();
     for (long i = 1; i < t.nextFree; ++i) {
         const std::string& k = t.dialect[static_cast<size_t>(i)].KeyWord;

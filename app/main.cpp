@@ -9,6 +9,7 @@
 #include "mainwindow/SessionState.h"
 #include "mainwindow_ui/StartupWindows.h"
 #include "spelling_ui/TemplateWindows.h"
+#include "platform/Registry.h"
 #include "platform/UiServices.h"
 #include "common_ui/frmErrorInfo.h"
 
@@ -19,6 +20,9 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     QtUiServices services;
     SetUi(&services);
+    // The registry store is read once for the program's run; its own changes
+    // go into that reading as well as onto the disk.
+    reg::StoreReadOnce registryOnce;
     InstallErrorReportWindow();
     // Every window shows the program's icon.
     QApplication::setWindowIcon(ProgramIcon());

@@ -49,7 +49,7 @@ long TiedOnNextRead(const ZelkRun& run, long next) {
 }
 
 void SourceLineFormatter::PlaceComment() {
-    if (IsCommentContinuation(cur_)) {
+    if (IsCommentContinuation(*cur_)) {
         if (commentRemoved_) SetPiece("");
         return;
     }
@@ -58,19 +58,19 @@ void SourceLineFormatter::PlaceComment() {
         case InLineCommentPlace::Column: {
             long len = static_cast<long>(line_.size());
             if (len < run_.opt.giCmtInLineColumn) {
-                cur_.WhiteSpaceLeft = Blanks(run_.opt.giCmtInLineColumn - len);
+                SetBlanks(cur_->WhiteSpaceLeft, run_.opt.giCmtInLineColumn - len);
             } else if (run_.opt.gblnCmtInLineNext) {
                 if (!IsBlankText(line_)) Flush();
                 line_.clear();
-                cur_.WhiteSpaceLeft = Blanks(MovedCommentColumn());
+                SetBlanks(cur_->WhiteSpaceLeft, MovedCommentColumn());
             } else if (run_.opt.gblnCmtInLineRight) {
-                cur_.WhiteSpaceLeft.assign(1, ' ');
+                cur_->WhiteSpaceLeft.assign(1, ' ');
             }
             break;
         }
         case InLineCommentPlace::Remove:
             SetPiece("");
-            cur_.WhiteSpaceLeft.clear();
+            cur_->WhiteSpaceLeft.clear();
             commentRemoved_ = true;
             break;
         default:
@@ -90,27 +90,26 @@ long SourceLineFormatter::MovedCommentColumn() const {
 // A comment after code ends the record's tokens; it is not spell-checked.
 void SourceLineFormatter::InlineComment() {
     PlaceComment();
-    if (!cur_.Piece.empty()) AppendToken();
-    prev_ = cur_;
-    prevWord_ = curWord_;
+    if (!cur_->Piece.empty()) AppendToken();
+    *prev_ = *cur_;
 }
 
 // A comment at the start of a code record (after a label put on its own line).
 void SourceLineFormatter::CommentAtRecordStart() {
     // Alone on its line it keeps the column of a comment line.
     if (!StandsAsCommentLine()) PlaceComment();
-    if (cur_.Piece.empty() || !run_.opt.gblnSpellComments) return;
-    std::string text = cur_.Piece;
+    if (cur_->Piece.empty() || !run_.opt.gblnSpellComments) return;
+    std::string text = cur_->Piece;
     Spell(run_, text, "Comment", s_ - 1);
-    if (text != cur_.Piece) SetPiece(text);
+    if (text != cur_->Piece) SetPiece(text);
 }
 
 // String literals of code (not of Declare statements and scoped headings),
 // and every token of a comment line.
 void SourceLineFormatter::SpellLiteralOrCommentLine() {
     if (!run_.gblnSpellThisModule || !gfnSpellCheckIt) return;
-    std::string text = cur_.Piece;
-    if (cur_.Class == TokenClass::Literal && !text.empty() && text[0] == '"' && run_.opt.gblnSpellCodeLiterals &&
+    std::string text = cur_->Piece;
+    if (cur_->Class == TokenClass::Literal && !text.empty() && text[0] == '"' && run_.opt.gblnSpellCodeLiterals &&
         !fDeclare_) {
         Spell(run_, text, "Code String Literal ", s_ - 1);
     } else if (st_.Class == StatementClass::Comment && run_.opt.gblnSpellComments) {
@@ -118,5 +117,5 @@ void SourceLineFormatter::SpellLiteralOrCommentLine() {
     } else {
         return;
     }
-    if (text != cur_.Piece) SetPiece(text);
+    if (text != cur_->Piece) SetPiece(text);
 }

@@ -60,11 +60,11 @@ void SourceLineFormatter::InsertContinuation() {
     // The first word of a record joined to the line before (continuations
     // removed) is measured like any other word: joining and breaking again
     // must come to the same lines on every zelk.
-    if ((firstWord_ && !joined_) || cur_.WhiteSpaceLeft.empty() || IsBlankText(line_)) return;
-    long width = static_cast<long>(line_.size() + cur_.WhiteSpaceLeft.size() + curWord_.size());
+    if ((firstWord_ && !joined_) || cur_->WhiteSpaceLeft.empty() || IsBlankText(line_)) return;
+    long width = static_cast<long>(line_.size() + cur_->WhiteSpaceLeft.size() + cur_->Piece.size());
     if (width <= run_.opt.giContinuationColumn) return;
 
-    if (cur_.Piece == "!") {
+    if (cur_->Piece == "!") {
         // The member access stays with the word in front of it: that word
         // moves to the next line.
         size_t blank = line_.rfind(' ');
@@ -92,7 +92,7 @@ void SourceLineFormatter::InsertContinuation() {
         contIndent_ = LeadingBlanks(rest) + run_.opt.giIndentAmount + (keptNumber_ ? run_.glLineNumberWidth : 0);
         contIndentKnown_ = true;
     }
-    cur_.WhiteSpaceLeft = Blanks(contIndent_);
+    SetBlanks(cur_->WhiteSpaceLeft, contIndent_);
 }
 
 namespace {

@@ -39,7 +39,7 @@ void SourceLineFormatter::WarnFunctionNotTyped() {
     const BabStatement& heading = OwnStatement();
     // A type character converted into an As clause types the function.
     if (i_ != heading.LastSignificant || clauses_.count(i_) > 0 || !fblnParenGroupAtEnd(m_, heading)) return;
-    sbLogLine(run_, std::string("Function not typed: ") + " Procedure: " + run_.gsCurrentProc + "\r\n" + line_ + cur_.Piece,
+    sbLogLine(run_, std::string("Function not typed: ") + " Procedure: " + run_.gsCurrentProc + "\r\n" + line_ + cur_->Piece,
               true);
 }
 
@@ -47,7 +47,7 @@ void SourceLineFormatter::WarnFunctionNotTyped() {
 // next declaration starts a line of its own under the same head (Dim,
 // Public Const ...). True when the comma is not to be written.
 bool SourceLineFormatter::SplitList() {
-    if (cur_.Piece != "," || !(fDecl_ || fConst_)) return false;
+    if (cur_->Piece != "," || !(fDecl_ || fConst_)) return false;
     if (OwnStatementIndex() != declStmt_ || OwnStatement().Class == StatementClass::ProcHeading) return false;
     if (fConst_ && run_.opt.gblnSplitConsts) {
         Flush();
@@ -83,7 +83,7 @@ bool SourceLineFormatter::AlignsAs() const {
 }
 
 void SourceLineFormatter::AlignAs() {
-    if (!IsKeyWordIndex(cur_.pKeyWord, BabVerbKeyWords().As) || !AlignsAs()) return;
+    if (!IsKeyWordIndex(cur_->pKeyWord, BabVerbKeyWords().As) || !AlignsAs()) return;
     long len = static_cast<long>(line_.size());
-    cur_.WhiteSpaceLeft = run_.opt.giAlignAsColumn > len + 1 ? Blanks(run_.opt.giAlignAsColumn - len) : " ";
+    cur_->WhiteSpaceLeft = run_.opt.giAlignAsColumn > len + 1 ? Blanks(run_.opt.giAlignAsColumn - len) : " ";
 }

@@ -4,6 +4,7 @@
 #include "engine/EmitLine.h"
 
 #include <cctype>
+#include <cstring>
 
 #include "analysis/AnalyserLog.h"
 #include "engine/EngineState.h"
@@ -25,6 +26,8 @@ bool IsBlank(const std::string& s) { return s.find_first_not_of(' ') == std::str
 // The lines a text makes in the output: it may hold several joined by line
 // breaks, and the writer ends it with one more.
 long LinesWritten(const std::string& text) {
+    // Most texts are one line: two fast scans tell them.
+    if (!std::memchr(text.data(), '\r', text.size()) && !std::memchr(text.data(), '\n', text.size())) return 1;
     long lines = 1;
     size_t pos = 0, next = 0;
     while (pos < text.size()) {
@@ -137,11 +140,12 @@ void NumberLines(ZelkRun& run, std::string& text, bool numberFirst) {
 // Inserted line numbers. Each rule can end the numbering of a text; the
 // text is then written as it stands.
 void InsertLineNumber(ZelkRun& run, std::string& text, const BabStatement& stmt) {
+    if (!run.opt.gblnInsertLineNumbers) return;
     if (run.gsCurrentProc == "<Declarations>" || run.gsCurrentProc == "(Designer Object Definition)") return;
     // A procedure written on one line, split: its statements are numbered
     // as they will be when they stand on lines of their own.
-    if (stmt.Class == StatementClass::ProcHeading && run.opt.gblnInsertLineNumbers &&
-        text.find('\r') != std::string::npos && IsProcedureEnd(text.substr(text.rfind('\n') + 1))) {
+    if (stmt.Class == StatementClass::ProcHeading && text.find('\r') != std::string::npos &&
+        IsProcedureEnd(text.substr(text.rfind('\n') + 1))) {
         NumberLines(run, text, false);
         return;
     }
@@ -154,7 +158,6 @@ void InsertLineNumber(ZelkRun& run, std::string& text, const BabStatement& stmt)
             (!lead.empty() && lead[0] == '#'))
             return;
     }
-    if (!run.opt.gblnInsertLineNumbers) return;
     bool numbered = true;
     if (stmt.Flags & stmtflag::kLabel) {
         size_t blank = text.find(' ');

@@ -65,7 +65,7 @@ long SourceLineFormatter::NextKeyWord() const {
 
 void SourceLineFormatter::ClassifyFirstWord() {
     const VerbKeyWords& kw = BabVerbKeyWords();
-    const long w = cur_.pKeyWord;
+    const long w = cur_->pKeyWord;
     auto is = [&](long keyWord) { return IsKeyWordIndex(w, keyWord); };
     const FirstWordsKind k = KindOfFirstWords(w, NextKeyWord());
     if (k.kind != SourceLineKind::None) lineClass_.giLineKind = k.kind;
@@ -73,15 +73,15 @@ void SourceLineFormatter::ClassifyFirstWord() {
     if (k.closes) lineClass_.gblnBlockClosed = true;
     if (OneOf(w, {kw.Global, kw.Dim, kw.Public, kw.Private, kw.Static})) {
         fDecl_ = true;
-        declHead_ = cur_.Piece;
+        declHead_ = cur_->Piece;
         declStmt_ = OwnStatementIndex();
     } else if (is(kw.Const)) {
         fDecl_ = fConst_ = true;
-        declHead_ = cur_.Piece;
+        declHead_ = cur_->Piece;
         declStmt_ = OwnStatementIndex();
     } else if (is(kw.Declare)) {
         fDeclare_ = true;
-        declHead_ = cur_.Piece;
+        declHead_ = cur_->Piece;
         declStmt_ = OwnStatementIndex();
     } else if (is(kw.Function)) {
         fFuncHeading_ = true;
@@ -100,8 +100,8 @@ void SourceLineFormatter::ClassifyFirstWord() {
 
 void SourceLineFormatter::ClassifyLaterWord() {
     const VerbKeyWords& kw = BabVerbKeyWords();
-    const long w = cur_.pKeyWord;
-    const long p = prev_.pKeyWord;
+    const long w = cur_->pKeyWord;
+    const long p = prev_->pKeyWord;
     auto is = [&](long keyWord) { return IsKeyWordIndex(w, keyWord); };
     auto prevIs = [&](long keyWord) { return IsKeyWordIndex(p, keyWord); };
     if (is(kw.Declare)) {
@@ -111,7 +111,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
     } else if (is(kw.Const)) {
         fConst_ = fDecl_ = true;
         fDeclare_ = false;
-        declHead_ += cur_.WhiteSpaceLeft + cur_.Piece;
+        declHead_ += cur_->WhiteSpaceLeft + cur_->Piece;
         declStmt_ = OwnStatementIndex();
     } else if (is(kw.Sub) || is(kw.Function) || is(kw.Property)) {
         if (prevIs(kw.Declare) || prevIs(kw.Exit)) {
@@ -128,7 +128,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
                 fFuncHeading_ = true;
                 funcStmt_ = OwnStatementIndex();
             }
-        } else if (prev_.IsKeyWord && (!is(kw.Property) || IsAccessor(NextKeyWord()))) {
+        } else if (prev_->IsKeyWord && (!is(kw.Property) || IsAccessor(NextKeyWord()))) {
             // Static, Friend and the like in front of a heading. A word the
             // keyword file does not know (PtrSafe after Declare, a modifier
             // of another dialect) makes no heading: the line keeps its blanks
@@ -144,7 +144,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
                 funcStmt_ = OwnStatementIndex();
             }
         }
-    } else if (cur_.Piece == ":") {
+    } else if (cur_->Piece == ":") {
         fColon_ = true;
     } else if (is(kw.Select) && prevIs(kw.End)) {
         lineClass_.gblnInSelect = false;
@@ -159,7 +159,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
     } else if (is(kw.If)) {
         lineClass_.giLineKind = SourceLineKind::EndIf;
         if (prevIs(kw.End)) lineClass_.gblnIfOpen = false;
-    } else if (cur_.Piece == "(" || cur_.Piece == ")") {
+    } else if (cur_->Piece == "(" || cur_->Piece == ")") {
         ++paren_;
     } else if (is(kw.Then)) {
         // The statements after the Then of a single-line If belong to it; a

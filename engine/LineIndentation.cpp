@@ -11,8 +11,9 @@
 // A lone tab before a token (or a token that is a tab) becomes the chosen
 // number of blanks; the width is asked for once, when the first tab is met.
 void SourceLineFormatter::ConvertTabs() {
-    bool wsTab = cur_.WhiteSpaceLeft == "\t";
-    bool pieceTab = cur_.Piece == "\t";
+    auto isTab = [](const std::string& s) { return s.size() == 1 && s[0] == '\t'; };
+    bool wsTab = isTab(cur_->WhiteSpaceLeft);
+    bool pieceTab = isTab(cur_->Piece);
     if (!wsTab && !pieceTab) return;
     std::optional<TabWidth>& answer = carry_.tabWidthAnswer;
     TabWidth chosen = answer.value_or(run_.opt.giTabWidth);
@@ -22,7 +23,7 @@ void SourceLineFormatter::ConvertTabs() {
     const int width = static_cast<int>(chosen);
     if (chosen == TabWidth::NotChosen || width < 0) return;
     std::string blanks = Blanks(width);
-    if (wsTab) cur_.WhiteSpaceLeft = blanks;
+    if (wsTab) cur_->WhiteSpaceLeft = blanks;
     if (pieceTab) SetPiece(blanks);
 }
 
@@ -42,8 +43,8 @@ long SourceLineFormatter::AdjustColumn(long keyWord, long c) const {
 // line's column now.
 bool SourceLineFormatter::StandsAsCommentLine() const {
     if (st_.Class == StatementClass::Comment) return true;
-    return i_ == first_ && cur_.Class == TokenClass::NonCode && cur_.Detail == tokdetail::kComment &&
-           !IsCommentContinuation(cur_) && IsBlankText(line_);
+    return i_ == first_ && cur_->Class == TokenClass::NonCode && cur_->Detail == tokdetail::kComment &&
+           !IsCommentContinuation(*cur_) && IsBlankText(line_);
 }
 
 long SourceLineFormatter::CommentLineColumn(long ownBlanks) const {
@@ -111,18 +112,18 @@ long SourceLineFormatter::CodeBase() const {
 
 void SourceLineFormatter::IndentFirstWord() {
     FormatterCarry& carry = carry_;
-    const long ownBlanks = static_cast<long>(cur_.WhiteSpaceLeft.size());
+    const long ownBlanks = static_cast<long>(cur_->WhiteSpaceLeft.size());
     const long indent = run_.opt.giIndentAmount;
     const long level = rec_.IndentLevel;
     const bool continuation = ContinuesLine(i_);
     const bool commentLine = StandsAsCommentLine();
-    const long w = cur_.pKeyWord;
+    const long w = cur_->pKeyWord;
     long c = 0;
     long adj = 0;
     bool computed = false;  // a layout rule, not the line as it stands
     bool own = false;       // the word keeps the blanks (and tabs) it has
 
-    if (IsCommentContinuation(cur_)) {
+    if (IsCommentContinuation(*cur_)) {
         // The next physical line of a continued comment carries its own
         // blanks in its text.
         c = joined_ ? 1 : 0;
@@ -164,7 +165,7 @@ void SourceLineFormatter::IndentFirstWord() {
             } else if (!run_.opt.gblnBaseLines) {
                 if (continuation) {
                     c = indent * (level + 2 + k);
-                } else if (st_.Flags != 0 && vb::IsNumeric(cur_.Piece)) {
+                } else if (st_.Flags != 0 && vb::IsNumeric(cur_->Piece)) {
                     c = 0;
                 } else {
                     c = CodeBase() + indent * (level + k);
@@ -178,7 +179,7 @@ void SourceLineFormatter::IndentFirstWord() {
                 }
             } else {
                 c = continuation ? indent * (level + 2 + k) : CodeBase() + indent * (level + k);
-                if (cur_.Class == TokenClass::NonCode && cur_.Detail == tokdetail::kLeadingLabel) c = 0;
+                if (cur_->Class == TokenClass::NonCode && cur_->Detail == tokdetail::kLeadingLabel) c = 0;
             }
             if (IsKeyWordIndex(w, BabVerbKeyWords().Select) && run_.opt.giCaseStructure == CaseStructure::OneLevelIn)
                 ++carry.iCaseOffset;
@@ -194,9 +195,9 @@ void SourceLineFormatter::IndentFirstWord() {
     if (computed && keptNumber_ && line_.size() < static_cast<size_t>(run_.glLineNumberWidth) && r_ == st_.RecordFirst)
         line_.append(static_cast<size_t>(run_.glLineNumberWidth) - line_.size(), ' ');
 
-    if (!own || adj != 0) cur_.WhiteSpaceLeft = Blanks(c);
+    if (!own || adj != 0) SetBlanks(cur_->WhiteSpaceLeft, c);
     if (computed && continuation && !run_.opt.gblnKeepIndentation && !joined_)
-        cur_.WhiteSpaceLeft = Blanks(lineNumberEnd_ - 1 + indent);
+        SetBlanks(cur_->WhiteSpaceLeft, lineNumberEnd_ - 1 + indent);
     if (!commentLine && !joined_) carry.lPriorIndent = c;
     if (r_ == st_.RecordFirst) stmtAdj_ = adj;
 }

@@ -14,15 +14,11 @@ bool IsLineNumberText(std::string_view label) { return !label.empty() && label[0
 
 bool IsComment(const TokenFields& t) { return t.Class == TokenClass::NonCode && t.Detail == tokdetail::kComment; }
 
-// The text upper-cased into `out`, whose room is reused.
-void UpperInto(std::string& out, std::string_view text) {
-    out.assign(text);
-    for (char& c : out) c = vb::UCaseChar(c);
-}
-
 }  // namespace
 
 std::string Blanks(long n) { return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string(); }
+
+void SetBlanks(std::string& text, long n) { text.assign(n > 0 ? static_cast<size_t>(n) : 0, ' '); }
 
 bool IsBlankText(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
@@ -204,7 +200,7 @@ void SourceLineFormatter::TokenPass() {
             lastProcessed_ = i;
             return;
         }
-        if (!IsBlankText(prevWord_)) lastIsThen = IsKeyWordIndex(prev_.pKeyWord, BabVerbKeyWords().Then);
+        if (!IsBlankText(prev_->Piece)) lastIsThen = IsKeyWordIndex(prev_->pKeyWord, BabVerbKeyWords().Then);
     }
     if (lastIsThen && lineClass_.gblnSplitIfPending) lineClass_.gblnSplitIfPending = false;
 }
@@ -213,10 +209,9 @@ void SourceLineFormatter::TokenPass() {
 // ended the record.
 bool SourceLineFormatter::ProcessToken(long i) {
     i_ = i;
-    cur_.Assign(Tok(i));
-    UpperInto(curWord_, cur_.Piece);
+    cur_->Assign(Tok(i));
 
-    if (IsComment(cur_) && i > first_ && st_.Class != StatementClass::Comment) {
+    if (IsComment(*cur_) && i > first_ && st_.Class != StatementClass::Comment) {
         InlineComment();
         return false;
     }
@@ -228,13 +223,13 @@ bool SourceLineFormatter::ProcessToken(long i) {
         run_.opt.gblnAsIs || (StandsAsCommentLine() && run_.opt.giCmtStandAlone == StandAloneCommentPlace::NoChange);
     if (!keepsOwnColumn && line_.empty() && i == first_ && run_.glLineNumberWidth >= 1 &&
         !run_.opt.gblnInsertLineNumbers && !ContinuesLine(i))
-        line_ = Blanks(run_.glLineNumberWidth);
-    if (curWord_.size() > 1 && curWord_[0] == '#' && curWord_.back() != '#') cur_.Class = TokenClass::Name;
+        SetBlanks(line_, run_.glLineNumberWidth);
+    if (cur_->Piece.size() > 1 && cur_->Piece[0] == '#' && cur_->Piece.back() != '#') cur_->Class = TokenClass::Name;
     ConvertTabs();
     // The word after a line number is the statement's first; after a number
     // that merely starts a continuation line it is not.
-    if (i == first_ + 1 && !firstWord_ && st_.Flags != 0 && prev_.Class == TokenClass::NonCode &&
-        prev_.Detail == tokdetail::kLeadingLabel && vb::IsNumeric(prev_.Piece))
+    if (i == first_ + 1 && !firstWord_ && st_.Flags != 0 && prev_->Class == TokenClass::NonCode &&
+        prev_->Detail == tokdetail::kLeadingLabel && vb::IsNumeric(prev_->Piece))
         firstWord_ = true;
     // A removed line number takes its width off the start of each of the
     // statement's lines, so that they keep their places to one another; the
@@ -246,14 +241,14 @@ bool SourceLineFormatter::ProcessToken(long i) {
     // nothing.
     if (removedNumLen_ > 0 && i == first_) {
         const size_t cut = r_ == st_.RecordFirst && run_.opt.gblnInsertLineNumbers ? 1 : removedNumLen_;
-        if (cur_.WhiteSpaceLeft.size() >= cut) cur_.WhiteSpaceLeft.erase(0, cut);
+        if (cur_->WhiteSpaceLeft.size() >= cut) cur_->WhiteSpaceLeft.erase(0, cut);
     }
     // The first Case of a Select Case may carry no number: the writer pads
     // it by the number's width instead, which comes off again here.
     if (firstWord_ && i == first_ && r_ == st_.RecordFirst && run_.opt.gblnInsertLineNumbers) {
-        selectLine_ = IsKeyWordIndex(cur_.pKeyWord, BabVerbKeyWords().Select);
+        selectLine_ = IsKeyWordIndex(cur_->pKeyWord, BabVerbKeyWords().Select);
         const size_t cut = carry_.firstCaseCut;
-        if (IsKeyWordIndex(cur_.pKeyWord, BabVerbKeyWords().Case) && cut > 0 && cur_.WhiteSpaceLeft.size() >= cut) cur_.WhiteSpaceLeft.erase(0, cut);
+        if (IsKeyWordIndex(cur_->pKeyWord, BabVerbKeyWords().Case) && cut > 0 && cur_->WhiteSpaceLeft.size() >= cut) cur_->WhiteSpaceLeft.erase(0, cut);
     }
 
     if (firstWord_ && joined_) {
@@ -269,34 +264,33 @@ bool SourceLineFormatter::ProcessToken(long i) {
     SplitAtColon();
     WarnFunctionNotTyped();
     SplitSingleLineIf();
-    if (IsComment(cur_) && i == first_ && st_.Class != StatementClass::Comment) CommentAtRecordStart();
+    if (IsComment(*cur_) && i == first_ && st_.Class != StatementClass::Comment) CommentAtRecordStart();
     ConvertTypeCharacters();
     bool splitComma = SplitList();
     SpellLiteralOrCommentLine();
 
-    if (!splitComma && !IsBlankText(cur_.Piece)) {
+    if (!splitComma && !IsBlankText(cur_->Piece)) {
         AlignAs();
         InsertContinuation();
         // A line number met inside the record (not at its start).
-        if (cur_.Class == TokenClass::NonCode && cur_.Detail == tokdetail::kLeadingLabel &&
-            run_.opt.gblnKillNumericLabels && IsLineNumberText(cur_.Piece) && !ContinuesLine(i) &&
-            !fblnLabelReferenced(run_, cur_.Piece))
+        if (cur_->Class == TokenClass::NonCode && cur_->Detail == tokdetail::kLeadingLabel &&
+            run_.opt.gblnKillNumericLabels && IsLineNumberText(cur_->Piece) && !ContinuesLine(i) &&
+            !fblnLabelReferenced(run_, cur_->Piece))
             SetPiece("");
-        if (!cur_.Piece.empty()) AppendToken();
+        if (!cur_->Piece.empty()) AppendToken();
     }
     std::swap(prev_, cur_);
-    prevWord_.swap(curWord_);
     firstWord_ = false;
     return true;
 }
 
 void SourceLineFormatter::AppendToken() {
     if (stmtColPending_) {
-        stmtCol_ = static_cast<long>(line_.size() + cur_.WhiteSpaceLeft.size());
+        stmtCol_ = static_cast<long>(line_.size() + cur_->WhiteSpaceLeft.size());
         stmtColPending_ = false;
     }
-    line_ += cur_.WhiteSpaceLeft;
-    line_ += cur_.Piece;
+    line_ += cur_->WhiteSpaceLeft;
+    line_ += cur_->Piece;
     if (!clauses_.empty()) AppendClause();
 }
 
@@ -306,8 +300,7 @@ void SourceLineFormatter::Flush() {
 }
 
 void SourceLineFormatter::SetPiece(std::string piece) {
-    cur_.Piece = std::move(piece);
-    UpperInto(curWord_, cur_.Piece);
+    cur_->Piece = std::move(piece);
 }
 
 void SourceLineFormatter::AddClause(long index, const std::string& clause) { clauses_[index] = clause; }
@@ -332,7 +325,7 @@ void SourceLineFormatter::TrimLineStart(size_t count) {
 
 std::string SourceLineFormatter::Result() {
     carry_.blnPriorLineNumbered = numericLabel_;
-    if (out_.empty()) return line_;
+    if (out_.empty()) return std::move(line_);
     if (!IsBlankText(line_)) Flush();
     // The End If of every split If inside the outermost one; the zelking
     // loop writes the outermost one's.

@@ -24,6 +24,9 @@
 class SourceLineFormatter {
 public:
     SourceLineFormatter(ZelkRun& run, long stmt, bool declarationsPart);
+    // The token pointers point into the object itself.
+    SourceLineFormatter(const SourceLineFormatter&) = delete;
+    SourceLineFormatter& operator=(const SourceLineFormatter&) = delete;
     // The statement's output lines joined by CR LF.
     std::string Format();
     // What the statement's words said about its line, once formatted: the
@@ -144,14 +147,14 @@ private:
     long lastProcessed_ = 0;
 
     // The token being processed: a copy the steps rewrite (the model keeps
-    // the token as written), and its text upper-cased. The texts of cur_ and
-    // prev_ trade places from one token to the next, so that the pass
-    // allocates nothing once they have grown.
+    // the token as written), and the one before it. The two trade places
+    // from one token to the next by their pointers, so that the pass copies
+    // no text for the token before and allocates nothing once the texts'
+    // room has grown.
     long i_ = 0;
-    WorkToken cur_;
-    std::string curWord_;
-    WorkToken prev_;
-    std::string prevWord_;
+    WorkToken slots_[2];
+    WorkToken* cur_ = &slots_[0];
+    WorkToken* prev_ = &slots_[1];
 
     // The whole call.
     bool fFuncHeading_ = false;
@@ -180,6 +183,8 @@ private:
 
 // Blanks.
 std::string Blanks(long n);
+// The text made `n` blanks (none for n <= 0), in the room it has.
+void SetBlanks(std::string& text, long n);
 bool IsBlankText(std::string_view text);
 long LeadingBlanks(std::string_view text);
 bool IsTypeCharacter(char c);

@@ -76,11 +76,11 @@ long SourceLineFormatter::ColumnAfterColon(long& adj) {
         ++depth;
     stmtLevelCol_ = std::max(0L, stmtLevelCol_ + run_.opt.giIndentAmount * depth);
     bool procLine = false;
-    long kindColumn = ColumnOfKind(cur_.pKeyWord, n, procLine);
+    long kindColumn = ColumnOfKind(cur_->pKeyWord, n, procLine);
     long col = kindColumn >= 0 ? kindColumn : stmtLevelCol_;
-    if (IsKeyWordIndex(cur_.pKeyWord, kw.Select) && run_.opt.giCaseStructure == CaseStructure::OneLevelIn)
+    if (IsKeyWordIndex(cur_->pKeyWord, kw.Select) && run_.opt.giCaseStructure == CaseStructure::OneLevelIn)
         ++carry_.iCaseOffset;
-    long adjusted = AdjustColumn(cur_.pKeyWord, col);
+    long adjusted = AdjustColumn(cur_->pKeyWord, col);
     adj = adjusted - col;
     long numberColumn = run_.glLineNumberWidth >= 1 && !run_.opt.gblnInsertLineNumbers ? run_.glLineNumberWidth : 0;
     return numberColumn + adjusted;
@@ -94,10 +94,10 @@ void SourceLineFormatter::WarnSplitRefused() {
 }
 
 void SourceLineFormatter::SplitAtColon() {
-    if (prev_.Piece != ":" || !fColon_ || !run_.opt.gblnSplitMultiLines || cur_.Piece == "=") return;
+    if (prev_->Piece != ":" || !fColon_ || !run_.opt.gblnSplitMultiLines || cur_->Piece == "=") return;
     // Never after a label's colon, never before a comment or trailing blanks.
     if (i_ >= 2 && Tok(i_ - 2).Detail == tokdetail::kLeadingLabel) return;
-    if (IsCommentOrBlank(cur_)) return;
+    if (IsCommentOrBlank(*cur_)) return;
     if (!ColonSplitAllowed()) {
         WarnSplitRefused();
         return;
@@ -110,7 +110,7 @@ void SourceLineFormatter::SplitAtColon() {
     stmtLine_ = out_.size();
     splitOffStmt_ = OwnStatementIndex();
     if (fIfLine_ && lineClass_.gblnIfOpen) lineClass_.gblnSplitIfPending = true;
-    cur_.WhiteSpaceLeft = Blanks(col);
+    SetBlanks(cur_->WhiteSpaceLeft, col);
     stmtCol_ = col;
     stmtAdj_ = adj;
     stmtColPending_ = false;
@@ -119,10 +119,10 @@ void SourceLineFormatter::SplitAtColon() {
     // but a Next and a single-line If get the treatment they get at the
     // start of a line, so that zelking the output again changes nothing.
     const VerbKeyWords& kw = BabVerbKeyWords();
-    if (IsKeyWordIndex(cur_.pKeyWord, kw.Next)) {
+    if (IsKeyWordIndex(cur_->pKeyWord, kw.Next)) {
         fNext_ = true;
         PrepareNextVariables();
-    } else if (IsKeyWordIndex(cur_.pKeyWord, kw.If) && !fIfLine_ && run_.opt.gblnSplitIfs) {
+    } else if (IsKeyWordIndex(cur_->pKeyWord, kw.If) && !fIfLine_ && run_.opt.gblnSplitIfs) {
         fIfLine_ = true;
         ifFrozen_ = false;
         lineClass_.gblnIfOpen = true;
@@ -136,11 +136,11 @@ void SourceLineFormatter::SplitAtColon() {
 // at the end of the statement; the zelking loop writes the outermost one's at
 // glSplitIfColumn.
 void SourceLineFormatter::SplitSingleLineIf() {
-    if (!run_.opt.gblnSplitIfs || !fIfLine_ || cur_.Class == TokenClass::NonCode || ifFrozen_) return;
+    if (!run_.opt.gblnSplitIfs || !fIfLine_ || cur_->Class == TokenClass::NonCode || ifFrozen_) return;
     const long indent = run_.opt.giIndentAmount;
     const VerbKeyWords& kw = BabVerbKeyWords();
-    const bool atElse = IsKeyWordIndex(cur_.pKeyWord, kw.Else);
-    if (IsKeyWordIndex(prev_.pKeyWord, kw.Then) && !fColon_) {
+    const bool atElse = IsKeyWordIndex(cur_->pKeyWord, kw.Else);
+    if (IsKeyWordIndex(prev_->pKeyWord, kw.Then) && !fColon_) {
         long col = std::max(0L, stmtCol_ - stmtAdj_);
         Flush();
         if (ifStack_.empty()) lineClass_.glSplitIfColumn = col;
@@ -149,14 +149,14 @@ void SourceLineFormatter::SplitSingleLineIf() {
         lineClass_.gblnSplitIfPending = true;
         // An empty Then part: the Else comes next, at the If's column.
         if (!atElse) {
-            cur_.WhiteSpaceLeft = Blanks(col + indent);
+            SetBlanks(cur_->WhiteSpaceLeft, col + indent);
             stmtCol_ = col + indent;
             stmtAdj_ = 0;
             stmtLevelCol_ += indent;
             stmtColPending_ = false;
         }
     }
-    if (!ifStack_.empty() && !fColon_ && (atElse || IsKeyWordIndex(prev_.pKeyWord, kw.Else))) {
+    if (!ifStack_.empty() && !fColon_ && (atElse || IsKeyWordIndex(prev_->pKeyWord, kw.Else))) {
         if (atElse && ifStack_.back().elseSeen && ifStack_.size() > 1) {
             // A second Else belongs to the If around the inner one, which
             // ends here.
@@ -170,14 +170,14 @@ void SourceLineFormatter::SplitSingleLineIf() {
         stmtLine_ = out_.size();
         IfFrame& frame = ifStack_.back();
         if (atElse) {
-            long col = run_.opt.gblnAsIs ? frame.column : AdjustColumn(cur_.pKeyWord, frame.column);
+            long col = run_.opt.gblnAsIs ? frame.column : AdjustColumn(cur_->pKeyWord, frame.column);
             frame.elseSeen = true;
-            cur_.WhiteSpaceLeft = Blanks(col);
+            SetBlanks(cur_->WhiteSpaceLeft, col);
             stmtCol_ = col;
             stmtAdj_ = col - frame.column;
             stmtLevelCol_ = frame.levelColumn;
         } else {
-            cur_.WhiteSpaceLeft = Blanks(frame.column + indent);
+            SetBlanks(cur_->WhiteSpaceLeft, frame.column + indent);
             stmtCol_ = frame.column + indent;
             stmtAdj_ = 0;
             stmtLevelCol_ = frame.levelColumn + indent;
@@ -186,5 +186,5 @@ void SourceLineFormatter::SplitSingleLineIf() {
     }
     // An If inside the statement part: split too, unless it jumps to a bare
     // line number.
-    if (IsKeyWordIndex(cur_.pKeyWord, kw.If) && !ifStack_.empty()) PrepareIfSplit();
+    if (IsKeyWordIndex(cur_->pKeyWord, kw.If) && !ifStack_.empty()) PrepareIfSplit();
 }

@@ -91,8 +91,9 @@ void SourceLineFormatter::ConvertTypeCharacters() {
     if (declarationRules) {
         if (run_.opt.gblnConvertSymbols) DeclarationTypeCharacter();
         // Dynaset, Table and Snapshot as type names only (after As).
-        if (run_.opt.gblnConvertDAO && prevWord_ == "AS" &&
-            (curWord_ == "DYNASET" || curWord_ == "TABLE" || curWord_ == "SNAPSHOT"))
+        if (run_.opt.gblnConvertDAO && vb::EqualsNoCase(prev_->Piece, "AS") &&
+            (vb::EqualsNoCase(cur_->Piece, "DYNASET") || vb::EqualsNoCase(cur_->Piece, "TABLE") ||
+             vb::EqualsNoCase(cur_->Piece, "SNAPSHOT")))
             SetPiece("Recordset");
     } else if (run_.opt.gblnConvertSymbolsCode) {
         CodeTypeCharacter();
@@ -103,11 +104,11 @@ void SourceLineFormatter::ConvertTypeCharacters() {
 // after the closing parenthesis of its bounds or parameter list, never after
 // an in-line comment.
 void SourceLineFormatter::DeclarationTypeCharacter() {
-    if (!MayCarryTypeCharacter(cur_)) return;
+    if (!MayCarryTypeCharacter(*cur_)) return;
     const BabStatement& own = OwnStatement();
-    const char t = cur_.Piece.back();
+    const char t = cur_->Piece.back();
     const std::string clause = std::string("As ") + TypeName(t);
-    const std::string name = cur_.Piece.substr(0, cur_.Piece.size() - 1);
+    const std::string name = cur_->Piece.substr(0, cur_->Piece.size() - 1);
     const long kind = own.Detail % 100;
 
     // The name of a Declare'd procedure: its type follows the parameter list.
@@ -144,7 +145,7 @@ void SourceLineFormatter::DeclarationTypeCharacter() {
 // whose two forms give different results (Input #1, Line Input, For Input,
 // Date = ..., Time$).
 bool SourceLineFormatter::IntrinsicNameMayChange() const {
-    if (prevWord_ == "." || prevWord_ == "AS") return false;
+    if (prev_->Piece == "." || vb::EqualsNoCase(prev_->Piece, "AS")) return false;
     // Only a call of the intrinsic function changes: never a name followed
     // by a type clause, nor one the file declares itself (a parameter named
     // str, a Property Get Left).
@@ -154,8 +155,8 @@ bool SourceLineFormatter::IntrinsicNameMayChange() const {
         CollectDeclaredNames(m_, carry.declaredNames);
         carry.declaredNamesKnown = true;
     }
-    if (carry.declaredNames.count(BareUpper(cur_.Piece))) return false;
-    std::string bare = curWord_;
+    if (carry.declaredNames.count(BareUpper(cur_->Piece))) return false;
+    std::string bare = vb::UCase(cur_->Piece);
     if (!bare.empty() && bare.back() == '$') bare.pop_back();
     if (bare == "INPUT" || bare == "STRING" || bare == "DATE" || bare == "TIME") return NextPiece() == "(";
     return true;
@@ -164,23 +165,23 @@ bool SourceLineFormatter::IntrinsicNameMayChange() const {
 // Code statements and the headings of Subs and Properties: the character is
 // taken off; in a heading the type becomes an As clause.
 void SourceLineFormatter::CodeTypeCharacter() {
-    if (cur_.Class != TokenClass::Keyword && cur_.Class != TokenClass::Name) return;
+    if (cur_->Class != TokenClass::Keyword && cur_->Class != TokenClass::Name) return;
     const bool heading = OwnStatement().Class == StatementClass::ProcHeading;
-    if (cur_.Piece.empty() || !IsTypeCharacter(cur_.Piece.back())) {
+    if (cur_->Piece.empty() || !IsTypeCharacter(cur_->Piece.back())) {
         // Only a keyword can be an intrinsic function's name (the analyser
         // looked every word of code up in the same table).
-        if (!cur_.IsKeyWord || !IntrinsicNameMayChange()) return;
-        std::string converted = GetFunction(run_.opt.glConvertIntrinsicFunction, cur_.Piece, curWord_);
+        if (!cur_->IsKeyWord || !IntrinsicNameMayChange()) return;
+        std::string converted = GetFunction(run_.opt.glConvertIntrinsicFunction, cur_->Piece, cur_->Piece);
         if (!converted.empty()) SetPiece(converted);
         return;
     }
-    if (!MayCarryTypeCharacter(cur_)) return;
-    const char t = cur_.Piece.back();
-    const std::string name = cur_.Piece.substr(0, cur_.Piece.size() - 1);
+    if (!MayCarryTypeCharacter(*cur_)) return;
+    const char t = cur_->Piece.back();
+    const std::string name = cur_->Piece.substr(0, cur_->Piece.size() - 1);
     std::string newName = name;
     if (t == '%' || t == '@' || t == '$') {
         if (t == '$' && IsIntrinsicFunction(name) && !IntrinsicNameMayChange()) return;
-        newName = GetFunction(run_.opt.glConvertIntrinsicFunction, name, curWord_);
+        newName = GetFunction(run_.opt.glConvertIntrinsicFunction, name, cur_->Piece);
         if (newName.empty()) newName = name;
     } else if (i_ == rec_.FirstToken) {
         return;

@@ -31,9 +31,10 @@ std::optional<std::string_view> HeaderName(std::string_view line) {
 
 // The key of a "key=value" line, or nullopt.
 std::optional<std::string_view> KeyOf(std::string_view line) {
-    std::string_view t = TrimWs(line);
-    if (t.empty() || t[0] == ';') return std::nullopt;
-    size_t eq = line.find('=');
+    size_t first = 0;
+    while (first < line.size() && (line[first] == ' ' || line[first] == '\t')) ++first;
+    if (first == line.size() || line[first] == ';') return std::nullopt;
+    size_t eq = line.find('=', first);
     if (eq == std::string_view::npos) return std::nullopt;
     return TrimWs(line.substr(0, eq));
 }
@@ -45,6 +46,9 @@ struct SessionCache {
     std::map<std::string, IniDocument, std::less<>> documents;
     // The documents a write session changed that are not on the disk yet.
     std::set<std::string, std::less<>> pending;
+    // The last file name a read of the session resolved, and its path: a
+    // load reads many keys of one file.
+    std::string lastName, lastPath;
 };
 
 SessionCache& Cache() {
@@ -91,22 +95,33 @@ bool IniDocument::Save(const std::string& path) const {
     return saved;
 }
 
+const std::vector<IniDocument::Header>& IniDocument::Headers() const {
+    if (!headers_) {
+        headers_.emplace();
+        for (size_t i = 0; i < lines_.size(); ++i)
+            if (auto name = HeaderName(lines_[i]))
+                headers_->push_back({i, static_cast<size_t>(name->data() - lines_[i].data()), name->size()});
+    }
+    return *headers_;
+}
+
 std::optional<IniDocument::Range> IniDocument::FindSection(std::string_view section) const {
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        auto name = HeaderName(lines_[i]);
-        if (name && vb::EqualsNoCase(*name, TrimWs(section))) {
-            size_t end = i + 1;
-            while (end < lines_.size() && !HeaderName(lines_[end])) ++end;
-            return Range{i, end};
-        }
+    const std::string_view wanted = TrimWs(section);
+    const std::vector<Header>& headers = Headers();
+    for (size_t h = 0; h < headers.size(); ++h) {
+        const Header& header = headers[h];
+        if (header.nameSize == wanted.size() &&
+            vb::EqualsNoCase(std::string_view(lines_[header.line]).substr(header.nameAt, header.nameSize), wanted))
+            return Range{header.line, h + 1 < headers.size() ? headers[h + 1].line : lines_.size()};
     }
     return std::nullopt;
 }
 
 std::optional<size_t> IniDocument::FindKey(const Range& r, std::string_view key) const {
+    const std::string_view wanted = TrimWs(key);
     for (size_t i = r.header + 1; i < r.end; ++i) {
         auto k = KeyOf(lines_[i]);
-        if (k && vb::EqualsNoCase(*k, TrimWs(key))) return i;
+        if (k && k->size() == wanted.size() && vb::EqualsNoCase(*k, wanted)) return i;
     }
     return std::nullopt;
 }
@@ -123,6 +138,7 @@ std::optional<std::string> IniDocument::Get(std::string_view section, std::strin
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
     std::string newLine = std::string(TrimWs(key)) + "=" + std::string(value);
     auto r = FindSection(section);
+    Changed();
     if (!r) {
         // A new section goes at the end of the file, after one blank line.
         if (!lines_.empty() && !TrimWs(lines_.back()).empty()) lines_.emplace_back();
@@ -142,6 +158,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
 
 void IniDocument::EnsureSection(std::string_view section) {
     if (FindSection(section)) return;
+    Changed();
     if (!lines_.empty() && !TrimWs(lines_.back()).empty()) lines_.emplace_back();
     lines_.push_back("[" + std::string(TrimWs(section)) + "]");
 }
@@ -151,6 +168,7 @@ bool IniDocument::RemoveKey(std::string_view section, std::string_view key) {
     if (!r) return false;
     auto k = FindKey(*r, key);
     if (!k) return false;
+    Changed();
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*k));
     return true;
 }
@@ -158,6 +176,7 @@ bool IniDocument::RemoveKey(std::string_view section, std::string_view key) {
 bool IniDocument::RemoveSection(std::string_view section) {
     auto r = FindSection(section);
     if (!r) return false;
+    Changed();
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(r->header),
                  lines_.begin() + static_cast<std::ptrdiff_t>(r->end));
     return true;
@@ -189,7 +208,7 @@ ReadSession::ReadSession() { ++Cache().depth; }
 
 ReadSession::~ReadSession() {
     SessionCache& cache = Cache();
-    if (--cache.depth == 0) cache.documents.clear();
+    if (--cache.depth == 0) cache = SessionCache();
 }
 
 WriteSession::WriteSession() {
@@ -208,7 +227,7 @@ WriteSession::~WriteSession() {
         for (const std::string& path : changed)
             if (auto it = cache.documents.find(path); it != cache.documents.end()) it->second.Save(path);
     }
-    if (--cache.depth == 0) cache.documents.clear();
+    if (--cache.depth == 0) cache = SessionCache();
 }
 
 namespace {
@@ -216,9 +235,13 @@ namespace {
 // it while a session lives, else from the disk.
 template <class F>
 auto ReadDocument(const std::string& file, F&& use) {
-    const std::string path = paths::ResolveProfileFile(file);
     SessionCache& cache = Cache();
-    if (cache.depth == 0) return use(IniDocument::Load(path));
+    if (cache.depth == 0) return use(IniDocument::Load(paths::ResolveProfileFile(file)));
+    if (cache.lastName.empty() || cache.lastName != file) {
+        cache.lastPath = paths::ResolveProfileFile(file);
+        cache.lastName = file;
+    }
+    const std::string& path = cache.lastPath;
     auto it = cache.documents.find(path);
     if (it == cache.documents.end()) it = cache.documents.emplace(path, IniDocument::Load(path)).first;
     return use(it->second);

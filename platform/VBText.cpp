@@ -124,7 +124,9 @@ double Val(std::string_view s) {
 }
 
 bool IsNumeric(std::string_view s) {
-    std::string t = Trim(s);
+    std::string_view t = s;
+    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
     if (t.empty()) return false;
     return NumberLength(t, 0) == t.size();
 }

@@ -16,6 +16,7 @@
 #include "settings/ZelkOptions.h"
 
 class cINIHandler;
+class OwnFiles;
 
 // Where a value is held, reached at the time of the call: a field of the
 // options value the load fills or the save writes, or a member of one of the
@@ -74,8 +75,9 @@ struct KeyDefaults {
 };
 
 // Applied to a text right after it is read, in the key's section, with the
-// options the load is filling.
-using TextRule = std::function<void(cINIHandler& ini, std::string& value, ZelkOptions& options)>;
+// options the load is filling and the program's own files the load has
+// looked for.
+using TextRule = std::function<void(cINIHandler& ini, std::string& value, ZelkOptions& options, OwnFiles& own)>;
 
 using KeyHolder =
     std::variant<std::monostate, Holder<bool>, Holder<int>, Holder<long>, Holder<float>, Holder<std::string>>;
@@ -110,6 +112,16 @@ struct SettingSection {
     const SettingKey& Key(std::string_view name) const;
     std::vector<const SettingKey*> KeysToSave() const;
 };
+
+// The items moved into a list, which an initializer list would copy one by
+// one: the tables are built so at the first load.
+template <class T, class... Items>
+std::vector<T> MoveList(Items&&... items) {
+    std::vector<T> list;
+    list.reserve(sizeof...(items));
+    (list.push_back(std::forward<Items>(items)), ...);
+    return list;
+}
 
 // The keys as the tables of the settings file give them.
 namespace keys {

@@ -11,7 +11,7 @@ const Holder<T>& PlaceOf(const SettingKey& key) {
 }
 }  // namespace
 
-void LoadSettingKey(cINIHandler& ini, const SettingKey& key, ZelkOptions& options) {
+void LoadSettingKey(cINIHandler& ini, const SettingKey& key, ZelkOptions& options, OwnFiles& own) {
     KeyDefaults d = key.CurrentDefaults();
     switch (key.Form) {
         case KeyForm::Bool:
@@ -19,7 +19,7 @@ void LoadSettingKey(cINIHandler& ini, const SettingKey& key, ZelkOptions& option
             return;
         case KeyForm::Text: {
             std::string value = ini.ReadString(key.Name, d.Text);
-            if (key.Rule) key.Rule(ini, value, options);
+            if (key.Rule) key.Rule(ini, value, options, own);
             PlaceOf<std::string>(key).set(options, value);
             return;
         }

@@ -14,7 +14,7 @@ SettingKey OrderString(std::string name, Holder<std::string> place, std::string 
 
 SettingSection Debug() {
     SettingSection s{"Debug", {}, {}};
-    s.Keys = {
+    s.Keys = MoveList<SettingKey>(
         Text("LogFile", {[](const ZelkOptions&) { return Existing(oLog).LogFileName(); },
                          [](ZelkOptions&, const std::string& v) { Existing(oLog).LogFileName(v); }},
              ""),
@@ -25,8 +25,8 @@ SettingSection Debug() {
         Bool("TraceMouseMove", Member(oDebug, &cDebug::LogMouseEvents), false),
         Bool("TraceApplication", Member(oDebug, &cDebug::LogApp), false),
         Bool("TraceClasses", Member(oDebug, &cDebug::LogClasses), false),
-        Bool("TracePackages", Member(oDebug, &cDebug::LogZurudUvu), false),
-    };
+        Bool("TracePackages", Member(oDebug, &cDebug::LogZurudUvu), false)
+    );
     s.SaveOrder = {"LogFile",        "LoggingIsOn",  "DontTrapErrors",   "DontFixDataErrors", "TraceEvents",
                    "TraceClasses",   "TraceMouseMove", "TraceApplication", "TracePackages"};
     return s;
@@ -34,7 +34,7 @@ SettingSection Debug() {
 
 SettingSection ArrangeDeclares() {
     return {"Arrange Declares",
-            {
+            MoveList<SettingKey>(
                 Bool("DoProcs", Option(&ZelkOptions::gblnDoProcs), false),
                 OrderString("ProcsHow", Option(&ZelkOptions::gsProcsHow), "13232145"),
                 Bool("DoLocals", Option(&ZelkOptions::gblnDoLocals), false),
@@ -47,14 +47,14 @@ SettingSection ArrangeDeclares() {
                 Bool("ConvertDAO", Option(&ZelkOptions::gblnConvertDAO), false),
                 Bool("ConvertSymbols", Option(&ZelkOptions::gblnConvertSymbols), false),
                 Bool("ConvertSymbolsCode", Option(&ZelkOptions::gblnConvertSymbolsCode), false),
-                ReadNumber("ConvertIntrinsicFunction", Option(&ZelkOptions::glConvertIntrinsicFunction), 0, 0, 2),
-            },
+                ReadNumber("ConvertIntrinsicFunction", Option(&ZelkOptions::glConvertIntrinsicFunction), 0, 0, 2)
+            ),
             {}};
 }
 
 SettingSection ErrorHandling() {
     return {"ErrorHandling",
-            {
+            MoveList<SettingKey>(
                 Bool("InsertErrHandling", Option(&ZelkOptions::gblnInsertErrHandling), false),
                 Bool("InsertTracing", Option(&ZelkOptions::gblnInsertTracing), false),
                 Bool("AnalyzeDates", Option(&ZelkOptions::gblnAnalyzeDates), false),
@@ -65,13 +65,13 @@ SettingSection ErrorHandling() {
                 Text("ErrSet", Option(&ZelkOptions::gsErrSet), ""),
                 Text("ErrTrap", Option(&ZelkOptions::gsErrTrap), ""),
                 Text("TraceIn", Option(&ZelkOptions::gsTraceIn), ""),
-                Text("TraceOut", Option(&ZelkOptions::gsTraceOut), ""),
-            },
+                Text("TraceOut", Option(&ZelkOptions::gsTraceOut), "")
+            ),
             {}};
 }
 
 }  // namespace
 
-std::vector<SettingSection> DebugSections() { return {Debug(), ArrangeDeclares(), ErrorHandling()}; }
+std::vector<SettingSection> DebugSections() { return MoveList<SettingSection>(Debug(), ArrangeDeclares(), ErrorHandling()); }
 
 }  // namespace keys

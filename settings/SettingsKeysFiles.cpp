@@ -8,7 +8,7 @@ namespace {
 
 SettingSection Files() {
     SettingSection s{"Files", {}, {}};
-    s.Keys = {
+    s.Keys = MoveList<SettingKey>(
         Integer("SaveInBackup", Option(&ZelkOptions::giSaveInBackup), "0"),
         Integer("Backup", Option(&ZelkOptions::giBackup), "0", 0, 1),
         Text("BackupDirectory", Option(&ZelkOptions::gsBackupDirectory), ""),
@@ -21,8 +21,8 @@ SettingSection Files() {
         Text("CodeExtNew", Option(&ZelkOptions::gsCodeExt), "", rules::ExtensionList("CodeExt", "BAS|CLS")),
         Text("FormExtNew", Option(&ZelkOptions::gsFormExt), "", rules::ExtensionList("FormExt", "FRM|CTL|PAG|DOB|DSR")),
         Text("ProjectExtNew", Option(&ZelkOptions::gsProjectExt), "", rules::ExtensionList("ProjectExt", "VBP|MAK|VBG")),
-        Text("ResourceExt", Option(&ZelkOptions::gsResourceExt), "RC", rules::ExtensionList("", "")),
-    };
+        Text("ResourceExt", Option(&ZelkOptions::gsResourceExt), "RC", rules::ExtensionList("", ""))
+    );
     s.SaveOrder = {"SaveInBackup", "Backup",        "BackupDirectory", "Overwrite",
                    "LogOverwrite", "LogSignificant", "QuindyPrinter",  "CodeExtNew",
                    "FormExtNew",   "ProjectExtNew", "ResourceExt"};
@@ -31,7 +31,7 @@ SettingSection Files() {
 
 SettingSection Indentation() {
     return {"Indentation",
-            {
+            MoveList<SettingKey>(
                 Bool("AsIs", Option(&ZelkOptions::gblnAsIs), true),
                 Integer("CodeLine", Option(&ZelkOptions::giCodeLine), "0"),
                 Bool("Declarations", Option(&ZelkOptions::gblnDeclarations), false),
@@ -39,14 +39,14 @@ SettingSection Indentation() {
                 Bool("BaseLines", Option(&ZelkOptions::gblnBaseLines), false),
                 Integer("CaseStructure", Option(&ZelkOptions::giCaseStructure), "0    ", 0, 2),
                 Integer("IfStructure", Option(&ZelkOptions::giIfStructure), "0", 0, 1),
-                Integer("IndentAmount", Option(&ZelkOptions::giIndentAmount), "4", 0, 40),
-            },
+                Integer("IndentAmount", Option(&ZelkOptions::giIndentAmount), "4", 0, 40)
+            ),
             {}};
 }
 
 SettingSection Spell() {
     return {"Spell",
-            {
+            MoveList<SettingKey>(
                 Bool("Enabled", Option(&ZelkOptions::gblnSpellEnabled), false),
                 Bool("Comments", Option(&ZelkOptions::gblnSpellComments), true),
                 Bool("FormLiterals", Option(&ZelkOptions::gblnSpellFormLiterals), true),
@@ -56,14 +56,14 @@ SettingSection Spell() {
                 Bool("IgnoreVBWords", Option(&ZelkOptions::gblnIgnoreVBWords), true),
                 Constant("Dictionary", "0"),
                 Text("StandardDictionary", Option(&ZelkOptions::gsStandardDictionary), "Unknown", rules::MainDictionary()),
-                Text("CustomDictionary", Option(&ZelkOptions::gsCustomDictionary), "Unknown", rules::CustomDictionary()),
-            },
+                Text("CustomDictionary", Option(&ZelkOptions::gsCustomDictionary), "Unknown", rules::CustomDictionary())
+            ),
             {}};
 }
 
 SettingSection CommentBlocks() {
     return {"Comment Blocks",
-            {
+            MoveList<SettingKey>(
                 Integer("Where", Option(&ZelkOptions::giCmtWhere), "0", 0, 1),
                 Bool("Overwrite", Option(&ZelkOptions::gblnCmtOverwrite), false),
                 Bool("AutoInsert", Option(&ZelkOptions::gblnCmtAutoInsert), true),
@@ -74,13 +74,13 @@ SettingSection CommentBlocks() {
                 Text("UDPFile", Option(&ZelkOptions::gsCmtUDPFile), "", rules::CommentTemplate(Option(&ZelkOptions::gblnCmtUDP), "CMTUDP.DEF")),
                 Bool("Event", Option(&ZelkOptions::gblnCmtEvent), false),
                 Text("EventFile", Option(&ZelkOptions::gsCmtEventFile), "",
-                     rules::CommentTemplate(Option(&ZelkOptions::gblnCmtEvent), "CMTEVT.DEF")),
-            },
+                     rules::CommentTemplate(Option(&ZelkOptions::gblnCmtEvent), "CMTEVT.DEF"))
+            ),
             {}};
 }
 
 }  // namespace
 
-std::vector<SettingSection> FileSections() { return {Files(), Indentation(), Spell(), CommentBlocks()}; }
+std::vector<SettingSection> FileSections() { return MoveList<SettingSection>(Files(), Indentation(), Spell(), CommentBlocks()); }
 
 }  // namespace keys

@@ -38,7 +38,7 @@ Holder<std::string> AppInfoText(std::string (cAppInfo::*get)()) {
 
 SettingSection Program() {
     SettingSection s{"Program", {}, {}};
-    s.Keys = {
+    s.Keys = MoveList<SettingKey>(
         Bool("DebugMenu", Member(oAppInfo, &cAppInfo::DebugMenu), false),
         Text("DefaultFileLoc", Option(&ZelkOptions::gsDefaultFileLoc), ""),
         WindowState("WindowState", WindowStateOfWindowObject()),
@@ -57,8 +57,8 @@ SettingSection Program() {
                        {[](const ZelkOptions&) { return Existing(oAppInfo).AppVersion(); },
                         [](ZelkOptions&, const std::string&) {}},
                        "")),
-        SavedOnly(Bool("SaveZelInfo", Option(&ZelkOptions::gblnSaveZelInfo), false)),
-    };
+        SavedOnly(Bool("SaveZelInfo", Option(&ZelkOptions::gblnSaveZelInfo), false))
+    );
     s.SaveOrder = {"SaveZelInfo", "Version", "User",  "Company", "DefaultFileLoc", "DebugMenu",
                    "WindowState", "TabWidth", "Left", "Top",     "Width",          "Height"};
     return s;
@@ -66,17 +66,17 @@ SettingSection Program() {
 
 SettingSection View() {
     return {"View",
-            {
+            MoveList<SettingKey>(
                 Bool("Toolbar", Member(oAppInfo, &cAppInfo::Toolbar), true),
                 Bool("ToolTips", Member(oAppInfo, &cAppInfo::ToolTips), true),
-                Bool("StatusBar", Member(oAppInfo, &cAppInfo::StatusBar), true),
-            },
+                Bool("StatusBar", Member(oAppInfo, &cAppInfo::StatusBar), true)
+            ),
             {}};
 }
 
 SettingSection General() {
     SettingSection s{"General", {}, {}};
-    s.Keys = {
+    s.Keys = MoveList<SettingKey>(
         Integer("CDLGFilterIndex", Member(oCommonDialog, &clsCommonDialog::FilterIndex), "1", 1, 6),
         Bool("SaveZelInfo", Option(&ZelkOptions::gblnSaveZelInfo), false),
         WithDefault(Text("SaveZelFile", Option(&ZelkOptions::gsSaveZelFile), ""),
@@ -96,8 +96,8 @@ SettingSection General() {
         Bool("ShowOpenDialog", Member(oAppInfo, &cAppInfo::ShowOpenDialog), true),
         Integer("ContinuationColumn", Option(&ZelkOptions::giContinuationColumn), "72", 0, 255),
         Bool("KillNumericLabels", Option(&ZelkOptions::gblnKillNumericLabels), false),
-        Bool("InsertLogging", Option(&ZelkOptions::gblnInsertLogging), false),
-    };
+        Bool("InsertLogging", Option(&ZelkOptions::gblnInsertLogging), false)
+    );
     // InsertLogging is left out: only a hand edit of the file sets it.
     s.SaveOrder = {"SaveZelInfo",      "SaveZelFile",       "OptionExplicit",      "AlignAs",
                    "AlignAsColumn",    "NextVariable",      "SplitDeclarations",   "SplitConsts",
@@ -109,6 +109,6 @@ SettingSection General() {
 
 }  // namespace
 
-std::vector<SettingSection> ProgramSections() { return {Program(), View(), General()}; }
+std::vector<SettingSection> ProgramSections() { return MoveList<SettingSection>(Program(), View(), General()); }
 
 }  // namespace keys

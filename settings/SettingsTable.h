@@ -16,6 +16,6 @@ const SettingSection& SettingsSection(std::string_view name);
 
 // Reads one key from the handler's current section into its place (a field
 // of `options` or a shared object's member).
-void LoadSettingKey(cINIHandler& ini, const SettingKey& key, ZelkOptions& options);
+void LoadSettingKey(cINIHandler& ini, const SettingKey& key, ZelkOptions& options, OwnFiles& own);
 // Writes one key from its place into the handler's current section.
 void SaveSettingKey(cINIHandler& ini, const SettingKey& key, const ZelkOptions& options);

@@ -2,9 +2,8 @@
 
 #include "common/ErrorTrap.h"
 #include "platform/IniFile.h"
-#include "platform/Paths.h"
+#include "OwnFiles.h"
 #include "SettingsTable.h"
-#include "platform/TempFiles.h"
 #include "common/Trace.h"
 #include "platform/VBText.h"
 #include "common/mKEMCommon.h"
@@ -32,13 +31,55 @@ void LoadStep(bool trap, F&& step) {
     }
 }
 
-// Every key the load reads, from the handler's file, each into its place.
-void LoadKeys(bool trap, ZelkOptions& options) {
+// One key from the handler's file into its place. With `firstRun`, a key
+// whose value cannot be held takes the value a first run gives it instead.
+void LoadKey(cINIHandler& ini, const SettingKey& key, ZelkOptions& options, OwnFiles& own, cINIHandler* firstRun) {
+    if (!firstRun) {
+        LoadSettingKey(ini, key, options, own);
+        return;
+    }
+    try {
+        LoadSettingKey(ini, key, options, own);
+    } catch (const VBError&) {
+        LoadSettingKey(*firstRun, key, options, own);
+    } catch (const std::exception&) {
+        LoadSettingKey(*firstRun, key, options, own);
+    }
+}
+
+// Every key the load reads, from the settings file, each into its place.
+void LoadKeys(bool trap, ZelkOptions& options, OwnFiles& own, cINIHandler* firstRun) {
     for (const SettingSection& section : SettingsSections()) {
         LoadStep(trap, [&] { INI().Section(section.Name); });
         for (const SettingKey& key : section.Keys)
-            if (key.Loaded) LoadStep(trap, [&] { LoadSettingKey(INI(), key, options); });
+            if (key.Loaded) LoadStep(trap, [&] { LoadKey(INI(), key, options, own, firstRun); });
     }
+}
+
+// The keys whose first-run values a load from a named file puts in place
+// before it reads the file: those whose rule looks for the program's own
+// files (looked for, and traced, as a first run does, in its order, once
+// each), and the [Debug] switches, which decide the load's own tracing and
+// error trapping.
+void FirstRunBeforeTheLoad(cINIHandler& firstRun, ZelkOptions& options, OwnFiles& own) {
+    for (const SettingSection& section : SettingsSections())
+        for (const SettingKey& key : section.Keys)
+            if (key.Loaded && (key.Rule || section.Name == "Debug"))
+                LoadStep(true, [&] { LoadSettingKey(firstRun, key, options, own); });
+}
+
+void GetINIInfo(ZelkOptions& options, const std::string& file, OwnFiles& own, cINIHandler* firstRun) {
+    // The load's enter and exit lines are written whatever the switches, so
+    // a log always shows where the settings came in.
+    if (oLog) oLog->LogTraceEnter("sbGetINIInfo");
+    // The error mode is the one in force when the load starts, although the
+    // load itself replaces DontTrapErrors from the file.
+    const bool trap = TrapErrors();
+    // The settings file is read once for the whole load, not once a key.
+    ini::ReadSession readOnce;
+    sbInitINI(file);
+    LoadKeys(trap, options, own, firstRun);
+    if (oLog) oLog->LogTraceExit("sbGetINIInfo");
 }
 
 void SaveSection(const SettingSection& section, const ZelkOptions& options) {
@@ -67,30 +108,25 @@ void sbINIGetUser(bool& blnUserFound, const std::string& file) {
 }
 
 void sbGetINIInfo(ZelkOptions& options, const std::string& file) {
-    // The load's enter and exit lines are written whatever the switches, so
-    // a log always shows where the settings came in.
-    if (oLog) oLog->LogTraceEnter("sbGetINIInfo");
-    // The error mode is the one in force when the load starts, although the
-    // load itself replaces DontTrapErrors from the file.
-    const bool trap = TrapErrors();
-    // The settings file is read once for the whole load, not once a key.
-    ini::ReadSession readOnce;
-    sbInitINI(file);
-    LoadKeys(trap, options);
-    if (oLog) oLog->LogTraceExit("sbGetINIInfo");
+    OwnFiles own;
+    GetINIInfo(options, file, own, nullptr);
 }
 
 void sbLoadSettingsFrom(const std::string& file, ZelkOptions& options) {
-    // Each file is read once for all the steps, the missing one included.
+    // The settings file is read once for all the steps.
     ini::ReadSession readOnce;
-    // First every loaded setting as a first run has it: each key read from a
-    // file that does not exist, so that a key the file lacks, or holds a
-    // value that cannot be held, keeps nothing of an earlier load.
-    sbInitINI(paths::Join(tempfiles::OwnDir(), "no-settings.ini"));
-    LoadKeys(true, options);
+    // The program's own files are looked for once for the whole load.
+    OwnFiles own;
+    // Nothing of an earlier load is left: a key the file lacks, or holds a
+    // value that cannot be held, takes its first-run value, read from no file
+    // at all. Such a value is the same whenever it is taken, except for the
+    // keys put in place first.
+    cINIHandler firstRun = cINIHandler::OfNoFile();
+    FirstRunBeforeTheLoad(firstRun, options, own);
     bool userFound = false;
     sbINIGetUser(userFound, file);
-    sbGetINIInfo(options, file);
+    // With the first-run switches in place the load traps every error.
+    GetINIInfo(options, file, own, &firstRun);
     sbInitINI();
 }
 
@@ -100,9 +136,17 @@ double fvRangeCheck(std::string& sValue, std::string sDefault, std::optional<dou
     const double upper = vUpperBound.value_or(32767);
     if (!vb::IsNumeric(sDefault)) sDefault = "0";
     if (!vb::IsNumeric(sValue)) return vb::Val(sDefault);
-    if (vb::Val(sValue) > upper) sValue = vb::NumberText(upper);
-    if (vb::Val(sValue) < lower) sValue = vb::NumberText(lower);
-    return vb::Val(sValue);
+    // The number is read again from its text only when the text changes.
+    double value = vb::Val(sValue);
+    if (value > upper) {
+        sValue = vb::NumberText(upper);
+        value = vb::Val(sValue);
+    }
+    if (value < lower) {
+        sValue = vb::NumberText(lower);
+        value = vb::Val(sValue);
+    }
+    return value;
 }
 
 std::string fsINIGetVersion() { return INI().ReadString("Version", "", "Program"); }

@@ -39,8 +39,19 @@ private:
     };
     std::optional<Range> FindSection(std::string_view section) const;
     std::optional<size_t> FindKey(const Range& r, std::string_view key) const;
+    // A header line and where the section's name stands in it.
+    struct Header {
+        size_t line;
+        size_t nameAt;
+        size_t nameSize;
+    };
+    // The header lines, found on the first look for a section after a
+    // change, so that reading many keys does not scan the whole file for each.
+    const std::vector<Header>& Headers() const;
+    void Changed() { headers_.reset(); }
 
     std::vector<std::string> lines_;  // without line ends
+    mutable std::optional<std::vector<Header>> headers_;
 };
 
 namespace ini {

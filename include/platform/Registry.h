@@ -25,6 +25,20 @@ struct Value {
 // The file the registry lives in.
 std::string StoreFile();
 
+// While one lives (they nest; the program and the command-line tool's zelk
+// hold one for their whole run), the store is read from the disk once, and
+// every change made through this layer goes into that reading as well as onto
+// the disk, so later queries see it. Without one every query reads the disk
+// (or the reading of an ini::ReadSession), so another program's change is
+// seen.
+class StoreReadOnce {
+public:
+    StoreReadOnce();
+    ~StoreReadOnce();
+    StoreReadOnce(const StoreReadOnce&) = delete;
+    StoreReadOnce& operator=(const StoreReadOnce&) = delete;
+};
+
 bool KeyExists(int32_t root, const std::string& path);
 bool CreateKey(int32_t root, const std::string& path);
 std::optional<Value> QueryValue(int32_t root, const std::string& path, const std::string& name);

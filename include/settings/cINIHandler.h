@@ -5,11 +5,15 @@
 #include <any>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class cINIHandler {
 public:
     cINIHandler();
+    // A handler of no file at all: every read gives its default, as a
+    // missing file does, without looking for one. Only for reading.
+    static cINIHandler OfNoFile();
 
     std::any DefaultValue;  // a public slot no operation reads or writes
     std::any Data;
@@ -49,8 +53,11 @@ public:
 private:
     // The file a read goes to: the settings file, or the system profile.
     std::string ReadFile(bool useWinDir) const;
+    // The key's text in the current section of `file`, or the fallback.
+    std::string ReadOr(const std::string& file, const std::string& key, std::string_view fallback) const;
 
     std::string fileName_;
     std::string key_;
     std::string section_ = "DEFAULT";
+    bool noFile_ = false;
 };

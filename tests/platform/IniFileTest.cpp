@@ -183,3 +183,30 @@ TEST(IniFile, TheRegistryStoreIsReadOnceInASessionAndSeesItsOwnWrites) {
     WriteFile(reg::StoreFile(), "[HKEY_CURRENT_USER\\Software\\Zelker]\r\nUser=sz:\"Dee\"\r\n");
     EXPECT_EQ(text(), "Dee");  // outside a session every query reads the disk
 }
+
+// A run that holds the store read once reads it from the disk once, sees its
+// own changes (which are on the disk too) and no other program's; after it
+// the disk is read again.
+TEST(IniFile, TheRegistryStoreReadOnceForARunSeesItsOwnChanges) {
+    const std::string key = "Software\\Zelker";
+    const auto text = [&] { return reg::QueryValue(reg::HKEY_CURRENT_USER, key, "User").value_or(reg::Value{}).Text; };
+    WriteFile(reg::StoreFile(), "[HKEY_CURRENT_USER\\Software\\Zelker]\r\nUser=sz:\"Ann\"\r\n");
+    {
+        reg::StoreReadOnce once;
+        EXPECT_EQ(text(), "Ann");
+        WriteFile(reg::StoreFile(), "[HKEY_USERS]\r\n");  // another program's change
+        EXPECT_EQ(text(), "Ann");
+        EXPECT_TRUE(reg::KeyExists(reg::HKEY_CURRENT_USER, key));
+        EXPECT_FALSE(reg::KeyExists(reg::HKEY_USERS, ""));
+        ASSERT_TRUE(reg::SetValue(reg::HKEY_CURRENT_USER, key, "User", reg::Value{reg::REG_SZ, "Cid", 0}));
+        EXPECT_EQ(text(), "Cid");
+        ASSERT_TRUE(reg::CreateKey(reg::HKEY_LOCAL_MACHINE, "Software"));
+        EXPECT_TRUE(reg::KeyExists(reg::HKEY_LOCAL_MACHINE, "Software"));
+        ASSERT_TRUE(reg::DeleteValue(reg::HKEY_CURRENT_USER, key, "User"));
+        EXPECT_EQ(reg::QueryValue(reg::HKEY_CURRENT_USER, key, "User"), std::nullopt);
+        EXPECT_EQ(ReadFile(reg::StoreFile()), "[HKEY_CURRENT_USER\\Software\\Zelker]\r\n\r\n[HKEY_LOCAL_MACHINE\\Software]\r\n");
+    }
+    EXPECT_FALSE(reg::KeyExists(reg::HKEY_USERS, ""));
+    WriteFile(reg::StoreFile(), "[HKEY_USERS]\r\n");
+    EXPECT_TRUE(reg::KeyExists(reg::HKEY_USERS, ""));
+}

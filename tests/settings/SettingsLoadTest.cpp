@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 
 #include "platform/VBError.h"
 
@@ -345,4 +346,78 @@ TEST(fvRangeCheck, ClampsNumbersAndFallsBackToTheDefault) {
         EXPECT_EQ(fvRangeCheck(value, c.def, c.lower, c.upper), c.result) << c.value;
         EXPECT_EQ(value, c.valueAfter) << c.value;
     }
+}
+
+// A load from a named file (the zelk's own) leaves nothing of an earlier load:
+// each key holds the file's value, or the first run's where the file lacks it
+// or holds a value that cannot be held.
+TEST_F(SettingsLoad, ALoadFromANamedFileKeepsNothingOfAnEarlierLoad) {
+    for (const char* f : {"MINE.MOD", "MINE.UDP", "MINE.EVT"})
+        testsupport::WriteFile(paths::Join(testsupport::ProgramDir(), f), "'block");
+    settingsfile::OnlyProgramFiles({"SPELLDIC.DAT", "CMTUDP.DEF"});
+    settingsfile::Write("");
+    const auto firstRun = HeldValues(settingsfile::Load());
+    const std::string named = paths::Join(testsupport::ConfigDir(), "named.ini");
+    struct {
+        const char* what;
+        std::optional<std::string> file;  // nullopt: no file
+        std::map<std::string, std::string> held;  // the rest as a first run has them
+    } cases[] = {
+        {"no file", std::nullopt, {}},
+        {"an empty file", "", {}},
+        {"some keys", "[General]\r\nSplitIfs=Yes\r\n[Indentation]\r\nIndentAmount=8\r\n",
+         {{"General/SplitIfs", "Yes"}, {"Indentation/IndentAmount", "8"}}},
+        {"values that cannot be held",
+         "[ErrorHandling]\r\nLineNumberStart=5000000000\r\nLineNumberInc=3\r\n[Program]\r\nTabWidth=wide\r\n"
+         "[Comment Blocks]\r\nModule=Yes\r\nModuleFile=/gone/MOD.DEF\r\n",
+         {{"ErrorHandling/LineNumberInc", "3"}}},
+        {"trapping turned off before a failing key",
+         "[Debug]\r\nDontTrapErrors=Yes\r\n[ErrorHandling]\r\nLineNumberStart=9e99\r\n",
+         {{"Debug/DontTrapErrors", "Yes"}}},
+        {"a dictionary and a template of the program's own", "[Spell]\r\nStandardDictionary=\r\n"
+         "[Comment Blocks]\r\nUDP=Yes\r\nUDPFile=\r\n",
+         {{"Comment Blocks/UDP", "Yes"}}},
+    };
+    for (const auto& c : cases) {
+        // The earlier load: every place holds a value of its own, the error
+        // trapping and the tracing off.
+        ZelkOptions options;
+        for (const auto& place : SettingPlaces()) place.Set(options, settingsfile::WithProgramDir(place.Stored));
+        std::filesystem::remove(named);
+        if (c.file) testsupport::WriteFile(named, *c.file);
+        sbLoadSettingsFrom(named, options);
+        for (const auto& [name, value] : HeldValues(options)) {
+            auto expected = c.held.find(name);
+            EXPECT_EQ(value, expected == c.held.end() ? firstRun.at(name) : expected->second) << c.what << ": " << name;
+        }
+    }
+    EXPECT_EQ(firstRun.at("Spell/StandardDictionary"), settingsfile::WithProgramDir("@P/SPELLDIC.DAT"));
+    EXPECT_EQ(firstRun.at("Comment Blocks/UDPFile"), settingsfile::WithProgramDir("@P/CMTUDP.DEF"));
+    EXPECT_EQ(firstRun.at("ErrorHandling/LineNumberStart"), "10000");
+}
+
+// With application tracing left on by an earlier load, the looks for the
+// program's own dictionaries and templates that put every key back to its
+// first-run value are traced, once each, before the load's own lines; the
+// tracing is off from then on.
+TEST_F(SettingsLoad, TracingLeftOnShowsTheLooksForTheProgramsOwnFilesBeforeTheLoad) {
+    const std::string log = paths::Join(testsupport::ProgramDir(), "t.log");
+    oLog->LogOpen(log, 1);
+    oDebug->LogApp = true;
+    const std::string named = paths::Join(testsupport::ConfigDir(), "named.ini");
+    testsupport::WriteFile(named, "[Spell]\r\nCustomDictionary=Unknown\r\n[Comment Blocks]\r\nModuleFile=\r\n");
+    ZelkOptions options;
+    sbLoadSettingsFrom(named, options);
+    oLog->LogClose();
+    const std::string text = testsupport::ReadFile(log);
+    const size_t load = text.find("->sbGetINIInfo");
+    ASSERT_NE(load, std::string::npos) << text;
+    size_t looks = 0;
+    for (size_t at = text.find("->MFILESET::FileExists"); at != std::string::npos;
+         at = text.find("->MFILESET::FileExists", at + 1)) {
+        EXPECT_LT(at, load) << text;
+        ++looks;
+    }
+    EXPECT_EQ(looks, 5u) << text;  // two dictionaries, three templates
+    EXPECT_FALSE(oDebug->LogApp);
 }

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "platform/Clock.h"
+#include "platform/Registry.h"
 #include "HeadlessCommand.h"
 #include "HeadlessStartUp.h"
 #include "HeadlessWordNotFound.h"
@@ -98,6 +99,9 @@ private:
 
 int RunZelk(const std::vector<std::string>& args) {
     RunScope scope;
+    // The registry store is read once for the run (the settings load, then
+    // the log header's user and company).
+    reg::StoreReadOnce registryOnce;
     ZelkArguments a;
     if (!ParseArguments(args, a)) {
         std::cerr << "zelk_headless: zelk " << kArguments << "\n";

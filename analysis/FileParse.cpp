@@ -233,10 +233,24 @@ void CompleteProcTable(SourceModel& m) {
     gtProcTable.back().LastStmt = m.glStmtCount;
 }
 
+// The procedures of a text as a saved module writes their ends: "End Sub",
+// "End Function" or "End Property" at the start of a line. A text written
+// otherwise counts short, and its table grows as before.
+size_t CountProcedureEnds(std::string_view text) {
+    constexpr std::string_view kEnd = "\nEnd ";
+    size_t ends = 0;
+    for (size_t at = text.find(kEnd); at != std::string_view::npos; at = text.find(kEnd, at + kEnd.size())) {
+        const std::string_view word = text.substr(at + kEnd.size(), 8);
+        if (word.starts_with("Sub") || word.starts_with("Function") || word.starts_with("Property")) ++ends;
+    }
+    return ends;
+}
+
 // Reserves the model's arrays from the text, so that a large file is not
 // copied over and over while its arrays double: a record per line and one
-// after the last, about a statement per line (colons add a few), and about
-// one token per six bytes of real code. A guess short of the file still grows
+// after the last, about a statement per line (colons add a few), about one
+// token per six bytes of real code, and a part per procedure besides the
+// declarations and a form description. A guess short of the file still grows
 // as before, and nothing is reserved past the token ceiling.
 void ReserveForText(SourceModel& m, std::string_view text) {
     const auto bytes = static_cast<long>(text.size());
@@ -248,6 +262,7 @@ void ReserveForText(SourceModel& m, std::string_view text) {
     ReserveModelArray(m.yTokenKind, tokens + tail);
     ReserveModelArray(m.yRecord, lines + tail);
     ReserveModelArray(m.yStatement, lines + lines / 4 + tail);
+    m.gtProcTable.reserve(CountProcedureEnds(text) + 2);
 }
 
 // The file vanished or cannot be read between its choice and its parse.

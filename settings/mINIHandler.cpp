@@ -31,18 +31,44 @@ void LoadStep(bool trap, F&& step) {
     }
 }
 
-// Every key the load reads, from the file of the handler `ini()` gives,
-// each into its place.
-template <class Handler>
-void LoadKeys(Handler&& ini, bool trap, ZelkOptions& options, OwnFiles& own) {
-    for (const SettingSection& section : SettingsSections()) {
-        LoadStep(trap, [&] { ini().Section(section.Name); });
-        for (const SettingKey& key : section.Keys)
-            if (key.Loaded) LoadStep(trap, [&] { LoadSettingKey(ini(), key, options, own); });
+// One key from the handler's file into its place. With `firstRun`, a key
+// whose value cannot be held takes the value a first run gives it instead.
+void LoadKey(cINIHandler& ini, const SettingKey& key, ZelkOptions& options, OwnFiles& own, cINIHandler* firstRun) {
+    if (!firstRun) {
+        LoadSettingKey(ini, key, options, own);
+        return;
+    }
+    try {
+        LoadSettingKey(ini, key, options, own);
+    } catch (const VBError&) {
+        LoadSettingKey(*firstRun, key, options, own);
+    } catch (const std::exception&) {
+        LoadSettingKey(*firstRun, key, options, own);
     }
 }
 
-void GetINIInfo(ZelkOptions& options, const std::string& file, OwnFiles& own) {
+// Every key the load reads, from the settings file, each into its place.
+void LoadKeys(bool trap, ZelkOptions& options, OwnFiles& own, cINIHandler* firstRun) {
+    for (const SettingSection& section : SettingsSections()) {
+        LoadStep(trap, [&] { INI().Section(section.Name); });
+        for (const SettingKey& key : section.Keys)
+            if (key.Loaded) LoadStep(trap, [&] { LoadKey(INI(), key, options, own, firstRun); });
+    }
+}
+
+// The keys whose first-run values a load from a named file puts in place
+// before it reads the file: those whose rule looks for the program's own
+// files (looked for, and traced, as a first run does, in its order, once
+// each), and the [Debug] switches, which decide the load's own tracing and
+// error trapping.
+void FirstRunBeforeTheLoad(cINIHandler& firstRun, ZelkOptions& options, OwnFiles& own) {
+    for (const SettingSection& section : SettingsSections())
+        for (const SettingKey& key : section.Keys)
+            if (key.Loaded && (key.Rule || section.Name == "Debug"))
+                LoadStep(true, [&] { LoadSettingKey(firstRun, key, options, own); });
+}
+
+void GetINIInfo(ZelkOptions& options, const std::string& file, OwnFiles& own, cINIHandler* firstRun) {
     // The load's enter and exit lines are written whatever the switches, so
     // a log always shows where the settings came in.
     if (oLog) oLog->LogTraceEnter("sbGetINIInfo");
@@ -52,7 +78,7 @@ void GetINIInfo(ZelkOptions& options, const std::string& file, OwnFiles& own) {
     // The settings file is read once for the whole load, not once a key.
     ini::ReadSession readOnce;
     sbInitINI(file);
-    LoadKeys(INI, trap, options, own);
+    LoadKeys(trap, options, own, firstRun);
     if (oLog) oLog->LogTraceExit("sbGetINIInfo");
 }
 
@@ -83,22 +109,24 @@ void sbINIGetUser(bool& blnUserFound, const std::string& file) {
 
 void sbGetINIInfo(ZelkOptions& options, const std::string& file) {
     OwnFiles own;
-    GetINIInfo(options, file, own);
+    GetINIInfo(options, file, own, nullptr);
 }
 
 void sbLoadSettingsFrom(const std::string& file, ZelkOptions& options) {
     // The settings file is read once for all the steps.
     ini::ReadSession readOnce;
-    // The program's own files are looked for once for both passes.
+    // The program's own files are looked for once for the whole load.
     OwnFiles own;
-    // First every loaded setting as a first run has it, from no file at all,
-    // so that a key the file lacks, or holds a value that cannot be held,
-    // keeps nothing of an earlier load. Only the table is walked for it.
-    cINIHandler none = cINIHandler::OfNoFile();
-    LoadKeys([&none]() -> cINIHandler& { return none; }, true, options, own);
+    // Nothing of an earlier load is left: a key the file lacks, or holds a
+    // value that cannot be held, takes its first-run value, read from no file
+    // at all. Such a value is the same whenever it is taken, except for the
+    // keys put in place first.
+    cINIHandler firstRun = cINIHandler::OfNoFile();
+    FirstRunBeforeTheLoad(firstRun, options, own);
     bool userFound = false;
     sbINIGetUser(userFound, file);
-    GetINIInfo(options, file, own);
+    // With the first-run switches in place the load traps every error.
+    GetINIInfo(options, file, own, &firstRun);
     sbInitINI();
 }
 

@@ -15,30 +15,39 @@
 #include "common/SharedState.h"
 #include "platform/LargeArrays.h"
 
-// 32-bit fields throughout: indices stay under the 500,000-token ceiling, and
-// a large file holds tens of thousands of records and statements, whose bytes
-// are touched once each by the parse.
-struct BabRecord {
-    int32_t FirstStmt = 0;
-    int32_t FirstToken = 0;
-    int32_t IndentLevel = 0;
-    int32_t LastStmt = 0;
-    int32_t LastToken = 0;
-    int32_t TiedTo = 0;    // comment or blank line: the record of the statement it belongs to
-    int32_t TiedBack = 0;  // tied comment line: the record just before the tied group
+// Records and statements take 20 bytes each: a large file holds tens of
+// thousands of both, and they stay for the whole zelk. Every index field
+// holds 20 bits with its sign, as a token's Statement does: records,
+// statements and tokens all stay under the 500,000-token ceiling plus the
+// blank tail (each record and each statement holds a token of its own), and
+// an indent level cannot pass the number of statements that open a block.
+// The fields are packed end to end, so a field may cross a 32-bit boundary;
+// they read and write as int32_t.
+struct __attribute__((packed, aligned(4))) BabRecord {
+    int32_t FirstStmt : 20 = 0;
+    int32_t FirstToken : 20 = 0;
+    int32_t IndentLevel : 20 = 0;
+    int32_t LastStmt : 20 = 0;
+    int32_t LastToken : 20 = 0;
+    int32_t TiedTo : 20 = 0;    // comment or blank line: the record of the statement it belongs to
+    int32_t TiedBack : 20 = 0;  // tied comment line: the record just before the tied group
 };
+static_assert(sizeof(BabRecord) == 20, "a record takes 20 bytes");
 
-struct BabStatement {
-    StatementClass Class = StatementClass::Other;
-    int32_t Detail = 0;
-    int32_t FirstToken = 0;
-    int32_t Flags = 0;
-    int32_t LastSignificant = 0;  // last token that is neither NonCode nor Colon
-    int32_t LastToken = 0;
-    int32_t RecordFirst = 0;
-    int32_t RecordLast = 0;
-    int32_t Verb = 0;  // token of the verb keyword (or the "=" of an assignment)
+// Class takes the codes of StatementClass (up to 6), Flags the stmtflag bits
+// (up to 63), Detail the declaration codes (under 400).
+struct __attribute__((packed, aligned(4))) BabStatement {
+    int32_t FirstToken : 20 = 0;
+    StatementClass Class : 4 = StatementClass::Other;
+    int32_t Flags : 8 = 0;
+    int32_t LastToken : 20 = 0;
+    int32_t Detail : 12 = 0;
+    int32_t LastSignificant : 20 = 0;  // last token that is neither NonCode nor Colon
+    int32_t RecordFirst : 20 = 0;
+    int32_t RecordLast : 20 = 0;
+    int32_t Verb : 20 = 0;  // token of the verb keyword (or the "=" of an assignment)
 };
+static_assert(sizeof(BabStatement) == 20, "a statement takes 20 bytes");
 
 // Everything of a token but its texts, in eight bytes: a large file holds
 // hundreds of thousands of tokens, and their bytes are most of the parse's

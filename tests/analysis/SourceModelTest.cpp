@@ -172,3 +172,43 @@ TEST(SourceModel, TheReportDescribesTheModelNamedLast) {
         EXPECT_EQ(fsSourcePosition(), "");
     }
 }
+
+// Records and statements pack their fields end to end: every field keeps the
+// largest index an array can hold (the token ceiling, the end record and the
+// blank tail), an indent level keeps as much either way, and no field spills
+// into its neighbours when all of them are at their limits at once.
+TEST(SourceModel, RecordAndStatementFieldsKeepTheirLimits) {
+    constexpr long kTop = model::kMaxTokens + model::kTailMargin + 1;
+    for (const long top : {kTop, 1L}) {
+        SCOPED_TRACE(top);
+        BabRecord r;
+        r.FirstStmt = top;
+        r.FirstToken = top - 1;
+        r.IndentLevel = -top;
+        r.LastStmt = top - 2;
+        r.LastToken = top - 3;
+        r.TiedTo = top - 4;
+        r.TiedBack = top - 5;
+        EXPECT_EQ(std::vector<long>({r.FirstStmt, r.FirstToken, r.IndentLevel, r.LastStmt, r.LastToken, r.TiedTo,
+                                     r.TiedBack}),
+                  std::vector<long>({top, top - 1, -top, top - 2, top - 3, top - 4, top - 5}));
+        r.IndentLevel = top;
+        EXPECT_EQ(r.IndentLevel, top);
+
+        BabStatement s;
+        s.FirstToken = top;
+        s.Class = StatementClass::ModuleDescription;
+        s.Flags = stmtflag::kProcStart | stmtflag::kFormDescription | stmtflag::kOpensBlock |
+                  stmtflag::kKeepLeadingComments | stmtflag::kLabel | stmtflag::kClosesBlock;
+        s.LastToken = top - 1;
+        s.Detail = 399;
+        s.LastSignificant = top - 2;
+        s.RecordFirst = top - 3;
+        s.RecordLast = top - 4;
+        s.Verb = top - 5;
+        EXPECT_EQ(std::vector<long>({s.FirstToken, s.Flags, s.LastToken, s.Detail, s.LastSignificant, s.RecordFirst,
+                                     s.RecordLast, s.Verb}),
+                  std::vector<long>({top, 63, top - 1, 399, top - 2, top - 3, top - 4, top - 5}));
+        EXPECT_EQ(s.Class, StatementClass::ModuleDescription);
+    }
+}

@@ -307,7 +307,7 @@ void FinishModel(SourceModel& m) {
 
 void sbParseRecord(SourceParse& parse, long& n) {
     TraceGuard trace(TraceKind::App, "sbParseRecord");
-    AppTrace("Record=" + Num(n));
+    if (AppTraceOn()) AppTrace("Record=" + Num(n));
     Trapped("sbParseRecord line: 0", [&] { ParseGroups(parse, n); });
 }
 

@@ -11,9 +11,8 @@
 // A lone tab before a token (or a token that is a tab) becomes the chosen
 // number of blanks; the width is asked for once, when the first tab is met.
 void SourceLineFormatter::ConvertTabs() {
-    auto isTab = [](const std::string& s) { return s.size() == 1 && s[0] == '\t'; };
-    bool wsTab = isTab(cur_->WhiteSpaceLeft);
-    bool pieceTab = isTab(cur_->Piece);
+    bool wsTab = IsTabText(cur_->WhiteSpaceLeft);
+    bool pieceTab = IsTabText(cur_->Piece);
     if (!wsTab && !pieceTab) return;
     std::optional<TabWidth>& answer = carry_.tabWidthAnswer;
     TabWidth chosen = answer.value_or(run_.opt.giTabWidth);

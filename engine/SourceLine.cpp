@@ -11,7 +11,7 @@ LineClass sbOutputSourceRecord(ZelkRun& run, long& stmt, std::string& text, bool
     TraceGuard trace(TraceKind::App, "sbOutputSourceRecord");
     return Trapped("sbOutputSourceRecord", [&] {
         SourceLineFormatter formatter(run, stmt, isDeclarationsPart);
-        text = formatter.Format();
+        formatter.Format(text);
         return formatter.Class();
     });
 }

@@ -75,7 +75,9 @@ long SourceLineFormatter::MatchingParen(long open) const {
     return 0;
 }
 
-std::string SourceLineFormatter::Format() {
+void SourceLineFormatter::Format(std::string& text) {
+    line_.swap(text);
+    line_.clear();
     declIndent_ = declarationsPart_ ? run_.opt.gblnModDeclarations : run_.opt.gblnDeclarations;
     joinNext_ = run_.opt.giContinuations == ContinuationMode::Remove;
     segment_ = carry_.segment;
@@ -87,7 +89,7 @@ std::string SourceLineFormatter::Format() {
     long last = std::min<long>(st_.RecordLast, m_.glRecordCount);
     // Statements after the first of a code line have no records of their
     // own: the first statement's call wrote the whole line.
-    if (st_.RecordFirst < 1 || st_.RecordFirst > last) return Result();
+    if (st_.RecordFirst < 1 || st_.RecordFirst > last) return Result(text);
     for (long r = st_.RecordFirst; r <= last && !ended_; ++r) {
         joined_ = r > st_.RecordFirst && joinNext_ && !keepBreak_;
         keepBreak_ = false;
@@ -103,7 +105,7 @@ std::string SourceLineFormatter::Format() {
         }
     }
     if (st_.Class != StatementClass::Comment) carry_.firstCaseCut = selectLine_ ? removedNumLen_ : 0;
-    return Result();
+    Result(text);
 }
 
 void SourceLineFormatter::BeginRecord(long r) {
@@ -219,13 +221,15 @@ bool SourceLineFormatter::ProcessToken(long i) {
     // line after a label put on its own). With the layout kept as it is, and
     // for comment lines that keep their column, the line's own blanks
     // already hold it.
-    bool keepsOwnColumn =
-        run_.opt.gblnAsIs || (StandsAsCommentLine() && run_.opt.giCmtStandAlone == StandAloneCommentPlace::NoChange);
-    if (!keepsOwnColumn && line_.empty() && i == first_ && run_.glLineNumberWidth >= 1 &&
-        !run_.opt.gblnInsertLineNumbers && !ContinuesLine(i))
+    auto keepsOwnColumn = [&] {
+        return run_.opt.gblnAsIs ||
+               (StandsAsCommentLine() && run_.opt.giCmtStandAlone == StandAloneCommentPlace::NoChange);
+    };
+    if (line_.empty() && i == first_ && run_.glLineNumberWidth >= 1 && !run_.opt.gblnInsertLineNumbers &&
+        !keepsOwnColumn() && !ContinuesLine(i))
         SetBlanks(line_, run_.glLineNumberWidth);
     if (cur_->Piece.size() > 1 && cur_->Piece[0] == '#' && cur_->Piece.back() != '#') cur_->Class = TokenClass::Name;
-    ConvertTabs();
+    if (IsTabText(cur_->WhiteSpaceLeft) || IsTabText(cur_->Piece)) ConvertTabs();
     // The word after a line number is the statement's first; after a number
     // that merely starts a continuation line it is not.
     if (i == first_ + 1 && !firstWord_ && st_.Flags != 0 && prev_->Class == TokenClass::NonCode &&
@@ -323,17 +327,19 @@ void SourceLineFormatter::TrimLineStart(size_t count) {
     stmtCol_ = std::max(0L, stmtCol_ - static_cast<long>(count));
 }
 
-std::string SourceLineFormatter::Result() {
+void SourceLineFormatter::Result(std::string& text) {
     carry_.blnPriorLineNumbered = numericLabel_;
-    if (out_.empty()) return std::move(line_);
+    if (out_.empty()) {
+        text = std::move(line_);
+        return;
+    }
     if (!IsBlankText(line_)) Flush();
     // The End If of every split If inside the outermost one; the zelking
     // loop writes the outermost one's.
     for (size_t k = ifStack_.size(); k > 1; --k) out_.push_back(Blanks(ifStack_[k - 1].column) + "End If");
-    std::string text;
+    text.clear();
     for (size_t k = 0; k < out_.size(); ++k) {
         if (k > 0) text += "\r\n";
         text += out_[k];
     }
-    return text;
 }

@@ -27,8 +27,10 @@ public:
     // The token pointers point into the object itself.
     SourceLineFormatter(const SourceLineFormatter&) = delete;
     SourceLineFormatter& operator=(const SourceLineFormatter&) = delete;
-    // The statement's output lines joined by CR LF.
-    std::string Format();
+    // The statement's output lines joined by CR LF, into `text`, whose room
+    // the lines are built in (a caller that keeps one text for every
+    // statement allocates little).
+    void Format(std::string& text);
     // What the statement's words said about its line, once formatted: the
     // class it was made with (the run's last one), changed by this statement.
     const LineClass& Class() const { return lineClass_; }
@@ -53,7 +55,7 @@ private:
     void AddClause(long index, const std::string& clause);
     void AppendClause();
     void TrimLineStart(size_t count);
-    std::string Result();
+    void Result(std::string& text);
 
     // Token helpers.
     BabToken& Tok(long index) const;
@@ -186,6 +188,8 @@ std::string Blanks(long n);
 // The text made `n` blanks (none for n <= 0), in the room it has.
 void SetBlanks(std::string& text, long n);
 bool IsBlankText(std::string_view text);
+// A text that is one tab.
+inline bool IsTabText(std::string_view text) { return text.size() == 1 && text[0] == '\t'; }
 long LeadingBlanks(std::string_view text);
 bool IsTypeCharacter(char c);
 // The next physical line of a continued comment (a token the record reader

@@ -151,6 +151,7 @@ private:
     WhiteSpaceWriter whiteSpace_;
     uint32_t t0_ = 0, t1_ = 0;
     std::string fileCaption_;
+    std::string text_;  // the statement being written
 };
 
 void ZelkLoop::SetProgressCaption(const std::string& prefix) {
@@ -436,7 +437,9 @@ ZelkLoop::PartEnd ZelkLoop::StatementLoop(ProcInfo& part, long index, const Stat
         // The statement is formatted first: inserted code takes its column.
         const bool dropped =
             stmt.Class == StatementClass::Comment && run_.opt.giCmtStandAlone == StandAloneCommentPlace::Remove;
-        std::string text;
+        // One text for every statement: its room is reused.
+        std::string& text = text_;
+        text.clear();
         if (!dropped) {
             long formatted = s;
             FormatterCarry& carry = run_.Carry();

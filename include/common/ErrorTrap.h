@@ -6,6 +6,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/VBError.h"
 
@@ -45,13 +46,15 @@ void SetProgramEndHook(ProgramEndHook hook);
 
 bool TrapErrors();
 
+// The name is only looked at when an error is caught: a literal makes no
+// string on every call.
 template <class F>
-auto Trapped(const std::string& procName, F&& body) -> decltype(body()) {
+auto Trapped(std::string_view procName, F&& body) -> decltype(body()) {
     if (!TrapErrors()) return body();
     try {
         return body();
     } catch (const std::exception&) {
-        ERHandlerForCurrentException(procName);
+        ERHandlerForCurrentException(std::string(procName));
     }
 }
 

@@ -39,21 +39,25 @@ void ClassifyWord(std::vector<WorkToken>& w, long i, long n, BabFileFlags& f) {
     t.pKeyWord = index;
     t.IsKeyWord = t.IsReservedWord = true;
 
-    const std::string& kw = BabKeyWordAt(index).KeyWord;
-    bool scoped = UpperIs(first, "PUBLIC") || UpperIs(first, "PRIVATE") || i == 1;
+    // Only Type, Enum and End open or close a block; every other keyword is
+    // done here.
+    const std::string_view kw = BabKeyWordAt(index).KeyWord;
+    const bool isType = kw == "TYPE", isEnum = kw == "ENUM";
+    if (!isType && !isEnum && kw != "END") return;
+    auto scoped = [&] { return UpperIs(first, "PUBLIC") || UpperIs(first, "PRIVATE") || i == 1; };
     // End Type and End Enum begin a line or follow a ":" (a block written on
     // one line ends there too).
     bool startsStatement = i == 1 || w[static_cast<size_t>(i) - 1].Piece == ":";
-    bool endOf = kw == "END" && startsStatement && i < n;
+    bool endOf = !isType && !isEnum && startsStatement && i < n;
     const WorkToken& after = w[static_cast<size_t>(i) + (i < n ? 1 : 0)];
     bool afterEnd = i > 1 && UpperIs(w[static_cast<size_t>(i) - 1], "END");
-    if (kw == "TYPE") {
-        if (!f.InProcedure && !f.FormDescription && scoped && !afterEnd) f.InType = true;
+    if (isType) {
+        if (!f.InProcedure && !f.FormDescription && scoped() && !afterEnd) f.InType = true;
     } else if (endOf && UpperIs(after, "TYPE")) {
         f.InType = false;
     }
-    if (kw == "ENUM") {
-        if (scoped && !afterEnd) f.InEnum = true;
+    if (isEnum) {
+        if (scoped() && !afterEnd) f.InEnum = true;
     } else if (endOf && UpperIs(after, "ENUM")) {
         f.InEnum = false;
     }

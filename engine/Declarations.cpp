@@ -47,7 +47,7 @@ void SourceLineFormatter::WarnFunctionNotTyped() {
 // next declaration starts a line of its own under the same head (Dim,
 // Public Const ...). True when the comma is not to be written.
 bool SourceLineFormatter::SplitList() {
-    if (cur_->Piece != "," || !(fDecl_ || fConst_)) return false;
+    if (!IsCharText(cur_->Piece, ',') || !(fDecl_ || fConst_)) return false;
     if (OwnStatementIndex() != declStmt_ || OwnStatement().Class == StatementClass::ProcHeading) return false;
     if (fConst_ && run_.opt.gblnSplitConsts) {
         Flush();

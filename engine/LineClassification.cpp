@@ -25,6 +25,7 @@ bool IsAccessor(long keyWord) {
 }  // namespace
 
 bool IsDeclarationWord(long w) {
+    if (w == 0) return false;  // no keyword
     const VerbKeyWords& kw = BabVerbKeyWords();
     return OneOf(w, {kw.Global, kw.Dim, kw.Public, kw.Private, kw.Static, kw.Const, kw.Declare});
 }
@@ -33,6 +34,7 @@ FirstWordsKind KindOfFirstWords(long w, long next) {
     const VerbKeyWords& kw = BabVerbKeyWords();
     auto is = [&](long keyWord) { return IsKeyWordIndex(w, keyWord); };
     FirstWordsKind k;
+    if (w == 0) return k;  // no keyword
     if (is(kw.Sub) || is(kw.Function) || (is(kw.Property) && IsAccessor(next))) {
         k = {SourceLineKind::ProcHeading, true, false};
     } else if (is(kw.End)) {
@@ -104,6 +106,15 @@ void SourceLineFormatter::ClassifyLaterWord() {
     const long p = prev_->pKeyWord;
     auto is = [&](long keyWord) { return IsKeyWordIndex(w, keyWord); };
     auto prevIs = [&](long keyWord) { return IsKeyWordIndex(p, keyWord); };
+    const bool colon = IsCharText(cur_->Piece, ':');
+    const bool paren = IsCharText(cur_->Piece, '(') || IsCharText(cur_->Piece, ')');
+    // A word that is no keyword matches none of the keywords below.
+    if (w == 0) {
+        if (colon) fColon_ = true;
+        else if (paren) ++paren_;
+        else if (fNext_ && run_.opt.gblnNextVariable && i_ <= nextVarEnd_) SetPiece("");
+        return;
+    }
     if (is(kw.Declare)) {
         fDeclare_ = true;
         fDecl_ = false;
@@ -144,7 +155,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
                 funcStmt_ = OwnStatementIndex();
             }
         }
-    } else if (cur_->Piece == ":") {
+    } else if (colon) {
         fColon_ = true;
     } else if (is(kw.Select) && prevIs(kw.End)) {
         lineClass_.gblnInSelect = false;
@@ -159,7 +170,7 @@ void SourceLineFormatter::ClassifyLaterWord() {
     } else if (is(kw.If)) {
         lineClass_.giLineKind = SourceLineKind::EndIf;
         if (prevIs(kw.End)) lineClass_.gblnIfOpen = false;
-    } else if (cur_->Piece == "(" || cur_->Piece == ")") {
+    } else if (paren) {
         ++paren_;
     } else if (is(kw.Then)) {
         // The statements after the Then of a single-line If belong to it; a

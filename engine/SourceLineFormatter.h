@@ -188,8 +188,9 @@ std::string Blanks(long n);
 // The text made `n` blanks (none for n <= 0), in the room it has.
 void SetBlanks(std::string& text, long n);
 bool IsBlankText(std::string_view text);
-// A text that is one tab.
-inline bool IsTabText(std::string_view text) { return text.size() == 1 && text[0] == '\t'; }
+// A text that is the one character `c`.
+inline bool IsCharText(std::string_view text, char c) { return text.size() == 1 && text[0] == c; }
+inline bool IsTabText(std::string_view text) { return IsCharText(text, '\t'); }
 long LeadingBlanks(std::string_view text);
 bool IsTypeCharacter(char c);
 // The next physical line of a continued comment (a token the record reader

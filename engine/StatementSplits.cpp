@@ -94,7 +94,8 @@ void SourceLineFormatter::WarnSplitRefused() {
 }
 
 void SourceLineFormatter::SplitAtColon() {
-    if (prev_->Piece != ":" || !fColon_ || !run_.opt.gblnSplitMultiLines || cur_->Piece == "=") return;
+    if (!IsCharText(prev_->Piece, ':') || !fColon_ || !run_.opt.gblnSplitMultiLines || IsCharText(cur_->Piece, '='))
+        return;
     // Never after a label's colon, never before a comment or trailing blanks.
     if (i_ >= 2 && Tok(i_ - 2).Detail == tokdetail::kLeadingLabel) return;
     if (IsCommentOrBlank(*cur_)) return;

@@ -198,7 +198,7 @@ void ParseGroups(SourceParse& p, long& n) {
         m.yTokenKind.resize(static_cast<size_t>(glTokenCount) + 1, 0);
         FollowConditionalCompilation(p, grp.firstRecord);
         for (long t = grp.tokensBefore + 1; t <= glTokenCount; ++t)
-            m.yTokenKind[static_cast<size_t>(t)] = TokenKind(at.Tok(t));
+            m.yTokenKind.Set(static_cast<size_t>(t), TokenKind(at.Tok(t)));
         for (long r = grp.firstRecord; r <= glRecordCount; ++r) AddEntry(p, r, grp);
 
         if (status != 0) break;
@@ -259,7 +259,7 @@ void ReserveForText(SourceModel& m, std::string_view text) {
     // Each array also keeps its blank tail past the last entry.
     const size_t tail = model::kTailMargin + 2;
     ReserveModelArray(m.yToken, tokens + tail);
-    ReserveModelArray(m.yTokenKind, tokens + tail);
+    m.yTokenKind.reserve(tokens + tail);
     ReserveModelArray(m.yRecord, lines + tail);
     ReserveModelArray(m.yStatement, lines + lines / 4 + tail);
     m.gtProcTable.reserve(CountProcedureEnds(text) + 2);

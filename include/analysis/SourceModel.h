@@ -12,6 +12,7 @@
 #include "analysis/ModelCodes.h"
 #include "analysis/StoredText.h"
 #include "analysis/TextStore.h"
+#include "analysis/TokenKinds.h"
 #include "common/SharedState.h"
 #include "platform/LargeArrays.h"
 
@@ -177,7 +178,7 @@ struct SourceModel {
     // Per token (indices 0 to glTokenCount): 3 keywords, operators and
     // separators; 2 names, labels, line numbers and label references; 4
     // literals; 1 comments and empty lines.
-    std::vector<uint8_t> yTokenKind;
+    TokenKinds yTokenKind;
     // One entry per module part, in file order, from index 0.
     std::vector<ProcInfo> gtProcTable;
     // The kind the text was parsed as: "C" class, "F" form or other designer

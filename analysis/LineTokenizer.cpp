@@ -164,7 +164,9 @@ void ExtractTokens(const std::string& line, std::vector<WorkToken>& work, long& 
                 tok->Where = wordWhere;
                 store();
             } else if (!word.empty()) {
-                tok->Piece.assign(word);
+                // The token being built has no text yet (every text put in
+                // is stored at once): appending spares assign's checks.
+                tok->Piece.append(word);
                 tok->Where = wordWhere;
                 store();
             }

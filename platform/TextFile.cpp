@@ -215,7 +215,9 @@ void LineReader::Close() {
 }
 
 LineWriter::~LineWriter() {
-    if (file_) std::fclose(file_);
+    if (!file_) return;
+    if (!block_.empty()) std::fwrite(block_.data(), 1, block_.size(), file_);
+    std::fclose(file_);
 }
 
 void LineWriter::Open(const std::string& path, Mode mode) {
@@ -225,10 +227,18 @@ void LineWriter::Open(const std::string& path, Mode mode) {
     path_ = path;
 }
 
+void LineWriter::WriteBlock(std::FILE* file) {
+    const size_t size = block_.size();
+    const bool written = size == 0 || std::fwrite(block_.data(), 1, size, file) == size;
+    const int error = errno;
+    block_.clear();
+    if (!written) RaiseErrno(error, path_, "LineWriter");
+}
+
 void LineWriter::Write(std::string_view text) {
     if (!file_) RaiseError(vberr::kBadFileNameOrNumber, "LineWriter");
-    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size())
-        RaiseErrno(errno, path_, "LineWriter");
+    block_.append(text);
+    if (block_.size() >= kBlock) WriteBlock(file_);
 }
 
 void LineWriter::WriteLine(std::string_view line) {
@@ -240,5 +250,11 @@ void LineWriter::Close() {
     if (!file_) return;
     std::FILE* f = file_;
     file_ = nullptr;
+    try {
+        WriteBlock(f);
+    } catch (...) {
+        std::fclose(f);
+        throw;
+    }
     if (std::fclose(f) != 0) RaiseErrno(errno, path_, "LineWriter");
 }

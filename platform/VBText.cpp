@@ -9,8 +9,6 @@
 
 namespace vb {
 
-char UCaseChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
-
 std::string UCase(std::string_view s) {
     std::string r(s);
     for (char& c : r) c = UCaseChar(c);

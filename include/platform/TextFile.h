@@ -84,6 +84,12 @@ public:
     const std::string& Path() const { return path_; }
 
 private:
+    // The text goes to the file in blocks of this size (and at Close): one
+    // library call per block rather than two per line.
+    static constexpr size_t kBlock = 1 << 16;
+    void WriteBlock(std::FILE* file);
+
     std::string path_;
     std::FILE* file_ = nullptr;
+    std::string block_;  // written, not yet handed to the file
 };

@@ -11,7 +11,9 @@ namespace vb {
 
 std::string UCase(std::string_view s);
 std::string LCase(std::string_view s);
-char UCaseChar(char c);
+// Inline: the keyword look-up and the case-blind comparisons call it for
+// every character.
+inline char UCaseChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 
 // Trim, LTrim and RTrim remove blanks (spaces) only, as Visual Basic does.
 std::string Trim(std::string_view s);

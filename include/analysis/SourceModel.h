@@ -22,28 +22,35 @@
 // statements and tokens all stay under the 500,000-token ceiling plus the
 // blank tail (each record and each statement holds a token of its own), and
 // an indent level cannot pass the number of statements that open a block.
-// The fields are packed end to end, so a field may cross a 32-bit boundary;
-// they read and write as int32_t.
+// The fields are packed; they read and write as int32_t. A field that lies
+// within one aligned 32-bit word reads in one load, one that crosses a word
+// in two: the unnamed gaps leave only the least used fields (a record's
+// TiedBack and TiedTo, a statement's RecordLast) across a word.
 struct __attribute__((packed, aligned(4))) BabRecord {
-    int32_t FirstStmt : 20 = 0;
     int32_t FirstToken : 20 = 0;
-    int32_t IndentLevel : 20 = 0;
-    int32_t LastStmt : 20 = 0;
-    int32_t LastToken : 20 = 0;
-    int32_t TiedTo : 20 = 0;    // comment or blank line: the record of the statement it belongs to
     int32_t TiedBack : 20 = 0;  // tied comment line: the record just before the tied group
+    int32_t LastToken : 20 = 0;
+    int32_t : 4;
+    int32_t FirstStmt : 20 = 0;
+    int32_t : 12;
+    int32_t LastStmt : 20 = 0;
+    int32_t TiedTo : 20 = 0;  // comment or blank line: the record of the statement it belongs to
+    int32_t IndentLevel : 20 = 0;
 };
 static_assert(sizeof(BabRecord) == 20, "a record takes 20 bytes");
 
 // Class takes the codes of StatementClass (up to 6), Flags the stmtflag bits
-// (up to 63), Detail the declaration codes (under 400).
+// (up to 63), Detail the declaration codes (under 400). Class, the field
+// read most, has a byte of its own.
 struct __attribute__((packed, aligned(4))) BabStatement {
     int32_t FirstToken : 20 = 0;
-    StatementClass Class : 4 = StatementClass::Other;
-    int32_t Flags : 8 = 0;
+    int32_t : 4;
+    StatementClass Class : 8 = StatementClass::Other;
     int32_t LastToken : 20 = 0;
     int32_t Detail : 12 = 0;
     int32_t LastSignificant : 20 = 0;  // last token that is neither NonCode nor Colon
+    int32_t Flags : 8 = 0;
+    int32_t : 4;
     int32_t RecordFirst : 20 = 0;
     int32_t RecordLast : 20 = 0;
     int32_t Verb : 20 = 0;  // token of the verb keyword (or the "=" of an assignment)

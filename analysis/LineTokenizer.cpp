@@ -36,15 +36,9 @@ inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Blanks a work element for the next token. Its texts keep the room they
 // have, so that building a token allocates nothing.
 WorkToken& Fresh(WorkToken& t) {
-    t.Class = {};
-    t.Detail = {};
-    t.FlagsMisc = {};
-    t.FlagsOut = {};
-    t.IsKeyWord = t.IsReservedWord = false;
+    // Every field back to its zero at once (the fields share eight bytes).
+    static_cast<TokenFields&>(t) = TokenFields();
     t.Piece.clear();
-    t.pKeyWord = {};
-    t.Statement = {};
-    t.Where = {};
     t.WhiteSpaceLeft.clear();
     return t;
 }

@@ -38,7 +38,7 @@ void SourceLineFormatter::WarnFunctionNotTyped() {
     if (!fFuncHeading_ || OwnStatementIndex() != funcStmt_) return;
     const BabStatement& heading = OwnStatement();
     // A type character converted into an As clause types the function.
-    if (i_ != heading.LastSignificant || clauses_.count(i_) > 0 || !fblnParenGroupAtEnd(m_, heading)) return;
+    if (i_ != heading.LastSignificant || ClauseAt(i_) || !fblnParenGroupAtEnd(m_, heading)) return;
     sbLogLine(run_, std::string("Function not typed: ") + " Procedure: " + run_.gsCurrentProc + "\r\n" + line_ + cur_->Piece,
               true);
 }

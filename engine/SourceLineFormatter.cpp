@@ -307,18 +307,32 @@ void SourceLineFormatter::SetPiece(std::string piece) {
     cur_->Piece = std::move(piece);
 }
 
-void SourceLineFormatter::AddClause(long index, const std::string& clause) { clauses_[index] = clause; }
+void SourceLineFormatter::AddClause(long index, const std::string& clause) {
+    for (auto& [at, text] : clauses_) {
+        if (at == index) {
+            text = clause;
+            return;
+        }
+    }
+    clauses_.emplace_back(index, clause);
+}
+
+const std::string* SourceLineFormatter::ClauseAt(long index) const {
+    for (const auto& [at, text] : clauses_)
+        if (at == index) return &text;
+    return nullptr;
+}
 
 // A clause in a declaration lines up with the As keywords of declarations
 // when As clauses are aligned (a generated clause and a written one look
 // alike, so zelking the output again moves nothing).
 void SourceLineFormatter::AppendClause() {
-    auto found = clauses_.find(i_);
-    if (found == clauses_.end()) return;
+    const std::string* found = ClauseAt(i_);
+    if (!found) return;
     long len = static_cast<long>(line_.size());
     bool align = AlignsAs() && run_.opt.giAlignAsColumn > len + 1;
     line_ += align ? Blanks(run_.opt.giAlignAsColumn - len) : std::string(" ");
-    line_ += found->second;
+    line_ += *found;
 }
 
 void SourceLineFormatter::TrimLineStart(size_t count) {

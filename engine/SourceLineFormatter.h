@@ -53,6 +53,7 @@ private:
     void Flush();
     void SetPiece(std::string piece);
     void AddClause(long index, const std::string& clause);
+    const std::string* ClauseAt(long index) const;  // null: none after that token
     void AppendClause();
     void TrimLineStart(size_t count);
     void Result(std::string& text);
@@ -180,7 +181,9 @@ private:
     // As clauses that converted type characters put after a later token of
     // the statement (the name, the ")" of its bounds or parameter list, the
     // last token of a Declare), written when that token is.
-    std::unordered_map<long, std::string> clauses_;
+    // A statement has a few at most: a list looked through costs less to
+    // make and drop for every statement than a hash table.
+    std::vector<std::pair<long, std::string>> clauses_;
 };
 
 // Blanks.

@@ -14,7 +14,6 @@
 #include "analysis/TextStore.h"
 #include "analysis/TokenKinds.h"
 #include "common/SharedState.h"
-#include "platform/LargeArrays.h"
 
 // Records and statements take 20 bytes each: a large file holds tens of
 // thousands of both, and they stay for the whole zelk. Every index field
@@ -230,13 +229,13 @@ void BabInitTokens(std::vector<BabToken>& tokens, long from, long to);
 void BabInitRecord(BabRecord& record);
 void BabInitToken(BabToken& token);
 
-// Room for `count` elements of a model array, backed by huge pages where the
-// system allows: the parse touches each element once, front to back.
+// Room for `count` elements of a model array. Small pages: the room is a
+// guess from the text's size, and a huge page would make the part of it the
+// parse never reaches resident too (up to 2 MB a page; the faults it saves
+// cost less than clearing whole huge pages).
 template <class T>
 void ReserveModelArray(std::vector<T>& v, size_t count) {
-    if (v.capacity() >= count) return;
-    v.reserve(count);
-    AdviseHugePages(v.data(), v.capacity() * sizeof(T));
+    if (v.capacity() < count) v.reserve(count);
 }
 
 // Grows an array to hold indices 0 to `upper`, keeping its contents; new

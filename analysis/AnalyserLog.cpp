@@ -2,13 +2,9 @@
 
 #include "common/mKEMCommon.h"
 
-bool BabTraceOn() { return oDebug && oLog && oDebug->LogZurudUvu; }
-
 void BabTrace(const std::string& text) {
     if (BabTraceOn()) oLog->LogData(text);
 }
-
-bool AppTraceOn() { return oDebug && oLog && oDebug->LogApp; }
 
 void AppTrace(const std::string& text) {
     if (AppTraceOn()) oLog->LogData(text);

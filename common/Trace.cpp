@@ -2,21 +2,6 @@
 
 #include <exception>
 
-#include "common/mKEMCommon.h"
-
-bool TraceOn(TraceKind kind) {
-    if (!oDebug || !oLog) return false;
-    switch (kind) {
-        case TraceKind::App: return oDebug->LogApp;
-        case TraceKind::ZurudUvu: return oDebug->LogZurudUvu;
-        case TraceKind::Classes: return oDebug->LogClasses;
-        case TraceKind::Events: return oDebug->LogEvents;
-        case TraceKind::MouseEvents: return oDebug->LogMouseEvents;
-        case TraceKind::Always: return true;
-    }
-    return false;
-}
-
 TraceGuard::TraceGuard(TraceKind kind, std::string procName, std::string moduleName, std::string info)
     : kind_(kind), ownedNames_(new std::string[2]{std::move(procName), std::move(moduleName)}) {
     procName_ = ownedNames_[0];

@@ -3,12 +3,15 @@
 // trace switch) and the blocks in which internal errors are written.
 #include <string>
 
-// True when the analyser's trace switch (oDebug.LogZurudUvu) is on.
-bool BabTraceOn();
+#include "common/Trace.h"
+
+// True when the analyser's trace switch (oDebug.LogZurudUvu) is on; inline,
+// as the tokenizer asks it for every line.
+inline bool BabTraceOn() { return TraceOn(TraceKind::ZurudUvu); }
 // Writes one data line when the analyser's trace switch is on.
 void BabTrace(const std::string& text);
 // True when the application trace switch (oDebug.LogApp) is on.
-bool AppTraceOn();
+inline bool AppTraceOn() { return TraceOn(TraceKind::App); }
 void AppTrace(const std::string& text);
 
 // Writes text to the log between a line "=====>" and a line "<=====";

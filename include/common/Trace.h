@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/mKEMCommon.h"
+
 enum class TraceKind {
     App,          // modules, window procedures, application classes
     ZurudUvu,     // the source analysis
@@ -20,7 +22,23 @@ enum class TraceKind {
     Always,       // written whatever the switches (Main, the settings load)
 };
 
-bool TraceOn(TraceKind kind);
+// Inline, and the kind's switch looked at before the log: the analysis asks
+// for every line and token, and with tracing off that must cost next to
+// nothing (a call per question was a few percent of a whole zelk).
+inline bool TraceOn(TraceKind kind) {
+    const cDebug* debug = oDebug.get();
+    if (!debug) return false;
+    bool on = false;
+    switch (kind) {
+        case TraceKind::App: on = debug->LogApp; break;
+        case TraceKind::ZurudUvu: on = debug->LogZurudUvu; break;
+        case TraceKind::Classes: on = debug->LogClasses; break;
+        case TraceKind::Events: on = debug->LogEvents; break;
+        case TraceKind::MouseEvents: on = debug->LogMouseEvents; break;
+        case TraceKind::Always: on = true; break;
+    }
+    return on && oLog;
+}
 
 class TraceGuard {
 public:

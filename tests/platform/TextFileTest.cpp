@@ -29,6 +29,33 @@ TEST(TextFile, LinesEndAtCrLfCrOrLf) {
     }
 }
 
+// Breaks are looked for several bytes at a time: lines of every length from
+// 0 to 19, with every kind of end in turn, put each break (and the LF of a CR
+// LF) at every place of such a block, also in a text without a last end.
+TEST(TextFile, MixedLineEndsAreFoundWhereverTheyFall) {
+    const std::string ends[] = {"\r\n", "\r", "\n"};
+    for (size_t shift = 0; shift < 3; ++shift) {
+        std::string text;
+        std::vector<std::string> lines;
+        for (size_t length = 0; length < 20; ++length) {
+            lines.push_back(std::string(length, static_cast<char>('a' + length)));
+            text += lines.back() + ends[(length + shift) % 3];
+        }
+        lines.push_back("last");
+        text += lines.back();
+        EXPECT_EQ(textfile::SplitLines(text), lines) << shift;
+        EXPECT_EQ(textfile::CountLines(text), lines.size()) << shift;
+        LineReader reader;
+        reader.OpenText(text);
+        std::string line;
+        for (const std::string& expected : lines) {
+            ASSERT_TRUE(reader.ReadLine(line));
+            EXPECT_EQ(line, expected);
+        }
+        EXPECT_FALSE(reader.ReadLine(line));
+    }
+}
+
 TEST(TextFile, ReaderAndWriter) {
     std::string f = paths::Join(testsupport::MakeDir("t"), "x.txt");
     {

@@ -40,6 +40,9 @@ WorkToken& Fresh(WorkToken& t) {
     static_cast<TokenFields&>(t) = TokenFields();
     t.Piece.clear();
     t.WhiteSpaceLeft.clear();
+    // Texts are taken from the line as they stand, save the few the
+    // tokenizer makes itself, which say so.
+    t.AsWritten = true;
     return t;
 }
 
@@ -139,6 +142,7 @@ void ExtractTokens(const std::string& line, std::vector<WorkToken>& work, long& 
             } else if (word.size() == 3 && (c == 'R' || c == 'r') && (word[1] == 'E' || word[1] == 'e') &&
                        (word[2] == 'M' || word[2] == 'm')) {
                 // Rem, one blank in place of its delimiter, and the rest of the line.
+                tok->AsWritten = pos >= end || delim == ' ';
                 tok->Piece.assign(word);
                 if (pos < end) {
                     tok->Piece += ' ';
@@ -188,6 +192,7 @@ void ExtractTokens(const std::string& line, std::vector<WorkToken>& work, long& 
                     if (q == std::string::npos) {
                         if (pos < end) tok->Piece.append(line, pos, end - pos);
                         tok->Piece.push_back('"');
+                        tok->AsWritten = false;  // the closing quote is added
                         pos = end;
                         break;
                     }

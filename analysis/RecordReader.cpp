@@ -50,14 +50,16 @@ void StoreInvalidLine(SourceParse& p) {
     oDebug->StatusCode = 4;
 }
 
-// A token's texts: where they stand as written in the line, and the model
-// keeps the line's text, they are places in it; otherwise copies.
+// A token's texts: when the tokenizer took them as they stand in the line,
+// and the model keeps the line's text, they are places in it; otherwise
+// copies. The tokenizer's word is taken for it: comparing every text with
+// the line again was a large share of reading a file.
 void StoreTexts(TextStore& texts, std::string_view keptLine, const WorkToken& w, BabToken& t) {
     const size_t blanks = w.WhiteSpaceLeft.size(), size = w.Piece.size();
-    if (w.Where > 0 && !keptLine.empty() && blanks < StoredText::kLongText && size < StoredText::kLongText) {
+    if (w.AsWritten && w.Where > 0 && !keptLine.empty() && blanks < StoredText::kLongText &&
+        size < StoredText::kLongText) {
         const size_t at = static_cast<size_t>(w.Where) - 1;
-        if (at >= blanks && at + size <= keptLine.size() &&
-            keptLine.compare(at - blanks, blanks, w.WhiteSpaceLeft) == 0 && keptLine.compare(at, size, w.Piece) == 0) {
+        if (at >= blanks && at + size <= keptLine.size()) {
             t.WhiteSpaceLeft = blanks ? StoredText::At(keptLine.data() + at - blanks, blanks) : StoredText();
             t.Piece = size ? StoredText::At(keptLine.data() + at, size) : StoredText();
             return;

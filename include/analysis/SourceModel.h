@@ -92,6 +92,10 @@ struct BabToken : TokenFields {
 struct WorkToken : TokenFields {
     std::string Piece;
     std::string WhiteSpaceLeft;
+    // The tokenizer took both texts as they stand in the line, side by side
+    // ending at Where: the reader then points at the line's characters
+    // without comparing them.
+    bool AsWritten = false;
 
     WorkToken() = default;
     explicit WorkToken(const BabToken& t) { Assign(t); }
@@ -99,6 +103,7 @@ struct WorkToken : TokenFields {
         static_cast<TokenFields&>(*this) = t;
         Piece.assign(t.Piece.view());
         WhiteSpaceLeft.assign(t.WhiteSpaceLeft.view());
+        AsWritten = false;
     }
 };
 

@@ -114,3 +114,40 @@ TEST(TextStore, AParseCopiesOnlyTheTextsItMakes) {
     }
     EXPECT_EQ(m.yToken[6].WhiteSpaceLeft, "  ");
 }
+
+// A parse that keeps its source points at it for the texts the tokenizer
+// took as they stand, without comparing them again: lines whose tokens are
+// made in every way the tokenizer has give the same texts as a reading that
+// copies them all.
+TEST(TextStore, TextsPointedAtInTheSourceAreTheTokensOwn) {
+    UseStandardKeywords();
+    const std::string lines[] = {
+        "Rem\tnote",
+        "Rem note _",
+        "x = 1: REM",
+        "x = \"open",
+        "x = \"a\"\"b\" ' c _",
+        "d = #1/2/2000# + 1",
+        "Get #1, , x: Get #2",
+        "t = rs![Line Total] & rs!Name",
+        "x! = y! + z!",
+        "x = [a : \"\" b ' c] _",
+        "x = 1 _ \t",
+        "  y  = 1.5E+3! * -.5   ",
+        "If a <= b Then f c:=1",
+        "#If Win32 Then",
+        std::string("x") + '\0' + "y = 1",
+    };
+    auto texts = [](const SourceModel& m) {
+        std::vector<std::string> out;
+        for (long t = 1; t <= m.glTokenCount; ++t) {
+            const BabToken& k = m.yToken[static_cast<size_t>(t)];
+            out.push_back(std::string(k.WhiteSpaceLeft.view()) + "|" + std::string(k.Piece.view()));
+        }
+        return out;
+    };
+    for (const std::string& line : lines) {
+        const std::vector<std::string> copied = texts(ReadAllRecords(line + "\r\n"));
+        EXPECT_EQ(texts(ParseText(line + "\r\n")), copied) << line;
+    }
+}

@@ -48,12 +48,12 @@ WorkToken& Fresh(WorkToken& t) {
 
 }  // namespace
 
-bool CommentContinues(const std::string& text) {
+bool CommentContinues(std::string_view text) {
     size_t n = text.size();
     return n >= 2 && text[n - 1] == '_' && (text[n - 2] == ' ' || text[n - 2] == '\t');
 }
 
-void ExtractTokens(const std::string& line, std::vector<WorkToken>& work, long& n) {
+void ExtractTokens(std::string_view line, std::vector<WorkToken>& work, long& n) {
     const CharSets& cs = Sets();
     // The rest of the line is line[pos, end) followed by the end mark (code
     // 0); it is empty once pos passes end.

@@ -87,15 +87,15 @@ void ReadRecordExtractTokens(SourceParse& p, bool commentContinues) {
     if (recordCount == 0) recordCounter = 0;
 
     try {
-        std::string line;
-        const size_t lineStart = file.Position();
+        // The line stays in the reader's text: a copy of each line was a
+        // good part of reading a file.
+        std::string_view line;
         if (!file.ReadLine(line)) RaiseError(vberr::kInputPastEnd, "ReadRecordExtractTokens");
         // The line as it stands in the text, when the model keeps that text.
-        std::string_view keptLine;
-        if (file.Data() && p.model.texts.Holds(std::string_view(file.Data() + lineStart, line.size())))
-            keptLine = std::string_view(file.Data() + lineStart, line.size());
+        const std::string_view keptLine = p.model.texts.Holds(line) ? line : std::string_view();
         if (line.size() > reader::kMaxLineLength) RaiseStatus(-2, oDebug->ReasonCode, "ReadRecordExtractTokens");
-        if (BabTraceOn()) BabTrace("Record #" + Num(recordCounter + 1) + " SourceRec=|" + line + "|");
+        if (BabTraceOn())
+            BabTrace("Record #" + Num(recordCounter + 1) + " SourceRec=|" + std::string(line) + "|");
 
         const BabToken& lastStored = tokens[static_cast<size_t>(tokenCount)];
         if (commentContinues || (lastStored.Class == TokenClass::NonCode && lastStored.Detail == tokdetail::kComment &&
@@ -109,7 +109,7 @@ void ReadRecordExtractTokens(SourceParse& p, bool commentContinues) {
             t.Detail = tokdetail::kComment;
             if (CommentContinues(line)) {
                 t.FlagsOut = 1;
-                line.pop_back();
+                line.remove_suffix(1);
             }
             t.Piece = keptLine.empty() || line.empty() ? p.model.texts.Add(line)
                                                        : StoredText::At(keptLine.data(), line.size());

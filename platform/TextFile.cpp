@@ -217,12 +217,19 @@ void LineReader::OpenView(std::string_view text, const std::string& name) {
     open_ = true;
 }
 
-bool LineReader::ReadLine(std::string& line) {
+bool LineReader::ReadLine(std::string_view& line) {
     if (!open_ || pos_ >= view_.size()) return false;
     size_t next;
-    size_t end = textfile::LineEnd(view_, pos_, next);
-    line.assign(view_.substr(pos_, end - pos_));
+    const size_t end = textfile::LineEnd(view_, pos_, next);
+    line = view_.substr(pos_, end - pos_);
     pos_ = next;
+    return true;
+}
+
+bool LineReader::ReadLine(std::string& line) {
+    std::string_view view;
+    if (!ReadLine(view)) return false;
+    line.assign(view);
     return true;
 }
 

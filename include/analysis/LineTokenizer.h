@@ -1,6 +1,7 @@
 #pragma once
 // Splits one physical line into raw tokens.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/SourceModel.h"
@@ -11,7 +12,7 @@
 // (recorded as FlagsOut 1), the delimiter after REM (replaced by one blank),
 // and the closing quote added to an unterminated string literal. A line that
 // would give 1997 or more tokens stops with StatusCode 4.
-void ExtractTokens(const std::string& line, std::vector<WorkToken>& work, long& n);
+void ExtractTokens(std::string_view line, std::vector<WorkToken>& work, long& n);
 
 // True when a comment ends in a continuation: a final "_" after a blank or tab.
-bool CommentContinues(const std::string& text);
+bool CommentContinues(std::string_view text);

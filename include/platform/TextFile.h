@@ -50,6 +50,10 @@ public:
     std::string ReadLine();
     // Like ReadLine, but returns false at the end instead of raising.
     bool ReadLine(std::string& line);
+    // The same, the line left where it is: a view of the text being read,
+    // valid while that text is (the reader open on it). Reading a large
+    // file line by line then copies nothing.
+    bool ReadLine(std::string_view& line);
     bool Eof() const { return pos_ >= view_.size(); }
     bool IsOpen() const { return open_; }
     void Close();

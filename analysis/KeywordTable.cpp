@@ -1,5 +1,6 @@
 #include "analysis/KeywordTable.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -36,15 +37,30 @@ struct Tables {
     // The dialect table's indices grouped by (upper-cased first character,
     // length): bucket b holds bucketed[bucketStart[b] .. bucketStart[b + 1]).
     // A word is compared with the few keywords of its bucket only, without
-    // being copied or upper-cased first.
+    // being copied.
     std::vector<uint32_t> bucketStart;
     std::vector<uint32_t> bucketed;
+    // The first eight characters of each keyword of `bucketed`, packed.
+    std::vector<uint64_t> bucketedStart;
 };
 Tables gTables;
 
 size_t BucketOf(std::string_view word) {
     const unsigned first = word.empty() ? 0u : static_cast<unsigned char>(vb::UCaseChar(word[0])) % kFirstCharBuckets;
     return first * kBucketLengths + word.size();
+}
+
+// The first eight characters of a text in one number, zeros past its end;
+// upper-cased when asked. Within a bucket one comparison of these mostly
+// tells the keyword a word is, or that it is none.
+uint64_t PackedStart(std::string_view text, bool upperCase) {
+    uint64_t packed = 0;
+    const size_t n = std::min(text.size(), sizeof packed);
+    for (size_t i = 0; i < n; ++i) {
+        const char c = upperCase ? vb::UCaseChar(text[i]) : text[i];
+        packed |= static_cast<uint64_t>(static_cast<unsigned char>(c)) << (8 * i);
+    }
+    return packed;
 }
 
 void BuildBuckets(Tables& t) {
@@ -56,16 +72,21 @@ void BuildBuckets(Tables& t) {
     }
     for (size_t b = 1; b < t.bucketStart.size(); ++b) t.bucketStart[b] += t.bucketStart[b - 1];
     t.bucketed.resize(t.bucketStart.back());
+    t.bucketedStart.resize(t.bucketStart.back());
     std::vector<uint32_t> fill(t.bucketStart.begin(), t.bucketStart.end() - 1);
     for (long i = 1; i < t.nextFree; ++i) {
         const std::string& k = t.dialect[static_cast<size_t>(i)].KeyWord;
-        if (k.size() < kBucketLengths) t.bucketed[fill[BucketOf(k)]++] = static_cast<uint32_t>(i);
+        if (k.size() >= kBucketLengths) continue;
+        const uint32_t at = fill[BucketOf(k)]++;
+        t.bucketed[at] = static_cast<uint32_t>(i);
+        t.bucketedStart[at] = PackedStart(k, false);
     }
 }
 
-// The keyword (upper case) equals the word in any case; the lengths are equal.
-bool SameUpper(const std::string& keyword, std::string_view word) {
-    for (size_t i = 0; i < word.size(); ++i)
+// The keyword (upper case) equals the word in any case from character
+// `from` on; the lengths are equal.
+bool SameUpper(const std::string& keyword, std::string_view word, size_t from) {
+    for (size_t i = from; i < word.size(); ++i)
         if (keyword[i] != vb::UCaseChar(word[i])) return false;
     return true;
 }
@@ -73,14 +94,18 @@ bool SameUpper(const std::string& keyword, std::string_view word) {
 long FindInBuckets(std::string_view word) {
     if (gTables.bucketStart.empty()) return 0;
     const size_t b = BucketOf(word);
+    const uint64_t start = PackedStart(word, true);
     for (uint32_t k = gTables.bucketStart[b]; k < gTables.bucketStart[b + 1]; ++k) {
+        if (gTables.bucketedStart[k] != start) continue;
         const uint32_t index = gTables.bucketed[k];
-        if (SameUpper(gTables.dialect[index].KeyWord, word)) return static_cast<long>(index);
+        if (SameUpper(gTables.dialect[index].KeyWord, word, sizeof start)) return static_cast<long>(index);
     }
     return 0;
 }
 
-long FindBySearch(std::string_view word) {
+// Out of line: the rare long word's copy would otherwise weigh on every
+// look-up.
+[[gnu::noinline]] long FindBySearch(std::string_view word) {
     const std::string key = vb::UCase(word);
     long low = 1, high = gTables.nextFree - 1;
     while (high >= low) {

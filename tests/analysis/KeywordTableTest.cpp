@@ -234,6 +234,18 @@ TEST(KeywordTable, LookupsIgnoreCaseAndRespectByteOrder) {
     EXPECT_FALSE(BabIsKeyWord("ELSE "));
 }
 
+// A word is first told by its first eight characters, then by the rest:
+// keywords alike in their first eight, and words that differ from one of
+// them at the ninth character or later, in any case.
+TEST(KeywordTable, WordsAreComparedPastTheirFirstEightCharacters) {
+    LoadKeywordFileText("BEGINPRO,*,-\r\nENDPROPERTY,*,-\r\nENDPROPERTZ,*,-\r\n");
+    const std::pair<const char*, long> cases[] = {
+        {"EndProperty", 2}, {"endpropertz", 3}, {"BeginPro", 1},  {"EndPropeXty", 0},
+        {"EndPropertX", 0}, {"EndPropert", 0},  {"BeginPr", 0},   {"BeginPrX", 0},
+    };
+    for (const auto& [word, index] : cases) EXPECT_EQ(KeyWordIndex(word), index) << word;
+}
+
 TEST(KeywordTable, NothingIsAKeywordBeforeInit) {
     BabReset();
     EXPECT_FALSE(BabIsKeyWord("IF"));

@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/VBError.h"
 
@@ -43,11 +46,21 @@ bool ReadAll(const std::string& path, std::string& out) {
 
 namespace {
 
-// The first CR or LF at or after `pos`, or the text's size. Eight bytes are
-// looked at together: reading a file looks at every byte, and a test for
-// each one cost a large share of a whole zelk. Either break is looked for at
-// once, so a file whose lines end in CR alone is scanned once too.
+// The first CR or LF at or after `pos`, or the text's size. Many bytes are
+// looked at together (sixteen, else eight): reading a file looks at every
+// byte, and a test for each one cost a large share of a whole zelk. Either
+// break is looked for at once, so a file whose lines end in CR alone is
+// scanned once too.
 size_t NextBreak(std::string_view text, size_t pos) {
+#if defined(__SSE2__)
+    // Sixteen at a time where the processor compares them in one step.
+    const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+    for (; pos + 16 <= text.size(); pos += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + pos));
+        const int marks = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf)));
+        if (marks) return pos + static_cast<size_t>(std::countr_zero(static_cast<unsigned>(marks)));
+    }
+#endif
     constexpr uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
     constexpr uint64_t kCr = kOnes * '\r', kLf = kOnes * '\n';
     if constexpr (std::endian::native == std::endian::little) {

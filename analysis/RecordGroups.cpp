@@ -78,9 +78,10 @@ bool IsDirective(std::string_view verbText) {
     return verbText == "If" || verbText == "ElseIf" || verbText == "Else" || verbText == "End";
 }
 
+// Called with tracing on only: the check stays at the call, so that with
+// tracing off the building of the trace costs nothing.
 void TraceGroup(const SourceParse& p, long firstRecord, long lastRecord, long recBefore, long stBefore,
                 long tokBefore, long comments) {
-    if (!BabTraceOn()) return;
     const long runningLevel = p.runningLevel;
     const std::vector<BabRecord>& rec = p.model.yRecord;
     const long recCount = p.model.glRecordCount, stCount = p.model.glStmtCount, tokCount = p.model.glTokenCount;
@@ -161,7 +162,7 @@ void BabParseRecord(SourceParse& p) {
         if (file.Eof()) {
             // The file ends with comment or blank lines: the group has no
             // code line, and the blank end record stays blank.
-            TraceGroup(p, groupFirst, r, recBefore, stBefore, tokBefore, comments);
+            if (BabTraceOn()) TraceGroup(p, groupFirst, r, recBefore, stBefore, tokBefore, comments);
             return;
         }
     }
@@ -246,7 +247,7 @@ void BabParseRecord(SourceParse& p) {
             (vb::EqualsNoCase(verbText, "IF") || (st[static_cast<size_t>(stCount)].Flags & stmtflag::kClosesBlock)))
             code.Flags &= ~stmtflag::kOpensBlock;
     }
-    TraceGroup(p, groupFirst, last, recBefore, stBefore, tokBefore, comments);
+    if (BabTraceOn()) TraceGroup(p, groupFirst, last, recBefore, stBefore, tokBefore, comments);
 }
 
 void FindStartOfProc(long& first, std::vector<BabRecord>& rec, long& heading, std::vector<BabStatement>& st) {

@@ -59,8 +59,9 @@ long DeclarationKind(long verb, const VerbKeyWords& kw) {
     return 0;
 }
 
+// Called with tracing on only: the check stays at the call, so that with
+// tracing off the building of the trace costs nothing.
 void TraceStatement(const BabStatement& s, long first) {
-    if (!BabTraceOn()) return;
     BabTrace("Tokens (Next)=" + Num(first));
     BabTrace(" Statement...\r\n  Class=" + Num(CodeOf(s.Class)) + "\r\n  Detail=" + Num(s.Detail) + "\r\n  Flags=" +
              Num(s.Flags) + "\r\n  FirstToken=" + Num(s.FirstToken) + "\r\n  LastToken=" + Num(s.LastToken) +
@@ -85,7 +86,7 @@ void AnalyzeStatement(SourceModel& m, long& first, long groupLast) {
 
     auto finish = [&] {
         stmts[static_cast<size_t>(n)] = s;
-        TraceStatement(s, first);
+        if (BabTraceOn()) TraceStatement(s, first);
     };
 
     if (IsCommentOrBlank(head)) {

@@ -102,8 +102,9 @@ void ClassifyColon(std::vector<WorkToken>& w, long i, bool& hasLabel, const BabF
     }
 }
 
+// Called with tracing on only: the check stays at the call, so that with
+// tracing off the building of the trace costs nothing.
 void TraceResult(const std::vector<WorkToken>& w, long n) {
-    if (!BabTraceOn()) return;
     BabTrace("Tokens returned=" + Num(n));
     for (long i = 1; i <= n; ++i) {
         const WorkToken& t = w[static_cast<size_t>(i)];
@@ -170,5 +171,5 @@ void AnalyzeTokens(std::vector<WorkToken>& w, long& n, BabFileFlags& flags) {
         if (kept != i) w[static_cast<size_t>(kept)] = std::move(t);
     }
     if (n > 0) n = kept;
-    TraceResult(w, n);
+    if (BabTraceOn()) TraceResult(w, n);
 }

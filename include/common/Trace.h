@@ -7,6 +7,7 @@
 // With tracing off a guard costs one look at the switch at each end: a name
 // given as a literal is only pointed at, and the exception count is taken
 // only for a procedure whose enter line was written.
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,19 +25,15 @@ enum class TraceKind {
 
 // Inline, and the kind's switch looked at before the log: the analysis asks
 // for every line and token, and with tracing off that must cost next to
-// nothing (a call per question was a few percent of a whole zelk).
+// nothing. The switch is found through a table, not a branch per kind: a
+// guard's end reads its kind back from memory, where no branch folds away.
 inline bool TraceOn(TraceKind kind) {
+    static constexpr bool cDebug::*kSwitchOf[] = {&cDebug::LogApp, &cDebug::LogZurudUvu, &cDebug::LogClasses,
+                                                  &cDebug::LogEvents, &cDebug::LogMouseEvents};
+    static_assert(std::size(kSwitchOf) == static_cast<size_t>(TraceKind::Always));
     const cDebug* debug = oDebug.get();
     if (!debug) return false;
-    bool on = false;
-    switch (kind) {
-        case TraceKind::App: on = debug->LogApp; break;
-        case TraceKind::ZurudUvu: on = debug->LogZurudUvu; break;
-        case TraceKind::Classes: on = debug->LogClasses; break;
-        case TraceKind::Events: on = debug->LogEvents; break;
-        case TraceKind::MouseEvents: on = debug->LogMouseEvents; break;
-        case TraceKind::Always: on = true; break;
-    }
+    const bool on = kind == TraceKind::Always || debug->*kSwitchOf[static_cast<size_t>(kind)];
     return on && oLog;
 }
 

@@ -155,9 +155,9 @@ private:
     // no text for the token before and allocates nothing once the texts'
     // room has grown.
     long i_ = 0;
-    WorkToken slots_[2];
-    WorkToken* cur_ = &slots_[0];
-    WorkToken* prev_ = &slots_[1];
+    EditToken slots_[2];
+    EditToken* cur_ = &slots_[0];
+    EditToken* prev_ = &slots_[1];
 
     // The whole call.
     bool fFuncHeading_ = false;

@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "LineSegments.h"
+#include "analysis/SourceModel.h"
 #include "settings/ZelkOptions.h"
 
 // What the formatter carries from one statement to the next within a file.
@@ -27,4 +28,8 @@ struct FormatterCarry {
     // The width the tab-width question gave while this file was written;
     // none until it was asked. It stands for the options' width from then on.
     std::optional<TabWidth> tabWidthAnswer;
+    // The two tokens the formatter rewrites, kept from one statement to the
+    // next only for their texts' room: each statement starts them empty, so
+    // that a long text allocates once a file instead of once a statement.
+    EditToken tokenSlots[2];
 };

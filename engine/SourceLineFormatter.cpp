@@ -39,7 +39,26 @@ SourceLineFormatter::SourceLineFormatter(ZelkRun& run, long stmt, bool declarati
     if (stmt < 1 || stmt > m_.glStmtCount || static_cast<size_t>(stmt) >= m_.yStatement.size())
         RaiseError(vberr::kSubscriptOutOfRange, "sbOutputSourceRecord");
     st_ = m_.yStatement[static_cast<size_t>(stmt)];
+    for (EditToken* slot : {cur_, prev_}) {
+        static_cast<TokenFields&>(*slot) = TokenFields{};
+        slot->Piece.clear();
+        slot->WhiteSpaceLeft.clear();
+    }
 }
+
+namespace {
+// The token's fields and texts into the work token, its texts into the room
+// they have: emptied and appended, a copy that fits takes the library's
+// short path (no check for overlap, one character stored as such).
+void TakeToken(EditToken& to, const BabToken& from) {
+    static_cast<TokenFields&>(to) = from;
+    const std::string_view piece = from.Piece.view(), blanks = from.WhiteSpaceLeft.view();
+    to.Piece.clear();
+    to.Piece.append(piece.data(), piece.size());
+    to.WhiteSpaceLeft.clear();
+    to.WhiteSpaceLeft.append(blanks.data(), blanks.size());
+}
+}  // namespace
 
 BabToken& SourceLineFormatter::Tok(long index) const { return m_.yToken[static_cast<size_t>(index)]; }
 
@@ -211,7 +230,7 @@ void SourceLineFormatter::TokenPass() {
 // ended the record.
 bool SourceLineFormatter::ProcessToken(long i) {
     i_ = i;
-    cur_->Assign(Tok(i));
+    TakeToken(*cur_, Tok(i));
 
     if (IsComment(*cur_) && i > first_ && st_.Class != StatementClass::Comment) {
         InlineComment();

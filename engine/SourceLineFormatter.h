@@ -152,12 +152,11 @@ private:
     // The token being processed: a copy the steps rewrite (the model keeps
     // the token as written), and the one before it. The two trade places
     // from one token to the next by their pointers, so that the pass copies
-    // no text for the token before and allocates nothing once the texts'
-    // room has grown.
+    // no text for the token before; they live in the carry, so that their
+    // texts' room outlasts the statement.
     long i_ = 0;
-    EditToken slots_[2];
-    EditToken* cur_ = &slots_[0];
-    EditToken* prev_ = &slots_[1];
+    EditToken* cur_ = &carry_.tokenSlots[0];
+    EditToken* prev_ = &carry_.tokenSlots[1];
 
     // The whole call.
     bool fFuncHeading_ = false;

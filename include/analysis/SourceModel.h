@@ -92,14 +92,6 @@ struct BabToken : TokenFields {
 struct EditToken : TokenFields {
     std::string Piece;
     std::string WhiteSpaceLeft;
-
-    EditToken() = default;
-    explicit EditToken(const BabToken& t) { Assign(t); }
-    void Assign(const BabToken& t) {
-        static_cast<TokenFields&>(*this) = t;
-        Piece.assign(t.Piece.view());
-        WhiteSpaceLeft.assign(t.WhiteSpaceLeft.view());
-    }
 };
 
 // A text of a line's token, seen where it stands: it reads, compares and

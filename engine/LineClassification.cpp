@@ -11,9 +11,12 @@
 
 namespace {
 
+// A word that is no keyword (0) is none of them; a keyword of the list that
+// the dialect lacks (0) matches nothing, which the first test covers.
 bool OneOf(long keyWord, std::initializer_list<long> words) {
+    if (keyWord == 0) return false;
     for (long x : words)
-        if (IsKeyWordIndex(keyWord, x)) return true;
+        if (keyWord == x) return true;
     return false;
 }
 

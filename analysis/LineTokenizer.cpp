@@ -33,13 +33,12 @@ constexpr size_t kFirstWorkSize = 64;
 inline unsigned char U(char c) { return static_cast<unsigned char>(c); }
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Blanks a work element for the next token. Its texts keep the room they
-// have, so that building a token allocates nothing.
+// Blanks a work element for the next token.
 WorkToken& Fresh(WorkToken& t) {
     // Every field back to its zero at once (the fields share eight bytes).
     static_cast<TokenFields&>(t) = TokenFields();
-    t.Piece.clear();
-    t.WhiteSpaceLeft.clear();
+    t.Piece = {};
+    t.WhiteSpaceLeft = {};
     // Texts are taken from the line as they stand, save the few the
     // tokenizer makes itself, which say so.
     t.AsWritten = true;
@@ -91,13 +90,11 @@ void ExtractTokens(std::string_view line, std::vector<WorkToken>& work, long& n)
         size_t wsStart = pos;
         while (pos < end && cs.blank[U(line[pos])]) ++pos;
         if (pos > wsStart) {
-            tok->WhiteSpaceLeft.assign(line, wsStart, pos - wsStart);
+            tok->WhiteSpaceLeft = line.substr(wsStart, pos - wsStart);
             wsColumn = wsStart + 1;
         }
 
-        // The word and the delimiter that ends it. The word is always a
-        // stretch of the line, except after Rem, so it is kept as a view
-        // and copied once, into the token that takes it.
+        // The word and the delimiter that ends it.
         size_t wordStart = pos;
         while (pos < end && !cs.wordEnd[U(line[pos])]) ++pos;
         size_t delimPos = pos;
@@ -132,7 +129,7 @@ void ExtractTokens(std::string_view line, std::vector<WorkToken>& work, long& n)
                     pos = q + 1;
                     delim = 0;
                 } else {
-                    tok->Piece = "#";
+                    tok->Piece = word.substr(0, 1);
                     tok->Where = wordWhere;
                     store();
                     word.remove_prefix(1);
@@ -142,17 +139,14 @@ void ExtractTokens(std::string_view line, std::vector<WorkToken>& work, long& n)
             } else if (word.size() == 3 && (c == 'R' || c == 'r') && (word[1] == 'E' || word[1] == 'e') &&
                        (word[2] == 'M' || word[2] == 'm')) {
                 // Rem, one blank in place of its delimiter, and the rest of the line.
-                tok->AsWritten = pos >= end || delim == ' ';
-                tok->Piece.assign(word);
-                if (pos < end) {
-                    tok->Piece += ' ';
-                    tok->Piece.append(line, pos, end - pos);
-                }
+                if (pos >= end) tok->Piece = word;
+                else if (delim == ' ') tok->Piece = line.substr(wordStart, end - wordStart);
+                else tok->MakePiece(word, " ", line.substr(pos, end - pos));
                 pos = end;
                 delim = 0;
                 if (CommentContinues(tok->Piece)) {
                     tok->FlagsOut = 1;
-                    tok->Piece.pop_back();
+                    tok->Piece.remove_suffix(1);
                 }
                 tok->Class = TokenClass::NonCode;
                 tok->Detail = tokdetail::kComment;
@@ -162,9 +156,7 @@ void ExtractTokens(std::string_view line, std::vector<WorkToken>& work, long& n)
                 tok->Where = wordWhere;
                 store();
             } else if (!word.empty()) {
-                // The token being built has no text yet (every text put in
-                // is stored at once): appending spares assign's checks.
-                tok->Piece.append(word);
+                tok->Piece = word;
                 tok->Where = wordWhere;
                 store();
             }
@@ -173,36 +165,33 @@ void ExtractTokens(std::string_view line, std::vector<WorkToken>& work, long& n)
         long delimWhere = static_cast<long>(delimPos) + 1;
         switch (delim) {
             case '\'':
-                tok->Piece.assign(1, '\'');
-                if (pos < end) tok->Piece.append(line, pos, end - pos);
+                tok->Piece = line.substr(delimPos, end - delimPos);
                 pos = end;
                 if (CommentContinues(tok->Piece)) {
                     tok->FlagsOut = 1;
-                    tok->Piece.pop_back();
+                    tok->Piece.remove_suffix(1);
                 }
                 tok->Where = delimWhere;
                 store();
                 break;
             case '"': {
                 // Only the true end of the line ends a literal: a code-0
-                // character inside a literal is kept in it.
-                tok->Piece.assign(1, '"');
+                // character inside a literal is kept in it. A doubled quote
+                // stays in the literal as it stands.
                 while (true) {
                     size_t q = pos < end ? line.find('"', pos) : std::string::npos;
                     if (q == std::string::npos) {
-                        if (pos < end) tok->Piece.append(line, pos, end - pos);
-                        tok->Piece.push_back('"');
-                        tok->AsWritten = false;  // the closing quote is added
+                        // The closing quote is added.
+                        tok->MakePiece(line.substr(delimPos, end - delimPos), "\"");
                         pos = end;
                         break;
                     }
-                    tok->Piece.append(line, pos, q - pos + 1);
                     pos = q + 1;
                     if (pos < end && line[pos] == '"') {
-                        tok->Piece.push_back('"');
                         ++pos;
                         continue;
                     }
+                    tok->Piece = line.substr(delimPos, pos - delimPos);
                     break;
                 }
                 tok->Where = delimWhere;
@@ -212,26 +201,23 @@ void ExtractTokens(std::string_view line, std::vector<WorkToken>& work, long& n)
             case '+':
             case '-':
             case '.':
-                tok->Piece.assign(1, static_cast<char>(delim));
                 if (pos < end && IsDigit(line[pos])) {
-                    size_t q = pos;
-                    while (q < end && !cs.numberEnd[U(line[q])]) ++q;
-                    tok->Piece.append(line, pos, q - pos);
-                    pos = q;
+                    while (pos < end && !cs.numberEnd[U(line[pos])]) ++pos;
                 }
+                tok->Piece = line.substr(delimPos, pos - delimPos);
                 tok->Where = delimWhere;
                 store();
                 break;
             case '<':
             case '>':
-                tok->Piece.assign(1, static_cast<char>(delim));
-                if (pos < end && (line[pos] == '=' || line[pos] == '>')) tok->Piece.push_back(line[pos++]);
+                if (pos < end && (line[pos] == '=' || line[pos] == '>')) ++pos;
+                tok->Piece = line.substr(delimPos, pos - delimPos);
                 tok->Where = delimWhere;
                 store();
                 break;
             case ':':
-                tok->Piece.assign(1, ':');
-                if (pos < end && line[pos] == '=') tok->Piece.push_back(line[pos++]);
+                if (pos < end && line[pos] == '=') ++pos;
+                tok->Piece = line.substr(delimPos, pos - delimPos);
                 tok->Where = delimWhere;
                 store();
                 break;
@@ -240,12 +226,12 @@ void ExtractTokens(std::string_view line, std::vector<WorkToken>& work, long& n)
                 // inside them is part of it. Such a name is one token.
                 size_t close = pos < end ? line.find(']', pos) : std::string::npos;
                 if (close != std::string::npos && line.find_first_of("\"':", pos) < close) {
-                    tok->Piece.assign(line, delimPos, close - delimPos + 1);
+                    tok->Piece = line.substr(delimPos, close - delimPos + 1);
                     tok->Class = TokenClass::Name;
                     tok->Detail = tokdetail::kName;
                     pos = close + 1;
                 } else {
-                    tok->Piece.assign(1, '[');
+                    tok->Piece = line.substr(delimPos, 1);
                 }
                 tok->Where = delimWhere;
                 store();
@@ -257,7 +243,8 @@ void ExtractTokens(std::string_view line, std::vector<WorkToken>& work, long& n)
                 break;
             case 0:
                 if (tok->Piece.empty() && !tok->WhiteSpaceLeft.empty()) {
-                    tok->Piece.swap(tok->WhiteSpaceLeft);
+                    tok->Piece = tok->WhiteSpaceLeft;
+                    tok->WhiteSpaceLeft = {};
                     tok->Where = static_cast<long>(wsColumn);
                     tok->Class = TokenClass::NonCode;
                     tok->Detail = tokdetail::kBlank;
@@ -265,7 +252,7 @@ void ExtractTokens(std::string_view line, std::vector<WorkToken>& work, long& n)
                 }
                 break;
             default:
-                tok->Piece.assign(1, static_cast<char>(delim));
+                tok->Piece = line.substr(delimPos, 1);
                 tok->Where = delimWhere;
                 store();
                 break;

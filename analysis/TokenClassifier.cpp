@@ -67,16 +67,21 @@ void ClassifyBang(std::vector<WorkToken>& w, long i, long n) {
     WorkToken& t = w[static_cast<size_t>(i)];
     Set(t, TokenClass::Operator, tokdetail::kOperator);
     if (i <= 1 || i >= n || !t.WhiteSpaceLeft.empty()) return;
-    const std::string& next = w[static_cast<size_t>(i) + 1].Piece;
+    const std::string_view next = w[static_cast<size_t>(i) + 1].Piece;
     char c = next.empty() ? '\0' : vb::UCaseChar(next[0]);
     // A letter or "[" after the "!" makes it the field access of a collection
     // (rs!Name, rs![Field Name]); otherwise it is the type character of the
     // word before it.
     if ((c >= 'A' && c <= 'Z') || c == '[') return;
     WorkToken& prev = w[static_cast<size_t>(i) - 1];
-    prev.Piece += t.Piece;
+    // The two stand side by side in the line, save after a piece the
+    // tokenizer built.
+    if (prev.Piece.data() + prev.Piece.size() == t.Piece.data())
+        prev.Piece = std::string_view(prev.Piece.data(), prev.Piece.size() + t.Piece.size());
+    else
+        prev.MakePiece(prev.Piece, t.Piece);
     prev.FlagsMisc += t.FlagsMisc;
-    t.Piece.clear();
+    t.Piece = {};
 }
 
 void ClassifyColon(std::vector<WorkToken>& w, long i, bool& hasLabel, const BabFileFlags& f) {
@@ -152,8 +157,8 @@ void AnalyzeTokens(std::vector<WorkToken>& w, long& n, BabFileFlags& flags) {
             // Only "_" continues a line, also with blanks after it (which
             // go with it); a trailing "\" is integer division.
             w[static_cast<size_t>(i) - 1].FlagsOut += 1;
-            t.Piece.clear();
-            if (i < n) w[static_cast<size_t>(n)].Piece.clear();
+            t.Piece = {};
+            if (i < n) w[static_cast<size_t>(n)].Piece = {};
         } else if (c == '_' || c == '\\') {
             Set(t, TokenClass::Operator, tokdetail::kOperator);
         } else if (t.Class == TokenClass::Keyword) {
@@ -168,7 +173,7 @@ void AnalyzeTokens(std::vector<WorkToken>& w, long& n, BabFileFlags& flags) {
         WorkToken& t = w[static_cast<size_t>(i)];
         if (t.Piece.empty()) continue;
         ++kept;
-        if (kept != i) w[static_cast<size_t>(kept)] = std::move(t);
+        if (kept != i) w[static_cast<size_t>(kept)] = t;
     }
     if (n > 0) n = kept;
     if (BabTraceOn()) TraceResult(w, n);

@@ -31,5 +31,5 @@ struct FormatterCarry {
     // The two tokens the formatter rewrites, kept from one statement to the
     // next only for their texts' room: each statement starts them empty, so
     // that a long text allocates once a file instead of once a statement.
-    WorkToken tokenSlots[2];
+    EditToken tokenSlots[2];
 };

@@ -40,11 +40,10 @@ SourceLineFormatter::SourceLineFormatter(ZelkRun& run, long stmt, bool declarati
     if (stmt < 1 || stmt > m_.glStmtCount || static_cast<size_t>(stmt) >= m_.yStatement.size())
         RaiseError(vberr::kSubscriptOutOfRange, "sbOutputSourceRecord");
     st_ = m_.yStatement[static_cast<size_t>(stmt)];
-    for (WorkToken* slot : {cur_, prev_}) {
+    for (EditToken* slot : {cur_, prev_}) {
         static_cast<TokenFields&>(*slot) = TokenFields{};
         slot->Piece.clear();
         slot->WhiteSpaceLeft.clear();
-        slot->AsWritten = false;
     }
 }
 
@@ -52,14 +51,13 @@ namespace {
 // The token's fields and texts into the work token, its texts into the room
 // they have: emptied and appended, a copy that fits takes the library's
 // short path (no check for overlap, one character stored as such).
-void TakeToken(WorkToken& to, const BabToken& from) {
+void TakeToken(EditToken& to, const BabToken& from) {
     static_cast<TokenFields&>(to) = from;
     const std::string_view piece = from.Piece.view(), blanks = from.WhiteSpaceLeft.view();
     to.Piece.clear();
     to.Piece.append(piece.data(), piece.size());
     to.WhiteSpaceLeft.clear();
     to.WhiteSpaceLeft.append(blanks.data(), blanks.size());
-    to.AsWritten = false;
 }
 }  // namespace
 

@@ -157,8 +157,8 @@ private:
     // no text for the token before; they live in the carry, so that their
     // texts' room outlasts the statement.
     long i_ = 0;
-    WorkToken* cur_ = &carry_.tokenSlots[0];
-    WorkToken* prev_ = &carry_.tokenSlots[1];
+    EditToken* cur_ = &carry_.tokenSlots[0];
+    EditToken* prev_ = &carry_.tokenSlots[1];
 
     // The whole call.
     bool fFuncHeading_ = false;

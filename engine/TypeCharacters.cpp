@@ -24,7 +24,7 @@ const char* TypeName(char c) {
 
 // Names and keywords carry type characters; literals (&H10&, 1.5@),
 // operators, comments and separators keep theirs.
-bool MayCarryTypeCharacter(const WorkToken& t) {
+bool MayCarryTypeCharacter(const EditToken& t) {
     return (t.Class == TokenClass::Keyword || t.Class == TokenClass::Name) && t.Piece.size() >= 2 &&
            IsTypeCharacter(t.Piece.back());
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/ModelCodes.h"
@@ -85,26 +86,71 @@ struct BabToken : TokenFields {
     StoredText WhiteSpaceLeft;
 };
 
-// A token whose texts are its own: the tokenizer builds a line's tokens in
-// these and the formatter rewrites the token it is at in one. The texts keep
-// their room from one token to the next, so that reusing one allocates
-// nothing once it has grown.
-struct WorkToken : TokenFields {
+// A token whose texts are its own: the formatter rewrites the token it is at
+// in one. The texts keep their room from one token to the next, so that
+// reusing one allocates nothing once it has grown.
+struct EditToken : TokenFields {
     std::string Piece;
     std::string WhiteSpaceLeft;
-    // The tokenizer took both texts as they stand in the line, side by side
-    // ending at Where: the reader then points at the line's characters
-    // without comparing them.
+};
+
+// A text of a line's token, seen where it stands: it reads, compares and
+// joins like the strings its readers took before.
+struct TokenText : std::string_view {
+    constexpr TokenText() noexcept = default;
+    constexpr TokenText(std::string_view v) noexcept : std::string_view(v) {}
+    operator std::string() const { return std::string(data(), size()); }
+};
+inline std::string operator+(const TokenText& a, const TokenText& b) {
+    std::string s;
+    s.reserve(a.size() + b.size());
+    return s.append(a).append(b);
+}
+inline std::string operator+(std::string a, const TokenText& b) { return a.append(b); }
+
+// A token of one line as the tokenizer finds it. Its texts are views into
+// that line, which must outlive the token, save the few the tokenizer builds
+// itself (a Rem whose delimiter becomes a blank, a literal whose closing
+// quote is added), which the token keeps: copying every word of a file was a
+// large share of reading it.
+struct WorkToken : TokenFields {
+    TokenText Piece;
+    TokenText WhiteSpaceLeft;
+    // Both texts stand in the line side by side ending at Where: the reader
+    // then points at the line's characters without comparing them.
     bool AsWritten = false;
 
     WorkToken() = default;
-    explicit WorkToken(const BabToken& t) { Assign(t); }
-    void Assign(const BabToken& t) {
-        static_cast<TokenFields&>(*this) = t;
-        Piece.assign(t.Piece.view());
-        WhiteSpaceLeft.assign(t.WhiteSpaceLeft.view());
+    WorkToken(const WorkToken& o) : TokenFields(o) { CopyTexts(o); }
+    WorkToken& operator=(const WorkToken& o) {
+        static_cast<TokenFields&>(*this) = o;
+        CopyTexts(o);
+        return *this;
+    }
+
+    // The piece becomes a text of the token's own: the parts joined.
+    void MakePiece(std::string_view a, std::string_view b = {}, std::string_view c = {}) {
+        std::string s;
+        s.reserve(a.size() + b.size() + c.size());
+        s.append(a).append(b).append(c);
+        made_.swap(s);
+        Piece = std::string_view(made_);
         AsWritten = false;
     }
+
+private:
+    // A piece the token built points into its own copy.
+    void CopyTexts(const WorkToken& o) {
+        WhiteSpaceLeft = o.WhiteSpaceLeft;
+        AsWritten = o.AsWritten;
+        if (!o.Piece.empty() && o.Piece.data() == o.made_.data()) {
+            made_ = o.made_;
+            Piece = std::string_view(made_.data(), o.Piece.size());
+        } else {
+            Piece = o.Piece;
+        }
+    }
+    std::string made_;
 };
 
 // Statement Flags bits.

@@ -167,8 +167,9 @@ void AddEntry(SourceParse& p, long r, const Group& grp) {
     size_t underscore = e.Name.find('_');
     e.IsEventName = underscore != std::string::npos && underscore >= 1 && BabIsKeyWord(e.Name.substr(underscore + 1));
 
-    AppTrace(" Proc" + Num(static_cast<long>(gtProcTable.size()) - 1) + "- Rec/Name" + Num(e.FirstRecord) + " " +
-             e.Name);
+    if (AppTraceOn())
+        AppTrace(" Proc" + Num(static_cast<long>(gtProcTable.size()) - 1) + "- Rec/Name" + Num(e.FirstRecord) + " " +
+                 e.Name);
 }
 
 void ParseGroups(SourceParse& p, long& n) {

@@ -1,6 +1,8 @@
 #include "analysis/KeywordTable.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <cstdint>
 #include <utility>
 
@@ -53,14 +55,41 @@ size_t BucketOf(std::string_view word) {
 // The first eight characters of a text in one number, zeros past its end;
 // upper-cased when asked. Within a bucket one comparison of these mostly
 // tells the keyword a word is, or that it is none.
+// The characters are read in pieces of four, two and one, character i
+// landing in bits 8i to 8i+7 (the order a little-endian load gives), and
+// upper-cased all at once: this runs for every word of a file.
+static_assert(std::endian::native == std::endian::little, "packed starts are loaded little-endian");
 uint64_t PackedStart(std::string_view text, bool upperCase) {
+    const char* p = text.data();
+    const size_t n = std::min(text.size(), sizeof(uint64_t));
     uint64_t packed = 0;
-    const size_t n = std::min(text.size(), sizeof packed);
-    for (size_t i = 0; i < n; ++i) {
-        const char c = upperCase ? vb::UCaseChar(text[i]) : text[i];
-        packed |= static_cast<uint64_t>(static_cast<unsigned char>(c)) << (8 * i);
+    size_t at = 0;
+    if (n & 8) {
+        std::memcpy(&packed, p, 8);
+        at = 8;
     }
-    return packed;
+    if (n & 4) {
+        uint32_t piece;
+        std::memcpy(&piece, p + at, 4);
+        packed |= static_cast<uint64_t>(piece) << (8 * at);
+        at += 4;
+    }
+    if (n & 2) {
+        uint16_t piece;
+        std::memcpy(&piece, p + at, 2);
+        packed |= static_cast<uint64_t>(piece) << (8 * at);
+        at += 2;
+    }
+    if (n & 1) packed |= static_cast<uint64_t>(static_cast<unsigned char>(p[at])) << (8 * at);
+    if (!upperCase) return packed;
+    // A character from "a" to "z" (and none past 127) loses its 32 bit. The
+    // sums below stay within each character's byte.
+    constexpr uint64_t kOnes = 0x0101010101010101ULL;
+    const uint64_t low = packed & (0x7F * kOnes);
+    const uint64_t fromA = low + (0x80 - 'a') * kOnes;
+    const uint64_t pastZ = low + (0x80 - 'z' - 1) * kOnes;
+    const uint64_t lower = fromA & ~pastZ & ~packed & (0x80 * kOnes);
+    return packed ^ (lower >> 2);
 }
 
 void BuildBuckets(Tables& t) {

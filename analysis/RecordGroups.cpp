@@ -252,7 +252,7 @@ void BabParseRecord(SourceParse& p) {
 
 void FindStartOfProc(long& first, std::vector<BabRecord>& rec, long& heading, std::vector<BabStatement>& st) {
     TraceGuard trace(TraceKind::ZurudUvu, "FindStartOfProc");
-    BabTrace("First=" + Num(first) + "\r\n Records=" + Num(heading));
+    if (BabTraceOn()) BabTrace("First=" + Num(first) + "\r\n Records=" + Num(heading));
     long b = first;
     for (long r = first; r < heading; ++r) {
         if (st[static_cast<size_t>(rec[static_cast<size_t>(r)].FirstStmt)].Class == StatementClass::Blank) {
@@ -262,12 +262,12 @@ void FindStartOfProc(long& first, std::vector<BabRecord>& rec, long& heading, st
     }
     st[static_cast<size_t>(rec[static_cast<size_t>(b)].FirstStmt)].Flags |= stmtflag::kProcStart;
     for (long r = b; r < heading; ++r) rec[static_cast<size_t>(r)].TiedTo = heading;
-    BabTrace("StartOfProc=" + Num(b));
+    if (BabTraceOn()) BabTrace("StartOfProc=" + Num(b));
 }
 
 void OutdentMultipleNext(long& level, BabStatement& next, std::vector<BabToken>& tok) {
     TraceGuard trace(TraceKind::ZurudUvu, "OutdentMultipleNext");
-    BabTrace("Indent=" + Num(level));
+    if (BabTraceOn()) BabTrace("Indent=" + Num(level));
     long depth = 0;
     for (long t = next.Verb + 1; t <= next.LastSignificant; ++t) {
         const StoredText p = tok[static_cast<size_t>(t)].Piece;
@@ -283,5 +283,5 @@ void OutdentMultipleNext(long& level, BabStatement& next, std::vector<BabToken>&
             --level;
         }
     }
-    BabTrace("Indent=" + Num(level));
+    if (BabTraceOn()) BabTrace("Indent=" + Num(level));
 }

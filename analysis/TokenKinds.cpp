@@ -12,6 +12,12 @@ void TokenKinds::resize(size_t count, uint8_t kind) {
     const size_t from = size_;
     bytes_.resize(ByteCount(count), 0);
     size_ = count;
+    if (kind == 0) {
+        // The bytes added come blank: only the free half of the byte the
+        // last element shares may hold a kind that was cut off before.
+        if (from % 2 == 1 && from < count) Set(from, 0);
+        return;
+    }
     for (size_t i = from; i < count; ++i) Set(i, kind);
 }
 

@@ -246,6 +246,19 @@ TEST(KeywordTable, WordsAreComparedPastTheirFirstEightCharacters) {
     for (const auto& [word, index] : cases) EXPECT_EQ(KeyWordIndex(word), index) << word;
 }
 
+// Words of every length up to eight, in any case; the characters just
+// before "a" and just after "z" are no letters and keep their codes.
+TEST(KeywordTable, ShortWordsMatchInAnyCaseAndOnlyLettersFold) {
+    LoadKeywordFileText("A@,*,-\r\nAS,*,-\r\nELSE,*,-\r\nFUNCTION,*,-\r\nI,*,-\r\nPRESERV,*,-\r\nSELECT,*,-\r\n"
+                        "SUB,*,-\r\nWHILE,*,-\r\nZ[,*,-\r\n");
+    const std::pair<const char*, long> cases[] = {
+        {"a@", 1},      {"aS", 2},       {"elsE", 3},      {"fUnCtIoN", 4}, {"i", 5},       {"preserv", 6},
+        {"SeLeCt", 7},  {"suB", 8},      {"wHiLe", 9},     {"z[", 10},      {"a`", 0},      {"z{", 0},
+        {"j", 0},       {"sux", 0},      {"whilf", 0},     {"selecu", 0},   {"preserw", 0}, {"functioo", 0},
+    };
+    for (const auto& [word, index] : cases) EXPECT_EQ(KeyWordIndex(word), index) << word;
+}
+
 TEST(KeywordTable, NothingIsAKeywordBeforeInit) {
     BabReset();
     EXPECT_FALSE(BabIsKeyWord("IF"));

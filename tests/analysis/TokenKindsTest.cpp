@@ -34,3 +34,16 @@ TEST(TokenKinds, EachKindKeepsItsOwnHalfOfTheByte) {
     EXPECT_EQ(std::vector<uint8_t>(kinds), expected);
     EXPECT_FALSE(kinds == std::vector<uint8_t>(expected.begin(), expected.end() - 1));
 }
+
+// Growing with blank kinds after a cut to an odd count: the half of the
+// byte the cut left must not bring back the kind it held.
+TEST(TokenKinds, BlankGrowthAfterACutClearsTheSharedHalf) {
+    TokenKinds kinds;
+    kinds.assign(6, TokenKinds::kLargest);
+    kinds.resize(3);
+    kinds.resize(7);
+    EXPECT_EQ(kinds, (std::vector<uint8_t>{15, 15, 15, 0, 0, 0, 0}));
+    kinds.resize(4);
+    kinds.resize(6, 0);
+    EXPECT_EQ(kinds, (std::vector<uint8_t>{15, 15, 15, 0, 0, 0}));
+}

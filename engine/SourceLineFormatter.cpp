@@ -61,20 +61,8 @@ void TakeToken(EditToken& to, const BabToken& from) {
 }
 }  // namespace
 
-BabToken& SourceLineFormatter::Tok(long index) const { return m_.yToken[static_cast<size_t>(index)]; }
-
-bool SourceLineFormatter::ContinuesLine(long index) const { return index > 0 && (Tok(index - 1).FlagsOut & 1); }
-
 StoredText SourceLineFormatter::NextPiece() const {
     return i_ < m_.glTokenCount && Tok(i_ + 1).Statement == Tok(i_).Statement ? Tok(i_ + 1).Piece : StoredText();
-}
-
-long SourceLineFormatter::OwnStatementIndex() const { return Tok(i_).Statement; }
-
-const BabStatement& SourceLineFormatter::OwnStatement() const {
-    long own = OwnStatementIndex();
-    if (own == s_ || own <= 0 || static_cast<size_t>(own) >= m_.yStatement.size()) return st_;
-    return m_.yStatement[static_cast<size_t>(own)];
 }
 
 // The ")" that closes the "(" at `open`, within the statement that owns it;

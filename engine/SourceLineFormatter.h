@@ -59,13 +59,17 @@ private:
     void TrimLineStart(size_t count);
     void Result(std::string& text);
 
-    // Token helpers.
-    BabToken& Tok(long index) const;
-    bool ContinuesLine(long index) const;
+    // Token helpers (the small ones inline: every step of every token asks).
+    BabToken& Tok(long index) const { return m_.yToken[static_cast<size_t>(index)]; }
+    bool ContinuesLine(long index) const { return index > 0 && (Tok(index - 1).FlagsOut & 1); }
     StoredText NextPiece() const;
     long NextKeyWord() const;
-    const BabStatement& OwnStatement() const;
-    long OwnStatementIndex() const;
+    const BabStatement& OwnStatement() const {
+        const long own = OwnStatementIndex();
+        if (own == s_ || own <= 0 || static_cast<size_t>(own) >= m_.yStatement.size()) return st_;
+        return m_.yStatement[static_cast<size_t>(own)];
+    }
+    long OwnStatementIndex() const { return Tok(i_).Statement; }
     long MatchingParen(long open) const;
 
     // Line kinds and block flags.
@@ -89,7 +93,11 @@ private:
     bool ColonSplitAllowed() const;
     long ColumnAfterColon(long& adj);
     void WarnSplitRefused();
-    void SplitSingleLineIf();
+    // Asked at every token, due on the code of single-line If lines only.
+    void SplitSingleLineIf() {
+        if (run_.opt.gblnSplitIfs && fIfLine_ && cur_->Class != TokenClass::NonCode && !ifFrozen_) SplitIfLineAt();
+    }
+    void SplitIfLineAt();
 
     // Type characters.
     void ConvertTypeCharacters();

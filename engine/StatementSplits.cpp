@@ -136,8 +136,7 @@ void SourceLineFormatter::SplitAtColon() {
 // inside the statement part is split the same way and gets its End If here,
 // at the end of the statement; the zelking loop writes the outermost one's at
 // glSplitIfColumn.
-void SourceLineFormatter::SplitSingleLineIf() {
-    if (!run_.opt.gblnSplitIfs || !fIfLine_ || cur_->Class == TokenClass::NonCode || ifFrozen_) return;
+void SourceLineFormatter::SplitIfLineAt() {
     const long indent = run_.opt.giIndentAmount;
     const VerbKeyWords& kw = kw_;
     const bool atElse = IsKeyWordIndex(cur_->pKeyWord, kw.Else);

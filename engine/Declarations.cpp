@@ -83,7 +83,7 @@ bool SourceLineFormatter::AlignsAs() const {
 }
 
 void SourceLineFormatter::AlignAs() {
-    if (!IsKeyWordIndex(cur_->pKeyWord, BabVerbKeyWords().As) || !AlignsAs()) return;
+    if (!IsKeyWordIndex(cur_->pKeyWord, kw_.As) || !AlignsAs()) return;
     long len = static_cast<long>(line_.size());
     cur_->WhiteSpaceLeft = run_.opt.giAlignAsColumn > len + 1 ? Blanks(run_.opt.giAlignAsColumn - len) : " ";
 }

@@ -69,7 +69,7 @@ long SourceLineFormatter::NextKeyWord() const {
 }
 
 void SourceLineFormatter::ClassifyFirstWord() {
-    const VerbKeyWords& kw = BabVerbKeyWords();
+    const VerbKeyWords& kw = kw_;
     const long w = cur_->pKeyWord;
     auto is = [&](long keyWord) { return IsKeyWordIndex(w, keyWord); };
     const FirstWordsKind k = KindOfFirstWords(w, NextKeyWord());
@@ -104,7 +104,7 @@ void SourceLineFormatter::ClassifyFirstWord() {
 }
 
 void SourceLineFormatter::ClassifyLaterWord() {
-    const VerbKeyWords& kw = BabVerbKeyWords();
+    const VerbKeyWords& kw = kw_;
     const long w = cur_->pKeyWord;
     const long p = prev_->pKeyWord;
     auto is = [&](long keyWord) { return IsKeyWordIndex(w, keyWord); };
@@ -212,7 +212,7 @@ void SourceLineFormatter::PrepareIfSplit() {
         const BabToken& tok = Tok(t);
         if (tok.Class != TokenClass::NonCode || tok.Detail != tokdetail::kLabelReference) continue;
         const long before = Tok(t - 1).pKeyWord;
-        if (IsKeyWordIndex(before, BabVerbKeyWords().Then) || IsKeyWordIndex(before, BabVerbKeyWords().Else)) {
+        if (IsKeyWordIndex(before, kw_.Then) || IsKeyWordIndex(before, kw_.Else)) {
             ifFrozen_ = true;
             return;
         }

@@ -29,7 +29,7 @@ void SourceLineFormatter::ConvertTabs() {
 // Case lines with giCaseStructure 2 and Else lines with giIfStructure 1 sit
 // half a level in (the column rounded, halves to the even neighbour).
 long SourceLineFormatter::AdjustColumn(long keyWord, long c) const {
-    const VerbKeyWords& kw = BabVerbKeyWords();
+    const VerbKeyWords& kw = kw_;
     bool half = (IsKeyWordIndex(keyWord, kw.Case) && run_.opt.giCaseStructure == CaseStructure::HalfLevelIn) ||
                 ((IsKeyWordIndex(keyWord, kw.Else) || IsKeyWordIndex(keyWord, kw.ElseIf)) &&
                  run_.opt.giIfStructure == IfStructure::HalfLevelIn);
@@ -83,7 +83,7 @@ long SourceLineFormatter::StandAloneColumn(long ownBlanks, long next, long tied)
 // other code, whose column follows its level. `procLine` tells a heading or
 // an end of procedure.
 long SourceLineFormatter::ColumnOfKind(long w, const BabStatement& st, bool& procLine) const {
-    const VerbKeyWords& kw = BabVerbKeyWords();
+    const VerbKeyWords& kw = kw_;
     auto is = [&](long keyWord) { return IsKeyWordIndex(w, keyWord); };
     procLine = false;
     bool declaration = IsDeclarationWord(w);
@@ -180,7 +180,7 @@ void SourceLineFormatter::IndentFirstWord() {
                 c = continuation ? indent * (level + 2 + k) : CodeBase() + indent * (level + k);
                 if (cur_->Class == TokenClass::NonCode && cur_->Detail == tokdetail::kLeadingLabel) c = 0;
             }
-            if (IsKeyWordIndex(w, BabVerbKeyWords().Select) && run_.opt.giCaseStructure == CaseStructure::OneLevelIn)
+            if (IsKeyWordIndex(w, kw_.Select) && run_.opt.giCaseStructure == CaseStructure::OneLevelIn)
                 ++carry.iCaseOffset;
             long adjusted = AdjustColumn(w, c);
             adj = adjusted - c;

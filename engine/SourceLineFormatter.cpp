@@ -33,6 +33,7 @@ SourceLineFormatter::SourceLineFormatter(ZelkRun& run, long stmt, bool declarati
     : run_(run),
       m_(run.model),
       carry_(run.Carry()),
+      kw_(BabVerbKeyWords()),
       s_(stmt),
       declarationsPart_(declarationsPart),
       lineClass_(run.line) {
@@ -221,7 +222,7 @@ void SourceLineFormatter::TokenPass() {
             lastProcessed_ = i;
             return;
         }
-        if (!IsBlankText(prev_->Piece)) lastIsThen = IsKeyWordIndex(prev_->pKeyWord, BabVerbKeyWords().Then);
+        if (!IsBlankText(prev_->Piece)) lastIsThen = IsKeyWordIndex(prev_->pKeyWord, kw_.Then);
     }
     if (lastIsThen && lineClass_.gblnSplitIfPending) lineClass_.gblnSplitIfPending = false;
 }
@@ -269,9 +270,9 @@ bool SourceLineFormatter::ProcessToken(long i) {
     // The first Case of a Select Case may carry no number: the writer pads
     // it by the number's width instead, which comes off again here.
     if (firstWord_ && i == first_ && r_ == st_.RecordFirst && run_.opt.gblnInsertLineNumbers) {
-        selectLine_ = IsKeyWordIndex(cur_->pKeyWord, BabVerbKeyWords().Select);
+        selectLine_ = IsKeyWordIndex(cur_->pKeyWord, kw_.Select);
         const size_t cut = carry_.firstCaseCut;
-        if (IsKeyWordIndex(cur_->pKeyWord, BabVerbKeyWords().Case) && cut > 0 && cur_->WhiteSpaceLeft.size() >= cut) cur_->WhiteSpaceLeft.erase(0, cut);
+        if (IsKeyWordIndex(cur_->pKeyWord, kw_.Case) && cut > 0 && cur_->WhiteSpaceLeft.size() >= cut) cur_->WhiteSpaceLeft.erase(0, cut);
     }
 
     if (firstWord_ && joined_) {

@@ -18,6 +18,7 @@
 
 #include "FormatterCarry.h"
 #include "LineSegments.h"
+#include "analysis/KeywordTable.h"
 #include "analysis/SourceModel.h"
 #include "engine/ZelkRun.h"
 
@@ -118,6 +119,7 @@ private:
     ZelkRun& run_;
     SourceModel& m_;  // the run's model, whose token texts the formatter may rewrite
     FormatterCarry& carry_;
+    const VerbKeyWords& kw_;  // the keyword indices the steps compare words with
     long s_;
     bool declarationsPart_;
     BabStatement st_;

@@ -70,7 +70,7 @@ long SourceLineFormatter::ColumnAfterColon(long& adj) {
         adj = 0;
         return std::max(0L, stmtCol_ - stmtAdj_ + run_.opt.giIndentAmount * depth);
     }
-    const VerbKeyWords& kw = BabVerbKeyWords();
+    const VerbKeyWords& kw = kw_;
     if (run_.opt.giCaseStructure == CaseStructure::OneLevelIn && p.Verb > 0 &&
         IsKeyWordIndex(Tok(p.Verb).pKeyWord, kw.Select))
         ++depth;
@@ -119,7 +119,7 @@ void SourceLineFormatter::SplitAtColon() {
     // A statement split off keeps the line kind of the record's first word,
     // but a Next and a single-line If get the treatment they get at the
     // start of a line, so that zelking the output again changes nothing.
-    const VerbKeyWords& kw = BabVerbKeyWords();
+    const VerbKeyWords& kw = kw_;
     if (IsKeyWordIndex(cur_->pKeyWord, kw.Next)) {
         fNext_ = true;
         PrepareNextVariables();
@@ -139,7 +139,7 @@ void SourceLineFormatter::SplitAtColon() {
 void SourceLineFormatter::SplitSingleLineIf() {
     if (!run_.opt.gblnSplitIfs || !fIfLine_ || cur_->Class == TokenClass::NonCode || ifFrozen_) return;
     const long indent = run_.opt.giIndentAmount;
-    const VerbKeyWords& kw = BabVerbKeyWords();
+    const VerbKeyWords& kw = kw_;
     const bool atElse = IsKeyWordIndex(cur_->pKeyWord, kw.Else);
     if (IsKeyWordIndex(prev_->pKeyWord, kw.Then) && !fColon_) {
         long col = std::max(0L, stmtCol_ - stmtAdj_);

@@ -10,6 +10,7 @@
 #include "analysis/KeywordTable.h"
 #include "SourceLineFormatter.h"
 #include "analysis/SourceModel.h"
+#include "common/Trace.h"
 #include "platform/VBText.h"
 
 namespace {
@@ -239,6 +240,9 @@ void WhiteSpaceWriter::EmptyLine(bool& firstCall) {
 }
 
 void WhiteSpaceWriter::EndSplitIf(const BabStatement& stmt) {
+    // Most statements split no If: then the call writes nothing and changes
+    // nothing, and is made only for its trace lines.
+    if (!run_.line.gblnSplitIfPending && !TraceOn(TraceKind::App)) return;
     std::string endIf;
     size_t record = static_cast<size_t>(stmt.RecordFirst);
     std::vector<BabRecord>& records = run_.model.yRecord;

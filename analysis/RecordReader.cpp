@@ -52,18 +52,13 @@ void StoreInvalidLine(SourceParse& p) {
 
 // A token's texts: when the tokenizer took them as they stand in the line,
 // and the model keeps the line's text, they are places in it; otherwise
-// copies. The tokenizer's word is taken for it: comparing every text with
-// the line again was a large share of reading a file.
-void StoreTexts(TextStore& texts, std::string_view keptLine, const WorkToken& w, BabToken& t) {
+// copies.
+void StoreTexts(TextStore& texts, bool lineKept, const WorkToken& w, BabToken& t) {
     const size_t blanks = w.WhiteSpaceLeft.size(), size = w.Piece.size();
-    if (w.AsWritten && w.Where > 0 && !keptLine.empty() && blanks < StoredText::kLongText &&
-        size < StoredText::kLongText) {
-        const size_t at = static_cast<size_t>(w.Where) - 1;
-        if (at >= blanks && at + size <= keptLine.size()) {
-            t.WhiteSpaceLeft = blanks ? StoredText::At(keptLine.data() + at - blanks, blanks) : StoredText();
-            t.Piece = size ? StoredText::At(keptLine.data() + at, size) : StoredText();
-            return;
-        }
+    if (w.AsWritten && lineKept && blanks < StoredText::kLongText && size < StoredText::kLongText) {
+        t.WhiteSpaceLeft = blanks ? StoredText::At(w.WhiteSpaceLeft.data(), blanks) : StoredText();
+        t.Piece = size ? StoredText::At(w.Piece.data(), size) : StoredText();
+        return;
     }
     texts.AddPair(w.WhiteSpaceLeft, w.Piece, t.WhiteSpaceLeft, t.Piece);
 }
@@ -139,7 +134,7 @@ void ReadRecordExtractTokens(SourceParse& p, bool commentContinues) {
                 const WorkToken& w = work[static_cast<size_t>(k)];
                 BabToken& t = tokens[static_cast<size_t>(tokenCount + k)];
                 static_cast<TokenFields&>(t) = w;
-                StoreTexts(p.model.texts, keptLine, w, t);
+                StoreTexts(p.model.texts, !keptLine.empty(), w, t);
             }
             record.FirstToken = tokenCount + 1;
             record.LastToken = tokenCount + n;

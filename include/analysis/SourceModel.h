@@ -116,8 +116,8 @@ inline std::string operator+(std::string a, const TokenText& b) { return a.appen
 struct WorkToken : TokenFields {
     TokenText Piece;
     TokenText WhiteSpaceLeft;
-    // Both texts stand in the line side by side ending at Where: the reader
-    // then points at the line's characters without comparing them.
+    // Both texts are views into the line (the tokenizer built neither): the
+    // reader then points at the line's characters without comparing them.
     bool AsWritten = false;
 
     WorkToken() = default;
@@ -297,7 +297,9 @@ void GrowTo(std::vector<T>& v, long upper) {
     size_t want = static_cast<size_t>(upper) + 1;
     if (v.size() >= want) return;
     if (v.capacity() < want) ReserveModelArray(v, std::max(want, v.capacity() * 2));
-    v.resize(want);
+    // Mostly one entry or a few at a time: appended one by one, they skip the
+    // set-up of a general resize, which weighed more than the entries.
+    while (v.size() < want) v.emplace_back();
 }
 
 // Room for entry `index` and the blank tail after it.

@@ -82,8 +82,7 @@ bool SourceLineFormatter::AlignsAs() const {
     return own.Verb <= 0 || !vb::EqualsNoCase(Tok(own.Verb).Piece, "END");
 }
 
-void SourceLineFormatter::AlignAs() {
-    if (!IsKeyWordIndex(cur_->pKeyWord, kw_.As) || !AlignsAs()) return;
+void SourceLineFormatter::AlignAsAt() {
     long len = static_cast<long>(line_.size());
     cur_->WhiteSpaceLeft = run_.opt.giAlignAsColumn > len + 1 ? Blanks(run_.opt.giAlignAsColumn - len) : " ";
 }

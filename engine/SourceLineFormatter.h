@@ -108,7 +108,11 @@ private:
     // Declarations.
     void WarnFunctionNotTyped();
     bool SplitList();
-    void AlignAs();
+    // Asked at every token, due on the As of a declaration only.
+    void AlignAs() {
+        if (IsKeyWordIndex(cur_->pKeyWord, kw_.As) && AlignsAs()) AlignAsAt();
+    }
+    void AlignAsAt();
     bool AlignsAs() const;
 
     // Continuations.

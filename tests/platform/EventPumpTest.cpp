@@ -21,7 +21,9 @@ TEST(EventPump, KeepResponsiveLetsEventsRunSomeMillisecondsApart) {
     post();
     services.KeepResponsive();
     // Skipped on a machine that stalled longer than the pace itself.
-    if (since.elapsed() < 20) EXPECT_EQ(ran, 0);
+    if (since.elapsed() < 20) {
+        EXPECT_EQ(ran, 0);
+    }
     QThread::msleep(40);
     services.KeepResponsive();
     EXPECT_EQ(ran, 1);

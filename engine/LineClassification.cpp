@@ -28,7 +28,6 @@ bool IsAccessor(long keyWord) {
 }  // namespace
 
 bool IsDeclarationWord(long w) {
-    if (w == 0) return false;  // no keyword
     const VerbKeyWords& kw = BabVerbKeyWords();
     return OneOf(w, {kw.Global, kw.Dim, kw.Public, kw.Private, kw.Static, kw.Const, kw.Declare});
 }
@@ -109,13 +108,9 @@ void SourceLineFormatter::ClassifyLaterWord() {
     const long p = prev_->pKeyWord;
     auto is = [&](long keyWord) { return IsKeyWordIndex(w, keyWord); };
     auto prevIs = [&](long keyWord) { return IsKeyWordIndex(p, keyWord); };
-    const bool colon = IsCharText(cur_->Piece, ':');
-    const bool paren = IsCharText(cur_->Piece, '(') || IsCharText(cur_->Piece, ')');
     // A word that is no keyword matches none of the keywords below.
     if (w == 0) {
-        if (colon) fColon_ = true;
-        else if (paren) ++paren_;
-        else if (fNext_ && run_.opt.gblnNextVariable && i_ <= nextVarEnd_) SetPiece("");
+        ClassifyOtherWord();
         return;
     }
     if (is(kw.Declare)) {
@@ -158,8 +153,6 @@ void SourceLineFormatter::ClassifyLaterWord() {
                 funcStmt_ = OwnStatementIndex();
             }
         }
-    } else if (colon) {
-        fColon_ = true;
     } else if (is(kw.Select) && prevIs(kw.End)) {
         lineClass_.gblnInSelect = false;
         lineClass_.giLineKind = SourceLineKind::EndSelect;
@@ -173,12 +166,22 @@ void SourceLineFormatter::ClassifyLaterWord() {
     } else if (is(kw.If)) {
         lineClass_.giLineKind = SourceLineKind::EndIf;
         if (prevIs(kw.End)) lineClass_.gblnIfOpen = false;
-    } else if (paren) {
-        ++paren_;
     } else if (is(kw.Then)) {
         // The statements after the Then of a single-line If belong to it; a
         // ":" among them is no place to split unless the If itself is split.
         if (!fIfLine_) protectColons_ = true;
+    } else {
+        ClassifyOtherWord();
+    }
+}
+
+// A separator, a parenthesis or a name after the first word (no keyword of
+// the line kinds: their texts and keyword indices differ).
+void SourceLineFormatter::ClassifyOtherWord() {
+    if (IsCharText(cur_->Piece, ':')) {
+        fColon_ = true;
+    } else if (IsCharText(cur_->Piece, '(') || IsCharText(cur_->Piece, ')')) {
+        ++paren_;
     } else if (fNext_ && run_.opt.gblnNextVariable && i_ <= nextVarEnd_) {
         SetPiece("");
     }

@@ -25,7 +25,7 @@
 class SourceLineFormatter {
 public:
     SourceLineFormatter(ZelkRun& run, long stmt, bool declarationsPart);
-    // The token pointers point into the object itself.
+    // One formatter a statement: its token pointers point into the run's carry.
     SourceLineFormatter(const SourceLineFormatter&) = delete;
     SourceLineFormatter& operator=(const SourceLineFormatter&) = delete;
     // The statement's output lines joined by CR LF, into `text`, whose room
@@ -75,6 +75,7 @@ private:
     // Line kinds and block flags.
     void ClassifyFirstWord();
     void ClassifyLaterWord();
+    void ClassifyOtherWord();
     void PrepareNextVariables();
     void PrepareIfSplit();
 

@@ -65,7 +65,7 @@ bool IsIntrinsicFunction(const std::string& name) {
     return BabIsKeyWord(bare + "$") && BabIsKeyWord(bare);
 }
 
-std::string GetFunction(IntrinsicDollar how, std::string name, const std::string& upperWord) {
+std::string GetFunction(IntrinsicDollar how, std::string name, const std::string& word) {
     if (name.empty()) return "";
     // Error and Error$ differ (a statement and a function): never add the "$".
     if (vb::EqualsNoCase(name, "Error")) return name;
@@ -73,7 +73,7 @@ std::string GetFunction(IntrinsicDollar how, std::string name, const std::string
     bool hasDollar = name.back() == '$';
     switch (how) {
         case IntrinsicDollar::NoChange:
-            return !upperWord.empty() && upperWord.back() == '$' && !hasDollar ? name + "$" : name;
+            return !word.empty() && word.back() == '$' && !hasDollar ? name + "$" : name;
         case IntrinsicDollar::Remove:
             if (hasDollar) name.pop_back();
             return name;
@@ -156,9 +156,11 @@ bool SourceLineFormatter::IntrinsicNameMayChange() const {
         carry.declaredNamesKnown = true;
     }
     if (carry.declaredNames.count(BareUpper(cur_->Piece))) return false;
-    std::string bare = vb::UCase(cur_->Piece);
-    if (!bare.empty() && bare.back() == '$') bare.pop_back();
-    if (bare == "INPUT" || bare == "STRING" || bare == "DATE" || bare == "TIME") return NextPiece() == "(";
+    std::string_view bare = cur_->Piece;
+    if (!bare.empty() && bare.back() == '$') bare.remove_suffix(1);
+    if (vb::EqualsNoCase(bare, "INPUT") || vb::EqualsNoCase(bare, "STRING") || vb::EqualsNoCase(bare, "DATE") ||
+        vb::EqualsNoCase(bare, "TIME"))
+        return NextPiece() == "(";
     return true;
 }
 

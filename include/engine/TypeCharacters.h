@@ -6,5 +6,5 @@
 
 // The name of an intrinsic function with its "$" as the setting `how`
 // (glConvertIntrinsicFunction) wants it.
-std::string GetFunction(IntrinsicDollar how, std::string name, const std::string& upperWord);
+std::string GetFunction(IntrinsicDollar how, std::string name, const std::string& word);
 bool IsIntrinsicFunction(const std::string& name);
